@@ -1,0 +1,28 @@
+# The library's sources, by folder.
+set(ORELLE_SOURCES
+  platform/clock/Clock.cpp
+  platform/files/LocalFileSystem.cpp
+  platform/gbk/Gbk.cpp
+  platform/ini/IniDocument.cpp
+  platform/ini/Profile.cpp
+  platform/ini/ProfileNumber.cpp
+  platform/paths/Paths.cpp
+  platform/text/NumberText.cpp
+  platform/text/SingleLine.cpp
+  orderdata/DirList.cpp
+  orderdata/FeatureFlags.cpp
+  orderdata/LocalOrderNumber.cpp
+  orderdata/OrderFiles.cpp
+  orderdata/OrderIniEntry.cpp
+  orderdata/OrderDate.cpp
+  orderdata/OrderPaths.cpp
+  orderdata/PaperSettings.cpp
+  orderdata/ParamConfig.cpp
+  orderdata/PhotoList.cpp
+  orderdata/PhotoRecord.cpp
+  orderdata/PhotoRecordFactory.cpp
+  orderdata/PhotoIniWriter.cpp
+  orderdata/PrintCatalogue.cpp
+  orderdata/ProcessState.cpp
+  orderdata/StartupData.cpp
+)

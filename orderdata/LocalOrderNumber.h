@@ -1,0 +1,26 @@
+#pragma once
+// Local order numbers, counted per day in the day's order.ini
+// ([idcount] idmax, the next value, absent: 1).
+
+#include <cstdint>
+#include <string>
+
+#include "orderdata/OrderPaths.h"
+
+namespace orelle {
+
+class FileSystem;
+struct OrderInfo;
+
+// datePrefix followed by the counter with at least three digits:
+// 150307 and 7 give 150307007, 123 gives 150307123, 1000 gives 1503071000.
+std::string FormatLocalOrderNumber(const std::string& datePrefix, std::int32_t counter);
+
+// Draws the day's next number: sets historyID to the counter value, clears
+// the order-placed flag and returns the number. A value whose work folder
+// already exists (order.ini lost or damaged) is skipped, so that no earlier
+// job's photos are overwritten. The counter is never decreased.
+std::string NewLocalOrderNumber(const OrderPaths& paths, const std::string& datePrefix,
+                                OrderInfo& info, bool& bOrderPlaced, FileSystem& fs);
+
+}  // namespace orelle

@@ -1,0 +1,43 @@
+#include "orderdata/OrderFiles.h"
+
+#include "orderdata/OrderInfo.h"
+#include "orderdata/OrderIniEntry.h"
+#include "orderdata/PhotoIniWriter.h"
+#include "platform/clock/Clock.h"
+#include "platform/files/FileSystem.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/ini/Profile.h"
+
+namespace orelle {
+
+OrderFiles::OrderFiles(const OrderPaths& paths, const OrderInfo& info, const PhotoList& list,
+                       FileSystem& fs, const Clock& clock)
+    : paths_(paths), info_(info), list_(list), fs_(fs), clock_(clock) {}
+
+bool OrderFiles::WriteOrderFiles(bool placed) {
+    if (info_.storeDDH.empty()) return false;
+    Profile day(paths_.OrderIni(), fs_);
+    bool dayWritten = day.WriteStrings(OrderIniSection(info_),
+                                       OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
+    // No delete first: the replace keeps the previous photo.ini until the
+    // new one is complete.
+    bool jobWritten = fs_.ReplaceFile(paths_.PhotoIni(info_.storeDDH),
+                                      gbk::FromUtf8(FormatPhotoIni(info_, placed, list_)));
+    bool ok = dayWritten && jobWritten;
+    if (ok) {
+        if (failedJob_ == info_.storeDDH) failedJob_.clear();
+    } else {
+        failedJob_ = info_.storeDDH;
+    }
+    return ok;
+}
+
+bool OrderFiles::ConfirmOrderFiles() {
+    bool written = !info_.storeDDH.empty() && failedJob_ != info_.storeDDH &&
+                   fs_.FileExists(paths_.PhotoIni(info_.storeDDH));
+    if (written) return true;
+    Profile(paths_.OrderIni(), fs_).WriteString(OrderIniSection(info_), "bSuccess", "0");
+    return false;
+}
+
+}  // namespace orelle

@@ -1,0 +1,47 @@
+#include "orderdata/ParamConfig.h"
+
+#include "orderdata/FeatureFlags.h"
+#include "platform/ini/Profile.h"
+#include "platform/paths/Paths.h"
+
+namespace orelle {
+
+std::string ParamIniPath(const std::string& settingsFolder) { return settingsFolder + "param.ini"; }
+
+ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
+    const Profile ini(ParamIniPath(settingsFolder), fs);
+    ParamConfig c;
+    c.dir = ini.GetString("Lumora-backup", "dir", paths::DefaultBackupRoot());
+    c.dbHost = ini.GetString("dbserver", "host", "");
+    c.dbUser = ini.GetString("dbserver", "user", "");
+    c.dbPassword = ini.GetString("dbserver", "password", "");
+    c.computerId = ini.GetString("computerid", "id", "00");
+    c.userinfo.user = ini.GetString("userinfo", "user", "000001");
+    c.userinfo.username = ini.GetString("userinfo", "name", "");
+    c.userinfo.phone = ini.GetString("userinfo", "telephone", "");
+    c.userinfo.mobile = ini.GetString("userinfo", "mobile", "");
+    c.userinfo.sendaddr = ini.GetString("userinfo", "address", "");
+    c.def_store = ini.GetString("other", "def_store", "");
+    c.insertdb = ini.GetInt("other", "insertdb", 0);
+    c.showofile = ini.GetInt("other", "showofile", 0);
+    c.get_mode = ini.GetInt("other", "get_mode", 0);
+    c.web = ini.GetString("webserver", "web", kDefaultWebHost);
+    c.proxyser = ini.GetString("webserver", "proxyser", "");
+    c.hproxy = ini.GetInt("webserver", "hproxy", 0);
+    c.fcompress = ini.GetInt("compress", "fcompress", 0);
+    c.pay = ini.GetInt("defpay", "pay", 0);
+    c.print = ini.GetInt("printorder", "print", 0);
+    c.printprice = ini.GetInt("printorder", "printprice", 0);
+    c.currentWeb = c.web;
+    return c;
+}
+
+bool SaveMemberChoice(const std::string& settingsFolder, bool remember, const std::string& memberCode,
+                      FileSystem& fs) {
+    Profile flags(VerCtrlIniPath(settingsFolder), fs);
+    Profile param(ParamIniPath(settingsFolder), fs);
+    bool ok = flags.WriteString("version_control", "remem", remember ? "1" : "0");
+    return param.WriteString("userinfo", "user", remember ? memberCode : "0") && ok;
+}
+
+}  // namespace orelle

@@ -1,0 +1,71 @@
+#pragma once
+// The shop's settings from param.ini in the settings folder. Field names
+// follow the file's keys. Read once at library load; the order dialog and
+// the paper dialog read a few keys again themselves.
+
+#include <cstdint>
+#include <string>
+
+#include "orderdata/CustomerInfo.h"
+#include "platform/paths/Paths.h"
+
+namespace orelle {
+
+class FileSystem;
+
+// The maker's order server, used when param.ini names none.
+inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
+
+struct ParamConfig {
+    // [Lumora-backup]
+    std::string dir = paths::DefaultBackupRoot();  // backup root of all work folders and order files
+    // [dbserver]
+    std::string dbHost;           // host
+    std::string dbUser;           // user
+    std::string dbPassword;       // password
+    // [computerid]
+    std::string computerId = "00";
+    // [userinfo]: shared with the current order's customer fields.
+    CustomerInfo userinfo;
+    // [other]
+    std::string def_store;
+    std::int32_t insertdb = 0;
+    std::int32_t showofile = 0;
+    std::int32_t get_mode = 0;
+    std::int32_t paperctrl = 0;   // read by the paper dialog only
+    std::int32_t bcpaper = 0;     // read by the paper dialog only
+    // [webserver]
+    std::string web = kDefaultWebHost;
+    std::int32_t webport = 80;
+    std::string web2 = kDefaultWebHost;
+    std::int32_t webport2 = 80;
+    std::string proxyser;
+    std::int32_t hproxy = 0;
+    std::string userdp = "0";
+    // [compress]
+    std::int32_t fcompress = 0;
+    // [defpay]
+    std::int32_t pay = 0;
+    // [printorder]
+    std::int32_t print = 0;
+    std::int32_t printprice = 0;
+
+    // The order server now in use (the second server may replace the first).
+    std::string currentWeb = kDefaultWebHost;
+    std::int32_t currentWebPort = 80;
+};
+
+std::string ParamIniPath(const std::string& settingsFolder);
+
+// Reads every key of param.ini except paperctrl, bcpaper, userdp, webport,
+// web2 and webport2, which keep their defaults; the current server becomes
+// web. A missing file or key gives the defaults.
+ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs);
+
+// The remember switch of the order dialog: with it on, remem = "1" in
+// ver_ctrl.ini and the member code as userinfo/user in param.ini; otherwise
+// remem = "0" and user = "0". False when a file cannot be written.
+bool SaveMemberChoice(const std::string& settingsFolder, bool remember, const std::string& memberCode,
+                      FileSystem& fs);
+
+}  // namespace orelle

@@ -1,0 +1,73 @@
+#include "orderdata/PhotoList.h"
+
+#include <algorithm>
+
+#include "orderdata/ListGrowth.h"
+#include "orderdata/TextCase.h"
+
+namespace orelle {
+
+void PhotoList::IndexAdd(const PhotoRecord& r) { ++customerFiles_[ToLowerAscii(r.origPath)]; }
+
+void PhotoList::IndexRemove(const PhotoRecord& r) {
+    auto it = customerFiles_.find(ToLowerAscii(r.origPath));
+    if (it != customerFiles_.end() && --it->second <= 0) customerFiles_.erase(it);
+}
+
+void PhotoList::Append(std::unique_ptr<PhotoRecord> record) {
+    InsertAt(GetSize(), std::move(record));
+}
+
+void PhotoList::InsertAt(std::int32_t index, std::unique_ptr<PhotoRecord> record) {
+    if (!record) return;
+    IndexAdd(*record);
+    ReserveForAppend(records_);
+    std::size_t at = std::clamp<std::int64_t>(index, 0, GetSize());
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
+}
+
+void PhotoList::RemoveAt(std::int32_t index) {
+    if (index < 0 || index >= GetSize()) return;
+    IndexRemove(*records_[static_cast<std::size_t>(index)]);
+    records_.erase(records_.begin() + index);
+}
+
+void PhotoList::RemoveAll() {
+    records_.clear();
+    customerFiles_.clear();
+}
+
+PhotoRecord* PhotoList::Find(std::int32_t index) {
+    if (index < 0 || index >= GetSize()) return nullptr;
+    return records_[static_cast<std::size_t>(index)].get();
+}
+
+bool PhotoList::ContainsCustomerFile(const std::string& path) const {
+    return customerFiles_.count(ToLowerAscii(path)) != 0;
+}
+
+std::int32_t PhotoList::GetPCount() const {
+    return static_cast<std::int32_t>(std::count_if(records_.begin(), records_.end(), [](const auto& r) {
+        return r->bBrowsed != 0 && r->number >= 1;
+    }));
+}
+
+void PhotoList::SetRecordGeometry(std::int32_t offsetX, std::int32_t offsetY, std::int32_t left,
+                                  std::int32_t top, std::int32_t farX, std::int32_t farY,
+                                  bool offsetsFlag, bool originFlag, std::int32_t index) {
+    PhotoRecord* r = Find(index);
+    if (!r) return;
+    if (originFlag) {
+        r->rcDst.left = left;
+        r->rcDst.top = top;
+    }
+    if (offsetsFlag) {
+        r->offsetSZX = offsetX;
+        r->offsetSZY = offsetY;
+    } else {
+        r->rcDst.width = farX;
+        r->rcDst.height = farY;
+    }
+}
+
+}  // namespace orelle

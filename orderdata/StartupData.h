@@ -1,0 +1,29 @@
+#pragma once
+// What the library reads when it is loaded: param.ini, the print catalogue
+// and the order date. Read once, before any window exists; afterwards only
+// the order dialog changes a few customer fields in place.
+
+#include <string>
+
+#include "orderdata/OrderDate.h"
+#include "orderdata/ParamConfig.h"
+#include "orderdata/PrintCatalogue.h"
+
+namespace orelle {
+
+class Clock;
+class FileSystem;
+
+struct StartupData {
+    std::string settingsFolder;  // with a trailing separator
+    ParamConfig config;
+    OrderDate date;
+    PrintCatalogue catalogue;
+};
+
+// Reads param.ini and the catalogue of the folder and fixes the order date
+// from the clock. Missing files give the defaults.
+void LoadStartupData(StartupData& data, const std::string& settingsFolder, FileSystem& fs,
+                     const Clock& clock);
+
+}  // namespace orelle

@@ -1,0 +1,25 @@
+#include "platform/clock/Clock.h"
+
+#include <ctime>
+
+namespace orelle {
+namespace {
+
+class SystemClock : public Clock {
+public:
+    LocalTime Now() const override {
+        std::time_t now = std::time(nullptr);
+        std::tm tm {};
+        localtime_r(&now, &tm);
+        return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    }
+};
+
+}  // namespace
+
+const Clock& Clock::Default() {
+    static SystemClock clock;
+    return clock;
+}
+
+}  // namespace orelle

@@ -1,0 +1,95 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/files/FileSystem.h"
+
+namespace orelle {
+namespace {
+
+long PosixWrite(int fd, const char* data, std::size_t size) {
+    return static_cast<long>(::write(fd, data, size));
+}
+
+bool WriteAll(LocalFileSystem::ChunkWriter writer, int fd, std::string_view data) {
+    while (!data.empty()) {
+        long n = writer(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string TempNameBeside(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+}
+
+}  // namespace
+
+FileSystem& FileSystem::Default() {
+    static LocalFileSystem fs;
+    return fs;
+}
+
+bool LocalFileSystem::ReadFile(const std::string& path, std::string* contents) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    std::string data;
+    data.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[65536];
+    bool ok = true;
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        data.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (ok) *contents = std::move(data);
+    return ok;
+}
+
+bool LocalFileSystem::ReplaceFile(const std::string& path, std::string_view contents) {
+    const std::string temp = TempNameBeside(path);
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
+    ok = ok && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+bool LocalFileSystem::FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool LocalFileSystem::DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool LocalFileSystem::CreateDirectories(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return DirectoryExists(path);
+}
+
+bool LocalFileSystem::RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+}  // namespace orelle

@@ -1,0 +1,56 @@
+#include "platform/paths/Paths.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+
+namespace orelle::paths {
+
+std::string ProgramFolder() {
+    char buf[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
+    if (n <= 0) return std::string(1, '.') + kSeparator;
+    std::string exe(buf, static_cast<std::size_t>(n));
+    return std::string(DirectoryPart(exe)) + kSeparator;
+}
+
+std::string DefaultBackupRoot() {
+#ifdef _WIN32
+    return "c:\\backup";
+#else
+    const char* home = std::getenv("HOME");
+    std::string base = home && *home ? home : "/tmp";
+    return Join(base, "orelle-backup");
+#endif
+}
+
+std::string Join(std::string_view a, std::string_view b) {
+    std::string out(a);
+    if (!out.empty() && out.back() != kSeparator) out += kSeparator;
+    out += b;
+    return out;
+}
+
+std::string WithTrailingSeparator(std::string_view folder) {
+    std::string out(folder);
+    if (out.empty() || out.back() != kSeparator) out += kSeparator;
+    return out;
+}
+
+std::string WithoutTrailingSeparator(std::string_view folder) {
+    while (folder.size() > 1 && folder.back() == kSeparator) folder.remove_suffix(1);
+    return std::string(folder);
+}
+
+std::string_view DirectoryPart(std::string_view path) {
+    std::size_t at = path.rfind(kSeparator);
+    return at == std::string_view::npos ? std::string_view() : path.substr(0, at);
+}
+
+std::string_view FileNamePart(std::string_view path) {
+    std::size_t at = path.rfind(kSeparator);
+    return at == std::string_view::npos ? path : path.substr(at + 1);
+}
+
+}  // namespace orelle::paths

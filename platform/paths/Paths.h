@@ -1,0 +1,34 @@
+#pragma once
+// Paths with the platform's own separator; where the order files speak of
+// "the last backslash" this is the last separator.
+
+#include <string>
+#include <string_view>
+
+namespace orelle::paths {
+
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+// The folder of the running executable, with a trailing separator.
+std::string ProgramFolder();
+
+// The backup root when the settings name none: "c:\backup" on Windows,
+// the folder "orelle-backup" in the user's home folder elsewhere.
+std::string DefaultBackupRoot();
+
+// a + separator + b, without doubling a separator that a already ends with.
+std::string Join(std::string_view a, std::string_view b);
+
+std::string WithTrailingSeparator(std::string_view folder);
+std::string WithoutTrailingSeparator(std::string_view folder);
+
+// Text before the last separator (exclusive), or empty when there is none.
+std::string_view DirectoryPart(std::string_view path);
+// Text after the last separator, or the whole path when there is none.
+std::string_view FileNamePart(std::string_view path);
+
+}  // namespace orelle::paths
