@@ -1,0 +1,62 @@
+#include "orderdata/FeatureFlags.h"
+
+#include <gtest/gtest.h>
+
+#include "orderdata/PaperSettings.h"
+#include "orderdata/ParamConfig.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::GbkText;
+using testing::MemoryFileSystem;
+
+TEST(FeatureFlags, DefaultsAndEditions) {
+    MemoryFileSystem fs;
+    ParamConfig c;
+    FeatureFlags f = LoadFeatureFlags("/p/", c, fs);
+    EXPECT_EQ(f.verison_function, 1000);
+    EXPECT_TRUE(f.IsDatabaseEdition());
+    EXPECT_EQ(f.verison_origdirfile, 0);
+
+    fs.files["/p/ver_ctrl.ini"] = GbkText(
+        "[version_control]\nverison_function=1500\nmyselfedit=1\nverison_ckuser=1\n"
+        "verison_origdirfile=1\nsendaddress=1\nremem=1\n");
+    f = LoadFeatureFlags("/p/", c, fs);
+    EXPECT_FALSE(f.IsDatabaseEdition());
+    EXPECT_FALSE(f.IsWebEdition());
+    EXPECT_EQ(f.myselfedit, 1);
+    EXPECT_EQ(f.verison_ckuser, 1);
+    EXPECT_EQ(f.verison_origdirfile, 1);
+    EXPECT_EQ(f.sendaddress, 1);
+    EXPECT_EQ(f.remem, 0);  // the order dialog reads it itself
+}
+
+TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
+    MemoryFileSystem fs;
+    fs.files["/p/param.ini"] = GbkText("[other]\npaperctrl=1\nbcpaper=1\n");
+    fs.files["/p/ver_ctrl.ini"] =
+        GbkText("[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n");
+    PaperSettings s = LoadPaperSettings("/p/", fs);
+    EXPECT_EQ(s.paperctrl, 1);
+    EXPECT_EQ(s.bcpaper, 1);
+    EXPECT_EQ(s.defpaper, 1);
+    EXPECT_EQ(s.onlyf, 1);
+    EXPECT_EQ(s.papernames, (std::vector<std::string>{"光面", " ", "绒面"}));
+    EXPECT_EQ(OrderPaperName("/p/", 1, fs), "光面");
+    EXPECT_EQ(OrderPaperName("/p/", 2, fs), "数码");
+    EXPECT_EQ(OrderPaperName("/p/", 4, fs), "");
+    EXPECT_EQ(OrderPaperName("/p/", 0, fs), "");
+
+    // A damaged count neither reads for ever nor goes negative.
+    fs.files["/p/ver_ctrl.ini"] = GbkText("[paper]\ncount=2000000000\n");
+    EXPECT_EQ(LoadPaperSettings("/p/", fs).papernames.size(),
+              static_cast<std::size_t>(kMaxListedEntries));
+    fs.files["/p/ver_ctrl.ini"] = GbkText("[paper]\ncount=-5\n");
+    EXPECT_TRUE(LoadPaperSettings("/p/", fs).papernames.empty());
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,236 @@
+#include "orderdata/OrderFiles.h"
+
+#include <cerrno>
+
+#include <gtest/gtest.h>
+
+#include "orderdata/LocalOrderNumber.h"
+#include "orderdata/OrderInfo.h"
+#include "orderdata/PhotoIniWriter.h"
+#include "orderdata/PhotoList.h"
+#include "platform/clock/Clock.h"
+#include "platform/ini/Profile.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::FixturePath;
+using testing::MemoryFileSystem;
+using testing::ReadBytes;
+
+std::unique_ptr<PhotoRecord> Record(const std::string& file, const std::string& dst,
+                                    const std::string& origDir, const std::string& origName) {
+    auto r = std::make_unique<PhotoRecord>();
+    r->srcName = "/backup/2015-3-7/150307007/" + file;
+    r->dstName = dst;
+    r->origDir = origDir;
+    r->origName = origName;
+    r->origPath = origDir + "/" + origName;
+    return r;
+}
+
+// The job of the hand-written fixtures: three photos in three framings.
+void FillJob(OrderInfo& info, PhotoList& list) {
+    info.customer = {"0571-88886666", "13800000000", "000001", "张三", "杭州市西湖区文三路1号"};
+    info.bespeak = "周六上午";
+    info.memo = "6寸 2张\r\n7寸 1张";
+    info.requir = "请调亮一些";
+    info.backupDir = "/backup/2015-3-7/150307007/";
+    info.productlist = "C6:2/C7:1/";
+    info.paymode = 1;
+    info.storeid = "S01";
+    info.sendmode = 2;
+    info.OrderAmount = 4.0f;
+
+    auto a = Record("img_0001.jpg", "img_0001.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
+    a->specIndex = 1;
+    a->productID = "C6";
+    a->number = 2;
+    a->rcDst = {2, 12, 285, 190};
+    a->bBrowsed = 1;
+    a->adddatetime = 1;
+    auto b = Record("假期.jpg", "假期.jpg", "/media/card/旅行/", "假期.jpg");
+    b->specIndex = 3;
+    b->productID = "C7";
+    b->number = 1;
+    b->operate = kModeWhiteFill;
+    b->angle = 90;
+    b->bBrowsed = 1;
+    auto c = Record("img_0001#1.jpg", "img_0001#1.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
+    c->specIndex = 0;
+    c->productID = "C5";
+    c->number = 0;
+    c->operate = kModeZoom;
+    c->rcDst = {10, 20, 200, 150};
+    c->offsetSZX = -20;
+    c->offsetSZY = 35;
+    c->scale = 150;
+    c->angle = 270;
+    list.Append(std::move(a));
+    list.Append(std::move(b));
+    list.Append(std::move(c));
+}
+
+class OrderFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs.CreateDirectories(paths.DayFolder());
+        fs.files[paths.OrderIni()] = ReadBytes(FixturePath("orderdata/order_day_before.ini"));
+        FillJob(info, list);
+        info.storeDDH = NewLocalOrderNumber(paths, "150307", info, placed, fs);
+        fs.CreateDirectories(paths.WorkFolder(info.storeDDH));
+    }
+    std::string DayValue(const std::string& key) {
+        return Profile(paths.OrderIni(), fs).GetString(OrderIniSection(), key, "<none>");
+    }
+    std::string OrderIniSection() { return std::to_string(info.historyID); }
+
+    MemoryFileSystem fs;
+    OrderPaths paths{"/backup", "2015-3-7"};
+    CustomerInfo customer;
+    OrderInfo info{customer};
+    PhotoList list;
+    bool placed = true;
+    FixedClock morning{{2015, 3, 7, 9, 5, 30}};
+    FixedClock afternoon{{2015, 3, 7, 14, 20, 0}};
+};
+
+TEST_F(OrderFilesTest, WritesTheFilesByteForByte) {
+    ASSERT_EQ(info.storeDDH, "150307007");
+    OrderFiles files(paths, info, list, fs, morning);
+    ASSERT_TRUE(files.WriteOrderFiles(false));
+    EXPECT_EQ(fs.files[paths.PhotoIni("150307007")],
+              ReadBytes(FixturePath("orderdata/photo_3_photos.ini")));
+    EXPECT_EQ(fs.files[paths.OrderIni()], ReadBytes(FixturePath("orderdata/order_day_after.ini")));
+    EXPECT_TRUE(files.ConfirmOrderFiles());
+}
+
+TEST_F(OrderFilesTest, PlacingRewritesTheSectionInPlace) {
+    OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(false);
+    info.saleDDH = "W150307000123";
+    OrderFiles files(paths, info, list, fs, afternoon);
+    ASSERT_TRUE(files.WriteOrderFiles(true));
+    const std::string& day = fs.files[paths.OrderIni()];
+    EXPECT_NE(day.find("[7]\r\nsaleDDH=W150307000123\r\nstoreDDH=150307007\r\n"), std::string::npos);
+    EXPECT_NE(day.find("type=1\r\nbSuccess=-1\r\nsubmitdate=2015-3-7\r\nsubmittime=14:20:0\r\n"),
+              std::string::npos);
+    const std::string& job = fs.files[paths.PhotoIni("150307007")];
+    EXPECT_NE(job.find("saleddh=W150307000123\r\n"), std::string::npos);
+    EXPECT_NE(job.find("uploaded=0\r\nbSuccess=1\r\n"), std::string::npos);
+}
+
+TEST_F(OrderFilesTest, AlbumOrdersHaveNoAmountAndTheirAlbum) {
+    info.albumid = "A88";
+    info.OrderAmount = 12.5f;
+    ASSERT_TRUE(OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(true));
+    const std::string& day = fs.files[paths.OrderIni()];
+    EXPECT_NE(day.find("sendmode=2\r\nOrderAmount=0\r\nuploaded=0\r\ntype=10\r\nalbumid=A88\r\n"
+                       "bSuccess=-1\r\n"),
+              std::string::npos);
+}
+
+TEST_F(OrderFilesTest, LineBreaksInAnyFieldCannotBreakTheFile) {
+    info.requir = "亮一些\r\n[1]\r\nnumber=99";
+    info.customer.sendaddr = "a\nb";
+    list.At(0).dstName = "x\r.jpg";
+    ASSERT_TRUE(OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(false));
+    Profile job(paths.PhotoIni("150307007"), fs);
+    EXPECT_EQ(job.GetString("orderinfo", "requir", ""), "亮一些  [1]  number=99");
+    EXPECT_EQ(job.GetString("orderinfo", "sendaddr", ""), "a b");
+    EXPECT_EQ(job.GetInt("1", "number", -1), 2);
+    EXPECT_EQ(job.GetString("1", "dstName", ""), "x .jpg");
+}
+
+TEST_F(OrderFilesTest, AFailedPhotoIniIsReportedAndNotConfirmed) {
+    OrderFiles files(paths, info, list, fs, morning);
+    ASSERT_TRUE(files.WriteOrderFiles(false));
+    const std::string before = fs.files[paths.PhotoIni("150307007")];
+    fs.refused.insert(paths.PhotoIni("150307007"));
+    list.At(0).number = 5;
+    EXPECT_FALSE(files.WriteOrderFiles(true));
+    EXPECT_EQ(fs.files[paths.PhotoIni("150307007")], before);  // the old file stays whole
+    EXPECT_EQ(DayValue("bSuccess"), "-1");                     // what reached order.ini stays
+    // The old photo.ini must not pass for the placed order's.
+    EXPECT_FALSE(files.ConfirmOrderFiles());
+    EXPECT_EQ(DayValue("bSuccess"), "0");
+    fs.refused.clear();
+    ASSERT_TRUE(files.WriteOrderFiles(true));
+    EXPECT_TRUE(files.ConfirmOrderFiles());
+}
+
+TEST_F(OrderFilesTest, AFailedOrderIniIsReportedToo) {
+    fs.refused.insert(paths.OrderIni());
+    OrderFiles files(paths, info, list, fs, morning);
+    EXPECT_FALSE(files.WriteOrderFiles(true));
+    EXPECT_TRUE(fs.FileExists(paths.PhotoIni("150307007")));
+    EXPECT_FALSE(files.ConfirmOrderFiles());
+}
+
+TEST_F(OrderFilesTest, MissingWorkFolderOrNumberWritesNoPhotoIni) {
+    info.storeDDH = "150307099";  // no such folder
+    OrderFiles files(paths, info, list, fs, morning);
+    EXPECT_FALSE(files.WriteOrderFiles(false));
+    EXPECT_FALSE(files.ConfirmOrderFiles());
+    EXPECT_EQ(DayValue("bSuccess"), "0");
+    info.storeDDH.clear();
+    const int writes = fs.replaceCount;
+    EXPECT_FALSE(files.WriteOrderFiles(false));
+    EXPECT_EQ(fs.replaceCount, writes);
+}
+
+TEST(PhotoIni, EmptyListAndFolderNames) {
+    CustomerInfo customer;
+    OrderInfo info{customer};
+    PhotoList list;
+    std::string text = FormatPhotoIni(info, false, list);
+    EXPECT_NE(text.find("frate=97\r\n[photoid]\r\nphotonumb=0\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 13), "photonumb=0\r\n");
+    PhotoRecord r;
+    r.origName = "a.jpg";
+    r.origDir = "card";
+    EXPECT_EQ(FfName(r), "card+a.jpg");
+    r.origDir = "";
+    EXPECT_EQ(FfName(r), "+a.jpg");
+}
+
+// A disk that fills up in the middle of the write.
+long FullDiskAfter100(int fd, const char* data, std::size_t size) {
+    static thread_local std::size_t written = 0;
+    if (written >= 100) {
+        written = 0;
+        errno = ENOSPC;
+        return -1;
+    }
+    std::size_t n = std::min<std::size_t>(size, 100 - written);
+    written += n;
+    return static_cast<long>(::write(fd, data, n));
+}
+
+TEST(OrderFilesOnDisk, DiskFullInTheMiddleKeepsThePreviousFiles) {
+    testing::TempFolder tmp;
+    OrderPaths paths{tmp / "backup", "2015-3-7"};
+    CustomerInfo customer;
+    OrderInfo info{customer};
+    PhotoList list;
+    FillJob(info, list);
+    bool placed = true;
+    LocalFileSystem disk;
+    info.storeDDH = NewLocalOrderNumber(paths, "150307", info, placed, disk);
+    ASSERT_TRUE(disk.CreateDirectories(paths.WorkFolder(info.storeDDH)));
+    FixedClock clock({2015, 3, 7, 9, 5, 30});
+    ASSERT_TRUE(OrderFiles(paths, info, list, disk, clock).WriteOrderFiles(false));
+    const std::string dayBefore = ReadBytes(paths.OrderIni());
+    const std::string jobBefore = ReadBytes(paths.PhotoIni(info.storeDDH));
+
+    LocalFileSystem full(FullDiskAfter100);
+    OrderFiles failing(paths, info, list, full, clock);
+    EXPECT_FALSE(failing.WriteOrderFiles(true));
+    EXPECT_EQ(ReadBytes(paths.OrderIni()), dayBefore);
+    EXPECT_EQ(ReadBytes(paths.PhotoIni(info.storeDDH)), jobBefore);
+    EXPECT_FALSE(failing.ConfirmOrderFiles());
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,105 @@
+#include "orderdata/PrintCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "orderdata/PaperSettings.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::GbkText;
+using testing::MemoryFileSystem;
+
+class PrintCatalogueTest : public ::testing::Test {
+protected:
+    void Load(const std::string& prints, const std::string& prices = "") {
+        fs.files[PrintsIniPath("/p/")] = GbkText(prints);
+        fs.files[PricesIniPath("/p/")] = GbkText(prices);
+        catalogue.LoadCatalogue("/p/", fs);
+    }
+    MemoryFileSystem fs;
+    PrintCatalogue catalogue;
+};
+
+TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntries) {
+    Load("[prints]\nprintsnumb=3\n[1]\npcode=C6\nname=6寸\nx=6\ny=4.5\npixelX=1800\npixelY=1350\n"
+         "[3]\npcode=C7\nx=abc\n");
+    ASSERT_EQ(catalogue.GetCount(), 3);
+    EXPECT_EQ(catalogue.GetName(0), "6寸");
+    EXPECT_EQ(catalogue.GetCode(1), "");
+    EXPECT_EQ(catalogue.GetCode(2), "C7");
+    float x = -9, y = -9;
+    catalogue.GetInches(0, x, y);
+    EXPECT_FLOAT_EQ(x, 6.0f);
+    EXPECT_FLOAT_EQ(y, 4.5f);
+    catalogue.GetInches(2, x, y);
+    EXPECT_FLOAT_EQ(x, 0.0f);  // "abc"
+    EXPECT_EQ(catalogue.At(0)->pixelX, 1800);
+}
+
+TEST_F(PrintCatalogueTest, IndexesOutsideTheCatalogueGiveNothing) {
+    Load("[prints]\nprintsnumb=3\n");
+    float x = 1.5f, y = 2.5f;
+    for (std::int32_t index : {5, 3, -1, -2147483647 - 1}) {
+        EXPECT_EQ(catalogue.GetName(index), "");
+        EXPECT_EQ(catalogue.GetCode(index), "");
+        EXPECT_EQ(catalogue.At(index), nullptr);
+        catalogue.GetInches(index, x, y);
+        EXPECT_FLOAT_EQ(x, 1.5f);
+        EXPECT_FLOAT_EQ(y, 2.5f);
+    }
+}
+
+TEST_F(PrintCatalogueTest, BadCountsAndOverlongTextsStayWithinBounds) {
+    // A count of 50 with three sections: 50 entries, 47 of them empty.
+    Load("[prints]\nprintsnumb=50\n[1]\npcode=A\n[2]\npcode=B\n[3]\npcode=C\n");
+    EXPECT_EQ(catalogue.GetCount(), 50);
+    EXPECT_EQ(catalogue.GetCode(49), "");
+    Load("[prints]\nprintsnumb=-3\n");
+    EXPECT_EQ(catalogue.GetCount(), 0);
+    Load("[prints]\nprintsnumb=999999999\n");
+    EXPECT_EQ(catalogue.GetCount(), kMaxListedEntries);
+    // Fields are cut at a character boundary to 9 and 21 GBK bytes.
+    Load("[prints]\nprintsnumb=1\n[1]\npcode=ABCDEFGHIJKL\nname=一二三四五六七八九十十一\n");
+    EXPECT_EQ(catalogue.GetCode(0), "ABCDEFGHI");
+    EXPECT_EQ(catalogue.GetName(0), "一二三四五六七八九十");
+}
+
+TEST_F(PrintCatalogueTest, PricesAreReadAtEveryLookup) {
+    Load("[prints]\nprintsnumb=2\n[1]\npcode=C6\n[2]\npcode=C6\n",
+         "[C6]\nprice=1.20\nprice1=0.8\n[BAD]\nprice=-5\nprice1=1e30\n[HALF]\nprice=2\n");
+    double price = -1;
+    EXPECT_DOUBLE_EQ(catalogue.GetPrices("c6", price), 0.8);  // section names ignore case
+    EXPECT_DOUBLE_EQ(price, 1.2);
+    // Duplicate codes share one price section.
+    EXPECT_EQ(catalogue.GetCode(0), catalogue.GetCode(1));
+    Prices none = catalogue.GetPrices("NONE");
+    EXPECT_DOUBLE_EQ(none.price, 0.0);
+    EXPECT_DOUBLE_EQ(none.price1, 0.0);
+    Prices bad = catalogue.GetPrices("BAD");
+    EXPECT_DOUBLE_EQ(bad.price, 0.0);
+    EXPECT_DOUBLE_EQ(bad.price1, 0.0);
+    EXPECT_DOUBLE_EQ(catalogue.GetPrices("HALF").price1, 0.0);
+
+    fs.files[PricesIniPath("/p/")] = GbkText("[C6]\nprice=3\nprice1=2\n");
+    EXPECT_DOUBLE_EQ(catalogue.GetPrices("C6").price, 3.0);
+}
+
+TEST(PrintCatalogue, GarbageFilesGiveAnEmptyCatalogue) {
+    MemoryFileSystem fs;
+    std::string garbage;
+    for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919) % 251);
+    fs.files[PrintsIniPath("/p/")] = garbage;
+    fs.files[PricesIniPath("/p/")] = garbage;
+    PrintCatalogue c;
+    c.LoadCatalogue("/p/", fs);
+    EXPECT_EQ(c.GetCount(), 0);
+    EXPECT_DOUBLE_EQ(c.GetPrices("C6").price, 0.0);
+    PrintCatalogue empty;  // never loaded
+    EXPECT_DOUBLE_EQ(empty.GetPrices("C6").price1, 0.0);
+}
+
+}  // namespace
+}  // namespace orelle

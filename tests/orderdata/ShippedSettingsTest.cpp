@@ -1,0 +1,41 @@
+// The default installation set must load as a shop would use it.
+#include <gtest/gtest.h>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PaperSettings.h"
+#include "orderdata/StartupData.h"
+#include "platform/files/FileSystem.h"
+
+namespace orelle {
+namespace {
+
+TEST(ShippedSettings, LoadAsAWorkingStation) {
+    StartupData data;
+    const std::string folder = paths::WithTrailingSeparator(ORELLE_RES_DIR);
+    LoadStartupData(data, folder, FileSystem::Default(), FixedClock({2026, 12, 6}));
+    EXPECT_EQ(data.config.dir, paths::DefaultBackupRoot());
+    EXPECT_EQ(data.config.insertdb, 0);
+    FeatureFlags flags = LoadFeatureFlags(folder, data.config, FileSystem::Default());
+    EXPECT_TRUE(flags.IsDatabaseEdition());
+
+    const PrintCatalogue& c = data.catalogue;
+    ASSERT_GE(c.GetCount(), 12);
+    bool has4x6 = false, has5x7 = false, hasNegative = false;
+    for (std::int32_t i = 0; i < c.GetCount(); ++i) {
+        const PrintSpec& s = *c.At(i);
+        EXPECT_FALSE(s.pcode.empty()) << i;
+        EXPECT_FALSE(s.name.empty()) << i;
+        EXPECT_GT(c.GetPrices(s.pcode).price, 0.0) << s.pcode;
+        has4x6 |= s.x == 6 && s.y == 4;
+        has5x7 |= s.x == 7 && s.y == 5;
+        hasNegative |= s.x < 0 || s.y < 0;
+    }
+    EXPECT_TRUE(has4x6 && has5x7 && hasNegative);
+    EXPECT_EQ(c.GetName(1), "6寸");
+
+    PaperSettings paper = LoadPaperSettings(folder, FileSystem::Default());
+    EXPECT_EQ(paper.papernames, (std::vector<std::string>{"光面", "绒面"}));
+}
+
+}  // namespace
+}  // namespace orelle

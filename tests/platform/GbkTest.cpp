@@ -1,0 +1,40 @@
+#include "platform/gbk/Gbk.h"
+
+#include <gtest/gtest.h>
+
+namespace orelle {
+namespace {
+
+TEST(Gbk, ChineseRoundTripsThroughTwoBytesACharacter) {
+    const std::string text = "光面 6寸";
+    std::string bytes = gbk::FromUtf8(text);
+    EXPECT_EQ(bytes, "\xB9\xE2\xC3\xE6 6\xB4\xE7");
+    EXPECT_EQ(gbk::ToUtf8(bytes), text);
+    EXPECT_EQ(gbk::Length(text), 8u);
+    EXPECT_EQ(gbk::Length("abc"), 3u);
+}
+
+TEST(Gbk, UnconvertibleInputBecomesQuestionMarks) {
+    // A character GBK lacks gives one '?', not one per UTF-8 byte.
+    EXPECT_EQ(gbk::FromUtf8("a\xF0\x9F\x98\x80z"), "a?z");
+    // Malformed UTF-8 and a cut-off sequence at the end.
+    EXPECT_EQ(gbk::FromUtf8("a\xC3(z"), "a?(z");
+    EXPECT_EQ(gbk::FromUtf8("\xE5\x85"), "?");
+    // A GBK lead byte without its trail byte, and a byte GBK never uses.
+    EXPECT_EQ(gbk::ToUtf8("\xB9"), "?");
+    EXPECT_EQ(gbk::ToUtf8("x\xFFy"), "x?y");
+}
+
+TEST(Gbk, CutNeverSplitsACharacter) {
+    std::string bytes = gbk::FromUtf8("数码照片");  // 8 bytes
+    EXPECT_EQ(gbk::CutPoint(bytes, 8), 8u);
+    EXPECT_EQ(gbk::CutPoint(bytes, 5), 4u);
+    EXPECT_EQ(gbk::CutPoint(bytes, 1), 0u);
+    EXPECT_EQ(gbk::CutPoint("ab\xB9\xE2", 3), 2u);
+    EXPECT_EQ(gbk::CutToBytes("a数码", 4), "a数");
+    EXPECT_EQ(gbk::CutToBytes("a数码", 5), "a数码");
+    EXPECT_EQ(gbk::CutToBytes("abcdef", 4), "abcd");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,29 @@
+#include "platform/paths/Paths.h"
+
+#include <gtest/gtest.h>
+
+namespace orelle {
+namespace {
+
+const std::string S(1, paths::kSeparator);
+
+TEST(Paths, JoinAndSeparators) {
+    EXPECT_EQ(paths::Join("a", "b"), "a" + S + "b");
+    EXPECT_EQ(paths::Join("a" + S, "b"), "a" + S + "b");
+    EXPECT_EQ(paths::WithTrailingSeparator("a"), "a" + S);
+    EXPECT_EQ(paths::WithTrailingSeparator("a" + S), "a" + S);
+    EXPECT_EQ(paths::WithoutTrailingSeparator("a" + S), "a");
+    EXPECT_EQ(paths::DirectoryPart("x" + S + "y" + S + "f.jpg"), "x" + S + "y");
+    EXPECT_EQ(paths::DirectoryPart("f.jpg"), "");
+    EXPECT_EQ(paths::FileNamePart("x" + S + "f.jpg"), "f.jpg");
+    EXPECT_EQ(paths::FileNamePart("f.jpg"), "f.jpg");
+}
+
+TEST(Paths, ProgramFolderIsTheExecutablesFolder) {
+    std::string folder = paths::ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), paths::kSeparator);
+}
+
+}  // namespace
+}  // namespace orelle

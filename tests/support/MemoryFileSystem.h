@@ -1,0 +1,28 @@
+#pragma once
+// A file system held in memory, for tests: fixed paths, no disk, and a
+// switch that makes writes to chosen files fail.
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/files/FileSystem.h"
+
+namespace orelle::testing {
+
+class MemoryFileSystem : public FileSystem {
+public:
+    bool ReadFile(const std::string& path, std::string* contents) override;
+    bool ReplaceFile(const std::string& path, std::string_view contents) override;
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
+    bool DirectoryExists(const std::string& path) override;
+    bool CreateDirectories(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override { return files.erase(path) != 0; }
+
+    std::map<std::string, std::string> files;  // path -> bytes
+    std::set<std::string> dirs;                // folders without a trailing separator
+    std::set<std::string> refused;             // replacing these fails
+    int replaceCount = 0;
+};
+
+}  // namespace orelle::testing
