@@ -4,6 +4,7 @@ set(ORELLE_SOURCES
   platform/files/LocalFileSystem.cpp
   platform/gbk/Gbk.cpp
   platform/ini/IniDocument.cpp
+  platform/ini/IniText.cpp
   platform/ini/Profile.cpp
   platform/ini/ProfileNumber.cpp
   platform/paths/Paths.cpp

@@ -5,7 +5,6 @@
 #include "orderdata/PhotoIniWriter.h"
 #include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
-#include "platform/gbk/Gbk.h"
 #include "platform/ini/Profile.h"
 
 namespace orelle {
@@ -22,7 +21,7 @@ bool OrderFiles::WriteOrderFiles(bool placed) {
     // No delete first: the replace keeps the previous photo.ini until the
     // new one is complete.
     bool jobWritten = fs_.ReplaceFile(paths_.PhotoIni(info_.storeDDH),
-                                      gbk::FromUtf8(FormatPhotoIni(info_, placed, list_)));
+                                      FormatPhotoIni(info_, placed, list_));
     bool ok = dayWritten && jobWritten;
     if (ok) {
         if (failedJob_ == info_.storeDDH) failedJob_.clear();

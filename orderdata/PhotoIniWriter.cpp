@@ -15,18 +15,14 @@ constexpr std::size_t kSectionEstimate = 420;
 
 }  // namespace
 
-std::string FfName(const PhotoRecord& record) {
-    std::string dir = paths::WithoutTrailingSeparator(record.origDir);
-    std::string name(paths::FileNamePart(dir));
-    name += '+';
-    name += record.origName;
-    return name;
+std::string_view FfFolder(const PhotoRecord& record) {
+    std::string_view dir = record.origDir;
+    if (!dir.empty() && dir.back() == paths::kSeparator) dir.remove_suffix(1);
+    return paths::FileNamePart(dir);
 }
 
 std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& list) {
-    std::string out;
-    out.reserve(512 + kSectionEstimate * static_cast<std::size_t>(list.GetSize()));
-    IniText ini(out);
+    IniText ini(512 + kSectionEstimate * static_cast<std::size_t>(list.GetSize()));
     ini.Section("orderinfo");
     ini.Key("phone", info.customer.phone);
     ini.Key("mobile", info.customer.mobile);
@@ -50,7 +46,7 @@ std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& 
         ini.Key("historyID", info.historyID);
         ini.Key("srcName", r.srcName);
         ini.Key("dstName", r.dstName);
-        ini.Key("ffname", FfName(r));
+        ini.Key("ffname", {FfFolder(r), "+", r.origName});
         ini.Key("operate", r.operate);
         ini.Key("number", r.number);
         ini.Key("rcDstLeft", r.rcDst.left);
@@ -68,7 +64,7 @@ std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& 
         ini.Key("exoch", r.exoch);
         ini.Key("adddatetime", r.adddatetime);
     }
-    return out;
+    return ini.Take();
 }
 
 }  // namespace orelle

@@ -25,6 +25,7 @@
 // value can break the file's lines.
 
 #include <string>
+#include <string_view>
 
 namespace orelle {
 
@@ -32,10 +33,11 @@ struct OrderInfo;
 struct PhotoRecord;
 class PhotoList;
 
-// The file's text in UTF-8; the caller converts it to GBK.
+// The file's bytes (GBK).
 std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& list);
 
-// "DCIM\100CANON" and "img_1.jpg" give "100CANON+img_1.jpg".
-std::string FfName(const PhotoRecord& record);
+// The folder part of ffname: the last folder name of origDir, a trailing
+// separator dropped first ("DCIM/100CANON/" gives "100CANON").
+std::string_view FfFolder(const PhotoRecord& record);
 
 }  // namespace orelle

@@ -11,6 +11,11 @@
 namespace orelle::gbk {
 
 std::string FromUtf8(std::string_view utf8);
+// The same, appended to out.
+void AppendFromUtf8(std::string& out, std::string_view utf8);
+// The same, written at dst, which must hold utf8.size() bytes: no text is
+// longer in GBK than in UTF-8. Returns the end of what was written.
+char* EncodeFromUtf8(char* dst, std::string_view utf8);
 std::string ToUtf8(std::string_view gbk);
 
 // Number of bytes the UTF-8 text takes in GBK.

@@ -2,17 +2,15 @@
 
 namespace orelle::text {
 
-void AppendSingleLine(std::string& out, std::string_view s) {
-    std::size_t from = out.size();
-    out.append(s);
-    for (std::size_t i = from; i < out.size(); ++i) {
-        if (out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+void FlattenLineBreaks(char* begin, char* end) {
+    for (char* c = begin; c < end; ++c) {
+        if (*c == '\r' || *c == '\n') *c = ' ';
     }
 }
 
 std::string SingleLine(std::string_view s) {
-    std::string out;
-    AppendSingleLine(out, s);
+    std::string out(s);
+    FlattenLineBreaks(out.data(), out.data() + out.size());
     return out;
 }
 

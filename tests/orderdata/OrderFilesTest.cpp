@@ -188,11 +188,10 @@ TEST(PhotoIni, EmptyListAndFolderNames) {
     EXPECT_NE(text.find("frate=97\r\n[photoid]\r\nphotonumb=0\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 13), "photonumb=0\r\n");
     PhotoRecord r;
-    r.origName = "a.jpg";
     r.origDir = "card";
-    EXPECT_EQ(FfName(r), "card+a.jpg");
+    EXPECT_EQ(FfFolder(r), "card");
     r.origDir = "";
-    EXPECT_EQ(FfName(r), "+a.jpg");
+    EXPECT_EQ(FfFolder(r), "");
 }
 
 // A disk that fills up in the middle of the write.

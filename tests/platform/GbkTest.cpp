@@ -25,6 +25,32 @@ TEST(Gbk, UnconvertibleInputBecomesQuestionMarks) {
     EXPECT_EQ(gbk::ToUtf8("x\xFFy"), "x?y");
 }
 
+TEST(Gbk, EveryTwoByteCharacterEncodesBackToItself) {
+    // ToUtf8 is iconv's; FromUtf8 is the program's own table-driven encoder.
+    int checked = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const std::string utf8 = gbk::ToUtf8(bytes);
+            if (utf8.find('?') != std::string::npos) continue;  // an unassigned code
+            ASSERT_EQ(gbk::FromUtf8(utf8), bytes) << lead << " " << trail;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 21000);
+}
+
+TEST(Gbk, MalformedUtf8GivesOneQuestionMarkASequence) {
+    EXPECT_EQ(gbk::FromUtf8("\xC0\x80"), "?");          // overlong NUL
+    EXPECT_EQ(gbk::FromUtf8("\xED\xA0\x80x"), "?x");   // a surrogate
+    EXPECT_EQ(gbk::FromUtf8("\x80\x80z"), "?z");        // stray continuation bytes
+    EXPECT_EQ(gbk::FromUtf8("\xF4\x90\x80\x80"), "?");  // beyond U+10FFFF
+    std::string out = "k=";
+    gbk::AppendFromUtf8(out, "光");
+    EXPECT_EQ(out, "k=\xB9\xE2");
+}
+
 TEST(Gbk, CutNeverSplitsACharacter) {
     std::string bytes = gbk::FromUtf8("数码照片");  // 8 bytes
     EXPECT_EQ(gbk::CutPoint(bytes, 8), 8u);
