@@ -11,6 +11,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/ini/Profile.h"
 #include "support/MemoryFileSystem.h"
+#include "support/FullDisk.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
@@ -194,19 +195,6 @@ TEST(PhotoIni, EmptyListAndFolderNames) {
     EXPECT_EQ(FfFolder(r), "");
 }
 
-// A disk that fills up in the middle of the write.
-long FullDiskAfter100(int fd, const char* data, std::size_t size) {
-    static thread_local std::size_t written = 0;
-    if (written >= 100) {
-        written = 0;
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min<std::size_t>(size, 100 - written);
-    written += n;
-    return static_cast<long>(::write(fd, data, n));
-}
-
 TEST(OrderFilesOnDisk, DiskFullInTheMiddleKeepsThePreviousFiles) {
     testing::TempFolder tmp;
     OrderPaths paths{tmp / "backup", "2015-3-7"};
@@ -223,7 +211,7 @@ TEST(OrderFilesOnDisk, DiskFullInTheMiddleKeepsThePreviousFiles) {
     const std::string dayBefore = ReadBytes(paths.OrderIni());
     const std::string jobBefore = ReadBytes(paths.PhotoIni(info.storeDDH));
 
-    LocalFileSystem full(FullDiskAfter100);
+    LocalFileSystem full(testing::FullDiskAfter<100>);
     OrderFiles failing(paths, info, list, full, clock);
     EXPECT_FALSE(failing.WriteOrderFiles(true));
     EXPECT_EQ(ReadBytes(paths.OrderIni()), dayBefore);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/files/FileSystem.h"
+#include "support/FullDisk.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
@@ -12,19 +13,6 @@ namespace {
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-// Writes a little, then fails as a full disk does.
-long FullDiskAfter16(int fd, const char* data, std::size_t size) {
-    static thread_local std::size_t written = 0;
-    if (written >= 16) {
-        written = 0;
-        errno = ENOSPC;
-        return -1;
-    }
-    std::size_t n = std::min<std::size_t>(size, 16 - written);
-    written += n;
-    return static_cast<long>(::write(fd, data, n));
-}
 
 std::size_t EntriesIn(const std::string& folder) {
     std::size_t n = 0;
@@ -49,7 +37,7 @@ TEST(LocalFileSystem, FailedWriteLeavesThePreviousFileAndNoTemporary) {
     TempFolder tmp;
     std::string path = tmp / "photo.ini";
     WriteBytes(path, "previous contents");
-    LocalFileSystem failing(FullDiskAfter16);
+    LocalFileSystem failing(testing::FullDiskAfter<16>);
     EXPECT_FALSE(failing.ReplaceFile(path, std::string(1000, 'n')));
     EXPECT_EQ(ReadBytes(path), "previous contents");
     EXPECT_EQ(EntriesIn(tmp.path()), 1u);
