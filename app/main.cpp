@@ -18,7 +18,8 @@ void PrintSettings(const orelle::ProcessState& state) {
                 s.date.datePrefix.c_str());
     std::printf("order server:    %s:%d (second %s:%d)\n", s.config.web.c_str(), s.config.webport,
                 s.config.web2.c_str(), s.config.webport2);
-    std::printf("database:        %s\n", s.config.dbHost.empty() ? "(none)" : s.config.dbHost.c_str());
+    std::printf("database:        %s\n",
+                s.config.dbHost.empty() ? "(none)" : s.config.dbHost.c_str());
     std::printf("print sizes:     %d\n", s.catalogue.GetCount());
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const orelle::PrintSpec& spec = *s.catalogue.At(i);

@@ -55,17 +55,18 @@ Times Measure(int count, const std::string& folder) {
     const std::string finished = FormatPhotoIni(info, false, list);
     const int repeats = count >= 5000 ? 21 : 41;
     Times t;
-    t.ours = bench::MedianSeconds(repeats, [&] {
-        fs.ReplaceFile(path, FormatPhotoIni(info, false, list));
-    });
+    t.ours = bench::MedianSeconds(repeats,
+                                  [&] { fs.ReplaceFile(path, FormatPhotoIni(info, false, list)); });
     t.replace = bench::MedianSeconds(repeats, [&] { fs.ReplaceFile(path, finished); });
     const std::string plainPath = folder + "/plain.ini";
     t.plain = bench::MedianSeconds(repeats, [&] {
         std::ofstream out(plainPath, std::ios::binary | std::ios::trunc);
         out.write(finished.data(), static_cast<std::streamsize>(finished.size()));
     });
-    std::printf("# photo.ini %5d photos: %8.3f ms (replace of the bytes %8.3f ms, plain write %8.3f ms, %zu bytes)\n",
-                count, t.ours * 1e3, t.replace * 1e3, t.plain * 1e3, finished.size());
+    std::printf(
+        "# photo.ini %5d photos: %8.3f ms (replace of the bytes %8.3f ms, plain write %8.3f ms, "
+        "%zu bytes)\n",
+        count, t.ours * 1e3, t.replace * 1e3, t.plain * 1e3, finished.size());
     return t;
 }
 

@@ -14,7 +14,8 @@ int main() {
         orelle::LoadStartupData(data, folder, orelle::FileSystem::Default(),
                                 orelle::Clock::Default());
     });
-    std::printf("# settings and %d print sizes from %s\n", data.catalogue.GetCount(), folder.c_str());
+    std::printf("# settings and %d print sizes from %s\n", data.catalogue.GetCount(),
+                folder.c_str());
     orelle::bench::Figure("settings_load_ms", t * 1e3, "ms");
     return data.catalogue.GetCount() > 0 ? 0 : 1;
 }

@@ -10,15 +10,17 @@
 namespace orelle {
 
 class DirList {
-public:
+  public:
     // Appends the folder unless an equal one is present; the first spelling stays.
     void AddIfAbsent(const std::string& folder);
     void RemoveAll() { dirs_.clear(); }
     std::int32_t GetSize() const { return static_cast<std::int32_t>(dirs_.size()); }
-    const std::string& At(std::int32_t index) const { return dirs_[static_cast<std::size_t>(index)]; }
+    const std::string& At(std::int32_t index) const {
+        return dirs_[static_cast<std::size_t>(index)];
+    }
     const std::vector<std::string>& Entries() const { return dirs_; }
 
-private:
+  private:
     std::vector<std::string> dirs_;
 };
 

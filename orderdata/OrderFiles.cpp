@@ -20,8 +20,8 @@ bool OrderFiles::WriteOrderFiles(bool placed) {
                                        OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
     // No delete first: the replace keeps the previous photo.ini until the
     // new one is complete.
-    bool jobWritten = fs_.ReplaceFile(paths_.PhotoIni(info_.storeDDH),
-                                      FormatPhotoIni(info_, placed, list_));
+    bool jobWritten =
+        fs_.ReplaceFile(paths_.PhotoIni(info_.storeDDH), FormatPhotoIni(info_, placed, list_));
     bool ok = dayWritten && jobWritten;
     if (ok) {
         if (failedJob_ == info_.storeDDH) failedJob_.clear();

@@ -17,7 +17,7 @@ class PhotoList;
 struct OrderInfo;
 
 class OrderFiles {
-public:
+  public:
     OrderFiles(const OrderPaths& paths, const OrderInfo& info, const PhotoList& list,
                FileSystem& fs, const Clock& clock);
 
@@ -31,7 +31,7 @@ public:
     // so that the order can be placed again.
     bool ConfirmOrderFiles();
 
-private:
+  private:
     const OrderPaths& paths_;
     const OrderInfo& info_;
     const PhotoList& list_;

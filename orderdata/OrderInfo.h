@@ -19,16 +19,16 @@ struct OrderInfo {
     std::string saleDDH;         // the back office's order number, empty before placing
     CustomerInfo& customer;      // phone, mobile, user, username, sendaddr
     std::string bespeak;
-    std::string memo;            // several lines
+    std::string memo;  // several lines
     std::string requir;
-    std::string backupDir;       // work folder with a trailing separator
+    std::string backupDir;  // work folder with a trailing separator
     std::string productlist;
     std::int32_t frate = 97;
     std::int32_t paymode = 0;
     std::string storeid;
     std::int32_t sendmode = 0;
     float OrderAmount = 0;
-    std::string albumid;         // not empty for an album order
+    std::string albumid;  // not empty for an album order
 
     bool IsAlbumOrder() const { return !albumid.empty(); }
 };

@@ -29,8 +29,8 @@ Profile::KeyValues OrderIniEntry(const OrderInfo& info, bool placed, const std::
     }
     keys.emplace_back("bSuccess", placed ? "-1" : "0");
     keys.emplace_back("submitdate", dateStr);
-    keys.emplace_back("submittime", IntText(now.hour) + ":" + IntText(now.minute) + ":" +
-                                        IntText(now.second));
+    keys.emplace_back("submittime",
+                      IntText(now.hour) + ":" + IntText(now.minute) + ":" + IntText(now.second));
     return keys;
 }
 

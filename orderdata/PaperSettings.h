@@ -11,10 +11,10 @@ namespace orelle {
 class FileSystem;
 
 struct PaperSettings {
-    std::int32_t paperctrl = 0;  // param.ini [other]
-    std::int32_t bcpaper = 0;    // param.ini [other]
-    std::int32_t defpaper = 0;   // ver_ctrl.ini [paper]
-    std::int32_t onlyf = 0;      // ver_ctrl.ini [paper]
+    std::int32_t paperctrl = 0;           // param.ini [other]
+    std::int32_t bcpaper = 0;             // param.ini [other]
+    std::int32_t defpaper = 0;            // ver_ctrl.ini [paper]
+    std::int32_t onlyf = 0;               // ver_ctrl.ini [paper]
     std::vector<std::string> papernames;  // sections p1 .. p<count>, default " "
 };
 

@@ -18,11 +18,12 @@ inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
 
 struct ParamConfig {
     // [Lumora-backup]
-    std::string dir = paths::DefaultBackupRoot();  // backup root of all work folders and order files
+    std::string dir =
+        paths::DefaultBackupRoot();  // backup root of all work folders and order files
     // [dbserver]
-    std::string dbHost;           // host
-    std::string dbUser;           // user
-    std::string dbPassword;       // password
+    std::string dbHost;      // host
+    std::string dbUser;      // user
+    std::string dbPassword;  // password
     // [computerid]
     std::string computerId = "00";
     // [userinfo]: shared with the current order's customer fields.
@@ -32,8 +33,8 @@ struct ParamConfig {
     std::int32_t insertdb = 0;
     std::int32_t showofile = 0;
     std::int32_t get_mode = 0;
-    std::int32_t paperctrl = 0;   // read by the paper dialog only
-    std::int32_t bcpaper = 0;     // read by the paper dialog only
+    std::int32_t paperctrl = 0;  // read by the paper dialog only
+    std::int32_t bcpaper = 0;    // read by the paper dialog only
     // [webserver]
     std::string web = kDefaultWebHost;
     std::int32_t webport = 80;
@@ -65,7 +66,7 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs);
 // The remember switch of the order dialog: with it on, remem = "1" in
 // ver_ctrl.ini and the member code as userinfo/user in param.ini; otherwise
 // remem = "0" and user = "0". False when a file cannot be written.
-bool SaveMemberChoice(const std::string& settingsFolder, bool remember, const std::string& memberCode,
-                      FileSystem& fs);
+bool SaveMemberChoice(const std::string& settingsFolder, bool remember,
+                      const std::string& memberCode, FileSystem& fs);
 
 }  // namespace orelle

@@ -47,9 +47,9 @@ bool PhotoList::ContainsCustomerFile(const std::string& path) const {
 }
 
 std::int32_t PhotoList::GetPCount() const {
-    return static_cast<std::int32_t>(std::count_if(records_.begin(), records_.end(), [](const auto& r) {
-        return r->bBrowsed != 0 && r->number >= 1;
-    }));
+    return static_cast<std::int32_t>(
+        std::count_if(records_.begin(), records_.end(),
+                      [](const auto& r) { return r->bBrowsed != 0 && r->number >= 1; }));
 }
 
 void PhotoList::SetRecordGeometry(std::int32_t offsetX, std::int32_t offsetY, std::int32_t left,

@@ -16,7 +16,7 @@
 namespace orelle {
 
 class PhotoList {
-public:
+  public:
     PhotoList() = default;
     PhotoList(const PhotoList&) = delete;
     PhotoList& operator=(const PhotoList&) = delete;
@@ -46,10 +46,10 @@ public:
     // set; then the offsets when the offsets flag is set, otherwise the two
     // far values. An index outside the list changes nothing.
     void SetRecordGeometry(std::int32_t offsetX, std::int32_t offsetY, std::int32_t left,
-                           std::int32_t top, std::int32_t farX, std::int32_t farY,
-                           bool offsetsFlag, bool originFlag, std::int32_t index);
+                           std::int32_t top, std::int32_t farX, std::int32_t farY, bool offsetsFlag,
+                           bool originFlag, std::int32_t index);
 
-private:
+  private:
     void IndexAdd(const PhotoRecord& r);
     void IndexRemove(const PhotoRecord& r);
 

@@ -38,11 +38,11 @@ struct PhotoRecord {
     static constexpr std::size_t kOrigPathSize = 252;
     static constexpr std::size_t kProductIdSize = 12;
 
-    std::string srcName;   // the working copy in the job's work folder
-    std::string origName;  // the customer's file name, lower-cased
-    std::string dstName;   // the name the photo travels under, unique in the job
-    std::string origDir;   // the customer's folder, without a trailing separator
-    std::string origPath;  // the customer's file as it was found
+    std::string srcName;         // the working copy in the job's work folder
+    std::string origName;        // the customer's file name, lower-cased
+    std::string dstName;         // the name the photo travels under, unique in the job
+    std::string origDir;         // the customer's folder, without a trailing separator
+    std::string origPath;        // the customer's file as it was found
     std::int32_t specIndex = 0;  // print size in the catalogue, -1 for none
     std::int32_t number = 0;     // prints; 0 means not ordered
     std::int32_t operate = kModeCrop;
@@ -53,12 +53,12 @@ struct PhotoRecord {
     std::int32_t angle = 0;    // rotation in degrees
     // Copied together by the batch apply; nothing else reads them.
     std::array<std::int32_t, 3> extra{-1, 0, 0};
-    std::string productID;       // pcode of specIndex, unless set apart from it
+    std::string productID;  // pcode of specIndex, unless set apart from it
     std::int32_t frameTurned = 0;
-    std::int32_t bBrowsed = 0;   // the customer has seen it
+    std::int32_t bBrowsed = 0;  // the customer has seen it
     std::int32_t adddatetime = 0;
     std::int32_t autoadj = 0;
-    std::int32_t exoch = 0;      // paper finish index of the placed order
+    std::int32_t exoch = 0;  // paper finish index of the placed order
 };
 
 // True when the UTF-8 text fits a field of that capacity in GBK bytes.

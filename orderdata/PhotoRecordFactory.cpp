@@ -7,7 +7,8 @@
 
 namespace orelle {
 
-std::unique_ptr<PhotoRecord> CreatePhotoRecord(const std::string& srcName, const std::string& dstName,
+std::unique_ptr<PhotoRecord> CreatePhotoRecord(const std::string& srcName,
+                                               const std::string& dstName,
                                                const std::string& customerPath,
                                                const RecordDefaults& defaults,
                                                const PrintCatalogue& catalogue, DirList& dirs) {

@@ -23,7 +23,8 @@ struct RecordDefaults {
 // A record for the working copy srcName of the customer's file customerPath;
 // the customer's folder joins the DirList. nullptr, and nothing added, when
 // a text would not fit its field.
-std::unique_ptr<PhotoRecord> CreatePhotoRecord(const std::string& srcName, const std::string& dstName,
+std::unique_ptr<PhotoRecord> CreatePhotoRecord(const std::string& srcName,
+                                               const std::string& dstName,
                                                const std::string& customerPath,
                                                const RecordDefaults& defaults,
                                                const PrintCatalogue& catalogue, DirList& dirs);

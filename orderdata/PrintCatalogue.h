@@ -20,7 +20,7 @@ struct Prices {
 };
 
 class PrintCatalogue {
-public:
+  public:
     PrintCatalogue() = default;
 
     // Empties the catalogue and reads entries 1 to printsnumb in file order.
@@ -46,7 +46,7 @@ public:
 
     void Append(PrintSpec spec) { specs_.push_back(std::move(spec)); }
 
-private:
+  private:
     std::vector<PrintSpec> specs_;
     std::string pricesPath_;
     FileSystem* fs_ = nullptr;

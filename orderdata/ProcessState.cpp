@@ -26,8 +26,6 @@ ProcessState& Process() {
     return *state;
 }
 
-void ReloadProcessSettings(const std::string& settingsFolder) {
-    Load(Process(), settingsFolder);
-}
+void ReloadProcessSettings(const std::string& settingsFolder) { Load(Process(), settingsFolder); }
 
 }  // namespace orelle

@@ -7,7 +7,9 @@
 
 namespace orelle {
 
-inline char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+inline char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 inline std::string ToLowerAscii(std::string_view s) {
     std::string out(s);

@@ -16,9 +16,11 @@ double MedianSeconds(int repeats, Fn&& fn) {
     for (int i = 0; i < repeats; ++i) {
         auto start = std::chrono::steady_clock::now();
         fn();
-        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
+    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2),
+                     times.end());
     return times[times.size() / 2];
 }
 

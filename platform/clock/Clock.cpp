@@ -6,10 +6,10 @@ namespace orelle {
 namespace {
 
 class SystemClock : public Clock {
-public:
+  public:
     LocalTime Now() const override {
         std::time_t now = std::time(nullptr);
-        std::tm tm {};
+        std::tm tm{};
         localtime_r(&now, &tm);
         return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
     }

@@ -5,15 +5,15 @@ namespace orelle {
 
 struct LocalTime {
     int year = 0;
-    int month = 0;   // 1 to 12
-    int day = 0;     // 1 to 31
+    int month = 0;  // 1 to 12
+    int day = 0;    // 1 to 31
     int hour = 0;
     int minute = 0;
     int second = 0;
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() const = 0;
     // The machine's clock in its local time zone.
@@ -22,11 +22,11 @@ public:
 
 // A clock that always answers the same time (tests and benchmarks).
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalTime t) : t_(t) {}
     LocalTime Now() const override { return t_; }
 
-private:
+  private:
     LocalTime t_;
 };
 

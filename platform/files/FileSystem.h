@@ -10,7 +10,7 @@
 namespace orelle {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
 
     // False when the file is missing or cannot be read.
@@ -32,7 +32,7 @@ public:
 // The machine's file system. The writer seam lets tests make a write fail
 // half-way (a full disk) inside the real replace sequence.
 class LocalFileSystem : public FileSystem {
-public:
+  public:
     // Writes up to size bytes to the open descriptor; returns the count
     // written or -1 with errno set, like write(2).
     using ChunkWriter = long (*)(int fd, const char* data, std::size_t size);
@@ -47,7 +47,7 @@ public:
     bool CreateDirectories(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
 
-private:
+  private:
     ChunkWriter writer_ = nullptr;
 };
 

@@ -4,21 +4,22 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <cerrno>
 
 namespace orelle::gbk {
 namespace {
 
 bool IsAscii(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // One iconv descriptor per direction and thread: opening one costs far more
 // than converting a short text.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (Open()) iconv_close(cd_);
@@ -69,12 +70,13 @@ public:
         std::size_t srcLeft = in.size();
         char* dst = buffer;
         std::size_t dstLeft = sizeof buffer;
-        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1)) return false;
+        if (iconv(cd_, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1))
+            return false;
         out.assign(buffer, dst);
         return true;
     }
 
-private:
+  private:
     bool Open() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t cd_;
 };
@@ -88,7 +90,6 @@ Converter& GbkToUtf8() {
     thread_local Converter c("UTF-8", "GBK");
     return c;
 }
-
 
 // UTF-8 to GBK goes through a table of the code points met so far, filled
 // from iconv one code point at a time: order files of thousands of photos
@@ -215,7 +216,8 @@ std::size_t CutPoint(std::string_view gbk, std::size_t maxBytes) {
     if (gbk.size() <= maxBytes) return gbk.size();
     std::size_t i = 0;
     while (i < maxBytes) {
-        std::size_t unit = IsLeadByte(static_cast<unsigned char>(gbk[i])) && i + 1 < gbk.size() ? 2 : 1;
+        std::size_t unit =
+            IsLeadByte(static_cast<unsigned char>(gbk[i])) && i + 1 < gbk.size() ? 2 : 1;
         if (i + unit > maxBytes) break;
         i += unit;
     }

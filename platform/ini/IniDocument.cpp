@@ -99,7 +99,9 @@ std::size_t IniDocument::FindKey(std::size_t sectionLine, std::string_view key) 
     return npos;
 }
 
-bool IniDocument::HasSection(std::string_view section) const { return FindSection(section) != npos; }
+bool IniDocument::HasSection(std::string_view section) const {
+    return FindSection(section) != npos;
+}
 
 std::optional<std::string_view> IniDocument::Get(std::string_view section,
                                                  std::string_view key) const {
@@ -137,7 +139,8 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     // After the section's last key, so that blank lines before the next
     // section stay where they are.
     std::size_t at = SectionEnd(s);
-    while (at > s + 1 && lines_[at - 1].kind == Kind::kOther && Trim(lines_[at - 1].text).empty()) --at;
+    while (at > s + 1 && lines_[at - 1].kind == Kind::kOther && Trim(lines_[at - 1].text).empty())
+        --at;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 

@@ -21,7 +21,7 @@
 namespace orelle {
 
 class IniDocument {
-public:
+  public:
     IniDocument() = default;
     static IniDocument Parse(std::string_view bytes);
 
@@ -38,12 +38,12 @@ public:
 
     std::string Serialize() const;
 
-private:
+  private:
     enum class Kind { kOther, kSection, kKey };
     struct Line {
         std::string text;
         Kind kind = Kind::kOther;
-        std::string name;   // section or key name, trimmed
+        std::string name;            // section or key name, trimmed
         std::size_t valueBegin = 0;  // key lines: trimmed value inside text
         std::size_t valueLength = 0;
     };

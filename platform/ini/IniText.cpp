@@ -13,9 +13,7 @@ namespace {
 constexpr std::size_t kLineEnd = 2;
 constexpr std::size_t kIntDigits = 20;  // the longest 64-bit value with its sign
 
-char* PutInt(char* at, std::int64_t value) {
-    return std::to_chars(at, at + kIntDigits, value).ptr;
-}
+char* PutInt(char* at, std::int64_t value) { return std::to_chars(at, at + kIntDigits, value).ptr; }
 
 char* Put(char* at, std::string_view s) {
     std::memcpy(at, s.data(), s.size());
@@ -61,7 +59,8 @@ void IniText::Key(std::string_view key, std::initializer_list<std::string_view> 
     char* begin = at;
     for (std::string_view part : parts) at = gbk::EncodeFromUtf8(at, part);
     const std::size_t n = static_cast<std::size_t>(at - begin);
-    if (std::memchr(begin, '\r', n) || std::memchr(begin, '\n', n)) text::FlattenLineBreaks(begin, at);
+    if (std::memchr(begin, '\r', n) || std::memchr(begin, '\n', n))
+        text::FlattenLineBreaks(begin, at);
     Done(PutLineEnd(at));
 }
 

@@ -14,7 +14,7 @@
 namespace orelle {
 
 class IniText {
-public:
+  public:
     explicit IniText(std::size_t expectedSize = 0) { buffer_.resize(expectedSize); }
 
     void Section(std::string_view name);
@@ -27,7 +27,7 @@ public:
     // The bytes written so far; the builder is empty afterwards.
     std::string Take();
 
-private:
+  private:
     // Room for that many bytes after the text.
     char* Room(std::size_t bytes) {
         if (buffer_.size() - used_ < bytes) Grow(bytes);

@@ -22,7 +22,8 @@ std::string Profile::GetString(std::string_view section, std::string_view key, s
     return gbk::ToUtf8(raw->substr(0, gbk::CutPoint(*raw, max)));
 }
 
-std::int32_t Profile::GetInt(std::string_view section, std::string_view key, std::int32_t def) const {
+std::int32_t Profile::GetInt(std::string_view section, std::string_view key,
+                             std::int32_t def) const {
     auto raw = Raw(section, key);
     if (!raw || raw->empty()) return def;
     return ParseProfileInt(*raw);

@@ -18,7 +18,7 @@
 namespace orelle {
 
 class Profile {
-public:
+  public:
     // Texts are read into buffers of this size: at most 259 GBK bytes.
     static constexpr std::size_t kDefaultBufferSize = 260;
 
@@ -40,7 +40,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::optional<std::string_view> Raw(std::string_view section, std::string_view key) const;
 
     std::string path_;

@@ -37,8 +37,8 @@ TEST(FeatureFlags, DefaultsAndEditions) {
 TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
     MemoryFileSystem fs;
     fs.files["/p/param.ini"] = GbkText("[other]\npaperctrl=1\nbcpaper=1\n");
-    fs.files["/p/ver_ctrl.ini"] =
-        GbkText("[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n");
+    fs.files["/p/ver_ctrl.ini"] = GbkText(
+        "[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n");
     PaperSettings s = LoadPaperSettings("/p/", fs);
     EXPECT_EQ(s.paperctrl, 1);
     EXPECT_EQ(s.bcpaper, 1);

@@ -16,14 +16,13 @@ TEST(LocalOrderNumber, AtLeastThreeDigits) {
     struct Case {
         std::int32_t n;
         const char* number;
-    } cases[] = {{1, "150307001"}, {7, "150307007"},   {10, "150307010"},
-                 {99, "150307099"}, {100, "150307100"}, {123, "150307123"},
-                 {1000, "1503071000"}};
+    } cases[] = {{1, "150307001"},   {7, "150307007"},   {10, "150307010"},   {99, "150307099"},
+                 {100, "150307100"}, {123, "150307123"}, {1000, "1503071000"}};
     for (const Case& c : cases) EXPECT_EQ(FormatLocalOrderNumber("150307", c.n), c.number);
 }
 
 class LocalOrderNumberTest : public ::testing::Test {
-protected:
+  protected:
     std::string Draw() { return NewLocalOrderNumber(paths, "150307", info, placed, fs); }
     std::int32_t Idmax() { return Profile(paths.OrderIni(), fs).GetInt("idcount", "idmax", -1); }
 

@@ -10,8 +10,8 @@
 #include "orderdata/PhotoList.h"
 #include "platform/clock/Clock.h"
 #include "platform/ini/Profile.h"
-#include "support/MemoryFileSystem.h"
 #include "support/FullDisk.h"
+#include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
@@ -59,7 +59,8 @@ void FillJob(OrderInfo& info, PhotoList& list) {
     b->operate = kModeWhiteFill;
     b->angle = 90;
     b->bBrowsed = 1;
-    auto c = Record("img_0001#1.jpg", "img_0001#1.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
+    auto c =
+        Record("img_0001#1.jpg", "img_0001#1.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
     c->specIndex = 0;
     c->productID = "C5";
     c->number = 0;
@@ -75,7 +76,7 @@ void FillJob(OrderInfo& info, PhotoList& list) {
 }
 
 class OrderFilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fs.CreateDirectories(paths.DayFolder());
         fs.files[paths.OrderIni()] = ReadBytes(FixturePath("orderdata/order_day_before.ini"));
@@ -114,7 +115,8 @@ TEST_F(OrderFilesTest, PlacingRewritesTheSectionInPlace) {
     OrderFiles files(paths, info, list, fs, afternoon);
     ASSERT_TRUE(files.WriteOrderFiles(true));
     const std::string& day = fs.files[paths.OrderIni()];
-    EXPECT_NE(day.find("[7]\r\nsaleDDH=W150307000123\r\nstoreDDH=150307007\r\n"), std::string::npos);
+    EXPECT_NE(day.find("[7]\r\nsaleDDH=W150307000123\r\nstoreDDH=150307007\r\n"),
+              std::string::npos);
     EXPECT_NE(day.find("type=1\r\nbSuccess=-1\r\nsubmitdate=2015-3-7\r\nsubmittime=14:20:0\r\n"),
               std::string::npos);
     const std::string& job = fs.files[paths.PhotoIni("150307007")];

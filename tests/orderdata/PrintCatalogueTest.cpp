@@ -13,7 +13,7 @@ using testing::GbkText;
 using testing::MemoryFileSystem;
 
 class PrintCatalogueTest : public ::testing::Test {
-protected:
+  protected:
     void Load(const std::string& prints, const std::string& prices = "") {
         fs.files[PrintsIniPath("/p/")] = GbkText(prints);
         fs.files[PricesIniPath("/p/")] = GbkText(prices);
@@ -24,8 +24,9 @@ protected:
 };
 
 TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntries) {
-    Load("[prints]\nprintsnumb=3\n[1]\npcode=C6\nname=6寸\nx=6\ny=4.5\npixelX=1800\npixelY=1350\n"
-         "[3]\npcode=C7\nx=abc\n");
+    Load(
+        "[prints]\nprintsnumb=3\n[1]\npcode=C6\nname=6寸\nx=6\ny=4.5\npixelX=1800\npixelY=1350\n"
+        "[3]\npcode=C7\nx=abc\n");
     ASSERT_EQ(catalogue.GetCount(), 3);
     EXPECT_EQ(catalogue.GetName(0), "6寸");
     EXPECT_EQ(catalogue.GetCode(1), "");

@@ -43,7 +43,7 @@ TEST(Gbk, EveryTwoByteCharacterEncodesBackToItself) {
 
 TEST(Gbk, MalformedUtf8GivesOneQuestionMarkASequence) {
     EXPECT_EQ(gbk::FromUtf8("\xC0\x80"), "?");          // overlong NUL
-    EXPECT_EQ(gbk::FromUtf8("\xED\xA0\x80x"), "?x");   // a surrogate
+    EXPECT_EQ(gbk::FromUtf8("\xED\xA0\x80x"), "?x");    // a surrogate
     EXPECT_EQ(gbk::FromUtf8("\x80\x80z"), "?z");        // stray continuation bytes
     EXPECT_EQ(gbk::FromUtf8("\xF4\x90\x80\x80"), "?");  // beyond U+10FFFF
     std::string out = "k=";

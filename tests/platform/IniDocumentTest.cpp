@@ -37,9 +37,10 @@ TEST(IniDocument, NamesIgnoreAsciiCaseOnlyOutsideTwoByteCharacters) {
 }
 
 TEST(IniDocument, SettingKeepsEveryOtherLine) {
-    IniDocument doc = IniDocument::Parse("; keep me\r\n[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\ngarbage\x01\r\n");
-    doc.Set("A", "X", "10");          // existing key keeps its spelling and place
-    doc.Set("a", "z", "3");           // new key after the section's last key, before the blank
+    IniDocument doc =
+        IniDocument::Parse("; keep me\r\n[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\ngarbage\x01\r\n");
+    doc.Set("A", "X", "10");              // existing key keeps its spelling and place
+    doc.Set("a", "z", "3");               // new key after the section's last key, before the blank
     doc.Set("c", "w", "line1\r\nline2");  // new section at the end, line breaks flattened
     EXPECT_EQ(doc.Serialize(),
               "; keep me\r\n[a]\r\nx=10\r\nz=3\r\n\r\n[b]\r\ny=2\r\ngarbage\x01\r\n[c]\r\n"

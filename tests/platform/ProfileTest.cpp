@@ -44,8 +44,8 @@ TEST(Profile, WritesReplaceTheFileAndKeepTheRest) {
     Profile p("/d/p.ini", fs);
     ASSERT_TRUE(p.WriteString("userinfo", "user", "张三"));
     ASSERT_TRUE(p.WriteStrings("new", {{"a", "1"}, {"b", ""}}));
-    EXPECT_EQ(fs.files["/d/p.ini"],
-              "; 注释\r\n[userinfo]\r\nuser=" + gbk::FromUtf8("张三") + "\r\n[new]\r\na=1\r\nb=\r\n");
+    EXPECT_EQ(fs.files["/d/p.ini"], "; 注释\r\n[userinfo]\r\nuser=" + gbk::FromUtf8("张三") +
+                                        "\r\n[new]\r\na=1\r\nb=\r\n");
     fs.refused.insert("/d/p.ini");
     EXPECT_FALSE(p.WriteString("userinfo", "user", "x"));
     EXPECT_FALSE(Profile("/nofolder/p.ini", fs).WriteString("a", "b", "c"));

@@ -11,7 +11,7 @@
 namespace orelle::testing {
 
 class MemoryFileSystem : public FileSystem {
-public:
+  public:
     bool ReadFile(const std::string& path, std::string* contents) override;
     bool ReplaceFile(const std::string& path, std::string_view contents) override;
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }

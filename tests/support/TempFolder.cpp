@@ -39,7 +39,9 @@ std::string GbkText(std::string_view utf8) {
     return gbk::FromUtf8(crlf);
 }
 
-void WriteGbkText(const std::string& path, std::string_view utf8) { WriteBytes(path, GbkText(utf8)); }
+void WriteGbkText(const std::string& path, std::string_view utf8) {
+    WriteBytes(path, GbkText(utf8));
+}
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -48,8 +50,6 @@ std::string ReadBytes(const std::string& path) {
     return s.str();
 }
 
-std::string FixturePath(std::string_view name) {
-    return paths::Join(ORELLE_FIXTURES_DIR, name);
-}
+std::string FixturePath(std::string_view name) { return paths::Join(ORELLE_FIXTURES_DIR, name); }
 
 }  // namespace orelle::testing

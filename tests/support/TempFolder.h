@@ -7,7 +7,7 @@
 namespace orelle::testing {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::string& path() const { return path_; }
     std::string operator/(std::string_view name) const;
 
-private:
+  private:
     std::string path_;
 };
 
