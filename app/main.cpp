@@ -1,11 +1,14 @@
 // orelle-kiosk: the host program. Until the station's window exists it
 // shows what the station would use with the settings it finds.
 
+#include <QApplication>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "Gallery.h"
 #include "orderdata/ProcessState.h"
+#include "skin/SkinLook.h"
 #include "platform/text/NumberText.h"
 
 namespace {
@@ -35,13 +38,23 @@ void PrintSettings(const orelle::ProcessState& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::string gallery;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
             orelle::ReloadProcessSettings(argv[++i]);
+        } else if (std::strcmp(argv[i], "--gallery") == 0 && i + 1 < argc) {
+            gallery = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: orelle-kiosk [--config DIR]\n");
+            std::fprintf(stderr, "usage: orelle-kiosk [--config DIR] [--gallery DIR]\n");
             return 2;
         }
+    }
+    if (!gallery.empty()) {
+        // Pictures only: no display needed.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        orelle::InstallSkinFonts();
+        return orelle::app::RenderGallery(gallery) ? 0 : 1;
     }
     PrintSettings(orelle::Process());
     return 0;

@@ -26,4 +26,22 @@ set(ORELLE_SOURCES
   orderdata/PrintCatalogue.cpp
   orderdata/ProcessState.cpp
   orderdata/StartupData.cpp
+  skin/BitmapButton.cpp
+  skin/CommandTarget.cpp
+  skin/CursorFile.cpp
+  skin/DialogButton.cpp
+  skin/ModalRunner.cpp
+  skin/PitchedText.cpp
+  skin/ProgressBarWnd.cpp
+  skin/ShowNotice.cpp
+  skin/SkinBitmaps.cpp
+  skin/SkinDialog.cpp
+  skin/SkinLook.cpp
+  skin/StaticText.cpp
+  cell/ChooserGrid.cpp
+  cell/PaperDialog.cpp
+  cell/PrintSizeChooser.cpp
+  cell/QuantityDialog.cpp
+  cell/ValuePad.cpp
+  cell/ValuePadLogic.cpp
 )

@@ -7,7 +7,21 @@
 
 namespace orelle::paths {
 
+namespace {
+
+std::string& ProgramFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+}  // namespace
+
+void SetProgramFolder(std::string folder) {
+    ProgramFolderOverride() = folder.empty() ? std::string() : WithTrailingSeparator(folder);
+}
+
 std::string ProgramFolder() {
+    if (!ProgramFolderOverride().empty()) return ProgramFolderOverride();
     char buf[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
     if (n <= 0) return std::string(1, '.') + kSeparator;

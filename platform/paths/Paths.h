@@ -13,8 +13,12 @@ inline constexpr char kSeparator = '\\';
 inline constexpr char kSeparator = '/';
 #endif
 
-// The folder of the running executable, with a trailing separator.
+// The folder of the running executable, with a trailing separator, unless
+// SetProgramFolder named another (pictures and the cursor file are found
+// below it). Set it before any window exists.
 std::string ProgramFolder();
+// An empty folder puts the executable's folder back.
+void SetProgramFolder(std::string folder);
 
 // The backup root when the settings name none: "c:\backup" on Windows,
 // the folder "orelle-backup" in the user's home folder elsewhere.

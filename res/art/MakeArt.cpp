@@ -1,0 +1,74 @@
+// orelle-make-art FOLDER: writes the pictures and the cursor file that the
+// installation ships into the program folder FOLDER. Runs at build time,
+// without a display.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+
+#include "PadArt.h"
+#include "cell/ValuePad.h"
+#include "cell/ValuePadLogic.h"
+#include "platform/paths/Paths.h"
+#include "skin/CursorFile.h"
+#include "skin/SkinLook.h"
+
+namespace {
+
+// A white pointing hand with a black outline; the hot spot is the tip of
+// the finger.
+QImage HandImage() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(10.5, 1.5, 5, 16), 2.5, 2.5);    // the finger
+    hand.addRoundedRect(QRectF(15.5, 10.5, 4.5, 9), 2.2, 2.2);  // knuckles
+    hand.addRoundedRect(QRectF(19.5, 11.5, 4.5, 9), 2.2, 2.2);
+    hand.addRoundedRect(QRectF(23.5, 12.5, 4, 9), 2, 2);
+    hand.addRoundedRect(QRectF(5.5, 13.5, 6, 6), 3, 3);  // the thumb
+    hand.addRoundedRect(QRectF(8.5, 14.5, 19, 15), 5, 5);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(hand.simplified());
+    return image;
+}
+
+bool Save(const QImage& image, const std::string& path) {
+    if (!image.save(QString::fromStdString(path), "BMP")) {
+        std::fprintf(stderr, "orelle-make-art: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: orelle-make-art PROGRAM-FOLDER\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    orelle::InstallSkinFonts();
+    orelle::paths::SetProgramFolder(argv[1]);
+    const std::string folder = orelle::paths::ProgramFolder();
+    QDir().mkpath(QString::fromStdString(orelle::paths::Join(folder, "backscape")));
+    QDir().mkpath(QString::fromStdString(orelle::paths::Join(folder, "Cursor")));
+
+    bool ok = true;
+    for (int kind : {orelle::kQuantityPad, orelle::kZoomPad, orelle::kRotationStrip}) {
+        ok &= Save(orelle::art::PadPicture(kind, false), orelle::ValuePad::NormalPicturePath(kind));
+        ok &= Save(orelle::art::PadPicture(kind, true), orelle::ValuePad::HighlightPicturePath(kind));
+    }
+    QFile cursor(QString::fromStdString(
+        orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));
+    ok &= cursor.open(QIODevice::WriteOnly) &&
+          cursor.write(orelle::EncodeCursorFile(HandImage(), QPoint(12, 1))) > 0;
+    return ok ? 0 : 1;
+}

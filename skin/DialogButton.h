@@ -1,0 +1,16 @@
+#pragma once
+// The picture button the dialogs use: face bitmap 1150, white fill, black
+// caption, at a rectangle of the dialog.
+
+#include <QRect>
+
+namespace orelle {
+
+class BitmapButton;
+class SkinDialog;
+
+// The button belongs to the dialog; nullptr only when it cannot be created.
+BitmapButton* MakeDialogButton(SkinDialog* dialog, int id, const char* caption, int fontHeight,
+                               const QRect& rect);
+
+}  // namespace orelle

@@ -1,0 +1,23 @@
+#pragma once
+// The one door through which modal dialogs and message boxes run, so that
+// tests can answer them instead of a customer.
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace orelle {
+
+// Returns the dialog's result code.
+int RunModal(QDialog& dialog);
+
+// A message box with one OK button; caption and text as given.
+void ShowMessage(QWidget* parent, const char* caption, const char* text);
+
+// Replaces the modal runs (nullptr puts the real ones back). The hook gets
+// every dialog, message boxes included, and returns its result.
+using ModalHook = std::function<int(QDialog&)>;
+void SetModalHook(ModalHook hook);
+
+}  // namespace orelle
