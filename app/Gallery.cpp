@@ -98,7 +98,8 @@ PrintCatalogue Catalogue(int count) {
         s.x = static_cast<float>(4 + i % 8);
         s.y = static_cast<float>(6 + i / 8);
         s.pcode = "CX" + std::to_string(100 + i);
-        s.name = std::to_string(static_cast<int>(s.x)) + "x" + std::to_string(static_cast<int>(s.y)) + "寸";
+        s.name = std::to_string(static_cast<int>(s.x)) + "x" +
+                 std::to_string(static_cast<int>(s.y)) + "寸";
         c.Append(s);
     }
     return c;
@@ -132,7 +133,7 @@ void Pads(Gallery& g) {
     }
     // A typed value shows in the header's white box.
     auto* typed = new ValuePad(kQuantityPad, "1", 300, 200, 0, nullptr);
-    Mouse(typed, QEvent::MouseButtonPress, QPoint(100, 50));  // 2
+    Mouse(typed, QEvent::MouseButtonPress, QPoint(100, 50));   // 2
     Mouse(typed, QEvent::MouseButtonPress, QPoint(100, 200));  // 0
     g.Save(*typed, "pad_quantity_typed.png");
     delete typed;

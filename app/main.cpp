@@ -8,8 +8,8 @@
 
 #include "Gallery.h"
 #include "orderdata/ProcessState.h"
-#include "skin/SkinLook.h"
 #include "platform/text/NumberText.h"
+#include "skin/SkinLook.h"
 
 namespace {
 

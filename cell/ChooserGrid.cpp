@@ -16,7 +16,8 @@ ChooserGrid ChooserGrid::For(int count) {
 
 std::string SizeTooltip(float xInches, float yInches) {
     // Whatever the customer's locale, a decimal point.
-    std::string text = text::FixedText(xInches, 2) + "*" + text::FixedText(yInches, 2) + "(单位为英寸)";
+    std::string text =
+        text::FixedText(xInches, 2) + "*" + text::FixedText(yInches, 2) + "(单位为英寸)";
     for (std::size_t at = text.find(".00"); at != std::string::npos; at = text.find(".00", at)) {
         text.erase(at, 3);
     }

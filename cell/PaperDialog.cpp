@@ -32,9 +32,8 @@ bool PaperDialog::OnInitDialog() {
         combo_->addItem(QString::fromStdString(name));
     }
     // An index outside the list leaves no selection, as the combo box does.
-    combo_->setCurrentIndex(settings_.defpaper >= 0 && settings_.defpaper < combo_->count()
-                                ? settings_.defpaper
-                                : -1);
+    combo_->setCurrentIndex(
+        settings_.defpaper >= 0 && settings_.defpaper < combo_->count() ? settings_.defpaper : -1);
     combo_->setGeometry(135, 100, 100, 18);
     PlaceCentred(kWidth, kHeight);
 
@@ -75,7 +74,8 @@ void PaperDialog::OnCommand(int id) {
         case kOkId:
             finish = matte_ ? 1 : 0;
             paperIndex = combo_->currentIndex();
-            paperName = paperIndex >= 0 ? combo_->itemText(paperIndex).toStdString() : std::string();
+            paperName =
+                paperIndex >= 0 ? combo_->itemText(paperIndex).toStdString() : std::string();
             accept();
             break;
         default:

@@ -22,7 +22,7 @@ PrintSizeChooser::PrintSizeChooser(int x, int y, QWidget* owner, int placement)
 
 PrintSizeChooser::PrintSizeChooser(int x, int y, QWidget* owner, int placementIn,
                                    const PrintCatalogue& catalogue, int showofile)
-    : QDialog(owner, Qt::Popup),
+    : QDialog(owner, Qt::Popup | Qt::FramelessWindowHint),
       placement(placementIn),
       owner_(owner),
       catalogue_(catalogue),
@@ -52,12 +52,10 @@ int PrintSizeChooser::RunModal() {
 }
 
 void PrintSizeChooser::reject() {
-    // Closing without a choice, by a right click or a click elsewhere.
-    if (Modal()) {
-        done(kNotPicked);
-    } else {
-        close();
-    }
+    // Closing without a choice, by a right click or a click elsewhere. done()
+    // also ends the non-modal popup (deleting it): close() would come back
+    // here through QDialog's close event.
+    done(kNotPicked);
 }
 
 void PrintSizeChooser::PaintCell(QPainter& p, int row, int column, bool hot) const {
@@ -116,11 +114,7 @@ void PrintSizeChooser::Choose(int row, int column) {
     // The owner filters indexes past the catalogue.
     SendCommand(owner_, kCommandBase + index);
     if (!alive) return;
-    if (Modal()) {
-        done(chosenIndex >= 0 ? kPicked : kNotPicked);
-    } else {
-        close();
-    }
+    done(chosenIndex >= 0 ? kPicked : kNotPicked);
 }
 
 bool PrintSizeChooser::event(QEvent* e) {

@@ -37,9 +37,8 @@ const QRect kValueBox(70, 10, ValuePadLogic::kWidth - 40 - 70, 17);
 std::string ValuePad::NormalPicturePath(int kind) { return PicturePath(kind, false); }
 std::string ValuePad::HighlightPicturePath(int kind) { return PicturePath(kind, true); }
 
-ValuePad::ValuePad(int kind, const std::string& text, int x, int y, int placement,
-                   QWidget* owner)
-    : QWidget(owner, Qt::Popup),
+ValuePad::ValuePad(int kind, const std::string& text, int x, int y, int placement, QWidget* owner)
+    : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint),
       logic_(kind, text),
       owner_(owner),
       normal_(QString::fromStdString(NormalPicturePath(kind))),

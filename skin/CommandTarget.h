@@ -7,7 +7,7 @@ class QObject;
 namespace orelle {
 
 class CommandTarget {
-public:
+  public:
     virtual ~CommandTarget() = default;
     // Runs synchronously on the UI thread; may close or delete the sender.
     virtual void OnCommand(int id) = 0;

@@ -56,7 +56,8 @@ QByteArray EncodeCursorFile(const QImage& source, QPoint hotSpot) {
         QByteArray mask(maskStride, '\0');
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (qAlpha(row[x]) == 0) mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
+            if (qAlpha(row[x]) == 0)
+                mask[x / 8] = static_cast<char>(mask[x / 8] | (0x80 >> (x % 8)));
         }
         out.append(mask);
     }
@@ -82,7 +83,8 @@ std::optional<QCursor> LoadCursorFile(const std::string& path) {
 }
 
 std::optional<QCursor> HandCursor() {
-    return LoadCursorFile(paths::Join(paths::Join(paths::ProgramFolder(), "Cursor"), "Icr_hand.cur"));
+    return LoadCursorFile(
+        paths::Join(paths::Join(paths::ProgramFolder(), "Cursor"), "Icr_hand.cur"));
 }
 
 }  // namespace orelle

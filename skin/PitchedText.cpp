@@ -25,8 +25,8 @@ std::vector<Line> Lay(QTextLayout& layout, int width, bool wrap, int maxLines) {
         QTextLine line = layout.createLine();
         if (!line.isValid()) break;
         line.setLineWidth(width > 0 ? width : 1);
-        lines.push_back({line.textStart(), line.textLength(), line.naturalTextWidth(),
-                         line.ascent()});
+        lines.push_back(
+            {line.textStart(), line.textLength(), line.naturalTextWidth(), line.ascent()});
         if (maxLines > 0 && static_cast<int>(lines.size()) >= maxLines) break;
     }
     layout.endLayout();

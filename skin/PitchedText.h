@@ -12,11 +12,11 @@ class QPainter;
 namespace orelle {
 
 struct PitchedText {
-    int pitch = 16;         // distance between line tops
-    int maxLines = 1;       // lines after these are not drawn
-    bool wrap = true;       // break at word boundaries, or anywhere in a word
-    bool centreH = true;    // every line centred in the rectangle's width
-    bool centreV = false;   // the block of lines centred in the rectangle's height
+    int pitch = 16;        // distance between line tops
+    int maxLines = 1;      // lines after these are not drawn
+    bool wrap = true;      // break at word boundaries, or anywhere in a word
+    bool centreH = true;   // every line centred in the rectangle's width
+    bool centreV = false;  // the block of lines centred in the rectangle's height
 };
 
 // Draws with the painter's pen; clipped to the rectangle.

@@ -42,8 +42,8 @@ void NoticeDialog::OnCommand(int id) {
     }
 }
 
-int ShowNotice(const std::string& caption, const std::string& text, int lineCount,
-               bool withCancel, QWidget* parent) {
+int ShowNotice(const std::string& caption, const std::string& text, int lineCount, bool withCancel,
+               QWidget* parent) {
     NoticeDialog dialog(caption, text, lineCount, withCancel, parent);
     dialog.InitDialog();
     return RunModal(dialog) == QDialog::Accepted ? 0 : 1;

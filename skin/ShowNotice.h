@@ -38,7 +38,7 @@ class NoticeDialog : public SkinDialog {
 };
 
 // 0 when "确定" closed the notice, 1 when it closed in any other way.
-int ShowNotice(const std::string& caption, const std::string& text, int lineCount,
-               bool withCancel, QWidget* parent = nullptr);
+int ShowNotice(const std::string& caption, const std::string& text, int lineCount, bool withCancel,
+               QWidget* parent = nullptr);
 
 }  // namespace orelle

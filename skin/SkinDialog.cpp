@@ -97,8 +97,8 @@ void SkinDialog::DrawFrame(QPainter& p) {
     p.drawPixmap(W - br.width(), H - br.height(), br);
 
     const int barHeight = frame_[kTitle].isNull() ? 25 : frame_[kTitle].height();
-    const QRect titleRect(tl.width() + kTitleMargin, 0, W - tl.width() - tr.width() - 2 * kTitleMargin,
-                          barHeight);
+    const QRect titleRect(tl.width() + kTitleMargin, 0,
+                          W - tl.width() - tr.width() - 2 * kTitleMargin, barHeight);
     p.setPen(skin::kTitleText);
     p.setFont(font());
     p.drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, windowTitle());

@@ -18,9 +18,9 @@ void InstallSkinFonts() {
                                 QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("LiSu")});
     // Latin names keep a CJK fallback so that Chinese inside them never
     // shows as boxes.
-    QFont::insertSubstitutions(QString::fromUtf8(skin::kArial),
-                               {QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Noto Sans CJK SC")});
+    QFont::insertSubstitutions(
+        QString::fromUtf8(skin::kArial),
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK SC")});
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;  // no widgets
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipText, skin::kTooltipText);

@@ -13,7 +13,6 @@ inline const QColor kButtonFill(73, 147, 234);
 inline const QColor kButtonCaption(255, 255, 255);
 inline const QColor kEdgeDark(170, 170, 170);
 inline const QColor kEdgeLight(220, 220, 220);
-inline const QColor kButtonClassBrush(124, 124, 124);
 inline const QColor kTooltipText(0, 128, 128);
 inline const QColor kTitleText(136, 194, 30);
 inline const char* const kSongTi = "宋体";

@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (int kind : {orelle::kQuantityPad, orelle::kZoomPad, orelle::kRotationStrip}) {
         ok &= Save(orelle::art::PadPicture(kind, false), orelle::ValuePad::NormalPicturePath(kind));
-        ok &= Save(orelle::art::PadPicture(kind, true), orelle::ValuePad::HighlightPicturePath(kind));
+        ok &=
+            Save(orelle::art::PadPicture(kind, true), orelle::ValuePad::HighlightPicturePath(kind));
     }
     QFile cursor(QString::fromStdString(
         orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));

@@ -60,9 +60,9 @@ QImage Keypad(int kind, bool lit) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     PaintHeader(p, QString::fromUtf8(kind == kZoomPad ? "缩放%" : "数量"));
-    static const Key kKeys[] = {{"1", 24},    {"2", 24},    {"3", 24}, {"4", 24},    {"5", 24},
-                                {"6", 24},    {"7", 24},    {"8", 24}, {"9", 24},    {"清除", 18},
-                                {"0", 24},    {"确定", 18}, {"-5", 22}, {"转框", 18}, {"+5", 22}};
+    static const Key kKeys[] = {{"1", 24}, {"2", 24},    {"3", 24},  {"4", 24},    {"5", 24},
+                                {"6", 24}, {"7", 24},    {"8", 24},  {"9", 24},    {"清除", 18},
+                                {"0", 24}, {"确定", 18}, {"-5", 22}, {"转框", 18}, {"+5", 22}};
     const int keys = kind == kZoomPad ? 15 : 12;
     for (int k = 0; k < keys; ++k) {
         const int row = k / 3 + 1, column = k % 3;

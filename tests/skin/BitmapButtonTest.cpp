@@ -1,0 +1,117 @@
+#include "skin/BitmapButton.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "support/CommandRecorder.h"
+
+namespace orelle {
+namespace {
+
+using testing::CommandRecorder;
+
+struct ButtonFixture : ::testing::Test {
+    ButtonFixture() {
+        button = new BitmapButton;
+        button->SetRect(10, 10, 80, 70);
+        button->caption1 = "确定";
+        EXPECT_TRUE(button->Create(&owner, 1325));
+        owner.show();
+    }
+    CommandRecorder owner;
+    BitmapButton* button;
+};
+
+TEST(BitmapButton, NeedsAParent) {
+    BitmapButton lonely;
+    EXPECT_FALSE(lonely.Create(nullptr, 5));
+}
+
+TEST_F(ButtonFixture, ReleaseInsideSendsTheCommandOnce) {
+    EXPECT_EQ(button->geometry(), QRect(10, 10, 70, 60));
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(owner.ids, std::vector<int>{1325});
+    EXPECT_FALSE(button->pressed);
+    // Other buttons do nothing.
+    QTest::mouseClick(button, Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_EQ(owner.ids.size(), 1u);
+}
+
+TEST_F(ButtonFixture, ReleaseOutsideSendsNothing) {
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_TRUE(button->pressed);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(100, 30));
+    EXPECT_TRUE(owner.ids.empty());
+    EXPECT_FALSE(button->pressed);
+    const QImage after = button->grab().toImage();
+    EXPECT_EQ(QColor(after.pixel(0, 30)), button->fillColour);
+}
+
+TEST_F(ButtonFixture, PressedEdgeIsDarkAboveAndLightBelow) {
+    const QImage idle = button->grab().toImage();
+    EXPECT_EQ(QColor(idle.pixel(0, 30)), QColor(73, 147, 234));
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 30));
+    const QImage down = button->grab().toImage();
+    EXPECT_EQ(QColor(down.pixel(1, 30)), QColor(170, 170, 170));
+    EXPECT_EQ(QColor(down.pixel(35, 0)), QColor(170, 170, 170));
+    EXPECT_EQ(QColor(down.pixel(68, 30)), QColor(220, 220, 220));
+    EXPECT_EQ(QColor(down.pixel(35, 59)), QColor(220, 220, 220));
+    EXPECT_EQ(QColor(down.pixel(3, 3)), QColor(73, 147, 234));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 30));
+}
+
+TEST_F(ButtonFixture, FillAndCaptionColoursAreTheOwners) {
+    button->fillColour = QColor(255, 0, 0);
+    button->captionColour = QColor(255, 255, 255);
+    button->caption1 = "删除";
+    button->Refresh();
+    const QImage img = button->grab().toImage();
+    EXPECT_EQ(QColor(img.pixel(2, 2)), QColor(255, 0, 0));
+    bool white = false;
+    for (int x = 0; x < img.width() && !white; ++x) {
+        for (int y = 0; y < img.height() && !white; ++y)
+            white = img.pixel(x, y) == qRgb(255, 255, 255);
+    }
+    EXPECT_TRUE(white) << "the caption is drawn";
+}
+
+TEST_F(ButtonFixture, HeldAutoRepeatButtonRepeats) {
+    button->autoRepeat = true;
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 30));
+    QElapsedTimer clock;
+    clock.start();
+    while (owner.ids.size() < 2 && clock.elapsed() < 5000) QTest::qWait(50);
+    EXPECT_GE(owner.ids.size(), 2u);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(100, 100));
+    const std::size_t afterRelease = owner.ids.size();
+    QTest::qWait(BitmapButton::kRepeatMs + 200);
+    EXPECT_EQ(owner.ids.size(), afterRelease);
+}
+
+TEST(BitmapButton, OwnerMayDeleteTheButtonInItsCommand) {
+    CommandRecorder owner;
+    auto* button = new BitmapButton;
+    button->SetRect(0, 0, 70, 60);
+    ASSERT_TRUE(button->Create(&owner, 7));
+    owner.onCommand = [&](int) { delete button; };
+    owner.show();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(owner.ids, std::vector<int>{7});
+}
+
+TEST(BitmapButton, MissingPictureFileLeavesAPlainButton) {
+    CommandRecorder owner;
+    auto* button = new BitmapButton;
+    button->pictureSource = 1;
+    button->bitmapFile = "/nonexistent/picture.bmp";
+    button->SetRect(0, 0, 70, 60);
+    ASSERT_TRUE(button->Create(&owner, 8));
+    owner.show();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(owner.ids, std::vector<int>{8});
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "skin/CaptionLayout.h"
+#include "skin/NoticeLayout.h"
+
+namespace orelle {
+namespace {
+
+TEST(NoticeLayout, LongOneLineTextsGrowTheBox) {
+    const NoticeLayout l = NoticeLayout::For(100, 1, true);
+    EXPECT_EQ(l.lines, 3);
+    EXPECT_EQ(l.staticHeight, 39);
+    EXPECT_EQ(l.height, 171);
+    EXPECT_EQ(l.buttonTop, 91);
+    EXPECT_EQ(l.buttonBottom, 151);
+    EXPECT_EQ(l.okLeft, 65);
+    EXPECT_EQ(l.cancelLeft, 155);
+
+    EXPECT_EQ(NoticeLayout::For(39, 1, true).lines, 1);
+    EXPECT_EQ(NoticeLayout::For(40, 1, true).lines, 2);
+    // A caller's own line count stands.
+    EXPECT_EQ(NoticeLayout::For(100, 2, true).lines, 2);
+    EXPECT_EQ(NoticeLayout::For(10, 0, true).lines, 1);
+}
+
+TEST(NoticeLayout, WithoutCancelOkIsCentred) {
+    const NoticeLayout l = NoticeLayout::For(10, 1, false);
+    EXPECT_EQ(l.height, 145);
+    EXPECT_EQ(l.okLeft, 110);
+    EXPECT_EQ(l.okRight, 180);
+}
+
+TEST(CaptionLayout, BytesPerLineFromWidthAndFont) {
+    EXPECT_EQ(CaptionBytesPerLine(85, 16), 8);
+    EXPECT_EQ(CaptionLineCount(85, 16, 8), 1);
+    EXPECT_EQ(CaptionLineCount(85, 16, 9), 2);
+    EXPECT_EQ(CaptionLineCount(85, 16, 40), 2);  // never a third line
+    EXPECT_EQ(CaptionLineCount(85, 0, 3), 2);
+    EXPECT_EQ(CaptionLineCount(85, 0, 0), 1);
+}
+
+}  // namespace
+}  // namespace orelle
