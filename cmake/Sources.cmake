@@ -8,6 +8,10 @@ set(ORELLE_SOURCES
   platform/ini/Profile.cpp
   platform/ini/ProfileNumber.cpp
   platform/paths/Paths.cpp
+  platform/imaging/Imprint.cpp
+  platform/imaging/PictureFile.cpp
+  platform/imaging/PictureRotation.cpp
+  platform/imaging/ShotDate.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/DirList.cpp
@@ -27,6 +31,7 @@ set(ORELLE_SOURCES
   orderdata/ProcessState.cpp
   orderdata/StartupData.cpp
   skin/BitmapButton.cpp
+  skin/CellBitmaps.cpp
   skin/CommandTarget.cpp
   skin/CursorFile.cpp
   skin/DialogButton.cpp
@@ -38,10 +43,20 @@ set(ORELLE_SOURCES
   skin/SkinDialog.cpp
   skin/SkinLook.cpp
   skin/StaticText.cpp
+  cell/CaptionLabel.cpp
+  cell/CellCommands.cpp
+  cell/CellTexts.cpp
   cell/ChooserGrid.cpp
+  cell/FrameGeometry.cpp
+  cell/FrameLayout.cpp
+  cell/ImageSurface.cpp
   cell/PaperDialog.cpp
+  cell/PhotoCell.cpp
+  cell/PhotoCellCommands.cpp
   cell/PrintSizeChooser.cpp
   cell/QuantityDialog.cpp
+  cell/SurfaceLayer.cpp
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
+  photownd/BrowseState.cpp
 )

@@ -19,11 +19,16 @@ void LoadWebServers(const std::string& settingsFolder, ParamConfig& config, File
     config.currentWebPort = config.webport;
 }
 
+std::int32_t ReadEdition(const std::string& settingsFolder, FileSystem& fs) {
+    return Profile(VerCtrlIniPath(settingsFolder), fs)
+        .GetInt("version_control", "verison_function", kEditionDatabase);
+}
+
 FeatureFlags LoadFeatureFlags(const std::string& settingsFolder, ParamConfig& config,
                               FileSystem& fs) {
     const Profile ini(VerCtrlIniPath(settingsFolder), fs);
     FeatureFlags f;
-    f.verison_function = ini.GetInt("version_control", "verison_function", kEditionDatabase);
+    f.verison_function = ReadEdition(settingsFolder, fs);
     f.myselfedit = ini.GetInt("version_control", "myselfedit", 0);
     f.verison_ckuser = ini.GetInt("version_control", "verison_ckuser", 0);
     f.verison_origdirfile = ini.GetInt("version_control", "verison_origdirfile", 0);

@@ -30,6 +30,9 @@ struct FeatureFlags {
 
 std::string VerCtrlIniPath(const std::string& settingsFolder);
 
+// verison_function alone, for windows that read it when they need it.
+std::int32_t ReadEdition(const std::string& settingsFolder, FileSystem& fs);
+
 // Reads the five switches of [version_control], then web, webport, web2 and
 // webport2 of param.ini into config; the current server becomes web:webport.
 FeatureFlags LoadFeatureFlags(const std::string& settingsFolder, ParamConfig& config,

@@ -1,5 +1,7 @@
 #include "skin/SkinBitmaps.h"
 
+#include "skin/CellBitmaps.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -176,7 +178,8 @@ QPixmap Draw(int id) {
         case skinres::kButtonFace:
             return ButtonFace();
         default:
-            return FramePiece(id);
+            return id >= skinres::kDateBack && id <= skinres::kFaceUp ? CellBitmap(id)
+                                                                      : FramePiece(id);
     }
 }
 

@@ -24,6 +24,17 @@ inline constexpr int kProgressEmpty = 1102;
 inline constexpr int kProgressFull = 1103;
 // The dialogs' button face, 70 x 30.
 inline constexpr int kButtonFace = 1150;
+// The photo cell: label backgrounds (name 202 x 15, date 84 x 15) and the
+// button faces, 56 x 50.
+inline constexpr int kDateBack = 1072;
+inline constexpr int kNameBack = 1117;
+inline constexpr int kFacePanel = 1141;
+inline constexpr int kFacePlus = 1142;
+inline constexpr int kFaceMinus = 1143;
+inline constexpr int kFaceCount = 1144;
+inline constexpr int kFaceMode = 1145;
+inline constexpr int kFaceDown = 1147;
+inline constexpr int kFaceUp = 1148;
 }  // namespace skinres
 
 // A null pixmap for an id that is not one of the resources.

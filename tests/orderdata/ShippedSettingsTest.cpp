@@ -26,9 +26,13 @@ TEST(ShippedSettings, LoadAsAWorkingStation) {
         EXPECT_FALSE(s.pcode.empty()) << i;
         EXPECT_FALSE(s.name.empty()) << i;
         EXPECT_GT(c.GetPrices(s.pcode).price, 0.0) << s.pcode;
-        has4x6 |= s.x == 6 && s.y == 4;
-        has5x7 |= s.x == 7 && s.y == 5;
+        has4x6 |= s.x == 4 && s.y == 6;
+        has5x7 |= s.x == 5 && s.y == 7;
         hasNegative |= s.x < 0 || s.y < 0;
+        // The short side first: the crop frame takes the photo's orientation.
+        if (s.x > 0) {
+            EXPECT_LE(s.x, s.y) << s.pcode;
+        }
     }
     EXPECT_TRUE(has4x6 && has5x7 && hasNegative);
     EXPECT_EQ(c.GetName(1), "6寸");

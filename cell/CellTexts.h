@@ -1,0 +1,29 @@
+#pragma once
+// The texts a photo cell shows for its record (UTF-8).
+
+#include <cstdint>
+#include <string>
+
+namespace orelle {
+
+// "%dx%d": the photo's pixel size.
+std::string PixelSizeText(std::int32_t w, std::int32_t h);
+// "%s(%s)": the customer's file name and the pixel size.
+std::string NameLabelText(const std::string& origName, std::int32_t w, std::int32_t h);
+// "冲印规格%s"
+std::string PrintSizeText(const std::string& sizeName);
+// The crop/fill button names the mode a click switches to.
+std::string CropFillText(std::int32_t operate);
+// "缩放比例%d"
+std::string ZoomText(std::int32_t scale);
+// "旋转度数%d"
+std::string AngleText(std::int32_t angle);
+// "加印日期" to add the date, "取消日期" to take it off.
+std::string DateText(std::int32_t adddatetime);
+
+// The name the photo is ordered under: a.jpg with 2 prints is a-2.jpg; a
+// name without '.' gives "-2" followed by the whole name. Unchanged for
+// 0 prints (or fewer).
+std::string OrderedName(const std::string& dstName, std::int32_t number);
+
+}  // namespace orelle

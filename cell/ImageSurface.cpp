@@ -1,0 +1,307 @@
+#include "cell/ImageSurface.h"
+
+#include <QRegion>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoRecord.h"
+#include "orderdata/ProcessState.h"
+#include "photownd/BrowseState.h"
+#include "platform/files/FileSystem.h"
+#include "platform/imaging/Imprint.h"
+#include "platform/imaging/PictureFile.h"
+#include "platform/imaging/PictureRotation.h"
+#include "platform/imaging/ShotDate.h"
+#include "platform/paths/Paths.h"
+#include "skin/SkinLook.h"
+
+namespace orelle {
+namespace {
+
+const QColor kGrey(124, 124, 124);
+const QColor kYellow(242, 242, 0);
+const QColor kBound(201, 223, 245);
+
+QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+std::string BigViewBackground() {
+    return paths::Join(paths::Join(paths::ProgramFolder(), "backscape"), "image_back.bmp");
+}
+
+}  // namespace
+
+ImageSurface::ImageSurface()
+    : framing(&Process().startup.catalogue, &Process().photoList) {
+    setObjectName(QString::number(kControlId));
+}
+
+bool ImageSurface::Create(QWidget* ownerWindow, int id) {
+    owner = ownerWindow;
+    setParent(ownerWindow);
+    setObjectName(QString::number(id));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kGrey);
+    setPalette(pal);
+    setCursor(Qt::ArrowCursor);
+    setGeometry(createRect);
+    for (int i = 0; i < 4; ++i) {
+        layers_[static_cast<std::size_t>(i)] = new SurfaceLayer(i + 1, *this, this);
+        L(i)->SetColour(kGrey);
+        L(i)->hide();
+    }
+    // Frame on top, background at the bottom.
+    for (int i = kBackgroundLayer; i >= kFrameLayer; --i) L(i)->raise();
+    L(kFrameLayer)->SetColour(kYellow);
+    L(kPaperLayer)->SetColour(kBound);
+    L(kBackgroundLayer)->setGeometry(rect());
+    L(kBackgroundLayer)->show();
+    created = true;
+    show();
+    return true;
+}
+
+void ImageSurface::ShowLayers(bool showThem) {
+    if (!created) return;
+    for (int i = 0; i < 4; ++i) L(i)->setVisible(showThem);
+    // Orders that are taken as they are show no crop frame.
+    if (Browse().nOrderType != 0) L(kFrameLayer)->hide();
+}
+
+void ImageSurface::SyncGeometry() {
+    framing.SetSurfaceSize(width(), height());
+    framing.SetBigView(inBigView);
+}
+
+QImage ImageSurface::Decoded(int w, int h) {
+    const int level = LoadReductionLevel(w, h, inBigView);
+    if (decodedPath_ != pathName || decodedLevel_ != level || decoded_.isNull()) {
+        // Never smaller than the surface: the reduction is for speed only.
+        decoded_ = DecodeReduced(pathName, level, size());
+        decodedPath_ = pathName;
+        decodedLevel_ = level;
+    }
+    return decoded_;
+}
+
+void ImageSurface::ShowPicture(int w, int h) {
+    QImage picture = Decoded(w, h);
+    if (framing.angle != 0 && !picture.isNull()) {
+        picture = RotatePicture(picture, 360.0 - framing.angle);
+    }
+    L(kPhotoLayer)->SetPicture(std::move(picture));
+}
+
+bool ImageSurface::LoadRecord(PhotoRecord* r) {
+    if (!created || !r) return false;
+    L(kFrameLayer)->hide();
+    L(kPhotoLayer)->hide();
+    L(kPaperLayer)->hide();
+    L(kBackgroundLayer)->SetColour(kBound);
+    loaded = false;
+    if (r->srcName.empty()) return false;
+    record = r;
+    pathName = r->srcName;
+    L(kPhotoLayer)->ClearPicture();
+    const std::optional<QSize> px = ReadPixelSize(pathName);
+    const int w = px ? px->width() : 0;
+    const int h = px ? px->height() : 0;
+    if (w <= 0 || h <= 0) return false;
+    // A file whose header reads but whose picture does not is as unreadable.
+    if (Decoded(w, h).isNull()) return false;
+    loaded = true;
+    SyncGeometry();
+    framing.LoadFromRecord(*r, w, h);
+    fileWidth = w;
+    fileHeight = h;
+    r->bBrowsed = 1;
+    ShowPicture(w, h);
+    Refresh();
+    shotDate = ReadShotDate(pathName);
+    ImprintDate();
+    return true;
+}
+
+void ImageSurface::ClearImage() {
+    loaded = false;
+    record = nullptr;
+    pathName.clear();
+    decoded_ = QImage();
+    decodedPath_.clear();
+    framing.Clear();
+    if (!created) return;
+    L(kPhotoLayer)->ClearPicture();
+    // Nothing of the last photo stays on the empty surface, its frame neither.
+    L(kFrameLayer)->hide();
+    L(kPhotoLayer)->hide();
+    L(kPaperLayer)->hide();
+    L(kBackgroundLayer)->SetColour(kGrey);
+}
+
+void ImageSurface::SetOffsets(int x, int y) { framing.SetOffsets(x, y); }
+
+bool ImageSurface::SetSpec(int i) { return framing.SetSpec(i); }
+
+void ImageSurface::SetScale(int percent) { framing.SetScale(percent); }
+
+void ImageSurface::ToggleFit() {
+    if (!loaded) return;
+    SyncGeometry();
+    const RefreshResult r = framing.ToggleFit();
+    if (r.done) PlaceLayers(r.layers);
+}
+
+void ImageSurface::Refresh() {
+    if (!loaded || !created) return;
+    SyncGeometry();
+    const RefreshResult r = framing.Refresh();
+    if (r.done) PlaceLayers(r.layers);
+}
+
+void ImageSurface::PlaceLayers(const LayerPlacement& p) {
+    SurfaceLayer* paper = L(kPaperLayer);
+    paper->setGeometry(ToQRect(p.paper));
+    paper->SetColour(p.paperColour == PaperColour::kBlack ? QColor(Qt::black)
+                                                          : QColor(Qt::white));
+    L(kPhotoLayer)->setGeometry(ToQRect(p.photo));
+    PlaceFrameLayer(p.frame);
+}
+
+void ImageSurface::PlaceFrameLayer(const PixelRect& frame) {
+    SurfaceLayer* layer = L(kFrameLayer);
+    layer->setGeometry(ToQRect(frame));
+    QRegion outline;
+    for (const PixelRect& strip : FrameOutline(frame.Width(), frame.Height())) {
+        outline += ToQRect(strip);
+    }
+    // An empty mask would show the whole layer: hide what has no outline.
+    if (outline.isEmpty()) {
+        layer->setMask(QRegion(0, 0, 1, 1));
+    } else {
+        layer->setMask(outline);
+    }
+    layer->update();
+}
+
+void ImageSurface::SetMode(int m) {
+    if (!loaded) return;
+    ShowPicture(framing.imageWidth, framing.imageHeight);
+    ImprintDate();
+    framing.mode = m;
+}
+
+void ImageSurface::Rotate(int degrees) {
+    framing.angle = degrees;
+    if (!loaded) return;
+    const std::optional<QSize> px = ReadPixelSize(pathName);
+    const int w = px ? px->width() : fileWidth;
+    const int h = px ? px->height() : fileHeight;
+    const PixelSize shown = degrees != 0 ? RotatedBounds(w, h, degrees) : PixelSize{w, h};
+    ShowPicture(w, h);
+    framing.imageWidth = shown.width;
+    framing.imageHeight = shown.height;
+    ImprintDate();
+}
+
+void ImageSurface::ImprintDate() {
+    if (!loaded || !record || record->adddatetime == 0) return;
+    const std::size_t blank = shotDate.find(' ');
+    if (blank == std::string::npos) return;  // no recorded date: no imprint
+    const std::string text = shotDate.substr(0, blank);
+    QImage picture = L(kPhotoLayer)->Picture();
+    const int shownW = framing.imageRect.Width();
+    const int shownH = framing.imageRect.Height();
+    if (picture.isNull() || shownW <= 0 || shownH <= 0) return;
+    const int pw = picture.width(), ph = picture.height();
+    const double r = std::max(static_cast<double>(pw) / shownW, static_cast<double>(ph) / shownH);
+    const int size = static_cast<int>(r * 14);
+    const int f = ImprintFontSize(skin::kSongTi, size);
+    DrawTextOnPicture(picture, text, skin::kSongTi, size, static_cast<int>(pw - 8.0 * f),
+                      static_cast<int>(ph - 2.0 * f));
+    L(kPhotoLayer)->SetPicture(std::move(picture));
+}
+
+bool ImageSurface::OwnsWindow(const QWidget* w) const {
+    return w && (w == this || std::find(layers_.begin(), layers_.end(), w) != layers_.end());
+}
+
+void ImageSurface::RefreshControls() {
+    if (!created) return;
+    for (int i = kBackgroundLayer; i >= kFrameLayer; --i) L(i)->update();
+}
+
+void ImageSurface::ApplyMove(const MoveResult& m) {
+    if (m.taken) {
+        for (SurfaceLayer* layer : layers_) layer->setCursor(Qt::SizeAllCursor);
+    }
+    if (m.frameMoved) PlaceFrameLayer(framing.frameRect);
+    if (m.photoMoved) L(kPhotoLayer)->setGeometry(ToQRect(framing.imageRect));
+    if (m.repaintPaper) {
+        L(kPaperLayer)->update();
+        L(kPhotoLayer)->update();
+        L(kFrameLayer)->update();
+    }
+    if (m.repaintBackground) {
+        L(kBackgroundLayer)->update();
+        L(kPhotoLayer)->update();
+        L(kFrameLayer)->update();
+    }
+}
+
+void ImageSurface::Nudge(int direction) {
+    if (!loaded) return;
+    SyncGeometry();
+    ApplyMove(framing.Nudge(direction, Process().bRefreshing));
+    for (SurfaceLayer* layer : layers_) layer->setCursor(Qt::ArrowCursor);
+}
+
+void ImageSurface::OnLayerPress(int layer, Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton || !loaded) return;
+    SyncGeometry();
+    framing.Press(x, y, layer);
+}
+
+void ImageSurface::OnLayerMove(int, int x, int y) {
+    if (!framing.dragging) return;
+    ApplyMove(framing.Move(x, y, Process().bRefreshing));
+}
+
+void ImageSurface::OnLayerRelease(int, Qt::MouseButton button, int, int) {
+    if (button != Qt::LeftButton) return;
+    framing.Release();
+    for (SurfaceLayer* layer : layers_) layer->setCursor(Qt::ArrowCursor);
+}
+
+void ImageSurface::OnLayerDoubleClick(int) {
+    if (!loaded || Process().bRefreshing) return;
+    if (ReadEdition(Process().startup.settingsFolder, FileSystem::Default()) == kEditionDatabase) {
+        return;
+    }
+    framing.Release();
+    if (onDoubleClick) onDoubleClick();
+}
+
+void ImageSurface::resizeEvent(QResizeEvent*) {
+    if (!created) return;
+    ShowLayers(false);
+    SurfaceLayer* background = L(kBackgroundLayer);
+    if (loaded) {
+        background->ClearPicture();
+        if (inBigView) background->SetPicture(QImage(QString::fromStdString(BigViewBackground())));
+        ShowPicture(fileWidth, fileHeight);
+        L(kFrameLayer)->setGeometry(rect());
+        Refresh();
+        ImprintDate();
+    }
+    background->setGeometry(rect());
+    if (loaded) {
+        ShowLayers(true);
+    } else {
+        background->show();
+    }
+    RefreshControls();
+}
+
+}  // namespace orelle

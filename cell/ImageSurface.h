@@ -1,0 +1,101 @@
+#pragma once
+// The photo area of a cell: four layers stacked bottom up, background,
+// paper (the fill modes' white or black), photo, and the frame (a 2-pixel
+// yellow outline of the crop frame or the paper's edge). FrameGeometry
+// says where they lie; this window loads, turns and stamps the photo and
+// passes the layers' mouse events on. UI thread only.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "cell/FrameGeometry.h"
+#include "cell/SurfaceLayer.h"
+
+namespace orelle {
+
+struct PhotoRecord;
+
+class ImageSurface : public QWidget, public LayerEvents {
+    Q_OBJECT
+
+  public:
+    static constexpr int kControlId = 100;
+    // Layer indexes, top down.
+    static constexpr int kFrameLayer = 0;
+    static constexpr int kPhotoLayer = 1;
+    static constexpr int kPaperLayer = 2;
+    static constexpr int kBackgroundLayer = 3;
+
+    ImageSurface();
+
+    // Creates the window and its layers as a child of owner at createRect.
+    bool Create(QWidget* owner, int id);
+
+    bool HasImage() const { return loaded; }
+    void ShowLayers(bool show);
+    void SetPhotoIndex(int i) { framing.photoIndex = i; }
+    // False when the record names no file or the file cannot be read.
+    bool LoadRecord(PhotoRecord* record);
+    void ClearImage();
+    int ImageWidth() const { return framing.imageWidth; }
+    int ImageHeight() const { return framing.imageHeight; }
+
+    void SetOffsets(int x, int y);
+    bool SetSpec(int i);
+    void SetScale(int percent);
+    void ToggleFit();
+    void Refresh();
+    void Nudge(int direction);
+    void SetMode(int m);
+    void Rotate(int degrees);
+    void ImprintDate();
+    bool OwnsWindow(const QWidget* w) const;
+    void RefreshControls();
+
+    // Called on a double click that may toggle the big view.
+    std::function<void()> onDoubleClick;
+    // Set by the cell before it resizes the surface for a view.
+    bool inBigView = false;
+
+    FrameGeometry framing;  // where the photo, the frame and the paper lie
+    PhotoRecord* record = nullptr;
+    std::string pathName;
+    std::string shotDate;
+    bool created = false;
+    QRect createRect;
+    QWidget* owner = nullptr;
+    bool loaded = false;
+    int fileWidth = 0;
+    int fileHeight = 0;
+
+    const SurfaceLayer* Layer(int index) const { return L(index); }
+
+    void OnLayerPress(int layer, Qt::MouseButton button, int x, int y) override;
+    void OnLayerMove(int layer, int x, int y) override;
+    void OnLayerRelease(int layer, Qt::MouseButton button, int x, int y) override;
+    void OnLayerDoubleClick(int layer) override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // The photo decoded for a shown size of w x h, unturned; decoded once
+    // per file and reduction.
+    QImage Decoded(int w, int h);
+    // The photo layer's picture: decoded, turned by the angle.
+    void ShowPicture(int w, int h);
+    void PlaceLayers(const LayerPlacement& placement);
+    void PlaceFrameLayer(const PixelRect& frame);
+    void ApplyMove(const MoveResult& move);
+    void SyncGeometry();
+    SurfaceLayer* L(int index) const { return layers_[static_cast<std::size_t>(index)]; }
+
+    std::array<SurfaceLayer*, 4> layers_{};
+    QImage decoded_;
+    std::string decodedPath_;
+    int decodedLevel_ = -1;
+};
+
+}  // namespace orelle

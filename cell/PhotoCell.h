@@ -1,0 +1,91 @@
+#pragma once
+// One of the six photo panels of the main window: the photo of one record
+// on an ImageSurface and the buttons that set its print size, quantity,
+// framing, date imprint, zoom and rotation. Every edit goes straight into
+// the current record (found afresh each time: the record at nBigIndex in
+// the big view, else at nFirstIndex + cellIndex); the cell keeps copies for
+// its texts and frame colours only. UI thread only.
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "cell/CellLayout.h"
+#include "cell/ImageSurface.h"
+#include "skin/CommandTarget.h"
+
+namespace orelle {
+
+class BitmapButton;
+class CaptionLabel;
+struct PhotoRecord;
+
+class PhotoCell : public QWidget, public CommandTarget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kResourceId = 1019;
+
+    PhotoCell();
+
+    // Set before Create.
+    QRect cellRect;
+    int cellIndex = 0;
+
+    // Creates the cell as a child of the main window and lays it out small.
+    bool Create(QWidget* mainWindow);
+
+    void ShowRecord(PhotoRecord* record);
+    void ClearCell();
+    void SetActive(bool active);
+    void ToggleBigView();
+    void OnCommand(int id) override;
+
+    std::string nameText;
+    std::string pathName;
+    bool active = false;
+    std::int32_t number = 0;
+    std::int32_t scale = 100;
+    std::int32_t angle = 0;
+    std::int32_t specIndex = 4;
+    bool bigView = false;
+    ImageSurface surface;
+
+    // 1251, 1252, 1250, 1249; 1253 to 1256; 1244 to 1248.
+    std::array<BitmapButton*, 4> toolButtons{};
+    std::array<BitmapButton*, 4> padButtons{};
+    std::array<BitmapButton*, 5> rowButtons{};
+    BitmapButton* dateButton = nullptr;
+    CaptionLabel* sizeLabel = nullptr;  // never shown
+    CaptionLabel* nameLabel = nullptr;
+
+    // Any of the cell's buttons by id; nullptr for another id.
+    BitmapButton* Button(int id) const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    PhotoRecord* CurrentRecord() const;
+    void SetNumber(std::int32_t n);
+    void ChooseSize(std::int32_t i);
+    void SwitchToFill();
+    void SwitchToCrop();
+    void OpenZoomPad();
+    void ZoomCommand(std::int32_t v);
+    void SetAngle(std::int32_t a);
+    void ToggleDate();
+    void OpenPrintSizeChooser();
+    void OpenQuantityPad();
+    void OpenRotationStrip();
+    void ButtonCommand(int id);
+    void SetButtonText(int id, const std::string& text);
+    void ApplyLayout();
+    void FilterChildren();
+    Ltrb ScreenRect(const BitmapButton* b) const;
+
+    std::array<BitmapButton*, kCellButtons.size()> buttons_{};  // as kCellButtons
+};
+
+}  // namespace orelle

@@ -1,0 +1,88 @@
+#include "cell/CellTexts.h"
+
+#include <gtest/gtest.h>
+
+#include "cell/CellCommands.h"
+
+namespace orelle {
+namespace {
+
+TEST(OrderedName, NumberGoesBeforeTheLastDot) {
+    EXPECT_EQ(OrderedName("IMG_1.jpg", 2), "IMG_1-2.jpg");
+    EXPECT_EQ(OrderedName("a.b.jpg", 12), "a.b-12.jpg");
+    EXPECT_EQ(OrderedName("noext", 3), "-3noext");
+    EXPECT_EQ(OrderedName("IMG_1.jpg", 0), "IMG_1.jpg");
+}
+
+TEST(CellTexts, RecordTexts) {
+    EXPECT_EQ(NameLabelText("img_1.jpg", 1600, 1200), "img_1.jpg(1600x1200)");
+    EXPECT_EQ(PrintSizeText("5寸"), "冲印规格5寸");
+    EXPECT_EQ(PrintSizeText(""), "冲印规格");
+    EXPECT_EQ(CropFillText(0), "留白");
+    EXPECT_EQ(CropFillText(1), "裁切");
+    EXPECT_EQ(CropFillText(3), "裁切");
+    EXPECT_EQ(ZoomText(150), "缩放比例150");
+    EXPECT_EQ(AngleText(270), "旋转度数270");
+    EXPECT_EQ(DateText(0), "加印日期");
+    EXPECT_EQ(DateText(1), "取消日期");
+}
+
+TEST(ClassifyCellCommand, RangesInTheirOrder) {
+    struct Case {
+        int id;
+        CellCommandKind kind;
+        int value;
+    };
+    for (const Case& c : {
+             Case{1244, CellCommandKind::kButton, 1244},
+             Case{10000, CellCommandKind::kSize, 0},
+             Case{10100, CellCommandKind::kSize, 100},
+             Case{10101, CellCommandKind::kNone, 0},
+             Case{30001, CellCommandKind::kZoom, 0},
+             Case{30002, CellCommandKind::kZoom, 1},
+             Case{40000, CellCommandKind::kZoom, 9999},
+             Case{40001, CellCommandKind::kNumber, 0},
+             Case{50000, CellCommandKind::kNumber, 9999},
+             Case{50001, CellCommandKind::kAngle, 0},
+             Case{50001 + 450, CellCommandKind::kAngle, 90},
+             Case{60001, CellCommandKind::kNone, 0},
+         }) {
+        const CellCommand got = ClassifyCellCommand(c.id);
+        EXPECT_EQ(got.kind, c.kind) << c.id;
+        EXPECT_EQ(got.value, c.value) << c.id;
+    }
+}
+
+TEST(PopupAnchors, FollowTheCellsPlaceOnTheScreen) {
+    const Ltrb button{100, 200, 162, 256};
+    struct Case {
+        int cell;
+        bool big;
+        PopupAnchor chooser, pad;
+    };
+    for (const Case& c : {
+             Case{0, false, {85, 256, 0}, {120, 256, 0}},
+             Case{1, false, {85, 256, 0}, {120, 256, 0}},
+             Case{2, false, {130, 256, 1}, {120, 256, 1}},
+             Case{3, false, {85, 200, 2}, {120, 200, 2}},
+             Case{4, false, {85, 200, 2}, {120, 200, 2}},
+             Case{5, false, {130, 200, 3}, {120, 200, 3}},
+             Case{4, true, {130, 256, 1}, {120, 256, 1}},
+         }) {
+        const PopupAnchor chooser = PrintSizeChooserAnchor(c.cell, c.big, button);
+        EXPECT_EQ(chooser.x, c.chooser.x) << c.cell;
+        EXPECT_EQ(chooser.y, c.chooser.y) << c.cell;
+        EXPECT_EQ(chooser.placement, c.chooser.placement) << c.cell;
+        const PopupAnchor pad = QuantityPadAnchor(c.cell, c.big, button);
+        EXPECT_EQ(pad.x, c.pad.x) << c.cell;
+        EXPECT_EQ(pad.y, c.pad.y) << c.cell;
+        EXPECT_EQ(pad.placement, c.pad.placement) << c.cell;
+    }
+    const PopupAnchor tool = ToolPadAnchor(button);
+    EXPECT_EQ(tool.x, 100);
+    EXPECT_EQ(tool.y, 200);
+    EXPECT_EQ(tool.placement, 3);
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,467 @@
+#include "cell/FrameGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+#include "orderdata/PhotoList.h"
+#include "orderdata/PrintCatalogue.h"
+
+namespace orelle {
+
+void PrintTo(const PixelRect& r, std::ostream* os) {
+    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
+namespace {
+
+// Expected values are worked out by hand from the lab's integer rules.
+constexpr std::int32_t kFourBySix = 0;
+constexpr std::int32_t kFloatHundredths = 1;  // 5.1 inches: 510 as a float product, 509 in double
+constexpr std::int32_t kZeroWidth = 2;
+constexpr std::int32_t kZeroHeight = 3;
+constexpr std::int32_t kNegativeWidth = 4;
+constexpr std::int32_t kNegativeHeight = 5;
+constexpr std::int32_t kUnderAHundredth = 6;
+
+PrintCatalogue Sizes() {
+    PrintCatalogue c;
+    c.Append({"C6", "6寸", 4, 6, 0, 0});
+    c.Append({"C5", "5寸", 5.1f, 3.5f, 0, 0});
+    c.Append({"Z1", "", 0, 6, 0, 0});
+    c.Append({"Z2", "", 4, 0, 0, 0});
+    c.Append({"N1", "", -4, 6, 0, 0});
+    c.Append({"N2", "", 4, -6, 0, 0});
+    c.Append({"T1", "", 0.004f, 6, 0, 0});
+    return c;
+}
+
+void ExpectCrop(const CropRect& c, std::int32_t left, std::int32_t top, std::int32_t width,
+                std::int32_t height) {
+    EXPECT_EQ(c.left, left);
+    EXPECT_EQ(c.top, top);
+    EXPECT_EQ(c.width, width);
+    EXPECT_EQ(c.height, height);
+}
+
+class FrameGeometryTest : public ::testing::Test {
+  protected:
+    FrameGeometryTest() {
+        list.Append(std::make_unique<PhotoRecord>());
+        geom.SetSurfaceSize(289, 214);
+    }
+
+    RefreshResult Show(std::int32_t mode, std::int32_t w, std::int32_t h,
+                       std::int32_t spec = kFourBySix, std::int32_t scale = 100,
+                       std::int32_t angle = 0) {
+        PhotoRecord r;
+        r.operate = mode;
+        r.specIndex = spec;
+        r.scale = scale;
+        r.angle = angle;
+        geom.LoadFromRecord(r, w, h);
+        return geom.Refresh();
+    }
+    const PhotoRecord& Stored() const { return list.At(0); }
+
+    PrintCatalogue catalogue = Sizes();
+    PhotoList list;
+    FrameGeometry geom{&catalogue, &list};
+};
+
+TEST_F(FrameGeometryTest, FourBySixOnLandscapePhotoInCropMode) {
+    const RefreshResult res = Show(kModeCrop, 1600, 1200);
+    ASSERT_TRUE(res.done);
+    EXPECT_EQ(geom.imageRect, (PixelRect{2, 0, 287, 214}));
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 12, 287, 202}));
+    ExpectCrop(res.crop, 0, 67, 1600, 1066);
+    ExpectCrop(Stored().rcDst, 0, 67, 1600, 1066);
+    EXPECT_EQ(res.layers.paperColour, PaperColour::kNone);
+    EXPECT_EQ(res.layers.paper, PixelRect{});
+    EXPECT_EQ(res.layers.photo, geom.imageRect);
+    EXPECT_EQ(res.layers.frame, geom.frameRect);
+    const std::array<PixelRect, 4> outline{PixelRect{0, 0, 285, 2}, PixelRect{0, 0, 2, 190},
+                                           PixelRect{0, 188, 285, 190},
+                                           PixelRect{283, 0, 285, 190}};
+    EXPECT_EQ(res.layers.frameOutline, outline);
+}
+
+TEST_F(FrameGeometryTest, PortraitPhotoGetsAnUprightFrame) {
+    const RefreshResult res = Show(kModeCrop, 1200, 1600);
+    EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
+    // 142 x 214 is 400 : 600 cut to whole pixels.
+    EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
+    ExpectCrop(res.crop, 67, 0, 1065, 1605);
+}
+
+TEST_F(FrameGeometryTest, HundredthsTruncateTheFloatProduct) {
+    Show(kModeCrop, 1600, 1200, kFloatHundredths);
+    // 350 : 510 across 214 rows is 146 wide; 350 : 509 would give 147.
+    EXPECT_EQ(geom.frameRect.Width(), 146);
+}
+
+TEST_F(FrameGeometryTest, SizesWithoutAreaShowNoFrame) {
+    for (std::int32_t spec :
+         {kZeroWidth, kZeroHeight, kNegativeWidth, kNegativeHeight, kUnderAHundredth, -1, 7}) {
+        SCOPED_TRACE(spec);
+        ASSERT_TRUE(Show(kModeCrop, 1600, 1200, spec).done);
+        EXPECT_EQ(geom.frameRect, geom.imageRect);
+        geom.mode = kModeZoom;
+        geom.Refresh();
+        EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 287, 214}));
+    }
+}
+
+TEST_F(FrameGeometryTest, ShapelessPaperCoversTheSurface) {
+    for (std::int32_t spec : {kZeroWidth, kZeroHeight, kUnderAHundredth, -1}) {
+        SCOPED_TRACE(spec);
+        Show(kModeWhiteFill, 1600, 1200, spec);
+        EXPECT_EQ(geom.frameRect, geom.Surface());
+        EXPECT_EQ(geom.imageRect, geom.Surface());
+    }
+}
+
+TEST_F(FrameGeometryTest, ZoomStoresTheCropInPixelsOfTheZoomedPhoto) {
+    const RefreshResult res = Show(kModeZoom, 1600, 1200, kFourBySix, 200);
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 12, 287, 202}));
+    EXPECT_EQ(geom.imageRect, (PixelRect{-141, -107, 429, 321}));
+    // The 3200 x 2400 photo, cut to its centre.
+    ExpectCrop(res.crop, 802, 668, 1600, 1066);
+    ExpectCrop(Stored().rcDst, 802, 668, 1600, 1066);
+}
+
+TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortrait) {
+    Show(kModeZoom, 1600, 1200, kFourBySix, 200);
+    ASSERT_GT(geom.frameRect.Width(), geom.frameRect.Height());
+    const RefreshResult res = geom.ToggleFit();
+    EXPECT_TRUE(geom.frameTurned);
+    EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
+    EXPECT_EQ(geom.imageRect, (PixelRect{-141, -107, 429, 321}));
+    ExpectCrop(res.crop, 1201, 600, 797, 1201);
+}
+
+TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
+    Show(kModeZoom, 1600, 1200, kFourBySix, 200);
+    geom.SetOffsets(100, -50);
+    geom.Refresh();
+    // 100 x 570 / 1600 and -50 x 570 / 1600, truncated toward zero.
+    EXPECT_EQ(geom.imageRect, (PixelRect{-141 + 35, -107 - 17, 429 + 35, 321 - 17}));
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 12, 287, 202}));
+
+    // Turned by 90: shown as 1200 x 1600 and laid out as at 100 % zoom.
+    Show(kModeCrop, 1600, 1200, kFourBySix, 100, 90);
+    EXPECT_EQ(geom.imageWidth, 1200);
+    geom.SetOffsets(300, 0);
+    const RefreshResult res = geom.Refresh();
+    EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
+    EXPECT_EQ(geom.frameRect, (PixelRect{113, 0, 255, 214}));
+    EXPECT_EQ(res.crop.left, 367);
+}
+
+TEST_F(FrameGeometryTest, HugePhotoAtTopZoomDoesNotOverflow) {
+    Show(kModeZoom, 20000, 15000, kFourBySix, 9998);
+    geom.SetOffsets(5000, -3000);
+    const RefreshResult res = geom.Refresh();
+    EXPECT_EQ(geom.imageRect, (PixelRect{-6980, -14864, 21514, 6531}));
+    // Inside the 1999600 x 1499700 zoomed photo, the offset away from its centre.
+    ExpectCrop(res.crop, 489970, 1043940, 20000, 13333);
+}
+
+TEST_F(FrameGeometryTest, FillModesLayThePhotoOnThePaper) {
+    struct Case {
+        std::int32_t mode;
+        PaperColour colour;
+    };
+    for (const Case& c :
+         {Case{kModeWhiteFill, PaperColour::kWhite}, Case{kModeBlackFill, PaperColour::kBlack}}) {
+        SCOPED_TRACE(c.mode);
+        const RefreshResult res = Show(c.mode, 1600, 1200);
+        EXPECT_EQ(geom.frameRect, (PixelRect{0, 11, 289, 203}));
+        EXPECT_EQ(geom.imageRect, (PixelRect{16, 11, 272, 203}));
+        EXPECT_EQ(res.layers.paper, geom.frameRect);
+        EXPECT_EQ(res.layers.paperColour, c.colour);
+        ExpectCrop(res.crop, 100, 0, 1806, 1200);
+    }
+}
+
+TEST_F(FrameGeometryTest, TurnedPaperIsSquare) {
+    Show(kModeWhiteFill, 1600, 1200);
+    geom.ToggleFit();
+    EXPECT_EQ(geom.frameRect, (PixelRect{37, 0, 251, 214}));
+    EXPECT_EQ(geom.imageRect, (PixelRect{37, 27, 251, 187}));
+}
+
+TEST_F(FrameGeometryTest, NothingWithoutAPhotoOrInAnUnknownMode) {
+    EXPECT_FALSE(geom.Refresh().done);
+    EXPECT_FALSE(geom.SetSpec(0));
+    geom.SetScale(150);
+    EXPECT_EQ(geom.scale, 100);
+    EXPECT_FALSE(geom.Press(100, 100, FrameGeometry::kSyntheticLayer));
+
+    Show(-1, 1600, 1200);
+    EXPECT_FALSE(geom.Refresh().done);
+    ExpectCrop(Stored().rcDst, 0, 0, 0, 0);
+
+    Show(kModeCrop, 1600, 1200);
+    geom.Clear();
+    EXPECT_FALSE(geom.HasImage());
+    EXPECT_EQ(geom.mode, -1);
+    EXPECT_EQ(geom.Surface(), (PixelRect{0, 0, 289, 214}));
+}
+
+TEST_F(FrameGeometryTest, SettersKeepToTheCatalogueAndTheZoomMode) {
+    Show(kModeCrop, 1600, 1200);
+    EXPECT_TRUE(geom.SetSpec(6));
+    EXPECT_EQ(geom.specIndex, 6);
+    EXPECT_FALSE(geom.SetSpec(7));
+    EXPECT_FALSE(geom.SetSpec(-1));
+    EXPECT_EQ(geom.specIndex, 6);
+    geom.SetScale(100);
+    EXPECT_EQ(geom.mode, kModeCrop);
+    geom.SetScale(150);
+    EXPECT_EQ(geom.mode, kModeZoom);
+    Show(kModeCrop, 1600, 1200, kFourBySix, 120);
+    EXPECT_EQ(geom.mode, kModeZoom);
+}
+
+// The worked example with the frame turned: 142 x 214 in a 285-wide photo,
+// room to move sideways only.
+class FrameGeometryDrag : public FrameGeometryTest {
+  protected:
+    void ShowTurnedFrame() {
+        Show(kModeCrop, 1600, 1200);
+        geom.ToggleFit();
+        ASSERT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
+    }
+    // The big view with the worked example at 200 %.
+    void ShowBigZoom() {
+        geom.SetSurfaceSize(800, 600);
+        geom.SetBigView(true);
+        Show(kModeZoom, 1600, 1200, kFourBySix, 200);
+        ASSERT_EQ(geom.frameRect, (PixelRect{0, 33, 800, 566}));
+        ASSERT_EQ(geom.imageRect, (PixelRect{-400, -301, 1200, 899}));
+    }
+};
+
+TEST_F(FrameGeometryDrag, CropPressMustHitTheFrameLeftTopInclusive) {
+    Show(kModeCrop, 1600, 1200);
+    // The frame (2,12)-(287,202) in the photo layer's pixels, whose left is 2.
+    struct Case {
+        std::int32_t x, y;
+        bool starts;
+    };
+    for (const Case& c : {Case{0, 12, true}, Case{284, 201, true}, Case{285, 100, false},
+                          Case{100, 202, false}, Case{-1, 100, false}, Case{100, 11, false}}) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        geom.Release();
+        EXPECT_EQ(geom.Press(c.x, c.y, 1), c.starts);
+        EXPECT_EQ(geom.dragging, c.starts);
+    }
+}
+
+TEST_F(FrameGeometryDrag, WhichPressesStartADrag) {
+    struct Case {
+        std::int32_t mode;
+        bool big;
+        std::int32_t layer;
+        bool starts;
+    };
+    for (const Case& c : {Case{kModeCrop, false, FrameGeometry::kSyntheticLayer, true},
+                          Case{kModeCrop, false, 1, false}, Case{kModeWhiteFill, false, 2, true},
+                          Case{kModeBlackFill, false, 2, true}, Case{kModeZoom, true, 3, true},
+                          Case{kModeZoom, false, 3, false},
+                          Case{kModeZoom, false, FrameGeometry::kSyntheticLayer, false}}) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " big " << c.big);
+        geom.SetBigView(c.big);
+        Show(c.mode, 1600, 1200, kFourBySix, c.mode == kModeZoom ? 200 : 100);
+        geom.Release();
+        // Outside the crop frame and the surface.
+        EXPECT_EQ(geom.Press(500, 500, c.layer), c.starts);
+        if (c.starts) {
+            EXPECT_EQ(geom.pressX, 500);
+        }
+    }
+}
+
+TEST_F(FrameGeometryDrag, FrameStopsAtThePhotosLeftEdge) {
+    ShowTurnedFrame();
+    ASSERT_TRUE(geom.Press(100, 100, 1));
+    const MoveResult res = geom.Move(0, 100, false);
+    EXPECT_TRUE(res.taken);
+    EXPECT_TRUE(res.frameMoved);
+    EXPECT_FALSE(res.photoMoved);
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
+    // The centre lies left of the surface's: (2 + (142 - 289) / 2) x 1600 / 285.
+    EXPECT_EQ(geom.offsetX, -398);
+    EXPECT_EQ(geom.offsetY, 0);
+    EXPECT_EQ(Stored().offsetSZX, -398);
+    // The far values keep what the refresh stored.
+    ExpectCrop(Stored().rcDst, 0, 0, 797, 1201);
+
+    const MoveResult again = geom.Move(-50, 100, false);
+    EXPECT_TRUE(again.taken);
+    EXPECT_FALSE(again.frameMoved);
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
+}
+
+TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitter) {
+    ShowTurnedFrame();
+    ASSERT_TRUE(geom.Press(100, 100, 1));
+    EXPECT_TRUE(geom.Move(104, 96, false).taken);
+    EXPECT_EQ(geom.frameRect.left, 73);
+    EXPECT_EQ(geom.pressX, 100);
+    EXPECT_TRUE(geom.Move(94, 100, false).frameMoved);
+    EXPECT_EQ(geom.frameRect.left, 67);
+    EXPECT_EQ(geom.pressX, 94);
+    // Measured from the last step, not from the press.
+    geom.Move(88, 100, false);
+    EXPECT_EQ(geom.frameRect.left, 61);
+}
+
+TEST_F(FrameGeometryDrag, MovesOutsideADragAreIgnored) {
+    ShowTurnedFrame();
+    EXPECT_FALSE(geom.Move(0, 100, false).taken);
+    ASSERT_TRUE(geom.Press(100, 100, 1));
+    EXPECT_FALSE(geom.Move(0, 100, true).taken);
+    geom.Release();
+    EXPECT_FALSE(geom.Move(0, 100, false).taken);
+    EXPECT_EQ(geom.frameRect.left, 73);
+}
+
+TEST_F(FrameGeometryDrag, PhotoSlidesOnThePaperMeasuredFromThePress) {
+    Show(kModeWhiteFill, 1600, 1200);
+    ASSERT_TRUE(geom.Press(100, 100, 2));
+    MoveResult res = geom.Move(80, 100, false);
+    EXPECT_TRUE(res.photoMoved);
+    EXPECT_TRUE(res.repaintPaper);
+    EXPECT_FALSE(res.repaintBackground);
+    EXPECT_FALSE(res.frameMoved);
+    EXPECT_EQ(geom.imageRect, (PixelRect{0, 11, 256, 203}));
+    EXPECT_EQ(geom.offsetX, -100);
+    EXPECT_EQ(Stored().offsetSZX, -100);
+    EXPECT_EQ(geom.pressX, 100);
+
+    geom.Move(130, 100, false);
+    EXPECT_EQ(geom.imageRect, (PixelRect{30, 11, 286, 203}));
+    EXPECT_EQ(geom.offsetX, 87);
+    EXPECT_EQ(Stored().rcDst.left, 187);
+    EXPECT_EQ(Stored().rcDst.top, 0);
+    // Straight down from the press, and already as low as the paper allows.
+    EXPECT_FALSE(geom.Move(100, 130, false).photoMoved);
+}
+
+TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigView) {
+    struct Case {
+        std::int32_t dx, dy;
+        bool accepted;
+    };
+    for (const Case& c :
+         {Case{-1150, 0, true}, Case{-1151, 0, false}, Case{1200, 0, true}, Case{1201, 0, false},
+          Case{0, -849, true}, Case{0, -850, false}, Case{0, 801, true}, Case{0, 802, false}}) {
+        SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy);
+        ShowBigZoom();
+        const PixelRect before = geom.imageRect;
+        ASSERT_TRUE(geom.Press(0, 0, 3));
+        const MoveResult res = geom.Move(c.dx, c.dy, false);
+        EXPECT_TRUE(res.taken);
+        EXPECT_EQ(res.photoMoved, c.accepted);
+        EXPECT_EQ(res.repaintBackground, c.accepted);
+        EXPECT_EQ(geom.imageRect, c.accepted ? before.Moved(c.dx, c.dy) : before);
+    }
+}
+
+TEST_F(FrameGeometryDrag, ZoomDragStoresTheFramesPlaceOnTheZoomedPhoto) {
+    ShowBigZoom();
+    ASSERT_TRUE(geom.Press(0, 0, 3));
+    geom.Move(-30, -20, false);
+    EXPECT_EQ(geom.imageRect, (PixelRect{-430, -321, 1170, 879}));
+    EXPECT_EQ(geom.offsetX, -30);
+    EXPECT_EQ(geom.offsetY, -21);
+    EXPECT_EQ(Stored().offsetSZY, -21);
+    EXPECT_EQ(Stored().rcDst.left, 860);
+    EXPECT_EQ(Stored().rcDst.top, 708);
+    EXPECT_EQ(geom.pressX, 0);
+}
+
+TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
+    struct Case {
+        std::int32_t direction;
+        bool moved;
+        PixelRect frame;
+    };
+    for (const Case& c : {Case{FrameGeometry::kNudgeLeft, true, {67, 0, 209, 214}},
+                          Case{FrameGeometry::kNudgeRight, true, {79, 0, 221, 214}},
+                          Case{FrameGeometry::kNudgeUp, false, {73, 0, 215, 214}},
+                          Case{FrameGeometry::kNudgeDown, false, {73, 0, 215, 214}},
+                          Case{5, false, {73, 0, 215, 214}}}) {
+        SCOPED_TRACE(c.direction);
+        ShowTurnedFrame();
+        EXPECT_EQ(geom.Nudge(c.direction, false).frameMoved, c.moved);
+        EXPECT_EQ(geom.frameRect, c.frame);
+        EXPECT_FALSE(geom.dragging);
+    }
+    EXPECT_FALSE(geom.Nudge(FrameGeometry::kNudgeLeft, true).taken);
+    EXPECT_EQ(geom.frameRect.left, 73);
+}
+
+TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhoto) {
+    Show(kModeBlackFill, 1600, 1200);
+    EXPECT_TRUE(geom.Nudge(FrameGeometry::kNudgeRight, false).photoMoved);
+    EXPECT_EQ(geom.imageRect, (PixelRect{22, 11, 278, 203}));
+}
+
+TEST_F(FrameGeometryDrag, NudgeDoesNothingToTheZoomOutsideTheBigView) {
+    Show(kModeZoom, 1600, 1200, kFourBySix, 200);
+    const PixelRect image = geom.imageRect;
+    for (std::int32_t d = FrameGeometry::kNudgeLeft; d <= FrameGeometry::kNudgeDown; ++d) {
+        SCOPED_TRACE(d);
+        EXPECT_FALSE(geom.Nudge(d, false).taken);
+        EXPECT_EQ(geom.imageRect, image);
+        EXPECT_EQ(geom.offsetX, 0);
+        EXPECT_FALSE(geom.dragging);
+    }
+}
+
+TEST(FrameGeometryLayout, RotatedBounds) {
+    struct Case {
+        std::int32_t angle;
+        PixelSize size;
+    };
+    for (const Case& c :
+         {Case{0, {1600, 1200}}, Case{90, {1200, 1600}}, Case{45, {1980, 1980}},
+          Case{30, {1986, 1839}}, Case{120, {1839, 1986}}, Case{180, {1600, 1200}},
+          Case{210, {1986, 1839}}, Case{270, {1200, 1600}}, Case{1, {1621, 1228}}}) {
+        SCOPED_TRACE(c.angle);
+        EXPECT_EQ(RotatedBounds(1600, 1200, c.angle), c.size);
+    }
+    EXPECT_EQ(RotatedBounds(0, 0, 45), (PixelSize{0, 0}));
+    // Squares over 46341 pixels overflow a 32-bit sum.
+    EXPECT_EQ(RotatedBounds(60000, 0, 90), (PixelSize{0, 60000}));
+}
+
+TEST(FrameGeometryLayout, LoadReductionLevel) {
+    struct Case {
+        std::int32_t w, h;
+        bool big;
+        std::int32_t level;
+    };
+    for (const Case& c :
+         {Case{1120, 1120, true, 1}, Case{1119, 4000, true, 0}, Case{4000, 1119, true, 0},
+          Case{600, 600, true, 0}, Case{600, 4000, false, 0}, Case{4000, 600, false, 0},
+          Case{601, 601, false, 1}, Case{4000, 1119, false, 1}, Case{601, 1120, false, 2},
+          Case{4000, 3000, false, 2}}) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " big " << c.big);
+        EXPECT_EQ(LoadReductionLevel(c.w, c.h, c.big), c.level);
+    }
+}
+
+TEST(FrameGeometryLayout, QuotientTruncatesTowardZeroAndSurvivesZero) {
+    EXPECT_EQ(Quotient(-147, 2), -73);
+    EXPECT_EQ(Quotient(-113600, 285), -398);
+    EXPECT_EQ(Quotient(7, 0), 0);
+    EXPECT_EQ(Quotient(Wide{1} << 40, 1), INT32_MAX);
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,332 @@
+#include "cell/PhotoCell.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QTest>
+#include <memory>
+
+#include "cell/CaptionLabel.h"
+#include "cell/CellHost.h"
+#include "orderdata/ProcessState.h"
+#include "photownd/BrowseState.h"
+#include "skin/BitmapButton.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using testing::TempFolder;
+
+class FakeHost : public CellHost {
+  public:
+    void ActiveWin(int i) override {
+        activated.push_back(i);
+        Browse().nActiveCell = i;
+    }
+    void StartPageRefresh() override { ++pageRefreshes; }
+    std::vector<int> activated;
+    int pageRefreshes = 0;
+};
+
+class MainWindow : public QWidget {
+  public:
+    MainWindow() { resize(1024, 738); }
+    std::vector<int> keys;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override { keys.push_back(e->key()); }
+};
+
+// Cell rectangles of the main window's grid.
+const QRect kCell0(10, 62, 326, 295);
+const QRect kCell1(347, 62, 326, 295);
+
+class PhotoCellTest : public ::testing::Test {
+  protected:
+    PhotoCellTest() {
+        Process().photoList.RemoveAll();
+        Browse() = BrowseState();
+        Browse().host = &host;
+        main.show();
+    }
+    ~PhotoCellTest() override {
+        Process().photoList.RemoveAll();
+        Browse() = BrowseState();
+    }
+
+    PhotoCell& MakeCell(int index, QRect rect) {
+        auto cell = std::make_unique<PhotoCell>();
+        cell->cellIndex = index;
+        cell->cellRect = rect;
+        EXPECT_TRUE(cell->Create(&main));
+        Browse().Cells[static_cast<std::size_t>(index)] = cell.get();
+        cells.push_back(std::move(cell));
+        return *cells.back();
+    }
+
+    // A record of a photo of w x h (or of the file at path) in 6-inch prints.
+    PhotoRecord& AddPhoto(const std::string& name, int w, int h, int number = 1,
+                          const std::string& date = {}) {
+        const std::string path = dir / name;
+        testing::WriteJpeg(path, w, h, date);
+        return AddRecord(path, name, number);
+    }
+    PhotoRecord& AddRecord(const std::string& path, const std::string& name, int number) {
+        auto r = std::make_unique<PhotoRecord>();
+        r->srcName = path;
+        r->dstName = name;
+        r->origName = name;
+        r->specIndex = 1;  // 6寸, 4 x 6 inches
+        r->productID = Process().startup.catalogue.GetCode(1);
+        r->number = number;
+        PhotoRecord& ref = *r;
+        Process().photoList.Append(std::move(r));
+        return ref;
+    }
+
+    static void Click(PhotoCell& cell, int id, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(cell.Button(id), button, {}, QPoint(10, 10));
+    }
+    static QWidget* PhotoLayer(PhotoCell& cell) {
+        return const_cast<SurfaceLayer*>(cell.surface.Layer(ImageSurface::kPhotoLayer));
+    }
+
+    TempFolder dir;
+    FakeHost host;
+    MainWindow main;
+    std::vector<std::unique_ptr<PhotoCell>> cells;
+};
+
+TEST_F(PhotoCellTest, ShowsTheRecordAndItsCropFrame) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    EXPECT_EQ(cell.geometry(), kCell0);
+    EXPECT_EQ(cell.surface.geometry(), QRect(18, 19, 289, 214));
+    PhotoRecord& r = AddPhoto("IMG_1.jpg", 1600, 1200, 2);
+    cell.ShowRecord(&r);
+    ASSERT_TRUE(cell.surface.HasImage());
+    EXPECT_EQ(cell.nameText, "IMG_1-2.jpg");
+    EXPECT_EQ(cell.nameLabel->Text(), "IMG_1.jpg(1600x1200)");
+    EXPECT_EQ(cell.sizeLabel->Text(), "1600x1200");
+    EXPECT_FALSE(cell.sizeLabel->isVisible());
+    EXPECT_EQ(cell.Button(cellid::kPrintSize)->caption1, "冲印规格6寸");
+    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "2");
+    EXPECT_EQ(cell.Button(cellid::kCropFill)->caption1, "留白");
+    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
+    EXPECT_EQ(r.bBrowsed, 1);
+    // 285 x 214 photo at left 2, 285 x 190 frame at top 12.
+    EXPECT_EQ(PhotoLayer(cell)->geometry(), QRect(2, 0, 285, 214));
+    EXPECT_EQ(cell.surface.Layer(ImageSurface::kFrameLayer)->geometry(), QRect(2, 12, 285, 190));
+    EXPECT_EQ(r.rcDst.left, 0);
+    EXPECT_EQ(r.rcDst.top, 67);
+    EXPECT_EQ(r.rcDst.width, 1600);
+    EXPECT_EQ(r.rcDst.height, 1066);
+    // The small view shows only the row buttons.
+    EXPECT_TRUE(cell.Button(cellid::kPlus)->isVisible());
+    EXPECT_FALSE(cell.Button(cellid::kZoom)->isVisible());
+}
+
+TEST_F(PhotoCellTest, UnreadablePhotosLeaveTheCellClearAndUnordered) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    // Cut in the middle of the picture data: the header still reads.
+    testing::WriteTruncatedJpeg(dir / "cut.jpg", 800, 600, testing::JpegBytes(800, 600).size() / 2);
+    testing::WriteBytes(dir / "text.jpg", "this is not a photo");
+    for (const char* name : {"cut.jpg", "text.jpg", "missing.jpg"}) {
+        PhotoRecord& r = AddRecord(dir / name, name, 3);
+        r.rcDst.width = 500;
+        cell.ShowRecord(&r);
+        EXPECT_FALSE(cell.surface.HasImage()) << name;
+        EXPECT_EQ(r.number, 0) << name;
+        EXPECT_EQ(r.rcDst.width, 0) << name;
+        EXPECT_EQ(cell.nameLabel->Text(), name);
+        EXPECT_EQ(cell.nameText, name);
+        // Commands that need a photo do nothing.
+        Click(cell, cellid::kPlus);
+        EXPECT_EQ(r.number, 0);
+    }
+    PhotoRecord& empty = AddRecord("", "none.jpg", 1);
+    cell.ShowRecord(&empty);
+    EXPECT_FALSE(cell.surface.HasImage());
+}
+
+TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
+    cell.ShowRecord(&r);
+    const QColor panel(201, 223, 245);
+    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), panel);
+
+    QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_EQ(r.number, 0);
+    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "0");
+    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(255, 0, 0));
+    Click(cell, cellid::kMinus);
+    EXPECT_EQ(r.number, 0);
+    QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_EQ(r.number, 1);
+    Click(cell, cellid::kPlus);
+    Click(cell, cellid::kPlus);
+    EXPECT_EQ(r.number, 3);
+    cell.OnCommand(40001 + 25);  // from the quantity pad
+    EXPECT_EQ(r.number, 25);
+    cell.SetActive(true);
+    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(236, 162, 13));
+}
+
+TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
+    cell.ShowRecord(&r);
+    Browse().nOrderType = 2;
+    Click(cell, cellid::kPlus);
+    Click(cell, cellid::kMinus);
+    EXPECT_EQ(r.number, 1);
+    Click(cell, cellid::kDate);
+    EXPECT_EQ(r.adddatetime, 1);
+    Browse().nOrderType = 1;
+    cell.ShowRecord(&r);
+    EXPECT_FALSE(cell.surface.Layer(ImageSurface::kFrameLayer)->isVisible());
+    Click(cell, cellid::kPlus);
+    EXPECT_EQ(r.number, 2);
+    Click(cell, cellid::kCropFill);
+    EXPECT_EQ(r.operate, kModeCrop);
+    Browse().nOrderType = 0;
+    cell.ShowRecord(&r);
+    EXPECT_TRUE(cell.surface.Layer(ImageSurface::kFrameLayer)->isVisible());
+    Click(cell, cellid::kCropFill);
+    EXPECT_EQ(r.operate, kModeWhiteFill);
+    EXPECT_EQ(cell.Button(cellid::kCropFill)->caption1, "裁切");
+    Click(cell, cellid::kCropFill);
+    EXPECT_EQ(r.operate, kModeCrop);
+}
+
+TEST_F(PhotoCellTest, ChoosingASizeKeepsAShopsOwnProductCode) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    const PrintCatalogue& catalogue = Process().startup.catalogue;
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
+    r.offsetSZX = 40;
+    cell.ShowRecord(&r);
+    cell.OnCommand(10000 + 3);
+    EXPECT_EQ(r.specIndex, 3);
+    EXPECT_EQ(r.productID, catalogue.GetCode(3));
+    EXPECT_EQ(r.offsetSZX, 0);
+    EXPECT_EQ(cell.Button(cellid::kPrintSize)->caption1, "冲印规格" + catalogue.GetName(3));
+    r.productID = "SHOP-1";
+    cell.OnCommand(10000 + 2);
+    EXPECT_EQ(r.specIndex, 2);
+    EXPECT_EQ(r.productID, "SHOP-1");
+    cell.OnCommand(10000 + catalogue.GetCount());  // an empty cell of the chooser
+    EXPECT_EQ(r.specIndex, 2);
+}
+
+TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);
+    cell.ShowRecord(&r);
+    cell.OnCommand(30002);  // zoom 0 outside zoom mode: nothing
+    EXPECT_EQ(r.scale, 100);
+    EXPECT_EQ(r.operate, kModeCrop);
+    cell.OnCommand(30002 + 200);
+    EXPECT_EQ(r.operate, kModeZoom);
+    EXPECT_EQ(r.scale, 200);
+    EXPECT_EQ(cell.Button(cellid::kZoom)->caption1, "缩放比例200");
+    const PixelRect landscape = cell.surface.framing.frameRect;
+    EXPECT_GT(landscape.Width(), landscape.Height());
+    cell.OnCommand(30002);  // the frame-turn key
+    EXPECT_EQ(r.frameTurned, 1);
+    const PixelRect portrait = cell.surface.framing.frameRect;
+    EXPECT_LT(portrait.Width(), portrait.Height());
+
+    cell.OnCommand(50001 + 90);
+    EXPECT_EQ(r.angle, 90);
+    EXPECT_EQ(cell.surface.ImageWidth(), 1200);
+    EXPECT_EQ(cell.surface.ImageHeight(), 1600);
+    EXPECT_EQ(cell.Button(cellid::kRotation)->caption1, "旋转度数90");
+    r.offsetSZX = 7;
+    cell.OnCommand(50001 + 450);  // the same angle: nothing changes
+    EXPECT_EQ(r.offsetSZX, 7);
+}
+
+TEST_F(PhotoCellTest, DraggingTheFrameStoresWhereItLies) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);
+    cell.ShowRecord(&r);
+    QWidget* photo = PhotoLayer(cell);
+    QTest::mousePress(photo, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(photo, QPoint(100, 97));  // under the 5-pixel threshold
+    EXPECT_EQ(cell.surface.framing.frameRect.top, 12);
+    QTest::mouseMove(photo, QPoint(100, 90));
+    QTest::mouseRelease(photo, Qt::LeftButton, {}, QPoint(100, 90));
+    EXPECT_EQ(cell.surface.framing.frameRect.top, 2);
+    EXPECT_EQ(cell.surface.Layer(ImageSurface::kFrameLayer)->geometry().top(), 2);
+    EXPECT_EQ(r.offsetSZY, (2 + (190 - 214) / 2) * 1600 / 285);
+    EXPECT_EQ(r.rcDst.top, 2 * 1600 / 285);
+}
+
+TEST_F(PhotoCellTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
+    PhotoCell& first = MakeCell(0, kCell0);
+    PhotoCell& second = MakeCell(1, kCell1);
+    for (int i = 0; i < 13; ++i) AddPhoto("p" + std::to_string(i) + ".jpg", 64, 48, 1);
+    first.ShowRecord(&Process().photoList.At(0));
+    second.ShowRecord(&Process().photoList.At(1));
+
+    first.ToggleBigView();
+    EXPECT_TRUE(Browse().bBigView);
+    EXPECT_EQ(first.geometry(), QRect(0, 62, 1024, 590));
+    EXPECT_EQ(first.surface.geometry(), QRect(0, 0, 830, 590));
+    EXPECT_FALSE(second.isVisible());
+    EXPECT_TRUE(first.Button(cellid::kZoom)->isVisible());
+    EXPECT_FALSE(first.Button(cellid::kFreeCrop)->isVisible());
+    first.ToggleBigView();  // back on the same photo: nothing to re-page
+    EXPECT_EQ(first.geometry(), kCell0);
+    EXPECT_TRUE(second.isVisible());
+    EXPECT_EQ(host.pageRefreshes, 0);
+
+    first.ToggleBigView();
+    Browse().nBigIndex = 8;  // the keys moved on in the big view
+    first.ToggleBigView();
+    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(host.pageRefreshes, 1);
+}
+
+TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
+    PhotoCell& cell = MakeCell(1, kCell1);
+    AddPhoto("a.jpg", 64, 48, 1);
+    PhotoRecord& r = AddPhoto("b.jpg", 64, 48, 1);
+    cell.ShowRecord(&r);
+    QTest::keyClick(cell.Button(cellid::kPlus), Qt::Key_PageDown);
+    EXPECT_TRUE(main.keys.empty()) << "posted, not sent";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.keys, std::vector<int>{Qt::Key_PageDown});
+    Click(cell, cellid::kPlus);
+    EXPECT_EQ(host.activated, std::vector<int>{1});
+    EXPECT_EQ(r.number, 2);
+}
+
+TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("d.jpg", 800, 600, 1, "2024:05:01 12:30:00");
+    cell.ShowRecord(&r);
+    EXPECT_EQ(cell.surface.shotDate, "2024:05:01 12:30:00");
+    const QImage plain = cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture();
+    Click(cell, cellid::kDate);
+    EXPECT_EQ(r.adddatetime, 1);
+    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "取消日期");
+    EXPECT_EQ(cell.Button(cellid::kDate)->captionColour, QColor(255, 0, 0));
+    const QImage stamped = cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture();
+    EXPECT_NE(stamped, plain);
+    Click(cell, cellid::kDate);
+    EXPECT_EQ(r.adddatetime, 0);
+    EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture(), plain);
+
+    // Without a recorded date nothing is stamped.
+    PhotoRecord& undated = AddPhoto("u.jpg", 800, 600, 1);
+    undated.adddatetime = 1;
+    Browse().nFirstIndex = 1;
+    cell.ShowRecord(&undated);
+    EXPECT_TRUE(cell.surface.shotDate.empty());
+}
+
+}  // namespace
+}  // namespace orelle

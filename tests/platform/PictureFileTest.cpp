@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+#include <libexif/exif-ifd.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <string>
+
+#include "platform/imaging/Imprint.h"
+#include "platform/imaging/PictureFile.h"
+#include "platform/imaging/PictureRotation.h"
+#include "platform/imaging/ShotDate.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using testing::JpegBytes;
+using testing::JpegBytesWithDates;
+using testing::TempFolder;
+using testing::WriteBytes;
+using testing::WriteJpeg;
+
+const QRgb kOrange = qRgb(255, 128, 0);
+const QRgb kCornerGrey = qRgb(124, 124, 124);
+
+// Everything up to and including the start-of-scan marker: the header
+// without any compressed pixels.
+std::string HeaderOnly(const std::string& jpeg) { return jpeg.substr(0, jpeg.find("\xFF\xDA") + 2); }
+
+std::string Segment(unsigned char marker, const std::string& payload) {
+    const std::size_t length = payload.size() + 2;
+    return std::string{'\xFF', static_cast<char>(marker), static_cast<char>(length >> 8),
+                       static_cast<char>(length & 0xFF)} +
+           payload;
+}
+
+std::string AfterSoi(std::string jpeg, const std::string& segment) {
+    return jpeg.insert(2, segment);
+}
+
+TEST(PixelSizeTest, ReadsEveryShapeFromFileAndDevice) {
+    TempFolder dir;
+    for (QSize size : {QSize(64, 48), QSize(48, 64), QSize(33, 33), QSize(1, 1)}) {
+        const std::string path = dir / "p.jpg";
+        WriteJpeg(path, size.width(), size.height());
+        EXPECT_EQ(ReadPixelSize(path), size);
+        QByteArray bytes = QByteArray::fromStdString(JpegBytes(size.width(), size.height()));
+        QBuffer buffer(&bytes);
+        EXPECT_EQ(ReadPixelSize(buffer), size);
+    }
+}
+
+TEST(PixelSizeTest, NeedsOnlyTheHeader) {
+    TempFolder dir;
+    WriteBytes(dir / "h.jpg", HeaderOnly(JpegBytes(640, 480)));
+    EXPECT_EQ(ReadPixelSize(dir / "h.jpg"), QSize(640, 480));
+}
+
+TEST(PixelSizeTest, NothingForWhatIsNoPicture) {
+    TempFolder dir;
+    testing::WriteNotAJpeg(dir / "text.jpg");
+    WriteBytes(dir / "empty.jpg", "");
+    WriteBytes(dir / "soi.jpg", "\xFF\xD8\xFF");
+    EXPECT_EQ(ReadPixelSize(dir / "missing.jpg"), std::nullopt);
+    EXPECT_EQ(ReadPixelSize(dir / "text.jpg"), std::nullopt);
+    EXPECT_EQ(ReadPixelSize(dir / "empty.jpg"), std::nullopt);
+    EXPECT_EQ(ReadPixelSize(dir / "soi.jpg"), std::nullopt);
+    EXPECT_EQ(ReadPixelSize(dir.path()), std::nullopt);
+}
+
+struct DenominatorCase {
+    QSize full;
+    int level;
+    QSize atLeast;
+    int expected;
+};
+
+TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
+    const QSize camera(4000, 3000);
+    const DenominatorCase cases[] = {
+        {camera, 0, {}, 1},
+        {camera, 1, {}, 4},
+        {camera, 2, {}, 8},
+        {camera, 7, {}, 8},
+        {camera, -1, {}, 1},
+        {camera, 0, {10, 10}, 1},
+        {camera, 1, {10, 10}, 4},
+        {camera, 2, {500, 375}, 8},
+        {camera, 2, {501, 375}, 4},
+        {camera, 2, {1000, 751}, 2},
+        {camera, 2, {2001, 1}, 1},
+        {camera, 2, {5000, 5000}, 1},
+        // Sides that are no multiple of 8: libjpeg rounds up.
+        {{4001, 3001}, 2, {501, 376}, 8},
+        {{4001, 3001}, 2, {502, 376}, 4},
+    };
+    for (const DenominatorCase& c : cases) {
+        EXPECT_EQ(ReducedDenominator(c.full, c.level, c.atLeast), c.expected)
+            << c.full.width() << "x" << c.full.height() << " level " << c.level << " at least "
+            << c.atLeast.width() << "x" << c.atLeast.height();
+    }
+}
+
+class DecodeReducedTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = new TempFolder;
+        WriteJpeg(*folder_ / "camera.jpg", 4000, 3000);
+    }
+    static void TearDownTestSuite() { delete folder_; }
+    static std::string Camera() { return *folder_ / "camera.jpg"; }
+    static TempFolder* folder_;
+};
+TempFolder* DecodeReducedTest::folder_ = nullptr;
+
+TEST_F(DecodeReducedTest, SizesFollowLevelAndAtLeast) {
+    EXPECT_EQ(DecodeReduced(Camera(), 0).size(), QSize(4000, 3000));
+    EXPECT_EQ(DecodeReduced(Camera(), 1).size(), QSize(1000, 750));
+    EXPECT_EQ(DecodeReduced(Camera(), 2).size(), QSize(500, 375));
+    EXPECT_EQ(DecodeReduced(Camera(), 2, {1200, 800}).size(), QSize(2000, 1500));
+    EXPECT_EQ(DecodeReduced(Camera(), 1, {1200, 800}).size(), QSize(2000, 1500));
+}
+
+TEST_F(DecodeReducedTest, NeverHoldsTheFullSizePicture) {
+    // Qt refuses pictures above the limit, so a decode that made the full
+    // 48 MB picture first and shrank it afterwards would fail here.
+    const int saved = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(8);
+    const QImage reduced = DecodeReduced(Camera(), 2);
+    const QImage full = DecodeReduced(Camera(), 0);
+    QImageReader::setAllocationLimit(saved);
+    EXPECT_EQ(reduced.size(), QSize(500, 375));
+    EXPECT_TRUE(full.isNull());
+}
+
+TEST(DecodeReducedSmallTest, RoundsOddSidesUpAsLibjpegDoes) {
+    TempFolder dir;
+    WriteJpeg(dir / "odd.jpg", 1001, 701);
+    EXPECT_EQ(DecodeReduced(dir / "odd.jpg", 2).size(), QSize(126, 88));
+    EXPECT_EQ(DecodeReduced(dir / "odd.jpg", 1).size(), QSize(251, 176));
+}
+
+TEST(DecodeReducedSmallTest, KeepsStoredOrientationAndColours) {
+    TempFolder dir;
+    WriteJpeg(dir / "p.jpg", 160, 320);
+    const QImage image = DecodeReduced(dir / "p.jpg", 2);
+    ASSERT_EQ(image.size(), QSize(20, 40));
+    EXPECT_GT(qGray(image.pixel(2, 2)), 200);     // bright quadrant top left
+    EXPECT_LT(qGray(image.pixel(17, 37)), 200);
+}
+
+TEST(DecodeReducedSmallTest, DamagedOrForeignFilesGiveNullOrPartialPictures) {
+    TempFolder dir;
+    const std::string jpeg = JpegBytes(400, 300);
+    for (std::size_t keep : {jpeg.size() / 2, HeaderOnly(jpeg).size(), std::size_t{200}}) {
+        WriteBytes(dir / "cut.jpg", jpeg.substr(0, keep));
+        const QImage image = DecodeReduced(dir / "cut.jpg", 1);
+        EXPECT_TRUE(image.isNull() || image.size() == QSize(100, 75)) << keep;
+    }
+    QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(dir / "png.jpg"), "png");
+    ASSERT_EQ(ReadPixelSize(dir / "png.jpg"), QSize(40, 30));
+    EXPECT_TRUE(DecodeReduced(dir / "png.jpg", 0).isNull());
+    testing::WriteNotAJpeg(dir / "text.jpg");
+    EXPECT_TRUE(DecodeReduced(dir / "text.jpg", 2).isNull());
+    EXPECT_TRUE(DecodeReduced(dir / "missing.jpg", 2).isNull());
+}
+
+TEST(ShotDateTest, ReadsDateTimeFromFileAndBytes) {
+    TempFolder dir;
+    WriteJpeg(dir / "d.jpg", 32, 24, "2024:05:01 12:30:00");
+    EXPECT_EQ(ReadShotDate(dir / "d.jpg"), "2024:05:01 12:30:00");
+    EXPECT_EQ(ReadShotDateFromBytes(JpegBytes(8, 8, "2001:02:03 04:05:06")), "2001:02:03 04:05:06");
+}
+
+TEST(ShotDateTest, EmptyWithoutDate) {
+    TempFolder dir;
+    WriteJpeg(dir / "n.jpg", 32, 24);
+    EXPECT_EQ(ReadShotDate(dir / "n.jpg"), "");
+    EXPECT_EQ(ReadShotDate(dir / "missing.jpg"), "");
+    EXPECT_EQ(ReadShotDateFromBytes(JpegBytes(8, 8)), "");
+}
+
+TEST(ShotDateTest, FirstIfdInOrderWins) {
+    EXPECT_EQ(ReadShotDateFromBytes(JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}})),
+              "in exif");
+    EXPECT_EQ(ReadShotDateFromBytes(
+                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_0, "in 0"}})),
+              "in 0");
+    EXPECT_EQ(ReadShotDateFromBytes(
+                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_1, "in 1"}})),
+              "in 1");
+}
+
+TEST(ShotDateTest, FindsExifBehindOtherSegments) {
+    const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
+    const std::string icc = Segment(0xE2, std::string(60000, 'i'));
+    const std::string xmp = Segment(0xE1, "http://ns.adobe.com/xap/1.0/" + std::string(100, 'x'));
+    EXPECT_EQ(ReadShotDateFromBytes(AfterSoi(dated, icc + icc)), "2020:01:01 00:00:00");
+    EXPECT_EQ(ReadShotDateFromBytes(AfterSoi(dated, xmp)), "2020:01:01 00:00:00");
+}
+
+TEST(ShotDateTest, EmptyForDamagedBytes) {
+    const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
+    const std::string cases[] = {
+        "",
+        "\xFF",
+        "\xFF\xD8",
+        "\xFF\xD8\xFF\xE1\xFF\xFF" "Exif",
+        "\xFF\xD8\xFF\xE1\x00\x01",
+        AfterSoi("\xFF\xD8", Segment(0xE1, std::string("Exif\0\0", 6) + std::string(40, '\xEE'))),
+        AfterSoi("\xFF\xD8", Segment(0xE1, std::string("Exif\0\0MM\0\x2a\xFF\xFF\xFF\xFF", 14))),
+        dated.substr(0, 40),
+        std::string(5000, '\xFF'),
+        dated.substr(2),
+    };
+    for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
+}
+
+// A 3x2 picture whose pixels are all different, to follow them around.
+QImage Marked() {
+    QImage image(3, 2, QImage::Format_RGB32);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) image.setPixel(x, y, qRgb(x * 100, y * 100, 7));
+    return image;
+}
+
+TEST(RotatePictureTest, QuarterTurnsMovePixelsExactly) {
+    const QImage src = Marked();
+    const QImage ccw = RotatePicture(src, 90);
+    ASSERT_EQ(ccw.size(), QSize(2, 3));
+    // Counter-clockwise: the top-right corner comes to the top left.
+    EXPECT_EQ(ccw.pixel(0, 0), src.pixel(2, 0));
+    EXPECT_EQ(ccw.pixel(1, 2), src.pixel(0, 1));
+    const QImage half = RotatePicture(src, 180);
+    EXPECT_EQ(half.pixel(0, 0), src.pixel(2, 1));
+    const QImage cw = RotatePicture(src, 270);
+    EXPECT_EQ(cw.pixel(0, 0), src.pixel(0, 1));
+    EXPECT_EQ(RotatePicture(src, -90), cw);
+    EXPECT_EQ(RotatePicture(src, 450), ccw);
+}
+
+TEST(RotatePictureTest, FullTurnsLeaveThePictureAlone) {
+    const QImage src = Marked();
+    EXPECT_EQ(RotatePicture(src, 0), src);
+    EXPECT_EQ(RotatePicture(src, 360), src);
+    EXPECT_EQ(RotatePicture(src, -720), src);
+    EXPECT_TRUE(RotatePicture(QImage(), 30).isNull());
+}
+
+TEST(RotatePictureTest, OtherAnglesGrowAndFillCornersGrey) {
+    QImage src(100, 60, QImage::Format_RGB32);
+    src.fill(qRgb(0, 0, 255));
+    const QImage turned = RotatePicture(src, 45);
+    EXPECT_NEAR(turned.width(), 113, 1);  // (100 + 60) / sqrt(2)
+    EXPECT_NEAR(turned.height(), 113, 1);
+    EXPECT_EQ(turned.pixel(0, 0), kCornerGrey);
+    EXPECT_EQ(turned.pixel(turned.width() - 1, turned.height() - 1), kCornerGrey);
+    EXPECT_EQ(turned.pixel(turned.width() / 2, turned.height() / 2), qRgb(0, 0, 255));
+    // 45 degrees counter-clockwise lifts the right end: the top-right
+    // corner of the box stays grey only near the very edge.
+    EXPECT_EQ(turned.pixel(turned.width() * 3 / 4, turned.height() / 4), qRgb(0, 0, 255));
+    EXPECT_EQ(turned.pixel(turned.width() / 4, turned.height() / 4), kCornerGrey);
+}
+
+bool Changed(const QImage& before, const QImage& after, QRect area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y)) return true;
+    return false;
+}
+
+bool HasPixel(const QImage& image, QRgb colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour) return true;
+    return false;
+}
+
+TEST(ImprintTest, DrawsOrangeBelowAndRightOfTheOrigin) {
+    QImage white(240, 100, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    QImage picture = white;
+    DrawTextOnPicture(picture, "2024 05 01", "宋体", 24, 40, 30);
+    EXPECT_TRUE(HasPixel(picture, kOrange));
+    EXPECT_TRUE(Changed(white, picture, QRect(40, 30, 200, 30)));
+    EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 240, 29)));
+    EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 38, 100)));
+}
+
+TEST(ImprintTest, GreyPicturesGetColour) {
+    QImage picture(120, 40, QImage::Format_Grayscale8);
+    picture.fill(Qt::black);
+    DrawTextOnPicture(picture, "日期", "宋体", 20, 2, 2);
+    EXPECT_TRUE(HasPixel(picture, kOrange));
+}
+
+TEST(ImprintTest, FontSizeReadsBack) {
+    EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
+    EXPECT_EQ(ImprintFontSize("Liberation Sans", 13), 13);
+    EXPECT_EQ(ImprintFontSize("宋体", 0), 1);
+    EXPECT_EQ(ImprintFontSize("宋体", -4), 1);
+}
+
+}  // namespace
+}  // namespace orelle
