@@ -1,5 +1,8 @@
 #include "Gallery.h"
 
+#include "CellGallery.h"
+#include "GallerySaver.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -23,29 +26,6 @@
 
 namespace orelle::app {
 namespace {
-
-class Gallery {
-  public:
-    explicit Gallery(std::string folder) : folder_(std::move(folder)) {}
-
-    bool ok = true;
-
-    void Save(QWidget& w, const char* name) {
-        w.show();
-        QApplication::processEvents();
-        const std::string path = paths::Join(folder_, name);
-        if (!w.grab().save(QString::fromStdString(path), "PNG")) {
-            std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", path.c_str());
-            ok = false;
-        } else {
-            std::printf("%s\n", path.c_str());
-        }
-        w.hide();
-    }
-
-  private:
-    std::string folder_;
-};
 
 void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
     QMouseEvent e(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton,
@@ -183,6 +163,7 @@ bool RenderGallery(const std::string& folder) {
     Choosers(g);
     Pads(g);
     Dialogs(g);
+    Cells(g);
     return g.ok;
 }
 

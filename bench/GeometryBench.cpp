@@ -10,14 +10,12 @@
 #include "orderdata/PrintCatalogue.h"
 #include "support/Timing.h"
 
-namespace orelle {
 namespace {
 
 constexpr int kIterations = 100000;
 constexpr int kRepeats = 21;
 
 }  // namespace
-}  // namespace orelle
 
 int main() {
     using namespace orelle;

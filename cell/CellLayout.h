@@ -57,9 +57,9 @@ struct CellButtonSpec {
     Ltrb small;
     Ltrb big;
     int face;
-    int fontHeight;        // 0: the button's default
-    bool whiteCaption;     // otherwise black, or the default with fontHeight 0
-    const char* caption;   // UTF-8, may be empty
+    int fontHeight;       // 0: the button's default
+    bool whiteCaption;    // otherwise black, or the default with fontHeight 0
+    const char* caption;  // UTF-8, may be empty
     const char* tooltip;
     bool autoRepeat;
 };
@@ -69,12 +69,43 @@ inline constexpr Ltrb kHidden{-1, -1, -1, -1};
 // The five row buttons, then the four moves, then the four tools, in the
 // order the cell creates them.
 inline constexpr std::array<CellButtonSpec, 13> kCellButtons{{
-    {cellid::kPrintSize, {5, 234, 67, 290}, {837, 56, 897, 116}, 1141, 12, false, "冲印规格4.5*6", "", false},
-    {cellid::kMinus, {68, 234, 130, 290}, {837, 117, 897, 177}, 1143, 16, true, "", "点击按1递减数量", false},
+    {cellid::kPrintSize,
+     {5, 234, 67, 290},
+     {837, 56, 897, 116},
+     1141,
+     12,
+     false,
+     "冲印规格4.5*6",
+     "",
+     false},
+    {cellid::kMinus,
+     {68, 234, 130, 290},
+     {837, 117, 897, 177},
+     1143,
+     16,
+     true,
+     "",
+     "点击按1递减数量",
+     false},
     {cellid::kQuantity, {131, 234, 193, 290}, {897, 117, 957, 177}, 1144, 16, false, "", "", false},
-    {cellid::kPlus, {194, 234, 256, 290}, {957, 117, 1017, 177}, 1142, 16, true, "", "点击按1递增数量", false},
-    {cellid::kCropFill, {257, 234, 319, 290}, {957, 56, 1017, 116}, 1145, 12, false, "裁 切",
-     "当前如果为裁切模式时请移动照片上黄色取景框取景", false},
+    {cellid::kPlus,
+     {194, 234, 256, 290},
+     {957, 117, 1017, 177},
+     1142,
+     16,
+     true,
+     "",
+     "点击按1递增数量",
+     false},
+    {cellid::kCropFill,
+     {257, 234, 319, 290},
+     {957, 56, 1017, 116},
+     1145,
+     12,
+     false,
+     "裁 切",
+     "当前如果为裁切模式时请移动照片上黄色取景框取景",
+     false},
     {cellid::kUp, kHidden, {899, 205, 957, 265}, 1148, 0, false, "", "", true},
     {cellid::kLeft, kHidden, {837, 265, 897, 325}, 1143, 0, false, "", "", true},
     {cellid::kRight, kHidden, {957, 265, 1017, 325}, 1142, 0, false, "", "", true},

@@ -112,10 +112,10 @@ RefreshResult FrameGeometry::Refresh() {
         return r.Moved(Quotient(Wide{offsetX} * shownWidth, iw),
                        Quotient(Wide{offsetY} * shownWidth, iw));
     };
-    // The crop is the displacement of inner from outer and the size of sized.
+    // The crop lies where inner lies on outer, as large as the frame or the
+    // paper, which frameRect is in either case.
     const PixelRect* inner = &frameRect;
     const PixelRect* outer = &imageRect;
-    const PixelRect* sized = &frameRect;
     std::int32_t s = 100;
     std::int32_t shownWidth = 0;
     if (mode == kModeCrop && angle == 0) {
@@ -144,8 +144,8 @@ RefreshResult FrameGeometry::Refresh() {
         return res;
     }
     const Corner corner = CropCorner(*inner, *outer, iw, s, shownWidth);
-    res.crop = {corner.left, corner.top, PhotoPixels(sized->Width(), iw, s, shownWidth),
-                PhotoPixels(sized->Height(), iw, s, shownWidth)};
+    res.crop = {corner.left, corner.top, PhotoPixels(frameRect.Width(), iw, s, shownWidth),
+                PhotoPixels(frameRect.Height(), iw, s, shownWidth)};
     Store(res.crop.left, res.crop.top, res.crop.width, res.crop.height, false);
 
     res.done = true;

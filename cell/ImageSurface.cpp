@@ -26,14 +26,13 @@ const QColor kBound(201, 223, 245);
 
 QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
-std::string BigViewBackground() {
+}  // namespace
+
+std::string ImageSurface::BigViewBackgroundPath() {
     return paths::Join(paths::Join(paths::ProgramFolder(), "backscape"), "image_back.bmp");
 }
 
-}  // namespace
-
-ImageSurface::ImageSurface()
-    : framing(&Process().startup.catalogue, &Process().photoList) {
+ImageSurface::ImageSurface() : framing(&Process().startup.catalogue, &Process().photoList) {
     setObjectName(QString::number(kControlId));
 }
 
@@ -163,8 +162,7 @@ void ImageSurface::Refresh() {
 void ImageSurface::PlaceLayers(const LayerPlacement& p) {
     SurfaceLayer* paper = L(kPaperLayer);
     paper->setGeometry(ToQRect(p.paper));
-    paper->SetColour(p.paperColour == PaperColour::kBlack ? QColor(Qt::black)
-                                                          : QColor(Qt::white));
+    paper->SetColour(p.paperColour == PaperColour::kBlack ? QColor(Qt::black) : QColor(Qt::white));
     L(kPhotoLayer)->setGeometry(ToQRect(p.photo));
     PlaceFrameLayer(p.frame);
 }
@@ -289,7 +287,8 @@ void ImageSurface::resizeEvent(QResizeEvent*) {
     SurfaceLayer* background = L(kBackgroundLayer);
     if (loaded) {
         background->ClearPicture();
-        if (inBigView) background->SetPicture(QImage(QString::fromStdString(BigViewBackground())));
+        if (inBigView)
+            background->SetPicture(QImage(QString::fromStdString(BigViewBackgroundPath())));
         ShowPicture(fileWidth, fileHeight);
         L(kFrameLayer)->setGeometry(rect());
         Refresh();

@@ -70,6 +70,9 @@ class ImageSurface : public QWidget, public LayerEvents {
     int fileWidth = 0;
     int fileHeight = 0;
 
+    // The big view's background picture, below the program folder.
+    static std::string BigViewBackgroundPath();
+
     const SurfaceLayer* Layer(int index) const { return L(index); }
 
     void OnLayerPress(int layer, Qt::MouseButton button, int x, int y) override;

@@ -1,10 +1,10 @@
 #include "cell/PhotoCell.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "cell/CaptionLabel.h"
 #include "cell/CellCommands.h"
@@ -139,10 +139,9 @@ void PhotoCell::ApplyLayout() {
     surface.setGeometry(ToQRect(bigView ? kSurfaceBig : kSurfaceSmall));
     nameLabel->setGeometry(ToQRect(bigView ? kNameBig : kNameSmall));
     sizeLabel->setGeometry(ToQRect(bigView ? kDateBig : kDateSmall));
-    dateButton->SetRect(bigView ? kDateBig.left : kDateSmall.left,
-                        bigView ? kDateBig.top : kDateSmall.top,
-                        bigView ? kDateBig.right : kDateSmall.right,
-                        bigView ? kDateBig.bottom : kDateSmall.bottom);
+    dateButton->SetRect(
+        bigView ? kDateBig.left : kDateSmall.left, bigView ? kDateBig.top : kDateSmall.top,
+        bigView ? kDateBig.right : kDateSmall.right, bigView ? kDateBig.bottom : kDateSmall.bottom);
     for (std::size_t i = 0; i < kCellButtons.size(); ++i) {
         const CellButtonSpec& spec = kCellButtons[i];
         Ltrb place = bigView ? spec.big : spec.small;
@@ -187,7 +186,8 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
     number = record->number;
     angle = record->angle;
 
-    nameLabel->SetText(NameLabelText(record->origName, surface.ImageWidth(), surface.ImageHeight()));
+    nameLabel->SetText(
+        NameLabelText(record->origName, surface.ImageWidth(), surface.ImageHeight()));
     sizeLabel->SetText(PixelSizeText(surface.ImageWidth(), surface.ImageHeight()));
     dateButton->captionColour = record->adddatetime == 0 ? QColor(Qt::black) : QColor(255, 0, 0);
     SetButtonText(cellid::kDate, DateText(record->adddatetime));

@@ -1,5 +1,6 @@
 #include "platform/imaging/PictureFile.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QImageReader>
 #include <QString>
@@ -21,6 +22,22 @@ int MaxDenominator(int level) {
 }
 
 int CeilDiv(int a, int d) { return (a + d - 1) / d; }
+
+// A file that notices a reader asking for data past its end. The JPEG
+// decoder does so only when the picture stops before its end marker; it
+// then makes up the rest in grey and reports success.
+class EndWatchingFile : public QFile {
+  public:
+    using QFile::QFile;
+    bool ranDry = false;
+
+  protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        const qint64 n = QFile::readData(data, maxSize);
+        if (n == 0 && maxSize > 0) ranDry = true;
+        return n;
+    }
+};
 
 }  // namespace
 
@@ -45,14 +62,21 @@ int ReducedDenominator(QSize full, int level, QSize atLeast) {
 }
 
 QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
-    QImageReader reader(QString::fromStdString(path));
+    EndWatchingFile file(QString::fromStdString(path));
+    // Unbuffered: every read the decoder makes reaches readData as it is.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+    QImageReader reader(&file);
     const std::optional<QSize> full = HeaderSize(reader);
     if (!full || reader.format() != "jpeg") return {};
     const int d = ReducedDenominator(*full, level, atLeast);
     // Qt's JPEG handler turns a scaled size into libjpeg's scale_num/8, so
     // the decoder itself produces the small picture.
     if (d > 1) reader.setScaledSize(QSize(CeilDiv(full->width(), d), CeilDiv(full->height(), d)));
-    return reader.read();
+    QImage picture = reader.read();
+    // A photo cut short (a card pulled out while copying) is not a photo
+    // to print.
+    if (file.ranDry) return {};
+    return picture;
 }
 
 }  // namespace orelle

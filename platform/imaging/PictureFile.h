@@ -32,8 +32,9 @@ int ReducedDenominator(QSize full, int level, QSize atLeast = {});
 // at full size first. The result is ceil(w/d) x ceil(h/d). When both sides
 // are multiples of d it is exactly libjpeg's DCT scaling; otherwise Qt's
 // handler decodes at the next libjpeg scale up and shrinks that small
-// picture. A truncated file gives what the decoder recovered (grey below)
-// or a null image; a missing file or one that is not a JPEG, a null image.
+// picture. A truncated file, a missing file or one that is not a JPEG give
+// a null image (the decoder would fill a cut picture with grey and call
+// it a success).
 QImage DecodeReduced(const std::string& path, int level, QSize atLeast = {});
 
 }  // namespace orelle

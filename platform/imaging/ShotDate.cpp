@@ -41,8 +41,7 @@ QByteArray FindExifSegment(QIODevice& in) {
         if (marker == 0xE1 && length >= kExifHeaderSize) {
             QByteArray payload = in.read(length);
             if (payload.size() != length) return {};
-            if (std::memcmp(payload.constData(), kExifHeader, kExifHeaderSize) == 0)
-                return payload;
+            if (std::memcmp(payload.constData(), kExifHeader, kExifHeaderSize) == 0) return payload;
         } else if (!in.seek(in.pos() + length) || in.atEnd()) {
             return {};
         }

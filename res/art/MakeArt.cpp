@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "PadArt.h"
+#include "cell/ImageSurface.h"
 #include "cell/ValuePad.h"
 #include "cell/ValuePadLogic.h"
 #include "platform/paths/Paths.h"
@@ -35,6 +36,18 @@ QImage HandImage() {
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(hand.simplified());
+    return image;
+}
+
+// The big view's ground around the photo: a quiet blue-grey that lightens
+// toward the middle, so that photos of any colour stand out.
+QImage BigViewBack() {
+    QImage image(830, 590, QImage::Format_RGB32);
+    QPainter p(&image);
+    QRadialGradient g(QPointF(415, 295), 520);
+    g.setColorAt(0.0, QColor(150, 160, 174));
+    g.setColorAt(1.0, QColor(92, 100, 114));
+    p.fillRect(image.rect(), g);
     return image;
 }
 
@@ -67,6 +80,7 @@ int main(int argc, char** argv) {
         ok &=
             Save(orelle::art::PadPicture(kind, true), orelle::ValuePad::HighlightPicturePath(kind));
     }
+    ok &= Save(BigViewBack(), orelle::ImageSurface::BigViewBackgroundPath());
     QFile cursor(QString::fromStdString(
         orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));
     ok &= cursor.open(QIODevice::WriteOnly) &&

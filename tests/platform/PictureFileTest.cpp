@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <string>
 
 #include "platform/imaging/Imprint.h"
@@ -25,9 +26,14 @@ using testing::WriteJpeg;
 const QRgb kOrange = qRgb(255, 128, 0);
 const QRgb kCornerGrey = qRgb(124, 124, 124);
 
-// Everything up to and including the start-of-scan marker: the header
+// Everything up to the end of the start-of-scan header: the whole header
 // without any compressed pixels.
-std::string HeaderOnly(const std::string& jpeg) { return jpeg.substr(0, jpeg.find("\xFF\xDA") + 2); }
+std::string HeaderOnly(const std::string& jpeg) {
+    const std::size_t sos = jpeg.find("\xFF\xDA");
+    const std::size_t length =
+        static_cast<unsigned char>(jpeg[sos + 2]) << 8 | static_cast<unsigned char>(jpeg[sos + 3]);
+    return jpeg.substr(0, sos + 2 + length);
+}
 
 std::string Segment(unsigned char marker, const std::string& payload) {
     const std::size_t length = payload.size() + 2;
@@ -147,18 +153,28 @@ TEST(DecodeReducedSmallTest, KeepsStoredOrientationAndColours) {
     WriteJpeg(dir / "p.jpg", 160, 320);
     const QImage image = DecodeReduced(dir / "p.jpg", 2);
     ASSERT_EQ(image.size(), QSize(20, 40));
-    EXPECT_GT(qGray(image.pixel(2, 2)), 200);     // bright quadrant top left
+    EXPECT_GT(qGray(image.pixel(2, 2)), 200);  // bright quadrant top left
     EXPECT_LT(qGray(image.pixel(17, 37)), 200);
 }
 
-TEST(DecodeReducedSmallTest, DamagedOrForeignFilesGiveNullOrPartialPictures) {
+TEST(DecodeReducedSmallTest, DamagedOrForeignFilesGiveNull) {
     TempFolder dir;
     const std::string jpeg = JpegBytes(400, 300);
-    for (std::size_t keep : {jpeg.size() / 2, HeaderOnly(jpeg).size(), std::size_t{200}}) {
+    // The decoder would fill a cut picture with grey and report success.
+    for (std::size_t keep :
+         {jpeg.size() - 2, jpeg.size() / 2, HeaderOnly(jpeg).size(), std::size_t{200}}) {
         WriteBytes(dir / "cut.jpg", jpeg.substr(0, keep));
-        const QImage image = DecodeReduced(dir / "cut.jpg", 1);
-        EXPECT_TRUE(image.isNull() || image.size() == QSize(100, 75)) << keep;
+        for (int level : {0, 1, 2}) {
+            EXPECT_TRUE(DecodeReduced(dir / "cut.jpg", level).isNull()) << keep << " " << level;
+        }
     }
+    // Bytes after the end marker (some cameras add them) do no harm.
+    WriteBytes(dir / "tail.jpg", jpeg + std::string(5000, '\x55'));
+    EXPECT_EQ(DecodeReduced(dir / "tail.jpg", 1).size(), QSize(100, 75));
+    QImageWriter progressive(QString::fromStdString(dir / "progressive.jpg"), "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    ASSERT_TRUE(progressive.write(QImage(QString::fromStdString(dir / "tail.jpg"))));
+    EXPECT_EQ(DecodeReduced(dir / "progressive.jpg", 0).size(), QSize(400, 300));
     QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(dir / "png.jpg"), "png");
     ASSERT_EQ(ReadPixelSize(dir / "png.jpg"), QSize(40, 30));
     EXPECT_TRUE(DecodeReduced(dir / "png.jpg", 0).isNull());
@@ -207,7 +223,8 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         "",
         "\xFF",
         "\xFF\xD8",
-        "\xFF\xD8\xFF\xE1\xFF\xFF" "Exif",
+        "\xFF\xD8\xFF\xE1\xFF\xFF"
+        "Exif",
         "\xFF\xD8\xFF\xE1\x00\x01",
         AfterSoi("\xFF\xD8", Segment(0xE1, std::string("Exif\0\0", 6) + std::string(40, '\xEE'))),
         AfterSoi("\xFF\xD8", Segment(0xE1, std::string("Exif\0\0MM\0\x2a\xFF\xFF\xFF\xFF", 14))),

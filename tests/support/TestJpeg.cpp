@@ -60,7 +60,8 @@ std::string ExifPayload(const std::vector<std::pair<int, std::string>>& dates) {
 
 }  // namespace
 
-std::string JpegBytesWithDates(int w, int h, const std::vector<std::pair<int, std::string>>& dates) {
+std::string JpegBytesWithDates(int w, int h,
+                               const std::vector<std::pair<int, std::string>>& dates) {
     std::string jpeg = EncodeJpeg(w, h);
     if (dates.empty()) return jpeg;
     const std::string payload = ExifPayload(dates);

@@ -1,0 +1,11 @@
+#pragma once
+// The gallery's photo cells: small views in crop, white-border fill and
+// zoom, an unordered photo, and the big view with its tools.
+
+namespace orelle::app {
+
+class Gallery;
+
+void Cells(Gallery& g);
+
+}  // namespace orelle::app

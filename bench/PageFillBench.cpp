@@ -1,0 +1,140 @@
+// Showing a page: six 12-megapixel photos loaded into six small cells, from
+// binding the records to painted cells, against djpeg -scale 1/8 decoding
+// the same six files one after another. Then the big view of one of them
+// against djpeg -scale 1/4, and the process's peak memory for the page.
+
+#include <QApplication>
+#include <QFile>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cell/PhotoCell.h"
+#include "orderdata/PhotoRecord.h"
+#include "orderdata/ProcessState.h"
+#include "photownd/BrowseState.h"
+#include "platform/paths/Paths.h"
+#include "skin/SkinLook.h"
+#include "support/CameraJpeg.h"
+#include "support/ReferenceTool.h"
+#include "support/Timing.h"
+
+namespace {
+
+constexpr int kCells = 6;
+constexpr int kRepeats = 3;
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The process's peak resident memory so far, from the kernel.
+double PeakRssMb() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            double kb = 0;
+            status >> kb;
+            return kb / 1024.0;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
+
+const QRect kCellRects[kCells] = {{10, 62, 326, 295},  {347, 62, 326, 295},  {684, 62, 326, 295},
+                                  {10, 359, 326, 295}, {347, 359, 326, 295}, {684, 359, 326, 295}};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s SCRATCH_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const std::string scratch = argv[1];
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    orelle::InstallSkinFonts();
+
+    std::vector<std::string> files;
+    for (int i = 0; i < kCells; ++i) {
+        files.push_back(orelle::paths::Join(scratch, "page_" + std::to_string(i) + ".jpg"));
+        orelle::bench::WriteCameraJpeg(files.back(), static_cast<std::uint32_t>(100 + i));
+    }
+    orelle::PhotoList& list = orelle::Process().photoList;
+    for (const std::string& f : files) {
+        auto r = std::make_unique<orelle::PhotoRecord>();
+        r->srcName = r->origName = r->dstName = f;
+        r->specIndex = 1;
+        r->number = 1;
+        list.Append(std::move(r));
+    }
+
+    QWidget window;
+    window.resize(1024, 738);
+    std::vector<std::unique_ptr<orelle::PhotoCell>> cells;
+    for (int i = 0; i < kCells; ++i) {
+        cells.push_back(std::make_unique<orelle::PhotoCell>());
+        cells.back()->cellIndex = i;
+        cells.back()->cellRect = kCellRects[i];
+        cells.back()->Create(&window);
+        orelle::Browse().Cells[static_cast<std::size_t>(i)] = cells.back().get();
+    }
+    window.show();
+    QApplication::processEvents();
+
+    double page = 1e9;
+    for (int rep = 0; rep < kRepeats; ++rep) {
+        for (auto& c : cells) c->ClearCell();
+        QApplication::processEvents();
+        const auto start = Clock::now();
+        for (int i = 0; i < kCells; ++i)
+            cells[static_cast<std::size_t>(i)]->ShowRecord(&list.At(i));
+        for (auto& c : cells) c->repaint();  // ready: every cell painted
+        page = std::min(page, Since(start));
+        for (auto& c : cells) {
+            if (!c->surface.HasImage()) return 1;
+        }
+    }
+    const double peak = PeakRssMb();
+
+    double big = 1e9;
+    orelle::PhotoCell& first = *cells.front();
+    for (int rep = 0; rep < kRepeats; ++rep) {
+        const auto start = Clock::now();
+        first.ToggleBigView();
+        first.repaint();
+        big = std::min(big, Since(start));
+        first.ToggleBigView();
+        QApplication::processEvents();
+    }
+
+    std::printf("# six 4000x3000 camera-like JPEGs into six small cells: %.0f ms\n", page * 1e3);
+    std::printf("# the big view of one of them: %.0f ms\n", big * 1e3);
+    orelle::bench::Figure("page_peak_rss_mb", peak, "MB");
+    if (!orelle::bench::HaveProgram("djpeg")) {
+        std::printf("# djpeg not found (libjpeg-turbo-progs): no reference\n");
+        return 0;
+    }
+    double eighth = 0;
+    for (const std::string& f : files) {
+        const double t = orelle::bench::TimeCommand({"djpeg", "-scale", "1/8", f}, kRepeats);
+        if (t < 0) return 1;
+        eighth += t;
+    }
+    const double quarter =
+        orelle::bench::TimeCommand({"djpeg", "-scale", "1/4", files[0]}, kRepeats);
+    if (quarter < 0) return 1;
+    std::printf("# djpeg -scale 1/8 over the six files: %.0f ms; -scale 1/4 of one: %.0f ms\n",
+                eighth * 1e3, quarter * 1e3);
+    orelle::bench::Ratio("page_fill", page, eighth);
+    orelle::bench::Ratio("big_view", big, quarter);
+    return 0;
+}
