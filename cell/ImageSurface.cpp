@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cell/PicturePrefetch.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoRecord.h"
 #include "orderdata/ProcessState.h"
@@ -76,13 +77,23 @@ void ImageSurface::SyncGeometry() {
 
 QImage ImageSurface::Decoded(int w, int h) {
     const int level = LoadReductionLevel(w, h, inBigView);
-    if (decodedPath_ != pathName || decodedLevel_ != level || decoded_.isNull()) {
-        // Never smaller than the surface: the reduction is for speed only.
-        decoded_ = DecodeReduced(pathName, level, size());
-        decodedPath_ = pathName;
-        decodedLevel_ = level;
+    for (const DecodedPicture& d : decoded_) {
+        if (d.level == level && d.atLeast == size() && !d.picture.isNull()) return d.picture;
     }
-    return decoded_;
+    // Never smaller than the surface: the reduction is for speed only.
+    std::optional<QImage> ahead = PicturePrefetch::Instance().Take(pathName, level, size());
+    QImage picture = ahead ? std::move(*ahead) : DecodeReduced(pathName, level, size());
+    decoded_[1] = std::move(decoded_[0]);
+    decoded_[0] = {level, size(), picture};
+    return picture;
+}
+
+void ImageSurface::Prefetch(const PhotoRecord& record, bool bigView, QSize surfaceSize) {
+    if (record.srcName.empty()) return;
+    const std::optional<QSize> px = ReadPixelSize(record.srcName);
+    if (!px) return;
+    PicturePrefetch::Instance().Request(
+        record.srcName, LoadReductionLevel(px->width(), px->height(), bigView), surfaceSize);
 }
 
 void ImageSurface::ShowPicture(int w, int h) {
@@ -102,6 +113,7 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     loaded = false;
     if (r->srcName.empty()) return false;
     record = r;
+    if (pathName != r->srcName) decoded_ = {};
     pathName = r->srcName;
     L(kPhotoLayer)->ClearPicture();
     const std::optional<QSize> px = ReadPixelSize(pathName);
@@ -127,8 +139,7 @@ void ImageSurface::ClearImage() {
     loaded = false;
     record = nullptr;
     pathName.clear();
-    decoded_ = QImage();
-    decodedPath_.clear();
+    decoded_ = {};
     framing.Clear();
     if (!created) return;
     L(kPhotoLayer)->ClearPicture();

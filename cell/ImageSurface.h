@@ -70,6 +70,10 @@ class ImageSurface : public QWidget, public LayerEvents {
     int fileWidth = 0;
     int fileHeight = 0;
 
+    // Asks the workers to decode the record's photo for a surface of that
+    // size in that view, ahead of LoadRecord or the big view.
+    static void Prefetch(const PhotoRecord& record, bool bigView, QSize surfaceSize);
+
     // The big view's background picture, below the program folder.
     static std::string BigViewBackgroundPath();
 
@@ -96,9 +100,14 @@ class ImageSurface : public QWidget, public LayerEvents {
     SurfaceLayer* L(int index) const { return layers_[static_cast<std::size_t>(index)]; }
 
     std::array<SurfaceLayer*, 4> layers_{};
-    QImage decoded_;
-    std::string decodedPath_;
-    int decodedLevel_ = -1;
+    // The last two decodes of the shown photo, so that leaving the big view
+    // finds the small picture again.
+    struct DecodedPicture {
+        int level = -1;
+        QSize atLeast;
+        QImage picture;
+    };
+    std::array<DecodedPicture, 2> decoded_{};
 };
 
 }  // namespace orelle

@@ -203,6 +203,7 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
 
     surface.Refresh();
     surface.ShowLayers(true);
+    PrefetchBigView();
     update();
 }
 
@@ -220,7 +221,17 @@ void PhotoCell::ClearCell() {
 void PhotoCell::SetActive(bool on) {
     if (on == active) return;
     active = on;
+    PrefetchBigView();
     update();
+}
+
+void PhotoCell::Prefetch(const PhotoRecord& record, bool forBigView) {
+    const Ltrb& r = forBigView ? celllayout::kSurfaceBig : celllayout::kSurfaceSmall;
+    ImageSurface::Prefetch(record, forBigView, QSize(r.right - r.left, r.bottom - r.top));
+}
+
+void PhotoCell::PrefetchBigView() const {
+    if (active && !bigView && surface.HasImage() && surface.record) Prefetch(*surface.record, true);
 }
 
 void PhotoCell::SetNumber(std::int32_t n) {

@@ -35,6 +35,9 @@ class PhotoCell : public QWidget, public CommandTarget {
     // Creates the cell as a child of the main window and lays it out small.
     bool Create(QWidget* mainWindow);
 
+    // Has the record's photo decoded ahead for the small view, or the big.
+    static void Prefetch(const PhotoRecord& record, bool forBigView);
+
     void ShowRecord(PhotoRecord* record);
     void ClearCell();
     void SetActive(bool active);
@@ -68,6 +71,8 @@ class PhotoCell : public QWidget, public CommandTarget {
 
   private:
     PhotoRecord* CurrentRecord() const;
+    // The active photo is the one the customer may enlarge next.
+    void PrefetchBigView() const;
     void SetNumber(std::int32_t n);
     void ChooseSize(std::int32_t i);
     void SwitchToFill();

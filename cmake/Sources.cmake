@@ -53,6 +53,7 @@ set(ORELLE_SOURCES
   cell/PaperDialog.cpp
   cell/PhotoCell.cpp
   cell/PhotoCellCommands.cpp
+  cell/PicturePrefetch.cpp
   cell/PrintSizeChooser.cpp
   cell/QuantityDialog.cpp
   cell/SurfaceLayer.cpp
