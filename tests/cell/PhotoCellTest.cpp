@@ -10,6 +10,7 @@
 #include "cell/CellHost.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/BrowseState.h"
+#include "platform/paths/Paths.h"
 #include "skin/BitmapButton.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
@@ -288,6 +289,26 @@ TEST_F(PhotoCellTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
     first.ToggleBigView();
     EXPECT_EQ(Browse().nFirstIndex, 6);
     EXPECT_EQ(host.pageRefreshes, 1);
+}
+
+TEST_F(PhotoCellTest, DoubleClickEnlargesOnlyInTheWebEdition) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
+    cell.ShowRecord(&r);
+    std::string& settings = Process().startup.settingsFolder;
+    const std::string shipped = settings;
+    settings = paths::WithTrailingSeparator(dir.path());
+    testing::WriteGbkText(dir / "ver_ctrl.ini", "[version_control]\nverison_function=1000\n");
+    QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_FALSE(cell.bigView);
+    testing::WriteGbkText(dir / "ver_ctrl.ini", "[version_control]\nverison_function=2000\n");
+    QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_TRUE(cell.bigView);
+    EXPECT_EQ(cell.surface.geometry(), QRect(0, 0, 830, 590));
+    EXPECT_TRUE(cell.surface.HasImage());
+    QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
+    EXPECT_FALSE(cell.bigView);
+    settings = shipped;
 }
 
 TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
