@@ -7,6 +7,10 @@ set(ORELLE_SOURCES
   platform/ini/IniText.cpp
   platform/ini/Profile.cpp
   platform/ini/ProfileNumber.cpp
+  platform/messages/HostMessage.cpp
+  platform/messages/KeyMessageQt.cpp
+  platform/registry/Registry.cpp
+  platform/shell/Shell.cpp
   platform/paths/Paths.cpp
   platform/imaging/Imprint.cpp
   platform/imaging/PictureFile.cpp
@@ -43,6 +47,7 @@ set(ORELLE_SOURCES
   skin/SkinDialog.cpp
   skin/SkinLook.cpp
   skin/StaticText.cpp
+  skin/ToolBarBitmaps.cpp
   cell/CaptionLabel.cpp
   cell/CellCommands.cpp
   cell/CellTexts.cpp
@@ -60,4 +65,11 @@ set(ORELLE_SOURCES
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
   photownd/BrowseState.cpp
+  photownd/CPhotoWnd.cpp
+  photownd/Paging.cpp
+  photownd/PhotoNames.cpp
+  photownd/PhotoWindow.cpp
+  photownd/PhotoWindowPaging.cpp
+  photownd/ToolBarWnd.cpp
+  photownd/WebPages.cpp
 )

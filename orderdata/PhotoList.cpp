@@ -1,17 +1,34 @@
 #include "orderdata/PhotoList.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "orderdata/ListGrowth.h"
 #include "orderdata/TextCase.h"
 
 namespace orelle {
 
-void PhotoList::IndexAdd(const PhotoRecord& r) { ++customerFiles_[ToLowerAscii(r.origPath)]; }
+namespace {
+
+using CountIndex = std::unordered_map<std::string, std::int32_t>;
+
+void CountIn(CountIndex& index, const std::string& text) { ++index[ToLowerAscii(text)]; }
+
+void CountOut(CountIndex& index, const std::string& text) {
+    auto it = index.find(ToLowerAscii(text));
+    if (it != index.end() && --it->second <= 0) index.erase(it);
+}
+
+}  // namespace
+
+void PhotoList::IndexAdd(const PhotoRecord& r) {
+    CountIn(customerFiles_, r.origPath);
+    CountIn(dstNames_, r.dstName);
+}
 
 void PhotoList::IndexRemove(const PhotoRecord& r) {
-    auto it = customerFiles_.find(ToLowerAscii(r.origPath));
-    if (it != customerFiles_.end() && --it->second <= 0) customerFiles_.erase(it);
+    CountOut(customerFiles_, r.origPath);
+    CountOut(dstNames_, r.dstName);
 }
 
 void PhotoList::Append(std::unique_ptr<PhotoRecord> record) {
@@ -35,6 +52,7 @@ void PhotoList::RemoveAt(std::int32_t index) {
 void PhotoList::RemoveAll() {
     records_.clear();
     customerFiles_.clear();
+    dstNames_.clear();
 }
 
 PhotoRecord* PhotoList::Find(std::int32_t index) {
@@ -44,6 +62,18 @@ PhotoRecord* PhotoList::Find(std::int32_t index) {
 
 bool PhotoList::ContainsCustomerFile(const std::string& path) const {
     return customerFiles_.count(ToLowerAscii(path)) != 0;
+}
+
+bool PhotoList::ContainsDstName(const std::string& lowerName) const {
+    return dstNames_.count(lowerName) != 0;
+}
+
+void PhotoList::RenameRecord(std::int32_t index, std::string dstName) {
+    PhotoRecord* r = Find(index);
+    if (!r) return;
+    CountOut(dstNames_, r->dstName);
+    r->dstName = std::move(dstName);
+    CountIn(dstNames_, r->dstName);
 }
 
 std::int32_t PhotoList::GetPCount() const {

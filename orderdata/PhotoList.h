@@ -3,7 +3,9 @@
 // the user-interface thread and the workers keep apart through the busy flag
 // (a command that would change the list does nothing while a worker runs).
 // A record's origPath must not change while it is in the list: the list
-// keeps an index of them for ContainsCustomerFile.
+// keeps an index of them for ContainsCustomerFile. It keeps one of the
+// dstName values too, for ContainsDstName: once a record is in the list its
+// dstName changes only through RenameRecord.
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +41,12 @@ class PhotoList {
 
     // True when some record's origPath equals the path, ignoring letter case.
     bool ContainsCustomerFile(const std::string& path) const;
+    // True when some record's dstName, lower-cased, equals lowerName. The
+    // name is looked up as given: lower-case it first (ToLowerAscii).
+    bool ContainsDstName(const std::string& lowerName) const;
+    // Gives the record a new dstName and keeps the index in step; an index
+    // outside the list does nothing. The caller checks the field's capacity.
+    void RenameRecord(std::int32_t index, std::string dstName);
     // Records seen by the customer with at least one print: the order's photos.
     std::int32_t GetPCount() const;
 
@@ -55,6 +63,7 @@ class PhotoList {
 
     std::vector<std::unique_ptr<PhotoRecord>> records_;
     std::unordered_map<std::string, std::int32_t> customerFiles_;  // lower-cased origPath -> count
+    std::unordered_map<std::string, std::int32_t> dstNames_;       // lower-cased dstName -> count
 };
 
 }  // namespace orelle

@@ -1,7 +1,8 @@
 #pragma once
 // One photo of the job with every print setting the customer chose for it.
 // A plain record: the cells, the copy workers and the order file writer read
-// and write its fields directly.
+// and write its fields directly, except the dstName of a record in a
+// PhotoList: the list indexes it, so it changes only through RenameRecord.
 
 #include <array>
 #include <cstddef>

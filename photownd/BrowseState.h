@@ -11,6 +11,7 @@ namespace orelle {
 
 class PhotoCell;
 class CellHost;
+class CUpFileWnd;
 
 struct BrowseState {
     static constexpr int kCellsPerPage = 6;
@@ -27,6 +28,11 @@ struct BrowseState {
     bool bKeysEnabled = true;
     std::int32_t nOrderType = 0;
     std::int32_t nStoreNumber = 0;
+    std::int32_t nOpenNumber = 0;  // base of the numbers of appended copies
+    CUpFileWnd* pUploadWnd = nullptr;
+    // The member preset by the host for the order dialog.
+    std::string memberAccount;
+    std::string memberPassword;
     std::string OrderRequirement;
     // Settings for appended photos.
     std::int32_t defaultSpecIndex = 3;

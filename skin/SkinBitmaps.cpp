@@ -1,6 +1,7 @@
 #include "skin/SkinBitmaps.h"
 
 #include "skin/CellBitmaps.h"
+#include "skin/ToolBarBitmaps.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -178,6 +179,8 @@ QPixmap Draw(int id) {
         case skinres::kButtonFace:
             return ButtonFace();
         default:
+            // Toolbar ids fall inside the cell's range, so they go first.
+            if (QPixmap tool = ToolBarBitmap(id); !tool.isNull()) return tool;
             return id >= skinres::kDateBack && id <= skinres::kFaceUp ? CellBitmap(id)
                                                                       : FramePiece(id);
     }

@@ -35,6 +35,24 @@ inline constexpr int kFaceCount = 1144;
 inline constexpr int kFaceMode = 1145;
 inline constexpr int kFaceDown = 1147;
 inline constexpr int kFaceUp = 1148;
+// The photo window's toolbar: the strip's tile, 18 x 60, and the button
+// pictures, 70 x 60 with their captions.
+inline constexpr int kToolBarBack = 1004;
+inline constexpr int kToolOrder = 1017;
+inline constexpr int kToolCopy = 1126;
+inline constexpr int kToolHome = 1133;
+inline constexpr int kToolBigView = 1134;
+inline constexpr int kToolDelete = 1136;
+inline constexpr int kToolFirstPage = 1137;
+inline constexpr int kToolNextPage = 1138;
+inline constexpr int kToolLastPage = 1139;
+inline constexpr int kToolPrevPage = 1140;
+inline constexpr int kToolApply = 1151;
+inline constexpr int kToolSmallView = 1154;
+inline constexpr int kToolCount = 1155;
+inline constexpr int kToolRecharge = 1156;
+inline constexpr int kToolAddPhoto = 1167;
+inline constexpr int kToolHelp = 1171;
 }  // namespace skinres
 
 // A null pixmap for an id that is not one of the resources.

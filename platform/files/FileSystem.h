@@ -24,6 +24,9 @@ class FileSystem {
     // Creates the folder and its missing parents; true when it exists after.
     virtual bool CreateDirectories(const std::string& path) = 0;
     virtual bool RemoveFile(const std::string& path) = 0;
+    // Copies the file to a new one; false when `to` exists or the copy
+    // fails, and then no part of a copy is left at `to`.
+    virtual bool CopyNewFile(const std::string& from, const std::string& to) = 0;
 
     // The machine's own file system.
     static FileSystem& Default();
@@ -46,6 +49,7 @@ class LocalFileSystem : public FileSystem {
     bool DirectoryExists(const std::string& path) override;
     bool CreateDirectories(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
+    bool CopyNewFile(const std::string& from, const std::string& to) override;
 
   private:
     ChunkWriter writer_ = nullptr;

@@ -92,4 +92,36 @@ bool LocalFileSystem::CreateDirectories(const std::string& path) {
 
 bool LocalFileSystem::RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    // O_EXCL: a file that appeared meanwhile is never overwritten.
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ok = false;
+            break;
+        }
+        if (!WriteAll(writer_ ? writer_ : PosixWrite, out,
+                      std::string_view(buffer, static_cast<std::size_t>(n)))) {
+            ok = false;
+            break;
+        }
+    }
+    ok = ::fsync(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (!ok) ::unlink(to.c_str());
+    return ok;
+}
+
 }  // namespace orelle

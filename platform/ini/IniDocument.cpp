@@ -118,16 +118,19 @@ std::optional<std::string_view> IniDocument::Get(std::string_view section,
     return value;
 }
 
+std::size_t IniDocument::AddSection(std::string_view section) {
+    const std::size_t s = FindSection(section);
+    if (s != npos) return s;
+    Line head;
+    head.kind = Kind::kSection;
+    head.name = std::string(section);
+    head.text = "[" + head.name + "]";
+    lines_.push_back(std::move(head));
+    return lines_.size() - 1;
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    std::size_t s = FindSection(section);
-    if (s == npos) {
-        Line head;
-        head.kind = Kind::kSection;
-        head.name = std::string(section);
-        head.text = "[" + head.name + "]";
-        lines_.push_back(std::move(head));
-        s = lines_.size() - 1;
-    }
+    const std::size_t s = AddSection(section);
     std::size_t k = FindKey(s, key);
     std::string keyName = k == npos ? std::string(key) : lines_[k].name;
     // A line break inside a value would start a line of its own.

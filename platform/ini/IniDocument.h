@@ -35,6 +35,9 @@ class IniDocument {
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     bool HasSection(std::string_view section) const;
+    // Adds an empty section at the end unless one of that name exists;
+    // returns the index of its line.
+    std::size_t AddSection(std::string_view section);
 
     std::string Serialize() const;
 

@@ -42,12 +42,17 @@ bool Profile::WriteStrings(std::string_view section, const KeyValues& keyValues)
     IniDocument fresh;
     if (fs_.ReadFile(path_, &bytes)) fresh = IniDocument::Parse(bytes);
     const std::string gbkSection = gbk::FromUtf8(section);
+    fresh.AddSection(gbkSection);
     for (const auto& [key, value] : keyValues) {
         fresh.Set(gbkSection, gbk::FromUtf8(key), gbk::FromUtf8(value));
     }
     if (!fs_.ReplaceFile(path_, fresh.Serialize())) return false;
     doc_ = std::move(fresh);
     return true;
+}
+
+bool Profile::CreateSection(std::string_view section) {
+    return HasSection(section) || WriteStrings(section, {});
 }
 
 }  // namespace orelle

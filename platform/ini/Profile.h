@@ -37,6 +37,8 @@ class Profile {
     using KeyValues = std::vector<std::pair<std::string, std::string>>;
     // Several keys of one section in one replacement of the file, in order.
     bool WriteStrings(std::string_view section, const KeyValues& keyValues);
+    // Writes the section without keys when it is missing.
+    bool CreateSection(std::string_view section);
 
     const std::string& path() const { return path_; }
 

@@ -137,7 +137,7 @@ TEST_F(OrderFilesTest, AlbumOrdersHaveNoAmountAndTheirAlbum) {
 TEST_F(OrderFilesTest, LineBreaksInAnyFieldCannotBreakTheFile) {
     info.requir = "亮一些\r\n[1]\r\nnumber=99";
     info.customer.sendaddr = "a\nb";
-    list.At(0).dstName = "x\r.jpg";
+    list.RenameRecord(0, "x\r.jpg");
     ASSERT_TRUE(OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(false));
     Profile job(paths.PhotoIni("150307007"), fs);
     EXPECT_EQ(job.GetString("orderinfo", "requir", ""), "亮一些  [1]  number=99");

@@ -18,6 +18,12 @@ class MemoryFileSystem : public FileSystem {
     bool DirectoryExists(const std::string& path) override;
     bool CreateDirectories(const std::string& path) override;
     bool RemoveFile(const std::string& path) override { return files.erase(path) != 0; }
+    bool CopyNewFile(const std::string& from, const std::string& to) override {
+        auto it = files.find(from);
+        if (it == files.end() || files.count(to) || refused.count(to)) return false;
+        files[to] = it->second;
+        return true;
+    }
 
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> dirs;                // folders without a trailing separator

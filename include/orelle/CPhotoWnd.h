@@ -1,0 +1,77 @@
+#pragma once
+// The photo print ordering station as a window that a kiosk host embeds.
+// The host creates it below its own 30-pixel strip with init, shows it,
+// passes its keys to Qkey and receives two messages on its main window
+// (see HostEvents.h): 4027 when the station hands control back, 4029 when
+// the current photo changed. One CPhotoWnd per process.
+
+#include <QPointer>
+#include <QWidget>
+#include <string>
+
+#include "orelle/Export.h"
+#include "orelle/KeyMessage.h"
+
+namespace orelle {
+
+class DirList;
+class PhotoList;
+class PhotoWindow;
+
+// The host's upload window object; the order's price check asks it for
+// the size of what is still to be uploaded.
+class CUpFileWnd {
+  public:
+    virtual ~CUpFileWnd() = default;
+    virtual float GetUULOMCount() = 0;
+};
+
+// Registry roots for GetRegKey, with their Windows values.
+inline constexpr unsigned kHkeyClassesRoot = 0x80000000u;
+inline constexpr unsigned kHkeyCurrentUser = 0x80000001u;
+inline constexpr unsigned kHkeyLocalMachine = 0x80000002u;
+
+class ORELLE_EXPORT CPhotoWnd {
+  public:
+    // Sets the browsing state to its start values; the settings are read
+    // once per process, before.
+    CPhotoWnd();
+    ~CPhotoWnd();
+    CPhotoWnd(const CPhotoWnd&) = delete;
+    CPhotoWnd& operator=(const CPhotoWnd&) = delete;
+
+    // Creates the window, hidden, at (0, 30)-(1023, 768) of parent, with
+    // its toolbar and six cells; false when it cannot be created.
+    bool init(QWidget* parent, int id);
+    // The window itself (null before init); the host shows and hides it.
+    QWidget* window() const;
+
+    void Qkey(const KeyMessage* message);
+    // 3: the folder-wide settings; 5: append photos; other ids nothing.
+    void hotkey(int id);
+    void ActiveWin(int cell);
+    std::string GetIndexStr() const;
+    int GetSize() const;
+    void OnFristPage();
+    void OnDelete();
+    void SetImageDlgToNormal();
+    void SetOrderType(int type);
+    void SetUploadWnd(CUpFileWnd* upload);
+    void SetOpenNumber(int number);
+    void SetStoreid(const std::string& store, const std::string& account,
+                    const std::string& password);
+    PhotoList* GetPhotoListPoint() const;
+    DirList* GetDirListPoint() const;
+    std::string GetRealName(const std::string& path) const;
+    // A key's default value, cut to 259 GBK bytes: 0, or the error code.
+    long GetRegKey(unsigned root, const std::string& subkey, std::string& value) const;
+    void OnOpenDir();
+
+  private:
+    PhotoWindow* Window() const;
+
+    QPointer<QWidget> window_;  // owned by its parent too
+    int openNumber_ = 0;
+};
+
+}  // namespace orelle

@@ -1,0 +1,252 @@
+#include "photownd/PhotoWindow.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "cell/PhotoCell.h"
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/OrderFiles.h"
+#include "orderdata/ProcessState.h"
+#include "orelle/KeyMessage.h"
+#include "photownd/BrowseState.h"
+#include "photownd/Paging.h"
+#include "photownd/ToolBarWnd.h"
+#include "photownd/WebPages.h"
+#include "platform/clock/Clock.h"
+#include "platform/files/FileSystem.h"
+#include "platform/messages/HostMessage.h"
+#include "platform/registry/Registry.h"
+#include "platform/shell/Shell.h"
+#include "skin/RectLtrb.h"
+#include "skin/SkinLook.h"
+
+namespace orelle {
+namespace {
+
+const QColor kBackground(73, 147, 234);
+const QRect kWindowRect = RectLtrb(0, 30, 1023, 768);
+const QRect kIndexRect = RectLtrb(60, 660, 400, 700);
+const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673, 357),
+                             RectLtrb(684, 62, 1010, 357), RectLtrb(10, 359, 336, 654),
+                             RectLtrb(347, 359, 673, 654), RectLtrb(684, 359, 1010, 654)};
+
+// Commands whose dialogs are modal: the host keeps passing keys meanwhile.
+bool KeysOffWhileRunning(int id) {
+    return id == 1217 || id == 1218 || id == 1220 || id == 1225 || id == 1227;
+}
+
+}  // namespace
+
+PhotoWindow::PhotoWindow() : font_(GdiFont(skin::kLiShu, 28, 100)) {
+    setObjectName(QStringLiteral("CPhotoWnd"));
+}
+
+PhotoWindow::~PhotoWindow() {
+    if (writer_.joinable()) writer_.join();
+    BrowseState& b = Browse();
+    if (b.host == this) b.host = nullptr;
+    for (PhotoCell*& c : b.Cells) {
+        if (std::find(cells_.begin(), cells_.end(), c) != cells_.end()) c = nullptr;
+    }
+}
+
+QWidget* PhotoWindow::HostWindow() const { return parent_ ? parent_->window() : nullptr; }
+
+bool PhotoWindow::Init(QWidget* parent, int id) {
+    if (!parent) return false;
+    parent_ = parent;
+    setParent(parent);
+    setObjectName(QString::number(id));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    setPalette(pal);
+    setGeometry(kWindowRect);
+    setFocusPolicy(Qt::StrongFocus);
+    Browse().host = this;
+
+    toolBar_ = new ToolBarWnd;
+    toolBar_->Create(this, kToolBarId);
+    for (int i = 0; i < 6; ++i) {
+        auto* cell = new PhotoCell;
+        cell->cellIndex = i;
+        cell->cellRect = kCellRects[i];
+        cell->Create(this);
+        cells_[static_cast<std::size_t>(i)] = cell;
+        Browse().Cells[static_cast<std::size_t>(i)] = cell;
+    }
+    return true;
+}
+
+void PhotoWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    BrowseState& b = Browse();
+    b.bOrderPlaced = false;
+    b.bAdding = false;
+    Process().bRefreshing = false;
+    b.nFirstIndex = 0;
+    if (Process().photoList.GetSize() > 0) StartPageRefresh();
+}
+
+void PhotoWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(kIndexRect, kBackground);
+    p.setFont(font_);
+    p.setPen(Qt::black);
+    p.drawText(kIndexRect, Qt::AlignCenter | Qt::TextSingleLine,
+               QString::fromStdString(GetIndexStr()));
+}
+
+std::string PhotoWindow::GetIndexStr() const {
+    return IndexText(Browse(), Process().photoList.GetSize());
+}
+
+void PhotoWindow::ActiveWin(int i) {
+    BrowseState& b = Browse();
+    if (!b.bBigView) {
+        if (i < 0 || i >= b.nCellsPerPage) return;
+        if (b.nActiveCell >= 0 && b.nActiveCell < b.nCellsPerPage && Cell(b.nActiveCell)) {
+            Cell(b.nActiveCell)->SetActive(false);
+        }
+        if (Cell(i)) Cell(i)->SetActive(true);
+        b.nActiveCell = i;
+    }
+    update(kIndexRect);
+    SendHostMessage(HostWindow(), kMessageIndexChanged);
+}
+
+void PhotoWindow::OnCommand(int id) {
+    BrowseState& b = Browse();
+    const bool keysOff = KeysOffWhileRunning(id);
+    if (keysOff) b.bKeysEnabled = false;
+    QPointer<PhotoWindow> alive(this);
+    RunCommand(id);
+    if (keysOff && alive) b.bKeysEnabled = true;
+}
+
+void PhotoWindow::RunCommand(int id) {
+    BrowseState& b = Browse();
+    switch (id) {
+        case 1215:
+            SendHostMessage(HostWindow(), kMessageHandBack);
+            b.OrderRequirement.clear();
+            break;
+        case 1216:
+            OnCopy();
+            break;
+        case 1217:
+            OnDelete();
+            break;
+        case 1219:
+            if (!Process().bRefreshing && Cell(b.nActiveCell)) Cell(b.nActiveCell)->ToggleBigView();
+            break;
+        case 1221:
+            OnUpPage();
+            break;
+        case 1222:
+            OnLastPage();
+            break;
+        case 1223:
+            OnFristPage();
+            break;
+        case 1224:
+            OnDownPage();
+            break;
+        case 1226:
+            OnDirApply();
+            break;
+        case 1229:
+            OnCharge();
+            break;
+        case 1231:
+            OnAddDir();
+            break;
+        case 1232:
+            OnVantorHelp();
+            break;
+        default:
+            // Ordering and the batch dialogs come with their own windows.
+            break;
+    }
+}
+
+void PhotoWindow::keyPressEvent(QKeyEvent* event) {
+    const KeyMessage key = KeyMessageFromQt(*event);
+    Qkey(key);
+}
+
+void PhotoWindow::Qkey(const KeyMessage& key) {
+    BrowseState& b = Browse();
+    if (Process().bRefreshing || !b.bKeysEnabled || key.message != kWmKeyDown) return;
+    switch (key.virtualKey) {
+        case kVkReturn:
+        case kVkNext:
+            OnCommand(1224);
+            break;
+        case kVkPrior:
+            OnCommand(1221);
+            break;
+        case kVkLeft:
+        case kVkUp:
+        case kVkRight:
+        case kVkDown: {
+            if (b.bBigView) break;
+            const bool back = key.virtualKey == kVkLeft || key.virtualKey == kVkUp;
+            ActiveWin(NeighbourCell(b.nActiveCell, back ? -1 : 1, b.nCellsPerPage));
+            if (parent_) parent_->setFocus();
+            break;
+        }
+        case kVkDelete:
+            OnCommand(1217);
+            break;
+        case kVkO:
+            OnCommand(1220);
+            break;
+        case kVkF3:
+            OnDirApply();
+            break;
+        case kVkF5:
+            OnAddDir();
+            break;
+        default:
+            break;
+    }
+}
+
+void PhotoWindow::hotkey(int id) {
+    if (id == 3) OnDirApply();
+    if (id == 5) OnAddDir();
+}
+
+namespace {
+
+std::int32_t Edition() {
+    return ReadEdition(Process().startup.settingsFolder, FileSystem::Default());
+}
+
+}  // namespace
+
+void PhotoWindow::OnVantorHelp() {
+    if (Edition() == kEditionDatabase) return;
+    GotoURL(HelpPageAddress(Process().startup.config), kShowNormal, Shell::Default(),
+            Registry::Default());
+}
+
+void PhotoWindow::OnCharge() {
+    if (Edition() == kEditionDatabase) return;
+    GotoURL(TopUpPageAddress(Process().startup.config), kShowNormal, Shell::Default(),
+            Registry::Default());
+}
+
+void PhotoWindow::SetImageDlgToNormal() {
+    for (PhotoCell* c : cells_) {
+        if (c && c->bigView) {
+            c->ToggleBigView();
+            return;
+        }
+    }
+}
+
+}  // namespace orelle

@@ -1,0 +1,89 @@
+#pragma once
+// The photo window: the toolbar, the six photo cells in a 3 x 2 grid and
+// the index line under them. Takes the toolbar's commands and the host's
+// keys, pages through the job, copies and deletes photos. UI thread only;
+// while the busy flag is set (a worker owns the list) every command and
+// key does nothing.
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <thread>
+
+#include "cell/CellHost.h"
+#include "skin/CommandTarget.h"
+
+class QKeyEvent;
+
+namespace orelle {
+
+struct KeyMessage;
+class PhotoCell;
+class ToolBarWnd;
+
+class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
+    Q_OBJECT
+
+  public:
+    static constexpr int kToolBarId = 1000;
+
+    PhotoWindow();
+    ~PhotoWindow() override;
+
+    // Creates the window at (0, 30)-(1023, 768) of the host's window, with
+    // its children; false without a parent.
+    bool Init(QWidget* parent, int id);
+
+    void OnCommand(int id) override;
+    void ActiveWin(int i) override;
+    void StartPageRefresh() override;
+
+    // One key from the host.
+    void Qkey(const KeyMessage& key);
+    void hotkey(int id);
+    std::string GetIndexStr() const;
+
+    void OnFristPage();
+    void OnUpPage();
+    void OnDownPage();
+    void OnLastPage();
+    void OnCopy();
+    void OnDelete();
+    void SetImageDlgToNormal();
+    // The batch settings, appending photos, opening a folder, ordering and
+    // the web pages.
+    void OnDirApply() {}
+    void OnAddDir() {}
+    void OnOpenDir() {}
+    void OnVantorHelp();
+    void OnCharge();
+    // Fills the cells with the current page on this thread.
+    void FillPage();
+
+    // Waits until a running refresh has finished (tests, shutdown).
+    void WaitForRefresh();
+
+    PhotoCell* Cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
+    ToolBarWnd* ToolBar() const { return toolBar_; }
+    QWidget* Host() const { return parent_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void RunCommand(int id);
+    void FinishRefresh();
+    QWidget* HostWindow() const;
+
+    QPointer<QWidget> parent_;
+    QFont font_;
+    ToolBarWnd* toolBar_ = nullptr;
+    std::array<PhotoCell*, 6> cells_{};
+    std::thread writer_;  // the refresh's order-file write
+};
+
+}  // namespace orelle

@@ -1,0 +1,187 @@
+#include "photownd/PhotoWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <memory>
+
+#include "cell/PhotoCell.h"
+#include "orderdata/ProcessState.h"
+#include "orelle/KeyMessage.h"
+#include "photownd/BrowseState.h"
+#include "platform/messages/HostMessage.h"
+#include "support/ModalAnswer.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using testing::ModalAnswer;
+using testing::TempFolder;
+
+class Host : public QWidget {
+  public:
+    Host() { resize(1024, 768); }
+    std::vector<int> messages;
+
+  protected:
+    bool event(QEvent* e) override {
+        if (e->type() == HostMessage::EventType()) {
+            messages.push_back(static_cast<HostMessage*>(e)->message);
+            return true;
+        }
+        return QWidget::event(e);
+    }
+};
+
+class PhotoWindowTest : public ::testing::Test {
+  protected:
+    PhotoWindowTest() {
+        Process().photoList.RemoveAll();
+        Browse() = BrowseState();
+        // Order files go below the test's folder, never the user's.
+        savedRoot_ = Process().startup.config.dir;
+        Process().startup.config.dir = dir / "backup";
+        window = std::make_unique<PhotoWindow>();
+        EXPECT_TRUE(window->Init(&host, 1));
+        host.show();
+        window->WaitForRefresh();
+    }
+    ~PhotoWindowTest() override {
+        window->WaitForRefresh();
+        window.reset();
+        Process().photoList.RemoveAll();
+        Browse() = BrowseState();
+        Process().startup.config.dir = savedRoot_;
+    }
+
+    void AddPhotos(int n) {
+        testing::WriteJpeg(dir / "base.jpg", 48, 36);
+        const std::string bytes = testing::ReadBytes(dir / "base.jpg");
+        for (int i = 0; i < n; ++i) {
+            const std::string name = "img_" + std::to_string(i) + ".jpg";
+            testing::WriteBytes(dir / name, bytes);
+            auto r = std::make_unique<PhotoRecord>();
+            r->srcName = dir / name;
+            r->origName = r->dstName = name;
+            r->number = 1;
+            Process().photoList.Append(std::move(r));
+        }
+    }
+    void Key(int key) {
+        const QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
+        window->Qkey(KeyMessageFromQt(e));
+        window->WaitForRefresh();
+    }
+    void Command(int id) {
+        window->OnCommand(id);
+        window->WaitForRefresh();
+    }
+    std::string Shown(int cell) const { return window->Cell(cell)->surface.pathName; }
+
+    TempFolder dir;
+    Host host;
+    std::unique_ptr<PhotoWindow> window;
+    std::string savedRoot_;
+};
+
+TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
+    EXPECT_EQ(window->geometry(), QRect(0, 30, 1023, 738));
+    host.messages.clear();
+    window->ActiveWin(6);
+    window->ActiveWin(-1);
+    EXPECT_TRUE(host.messages.empty());
+    window->ActiveWin(2);
+    EXPECT_EQ(host.messages, std::vector<int>{kMessageIndexChanged});
+    EXPECT_TRUE(window->Cell(2)->active);
+    EXPECT_FALSE(window->Cell(0)->active);
+    Command(1215);
+    EXPECT_EQ(host.messages.back(), kMessageHandBack);
+}
+
+TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
+    AddPhotos(6);
+    window->StartPageRefresh();
+    window->WaitForRefresh();
+    window->ActiveWin(5);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Browse().nActiveCell, 0);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Browse().nActiveCell, 5);
+    Browse().bBigView = true;
+    Key(Qt::Key_Left);
+    EXPECT_EQ(Browse().nActiveCell, 5);
+    Browse().bBigView = false;
+    // Keys wait while a refresh runs.
+    Process().bRefreshing = true;
+    window->Qkey(KeyMessage{kWmKeyDown, kVkUp});
+    EXPECT_EQ(Browse().nActiveCell, 5);
+    Process().bRefreshing = false;
+}
+
+TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
+    AddPhotos(13);
+    window->StartPageRefresh();
+    window->WaitForRefresh();
+    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
+    EXPECT_EQ(Browse().nShownCells, 6);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(Shown(0), dir / "img_6.jpg");
+    Command(1222);  // last page
+    EXPECT_EQ(Browse().nFirstIndex, 12);
+    EXPECT_EQ(Shown(0), dir / "img_12.jpg");
+    EXPECT_TRUE(Shown(1).empty());
+    EXPECT_EQ(window->GetIndexStr(), "当前第13张/总共13张");
+    Key(Qt::Key_PageDown);  // the last page never moves on
+    EXPECT_EQ(Browse().nFirstIndex, 12);
+    Command(1223);
+    EXPECT_EQ(Browse().nFirstIndex, 0);
+}
+
+TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
+    AddPhotos(12);
+    window->StartPageRefresh();
+    window->WaitForRefresh();
+    window->ActiveWin(5);
+    Command(1216);
+    PhotoList& list = Process().photoList;
+    ASSERT_EQ(list.GetSize(), 13);
+    EXPECT_EQ(list.At(6).srcName, dir / "img_5##1.jpg");
+    EXPECT_EQ(list.At(6).dstName, "img_5##1.jpg");
+    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(Browse().nActiveCell, 0);
+    EXPECT_EQ(Shown(0), dir / "img_5##1.jpg");
+
+    // Inside a page the copy becomes the next cell, active.
+    window->ActiveWin(2);
+    Command(1216);
+    EXPECT_EQ(list.At(9).srcName, dir / "img_7##1.jpg");
+    EXPECT_EQ(Browse().nActiveCell, 3);
+    EXPECT_EQ(Shown(3), dir / "img_7##1.jpg");
+}
+
+TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
+    AddPhotos(7);
+    window->StartPageRefresh();
+    window->WaitForRefresh();
+    int answer = QDialog::Rejected;
+    ModalAnswer modal([&](QDialog&) { return answer; });
+    Command(1217);
+    EXPECT_EQ(Process().photoList.GetSize(), 7);
+    Command(1222);
+    EXPECT_EQ(Browse().nFirstIndex, 6);
+    answer = QDialog::Accepted;
+    Command(1217);  // the only photo of the last page
+    EXPECT_EQ(Process().photoList.GetSize(), 6);
+    EXPECT_TRUE(Shown(0).empty());
+    EXPECT_TRUE(testing::ReadBytes(dir / "img_6.jpg").size() > 0);
+    Command(1221);
+    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
+    EXPECT_TRUE(Browse().bKeysEnabled);
+}
+
+}  // namespace
+}  // namespace orelle

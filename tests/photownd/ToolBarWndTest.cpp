@@ -1,0 +1,184 @@
+#include "photownd/ToolBarWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTest>
+#include <set>
+
+#include "skin/BitmapButton.h"
+#include "skin/SkinBitmaps.h"
+#include "support/CommandRecorder.h"
+
+namespace orelle {
+namespace {
+
+using testing::CommandRecorder;
+
+struct Row {
+    int pictureId;
+    int commandId;
+};
+
+// The photo window's commands in button order.
+const Row kRows[ToolBarWnd::kButtonCount] = {
+    {1133, 1215}, {1126, 1216}, {1136, 1217}, {1167, 1231}, {1151, 1225},
+    {1134, 1219}, {1155, 1227}, {1137, 1223}, {1140, 1221}, {1138, 1224},
+    {1139, 1222}, {1017, 1220}, {1171, 1232}, {1156, 1229},
+};
+
+const int kPictureIds[] = {1133, 1126, 1136, 1167, 1151, 1134, 1154, 1155,
+                           1137, 1140, 1138, 1139, 1017, 1171, 1156};
+
+class ToolBarWndTest : public ::testing::Test {
+  protected:
+    ToolBarWndTest() {
+        owner.resize(1024, 120);
+        strip = new ToolBarWnd;
+        EXPECT_TRUE(strip->Create(&owner, 1000));
+        owner.show();
+    }
+
+    void Click(int index) { QTest::mouseClick(strip->Button(index), Qt::LeftButton, {}, {30, 30}); }
+
+    CommandRecorder owner;
+    ToolBarWnd* strip;
+};
+
+TEST(ToolBarWnd, NeedsAnOwner) {
+    ToolBarWnd strip;
+    EXPECT_FALSE(strip.Create(nullptr, 1000));
+    EXPECT_EQ(strip.owner, nullptr);
+}
+
+TEST_F(ToolBarWndTest, LaysOutThirteenButtonsAndAGap) {
+    EXPECT_EQ(strip->parentWidget(), &owner);
+    EXPECT_EQ(strip->objectName(), "1000");
+    EXPECT_EQ(strip->geometry(), QRect(0, 0, 1023, 60));
+    EXPECT_TRUE(strip->isVisible());
+    int shown = 0;
+    for (int i = 0; i < ToolBarWnd::kButtonCount; ++i) {
+        BitmapButton* b = strip->Button(i);
+        ASSERT_NE(b, nullptr) << i;
+        EXPECT_EQ(b->parentWidget(), strip) << i;
+        EXPECT_EQ(b->geometry(), QRect(70 * i, 0, 69, 59)) << i;
+        EXPECT_EQ(b->pictureId, kRows[i].pictureId) << i;
+        EXPECT_EQ(b->commandId, kRows[i].commandId) << i;
+        EXPECT_TRUE(b->caption1.empty()) << i;
+        EXPECT_EQ(b->isVisible(), i != 10) << i;
+        shown += b->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 13);
+    EXPECT_EQ(strip->Button(-1), nullptr);
+    EXPECT_EQ(strip->Button(14), nullptr);
+}
+
+TEST_F(ToolBarWndTest, EachButtonSendsItsCommandToTheOwnerOnce) {
+    for (int i = 0; i < ToolBarWnd::kButtonCount; ++i) {
+        if (i == 10) continue;
+        owner.ids.clear();
+        Click(i);
+        EXPECT_EQ(owner.ids, std::vector<int>{kRows[i].commandId}) << i;
+    }
+}
+
+TEST_F(ToolBarWndTest, ReleaseOutsideSendsNothing) {
+    BitmapButton* home = strip->Button(0);
+    QTest::mousePress(home, Qt::LeftButton, {}, {30, 30});
+    QTest::mouseRelease(home, Qt::LeftButton, {}, {100, 30});
+    EXPECT_TRUE(owner.ids.empty());
+}
+
+TEST_F(ToolBarWndTest, ViewButtonSwapsItsPictureAfterTheOwnerSawTheCommand) {
+    BitmapButton* view = strip->Button(5);
+    std::vector<int> seen;
+    owner.onCommand = [&](int) { seen.push_back(view->pictureId); };
+    const QImage big = view->grab().toImage();
+    Click(5);
+    EXPECT_EQ(view->pictureId, 1154);
+    const QImage small = view->grab().toImage();
+    EXPECT_NE(small, big);  // repainted with the new picture
+    Click(5);
+    EXPECT_EQ(view->pictureId, 1134);
+    EXPECT_EQ(view->grab().toImage(), big);
+    EXPECT_EQ(owner.ids, (std::vector<int>{1219, 1219}));
+    EXPECT_EQ(seen, (std::vector<int>{1134, 1154}));
+}
+
+TEST_F(ToolBarWndTest, OnlyTheViewCommandTouchesTheViewPicture) {
+    BitmapButton* view = strip->Button(5);
+    Click(6);
+    Click(8);
+    EXPECT_EQ(view->pictureId, 1134);
+    // Any picture but the big view one returns to it.
+    view->pictureId = 1017;
+    strip->OnCommand(1219);
+    EXPECT_EQ(view->pictureId, 1134);
+    EXPECT_EQ(owner.ids, (std::vector<int>{1227, 1221, 1219}));
+}
+
+TEST_F(ToolBarWndTest, Tooltips) {
+    EXPECT_EQ(strip->Button(11)->toolTip(),
+              QString::fromUtf8("当设定所有照片的参数后点击提交下单"));
+    EXPECT_EQ(strip->Button(7)->toolTip(), QString::fromUtf8("首页"));
+    EXPECT_EQ(strip->Button(12)->toolTip(), QString::fromUtf8("有疑问请点击!"));
+}
+
+TEST_F(ToolBarWndTest, TileFillsTheGapAndTheEndButNotTheLastRow) {
+    const QImage shot = strip->grab().toImage();
+    const QImage tile = SkinBitmap(skinres::kToolBarBack).toImage();
+    const QColor ownerColour = owner.palette().color(QPalette::Window);
+    // Inside the hidden button's place, on and off the tile's groove, and
+    // past the last button.
+    for (int x : {701, 705, 990, 1022}) {
+        for (int y : {2, 30, 58}) {
+            EXPECT_EQ(QColor(shot.pixel(x, y)), QColor(tile.pixel(x % 18, y))) << x << "," << y;
+            EXPECT_NE(QColor(shot.pixel(x, y)), ownerColour) << x << "," << y;
+        }
+        EXPECT_EQ(QColor(shot.pixel(x, 59)), QColor(124, 124, 124)) << x;
+    }
+}
+
+TEST_F(ToolBarWndTest, OwnerMayDeleteTheStripInACommand) {
+    QPointer<ToolBarWnd> alive(strip);
+    owner.onCommand = [&](int) { delete strip; };
+    Click(5);
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(owner.ids, std::vector<int>{1219});
+}
+
+TEST(ToolBarBitmaps, TileAndPicturesHaveTheirSizes) {
+    EXPECT_EQ(SkinBitmap(skinres::kToolBarBack).size(), QSize(18, 60));
+    std::set<QByteArray> distinct;
+    for (int id : kPictureIds) {
+        const QImage pic = SkinBitmap(id).toImage();
+        EXPECT_EQ(pic.size(), QSize(70, 60)) << id;
+        distinct.insert(QByteArray(reinterpret_cast<const char*>(pic.constBits()),
+                                   static_cast<qsizetype>(pic.sizeInBytes())));
+    }
+    EXPECT_EQ(distinct.size(), std::size(kPictureIds));
+}
+
+// The button's fill must not show through, and the caption must sit whole
+// inside the face: bright text pixels in the caption band, none at its ends.
+TEST(ToolBarBitmaps, PicturesAreOpaqueWithTheCaptionInside) {
+    for (int id : kPictureIds) {
+        const QImage pic = SkinBitmap(id).toImage();
+        int text = 0, clipped = 0;
+        for (int y = 0; y < pic.height(); ++y) {
+            for (int x = 0; x < pic.width(); ++x) {
+                const QColor c = pic.pixelColor(x, y);
+                ASSERT_EQ(c.alpha(), 255) << id << " at " << x << "," << y;
+                const bool bright = c.red() > 200 && c.green() > 200 && c.blue() > 200;
+                if (!bright || y < 37) continue;
+                ++text;
+                if (x < 4 || x > 64 || y > 55) ++clipped;
+            }
+        }
+        EXPECT_GT(text, 40) << id;
+        EXPECT_EQ(clipped, 0) << id;
+    }
+}
+
+}  // namespace
+}  // namespace orelle
