@@ -13,6 +13,7 @@
 #include "platform/messages/HostMessage.h"
 #include "support/ModalAnswer.h"
 #include "support/TempFolder.h"
+#include "support/TestJob.h"
 #include "support/TestJpeg.h"
 
 namespace orelle {
@@ -20,21 +21,6 @@ namespace {
 
 using testing::ModalAnswer;
 using testing::TempFolder;
-
-class Host : public QWidget {
-  public:
-    Host() { resize(1024, 768); }
-    std::vector<int> messages;
-
-  protected:
-    bool event(QEvent* e) override {
-        if (e->type() == HostMessage::EventType()) {
-            messages.push_back(static_cast<HostMessage*>(e)->message);
-            return true;
-        }
-        return QWidget::event(e);
-    }
-};
 
 class PhotoWindowTest : public ::testing::Test {
   protected:
@@ -57,19 +43,7 @@ class PhotoWindowTest : public ::testing::Test {
         Process().startup.config.dir = savedRoot_;
     }
 
-    void AddPhotos(int n) {
-        testing::WriteJpeg(dir / "base.jpg", 48, 36);
-        const std::string bytes = testing::ReadBytes(dir / "base.jpg");
-        for (int i = 0; i < n; ++i) {
-            const std::string name = "img_" + std::to_string(i) + ".jpg";
-            testing::WriteBytes(dir / name, bytes);
-            auto r = std::make_unique<PhotoRecord>();
-            r->srcName = dir / name;
-            r->origName = r->dstName = name;
-            r->number = 1;
-            Process().photoList.Append(std::move(r));
-        }
-    }
+    void AddPhotos(int n) { testing::AddTestPhotos(dir, n); }
     void Key(int key) {
         const QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
         window->Qkey(KeyMessageFromQt(e));
@@ -82,7 +56,7 @@ class PhotoWindowTest : public ::testing::Test {
     std::string Shown(int cell) const { return window->Cell(cell)->surface.pathName; }
 
     TempFolder dir;
-    Host host;
+    testing::RecordingHost host;
     std::unique_ptr<PhotoWindow> window;
     std::string savedRoot_;
 };

@@ -1,0 +1,129 @@
+#include "orelle/CPhotoWnd.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+#include "cell/PhotoCell.h"
+#include "orderdata/ProcessState.h"
+#include "photownd/BrowseState.h"
+#include "photownd/PhotoWindow.h"
+#include "support/ModalAnswer.h"
+#include "support/TestJob.h"
+
+namespace orelle {
+namespace {
+
+using testing::ModalAnswer;
+
+class CPhotoWndTest : public ::testing::Test {
+  protected:
+    CPhotoWndTest() {
+        Process().photoList.RemoveAll();
+        savedRoot_ = Process().startup.config.dir;
+        Process().startup.config.dir = dir / "backup";
+    }
+    ~CPhotoWndTest() override {
+        if (Window()) Window()->WaitForRefresh();
+        Process().photoList.RemoveAll();
+        Process().startup.config.dir = savedRoot_;
+    }
+
+    // A window on a job of n photos, shown.
+    void Open(int n) {
+        testing::AddTestPhotos(dir, n);
+        ASSERT_TRUE(wnd.init(&host, 7));
+        host.show();
+        Window()->WaitForRefresh();
+    }
+    PhotoWindow* Window() const { return static_cast<PhotoWindow*>(wnd.window()); }
+    void Key(unsigned vk) {
+        const KeyMessage m{kWmKeyDown, vk};
+        wnd.Qkey(&m);
+        Window()->WaitForRefresh();
+    }
+    void Command(int id) {
+        Window()->OnCommand(id);
+        Window()->WaitForRefresh();
+    }
+    std::string Shown(int cell) const { return Window()->Cell(cell)->surface.pathName; }
+
+    testing::TempFolder dir;
+    testing::RecordingHost host;
+    CPhotoWnd wnd;
+    std::string savedRoot_;
+};
+
+TEST_F(CPhotoWndTest, TheHostsSettings) {
+    EXPECT_FALSE(wnd.init(nullptr, 7));
+    EXPECT_EQ(wnd.window(), nullptr);
+    wnd.SetStoreid("12", "m01", "pw");
+    wnd.SetStoreid("", "", "");
+    EXPECT_EQ(Browse().nStoreNumber, 12);
+    EXPECT_EQ(Browse().memberAccount, "m01");
+    EXPECT_EQ(Browse().memberPassword, "pw");
+    Process().orderInfo.albumid = "a1";
+    wnd.SetOpenNumber(40);
+    EXPECT_EQ(Browse().nOpenNumber, 40);
+    EXPECT_TRUE(Process().orderInfo.albumid.empty());
+    wnd.SetOrderType(2);
+    EXPECT_EQ(Browse().nOrderType, 2);
+    // Nothing to do without a window.
+    wnd.OnFristPage();
+    wnd.hotkey(3);
+    const KeyMessage m{kWmKeyDown, kVkNext};
+    wnd.Qkey(&m);
+}
+
+TEST_F(CPhotoWndTest, ShowingStartsOnTheFirstPage) {
+    Open(8);
+    EXPECT_EQ(wnd.GetSize(), 8);
+    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
+    EXPECT_EQ(wnd.GetIndexStr(), "当前第1张/总共8张");
+    Key(kVkReturn);
+    wnd.ActiveWin(3);
+    EXPECT_EQ(wnd.GetIndexStr(), "当前第8张/总共8张");  // capped at the count
+    EXPECT_EQ(wnd.GetRealName(dir / "IMG_0.JPG"), "img_0#1.jpg");
+}
+
+TEST_F(CPhotoWndTest, KeysDoNothingWhileTheDeleteQuestionIsOpen) {
+    Open(13);
+    wnd.ActiveWin(2);
+    ModalAnswer modal([&](QDialog&) {
+        const KeyMessage down{kWmKeyDown, kVkNext};
+        const KeyMessage right{kWmKeyDown, kVkRight};
+        wnd.Qkey(&down);
+        wnd.Qkey(&right);
+        return QDialog::Rejected;
+    });
+    Key(kVkDelete);
+    EXPECT_EQ(Browse().nFirstIndex, 0);
+    EXPECT_EQ(Browse().nActiveCell, 2);
+    EXPECT_EQ(wnd.GetSize(), 13);
+    Key(kVkNext);  // and work again afterwards
+    EXPECT_EQ(Browse().nFirstIndex, 6);
+}
+
+TEST_F(CPhotoWndTest, DeletingTheLastPhotosOfTheSinglePhotoView) {
+    Open(2);
+    ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
+    Command(1219);
+    ASSERT_TRUE(Browse().bBigView);
+    Command(1222);
+    EXPECT_EQ(Browse().nBigIndex, 1);
+    wnd.OnDelete();
+    Window()->WaitForRefresh();
+    // The view steps back to the new last photo.
+    EXPECT_EQ(Browse().nBigIndex, 0);
+    EXPECT_EQ(Shown(Browse().nActiveCell), dir / "img_0.jpg");
+    wnd.OnDelete();
+    Window()->WaitForRefresh();
+    EXPECT_EQ(wnd.GetSize(), 0);
+    EXPECT_TRUE(Shown(Browse().nActiveCell).empty());
+    wnd.OnDelete();  // nothing left to delete
+    wnd.SetImageDlgToNormal();
+    EXPECT_FALSE(Browse().bBigView);
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,83 @@
+#include "photownd/WebPages.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "orderdata/ParamConfig.h"
+#include "platform/registry/Registry.h"
+#include "platform/shell/Shell.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+class RecordingShell : public Shell {
+  public:
+    int openResult = 2;
+    std::vector<std::string> opened, started;
+    int Open(const std::string& address, int) override {
+        opened.push_back(address);
+        return openResult;
+    }
+    int Run(const std::string& commandLine, int) override {
+        started.push_back(commandLine);
+        return 33;
+    }
+};
+
+TEST(WebPagesTest, Addresses) {
+    ParamConfig config;
+    config.web = "shop.example";
+    config.webport = 8080;
+    EXPECT_EQ(TopUpPageAddress(config), "http://shop.example:8080/lumora/cmanage/clogin.asp");
+    EXPECT_EQ(HelpPageAddress(config), std::string("http://") + kDefaultWebHost +
+                                           "/netphotoapp/appinterface.asp?clientweb=shop.example");
+}
+
+TEST(WebPagesTest, TheBrowserCommandLineTakesTheAddressAtItsPlaceholder) {
+    EXPECT_EQ(BrowserCommandLine("\"C:\\b.exe\" -url \"%1\" -x", "http://a"),
+              "\"C:\\b.exe\" -url  http://a");
+    EXPECT_EQ(BrowserCommandLine("b.exe %1", "http://a"), "b.exe  http://a");
+    EXPECT_EQ(BrowserCommandLine("b.exe", "http://a"), "b.exe http://a");
+}
+
+TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryToTheDefault) {
+    testing::TempFolder dir;
+    Registry reg(dir / "registry.ini");
+    RecordingShell shell;
+    shell.openResult = 42;
+    EXPECT_EQ(GotoURL("http://a", kShowNormal, shell, reg), 42);
+    EXPECT_TRUE(shell.started.empty());
+
+    shell.openResult = 2;
+    GotoURL("http://a", kShowNormal, shell, reg);
+    ASSERT_EQ(shell.started.size(), 1u);
+    EXPECT_EQ(shell.started[0], FallbackBrowserCommand() + "http://a");
+
+    reg.Set(RegistryRoot::ClassesRoot, ".htm", "", "htmlfile");
+    reg.Set(RegistryRoot::ClassesRoot, "htmlfile\\shell\\open\\command", "", "web -new \"%1\"");
+    GotoURL("http://a", kShowNormal, shell, reg);
+    EXPECT_EQ(shell.started.back(), "web -new  http://a");
+}
+
+TEST(WebPagesTest, GetRegKeyCutsTheValueToItsBuffer) {
+    testing::TempFolder dir;
+    Registry reg(dir / "registry.ini");
+    std::string out = "stale";
+    EXPECT_EQ(GetRegKey(reg, 0x80000000u, "none", out), kRegistryNotFound);
+    EXPECT_TRUE(out.empty());
+    // 130 two-byte characters: 259 bytes hold 129 of them.
+    std::string wide;
+    for (int i = 0; i < 130; ++i) wide += "照";
+    reg.Set(RegistryRoot::LocalMachine, "k", "", wide);
+    EXPECT_EQ(GetRegKey(reg, 0x80000002u, "k", out), kRegistryOk);
+    EXPECT_EQ(out.size(), 129u * 3);
+    // A key without a default value reads as empty.
+    reg.CreateKey(RegistryRoot::LocalMachine, "empty");
+    EXPECT_EQ(GetRegKey(reg, 0x80000002u, "empty", out), kRegistryOk);
+    EXPECT_TRUE(out.empty());
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,33 @@
+#include "support/TestJob.h"
+
+#include <memory>
+#include <string>
+
+#include "orderdata/ProcessState.h"
+#include "platform/messages/HostMessage.h"
+#include "support/TestJpeg.h"
+
+namespace orelle::testing {
+
+void AddTestPhotos(const TempFolder& dir, int n) {
+    const std::string bytes = JpegBytes(48, 36);
+    for (int i = 0; i < n; ++i) {
+        const std::string name = "img_" + std::to_string(i) + ".jpg";
+        WriteBytes(dir / name, bytes);
+        auto r = std::make_unique<PhotoRecord>();
+        r->srcName = dir / name;
+        r->origName = r->dstName = name;
+        r->number = 1;
+        Process().photoList.Append(std::move(r));
+    }
+}
+
+bool RecordingHost::event(QEvent* e) {
+    if (e->type() == HostMessage::EventType()) {
+        messages.push_back(static_cast<HostMessage*>(e)->message);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+}  // namespace orelle::testing
