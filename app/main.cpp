@@ -1,12 +1,17 @@
-// orelle-kiosk: the host program. Until the station's window exists it
-// shows what the station would use with the settings it finds.
+// orelle-kiosk: the host program. Runs the station in a kiosk frame; or
+// saves one picture of it, draws the gallery, or prints the settings.
 
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include <QTimer>
+#include <vector>
+
 #include "Gallery.h"
+#include "KioskFrame.h"
 #include "orderdata/ProcessState.h"
 #include "platform/text/NumberText.h"
 #include "skin/SkinLook.h"
@@ -37,25 +42,77 @@ void PrintSettings(const orelle::ProcessState& state) {
 
 }  // namespace
 
+namespace {
+
+// Saves the frame once the page refresh has ended and the cells are drawn.
+void SaveWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status) {
+    auto* timer = new QTimer(&frame);
+    auto idleTicks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, &frame, [&frame, file, &status, timer, idleTicks] {
+        *idleTicks = frame.Busy() ? 0 : *idleTicks + 1;
+        if (*idleTicks < 5) return;
+        timer->stop();
+        if (!frame.grab().save(QString::fromStdString(file), "PNG")) {
+            std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", file.c_str());
+            status = 1;
+        } else {
+            std::printf("%s\n", file.c_str());
+        }
+        QApplication::quit();
+    });
+    timer->start(50);
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: orelle-kiosk [--config DIR] [--photos FILE...] [--screenshot FILE]\n"
+                 "       orelle-kiosk [--config DIR] --gallery DIR | --settings\n");
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     std::string gallery;
+    std::string screenshot;
+    std::vector<std::string> photos;
+    bool settings = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
             orelle::ReloadProcessSettings(argv[++i]);
         } else if (std::strcmp(argv[i], "--gallery") == 0 && i + 1 < argc) {
             gallery = argv[++i];
+        } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
+            screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--photos") == 0) {
+            while (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
+                photos.push_back(argv[++i]);
+        } else if (std::strcmp(argv[i], "--settings") == 0) {
+            settings = true;
         } else {
-            std::fprintf(stderr, "usage: orelle-kiosk [--config DIR] [--gallery DIR]\n");
-            return 2;
+            return Usage();
         }
     }
-    if (!gallery.empty()) {
-        // Pictures only: no display needed.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        orelle::InstallSkinFonts();
-        return orelle::app::RenderGallery(gallery) ? 0 : 1;
+    if (settings) {
+        PrintSettings(orelle::Process());
+        return 0;
     }
-    PrintSettings(orelle::Process());
-    return 0;
+    // Pictures only: no display needed.
+    if ((!gallery.empty() || !screenshot.empty()) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    orelle::InstallSkinFonts();
+    if (!gallery.empty()) return orelle::app::RenderGallery(gallery) ? 0 : 1;
+
+    orelle::app::KioskFrame frame(photos);
+    frame.show();
+    int status = 0;
+    if (!screenshot.empty()) {
+        if (!photos.empty()) frame.StartJob();
+        SaveWhenReady(frame, screenshot, status);
+    }
+    const int code = app.exec();
+    return status != 0 ? status : code;
 }

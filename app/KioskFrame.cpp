@@ -1,0 +1,101 @@
+#include "KioskFrame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "orderdata/PhotoRecordFactory.h"
+#include "orderdata/ProcessState.h"
+#include "platform/messages/HostMessage.h"
+#include "skin/SkinLook.h"
+
+namespace orelle::app {
+namespace {
+
+constexpr int kStripHeight = 30;
+constexpr int kPhotoWindowId = 1001;
+
+}  // namespace
+
+KioskFrame::KioskFrame(std::vector<std::string> photos) : photos_(std::move(photos)) {
+    setWindowTitle(QStringLiteral("Orelle"));
+    setFixedSize(1024, 768);
+    setStyleSheet(QStringLiteral("KioskFrame { background: rgb(40, 40, 48); }"));
+    setAttribute(Qt::WA_StyledBackground);
+
+    strip_ = new QLabel(this);
+    strip_->setGeometry(0, 0, 1024, kStripHeight);
+    strip_->setFont(GdiFont(skin::kSongTi, 18));
+    strip_->setStyleSheet(
+        QStringLiteral("background: rgb(30, 30, 36); color: white; padding-left: 8px;"));
+
+    home_ = new QWidget(this);
+    home_->setGeometry(0, kStripHeight, 1024, 768 - kStripHeight);
+    auto* layout = new QVBoxLayout(home_);
+    auto* start = new QPushButton(QStringLiteral("开始冲印"), home_);
+    start->setFont(GdiFont(skin::kLiShu, 40));
+    start->setFixedSize(320, 120);
+    layout->addWidget(start, 0, Qt::AlignCenter);
+    connect(start, &QPushButton::clicked, this, [this] {
+        if (photos_.empty()) {
+            photoWnd_.OnOpenDir();
+        } else {
+            StartJob();
+        }
+    });
+
+    photoWnd_.init(this, kPhotoWindowId);
+    qApp->installEventFilter(this);
+    ShowHome();
+}
+
+void KioskFrame::StartJob() {
+    ProcessState& p = Process();
+    if (p.photoList.GetSize() == 0) {
+        for (const std::string& path : photos_) {
+            auto record = CreatePhotoRecord(path, photoWnd_.GetRealName(path), path, {},
+                                            p.startup.catalogue, p.dirList);
+            if (record) p.photoList.Append(std::move(record));
+        }
+    }
+    home_->hide();
+    photoWnd_.window()->show();
+    photoWnd_.window()->setFocus();
+}
+
+void KioskFrame::ShowHome() {
+    if (photoWnd_.window()) photoWnd_.window()->hide();
+    home_->show();
+    strip_->setText(QStringLiteral("欢迎光临"));
+}
+
+bool KioskFrame::Busy() const { return Process().bRefreshing; }
+
+bool KioskFrame::event(QEvent* e) {
+    if (e->type() == HostMessage::EventType()) {
+        const auto* m = static_cast<HostMessage*>(e);
+        if (m->message == kMessageIndexChanged) {
+            strip_->setText(QString::fromStdString(photoWnd_.GetIndexStr()));
+        } else if (m->message == kMessageHandBack) {
+            ShowHome();
+        }
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+bool KioskFrame::eventFilter(QObject* watched, QEvent* e) {
+    // Keys typed into our own frame go to the station; dialogs keep theirs.
+    if (e->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this && photoWnd_.window() &&
+        photoWnd_.window()->isVisible()) {
+        const KeyMessage key = KeyMessageFromQt(*static_cast<QKeyEvent*>(e));
+        if (key.virtualKey != 0) {
+            photoWnd_.Qkey(&key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace orelle::app
