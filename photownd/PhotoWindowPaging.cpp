@@ -56,6 +56,9 @@ void PhotoWindow::StartPageRefresh() {
     ProcessState& process = Process();
     if (process.bRefreshing.exchange(true)) return;  // one refresh at a time
     if (writer_.joinable()) writer_.join();
+    // The list may just have lost a cell's photo: no cell keeps a record
+    // until the fill binds the new page.
+    for (PhotoCell* c : cells_) c->ClearCell();
     // The cells are widgets: they are filled here, on the UI thread, once
     // the events that led here are done; the worker then writes the order
     // files. The busy flag holds off every command and key until it ends.
