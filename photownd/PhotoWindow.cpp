@@ -1,20 +1,16 @@
 #include "photownd/PhotoWindow.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include "cell/PhotoCell.h"
 #include "orderdata/FeatureFlags.h"
-#include "orderdata/OrderFiles.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
 #include "photownd/BrowseState.h"
 #include "photownd/Paging.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
-#include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
 #include "platform/messages/HostMessage.h"
 #include "platform/registry/Registry.h"
@@ -222,23 +218,19 @@ void PhotoWindow::hotkey(int id) {
 
 namespace {
 
-std::int32_t Edition() {
-    return ReadEdition(Process().startup.settingsFolder, FileSystem::Default());
+// The web pages exist only outside the database edition.
+void OpenWebPage(const std::string& address) {
+    if (ReadEdition(Process().startup.settingsFolder, FileSystem::Default()) == kEditionDatabase) {
+        return;
+    }
+    GotoURL(address, kShowNormal, Shell::Default(), Registry::Default());
 }
 
 }  // namespace
 
-void PhotoWindow::OnVantorHelp() {
-    if (Edition() == kEditionDatabase) return;
-    GotoURL(HelpPageAddress(Process().startup.config), kShowNormal, Shell::Default(),
-            Registry::Default());
-}
+void PhotoWindow::OnVantorHelp() { OpenWebPage(HelpPageAddress(Process().startup.config)); }
 
-void PhotoWindow::OnCharge() {
-    if (Edition() == kEditionDatabase) return;
-    GotoURL(TopUpPageAddress(Process().startup.config), kShowNormal, Shell::Default(),
-            Registry::Default());
-}
+void PhotoWindow::OnCharge() { OpenWebPage(TopUpPageAddress(Process().startup.config)); }
 
 void PhotoWindow::SetImageDlgToNormal() {
     for (PhotoCell* c : cells_) {

@@ -59,7 +59,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OnOpenDir() {}
     void OnVantorHelp();
     void OnCharge();
-    // Fills the cells with the current page on this thread.
+    // Fills the cells with the current page on this thread. Cells past the
+    // page keep what they show: a refresh clears them first, and a copy
+    // inside a page only adds photos.
     void FillPage();
 
     // Waits until a running refresh has finished (tests, shutdown).

@@ -44,7 +44,6 @@ void PhotoWindow::FillPage() {
     const auto plan = PagePlan(b, list.GetSize());
     // The decoders start on the whole page before the first cell waits.
     for (const auto& [cell, index] : plan) PhotoCell::Prefetch(list.At(index), b.bBigView);
-    for (PhotoCell* c : cells_) c->ClearCell();
     for (const auto& [cell, index] : plan) {
         const int target = b.bBigView ? b.nActiveCell : cell;
         if (Cell(target)) Cell(target)->ShowRecord(&list.At(index));
