@@ -21,10 +21,6 @@ namespace {
 constexpr int kFiles = 6;
 constexpr int kRepeats = 3;
 
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The best of kRepeats runs, each decoding every file once.
 double BestDecodeSeconds(const std::vector<std::string>& files, int level) {
     double best = 1e9;
@@ -33,7 +29,7 @@ double BestDecodeSeconds(const std::vector<std::string>& files, int level) {
         for (const std::string& f : files) {
             if (orelle::DecodeReduced(f, level).isNull()) return -1;
         }
-        best = std::min(best, Seconds(start));
+        best = std::min(best, orelle::bench::SecondsSince(start));
     }
     return best;
 }
@@ -41,11 +37,8 @@ double BestDecodeSeconds(const std::vector<std::string>& files, int level) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s SCRATCH_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const std::string scratch = argv[1];
+    const std::string scratch = orelle::bench::ScratchFolderArg(argc, argv);
+    if (scratch.empty()) return 2;
     std::vector<std::string> files;
     double bytes = 0;
     const auto made = std::chrono::steady_clock::now();
@@ -55,7 +48,7 @@ int main(int argc, char** argv) {
         bytes += static_cast<double>(QFileInfo(QString::fromStdString(files.back())).size());
     }
     std::printf("# %d camera-like 4000x3000 JPEGs, %.1f MB each on average, made in %.1f s\n",
-                kFiles, bytes / kFiles / 1e6, Seconds(made));
+                kFiles, bytes / kFiles / 1e6, orelle::bench::SecondsSince(made));
 
     const double reduced = BestDecodeSeconds(files, 2);
     const double full = BestDecodeSeconds(files, 0);

@@ -20,6 +20,7 @@
 #include "platform/paths/Paths.h"
 #include "skin/SkinLook.h"
 #include "support/CameraJpeg.h"
+#include "support/PageCells.h"
 #include "support/ReferenceTool.h"
 #include "support/Timing.h"
 
@@ -29,10 +30,7 @@ constexpr int kCells = 6;
 constexpr int kRepeats = 3;
 
 using Clock = std::chrono::steady_clock;
-
-double Since(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using orelle::bench::SecondsSince;
 
 // The process's peak resident memory so far, from the kernel.
 double PeakRssMb() {
@@ -49,17 +47,11 @@ double PeakRssMb() {
     return -1;
 }
 
-const QRect kCellRects[kCells] = {{10, 62, 326, 295},  {347, 62, 326, 295},  {684, 62, 326, 295},
-                                  {10, 359, 326, 295}, {347, 359, 326, 295}, {684, 359, 326, 295}};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s SCRATCH_FOLDER\n", argv[0]);
-        return 2;
-    }
-    const std::string scratch = argv[1];
+    const std::string scratch = orelle::bench::ScratchFolderArg(argc, argv);
+    if (scratch.empty()) return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     orelle::InstallSkinFonts();
@@ -78,36 +70,17 @@ int main(int argc, char** argv) {
         list.Append(std::move(r));
     }
 
-    QWidget window;
-    window.resize(1024, 738);
-    std::vector<std::unique_ptr<orelle::PhotoCell>> cells;
-    for (int i = 0; i < kCells; ++i) {
-        cells.push_back(std::make_unique<orelle::PhotoCell>());
-        cells.back()->cellIndex = i;
-        cells.back()->cellRect = kCellRects[i];
-        cells.back()->Create(&window);
-        orelle::Browse().Cells[static_cast<std::size_t>(i)] = cells.back().get();
-    }
-    window.show();
-    QApplication::processEvents();
-
-    // The window's page fill: the six photos are handed to the decoders
-    // first, then bound one by one.
-    orelle::PhotoCell& first = *cells.front();
-    first.SetActive(true);
+    // The window's page fill, first cell active.
+    orelle::bench::PageCells cells;
+    orelle::PhotoCell& first = cells.Cell(0);
     double page = 1e9;
     for (int rep = 0; rep < kRepeats; ++rep) {
-        for (auto& c : cells) c->ClearCell();
+        cells.ClearAll();
         QApplication::processEvents();
         const auto start = Clock::now();
-        for (int i = 0; i < kCells; ++i) orelle::PhotoCell::Prefetch(list.At(i), false);
-        for (int i = 0; i < kCells; ++i)
-            cells[static_cast<std::size_t>(i)]->ShowRecord(&list.At(i));
-        for (auto& c : cells) c->repaint();  // ready: every cell painted
-        page = std::min(page, Since(start));
-        for (auto& c : cells) {
-            if (!c->surface.HasImage()) return 1;
-        }
+        cells.ShowPage(list, 0);
+        page = std::min(page, SecondsSince(start));
+        if (!cells.AllShowImages()) return 1;
     }
     const double peak = PeakRssMb();
 
@@ -124,14 +97,14 @@ int main(int argc, char** argv) {
             const auto start = Clock::now();
             cell.ToggleBigView();
             cell.repaint();
-            best = std::min(best, Since(start));
+            best = std::min(best, SecondsSince(start));
             cell.ToggleBigView();
             QApplication::processEvents();
         }
         return best;
     };
     const double big = bigView(first, true);
-    const double cold = bigView(*cells[1], false);
+    const double cold = bigView(cells.Cell(1), false);
 
     std::printf("# six 4000x3000 camera-like JPEGs into six small cells: %.0f ms\n", page * 1e3);
     std::printf(

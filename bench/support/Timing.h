@@ -5,9 +5,28 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace orelle::bench {
+
+inline double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline double Median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+// The scratch folder that bench/run passes every benchmark; empty, after a
+// usage line, when it is missing.
+inline std::string ScratchFolderArg(int argc, char** argv) {
+    if (argc >= 2 && argv[1][0] != '\0') return argv[1];
+    std::fprintf(stderr, "usage: %s SCRATCH_FOLDER\n", argv[0]);
+    return {};
+}
 
 template <typename Fn>
 double MedianSeconds(int repeats, Fn&& fn) {
@@ -16,12 +35,9 @@ double MedianSeconds(int repeats, Fn&& fn) {
     for (int i = 0; i < repeats; ++i) {
         auto start = std::chrono::steady_clock::now();
         fn();
-        times.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(SecondsSince(start));
     }
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2),
-                     times.end());
-    return times[times.size() / 2];
+    return Median(std::move(times));
 }
 
 // Ours divided by the reference: lower is better.

@@ -1,0 +1,55 @@
+#include "support/PageCells.h"
+
+#include <QApplication>
+#include <QRect>
+
+#include "photownd/BrowseState.h"
+
+namespace orelle::bench {
+
+namespace {
+
+const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},  {347, 62, 326, 295},
+                                             {684, 62, 326, 295}, {10, 359, 326, 295},
+                                             {347, 359, 326, 295}, {684, 359, 326, 295}};
+
+}  // namespace
+
+PageCells::PageCells() {
+    window_.resize(1024, 738);
+    for (int i = 0; i < kCells; ++i) {
+        cells_.push_back(std::make_unique<PhotoCell>());
+        cells_.back()->cellIndex = i;
+        cells_.back()->cellRect = kCellRects[i];
+        cells_.back()->Create(&window_);
+        Browse().Cells[static_cast<std::size_t>(i)] = cells_.back().get();
+    }
+    window_.show();
+    QApplication::processEvents();
+    cells_.front()->SetActive(true);
+}
+
+PageCells::~PageCells() {
+    cells_.clear();
+    Browse() = BrowseState();
+}
+
+void PageCells::ClearAll() {
+    for (auto& c : cells_) c->ClearCell();
+}
+
+void PageCells::ShowPage(PhotoList& list, int first) {
+    for (int i = 0; i < kCells; ++i) PhotoCell::Prefetch(list.At(first + i), false);
+    for (int i = 0; i < kCells; ++i)
+        cells_[static_cast<std::size_t>(i)]->ShowRecord(&list.At(first + i));
+    for (auto& c : cells_) c->repaint();  // ready: every cell painted
+}
+
+bool PageCells::AllShowImages() const {
+    for (const auto& c : cells_) {
+        if (!c->surface.HasImage()) return false;
+    }
+    return true;
+}
+
+}  // namespace orelle::bench
