@@ -7,7 +7,7 @@
 #include <string>
 
 #include "orderdata/PhotoList.h"
-#include "photownd/PhotoNames.h"
+#include "orderdata/PhotoNames.h"
 #include "platform/paths/Paths.h"
 #include "support/Timing.h"
 

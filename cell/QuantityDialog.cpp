@@ -22,11 +22,15 @@ bool ParseWholeNumber(const QString& text, long long& out) {
 
 }  // namespace
 
-QuantityDialog::QuantityDialog(QWidget* parent) : SkinDialog(kResourceId, parent) {}
+QuantityDialog::QuantityDialog(QWidget* parent)
+    : QuantityDialog(kResourceId, "请输入数量:", parent) {}
+
+QuantityDialog::QuantityDialog(int resourceId, const char* title, QWidget* parent)
+    : SkinDialog(resourceId, parent), title_(title) {}
 
 bool QuantityDialog::OnInitDialog() {
     SkinDialog::OnInitDialog();
-    SetTitle("请输入数量:");
+    SetTitle(title_);
     PlaceCentred(250, 160);
     auto* label = new QLabel(QString::fromUtf8("数量:"), this);
     label->setObjectName(QStringLiteral("label"));

@@ -26,12 +26,17 @@ class QuantityDialog : public SkinDialog {
     void OnCommand(int id) override;
 
   protected:
+    // The same entry under another resource and title.
+    QuantityDialog(int resourceId, const char* title, QWidget* parent);
+
     bool OnInitDialog() override;
     // Stays open with the range message unless the edit holds 1 to 10000.
     void OnOK() override;
 
-  private:
     QLineEdit* edit_ = nullptr;
+
+  private:
+    const char* title_;
 };
 
 }  // namespace orelle

@@ -11,6 +11,7 @@ set(ORELLE_SOURCES
   platform/messages/KeyMessageQt.cpp
   platform/registry/Registry.cpp
   platform/shell/Shell.cpp
+  platform/paths/BackupDisk.cpp
   platform/paths/Paths.cpp
   platform/imaging/Imprint.cpp
   platform/imaging/PictureFile.cpp
@@ -18,6 +19,7 @@ set(ORELLE_SOURCES
   platform/imaging/ShotDate.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
+  orderdata/BackupJob.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp
   orderdata/LocalOrderNumber.cpp
@@ -28,8 +30,10 @@ set(ORELLE_SOURCES
   orderdata/PaperSettings.cpp
   orderdata/ParamConfig.cpp
   orderdata/PhotoList.cpp
+  orderdata/PhotoNames.cpp
   orderdata/PhotoRecord.cpp
   orderdata/PhotoRecordFactory.cpp
+  orderdata/PhotoTree.cpp
   orderdata/PhotoIniWriter.cpp
   orderdata/PrintCatalogue.cpp
   orderdata/ProcessState.cpp
@@ -64,12 +68,16 @@ set(ORELLE_SOURCES
   cell/SurfaceLayer.cpp
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
+  photownd/BackupDialog.cpp
   photownd/BrowseState.cpp
   photownd/CPhotoWnd.cpp
+  photownd/FolderPickDialog.cpp
   photownd/Paging.cpp
-  photownd/PhotoNames.cpp
   photownd/PhotoWindow.cpp
+  photownd/PhotoWindowFolderLoad.cpp
+  photownd/PhotoWindowOpening.cpp
   photownd/PhotoWindowPaging.cpp
+  photownd/PrintCountDialog.cpp
   photownd/ToolBarWnd.cpp
   photownd/WebPages.cpp
 )

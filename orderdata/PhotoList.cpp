@@ -49,6 +49,14 @@ void PhotoList::RemoveAt(std::int32_t index) {
     records_.erase(records_.begin() + index);
 }
 
+void PhotoList::AppendFrom(PhotoList& other) {
+    records_.reserve(records_.size() + other.records_.size());
+    for (auto& r : other.records_) Append(std::move(r));
+    other.records_.clear();
+    other.customerFiles_.clear();
+    other.dstNames_.clear();
+}
+
 void PhotoList::RemoveAll() {
     records_.clear();
     customerFiles_.clear();

@@ -29,6 +29,8 @@ class PhotoList {
     // Frees the record and closes the gap; an index outside the list does nothing.
     void RemoveAt(std::int32_t index);
     void RemoveAll();
+    // Appends the records of other, in order, and leaves other empty.
+    void AppendFrom(PhotoList& other);
 
     std::int32_t GetSize() const { return static_cast<std::int32_t>(records_.size()); }
     // index must lie in 0 .. GetSize()-1.

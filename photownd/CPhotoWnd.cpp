@@ -2,12 +2,13 @@
 
 #include <cstdlib>
 
+#include "orderdata/PhotoNames.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/BrowseState.h"
 #include "photownd/Paging.h"
-#include "photownd/PhotoNames.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
+#include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
 
 namespace orelle {
@@ -26,6 +27,7 @@ bool CPhotoWnd::init(QWidget* parent, int id) {
         return false;
     }
     delete window_.data();
+    window->openNumber = openNumber_;
     window_ = window;
     return true;
 }
@@ -71,6 +73,7 @@ void CPhotoWnd::SetUploadWnd(CUpFileWnd* upload) { Browse().pUploadWnd = upload;
 
 void CPhotoWnd::SetOpenNumber(int number) {
     openNumber_ = number;
+    if (PhotoWindow* w = Window()) w->openNumber = number;
     Browse().nOpenNumber = number;
     Process().orderInfo.albumid.clear();
 }
@@ -97,6 +100,16 @@ long CPhotoWnd::GetRegKey(unsigned root, const std::string& subkey, std::string&
 
 void CPhotoWnd::OnOpenDir() {
     if (PhotoWindow* w = Window()) w->OnOpenDir();
+}
+
+void CPhotoWnd::OpenFolder(const std::string& folder) {
+    PhotoWindow* w = Window();
+    if (!w || Process().bRefreshing) return;
+    w->selectedFiles.clear();
+    Process().dirList.RemoveAll();
+    w->currentFolder = paths::WithTrailingSeparator(folder);
+    w->SetImageDlgToNormal();
+    w->LoadFolder();
 }
 
 }  // namespace orelle

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "cell/PhotoCell.h"
+#include "orderdata/BackupJob.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
@@ -15,6 +16,7 @@
 #include "platform/messages/HostMessage.h"
 #include "platform/registry/Registry.h"
 #include "platform/shell/Shell.h"
+#include "skin/ProgressBarWnd.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
 
@@ -24,6 +26,8 @@ namespace {
 const QColor kBackground(73, 147, 234);
 const QRect kWindowRect = RectLtrb(0, 30, 1023, 768);
 const QRect kIndexRect = RectLtrb(60, 660, 400, 700);
+// Over the middle of the emptied grid while a folder loads.
+const QRect kProgressRect(349, 349, 326, 20);
 const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673, 357),
                              RectLtrb(684, 62, 1010, 357), RectLtrb(10, 359, 336, 654),
                              RectLtrb(347, 359, 673, 654), RectLtrb(684, 359, 1010, 654)};
@@ -41,6 +45,11 @@ PhotoWindow::PhotoWindow() : font_(GdiFont(skin::kLiShu, 28, 100)) {
 
 PhotoWindow::~PhotoWindow() {
     if (writer_.joinable()) writer_.join();
+    if (loadJob_) loadJob_->stop = true;
+    if (loader_.joinable()) {
+        loader_.join();
+        Process().bRefreshing = false;
+    }
     BrowseState& b = Browse();
     if (b.host == this) b.host = nullptr;
     for (PhotoCell*& c : b.Cells) {
@@ -73,6 +82,10 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
         cells_[static_cast<std::size_t>(i)] = cell;
         Browse().Cells[static_cast<std::size_t>(i)] = cell;
     }
+    progress_ = new ProgressBarWnd(this);
+    progress_->setObjectName(QStringLiteral("1300"));
+    progress_->setGeometry(kProgressRect);
+    progress_->hide();
     return true;
 }
 

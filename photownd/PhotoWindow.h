@@ -9,8 +9,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "cell/CellHost.h"
 #include "skin/CommandTarget.h"
@@ -20,7 +23,11 @@ class QKeyEvent;
 namespace orelle {
 
 struct KeyMessage;
+class BackupJob;
+class DiskInfo;
+class FileSystem;
 class PhotoCell;
+class ProgressBarWnd;
 class ToolBarWnd;
 
 class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
@@ -55,8 +62,11 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The batch settings, appending photos, opening a folder, ordering and
     // the web pages.
     void OnDirApply() {}
-    void OnAddDir() {}
-    void OnOpenDir() {}
+    void OnAddDir();
+    void OnOpenDir();
+    // Starts a job from currentFolder (and only selectedFiles of it, when
+    // there are any); the copying runs on a worker behind the progress bar.
+    void LoadFolder();
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread. Cells past the
@@ -67,7 +77,19 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // Waits until a running refresh has finished (tests, shutdown).
     void WaitForRefresh();
 
+    // The folder of the job, with a trailing separator.
+    std::string currentFolder;
+    std::vector<std::string> selectedFiles;
+    // The host's open number (SetOpenNumber).
+    std::int32_t openNumber = 0;
+    // The files and disks that loads and appends use; null: the machine's.
+    FileSystem* files = nullptr;
+    DiskInfo* disks = nullptr;
+
     PhotoCell* Cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
+    ProgressBarWnd* ProgressBar() const { return progress_; }
+    // Waits until a running folder load has ended (tests, shutdown).
+    void WaitForLoad();
     ToolBarWnd* ToolBar() const { return toolBar_; }
     QWidget* Host() const { return parent_; }
 
@@ -79,13 +101,20 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
   private:
     void RunCommand(int id);
     void FinishRefresh();
+    // The end of a load, on the UI thread: the copies join the job, or
+    // the job is given up.
+    void FinishLoad(bool ok);
+    void AbandonLoad(const char* message);
     QWidget* HostWindow() const;
 
     QPointer<QWidget> parent_;
     QFont font_;
     ToolBarWnd* toolBar_ = nullptr;
     std::array<PhotoCell*, 6> cells_{};
+    ProgressBarWnd* progress_ = nullptr;
     std::thread writer_;  // the refresh's order-file write
+    std::thread loader_;  // the folder load's copying
+    std::shared_ptr<BackupJob> loadJob_;
 };
 
 }  // namespace orelle

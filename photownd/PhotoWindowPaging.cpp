@@ -9,7 +9,7 @@
 #include "orderdata/ProcessState.h"
 #include "photownd/BrowseState.h"
 #include "photownd/Paging.h"
-#include "photownd/PhotoNames.h"
+#include "orderdata/PhotoNames.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"

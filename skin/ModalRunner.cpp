@@ -24,6 +24,12 @@ void ShowMessage(QWidget* parent, const char* caption, const char* text) {
     RunModal(box);
 }
 
+bool AskYesNo(QWidget* parent, const char* caption, const char* text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption), QString::fromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    return RunModal(box) == QMessageBox::Yes;
+}
+
 void SetModalHook(ModalHook hook) { Hook() = std::move(hook); }
 
 }  // namespace orelle

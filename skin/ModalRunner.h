@@ -14,6 +14,8 @@ int RunModal(QDialog& dialog);
 
 // A message box with one OK button; caption and text as given.
 void ShowMessage(QWidget* parent, const char* caption, const char* text);
+// A question box with Yes and No and the question icon; true for Yes.
+bool AskYesNo(QWidget* parent, const char* caption, const char* text);
 
 // Replaces the modal runs (nullptr puts the real ones back). The hook gets
 // every dialog, message boxes included, and returns its result.

@@ -66,6 +66,9 @@ class ORELLE_EXPORT CPhotoWnd {
     // A key's default value, cut to 259 GBK bytes: 0, or the error code.
     long GetRegKey(unsigned root, const std::string& subkey, std::string& value) const;
     void OnOpenDir();
+    // Starts a job from the whole folder, as OnOpenDir does once its
+    // dialog has chosen it (hosts that pick the folder themselves).
+    void OpenFolder(const std::string& folder);
 
   private:
     PhotoWindow* Window() const;

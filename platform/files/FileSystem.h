@@ -27,6 +27,10 @@ class FileSystem {
     // Copies the file to a new one; false when `to` exists or the copy
     // fails, and then no part of a copy is left at `to`.
     virtual bool CopyNewFile(const std::string& from, const std::string& to) = 0;
+    // Copies the file over `to`, replacing it whole: the copy is made beside
+    // it and renamed, so that `to` is never a partial copy. Not flushed to
+    // the disk. False on any failure, and then `to` is as it was.
+    virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
 
     // The machine's own file system.
     static FileSystem& Default();
@@ -50,8 +54,12 @@ class LocalFileSystem : public FileSystem {
     bool CreateDirectories(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
+    bool CopyFile(const std::string& from, const std::string& to) override;
 
   private:
+    // The file's bytes from in to out; with a writer seam, through it.
+    bool CopyContents(int in, int out);
+
     ChunkWriter writer_ = nullptr;
 };
 

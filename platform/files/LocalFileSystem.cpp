@@ -92,6 +92,39 @@ bool LocalFileSystem::CreateDirectories(const std::string& path) {
 
 bool LocalFileSystem::RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool LocalFileSystem::CopyContents(int in, int out) {
+    if (writer_ == nullptr) {
+        // In the kernel, without a trip through user space; other file
+        // systems and old kernels fall back to the loop below.
+        bool any = false;
+        for (;;) {
+            const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+            if (n > 0) {
+                any = true;
+                continue;
+            }
+            if (n == 0) return true;
+            if (errno == EINTR) continue;
+            if (any || (errno != EXDEV && errno != ENOSYS && errno != EINVAL &&
+                        errno != EOPNOTSUPP))
+                return false;
+            break;
+        }
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (!WriteAll(writer_ ? writer_ : PosixWrite, out,
+                      std::string_view(buffer, static_cast<std::size_t>(n))))
+            return false;
+    }
+}
+
 bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to) {
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return false;
@@ -101,26 +134,33 @@ bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to
         ::close(in);
         return false;
     }
-    bool ok = true;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        if (!WriteAll(writer_ ? writer_ : PosixWrite, out,
-                      std::string_view(buffer, static_cast<std::size_t>(n)))) {
-            ok = false;
-            break;
-        }
-    }
+    bool ok = CopyContents(in, out);
     ok = ::fsync(out) == 0 && ok;
     ok = ::close(out) == 0 && ok;
     ::close(in);
     if (!ok) ::unlink(to.c_str());
+    return ok;
+}
+
+bool LocalFileSystem::CopyFile(const std::string& from, const std::string& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    const std::string temp = TempNameBeside(to);
+    const int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = CopyContents(in, out);
+    ok = ::close(out) == 0 && ok;
+    ::close(in);
+    ok = ok && ::rename(temp.c_str(), to.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
     return ok;
 }
 

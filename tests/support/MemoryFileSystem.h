@@ -24,6 +24,12 @@ class MemoryFileSystem : public FileSystem {
         files[to] = it->second;
         return true;
     }
+    bool CopyFile(const std::string& from, const std::string& to) override {
+        auto it = files.find(from);
+        if (it == files.end() || refused.count(to)) return false;
+        files[to] = it->second;
+        return true;
+    }
 
     std::map<std::string, std::string> files;  // path -> bytes
     std::set<std::string> dirs;                // folders without a trailing separator

@@ -1,4 +1,4 @@
-#include "photownd/PhotoNames.h"
+#include "orderdata/PhotoNames.h"
 
 #include <charconv>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "photownd/PhotoNames.h"
+#include "orderdata/PhotoNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,84 @@
+#pragma once
+// Copying the customer's photos into the job's work folder, with a record
+// for every copy: the folder load's mirrored tree, and the numbered copies
+// of photos appended later. Runs on a worker. The records and folders it
+// makes are kept here until the caller joins them to the job's lists on
+// its own thread, so that only photos copied whole ever join the job and
+// the worker never touches what the windows read. The customer's files are
+// only read.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "orderdata/DirList.h"
+#include "orderdata/PhotoList.h"
+#include "orderdata/PhotoRecordFactory.h"
+
+namespace orelle {
+
+class DiskInfo;
+class FileSystem;
+class PrintCatalogue;
+struct PhotoTree;
+
+inline constexpr std::size_t kMaxAppendPathBytes = 238;
+
+inline constexpr const char* kAppendTooLongQuestion = "目录名太长,处理失败!继续吗?";
+inline constexpr const char* kAppendCopyFailedQuestion = "拷贝文件出错继续吗?";
+
+struct AppendOutcome {
+    bool completed = false;     // every position of the list was handled
+    std::int32_t positions = 0;  // positions used, the one stopped at included
+};
+
+class BackupJob {
+  public:
+    // A question to the customer: true goes on with the next file.
+    using Ask = std::function<bool(const char* question)>;
+
+    BackupJob(FileSystem& fs, DiskInfo& disks, const PrintCatalogue& catalogue,
+              std::int32_t edition);
+
+    // Set from any thread: the run stops before its next file.
+    std::atomic<bool> stop{false};
+    // Called after each photo, on the worker.
+    std::function<void()> step;
+
+    // The folder load: every photo of the tree to workFolder plus its
+    // folder below the chosen one, under its lower-cased name, and a record
+    // (size 3, one print, crop) with a dstName unique in the job. False at
+    // the first failure or stop.
+    bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
+
+    // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", with
+    // the given defaults; a file whose customer path is in existing (or
+    // was copied before in this run) gets no second record. ask decides
+    // after a path that is too long or a failed copy.
+    AppendOutcome CopyList(const std::vector<std::string>& files, const std::string& backupDir,
+                           std::int32_t openNumber, const RecordDefaults& defaults,
+                           const PhotoList& existing, const Ask& ask);
+
+    // The edition rule of the copy: the database and web editions always
+    // copy; another edition leaves a photo that is already on a fixed disk
+    // of the station where it is. True with the copy made, or with the
+    // photo left in place (then *used is the source, else the target).
+    bool CopyPhoto(const std::string& from, const std::string& to, std::string* used);
+
+    // What this run made, for the caller to join to the job.
+    PhotoList records;
+    DirList dirs;
+
+  private:
+    bool AddRecord(const std::string& copy, const std::string& dstName,
+                   const std::string& customerPath, const RecordDefaults& defaults);
+
+    FileSystem& fs_;
+    DiskInfo& disks_;
+    const PrintCatalogue& catalogue_;
+    std::int32_t edition_;
+};
+
+}  // namespace orelle

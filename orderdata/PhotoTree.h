@@ -1,0 +1,35 @@
+#pragma once
+// The photos of a customer's folder tree that a folder load copies, found
+// before anything is copied. The customer's files are only read. Marks:
+// a folder holding "lumora.ini" (an upload package) gives nothing, nor do
+// its subfolders; subfolders named "Lumora" (any case) are the program's
+// own and are skipped. Symbolic links are followed only to places inside
+// the chosen tree, and each folder is read once, so loops end.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace orelle {
+
+inline constexpr std::size_t kMaxLoadPathBytes = 200;
+
+struct TreePhoto {
+    std::string source;     // the customer's file
+    std::string relative;   // its folder below the chosen one, "" or "a/b" (separator)
+    std::string lowerName;  // the file name, lower-cased: the copy's name
+};
+
+struct PhotoTree {
+    std::vector<TreePhoto> photos;  // subfolders before the files of a folder, names in order
+    // The first path longer than kMaxLoadPathBytes (GBK bytes): the load fails.
+    std::string tooLong;
+    // A folder of the tree could not be read (a card pulled out): the load fails.
+    bool unreadable = false;
+};
+
+// The ".jpg" files (any case) below folder; when selected is not empty,
+// only the paths in it (compared ignoring case).
+PhotoTree FindTreePhotos(const std::string& folder, const std::vector<std::string>& selected);
+
+}  // namespace orelle

@@ -1,0 +1,61 @@
+#pragma once
+// The picker of the folder that starts a job: the customer walks the
+// folders and opens either the folder shown (the whole folder) or chosen
+// photos of it. The folder it starts in is the last folder read from the
+// registry; the folder chosen is written to another key, as the shop's
+// tools expect.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QFileSystemModel;
+class QLabel;
+class QListView;
+
+namespace orelle {
+
+// HKEY_LOCAL_MACHINE keys of the value lastDir.
+inline constexpr const char* kLastDirReadKey = "Software\\Lumora\\PhotoCount";
+inline constexpr const char* kLastDirWriteKey = "Software\\vantor\\PhotoCount";
+
+// The folder the picker starts in: lastDir of the read key, else the
+// host program's folder, with a trailing separator.
+std::string InitialPickFolder();
+// Writes lastDir of the write key; false when the key cannot be made.
+bool RememberPickedFolder(const std::string& folder);
+
+class FolderPickDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kOpenId = 1;
+    static constexpr int kCancelId = 2;
+    static constexpr int kUpId = 1155;
+    static constexpr int kListId = 1120;
+
+    // An empty initial folder means the registry's.
+    FolderPickDialog(const std::string& initialFolder, const std::string& title,
+                     QWidget* parent = nullptr);
+
+    bool folderChosen = false;
+    std::vector<std::string> selectedPaths;  // lower-cased
+
+    // The folder (with a trailing separator), recorded in the registry.
+    std::string GetChosenFolder();
+
+    // Shows folder (tests and the Open of a folder row).
+    void ShowFolder(const std::string& folder);
+    std::string ShownFolder() const;
+
+  private:
+    void Open();
+    void Up();
+
+    QFileSystemModel* model_ = nullptr;
+    QListView* list_ = nullptr;
+    QLabel* where_ = nullptr;
+    std::string chosen_;
+};
+
+}  // namespace orelle

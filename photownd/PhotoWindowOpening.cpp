@@ -1,0 +1,88 @@
+// Opening a folder and appending photos.
+#include <QFileDialog>
+
+#include "cell/PrintSizeChooser.h"
+#include "orderdata/ProcessState.h"
+#include "orderdata/TextCase.h"
+#include "photownd/BackupDialog.h"
+#include "photownd/BrowseState.h"
+#include "photownd/FolderPickDialog.h"
+#include "photownd/PhotoWindow.h"
+#include "photownd/PrintCountDialog.h"
+#include "skin/ModalRunner.h"
+
+namespace orelle {
+namespace {
+
+bool IsJpegPath(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos) return false;
+    const std::string extension = ToLowerAscii(std::string_view(path).substr(dot + 1));
+    return extension == "jpg" || extension == "jpeg";
+}
+
+}  // namespace
+
+void PhotoWindow::OnOpenDir() {
+    if (Process().bRefreshing) return;
+    FolderPickDialog dialog("", "选择照片目录", this);
+    if (!Process().orderInfo.storeDDH.empty() &&
+        !AskYesNo(this, "确认",
+                  "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {
+        return;
+    }
+    if (RunModal(dialog) != QDialog::Accepted && !dialog.folderChosen) return;
+    selectedFiles.clear();
+    Process().dirList.RemoveAll();
+    currentFolder = dialog.GetChosenFolder();
+    if (!dialog.selectedPaths.empty() && AskYesNo(this, "确认", "仅打开选择的图片吗?"))
+        selectedFiles = dialog.selectedPaths;
+    SetImageDlgToNormal();
+    LoadFolder();
+}
+
+void PhotoWindow::OnAddDir() {
+    BrowseState& b = Browse();
+    ProcessState& process = Process();
+    // While a worker owns the list (a page refresh) nothing is appended.
+    if (b.bAdding || b.nOrderType != 0 || process.bRefreshing) return;
+    if (b.bOrderPlaced) {
+        ShowMessage(this, "提示", "本次制作已经下单");
+        return;
+    }
+    if (process.orderInfo.storeDDH.empty()) {
+        ShowMessage(this, "确认", "目前还没有打开任何目录,不能追加");
+        return;
+    }
+    QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
+                      QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
+    picker.setFileMode(QFileDialog::ExistingFiles);
+    picker.setOption(QFileDialog::DontUseNativeDialog);
+    if (RunModal(picker) != QDialog::Accepted) return;
+    b.bAdding = true;
+    BackupDialog backup(this, files, disks);
+    for (const QString& f : picker.selectedFiles()) {
+        const std::string path = f.toStdString();
+        if (IsJpegPath(path)) backup.copyList.push_back(path);
+    }
+    if (b.nOpenNumber == 0) b.nOpenNumber = openNumber;
+    PrintSizeChooser chooser(0, 0, this, PrintSizeChooser::kModalPlacement);
+    chooser.RunModal();
+    if (chooser.chosenIndex == -1) {
+        b.bAdding = false;
+        return;
+    }
+    b.defaultSpecIndex = chooser.chosenIndex;
+    PrintCountDialog count(this);
+    RunModal(count);
+    b.defaultNumber = count.count;
+    b.defaultOperate = 0;
+    backup.defaults = RecordDefaults{b.defaultSpecIndex, b.defaultNumber, b.defaultOperate};
+    const std::int32_t before = process.photoList.GetSize();
+    // Photos copied before a stop have joined the job too: show them.
+    if (RunModal(backup) == QDialog::Accepted || process.photoList.GetSize() != before)
+        StartPageRefresh();
+    b.bAdding = false;
+}
+
+}  // namespace orelle

@@ -1,0 +1,204 @@
+#include "orderdata/BackupJob.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoTree.h"
+#include "orderdata/PrintCatalogue.h"
+#include "support/FakeDisks.h"
+#include "support/FullDisk.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::FailingCopies;
+using testing::FakeDisks;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct Job {
+    explicit Job(FileSystem& fs, std::int32_t edition = kEditionDatabase)
+        : job(fs, disks, catalogue, edition) {}
+    FakeDisks disks;
+    PrintCatalogue catalogue;
+    BackupJob job;
+};
+
+std::vector<std::string> FilesBelow(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+        if (e.is_regular_file()) out.push_back(e.path().string().substr(folder.size() + 1));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(BackupJobTest, TheTreeIsMirroredWithUniqueNames) {
+    TempFolder dir;
+    WriteBytes(dir / "card/x/A.JPG", "first");
+    WriteBytes(dir / "card/y/A.JPG", "second");
+    LocalFileSystem fs;
+    Job j(fs);
+    int steps = 0;
+    j.job.step = [&] { ++steps; };
+    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"x/a.jpg", "y/a.jpg"}));
+    EXPECT_EQ(ReadBytes(dir / "work/y/a.jpg"), "second");
+    ASSERT_EQ(j.job.records.GetSize(), 2);
+    const PhotoRecord& second = j.job.records.At(1);
+    EXPECT_EQ(j.job.records.At(0).dstName, "a.jpg");
+    EXPECT_EQ(second.dstName, "a#1.jpg");
+    EXPECT_EQ(second.srcName, dir / "work/y/a.jpg");
+    EXPECT_EQ(second.origName, "a.jpg");
+    EXPECT_EQ(second.origPath, dir / "card/y/A.JPG");
+    EXPECT_EQ(second.origDir, dir / "card/y");
+    EXPECT_EQ(second.specIndex, 3);
+    EXPECT_EQ(second.number, 1);
+    EXPECT_EQ(second.operate, 0);
+    EXPECT_EQ(j.job.dirs.GetSize(), 2);
+    EXPECT_EQ(steps, 2);
+}
+
+TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
+    TempFolder dir;
+    const std::string photo(300000, 'p');
+    WriteBytes(dir / "card/a.jpg", photo);
+    WriteBytes(dir / "card/b.jpg", photo);
+    struct stat before {};
+    ASSERT_EQ(::stat((dir / "card/a.jpg").c_str(), &before), 0);
+    LocalFileSystem full(testing::FullDiskAfter<100000>);
+    Job j(full);
+    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    EXPECT_EQ(j.job.records.GetSize(), 0);
+    EXPECT_TRUE(FilesBelow(dir / "work").empty());  // no temporary left either
+    EXPECT_EQ(ReadBytes(dir / "card/a.jpg"), photo);
+    struct stat after {};
+    ASSERT_EQ(::stat((dir / "card/a.jpg").c_str(), &after), 0);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+}
+
+TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
+    TempFolder dir;
+    for (const char* n : {"a", "b", "c"}) WriteBytes(dir / ("card/" + std::string(n) + ".jpg"), n);
+    const PhotoTree tree = FindTreePhotos(dir / "card", {});
+    FailingCopies fs;
+    fs.beforeCopy = [&](const std::string& from) {
+        if (from == dir / "card/b.jpg") std::filesystem::remove_all(dir / "card");
+    };
+    Job j(fs);
+    EXPECT_FALSE(j.job.CopyTree(tree, dir / "work"));
+    ASSERT_EQ(j.job.records.GetSize(), 1);
+    EXPECT_EQ(j.job.records.At(0).dstName, "a.jpg");
+    EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"a.jpg"}));
+}
+
+TEST(BackupJobTest, AStopEndsTheRunBeforeTheNextFile) {
+    TempFolder dir;
+    for (const char* n : {"a", "b", "c"}) WriteBytes(dir / ("card/" + std::string(n) + ".jpg"), n);
+    LocalFileSystem fs;
+    Job j(fs);
+    j.job.step = [&] { j.job.stop = true; };
+    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    EXPECT_EQ(j.job.records.GetSize(), 1);
+    EXPECT_EQ(FilesBelow(dir / "work").size(), 1u);
+}
+
+class AppendTest : public ::testing::Test {
+  protected:
+    AppendTest() {
+        for (const char* n : {"one.JPG", "two.jpeg", "three.jpg"}) {
+            files.push_back(dir / ("pick/" + std::string(n)));
+            WriteBytes(files.back(), n);
+        }
+        std::filesystem::create_directories(dir / "work");
+    }
+    TempFolder dir;
+    std::vector<std::string> files;
+    PhotoList existing;
+    RecordDefaults defaults{5, 2, 0};
+};
+
+TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
+    LocalFileSystem fs;
+    Job j(fs);
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults, existing,
+                                             [](const char*) { return false; });
+    EXPECT_TRUE(out.completed);
+    EXPECT_EQ(out.positions, 3);
+    EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"40.jpg", "41.jpg", "42.jpg"}));
+    ASSERT_EQ(j.job.records.GetSize(), 3);
+    EXPECT_EQ(j.job.records.At(1).dstName, "41.jpg");
+    EXPECT_EQ(j.job.records.At(1).srcName, dir / "work/41.jpg");
+    EXPECT_EQ(j.job.records.At(1).origName, "two.jpeg");
+    EXPECT_EQ(j.job.records.At(1).specIndex, 5);
+    EXPECT_EQ(j.job.records.At(1).number, 2);
+}
+
+TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {
+    FailingCopies fs;
+    fs.failFrom = 2;
+    Job j(fs);
+    std::vector<std::string> asked;
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults, existing,
+                                             [&](const char* q) {
+                                                 asked.push_back(q);
+                                                 return false;
+                                             });
+    EXPECT_FALSE(out.completed);
+    EXPECT_EQ(out.positions, 2);  // the open number goes on at 42
+    EXPECT_EQ(asked, (std::vector<std::string>{kAppendCopyFailedQuestion}));
+    EXPECT_EQ(j.job.records.GetSize(), 1);
+}
+
+TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
+    const std::string deep = dir / (std::string(230, 'd') + "/x.jpg");
+    WriteBytes(deep, "x");
+    files.insert(files.begin(), deep);
+    LocalFileSystem fs;
+    Job j(fs);
+    std::vector<std::string> asked;
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 7, defaults, existing,
+                                             [&](const char* q) {
+                                                 asked.push_back(q);
+                                                 return true;
+                                             });
+    EXPECT_TRUE(out.completed);
+    EXPECT_EQ(out.positions, 4);
+    EXPECT_EQ(asked, (std::vector<std::string>{kAppendTooLongQuestion}));
+    EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"10.jpg", "8.jpg", "9.jpg"}));
+}
+
+TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
+    auto r = std::make_unique<PhotoRecord>();
+    r->origPath = files[0];
+    existing.Append(std::move(r));
+    LocalFileSystem fs;
+    Job j(fs);
+    const std::vector<std::string> twice{files[0], files[1], files[1]};
+    j.job.CopyList(twice, dir / "work", 1, defaults, existing, [](const char*) { return true; });
+    ASSERT_EQ(j.job.records.GetSize(), 1);
+    EXPECT_EQ(j.job.records.At(0).origPath, files[1]);
+}
+
+TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
+    LocalFileSystem fs;
+    Job j(fs, 3000);
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 1, defaults, existing,
+                                             [](const char*) { return false; });
+    EXPECT_TRUE(out.completed);
+    EXPECT_TRUE(FilesBelow(dir / "work").empty());
+    ASSERT_EQ(j.job.records.GetSize(), 3);
+    // The record shows the photo where it is, never a copy that was not made.
+    EXPECT_EQ(j.job.records.At(0).srcName, files[0]);
+    EXPECT_EQ(j.job.records.At(0).dstName, "1.jpg");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,46 @@
+#pragma once
+// Disks and file layers that fail on purpose: a backup disk of any size or
+// kind, and copies that fail from the nth on (a full disk, a card pulled
+// out) inside the real file system.
+
+#include <atomic>
+#include <functional>
+#include <string>
+
+#include "platform/files/FileSystem.h"
+#include "platform/paths/BackupDisk.h"
+
+namespace orelle::testing {
+
+class FakeDisks : public DiskInfo {
+  public:
+    explicit FakeDisks(std::uint64_t freeMb = 50000, bool fixed = true)
+        : freeMb_(freeMb), fixed_(fixed) {}
+    bool Query(const std::string&, DiskFacts* facts) override {
+        facts->fixed = fixed_;
+        facts->freeBytes = freeMb_ << 20;
+        return true;
+    }
+
+  private:
+    std::uint64_t freeMb_;
+    bool fixed_;
+};
+
+// The machine's files, except that CopyFile calls beforeCopy first and
+// fails from call number failFrom on (1-based; 0: never).
+class FailingCopies : public LocalFileSystem {
+  public:
+    int failFrom = 0;
+    std::function<void(const std::string& from)> beforeCopy;
+    std::atomic<int> copies{0};
+
+    bool CopyFile(const std::string& from, const std::string& to) override {
+        const int n = ++copies;
+        if (beforeCopy) beforeCopy(from);
+        if (failFrom > 0 && n >= failFrom) return false;
+        return LocalFileSystem::CopyFile(from, to);
+    }
+};
+
+}  // namespace orelle::testing
