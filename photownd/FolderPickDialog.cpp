@@ -90,24 +90,23 @@ void FolderPickDialog::Up() {
 
 // Chosen photos open those photos; otherwise the folder shown is chosen.
 void FolderPickDialog::Open() {
-    selectedPaths.clear();
-    std::string first;
+    std::vector<std::string> chosen;
     for (const QModelIndex& index : list_->selectionModel()->selectedIndexes()) {
-        if (model_->isDir(index)) continue;
-        const std::string path = model_->filePath(index).toStdString();
-        if (first.empty()) first = path;
-        selectedPaths.push_back(ToLowerAscii(path));
+        if (!model_->isDir(index)) chosen.push_back(model_->filePath(index).toStdString());
     }
-    if (!first.empty()) {
-        // The folder as spelt on the disk: names differ by case here.
-        chosen_ = std::string(paths::DirectoryPart(first));
-        accept();
-        return;
-    }
+    if (!chosen.empty()) return ChoosePhotos(chosen);
     chosen_ = ShownFolder();
     if (chosen_.empty()) return;
     folderChosen = true;
     done(1);
+}
+
+void FolderPickDialog::ChoosePhotos(const std::vector<std::string>& photos) {
+    selectedPaths.clear();
+    for (const std::string& p : photos) selectedPaths.push_back(ToLowerAscii(p));
+    // The folder as spelt on the disk: names differ by case here.
+    chosen_ = std::string(paths::DirectoryPart(photos.front()));
+    accept();
 }
 
 std::string FolderPickDialog::GetChosenFolder() {

@@ -44,6 +44,9 @@ class FolderPickDialog : public QDialog {
     // The folder (with a trailing separator), recorded in the registry.
     std::string GetChosenFolder();
 
+    // What Open does with photos chosen in the list (not empty).
+    void ChoosePhotos(const std::vector<std::string>& photos);
+
     // Shows folder (tests and the Open of a folder row).
     void ShowFolder(const std::string& folder);
     std::string ShownFolder() const;

@@ -55,7 +55,8 @@ void PhotoWindow::LoadFolder() {
     progress_->show();
     const PhotoTree tree = FindTreePhotos(currentFolder, selectedFiles);
     const std::size_t count = selectedFiles.empty() ? tree.photos.size() : selectedFiles.size();
-    if (count == 0) {
+    // The walk ends at a path too long, which fails the load below.
+    if (count == 0 && tree.tooLong.empty()) {
         ShowMessage(this, "Orelle", "没有图片文件");
         return AbandonLoad(nullptr);
     }

@@ -24,6 +24,7 @@ class NoticeDialog : public SkinDialog {
                  bool withCancel, QWidget* parent = nullptr);
 
     void OnCommand(int id) override;
+    const std::string& Text() const { return text_; }
 
   protected:
     bool OnInitDialog() override;

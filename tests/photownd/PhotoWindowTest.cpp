@@ -12,6 +12,7 @@
 #include "photownd/BrowseState.h"
 #include "platform/messages/HostMessage.h"
 #include "support/ModalAnswer.h"
+#include "support/PhotoWindowFixture.h"
 #include "support/TempFolder.h"
 #include "support/TestJob.h"
 #include "support/TestJpeg.h"
@@ -22,44 +23,7 @@ namespace {
 using testing::ModalAnswer;
 using testing::TempFolder;
 
-class PhotoWindowTest : public ::testing::Test {
-  protected:
-    PhotoWindowTest() {
-        Process().photoList.RemoveAll();
-        Browse() = BrowseState();
-        // Order files go below the test's folder, never the user's.
-        savedRoot_ = Process().startup.config.dir;
-        Process().startup.config.dir = dir / "backup";
-        window = std::make_unique<PhotoWindow>();
-        EXPECT_TRUE(window->Init(&host, 1));
-        host.show();
-        window->WaitForRefresh();
-    }
-    ~PhotoWindowTest() override {
-        window->WaitForRefresh();
-        window.reset();
-        Process().photoList.RemoveAll();
-        Browse() = BrowseState();
-        Process().startup.config.dir = savedRoot_;
-    }
-
-    void AddPhotos(int n) { testing::AddTestPhotos(dir, n); }
-    void Key(int key) {
-        const QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier);
-        window->Qkey(KeyMessageFromQt(e));
-        window->WaitForRefresh();
-    }
-    void Command(int id) {
-        window->OnCommand(id);
-        window->WaitForRefresh();
-    }
-    std::string Shown(int cell) const { return window->Cell(cell)->surface.pathName; }
-
-    TempFolder dir;
-    testing::RecordingHost host;
-    std::unique_ptr<PhotoWindow> window;
-    std::string savedRoot_;
-};
+using PhotoWindowTest = testing::PhotoWindowFixture;
 
 TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
     EXPECT_EQ(window->geometry(), QRect(0, 30, 1023, 738));

@@ -1,0 +1,316 @@
+// Starting a job from a folder, and appending photos to it, through the
+// photo window with every dialog answered by the test.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QMessageBox>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "cell/PrintSizeChooser.h"
+#include "orderdata/OrderPaths.h"
+#include "orderdata/TextCase.h"
+#include "photownd/BackupDialog.h"
+#include "photownd/FolderPickDialog.h"
+#include "photownd/PrintCountDialog.h"
+#include "platform/messages/HostMessage.h"
+#include "platform/paths/Paths.h"
+#include "skin/ProgressBarWnd.h"
+#include "support/FakeDisks.h"
+#include "support/ModalAnswer.h"
+#include "support/PhotoWindowFixture.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using testing::DialogText;
+using testing::FailingCopies;
+using testing::FakeDisks;
+using testing::ModalAnswer;
+
+class FolderLoadTest : public testing::PhotoWindowFixture {
+  protected:
+    FolderLoadTest() {
+        window->disks = &disks;
+        window->files = &files;
+    }
+
+    // The messages shown, answered with OK (or Yes).
+    ModalAnswer RecordMessages() {
+        return ModalAnswer([this](QDialog& d) {
+            shown.push_back(DialogText(d));
+            return qobject_cast<QMessageBox*>(&d) ? int(QMessageBox::Yes) : 0;
+        });
+    }
+    void Load(const std::string& folder) {
+        window->currentFolder = folder;
+        window->LoadFolder();
+        window->WaitForLoad();
+    }
+    std::vector<int> HandBacks() const {
+        std::vector<int> out;
+        for (int m : host.messages)
+            if (m == kMessageHandBack) out.push_back(m);
+        return out;
+    }
+
+    FakeDisks disks;
+    FailingCopies files;
+    std::vector<std::string> shown;
+};
+
+TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
+    testing::WriteJpeg(dir / "card/x/A.JPG", 40, 30);
+    testing::WriteJpeg(dir / "card/y/A.JPG", 30, 40);
+    testing::WriteJpeg(dir / "card/z.jpg", 40, 40);
+    auto modal = RecordMessages();
+    host.messages.clear();
+    Load(dir / "card/");
+    EXPECT_TRUE(shown.empty());
+    const PhotoList& list = Process().photoList;
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list.At(0).dstName, "a.jpg");
+    EXPECT_EQ(list.At(1).dstName, "a#1.jpg");
+    EXPECT_EQ(list.At(2).dstName, "z.jpg");
+    const OrderInfo& info = Process().orderInfo;
+    EXPECT_FALSE(info.storeDDH.empty());
+    const OrderPaths paths{dir / "backup", Process().startup.date.dateStr};
+    EXPECT_EQ(info.backupDir, paths.WorkFolder(info.storeDDH) + "/");
+    EXPECT_EQ(list.At(1).srcName, info.backupDir + "y/a.jpg");
+    EXPECT_TRUE(std::filesystem::exists(list.At(1).srcName));
+    EXPECT_TRUE(std::filesystem::exists(paths.PhotoIni(info.storeDDH)));
+    EXPECT_EQ(Process().dirList.GetSize(), 3);
+    EXPECT_EQ(HandBacks().size(), 1u);
+    EXPECT_FALSE(window->ProgressBar()->isVisible());
+    EXPECT_FALSE(Process().bRefreshing);
+    EXPECT_EQ(Shown(1), list.At(1).srcName);
+    EXPECT_EQ(window->GetIndexStr(), "当前第1张/总共3张");
+}
+
+TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
+    AddPhotos(2);  // an earlier job stays as it was
+    testing::WriteJpeg(dir / "jpegs/a.jpeg", 20, 20);
+    testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
+    auto modal = RecordMessages();
+    host.messages.clear();
+    Load(dir / "jpegs/");
+    disks = FakeDisks(999);
+    Load(dir / "card/");
+    EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", "系统备份目录没有足够的空间"}));
+    EXPECT_EQ(Process().photoList.GetSize(), 2);
+    EXPECT_EQ(HandBacks().size(), 2u);
+    EXPECT_TRUE(Process().orderInfo.storeDDH.empty());
+    EXPECT_FALSE(Process().bRefreshing);
+    EXPECT_FALSE(window->ProgressBar()->isVisible());
+}
+
+TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
+    for (const char* n : {"a", "b", "c"}) testing::WriteJpeg(dir / ("card/" + std::string(n) + ".jpg"), 20, 20);
+    files.failFrom = 2;
+    auto modal = RecordMessages();
+    host.messages.clear();
+    Load(dir / "card");
+    EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
+    EXPECT_EQ(Process().photoList.GetSize(), 0);
+    EXPECT_EQ(HandBacks().size(), 1u);
+    for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
+    // A path over 200 bytes fails the load before anything is copied.
+    shown.clear();
+    files.failFrom = 0;
+    const std::string folder = dir / "long";
+    testing::WriteJpeg(folder + "/" + std::string(201 - folder.size() - 5, 'n') + ".jpg", 8, 8);
+    Load(folder);
+    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
+    EXPECT_EQ(Process().photoList.GetSize(), 0);
+}
+
+// Appending: the file dialog picks three files, the size chooser and the
+// count dialog are answered, the backup dialog runs for real.
+class AppendPhotosTest : public FolderLoadTest {
+  protected:
+    AppendPhotosTest() {
+        testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
+        auto modal = RecordMessages();
+        Load(dir / "card");
+        for (const char* n : {"one.JPG", "two.jpeg", "three.png"})
+            testing::WriteJpeg(dir / ("more/" + std::string(n)), 20, 20);
+        window->openNumber = 40;
+        shown.clear();
+    }
+
+    int Answer(QDialog& d) {
+        if (auto* picker = qobject_cast<QFileDialog*>(&d)) {
+            picker->setDirectory(QString::fromStdString(dir / "more"));
+            picker->selectFile(QStringLiteral("\"one.JPG\" \"two.jpeg\" \"three.png\""));
+            return QDialog::Accepted;
+        }
+        if (auto* chooser = qobject_cast<PrintSizeChooser*>(&d)) {
+            chooser->chosenIndex = chosenSize;
+            return chosenSize < 0 ? PrintSizeChooser::kNotPicked : PrintSizeChooser::kPicked;
+        }
+        if (auto* count = qobject_cast<PrintCountDialog*>(&d)) {
+            count->count = 2;
+            return QDialog::Accepted;
+        }
+        if (auto* backup = qobject_cast<BackupDialog*>(&d)) {
+            if (cancelAt == 0) return backup->exec();
+            // Cancel while the worker copies a file.
+            QTimer::singleShot(10, backup, [this, backup] { WaitThenCancel(backup); });
+            return backup->exec();
+        }
+        shown.push_back(DialogText(d));
+        return 0;
+    }
+    void WaitThenCancel(BackupDialog* backup) {
+        while (!copying) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        backup->OnCommand(BackupDialog::kCancelId);
+    }
+
+    int chosenSize = 5;
+    int cancelAt = 0;
+    std::atomic<bool> copying{false};
+};
+
+TEST_F(AppendPhotosTest, JpegFilesAreNumberedFromTheOpenNumber) {
+    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+    Command(1231);
+    EXPECT_TRUE(shown.empty());
+    const PhotoList& list = Process().photoList;
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list.At(1).dstName, "40.jpg");
+    EXPECT_EQ(list.At(2).dstName, "41.jpg");
+    EXPECT_EQ(list.At(2).origName, "two.jpeg");
+    EXPECT_EQ(list.At(2).specIndex, 5);
+    EXPECT_EQ(list.At(2).number, 2);
+    EXPECT_TRUE(std::filesystem::exists(Process().orderInfo.backupDir + "41.jpg"));
+    EXPECT_EQ(Browse().nOpenNumber, 42);
+    EXPECT_FALSE(Browse().bAdding);
+    EXPECT_EQ(Shown(2), list.At(2).srcName);
+}
+
+TEST_F(AppendPhotosTest, NoSizeChosenAppendsNothing) {
+    chosenSize = -1;
+    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+    Command(1231);
+    EXPECT_EQ(Process().photoList.GetSize(), 1);
+    EXPECT_FALSE(Browse().bAdding);
+}
+
+TEST_F(AppendPhotosTest, ACancelKeepsExactlyTheWholeCopies) {
+    cancelAt = 2;
+    files.beforeCopy = [this](const std::string& from) {
+        if (from.find("two.jpeg") == std::string::npos) return;
+        copying = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));  // a slow card
+    };
+    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+    Command(1231);
+    const PhotoList& list = Process().photoList;
+    // The file being copied when the customer cancelled is finished whole.
+    ASSERT_EQ(list.GetSize(), 3);
+    for (int i = 0; i < list.GetSize(); ++i)
+        EXPECT_TRUE(std::filesystem::exists(list.At(i).srcName)) << i;
+    EXPECT_EQ(Browse().nOpenNumber, 42);
+    EXPECT_FALSE(Process().bRefreshing);
+    EXPECT_FALSE(Browse().bAdding);
+}
+
+TEST_F(AppendPhotosTest, NoAppendOnceOrderedOrWithoutAJob) {
+    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+    Browse().bOrderPlaced = true;
+    window->OnAddDir();
+    Browse().bOrderPlaced = false;
+    Process().orderInfo.storeDDH.clear();
+    window->OnAddDir();
+    EXPECT_EQ(shown, (std::vector<std::string>{"本次制作已经下单",
+                                               "目前还没有打开任何目录,不能追加"}));
+    EXPECT_EQ(Process().photoList.GetSize(), 1);
+}
+
+TEST_F(AppendPhotosTest, ReopeningAsksFirstAndNoKeepsTheJob) {
+    const std::string job = Process().orderInfo.storeDDH;
+    ModalAnswer modal([this](QDialog& d) {
+        shown.push_back(DialogText(d));
+        return int(QMessageBox::No);
+    });
+    window->OnOpenDir();
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认"}));
+    EXPECT_EQ(Process().orderInfo.storeDDH, job);
+    EXPECT_EQ(Process().photoList.GetSize(), 1);
+}
+
+TEST_F(FolderLoadTest, OpeningChosenPhotosOfAFolder) {
+    testing::WriteJpeg(dir / "card/One.jpg", 20, 20);
+    testing::WriteJpeg(dir / "card/two.jpg", 20, 20);
+    Registry::Default().Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", dir / "card");
+    int questions = 0;
+    ModalAnswer modal([&](QDialog& d) {
+        if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
+            EXPECT_EQ(pick->ShownFolder(), dir / "card");
+            pick->ChoosePhotos({dir / "card/One.jpg"});
+            return pick->result();
+        }
+        ++questions;
+        EXPECT_EQ(DialogText(d), "仅打开选择的图片吗?");
+        return int(QMessageBox::Yes);
+    });
+    window->OnOpenDir();
+    window->WaitForLoad();
+    EXPECT_EQ(questions, 1);
+    ASSERT_EQ(Process().photoList.GetSize(), 1);
+    EXPECT_EQ(Process().photoList.At(0).origName, "one.jpg");
+}
+
+TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
+    testing::TempFolder dir;
+    Registry::SetDefaultPath(dir / "registry.ini");
+    Registry reg = Registry::Default();
+    EXPECT_EQ(InitialPickFolder(), paths::ProgramFolder());
+    reg.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", dir / "photos");
+    EXPECT_EQ(InitialPickFolder(), dir / "photos/");
+    ASSERT_TRUE(RememberPickedFolder(dir / "other/"));
+    std::string value;
+    reg.Query(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir", value);
+    EXPECT_EQ(value, dir / "other/");
+    reg.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", value);
+    EXPECT_EQ(value, dir / "photos");
+    Registry::SetDefaultPath("");
+}
+
+TEST(PrintCountDialogTest, StepsStayAboveZeroAndTheRangeIsChecked) {
+    std::vector<std::string> messages;
+    ModalAnswer modal([&](QDialog& d) {
+        messages.push_back(DialogText(d));
+        return 0;
+    });
+    PrintCountDialog dialog;
+    dialog.InitDialog();
+    auto* edit = dialog.findChild<QLineEdit*>(QString::number(PrintCountDialog::kEditId));
+    ASSERT_NE(edit, nullptr);
+    dialog.OnCommand(PrintCountDialog::kLessId);
+    EXPECT_EQ(edit->text(), "1");
+    dialog.OnCommand(PrintCountDialog::kMoreId);
+    dialog.OnCommand(PrintCountDialog::kMoreId);
+    EXPECT_EQ(edit->text(), "3");
+    for (const char* refused : {"0", "10001"}) {
+        edit->setText(refused);
+        dialog.OnCommand(PrintCountDialog::kOkId);
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_EQ(messages.size(), 2u);
+    edit->setText("7");
+    dialog.OnCommand(PrintCountDialog::kOkId);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.count, 7);
+}
+
+}  // namespace
+}  // namespace orelle
