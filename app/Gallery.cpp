@@ -17,10 +17,14 @@
 #include "cell/ValuePad.h"
 #include "orderdata/PrintCatalogue.h"
 #include "orderdata/ProcessState.h"
+#include "photownd/BackupDialog.h"
+#include "photownd/PhotoWindow.h"
+#include "photownd/PrintCountDialog.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/paths/Paths.h"
 #include "skin/BitmapButton.h"
+#include "skin/ModalRunner.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/ShowNotice.h"
 
@@ -154,6 +158,34 @@ void Dialogs(Gallery& g) {
     g.Save(holder, "progress_bar.png");
 }
 
+// Starting and growing a job: the main window while a folder loads, the
+// backup dialog part-way, the count of prints for appended photos.
+void Opening(Gallery& g) {
+    QWidget host;
+    host.setFixedSize(1024, 768);
+    PhotoWindow window;
+    window.Init(&host, 1);
+    window.ProgressBar()->show();
+    window.ProgressBar()->SetSteps(36);
+    for (int i = 0; i < 14; ++i) window.ProgressBar()->StepIt();
+    g.Save(host, "main_window_loading.png");
+
+    // Nothing to copy: the dialog's start would only ask; answered at once.
+    SetModalHook([](QDialog&) { return 0; });
+    BackupDialog backup;
+    backup.InitDialog();
+    backup.ProgressBar()->SetSteps(5);
+    backup.ProgressBar()->StepIt();
+    backup.ProgressBar()->StepIt();
+    g.Save(backup, "backup_dialog.png");
+    SetModalHook(nullptr);
+
+    PrintCountDialog count;
+    count.InitDialog();
+    count.OnCommand(PrintCountDialog::kMoreId);
+    g.Save(count, "print_count_dialog.png");
+}
+
 }  // namespace
 
 bool RenderGallery(const std::string& folder) {
@@ -163,6 +195,7 @@ bool RenderGallery(const std::string& folder) {
     Choosers(g);
     Pads(g);
     Dialogs(g);
+    Opening(g);
     Cells(g);
     return g.ok;
 }

@@ -17,7 +17,8 @@ constexpr int kPhotoWindowId = 1001;
 
 }  // namespace
 
-KioskFrame::KioskFrame(std::vector<std::string> photos) : photos_(std::move(photos)) {
+KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
+    : photos_(std::move(photos)), folder_(std::move(folder)) {
     setWindowTitle(QStringLiteral("Orelle"));
     setFixedSize(1024, 768);
     setStyleSheet(QStringLiteral("KioskFrame { background: rgb(40, 40, 48); }"));
@@ -36,13 +37,7 @@ KioskFrame::KioskFrame(std::vector<std::string> photos) : photos_(std::move(phot
     start->setFont(GdiFont(skin::kLiShu, 40));
     start->setFixedSize(320, 120);
     layout->addWidget(start, 0, Qt::AlignCenter);
-    connect(start, &QPushButton::clicked, this, [this] {
-        if (photos_.empty()) {
-            photoWnd_.OnOpenDir();
-        } else {
-            StartJob();
-        }
-    });
+    connect(start, &QPushButton::clicked, this, [this] { StartJob(); });
 
     photoWnd_.init(this, kPhotoWindowId);
     qApp->installEventFilter(this);
@@ -51,13 +46,32 @@ KioskFrame::KioskFrame(std::vector<std::string> photos) : photos_(std::move(phot
 
 void KioskFrame::StartJob() {
     ProcessState& p = Process();
-    if (p.photoList.GetSize() == 0) {
-        for (const std::string& path : photos_) {
-            auto record = CreatePhotoRecord(path, photoWnd_.GetRealName(path), path, {},
-                                            p.startup.catalogue, p.dirList);
-            if (record) p.photoList.Append(std::move(record));
+    if (!photos_.empty()) {
+        if (p.photoList.GetSize() == 0) {
+            for (const std::string& path : photos_) {
+                auto record = CreatePhotoRecord(path, photoWnd_.GetRealName(path), path, {},
+                                                p.startup.catalogue, p.dirList);
+                if (record) p.photoList.Append(std::move(record));
+            }
         }
+        return ShowPhotos();
     }
+    // The load hands back when it ends, also when it ends at once.
+    // The window is shown first: its progress bar shows the load.
+    loading_ = true;
+    ShowPhotos();
+    if (!folder_.empty()) {
+        photoWnd_.OpenFolder(folder_);
+    } else {
+        photoWnd_.OnOpenDir();
+    }
+    if (!Busy() && loading_) {  // no load started: the picker was cancelled
+        loading_ = false;
+        if (photoWnd_.GetSize() == 0) ShowHome();
+    }
+}
+
+void KioskFrame::ShowPhotos() {
     home_->hide();
     photoWnd_.window()->show();
     photoWnd_.window()->setFocus();
@@ -77,7 +91,10 @@ bool KioskFrame::event(QEvent* e) {
         if (m->message == kMessageIndexChanged) {
             strip_->setText(QString::fromStdString(photoWnd_.GetIndexStr()));
         } else if (m->message == kMessageHandBack) {
-            ShowHome();
+            // The end of a load that gave a job keeps its photos on show.
+            const bool loaded = loading_ && photoWnd_.GetSize() > 0;
+            loading_ = false;
+            if (!loaded) ShowHome();
         }
         return true;
     }

@@ -15,10 +15,12 @@ namespace orelle::app {
 
 class KioskFrame : public QWidget {
   public:
-    explicit KioskFrame(std::vector<std::string> photos);
+    // A folder starts a job with the folder load when the customer starts;
+    // photos are put into the job as they are, without it; with neither
+    // the customer picks a folder.
+    KioskFrame(std::vector<std::string> photos, std::string folder);
 
-    // Puts the photos given on the command line into the list and shows
-    // the photo window: a job without the folder load.
+    // What the start button does.
     void StartJob();
     void ShowHome();
     bool Busy() const;
@@ -28,7 +30,11 @@ class KioskFrame : public QWidget {
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
+    void ShowPhotos();
+
     std::vector<std::string> photos_;
+    std::string folder_;
+    bool loading_ = false;  // the next hand-back ends a folder load
     CPhotoWnd photoWnd_;
     QLabel* strip_ = nullptr;
     QWidget* home_ = nullptr;

@@ -65,7 +65,8 @@ void SaveWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int&
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: orelle-kiosk [--config DIR] [--photos FILE...] [--screenshot FILE]\n"
+                 "usage: orelle-kiosk [--config DIR] [--folder DIR | --photos FILE...]\n"
+                 "                    [--screenshot FILE]\n"
                  "       orelle-kiosk [--config DIR] --gallery DIR | --settings\n");
     return 2;
 }
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     std::string gallery;
     std::string screenshot;
     std::vector<std::string> photos;
+    std::string folder;
     bool settings = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
@@ -84,6 +86,8 @@ int main(int argc, char** argv) {
             gallery = argv[++i];
         } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) {
+            folder = argv[++i];
         } else if (std::strcmp(argv[i], "--photos") == 0) {
             while (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
                 photos.push_back(argv[++i]);
@@ -106,11 +110,11 @@ int main(int argc, char** argv) {
     orelle::InstallSkinFonts();
     if (!gallery.empty()) return orelle::app::RenderGallery(gallery) ? 0 : 1;
 
-    orelle::app::KioskFrame frame(photos);
+    orelle::app::KioskFrame frame(photos, folder);
     frame.show();
     int status = 0;
     if (!screenshot.empty()) {
-        if (!photos.empty()) frame.StartJob();
+        if (!photos.empty() || !folder.empty()) frame.StartJob();
         SaveWhenReady(frame, screenshot, status);
     }
     const int code = app.exec();

@@ -17,6 +17,7 @@ set(ORELLE_SOURCES
   platform/imaging/PictureFile.cpp
   platform/imaging/PictureRotation.cpp
   platform/imaging/ShotDate.cpp
+  platform/imaging/ShotDateWriter.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp

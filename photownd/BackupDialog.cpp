@@ -36,14 +36,15 @@ BackupDialog::~BackupDialog() { Finish(); }
 bool BackupDialog::OnInitDialog() {
     SkinDialog::OnInitDialog();
     SetTitle("文件备份");
-    PlaceCentred(366, 150);
+    PlaceCentred(366, 170);
+    // Under the bar: above it the title bar leaves no room for a line.
     static_ = new StaticText(kStaticId, this);
-    static_->setGeometry(20, 16, 326, 20);
+    static_->setGeometry(20, 70, 326, 20);
     static_->SetText("正在备份文件到电脑硬盘,请您稍等...");
     progress_ = new ProgressBarWnd(this);
     progress_->setObjectName(QString::number(kProgressId));
     progress_->setGeometry(20, 40, 326, 20);
-    MakeDialogButton(this, kCancelId, "取消", 16, RectLtrb(148, 75, 218, 135));
+    MakeDialogButton(this, kCancelId, "取消", 16, RectLtrb(148, 92, 218, 152));
     startTimer_ = MakeTimer(this, 100);
     doneTimer_ = MakeTimer(this, 100);
     failedTimer_ = MakeTimer(this, 100);

@@ -26,8 +26,8 @@ namespace {
 const QColor kBackground(73, 147, 234);
 const QRect kWindowRect = RectLtrb(0, 30, 1023, 768);
 const QRect kIndexRect = RectLtrb(60, 660, 400, 700);
-// Over the middle of the emptied grid while a folder loads.
-const QRect kProgressRect(349, 349, 326, 20);
+// Beside the index line while a folder loads.
+const QRect kProgressRect(640, 670, 326, 20);
 const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673, 357),
                              RectLtrb(684, 62, 1010, 357), RectLtrb(10, 359, 336, 654),
                              RectLtrb(347, 359, 673, 654), RectLtrb(684, 359, 1010, 654)};
@@ -94,7 +94,8 @@ void PhotoWindow::showEvent(QShowEvent* event) {
     BrowseState& b = Browse();
     b.bOrderPlaced = false;
     b.bAdding = false;
-    Process().bRefreshing = false;
+    // A load or refresh of this window that still runs keeps the list.
+    if (!loadJob_ && !writer_.joinable()) Process().bRefreshing = false;
     b.nFirstIndex = 0;
     if (Process().photoList.GetSize() > 0) StartPageRefresh();
 }
