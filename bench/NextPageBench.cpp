@@ -25,7 +25,7 @@
 #include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/Paths.h"
-#include "skin/SkinLook.h"
+#include "support/BenchApplication.h"
 #include "support/CameraJpeg.h"
 #include "support/PageCells.h"
 #include "support/Timing.h"
@@ -148,9 +148,7 @@ WriteTimes OrderWriteMedians(const std::vector<std::string>& files, int count) {
 int main(int argc, char** argv) {
     const std::string scratch = orelle::bench::ScratchFolderArg(argc, argv);
     if (scratch.empty()) return 2;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orelle::InstallSkinFonts();
+    orelle::bench::BenchApplication app(argc, argv);
 
     orelle::FileSystem& fs = orelle::FileSystem::Default();
     fs.CreateDirectories(scratch);

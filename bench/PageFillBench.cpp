@@ -7,7 +7,6 @@
 #include <QFile>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -18,8 +17,9 @@
 #include "orderdata/ProcessState.h"
 #include "photownd/BrowseState.h"
 #include "platform/paths/Paths.h"
-#include "skin/SkinLook.h"
+#include "support/BenchApplication.h"
 #include "support/CameraJpeg.h"
+#include "support/PeakMemory.h"
 #include "support/PageCells.h"
 #include "support/ReferenceTool.h"
 #include "support/Timing.h"
@@ -32,29 +32,12 @@ constexpr int kRepeats = 3;
 using Clock = std::chrono::steady_clock;
 using orelle::bench::SecondsSince;
 
-// The process's peak resident memory so far, from the kernel.
-double PeakRssMb() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kb = 0;
-            status >> kb;
-            return kb / 1024.0;
-        }
-        status.ignore(4096, '\n');
-    }
-    return -1;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string scratch = orelle::bench::ScratchFolderArg(argc, argv);
     if (scratch.empty()) return 2;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    orelle::InstallSkinFonts();
+    orelle::bench::BenchApplication app(argc, argv);
 
     std::vector<std::string> files;
     for (int i = 0; i < kCells; ++i) {
@@ -82,7 +65,7 @@ int main(int argc, char** argv) {
         page = std::min(page, SecondsSince(start));
         if (!cells.AllShowImages()) return 1;
     }
-    const double peak = PeakRssMb();
+    const double peak = orelle::bench::PeakRssMb();
 
     // The big view of the active photo after the customer has looked at the
     // page for a moment (its picture decoded meanwhile), and of a photo

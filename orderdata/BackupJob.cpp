@@ -30,10 +30,11 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
         if (!fs_.CreateDirectories(folder)) return false;
         const std::string copy = paths::Join(folder, photo.lowerName);
         if (!fs_.CopyFile(photo.source, copy)) return false;
-        if (!records.ContainsCustomerFile(photo.source) &&
-            !AddRecord(copy, GetRealName(photo.lowerName, records), photo.source,
-                       RecordDefaults{})) {
-            return false;
+        if (!records.ContainsCustomerFile(photo.source)) {
+            int& from = nextNumber_[photo.lowerName];
+            if (!AddRecord(copy, GetRealNameFrom(photo.lowerName, records, from), photo.source,
+                           RecordDefaults{}))
+                return false;
         }
         if (step) step();
     }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "orderdata/DirList.h"
@@ -30,7 +31,7 @@ inline constexpr const char* kAppendTooLongQuestion = "目录名太长,处理失
 inline constexpr const char* kAppendCopyFailedQuestion = "拷贝文件出错继续吗?";
 
 struct AppendOutcome {
-    bool completed = false;     // every position of the list was handled
+    bool completed = false;      // every position of the list was handled
     std::int32_t positions = 0;  // positions used, the one stopped at included
 };
 
@@ -79,6 +80,9 @@ class BackupJob {
     DiskInfo& disks_;
     const PrintCatalogue& catalogue_;
     std::int32_t edition_;
+    // Per file name, the first number a repeat of it may take: camera
+    // folders repeat names, and a load only adds names.
+    std::unordered_map<std::string, int> nextNumber_;
 };
 
 }  // namespace orelle

@@ -1,5 +1,6 @@
 #include "orderdata/PhotoNames.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -51,6 +52,11 @@ std::string GetCopyNameFromSrc(const std::string& sourcePath, FileSystem& fs) {
 }
 
 std::string GetRealName(const std::string& path, const PhotoList& list) {
+    int from = 1;
+    return GetRealNameFrom(path, list, from);
+}
+
+std::string GetRealNameFrom(const std::string& path, const PhotoList& list, int& from) {
     const std::string_view fileName = paths::FileNamePart(path);
     if (list.GetSize() == 0) return std::string(fileName);
     std::string candidate = ToLowerAscii(fileName);
@@ -60,9 +66,12 @@ std::string GetRealName(const std::string& path, const PhotoList& list) {
     const std::string stem(parts.stem);
     const std::string extension(parts.extension);
     // Each k needs a record of its own to be refused: k stays within the list's size + 1.
-    for (int k = 1;; ++k) {
+    for (int k = std::max(from, 1);; ++k) {
         Numbered(candidate, stem, "#", k, extension);
-        if (!list.ContainsDstName(candidate)) return candidate;
+        if (!list.ContainsDstName(candidate)) {
+            from = k + 1;
+            return candidate;
+        }
     }
 }
 

@@ -28,6 +28,11 @@ std::string GetCopyNameFromSrc(const std::string& sourcePath, FileSystem& fs);
 // name as it is, letter case included.
 std::string GetRealName(const std::string& path, const PhotoList& list);
 
+// GetRealName for a list that only grows (a load): the numbers below from
+// were found taken before and are not tried again; from then moves past
+// the number given. Start it at 1 for every file name.
+std::string GetRealNameFrom(const std::string& path, const PhotoList& list, int& from);
+
 // The same rule as GetRealName, by scanning every record for each k:
 // quadratic in the collisions. Kept as the measure GetRealName is tested
 // and benchmarked against.

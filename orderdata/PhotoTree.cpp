@@ -50,7 +50,8 @@ class TreeWalk {
         }
         for (const Entry& e : entries) {
             if (!e.folder || e.lowerName == "lumora") continue;
-            Walk(paths::Join(folder, e.name), relative.empty() ? e.name : paths::Join(relative, e.name));
+            Walk(paths::Join(folder, e.name),
+                 relative.empty() ? e.name : paths::Join(relative, e.name));
         }
         for (const Entry& e : entries) {
             if (e.folder) continue;
@@ -61,7 +62,8 @@ class TreeWalk {
             }
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
             const std::size_t dot = e.lowerName.rfind('.');
-            if (dot == std::string::npos || e.lowerName.compare(dot, std::string::npos, ".jpg") != 0)
+            if (dot == std::string::npos ||
+                e.lowerName.compare(dot, std::string::npos, ".jpg") != 0)
                 continue;
             tree_.photos.push_back({path, relative, e.lowerName});
         }

@@ -73,7 +73,8 @@ void BackupDialog::Start() {
     job_ = std::make_unique<BackupJob>(fs_, disks_, process.startup.catalogue,
                                        ReadEdition(process.startup.settingsFolder, fs_));
     job_->step = [this] {
-        QMetaObject::invokeMethod(this, [this] { progress_->StepIt(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { progress_->StepIt(); }, Qt::QueuedConnection);
     };
     listSize_ = copyList.size();
     // The list is emptied at once: the worker owns its own copy of it.
@@ -133,8 +134,8 @@ void BackupDialog::Finish() {
     process.photoList.AppendFrom(job_->records);
     // The next run numbers on past every position used, so that no copy's
     // name is used twice.
-    Browse().nOpenNumber += outcome_.completed ? static_cast<std::int32_t>(listSize_)
-                                               : outcome_.positions;
+    Browse().nOpenNumber +=
+        outcome_.completed ? static_cast<std::int32_t>(listSize_) : outcome_.positions;
     job_.reset();
 }
 

@@ -72,7 +72,7 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     });
     const std::string start = initialFolder.empty() ? InitialPickFolder() : initialFolder;
     ShowFolder(QDir(QString::fromStdString(start)).exists() ? start
-                                                             : QDir::homePath().toStdString());
+                                                            : QDir::homePath().toStdString());
 }
 
 void FolderPickDialog::ShowFolder(const std::string& folder) {

@@ -8,8 +8,8 @@
 #include "orderdata/BackupJob.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/LocalOrderNumber.h"
-#include "orderdata/ProcessState.h"
 #include "orderdata/PhotoTree.h"
+#include "orderdata/ProcessState.h"
 #include "photownd/BrowseState.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/files/FileSystem.h"
@@ -121,12 +121,12 @@ void PhotoWindow::FinishLoad(bool ok) {
     std::shared_ptr<BackupJob> job = std::move(loadJob_);
     ProcessState& process = Process();
     BrowseState& b = Browse();
+    for (PhotoCell* c : cells_) c->ClearCell();
     if (!ok) {
         process.photoList.RemoveAll();
         AbandonLoad("备份失败!");
         return;
     }
-    for (PhotoCell* c : cells_) c->ClearCell();
     for (const std::string& dir : job->dirs.Entries()) process.dirList.AddIfAbsent(dir);
     process.photoList.AppendFrom(job->records);
     b.bAdding = false;

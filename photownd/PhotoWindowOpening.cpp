@@ -55,7 +55,7 @@ void PhotoWindow::OnAddDir() {
         return;
     }
     QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
-                      QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
+                       QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
     if (RunModal(picker) != QDialog::Accepted) return;

@@ -9,8 +9,8 @@ namespace orelle::bench {
 
 namespace {
 
-const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},  {347, 62, 326, 295},
-                                             {684, 62, 326, 295}, {10, 359, 326, 295},
+const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},   {347, 62, 326, 295},
+                                             {684, 62, 326, 295},  {10, 359, 326, 295},
                                              {347, 359, 326, 295}, {684, 359, 326, 295}};
 
 }  // namespace

@@ -13,7 +13,7 @@
 namespace orelle::bench {
 
 class PageCells {
-public:
+  public:
     static constexpr int kCells = 6;
 
     PageCells();  // shown, with the first cell active
@@ -28,7 +28,7 @@ public:
     void ShowPage(PhotoList& list, int first);
     bool AllShowImages() const;
 
-private:
+  private:
     QWidget window_;
     std::vector<std::unique_ptr<PhotoCell>> cells_;
 };

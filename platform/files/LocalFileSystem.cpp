@@ -105,8 +105,8 @@ bool LocalFileSystem::CopyContents(int in, int out) {
             }
             if (n == 0) return true;
             if (errno == EINTR) continue;
-            if (any || (errno != EXDEV && errno != ENOSYS && errno != EINVAL &&
-                        errno != EOPNOTSUPP))
+            if (any ||
+                (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP))
                 return false;
             break;
         }

@@ -39,8 +39,8 @@ std::string ReadLine(const std::string& path) {
 // A block device on a USB bus, an SD card, or one that says it is
 // removable. Devices without a block device (tmpfs, overlays) are local.
 bool IsRemovableDevice(dev_t device) {
-    const std::string link = "/sys/dev/block/" + std::to_string(major(device)) + ":" +
-                             std::to_string(minor(device));
+    const std::string link =
+        "/sys/dev/block/" + std::to_string(major(device)) + ":" + std::to_string(minor(device));
     char resolved[PATH_MAX];
     if (::realpath(link.c_str(), resolved) == nullptr) return false;
     const std::string node(resolved);

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/PrintCatalogue.h"
 #include "support/FakeDisks.h"
@@ -63,6 +64,26 @@ TEST(BackupJobTest, TheTreeIsMirroredWithUniqueNames) {
     EXPECT_EQ(second.operate, 0);
     EXPECT_EQ(j.job.dirs.GetSize(), 2);
     EXPECT_EQ(steps, 2);
+}
+
+TEST(BackupJobTest, RepeatedNamesAreNumberedAsTheScanNumbersThem) {
+    TempFolder dir;
+    WriteBytes(dir / "card/a0/a#2.jpg", "taken by its own name");
+    for (const char* f : {"x", "y", "z", "zz"})
+        WriteBytes(dir / ("card/" + std::string(f) + "/A.JPG"), f);
+    LocalFileSystem fs;
+    Job j(fs);
+    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    PhotoList before;
+    std::vector<std::string> names;
+    for (std::int32_t i = 0; i < j.job.records.GetSize(); ++i) {
+        const PhotoRecord& r = j.job.records.At(i);
+        names.push_back(r.dstName);
+        EXPECT_EQ(r.dstName, GetRealNameByScan(r.origName, before)) << i;
+        before.Append(std::make_unique<PhotoRecord>(r));
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"a#2.jpg", "a.jpg", "a#1.jpg", "a#3.jpg", "a#4.jpg"}));
 }
 
 TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
@@ -146,11 +167,11 @@ TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {
     fs.failFrom = 2;
     Job j(fs);
     std::vector<std::string> asked;
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults, existing,
-                                             [&](const char* q) {
-                                                 asked.push_back(q);
-                                                 return false;
-                                             });
+    const AppendOutcome out =
+        j.job.CopyList(files, dir / "work", 40, defaults, existing, [&](const char* q) {
+            asked.push_back(q);
+            return false;
+        });
     EXPECT_FALSE(out.completed);
     EXPECT_EQ(out.positions, 2);  // the open number goes on at 42
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendCopyFailedQuestion}));
@@ -164,11 +185,11 @@ TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
     LocalFileSystem fs;
     Job j(fs);
     std::vector<std::string> asked;
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 7, defaults, existing,
-                                             [&](const char* q) {
-                                                 asked.push_back(q);
-                                                 return true;
-                                             });
+    const AppendOutcome out =
+        j.job.CopyList(files, dir / "work", 7, defaults, existing, [&](const char* q) {
+            asked.push_back(q);
+            return true;
+        });
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 4);
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendTooLongQuestion}));

@@ -25,8 +25,8 @@ TEST(PhotoTreeTest, OnlyJpgFilesOutsideMarkedFoldersSubfoldersFirst) {
     WriteBytes(dir / "card/a.jpeg", "x");  // .jpeg is not loaded
     WriteBytes(dir / "card/notes.txt", "x");
     WriteBytes(dir / "card/sub/A.JPG", "a");
-    WriteBytes(dir / "card/LUMORA/own.jpg", "x");      // the program's own folder
-    WriteBytes(dir / "card/pack/lumora.ini", "x");     // an upload package
+    WriteBytes(dir / "card/LUMORA/own.jpg", "x");   // the program's own folder
+    WriteBytes(dir / "card/pack/lumora.ini", "x");  // an upload package
     WriteBytes(dir / "card/pack/p.jpg", "x");
     WriteBytes(dir / "card/pack/deeper/q.jpg", "x");
     const PhotoTree tree = FindTreePhotos(dir / "card/", {});

@@ -6,8 +6,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTimer>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -112,7 +113,8 @@ TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
 }
 
 TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
-    for (const char* n : {"a", "b", "c"}) testing::WriteJpeg(dir / ("card/" + std::string(n) + ".jpg"), 20, 20);
+    for (const char* n : {"a", "b", "c"})
+        testing::WriteJpeg(dir / ("card/" + std::string(n) + ".jpg"), 20, 20);
     files.failFrom = 2;
     auto modal = RecordMessages();
     host.messages.clear();
@@ -229,8 +231,8 @@ TEST_F(AppendPhotosTest, NoAppendOnceOrderedOrWithoutAJob) {
     Browse().bOrderPlaced = false;
     Process().orderInfo.storeDDH.clear();
     window->OnAddDir();
-    EXPECT_EQ(shown, (std::vector<std::string>{"本次制作已经下单",
-                                               "目前还没有打开任何目录,不能追加"}));
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"本次制作已经下单", "目前还没有打开任何目录,不能追加"}));
     EXPECT_EQ(Process().photoList.GetSize(), 1);
 }
 
@@ -267,6 +269,41 @@ TEST_F(FolderLoadTest, OpeningChosenPhotosOfAFolder) {
     EXPECT_EQ(questions, 1);
     ASSERT_EQ(Process().photoList.GetSize(), 1);
     EXPECT_EQ(Process().photoList.At(0).origName, "one.jpg");
+}
+
+TEST_F(FolderLoadTest, NoToOnlyTheChosenPhotosLoadsTheWholeFolder) {
+    testing::WriteJpeg(dir / "card/One.jpg", 20, 20);
+    testing::WriteJpeg(dir / "card/two.jpg", 20, 20);
+    std::vector<std::string> asked;
+    ModalAnswer modal([&](QDialog& d) {
+        if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
+            pick->ChoosePhotos({dir / "card/One.jpg"});
+            return pick->result();
+        }
+        asked.push_back(DialogText(d));
+        return int(QMessageBox::No);
+    });
+    window->OnOpenDir();
+    window->WaitForLoad();
+    EXPECT_EQ(asked, (std::vector<std::string>{"仅打开选择的图片吗?"}));
+    EXPECT_EQ(Process().photoList.GetSize(), 2);
+    EXPECT_EQ(window->currentFolder, dir / "card/");
+}
+
+TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
+    testing::TempFolder dir;
+    Registry::SetDefaultPath(dir / "registry.ini");
+    testing::WriteJpeg(dir / "Card/a.jpg", 8, 8);
+    FolderPickDialog dialog(dir / "Card", "选择照片目录");
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("选择照片目录"));
+    auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
+    ASSERT_NE(open, nullptr);
+    open->click();
+    EXPECT_TRUE(dialog.folderChosen);
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_TRUE(dialog.selectedPaths.empty());
+    EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/");  // spelt as on the disk
+    Registry::SetDefaultPath("");
 }
 
 TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
