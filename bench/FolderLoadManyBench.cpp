@@ -16,6 +16,7 @@
 #include "support/BenchApplication.h"
 #include "support/FolderLoadRun.h"
 #include "support/PeakMemory.h"
+#include "support/ReferenceTool.h"
 #include "support/Timing.h"
 
 namespace {
@@ -65,23 +66,32 @@ int main(int argc, char** argv) {
     const std::string photo = SmallJpeg();
     const std::string backup = Join(base, "backup");
     const int counts[2] = {5000, 20000};
-    std::vector<double> times[2];
+    std::vector<double> times[2], cpTimes[2];
+    const std::string cpCopy = Join(base, "cp_copy");
     // In turn, so that a busy spell of the disk weighs on both alike.
     for (int round = 0; round < kRounds; ++round) {
         for (int k = 0; k < 2; ++k) {
             const std::string card = Join(base, "card_" + std::to_string(counts[k]));
             if (!MakeCard(card, counts[k], photo)) return 1;
             const double t = orelle::bench::TimeFolderLoad(card, backup, counts[k]);
-            if (t < 0) return 1;
+            orelle::bench::RemoveAndSettle(backup);
+            const double c = orelle::bench::TimeCommand({"cp", "-r", card, cpCopy}, 1);
+            orelle::bench::RemoveAndSettle(cpCopy);
+            if (t < 0 || c < 0) return 1;
             times[k].push_back(t);
+            cpTimes[k].push_back(c);
         }
     }
     const double seconds[2] = {orelle::bench::Median(times[0]), orelle::bench::Median(times[1])};
-    orelle::bench::RemoveAndSettle(backup);
+    const double cp[2] = {orelle::bench::Median(cpTimes[0]), orelle::bench::Median(cpTimes[1])};
     const double peak = orelle::bench::PeakRssMb();
     std::printf("# folder loads of small photos, median of %d: 5000 in %.2f s, 20000 in %.2f s\n",
                 kRounds, seconds[0], seconds[1]);
+    // The file system's own growth, for comparison: cp -r of the same trees.
+    std::printf("# cp -r of the same trees: %.2f s and %.2f s (per file, 20000 vs 5000: %.3f)\n",
+                cp[0], cp[1], (cp[1] / counts[1]) / (cp[0] / counts[0]));
     orelle::bench::Figure("folder_load_20000_s", seconds[1], "s");
+    orelle::bench::Ratio("folder_load_20000_vs_cp", seconds[1], cp[1]);
     orelle::bench::Figure("folder_load_20000_peak_rss_mb", peak, "MB");
     orelle::bench::Ratio("folder_load_per_photo_20000_vs_5000", seconds[1] / counts[1],
                          seconds[0] / counts[0]);

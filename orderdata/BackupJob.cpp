@@ -23,11 +23,15 @@ bool BackupJob::AddRecord(const std::string& copy, const std::string& dstName,
 }
 
 bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
+    std::string made;  // the photos of a folder come one after another
     for (const TreePhoto& photo : tree.photos) {
         if (stop) return false;
         const std::string folder =
             photo.relative.empty() ? workFolder : paths::Join(workFolder, photo.relative);
-        if (!fs_.CreateDirectories(folder)) return false;
+        if (folder != made) {
+            if (!fs_.CreateDirectories(folder)) return false;
+            made = folder;
+        }
         const std::string copy = paths::Join(folder, photo.lowerName);
         if (!fs_.CopyFile(photo.source, copy)) return false;
         if (!records.ContainsCustomerFile(photo.source)) {

@@ -94,7 +94,12 @@ void PhotoWindow::LoadFolder() {
     loadJob_ = std::make_shared<BackupJob>(fs, diskInfo, process.startup.catalogue,
                                            ReadEdition(process.startup.settingsFolder, fs));
     QPointer<PhotoWindow> self(this);
-    loadJob_->step = [self] {
+    BackupJob* copier = loadJob_.get();
+    loadJob_->step = [self, copier, prefetched = 0]() mutable {
+        // On the worker, which owns the records meanwhile: the first page's
+        // photos are decoded while the rest is copied.
+        while (prefetched < copier->records.GetSize() && prefetched < BrowseState::kCellsPerPage)
+            PhotoCell::Prefetch(copier->records.At(prefetched++), false);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self] {
