@@ -61,10 +61,7 @@ class TreeWalk {
                 return;
             }
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
-            const std::size_t dot = e.lowerName.rfind('.');
-            if (dot == std::string::npos ||
-                e.lowerName.compare(dot, std::string::npos, ".jpg") != 0)
-                continue;
+            if (paths::ExtensionPart(e.lowerName) != "jpg") continue;
             tree_.photos.push_back({path, relative, e.lowerName});
         }
     }

@@ -8,7 +8,6 @@
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
-#include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
 
 namespace orelle {
@@ -104,12 +103,7 @@ void CPhotoWnd::OnOpenDir() {
 
 void CPhotoWnd::OpenFolder(const std::string& folder) {
     PhotoWindow* w = Window();
-    if (!w || Process().bRefreshing) return;
-    w->selectedFiles.clear();
-    Process().dirList.RemoveAll();
-    w->currentFolder = paths::WithTrailingSeparator(folder);
-    w->SetImageDlgToNormal();
-    w->LoadFolder();
+    if (w && !Process().bRefreshing) w->OpenFolder(folder, {});
 }
 
 }  // namespace orelle

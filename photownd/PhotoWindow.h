@@ -67,6 +67,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // Starts a job from currentFolder (and only selectedFiles of it, when
     // there are any); the copying runs on a worker behind the progress bar.
     void LoadFolder();
+    // What opening a folder does once the folder is chosen: the folder
+    // becomes the current one, the big view ends, and the load starts.
+    void OpenFolder(const std::string& folder, std::vector<std::string> onlyThese);
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread. Cells past the

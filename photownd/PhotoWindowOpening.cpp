@@ -9,15 +9,14 @@
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/PrintCountDialog.h"
+#include "platform/paths/Paths.h"
 #include "skin/ModalRunner.h"
 
 namespace orelle {
 namespace {
 
 bool IsJpegPath(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos) return false;
-    const std::string extension = ToLowerAscii(std::string_view(path).substr(dot + 1));
+    const std::string extension = ToLowerAscii(paths::ExtensionPart(path));
     return extension == "jpg" || extension == "jpeg";
 }
 
@@ -32,11 +31,17 @@ void PhotoWindow::OnOpenDir() {
         return;
     }
     if (RunModal(dialog) != QDialog::Accepted && !dialog.folderChosen) return;
-    selectedFiles.clear();
-    Process().dirList.RemoveAll();
-    currentFolder = dialog.GetChosenFolder();
+    const std::string folder = dialog.GetChosenFolder();
+    std::vector<std::string> onlyThese;
     if (!dialog.selectedPaths.empty() && AskYesNo(this, "确认", "仅打开选择的图片吗?"))
-        selectedFiles = dialog.selectedPaths;
+        onlyThese = dialog.selectedPaths;
+    OpenFolder(folder, std::move(onlyThese));
+}
+
+void PhotoWindow::OpenFolder(const std::string& folder, std::vector<std::string> onlyThese) {
+    selectedFiles = std::move(onlyThese);
+    Process().dirList.RemoveAll();
+    currentFolder = paths::WithTrailingSeparator(folder);
     SetImageDlgToNormal();
     LoadFolder();
 }

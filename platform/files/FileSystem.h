@@ -59,6 +59,9 @@ class LocalFileSystem : public FileSystem {
   private:
     // The file's bytes from in to out; with a writer seam, through it.
     bool CopyContents(int in, int out);
+    // Copies a regular file to the new file `to`, flushed to the disk when
+    // asked; on failure no part of `to` is left.
+    bool CopyToNew(const std::string& from, const std::string& to, bool flush);
 
     ChunkWriter writer_ = nullptr;
 };

@@ -125,24 +125,7 @@ bool LocalFileSystem::CopyContents(int in, int out) {
     }
 }
 
-bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    // O_EXCL: a file that appeared meanwhile is never overwritten.
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    bool ok = CopyContents(in, out);
-    ok = ::fsync(out) == 0 && ok;
-    ok = ::close(out) == 0 && ok;
-    ::close(in);
-    if (!ok) ::unlink(to.c_str());
-    return ok;
-}
-
-bool LocalFileSystem::CopyFile(const std::string& from, const std::string& to) {
+bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, bool flush) {
     const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) return false;
     struct stat st {};
@@ -150,19 +133,31 @@ bool LocalFileSystem::CopyFile(const std::string& from, const std::string& to) {
         ::close(in);
         return false;
     }
-    const std::string temp = TempNameBeside(to);
-    const int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    // O_EXCL: a file that appeared meanwhile is never overwritten.
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {
         ::close(in);
         return false;
     }
     ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);  // a card reads ahead
     bool ok = CopyContents(in, out);
+    if (flush) ok = ::fsync(out) == 0 && ok;
     ok = ::close(out) == 0 && ok;
     ::close(in);
-    ok = ok && ::rename(temp.c_str(), to.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
+    if (!ok) ::unlink(to.c_str());
     return ok;
+}
+
+bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to) {
+    return CopyToNew(from, to, true);
+}
+
+bool LocalFileSystem::CopyFile(const std::string& from, const std::string& to) {
+    const std::string temp = TempNameBeside(to);
+    if (!CopyToNew(from, temp, false)) return false;
+    if (::rename(temp.c_str(), to.c_str()) == 0) return true;
+    ::unlink(temp.c_str());
+    return false;
 }
 
 }  // namespace orelle

@@ -67,4 +67,10 @@ std::string_view FileNamePart(std::string_view path) {
     return at == std::string_view::npos ? path : path.substr(at + 1);
 }
 
+std::string_view ExtensionPart(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+}
+
 }  // namespace orelle::paths

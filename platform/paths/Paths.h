@@ -34,5 +34,7 @@ std::string WithoutTrailingSeparator(std::string_view folder);
 std::string_view DirectoryPart(std::string_view path);
 // Text after the last separator, or the whole path when there is none.
 std::string_view FileNamePart(std::string_view path);
+// Text of the file name after its last '.', or empty when it has none.
+std::string_view ExtensionPart(std::string_view path);
 
 }  // namespace orelle::paths

@@ -17,6 +17,9 @@ TEST(Paths, JoinAndSeparators) {
     EXPECT_EQ(paths::DirectoryPart("f.jpg"), "");
     EXPECT_EQ(paths::FileNamePart("x" + S + "f.jpg"), "f.jpg");
     EXPECT_EQ(paths::FileNamePart("f.jpg"), "f.jpg");
+    EXPECT_EQ(paths::ExtensionPart("x.y" + S + "f.JPEG"), "JPEG");
+    EXPECT_EQ(paths::ExtensionPart("x.y" + S + "f"), "");  // a dot of a folder is not it
+    EXPECT_EQ(paths::ExtensionPart("f."), "");
 }
 
 TEST(Paths, ProgramFolderIsTheExecutablesFolder) {
