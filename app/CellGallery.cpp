@@ -6,9 +6,10 @@
 
 #include "GallerySaver.h"
 #include "cell/PhotoCell.h"
+#include "cell/PicturePrefetch.h"
 #include "orderdata/PhotoRecord.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
+#include "platform/Services.h"
 
 namespace orelle::app {
 namespace {
@@ -44,18 +45,32 @@ class Window : public QWidget {
     }
 };
 
+// One cell on its own, paged by hand.
+class OneCellHost : public CellHost {
+  public:
+    void ActiveWin(int i) override { active = i; }
+    int ActiveCell() const override { return active; }
+    std::int32_t RecordIndex(int cellIndex, bool bigView) const override {
+        return bigView ? first : first + cellIndex;
+    }
+    void ToggleBigView(int) override { cell->SetBigView(!cell->bigView); }
+
+    PhotoCell* cell = nullptr;
+    int active = 0;
+    std::int32_t first = 0;
+};
+
 }  // namespace
 
-void Cells(Gallery& g) {
+void Cells(Gallery& g, ProcessState& state, const Services& services) {
     QTemporaryDir photos;
     const std::string land = photos.filePath("IMG_0001.jpg").toStdString();
     const std::string tall = photos.filePath("IMG_0002.jpg").toStdString();
     WriteScene(land, 1600, 1200);
     WriteScene(tall, 1200, 1600);
 
-    PhotoList& list = Process().photoList;
+    PhotoList& list = state.photoList;
     list.RemoveAll();
-    Browse() = BrowseState();
     struct Setting {
         const std::string* path;
         const char* name;
@@ -70,7 +85,7 @@ void Cells(Gallery& g) {
         r->srcName = *s.path;
         r->origName = r->dstName = s.name;
         r->specIndex = 1;
-        r->productID = Process().startup.catalogue.GetCode(1);
+        r->productID = state.startup.catalogue.GetCode(1);
         r->operate = s.operate;
         r->scale = s.scale;
         r->number = s.number;
@@ -78,23 +93,33 @@ void Cells(Gallery& g) {
     }
 
     Window window;
-    PhotoCell cell;
+    OneCellHost host;
+    PicturePrefetch prefetch(services.files);
+    const CellContext context{.host = host,
+                              .photos = list,
+                              .catalogue = state.startup.catalogue,
+                              .flags = state.flags,
+                              .session = state.session,
+                              .showofile = state.startup.config.showofile,
+                              .busy = state.bRefreshing,
+                              .files = services.files,
+                              .prefetch = prefetch};
+    PhotoCell cell(context);
+    host.cell = &cell;
     cell.cellRect = QRect(10, 62, 326, 295);
     cell.Create(&window);
-    Browse().Cells[0] = &cell;
     const char* files[] = {"cell_crop.png", "cell_fill.png", "cell_zoom.png", "cell_unordered.png"};
     for (int i = 0; i < 4; ++i) {
-        Browse().nFirstIndex = i;
+        host.first = i;
         cell.SetActive(i == 0);
         cell.ShowRecord(&list.At(i));
         g.Save(cell, files[i]);
     }
-    Browse().nFirstIndex = 0;
+    host.first = 0;
     cell.ShowRecord(&list.At(0));
     cell.ToggleBigView();
     g.Save(window, "big_view.png");
     cell.ToggleBigView();
-    Browse() = BrowseState();
     list.RemoveAll();
 }
 

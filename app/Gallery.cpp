@@ -20,6 +20,7 @@
 #include "photownd/BackupDialog.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/PrintCountDialog.h"
+#include "platform/Services.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/paths/Paths.h"
@@ -70,8 +71,7 @@ void Notices(Gallery& g) {
     if (button) Mouse(button, QEvent::MouseButtonRelease, QPoint(-50, -50));
 }
 
-PrintCatalogue Catalogue(int count) {
-    const PrintCatalogue& shipped = Process().startup.catalogue;
+PrintCatalogue Catalogue(const PrintCatalogue& shipped, int count) {
     PrintCatalogue c;
     for (int i = 0; i < count; ++i) {
         if (i < shipped.GetCount()) {
@@ -89,11 +89,11 @@ PrintCatalogue Catalogue(int count) {
     return c;
 }
 
-void Choosers(Gallery& g) {
+void Choosers(Gallery& g, const ProcessState& state) {
     for (int count : {14, 46}) {
-        const PrintCatalogue catalogue = Catalogue(count);
+        const PrintCatalogue catalogue = Catalogue(state.startup.catalogue, count);
         PrintSizeChooser chooser(0, 0, nullptr, PrintSizeChooser::kModalPlacement, catalogue,
-                                 Process().startup.config.showofile);
+                                 state.startup.config.showofile);
         Hover(&chooser, QPoint(77 + 30, 55 + 20));
         g.Save(chooser, count == 14 ? "chooser_14.png" : "chooser_46.png");
     }
@@ -124,27 +124,27 @@ void Pads(Gallery& g) {
 }
 
 // A settings folder whose paper switches differ from the shipped ones.
-void WriteGbk(const std::string& path, const char* utf8) {
-    FileSystem::Default().ReplaceFile(path, gbk::FromUtf8(utf8));
+void WriteGbk(FileSystem& fs, const std::string& path, const char* utf8) {
+    fs.ReplaceFile(path, gbk::FromUtf8(utf8));
 }
 
-void Dialogs(Gallery& g) {
+void Dialogs(Gallery& g, FileSystem& fs) {
     QuantityDialog quantity;
     quantity.InitDialog();
     g.Save(quantity, "quantity_dialog.png");
 
     QTemporaryDir settings;
     const std::string folder = paths::WithTrailingSeparator(settings.path().toStdString());
-    WriteGbk(folder + "param.ini", "[other]\r\npaperctrl=1\r\n");
-    WriteGbk(folder + "ver_ctrl.ini",
+    WriteGbk(fs, folder + "param.ini", "[other]\r\npaperctrl=1\r\n");
+    WriteGbk(fs, folder + "ver_ctrl.ini",
              "[paper]\r\ncount=3\r\ndefpaper=1\r\n[p1]\r\npapername=富士\r\n"
              "[p2]\r\npapername=柯达\r\n[p3]\r\npapername=数码\r\n");
-    PaperDialog withPaper(folder, FileSystem::Default());
+    PaperDialog withPaper(folder, fs);
     withPaper.InitDialog();
     g.Save(withPaper, "paper_dialog.png");
 
-    WriteGbk(folder + "param.ini", "[other]\r\npaperctrl=0\r\n");
-    PaperDialog finishOnly(folder, FileSystem::Default());
+    WriteGbk(fs, folder + "param.ini", "[other]\r\npaperctrl=0\r\n");
+    PaperDialog finishOnly(folder, fs);
     finishOnly.InitDialog();
     finishOnly.OnCommand(PaperDialog::kMatteId);
     g.Save(finishOnly, "paper_dialog_no_combo.png");
@@ -160,10 +160,10 @@ void Dialogs(Gallery& g) {
 
 // Starting and growing a job: the main window while a folder loads, the
 // backup dialog part-way, the count of prints for appended photos.
-void Opening(Gallery& g) {
+void Opening(Gallery& g, ProcessState& state, const Services& services) {
     QWidget host;
     host.setFixedSize(1024, 768);
-    PhotoWindow window;
+    PhotoWindow window(state, services);
     window.Init(&host, 1);
     window.ProgressBar()->show();
     window.ProgressBar()->SetSteps(36);
@@ -172,7 +172,8 @@ void Opening(Gallery& g) {
 
     // Nothing to copy: the dialog's start would only ask; answered at once.
     SetModalHook([](QDialog&) { return 0; });
-    BackupDialog backup;
+    std::int32_t openNumber = 0;
+    BackupDialog backup(state, services, openNumber);
     backup.InitDialog();
     backup.ProgressBar()->SetSteps(5);
     backup.ProgressBar()->StepIt();
@@ -188,15 +189,18 @@ void Opening(Gallery& g) {
 
 }  // namespace
 
-bool RenderGallery(const std::string& folder) {
+bool RenderGallery(const std::string& folder, const std::string& settingsFolder) {
     QDir().mkpath(QString::fromStdString(folder));
     Gallery g(folder);
+    const Services services = MachineServices();
+    ProcessState state;
+    LoadProcessState(state, settingsFolder, services.files, services.clock);
     Notices(g);
-    Choosers(g);
+    Choosers(g, state);
     Pads(g);
-    Dialogs(g);
-    Opening(g);
-    Cells(g);
+    Dialogs(g, services.files);
+    Opening(g, state, services);
+    Cells(g, state, services);
     return g.ok;
 }
 

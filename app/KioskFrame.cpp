@@ -4,16 +4,21 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "orderdata/PhotoRecordFactory.h"
-#include "orderdata/ProcessState.h"
-#include "platform/messages/HostMessage.h"
-#include "skin/SkinLook.h"
+#include "orelle/HostMessage.h"
 
 namespace orelle::app {
 namespace {
 
 constexpr int kStripHeight = 30;
 constexpr int kPhotoWindowId = 1001;
+
+// The station maps the Windows face names to the fonts of this machine.
+QFont FaceFont(const char* face, int pixelHeight) {
+    QFont font(QString::fromUtf8(face));
+    font.setPixelSize(pixelHeight);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
 
 }  // namespace
 
@@ -26,7 +31,7 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
 
     strip_ = new QLabel(this);
     strip_->setGeometry(0, 0, 1024, kStripHeight);
-    strip_->setFont(GdiFont(skin::kSongTi, 18));
+    strip_->setFont(FaceFont("宋体", 18));
     strip_->setStyleSheet(
         QStringLiteral("background: rgb(30, 30, 36); color: white; padding-left: 8px;"));
 
@@ -34,7 +39,7 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
     home_->setGeometry(0, kStripHeight, 1024, 768 - kStripHeight);
     auto* layout = new QVBoxLayout(home_);
     auto* start = new QPushButton(QStringLiteral("开始冲印"), home_);
-    start->setFont(GdiFont(skin::kLiShu, 40));
+    start->setFont(FaceFont("隶书", 40));
     start->setFixedSize(320, 120);
     layout->addWidget(start, 0, Qt::AlignCenter);
     connect(start, &QPushButton::clicked, this, [this] { StartJob(); });
@@ -45,15 +50,8 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
 }
 
 void KioskFrame::StartJob() {
-    ProcessState& p = Process();
     if (!photos_.empty()) {
-        if (p.photoList.GetSize() == 0) {
-            for (const std::string& path : photos_) {
-                auto record = CreatePhotoRecord(path, photoWnd_.GetRealName(path), path, {},
-                                                p.startup.catalogue, p.dirList);
-                if (record) p.photoList.Append(std::move(record));
-            }
-        }
+        photoWnd_.UsePhotos(photos_);
         return ShowPhotos();
     }
     // The load hands back when it ends, also when it ends at once.
@@ -83,7 +81,7 @@ void KioskFrame::ShowHome() {
     strip_->setText(QStringLiteral("欢迎光临"));
 }
 
-bool KioskFrame::Busy() const { return Process().bRefreshing; }
+bool KioskFrame::Busy() const { return photoWnd_.IsBusy(); }
 
 bool KioskFrame::event(QEvent* e) {
     if (e->type() == HostMessage::EventType()) {

@@ -1,46 +1,17 @@
 // orelle-kiosk: the host program. Runs the station in a kiosk frame; or
-// saves one picture of it, draws the gallery, or prints the settings.
+// saves one picture of it, or prints the settings. It sees the station
+// only as a host does, through include/orelle.
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
-
-#include <QTimer>
 #include <vector>
 
-#include "Gallery.h"
 #include "KioskFrame.h"
-#include "orderdata/ProcessState.h"
-#include "platform/text/NumberText.h"
-#include "skin/SkinLook.h"
-
-namespace {
-
-void PrintSettings(const orelle::ProcessState& state) {
-    const orelle::StartupData& s = state.startup;
-    std::printf("settings folder: %s\n", s.settingsFolder.c_str());
-    std::printf("backup root:     %s\n", s.config.dir.c_str());
-    std::printf("order date:      %s (order numbers %sNNN)\n", s.date.dateStr.c_str(),
-                s.date.datePrefix.c_str());
-    std::printf("order server:    %s:%d (second %s:%d)\n", s.config.web.c_str(), s.config.webport,
-                s.config.web2.c_str(), s.config.webport2);
-    std::printf("database:        %s\n",
-                s.config.dbHost.empty() ? "(none)" : s.config.dbHost.c_str());
-    std::printf("print sizes:     %d\n", s.catalogue.GetCount());
-    for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
-        const orelle::PrintSpec& spec = *s.catalogue.At(i);
-        orelle::Prices p = s.catalogue.GetPrices(spec.pcode);
-        std::printf("  %2d  %-6s %-12s %5s x %-5s in  price %s / %s\n", i, spec.pcode.c_str(),
-                    spec.name.c_str(), orelle::text::FixedText(spec.x, 1).c_str(),
-                    orelle::text::FixedText(spec.y, 1).c_str(),
-                    orelle::text::FixedText(p.price, 2).c_str(),
-                    orelle::text::FixedText(p.price1, 2).c_str());
-    }
-}
-
-}  // namespace
+#include "orelle/CPhotoWnd.h"
 
 namespace {
 
@@ -67,23 +38,20 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: orelle-kiosk [--config DIR] [--folder DIR | --photos FILE...]\n"
                  "                    [--screenshot FILE]\n"
-                 "       orelle-kiosk [--config DIR] --gallery DIR | --settings\n");
+                 "       orelle-kiosk [--config DIR] --settings\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string gallery;
     std::string screenshot;
     std::vector<std::string> photos;
     std::string folder;
     bool settings = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
-            orelle::ReloadProcessSettings(argv[++i]);
-        } else if (std::strcmp(argv[i], "--gallery") == 0 && i + 1 < argc) {
-            gallery = argv[++i];
+            orelle::CPhotoWnd::UseSettingsFolder(argv[++i]);
         } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshot = argv[++i];
         } else if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) {
@@ -98,17 +66,16 @@ int main(int argc, char** argv) {
         }
     }
     if (settings) {
-        PrintSettings(orelle::Process());
+        // The flags are read as the window reads them.
+        const orelle::CPhotoWnd station;
+        std::fputs(station.SettingsText().c_str(), stdout);
         return 0;
     }
-    // Pictures only: no display needed.
-    if ((!gallery.empty() || !screenshot.empty()) &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    // A picture only: no display needed.
+    if (!screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    orelle::InstallSkinFonts();
-    if (!gallery.empty()) return orelle::app::RenderGallery(gallery) ? 0 : 1;
 
     orelle::app::KioskFrame frame(photos, folder);
     frame.show();

@@ -20,12 +20,11 @@
 #include "orderdata/PhotoRecord.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
-#include "photownd/BrowseState.h"
 #include "photownd/PhotoWindow.h"
-#include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/Paths.h"
 #include "support/BenchApplication.h"
+#include "support/BenchStation.h"
 #include "support/CameraJpeg.h"
 #include "support/PageCells.h"
 #include "support/Timing.h"
@@ -49,6 +48,11 @@ using Clock = std::chrono::steady_clock;
 using orelle::bench::Median;
 using orelle::bench::SecondsSince;
 
+orelle::bench::BenchStation& Station() {
+    static orelle::bench::BenchStation station;
+    return station;
+}
+
 void Settle() {
     const auto start = Clock::now();
     while (SecondsSince(start) * 1e3 < kSettleMs) {
@@ -58,7 +62,7 @@ void Settle() {
 }
 
 void FillList(const std::vector<std::string>& files, int count) {
-    orelle::PhotoList& list = orelle::Process().photoList;
+    orelle::PhotoList& list = Station().state.photoList;
     list.RemoveAll();
     for (int i = 0; i < count; ++i) {
         auto r = std::make_unique<orelle::PhotoRecord>();
@@ -75,8 +79,8 @@ void FillList(const std::vector<std::string>& files, int count) {
 // the files of the next of the three pages, as paging does.
 bool PageFillTimes(const std::vector<std::string>& files, std::vector<double>& times) {
     FillList(files, kFiles);
-    orelle::PhotoList& list = orelle::Process().photoList;
-    orelle::bench::PageCells cells;
+    orelle::PhotoList& list = Station().state.photoList;
+    orelle::bench::PageCells cells(Station().state, Station().services);
     for (int step = 0; step <= kSteps; ++step) {
         const int first = (step % (kFiles / kCells)) * kCells;
         cells.ClearAll();
@@ -93,20 +97,20 @@ bool PageFillTimes(const std::vector<std::string>& files, std::vector<double>& t
 // The next-page key on a job of count photos, from the first page on.
 bool NextPageTimes(const std::vector<std::string>& files, int count, std::vector<double>& times) {
     FillList(files, count);
-    const orelle::PhotoList& list = orelle::Process().photoList;
+    const orelle::PhotoList& list = Station().state.photoList;
     QWidget host;
     host.resize(1024, 768);
-    auto window = std::make_unique<orelle::PhotoWindow>();
+    auto window = std::make_unique<orelle::PhotoWindow>(Station().state, Station().services);
     if (!window->Init(&host, 1)) return false;
     host.show();  // shows the first page
-    window->WaitForRefresh();
+    window->WaitForJobs();
     for (int step = 0; step <= kSteps; ++step) {
         Settle();
         const auto start = Clock::now();
         window->Qkey(orelle::KeyMessage{orelle::kWmKeyDown, orelle::kVkNext});
-        window->WaitForRefresh();
+        window->WaitForJobs();
         const double t = SecondsSince(start);
-        const int first = orelle::Browse().nFirstIndex;
+        const int first = window->browse.nFirstIndex;
         if (first != (step + 1) * kCells) return false;
         for (int i = 0; i < kCells; ++i) {
             const orelle::PhotoCell* c = window->Cell(i);
@@ -115,9 +119,8 @@ bool NextPageTimes(const std::vector<std::string>& files, int count, std::vector
         }
         if (step > 0) times.push_back(t);
     }
-    window->WaitForRefresh();
+    window->WaitForJobs();
     window.reset();
-    orelle::Browse() = orelle::BrowseState();
     return true;
 }
 
@@ -130,14 +133,14 @@ struct WriteTimes {
 
 WriteTimes OrderWriteMedians(const std::vector<std::string>& files, int count) {
     FillList(files, count);
-    orelle::ProcessState& p = orelle::Process();
+    orelle::ProcessState& p = Station().state;
     const orelle::OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
     std::string sink;
     WriteTimes t;
     t.format = orelle::bench::MedianSeconds(
         kRounds * kSteps, [&] { sink = orelle::FormatPhotoIni(p.orderInfo, false, p.photoList); });
-    orelle::OrderFiles writer(paths, p.orderInfo, p.photoList, orelle::FileSystem::Default(),
-                              orelle::Clock::Default());
+    orelle::OrderFiles writer(paths, p.orderInfo, p.photoList, Station().services.files,
+                              Station().services.clock);
     t.write =
         orelle::bench::MedianSeconds(kRounds * kSteps, [&] { writer.WriteOrderFiles(false); });
     return t;
@@ -150,7 +153,7 @@ int main(int argc, char** argv) {
     if (scratch.empty()) return 2;
     orelle::bench::BenchApplication app(argc, argv);
 
-    orelle::FileSystem& fs = orelle::FileSystem::Default();
+    orelle::FileSystem& fs = Station().services.files;
     fs.CreateDirectories(scratch);
     std::vector<std::string> files;
     for (int i = 0; i < kFiles; ++i) {
@@ -162,7 +165,7 @@ int main(int argc, char** argv) {
 
     // The order files of every refresh go below the scratch folder, into a
     // job folder of their own as when a job is open.
-    orelle::ProcessState& process = orelle::Process();
+    orelle::ProcessState& process = Station().state;
     process.startup.config.dir = orelle::paths::Join(scratch, "next_page_orders");
     const orelle::OrderPaths orderPaths{process.startup.config.dir, process.startup.date.dateStr};
     fs.CreateDirectories(orderPaths.DayFolder());

@@ -10,6 +10,7 @@
 #include "orderdata/OrderInfo.h"
 #include "orderdata/PhotoIniWriter.h"
 #include "orderdata/PhotoList.h"
+#include "platform/Services.h"
 #include "platform/files/FileSystem.h"
 #include "support/Timing.h"
 
@@ -50,7 +51,8 @@ Times Measure(int count, const std::string& folder) {
     OrderInfo info{customer};
     PhotoList list;
     FillJob(info, list, count);
-    FileSystem& fs = FileSystem::Default();
+    const Services machine = MachineServices();
+    FileSystem& fs = machine.files;
     const std::string path = folder + "/photo.ini";
     const std::string finished = FormatPhotoIni(info, false, list);
     const int repeats = count >= 5000 ? 21 : 41;

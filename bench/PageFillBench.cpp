@@ -15,12 +15,12 @@
 #include "cell/PhotoCell.h"
 #include "orderdata/PhotoRecord.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
 #include "platform/paths/Paths.h"
 #include "support/BenchApplication.h"
+#include "support/BenchStation.h"
 #include "support/CameraJpeg.h"
-#include "support/PeakMemory.h"
 #include "support/PageCells.h"
+#include "support/PeakMemory.h"
 #include "support/ReferenceTool.h"
 #include "support/Timing.h"
 
@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
         files.push_back(orelle::paths::Join(scratch, "page_" + std::to_string(i) + ".jpg"));
         orelle::bench::WriteCameraJpeg(files.back(), static_cast<std::uint32_t>(100 + i));
     }
-    orelle::PhotoList& list = orelle::Process().photoList;
+    orelle::bench::BenchStation station;
+    orelle::PhotoList& list = station.state.photoList;
     for (const std::string& f : files) {
         auto r = std::make_unique<orelle::PhotoRecord>();
         r->srcName = r->origName = r->dstName = f;
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     // The window's page fill, first cell active.
-    orelle::bench::PageCells cells;
+    orelle::bench::PageCells cells(station.state, station.services);
     orelle::PhotoCell& first = cells.Cell(0);
     double page = 1e9;
     for (int rep = 0; rep < kRepeats; ++rep) {

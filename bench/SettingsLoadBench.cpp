@@ -2,18 +2,16 @@
 // from the shipped files in the program folder.
 
 #include "orderdata/StartupData.h"
-#include "platform/clock/Clock.h"
-#include "platform/files/FileSystem.h"
+#include "platform/Services.h"
 #include "platform/paths/Paths.h"
 #include "support/Timing.h"
 
 int main() {
     const std::string folder = orelle::paths::ProgramFolder();
     orelle::StartupData data;
-    double t = orelle::bench::MedianSeconds(101, [&] {
-        orelle::LoadStartupData(data, folder, orelle::FileSystem::Default(),
-                                orelle::Clock::Default());
-    });
+    const orelle::Services machine = orelle::MachineServices();
+    double t = orelle::bench::MedianSeconds(
+        101, [&] { orelle::LoadStartupData(data, folder, machine.files, machine.clock); });
     std::printf("# settings and %d print sizes from %s\n", data.catalogue.GetCount(),
                 folder.c_str());
     orelle::bench::Figure("settings_load_ms", t * 1e3, "ms");

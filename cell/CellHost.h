@@ -1,16 +1,45 @@
 #pragma once
-// What a photo cell asks of the window that holds it.
+// What a photo cell asks of the window that holds it, and what it reads of
+// the station. UI thread only.
+
+#include <atomic>
+#include <cstdint>
 
 namespace orelle {
+
+class FileSystem;
+class PhotoList;
+class PicturePrefetch;
+class PrintCatalogue;
+struct FeatureFlags;
+struct OrderSession;
 
 class CellHost {
   public:
     virtual ~CellHost() = default;
     // Makes cell i the active one and tells the host program.
     virtual void ActiveWin(int i) = 0;
-    // Binds the page at the browsing state's nFirstIndex to the cells, on
-    // a worker.
-    virtual void StartPageRefresh() = 0;
+    virtual int ActiveCell() const = 0;
+    // The list index of the photo that cell i shows in the grid, or in the
+    // single-photo view.
+    virtual std::int32_t RecordIndex(int cellIndex, bool bigView) const = 0;
+    // Cell i enters or leaves the single-photo view; the window hides or
+    // shows the other cells and moves the page with it.
+    virtual void ToggleBigView(int cellIndex) = 0;
+};
+
+// Everything a cell reads besides its window; it outlives the cells.
+struct CellContext {
+    CellHost& host;
+    PhotoList& photos;
+    const PrintCatalogue& catalogue;
+    const FeatureFlags& flags;
+    const OrderSession& session;
+    int showofile = 0;  // the size lists' switch
+    // Raised while a worker owns the list: edits do nothing.
+    const std::atomic<bool>& busy;
+    FileSystem& files;
+    PicturePrefetch& prefetch;
 };
 
 }  // namespace orelle

@@ -7,10 +7,8 @@
 
 #include "cell/PicturePrefetch.h"
 #include "orderdata/FeatureFlags.h"
+#include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
-#include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
-#include "platform/files/FileSystem.h"
 #include "platform/imaging/Imprint.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/PictureRotation.h"
@@ -33,7 +31,8 @@ std::string ImageSurface::BigViewBackgroundPath() {
     return paths::Join(paths::Join(paths::ProgramFolder(), "backscape"), "image_back.bmp");
 }
 
-ImageSurface::ImageSurface() : framing(&Process().startup.catalogue, &Process().photoList) {
+ImageSurface::ImageSurface(const CellContext& context)
+    : framing(&context.catalogue, &context.photos), context_(context) {
     setObjectName(QString::number(kControlId));
 }
 
@@ -67,7 +66,7 @@ void ImageSurface::ShowLayers(bool showThem) {
     if (!created) return;
     for (int i = 0; i < 4; ++i) L(i)->setVisible(showThem);
     // Orders that are taken as they are show no crop frame.
-    if (Browse().nOrderType != 0) L(kFrameLayer)->hide();
+    if (context_.session.nOrderType != 0) L(kFrameLayer)->hide();
 }
 
 void ImageSurface::SyncGeometry() {
@@ -81,19 +80,21 @@ QImage ImageSurface::Decoded(int w, int h) {
         if (d.level == level && d.atLeast == size() && !d.picture.isNull()) return d.picture;
     }
     // Never smaller than the surface: the reduction is for speed only.
-    std::optional<QImage> ahead = PicturePrefetch::Instance().Take(pathName, level, size());
-    QImage picture = ahead ? std::move(*ahead) : DecodeReduced(pathName, level, size());
+    std::optional<QImage> ahead = context_.prefetch.Take(pathName, level, size());
+    QImage picture =
+        ahead ? std::move(*ahead) : DecodeReduced(context_.files, pathName, level, size());
     decoded_[1] = std::move(decoded_[0]);
     decoded_[0] = {level, size(), picture};
     return picture;
 }
 
-void ImageSurface::Prefetch(const PhotoRecord& record, bool bigView, QSize surfaceSize) {
+void ImageSurface::Prefetch(const CellContext& context, const PhotoRecord& record, bool bigView,
+                            QSize surfaceSize) {
     if (record.srcName.empty()) return;
-    const std::optional<QSize> px = ReadPixelSize(record.srcName);
+    const std::optional<QSize> px = ReadPixelSize(context.files, record.srcName);
     if (!px) return;
-    PicturePrefetch::Instance().Request(
-        record.srcName, LoadReductionLevel(px->width(), px->height(), bigView), surfaceSize);
+    context.prefetch.Request(record.srcName, LoadReductionLevel(px->width(), px->height(), bigView),
+                             surfaceSize);
 }
 
 void ImageSurface::ShowPicture(int w, int h) {
@@ -116,7 +117,7 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     if (pathName != r->srcName) decoded_ = {};
     pathName = r->srcName;
     L(kPhotoLayer)->ClearPicture();
-    const std::optional<QSize> px = ReadPixelSize(pathName);
+    const std::optional<QSize> px = ReadPixelSize(context_.files, pathName);
     const int w = px ? px->width() : 0;
     const int h = px ? px->height() : 0;
     if (w <= 0 || h <= 0) return false;
@@ -130,7 +131,7 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     r->bBrowsed = 1;
     ShowPicture(w, h);
     Refresh();
-    shotDate = ReadShotDate(pathName);
+    shotDate = ReadShotDate(context_.files, pathName);
     ImprintDate();
     return true;
 }
@@ -204,7 +205,7 @@ void ImageSurface::SetMode(int m) {
 void ImageSurface::Rotate(int degrees) {
     framing.angle = degrees;
     if (!loaded) return;
-    const std::optional<QSize> px = ReadPixelSize(pathName);
+    const std::optional<QSize> px = ReadPixelSize(context_.files, pathName);
     const int w = px ? px->width() : fileWidth;
     const int h = px ? px->height() : fileHeight;
     const PixelSize shown = degrees != 0 ? RotatedBounds(w, h, degrees) : PixelSize{w, h};
@@ -262,7 +263,7 @@ void ImageSurface::ApplyMove(const MoveResult& m) {
 void ImageSurface::Nudge(int direction) {
     if (!loaded) return;
     SyncGeometry();
-    ApplyMove(framing.Nudge(direction, Process().bRefreshing));
+    ApplyMove(framing.Nudge(direction, context_.busy));
     for (SurfaceLayer* layer : layers_) layer->setCursor(Qt::ArrowCursor);
 }
 
@@ -274,7 +275,7 @@ void ImageSurface::OnLayerPress(int layer, Qt::MouseButton button, int x, int y)
 
 void ImageSurface::OnLayerMove(int, int x, int y) {
     if (!framing.dragging) return;
-    ApplyMove(framing.Move(x, y, Process().bRefreshing));
+    ApplyMove(framing.Move(x, y, context_.busy));
 }
 
 void ImageSurface::OnLayerRelease(int, Qt::MouseButton button, int, int) {
@@ -284,10 +285,8 @@ void ImageSurface::OnLayerRelease(int, Qt::MouseButton button, int, int) {
 }
 
 void ImageSurface::OnLayerDoubleClick(int) {
-    if (!loaded || Process().bRefreshing) return;
-    if (ReadEdition(Process().startup.settingsFolder, FileSystem::Default()) == kEditionDatabase) {
-        return;
-    }
+    if (!loaded || context_.busy) return;
+    if (context_.flags.IsDatabaseEdition()) return;
     framing.Release();
     if (onDoubleClick) onDoubleClick();
 }

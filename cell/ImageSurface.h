@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "cell/CellHost.h"
 #include "cell/FrameGeometry.h"
 #include "cell/SurfaceLayer.h"
 
@@ -28,7 +29,7 @@ class ImageSurface : public QWidget, public LayerEvents {
     static constexpr int kPaperLayer = 2;
     static constexpr int kBackgroundLayer = 3;
 
-    ImageSurface();
+    explicit ImageSurface(const CellContext& context);
 
     // Creates the window and its layers as a child of owner at createRect.
     bool Create(QWidget* owner, int id);
@@ -72,7 +73,8 @@ class ImageSurface : public QWidget, public LayerEvents {
 
     // Asks the workers to decode the record's photo for a surface of that
     // size in that view, ahead of LoadRecord or the big view.
-    static void Prefetch(const PhotoRecord& record, bool bigView, QSize surfaceSize);
+    static void Prefetch(const CellContext& context, const PhotoRecord& record, bool bigView,
+                         QSize surfaceSize);
 
     // The big view's background picture, below the program folder.
     static std::string BigViewBackgroundPath();
@@ -99,6 +101,7 @@ class ImageSurface : public QWidget, public LayerEvents {
     void SyncGeometry();
     SurfaceLayer* L(int index) const { return layers_[static_cast<std::size_t>(index)]; }
 
+    CellContext context_;
     std::array<SurfaceLayer*, 4> layers_{};
     // The last two decodes of the shown photo, so that leaving the big view
     // finds the small picture again.

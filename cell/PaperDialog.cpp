@@ -3,16 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "orderdata/ProcessState.h"
-#include "platform/files/FileSystem.h"
 #include "skin/BitmapButton.h"
 #include "skin/DialogButton.h"
 #include "skin/RectLtrb.h"
 
 namespace orelle {
-
-PaperDialog::PaperDialog(QWidget* parent)
-    : PaperDialog(Process().startup.settingsFolder, FileSystem::Default(), parent) {}
 
 PaperDialog::PaperDialog(const std::string& settingsFolder, FileSystem& fs, QWidget* parent)
     : SkinDialog(kResourceId, parent), settingsFolder_(settingsFolder), fs_(fs) {}

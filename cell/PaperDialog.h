@@ -28,8 +28,7 @@ class PaperDialog : public SkinDialog {
     static constexpr int kWidth = 280;
     static constexpr int kHeight = 210;
 
-    // Reads the settings of the process's settings folder.
-    explicit PaperDialog(QWidget* parent = nullptr);
+    // Reads its switches and the paper names from the settings folder.
     PaperDialog(const std::string& settingsFolder, FileSystem& fs, QWidget* parent = nullptr);
 
     int finish = 0;  // 0 glossy, 1 matte

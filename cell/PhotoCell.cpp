@@ -12,9 +12,9 @@
 #include "cell/CellTexts.h"
 #include "cell/PrintSizeChooser.h"
 #include "cell/ValuePad.h"
+#include "orderdata/PhotoList.h"
 #include "orderdata/PhotoRecord.h"
-#include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
+#include "orderdata/PrintCatalogue.h"
 #include "platform/text/NumberText.h"
 #include "skin/BitmapButton.h"
 #include "skin/RectLtrb.h"
@@ -65,7 +65,9 @@ QPainterPath Outline(int inset) {
 
 }  // namespace
 
-PhotoCell::PhotoCell() { setObjectName(QString::number(kResourceId)); }
+PhotoCell::PhotoCell(const CellContext& context) : surface(context), context_(context) {
+    setObjectName(QString::number(kResourceId));
+}
 
 BitmapButton* PhotoCell::Button(int id) const {
     if (id == cellid::kDate) return dateButton;
@@ -154,8 +156,7 @@ void PhotoCell::ApplyLayout() {
 }
 
 PhotoRecord* PhotoCell::CurrentRecord() const {
-    const BrowseState& b = Browse();
-    return Process().photoList.Find(bigView ? b.nBigIndex : b.nFirstIndex + cellIndex);
+    return context_.photos.Find(context_.host.RecordIndex(cellIndex, bigView));
 }
 
 void PhotoCell::SetButtonText(int id, const std::string& text) {
@@ -170,8 +171,7 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
         ClearCell();
         return;
     }
-    const BrowseState& b = Browse();
-    surface.SetPhotoIndex(bigView ? b.nBigIndex : b.nFirstIndex + cellIndex);
+    surface.SetPhotoIndex(context_.host.RecordIndex(cellIndex, bigView));
     pathName = record->srcName;
     if (!surface.LoadRecord(record)) {
         ClearCell();
@@ -194,7 +194,7 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
 
     nameText = OrderedName(record->dstName, number);
 
-    const PrintCatalogue& catalogue = Process().startup.catalogue;
+    const PrintCatalogue& catalogue = context_.catalogue;
     SetButtonText(cellid::kQuantity, text::IntText(number));
     SetButtonText(cellid::kPrintSize, PrintSizeText(catalogue.GetName(record->specIndex)));
     SetButtonText(cellid::kCropFill, CropFillText(record->operate));
@@ -225,13 +225,14 @@ void PhotoCell::SetActive(bool on) {
     update();
 }
 
-void PhotoCell::Prefetch(const PhotoRecord& record, bool forBigView) {
+void PhotoCell::Prefetch(const CellContext& context, const PhotoRecord& record, bool forBigView) {
     const Ltrb& r = forBigView ? celllayout::kSurfaceBig : celllayout::kSurfaceSmall;
-    ImageSurface::Prefetch(record, forBigView, QSize(r.right - r.left, r.bottom - r.top));
+    ImageSurface::Prefetch(context, record, forBigView, QSize(r.right - r.left, r.bottom - r.top));
 }
 
 void PhotoCell::PrefetchBigView() const {
-    if (active && !bigView && surface.HasImage() && surface.record) Prefetch(*surface.record, true);
+    if (active && !bigView && surface.HasImage() && surface.record)
+        Prefetch(context_, *surface.record, true);
 }
 
 void PhotoCell::SetNumber(std::int32_t n) {
@@ -243,40 +244,21 @@ void PhotoCell::SetNumber(std::int32_t n) {
     SetButtonText(cellid::kQuantity, text::IntText(n));
 }
 
-void PhotoCell::ToggleBigView() {
-    BrowseState& b = Browse();
-    bigView = !bigView;
-    b.bBigView = bigView;
-    if (bigView) {
-        for (int i = 0; i < b.nCellsPerPage; ++i) {
-            if (b.Cells[i]) b.Cells[i]->hide();
-        }
+void PhotoCell::ToggleBigView() { context_.host.ToggleBigView(cellIndex); }
+
+void PhotoCell::SetBigView(bool big) {
+    bigView = big;
+    if (big) {
         const int width = parentWidget() ? parentWidget()->width() : this->width();
         setGeometry(0, celllayout::kBigTop, width, celllayout::kBigHeight);
-        b.nBigIndex = b.nFirstIndex + b.nActiveCell;
         ApplyLayout();
         show();
         return;
     }
     hide();
+    setGeometry(cellRect);
     ApplyLayout();
-    for (int i = 0; i < b.nCellsPerPage; ++i) {
-        PhotoCell* cell = b.Cells[i];
-        if (!cell) continue;
-        if (cell == this) {
-            setGeometry(cellRect);
-            ApplyLayout();
-        }
-        cell->show();
-    }
-    if (std::find(b.Cells.begin(), b.Cells.end(), this) == b.Cells.end()) show();
-    const PhotoCell* neighbour = b.Cells[b.nActiveCell == 0 ? 1 : 0];
-    if (b.nBigIndex == b.nFirstIndex + b.nActiveCell && neighbour && !neighbour->nameText.empty()) {
-        return;
-    }
-    // The big view moved to another photo: show its page.
-    b.nFirstIndex = b.nBigIndex / b.nCellsPerPage * b.nCellsPerPage;
-    if (b.host) b.host->StartPageRefresh();
+    show();
 }
 
 void PhotoCell::paintEvent(QPaintEvent*) {
@@ -313,12 +295,11 @@ bool PhotoCell::eventFilter(QObject* watched, QEvent* event) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             const Qt::MouseButton button = mouse->button();
             if (button != Qt::LeftButton && button != Qt::RightButton) return false;
-            BrowseState& b = Browse();
-            if (cellIndex != b.nActiveCell && b.host) b.host->ActiveWin(cellIndex);
+            if (cellIndex != context_.host.ActiveCell()) context_.host.ActiveWin(cellIndex);
             auto* widget = qobject_cast<QWidget*>(watched);
             if (button == Qt::RightButton && surface.HasImage() && surface.OwnsWindow(widget)) {
                 // A right click orders the photo once, or not at all.
-                if (!Process().bRefreshing) SetNumber(number == 0 ? 1 : 0);
+                if (!context_.busy) SetNumber(number == 0 ? 1 : 0);
                 return true;
             }
             return false;

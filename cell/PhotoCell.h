@@ -3,13 +3,14 @@
 // on an ImageSurface and the buttons that set its print size, quantity,
 // framing, date imprint, zoom and rotation. Every edit goes straight into
 // the current record (found afresh each time: the record at nBigIndex in
-// the big view, else at nFirstIndex + cellIndex); the cell keeps copies for
-// its texts and frame colours only. UI thread only.
+// the big view, else at its place on the page, as the window says); the
+// cell keeps copies for its texts and frame colours only. UI thread only.
 
 #include <QWidget>
 #include <array>
 #include <string>
 
+#include "cell/CellHost.h"
 #include "cell/CellLayout.h"
 #include "cell/ImageSurface.h"
 #include "skin/CommandTarget.h"
@@ -26,7 +27,7 @@ class PhotoCell : public QWidget, public CommandTarget {
   public:
     static constexpr int kResourceId = 1019;
 
-    PhotoCell();
+    explicit PhotoCell(const CellContext& context);
 
     // Set before Create.
     QRect cellRect;
@@ -36,12 +37,15 @@ class PhotoCell : public QWidget, public CommandTarget {
     bool Create(QWidget* mainWindow);
 
     // Has the record's photo decoded ahead for the small view, or the big.
-    static void Prefetch(const PhotoRecord& record, bool forBigView);
+    static void Prefetch(const CellContext& context, const PhotoRecord& record, bool forBigView);
 
     void ShowRecord(PhotoRecord* record);
     void ClearCell();
     void SetActive(bool active);
+    // Asks the window to enter or leave the single-photo view with this cell.
     void ToggleBigView();
+    // The window's half of that: lays the cell out for the view.
+    void SetBigView(bool big);
     void OnCommand(int id) override;
 
     std::string nameText;
@@ -90,6 +94,7 @@ class PhotoCell : public QWidget, public CommandTarget {
     void FilterChildren();
     Ltrb ScreenRect(const BitmapButton* b) const;
 
+    CellContext context_;
     std::array<BitmapButton*, kCellButtons.size()> buttons_{};  // as kCellButtons
 };
 

@@ -6,9 +6,9 @@
 #include "cell/PhotoCell.h"
 #include "cell/PrintSizeChooser.h"
 #include "cell/ValuePad.h"
+#include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
-#include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
+#include "orderdata/PrintCatalogue.h"
 #include "platform/text/NumberText.h"
 #include "skin/BitmapButton.h"
 
@@ -43,7 +43,7 @@ Ltrb PhotoCell::ScreenRect(const BitmapButton* b) const {
 
 void PhotoCell::OnCommand(int id) {
     // The list belongs to the worker while it runs.
-    if (Process().bRefreshing) return;
+    if (context_.busy) return;
     const CellCommand c = ClassifyCellCommand(id);
     switch (c.kind) {
         case CellCommandKind::kButton:
@@ -68,7 +68,7 @@ void PhotoCell::OnCommand(int id) {
 
 void PhotoCell::ButtonCommand(int id) {
     if (id == cellid::kFreeCrop || !surface.HasImage()) return;
-    if (!Allows(id, Browse().nOrderType)) return;
+    if (!Allows(id, context_.session.nOrderType)) return;
     switch (id) {
         case cellid::kPrintSize:
             OpenPrintSizeChooser();
@@ -121,7 +121,8 @@ void PhotoCell::ButtonCommand(int id) {
 void PhotoCell::OpenPrintSizeChooser() {
     const PopupAnchor at =
         PrintSizeChooserAnchor(cellIndex, bigView, ScreenRect(Button(cellid::kPrintSize)));
-    new PrintSizeChooser(at.x, at.y, this, at.placement);  // deletes itself
+    // Deletes itself.
+    new PrintSizeChooser(at.x, at.y, this, at.placement, context_.catalogue, context_.showofile);
 }
 
 void PhotoCell::OpenQuantityPad() {
@@ -136,7 +137,7 @@ void PhotoCell::OpenRotationStrip() {
 }
 
 void PhotoCell::ChooseSize(std::int32_t i) {
-    const PrintCatalogue& catalogue = Process().startup.catalogue;
+    const PrintCatalogue& catalogue = context_.catalogue;
     if (i < 0 || i >= catalogue.GetCount()) return;
     specIndex = i;
     surface.ShowLayers(false);
@@ -160,7 +161,7 @@ void PhotoCell::SwitchToFill() {
     if (!r || surface.framing.mode == kModeWhiteFill || surface.framing.frameTurned) return;
     // The size shown, the record's, decides whether the photo can be
     // fitted on the paper.
-    const PrintSpec* spec = Process().startup.catalogue.At(r->specIndex);
+    const PrintSpec* spec = context_.catalogue.At(r->specIndex);
     if (spec && (spec->x < 0 || spec->y < 0)) return;
     r->operate = kModeWhiteFill;
     r->offsetSZX = r->offsetSZY = 0;

@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/files/FileSystem.h"
 #include "platform/imaging/PictureFile.h"
 
 namespace orelle {
 
 PicturePrefetch& PicturePrefetch::Instance() {
-    static PicturePrefetch prefetch;
+    static PicturePrefetch prefetch(FileSystem::Default());
     return prefetch;
 }
 
-PicturePrefetch::PicturePrefetch() {
+PicturePrefetch::PicturePrefetch(FileSystem& fs) : fs_(fs) {
     // Two decoders keep both cores of a kiosk busy; more would only queue.
     const unsigned cores = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     for (unsigned i = 0; i < cores; ++i) workers_.emplace_back([this] { Work(); });
@@ -86,7 +87,7 @@ void PicturePrefetch::Work() {
         const int level = next->level;
         const QSize atLeast = next->atLeast;
         lock.unlock();
-        QImage picture = DecodeReduced(path, level, atLeast);
+        QImage picture = DecodeReduced(fs_, path, level, atLeast);
         lock.lock();
         // Entries may have moved while the lock was free: find it again.
         for (Entry& e : entries_) {

@@ -16,14 +16,18 @@
 
 namespace orelle {
 
+class FileSystem;
+
 class PicturePrefetch {
   public:
     // Finished pictures nobody took are dropped, oldest first, past this.
     static constexpr std::size_t kMaxEntries = 12;
 
+    // On the machine's own file system.
     static PicturePrefetch& Instance();
 
-    PicturePrefetch();
+    // Photos are read through fs, which must outlive the prefetch.
+    explicit PicturePrefetch(FileSystem& fs);
     ~PicturePrefetch();
     PicturePrefetch(const PicturePrefetch&) = delete;
     PicturePrefetch& operator=(const PicturePrefetch&) = delete;
@@ -50,6 +54,7 @@ class PicturePrefetch {
     void Work();
     void Trim();
 
+    FileSystem& fs_;
     std::mutex mutex_;
     std::condition_variable queued_;
     std::condition_variable decoded_;

@@ -8,17 +8,12 @@
 
 #include "cell/PopupPlacement.h"
 #include "orderdata/PrintCatalogue.h"
-#include "orderdata/ProcessState.h"
 #include "skin/CommandTarget.h"
 #include "skin/ModalRunner.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLook.h"
 
 namespace orelle {
-
-PrintSizeChooser::PrintSizeChooser(int x, int y, QWidget* owner, int placement)
-    : PrintSizeChooser(x, y, owner, placement, Process().startup.catalogue,
-                       Process().startup.config.showofile) {}
 
 PrintSizeChooser::PrintSizeChooser(int x, int y, QWidget* owner, int placementIn,
                                    const PrintCatalogue& catalogue, int showofile)

@@ -27,8 +27,6 @@ class PrintSizeChooser : public QDialog {
     static constexpr int kPicked = 1;
     static constexpr int kNotPicked = 2;
 
-    PrintSizeChooser(int x, int y, QWidget* owner, int placement);
-    // The same with another catalogue and showofile switch (tests, gallery).
     PrintSizeChooser(int x, int y, QWidget* owner, int placement, const PrintCatalogue& catalogue,
                      int showofile);
 

@@ -1,7 +1,11 @@
-# The library's sources, by folder.
-set(ORELLE_SOURCES
+# The library's sources, by layer. The core holds everything that needs no
+# window and must not link Qt Widgets; the user interface builds on it.
+set(ORELLE_CORE_SOURCES
+  platform/Services.cpp
   platform/clock/Clock.cpp
+  platform/files/FileDevice.cpp
   platform/files/LocalFileSystem.cpp
+  platform/files/LocalFolders.cpp
   platform/gbk/Gbk.cpp
   platform/ini/IniDocument.cpp
   platform/ini/IniText.cpp
@@ -23,6 +27,7 @@ set(ORELLE_SOURCES
   orderdata/BackupJob.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp
+  orderdata/FolderLoad.cpp
   orderdata/LocalOrderNumber.cpp
   orderdata/OrderFiles.cpp
   orderdata/OrderIniEntry.cpp
@@ -38,12 +43,16 @@ set(ORELLE_SOURCES
   orderdata/PhotoIniWriter.cpp
   orderdata/PrintCatalogue.cpp
   orderdata/ProcessState.cpp
+  orderdata/SettingsReport.cpp
   orderdata/StartupData.cpp
+)
+set(ORELLE_UI_SOURCES
   skin/BitmapButton.cpp
   skin/CellBitmaps.cpp
   skin/CommandTarget.cpp
   skin/CursorFile.cpp
   skin/DialogButton.cpp
+  skin/JobRunner.cpp
   skin/ModalRunner.cpp
   skin/PitchedText.cpp
   skin/ProgressBarWnd.cpp
@@ -70,7 +79,6 @@ set(ORELLE_SOURCES
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
   photownd/BackupDialog.cpp
-  photownd/BrowseState.cpp
   photownd/CPhotoWnd.cpp
   photownd/FolderPickDialog.cpp
   photownd/Paging.cpp

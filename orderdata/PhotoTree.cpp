@@ -1,22 +1,22 @@
 #include "orderdata/PhotoTree.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <set>
-#include <system_error>
 #include <unordered_set>
 #include <utility>
 
 #include "orderdata/TextCase.h"
+#include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/paths/Paths.h"
 
 namespace orelle {
 namespace {
 
-namespace fs = std::filesystem;
+// What every resolved path inside the folder starts with; empty when the
+// folder cannot be resolved, so that nothing is inside.
+std::string Inside(const std::string& resolved) {
+    return resolved.empty() ? resolved : paths::WithTrailingSeparator(resolved);
+}
 
 struct Entry {
     std::string name;
@@ -26,20 +26,21 @@ struct Entry {
 
 class TreeWalk {
   public:
-    TreeWalk(const std::string& root, const std::vector<std::string>& selected) {
-        std::error_code ec;
-        root_ = fs::weakly_canonical(root, ec).string();
+    TreeWalk(FileSystem& fs, const std::string& root, const std::vector<std::string>& selected)
+        : fs_(fs), rootInside_(Inside(fs.ResolvedPath(root))) {
         for (const std::string& s : selected) selected_.insert(ToLowerAscii(s));
     }
 
     void Walk(const std::string& folder, const std::string& relative) {
         if (!tree_.tooLong.empty() || tree_.unreadable) return;
-        struct stat st {};
-        if (::stat(folder.c_str(), &st) != 0) {
+        // Links make several paths lead to one folder; its resolved path
+        // is the folder itself.
+        const std::string identity = fs_.ResolvedPath(folder);
+        if (identity.empty()) {
             tree_.unreadable = true;
             return;
         }
-        if (!seen_.insert({st.st_dev, st.st_ino}).second) return;  // a loop of links
+        if (!seen_.insert(identity).second) return;  // a loop of links
         std::vector<Entry> entries;
         if (!List(folder, entries)) {
             tree_.unreadable = true;
@@ -70,51 +71,38 @@ class TreeWalk {
 
   private:
     // The entries of folder worth looking at, sorted by name. Links count
-    // as what they point to, and only when that lies inside the tree.
+    // only when they lead inside the tree.
     bool List(const std::string& folder, std::vector<Entry>& entries) {
-        std::error_code ec;
-        fs::directory_iterator it(folder, ec), end;
-        if (ec) return false;
-        for (; it != end; it.increment(ec)) {
-            if (ec) return false;
-            const fs::directory_entry& d = *it;
-            std::error_code typeError;
-            const bool link = d.is_symlink(typeError);
-            if (link && !InsideTree(d.path())) continue;
-            const fs::file_status status = d.status(typeError);
-            if (typeError) continue;  // a dangling link
-            if (!fs::is_directory(status) && !fs::is_regular_file(status)) continue;
-            Entry e;
-            e.name = d.path().filename().string();
-            e.lowerName = ToLowerAscii(e.name);
-            e.folder = fs::is_directory(status);
-            entries.push_back(std::move(e));
+        std::vector<FolderEntry> found;
+        if (!fs_.ListFolder(folder, &found)) return false;
+        for (FolderEntry& f : found) {
+            if (f.link && !InsideTree(paths::Join(folder, f.name))) continue;
+            std::string lowerName = ToLowerAscii(f.name);
+            entries.push_back({std::move(f.name), std::move(lowerName), f.folder});
         }
-        if (ec) return false;
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.name < b.name; });
         return true;
     }
 
-    bool InsideTree(const fs::path& link) const {
-        std::error_code ec;
-        const std::string target = fs::canonical(link, ec).string();
-        if (ec) return false;
-        return target == root_ ||
-               (target.size() > root_.size() && target.compare(0, root_.size(), root_) == 0 &&
-                target[root_.size()] == paths::kSeparator);
+    bool InsideTree(const std::string& link) {
+        const std::string target = Inside(fs_.ResolvedPath(link));
+        return !target.empty() && !rootInside_.empty() &&
+               target.compare(0, rootInside_.size(), rootInside_) == 0;
     }
 
-    std::string root_;
+    FileSystem& fs_;
+    const std::string rootInside_;
     std::unordered_set<std::string> selected_;
-    std::set<std::pair<dev_t, ino_t>> seen_;
+    std::unordered_set<std::string> seen_;
     PhotoTree tree_;
 };
 
 }  // namespace
 
-PhotoTree FindTreePhotos(const std::string& folder, const std::vector<std::string>& selected) {
-    TreeWalk walk(folder, selected);
+PhotoTree FindTreePhotos(FileSystem& fs, const std::string& folder,
+                         const std::vector<std::string>& selected) {
+    TreeWalk walk(fs, folder, selected);
     walk.Walk(paths::WithoutTrailingSeparator(folder), "");
     return walk.Take();
 }

@@ -12,6 +12,8 @@
 
 namespace orelle {
 
+class FileSystem;
+
 inline constexpr std::size_t kMaxLoadPathBytes = 200;
 
 struct TreePhoto {
@@ -30,6 +32,7 @@ struct PhotoTree {
 
 // The ".jpg" files (any case) below folder; when selected is not empty,
 // only the paths in it (compared ignoring case).
-PhotoTree FindTreePhotos(const std::string& folder, const std::vector<std::string>& selected);
+PhotoTree FindTreePhotos(FileSystem& fs, const std::string& folder,
+                         const std::vector<std::string>& selected);
 
 }  // namespace orelle

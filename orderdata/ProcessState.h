@@ -1,27 +1,46 @@
 #pragma once
 // The process-wide data of the station: loaded with the library from the
-// program folder, alive until it is unloaded. Threads share it under the
-// busy flag: a worker raises bRefreshing for its whole run, and user
-// commands that touch the list or the order do nothing while it is set.
+// program folder, alive until it is unloaded. Code receives it (or the
+// part it needs) by reference; only the place that builds the exported
+// window reaches for the one instance. Threads share it under the busy
+// flag: a worker owns the list while bRefreshing is raised, and user
+// commands that touch the list or the order do nothing meanwhile.
 
 #include <atomic>
 #include <string>
 
 #include "orderdata/DirList.h"
+#include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderInfo.h"
+#include "orderdata/OrderSession.h"
 #include "orderdata/PhotoList.h"
 #include "orderdata/StartupData.h"
 
 namespace orelle {
 
+class Clock;
+class FileSystem;
+
 struct ProcessState {
+    ProcessState() = default;
+    ProcessState(const ProcessState&) = delete;
+    ProcessState& operator=(const ProcessState&) = delete;
+
     StartupData startup;
+    // Read again each time an exported window is made.
+    FeatureFlags flags;
     PhotoList photoList;
     DirList dirList;
     // Its customer fields are the settings' [userinfo] values.
     OrderInfo orderInfo{startup.config.userinfo};
+    OrderSession session;
     std::atomic<bool> bRefreshing{false};
 };
+
+// Reads the settings, the catalogue and the order date of the folder into
+// state. Only while no window and no worker uses it.
+void LoadProcessState(ProcessState& state, const std::string& settingsFolder, FileSystem& fs,
+                      const Clock& clock);
 
 // Loaded from the program folder on first use, which the library makes
 // happen while it is being loaded.

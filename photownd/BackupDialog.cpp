@@ -3,10 +3,9 @@
 #include <QTimer>
 #include <exception>
 
-#include "orderdata/FeatureFlags.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
-#include "platform/files/FileSystem.h"
+#include "platform/Services.h"
+#include "platform/jobs/JobContext.h"
 #include "platform/paths/BackupDisk.h"
 #include "skin/DialogButton.h"
 #include "skin/ProgressBarWnd.h"
@@ -26,10 +25,13 @@ QTimer* MakeTimer(QObject* owner, int ms) {
 
 }  // namespace
 
-BackupDialog::BackupDialog(QWidget* parent, FileSystem* fs, DiskInfo* disks)
+BackupDialog::BackupDialog(ProcessState& state, const Services& services, std::int32_t& openNumber,
+                           QWidget* parent)
     : SkinDialog(kResourceId, parent),
-      fs_(fs ? *fs : FileSystem::Default()),
-      disks_(disks ? *disks : DiskInfo::Default()) {}
+      state_(state),
+      services_(services),
+      openNumber_(openNumber),
+      jobs_(state.bRefreshing) {}
 
 BackupDialog::~BackupDialog() { Finish(); }
 
@@ -60,82 +62,53 @@ bool BackupDialog::OnInitDialog() {
 
 void BackupDialog::Start() {
     progress_->SetSteps(1);
-    ProcessState& process = Process();
+    ProcessState& process = state_;
     if (copyList.empty()) {
         ShowNotice("提示", "没有图片文件!", 1, false, this);
         return;
     }
-    if (!HasBackupSpace(process.startup.config.dir, disks_)) {
+    if (!HasBackupSpace(process.startup.config.dir, services_.disks)) {
         ShowNotice("提示", "电脑磁盘备份目录没有足够的空间!", 1, false, this);
         return;
     }
     progress_->SetSteps(static_cast<int>(copyList.size()));
-    job_ = std::make_unique<BackupJob>(fs_, disks_, process.startup.catalogue,
-                                       ReadEdition(process.startup.settingsFolder, fs_));
-    job_->step = [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { progress_->StepIt(); }, Qt::QueuedConnection);
-    };
+    job_ = std::make_unique<BackupJob>(services_.files, services_.disks, process.startup.catalogue,
+                                       process.flags.verison_function);
     listSize_ = copyList.size();
-    // The list is emptied at once: the worker owns its own copy of it.
-    process.bRefreshing = true;
-    worker_ = std::thread(&BackupDialog::RunWorker, this, std::move(copyList),
-                          process.orderInfo.backupDir, Browse().nOpenNumber);
+    auto failed = std::make_shared<bool>(false);
+    JobRunner::Job copy;
+    // The worker owns its own copy of the list, which is emptied at once.
+    copy.work = [this, failed, files = std::move(copyList), backupDir = process.orderInfo.backupDir,
+                 base = openNumber_](JobContext& context) {
+        BackupJob& job = *job_;
+        job.step = [&context] { context.Step(); };
+        try {
+            outcome_ = job.CopyList(files, backupDir, base, defaults, state_.photoList,
+                                    [&context](const char* q) { return context.Ask(q); });
+        } catch (const std::exception&) {
+            *failed = true;
+        }
+    };
+    copy.step = [this] { progress_->StepIt(); };
+    copy.ask = [this](const std::string& q) { return ShowNotice("提示", q, 1, true, this) == 0; };
+    copy.done = [this, failed] {
+        QTimer* timer = *failed ? failedTimer_ : outcome_.completed ? doneTimer_ : nullptr;
+        if (timer) timer->start();
+    };
     copyList.clear();
-}
-
-void BackupDialog::RunWorker(std::vector<std::string> files, std::string backupDir,
-                             std::int32_t base) {
-    bool failed = false;
-    try {
-        outcome_ = job_->CopyList(files, backupDir, base, defaults, Process().photoList,
-                                  [this](const char* q) { return AskOnUi(q); });
-    } catch (const std::exception&) {
-        failed = true;
-    }
-    Process().bRefreshing = false;
-    if (job_->stop) return;  // cancelled: nobody waits for the timers
-    QTimer* timer = failed ? failedTimer_ : outcome_.completed ? doneTimer_ : nullptr;
-    if (timer) QMetaObject::invokeMethod(timer, qOverload<>(&QTimer::start), Qt::QueuedConnection);
-}
-
-bool BackupDialog::AskOnUi(const char* question) {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        answer_ = -1;
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [this, question] {
-            if (!job_ || job_->stop) return;  // cancelled meanwhile
-            const bool goOn = ShowNotice("提示", question, 1, true, this) == 0;
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (answer_ == -1) answer_ = goOn ? 1 : 0;
-            answered_.notify_all();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock<std::mutex> lock(mutex_);
-    answered_.wait(lock, [this] { return answer_ != -1 || job_->stop; });
-    return answer_ == 1 && !job_->stop;
+    jobs_.Start(std::move(copy));
 }
 
 void BackupDialog::Finish() {
-    if (job_) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            job_->stop = true;
-        }
-        answered_.notify_all();
-    }
-    if (worker_.joinable()) worker_.join();
+    if (job_) job_->stop = true;
+    jobs_.Stop();
+    jobs_.Wait();
     if (!job_) return;
-    ProcessState& process = Process();
-    for (const std::string& dir : job_->dirs.Entries()) process.dirList.AddIfAbsent(dir);
-    process.photoList.AppendFrom(job_->records);
+    for (const std::string& dir : job_->dirs.Entries()) state_.dirList.AddIfAbsent(dir);
+    state_.photoList.AppendFrom(job_->records);
     // The next run numbers on past every position used, so that no copy's
     // name is used twice.
-    Browse().nOpenNumber +=
-        outcome_.completed ? static_cast<std::int32_t>(listSize_) : outcome_.positions;
+    openNumber_ += outcome_.completed ? static_cast<std::int32_t>(listSize_) : outcome_.positions;
     job_.reset();
 }
 

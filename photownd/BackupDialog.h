@@ -5,23 +5,21 @@
 // copied whole join the job when the dialog ends, however it ends. Cancel
 // (the button or Escape) stops the worker before its next file.
 
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "orderdata/BackupJob.h"
 #include "orderdata/PhotoRecordFactory.h"
+#include "skin/JobRunner.h"
 #include "skin/SkinDialog.h"
 
 class QTimer;
 
 namespace orelle {
 
-class DiskInfo;
-class FileSystem;
+struct ProcessState;
+struct Services;
 class ProgressBarWnd;
 class StaticText;
 
@@ -34,8 +32,10 @@ class BackupDialog : public SkinDialog {
     static constexpr int kStaticId = 1068;
     static constexpr int kCancelId = 1;
 
-    explicit BackupDialog(QWidget* parent = nullptr, FileSystem* fs = nullptr,
-                          DiskInfo* disks = nullptr);
+    // Copies into the job of state; openNumber numbers the copies and is
+    // moved past the numbers used when the dialog ends.
+    BackupDialog(ProcessState& state, const Services& services, std::int32_t& openNumber,
+                 QWidget* parent = nullptr);
     ~BackupDialog() override;
 
     // Filled by the caller before the run.
@@ -51,26 +51,23 @@ class BackupDialog : public SkinDialog {
 
   private:
     void Start();
-    void RunWorker(std::vector<std::string> files, std::string backupDir, std::int32_t base);
-    bool AskOnUi(const char* question);
-    // Stops and joins the worker, then joins its photos to the job.
+    // Stops the copying and waits for it, then joins its photos to the job.
     void Finish();
     void Close(int result);
 
-    FileSystem& fs_;
-    DiskInfo& disks_;
+    ProcessState& state_;
+    const Services& services_;
+    std::int32_t& openNumber_;
     ProgressBarWnd* progress_ = nullptr;
     StaticText* static_ = nullptr;
     QTimer* startTimer_ = nullptr;   // 2000
     QTimer* doneTimer_ = nullptr;    // 1000
     QTimer* failedTimer_ = nullptr;  // 3000
     std::unique_ptr<BackupJob> job_;
-    std::thread worker_;
     AppendOutcome outcome_;
     std::size_t listSize_ = 0;
-    std::mutex mutex_;
-    std::condition_variable answered_;
-    int answer_ = -1;  // -1 while a question waits, else 1 go on, 0 stop
+    // Last: its worker is stopped and joined before the job goes.
+    JobRunner jobs_;
 };
 
 }  // namespace orelle

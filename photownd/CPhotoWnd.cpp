@@ -3,30 +3,40 @@
 #include <cstdlib>
 
 #include "orderdata/PhotoNames.h"
+#include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
+#include "orderdata/SettingsReport.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
-#include "platform/registry/Registry.h"
+#include "platform/Services.h"
 
 namespace orelle {
 
-CPhotoWnd::CPhotoWnd() {
-    Process().bRefreshing = false;
-    Browse() = BrowseState{};
+// What the exported window stands on: the process's state and the
+// machine's services, built here and handed down.
+struct CPhotoWnd::Station {
+    ProcessState& state = Process();
+    Services services = MachineServices();
+};
+
+CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
+    ProcessState& state = station_->state;
+    state.flags = LoadFeatureFlags(state.startup.settingsFolder, state.startup.config,
+                                   station_->services.files);
 }
 
 CPhotoWnd::~CPhotoWnd() { delete window_.data(); }
 
 bool CPhotoWnd::init(QWidget* parent, int id) {
-    auto* window = new PhotoWindow;
+    auto* window = new PhotoWindow(station_->state, station_->services);
     if (!window->Init(parent, id)) {
         delete window;
         return false;
     }
     delete window_.data();
     window->openNumber = openNumber_;
+    window->browse.nOpenNumber = openNumber_;
     window_ = window;
     return true;
 }
@@ -49,10 +59,11 @@ void CPhotoWnd::ActiveWin(int cell) {
 }
 
 std::string CPhotoWnd::GetIndexStr() const {
-    return IndexText(Browse(), Process().photoList.GetSize());
+    PhotoWindow* w = Window();
+    return IndexText(w ? w->browse : BrowseState{}, GetSize());
 }
 
-int CPhotoWnd::GetSize() const { return Process().photoList.GetSize(); }
+int CPhotoWnd::GetSize() const { return station_->state.photoList.GetSize(); }
 
 void CPhotoWnd::OnFristPage() {
     if (PhotoWindow* w = Window()) w->OnFristPage();
@@ -66,35 +77,37 @@ void CPhotoWnd::SetImageDlgToNormal() {
     if (PhotoWindow* w = Window()) w->SetImageDlgToNormal();
 }
 
-void CPhotoWnd::SetOrderType(int type) { Browse().nOrderType = type; }
+void CPhotoWnd::SetOrderType(int type) { station_->state.session.nOrderType = type; }
 
-void CPhotoWnd::SetUploadWnd(CUpFileWnd* upload) { Browse().pUploadWnd = upload; }
+void CPhotoWnd::SetUploadWnd(CUpFileWnd* upload) { station_->state.session.pUploadWnd = upload; }
 
 void CPhotoWnd::SetOpenNumber(int number) {
     openNumber_ = number;
-    if (PhotoWindow* w = Window()) w->openNumber = number;
-    Browse().nOpenNumber = number;
-    Process().orderInfo.albumid.clear();
+    if (PhotoWindow* w = Window()) {
+        w->openNumber = number;
+        w->browse.nOpenNumber = number;
+    }
+    station_->state.orderInfo.albumid.clear();
 }
 
 void CPhotoWnd::SetStoreid(const std::string& store, const std::string& account,
                            const std::string& password) {
-    BrowseState& b = Browse();
-    if (!store.empty()) b.nStoreNumber = static_cast<std::int32_t>(std::atol(store.c_str()));
-    if (!account.empty()) b.memberAccount = account;
-    if (!password.empty()) b.memberPassword = password;
+    OrderSession& s = station_->state.session;
+    if (!store.empty()) s.nStoreNumber = static_cast<std::int32_t>(std::atol(store.c_str()));
+    if (!account.empty()) s.memberAccount = account;
+    if (!password.empty()) s.memberPassword = password;
 }
 
-PhotoList* CPhotoWnd::GetPhotoListPoint() const { return &Process().photoList; }
+PhotoList* CPhotoWnd::GetPhotoListPoint() const { return &station_->state.photoList; }
 
-DirList* CPhotoWnd::GetDirListPoint() const { return &Process().dirList; }
+DirList* CPhotoWnd::GetDirListPoint() const { return &station_->state.dirList; }
 
 std::string CPhotoWnd::GetRealName(const std::string& path) const {
-    return orelle::GetRealName(path, Process().photoList);
+    return orelle::GetRealName(path, station_->state.photoList);
 }
 
 long CPhotoWnd::GetRegKey(unsigned root, const std::string& subkey, std::string& value) const {
-    return orelle::GetRegKey(Registry::Default(), root, subkey, value);
+    return orelle::GetRegKey(station_->services.registry, root, subkey, value);
 }
 
 void CPhotoWnd::OnOpenDir() {
@@ -103,7 +116,29 @@ void CPhotoWnd::OnOpenDir() {
 
 void CPhotoWnd::OpenFolder(const std::string& folder) {
     PhotoWindow* w = Window();
-    if (w && !Process().bRefreshing) w->OpenFolder(folder, {});
+    if (w && !station_->state.bRefreshing) w->OpenFolder(folder, {});
 }
+
+}  // namespace orelle
+
+namespace orelle {
+
+void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {
+    ProcessState& state = station_->state;
+    if (state.bRefreshing || state.photoList.GetSize() != 0) return;
+    for (const std::string& path : paths) {
+        auto record = CreatePhotoRecord(path, GetRealName(path), path, {}, state.startup.catalogue,
+                                        state.dirList);
+        if (record) state.photoList.Append(std::move(record));
+    }
+}
+
+bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
+
+std::string CPhotoWnd::SettingsText() const {
+    return SettingsReport(station_->state.startup, station_->state.flags);
+}
+
+void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }
 
 }  // namespace orelle

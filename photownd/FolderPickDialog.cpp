@@ -14,8 +14,7 @@
 
 namespace orelle {
 
-std::string InitialPickFolder() {
-    Registry registry = Registry::Default();
+std::string InitialPickFolder(Registry& registry) {
     std::string folder;
     if (registry.CreateKey(RegistryRoot::LocalMachine, kLastDirReadKey) != kRegistryOk) {
         return paths::WithTrailingSeparator(QDir::rootPath().toStdString());
@@ -28,14 +27,14 @@ std::string InitialPickFolder() {
     return paths::WithTrailingSeparator(folder);
 }
 
-bool RememberPickedFolder(const std::string& folder) {
-    return Registry::Default().Set(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir",
-                                   folder) == kRegistryOk;
+bool RememberPickedFolder(Registry& registry, const std::string& folder) {
+    return registry.Set(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir", folder) ==
+           kRegistryOk;
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   QWidget* parent)
-    : QDialog(parent) {
+                                   Registry& registry, QWidget* parent)
+    : QDialog(parent), registry_(registry) {
     setWindowTitle(QString::fromStdString(title));
     resize(560, 420);
     model_ = new QFileSystemModel(this);
@@ -70,7 +69,7 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     connect(list_, &QListView::activated, this, [this](const QModelIndex& index) {
         if (model_->isDir(index)) ShowFolder(model_->filePath(index).toStdString());
     });
-    const std::string start = initialFolder.empty() ? InitialPickFolder() : initialFolder;
+    const std::string start = initialFolder.empty() ? InitialPickFolder(registry_) : initialFolder;
     ShowFolder(QDir(QString::fromStdString(start)).exists() ? start
                                                             : QDir::homePath().toStdString());
 }
@@ -111,7 +110,8 @@ void FolderPickDialog::ChoosePhotos(const std::vector<std::string>& photos) {
 
 std::string FolderPickDialog::GetChosenFolder() {
     const std::string folder = paths::WithTrailingSeparator(chosen_);
-    RememberPickedFolder(folder);  // a registry that cannot be written still opens the folder
+    RememberPickedFolder(registry_,
+                         folder);  // a registry that cannot be written still opens the folder
     return folder;
 }
 

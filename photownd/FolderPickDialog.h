@@ -15,15 +15,17 @@ class QListView;
 
 namespace orelle {
 
+class Registry;
+
 // HKEY_LOCAL_MACHINE keys of the value lastDir.
 inline constexpr const char* kLastDirReadKey = "Software\\Lumora\\PhotoCount";
 inline constexpr const char* kLastDirWriteKey = "Software\\vantor\\PhotoCount";
 
 // The folder the picker starts in: lastDir of the read key, else the
 // host program's folder, with a trailing separator.
-std::string InitialPickFolder();
+std::string InitialPickFolder(Registry& registry);
 // Writes lastDir of the write key; false when the key cannot be made.
-bool RememberPickedFolder(const std::string& folder);
+bool RememberPickedFolder(Registry& registry, const std::string& folder);
 
 class FolderPickDialog : public QDialog {
     Q_OBJECT
@@ -34,8 +36,9 @@ class FolderPickDialog : public QDialog {
     static constexpr int kUpId = 1155;
     static constexpr int kListId = 1120;
 
-    // An empty initial folder means the registry's.
-    FolderPickDialog(const std::string& initialFolder, const std::string& title,
+    // An empty initial folder means the registry's. The registry outlives
+    // the dialog.
+    FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
                      QWidget* parent = nullptr);
 
     bool folderChosen = false;
@@ -59,6 +62,7 @@ class FolderPickDialog : public QDialog {
     QListView* list_ = nullptr;
     QLabel* where_ = nullptr;
     std::string chosen_;
+    Registry& registry_;
 };
 
 }  // namespace orelle

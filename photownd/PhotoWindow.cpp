@@ -4,17 +4,12 @@
 #include <QPainter>
 
 #include "cell/PhotoCell.h"
-#include "orderdata/BackupJob.h"
-#include "orderdata/FeatureFlags.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
-#include "photownd/BrowseState.h"
 #include "photownd/Paging.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
-#include "platform/files/FileSystem.h"
 #include "platform/messages/HostMessage.h"
-#include "platform/registry/Registry.h"
 #include "platform/shell/Shell.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/RectLtrb.h"
@@ -39,28 +34,31 @@ bool KeysOffWhileRunning(int id) {
 
 }  // namespace
 
-PhotoWindow::PhotoWindow() : font_(GdiFont(skin::kLiShu, 28, 100)) {
+PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
+    : state_(state),
+      services_(services),
+      prefetch_(services_.files),
+      cellContext_{.host = *this,
+                   .photos = state.photoList,
+                   .catalogue = state.startup.catalogue,
+                   .flags = state.flags,
+                   .session = state.session,
+                   .showofile = state.startup.config.showofile,
+                   .busy = state.bRefreshing,
+                   .files = services_.files,
+                   .prefetch = prefetch_},
+      font_(GdiFont(skin::kLiShu, 28, 100)),
+      jobs_(state.bRefreshing) {
     setObjectName(QStringLiteral("CPhotoWnd"));
 }
 
-PhotoWindow::~PhotoWindow() {
-    if (writer_.joinable()) writer_.join();
-    if (loadJob_) loadJob_->stop = true;
-    if (loader_.joinable()) {
-        loader_.join();
-        Process().bRefreshing = false;
-    }
-    BrowseState& b = Browse();
-    if (b.host == this) b.host = nullptr;
-    for (PhotoCell*& c : b.Cells) {
-        if (std::find(cells_.begin(), cells_.end(), c) != cells_.end()) c = nullptr;
-    }
-}
+PhotoWindow::~PhotoWindow() = default;
 
 QWidget* PhotoWindow::HostWindow() const { return parent_ ? parent_->window() : nullptr; }
 
 bool PhotoWindow::Init(QWidget* parent, int id) {
     if (!parent) return false;
+    InstallSkinFonts();
     parent_ = parent;
     setParent(parent);
     setObjectName(QString::number(id));
@@ -70,17 +68,15 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
     setPalette(pal);
     setGeometry(kWindowRect);
     setFocusPolicy(Qt::StrongFocus);
-    Browse().host = this;
 
     toolBar_ = new ToolBarWnd;
     toolBar_->Create(this, kToolBarId);
     for (int i = 0; i < 6; ++i) {
-        auto* cell = new PhotoCell;
+        auto* cell = new PhotoCell(cellContext_);
         cell->cellIndex = i;
         cell->cellRect = kCellRects[i];
         cell->Create(this);
         cells_[static_cast<std::size_t>(i)] = cell;
-        Browse().Cells[static_cast<std::size_t>(i)] = cell;
     }
     progress_ = new ProgressBarWnd(this);
     progress_->setObjectName(QStringLiteral("1300"));
@@ -91,13 +87,10 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
 
 void PhotoWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    BrowseState& b = Browse();
-    b.bOrderPlaced = false;
-    b.bAdding = false;
-    // A load or refresh of this window that still runs keeps the list.
-    if (!loadJob_ && !writer_.joinable()) Process().bRefreshing = false;
-    b.nFirstIndex = 0;
-    if (Process().photoList.GetSize() > 0) StartPageRefresh();
+    state_.session.bOrderPlaced = false;
+    browse.bAdding = false;
+    browse.nFirstIndex = 0;
+    if (state_.photoList.GetSize() > 0) StartPageRefresh();
 }
 
 void PhotoWindow::paintEvent(QPaintEvent*) {
@@ -110,11 +103,35 @@ void PhotoWindow::paintEvent(QPaintEvent*) {
 }
 
 std::string PhotoWindow::GetIndexStr() const {
-    return IndexText(Browse(), Process().photoList.GetSize());
+    return IndexText(browse, state_.photoList.GetSize());
+}
+
+std::int32_t PhotoWindow::RecordIndex(int cellIndex, bool bigView) const {
+    return bigView ? browse.nBigIndex : browse.nFirstIndex + cellIndex;
+}
+
+void PhotoWindow::ToggleBigView(int cellIndex) {
+    PhotoCell* cell = Cell(cellIndex);
+    if (!cell) return;
+    BrowseState& b = browse;
+    b.bBigView = !cell->bigView;
+    if (b.bBigView) {
+        for (PhotoCell* c : cells_) c->hide();
+        b.nBigIndex = b.nFirstIndex + b.nActiveCell;
+        cell->SetBigView(true);
+        return;
+    }
+    cell->SetBigView(false);
+    for (PhotoCell* c : cells_) c->show();
+    const PhotoCell* neighbour = Cell(b.nActiveCell == 0 ? 1 : 0);
+    if (b.nBigIndex == b.nFirstIndex + b.nActiveCell && !neighbour->nameText.empty()) return;
+    // The big view moved to another photo: show its page.
+    b.nFirstIndex = b.nBigIndex / b.nCellsPerPage * b.nCellsPerPage;
+    StartPageRefresh();
 }
 
 void PhotoWindow::ActiveWin(int i) {
-    BrowseState& b = Browse();
+    BrowseState& b = browse;
     if (!b.bBigView) {
         if (i < 0 || i >= b.nCellsPerPage) return;
         if (b.nActiveCell >= 0 && b.nActiveCell < b.nCellsPerPage && Cell(b.nActiveCell)) {
@@ -128,7 +145,7 @@ void PhotoWindow::ActiveWin(int i) {
 }
 
 void PhotoWindow::OnCommand(int id) {
-    BrowseState& b = Browse();
+    BrowseState& b = browse;
     const bool keysOff = KeysOffWhileRunning(id);
     if (keysOff) b.bKeysEnabled = false;
     QPointer<PhotoWindow> alive(this);
@@ -137,11 +154,11 @@ void PhotoWindow::OnCommand(int id) {
 }
 
 void PhotoWindow::RunCommand(int id) {
-    BrowseState& b = Browse();
+    BrowseState& b = browse;
     switch (id) {
         case 1215:
             SendHostMessage(HostWindow(), kMessageHandBack);
-            b.OrderRequirement.clear();
+            state_.session.OrderRequirement.clear();
             break;
         case 1216:
             OnCopy();
@@ -150,7 +167,7 @@ void PhotoWindow::RunCommand(int id) {
             OnDelete();
             break;
         case 1219:
-            if (!Process().bRefreshing && Cell(b.nActiveCell)) Cell(b.nActiveCell)->ToggleBigView();
+            if (!state_.bRefreshing && Cell(b.nActiveCell)) Cell(b.nActiveCell)->ToggleBigView();
             break;
         case 1221:
             OnUpPage();
@@ -188,8 +205,8 @@ void PhotoWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PhotoWindow::Qkey(const KeyMessage& key) {
-    BrowseState& b = Browse();
-    if (Process().bRefreshing || !b.bKeysEnabled || key.message != kWmKeyDown) return;
+    BrowseState& b = browse;
+    if (state_.bRefreshing || !b.bKeysEnabled || key.message != kWmKeyDown) return;
     switch (key.virtualKey) {
         case kVkReturn:
         case kVkNext:
@@ -230,21 +247,15 @@ void PhotoWindow::hotkey(int id) {
     if (id == 5) OnAddDir();
 }
 
-namespace {
-
 // The web pages exist only outside the database edition.
-void OpenWebPage(const std::string& address) {
-    if (ReadEdition(Process().startup.settingsFolder, FileSystem::Default()) == kEditionDatabase) {
-        return;
-    }
-    GotoURL(address, kShowNormal, Shell::Default(), Registry::Default());
+void PhotoWindow::OpenWebPage(const std::string& address) {
+    if (state_.flags.IsDatabaseEdition()) return;
+    GotoURL(address, kShowNormal, services_.shell, services_.registry);
 }
 
-}  // namespace
+void PhotoWindow::OnVantorHelp() { OpenWebPage(HelpPageAddress(state_.startup.config)); }
 
-void PhotoWindow::OnVantorHelp() { OpenWebPage(HelpPageAddress(Process().startup.config)); }
-
-void PhotoWindow::OnCharge() { OpenWebPage(TopUpPageAddress(Process().startup.config)); }
+void PhotoWindow::OnCharge() { OpenWebPage(TopUpPageAddress(state_.startup.config)); }
 
 void PhotoWindow::SetImageDlgToNormal() {
     for (PhotoCell* c : cells_) {

@@ -1,9 +1,10 @@
 #pragma once
 // The photo window: the toolbar, the six photo cells in a 3 x 2 grid and
 // the index line under them. Takes the toolbar's commands and the host's
-// keys, pages through the job, copies and deletes photos. UI thread only;
-// while the busy flag is set (a worker owns the list) every command and
-// key does nothing.
+// keys, pages through the job, copies and deletes photos. It works on the
+// process's state and services handed to it, which outlive it. UI thread
+// only; while the busy flag is set (a worker owns the list) every command
+// and key does nothing.
 
 #include <QFont>
 #include <QPointer>
@@ -12,20 +13,22 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cell/CellHost.h"
+#include "cell/PicturePrefetch.h"
+#include "photownd/BrowseState.h"
+#include "platform/Services.h"
 #include "skin/CommandTarget.h"
+#include "skin/JobRunner.h"
 
 class QKeyEvent;
 
 namespace orelle {
 
 struct KeyMessage;
-class BackupJob;
-class DiskInfo;
-class FileSystem;
+struct ProcessState;
+class FolderLoad;
 class PhotoCell;
 class ProgressBarWnd;
 class ToolBarWnd;
@@ -36,7 +39,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
   public:
     static constexpr int kToolBarId = 1000;
 
-    PhotoWindow();
+    PhotoWindow(ProcessState& state, const Services& services);
     ~PhotoWindow() override;
 
     // Creates the window at (0, 30)-(1023, 768) of the host's window, with
@@ -45,7 +48,12 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
 
     void OnCommand(int id) override;
     void ActiveWin(int i) override;
-    void StartPageRefresh() override;
+    int ActiveCell() const override { return browse.nActiveCell; }
+    std::int32_t RecordIndex(int cellIndex, bool bigView) const override;
+    void ToggleBigView(int cellIndex) override;
+    // Binds the page at browse.nFirstIndex to the cells and writes the
+    // order files, on a worker; nothing while another job runs.
+    void StartPageRefresh();
 
     // One key from the host.
     void Qkey(const KeyMessage& key);
@@ -65,7 +73,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OnAddDir();
     void OnOpenDir();
     // Starts a job from currentFolder (and only selectedFiles of it, when
-    // there are any); the copying runs on a worker behind the progress bar.
+    // there are any); the copying runs on a worker behind the progress bar,
+    // and the page refresh follows. Nothing while another job runs.
     void LoadFolder();
     // What opening a folder does once the folder is chosen: the folder
     // becomes the current one, the big view ends, and the load starts.
@@ -77,24 +86,24 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // inside a page only adds photos.
     void FillPage();
 
-    // Waits until a running refresh has finished (tests, shutdown).
-    void WaitForRefresh();
+    // Waits until the window's jobs (a load, a page refresh) are over,
+    // running their steps on this thread meanwhile (tests, tools).
+    void WaitForJobs();
 
     // The folder of the job, with a trailing separator.
     std::string currentFolder;
     std::vector<std::string> selectedFiles;
     // The host's open number (SetOpenNumber).
     std::int32_t openNumber = 0;
-    // The files and disks that loads and appends use; null: the machine's.
-    FileSystem* files = nullptr;
-    DiskInfo* disks = nullptr;
+    BrowseState browse;
 
     PhotoCell* Cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
     ProgressBarWnd* ProgressBar() const { return progress_; }
-    // Waits until a running folder load has ended (tests, shutdown).
-    void WaitForLoad();
     ToolBarWnd* ToolBar() const { return toolBar_; }
     QWidget* Host() const { return parent_; }
+    ProcessState& State() const { return state_; }
+    const Services& services() const { return services_; }
+    const CellContext& Context() const { return cellContext_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -103,21 +112,28 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
 
   private:
     void RunCommand(int id);
-    void FinishRefresh();
-    // The end of a load, on the UI thread: the copies join the job, or
+    // Copy and delete: not while busy or placed, and only on a photo.
+    bool CanEditList(std::int32_t current) const;
+    // The load's steps on the UI thread: before the copying (false: the
+    // load does not go on), and after it, when the copies join the job or
     // the job is given up.
-    void FinishLoad(bool ok);
+    bool PrepareLoad(FolderLoad& load);
+    void FinishLoad(FolderLoad& load, bool ok);
     void AbandonLoad(const char* message);
+    void OpenWebPage(const std::string& address);
     QWidget* HostWindow() const;
 
+    ProcessState& state_;
+    Services services_;
+    PicturePrefetch prefetch_;
+    CellContext cellContext_;
     QPointer<QWidget> parent_;
     QFont font_;
     ToolBarWnd* toolBar_ = nullptr;
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
-    std::thread writer_;  // the refresh's order-file write
-    std::thread loader_;  // the folder load's copying
-    std::shared_ptr<BackupJob> loadJob_;
+    // Last: its worker is stopped and joined before anything it uses goes.
+    JobRunner jobs_;
 };
 
 }  // namespace orelle

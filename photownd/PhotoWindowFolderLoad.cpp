@@ -1,156 +1,82 @@
 // Starting a job: the folder load with its progress bar.
-#include <QCoreApplication>
-#include <QThread>
-#include <filesystem>
-#include <system_error>
+#include <memory>
 
 #include "cell/PhotoCell.h"
-#include "orderdata/BackupJob.h"
-#include "orderdata/FeatureFlags.h"
-#include "orderdata/LocalOrderNumber.h"
-#include "orderdata/PhotoTree.h"
+#include "orderdata/FolderLoad.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
 #include "photownd/PhotoWindow.h"
-#include "platform/files/FileSystem.h"
+#include "platform/jobs/JobContext.h"
 #include "platform/messages/HostMessage.h"
-#include "platform/paths/BackupDisk.h"
-#include "platform/paths/Paths.h"
 #include "skin/ModalRunner.h"
 #include "skin/ProgressBarWnd.h"
 
 namespace orelle {
-namespace {
-
-// An earlier job's folder of the same number and day, with everything in
-// it; files that refuse (read-only folders) are made writable first.
-void RemoveWorkFolder(const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (!fs::exists(folder, ec)) return;
-    for (auto it = fs::recursive_directory_iterator(folder, ec);
-         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-        if (!it->is_symlink(ec))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
-    fs::remove_all(folder, ec);
-}
-
-}  // namespace
 
 // The job is not started or given up; a message comes after the host has
 // been told.
 void PhotoWindow::AbandonLoad(const char* message) {
-    ProcessState& process = Process();
-    process.bRefreshing = false;
     SendHostMessage(HostWindow(), kMessageHandBack);
     progress_->hide();
     if (message) ShowMessage(this, "Orelle", message);
 }
 
 void PhotoWindow::LoadFolder() {
-    ProcessState& process = Process();
-    BrowseState& b = Browse();
-    process.bRefreshing = true;
-    progress_->show();
-    const PhotoTree tree = FindTreePhotos(currentFolder, selectedFiles);
-    const std::size_t count = selectedFiles.empty() ? tree.photos.size() : selectedFiles.size();
-    // The walk ends at a path too long, which fails the load below.
-    if (count == 0 && tree.tooLong.empty()) {
-        ShowMessage(this, "Orelle", "没有图片文件");
-        return AbandonLoad(nullptr);
+    auto load = std::make_shared<FolderLoad>(state_, services_.files, services_.disks);
+    auto ok = std::make_shared<bool>(false);
+    JobRunner::Job job;
+    job.before = [this, load] {
+        if (!PrepareLoad(*load)) jobs_.Stop();
+    };
+    job.work = [this, load, ok](JobContext& context) {
+        // The worker owns the records meanwhile: the first page's photos
+        // are decoded while the rest is copied.
+        int prefetched = 0;
+        *ok = load->Copy(context, [this, &prefetched](const PhotoList& made) {
+            while (prefetched < made.GetSize() && prefetched < BrowseState::kCellsPerPage)
+                PhotoCell::Prefetch(cellContext_, made.At(prefetched++), false);
+        });
+    };
+    job.step = [this] { progress_->StepIt(); };
+    job.done = [this, load, ok] { FinishLoad(*load, *ok); };
+    if (jobs_.Start(std::move(job))) progress_->show();
+}
+
+bool PhotoWindow::PrepareLoad(FolderLoad& load) {
+    if (const char* refusal = load.Check(currentFolder, selectedFiles)) {
+        ShowMessage(this, "Orelle", refusal);
+        AbandonLoad(nullptr);
+        return false;
     }
-    const std::string root = process.startup.config.dir;
-    DiskInfo& diskInfo = disks ? *disks : DiskInfo::Default();
-    if (!HasBackupSpace(root, diskInfo)) {
-        ShowMessage(this, "Orelle", "系统备份目录没有足够的空间");
-        return AbandonLoad(nullptr);
-    }
-    FileSystem& fs = files ? *files : FileSystem::Default();
-    const OrderPaths orderPaths{root, process.startup.date.dateStr};
-    fs.CreateDirectories(root);
-    fs.CreateDirectories(orderPaths.DayFolder());
-    if (!b.bAdding) {
-        OrderInfo& info = process.orderInfo;
-        info.storeDDH = NewLocalOrderNumber(orderPaths, process.startup.date.datePrefix, info,
-                                            b.bOrderPlaced, fs);
-        info.requir.clear();
-        const std::string work = orderPaths.WorkFolder(info.storeDDH);
-        RemoveWorkFolder(work);
-        fs.CreateDirectories(work);
-        info.backupDir = paths::WithTrailingSeparator(work);
+    if (!browse.bAdding) {
         // No cell may keep a record that is about to be freed.
         for (PhotoCell* c : cells_) c->ClearCell();
-        process.photoList.RemoveAll();
-        b.nFirstIndex = 0;
-        b.nBigIndex = 0;
+        browse.nFirstIndex = 0;
+        browse.nBigIndex = 0;
     }
-    if (!tree.tooLong.empty()) {
-        ShowMessage(this, "Orelle", "目录名太长");
-        return AbandonLoad("备份失败!");
+    load.OpenJob(browse.bAdding);
+    const char* first = nullptr;
+    if (load.TreeFails(&first)) {
+        if (first) ShowMessage(this, "Orelle", first);
+        AbandonLoad(kBackupFailedMessage);
+        return false;
     }
-    if (tree.unreadable) return AbandonLoad("备份失败!");
-    progress_->SetSteps(static_cast<int>(count));
-    loadJob_ = std::make_shared<BackupJob>(fs, diskInfo, process.startup.catalogue,
-                                           ReadEdition(process.startup.settingsFolder, fs));
-    QPointer<PhotoWindow> self(this);
-    BackupJob* copier = loadJob_.get();
-    loadJob_->step = [self, copier, prefetched = 0]() mutable {
-        // On the worker, which owns the records meanwhile: the first page's
-        // photos are decoded while the rest is copied.
-        while (prefetched < copier->records.GetSize() && prefetched < BrowseState::kCellsPerPage)
-            PhotoCell::Prefetch(copier->records.At(prefetched++), false);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self] {
-                if (self) self->progress_->StepIt();
-            },
-            Qt::QueuedConnection);
-    };
-    std::shared_ptr<BackupJob> job = loadJob_;
-    const std::string work = process.orderInfo.backupDir;
-    if (loader_.joinable()) loader_.join();
-    loader_ = std::thread([self, job, tree, work] {
-        const bool ok = job->CopyTree(tree, work);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, ok] {
-                if (self) self->FinishLoad(ok);
-            },
-            Qt::QueuedConnection);
-    });
+    progress_->SetSteps(static_cast<int>(load.PhotoCount()));
+    return true;
 }
 
-void PhotoWindow::FinishLoad(bool ok) {
-    if (loader_.joinable()) loader_.join();
-    std::shared_ptr<BackupJob> job = std::move(loadJob_);
-    ProcessState& process = Process();
-    BrowseState& b = Browse();
+void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
     for (PhotoCell* c : cells_) c->ClearCell();
-    if (!ok) {
-        process.photoList.RemoveAll();
-        AbandonLoad("备份失败!");
+    if (!load.Finish(ok)) {
+        AbandonLoad(kBackupFailedMessage);
         return;
     }
-    for (const std::string& dir : job->dirs.Entries()) process.dirList.AddIfAbsent(dir);
-    process.photoList.AppendFrom(job->records);
-    b.bAdding = false;
+    browse.bAdding = false;
     progress_->hide();
     progress_->SetSteps(1);
-    process.bRefreshing = false;
     SendHostMessage(HostWindow(), kMessageHandBack);
-    b.bOrderPlaced = false;
-    b.nFirstIndex = 0;
-    b.nBigIndex = 0;
+    browse.nFirstIndex = 0;
+    browse.nBigIndex = 0;
     StartPageRefresh();  // fills the first page and writes the order files
-}
-
-void PhotoWindow::WaitForLoad() {
-    while (loadJob_ || Process().bRefreshing) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    WaitForRefresh();
 }
 
 }  // namespace orelle

@@ -5,7 +5,6 @@
 #include "orderdata/ProcessState.h"
 #include "orderdata/TextCase.h"
 #include "photownd/BackupDialog.h"
-#include "photownd/BrowseState.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/PrintCountDialog.h"
@@ -23,9 +22,9 @@ bool IsJpegPath(const std::string& path) {
 }  // namespace
 
 void PhotoWindow::OnOpenDir() {
-    if (Process().bRefreshing) return;
-    FolderPickDialog dialog("", "选择照片目录", this);
-    if (!Process().orderInfo.storeDDH.empty() &&
+    if (state_.bRefreshing) return;
+    FolderPickDialog dialog("", "选择照片目录", services_.registry, this);
+    if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {
         return;
@@ -40,18 +39,18 @@ void PhotoWindow::OnOpenDir() {
 
 void PhotoWindow::OpenFolder(const std::string& folder, std::vector<std::string> onlyThese) {
     selectedFiles = std::move(onlyThese);
-    Process().dirList.RemoveAll();
+    state_.dirList.RemoveAll();
     currentFolder = paths::WithTrailingSeparator(folder);
     SetImageDlgToNormal();
     LoadFolder();
 }
 
 void PhotoWindow::OnAddDir() {
-    BrowseState& b = Browse();
-    ProcessState& process = Process();
+    BrowseState& b = browse;
+    ProcessState& process = state_;
     // While a worker owns the list (a page refresh) nothing is appended.
-    if (b.bAdding || b.nOrderType != 0 || process.bRefreshing) return;
-    if (b.bOrderPlaced) {
+    if (b.bAdding || process.session.nOrderType != 0 || process.bRefreshing) return;
+    if (process.session.bOrderPlaced) {
         ShowMessage(this, "提示", "本次制作已经下单");
         return;
     }
@@ -65,13 +64,14 @@ void PhotoWindow::OnAddDir() {
     picker.setOption(QFileDialog::DontUseNativeDialog);
     if (RunModal(picker) != QDialog::Accepted) return;
     b.bAdding = true;
-    BackupDialog backup(this, files, disks);
+    BackupDialog backup(process, services_, b.nOpenNumber, this);
     for (const QString& f : picker.selectedFiles()) {
         const std::string path = f.toStdString();
         if (IsJpegPath(path)) backup.copyList.push_back(path);
     }
     if (b.nOpenNumber == 0) b.nOpenNumber = openNumber;
-    PrintSizeChooser chooser(0, 0, this, PrintSizeChooser::kModalPlacement);
+    PrintSizeChooser chooser(0, 0, this, PrintSizeChooser::kModalPlacement,
+                             process.startup.catalogue, process.startup.config.showofile);
     chooser.RunModal();
     if (chooser.chosenIndex == -1) {
         b.bAdding = false;

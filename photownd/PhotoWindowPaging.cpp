@@ -1,49 +1,41 @@
 // Paging, the page refresh, copying and deleting photos.
-#include <QCoreApplication>
-#include <QPointer>
-#include <QThread>
 #include <memory>
 
 #include "cell/PhotoCell.h"
 #include "orderdata/OrderFiles.h"
-#include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
-#include "photownd/Paging.h"
 #include "orderdata/PhotoNames.h"
+#include "orderdata/ProcessState.h"
+#include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
-#include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
+#include "platform/jobs/JobContext.h"
 #include "skin/ShowNotice.h"
 
 namespace orelle {
-namespace {
-
-bool Busy() { return Process().bRefreshing; }
-
-}  // namespace
 
 void PhotoWindow::OnFristPage() {
-    if (!Busy() && PageFirst(Browse(), Process().photoList.GetSize())) StartPageRefresh();
+    if (!state_.bRefreshing && PageFirst(browse, state_.photoList.GetSize())) StartPageRefresh();
 }
 
 void PhotoWindow::OnUpPage() {
-    if (!Busy() && PageUp(Browse(), Process().photoList.GetSize())) StartPageRefresh();
+    if (!state_.bRefreshing && PageUp(browse, state_.photoList.GetSize())) StartPageRefresh();
 }
 
 void PhotoWindow::OnDownPage() {
-    if (!Busy() && PageDown(Browse(), Process().photoList.GetSize())) StartPageRefresh();
+    if (!state_.bRefreshing && PageDown(browse, state_.photoList.GetSize())) StartPageRefresh();
 }
 
 void PhotoWindow::OnLastPage() {
-    if (!Busy() && PageLast(Browse(), Process().photoList)) StartPageRefresh();
+    if (!state_.bRefreshing && PageLast(browse, state_.photoList)) StartPageRefresh();
 }
 
 void PhotoWindow::FillPage() {
-    BrowseState& b = Browse();
-    PhotoList& list = Process().photoList;
+    BrowseState& b = browse;
+    PhotoList& list = state_.photoList;
     const auto plan = PagePlan(b, list.GetSize());
     // The decoders start on the whole page before the first cell waits.
-    for (const auto& [cell, index] : plan) PhotoCell::Prefetch(list.At(index), b.bBigView);
+    for (const auto& [cell, index] : plan)
+        PhotoCell::Prefetch(cellContext_, list.At(index), b.bBigView);
     for (const auto& [cell, index] : plan) {
         const int target = b.bBigView ? b.nActiveCell : cell;
         if (Cell(target)) Cell(target)->ShowRecord(&list.At(index));
@@ -52,61 +44,43 @@ void PhotoWindow::FillPage() {
 }
 
 void PhotoWindow::StartPageRefresh() {
-    ProcessState& process = Process();
-    if (process.bRefreshing.exchange(true)) return;  // one refresh at a time
-    if (writer_.joinable()) writer_.join();
+    // The cells are widgets: they are filled on the UI thread, once the
+    // events that led here are done; the worker then writes the order files.
+    auto placed = std::make_shared<bool>(false);
+    JobRunner::Job job;
+    job.before = [this, placed] {
+        FillPage();
+        *placed = state_.session.bOrderPlaced;
+    };
+    job.work = [this, placed](JobContext&) {
+        if (*placed) return;
+        const ProcessState& p = state_;
+        const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
+        OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
+            .WriteOrderFiles(false);
+    };
+    job.done = [this] { update(); };
+    if (!jobs_.Start(std::move(job))) return;  // one refresh at a time
     // The list may just have lost a cell's photo: no cell keeps a record
     // until the fill binds the new page.
     for (PhotoCell* c : cells_) c->ClearCell();
-    // The cells are widgets: they are filled here, on the UI thread, once
-    // the events that led here are done; the worker then writes the order
-    // files. The busy flag holds off every command and key until it ends.
-    QPointer<PhotoWindow> self(this);
-    QMetaObject::invokeMethod(
-        this,
-        [self] {
-            if (!self) return;
-            self->FillPage();
-            const bool placed = Browse().bOrderPlaced;
-            self->writer_ = std::thread([self, placed] {
-                ProcessState& p = Process();
-                if (!placed) {
-                    const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
-                    OrderFiles(paths, p.orderInfo, p.photoList, FileSystem::Default(),
-                               Clock::Default())
-                        .WriteOrderFiles(false);
-                }
-                p.bRefreshing = false;
-                QMetaObject::invokeMethod(QCoreApplication::instance(), [self] {
-                    if (self) self->FinishRefresh();
-                });
-            });
-        },
-        Qt::QueuedConnection);
 }
 
-void PhotoWindow::FinishRefresh() {
-    if (writer_.joinable()) writer_.join();
-    update();
-}
+void PhotoWindow::WaitForJobs() { jobs_.Wait(); }
 
-void PhotoWindow::WaitForRefresh() {
-    while (Process().bRefreshing) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    QCoreApplication::processEvents();
-    if (writer_.joinable()) writer_.join();
+bool PhotoWindow::CanEditList(std::int32_t current) const {
+    return !state_.bRefreshing && state_.photoList.GetSize() > 0 && browse.nActiveCell >= 0 &&
+           !state_.session.bOrderPlaced && current >= 0;
 }
 
 void PhotoWindow::OnCopy() {
-    BrowseState& b = Browse();
-    PhotoList& list = Process().photoList;
+    BrowseState& b = browse;
+    PhotoList& list = state_.photoList;
     const std::int32_t current = CurrentIndex(b, list.GetSize());
-    if (Busy() || list.GetSize() < 1 || b.nActiveCell < 0 || b.bOrderPlaced || current < 0) return;
+    if (!CanEditList(current)) return;
     const PhotoRecord& source = list.At(current);
-    const std::string copyPath = GetCopyNameFromSrc(source.srcName, FileSystem::Default());
-    if (!FileSystem::Default().CopyNewFile(source.srcName, copyPath)) {
+    const std::string copyPath = GetCopyNameFromSrc(source.srcName, services_.files);
+    if (!services_.files.CopyNewFile(source.srcName, copyPath)) {
         ShowNotice("提示", "错误发生，复制文件已存在", 1, false, this);
         return;
     }
@@ -131,10 +105,9 @@ void PhotoWindow::OnCopy() {
 }
 
 void PhotoWindow::OnDelete() {
-    BrowseState& b = Browse();
-    PhotoList& list = Process().photoList;
-    const std::int32_t current = CurrentIndex(b, list.GetSize());
-    if (Busy() || list.GetSize() < 1 || b.nActiveCell < 0 || b.bOrderPlaced || current < 0) return;
+    PhotoList& list = state_.photoList;
+    const std::int32_t current = CurrentIndex(browse, list.GetSize());
+    if (!CanEditList(current)) return;
     const std::string question =
         "确认要删除文件:" + list.At(current).origName + "?\r\n按'确定'删除!";
     if (ShowNotice("提示!", question, 1, true, this) != 0) return;

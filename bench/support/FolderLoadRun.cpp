@@ -10,9 +10,9 @@
 #include <system_error>
 
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
 #include "photownd/PhotoWindow.h"
 #include "skin/ModalRunner.h"
+#include "support/BenchStation.h"
 #include "support/Timing.h"
 
 namespace orelle::bench {
@@ -25,11 +25,9 @@ void RemoveAndSettle(const std::string& folder) {
 
 double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected) {
     RemoveAndSettle(backupRoot);
-    ProcessState& process = Process();
+    BenchStation station;
+    ProcessState& process = station.state;
     process.startup.config.dir = backupRoot;
-    process.photoList.RemoveAll();
-    process.orderInfo.storeDDH.clear();
-    Browse() = BrowseState();
     bool asked = false;
     SetModalHook([&asked](QDialog&) {
         asked = true;  // a message means the load failed
@@ -39,14 +37,14 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
     host.resize(1024, 768);
     double seconds = -1;
     {
-        PhotoWindow window;
+        PhotoWindow window(process, station.services);
         if (window.Init(&host, 1)) {
             host.show();
-            window.WaitForRefresh();
+            window.WaitForJobs();
             window.currentFolder = folder;
             const auto start = std::chrono::steady_clock::now();
             window.LoadFolder();
-            window.WaitForLoad();
+            window.WaitForJobs();
             seconds = SecondsSince(start);
         }
     }
@@ -56,8 +54,6 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
                     process.photoList.GetSize(), expected);
         seconds = -1;
     }
-    process.photoList.RemoveAll();
-    Browse() = BrowseState();
     return seconds;
 }
 

@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QRect>
 
-#include "photownd/BrowseState.h"
+#include "orderdata/ProcessState.h"
+#include "platform/Services.h"
 
 namespace orelle::bench {
 
@@ -15,23 +16,34 @@ const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},   {347, 62, 326
 
 }  // namespace
 
-PageCells::PageCells() {
+PageCells::PageCells(ProcessState& state, const Services& services)
+    : prefetch_(services.files),
+      context_{.host = *this,
+               .photos = state.photoList,
+               .catalogue = state.startup.catalogue,
+               .flags = state.flags,
+               .session = state.session,
+               .showofile = state.startup.config.showofile,
+               .busy = state.bRefreshing,
+               .files = services.files,
+               .prefetch = prefetch_} {
     window_.resize(1024, 738);
     for (int i = 0; i < kCells; ++i) {
-        cells_.push_back(std::make_unique<PhotoCell>());
+        cells_.push_back(std::make_unique<PhotoCell>(context_));
         cells_.back()->cellIndex = i;
         cells_.back()->cellRect = kCellRects[i];
         cells_.back()->Create(&window_);
-        Browse().Cells[static_cast<std::size_t>(i)] = cells_.back().get();
     }
     window_.show();
     QApplication::processEvents();
     cells_.front()->SetActive(true);
 }
 
-PageCells::~PageCells() {
-    cells_.clear();
-    Browse() = BrowseState();
+PageCells::~PageCells() { cells_.clear(); }
+
+void PageCells::ToggleBigView(int i) {
+    PhotoCell& cell = Cell(i);
+    cell.SetBigView(!cell.bigView);
 }
 
 void PageCells::ClearAll() {
@@ -39,7 +51,8 @@ void PageCells::ClearAll() {
 }
 
 void PageCells::ShowPage(PhotoList& list, int first) {
-    for (int i = 0; i < kCells; ++i) PhotoCell::Prefetch(list.At(first + i), false);
+    first_ = first;
+    for (int i = 0; i < kCells; ++i) PhotoCell::Prefetch(context_, list.At(first + i), false);
     for (int i = 0; i < kCells; ++i)
         cells_[static_cast<std::size_t>(i)]->ShowRecord(&list.At(first + i));
     for (auto& c : cells_) c->repaint();  // ready: every cell painted

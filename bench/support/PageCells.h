@@ -1,22 +1,29 @@
 #pragma once
-// Six photo cells at the window's grid positions in a plain window, bound
-// into the browse state as the photo window binds its own: the page fill
-// without the rest of the window.
+// Six photo cells at the window's grid positions in a plain window that
+// hosts them as the photo window does: the page fill without the rest of
+// the window.
 
 #include <QWidget>
 #include <memory>
 #include <vector>
 
 #include "cell/PhotoCell.h"
+#include "cell/PicturePrefetch.h"
 #include "orderdata/PhotoList.h"
+
+namespace orelle {
+struct ProcessState;
+struct Services;
+}  // namespace orelle
 
 namespace orelle::bench {
 
-class PageCells {
+class PageCells : public CellHost {
   public:
     static constexpr int kCells = 6;
 
-    PageCells();  // shown, with the first cell active
+    // Shown, with the first cell active, on the photos of state.
+    PageCells(ProcessState& state, const Services& services);
     ~PageCells();
     PageCells(const PageCells&) = delete;
     PageCells& operator=(const PageCells&) = delete;
@@ -28,7 +35,16 @@ class PageCells {
     void ShowPage(PhotoList& list, int first);
     bool AllShowImages() const;
 
+    void ActiveWin(int i) override { active_ = i; }
+    int ActiveCell() const override { return active_; }
+    std::int32_t RecordIndex(int cellIndex, bool) const override { return first_ + cellIndex; }
+    void ToggleBigView(int i) override;
+
   private:
+    PicturePrefetch prefetch_;
+    CellContext context_;
+    int active_ = 0;
+    std::int32_t first_ = 0;
     QWidget window_;
     std::vector<std::unique_ptr<PhotoCell>> cells_;
 };

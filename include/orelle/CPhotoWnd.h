@@ -2,14 +2,17 @@
 // The photo print ordering station as a window that a kiosk host embeds.
 // The host creates it below its own 30-pixel strip with init, shows it,
 // passes its keys to Qkey and receives two messages on its main window
-// (see HostEvents.h): 4027 when the station hands control back, 4029 when
+// (see HostMessage.h): 4027 when the station hands control back, 4029 when
 // the current photo changed. One CPhotoWnd per process.
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "orelle/Export.h"
+#include "orelle/HostMessage.h"
 #include "orelle/KeyMessage.h"
 
 namespace orelle {
@@ -33,8 +36,8 @@ inline constexpr unsigned kHkeyLocalMachine = 0x80000002u;
 
 class ORELLE_EXPORT CPhotoWnd {
   public:
-    // Sets the browsing state to its start values; the settings are read
-    // once per process, before.
+    // Reads the edition switches and builds the station on the machine's
+    // services; the settings are read once per process, before.
     CPhotoWnd();
     ~CPhotoWnd();
     CPhotoWnd(const CPhotoWnd&) = delete;
@@ -69,10 +72,26 @@ class ORELLE_EXPORT CPhotoWnd {
     // Starts a job from the whole folder, as OnOpenDir does once its
     // dialog has chosen it (hosts that pick the folder themselves).
     void OpenFolder(const std::string& folder);
+    // Puts photos into an empty job as they are, without copying them (a
+    // host that has its own copies). Nothing while busy.
+    void UsePhotos(const std::vector<std::string>& paths);
+    // True while a worker owns the job (a load, a page refresh): commands
+    // and keys do nothing meanwhile.
+    bool IsBusy() const;
+    // What the station uses with the settings it found, for the shop's
+    // technician.
+    std::string SettingsText() const;
+
+    // Reads the settings, the catalogue and the order date again from
+    // another folder (the folder with a host's settings). Only before any
+    // CPhotoWnd exists.
+    static void UseSettingsFolder(const std::string& folder);
 
   private:
+    struct Station;
     PhotoWindow* Window() const;
 
+    std::unique_ptr<Station> station_;
     QPointer<QWidget> window_;  // owned by its parent too
     int openNumber_ = 0;
 };

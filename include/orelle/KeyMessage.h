@@ -2,6 +2,8 @@
 // One keyboard message for CPhotoWnd::Qkey, with Windows message and
 // virtual key values.
 
+#include "orelle/Export.h"
+
 class QKeyEvent;
 
 namespace orelle {
@@ -28,6 +30,6 @@ struct KeyMessage {
 
 // A Qt key event as the host would pass it (virtual key 0 for keys the
 // station has no use for).
-KeyMessage KeyMessageFromQt(const QKeyEvent& event);
+ORELLE_EXPORT KeyMessage KeyMessageFromQt(const QKeyEvent& event);
 
 }  // namespace orelle

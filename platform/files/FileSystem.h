@@ -4,10 +4,18 @@
 // never throws. Implementations must be safe to call from any thread.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orelle {
+
+struct FolderEntry {
+    std::string name;
+    bool folder = false;  // otherwise a regular file
+    bool link = false;    // reached through a symbolic link
+};
 
 class FileSystem {
   public:
@@ -32,6 +40,22 @@ class FileSystem {
     // the disk. False on any failure, and then `to` is as it was.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
 
+    // The folders and regular files in the folder, in no particular order.
+    // A symbolic link counts as what it points to; dangling links, devices,
+    // sockets and pipes are left out. False when the folder cannot be read.
+    virtual bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) = 0;
+    // The absolute path with every link, "." and ".." resolved; empty when
+    // it cannot be resolved (a missing file, a dangling link).
+    virtual std::string ResolvedPath(const std::string& path) = 0;
+    // Removes the folder with everything in it; read-only folders are made
+    // writable first, links are removed, never followed. True when nothing
+    // is left at path, also when nothing was there.
+    virtual bool RemoveTree(const std::string& path) = 0;
+    // Up to size bytes from offset, fewer at the end of the file. False
+    // when the file cannot be read.
+    virtual bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                              std::string* bytes) = 0;
+
     // The machine's own file system.
     static FileSystem& Default();
 };
@@ -55,6 +79,11 @@ class LocalFileSystem : public FileSystem {
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
+    bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override;
+    std::string ResolvedPath(const std::string& path) override;
+    bool RemoveTree(const std::string& path) override;
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override;
 
   private:
     // The file's bytes from in to out; with a writer seam, through it.

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
@@ -31,6 +32,15 @@ std::string TempNameBeside(const std::string& path) {
     return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
 }
 
+// An open descriptor of the regular file, or -1.
+int OpenRegular(const std::string& path, struct stat* st) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::fstat(fd, st) == 0 && S_ISREG(st->st_mode)) return fd;
+    ::close(fd);
+    return -1;
+}
+
 }  // namespace
 
 FileSystem& FileSystem::Default() {
@@ -39,26 +49,49 @@ FileSystem& FileSystem::Default() {
 }
 
 bool LocalFileSystem::ReadFile(const std::string& path, std::string* contents) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    std::string data;
-    data.reserve(static_cast<std::size_t>(st.st_size));
-    char buf[65536];
+    const int fd = OpenRegular(path, &st);
+    if (fd < 0) return false;
+    // Straight into the string, without a copy through a buffer: photos
+    // are decoded from it. The byte to spare shows the end in one more
+    // read; a file that grows meanwhile gets more room.
+    std::string data(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t got = 0;
     bool ok = true;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (got == data.size()) data.resize(data.size() * 2);
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) ok = false;
         if (n <= 0) break;
-        data.append(buf, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    data.resize(got);
     if (ok) *contents = std::move(data);
+    return ok;
+}
+
+bool LocalFileSystem::ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                                   std::string* bytes) {
+    struct stat st {};
+    const int fd = OpenRegular(path, &st);
+    if (fd < 0) return false;
+    const std::uint64_t end = static_cast<std::uint64_t>(st.st_size);
+    std::string data(offset < end ? std::min<std::uint64_t>(size, end - offset) : 0, '\0');
+    std::size_t got = 0;
+    bool ok = true;
+    while (got < data.size()) {
+        const ssize_t n =
+            ::pread(fd, data.data() + got, data.size() - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;  // an error, or the file shrank meanwhile
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    data.resize(got);
+    if (ok) *bytes = std::move(data);
     return ok;
 }
 
@@ -126,13 +159,9 @@ bool LocalFileSystem::CopyContents(int in, int out) {
 }
 
 bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, bool flush) {
-    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
     struct stat st {};
-    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(in);
-        return false;
-    }
+    const int in = OpenRegular(from, &st);
+    if (in < 0) return false;
     // O_EXCL: a file that appeared meanwhile is never overwritten.
     const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {

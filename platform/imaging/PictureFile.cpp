@@ -1,9 +1,10 @@
 #include "platform/imaging/PictureFile.h"
 
-#include <QFile>
 #include <QIODevice>
 #include <QImageReader>
-#include <QString>
+
+#include "platform/files/FileDevice.h"
+#include "platform/files/FileSystem.h"
 
 namespace orelle {
 namespace {
@@ -23,27 +24,15 @@ int MaxDenominator(int level) {
 
 int CeilDiv(int a, int d) { return (a + d - 1) / d; }
 
-// A file that notices a reader asking for data past its end. The JPEG
-// decoder does so only when the picture stops before its end marker; it
-// then makes up the rest in grey and reports success.
-class EndWatchingFile : public QFile {
-  public:
-    using QFile::QFile;
-    bool ranDry = false;
-
-  protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        const qint64 n = QFile::readData(data, maxSize);
-        if (n == 0 && maxSize > 0) ranDry = true;
-        return n;
-    }
-};
-
 }  // namespace
 
+std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path) {
+    FileDevice file(fs, path, FileDevice::kHead);
+    return ReadPixelSize(file);
+}
+
 std::optional<QSize> ReadPixelSize(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
-    return HeaderSize(reader);
+    return ReadPixelSize(FileSystem::Default(), path);
 }
 
 std::optional<QSize> ReadPixelSize(QIODevice& device) {
@@ -61,10 +50,11 @@ int ReducedDenominator(QSize full, int level, QSize atLeast) {
     return d;
 }
 
-QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
-    EndWatchingFile file(QString::fromStdString(path));
-    // Unbuffered: every read the decoder makes reaches readData as it is.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {};
+QImage DecodeReduced(FileSystem& fs, const std::string& path, int level, QSize atLeast) {
+    // Not a QBuffer: Qt's JPEG handler takes a QBuffer's bytes directly,
+    // and would run past their end unseen.
+    FileDevice file(fs, path, FileDevice::kWhole);
+    if (!file.open(QIODevice::ReadOnly)) return {};
     QImageReader reader(&file);
     const std::optional<QSize> full = HeaderSize(reader);
     if (!full || reader.format() != "jpeg") return {};
@@ -75,8 +65,12 @@ QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
     QImage picture = reader.read();
     // A photo cut short (a card pulled out while copying) is not a photo
     // to print.
-    if (file.ranDry) return {};
+    if (file.ranDry()) return {};
     return picture;
+}
+
+QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
+    return DecodeReduced(FileSystem::Default(), path, level, atLeast);
 }
 
 }  // namespace orelle

@@ -15,8 +15,13 @@ class QIODevice;
 
 namespace orelle {
 
-// The pixel size from the header alone, without decoding. Nothing when the
-// file cannot be read, is not an image Qt reads, or has a side of 0.
+class FileSystem;
+
+// The pixel size from the header alone, without decoding: only the head
+// of the file is read (FileDevice::kHead). Nothing when the file cannot
+// be read, is not an image Qt reads, or has a side of 0.
+std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path);
+// On the machine's own file system.
 std::optional<QSize> ReadPixelSize(const std::string& path);
 // Reads from the device's current position; opens it read-only if closed.
 std::optional<QSize> ReadPixelSize(QIODevice& device);
@@ -34,7 +39,9 @@ int ReducedDenominator(QSize full, int level, QSize atLeast = {});
 // handler decodes at the next libjpeg scale up and shrinks that small
 // picture. A truncated file, a missing file or one that is not a JPEG give
 // a null image (the decoder would fill a cut picture with grey and call
-// it a success).
+// it a success). The file is read whole into memory first.
+QImage DecodeReduced(FileSystem& fs, const std::string& path, int level, QSize atLeast = {});
+// On the machine's own file system.
 QImage DecodeReduced(const std::string& path, int level, QSize atLeast = {});
 
 }  // namespace orelle

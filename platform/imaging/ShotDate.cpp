@@ -4,10 +4,12 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 #include <cstring>
 #include <memory>
+
+#include "platform/files/FileDevice.h"
+#include "platform/files/FileSystem.h"
 
 namespace orelle {
 namespace {
@@ -80,10 +82,14 @@ std::string ShotDateFrom(QIODevice& in) { return FirstDateTime(FindExifSegment(i
 
 }  // namespace
 
-std::string ReadShotDate(const std::string& path) {
-    QFile file(QString::fromStdString(path));
+std::string ReadShotDate(FileSystem& fs, const std::string& path) {
+    FileDevice file(fs, path, FileDevice::kHead);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return ShotDateFrom(file);
+}
+
+std::string ReadShotDate(const std::string& path) {
+    return ReadShotDate(FileSystem::Default(), path);
 }
 
 std::string ReadShotDateFromBytes(std::string_view bytes) {

@@ -4,7 +4,7 @@
 // stored order, given as libexif renders it ("2024:05:01 12:30:00").
 //
 // Only the JPEG segments before the first scan are looked at, and only the
-// first EXIF APP1 segment is read into memory. No EXIF, no such entry, or
+// head of a file is read (FileDevice::kHead). No EXIF, no such entry, or
 // damaged data give an empty string. Safe on any bytes; any thread.
 
 #include <string>
@@ -12,6 +12,10 @@
 
 namespace orelle {
 
+class FileSystem;
+
+std::string ReadShotDate(FileSystem& fs, const std::string& path);
+// On the machine's own file system.
 std::string ReadShotDate(const std::string& path);
 std::string ReadShotDateFromBytes(std::string_view bytes);
 

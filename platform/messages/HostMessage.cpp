@@ -1,7 +1,6 @@
 #include "platform/messages/HostMessage.h"
 
 #include <QCoreApplication>
-#include <QWidget>
 
 namespace orelle {
 
@@ -10,7 +9,7 @@ QEvent::Type HostMessage::EventType() {
     return type;
 }
 
-void SendHostMessage(QWidget* host, int message, std::intptr_t wParam, std::intptr_t lParam) {
+void SendHostMessage(QObject* host, int message, std::intptr_t wParam, std::intptr_t lParam) {
     if (!host) return;
     HostMessage m(message, wParam, lParam);
     QCoreApplication::sendEvent(host, &m);

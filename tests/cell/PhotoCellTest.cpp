@@ -8,27 +8,40 @@
 
 #include "cell/CaptionLabel.h"
 #include "cell/CellHost.h"
+#include "cell/PicturePrefetch.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
-#include "platform/paths/Paths.h"
 #include "skin/BitmapButton.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
+#include "support/TestStation.h"
 
 namespace orelle {
 namespace {
 
 using testing::TempFolder;
 
+// Cells outside a photo window: the page starts at `first`, and the big
+// view is the cell's own layout only.
 class FakeHost : public CellHost {
   public:
     void ActiveWin(int i) override {
         activated.push_back(i);
-        Browse().nActiveCell = i;
+        active = i;
     }
-    void StartPageRefresh() override { ++pageRefreshes; }
+    int ActiveCell() const override { return active; }
+    std::int32_t RecordIndex(int cellIndex, bool bigView) const override {
+        return bigView ? bigIndex : first + cellIndex;
+    }
+    void ToggleBigView(int i) override {
+        cells.at(static_cast<std::size_t>(i))
+            ->SetBigView(!cells[static_cast<std::size_t>(i)]->bigView);
+    }
+
+    std::vector<PhotoCell*> cells = std::vector<PhotoCell*>(6);
     std::vector<int> activated;
-    int pageRefreshes = 0;
+    int active = 0;
+    std::int32_t first = 0;
+    std::int32_t bigIndex = 0;
 };
 
 class MainWindow : public QWidget {
@@ -46,23 +59,14 @@ const QRect kCell1(347, 62, 326, 295);
 
 class PhotoCellTest : public ::testing::Test {
   protected:
-    PhotoCellTest() {
-        Process().photoList.RemoveAll();
-        Browse() = BrowseState();
-        Browse().host = &host;
-        main.show();
-    }
-    ~PhotoCellTest() override {
-        Process().photoList.RemoveAll();
-        Browse() = BrowseState();
-    }
+    PhotoCellTest() { main.show(); }
 
     PhotoCell& MakeCell(int index, QRect rect) {
-        auto cell = std::make_unique<PhotoCell>();
+        auto cell = std::make_unique<PhotoCell>(context);
         cell->cellIndex = index;
         cell->cellRect = rect;
         EXPECT_TRUE(cell->Create(&main));
-        Browse().Cells[static_cast<std::size_t>(index)] = cell.get();
+        host.cells[static_cast<std::size_t>(index)] = cell.get();
         cells.push_back(std::move(cell));
         return *cells.back();
     }
@@ -80,10 +84,10 @@ class PhotoCellTest : public ::testing::Test {
         r->dstName = name;
         r->origName = name;
         r->specIndex = 1;  // 6寸, 4 x 6 inches
-        r->productID = Process().startup.catalogue.GetCode(1);
+        r->productID = state.startup.catalogue.GetCode(1);
         r->number = number;
         PhotoRecord& ref = *r;
-        Process().photoList.Append(std::move(r));
+        state.photoList.Append(std::move(r));
         return ref;
     }
 
@@ -95,7 +99,19 @@ class PhotoCellTest : public ::testing::Test {
     }
 
     TempFolder dir;
+    testing::TestStation station{dir};
+    ProcessState& state = station.state;
     FakeHost host;
+    PicturePrefetch prefetch{station.services.files};
+    CellContext context{.host = host,
+                        .photos = state.photoList,
+                        .catalogue = state.startup.catalogue,
+                        .flags = state.flags,
+                        .session = state.session,
+                        .showofile = state.startup.config.showofile,
+                        .busy = state.bRefreshing,
+                        .files = station.services.files,
+                        .prefetch = prefetch};
     MainWindow main;
     std::vector<std::unique_ptr<PhotoCell>> cells;
 };
@@ -179,20 +195,20 @@ TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
     PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
     cell.ShowRecord(&r);
-    Browse().nOrderType = 2;
+    state.session.nOrderType = 2;
     Click(cell, cellid::kPlus);
     Click(cell, cellid::kMinus);
     EXPECT_EQ(r.number, 1);
     Click(cell, cellid::kDate);
     EXPECT_EQ(r.adddatetime, 1);
-    Browse().nOrderType = 1;
+    state.session.nOrderType = 1;
     cell.ShowRecord(&r);
     EXPECT_FALSE(cell.surface.Layer(ImageSurface::kFrameLayer)->isVisible());
     Click(cell, cellid::kPlus);
     EXPECT_EQ(r.number, 2);
     Click(cell, cellid::kCropFill);
     EXPECT_EQ(r.operate, kModeCrop);
-    Browse().nOrderType = 0;
+    state.session.nOrderType = 0;
     cell.ShowRecord(&r);
     EXPECT_TRUE(cell.surface.Layer(ImageSurface::kFrameLayer)->isVisible());
     Click(cell, cellid::kCropFill);
@@ -204,7 +220,7 @@ TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
 
 TEST_F(PhotoCellTest, ChoosingASizeKeepsAShopsOwnProductCode) {
     PhotoCell& cell = MakeCell(0, kCell0);
-    const PrintCatalogue& catalogue = Process().startup.catalogue;
+    const PrintCatalogue& catalogue = state.startup.catalogue;
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
     r.offsetSZX = 40;
     cell.ShowRecord(&r);
@@ -265,50 +281,36 @@ TEST_F(PhotoCellTest, DraggingTheFrameStoresWhereItLies) {
     EXPECT_EQ(r.rcDst.top, 2 * 1600 / 285);
 }
 
-TEST_F(PhotoCellTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
+TEST_F(PhotoCellTest, TheBigViewLaysTheCellOutAcrossTheWindow) {
     PhotoCell& first = MakeCell(0, kCell0);
-    PhotoCell& second = MakeCell(1, kCell1);
-    for (int i = 0; i < 13; ++i) AddPhoto("p" + std::to_string(i) + ".jpg", 64, 48, 1);
-    first.ShowRecord(&Process().photoList.At(0));
-    second.ShowRecord(&Process().photoList.At(1));
-
+    PhotoRecord& r = AddPhoto("p.jpg", 64, 48, 1);
+    first.ShowRecord(&r);
     first.ToggleBigView();
-    EXPECT_TRUE(Browse().bBigView);
+    EXPECT_TRUE(first.bigView);
     EXPECT_EQ(first.geometry(), QRect(0, 62, 1024, 590));
     EXPECT_EQ(first.surface.geometry(), QRect(0, 0, 830, 590));
-    EXPECT_FALSE(second.isVisible());
     EXPECT_TRUE(first.Button(cellid::kZoom)->isVisible());
     EXPECT_FALSE(first.Button(cellid::kFreeCrop)->isVisible());
-    first.ToggleBigView();  // back on the same photo: nothing to re-page
+    EXPECT_TRUE(first.surface.HasImage());
+    first.ToggleBigView();
     EXPECT_EQ(first.geometry(), kCell0);
-    EXPECT_TRUE(second.isVisible());
-    EXPECT_EQ(host.pageRefreshes, 0);
-
-    first.ToggleBigView();
-    Browse().nBigIndex = 8;  // the keys moved on in the big view
-    first.ToggleBigView();
-    EXPECT_EQ(Browse().nFirstIndex, 6);
-    EXPECT_EQ(host.pageRefreshes, 1);
+    EXPECT_FALSE(first.Button(cellid::kZoom)->isVisible());
 }
 
 TEST_F(PhotoCellTest, DoubleClickEnlargesOnlyInTheWebEdition) {
     PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
     cell.ShowRecord(&r);
-    std::string& settings = Process().startup.settingsFolder;
-    const std::string shipped = settings;
-    settings = paths::WithTrailingSeparator(dir.path());
-    testing::WriteGbkText(dir / "ver_ctrl.ini", "[version_control]\nverison_function=1000\n");
+    state.flags.verison_function = kEditionDatabase;
     QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_FALSE(cell.bigView);
-    testing::WriteGbkText(dir / "ver_ctrl.ini", "[version_control]\nverison_function=2000\n");
+    state.flags.verison_function = kEditionWeb;
     QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_TRUE(cell.bigView);
     EXPECT_EQ(cell.surface.geometry(), QRect(0, 0, 830, 590));
     EXPECT_TRUE(cell.surface.HasImage());
     QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_FALSE(cell.bigView);
-    settings = shipped;
 }
 
 TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
@@ -344,7 +346,7 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     // Without a recorded date nothing is stamped.
     PhotoRecord& undated = AddPhoto("u.jpg", 800, 600, 1);
     undated.adddatetime = 1;
-    Browse().nFirstIndex = 1;
+    host.first = 1;
     cell.ShowRecord(&undated);
     EXPECT_TRUE(cell.surface.shotDate.empty());
 }

@@ -48,7 +48,7 @@ TEST(BackupJobTest, TheTreeIsMirroredWithUniqueNames) {
     Job j(fs);
     int steps = 0;
     j.job.step = [&] { ++steps; };
-    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"x/a.jpg", "y/a.jpg"}));
     EXPECT_EQ(ReadBytes(dir / "work/y/a.jpg"), "second");
     ASSERT_EQ(j.job.records.GetSize(), 2);
@@ -73,7 +73,7 @@ TEST(BackupJobTest, RepeatedNamesAreNumberedAsTheScanNumbersThem) {
         WriteBytes(dir / ("card/" + std::string(f) + "/A.JPG"), f);
     LocalFileSystem fs;
     Job j(fs);
-    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     PhotoList before;
     std::vector<std::string> names;
     for (std::int32_t i = 0; i < j.job.records.GetSize(); ++i) {
@@ -95,7 +95,7 @@ TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
     ASSERT_EQ(::stat((dir / "card/a.jpg").c_str(), &before), 0);
     LocalFileSystem full(testing::FullDiskAfter<100000>);
     Job j(full);
-    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(full, dir / "card", {}), dir / "work"));
     EXPECT_EQ(j.job.records.GetSize(), 0);
     EXPECT_TRUE(FilesBelow(dir / "work").empty());  // no temporary left either
     EXPECT_EQ(ReadBytes(dir / "card/a.jpg"), photo);
@@ -108,8 +108,8 @@ TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
 TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
     TempFolder dir;
     for (const char* n : {"a", "b", "c"}) WriteBytes(dir / ("card/" + std::string(n) + ".jpg"), n);
-    const PhotoTree tree = FindTreePhotos(dir / "card", {});
     FailingCopies fs;
+    const PhotoTree tree = FindTreePhotos(fs, dir / "card", {});
     fs.beforeCopy = [&](const std::string& from) {
         if (from == dir / "card/b.jpg") std::filesystem::remove_all(dir / "card");
     };
@@ -126,7 +126,7 @@ TEST(BackupJobTest, AStopEndsTheRunBeforeTheNextFile) {
     LocalFileSystem fs;
     Job j(fs);
     j.job.step = [&] { j.job.stop = true; };
-    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(dir / "card", {}), dir / "work"));
+    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     EXPECT_EQ(j.job.records.GetSize(), 1);
     EXPECT_EQ(FilesBelow(dir / "work").size(), 1u);
 }

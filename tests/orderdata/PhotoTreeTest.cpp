@@ -1,17 +1,24 @@
 #include "orderdata/PhotoTree.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "platform/files/FileSystem.h"
+#include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
 
+using testing::MemoryFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
+
+PhotoTree OnDisk(const std::string& folder, const std::vector<std::string>& selected = {}) {
+    LocalFileSystem disk;
+    return FindTreePhotos(disk, folder, selected);
+}
 
 std::vector<std::string> Sources(const PhotoTree& tree, const std::string& base) {
     std::vector<std::string> out;
@@ -29,7 +36,7 @@ TEST(PhotoTreeTest, OnlyJpgFilesOutsideMarkedFoldersSubfoldersFirst) {
     WriteBytes(dir / "card/pack/lumora.ini", "x");  // an upload package
     WriteBytes(dir / "card/pack/p.jpg", "x");
     WriteBytes(dir / "card/pack/deeper/q.jpg", "x");
-    const PhotoTree tree = FindTreePhotos(dir / "card/", {});
+    const PhotoTree tree = OnDisk(dir / "card/");
     EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"sub/A.JPG", "B.JPG"}));
     EXPECT_EQ(tree.photos[0].relative, "sub");
     EXPECT_EQ(tree.photos[0].lowerName, "a.jpg");
@@ -38,16 +45,16 @@ TEST(PhotoTreeTest, OnlyJpgFilesOutsideMarkedFoldersSubfoldersFirst) {
     EXPECT_FALSE(tree.unreadable);
 
     // A folder of .jpeg files alone, or a package folder, has nothing.
-    EXPECT_TRUE(FindTreePhotos(dir / "card/pack", {}).photos.empty());
+    EXPECT_TRUE(OnDisk(dir / "card/pack").photos.empty());
     WriteBytes(dir / "jpegs/one.jpeg", "x");
-    EXPECT_TRUE(FindTreePhotos(dir / "jpegs", {}).photos.empty());
+    EXPECT_TRUE(OnDisk(dir / "jpegs").photos.empty());
 }
 
 TEST(PhotoTreeTest, SelectedFilesAreComparedWithoutCase) {
     TempFolder dir;
     WriteBytes(dir / "c/One.JPG", "1");
     WriteBytes(dir / "c/Two.JPG", "2");
-    const PhotoTree tree = FindTreePhotos(dir / "c", {dir / "c/two.jpg"});
+    const PhotoTree tree = OnDisk(dir / "c", {dir / "c/two.jpg"});
     ASSERT_EQ(tree.photos.size(), 1u);
     EXPECT_EQ(tree.photos[0].source, dir / "c/Two.JPG");
 }
@@ -58,30 +65,30 @@ TEST(PhotoTreeTest, PathsOfTwoHundredBytesLoadOneMoreFails) {
     // folder + '/' + name + ".jpg" of exactly 200 bytes, then 201.
     const std::size_t name = 200 - folder.size() - 1 - 4;
     WriteBytes(folder + "/" + std::string(name, 'n') + ".jpg", "x");
-    PhotoTree tree = FindTreePhotos(folder, {});
+    PhotoTree tree = OnDisk(folder);
     EXPECT_TRUE(tree.tooLong.empty());
     EXPECT_EQ(tree.photos.size(), 1u);
     WriteBytes(folder + "/" + std::string(name + 1, 'm') + ".jpg", "x");
-    tree = FindTreePhotos(folder, {});
+    tree = OnDisk(folder);
     EXPECT_EQ(tree.tooLong, folder + "/" + std::string(name + 1, 'm') + ".jpg");
     // Chinese names count two bytes a character, as in GBK.
     TempFolder other;
     const std::string wide = other / "w";
     const std::size_t room = 200 - wide.size() - 1 - 4;
     WriteBytes(wide + "/" + std::string(room - 1, 'n') + "\xE7\x85\xA7.jpg", "x");  // 照
-    EXPECT_FALSE(FindTreePhotos(wide, {}).tooLong.empty());
+    EXPECT_FALSE(OnDisk(wide).tooLong.empty());
 }
 
 TEST(PhotoTreeTest, LinksOutOfTheTreeAndLoopsAreNotFollowed) {
     TempFolder dir;
     WriteBytes(dir / "outside/secret.jpg", "s");
     WriteBytes(dir / "card/in.jpg", "i");
-    ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "card/away").c_str()), 0);
-    ASSERT_EQ(::symlink((dir / "outside/secret.jpg").c_str(), (dir / "card/s.jpg").c_str()), 0);
-    ASSERT_EQ(::symlink((dir / "card").c_str(), (dir / "card/loop").c_str()), 0);
-    ASSERT_EQ(::symlink((dir / "card/in.jpg").c_str(), (dir / "card/same.jpg").c_str()), 0);
-    ASSERT_EQ(::symlink((dir / "nowhere").c_str(), (dir / "card/dangling.jpg").c_str()), 0);
-    const PhotoTree tree = FindTreePhotos(dir / "card", {});
+    std::filesystem::create_symlink(dir / "outside", dir / "card/away");
+    std::filesystem::create_symlink(dir / "outside/secret.jpg", dir / "card/s.jpg");
+    std::filesystem::create_symlink(dir / "card", dir / "card/loop");
+    std::filesystem::create_symlink(dir / "card/in.jpg", dir / "card/same.jpg");
+    std::filesystem::create_symlink(dir / "nowhere", dir / "card/dangling.jpg");
+    const PhotoTree tree = OnDisk(dir / "card");
     // The loop back to the tree's own top is read once; the link to a
     // photo inside the tree is that photo again.
     EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"in.jpg", "same.jpg"}));
@@ -89,7 +96,40 @@ TEST(PhotoTreeTest, LinksOutOfTheTreeAndLoopsAreNotFollowed) {
 
 TEST(PhotoTreeTest, AMissingFolderIsUnreadable) {
     TempFolder dir;
-    EXPECT_TRUE(FindTreePhotos(dir / "gone", {}).unreadable);
+    EXPECT_TRUE(OnDisk(dir / "gone").unreadable);
+}
+
+// Folders of the tree held in memory, one of which may refuse listing.
+struct MemoryCard : MemoryFileSystem {
+    MemoryCard() {
+        for (const char* dir : {"/card/sub/deep", "/card/Lumora", "/card/pack/inner"}) {
+            CreateDirectories(dir);
+        }
+        for (const char* file : {"/card/B.JPG", "/card/a.txt", "/card/sub/deep/c.jpg",
+                                 "/card/sub/A.jpg", "/card/Lumora/own.jpg", "/card/pack/lumora.ini",
+                                 "/card/pack/p.jpg", "/card/pack/inner/q.jpg"}) {
+            files[file] = "x";
+        }
+    }
+    bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override {
+        return path != pulledOut && MemoryFileSystem::ListFolder(path, entries);
+    }
+    std::string pulledOut;
+};
+
+TEST(PhotoTreeTest, WalksAnyFileSystem) {
+    MemoryCard card;
+    PhotoTree tree = FindTreePhotos(card, "/card", {});
+    std::vector<std::string> sources;
+    for (const TreePhoto& p : tree.photos) sources.push_back(p.source);
+    EXPECT_EQ(sources,
+              (std::vector<std::string>{"/card/sub/deep/c.jpg", "/card/sub/A.jpg", "/card/B.JPG"}));
+    EXPECT_EQ(tree.photos[0].relative, "sub/deep");
+    EXPECT_FALSE(tree.unreadable);
+
+    // A folder deep in the tree that cannot be read fails the whole load.
+    card.pulledOut = "/card/sub/deep";
+    EXPECT_TRUE(FindTreePhotos(card, "/card", {}).unreadable);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/BrowseState.h"
 #include "photownd/PhotoWindow.h"
 #include "support/ModalAnswer.h"
 #include "support/TestJob.h"
@@ -16,38 +15,41 @@ namespace {
 
 using testing::ModalAnswer;
 
+// The exported window stands on the process's one state: each test puts
+// back what it changed there.
 class CPhotoWndTest : public ::testing::Test {
   protected:
-    CPhotoWndTest() {
-        Process().photoList.RemoveAll();
-        savedRoot_ = Process().startup.config.dir;
-        Process().startup.config.dir = dir / "backup";
+    CPhotoWndTest() : savedRoot_(process.startup.config.dir) {
+        process.startup.config.dir = dir / "backup";
     }
     ~CPhotoWndTest() override {
-        if (Window()) Window()->WaitForRefresh();
-        Process().photoList.RemoveAll();
-        Process().startup.config.dir = savedRoot_;
+        if (Window()) Window()->WaitForJobs();
+        process.photoList.RemoveAll();
+        process.startup.config.dir = savedRoot_;
+        process.session = OrderSession{};
     }
 
     // A window on a job of n photos, shown.
     void Open(int n) {
-        testing::AddTestPhotos(dir, n);
+        testing::AddTestPhotos(process.photoList, dir, n);
         ASSERT_TRUE(wnd.init(&host, 7));
         host.show();
-        Window()->WaitForRefresh();
+        Window()->WaitForJobs();
     }
     PhotoWindow* Window() const { return static_cast<PhotoWindow*>(wnd.window()); }
     void Key(unsigned vk) {
         const KeyMessage m{kWmKeyDown, vk};
         wnd.Qkey(&m);
-        Window()->WaitForRefresh();
+        Window()->WaitForJobs();
     }
     void Command(int id) {
         Window()->OnCommand(id);
-        Window()->WaitForRefresh();
+        Window()->WaitForJobs();
     }
     std::string Shown(int cell) const { return Window()->Cell(cell)->surface.pathName; }
+    BrowseState& browse() const { return Window()->browse; }
 
+    ProcessState& process = Process();
     testing::TempFolder dir;
     testing::RecordingHost host;
     CPhotoWnd wnd;
@@ -59,20 +61,22 @@ TEST_F(CPhotoWndTest, TheHostsSettings) {
     EXPECT_EQ(wnd.window(), nullptr);
     wnd.SetStoreid("12", "m01", "pw");
     wnd.SetStoreid("", "", "");
-    EXPECT_EQ(Browse().nStoreNumber, 12);
-    EXPECT_EQ(Browse().memberAccount, "m01");
-    EXPECT_EQ(Browse().memberPassword, "pw");
-    Process().orderInfo.albumid = "a1";
+    EXPECT_EQ(process.session.nStoreNumber, 12);
+    EXPECT_EQ(process.session.memberAccount, "m01");
+    EXPECT_EQ(process.session.memberPassword, "pw");
+    process.orderInfo.albumid = "a1";
     wnd.SetOpenNumber(40);
-    EXPECT_EQ(Browse().nOpenNumber, 40);
-    EXPECT_TRUE(Process().orderInfo.albumid.empty());
+    EXPECT_TRUE(process.orderInfo.albumid.empty());
     wnd.SetOrderType(2);
-    EXPECT_EQ(Browse().nOrderType, 2);
+    EXPECT_EQ(process.session.nOrderType, 2);
     // Nothing to do without a window.
     wnd.OnFristPage();
     wnd.hotkey(3);
     const KeyMessage m{kWmKeyDown, kVkNext};
     wnd.Qkey(&m);
+    // The open number set before the window reaches it.
+    ASSERT_TRUE(wnd.init(&host, 7));
+    EXPECT_EQ(browse().nOpenNumber, 40);
 }
 
 TEST_F(CPhotoWndTest, ShowingStartsOnTheFirstPage) {
@@ -97,32 +101,32 @@ TEST_F(CPhotoWndTest, KeysDoNothingWhileTheDeleteQuestionIsOpen) {
         return QDialog::Rejected;
     });
     Key(kVkDelete);
-    EXPECT_EQ(Browse().nFirstIndex, 0);
-    EXPECT_EQ(Browse().nActiveCell, 2);
+    EXPECT_EQ(browse().nFirstIndex, 0);
+    EXPECT_EQ(browse().nActiveCell, 2);
     EXPECT_EQ(wnd.GetSize(), 13);
     Key(kVkNext);  // and work again afterwards
-    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(browse().nFirstIndex, 6);
 }
 
 TEST_F(CPhotoWndTest, DeletingTheLastPhotosOfTheSinglePhotoView) {
     Open(2);
     ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
     Command(1219);
-    ASSERT_TRUE(Browse().bBigView);
+    ASSERT_TRUE(browse().bBigView);
     Command(1222);
-    EXPECT_EQ(Browse().nBigIndex, 1);
+    EXPECT_EQ(browse().nBigIndex, 1);
     wnd.OnDelete();
-    Window()->WaitForRefresh();
+    Window()->WaitForJobs();
     // The view steps back to the new last photo.
-    EXPECT_EQ(Browse().nBigIndex, 0);
-    EXPECT_EQ(Shown(Browse().nActiveCell), dir / "img_0.jpg");
+    EXPECT_EQ(browse().nBigIndex, 0);
+    EXPECT_EQ(Shown(browse().nActiveCell), dir / "img_0.jpg");
     wnd.OnDelete();
-    Window()->WaitForRefresh();
+    Window()->WaitForJobs();
     EXPECT_EQ(wnd.GetSize(), 0);
-    EXPECT_TRUE(Shown(Browse().nActiveCell).empty());
+    EXPECT_TRUE(Shown(browse().nActiveCell).empty());
     wnd.OnDelete();  // nothing left to delete
     wnd.SetImageDlgToNormal();
-    EXPECT_FALSE(Browse().bBigView);
+    EXPECT_FALSE(browse().bBigView);
 }
 
 }  // namespace

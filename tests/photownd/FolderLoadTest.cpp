@@ -17,10 +17,10 @@
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/TextCase.h"
+#include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PrintCountDialog.h"
-#include "platform/messages/HostMessage.h"
 #include "platform/paths/Paths.h"
 #include "skin/ProgressBarWnd.h"
 #include "support/FakeDisks.h"
@@ -36,11 +36,19 @@ using testing::FailingCopies;
 using testing::FakeDisks;
 using testing::ModalAnswer;
 
-class FolderLoadTest : public testing::PhotoWindowFixture {
+// The fakes come first: the window is built on them.
+struct LoadFakes {
+    FakeDisks disks;
+    FailingCopies files;
+};
+
+class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
   protected:
-    FolderLoadTest() {
-        window->disks = &disks;
-        window->files = &files;
+    FolderLoadTest() : PhotoWindowFixture(WithFakes()) {}
+
+    Services WithFakes() {
+        Services machine = MachineServices();
+        return Services{files, disks, machine.clock, machine.shell, machine.registry};
     }
 
     // The messages shown, answered with OK (or Yes).
@@ -53,7 +61,7 @@ class FolderLoadTest : public testing::PhotoWindowFixture {
     void Load(const std::string& folder) {
         window->currentFolder = folder;
         window->LoadFolder();
-        window->WaitForLoad();
+        window->WaitForJobs();
     }
     std::vector<int> HandBacks() const {
         std::vector<int> out;
@@ -62,8 +70,6 @@ class FolderLoadTest : public testing::PhotoWindowFixture {
         return out;
     }
 
-    FakeDisks disks;
-    FailingCopies files;
     std::vector<std::string> shown;
 };
 
@@ -75,22 +81,22 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
     host.messages.clear();
     Load(dir / "card/");
     EXPECT_TRUE(shown.empty());
-    const PhotoList& list = Process().photoList;
+    const PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 3);
     EXPECT_EQ(list.At(0).dstName, "a.jpg");
     EXPECT_EQ(list.At(1).dstName, "a#1.jpg");
     EXPECT_EQ(list.At(2).dstName, "z.jpg");
-    const OrderInfo& info = Process().orderInfo;
+    const OrderInfo& info = state.orderInfo;
     EXPECT_FALSE(info.storeDDH.empty());
-    const OrderPaths paths{dir / "backup", Process().startup.date.dateStr};
+    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
     EXPECT_EQ(info.backupDir, paths.WorkFolder(info.storeDDH) + "/");
     EXPECT_EQ(list.At(1).srcName, info.backupDir + "y/a.jpg");
     EXPECT_TRUE(std::filesystem::exists(list.At(1).srcName));
     EXPECT_TRUE(std::filesystem::exists(paths.PhotoIni(info.storeDDH)));
-    EXPECT_EQ(Process().dirList.GetSize(), 3);
+    EXPECT_EQ(state.dirList.GetSize(), 3);
     EXPECT_EQ(HandBacks().size(), 1u);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
-    EXPECT_FALSE(Process().bRefreshing);
+    EXPECT_FALSE(state.bRefreshing);
     EXPECT_EQ(Shown(1), list.At(1).srcName);
     EXPECT_EQ(window->GetIndexStr(), "当前第1张/总共3张");
 }
@@ -105,10 +111,10 @@ TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     disks = FakeDisks(999);
     Load(dir / "card/");
     EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", "系统备份目录没有足够的空间"}));
-    EXPECT_EQ(Process().photoList.GetSize(), 2);
+    EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(HandBacks().size(), 2u);
-    EXPECT_TRUE(Process().orderInfo.storeDDH.empty());
-    EXPECT_FALSE(Process().bRefreshing);
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+    EXPECT_FALSE(state.bRefreshing);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
 }
 
@@ -120,7 +126,7 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
     host.messages.clear();
     Load(dir / "card");
     EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
-    EXPECT_EQ(Process().photoList.GetSize(), 0);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_EQ(HandBacks().size(), 1u);
     for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
     // A path over 200 bytes fails the load before anything is copied.
@@ -130,7 +136,7 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
     testing::WriteJpeg(folder + "/" + std::string(201 - folder.size() - 5, 'n') + ".jpg", 8, 8);
     Load(folder);
     EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
-    EXPECT_EQ(Process().photoList.GetSize(), 0);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
 }
 
 // Appending: the file dialog picks three files, the size chooser and the
@@ -184,16 +190,16 @@ TEST_F(AppendPhotosTest, JpegFilesAreNumberedFromTheOpenNumber) {
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
     Command(1231);
     EXPECT_TRUE(shown.empty());
-    const PhotoList& list = Process().photoList;
+    const PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 3);
     EXPECT_EQ(list.At(1).dstName, "40.jpg");
     EXPECT_EQ(list.At(2).dstName, "41.jpg");
     EXPECT_EQ(list.At(2).origName, "two.jpeg");
     EXPECT_EQ(list.At(2).specIndex, 5);
     EXPECT_EQ(list.At(2).number, 2);
-    EXPECT_TRUE(std::filesystem::exists(Process().orderInfo.backupDir + "41.jpg"));
-    EXPECT_EQ(Browse().nOpenNumber, 42);
-    EXPECT_FALSE(Browse().bAdding);
+    EXPECT_TRUE(std::filesystem::exists(state.orderInfo.backupDir + "41.jpg"));
+    EXPECT_EQ(browse().nOpenNumber, 42);
+    EXPECT_FALSE(browse().bAdding);
     EXPECT_EQ(Shown(2), list.At(2).srcName);
 }
 
@@ -201,8 +207,8 @@ TEST_F(AppendPhotosTest, NoSizeChosenAppendsNothing) {
     chosenSize = -1;
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
     Command(1231);
-    EXPECT_EQ(Process().photoList.GetSize(), 1);
-    EXPECT_FALSE(Browse().bAdding);
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_FALSE(browse().bAdding);
 }
 
 TEST_F(AppendPhotosTest, ACancelKeepsExactlyTheWholeCopies) {
@@ -214,30 +220,30 @@ TEST_F(AppendPhotosTest, ACancelKeepsExactlyTheWholeCopies) {
     };
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
     Command(1231);
-    const PhotoList& list = Process().photoList;
+    const PhotoList& list = state.photoList;
     // The file being copied when the customer cancelled is finished whole.
     ASSERT_EQ(list.GetSize(), 3);
     for (int i = 0; i < list.GetSize(); ++i)
         EXPECT_TRUE(std::filesystem::exists(list.At(i).srcName)) << i;
-    EXPECT_EQ(Browse().nOpenNumber, 42);
-    EXPECT_FALSE(Process().bRefreshing);
-    EXPECT_FALSE(Browse().bAdding);
+    EXPECT_EQ(browse().nOpenNumber, 42);
+    EXPECT_FALSE(state.bRefreshing);
+    EXPECT_FALSE(browse().bAdding);
 }
 
 TEST_F(AppendPhotosTest, NoAppendOnceOrderedOrWithoutAJob) {
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
-    Browse().bOrderPlaced = true;
+    state.session.bOrderPlaced = true;
     window->OnAddDir();
-    Browse().bOrderPlaced = false;
-    Process().orderInfo.storeDDH.clear();
+    state.session.bOrderPlaced = false;
+    state.orderInfo.storeDDH.clear();
     window->OnAddDir();
     EXPECT_EQ(shown,
               (std::vector<std::string>{"本次制作已经下单", "目前还没有打开任何目录,不能追加"}));
-    EXPECT_EQ(Process().photoList.GetSize(), 1);
+    EXPECT_EQ(state.photoList.GetSize(), 1);
 }
 
 TEST_F(AppendPhotosTest, ReopeningAsksFirstAndNoKeepsTheJob) {
-    const std::string job = Process().orderInfo.storeDDH;
+    const std::string job = state.orderInfo.storeDDH;
     ModalAnswer modal([this](QDialog& d) {
         shown.push_back(DialogText(d));
         return int(QMessageBox::No);
@@ -245,14 +251,15 @@ TEST_F(AppendPhotosTest, ReopeningAsksFirstAndNoKeepsTheJob) {
     window->OnOpenDir();
     EXPECT_EQ(shown, (std::vector<std::string>{
                          "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认"}));
-    EXPECT_EQ(Process().orderInfo.storeDDH, job);
-    EXPECT_EQ(Process().photoList.GetSize(), 1);
+    EXPECT_EQ(state.orderInfo.storeDDH, job);
+    EXPECT_EQ(state.photoList.GetSize(), 1);
 }
 
 TEST_F(FolderLoadTest, OpeningChosenPhotosOfAFolder) {
     testing::WriteJpeg(dir / "card/One.jpg", 20, 20);
     testing::WriteJpeg(dir / "card/two.jpg", 20, 20);
-    Registry::Default().Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", dir / "card");
+    station.services.registry.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir",
+                                  dir / "card");
     int questions = 0;
     ModalAnswer modal([&](QDialog& d) {
         if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
@@ -265,10 +272,10 @@ TEST_F(FolderLoadTest, OpeningChosenPhotosOfAFolder) {
         return int(QMessageBox::Yes);
     });
     window->OnOpenDir();
-    window->WaitForLoad();
+    window->WaitForJobs();
     EXPECT_EQ(questions, 1);
-    ASSERT_EQ(Process().photoList.GetSize(), 1);
-    EXPECT_EQ(Process().photoList.At(0).origName, "one.jpg");
+    ASSERT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_EQ(state.photoList.At(0).origName, "one.jpg");
 }
 
 TEST_F(FolderLoadTest, NoToOnlyTheChosenPhotosLoadsTheWholeFolder) {
@@ -284,17 +291,17 @@ TEST_F(FolderLoadTest, NoToOnlyTheChosenPhotosLoadsTheWholeFolder) {
         return int(QMessageBox::No);
     });
     window->OnOpenDir();
-    window->WaitForLoad();
+    window->WaitForJobs();
     EXPECT_EQ(asked, (std::vector<std::string>{"仅打开选择的图片吗?"}));
-    EXPECT_EQ(Process().photoList.GetSize(), 2);
+    EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(window->currentFolder, dir / "card/");
 }
 
 TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
     testing::TempFolder dir;
-    Registry::SetDefaultPath(dir / "registry.ini");
+    Registry registry(dir / "registry.ini");
     testing::WriteJpeg(dir / "Card/a.jpg", 8, 8);
-    FolderPickDialog dialog(dir / "Card", "选择照片目录");
+    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("选择照片目录"));
     auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
     ASSERT_NE(open, nullptr);
@@ -303,23 +310,20 @@ TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_TRUE(dialog.selectedPaths.empty());
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/");  // spelt as on the disk
-    Registry::SetDefaultPath("");
 }
 
 TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
     testing::TempFolder dir;
-    Registry::SetDefaultPath(dir / "registry.ini");
-    Registry reg = Registry::Default();
-    EXPECT_EQ(InitialPickFolder(), paths::ProgramFolder());
+    Registry reg(dir / "registry.ini");
+    EXPECT_EQ(InitialPickFolder(reg), paths::ProgramFolder());
     reg.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", dir / "photos");
-    EXPECT_EQ(InitialPickFolder(), dir / "photos/");
-    ASSERT_TRUE(RememberPickedFolder(dir / "other/"));
+    EXPECT_EQ(InitialPickFolder(reg), dir / "photos/");
+    ASSERT_TRUE(RememberPickedFolder(reg, dir / "other/"));
     std::string value;
     reg.Query(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir", value);
     EXPECT_EQ(value, dir / "other/");
     reg.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", value);
     EXPECT_EQ(value, dir / "photos");
-    Registry::SetDefaultPath("");
 }
 
 TEST(PrintCountDialogTest, StepsStayAboveZeroAndTheRangeIsChecked) {

@@ -8,9 +8,8 @@
 
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
+#include "orelle/HostMessage.h"
 #include "orelle/KeyMessage.h"
-#include "photownd/BrowseState.h"
-#include "platform/messages/HostMessage.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TempFolder.h"
@@ -42,83 +41,105 @@ TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
 TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
     AddPhotos(6);
     window->StartPageRefresh();
-    window->WaitForRefresh();
+    window->WaitForJobs();
     window->ActiveWin(5);
     Key(Qt::Key_Right);
-    EXPECT_EQ(Browse().nActiveCell, 0);
+    EXPECT_EQ(browse().nActiveCell, 0);
     Key(Qt::Key_Left);
-    EXPECT_EQ(Browse().nActiveCell, 5);
-    Browse().bBigView = true;
+    EXPECT_EQ(browse().nActiveCell, 5);
+    browse().bBigView = true;
     Key(Qt::Key_Left);
-    EXPECT_EQ(Browse().nActiveCell, 5);
-    Browse().bBigView = false;
+    EXPECT_EQ(browse().nActiveCell, 5);
+    browse().bBigView = false;
     // Keys wait while a refresh runs.
-    Process().bRefreshing = true;
+    state.bRefreshing = true;
     window->Qkey(KeyMessage{kWmKeyDown, kVkUp});
-    EXPECT_EQ(Browse().nActiveCell, 5);
-    Process().bRefreshing = false;
+    EXPECT_EQ(browse().nActiveCell, 5);
+    state.bRefreshing = false;
 }
 
 TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
     AddPhotos(13);
     window->StartPageRefresh();
-    window->WaitForRefresh();
+    window->WaitForJobs();
     EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    EXPECT_EQ(Browse().nShownCells, 6);
+    EXPECT_EQ(browse().nShownCells, 6);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(0), dir / "img_6.jpg");
     Command(1222);  // last page
-    EXPECT_EQ(Browse().nFirstIndex, 12);
+    EXPECT_EQ(browse().nFirstIndex, 12);
     EXPECT_EQ(Shown(0), dir / "img_12.jpg");
     EXPECT_TRUE(Shown(1).empty());
     EXPECT_EQ(window->GetIndexStr(), "当前第13张/总共13张");
     Key(Qt::Key_PageDown);  // the last page never moves on
-    EXPECT_EQ(Browse().nFirstIndex, 12);
+    EXPECT_EQ(browse().nFirstIndex, 12);
     Command(1223);
-    EXPECT_EQ(Browse().nFirstIndex, 0);
+    EXPECT_EQ(browse().nFirstIndex, 0);
+}
+
+TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
+    AddPhotos(13);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    PhotoCell* first = window->Cell(0);
+    first->ToggleBigView();
+    EXPECT_TRUE(browse().bBigView);
+    EXPECT_EQ(first->geometry(), QRect(0, 62, window->width(), 590));
+    EXPECT_FALSE(window->Cell(1)->isVisible());
+    first->ToggleBigView();  // back on the same photo: the page stays
+    EXPECT_FALSE(state.bRefreshing);
+    EXPECT_TRUE(window->Cell(1)->isVisible());
+    EXPECT_EQ(first->geometry(), QRect(10, 62, 326, 295));
+
+    first->ToggleBigView();
+    browse().nBigIndex = 8;  // the keys moved on in the big view
+    first->ToggleBigView();
+    window->WaitForJobs();
+    EXPECT_EQ(browse().nFirstIndex, 6);
+    EXPECT_EQ(Shown(0), dir / "img_6.jpg");
 }
 
 TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
     AddPhotos(12);
     window->StartPageRefresh();
-    window->WaitForRefresh();
+    window->WaitForJobs();
     window->ActiveWin(5);
     Command(1216);
-    PhotoList& list = Process().photoList;
+    PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 13);
     EXPECT_EQ(list.At(6).srcName, dir / "img_5##1.jpg");
     EXPECT_EQ(list.At(6).dstName, "img_5##1.jpg");
-    EXPECT_EQ(Browse().nFirstIndex, 6);
-    EXPECT_EQ(Browse().nActiveCell, 0);
+    EXPECT_EQ(browse().nFirstIndex, 6);
+    EXPECT_EQ(browse().nActiveCell, 0);
     EXPECT_EQ(Shown(0), dir / "img_5##1.jpg");
 
     // Inside a page the copy becomes the next cell, active.
     window->ActiveWin(2);
     Command(1216);
     EXPECT_EQ(list.At(9).srcName, dir / "img_7##1.jpg");
-    EXPECT_EQ(Browse().nActiveCell, 3);
+    EXPECT_EQ(browse().nActiveCell, 3);
     EXPECT_EQ(Shown(3), dir / "img_7##1.jpg");
 }
 
 TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
     AddPhotos(7);
     window->StartPageRefresh();
-    window->WaitForRefresh();
+    window->WaitForJobs();
     int answer = QDialog::Rejected;
     ModalAnswer modal([&](QDialog&) { return answer; });
     Command(1217);
-    EXPECT_EQ(Process().photoList.GetSize(), 7);
+    EXPECT_EQ(state.photoList.GetSize(), 7);
     Command(1222);
-    EXPECT_EQ(Browse().nFirstIndex, 6);
+    EXPECT_EQ(browse().nFirstIndex, 6);
     answer = QDialog::Accepted;
     Command(1217);  // the only photo of the last page
-    EXPECT_EQ(Process().photoList.GetSize(), 6);
+    EXPECT_EQ(state.photoList.GetSize(), 6);
     EXPECT_TRUE(Shown(0).empty());
     EXPECT_TRUE(testing::ReadBytes(dir / "img_6.jpg").size() > 0);
     Command(1221);
     EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    EXPECT_TRUE(Browse().bKeysEnabled);
+    EXPECT_TRUE(browse().bKeysEnabled);
 }
 
 }  // namespace

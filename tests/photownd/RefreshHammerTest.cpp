@@ -6,31 +6,29 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <memory>
 #include <random>
 
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
-#include "orelle/CPhotoWnd.h"
-#include "photownd/BrowseState.h"
+#include "orelle/KeyMessage.h"
 #include "photownd/PhotoWindow.h"
 #include "support/ModalAnswer.h"
 #include "support/TestJob.h"
+#include "support/TestStation.h"
 
 namespace orelle {
 namespace {
 
 TEST(RefreshHammerTest, ListAndPageAgreeAfterKeysAndCommandsDuringRefreshes) {
-    Process().photoList.RemoveAll();
     testing::TempFolder dir;
-    const std::string savedRoot = Process().startup.config.dir;
-    Process().startup.config.dir = dir / "backup";
-    testing::AddTestPhotos(dir, 600);
+    testing::TestStation station(dir);
+    testing::AddTestPhotos(station.state.photoList, dir, 600);
     testing::RecordingHost host;
     testing::ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
     {
-        CPhotoWnd wnd;
-        ASSERT_TRUE(wnd.init(&host, 1));
-        auto* window = static_cast<PhotoWindow*>(wnd.window());
+        auto window = std::make_unique<PhotoWindow>(station.state, station.services);
+        ASSERT_TRUE(window->Init(&host, 1));
         host.show();
 
         const unsigned keys[] = {kVkNext, kVkPrior, kVkLeft, kVkRight, kVkReturn, kVkDelete};
@@ -41,8 +39,7 @@ TEST(RefreshHammerTest, ListAndPageAgreeAfterKeysAndCommandsDuringRefreshes) {
         for (int step = 0; step < (steps > 0 ? steps : 1500); ++step) {
             switch (random() % 4) {
                 case 0: {
-                    const KeyMessage key{kWmKeyDown, keys[random() % std::size(keys)]};
-                    wnd.Qkey(&key);
+                    window->Qkey(KeyMessage{kWmKeyDown, keys[random() % std::size(keys)]});
                     break;
                 }
                 case 1:
@@ -52,20 +49,20 @@ TEST(RefreshHammerTest, ListAndPageAgreeAfterKeysAndCommandsDuringRefreshes) {
                     window->StartPageRefresh();
                     break;
                 default:
-                    wnd.ActiveWin(static_cast<int>(random() % 6));
+                    window->ActiveWin(static_cast<int>(random() % 6));
                     break;
             }
             // Let the queued fill and the writer interleave with what follows.
             if (random() % 3 == 0) QCoreApplication::processEvents();
         }
-        window->WaitForRefresh();
+        window->WaitForJobs();
         window->SetImageDlgToNormal();
-        window->WaitForRefresh();
+        window->WaitForJobs();
         window->StartPageRefresh();
-        window->WaitForRefresh();
+        window->WaitForJobs();
 
-        const PhotoList& list = Process().photoList;
-        const BrowseState& b = Browse();
+        const PhotoList& list = station.state.photoList;
+        const BrowseState& b = window->browse;
         ASSERT_GT(list.GetSize(), 0);
         ASSERT_GE(b.nFirstIndex, 0);
         const int expected = std::clamp(list.GetSize() - b.nFirstIndex, 0, 6);
@@ -79,8 +76,6 @@ TEST(RefreshHammerTest, ListAndPageAgreeAfterKeysAndCommandsDuringRefreshes) {
             }
         }
     }
-    Process().photoList.RemoveAll();
-    Process().startup.config.dir = savedRoot;
 }
 
 }  // namespace

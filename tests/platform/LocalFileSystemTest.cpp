@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +15,8 @@ namespace {
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
+
+namespace fs = std::filesystem;
 
 std::size_t EntriesIn(const std::string& folder) {
     std::size_t n = 0;
@@ -54,6 +58,111 @@ TEST(LocalFileSystem, MissingFolderAndFilesAreReportedNotCreated) {
     EXPECT_TRUE(fs.DirectoryExists(tmp / "a/b"));
     EXPECT_FALSE(fs.FileExists(tmp / "a/b"));
     EXPECT_FALSE(fs.RemoveFile(tmp / "a/none"));
+}
+
+using Listed = std::tuple<std::string, bool, bool>;  // name, folder, link
+
+std::vector<Listed> Listing(LocalFileSystem& disk, const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    EXPECT_TRUE(disk.ListFolder(folder, &entries)) << folder;
+    std::vector<Listed> out;
+    for (const FolderEntry& e : entries) out.emplace_back(e.name, e.folder, e.link);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(LocalFileSystem, ListsFoldersAndFilesWithLinksAsWhatTheyPointTo) {
+    TempFolder tmp;
+    LocalFileSystem disk;
+    WriteBytes(tmp / "outside/photo.jpg", "o");
+    WriteBytes(tmp / "card/a.jpg", "a");
+    WriteBytes(tmp / "card/sub/b.jpg", "b");
+    fs::create_symlink(tmp / "card/sub", tmp / "card/inside");
+    fs::create_symlink(tmp / "card/a.jpg", tmp / "card/same.jpg");
+    fs::create_symlink(tmp / "outside", tmp / "card/away");
+    fs::create_symlink(tmp / "outside/photo.jpg", tmp / "card/far.jpg");
+    fs::create_symlink(tmp / "nowhere", tmp / "card/dangling");
+    EXPECT_EQ(Listing(disk, tmp / "card"), (std::vector<Listed>{
+                                               {"a.jpg", false, false},
+                                               {"away", true, true},
+                                               {"far.jpg", false, true},
+                                               {"inside", true, true},
+                                               {"same.jpg", false, true},
+                                               {"sub", true, false},
+                                           }));
+    EXPECT_EQ(Listing(disk, tmp / "card/sub/").size(), 1u);
+    std::vector<FolderEntry> entries{{"kept", false, false}};
+    EXPECT_FALSE(disk.ListFolder(tmp / "missing", &entries));
+    EXPECT_FALSE(disk.ListFolder(tmp / "card/a.jpg", &entries));
+    EXPECT_EQ(entries.size(), 1u) << "left alone on failure";
+}
+
+TEST(LocalFileSystem, ResolvedPathFollowsLinksAndDots) {
+    TempFolder tmp;
+    LocalFileSystem disk;
+    WriteBytes(tmp / "real/dir/p.jpg", "p");
+    fs::create_symlink(tmp / "real", tmp / "link");
+    fs::create_symlink(tmp / "gone", tmp / "dangling");
+    // The temporary folder itself may lie behind a link.
+    const std::string real = fs::canonical(tmp / "real/dir").string();
+    EXPECT_EQ(disk.ResolvedPath(tmp / "link/dir"), real);
+    EXPECT_EQ(disk.ResolvedPath(tmp / "link/./dir/../dir/"), real);
+    EXPECT_EQ(disk.ResolvedPath(tmp / "link/dir/p.jpg"), real + "/p.jpg");
+    EXPECT_EQ(disk.ResolvedPath(tmp / "dangling"), "");
+    EXPECT_EQ(disk.ResolvedPath(tmp / "real/none"), "");
+    EXPECT_EQ(disk.ResolvedPath(""), "");
+}
+
+TEST(LocalFileSystem, RemoveTreeTakesReadOnlyFoldersAndOnlyTheLinks) {
+    TempFolder tmp;
+    LocalFileSystem disk;
+    WriteBytes(tmp / "outside/keep.jpg", "k");
+    WriteBytes(tmp / "tree/a.jpg", "a");
+    WriteBytes(tmp / "tree/locked/b.jpg", "b");
+    WriteBytes(tmp / "tree/locked/deeper/c.jpg", "c");
+    fs::create_symlink(tmp / "outside", tmp / "tree/locked/away");
+    fs::create_symlink(tmp / "outside/keep.jpg", tmp / "tree/keep.jpg");
+    fs::permissions(tmp / "tree/locked/deeper", fs::perms::none);
+    fs::permissions(tmp / "tree/locked", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_TRUE(disk.RemoveTree(tmp / "tree"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "tree")));
+    EXPECT_EQ(ReadBytes(tmp / "outside/keep.jpg"), "k");
+    EXPECT_TRUE(disk.RemoveTree(tmp / "tree")) << "nothing there is nothing left";
+
+    // A link named as the tree, even with a separator after it, goes alone.
+    fs::create_symlink(tmp / "outside", tmp / "linked");
+    EXPECT_TRUE(disk.RemoveTree(tmp / "linked/"));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(tmp / "linked")));
+    EXPECT_EQ(ReadBytes(tmp / "outside/keep.jpg"), "k");
+}
+
+TEST(LocalFileSystem, ReadFilePartStopsAtTheEnd) {
+    TempFolder tmp;
+    LocalFileSystem disk;
+    WriteBytes(tmp / "ten", "0123456789");
+    struct Case {
+        std::uint64_t offset;
+        std::size_t size;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {0, 4, "0123"},
+        {6, 4, "6789"},
+        {8, 4, "89"},
+        {10, 4, ""},
+        {11, 4, ""},
+        {3, 0, ""},
+        {0, 100, "0123456789"},
+        {~std::uint64_t{0}, ~std::size_t{0}, ""},
+    };
+    for (const Case& c : cases) {
+        std::string bytes = "stale";
+        EXPECT_TRUE(disk.ReadFilePart(tmp / "ten", c.offset, c.size, &bytes)) << c.offset;
+        EXPECT_EQ(bytes, c.expected) << c.offset << " " << c.size;
+    }
+    std::string bytes;
+    EXPECT_FALSE(disk.ReadFilePart(tmp / "none", 0, 4, &bytes));
+    EXPECT_FALSE(disk.ReadFilePart(tmp.path(), 0, 4, &bytes));
 }
 
 }  // namespace

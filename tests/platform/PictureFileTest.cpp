@@ -7,10 +7,13 @@
 #include <QImageWriter>
 #include <string>
 
+#include "platform/files/FileDevice.h"
+#include "platform/files/FileSystem.h"
 #include "platform/imaging/Imprint.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/PictureRotation.h"
 #include "platform/imaging/ShotDate.h"
+#include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -19,6 +22,7 @@ namespace {
 
 using testing::JpegBytes;
 using testing::JpegBytesWithDates;
+using testing::MemoryFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
 using testing::WriteJpeg;
@@ -233,6 +237,125 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         dated.substr(2),
     };
     for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
+}
+
+std::string Progressive(const std::string& jpeg) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(QImage::fromData(QByteArray::fromStdString(jpeg)));
+    return bytes.toStdString();
+}
+
+std::string Png(int w, int h) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(w, h, QImage::Format_RGB32).save(&buffer, "png");
+    return bytes.toStdString();
+}
+
+// Segments of n bytes in all, of a kind no reader looks at.
+std::string Padding(std::size_t n) {
+    std::string out;
+    for (; n >= 60000; n -= 60000) out += Segment(0xE2, std::string(60000 - 4, 'i'));
+    return out;
+}
+
+// Counts what is read, to show how much of a file a reader takes.
+struct CountingFileSystem : MemoryFileSystem {
+    bool ReadFile(const std::string& path, std::string* contents) override {
+        const bool ok = MemoryFileSystem::ReadFile(path, contents);
+        if (ok) bytesRead += contents->size();
+        return ok;
+    }
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override {
+        const bool ok = MemoryFileSystem::ReadFilePart(path, offset, size, bytes);
+        if (ok) bytesRead += bytes->size();
+        return ok;
+    }
+    std::size_t bytesRead = 0;
+};
+
+TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
+    const std::string jpeg = JpegBytes(400, 300);
+    const std::string dated = JpegBytes(64, 48, "2024:05:01 12:30:00");
+    constexpr QSize kNull(0, 0);  // a null image's size
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::optional<QSize> pixels;
+        QSize decoded;  // at level 1
+        std::string date;
+    };
+    const Case cases[] = {
+        {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
+        {"portrait", JpegBytes(48, 64), QSize(48, 64), {12, 16}, ""},
+        {"odd", JpegBytes(33, 33), QSize(33, 33), {9, 9}, ""},
+        {"one pixel", JpegBytes(1, 1), QSize(1, 1), {1, 1}, ""},
+        {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
+        {"date behind long segments",
+         AfterSoi(dated, Padding(300000)),
+         QSize(64, 48),
+         {16, 12},
+         "2024:05:01 12:30:00"},
+        {"header only", HeaderOnly(jpeg), QSize(400, 300), kNull, ""},
+        {"cut", jpeg.substr(0, jpeg.size() / 2), QSize(400, 300), kNull, ""},
+        {"cut before the end marker", jpeg.substr(0, jpeg.size() - 2), QSize(400, 300), kNull, ""},
+        {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
+        {"progressive", Progressive(jpeg), QSize(400, 300), {100, 75}, ""},
+        {"png", Png(40, 30), QSize(40, 30), kNull, ""},
+        {"text", "not a picture at all", std::nullopt, kNull, ""},
+        {"empty", "", std::nullopt, kNull, ""},
+        {"soi", "\xFF\xD8\xFF", std::nullopt, kNull, ""},
+    };
+    TempFolder dir;
+    MemoryFileSystem memory;
+    memory.CreateDirectories("/m");
+    for (const Case& c : cases) {
+        const std::string disk = dir / "p.jpg";
+        WriteBytes(disk, c.bytes);
+        memory.files["/m/p.jpg"] = c.bytes;
+        EXPECT_EQ(ReadPixelSize(disk), c.pixels) << c.name;
+        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), c.pixels) << c.name;
+        EXPECT_EQ(ReadShotDate(disk), c.date) << c.name;
+        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), c.date) << c.name;
+        EXPECT_EQ(DecodeReduced(disk, 1).size(), c.decoded) << c.name;
+        for (int level : {0, 1, 2}) {
+            EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", level), DecodeReduced(disk, level))
+                << c.name << " " << level;
+        }
+    }
+    EXPECT_EQ(ReadPixelSize(memory, "/m/none.jpg"), std::nullopt);
+    EXPECT_EQ(ReadShotDate(memory, "/m/none.jpg"), "");
+    EXPECT_TRUE(DecodeReduced(memory, "/m/none.jpg", 0).isNull());
+    EXPECT_EQ(ReadPixelSize(memory, "/m"), std::nullopt) << "a folder";
+}
+
+TEST(PhotoThroughFileSystemTest, HeadersAreReadWithoutTheWholeFile) {
+    CountingFileSystem memory;
+    const std::string big = JpegBytes(64, 48, "2020:01:01 00:00:00") + std::string(20 << 20, 'z');
+    memory.files["/big.jpg"] = big;
+    EXPECT_EQ(ReadPixelSize(memory, "/big.jpg"), QSize(64, 48));
+    EXPECT_EQ(ReadShotDate(memory, "/big.jpg"), "2020:01:01 00:00:00");
+    EXPECT_LE(memory.bytesRead, std::size_t{2} << 17);
+
+    // Segments without end before any frame: the search gives up at the
+    // head's limit.
+    memory.files["/endless.jpg"] = "\xFF\xD8" + Padding(FileDevice::kHeadLimit + (1 << 20));
+    memory.bytesRead = 0;
+    EXPECT_EQ(ReadPixelSize(memory, "/endless.jpg"), std::nullopt);
+    EXPECT_LE(memory.bytesRead, FileDevice::kHeadLimit);
+    memory.bytesRead = 0;
+    EXPECT_EQ(ReadShotDate(memory, "/endless.jpg"), "");
+    EXPECT_LE(memory.bytesRead, FileDevice::kHeadLimit);
+
+    memory.bytesRead = 0;
+    EXPECT_EQ(DecodeReduced(memory, "/big.jpg", 2).size(), QSize(8, 6));
+    EXPECT_EQ(memory.bytesRead, big.size()) << "decoded from the file read whole";
 }
 
 // A 3x2 picture whose pixels are all different, to follow them around.

@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "orderdata/ProcessState.h"
-#include "platform/messages/HostMessage.h"
+#include "orderdata/PhotoList.h"
+#include "orelle/HostMessage.h"
 #include "support/TestJpeg.h"
 
 namespace orelle::testing {
 
-void AddTestPhotos(const TempFolder& dir, int n) {
+void AddTestPhotos(PhotoList& list, const TempFolder& dir, int n) {
     const std::string bytes = JpegBytes(48, 36);
     for (int i = 0; i < n; ++i) {
         const std::string name = "img_" + std::to_string(i) + ".jpg";
@@ -18,7 +18,7 @@ void AddTestPhotos(const TempFolder& dir, int n) {
         r->srcName = dir / name;
         r->origName = r->dstName = name;
         r->number = 1;
-        Process().photoList.Append(std::move(r));
+        list.Append(std::move(r));
     }
 }
 

@@ -1,17 +1,21 @@
 #pragma once
-// A job of small photos in the process-wide list, and a host window that
-// records the photo window's messages.
+// A job of small photos, and a host window that records the photo window's
+// messages.
 
 #include <QWidget>
 #include <vector>
 
 #include "support/TempFolder.h"
 
+namespace orelle {
+class PhotoList;
+}  // namespace orelle
+
 namespace orelle::testing {
 
 // Writes n small JPEGs img_0.jpg ... into dir and appends their records
-// (quantity 1) to the process's photo list.
-void AddTestPhotos(const TempFolder& dir, int n);
+// (quantity 1) to the list.
+void AddTestPhotos(PhotoList& list, const TempFolder& dir, int n);
 
 class RecordingHost : public QWidget {
   public:

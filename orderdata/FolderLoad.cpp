@@ -1,0 +1,77 @@
+#include "orderdata/FolderLoad.h"
+
+#include "orderdata/BackupJob.h"
+#include "orderdata/LocalOrderNumber.h"
+#include "orderdata/ProcessState.h"
+#include "platform/files/FileSystem.h"
+#include "platform/jobs/JobContext.h"
+#include "platform/paths/BackupDisk.h"
+#include "platform/paths/Paths.h"
+
+namespace orelle {
+
+FolderLoad::FolderLoad(ProcessState& state, FileSystem& fs, DiskInfo& disks)
+    : state_(state),
+      fs_(fs),
+      disks_(disks),
+      job_(std::make_unique<BackupJob>(fs, disks, state.startup.catalogue,
+                                       state.flags.verison_function)) {}
+
+FolderLoad::~FolderLoad() = default;
+
+const char* FolderLoad::Check(const std::string& folder, const std::vector<std::string>& selected) {
+    tree_ = FindTreePhotos(fs_, folder, selected);
+    count_ = selected.empty() ? tree_.photos.size() : selected.size();
+    // The walk ends at a path too long, which fails the load later.
+    if (count_ == 0 && tree_.tooLong.empty()) return kNoPhotosMessage;
+    if (!HasBackupSpace(state_.startup.config.dir, disks_)) return kNoBackupSpaceMessage;
+    return nullptr;
+}
+
+void FolderLoad::OpenJob(bool appending) {
+    const std::string& root = state_.startup.config.dir;
+    const OrderPaths orderPaths{root, state_.startup.date.dateStr};
+    fs_.CreateDirectories(root);
+    fs_.CreateDirectories(orderPaths.DayFolder());
+    if (appending) return;
+    OrderInfo& info = state_.orderInfo;
+    info.storeDDH = NewLocalOrderNumber(orderPaths, state_.startup.date.datePrefix, info,
+                                        state_.session.bOrderPlaced, fs_);
+    info.requir.clear();
+    const std::string work = orderPaths.WorkFolder(info.storeDDH);
+    // An earlier job's folder of the same number and day goes whole.
+    fs_.RemoveTree(work);
+    fs_.CreateDirectories(work);
+    info.backupDir = paths::WithTrailingSeparator(work);
+    state_.photoList.RemoveAll();
+}
+
+bool FolderLoad::TreeFails(const char** first) const {
+    *first = tree_.tooLong.empty() ? nullptr : kTreeTooLongMessage;
+    return *first || tree_.unreadable;
+}
+
+bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made) {
+    BackupJob* job = job_.get();
+    job->step = [job, &context, &made] {
+        if (made) made(job->records);
+        context.Step();
+        if (context.Stopped()) job->stop = true;
+    };
+    const bool ok = job->CopyTree(tree_, state_.orderInfo.backupDir);
+    job->step = nullptr;
+    return ok && !context.Stopped();
+}
+
+bool FolderLoad::Finish(bool ok) {
+    if (!ok) {
+        state_.photoList.RemoveAll();
+        return false;
+    }
+    for (const std::string& dir : job_->dirs.Entries()) state_.dirList.AddIfAbsent(dir);
+    state_.photoList.AppendFrom(job_->records);
+    state_.session.bOrderPlaced = false;
+    return true;
+}
+
+}  // namespace orelle

@@ -1,0 +1,68 @@
+#pragma once
+// What starting a job from a customer's folder decides, without windows:
+// whether there is anything to copy and room for it, the job's order number
+// and fresh work folder, the copying itself, and joining the copies to the
+// job. The window shows the messages, runs Copy on a worker and calls the
+// other steps on its own thread, in this order:
+//   Check -> OpenJob -> TreeFails -> Copy -> Finish.
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "orderdata/PhotoTree.h"
+
+namespace orelle {
+
+class BackupJob;
+class DiskInfo;
+class FileSystem;
+class JobContext;
+class PhotoList;
+struct ProcessState;
+
+inline constexpr const char* kNoPhotosMessage = "没有图片文件";
+inline constexpr const char* kNoBackupSpaceMessage = "系统备份目录没有足够的空间";
+inline constexpr const char* kTreeTooLongMessage = "目录名太长";
+inline constexpr const char* kBackupFailedMessage = "备份失败!";
+
+class FolderLoad {
+  public:
+    // state, fs and disks outlive the load.
+    FolderLoad(ProcessState& state, FileSystem& fs, DiskInfo& disks);
+    ~FolderLoad();
+
+    // Finds the photos of folder (only the selected ones, when there are
+    // any). A message when the load cannot start: nothing to copy, or no
+    // room on the backup disk; the job is then left as it was.
+    const char* Check(const std::string& folder, const std::vector<std::string>& selected);
+    // The day's folders; unless appending, a new local order number and an
+    // empty work folder, and the job's photos dropped (no window may show
+    // one of them any more).
+    void OpenJob(bool appending);
+    // Whether the tree itself fails the load (a path too long, a folder
+    // that cannot be read); the load then ends with kBackupFailedMessage,
+    // after *first when that is not null.
+    bool TreeFails(const char** first) const;
+
+    std::size_t PhotoCount() const { return count_; }
+    // On the worker: copies the tree into the work folder. After each
+    // photo, made sees the records made so far, then the context steps.
+    // False at a failure or when the context is stopped.
+    bool Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made);
+    // Back on the caller's thread: the copies join the job, or, after a
+    // failure, the job is emptied. Returns ok.
+    bool Finish(bool ok);
+
+  private:
+    ProcessState& state_;
+    FileSystem& fs_;
+    DiskInfo& disks_;
+    PhotoTree tree_;
+    std::size_t count_ = 0;
+    std::unique_ptr<BackupJob> job_;
+};
+
+}  // namespace orelle

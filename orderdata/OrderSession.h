@@ -1,0 +1,33 @@
+#pragma once
+// The order values of the one job the station holds: what the host sets
+// (order type, its member and store, the upload window) and what placing
+// the order decides. One per process, handed to the pieces that read it;
+// UI thread only.
+
+#include <cstdint>
+#include <string>
+
+namespace orelle {
+
+class CUpFileWnd;
+
+struct OrderSession {
+    // 0 prints as edited; 1 as it is (no size or framing changes); 2 a
+    // package (no quantity changes).
+    std::int32_t nOrderType = 0;
+    bool bOrderPlaced = false;
+    // The host's store and the member preset for the order dialog.
+    std::int32_t nStoreNumber = 0;
+    std::string memberAccount;
+    std::string memberPassword;
+    CUpFileWnd* pUploadWnd = nullptr;  // the host's, may be null
+    // What the customer asked for in words, kept until the host takes the
+    // station back.
+    std::string OrderRequirement;
+    // Chosen while placing the order (the compression rate is the order
+    // header's frate).
+    std::int32_t paperIndex = 0;
+    std::string paperName;
+};
+
+}  // namespace orelle

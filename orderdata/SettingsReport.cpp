@@ -1,0 +1,44 @@
+#include "orderdata/SettingsReport.h"
+
+#include <cstdio>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/StartupData.h"
+#include "platform/text/NumberText.h"
+
+namespace orelle {
+namespace {
+
+std::string EditionName(const FeatureFlags& flags) {
+    if (flags.IsDatabaseEdition()) return "order database";
+    if (flags.IsWebEdition()) return "order web server";
+    return "other (" + std::to_string(flags.verison_function) + ")";
+}
+
+}  // namespace
+
+std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
+    const ParamConfig& c = s.config;
+    std::string out;
+    out += "settings folder: " + s.settingsFolder + "\n";
+    out += "backup root:     " + c.dir + "\n";
+    out += "order date:      " + s.date.dateStr + " (order numbers " + s.date.datePrefix + "NNN)\n";
+    out += "edition:         " + EditionName(flags) + "\n";
+    out += "order server:    " + c.web + ":" + std::to_string(c.webport) + " (second " + c.web2 +
+           ":" + std::to_string(c.webport2) + ")\n";
+    out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
+    out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
+    for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
+        const PrintSpec& spec = *s.catalogue.At(i);
+        const Prices p = s.catalogue.GetPrices(spec.pcode);
+        char line[256];
+        std::snprintf(line, sizeof line, "  %2d  %-6s %-12s %5s x %-5s in  price %s / %s\n", i,
+                      spec.pcode.c_str(), spec.name.c_str(), text::FixedText(spec.x, 1).c_str(),
+                      text::FixedText(spec.y, 1).c_str(), text::FixedText(p.price, 2).c_str(),
+                      text::FixedText(p.price1, 2).c_str());
+        out += line;
+    }
+    return out;
+}
+
+}  // namespace orelle

@@ -1,0 +1,29 @@
+#pragma once
+// The outside services that the station uses, in one bundle: files and
+// disks, the clock, the registry stand-in and the desktop shell. The
+// exported window builds it from the machine's services and hands it
+// down; tests build it from fakes. The services must outlive every
+// window and worker that uses the bundle.
+
+#include "platform/registry/Registry.h"
+
+namespace orelle {
+
+class Clock;
+class DiskInfo;
+class FileSystem;
+class Shell;
+
+struct Services {
+    FileSystem& files;
+    DiskInfo& disks;
+    const Clock& clock;
+    Shell& shell;
+    Registry registry;
+};
+
+// The machine's own services, with the registry file that
+// Registry::Default names at the call.
+Services MachineServices();
+
+}  // namespace orelle

@@ -1,0 +1,644 @@
+// The job runner under the UI thread's two ways of getting to a job's
+// pieces, the event loop and Wait, and a work function run both on the
+// runner and inline, without threads.
+
+#include "skin/JobRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/jobs/JobContext.h"
+
+namespace orelle {
+namespace {
+
+using Job = JobRunner::Job;
+
+constexpr auto kSafetyNet = std::chrono::seconds(20);
+
+// The event loop until Quit; the timer only keeps a broken runner from
+// hanging the run.
+class EventLoop {
+  public:
+    void Run() {
+        bool timedOut = false;
+        QTimer::singleShot(kSafetyNet, &loop_, [&] {
+            timedOut = true;
+            loop_.quit();
+        });
+        loop_.exec();
+        EXPECT_FALSE(timedOut) << "the job never finished";
+    }
+    void Quit() { loop_.quit(); }
+
+  private:
+    QEventLoop loop_;
+};
+
+bool Ready(std::future<void>& f) { return f.wait_for(kSafetyNet) == std::future_status::ready; }
+
+// Set when the thread that made it exits, which is after the worker queued
+// its last piece.
+struct ThreadExit {
+    std::promise<void>* exited;
+    ~ThreadExit() { exited->set_value(); }
+};
+
+// A worker in the manner of the station's copies: the copies go to the UI
+// thread as they are made, one step each, and a bad file asks whether to
+// go on without it.
+void CopyFiles(JobContext& context, const std::vector<std::string>& files,
+               std::vector<std::string>& copies) {
+    for (const std::string& file : files) {
+        if (context.Stopped()) return;
+        if (file.starts_with("bad")) {
+            if (!context.Ask("skip " + file + "?")) return;
+            continue;
+        }
+        context.Post([&copies, file] { copies.push_back(file); });
+        context.Step();
+    }
+}
+
+const std::vector<std::string> kFiles{"a", "b", "bad1", "c", "bad2", "d"};
+
+struct CopyRun {
+    std::vector<std::string> copies;
+    std::vector<std::string> questions;
+    int steps = 0;
+};
+
+CopyRun CopyInline(bool goOn) {
+    CopyRun run;
+    InlineJobContext context;
+    context.answer = [goOn](const std::string&) { return goOn; };
+    CopyFiles(context, kFiles, run.copies);
+    run.questions = context.questions;
+    run.steps = context.steps;
+    return run;
+}
+
+CopyRun CopyOnRunner(bool goOn) {
+    CopyRun run;
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    const std::thread::id ui = std::this_thread::get_id();
+    EXPECT_TRUE(runner.Start({
+        .work = [&](JobContext& c) { CopyFiles(c, kFiles, run.copies); },
+        .step = [&] { ++run.steps; },
+        .ask =
+            [&](const std::string& q) {
+                EXPECT_EQ(std::this_thread::get_id(), ui);
+                run.questions.push_back(q);
+                return goOn;
+            },
+    }));
+    runner.Wait();
+    return run;
+}
+
+TEST(InlineJobContext, RunsAWorkOnTheCallersThread) {
+    const CopyRun all = CopyInline(true);
+    EXPECT_EQ(all.copies, (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(all.questions, (std::vector<std::string>{"skip bad1?", "skip bad2?"}));
+    EXPECT_EQ(all.steps, 4);
+
+    const CopyRun stopped = CopyInline(false);
+    EXPECT_EQ(stopped.copies, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(stopped.questions, (std::vector<std::string>{"skip bad1?"}));
+    EXPECT_EQ(stopped.steps, 2);
+
+    // Nobody to answer says no.
+    InlineJobContext unanswered;
+    EXPECT_FALSE(unanswered.Ask("go on?"));
+}
+
+TEST(InlineJobContext, NothingGetsThroughOnceStopped) {
+    InlineJobContext context;
+    std::vector<std::string> copies;
+    context.answer = [](const std::string&) { return true; };
+    context.onStep = [&] {
+        if (context.steps == 2) context.Stop();
+    };
+    CopyFiles(context, kFiles, copies);
+    EXPECT_EQ(copies, (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(context.questions.empty());
+
+    bool posted = false;
+    context.Post([&] { posted = true; });
+    context.Step();
+    EXPECT_FALSE(context.Ask("go on?"));
+    EXPECT_FALSE(posted);
+    EXPECT_EQ(context.steps, 2);
+    EXPECT_TRUE(context.questions.empty());
+}
+
+TEST(JobRunner, SameOutcomeAsInline) {
+    for (const bool goOn : {true, false}) {
+        const CopyRun inlined = CopyInline(goOn);
+        const CopyRun threaded = CopyOnRunner(goOn);
+        EXPECT_EQ(threaded.copies, inlined.copies) << goOn;
+        EXPECT_EQ(threaded.questions, inlined.questions) << goOn;
+        EXPECT_EQ(threaded.steps, inlined.steps) << goOn;
+    }
+}
+
+TEST(JobRunner, DoneRunsOnceOnTheUiThreadWithTheResult) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    EventLoop loop;
+    const std::thread::id ui = std::this_thread::get_id();
+    std::thread::id worker;
+    int result = 0;
+    int dones = 0;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext&) {
+                worker = std::this_thread::get_id();
+                result = 42;
+            },
+        .done =
+            [&] {
+                EXPECT_EQ(std::this_thread::get_id(), ui);
+                EXPECT_EQ(result, 42);
+                ++dones;
+                loop.Quit();
+            },
+    }));
+    EXPECT_TRUE(runner.Running());
+    loop.Run();
+    EXPECT_NE(worker, ui);
+    EXPECT_FALSE(runner.Running());
+    EXPECT_FALSE(busy);
+    // Whatever is still queued does not run the done again.
+    QCoreApplication::processEvents();
+    runner.Wait();
+    EXPECT_EQ(dones, 1);
+}
+
+TEST(JobRunner, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWork) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    const std::thread::id ui = std::this_thread::get_id();
+    std::vector<std::string> order;
+    bool beforeSeen = false;
+    ASSERT_TRUE(runner.Start({
+        .before =
+            [&] {
+                EXPECT_EQ(std::this_thread::get_id(), ui);
+                order.push_back("before");
+            },
+        .work = [&](JobContext&) { beforeSeen = order == std::vector<std::string>{"before"}; },
+        .done = [&] { order.push_back("done"); },
+    }));
+    EXPECT_TRUE(order.empty()) << "before waits for the events that led to Start";
+    runner.Wait();
+    EXPECT_TRUE(beforeSeen);
+    EXPECT_EQ(order, (std::vector<std::string>{"before", "done"}));
+
+    // A job of before alone runs its done after it, with no worker.
+    order.clear();
+    ASSERT_TRUE(runner.Start({
+        .before = [&] { order.push_back("before"); },
+        .done = [&] { order.push_back("done"); },
+    }));
+    runner.Wait();
+    EXPECT_EQ(order, (std::vector<std::string>{"before", "done"}));
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, BeforeMayGiveTheJobUp) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    bool worked = false;
+    bool done = false;
+    ASSERT_TRUE(runner.Start({
+        .before = [&] { runner.Stop(); },
+        .work = [&](JobContext&) { worked = true; },
+        .done = [&] { done = true; },
+    }));
+    runner.Wait();
+    EXPECT_FALSE(worked);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(runner.Running());
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, BusyFlagIsRaisedForTheWholeJob) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    std::vector<bool> seen;
+    bool inWork = false;
+    ASSERT_TRUE(runner.Start({
+        .before = [&] { seen.push_back(busy); },
+        .work =
+            [&](JobContext& c) {
+                inWork = busy;
+                c.Step();
+            },
+        .done = [&] { seen.push_back(busy); },
+        .step = [&] { seen.push_back(busy); },
+    }));
+    EXPECT_TRUE(busy) << "raised by Start, before anything runs";
+    runner.Wait();
+    EXPECT_TRUE(inWork);
+    EXPECT_EQ(seen, (std::vector<bool>{true, true, true}));
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, StartIsRefusedWhileTheFlagIsRaised) {
+    std::atomic<bool> busy{true};  // raised by someone else
+    JobRunner runner(busy);
+    bool ran = false;
+    const Job job{.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }};
+    EXPECT_FALSE(runner.Start(job));
+    runner.Wait();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(runner.Running());
+    EXPECT_TRUE(busy) << "a refused Start leaves another's flag alone";
+
+    // Another runner's job holds it, and so does this runner's own.
+    busy = false;
+    JobRunner other(busy);
+    ASSERT_TRUE(other.Start({.work = [](JobContext&) {}}));
+    EXPECT_FALSE(runner.Start(job));
+    EXPECT_FALSE(other.Start(job));
+    other.Wait();
+    EXPECT_FALSE(ran);
+    EXPECT_TRUE(runner.Start(job));
+    runner.Wait();
+    EXPECT_TRUE(ran);
+
+    // A job with nothing to run.
+    EXPECT_FALSE(runner.Start({.done = [] {}}));
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, AJobChainedFromDoneKeepsTheFlagRaised) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    JobRunner other(busy);
+    EventLoop loop;
+    std::vector<std::string> order;
+    bool gapChecked = false;
+    const Job second{
+        .before = [&] { order.push_back(busy ? "second before, busy" : "second before"); },
+        .work = [](JobContext&) {},
+        .done =
+            [&] {
+                order.push_back("second done");
+                loop.Quit();
+            },
+    };
+    ASSERT_TRUE(runner.Start({
+        .work = [](JobContext&) {},
+        .done =
+            [&] {
+                order.push_back("first done");
+                // Runs between this done and the second job's before: the
+                // flag must not drop in the gap.
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [&] {
+                        gapChecked = true;
+                        EXPECT_TRUE(busy);
+                        EXPECT_FALSE(other.Start({.work = [](JobContext&) {}}));
+                    },
+                    Qt::QueuedConnection);
+                EXPECT_FALSE(other.Start(second)) << "only this runner's job chains";
+                EXPECT_TRUE(runner.Start(second));
+                EXPECT_FALSE(runner.Start(second)) << "one job follows";
+            },
+    }));
+    loop.Run();
+    EXPECT_TRUE(gapChecked);
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"first done", "second before, busy", "second done"}));
+    EXPECT_FALSE(runner.Running());
+    EXPECT_FALSE(busy);
+
+    // Wait follows the chain to its end.
+    order.clear();
+    ASSERT_TRUE(runner.Start({
+        .work = [](JobContext&) {},
+        .done =
+            [&] {
+                runner.Start(
+                    {.work = [](JobContext&) {}, .done = [&] { order.push_back("chained done"); }});
+            },
+    }));
+    runner.Wait();
+    EXPECT_EQ(order, (std::vector<std::string>{"chained done"}));
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, AskIsAnsweredOnTheUiThread) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    const std::thread::id ui = std::this_thread::get_id();
+    std::vector<bool> answers;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                answers.push_back(c.Ask("yes?"));
+                answers.push_back(c.Ask("no?"));
+            },
+        .ask =
+            [&](const std::string& q) {
+                EXPECT_EQ(std::this_thread::get_id(), ui);
+                return q == "yes?";
+            },
+    }));
+    runner.Wait();
+    EXPECT_EQ(answers, (std::vector<bool>{true, false}));
+
+    // A job without ask gets no at once.
+    bool answer = true;
+    ASSERT_TRUE(runner.Start({.work = [&](JobContext& c) { answer = c.Ask("anyone?"); }}));
+    runner.Wait();
+    EXPECT_FALSE(answer);
+}
+
+TEST(JobRunner, StopReleasesAWaitingAskAndDropsTheRest) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    int asked = 0;
+    int steps = 0;
+    bool posted = false;
+    bool done = false;
+    std::vector<bool> answers;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                answers.push_back(c.Ask("go on?"));  // stopped while asked
+                answers.push_back(c.Stopped());
+                c.Step();
+                c.Post([&] { posted = true; });
+                answers.push_back(c.Ask("and now?"));
+            },
+        .done = [&] { done = true; },
+        .step = [&] { ++steps; },
+        .ask =
+            [&](const std::string&) {
+                ++asked;
+                runner.Stop();  // the customer cancels while the question is open
+                return true;
+            },
+    }));
+    runner.Wait();
+    EXPECT_EQ(answers, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(steps, 0);
+    EXPECT_FALSE(posted);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(runner.Running());
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, StopDropsStepsAlreadyQueued) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    std::promise<void> queued;
+    std::future<void> queuedFuture = queued.get_future();
+    int steps = 0;
+    bool done = false;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                for (int i = 0; i < 100; ++i) c.Step();
+                queued.set_value();
+                while (!c.Stopped()) std::this_thread::yield();
+            },
+        .done = [&] { done = true; },
+        .step = [&] { ++steps; },
+    }));
+    QCoreApplication::processEvents();  // the before's turn starts the worker
+    ASSERT_TRUE(Ready(queuedFuture));
+    const int stepsAtStop = steps;
+    runner.Stop();
+    EXPECT_TRUE(runner.Running()) << "until the worker has ended";
+    EXPECT_TRUE(busy);
+    runner.Wait();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(steps, stepsAtStop);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(busy);
+
+    // The next job starts afresh.
+    ASSERT_TRUE(runner.Start({.work = [](JobContext&) {}, .done = [&] { done = true; }}));
+    runner.Wait();
+    EXPECT_TRUE(done);
+}
+
+TEST(JobRunner, WaitRightAfterStartDeliversEveryPieceInOrder) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    constexpr int kSteps = 1000;
+    std::vector<int> log;  // posted i as i, a step as -1
+    int dones = 0;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                for (int i = 0; i < kSteps; ++i) {
+                    c.Post([&log, i] { log.push_back(i); });
+                    c.Step();
+                }
+            },
+        .done = [&] { ++dones; },
+        .step = [&] { log.push_back(-1); },
+    }));
+    runner.Wait();
+    std::vector<int> expected;
+    for (int i = 0; i < kSteps; ++i) {
+        expected.push_back(i);
+        expected.push_back(-1);
+    }
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(dones, 1);
+    EXPECT_FALSE(busy);
+    // The event loop's queued deliveries find nothing left.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.size(), expected.size());
+    EXPECT_EQ(dones, 1);
+}
+
+TEST(JobRunner, EventLoopDeliversEveryPieceInOrder) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+    EventLoop loop;
+    constexpr int kSteps = 1000;
+    int steps = 0;
+    bool inOrder = true;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                for (int i = 0; i < kSteps; ++i) {
+                    c.Post([&, i] { inOrder = inOrder && steps == i; });
+                    c.Step();
+                }
+            },
+        .done =
+            [&] {
+                EXPECT_EQ(steps, kSteps);
+                loop.Quit();
+            },
+        .step = [&] { ++steps; },
+    }));
+    loop.Run();
+    EXPECT_TRUE(inOrder);
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, DestroyedWhileRunning) {
+    std::atomic<bool> busy{false};
+    int steps = 0;
+    bool done = false;
+    bool ran = false;
+
+    // The worker loops until it is told to stop.
+    auto runner = std::make_unique<JobRunner>(busy);
+    std::promise<void> started;
+    std::future<void> startedFuture = started.get_future();
+    ASSERT_TRUE(runner->Start({
+        .work =
+            [&](JobContext& c) {
+                started.set_value();
+                while (!c.Stopped()) c.Step();
+            },
+        .done = [&] { done = true; },
+        .step = [&] { ++steps; },
+    }));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(Ready(startedFuture));
+    const int stepsBefore = steps;
+    runner.reset();
+    EXPECT_FALSE(busy);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(steps, stepsBefore);
+    EXPECT_FALSE(done);
+
+    // Before the before ran.
+    runner = std::make_unique<JobRunner>(busy);
+    ASSERT_TRUE(
+        runner->Start({.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }}));
+    runner.reset();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ran);
+    EXPECT_FALSE(busy);
+
+    // While the worker waits on a question nobody has seen yet.
+    runner = std::make_unique<JobRunner>(busy);
+    std::promise<void> asking;
+    std::future<void> askingFuture = asking.get_future();
+    bool answer = true;
+    bool asked = false;
+    ASSERT_TRUE(runner->Start({
+        .work =
+            [&](JobContext& c) {
+                asking.set_value();
+                answer = c.Ask("go on?");
+            },
+        .ask =
+            [&](const std::string&) {
+                asked = true;
+                return true;
+            },
+    }));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(Ready(askingFuture));
+    runner.reset();
+    EXPECT_FALSE(answer);
+    EXPECT_FALSE(asked);
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, DestroyedFromItsOwnQuestion) {
+    std::atomic<bool> busy{false};
+    auto runner = std::make_unique<JobRunner>(busy);
+    EventLoop loop;
+    bool answer = true;
+    bool done = false;
+    ASSERT_TRUE(runner->Start({
+        .work = [&](JobContext& c) { answer = c.Ask("close?"); },
+        .done = [&] { done = true; },
+        .ask =
+            [&](const std::string&) {
+                runner.reset();  // the window that owns it closes
+                loop.Quit();
+                return true;
+            },
+    }));
+    loop.Run();
+    EXPECT_FALSE(answer);
+    EXPECT_FALSE(done);
+    EXPECT_FALSE(busy);
+}
+
+TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
+    std::atomic<bool> busy{false};
+    JobRunner runner(busy);
+
+    // A modal question open while the customer cancels: the worker ends,
+    // but the job is not over until the question closes.
+    std::promise<void> exited;
+    std::future<void> exitedFuture = exited.get_future();
+    bool overDuringAsk = false;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [&](JobContext& c) {
+                thread_local ThreadExit signal{&exited};
+                c.Ask("go on?");
+            },
+        .ask =
+            [&](const std::string&) {
+                runner.Stop();
+                EXPECT_TRUE(Ready(exitedFuture));
+                QCoreApplication::processEvents();  // the dialog's own loop
+                overDuringAsk = !runner.Running() || !busy;
+                return false;
+            },
+    }));
+    runner.Wait();
+    EXPECT_FALSE(overDuringAsk);
+    EXPECT_FALSE(busy);
+
+    // A done with a modal dialog, after chaining the next job: that one's
+    // before waits for the done to return, and nothing runs twice.
+    std::vector<std::string> order;
+    int steps = 0;
+    ASSERT_TRUE(runner.Start({
+        .work =
+            [](JobContext& c) {
+                for (int i = 0; i < 10; ++i) c.Step();
+            },
+        .done =
+            [&] {
+                runner.Start({
+                    .before = [&] { order.push_back("next before"); },
+                    .work = [](JobContext&) {},
+                    .done = [&] { order.push_back("next done"); },
+                });
+                QCoreApplication::processEvents();
+                order.push_back("done returns");
+            },
+        .step = [&] { ++steps; },
+    }));
+    runner.Wait();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(steps, 10);
+    EXPECT_EQ(order, (std::vector<std::string>{"done returns", "next before", "next done"}));
+    EXPECT_FALSE(busy);
+}
+
+}  // namespace
+}  // namespace orelle
