@@ -7,11 +7,6 @@
 
 namespace orelle {
 
-PicturePrefetch& PicturePrefetch::Instance() {
-    static PicturePrefetch prefetch(FileSystem::Default());
-    return prefetch;
-}
-
 PicturePrefetch::PicturePrefetch(FileSystem& fs) : fs_(fs) {
     // Two decoders keep both cores of a kiosk busy; more would only queue.
     const unsigned cores = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));

@@ -2,7 +2,7 @@
 // Decodes photos ahead of the cells on worker threads: a page's six photos
 // in parallel, and the active photo for the big view while the customer
 // looks at the page. A surface that finds its picture here does not decode
-// it again. One instance for the process; any thread may call it.
+// it again. The photo window owns one; any thread may call it.
 
 #include <QImage>
 #include <QSize>
@@ -22,9 +22,6 @@ class PicturePrefetch {
   public:
     // Finished pictures nobody took are dropped, oldest first, past this.
     static constexpr std::size_t kMaxEntries = 12;
-
-    // On the machine's own file system.
-    static PicturePrefetch& Instance();
 
     // Photos are read through fs, which must outlive the prefetch.
     explicit PicturePrefetch(FileSystem& fs);

@@ -6,25 +6,13 @@
 
 #include "orderdata/ParamConfig.h"
 #include "platform/registry/Registry.h"
-#include "platform/shell/Shell.h"
+#include "support/RecordingShell.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
 
-class RecordingShell : public Shell {
-  public:
-    int openResult = 2;
-    std::vector<std::string> opened, started;
-    int Open(const std::string& address, int) override {
-        opened.push_back(address);
-        return openResult;
-    }
-    int Run(const std::string& commandLine, int) override {
-        started.push_back(commandLine);
-        return 33;
-    }
-};
+using testing::RecordingShell;
 
 TEST(WebPagesTest, Addresses) {
     ParamConfig config;

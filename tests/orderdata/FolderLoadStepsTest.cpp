@@ -1,0 +1,113 @@
+// The folder load's decisions without a window: what refuses a load and
+// leaves the job alone, what a new job starts with, and what joins it.
+
+#include "orderdata/FolderLoad.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "orderdata/OrderPaths.h"
+#include "orderdata/ProcessState.h"
+#include "platform/jobs/JobContext.h"
+#include "support/FakeDisks.h"
+#include "support/MemoryFileSystem.h"
+
+namespace orelle {
+namespace {
+
+using testing::FakeDisks;
+using testing::MemoryFileSystem;
+
+class FolderLoadSteps : public ::testing::Test {
+  protected:
+    FolderLoadSteps() {
+        state.startup.config.dir = "/backup";
+        state.startup.date.dateStr = "2026-12-7";
+        state.startup.date.datePrefix = "261207";
+        for (const char* name : {"/card/a.jpg", "/card/b.JPG", "/card/sub/c.jpg", "/card/d.png"})
+            Put(name);
+        // The job of an earlier customer.
+        auto earlier = std::make_unique<PhotoRecord>();
+        earlier->srcName = "/backup/old/x.jpg";
+        state.photoList.Append(std::move(earlier));
+        state.orderInfo.storeDDH = "261207009";
+    }
+    void Put(const std::string& path) {
+        fs.CreateDirectories(path.substr(0, path.rfind('/')));
+        fs.ReplaceFile(path, "photo");
+    }
+
+    MemoryFileSystem fs;
+    FakeDisks disks;
+    ProcessState state;
+    FolderLoad load{state, fs, disks};
+};
+
+TEST_F(FolderLoadSteps, RefusalsLeaveTheJobAlone) {
+    EXPECT_STREQ(load.Check("/empty", {}), kNoPhotosMessage);
+    disks = FakeDisks(999);
+    EXPECT_STREQ(load.Check("/card", {}), kNoBackupSpaceMessage);
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
+    EXPECT_TRUE(fs.files.count("/backup/2026-12-7/order.ini") == 0);
+}
+
+TEST_F(FolderLoadSteps, ANewJobStartsEmptyInAFreshFolderAndTakesTheCopies) {
+    ASSERT_EQ(load.Check("/card", {}), nullptr);
+    EXPECT_EQ(load.PhotoCount(), 3u);
+    state.session.bOrderPlaced = true;
+    load.OpenJob(false);
+    const OrderPaths paths{"/backup", "2026-12-7"};
+    const std::string work = paths.WorkFolder(state.orderInfo.storeDDH);
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207001");
+    EXPECT_EQ(state.orderInfo.backupDir, work + "/");
+    EXPECT_TRUE(fs.DirectoryExists(work));
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    const char* first = "unset";
+    EXPECT_FALSE(load.TreeFails(&first));
+
+    InlineJobContext context;
+    int seen = 0;
+    ASSERT_TRUE(load.Copy(context, [&](const PhotoList& made) { seen = made.GetSize(); }));
+    EXPECT_EQ(context.steps, 3);
+    EXPECT_EQ(seen, 3);
+    EXPECT_EQ(state.photoList.GetSize(), 0) << "nothing joins before Finish";
+    ASSERT_TRUE(load.Finish(true));
+    ASSERT_EQ(state.photoList.GetSize(), 3);
+    EXPECT_EQ(state.photoList.At(0).srcName, work + "/sub/c.jpg");  // subfolders first
+    EXPECT_TRUE(fs.FileExists(work + "/sub/c.jpg"));
+    EXPECT_FALSE(state.session.bOrderPlaced);
+    EXPECT_EQ(state.dirList.GetSize(), 2);
+}
+
+TEST_F(FolderLoadSteps, AppendingKeepsTheJob) {
+    ASSERT_EQ(load.Check("/card", {"/card/a.jpg"}), nullptr);
+    EXPECT_EQ(load.PhotoCount(), 1u);
+    load.OpenJob(true);
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_TRUE(fs.DirectoryExists("/backup/2026-12-7"));
+}
+
+TEST_F(FolderLoadSteps, AStopOrAFailureEmptiesTheJob) {
+    ASSERT_EQ(load.Check("/card", {}), nullptr);
+    load.OpenJob(false);
+    InlineJobContext context;
+    context.onStep = [&] { context.Stop(); };
+    EXPECT_FALSE(load.Copy(context, nullptr));
+    EXPECT_EQ(context.steps, 1) << "stops before the next photo";
+    EXPECT_FALSE(load.Finish(false));
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+}
+
+TEST_F(FolderLoadSteps, APathTooLongFailsTheTree) {
+    Put("/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
+    ASSERT_EQ(load.Check("/long", {}), nullptr);
+    const char* first = nullptr;
+    EXPECT_TRUE(load.TreeFails(&first));
+    EXPECT_STREQ(first, kTreeTooLongMessage);
+}
+
+}  // namespace
+}  // namespace orelle
