@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "cell/CellHost.h"
@@ -74,7 +75,17 @@ class PhotoCell : public QWidget, public CommandTarget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // What an edit changes on the surface; the photo is framed anew.
+    struct Reframing {
+        std::optional<std::int32_t> spec{};
+        std::optional<std::int32_t> scale{};
+        std::optional<std::int32_t> mode{};
+        std::optional<std::int32_t> angle{};
+    };
+
     PhotoRecord* CurrentRecord() const;
+    void Reframe(const Reframing& f);
+    void ShowFramingTexts();
     // The active photo is the one the customer may enlarge next.
     void PrefetchBigView() const;
     void SetNumber(std::int32_t n);

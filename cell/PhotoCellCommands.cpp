@@ -5,6 +5,7 @@
 #include "cell/CellTexts.h"
 #include "cell/PhotoCell.h"
 #include "cell/PrintSizeChooser.h"
+#include "cell/RecordEdits.h"
 #include "cell/ValuePad.h"
 #include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
@@ -136,24 +137,35 @@ void PhotoCell::OpenRotationStrip() {
     new ValuePad(kRotationStrip, text::IntText(angle), at.x, at.y, at.placement, this);
 }
 
+void PhotoCell::Reframe(const Reframing& f) {
+    surface.ShowLayers(false);
+    surface.SetOffsets(0, 0);
+    if (f.spec) surface.SetSpec(*f.spec);
+    if (f.scale) surface.SetScale(*f.scale);
+    // The mode before the angle: each shows the picture again, and the
+    // last one shows it turned.
+    if (f.mode) surface.SetMode(*f.mode);
+    if (f.angle) surface.Rotate(*f.angle);
+    surface.Refresh();
+    surface.RefreshControls();
+    surface.ShowLayers(true);
+}
+
+void PhotoCell::ShowFramingTexts() {
+    SetButtonText(cellid::kCropFill, CropFillText(surface.framing.mode));
+    SetButtonText(cellid::kZoom, ZoomText(scale));
+    SetButtonText(cellid::kRotation, AngleText(angle));
+}
+
 void PhotoCell::ChooseSize(std::int32_t i) {
     const PrintCatalogue& catalogue = context_.catalogue;
     if (i < 0 || i >= catalogue.GetCount()) return;
     specIndex = i;
-    surface.ShowLayers(false);
-    if (PhotoRecord* r = CurrentRecord()) {
-        // A product code set apart from the size is the shop's: keep it.
-        if (r->productID == catalogue.GetCode(r->specIndex)) r->productID = catalogue.GetCode(i);
-        r->specIndex = i;
-        r->offsetSZX = r->offsetSZY = 0;
-    }
-    surface.SetOffsets(0, 0);
+    if (PhotoRecord* r = CurrentRecord()) ChooseRecordSize(*r, catalogue, i);
     SetButtonText(cellid::kPrintSize, PrintSizeText(catalogue.GetName(i)));
-    surface.SetSpec(i);
-    const PrintSpec* spec = catalogue.At(i);
-    if (spec && (spec->x < 0 || spec->y < 0)) surface.SetMode(kModeCrop);
-    surface.Refresh();
-    surface.ShowLayers(true);
+    Reframing f{.spec = i};
+    if (SizeOnlyCrops(catalogue, i)) f.mode = kModeCrop;
+    Reframe(f);
 }
 
 void PhotoCell::SwitchToFill() {
@@ -161,58 +173,29 @@ void PhotoCell::SwitchToFill() {
     if (!r || surface.framing.mode == kModeWhiteFill || surface.framing.frameTurned) return;
     // The size shown, the record's, decides whether the photo can be
     // fitted on the paper.
-    const PrintSpec* spec = context_.catalogue.At(r->specIndex);
-    if (spec && (spec->x < 0 || spec->y < 0)) return;
-    r->operate = kModeWhiteFill;
-    r->offsetSZX = r->offsetSZY = 0;
-    surface.SetOffsets(0, 0);
-    r->angle = angle = 0;
-    surface.Rotate(0);
-    r->scale = scale = 100;
-    surface.SetScale(100);
-    surface.ShowLayers(false);
-    surface.SetMode(kModeWhiteFill);
-    surface.Refresh();
-    surface.RefreshControls();
-    SetButtonText(cellid::kCropFill, CropFillText(kModeWhiteFill));
-    SetButtonText(cellid::kZoom, ZoomText(scale));
-    SetButtonText(cellid::kRotation, AngleText(angle));
-    surface.ShowLayers(true);
+    if (SizeOnlyCrops(context_.catalogue, r->specIndex)) return;
+    SetFillMode(*r);
+    angle = 0;
+    scale = 100;
+    Reframe({.scale = 100, .mode = kModeWhiteFill, .angle = 0});
+    ShowFramingTexts();
 }
 
 void PhotoCell::SwitchToCrop() {
     PhotoRecord* r = CurrentRecord();
     if (!r || surface.framing.mode == kModeCrop) return;
-    r->angle = angle = 0;
-    r->scale = scale = 100;
-    surface.ShowLayers(false);
-    r->operate = kModeCrop;
-    r->offsetSZX = r->offsetSZY = 0;
-    surface.SetOffsets(0, 0);
-    surface.SetMode(kModeCrop);
-    surface.Rotate(0);
-    surface.SetScale(100);
-    surface.Refresh();
-    SetButtonText(cellid::kCropFill, CropFillText(kModeCrop));
-    SetButtonText(cellid::kZoom, ZoomText(scale));
-    SetButtonText(cellid::kRotation, AngleText(angle));
-    surface.ShowLayers(true);
+    SetCropMode(*r);
+    angle = 0;
+    scale = 100;
+    Reframe({.scale = 100, .mode = kModeCrop, .angle = 0});
+    ShowFramingTexts();
 }
 
 void PhotoCell::OpenZoomPad() {
     if (surface.framing.mode != kModeZoom) {
-        surface.ShowLayers(false);
         scale = 100;
-        surface.SetScale(100);
-        if (PhotoRecord* r = CurrentRecord()) {
-            r->operate = kModeZoom;
-            r->offsetSZX = r->offsetSZY = 0;
-        }
-        surface.SetOffsets(0, 0);
-        surface.SetMode(kModeZoom);
-        surface.Rotate(angle);
-        surface.Refresh();
-        surface.ShowLayers(true);
+        if (PhotoRecord* r = CurrentRecord()) EnterZoomMode(*r);
+        Reframe({.scale = 100, .mode = kModeZoom, .angle = angle});
     }
     const PopupAnchor at = ToolPadAnchor(ScreenRect(Button(cellid::kZoom)));
     new ValuePad(kZoomPad, text::IntText(scale), at.x, at.y, at.placement, this);
@@ -232,33 +215,18 @@ void PhotoCell::ZoomCommand(std::int32_t v) {
     }
     scale = v - 1;
     SetButtonText(cellid::kZoom, ZoomText(scale));
-    surface.ShowLayers(false);
-    if (r) {
-        r->operate = kModeZoom;
-        r->scale = scale;
-        r->offsetSZX = r->offsetSZY = 0;
-    }
-    surface.SetOffsets(0, 0);
-    surface.SetScale(scale);
-    surface.SetMode(kModeZoom);
-    if (r && r->angle != 0) surface.Rotate(r->angle);
-    surface.Refresh();
-    surface.ShowLayers(true);
+    if (r) SetZoomScale(*r, scale);
+    Reframing f{.scale = scale, .mode = kModeZoom};
+    if (r && r->angle != 0) f.angle = r->angle;
+    Reframe(f);
 }
 
 void PhotoCell::SetAngle(std::int32_t a) {
     if (a == angle) return;
     angle = a;
     SetButtonText(cellid::kRotation, AngleText(a));
-    surface.ShowLayers(false);
-    if (PhotoRecord* r = CurrentRecord()) {
-        r->offsetSZX = r->offsetSZY = 0;
-        r->angle = a;
-    }
-    surface.SetOffsets(0, 0);
-    surface.Rotate(a);
-    surface.Refresh();
-    surface.ShowLayers(true);
+    if (PhotoRecord* r = CurrentRecord()) SetRecordAngle(*r, a);
+    Reframe({.angle = a});
 }
 
 void PhotoCell::ToggleDate() {

@@ -74,6 +74,7 @@ set(ORELLE_UI_SOURCES
   cell/PhotoCellCommands.cpp
   cell/PicturePrefetch.cpp
   cell/PrintSizeChooser.cpp
+  cell/RecordEdits.cpp
   cell/QuantityDialog.cpp
   cell/SurfaceLayer.cpp
   cell/ValuePad.cpp

@@ -35,7 +35,8 @@ using testing::RecordingShell;
 
 // The shipped settings, copied into the memory file system.
 void CopyShippedSettings(MemoryFileSystem& fs, const std::string& folder) {
-    for (const char* name : {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"}) {
+    for (const char* name :
+         {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"}) {
         QFile file(QString::fromStdString(paths::Join(ORELLE_RES_DIR, name)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         const std::string path = paths::Join(folder, name);
