@@ -95,15 +95,7 @@ void Cells(Gallery& g, ProcessState& state, const Services& services) {
     Window window;
     OneCellHost host;
     PicturePrefetch prefetch(services.files);
-    const CellContext context{.host = host,
-                              .photos = list,
-                              .catalogue = state.startup.catalogue,
-                              .flags = state.flags,
-                              .session = state.session,
-                              .showofile = state.startup.config.showofile,
-                              .busy = state.bRefreshing,
-                              .files = services.files,
-                              .prefetch = prefetch};
+    const CellContext context = StationCellContext(host, state, services.files, prefetch);
     PhotoCell cell(context);
     host.cell = &cell;
     cell.cellRect = QRect(10, 62, 326, 295);

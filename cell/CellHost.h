@@ -13,6 +13,7 @@ class PicturePrefetch;
 class PrintCatalogue;
 struct FeatureFlags;
 struct OrderSession;
+struct ProcessState;
 
 class CellHost {
   public:
@@ -41,5 +42,10 @@ struct CellContext {
     FileSystem& files;
     PicturePrefetch& prefetch;
 };
+
+// The cells' view of the station's state: its list, catalogue, flags,
+// order values and busy flag; photos read through files.
+CellContext StationCellContext(CellHost& host, ProcessState& state, FileSystem& files,
+                               PicturePrefetch& prefetch);
 
 }  // namespace orelle

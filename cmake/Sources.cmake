@@ -64,6 +64,7 @@ set(ORELLE_UI_SOURCES
   skin/ToolBarBitmaps.cpp
   cell/CaptionLabel.cpp
   cell/CellCommands.cpp
+  cell/CellHost.cpp
   cell/CellTexts.cpp
   cell/ChooserGrid.cpp
   cell/FrameGeometry.cpp

@@ -38,15 +38,7 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
     : state_(state),
       services_(services),
       prefetch_(services_.files),
-      cellContext_{.host = *this,
-                   .photos = state.photoList,
-                   .catalogue = state.startup.catalogue,
-                   .flags = state.flags,
-                   .session = state.session,
-                   .showofile = state.startup.config.showofile,
-                   .busy = state.bRefreshing,
-                   .files = services_.files,
-                   .prefetch = prefetch_},
+      cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
       jobs_(state.bRefreshing) {
     setObjectName(QStringLiteral("CPhotoWnd"));

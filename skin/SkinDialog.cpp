@@ -55,6 +55,13 @@ void SkinDialog::InitDialog() {
     if (initialized_) return;
     initialized_ = true;
     OnInitDialog();
+    // Made while the dialog is being shown, the controls would stay hidden
+    // on a display: a child of a visible window is shown by hand. Controls
+    // hidden on purpose stay hidden.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && !child->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            child->show();
+    }
 }
 
 bool SkinDialog::OnInitDialog() { return true; }

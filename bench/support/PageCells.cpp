@@ -18,15 +18,7 @@ const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},   {347, 62, 326
 
 PageCells::PageCells(ProcessState& state, const Services& services)
     : prefetch_(services.files),
-      context_{.host = *this,
-               .photos = state.photoList,
-               .catalogue = state.startup.catalogue,
-               .flags = state.flags,
-               .session = state.session,
-               .showofile = state.startup.config.showofile,
-               .busy = state.bRefreshing,
-               .files = services.files,
-               .prefetch = prefetch_} {
+      context_(StationCellContext(*this, state, services.files, prefetch_)) {
     window_.resize(1024, 738);
     for (int i = 0; i < kCells; ++i) {
         cells_.push_back(std::make_unique<PhotoCell>(context_));

@@ -103,15 +103,7 @@ class PhotoCellTest : public ::testing::Test {
     ProcessState& state = station.state;
     FakeHost host;
     PicturePrefetch prefetch{station.services.files};
-    CellContext context{.host = host,
-                        .photos = state.photoList,
-                        .catalogue = state.startup.catalogue,
-                        .flags = state.flags,
-                        .session = state.session,
-                        .showofile = state.startup.config.showofile,
-                        .busy = state.bRefreshing,
-                        .files = station.services.files,
-                        .prefetch = prefetch};
+    CellContext context = StationCellContext(host, state, station.services.files, prefetch);
     MainWindow main;
     std::vector<std::unique_ptr<PhotoCell>> cells;
 };

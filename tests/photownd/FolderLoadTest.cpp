@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -324,6 +325,17 @@ TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
     EXPECT_EQ(value, dir / "other/");
     reg.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", value);
     EXPECT_EQ(value, dir / "photos");
+}
+
+// Regression: a dialog's controls are made while it is being shown, and
+// stayed hidden on a display (the gallery made them before showing).
+TEST(PrintCountDialogTest, ControlsMadeWhileShowingAreShown) {
+    PrintCountDialog dialog;
+    dialog.show();
+    auto* edit = dialog.findChild<QLineEdit*>(QString::number(PrintCountDialog::kEditId));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("label"))->isVisible());
 }
 
 TEST(PrintCountDialogTest, StepsStayAboveZeroAndTheRangeIsChecked) {

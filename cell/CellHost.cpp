@@ -1,0 +1,20 @@
+#include "cell/CellHost.h"
+
+#include "orderdata/ProcessState.h"
+
+namespace orelle {
+
+CellContext StationCellContext(CellHost& host, ProcessState& state, FileSystem& files,
+                               PicturePrefetch& prefetch) {
+    return CellContext{.host = host,
+                       .photos = state.photoList,
+                       .catalogue = state.startup.catalogue,
+                       .flags = state.flags,
+                       .session = state.session,
+                       .showofile = state.startup.config.showofile,
+                       .busy = state.bRefreshing,
+                       .files = files,
+                       .prefetch = prefetch};
+}
+
+}  // namespace orelle
