@@ -4,6 +4,9 @@
 
 #include "orderdata/PaperSettings.h"
 #include "orderdata/ParamConfig.h"
+#include "orderdata/SettingsReport.h"
+#include "orderdata/StartupData.h"
+#include "platform/clock/Clock.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -32,6 +35,25 @@ TEST(FeatureFlags, DefaultsAndEditions) {
     EXPECT_EQ(f.verison_origdirfile, 1);
     EXPECT_EQ(f.sendaddress, 1);
     EXPECT_EQ(f.remem, 0);  // the order dialog reads it itself
+}
+
+// Regression: the ports of param.ini were never read, so the report and the
+// top-up page said port 80 whatever the shop had set.
+TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
+    MemoryFileSystem fs;
+    fs.files["/p/param.ini"] =
+        GbkText("[webserver]\nweb=shop.example\nwebport=8080\nweb2=spare.example\nwebport2=81\n");
+    fs.files["/p/ver_ctrl.ini"] = GbkText("[version_control]\nverison_function=2000\n");
+    StartupData startup;
+    LoadStartupData(startup, "/p/", fs, FixedClock({2026, 12, 7}));
+    const FeatureFlags flags = LoadFeatureFlags("/p/", startup.config, fs);
+    EXPECT_EQ(startup.config.currentWeb, "shop.example");
+    EXPECT_EQ(startup.config.currentWebPort, 8080);
+    const std::string report = SettingsReport(startup, flags);
+    EXPECT_NE(report.find("edition:         order web server\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("order server:    shop.example:8080 (second spare.example:81)\n"),
+              std::string::npos)
+        << report;
 }
 
 TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
