@@ -101,9 +101,6 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     ProgressBarWnd* ProgressBar() const { return progress_; }
     ToolBarWnd* ToolBar() const { return toolBar_; }
     QWidget* Host() const { return parent_; }
-    ProcessState& State() const { return state_; }
-    const Services& services() const { return services_; }
-    const CellContext& Context() const { return cellContext_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -22,8 +22,7 @@ struct Services {
     Registry registry;
 };
 
-// The machine's own services, with the registry file that
-// Registry::Default names at the call.
+// The machine's own services.
 Services MachineServices();
 
 }  // namespace orelle

@@ -1,7 +1,6 @@
 #include "platform/registry/Registry.h"
 
 #include <cstdlib>
-#include <mutex>
 
 #include "platform/files/FileSystem.h"
 #include "platform/ini/Profile.h"
@@ -39,9 +38,6 @@ std::string ConfigFolder() {
     return ".";
 }
 
-std::mutex defaultMutex;
-std::string defaultPath;
-
 }  // namespace
 
 Registry::Registry(std::string filePath) : Registry(std::move(filePath), FileSystem::Default()) {}
@@ -49,14 +45,7 @@ Registry::Registry(std::string filePath) : Registry(std::move(filePath), FileSys
 Registry::Registry(std::string filePath, FileSystem& fs) : path_(std::move(filePath)), fs_(fs) {}
 
 Registry Registry::Default() {
-    std::lock_guard lock(defaultMutex);
-    if (!defaultPath.empty()) return Registry(defaultPath);
     return Registry(paths::Join(paths::Join(ConfigFolder(), "orelle"), "registry.ini"));
-}
-
-void Registry::SetDefaultPath(std::string filePath) {
-    std::lock_guard lock(defaultMutex);
-    defaultPath = std::move(filePath);
 }
 
 bool Registry::KeyExists(RegistryRoot root, std::string_view key) const {

@@ -31,10 +31,8 @@ class Registry {
     explicit Registry(std::string filePath);
     Registry(std::string filePath, FileSystem& fs);
 
-    // $XDG_CONFIG_HOME/orelle/registry.ini (or ~/.config/...), unless
-    // SetDefaultPath named another file.
+    // $XDG_CONFIG_HOME/orelle/registry.ini (or ~/.config/...).
     static Registry Default();
-    static void SetDefaultPath(std::string filePath);
 
     bool KeyExists(RegistryRoot root, std::string_view key) const;
     // kRegistryOk and the value, or kRegistryNotFound when the key or the
