@@ -1,5 +1,7 @@
 #include "platform/ini/IniDocument.h"
 
+#include <algorithm>
+
 #include "platform/gbk/Gbk.h"
 #include "platform/text/SingleLine.h"
 
@@ -68,12 +70,12 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
     IniDocument doc;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        std::size_t nl = bytes.find('\n', pos);
-        std::size_t end = nl == npos ? bytes.size() : nl;
-        std::string_view text = bytes.substr(pos, end - pos);
-        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-        doc.lines_.push_back(ParseLine(text));
-        pos = nl == npos ? bytes.size() : nl + 1;
+        // A line ends at CR LF, LF or CR alone, as Windows reads it.
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        doc.lines_.push_back(ParseLine(bytes.substr(pos, end - pos)));
+        pos = end;
+        if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
+        if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
     }
     return doc;
 }

@@ -18,6 +18,9 @@ std::string Profile::GetString(std::string_view section, std::string_view key, s
                                std::size_t bufferSize) const {
     std::size_t max = bufferSize == 0 ? 0 : bufferSize - 1;
     auto raw = Raw(section, key);
+    // Windows drops the blanks that end a default: a default of " " reads
+    // as an empty text.
+    while (!def.empty() && def.back() == ' ') def.remove_suffix(1);
     if (!raw) return gbk::CutToBytes(def, max);
     return gbk::ToUtf8(raw->substr(0, gbk::CutPoint(*raw, max)));
 }

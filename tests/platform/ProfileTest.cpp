@@ -23,6 +23,20 @@ TEST(Profile, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(q.GetString("a", "x", "def"), "def");
 }
 
+// As Windows reads profiles: blanks that end a default go, and a line may
+// end in CR alone.
+TEST(Profile, ReadsAsWindowsDoes) {
+    MemoryFileSystem fs;
+    Profile none("/none.ini", fs);
+    EXPECT_EQ(none.GetString("p1", "papername", " "), "");
+    EXPECT_EQ(none.GetString("a", "b", " x  "), " x");
+    fs.files["/cr.ini"] = "[a]\rb=1\rc = two \r\n[d]\ne=3";
+    Profile cr("/cr.ini", fs);
+    EXPECT_EQ(cr.GetInt("a", "b", 0), 1);
+    EXPECT_EQ(cr.GetString("a", "c", ""), "two");
+    EXPECT_EQ(cr.GetInt("d", "e", 0), 3);
+}
+
 TEST(Profile, TextsAreCutToTheBufferAtACharacterBoundary) {
     MemoryFileSystem fs;
     // 258 ASCII bytes and then a two-byte character: the character would end
