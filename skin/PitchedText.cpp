@@ -8,6 +8,16 @@
 namespace orelle {
 namespace {
 
+// Windows breaks a line at CR LF, LF or CR; a text layout only at the
+// line separator.
+QString WithLineBreaks(const QString& text) {
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QChar(QChar::LineSeparator));
+    out.replace(QChar('\n'), QChar(QChar::LineSeparator));
+    out.replace(QChar('\r'), QChar(QChar::LineSeparator));
+    return out;
+}
+
 struct Line {
     int start;
     int length;
@@ -35,9 +45,10 @@ std::vector<Line> Lay(QTextLayout& layout, int width, bool wrap, int maxLines) {
 
 }  // namespace
 
-void DrawPitchedText(QPainter& painter, const QRect& rect, const QString& text, const QFont& font,
-                     const PitchedText& how) {
-    if (text.isEmpty() || how.maxLines < 1) return;
+void DrawPitchedText(QPainter& painter, const QRect& rect, const QString& original,
+                     const QFont& font, const PitchedText& how) {
+    if (original.isEmpty() || how.maxLines < 1) return;
+    const QString text = WithLineBreaks(original);
     QTextLayout layout(text, font, painter.device());
     std::vector<Line> lines = Lay(layout, rect.width(), how.wrap, how.maxLines);
     const int blockHeight = how.pitch * static_cast<int>(lines.size());
@@ -61,7 +72,7 @@ void DrawPitchedText(QPainter& painter, const QRect& rect, const QString& text, 
 }
 
 int PitchedLineCount(const QString& text, const QFont& font, int width) {
-    QTextLayout layout(text, font);
+    QTextLayout layout(WithLineBreaks(text), font);
     const std::size_t n = Lay(layout, width, true, 0).size();
     return n > 0 ? static_cast<int>(n) : 1;
 }

@@ -19,7 +19,8 @@ struct PitchedText {
     bool centreV = false;  // the block of lines centred in the rectangle's height
 };
 
-// Draws with the painter's pen; clipped to the rectangle.
+// Draws with the painter's pen; clipped to the rectangle. Lines break at
+// CR LF, LF and CR too.
 void DrawPitchedText(QPainter& painter, const QRect& rect, const QString& text, const QFont& font,
                      const PitchedText& how);
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include "skin/BitmapButton.h"
+#include "skin/PitchedText.h"
 #include "skin/ProgressBarWnd.h"
+#include "skin/SkinLook.h"
 #include "support/ModalAnswer.h"
 
 namespace orelle {
@@ -75,6 +79,39 @@ TEST(ProgressBarWnd, FillsByWholeSteps) {
     bar.SetSteps(0);
     bar.StepIt();
     EXPECT_EQ(bar.FilledWidth(), 326);
+}
+
+}  // namespace
+}  // namespace orelle
+
+namespace orelle {
+namespace {
+
+// Regression: the delete question's CR LF showed as one run of text.
+TEST(PitchedText, LinesBreakAtCrLfLfAndCr) {
+    const QFont font = DialogFont();
+    const QString question = QString::fromUtf8("确认要删除文件:a.jpg?\r\n按'确定'删除!");
+    EXPECT_EQ(PitchedLineCount(QString(question).remove('\r').remove('\n'), font, 400), 1);
+    EXPECT_EQ(PitchedLineCount(question, font, 400), 2);
+    EXPECT_EQ(PitchedLineCount(QStringLiteral("a\nb\rc"), font, 400), 3);
+    // Both lines are drawn, the second one pitch below the first.
+    QImage image(400, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    PitchedText how;
+    how.maxLines = 2;
+    how.pitch = 20;
+    DrawPitchedText(p, image.rect(), question, font, how);
+    p.end();
+    auto inked = [&](int top) {
+        for (int y = top; y < top + 20; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(0));
+    EXPECT_TRUE(inked(20));
 }
 
 }  // namespace
