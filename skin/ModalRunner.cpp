@@ -1,7 +1,12 @@
 #include "skin/ModalRunner.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+
+#include "skin/ShowNotice.h"
 
 namespace orelle {
 namespace {
@@ -11,10 +16,35 @@ ModalHook& Hook() {
     return hook;
 }
 
+bool WithoutDisplay() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
+
+// Nobody can answer without a display: the dialog says what it would have
+// said on the standard error and takes its default answer.
+int DefaultAnswer(QDialog& dialog) {
+    std::string text = dialog.windowTitle().toStdString();
+    int answer = QDialog::Rejected;
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        text += ": " + box->text().toStdString();
+        QAbstractButton* chosen = box->defaultButton();
+        for (QAbstractButton* b : box->buttons()) {
+            const QMessageBox::ButtonRole role = box->buttonRole(b);
+            if (!chosen && (role == QMessageBox::AcceptRole || role == QMessageBox::YesRole))
+                chosen = b;
+        }
+        if (chosen) answer = box->standardButton(chosen);
+    } else if (auto* notice = qobject_cast<NoticeDialog*>(&dialog)) {
+        text += ": " + notice->Text();
+        answer = QDialog::Accepted;
+    }
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return answer;
+}
+
 }  // namespace
 
 int RunModal(QDialog& dialog) {
     if (Hook()) return Hook()(dialog);
+    if (WithoutDisplay()) return DefaultAnswer(dialog);
     return dialog.exec();
 }
 

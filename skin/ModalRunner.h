@@ -9,7 +9,9 @@ class QWidget;
 
 namespace orelle {
 
-// Returns the dialog's result code.
+// Returns the dialog's result code. Without a display (the offscreen
+// platform) nothing waits for an answer: the dialog's text goes to the
+// standard error and its default answer is taken (OK, Yes, or Rejected).
 int RunModal(QDialog& dialog);
 
 // A message box with one OK button; caption and text as given.

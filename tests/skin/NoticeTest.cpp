@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 
 #include "skin/BitmapButton.h"
+#include "skin/ModalRunner.h"
 #include "skin/PitchedText.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/SkinLook.h"
@@ -112,6 +114,23 @@ TEST(PitchedText, LinesBreakAtCrLfLfAndCr) {
     };
     EXPECT_TRUE(inked(0));
     EXPECT_TRUE(inked(20));
+}
+
+}  // namespace
+}  // namespace orelle
+
+namespace orelle {
+namespace {
+
+// Regression: without a display a message box waited for an answer nobody
+// could give (a screenshot run of an empty folder never ended).
+TEST(ModalRunner, WithoutADisplayTheDefaultAnswerIsTaken) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    ShowMessage(nullptr, "Orelle", "没有图片文件");  // returns at once
+    EXPECT_TRUE(AskYesNo(nullptr, "确认", "仅打开选择的图片吗?"));
+    EXPECT_EQ(ShowNotice("提示", "确认?", 1, true), 0);
+    QDialog plain;
+    EXPECT_EQ(RunModal(plain), QDialog::Rejected);
 }
 
 }  // namespace
