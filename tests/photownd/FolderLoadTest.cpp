@@ -329,13 +329,22 @@ TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
 
 // Regression: a dialog's controls are made while it is being shown, and
 // stayed hidden on a display (the gallery made them before showing).
-TEST(PrintCountDialogTest, ControlsMadeWhileShowingAreShown) {
-    PrintCountDialog dialog;
-    dialog.show();
-    auto* edit = dialog.findChild<QLineEdit*>(QString::number(PrintCountDialog::kEditId));
+TEST(OpeningDialogsTest, ControlsMadeWhileShowingAreShown) {
+    PrintCountDialog count;
+    count.show();
+    auto* edit = count.findChild<QLineEdit*>(QString::number(PrintCountDialog::kEditId));
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(edit->isVisible());
-    EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("label"))->isVisible());
+    EXPECT_TRUE(count.findChild<QLabel*>(QStringLiteral("label"))->isVisible());
+
+    testing::TempFolder dir;
+    testing::TestStation station(dir);
+    std::int32_t openNumber = 0;
+    BackupDialog backup(station.state, station.services, openNumber);
+    backup.show();
+    ASSERT_NE(backup.ProgressBar(), nullptr);
+    EXPECT_TRUE(backup.ProgressBar()->isVisible());
+    EXPECT_TRUE(backup.findChild<QWidget*>(QString::number(BackupDialog::kStaticId))->isVisible());
 }
 
 TEST(PrintCountDialogTest, StepsStayAboveZeroAndTheRangeIsChecked) {
