@@ -22,8 +22,8 @@ FolderLoad::~FolderLoad() = default;
 const char* FolderLoad::Check(const std::string& folder, const std::vector<std::string>& selected) {
     tree_ = FindTreePhotos(fs_, folder, selected);
     count_ = selected.empty() ? tree_.photos.size() : selected.size();
-    // The walk ends at a path too long, which fails the load later.
-    if (count_ == 0 && tree_.tooLong.empty()) return kNoPhotosMessage;
+    // Counted first: a path too long fails the load only once it has started.
+    if (count_ == 0) return kNoPhotosMessage;
     if (!HasBackupSpace(state_.startup.config.dir, disks_)) return kNoBackupSpaceMessage;
     return nullptr;
 }

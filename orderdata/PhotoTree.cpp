@@ -32,7 +32,7 @@ class TreeWalk {
     }
 
     void Walk(const std::string& folder, const std::string& relative) {
-        if (!tree_.tooLong.empty() || tree_.unreadable) return;
+        if (tree_.unreadable) return;
         // Links make several paths lead to one folder; its resolved path
         // is the folder itself.
         const std::string identity = fs_.ResolvedPath(folder);
@@ -57,10 +57,9 @@ class TreeWalk {
         for (const Entry& e : entries) {
             if (e.folder) continue;
             const std::string path = paths::Join(folder, e.name);
-            if (gbk::Length(path) > kMaxLoadPathBytes) {
+            // The walk goes on past it: the photos are counted first.
+            if (tree_.tooLong.empty() && gbk::Length(path) > kMaxLoadPathBytes)
                 tree_.tooLong = path;
-                return;
-            }
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
             if (paths::ExtensionPart(e.lowerName) != "jpg") continue;
             tree_.photos.push_back({path, relative, e.lowerName});

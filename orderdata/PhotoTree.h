@@ -24,7 +24,9 @@ struct TreePhoto {
 
 struct PhotoTree {
     std::vector<TreePhoto> photos;  // subfolders before the files of a folder, names in order
-    // The first path longer than kMaxLoadPathBytes (GBK bytes): the load fails.
+    // The first path (of any file) longer than kMaxLoadPathBytes (GBK
+    // bytes): the load fails. Photos are listed past it all the same, so
+    // that they are counted first.
     std::string tooLong;
     // A folder of the tree could not be read (a card pulled out): the load fails.
     bool unreadable = false;

@@ -109,5 +109,20 @@ TEST_F(FolderLoadSteps, APathTooLongFailsTheTree) {
     EXPECT_STREQ(first, kTreeTooLongMessage);
 }
 
+// Regression: a folder with no photo but one over-long path of another
+// file took a new order number and emptied the open job.
+TEST_F(FolderLoadSteps, PhotosAreCountedBeforeAnyPathIsTooLong) {
+    Put("/other/" + std::string(kMaxLoadPathBytes, 'n') + ".txt");
+    EXPECT_STREQ(load.Check("/other", {}), kNoPhotosMessage);
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    // Photos after the long path are counted too.
+    Put("/other/z.jpg");
+    ASSERT_EQ(load.Check("/other", {}), nullptr);
+    EXPECT_EQ(load.PhotoCount(), 1u);
+    const char* first = nullptr;
+    EXPECT_TRUE(load.TreeFails(&first));
+}
+
 }  // namespace
 }  // namespace orelle
