@@ -11,7 +11,14 @@ std::string ParamIniPath(const std::string& settingsFolder) { return settingsFol
 ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     const Profile ini(ParamIniPath(settingsFolder), fs);
     ParamConfig c;
-    c.dir = ini.GetString("Lumora-backup", "dir", paths::DefaultBackupRoot());
+    // Never below whatever folder the program was started from: an empty
+    // root is the default one, a relative one lies below the settings.
+    c.dir = ini.GetString("Lumora-backup", "dir", "");
+    if (c.dir.empty()) {
+        c.dir = paths::DefaultBackupRoot();
+    } else if (!paths::IsAbsolute(c.dir)) {
+        c.dir = paths::Join(settingsFolder, c.dir);
+    }
     c.dbHost = ini.GetString("dbserver", "host", "");
     c.dbUser = ini.GetString("dbserver", "user", "");
     c.dbPassword = ini.GetString("dbserver", "password", "");

@@ -39,6 +39,15 @@ std::string DefaultBackupRoot() {
 #endif
 }
 
+bool IsAbsolute(std::string_view path) {
+#ifdef _WIN32
+    return (path.size() >= 2 && path[1] == ':') ||
+           (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+#else
+    return !path.empty() && path[0] == '/';
+#endif
+}
+
 std::string Join(std::string_view a, std::string_view b) {
     std::string out(a);
     if (!out.empty() && out.back() != kSeparator) out += kSeparator;

@@ -24,6 +24,9 @@ void SetProgramFolder(std::string folder);
 // the folder "orelle-backup" in the user's home folder elsewhere.
 std::string DefaultBackupRoot();
 
+// A path from a drive or the root, not from the current folder.
+bool IsAbsolute(std::string_view path);
+
 // a + separator + b, without doubling a separator that a already ends with.
 std::string Join(std::string_view a, std::string_view b);
 

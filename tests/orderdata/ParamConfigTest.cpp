@@ -28,6 +28,23 @@ TEST(ParamConfig, WithoutAFileEverythingHasItsDefault) {
     EXPECT_TRUE(c.dbHost.empty());
 }
 
+// Regression: an empty or relative root put the orders below whatever
+// folder the program was started from.
+TEST(ParamConfig, TheBackupRootNeverDependsOnTheCurrentFolder) {
+    MemoryFileSystem fs;
+    const struct {
+        const char* value;
+        std::string root;
+    } cases[] = {{"", paths::DefaultBackupRoot()},
+                 {"   ", paths::DefaultBackupRoot()},
+                 {"orders", "/p/orders"},
+                 {"/srv/orders", "/srv/orders"}};
+    for (const auto& c : cases) {
+        fs.files["/p/param.ini"] = GbkText(std::string("[Lumora-backup]\ndir=") + c.value + "\n");
+        EXPECT_EQ(LoadParamConfig("/p/", fs).dir, c.root) << "'" << c.value << "'";
+    }
+}
+
 TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
     MemoryFileSystem fs;
     fs.files["/p/param.ini"] = GbkText(
