@@ -28,15 +28,18 @@ const char* FolderLoad::Check(const std::string& folder, const std::vector<std::
     return nullptr;
 }
 
-void FolderLoad::OpenJob(bool appending) {
+bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) {
     const std::string& root = state_.startup.config.dir;
     const OrderPaths orderPaths{root, state_.startup.date.dateStr};
     fs_.CreateDirectories(root);
     fs_.CreateDirectories(orderPaths.DayFolder());
-    if (appending) return;
+    if (appending) return true;
     OrderInfo& info = state_.orderInfo;
-    info.storeDDH = NewLocalOrderNumber(orderPaths, state_.startup.date.datePrefix, info,
-                                        state_.session.bOrderPlaced, fs_);
+    const std::string number = NewLocalOrderNumber(orderPaths, state_.startup.date.datePrefix, info,
+                                                   state_.session.bOrderPlaced, fs_);
+    if (number.empty()) return false;
+    if (emptying) emptying();
+    info.storeDDH = number;
     info.requir.clear();
     const std::string work = orderPaths.WorkFolder(info.storeDDH);
     // An earlier job's folder of the same number and day goes whole.
@@ -44,6 +47,7 @@ void FolderLoad::OpenJob(bool appending) {
     fs_.CreateDirectories(work);
     info.backupDir = paths::WithTrailingSeparator(work);
     state_.photoList.RemoveAll();
+    return true;
 }
 
 bool FolderLoad::TreeFails(const char** first) const {

@@ -27,6 +27,7 @@ inline constexpr const char* kNoPhotosMessage = "没有图片文件";
 inline constexpr const char* kNoBackupSpaceMessage = "系统备份目录没有足够的空间";
 inline constexpr const char* kTreeTooLongMessage = "目录名太长";
 inline constexpr const char* kBackupFailedMessage = "备份失败!";
+inline constexpr const char* kNoOrderNumberMessage = "今天的订单号已经用完,不能再开始新的制作";
 
 class FolderLoad {
   public:
@@ -39,9 +40,10 @@ class FolderLoad {
     // room on the backup disk; the job is then left as it was.
     const char* Check(const std::string& folder, const std::vector<std::string>& selected);
     // The day's folders; unless appending, a new local order number and an
-    // empty work folder, and the job's photos dropped (no window may show
-    // one of them any more).
-    void OpenJob(bool appending);
+    // empty work folder, and the job's photos dropped: emptying runs first,
+    // so that no window shows one of them any more. False when the day has
+    // no number left: nothing of the open job changes.
+    bool OpenJob(bool appending, const std::function<void()>& emptying = nullptr);
     // Whether the tree itself fails the load (a path too long, a folder
     // that cannot be read); the load then ends with kBackupFailedMessage,
     // after *first when that is not null.

@@ -19,7 +19,8 @@ std::string FormatLocalOrderNumber(const std::string& datePrefix, std::int32_t c
 // Draws the day's next number: sets historyID to the counter value, clears
 // the order-placed flag and returns the number. A value whose work folder
 // already exists (order.ini lost or damaged) is skipped, so that no earlier
-// job's photos are overwritten. The counter is never decreased.
+// job's photos are overwritten. The counter is never decreased. Empty, and
+// nothing changes, when the day's counter is used up.
 std::string NewLocalOrderNumber(const OrderPaths& paths, const std::string& datePrefix,
                                 OrderInfo& info, bool& bOrderPlaced, FileSystem& fs);
 

@@ -47,13 +47,17 @@ bool PhotoWindow::PrepareLoad(FolderLoad& load) {
         AbandonLoad(nullptr);
         return false;
     }
-    if (!browse.bAdding) {
+    const bool opened = load.OpenJob(browse.bAdding, [this] {
         // No cell may keep a record that is about to be freed.
         for (PhotoCell* c : cells_) c->ClearCell();
         browse.nFirstIndex = 0;
         browse.nBigIndex = 0;
+    });
+    if (!opened) {
+        ShowMessage(this, "Orelle", kNoOrderNumberMessage);
+        AbandonLoad(nullptr);
+        return false;
     }
-    load.OpenJob(browse.bAdding);
     const char* first = nullptr;
     if (load.TreeFails(&first)) {
         if (first) ShowMessage(this, "Orelle", first);

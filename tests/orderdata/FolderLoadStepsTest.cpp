@@ -90,6 +90,17 @@ TEST_F(FolderLoadSteps, AppendingKeepsTheJob) {
     EXPECT_TRUE(fs.DirectoryExists("/backup/2026-12-7"));
 }
 
+TEST_F(FolderLoadSteps, NoNumberLeftKeepsTheOpenJob) {
+    fs.CreateDirectories("/backup/2026-12-7");
+    fs.files["/backup/2026-12-7/order.ini"] = "[idcount]\r\nidmax=2147483647\r\n";
+    ASSERT_EQ(load.Check("/card", {}), nullptr);
+    bool emptied = false;
+    EXPECT_FALSE(load.OpenJob(false, [&] { emptied = true; }));
+    EXPECT_FALSE(emptied);
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+}
+
 TEST_F(FolderLoadSteps, AStopOrAFailureEmptiesTheJob) {
     ASSERT_EQ(load.Check("/card", {}), nullptr);
     load.OpenJob(false);

@@ -55,6 +55,23 @@ TEST_F(LocalOrderNumberTest, ExistingWorkFoldersAreNeverReused) {
     EXPECT_EQ(Draw(), "150307003");
 }
 
+// Regression: at the end of the counter the next job reused the previous
+// job's number (and the load then removed that job's folder).
+TEST_F(LocalOrderNumberTest, AtTheEndOfTheCounterNoNumberIsGiven) {
+    fs.CreateDirectories("/backup/2015-3-7");
+    fs.files["/backup/2015-3-7/order.ini"] = "[idcount]\r\nidmax=2147483646\r\n";
+    EXPECT_EQ(Draw(), "1503072147483646");  // the last one
+    EXPECT_EQ(Idmax(), 2147483647);
+    info.historyID = 7;
+    EXPECT_EQ(Draw(), "");
+    EXPECT_EQ(Idmax(), 2147483647);
+    EXPECT_EQ(info.historyID, 7);
+    // The last number taken by a folder already: none is left either.
+    fs.files["/backup/2015-3-7/order.ini"] = "[idcount]\r\nidmax=2147483646\r\n";
+    fs.CreateDirectories("/backup/2015-3-7/1503072147483646");
+    EXPECT_EQ(Draw(), "");
+}
+
 TEST(LocalOrderNumberOnDisk, KeepsCountingAcrossRestarts) {
     testing::TempFolder tmp;
     OrderPaths paths{tmp / "backup", "2015-3-7"};

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "cell/PrintSizeChooser.h"
+#include "orderdata/FolderLoad.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/TextCase.h"
 #include "orelle/HostMessage.h"
@@ -104,6 +105,8 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
 
 TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     AddPhotos(2);  // an earlier job stays as it was
+    window->StartPageRefresh();
+    window->WaitForJobs();
     testing::WriteJpeg(dir / "jpegs/a.jpeg", 20, 20);
     testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
     auto modal = RecordMessages();
@@ -111,9 +114,16 @@ TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     Load(dir / "jpegs/");
     disks = FakeDisks(999);
     Load(dir / "card/");
-    EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", "系统备份目录没有足够的空间"}));
+    // The day's order numbers used up.
+    disks = FakeDisks();
+    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
+    testing::WriteBytes(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
+    Load(dir / "card/");
+    EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", "系统备份目录没有足够的空间",
+                                               kNoOrderNumberMessage}));
     EXPECT_EQ(state.photoList.GetSize(), 2);
-    EXPECT_EQ(HandBacks().size(), 2u);
+    EXPECT_EQ(Shown(0), dir / "img_0.jpg") << "the open job stays on show";
+    EXPECT_EQ(HandBacks().size(), 3u);
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
