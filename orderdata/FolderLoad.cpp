@@ -47,6 +47,7 @@ bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) 
     fs_.CreateDirectories(work);
     info.backupDir = paths::WithTrailingSeparator(work);
     state_.photoList.RemoveAll();
+    newJob_ = true;
     return true;
 }
 
@@ -70,6 +71,13 @@ bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoL
 bool FolderLoad::Finish(bool ok) {
     if (!ok) {
         state_.photoList.RemoveAll();
+        // No record refers to the copies of a job given up: they would only
+        // take the room the next customer needs.
+        if (newJob_) {
+            fs_.RemoveTree(state_.orderInfo.backupDir);
+            state_.orderInfo.storeDDH.clear();
+            state_.orderInfo.backupDir.clear();
+        }
         return false;
     }
     for (const std::string& dir : job_->dirs.Entries()) state_.dirList.AddIfAbsent(dir);

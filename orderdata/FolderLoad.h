@@ -55,7 +55,8 @@ class FolderLoad {
     // False at a failure or when the context is stopped.
     bool Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made);
     // Back on the caller's thread: the copies join the job, or, after a
-    // failure, the job is emptied. Returns ok.
+    // failure, the job is emptied, and a job this load opened is given up
+    // with its work folder. Returns ok.
     bool Finish(bool ok);
 
   private:
@@ -64,6 +65,7 @@ class FolderLoad {
     DiskInfo& disks_;
     PhotoTree tree_;
     std::size_t count_ = 0;
+    bool newJob_ = false;  // OpenJob made a new job
     std::unique_ptr<BackupJob> job_;
 };
 

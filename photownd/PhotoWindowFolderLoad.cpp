@@ -60,6 +60,7 @@ bool PhotoWindow::PrepareLoad(FolderLoad& load) {
     }
     const char* first = nullptr;
     if (load.TreeFails(&first)) {
+        load.Finish(false);
         if (first) ShowMessage(this, "Orelle", first);
         AbandonLoad(kBackupFailedMessage);
         return false;

@@ -108,8 +108,24 @@ TEST_F(FolderLoadSteps, AStopOrAFailureEmptiesTheJob) {
     context.onStep = [&] { context.Stop(); };
     EXPECT_FALSE(load.Copy(context, nullptr));
     EXPECT_EQ(context.steps, 1) << "stops before the next photo";
+    const std::string work = state.orderInfo.backupDir;
+    ASSERT_TRUE(fs.DirectoryExists(work));
     EXPECT_FALSE(load.Finish(false));
     EXPECT_EQ(state.photoList.GetSize(), 0);
+    // The job given up takes its copies with it.
+    EXPECT_FALSE(fs.DirectoryExists(work));
+    EXPECT_FALSE(fs.FileExists(work + "sub/c.jpg"));
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+}
+
+TEST_F(FolderLoadSteps, AFailedAppendKeepsTheJobsFolder) {
+    state.orderInfo.backupDir = "/backup/2026-12-7/261207009/";
+    Put("/backup/2026-12-7/261207009/x.jpg");
+    ASSERT_EQ(load.Check("/card", {}), nullptr);
+    ASSERT_TRUE(load.OpenJob(true));
+    EXPECT_FALSE(load.Finish(false));
+    EXPECT_TRUE(fs.FileExists("/backup/2026-12-7/261207009/x.jpg"));
+    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
 }
 
 TEST_F(FolderLoadSteps, APathTooLongFailsTheTree) {

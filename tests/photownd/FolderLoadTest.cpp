@@ -17,6 +17,7 @@
 
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/FolderLoad.h"
+#include "orderdata/LocalOrderNumber.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/TextCase.h"
 #include "orelle/HostMessage.h"
@@ -138,6 +139,12 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
     Load(dir / "card");
     EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
     EXPECT_EQ(state.photoList.GetSize(), 0);
+    // The copy made before the failure goes with the job's folder.
+    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
+    const std::string first = FormatLocalOrderNumber(state.startup.date.datePrefix, 1);
+    EXPECT_TRUE(std::filesystem::exists(paths.OrderIni()));
+    EXPECT_FALSE(std::filesystem::exists(paths.WorkFolder(first)));
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     EXPECT_EQ(HandBacks().size(), 1u);
     for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
     // A path over 200 bytes fails the load before anything is copied.
