@@ -119,10 +119,6 @@ void CPhotoWnd::OpenFolder(const std::string& folder) {
     if (w && !station_->state.bRefreshing) w->OpenFolder(folder, {});
 }
 
-}  // namespace orelle
-
-namespace orelle {
-
 void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {
     ProcessState& state = station_->state;
     if (state.bRefreshing || state.photoList.GetSize() != 0) return;

@@ -110,8 +110,8 @@ void FolderPickDialog::ChoosePhotos(const std::vector<std::string>& photos) {
 
 std::string FolderPickDialog::GetChosenFolder() {
     const std::string folder = paths::WithTrailingSeparator(chosen_);
-    RememberPickedFolder(registry_,
-                         folder);  // a registry that cannot be written still opens the folder
+    // A registry that cannot be written still opens the folder.
+    RememberPickedFolder(registry_, folder);
     return folder;
 }
 
