@@ -18,6 +18,8 @@ set(ORELLE_CORE_SOURCES
   platform/paths/BackupDisk.cpp
   platform/paths/Paths.cpp
   platform/imaging/Imprint.cpp
+  platform/imaging/JpegDecoder.cpp
+  platform/imaging/JpegLayout.cpp
   platform/imaging/PictureFile.cpp
   platform/imaging/PictureRotation.cpp
   platform/imaging/ShotDate.cpp

@@ -1,7 +1,5 @@
 // Any bytes into the readers that see files from customers' cards.
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QCoreApplication>
 #include <cstddef>
 #include <cstdint>
@@ -16,17 +14,14 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
     // Decoder complaints about damaged input are the expected case here.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QByteArray none;
-    QBuffer buffer(&none);
-    orelle::ReadPixelSize(buffer);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const char* bytes = reinterpret_cast<const char*>(data);
-    QByteArray array = QByteArray::fromRawData(bytes, static_cast<qsizetype>(size));
-    QBuffer buffer(&array);
-    orelle::ReadPixelSize(buffer);
-    orelle::ReadShotDateFromBytes(std::string_view(bytes, size));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    orelle::PixelSizeFromBytes(bytes);
+    orelle::ReadShotDateFromBytes(bytes);
+    // Every reduction the cells ask for.
+    for (int level = 0; level <= 2; ++level) orelle::DecodeReducedFromBytes(bytes, level);
     return 0;
 }

@@ -1,21 +1,11 @@
 #include "platform/imaging/PictureFile.h"
 
-#include <QIODevice>
-#include <QImageReader>
-
-#include "platform/files/FileDevice.h"
 #include "platform/files/FileSystem.h"
+#include "platform/imaging/JpegDecoder.h"
+#include "platform/imaging/JpegLayout.h"
 
 namespace orelle {
 namespace {
-
-std::optional<QSize> HeaderSize(QImageReader& reader) {
-    reader.setAutoTransform(false);
-    if (!reader.canRead()) return std::nullopt;
-    const QSize size = reader.size();
-    if (size.width() <= 0 || size.height() <= 0) return std::nullopt;
-    return size;
-}
 
 int MaxDenominator(int level) {
     if (level <= 0) return 1;
@@ -24,20 +14,33 @@ int MaxDenominator(int level) {
 
 int CeilDiv(int a, int d) { return (a + d - 1) / d; }
 
+// The first part read for a header; most cameras put it in the first 64 KB.
+constexpr std::size_t kFirstHeadPart = std::size_t{64} << 10;
+
 }  // namespace
 
 std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path) {
-    FileDevice file(fs, path, FileDevice::kHead);
-    return ReadPixelSize(file);
+    // The head grows in doubling parts: a photo's header costs a small
+    // read, a file without a frame at most kPhotoHeadLimit bytes, and the
+    // walks over it add up to twice that.
+    std::string head;
+    std::string part;
+    for (std::size_t want = kFirstHeadPart;; want *= 2) {
+        if (!fs.ReadFilePart(path, head.size(), want - head.size(), &part)) return std::nullopt;
+        head += part;
+        if (std::optional<QSize> size = PixelSizeFromBytes(head)) return size;
+        if (head.size() < want || want >= kPhotoHeadLimit) return std::nullopt;
+    }
 }
 
 std::optional<QSize> ReadPixelSize(const std::string& path) {
     return ReadPixelSize(FileSystem::Default(), path);
 }
 
-std::optional<QSize> ReadPixelSize(QIODevice& device) {
-    QImageReader reader(&device);
-    return HeaderSize(reader);
+std::optional<QSize> PixelSizeFromBytes(std::string_view bytes) {
+    const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
+    if (!frame) return std::nullopt;
+    return QSize(frame->width, frame->height);
 }
 
 int ReducedDenominator(QSize full, int level, QSize atLeast) {
@@ -51,26 +54,20 @@ int ReducedDenominator(QSize full, int level, QSize atLeast) {
 }
 
 QImage DecodeReduced(FileSystem& fs, const std::string& path, int level, QSize atLeast) {
-    // Not a QBuffer: Qt's JPEG handler takes a QBuffer's bytes directly,
-    // and would run past their end unseen.
-    FileDevice file(fs, path, FileDevice::kWhole);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QImageReader reader(&file);
-    const std::optional<QSize> full = HeaderSize(reader);
-    if (!full || reader.format() != "jpeg") return {};
-    const int d = ReducedDenominator(*full, level, atLeast);
-    // Qt's JPEG handler turns a scaled size into libjpeg's scale_num/8, so
-    // the decoder itself produces the small picture.
-    if (d > 1) reader.setScaledSize(QSize(CeilDiv(full->width(), d), CeilDiv(full->height(), d)));
-    QImage picture = reader.read();
-    // A photo cut short (a card pulled out while copying) is not a photo
-    // to print.
-    if (file.ranDry()) return {};
-    return picture;
+    std::string bytes;
+    if (!fs.ReadFilePart(path, 0, kMaxPhotoBytes + 1, &bytes) || bytes.size() > kMaxPhotoBytes)
+        return {};
+    return DecodeReducedFromBytes(bytes, level, atLeast);
 }
 
 QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
     return DecodeReduced(FileSystem::Default(), path, level, atLeast);
+}
+
+QImage DecodeReducedFromBytes(std::string_view bytes, int level, QSize atLeast) {
+    const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
+    if (!frame) return {};
+    return DecodeJpeg(bytes, ReducedDenominator({frame->width, frame->height}, level, atLeast));
 }
 
 }  // namespace orelle

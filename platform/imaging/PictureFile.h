@@ -1,30 +1,34 @@
 #pragma once
-// Reading photo files through Qt's decoders (libjpeg-turbo for JPEG). The
-// file's own pixel size is the photo's size: orientation tags are ignored on
+// Reading JPEG photo files (libjpeg-turbo, with the limits of JpegDecoder).
+// The file's own pixel size is the photo's size: orientation tags are ignored on
 // purpose, since the print lab works with the stored pixels.
 //
-// Safe on any bytes: unreadable, empty or damaged input gives nothing or a
-// null image, never a crash or a hang. Callable from any thread.
+// Safe on any bytes: unreadable, empty, damaged or hostile input gives
+// nothing or a null image in bounded time and memory, never a crash or a
+// hang. Callable from any thread.
 
 #include <QImage>
 #include <QSize>
 #include <optional>
 #include <string>
-
-class QIODevice;
+#include <string_view>
 
 namespace orelle {
 
 class FileSystem;
 
+// A header is looked for in the first 16 MB (phones keep MBs of depth data
+// before the picture); a photo file may be 512 MB at most.
+constexpr std::size_t kPhotoHeadLimit = std::size_t{16} << 20;
+constexpr std::size_t kMaxPhotoBytes = std::size_t{512} << 20;
+
 // The pixel size from the header alone, without decoding: only the head
-// of the file is read (FileDevice::kHead). Nothing when the file cannot
-// be read, is not an image Qt reads, or has a side of 0.
+// of the file is read. Nothing when the file cannot be read, is not a
+// JPEG, or has a side of 0.
 std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path);
 // On the machine's own file system.
 std::optional<QSize> ReadPixelSize(const std::string& path);
-// Reads from the device's current position; opens it read-only if closed.
-std::optional<QSize> ReadPixelSize(QIODevice& device);
+std::optional<QSize> PixelSizeFromBytes(std::string_view bytes);
 
 // The denominator (1, 2, 4 or 8) for decoding a picture of `full` pixels:
 // level 0 allows 1, level 1 up to 4, level 2 (and above) up to 8. Within
@@ -34,14 +38,12 @@ std::optional<QSize> ReadPixelSize(QIODevice& device);
 int ReducedDenominator(QSize full, int level, QSize atLeast = {});
 
 // Decodes a JPEG at 1/ReducedDenominator of its size inside libjpeg, never
-// at full size first. The result is ceil(w/d) x ceil(h/d). When both sides
-// are multiples of d it is exactly libjpeg's DCT scaling; otherwise Qt's
-// handler decodes at the next libjpeg scale up and shrinks that small
-// picture. A truncated file, a missing file or one that is not a JPEG give
-// a null image (the decoder would fill a cut picture with grey and call
-// it a success). The file is read whole into memory first.
+// at full size first: ceil(w/d) x ceil(h/d). A truncated or damaged file,
+// a missing one, one that is not a JPEG or one DecodeJpeg refuses gives a
+// null image. The file is read whole into memory first.
 QImage DecodeReduced(FileSystem& fs, const std::string& path, int level, QSize atLeast = {});
 // On the machine's own file system.
 QImage DecodeReduced(const std::string& path, int level, QSize atLeast = {});
+QImage DecodeReducedFromBytes(std::string_view bytes, int level, QSize atLeast = {});
 
 }  // namespace orelle

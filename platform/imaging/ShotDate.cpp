@@ -10,6 +10,7 @@
 
 #include "platform/files/FileDevice.h"
 #include "platform/files/FileSystem.h"
+#include "platform/imaging/JpegLayout.h"
 
 namespace orelle {
 namespace {
@@ -29,7 +30,7 @@ bool ReadByte(QIODevice& in, unsigned char* byte) {
 QByteArray FindExifSegment(QIODevice& in) {
     unsigned char a, b;
     if (!ReadByte(in, &a) || !ReadByte(in, &b) || a != 0xFF || b != 0xD8) return {};
-    for (;;) {
+    for (int segments = 0; segments < kMaxJpegSegments; ++segments) {
         unsigned char marker;
         if (!ReadByte(in, &marker) || marker != 0xFF) return {};
         while (marker == 0xFF) {
@@ -48,6 +49,7 @@ QByteArray FindExifSegment(QIODevice& in) {
             return {};
         }
     }
+    return {};
 }
 
 struct ExifDataUnref {
