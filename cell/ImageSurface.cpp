@@ -10,9 +10,7 @@
 #include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
 #include "platform/imaging/Imprint.h"
-#include "platform/imaging/PictureFile.h"
 #include "platform/imaging/PictureRotation.h"
-#include "platform/imaging/ShotDate.h"
 #include "platform/paths/Paths.h"
 #include "skin/SkinLook.h"
 
@@ -74,27 +72,31 @@ void ImageSurface::SyncGeometry() {
     framing.SetBigView(inBigView);
 }
 
+const QImage* ImageSurface::FindDecoded(int level) const {
+    for (const DecodedPicture& d : decoded_) {
+        if (d.level == level && d.atLeast == size() && !d.picture.isNull()) return &d.picture;
+    }
+    return nullptr;
+}
+
 QImage ImageSurface::Decoded(int w, int h) {
     const int level = LoadReductionLevel(w, h, inBigView);
-    for (const DecodedPicture& d : decoded_) {
-        if (d.level == level && d.atLeast == size() && !d.picture.isNull()) return d.picture;
-    }
+    if (const QImage* picture = FindDecoded(level)) return *picture;
     // Never smaller than the surface: the reduction is for speed only.
-    std::optional<QImage> ahead = context_.prefetch.Take(pathName, level, size());
-    QImage picture =
-        ahead ? std::move(*ahead) : DecodeReduced(context_.files, pathName, level, size());
+    PicturePrefetch::Photo photo = context_.prefetch.Take({pathName, level, inBigView, size()});
+    Keep(photo.level, std::move(photo.picture));
+    return decoded_[0].picture;
+}
+
+void ImageSurface::Keep(int level, QImage picture) {
     decoded_[1] = std::move(decoded_[0]);
-    decoded_[0] = {level, size(), picture};
-    return picture;
+    decoded_[0] = {level, size(), std::move(picture)};
 }
 
 void ImageSurface::Prefetch(const CellContext& context, const PhotoRecord& record, bool bigView,
                             QSize surfaceSize) {
     if (record.srcName.empty()) return;
-    const std::optional<QSize> px = ReadPixelSize(context.files, record.srcName);
-    if (!px) return;
-    context.prefetch.Request(record.srcName, LoadReductionLevel(px->width(), px->height(), bigView),
-                             surfaceSize);
+    context.prefetch.Request({record.srcName, std::nullopt, bigView, surfaceSize});
 }
 
 void ImageSurface::ShowPicture(int w, int h) {
@@ -114,15 +116,28 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     loaded = false;
     if (r->srcName.empty()) return false;
     record = r;
-    if (pathName != r->srcName) decoded_ = {};
+    // Shown again (a copy next to it, a page turned back): what was read
+    // stays good, the copy in the work folder being the station's own.
+    const bool again = pathName == r->srcName && fileWidth > 0;
+    if (!again) decoded_ = {};
     pathName = r->srcName;
     L(kPhotoLayer)->ClearPicture();
-    const std::optional<QSize> px = ReadPixelSize(context_.files, pathName);
-    const int w = px ? px->width() : 0;
-    const int h = px ? px->height() : 0;
-    if (w <= 0 || h <= 0) return false;
-    // A file whose header reads but whose picture does not is as unreadable.
-    if (Decoded(w, h).isNull()) return false;
+    int w = fileWidth;
+    int h = fileHeight;
+    if (!again || !FindDecoded(LoadReductionLevel(w, h, inBigView))) {
+        // Read on a worker, ahead of time when the page asked for it.
+        PicturePrefetch::Photo photo =
+            context_.prefetch.Take({pathName, std::nullopt, inBigView, size()});
+        // A file whose header reads but whose picture does not is as unreadable.
+        if (!photo.pixels || photo.picture.isNull()) {
+            fileWidth = fileHeight = 0;
+            return false;
+        }
+        w = photo.pixels->width();
+        h = photo.pixels->height();
+        Keep(photo.level, std::move(photo.picture));
+        shotDate = std::move(photo.shotDate);
+    }
     loaded = true;
     SyncGeometry();
     framing.LoadFromRecord(*r, w, h);
@@ -131,7 +146,6 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     r->bBrowsed = 1;
     ShowPicture(w, h);
     Refresh();
-    shotDate = ReadShotDate(context_.files, pathName);
     ImprintDate();
     return true;
 }
@@ -205,9 +219,9 @@ void ImageSurface::SetMode(int m) {
 void ImageSurface::Rotate(int degrees) {
     framing.angle = degrees;
     if (!loaded) return;
-    const std::optional<QSize> px = ReadPixelSize(context_.files, pathName);
-    const int w = px ? px->width() : fileWidth;
-    const int h = px ? px->height() : fileHeight;
+    // The copy in the work folder is the station's own: its size stays.
+    const int w = fileWidth;
+    const int h = fileHeight;
     const PixelSize shown = degrees != 0 ? RotatedBounds(w, h, degrees) : PixelSize{w, h};
     ShowPicture(w, h);
     framing.imageWidth = shown.width;

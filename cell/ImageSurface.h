@@ -93,6 +93,8 @@ class ImageSurface : public QWidget, public LayerEvents {
     // The photo decoded for a shown size of w x h, unturned; decoded once
     // per file and reduction.
     QImage Decoded(int w, int h);
+    void Keep(int level, QImage picture);
+    const QImage* FindDecoded(int level) const;
     // The photo layer's picture: decoded, turned by the angle.
     void ShowPicture(int w, int h);
     void PlaceLayers(const LayerPlacement& placement);

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "cell/FrameLayout.h"
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/PictureFile.h"
+#include "platform/imaging/ShotDate.h"
 
 namespace orelle {
 
 PicturePrefetch::PicturePrefetch(FileSystem& fs) : fs_(fs) {
-    // Two decoders keep both cores of a kiosk busy; more would only queue.
+    // Two readers keep both cores of a kiosk busy; more would only queue.
     const unsigned cores = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     for (unsigned i = 0; i < cores; ++i) workers_.emplace_back([this] { Work(); });
 }
@@ -22,48 +24,55 @@ PicturePrefetch::~PicturePrefetch() {
     for (std::thread& t : workers_) t.join();
 }
 
-void PicturePrefetch::Request(const std::string& path, int level, QSize atLeast) {
+PicturePrefetch::Photo PicturePrefetch::Read(FileSystem& fs, const Want& want) {
+    Photo photo;
+    photo.pixels = ReadPixelSize(fs, want.path);
+    if (!photo.pixels) return photo;
+    photo.level = want.level ? *want.level
+                             : LoadReductionLevel(photo.pixels->width(), photo.pixels->height(),
+                                                  want.bigView);
+    photo.picture = DecodeReduced(fs, want.path, photo.level, want.atLeast);
+    if (!photo.picture.isNull()) photo.shotDate = ReadShotDate(fs, want.path);
+    return photo;
+}
+
+std::deque<PicturePrefetch::Entry>::iterator PicturePrefetch::Find(const Want& want) {
+    return std::find_if(entries_.begin(), entries_.end(),
+                        [&](const Entry& e) { return e.want == want; });
+}
+
+void PicturePrefetch::Request(const Want& want) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (const Entry& e : entries_) {
-            if (e.Is(path, level, atLeast)) return;
-        }
-        Entry e;
-        e.path = path;
-        e.level = level;
-        e.atLeast = atLeast;
-        entries_.push_back(std::move(e));
+        if (Find(want) != entries_.end()) return;
+        entries_.push_back(Entry{want});
         Trim();
     }
     queued_.notify_one();
 }
 
-std::optional<QImage> PicturePrefetch::Take(const std::string& path, int level, QSize atLeast) {
+PicturePrefetch::Photo PicturePrefetch::Take(const Want& want) {
     std::unique_lock<std::mutex> lock(mutex_);
-    auto find = [&] {
-        return std::find_if(entries_.begin(), entries_.end(),
-                            [&](const Entry& e) { return e.Is(path, level, atLeast); });
-    };
-    auto it = find();
-    if (it == entries_.end()) return std::nullopt;
-    if (it->state == Entry::kQueued) {
-        entries_.erase(it);
-        return std::nullopt;
+    auto it = Find(want);
+    if (it == entries_.end()) {
+        entries_.push_front(Entry{want});
+        it = entries_.begin();
+        queued_.notify_one();
     }
-    decoded_.wait(lock, [&] {
-        it = find();
-        return it == entries_.end() || it->state == Entry::kDone;
+    it->awaited = true;
+    done_.wait(lock, [&] {
+        it = Find(want);
+        return it->state == Entry::kDone;
     });
-    if (it == entries_.end()) return std::nullopt;
-    QImage picture = std::move(it->picture);
+    Photo photo = std::move(it->photo);
     entries_.erase(it);
-    return picture;
+    return photo;
 }
 
 void PicturePrefetch::Trim() {
-    // Only what no worker holds goes: queued or finished, oldest first.
+    // Only what nobody holds or waits for goes: oldest first.
     for (auto it = entries_.begin(); entries_.size() > kMaxEntries && it != entries_.end();) {
-        it = it->state == Entry::kDecoding ? it + 1 : entries_.erase(it);
+        it = it->state == Entry::kReading || it->awaited ? it + 1 : entries_.erase(it);
     }
 }
 
@@ -72,27 +81,30 @@ void PicturePrefetch::Work() {
     for (;;) {
         auto next = entries_.end();
         queued_.wait(lock, [&] {
-            next = std::find_if(entries_.begin(), entries_.end(),
-                                [](const Entry& e) { return e.state == Entry::kQueued; });
+            // What a cell waits for comes first.
+            next = std::find_if(entries_.begin(), entries_.end(), [](const Entry& e) {
+                return e.state == Entry::kQueued && e.awaited;
+            });
+            if (next == entries_.end())
+                next = std::find_if(entries_.begin(), entries_.end(),
+                                    [](const Entry& e) { return e.state == Entry::kQueued; });
             return stopping_ || next != entries_.end();
         });
         if (stopping_) return;
-        next->state = Entry::kDecoding;
-        const std::string path = next->path;
-        const int level = next->level;
-        const QSize atLeast = next->atLeast;
+        next->state = Entry::kReading;
+        const Want want = next->want;
         lock.unlock();
-        QImage picture = DecodeReduced(fs_, path, level, atLeast);
+        Photo photo = Read(fs_, want);
         lock.lock();
         // Entries may have moved while the lock was free: find it again.
         for (Entry& e : entries_) {
-            if (e.state == Entry::kDecoding && e.Is(path, level, atLeast)) {
-                e.picture = std::move(picture);
+            if (e.state == Entry::kReading && e.want == want) {
+                e.photo = std::move(photo);
                 e.state = Entry::kDone;
                 break;
             }
         }
-        decoded_.notify_all();
+        done_.notify_all();
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <atomic>
 #include <thread>
 
 #include "platform/files/FileSystem.h"
@@ -14,52 +14,55 @@
 namespace orelle {
 namespace {
 
-using testing::TempFolder;
+using testing::MemoryFileSystem;
 
-// Asks until a worker has it: Take gives nothing for a request no worker
-// has started yet.
-std::optional<QImage> Prefetched(PicturePrefetch& prefetch, const std::string& path, int level,
-                                 QSize atLeast) {
-    std::optional<QImage> picture;
-    for (int i = 0; i < 200 && !picture; ++i) {
-        prefetch.Request(path, level, atLeast);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        picture = prefetch.Take(path, level, atLeast);
+// Counts reads of a photo's bytes, and who made them.
+struct WatchedFiles : MemoryFileSystem {
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override {
+        ++reads;
+        if (std::this_thread::get_id() == owner) ++readsByOwner;
+        return MemoryFileSystem::ReadFilePart(path, offset, size, bytes);
     }
-    return picture;
+    std::thread::id owner = std::this_thread::get_id();
+    std::atomic<int> reads{0};
+    std::atomic<int> readsByOwner{0};
+};
+
+TEST(PicturePrefetch, TakesWhatItReadOnceOnItsWorkers) {
+    WatchedFiles files;
+    files.files["/job/a.jpg"] = testing::JpegBytes(1280, 960, "2024:05:01 12:30:00");
+    PicturePrefetch prefetch(files);
+    const PicturePrefetch::Want want{"/job/a.jpg", std::nullopt, false, QSize(60, 40)};
+    prefetch.Request(want);
+    prefetch.Request(want);  // asked twice, read once
+    const PicturePrefetch::Photo photo = prefetch.Take(want);
+    ASSERT_TRUE(photo.pixels);
+    EXPECT_EQ(*photo.pixels, QSize(1280, 960));
+    EXPECT_EQ(photo.level, 1);
+    EXPECT_EQ(photo.picture, DecodeReduced(files, "/job/a.jpg", 1, QSize(60, 40)));
+    EXPECT_EQ(photo.shotDate, "2024:05:01 12:30:00");
+    // Never asked for: read now, on a worker, not by the caller.
+    const int before = files.readsByOwner;
+    const PicturePrefetch::Photo big = prefetch.Take({"/job/a.jpg", std::nullopt, true, QSize()});
+    EXPECT_EQ(big.level, 0);
+    EXPECT_EQ(big.picture.size(), QSize(1280, 960));
+    EXPECT_EQ(files.readsByOwner, before) << "the caller read a photo";
 }
 
-TEST(PicturePrefetch, HandsOverWhatItDecodedOnce) {
-    TempFolder dir;
-    testing::WriteJpeg(dir / "a.jpg", 640, 480);
-    PicturePrefetch prefetch(FileSystem::Default());
-    prefetch.Request(dir / "a.jpg", 2, QSize(60, 40));
-    prefetch.Request(dir / "a.jpg", 2, QSize(60, 40));  // asked twice, decoded once
-    // A worker picks it up at once; Take waits for it when it is under way.
-    const std::optional<QImage> picture = Prefetched(prefetch, dir / "a.jpg", 2, QSize(60, 40));
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(*picture, DecodeReduced(dir / "a.jpg", 2, QSize(60, 40)));
-    EXPECT_FALSE(prefetch.Take(dir / "a.jpg", 2, QSize(60, 40))) << "taken already";
-    EXPECT_FALSE(prefetch.Take(dir / "a.jpg", 1, QSize(60, 40))) << "never asked for";
-}
-
-TEST(PicturePrefetch, UnreadableFilesAndManyRequestsAreHarmless) {
-    TempFolder dir;
-    testing::WriteNotAJpeg(dir / "bad.jpg");
-    PicturePrefetch prefetch(FileSystem::Default());
-    for (int i = 0; i < 40; ++i) prefetch.Request(dir / "bad.jpg", 0, QSize(i + 1, 1));
-    const std::optional<QImage> bad = prefetch.Take(dir / "bad.jpg", 0, QSize(40, 1));
-    EXPECT_TRUE(!bad || bad->isNull());
+TEST(PicturePrefetch, UnreadableFilesAndFloodsOfRequestsAreHarmless) {
+    MemoryFileSystem files;
+    files.files["/job/bad.jpg"] = "not a picture";
+    files.files["/job/good.jpg"] = testing::JpegBytes(64, 48);
+    PicturePrefetch prefetch(files);
+    // More than it keeps: the oldest nobody waits for are dropped.
+    for (int i = 0; i < 40; ++i) prefetch.Request({"/job/bad.jpg", 0, false, QSize(i + 1, 1)});
+    EXPECT_FALSE(prefetch.Take({"/job/bad.jpg", 0, false, QSize(40, 1)}).pixels);
+    EXPECT_FALSE(prefetch.Take({"/job/missing.jpg", std::nullopt, false, {}}).pixels);
+    EXPECT_EQ(prefetch.Take({"/job/good.jpg", std::nullopt, false, {}}).picture.size(),
+              QSize(64, 48));
     // Destroyed with work still queued: the workers stop.
-}
-
-TEST(PicturePrefetch, ReadsThroughItsFileSystem) {
-    testing::MemoryFileSystem memory;
-    memory.files["/card/m.jpg"] = testing::JpegBytes(320, 240);
-    PicturePrefetch prefetch(memory);
-    const std::optional<QImage> picture = Prefetched(prefetch, "/card/m.jpg", 1, QSize());
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->size(), QSize(80, 60));
+    for (int i = 0; i < 20; ++i) prefetch.Request({"/job/good.jpg", 2, false, QSize(i, i)});
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// What a customer sees of the photos: the screen never waits on a photo
+// file, and pages replace each other without an empty interim.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "cell/PhotoCell.h"
+#include "platform/Services.h"
+#include "platform/files/FileSystem.h"
+#include "support/PhotoWindowFixture.h"
+
+namespace orelle {
+namespace {
+
+// The machine's files, counting the photo reads made on the thread that
+// built it (the user-interface thread).
+struct WatchedFiles : LocalFileSystem {
+    bool ReadFile(const std::string& path, std::string* contents) override {
+        Count(path);
+        return LocalFileSystem::ReadFile(path, contents);
+    }
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override {
+        Count(path);
+        return LocalFileSystem::ReadFilePart(path, offset, size, bytes);
+    }
+    void Count(const std::string& path) {
+        if (std::this_thread::get_id() == owner && path.ends_with(".jpg")) ++photoReadsOnUi;
+    }
+    std::thread::id owner = std::this_thread::get_id();
+    std::atomic<int> photoReadsOnUi{0};
+};
+
+WatchedFiles& Watched() {
+    static WatchedFiles files;
+    return files;
+}
+
+Services WatchedServices() {
+    const Services machine = MachineServices();
+    return Services{Watched(), machine.disks, machine.clock, machine.shell, machine.registry};
+}
+
+class CustomerViewTest : public testing::PhotoWindowFixture {
+  protected:
+    CustomerViewTest() : PhotoWindowFixture(WatchedServices()) {}
+};
+
+TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
+    AddPhotos(14);
+    Watched().photoReadsOnUi = 0;
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    ASSERT_FALSE(Shown(0).empty());
+    Command(1224);  // next page
+    Command(1219);  // big view of the active photo
+    Command(1224);
+    Command(1219);  // back to six
+    Command(1222);  // last page
+    Command(1216);  // a copy of the active photo
+    EXPECT_TRUE(window->Cell(0)->surface.HasImage());
+    EXPECT_EQ(Watched().photoReadsOnUi, 0);
+}
+
+}  // namespace
+}  // namespace orelle
