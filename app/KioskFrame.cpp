@@ -76,6 +76,8 @@ void KioskFrame::ShowPhotos() {
 }
 
 void KioskFrame::ShowHome() {
+    // Whatever ended the visit, the next customer never sees its photos.
+    photoWnd_.CloseJob();
     if (photoWnd_.window()) photoWnd_.window()->hide();
     home_->show();
     strip_->setText(QStringLiteral("欢迎光临"));

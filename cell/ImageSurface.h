@@ -40,6 +40,9 @@ class ImageSurface : public QWidget, public LayerEvents {
     // False when the record names no file or the file cannot be read.
     bool LoadRecord(PhotoRecord* record);
     void ClearImage();
+    // Lets go of the record and keeps the picture on show until the next
+    // photo replaces it: nothing is read from the record meanwhile.
+    void ForgetRecord() { record = nullptr; }
     int ImageWidth() const { return framing.imageWidth; }
     int ImageHeight() const { return framing.imageHeight; }
 

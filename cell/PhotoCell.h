@@ -42,6 +42,9 @@ class PhotoCell : public QWidget, public CommandTarget {
 
     void ShowRecord(PhotoRecord* record);
     void ClearCell();
+    // The record may go away: the cell keeps showing what it shows until
+    // it is filled or cleared.
+    void ForgetRecord() { surface.ForgetRecord(); }
     void SetActive(bool active);
     // Asks the window to enter or leave the single-photo view with this cell.
     void ToggleBigView();

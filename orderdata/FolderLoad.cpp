@@ -1,5 +1,7 @@
 #include "orderdata/FolderLoad.h"
 
+#include <utility>
+
 #include "orderdata/BackupJob.h"
 #include "orderdata/LocalOrderNumber.h"
 #include "orderdata/ProcessState.h"
@@ -73,7 +75,7 @@ bool FolderLoad::Finish(bool ok) {
         state_.photoList.RemoveAll();
         // No record refers to the copies of a job given up: they would only
         // take the room the next customer needs.
-        if (newJob_) {
+        if (std::exchange(newJob_, false) && !state_.orderInfo.backupDir.empty()) {
             fs_.RemoveTree(state_.orderInfo.backupDir);
             state_.orderInfo.storeDDH.clear();
             state_.orderInfo.backupDir.clear();

@@ -17,6 +17,22 @@ void LoadProcessState(ProcessState& state, const std::string& settingsFolder, Fi
     state.orderInfo.paymode = state.startup.config.pay;
 }
 
+void ForgetJob(ProcessState& state) {
+    state.photoList.RemoveAll();
+    state.dirList.RemoveAll();
+    OrderInfo& info = state.orderInfo;
+    info.historyID = 0;
+    for (std::string* text : {&info.storeDDH, &info.saleDDH, &info.bespeak, &info.memo,
+                              &info.requir, &info.backupDir, &info.productlist, &info.albumid})
+        text->clear();
+    info.OrderAmount = 0;
+    OrderSession& session = state.session;
+    session.bOrderPlaced = false;
+    session.OrderRequirement.clear();
+    session.paperIndex = 0;
+    session.paperName.clear();
+}
+
 ProcessState& Process() {
     static ProcessState* state = [] {
         auto* s = new ProcessState;  // never freed: workers may still run at exit

@@ -42,6 +42,11 @@ struct ProcessState {
 void LoadProcessState(ProcessState& state, const std::string& settingsFolder, FileSystem& fs,
                       const Clock& clock);
 
+// Forgets the customer's job: the photos, the folders, the order header's
+// job fields and what was chosen for the order. The job's files stay on
+// the disk. Only while no worker uses the list.
+void ForgetJob(ProcessState& state);
+
 // Loaded from the program folder on first use, which the library makes
 // happen while it is being loaded.
 ProcessState& Process();

@@ -116,7 +116,11 @@ void CPhotoWnd::OnOpenDir() {
 
 void CPhotoWnd::OpenFolder(const std::string& folder) {
     PhotoWindow* w = Window();
-    if (w && !station_->state.bRefreshing) w->OpenFolder(folder, {});
+    if (w && w->SettleRefresh()) w->OpenFolder(folder, {});
+}
+
+void CPhotoWnd::CloseJob() {
+    if (PhotoWindow* w = Window()) w->EndJob();
 }
 
 void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {

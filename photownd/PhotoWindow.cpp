@@ -151,6 +151,9 @@ void PhotoWindow::RunCommand(int id) {
         case 1215:
             SendHostMessage(HostWindow(), kMessageHandBack);
             state_.session.OrderRequirement.clear();
+            // Back to the home page ends the customer's job: the next one
+            // never sees these photos.
+            EndJob();
             break;
         case 1216:
             OnCopy();

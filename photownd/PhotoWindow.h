@@ -81,10 +81,17 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OpenFolder(const std::string& folder, std::vector<std::string> onlyThese);
     void OnVantorHelp();
     void OnCharge();
-    // Fills the cells with the current page on this thread. Cells past the
-    // page keep what they show: a refresh clears them first, and a copy
-    // inside a page only adds photos.
+    // Fills the cells with the current page on this thread; cells past the
+    // end of the list are cleared.
     void FillPage();
+
+    // Ends the customer's job on screen: a load or refresh under way is
+    // given up (a load with its work folder), the cells are emptied and the
+    // job is forgotten (ForgetJob). The next customer starts afresh.
+    void EndJob();
+    // A page refresh of this window holds the busy flag: waits for it.
+    // True when nothing is busy then.
+    bool SettleRefresh();
 
     // Waits until the window's jobs (a load, a page refresh) are over,
     // running their steps on this thread meanwhile (tests, tools).
@@ -117,6 +124,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     bool PrepareLoad(FolderLoad& load);
     void FinishLoad(FolderLoad& load, bool ok);
     void AbandonLoad(const char* message);
+
     void OpenWebPage(const std::string& address);
     QWidget* HostWindow() const;
 
@@ -129,6 +137,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     ToolBarWnd* toolBar_ = nullptr;
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
+    // The folder load under way, if any.
+    std::shared_ptr<FolderLoad> load_;
     // Last: its worker is stopped and joined before anything it uses goes.
     JobRunner jobs_;
 };

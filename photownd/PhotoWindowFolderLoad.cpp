@@ -1,5 +1,6 @@
 // Starting a job: the folder load with its progress bar.
 #include <memory>
+#include <utility>
 
 #include "cell/PhotoCell.h"
 #include "orderdata/FolderLoad.h"
@@ -25,7 +26,11 @@ void PhotoWindow::LoadFolder() {
     auto ok = std::make_shared<bool>(false);
     JobRunner::Job job;
     job.before = [this, load] {
-        if (!PrepareLoad(*load)) jobs_.Stop();
+        if (PrepareLoad(*load)) {
+            load_ = load;
+        } else {
+            jobs_.Stop();
+        }
     };
     job.work = [this, load, ok](JobContext& context) {
         // The worker owns the records meanwhile: the first page's photos
@@ -37,7 +42,10 @@ void PhotoWindow::LoadFolder() {
         });
     };
     job.step = [this] { progress_->StepIt(); };
-    job.done = [this, load, ok] { FinishLoad(*load, *ok); };
+    job.done = [this, load, ok] {
+        load_.reset();
+        FinishLoad(*load, *ok);
+    };
     if (jobs_.Start(std::move(job))) progress_->show();
 }
 
@@ -67,6 +75,28 @@ bool PhotoWindow::PrepareLoad(FolderLoad& load) {
     }
     progress_->SetSteps(static_cast<int>(load.PhotoCount()));
     return true;
+}
+
+void PhotoWindow::EndJob() {
+    jobs_.Stop();
+    jobs_.Wait();
+    // A load stopped half-way: its done never ran, so it is given up here.
+    if (load_) std::exchange(load_, nullptr)->Finish(false);
+    progress_->hide();
+    SetImageDlgToNormal();
+    for (PhotoCell* c : cells_) c->ClearCell();
+    ForgetJob(state_);
+    currentFolder.clear();
+    selectedFiles.clear();
+    browse.bAdding = false;
+    browse.nFirstIndex = 0;
+    browse.nBigIndex = 0;
+    update();
+}
+
+bool PhotoWindow::SettleRefresh() {
+    if (state_.bRefreshing && jobs_.Running() && !load_) jobs_.Wait();
+    return !state_.bRefreshing;
 }
 
 void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {

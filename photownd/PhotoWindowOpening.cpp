@@ -22,7 +22,8 @@ bool IsJpegPath(const std::string& path) {
 }  // namespace
 
 void PhotoWindow::OnOpenDir() {
-    if (state_.bRefreshing) return;
+    // Showing the window refreshes its page; a new job waits for that.
+    if (!SettleRefresh()) return;
     FolderPickDialog dialog("", "选择照片目录", services_.registry, this);
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",

@@ -1,4 +1,5 @@
 // Paging, the page refresh, copying and deleting photos.
+#include <array>
 #include <memory>
 
 #include "cell/PhotoCell.h"
@@ -36,9 +37,17 @@ void PhotoWindow::FillPage() {
     // The decoders start on the whole page before the first cell waits.
     for (const auto& [cell, index] : plan)
         PhotoCell::Prefetch(cellContext_, list.At(index), b.bBigView);
+    std::array<bool, BrowseState::kCellsPerPage> filled{};
     for (const auto& [cell, index] : plan) {
         const int target = b.bBigView ? b.nActiveCell : cell;
-        if (Cell(target)) Cell(target)->ShowRecord(&list.At(index));
+        if (!Cell(target)) continue;
+        Cell(target)->ShowRecord(&list.At(index));
+        filled[static_cast<std::size_t>(target)] = true;
+    }
+    // Cells past the end of the list show nothing of the page before.
+    for (int i = 0; i < BrowseState::kCellsPerPage; ++i) {
+        if (!filled[static_cast<std::size_t>(i)] && Cell(i) && Cell(i)->surface.HasImage())
+            Cell(i)->ClearCell();
     }
     ActiveWin(0);
 }
@@ -62,8 +71,9 @@ void PhotoWindow::StartPageRefresh() {
     job.done = [this] { update(); };
     if (!jobs_.Start(std::move(job))) return;  // one refresh at a time
     // The list may just have lost a cell's photo: no cell keeps a record
-    // until the fill binds the new page.
-    for (PhotoCell* c : cells_) c->ClearCell();
+    // until the fill binds the new page. The pictures stay on show, so
+    // that the next page replaces this one without an empty interim.
+    for (PhotoCell* c : cells_) c->ForgetRecord();
 }
 
 void PhotoWindow::WaitForJobs() { jobs_.Wait(); }

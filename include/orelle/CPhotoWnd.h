@@ -72,6 +72,11 @@ class ORELLE_EXPORT CPhotoWnd {
     // Starts a job from the whole folder, as OnOpenDir does once its
     // dialog has chosen it (hosts that pick the folder themselves).
     void OpenFolder(const std::string& folder);
+    // Ends the customer's job on screen, as the home command does: a load
+    // under way is given up, the photos and the order header are
+    // forgotten (their files stay on the disk). For a host going back to
+    // its home page, so that the next customer starts afresh.
+    void CloseJob();
     // Puts photos into an empty job as they are, without copying them (a
     // host that has its own copies). Nothing while busy.
     void UsePhotos(const std::vector<std::string>& paths);

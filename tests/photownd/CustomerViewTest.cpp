@@ -63,5 +63,21 @@ TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
     EXPECT_EQ(Watched().photoReadsOnUi, 0);
 }
 
+TEST_F(CustomerViewTest, ThePageStaysOnShowUntilTheNextReplacesIt) {
+    AddPhotos(8);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    const std::string before = Shown(0);
+    // The turn starts: until the next page is read, the cells keep their
+    // pictures instead of showing empty grey cells.
+    window->OnDownPage();
+    for (int i = 0; i < 6; ++i) EXPECT_TRUE(window->Cell(i)->surface.HasImage()) << i;
+    window->WaitForJobs();
+    EXPECT_NE(Shown(0), before);
+    EXPECT_TRUE(window->Cell(1)->surface.HasImage());
+    // Past the end of the list nothing of the page before is left.
+    for (int i = 2; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
+}
+
 }  // namespace
 }  // namespace orelle

@@ -159,6 +159,56 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
 
 // Appending: the file dialog picks three files, the size chooser and the
 // count dialog are answered, the backup dialog runs for real.
+TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
+    for (const char* name : {"card1/a.jpg", "card1/b.jpg"}) testing::WriteJpeg(dir / name, 40, 30);
+    testing::WriteJpeg(dir / "card2/c.jpg", 40, 30);
+    Load(dir / "card1");
+    const std::string first = state.orderInfo.storeDDH;
+    const std::string firstFolder = state.orderInfo.backupDir;
+    ASSERT_EQ(state.photoList.GetSize(), 2);
+    // Shown again, the window refreshes its page; home ends the job.
+    window->hide();
+    window->show();
+    host.messages.clear();
+    Command(1215);
+    EXPECT_EQ(HandBacks().size(), 1u);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+    for (int i = 0; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
+    EXPECT_TRUE(std::filesystem::exists(firstFolder + "photo.ini")) << "the files stay";
+
+    // A new job starts even while the page of a shown window refreshes.
+    Load(dir / "card1");
+    window->hide();
+    window->show();
+    ASSERT_TRUE(window->SettleRefresh());
+    window->OpenFolder(dir / "card2", {});
+    window->WaitForJobs();
+    EXPECT_NE(state.orderInfo.storeDDH, first);
+    ASSERT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_EQ(state.photoList.At(0).origName, "c.jpg");
+}
+
+TEST_F(FolderLoadTest, HomeDuringALoadGivesItUpWithItsFolder) {
+    for (const char* name : {"card/0.jpg", "card/1.jpg", "card/2.jpg", "card/3.jpg"})
+        testing::WriteJpeg(dir / name, 40, 30);
+    std::atomic<bool> copying{false};
+    files.beforeCopy = [&](const std::string&) {
+        copying = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // a slow card
+    };
+    window->currentFolder = paths::WithTrailingSeparator(dir / "card");
+    window->LoadFolder();
+    while (!copying) QCoreApplication::processEvents();
+    const std::string work = state.orderInfo.backupDir;
+    ASSERT_FALSE(work.empty());
+    Command(1215);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    EXPECT_FALSE(state.bRefreshing);
+    EXPECT_FALSE(std::filesystem::exists(work)) << "no record refers to its copies";
+    EXPECT_FALSE(window->ProgressBar()->isVisible());
+}
+
 class AppendPhotosTest : public FolderLoadTest {
   protected:
     AppendPhotosTest() {
