@@ -63,6 +63,7 @@ set(ORELLE_UI_SOURCES
   skin/SkinDialog.cpp
   skin/SkinLook.cpp
   skin/StaticText.cpp
+  skin/SystemTranslations.cpp
   skin/ToolBarBitmaps.cpp
   cell/CaptionLabel.cpp
   cell/CellCommands.cpp

@@ -14,6 +14,7 @@
 #include "skin/ProgressBarWnd.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
+#include "skin/SystemTranslations.h"
 
 namespace orelle {
 namespace {
@@ -51,6 +52,7 @@ QWidget* PhotoWindow::HostWindow() const { return parent_ ? parent_->window() : 
 bool PhotoWindow::Init(QWidget* parent, int id) {
     if (!parent) return false;
     InstallSkinFonts();
+    InstallSystemTranslations();
     parent_ = parent;
     setParent(parent);
     setObjectName(QString::number(id));

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
 #include <memory>
 
 #include "cell/PhotoCell.h"
@@ -23,6 +27,17 @@ using testing::ModalAnswer;
 using testing::TempFolder;
 
 using PhotoWindowTest = testing::PhotoWindowFixture;
+
+TEST_F(PhotoWindowTest, QtsOwnDialogsSpeakChinese) {
+    QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QStringLiteral("是")));
+    EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QStringLiteral("否")));
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const QDialogButtonBox* buttons = files.findChild<QDialogButtonBox*>();
+    ASSERT_TRUE(buttons);
+    EXPECT_TRUE(buttons->button(QDialogButtonBox::Cancel)->text().contains(QStringLiteral("取消")));
+}
 
 TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
     EXPECT_EQ(window->geometry(), QRect(0, 30, 1023, 738));
