@@ -6,6 +6,7 @@ set(ORELLE_CORE_SOURCES
   platform/files/FileDevice.cpp
   platform/files/LocalFileSystem.cpp
   platform/files/LocalFolders.cpp
+  platform/files/PartialFiles.cpp
   platform/gbk/Gbk.cpp
   platform/ini/IniDocument.cpp
   platform/ini/IniText.cpp
@@ -27,6 +28,7 @@ set(ORELLE_CORE_SOURCES
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
+  orderdata/CopyNames.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp
   orderdata/FolderLoad.cpp

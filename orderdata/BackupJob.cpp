@@ -1,5 +1,6 @@
 #include "orderdata/BackupJob.h"
 
+#include "orderdata/CopyNames.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoTree.h"
@@ -16,8 +17,12 @@ BackupJob::BackupJob(FileSystem& fs, DiskInfo& disks, const PrintCatalogue& cata
 
 bool BackupJob::AddRecord(const std::string& copy, const std::string& dstName,
                           const std::string& customerPath, const RecordDefaults& defaults) {
-    auto record = CreatePhotoRecord(copy, dstName, customerPath, defaults, catalogue_, dirs);
-    if (!record) return false;  // a text longer than its field
+    auto record =
+        CreatePhotoRecord(copy, dstName, ReadableName(customerPath), defaults, catalogue_, dirs);
+    if (!record) {
+        fieldTooLong = true;
+        return false;
+    }
     records.Append(std::move(record));
     return true;
 }
@@ -32,17 +37,32 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
             if (!fs_.CreateDirectories(folder)) return false;
             made = folder;
         }
-        const std::string copy = paths::Join(folder, photo.lowerName);
+        const std::string copy = paths::Join(folder, UniqueCopyName(folder, photo.copyName));
         if (!fs_.CopyFile(photo.source, copy)) return false;
-        if (!records.ContainsCustomerFile(photo.source)) {
-            int& from = nextNumber_[photo.lowerName];
-            if (!AddRecord(copy, GetRealNameFrom(photo.lowerName, records, from), photo.source,
-                           RecordDefaults{}))
-                return false;
-        }
+        // The walk lists every file once, and on a card letter case tells
+        // files apart: every photo gets its record.
+        const std::string name(paths::FileNamePart(copy));
+        int& from = nextNumber_[name];
+        if (!AddRecord(copy, GetRealNameFrom(name, records, from), photo.source, RecordDefaults{}))
+            return false;
         if (step) step();
     }
     return true;
+}
+
+std::string BackupJob::UniqueCopyName(const std::string& folder, const std::string& name) {
+    // Names that differ only in letter case (a case-sensitive card), or
+    // that became one when made safe, get numbers as repeats do.
+    const std::string key = paths::Join(folder, name);
+    if (copyNames_.insert(key).second) return name;
+    const std::string_view extension = paths::ExtensionPart(name);
+    const std::string stem =
+        name.substr(0, extension.empty() ? name.size() : name.size() - extension.size() - 1);
+    for (int& k = nextCopyNumber_[key];;) {
+        std::string numbered = stem + "#" + std::to_string(++k);
+        if (!extension.empty()) numbered += "." + std::string(extension);
+        if (copyNames_.insert(paths::Join(folder, numbered)).second) return numbered;
+    }
 }
 
 AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
@@ -62,7 +82,9 @@ AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
         }
         std::string used;
         bool ok = CopyPhoto(file, copy, &used);
-        if (ok && !existing.ContainsCustomerFile(file) && !records.ContainsCustomerFile(file))
+        const std::string customer = ReadableName(file);
+        if (ok && !existing.ContainsCustomerFile(customer) &&
+            !records.ContainsCustomerFile(customer))
             ok = AddRecord(used, number + ".jpg", file, defaults);
         if (!ok) {
             if (!ask(kAppendCopyFailedQuestion)) return outcome;

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "orderdata/DirList.h"
@@ -49,7 +50,7 @@ class BackupJob {
     std::function<void()> step;
 
     // The folder load: every photo of the tree to workFolder plus its
-    // folder below the chosen one, under its lower-cased name, and a record
+    // copy folder, under its copy name made unique in that folder, and a record
     // (size 3, one print, crop) with a dstName unique in the job. False at
     // the first failure or stop.
     bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
@@ -71,6 +72,8 @@ class BackupJob {
     // What this run made, for the caller to join to the job.
     PhotoList records;
     DirList dirs;
+    // A run failed on a record whose texts do not fit their fields.
+    bool fieldTooLong = false;
 
   private:
     bool AddRecord(const std::string& copy, const std::string& dstName,
@@ -83,6 +86,10 @@ class BackupJob {
     // Per file name, the first number a repeat of it may take: camera
     // folders repeat names, and a load only adds names.
     std::unordered_map<std::string, int> nextNumber_;
+    std::string UniqueCopyName(const std::string& folder, const std::string& name);
+    // The copies' paths so far, and per path the last number tried.
+    std::unordered_set<std::string> copyNames_;
+    std::unordered_map<std::string, int> nextCopyNumber_;
 };
 
 }  // namespace orelle

@@ -6,6 +6,7 @@
 #include "orderdata/LocalOrderNumber.h"
 #include "orderdata/ProcessState.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/PartialFiles.h"
 #include "platform/jobs/JobContext.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
@@ -35,6 +36,8 @@ bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) 
     const OrderPaths orderPaths{root, state_.startup.date.dateStr};
     fs_.CreateDirectories(root);
     fs_.CreateDirectories(orderPaths.DayFolder());
+    // What a crash in an earlier load left half-written goes.
+    RemovePartialFiles(fs_, orderPaths.DayFolder());
     if (appending) return true;
     OrderInfo& info = state_.orderInfo;
     const std::string number = NewLocalOrderNumber(orderPaths, state_.startup.date.datePrefix, info,
@@ -69,6 +72,8 @@ bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoL
     job->step = nullptr;
     return ok && !context.Stopped();
 }
+
+bool FolderLoad::NamesTooLong() const { return job_ && job_->fieldTooLong; }
 
 bool FolderLoad::Finish(bool ok) {
     if (!ok) {

@@ -50,6 +50,8 @@ class FolderLoad {
     bool TreeFails(const char** first) const;
 
     std::size_t PhotoCount() const { return count_; }
+    // After a failed Copy: a photo's names did not fit the record.
+    bool NamesTooLong() const;
     // On the worker: copies the tree into the work folder. After each
     // photo, made sees the records made so far, then the context steps.
     // False at a failure or when the context is stopped.

@@ -4,6 +4,7 @@
 #include <unordered_set>
 #include <utility>
 
+#include "orderdata/CopyNames.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
@@ -51,8 +52,9 @@ class TreeWalk {
         }
         for (const Entry& e : entries) {
             if (!e.folder || e.lowerName == "lumora") continue;
+            const std::string copyFolder = LabSafeName(ReadableName(e.name));
             Walk(paths::Join(folder, e.name),
-                 relative.empty() ? e.name : paths::Join(relative, e.name));
+                 relative.empty() ? copyFolder : paths::Join(relative, copyFolder));
         }
         for (const Entry& e : entries) {
             if (e.folder) continue;
@@ -62,7 +64,8 @@ class TreeWalk {
                 tree_.tooLong = path;
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
             if (paths::ExtensionPart(e.lowerName) != "jpg") continue;
-            tree_.photos.push_back({path, relative, e.lowerName});
+            tree_.photos.push_back(
+                {path, relative, ToLowerAscii(LabSafeName(ReadableName(e.name)))});
         }
     }
 

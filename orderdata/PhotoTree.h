@@ -17,9 +17,13 @@ class FileSystem;
 inline constexpr std::size_t kMaxLoadPathBytes = 200;
 
 struct TreePhoto {
-    std::string source;     // the customer's file
-    std::string relative;   // its folder below the chosen one, "" or "a/b" (separator)
-    std::string lowerName;  // the file name, lower-cased: the copy's name
+    std::string source;  // the customer's file, its bytes as they are
+    // The copy's folder below the work folder, "" or "a/b" (separator):
+    // the customer's folders, each name made LabSafeName.
+    std::string relative;
+    // The copy's name: the file name made LabSafeName, lower-cased. Not
+    // yet unique: two names may become one.
+    std::string copyName;
 };
 
 struct PhotoTree {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "orderdata/OrderPaths.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
@@ -10,6 +11,7 @@
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
+#include "platform/files/PartialFiles.h"
 
 namespace orelle {
 
@@ -24,6 +26,10 @@ CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
     ProcessState& state = station_->state;
     state.flags = LoadFeatureFlags(state.startup.settingsFolder, state.startup.config,
                                    station_->services.files);
+    // Copies a crash left half-written in today's folder go at the start.
+    RemovePartialFiles(
+        station_->services.files,
+        OrderPaths{state.startup.config.dir, state.startup.date.dateStr}.DayFolder());
 }
 
 CPhotoWnd::~CPhotoWnd() { delete window_.data(); }

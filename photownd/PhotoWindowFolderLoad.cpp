@@ -102,6 +102,7 @@ bool PhotoWindow::SettleRefresh() {
 void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
     for (PhotoCell* c : cells_) c->ClearCell();
     if (!load.Finish(ok)) {
+        if (load.NamesTooLong()) ShowMessage(this, "Orelle", kTreeTooLongMessage);
         AbandonLoad(kBackupFailedMessage);
         return;
     }

@@ -9,6 +9,8 @@
 #include <system_error>
 
 #include "platform/files/FileSystem.h"
+#include "platform/files/PartialFiles.h"
+#include "platform/paths/Paths.h"
 
 namespace orelle {
 namespace {
@@ -27,9 +29,12 @@ bool WriteAll(LocalFileSystem::ChunkWriter writer, int fd, std::string_view data
     return true;
 }
 
+// Short, so that a name near the file system's limit still has room for
+// it; named apart, so that what a crash leaves is found (PartialFiles).
 std::string TempNameBeside(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+    return paths::Join(paths::DirectoryPart(path), kPartialFilePrefix) +
+           std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
 // An open descriptor of the regular file, or -1.

@@ -39,7 +39,7 @@ TEST(PhotoTreeTest, OnlyJpgFilesOutsideMarkedFoldersSubfoldersFirst) {
     const PhotoTree tree = OnDisk(dir / "card/");
     EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"sub/A.JPG", "B.JPG"}));
     EXPECT_EQ(tree.photos[0].relative, "sub");
-    EXPECT_EQ(tree.photos[0].lowerName, "a.jpg");
+    EXPECT_EQ(tree.photos[0].copyName, "a.jpg");
     EXPECT_EQ(tree.photos[1].relative, "");
     EXPECT_TRUE(tree.tooLong.empty());
     EXPECT_FALSE(tree.unreadable);

@@ -1,0 +1,133 @@
+// Names from customers' cards: every copy gets a name the lab can find
+// through GBK and the INI files, and no photo is lost on the way.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "orderdata/BackupJob.h"
+#include "orderdata/CopyNames.h"
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoTree.h"
+#include "orderdata/PrintCatalogue.h"
+#include "orderdata/TextCase.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/PartialFiles.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/paths/Paths.h"
+#include "support/FakeDisks.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteBytes;
+
+struct NameCase {
+    const char* what;
+    std::string bytes;     // the name on the card
+    std::string readable;  // what the texts show
+    std::string safe;      // the copy's name
+};
+
+TEST(CardNamesTest, ReadableAndSafeForms) {
+    const NameCase cases[] = {
+        {"plain", "IMG_0001.JPG", "IMG_0001.JPG", "IMG_0001.JPG"},
+        {"Chinese", "照片.jpg", "照片.jpg", "照片.jpg"},
+        {"Spanish", "año.jpg", "año.jpg", "a_o.jpg"},
+        {"German", "straße.jpg", "straße.jpg", "stra_e.jpg"},
+        {"Korean", "사진.jpg", "사진.jpg", "__.jpg"},
+        {"emoji", "\xF0\x9F\x98\x80.jpg", "\xF0\x9F\x98\x80.jpg", "_.jpg"},
+        {"Latin-1 bytes", "caf\xE9.jpg", "café.jpg", "café.jpg"},
+        {"Latin-1 again",
+         "m\xFC"
+         ".jpg",
+         "mü.jpg", "mü.jpg"},
+        {"GBK bytes", "\xD5\xD5\xC6\xAC.jpg", "照片.jpg", "照片.jpg"},
+        {"CR LF", "a\r\nb.jpg", "a  b.jpg", "a  b.jpg"},
+        {"Windows refuses", "a:b?c*.jpg", "a:b?c*.jpg", "a_b_c_.jpg"},
+        {"blanks at the ends", " a.jpg ", " a.jpg ", "_a.jpg_"},
+        {"reserved", "CON.jpg", "CON.jpg", "_CON.jpg"},
+        {"dots at the end", "folder..", "folder..", "folder__"},
+    };
+    for (const NameCase& c : cases) {
+        EXPECT_EQ(ReadableName(c.bytes), c.readable) << c.what;
+        const std::string safe = LabSafeName(ReadableName(c.bytes));
+        EXPECT_EQ(safe, c.safe) << c.what;
+        EXPECT_EQ(gbk::ToUtf8(gbk::FromUtf8(safe)), safe) << c.what << ": not exact through GBK";
+    }
+}
+
+TEST(CardNamesTest, EveryPhotoReachesTheJobUnderANameTheLabFinds) {
+    TempFolder dir;
+    const std::vector<std::string> names = {"Photo.JPG",
+                                            "photo.jpg",
+                                            "año.jpg",
+                                            "straße.jpg",
+                                            "사진.jpg",
+                                            "\xF0\x9F\x98\x80.jpg",
+                                            "\xF0\x9F\x98\x81.jpg",
+                                            "caf\xE9.jpg",
+                                            "\xD5\xD5\xC6\xAC.jpg",
+                                            "line\nbreak.jpg"};
+    for (const std::string& n : names) WriteBytes(dir / ("card/" + n), "photo " + n);
+    WriteBytes(dir / "card/caf\xE9/x.jpg", "in a Latin-1 folder");
+    LocalFileSystem fs;
+    testing::FakeDisks disks;
+    PrintCatalogue catalogue;
+    BackupJob job(fs, disks, catalogue, kEditionDatabase);
+    ASSERT_TRUE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
+    ASSERT_EQ(job.records.GetSize(), static_cast<int>(names.size()) + 1);
+    std::set<std::string> copies, dstNames;
+    std::set<std::string> contents;
+    for (int i = 0; i < job.records.GetSize(); ++i) {
+        const PhotoRecord& r = job.records.At(i);
+        std::string bytes;
+        ASSERT_TRUE(fs.ReadFile(r.srcName, &bytes)) << r.srcName;
+        contents.insert(bytes);
+        EXPECT_EQ(gbk::ToUtf8(gbk::FromUtf8(r.srcName)), r.srcName);
+        EXPECT_EQ(gbk::ToUtf8(gbk::FromUtf8(r.dstName)), r.dstName);
+        EXPECT_TRUE(std::none_of(r.srcName.begin(), r.srcName.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
+        EXPECT_EQ(std::string(paths::FileNamePart(r.srcName)), r.dstName);
+        EXPECT_TRUE(copies.insert(ToLowerAscii(r.srcName)).second) << r.srcName;
+        EXPECT_TRUE(dstNames.insert(r.dstName).second) << r.dstName;
+        EXPECT_EQ(ReadableName(r.origName), r.origName) << "valid UTF-8";
+    }
+    EXPECT_EQ(contents.size(), names.size() + 1) << "a photo was lost";
+    EXPECT_TRUE(fs.FileExists(dir / "work/caf\xC3\xA9/x.jpg"));
+}
+
+TEST(CardNamesTest, ALongLegalNameCopiesAndFailsOnlyOnItsField) {
+    TempFolder dir;
+    std::string name;
+    for (int i = 0; i < 83; ++i) name += "长";
+    name += ".jpg";  // 253 bytes of UTF-8: the longest a file system takes
+    WriteBytes(dir / ("card/" + name), "photo");
+    LocalFileSystem fs;
+    testing::FakeDisks disks;
+    PrintCatalogue catalogue;
+    BackupJob job(fs, disks, catalogue, kEditionDatabase);
+    EXPECT_FALSE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
+    EXPECT_TRUE(job.fieldTooLong) << "its dstName does not fit 170 bytes";
+    EXPECT_TRUE(fs.FileExists(dir / ("work/" + name))) << "the copy itself succeeded";
+}
+
+TEST(CardNamesTest, PartialFilesOfACrashGoAndOnlyThey) {
+    TempFolder dir;
+    WriteBytes(dir / "day/100/a.jpg", "kept");
+    WriteBytes(dir / "day/100/sub/.partial-77-0", "left by a crash");
+    WriteBytes(dir / "day/.partial-77-1", "left by a crash");
+    WriteBytes(dir / "day/100/photo.ini", "kept");
+    LocalFileSystem fs;
+    RemovePartialFiles(fs, dir / "day");
+    EXPECT_TRUE(fs.FileExists(dir / "day/100/a.jpg"));
+    EXPECT_TRUE(fs.FileExists(dir / "day/100/photo.ini"));
+    EXPECT_FALSE(fs.FileExists(dir / "day/100/sub/.partial-77-0"));
+    EXPECT_FALSE(fs.FileExists(dir / "day/.partial-77-1"));
+}
+
+}  // namespace
+}  // namespace orelle
