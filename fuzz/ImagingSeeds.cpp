@@ -1,11 +1,13 @@
 // Writes the fuzzer's starting corpus into the folder given: tiny JPEGs
-// with and without a recorded date, and their cut-off heads.
+// with and without a recorded date, their cut-off heads, progressive, grey
+// and CMYK ones, and the hostile shapes (floods, oversized frames).
 
 #include <QCoreApplication>
 #include <cstdio>
 #include <string>
 
 #include "platform/paths/Paths.h"
+#include "support/HostileJpeg.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -26,6 +28,13 @@ int main(int argc, char** argv) {
         {"nested.jpg", nested},
         {"dated-head.jpg", dated.substr(0, 300)},
         {"one-pixel.jpg", JpegBytes(1, 1)},
+        {"progressive.jpg", EncodedJpeg(24, 16, JpegKind::kRgb, true)},
+        {"grey.jpg", EncodedJpeg(16, 16, JpegKind::kGrey)},
+        {"cmyk.jpg", EncodedJpeg(16, 16, JpegKind::kCmyk)},
+        {"huge-frame.jpg", WithFrameSize(EncodedJpeg(16, 16, JpegKind::kRgb, true), 30000, 30000)},
+        {"comments.jpg", WithCommentFlood(plain, 5000)},
+        {"scans.jpg", WithEmptyScans(EncodedJpeg(16, 16, JpegKind::kRgb, true), 200)},
+        {"cut-closed.jpg", CutAndClosed(plain, plain.size() / 2)},
     };
     for (const auto& [name, bytes] : seeds) WriteBytes(orelle::paths::Join(folder, name), bytes);
     return 0;

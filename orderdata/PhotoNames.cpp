@@ -51,6 +51,13 @@ std::string GetCopyNameFromSrc(const std::string& sourcePath, FileSystem& fs) {
     return candidate;
 }
 
+std::string CopyBeside(const std::string& sourcePath, const std::string& workFolder) {
+    if (workFolder.empty()) return sourcePath;
+    const std::string inside = paths::WithTrailingSeparator(workFolder);
+    if (sourcePath.compare(0, inside.size(), inside) == 0) return sourcePath;
+    return paths::Join(inside, paths::FileNamePart(sourcePath));
+}
+
 std::string GetRealName(const std::string& path, const PhotoList& list) {
     int from = 1;
     return GetRealNameFrom(path, list, from);

@@ -22,6 +22,12 @@ inline constexpr int kMaxCopyNumber = 99999;
 // kMaxCopyNumber is returned although that file exists.
 std::string GetCopyNameFromSrc(const std::string& sourcePath, FileSystem& fs);
 
+// Where a copy of the photo at sourcePath is named from: the photo itself
+// when it lies in the work folder, otherwise the same name in the work
+// folder, so that copies are made there and the customer's files are only
+// read. Without a work folder (photos used in place) the photo itself.
+std::string CopyBeside(const std::string& sourcePath, const std::string& workFolder);
+
 // The file name of path, lower-cased, when no photo's dstName equals it
 // (ignoring case); otherwise stem + "#" + k + extension, lower-cased, for
 // the first k from 1 on that no photo uses. An empty list gives the file

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cell/PhotoCell.h"
+#include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/ProcessState.h"
@@ -89,14 +90,22 @@ void PhotoWindow::OnCopy() {
     const std::int32_t current = CurrentIndex(b, list.GetSize());
     if (!CanEditList(current)) return;
     const PhotoRecord& source = list.At(current);
-    const std::string copyPath = GetCopyNameFromSrc(source.srcName, services_.files);
+    const std::string copyPath =
+        GetCopyNameFromSrc(CopyBeside(source.srcName, state_.orderInfo.backupDir), services_.files);
+    const std::string dstName = GetRealName(copyPath, list);
+    // The record's fields hold the names whole, or there is no copy.
+    if (!FitsField(copyPath, PhotoRecord::kSrcNameSize) ||
+        !FitsField(dstName, PhotoRecord::kDstNameSize)) {
+        ShowNotice("提示", kTreeTooLongMessage, 1, false, this);
+        return;
+    }
     if (!services_.files.CopyNewFile(source.srcName, copyPath)) {
         ShowNotice("提示", "错误发生，复制文件已存在", 1, false, this);
         return;
     }
     auto copy = std::make_unique<PhotoRecord>(source);
     copy->srcName = copyPath;
-    copy->dstName = GetRealName(copyPath, list);
+    copy->dstName = dstName;
     PhotoRecord* added = copy.get();
     list.InsertAt(current + 1, std::move(copy));
     if (b.bBigView) {

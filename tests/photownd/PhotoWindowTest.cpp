@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <filesystem>
 #include <memory>
 
 #include "cell/PhotoCell.h"
@@ -135,6 +136,38 @@ TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
     EXPECT_EQ(list.At(9).srcName, dir / "img_7##1.jpg");
     EXPECT_EQ(browse().nActiveCell, 3);
     EXPECT_EQ(Shown(3), dir / "img_7##1.jpg");
+}
+
+TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
+    // A photo used where the customer keeps it: its copy is the station's.
+    AddPhotos(1);
+    state.orderInfo.backupDir = dir / "work/";
+    std::filesystem::create_directories(dir / "work");
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    Command(1216);
+    PhotoList& list = state.photoList;
+    ASSERT_EQ(list.GetSize(), 2);
+    EXPECT_EQ(list.At(1).srcName, dir / "work/img_0##1.jpg");
+    EXPECT_TRUE(std::filesystem::exists(list.At(1).srcName));
+    EXPECT_FALSE(std::filesystem::exists(dir / "img_0##1.jpg")) << "the customer's folder";
+
+    // A stored name that nearly fills its field leaves no room for "##1":
+    // no copy.
+    const std::string name = std::string(164, 'n') + ".jpg";
+    std::filesystem::copy_file(list.At(0).srcName, dir / ("work/" + name));
+    list.At(0).srcName = dir / ("work/" + name);
+    list.At(0).dstName = name;  // 168 bytes
+    std::vector<std::string> notices;
+    ModalAnswer modal([&](QDialog& d) {
+        notices.push_back(testing::DialogText(d));
+        return 0;
+    });
+    window->ActiveWin(0);
+    Command(1216);
+    EXPECT_EQ(list.GetSize(), 2);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("目录名太长"), std::string::npos) << notices[0];
 }
 
 TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
