@@ -47,7 +47,8 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
             return false;
         if (step) step();
     }
-    return true;
+    // The copies are on the disk before the order files name them.
+    return fs_.SyncFileSystem(workFolder);
 }
 
 std::string BackupJob::UniqueCopyName(const std::string& folder, const std::string& name) {
@@ -66,6 +67,17 @@ std::string BackupJob::UniqueCopyName(const std::string& folder, const std::stri
 }
 
 AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
+                                  const std::string& backupDir, std::int32_t openNumber,
+                                  const RecordDefaults& defaults, const PhotoList& existing,
+                                  const Ask& ask) {
+    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, defaults, existing, ask);
+    // However the run ended, its copies join the job: they are on the disk
+    // before the order files name them.
+    if (records.GetSize() > 0) fs_.SyncFileSystem(backupDir);
+    return outcome;
+}
+
+AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
                                   const RecordDefaults& defaults, const PhotoList& existing,
                                   const Ask& ask) {

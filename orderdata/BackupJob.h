@@ -76,6 +76,9 @@ class BackupJob {
     bool fieldTooLong = false;
 
   private:
+    AppendOutcome CopyEach(const std::vector<std::string>& files, const std::string& backupDir,
+                           std::int32_t openNumber, const RecordDefaults& defaults,
+                           const PhotoList& existing, const Ask& ask);
     bool AddRecord(const std::string& copy, const std::string& dstName,
                    const std::string& customerPath, const RecordDefaults& defaults);
 

@@ -27,7 +27,9 @@ const char* FolderLoad::Check(const std::string& folder, const std::vector<std::
     count_ = selected.empty() ? tree_.photos.size() : selected.size();
     // Counted first: a path too long fails the load only once it has started.
     if (count_ == 0) return kNoPhotosMessage;
-    if (!HasBackupSpace(state_.startup.config.dir, disks_)) return kNoBackupSpaceMessage;
+    // A card that cannot fit is refused before anything is copied.
+    if (!HasBackupSpace(state_.startup.config.dir, disks_, tree_.photoBytes))
+        return kNoBackupSpaceMessage;
     return nullptr;
 }
 

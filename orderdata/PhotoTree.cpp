@@ -23,6 +23,7 @@ struct Entry {
     std::string name;
     std::string lowerName;
     bool folder = false;
+    std::uint64_t bytes = 0;
 };
 
 class TreeWalk {
@@ -65,7 +66,8 @@ class TreeWalk {
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
             if (paths::ExtensionPart(e.lowerName) != "jpg") continue;
             tree_.photos.push_back(
-                {path, relative, ToLowerAscii(LabSafeName(ReadableName(e.name)))});
+                {path, relative, ToLowerAscii(LabSafeName(ReadableName(e.name))), e.bytes});
+            tree_.photoBytes += e.bytes;
         }
     }
 
@@ -80,7 +82,7 @@ class TreeWalk {
         for (FolderEntry& f : found) {
             if (f.link && !InsideTree(paths::Join(folder, f.name))) continue;
             std::string lowerName = ToLowerAscii(f.name);
-            entries.push_back({std::move(f.name), std::move(lowerName), f.folder});
+            entries.push_back({std::move(f.name), std::move(lowerName), f.folder, f.bytes});
         }
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.name < b.name; });

@@ -7,6 +7,7 @@
 // the chosen tree, and each folder is read once, so loops end.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct TreePhoto {
     // The copy's name: the file name made LabSafeName, lower-cased. Not
     // yet unique: two names may become one.
     std::string copyName;
+    std::uint64_t bytes = 0;
 };
 
 struct PhotoTree {
@@ -34,6 +36,7 @@ struct PhotoTree {
     std::string tooLong;
     // A folder of the tree could not be read (a card pulled out): the load fails.
     bool unreadable = false;
+    std::uint64_t photoBytes = 0;  // the photos' sizes added up
 };
 
 // The ".jpg" files (any case) below folder; when selected is not empty,

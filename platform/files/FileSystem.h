@@ -13,8 +13,9 @@ namespace orelle {
 
 struct FolderEntry {
     std::string name;
-    bool folder = false;  // otherwise a regular file
-    bool link = false;    // reached through a symbolic link
+    bool folder = false;      // otherwise a regular file
+    bool link = false;        // reached through a symbolic link
+    std::uint64_t bytes = 0;  // a file's size
 };
 
 class FileSystem {
@@ -55,6 +56,9 @@ class FileSystem {
     // when the file cannot be read.
     virtual bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                               std::string* bytes) = 0;
+    // Everything written to the file system that holds path reaches the
+    // disk before this returns (a power cut later loses none of it).
+    virtual bool SyncFileSystem(const std::string& path) = 0;
 
     // The machine's own file system.
     static FileSystem& Default();
@@ -82,6 +86,7 @@ class LocalFileSystem : public FileSystem {
     bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override;
     std::string ResolvedPath(const std::string& path) override;
     bool RemoveTree(const std::string& path) override;
+    bool SyncFileSystem(const std::string& path) override;
     bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                       std::string* bytes) override;
 

@@ -84,9 +84,10 @@ DiskInfo& DiskInfo::Default() {
     return disks;
 }
 
-bool HasBackupSpace(const std::string& root, DiskInfo& disks) {
+bool HasBackupSpace(const std::string& root, DiskInfo& disks, std::uint64_t needBytes) {
     DiskFacts facts;
-    return disks.Query(root, &facts) && facts.fixed && (facts.freeBytes >> 20) >= kBackupMinFreeMb;
+    return disks.Query(root, &facts) && facts.fixed &&
+           (facts.freeBytes >> 20) >= kBackupMinFreeMb && facts.freeBytes >= needBytes;
 }
 
 }  // namespace orelle

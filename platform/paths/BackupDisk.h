@@ -27,7 +27,8 @@ class DiskInfo {
 inline constexpr std::uint64_t kBackupMinFreeMb = 1000;
 
 // Photos are only copied to a fixed disk with at least kBackupMinFreeMb
-// megabytes (free bytes shifted right by 20) free.
-bool HasBackupSpace(const std::string& root, DiskInfo& disks);
+// megabytes (free bytes shifted right by 20) free, and with room for the
+// copies to make (needBytes).
+bool HasBackupSpace(const std::string& root, DiskInfo& disks, std::uint64_t needBytes = 0);
 
 }  // namespace orelle

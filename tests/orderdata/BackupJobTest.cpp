@@ -221,5 +221,37 @@ TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
     EXPECT_EQ(j.job.records.At(0).dstName, "1.jpg");
 }
 
+// The machine's files, logging copies and syncs in their order.
+struct LoggedFiles : LocalFileSystem {
+    bool CopyFile(const std::string& from, const std::string& to) override {
+        log.push_back("copy");
+        return LocalFileSystem::CopyFile(from, to);
+    }
+    bool SyncFileSystem(const std::string& path) override {
+        log.push_back("sync");
+        return LocalFileSystem::SyncFileSystem(path);
+    }
+    std::vector<std::string> log;
+};
+
+TEST(BackupJobTest, CopiesAreOnTheDiskBeforeAnyoneNamesThem) {
+    TempFolder dir;
+    WriteBytes(dir / "card/a.jpg", "a");
+    WriteBytes(dir / "card/b.jpg", "b");
+    LoggedFiles fs;
+    Job load(fs);
+    ASSERT_TRUE(load.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
+    EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "copy", "sync"}));
+
+    // An append stopped after its first photo syncs what it copied.
+    fs.log.clear();
+    Job append(fs);
+    append.job.step = [&] { append.job.stop = true; };
+    std::filesystem::create_directories(dir / "work2");
+    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work2", 1, {}, PhotoList(),
+                        [](const char*) { return true; });
+    EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "sync"}));
+}
+
 }  // namespace
 }  // namespace orelle

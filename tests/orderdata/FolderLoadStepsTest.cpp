@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "orderdata/OrderPaths.h"
@@ -12,6 +13,7 @@
 #include "platform/jobs/JobContext.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
@@ -51,6 +53,22 @@ TEST_F(FolderLoadSteps, RefusalsLeaveTheJobAlone) {
     EXPECT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
     EXPECT_TRUE(fs.files.count("/backup/2026-12-7/order.ini") == 0);
+}
+
+TEST(FolderLoadRoom, ACardThatCannotFitIsRefusedBeforeAnyCopy) {
+    testing::TempFolder dir;
+    testing::WriteBytes(dir / "card/small.jpg", "photo");
+    testing::WriteBytes(dir / "card/big.jpg", "photo");
+    std::filesystem::resize_file(dir / "card/big.jpg", std::uint64_t{3} << 30);  // sparse
+    LocalFileSystem fs;
+    ProcessState state;
+    state.startup.config.dir = dir / "backup";
+    FakeDisks roomy(5000);
+    EXPECT_EQ(FolderLoad(state, fs, roomy).Check(dir / "card", {}), nullptr);
+    FakeDisks tight(2000);  // over the 1000 MB rule, short of 3 GB
+    EXPECT_STREQ(FolderLoad(state, fs, tight).Check(dir / "card", {}), kNoBackupSpaceMessage);
+    // Only the chosen photos count.
+    EXPECT_EQ(FolderLoad(state, fs, tight).Check(dir / "card", {dir / "card/small.jpg"}), nullptr);
 }
 
 TEST_F(FolderLoadSteps, ANewJobStartsEmptyInAFreshFolderAndTakesTheCopies) {

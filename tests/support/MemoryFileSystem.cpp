@@ -118,13 +118,13 @@ bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEnt
     const std::string key = FolderKey(path);
     if (!HasFolder(key)) return false;
     std::vector<FolderEntry> found;
-    auto add = [&](const std::string& child, bool folder) {
+    auto add = [&](const std::string& child, bool folder, std::uint64_t bytes) {
         if (child != key && paths::DirectoryPart(child) == key) {
-            found.push_back({std::string(paths::FileNamePart(child)), folder, false});
+            found.push_back({std::string(paths::FileNamePart(child)), folder, false, bytes});
         }
     };
-    for (const std::string& f : AtOrBelow(files, key)) add(f, false);
-    for (const std::string& d : AtOrBelow(dirs, key)) add(d, true);
+    for (const std::string& f : AtOrBelow(files, key)) add(f, false, files.at(f).size());
+    for (const std::string& d : AtOrBelow(dirs, key)) add(d, true, 0);
     *entries = std::move(found);
     return true;
 }

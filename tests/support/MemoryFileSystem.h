@@ -32,6 +32,7 @@ class MemoryFileSystem : public FileSystem {
     // The path with "." and ".." worked out; empty when nothing is there.
     std::string ResolvedPath(const std::string& path) override;
     bool RemoveTree(const std::string& path) override;
+    bool SyncFileSystem(const std::string&) override { return true; }
     bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                       std::string* bytes) override;
 
