@@ -4,6 +4,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoTree.h"
+#include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/paths/BackupDisk.h"
@@ -17,6 +18,8 @@ BackupJob::BackupJob(FileSystem& fs, DiskInfo& disks, const PrintCatalogue& cata
 
 bool BackupJob::AddRecord(const std::string& copy, const std::string& dstName,
                           const std::string& customerPath, const RecordDefaults& defaults) {
+    std::lock_guard<std::mutex> lock(madeMutex_);
+    if (stop) return false;  // given up: what it made was taken
     auto record =
         CreatePhotoRecord(copy, dstName, ReadableName(customerPath), defaults, catalogue_, dirs);
     if (!record) {
@@ -25,6 +28,24 @@ bool BackupJob::AddRecord(const std::string& copy, const std::string& dstName,
     }
     records.Append(std::move(record));
     return true;
+}
+
+bool BackupJob::Taken() {
+    std::lock_guard<std::mutex> lock(madeMutex_);
+    return taken_;
+}
+
+bool BackupJob::MadeFrom(const std::string& customerPath) {
+    std::lock_guard<std::mutex> lock(madeMutex_);
+    return records.ContainsCustomerFile(customerPath);
+}
+
+void BackupJob::TakeMade(PhotoList& made, DirList& madeDirs) {
+    std::lock_guard<std::mutex> lock(madeMutex_);
+    stop = true;
+    taken_ = true;
+    made.AppendFrom(records);
+    for (const std::string& dir : dirs.Entries()) madeDirs.AddIfAbsent(dir);
 }
 
 bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
@@ -68,19 +89,19 @@ std::string BackupJob::UniqueCopyName(const std::string& folder, const std::stri
 
 AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
-                                  const RecordDefaults& defaults, const PhotoList& existing,
-                                  const Ask& ask) {
-    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, defaults, existing, ask);
-    // However the run ended, its copies join the job: they are on the disk
-    // before the order files name them.
-    if (records.GetSize() > 0) fs_.SyncFileSystem(backupDir);
+                                  const RecordDefaults& defaults,
+                                  const std::unordered_set<std::string>& known, const Ask& ask) {
+    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, defaults, known, ask);
+    // Its copies are on the disk before the order files name them; a run
+    // given up leaves that to the caller.
+    if (!Taken()) fs_.SyncFileSystem(backupDir);
     return outcome;
 }
 
 AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
-                                  const RecordDefaults& defaults, const PhotoList& existing,
-                                  const Ask& ask) {
+                                  const RecordDefaults& defaults,
+                                  const std::unordered_set<std::string>& known, const Ask& ask) {
     AppendOutcome outcome;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (stop) return outcome;
@@ -95,8 +116,7 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
         std::string used;
         bool ok = CopyPhoto(file, copy, &used);
         const std::string customer = ReadableName(file);
-        if (ok && !existing.ContainsCustomerFile(customer) &&
-            !records.ContainsCustomerFile(customer))
+        if (ok && known.count(ToLowerAscii(customer)) == 0 && !MadeFrom(customer))
             ok = AddRecord(used, number + ".jpg", file, defaults);
         if (!ok) {
             if (!ask(kAppendCopyFailedQuestion)) return outcome;

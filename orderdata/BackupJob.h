@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -18,12 +19,12 @@
 #include "orderdata/DirList.h"
 #include "orderdata/PhotoList.h"
 #include "orderdata/PhotoRecordFactory.h"
+#include "orderdata/PrintCatalogue.h"
 
 namespace orelle {
 
 class DiskInfo;
 class FileSystem;
-class PrintCatalogue;
 struct PhotoTree;
 
 inline constexpr std::size_t kMaxAppendPathBytes = 238;
@@ -56,12 +57,13 @@ class BackupJob {
     bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
 
     // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", with
-    // the given defaults; a file whose customer path is in existing (or
-    // was copied before in this run) gets no second record. ask decides
-    // after a path that is too long or a failed copy.
+    // the given defaults; a file whose customer path is known (lower-cased,
+    // PhotoList::CustomerFiles) or was copied before in this run gets no
+    // second record. ask decides after a path that is too long or a failed
+    // copy.
     AppendOutcome CopyList(const std::vector<std::string>& files, const std::string& backupDir,
                            std::int32_t openNumber, const RecordDefaults& defaults,
-                           const PhotoList& existing, const Ask& ask);
+                           const std::unordered_set<std::string>& known, const Ask& ask);
 
     // The edition rule of the copy: the database and web editions always
     // copy; another edition leaves a photo that is already on a fixed disk
@@ -69,22 +71,32 @@ class BackupJob {
     // photo left in place (then *used is the source, else the target).
     bool CopyPhoto(const std::string& from, const std::string& to, std::string* used);
 
-    // What this run made, for the caller to join to the job.
+    // What this run made, for the caller to join to the job once the run
+    // is over.
     PhotoList records;
     DirList dirs;
+    // Before then, from another thread: stops the run and takes what it
+    // made so far; a copy under way adds nothing more, and the taker
+    // syncs what it took.
+    void TakeMade(PhotoList& made, DirList& madeDirs);
     // A run failed on a record whose texts do not fit their fields.
     bool fieldTooLong = false;
 
   private:
     AppendOutcome CopyEach(const std::vector<std::string>& files, const std::string& backupDir,
                            std::int32_t openNumber, const RecordDefaults& defaults,
-                           const PhotoList& existing, const Ask& ask);
+                           const std::unordered_set<std::string>& known, const Ask& ask);
+    bool MadeFrom(const std::string& customerPath);
+    bool Taken();
     bool AddRecord(const std::string& copy, const std::string& dstName,
                    const std::string& customerPath, const RecordDefaults& defaults);
 
     FileSystem& fs_;
     DiskInfo& disks_;
-    const PrintCatalogue& catalogue_;
+    // Its own: a run given up may outlive the station's settings.
+    const PrintCatalogue catalogue_;
+    std::mutex madeMutex_;  // records, dirs and taken_, once a run may be given up
+    bool taken_ = false;
     std::int32_t edition_;
     // Per file name, the first number a repeat of it may take: camera
     // folders repeat names, and a load only adds names.

@@ -5,6 +5,7 @@
 
 #include "orderdata/ProcessState.h"
 #include "platform/Services.h"
+#include "platform/files/FileSystem.h"
 #include "platform/jobs/JobContext.h"
 #include "platform/paths/BackupDisk.h"
 #include "skin/DialogButton.h"
@@ -72,19 +73,21 @@ void BackupDialog::Start() {
         return;
     }
     progress_->SetSteps(static_cast<int>(copyList.size()));
-    job_ = std::make_unique<BackupJob>(services_.files, services_.disks, process.startup.catalogue,
+    job_ = std::make_shared<BackupJob>(services_.files, services_.disks, process.startup.catalogue,
                                        process.flags.verison_function);
+    outcome_ = std::make_shared<AppendOutcome>();
     listSize_ = copyList.size();
     auto failed = std::make_shared<bool>(false);
     JobRunner::Job copy;
-    // The worker owns its own copy of the list, which is emptied at once.
-    copy.work = [this, failed, files = std::move(copyList), backupDir = process.orderInfo.backupDir,
-                 base = openNumber_](JobContext& context) {
-        BackupJob& job = *job_;
-        job.step = [&context] { context.Step(); };
+    // The worker owns all it touches: its list (emptied here at once), the
+    // job and the outcome, and what the job knew of the list.
+    copy.work = [failed, job = job_, outcome = outcome_, files = std::move(copyList),
+                 backupDir = process.orderInfo.backupDir, base = openNumber_, defaults = defaults,
+                 known = process.photoList.CustomerFiles()](JobContext& context) {
+        job->step = [&context] { context.Step(); };
         try {
-            outcome_ = job.CopyList(files, backupDir, base, defaults, state_.photoList,
-                                    [&context](const char* q) { return context.Ask(q); });
+            *outcome = job->CopyList(files, backupDir, base, defaults, known,
+                                     [&context](const char* q) { return context.Ask(q); });
         } catch (const std::exception&) {
             *failed = true;
         }
@@ -92,7 +95,7 @@ void BackupDialog::Start() {
     copy.step = [this] { progress_->StepIt(); };
     copy.ask = [this](const std::string& q) { return ShowNotice("提示", q, 1, true, this) == 0; };
     copy.done = [this, failed] {
-        QTimer* timer = *failed ? failedTimer_ : outcome_.completed ? doneTimer_ : nullptr;
+        QTimer* timer = *failed ? failedTimer_ : outcome_->completed ? doneTimer_ : nullptr;
         if (timer) timer->start();
     };
     copyList.clear();
@@ -100,16 +103,23 @@ void BackupDialog::Start() {
 }
 
 void BackupDialog::Finish() {
-    if (job_) job_->stop = true;
-    jobs_.Stop();
-    jobs_.Wait();
     if (!job_) return;
-    for (const std::string& dir : job_->dirs.Entries()) state_.dirList.AddIfAbsent(dir);
-    state_.photoList.AppendFrom(job_->records);
+    const bool cut = jobs_.Running();
+    jobs_.Abandon();
+    PhotoList made;
+    DirList dirs;
+    job_->TakeMade(made, dirs);
+    // A run given up does not sync its copies: they are on the disk before
+    // the order files name them.
+    if (cut && made.GetSize() > 0) services_.files.SyncFileSystem(state_.orderInfo.backupDir);
+    for (const std::string& dir : dirs.Entries()) state_.dirList.AddIfAbsent(dir);
+    state_.photoList.AppendFrom(made);
     // The next run numbers on past every position used, so that no copy's
-    // name is used twice.
-    openNumber_ += outcome_.completed ? static_cast<std::int32_t>(listSize_) : outcome_.positions;
+    // name is used twice; a copy given up may still land at its number.
+    const bool all = cut || outcome_->completed;
+    openNumber_ += all ? static_cast<std::int32_t>(listSize_) : outcome_->positions;
     job_.reset();
+    outcome_.reset();
 }
 
 void BackupDialog::Close(int result) {

@@ -51,7 +51,8 @@ class BackupDialog : public SkinDialog {
 
   private:
     void Start();
-    // Stops the copying and waits for it, then joins its photos to the job.
+    // Ends the copying without waiting for a copy under way (a card
+    // reader may hang), and joins the photos copied whole to the job.
     void Finish();
     void Close(int result);
 
@@ -63,10 +64,10 @@ class BackupDialog : public SkinDialog {
     QTimer* startTimer_ = nullptr;   // 2000
     QTimer* doneTimer_ = nullptr;    // 1000
     QTimer* failedTimer_ = nullptr;  // 3000
-    std::unique_ptr<BackupJob> job_;
-    AppendOutcome outcome_;
+    // Shared with the worker, which may outlive the dialog when given up.
+    std::shared_ptr<BackupJob> job_;
+    std::shared_ptr<AppendOutcome> outcome_;
     std::size_t listSize_ = 0;
-    // Last: its worker is stopped and joined before the job goes.
     JobRunner jobs_;
 };
 

@@ -14,6 +14,7 @@ struct JobRunner::Run {
     Job job;
     // Set under Shared::mutex, so that a waiting question cannot miss it.
     std::atomic<bool> stopped{false};
+    bool abandoned = false;  // under Shared::mutex
     std::thread worker;
 };
 
@@ -39,37 +40,41 @@ struct JobRunner::Shared {
     bool wakePosted = false;  // a Deliver is queued on the event loop
 };
 
+// The runner is reached only through Push, which drops everything once
+// the job is abandoned: the runner may be gone by then.
 class JobRunner::Context final : public JobContext {
   public:
-    Context(JobRunner& runner, std::shared_ptr<Run> run) : runner_(runner), run_(std::move(run)) {}
+    Context(std::shared_ptr<Shared> shared, JobRunner* runner, std::shared_ptr<Run> run)
+        : shared_(std::move(shared)), runner_(runner), run_(std::move(run)) {}
 
     bool Stopped() const override { return run_->stopped; }
 
     void Step() override {
-        if (run_->job.step) runner_.Push({Piece::kStep, run_, {}, {}});
+        if (run_->job.step) Push(*shared_, runner_, {Piece::kStep, run_, {}, {}});
     }
 
     void Post(std::function<void()> uiStep) override {
-        if (uiStep) runner_.Push({Piece::kPost, run_, std::move(uiStep), {}});
+        if (uiStep) Push(*shared_, runner_, {Piece::kPost, run_, std::move(uiStep), {}});
     }
 
     bool Ask(const std::string& question) override {
         if (!run_->job.ask || run_->stopped) return false;
         auto q = std::make_shared<Piece::Question>();
         q->text = question;
-        runner_.Push({Piece::kAsk, run_, {}, q});
-        Shared& shared = *runner_.shared_;
+        Push(*shared_, runner_, {Piece::kAsk, run_, {}, q});
+        Shared& shared = *shared_;
         std::unique_lock<std::mutex> lock(shared.mutex);
         shared.answered.wait(lock, [&] { return q->answered || run_->stopped; });
         return q->yes && !run_->stopped;
     }
 
   private:
-    JobRunner& runner_;
+    std::shared_ptr<Shared> shared_;
+    JobRunner* runner_;
     std::shared_ptr<Run> run_;
 };
 
-JobRunner::JobRunner(std::atomic<bool>& busy) : busy_(busy), shared_(std::make_unique<Shared>()) {}
+JobRunner::JobRunner(std::atomic<bool>& busy) : busy_(busy), shared_(std::make_shared<Shared>()) {}
 
 JobRunner::~JobRunner() {
     if (!run_) return;
@@ -99,6 +104,19 @@ void JobRunner::Stop() {
     shared_->answered.notify_all();
 }
 
+void JobRunner::Abandon() {
+    if (!run_) return;
+    {
+        std::lock_guard<std::mutex> lock(shared_->mutex);
+        run_->stopped = true;
+        run_->abandoned = true;
+        std::erase_if(shared_->pieces, [this](const Piece& p) { return p.run == run_; });
+    }
+    shared_->answered.notify_all();
+    if (run_->worker.joinable()) run_->worker.detach();
+    Over(run_.get());
+}
+
 void JobRunner::Wait() {
     if (inPiece_) return;
     while (run_) {
@@ -113,19 +131,21 @@ void JobRunner::Wait() {
     }
 }
 
-void JobRunner::Push(Piece piece) {
-    bool wake = false;
+void JobRunner::Push(Shared& shared, JobRunner* runner, Piece piece) {
     {
-        std::lock_guard<std::mutex> lock(shared_->mutex);
+        std::lock_guard<std::mutex> lock(shared.mutex);
+        if (piece.run->abandoned) return;
         if (piece.run->stopped && piece.kind != Piece::kBegin && piece.kind != Piece::kEnd) return;
-        shared_->pieces.push_back(std::move(piece));
-        wake = !std::exchange(shared_->wakePosted, true);
+        shared.pieces.push_back(std::move(piece));
+        // One queued Deliver at a time, however fast the worker steps.
+        // Posted under the lock: an abandon in between would free runner.
+        if (!std::exchange(shared.wakePosted, true)) runner->WakeLater();
     }
-    shared_->ready.notify_one();
-    if (wake) WakeLater();
+    shared.ready.notify_one();
 }
 
-// One queued Deliver at a time, however fast the worker steps.
+void JobRunner::Push(Piece piece) { Push(*shared_, this, std::move(piece)); }
+
 void JobRunner::WakeLater() {
     QMetaObject::invokeMethod(this, &JobRunner::Deliver, Qt::QueuedConnection);
 }
@@ -196,10 +216,10 @@ bool JobRunner::Begin(const std::shared_ptr<Run>& run) {
     if (!run->job.work) return End(run);
     // The thread's copy of run is gone once it is joined, so the job is
     // always destroyed on the UI thread.
-    run->worker = std::thread([this, run] {
-        Context context(*this, run);
+    run->worker = std::thread([shared = shared_, runner = this, run] {
+        Context context(shared, runner, run);
         run->job.work(context);
-        Push({Piece::kEnd, run, {}, {}});
+        Push(*shared, runner, {Piece::kEnd, run, {}, {}});
     });
     return true;
 }

@@ -62,6 +62,13 @@ class JobRunner : public QObject {
     // has returned and the UI thread has seen it (the event loop or Wait).
     void Stop();
 
+    // Gives the job up without waiting for its worker, which may be stuck
+    // (a card reader that hangs): as Stop, and the job is over at once and
+    // the flag lowered. The worker ends on its own and nothing it sends is
+    // seen; its work must own everything it touches, and its job's
+    // functions are then destroyed on the worker.
+    void Abandon();
+
     // Returns when no job is left, chained ones included, running the
     // job's UI pieces itself meanwhile; it blocks without spinning the
     // event loop. From inside one of this runner's own pieces it returns at
@@ -76,7 +83,9 @@ class JobRunner : public QObject {
     struct Shared;
     class Context;
 
-    void Push(Piece piece);  // from either thread
+    // From either thread; nothing of an abandoned job is queued.
+    static void Push(Shared& shared, JobRunner* runner, Piece piece);
+    void Push(Piece piece);
     void WakeLater();
     void Deliver();  // the event loop's turn
     // Each returns false when a piece destroyed the runner.
@@ -87,7 +96,7 @@ class JobRunner : public QObject {
     void Over(const Run* run);
 
     std::atomic<bool>& busy_;
-    std::unique_ptr<Shared> shared_;
+    std::shared_ptr<Shared> shared_;  // an abandoned worker's too
     std::shared_ptr<Run> run_;        // the job now; it holds the flag
     const Run* finishing_ = nullptr;  // the job whose done runs now
     bool inPiece_ = false;

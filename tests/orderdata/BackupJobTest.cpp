@@ -149,8 +149,9 @@ class AppendTest : public ::testing::Test {
 TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
     LocalFileSystem fs;
     Job j(fs);
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults, existing,
-                                             [](const char*) { return false; });
+    const AppendOutcome out =
+        j.job.CopyList(files, dir / "work", 40, defaults, existing.CustomerFiles(),
+                       [](const char*) { return false; });
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 3);
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"40.jpg", "41.jpg", "42.jpg"}));
@@ -167,11 +168,11 @@ TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {
     fs.failFrom = 2;
     Job j(fs);
     std::vector<std::string> asked;
-    const AppendOutcome out =
-        j.job.CopyList(files, dir / "work", 40, defaults, existing, [&](const char* q) {
-            asked.push_back(q);
-            return false;
-        });
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults,
+                                             existing.CustomerFiles(), [&](const char* q) {
+                                                 asked.push_back(q);
+                                                 return false;
+                                             });
     EXPECT_FALSE(out.completed);
     EXPECT_EQ(out.positions, 2);  // the open number goes on at 42
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendCopyFailedQuestion}));
@@ -185,11 +186,11 @@ TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
     LocalFileSystem fs;
     Job j(fs);
     std::vector<std::string> asked;
-    const AppendOutcome out =
-        j.job.CopyList(files, dir / "work", 7, defaults, existing, [&](const char* q) {
-            asked.push_back(q);
-            return true;
-        });
+    const AppendOutcome out = j.job.CopyList(files, dir / "work", 7, defaults,
+                                             existing.CustomerFiles(), [&](const char* q) {
+                                                 asked.push_back(q);
+                                                 return true;
+                                             });
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 4);
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendTooLongQuestion}));
@@ -203,7 +204,8 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
     LocalFileSystem fs;
     Job j(fs);
     const std::vector<std::string> twice{files[0], files[1], files[1]};
-    j.job.CopyList(twice, dir / "work", 1, defaults, existing, [](const char*) { return true; });
+    j.job.CopyList(twice, dir / "work", 1, defaults, existing.CustomerFiles(),
+                   [](const char*) { return true; });
     ASSERT_EQ(j.job.records.GetSize(), 1);
     EXPECT_EQ(j.job.records.At(0).origPath, files[1]);
 }
@@ -211,8 +213,9 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
 TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
     LocalFileSystem fs;
     Job j(fs, 3000);
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 1, defaults, existing,
-                                             [](const char*) { return false; });
+    const AppendOutcome out =
+        j.job.CopyList(files, dir / "work", 1, defaults, existing.CustomerFiles(),
+                       [](const char*) { return false; });
     EXPECT_TRUE(out.completed);
     EXPECT_TRUE(FilesBelow(dir / "work").empty());
     ASSERT_EQ(j.job.records.GetSize(), 3);
@@ -248,7 +251,7 @@ TEST(BackupJobTest, CopiesAreOnTheDiskBeforeAnyoneNamesThem) {
     Job append(fs);
     append.job.step = [&] { append.job.stop = true; };
     std::filesystem::create_directories(dir / "work2");
-    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work2", 1, {}, PhotoList(),
+    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work2", 1, {}, {},
                         [](const char*) { return true; });
     EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "sync"}));
 }

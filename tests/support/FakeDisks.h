@@ -35,11 +35,14 @@ class FailingCopies : public LocalFileSystem {
     std::function<void(const std::string& from)> beforeCopy;
     std::atomic<int> copies{0};
 
+    std::atomic<int> finished{0};
+
     bool CopyFile(const std::string& from, const std::string& to) override {
         const int n = ++copies;
         if (beforeCopy) beforeCopy(from);
-        if (failFrom > 0 && n >= failFrom) return false;
-        return LocalFileSystem::CopyFile(from, to);
+        const bool ok = !(failFrom > 0 && n >= failFrom) && LocalFileSystem::CopyFile(from, to);
+        ++finished;
+        return ok;
     }
 };
 
