@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -638,6 +639,37 @@ TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
     EXPECT_EQ(steps, 10);
     EXPECT_EQ(order, (std::vector<std::string>{"done returns", "next before", "next done"}));
     EXPECT_FALSE(busy);
+}
+
+TEST(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
+    std::atomic<bool> busy{false};
+    auto release = std::make_shared<std::promise<void>>();
+    auto ended = std::make_shared<std::promise<void>>();
+    std::shared_future<void> go = release->get_future().share();
+    bool stepped = false;
+    bool done = false;
+    {
+        JobRunner runner(busy);
+        Job job;
+        job.work = [go, ended](JobContext& context) {
+            go.wait();  // a read that hangs
+            context.Step();
+            context.Post([] {});
+            ended->set_value();
+        };
+        job.step = [&] { stepped = true; };
+        job.done = [&] { done = true; };
+        ASSERT_TRUE(runner.Start(std::move(job)));
+        QCoreApplication::processEvents();  // the worker starts
+        runner.Abandon();
+        EXPECT_FALSE(runner.Running());
+        EXPECT_FALSE(busy) << "the flag is down at once";
+    }  // the runner goes while its worker still hangs
+    release->set_value();
+    ended->get_future().wait();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(stepped);
+    EXPECT_FALSE(done);
 }
 
 }  // namespace
