@@ -1,5 +1,5 @@
 // Starting a job from a card of 500 photos of about 4 MB in nested folders,
-// from LoadFolder to the first page shown, against cp -r of the same tree
+// from LoadFolder to the first page shown, against cp -r and sync of the same tree
 // to the same disk, measured in turn in one run.
 
 #include <QApplication>
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
         for (int turn = 0; turn < 2; ++turn) {
             if ((turn == 0) == (round % 2 == 0)) {
                 orelle::bench::RemoveAndSettle(cpCopy);
-                c = orelle::bench::TimeCommand({"cp", "-r", card, cpCopy}, 1);
+                c = orelle::bench::TimeDurableCopy(card, cpCopy);
                 orelle::bench::RemoveAndSettle(cpCopy);
             } else {
                 o = orelle::bench::TimeFolderLoad(card, backup, photos);
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     const double c = orelle::bench::Median(cp);
     std::printf("# %d photos of about 4.4 MB in %d folders, median of %d rounds in turn\n", photos,
                 kFolders, kRounds);
-    std::printf("# folder load to the first page: %.2f s; cp -r: %.2f s\n", o, c);
+    std::printf("# folder load to the first page: %.2f s; cp -r and sync: %.2f s\n", o, c);
     orelle::bench::Ratio("folder_load_vs_cp", o, c);
     orelle::bench::Figure("folder_load_500_s", o, "s");
     return 0;

@@ -56,4 +56,8 @@ double TimeCommand(const std::vector<std::string>& argv, int repeats) {
     return best;
 }
 
+double TimeDurableCopy(const std::string& from, const std::string& to) {
+    return TimeCommand({"sh", "-c", "cp -r \"$0\" \"$1\" && sync", from, to}, 1);
+}
+
 }  // namespace orelle::bench

@@ -14,4 +14,8 @@ bool HaveProgram(const char* name);
 // value when the program could not start or exited with a failure.
 double TimeCommand(const std::vector<std::string>& argv, int repeats);
 
+// cp -r from to, followed by sync: a copy that is on the disk, as the
+// station's copies are before the order files name them.
+double TimeDurableCopy(const std::string& from, const std::string& to);
+
 }  // namespace orelle::bench
