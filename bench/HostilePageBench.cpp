@@ -29,15 +29,8 @@ using namespace orelle::testing;
 
 // Shows a page of these photos in fresh cells; its time in seconds.
 double ShowPage(const std::vector<std::string>& photos) {
-    orelle::bench::BenchStation station;
+    orelle::bench::BenchStation station(photos);
     orelle::PhotoList& list = station.state.photoList;
-    for (const std::string& f : photos) {
-        auto r = std::make_unique<orelle::PhotoRecord>();
-        r->srcName = r->origName = r->dstName = f;
-        r->specIndex = 1;
-        r->number = 1;
-        list.Append(std::move(r));
-    }
     orelle::bench::PageCells cells(station.state, station.services);
     QApplication::processEvents();
     const auto start = Clock::now();

@@ -44,15 +44,8 @@ int main(int argc, char** argv) {
         files.push_back(orelle::paths::Join(scratch, "page_" + std::to_string(i) + ".jpg"));
         orelle::bench::WriteCameraJpeg(files.back(), static_cast<std::uint32_t>(100 + i));
     }
-    orelle::bench::BenchStation station;
+    orelle::bench::BenchStation station(files);
     orelle::PhotoList& list = station.state.photoList;
-    for (const std::string& f : files) {
-        auto r = std::make_unique<orelle::PhotoRecord>();
-        r->srcName = r->origName = r->dstName = f;
-        r->specIndex = 1;
-        r->number = 1;
-        list.Append(std::move(r));
-    }
 
     // The window's page fill, first cell active.
     orelle::bench::PageCells cells(station.state, station.services);

@@ -155,6 +155,14 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
     Load(folder);
     EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
     EXPECT_EQ(state.photoList.GetSize(), 0);
+    // A legal name of 83 Chinese characters is copied, but does not fit
+    // its record: the load says why.
+    shown.clear();
+    std::string name;
+    for (int i = 0; i < 83; ++i) name += "长";
+    testing::WriteJpeg(dir / ("chinese/" + name + ".jpg"), 8, 8);
+    Load(dir / "chinese");
+    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
 }
 
 // Appending: the file dialog picks three files, the size chooser and the
