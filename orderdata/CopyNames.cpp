@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "orderdata/TextCase.h"
 #include "platform/gbk/Gbk.h"
@@ -29,6 +30,10 @@ QString Decoded(std::string_view bytes) {
 }
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+bool IsRefusedByWindows(char32_t c) {
+    return c < 0x80 && c != 0 && std::strchr("<>:\"/\\|?*", static_cast<char>(c)) != nullptr;
+}
 
 bool FitsGbk(char32_t c) {
     if (c < 0x80) return true;
@@ -59,10 +64,10 @@ std::string LabSafeName(std::string_view readable) {
         QString::fromUtf8(readable.data(), static_cast<qsizetype>(readable.size())).toUcs4();
     QString safe;
     for (uint c : chars) {
-        const bool refused = IsControl(c) || QStringView(u"<>:\"/\\|?*").contains(QChar(c)) ||
-                             !FitsGbk(c) || c == 0xFFFD;
-        safe +=
-            refused ? QString(u'_') : QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+        const char32_t ch = c;
+        const bool refused =
+            IsControl(ch) || IsRefusedByWindows(ch) || !FitsGbk(ch) || ch == 0xFFFD;
+        safe += refused ? QString(u'_') : QString::fromUcs4(&ch, 1);
     }
     // Windows drops dots and blanks at the end, the INI reader blanks at
     // either end.
