@@ -68,7 +68,8 @@ bool Decode(jpeg_decompress_struct& cinfo, std::string_view bytes, int denominat
     if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
     cinfo.scale_num = 1;
     cinfo.scale_denom = static_cast<unsigned>(denominator);
-    cinfo.dct_method = JDCT_ISLOW;
+    // As Qt decoded for the cells: the screen is not the print.
+    cinfo.dct_method = JDCT_IFAST;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     const bool grey = cinfo.num_components == 1;
     cinfo.out_color_space = cmyk ? JCS_CMYK : grey ? JCS_GRAYSCALE : JCS_EXT_BGRX;
