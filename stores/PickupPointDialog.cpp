@@ -46,11 +46,12 @@ bool PickupPointDialog::OnInitDialog() {
     SkinDialog::OnInitDialog();
     SetTitle("选择取件点--(选择城镇-->选择街道小区-->精确选择取件点)");
     PlaceCentred(720, 400);
-    towns_ = MakeListBox(this, kTownsId, "镇或城", 16);
-    streets_ = MakeListBox(this, kStreetsId, "街道或小区", 152);
+    towns_ = MakeListBox(this, kTownsId, "镇或城", 24);
+    streets_ = MakeListBox(this, kStreetsId, "街道或小区", 162);
     points_ = new QTreeWidget(this);
     points_->setObjectName(QString::number(kPointsId));
-    points_->setGeometry(288, 54, 416, 250);
+    points_->setGeometry(300, 54, 404, 250);
+    points_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     points_->setRootIsDecorated(false);
     points_->setSelectionBehavior(QAbstractItemView::SelectRows);
     points_->setFont(GdiFont(skin::kSongTi, 13));
@@ -64,7 +65,7 @@ bool PickupPointDialog::OnInitDialog() {
     // The id column carries the id without showing it.
     points_->setColumnHidden(0, true);
     notice_ = new StaticText(kNoticeId, this);
-    notice_->setGeometry(16, 312, 688, 26);
+    notice_->setGeometry(24, 312, 676, 26);
     notice_->SetText("正在登录......");
     MakeDialogButton(this, kOkId, "确定", 16, RectLtrb(250, 344, 330, 384));
     MakeDialogButton(this, kCancelId, "取消", 16, RectLtrb(390, 344, 470, 384));

@@ -1,5 +1,6 @@
 #include "submit/LoginDialog.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,12 +50,12 @@ LoginDialog::LoginDialog(int resourceId, const char* caption, const char* hint,
     cancel->setObjectName("2");
 
     auto* form = new QVBoxLayout(this);
-    for (auto [label, field] : {std::pair{"用户名:", user_}, std::pair{"密  码:", password_}}) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(MakeLabel(this, label));
-        row->addWidget(field);
-        form->addLayout(row);
-    }
+    auto* fields = new QGridLayout;
+    fields->addWidget(MakeLabel(this, "用户名:"), 0, 0);
+    fields->addWidget(user_, 0, 1);
+    fields->addWidget(MakeLabel(this, "密  码:"), 1, 0);
+    fields->addWidget(password_, 1, 1);
+    form->addLayout(fields);
     form->addWidget(hint_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
