@@ -18,7 +18,6 @@ namespace orelle {
 namespace {
 
 using testing::ReadBytes;
-using testing::StandInReply;
 using testing::StandInServer;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -39,13 +38,8 @@ constexpr const char* kDirectory =
 
 class PickupPointDialogTest : public ::testing::Test {
   protected:
-    PickupPointDialogTest() : client_(Config(server_.port()), {}) { WriteBytes(file_, "old"); }
-
-    static ParamConfig Config(int port) {
-        ParamConfig c;
-        c.web = "127.0.0.1";
-        c.webport = port;
-        return c;
+    PickupPointDialogTest() : client_(testing::ServerAt(server_.port()), {}) {
+        WriteBytes(file_, "old");
     }
 
     std::unique_ptr<PickupPointDialog> Open() {
@@ -117,7 +111,7 @@ TEST_F(PickupPointDialogTest, WithoutADirectoryTheListsStayEmpty) {
 }
 
 TEST_F(PickupPointDialogTest, CancelAgainstAStalledServerClosesAtOnceAndChangesNothing) {
-    server_.Script(kPath, StandInReply{"", 0, true, 0});
+    server_.Script(kPath, testing::StandInReply{"", 0, true, 0});
     auto d = Open();
     QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
     QElapsedTimer clock;

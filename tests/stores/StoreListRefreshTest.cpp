@@ -22,11 +22,7 @@ constexpr const char* kPath = "/Lumora/manage/getslist.asp";
 
 class StoreListRefreshTest : public ::testing::Test {
   protected:
-    StoreListRefreshTest() {
-        config_.web = "127.0.0.1";
-        config_.webport = server_.port();
-        WriteBytes(file_, kOld);
-    }
+    StoreListRefreshTest() { WriteBytes(file_, kOld); }
 
     std::optional<StoreList> Refresh(const std::function<bool()>& stopped = {}) {
         HttpLimits limits;
@@ -36,7 +32,7 @@ class StoreListRefreshTest : public ::testing::Test {
 
     static constexpr const char* kOld = "[storecount]\r\ncount=0\r\n";
     StandInServer server_;
-    ParamConfig config_;
+    ParamConfig config_ = testing::ServerAt(server_.port());
     TempFolder folder_;
     std::string file_ = StoreListPath(folder_.path() + "/");
 };

@@ -38,11 +38,9 @@ TEST(StoreLoginTest, RepliesAreReadBySubstring) {
 TEST(StoreLoginTest, SendsTheScrambledPasswordEncoded) {
     testing::StandInServer server;
     server.Answer("/Lumora/storemanage/smlogin.asp", "status=0%");
-    ParamConfig c;
-    c.web = "127.0.0.1";
-    c.webport = server.port();
-    EXPECT_EQ(StoreLoginExchange(WebClient(c, {}), "shop1", "X=V0", {}),
-              StoreLoginAnswer::kAccepted);
+    EXPECT_EQ(
+        StoreLoginExchange(WebClient(testing::ServerAt(server.port()), {}), "shop1", "X=V0", {}),
+        StoreLoginAnswer::kAccepted);
     ASSERT_EQ(server.Requests().size(), 1u);
     EXPECT_EQ(server.Requests()[0].body, "storeid=shop1&storepsw=X%3DV0");
 }

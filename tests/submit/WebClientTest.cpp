@@ -16,15 +16,6 @@ namespace {
 using testing::GbkText;
 using testing::RawListener;
 
-ParamConfig Servers(int port) {
-    ParamConfig c;
-    c.web = "127.0.0.1";
-    c.webport = port;
-    c.web2 = "localhost";
-    c.webport2 = port;
-    return c;
-}
-
 std::string Ok(std::string_view body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
            std::string(body);
@@ -32,7 +23,7 @@ std::string Ok(std::string_view body) {
 
 TEST(WebClientTest, SendsTheFormAsTheServerExpectsIt) {
     RawListener server(Ok("status=0%"));
-    WebClient client(Servers(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {});
     const std::string body = EndpointBody(web::kAlbumLogin, {"张三&pt=9", "a=b%c+d"});
     EXPECT_EQ(client.PostForm(web::kAlbumLogin.path, body), "status=0%");
 
@@ -56,7 +47,7 @@ TEST(WebClientTest, SendsTheFormAsTheServerExpectsIt) {
 TEST(WebClientTest, TheServerDecodesEachValueBackToWhatWasTyped) {
     testing::StandInServer server;
     server.Answer("/Lumora/client/startorder.asp", "status=1%");
-    WebClient client(Servers(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {});
     const std::string code = "12&uc=evil";
     const std::string password = "p%w=+\x01";
     client.PostForm(web::kStartOrder.path,
@@ -72,13 +63,13 @@ TEST(WebClientTest, TheServerDecodesEachValueBackToWhatWasTyped) {
 
 TEST(WebClientTest, RepliesAreReadAsGbkUpToTheirFirstZero) {
     RawListener server(Ok(GbkText("status=0%memo=请取件%") + std::string("\0status=1%", 10)));
-    WebClient client(Servers(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {});
     EXPECT_EQ(client.PostForm("/x", "pt=0"), "status=0%memo=请取件%");
 }
 
 TEST(WebClientTest, InvalidGbkReadsAsQuestionMarks) {
     RawListener server(Ok("status=\xFF\xFF%"));
-    WebClient client(Servers(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {});
     const std::string reply = client.PostForm("/x", "pt=0");
     EXPECT_EQ(reply.rfind("status=", 0), 0u);
     EXPECT_EQ(reply.find('\xFF'), std::string::npos);

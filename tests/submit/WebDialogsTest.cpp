@@ -42,18 +42,14 @@ class WebDialogsTest : public ::testing::Test {
               boxes_.push_back(DialogText(d));
               return 0;
           }),
-          client_(Config(server_.port()), {}) {}
+          client_(testing::ServerAt(server_.port()), {}) {}
 
-    static ParamConfig Config(int port) {
-        ParamConfig c;
-        c.web = "127.0.0.1";
-        c.webport = port;
-        return c;
-    }
-
-    static void Type(QDialog& d, const char* user, const char* password) {
+    // Shows the dialog, fills its fields and presses OK.
+    static void LogIn(LoginDialog& d, const char* user, const char* password) {
+        d.show();
         d.findChild<QLineEdit*>(QString::number(LoginDialog::kUserId))->setText(user);
         d.findChild<QLineEdit*>(QString::number(LoginDialog::kPasswordId))->setText(password);
+        QTest::mouseClick(d.OkButton(), Qt::LeftButton);
     }
 
     // Cancel, then how long the dialog took to close.
@@ -75,9 +71,7 @@ class WebDialogsTest : public ::testing::Test {
 TEST_F(WebDialogsTest, AlbumLoginAcceptsWithTheOrderNumberAndList) {
     server_.Answer(kAlbumPath, "status=0%orderid=123456%\\12:Summer/13:Trip/||");
     AlbumLoginDialog d(client_, busy_);
-    d.show();
-    Type(d, "anna", "pw");
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "anna", "pw");
     EXPECT_EQ(d.Hint(), "正在登录......");
     EXPECT_FALSE(d.OkButton()->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
@@ -91,8 +85,7 @@ TEST_F(WebDialogsTest, AlbumLoginAcceptsWithTheOrderNumberAndList) {
 TEST_F(WebDialogsTest, AlbumLoginWithAShortOrderNumberStaysOpen) {
     server_.Answer(kAlbumPath, "status=0%orderid=12345%");
     AlbumLoginDialog d(client_, busy_);
-    d.show();
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "", "");
     ASSERT_EQ(boxes_.size(), 1u);  // both fields empty: a warning, then the login
     EXPECT_EQ(boxes_[0], "请认真填写会员号和密码!");
     QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
@@ -104,9 +97,7 @@ TEST_F(WebDialogsTest, AlbumLoginWithAShortOrderNumberStaysOpen) {
 TEST_F(WebDialogsTest, AlbumLoginCancelledAgainstASilentServerClosesAtOnce) {
     server_.Script(kAlbumPath, StandInReply{"", 0, true, 0});
     AlbumLoginDialog d(client_, busy_);
-    d.show();
-    Type(d, "anna", "pw");
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "anna", "pw");
     QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
     EXPECT_LT(CancelTime(d), 1000);
     EXPECT_EQ(d.result(), QDialog::Rejected);
@@ -135,9 +126,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
     server_.Answer(kStorePath, "status=0%");
     StoreLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
-    d.show();
-    Type(d, "shop1", "ab");
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "shop1", "ab");
     QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
     EXPECT_TRUE(kept.kept);
     EXPECT_EQ(kept.user, "shop1");
@@ -152,9 +141,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
     server_.Answer(kStorePath, "status=1%status=0%");
     StoreLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
-    d.show();
-    Type(d, "shop1", "ab");
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "shop1", "ab");
     QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
     EXPECT_EQ(boxes_, std::vector<std::string>{"店号密码错误"});
     EXPECT_TRUE(d.isVisible());
@@ -165,9 +152,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginCancelledAgainstASilentServerKeepsNothing)
     server_.Script(kStorePath, StandInReply{"", 0, true, 0});
     StoreLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
-    d.show();
-    Type(d, "shop1", "ab");
-    QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    LogIn(d, "shop1", "ab");
     QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
     EXPECT_LT(CancelTime(d), 1000);
     EXPECT_FALSE(kept.kept);

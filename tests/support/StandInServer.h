@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "orderdata/ParamConfig.h"
+
 namespace httplib {
 class Server;
 }
@@ -60,6 +62,14 @@ class StandInServer {
     std::map<std::string, StandInReply> scripts_;
     std::vector<StandInRequest> requests_;
 };
+
+// Settings whose first order web server is 127.0.0.1 at that port.
+inline ParamConfig ServerAt(int port) {
+    ParamConfig config;
+    config.web = "127.0.0.1";
+    config.webport = port;
+    return config;
+}
 
 // A listener on 127.0.0.1 that takes one connection at a time, keeps the
 // request's bytes (head and the body its Content-Length gives) and writes
