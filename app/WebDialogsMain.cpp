@@ -11,6 +11,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
+#include "platform/Services.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/Paths.h"
 #include "skin/ModalRunner.h"
@@ -36,10 +37,11 @@ int Usage() {
 
 int Run(const std::string& which, const std::string& settings) {
     using namespace orelle;
-    FileSystem& fs = FileSystem::Default();
+    const Services machine = MachineServices();
+    FileSystem& fs = machine.files;
     ParamConfig config = LoadParamConfig(settings, fs);
     LoadWebServers(settings, config, fs);
-    const WebClient client(config, LoadWebLimits(settings, fs));
+    const WebClient client(config, LoadWebLimits(settings, fs), machine.http);
     std::atomic<bool> busy{false};
     if (which == "album-login" || which == "album-choice") {
         AlbumLoginDialog login(client, busy);

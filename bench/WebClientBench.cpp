@@ -14,7 +14,7 @@ int main() {
     orelle::ParamConfig config;
     config.web = "127.0.0.1";
     config.webport = server.port();
-    const orelle::WebClient client(config, {});
+    const orelle::WebClient client(config, {}, orelle::HttpPoster::Default());
     const std::string body = orelle::EndpointBody(
         orelle::web::kStartOrder, {"1", "80012345", "secret", "6x4:12/5x7:3/", "150307001"});
     std::string reply;

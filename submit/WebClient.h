@@ -24,8 +24,7 @@ class WebClient {
     static constexpr const char* kAgent = "Lumora";
 
     // Starts on the first host. The poster must outlive the client.
-    WebClient(const ParamConfig& config, HttpLimits limits,
-              HttpPoster& poster = HttpPoster::Default());
+    WebClient(const ParamConfig& config, HttpLimits limits, HttpPoster& poster);
 
     // One POST of body (already formatted, see FormBody) to path on the
     // current host. The whole reply, up to its first zero byte; empty on any

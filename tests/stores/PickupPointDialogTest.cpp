@@ -38,7 +38,8 @@ constexpr const char* kDirectory =
 
 class PickupPointDialogTest : public ::testing::Test {
   protected:
-    PickupPointDialogTest() : client_(testing::ServerAt(server_.port()), {}) {
+    PickupPointDialogTest()
+        : client_(testing::ServerAt(server_.port()), {}, HttpPoster::Default()) {
         WriteBytes(file_, "old");
     }
 

@@ -27,7 +27,8 @@ class StoreListRefreshTest : public ::testing::Test {
     std::optional<StoreList> Refresh(const std::function<bool()>& stopped = {}) {
         HttpLimits limits;
         limits.totalTimeoutMs = 1000;
-        return RefreshStoreList(WebClient(config_, limits), FileSystem::Default(), file_, stopped);
+        return RefreshStoreList(WebClient(config_, limits, HttpPoster::Default()),
+                                FileSystem::Default(), file_, stopped);
     }
 
     static constexpr const char* kOld = "[storecount]\r\ncount=0\r\n";

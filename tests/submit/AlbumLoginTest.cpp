@@ -69,8 +69,8 @@ TEST(AlbumLoginTest, RepliesAreReadByStatus) {
 TEST(AlbumLoginTest, PostsTheUserAndPassword) {
     testing::StandInServer server;
     server.Answer("/Lumora/client/albumlogin.asp", "status=0%orderid=654321%\\3:x/||");
-    const AlbumLoginOutcome out =
-        AlbumLogin(WebClient(testing::ServerAt(server.port()), {}), "anna", "pw", {});
+    const AlbumLoginOutcome out = AlbumLogin(
+        WebClient(testing::ServerAt(server.port()), {}, HttpPoster::Default()), "anna", "pw", {});
     EXPECT_TRUE(out.accepted);
     EXPECT_EQ(out.orderNumber, "00654321");
     ASSERT_EQ(server.Requests().size(), 1u);

@@ -39,7 +39,8 @@ TEST(StoreLoginTest, SendsTheScrambledPasswordEncoded) {
     testing::StandInServer server;
     server.Answer("/Lumora/storemanage/smlogin.asp", "status=0%");
     EXPECT_EQ(
-        StoreLoginExchange(WebClient(testing::ServerAt(server.port()), {}), "shop1", "X=V0", {}),
+        StoreLoginExchange(WebClient(testing::ServerAt(server.port()), {}, HttpPoster::Default()),
+                           "shop1", "X=V0", {}),
         StoreLoginAnswer::kAccepted);
     ASSERT_EQ(server.Requests().size(), 1u);
     EXPECT_EQ(server.Requests()[0].body, "storeid=shop1&storepsw=X%3DV0");

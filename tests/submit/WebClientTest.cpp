@@ -23,7 +23,7 @@ std::string Ok(std::string_view body) {
 
 TEST(WebClientTest, SendsTheFormAsTheServerExpectsIt) {
     RawListener server(Ok("status=0%"));
-    WebClient client(testing::ServerAt(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
     const std::string body = EndpointBody(web::kAlbumLogin, {"张三&pt=9", "a=b%c+d"});
     EXPECT_EQ(client.PostForm(web::kAlbumLogin.path, body), "status=0%");
 
@@ -47,7 +47,7 @@ TEST(WebClientTest, SendsTheFormAsTheServerExpectsIt) {
 TEST(WebClientTest, TheServerDecodesEachValueBackToWhatWasTyped) {
     testing::StandInServer server;
     server.Answer("/Lumora/client/startorder.asp", "status=1%");
-    WebClient client(testing::ServerAt(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
     const std::string code = "12&uc=evil";
     const std::string password = "p%w=+\x01";
     client.PostForm(web::kStartOrder.path,
@@ -63,13 +63,13 @@ TEST(WebClientTest, TheServerDecodesEachValueBackToWhatWasTyped) {
 
 TEST(WebClientTest, RepliesAreReadAsGbkUpToTheirFirstZero) {
     RawListener server(Ok(GbkText("status=0%memo=请取件%") + std::string("\0status=1%", 10)));
-    WebClient client(testing::ServerAt(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
     EXPECT_EQ(client.PostForm("/x", "pt=0"), "status=0%memo=请取件%");
 }
 
 TEST(WebClientTest, InvalidGbkReadsAsQuestionMarks) {
     RawListener server(Ok("status=\xFF\xFF%"));
-    WebClient client(testing::ServerAt(server.port()), {});
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
     const std::string reply = client.PostForm("/x", "pt=0");
     EXPECT_EQ(reply.rfind("status=", 0), 0u);
     EXPECT_EQ(reply.find('\xFF'), std::string::npos);
@@ -88,7 +88,7 @@ TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
     c.webport = 81;
     c.web2 = "two";
     c.webport2 = 82;
-    WebClient client(c, {});
+    WebClient client(c, {}, HttpPoster::Default());
     const FailoverStep steps[] = {
         {false, "two", 82, 1}, {true, "one", 81, 0}, {false, "two", 82, 1}};
     for (const FailoverStep& s : steps) {
@@ -105,7 +105,7 @@ TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
 TEST(WebClientTest, WithBothHostsTheSameTheFirstFailureGivesUp) {
     ParamConfig c;
     c.web = c.web2 = "same";
-    WebClient client(c, {});
+    WebClient client(c, {}, HttpPoster::Default());
     EXPECT_TRUE(client.ServerFailover());
     EXPECT_EQ(client.CurrentHost(), "same");
 }
@@ -114,7 +114,7 @@ TEST(WebClientTest, NoReplyAtTheOrderStartTurnsOnlyTheFlag) {
     ParamConfig c;
     c.web = "one";
     c.web2 = "two";
-    WebClient client(c, {});
+    WebClient client(c, {}, HttpPoster::Default());
     client.InvertSecondHost();
     EXPECT_EQ(client.SecondHost(), 1);
     EXPECT_EQ(client.CurrentHost(), "one");

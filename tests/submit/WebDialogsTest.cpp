@@ -42,7 +42,7 @@ class WebDialogsTest : public ::testing::Test {
               boxes_.push_back(DialogText(d));
               return 0;
           }),
-          client_(testing::ServerAt(server_.port()), {}) {}
+          client_(testing::ServerAt(server_.port()), {}, HttpPoster::Default()) {}
 
     // Shows the dialog, fills its fields and presses OK.
     static void LogIn(LoginDialog& d, const char* user, const char* password) {
