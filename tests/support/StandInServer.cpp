@@ -13,8 +13,26 @@
 #include <cstring>
 
 namespace orelle::testing {
+namespace {
+
+// A proxy named in the environment of the machine that runs the tests must
+// not take the requests meant for this machine.
+void KeepLoopbackOffProxies() { setenv("no_proxy", "127.0.0.1,localhost", 1); }
+
+// The length the head's Content-Length gives, 0 without one.
+std::size_t ContentLength(const std::string& head) {
+    for (const char* name : {"Content-Length:", "content-length:"}) {
+        const std::size_t at = head.find(name);
+        if (at != std::string::npos)
+            return std::strtoul(head.c_str() + at + std::strlen(name), nullptr, 10);
+    }
+    return 0;
+}
+
+}  // namespace
 
 StandInServer::StandInServer() : server_(std::make_unique<httplib::Server>()) {
+    KeepLoopbackOffProxies();
     server_->Post(".*", [this](const httplib::Request& req, httplib::Response& res) {
         StandInReply reply;
         bool scripted = false;
@@ -91,21 +109,8 @@ int StandInServer::Arrived() const {
     return arrived_;
 }
 
-namespace {
-
-// The length the head's Content-Length gives, 0 without one.
-std::size_t ContentLength(const std::string& head) {
-    for (const char* name : {"Content-Length:", "content-length:"}) {
-        const std::size_t at = head.find(name);
-        if (at != std::string::npos)
-            return std::strtoul(head.c_str() + at + std::strlen(name), nullptr, 10);
-    }
-    return 0;
-}
-
-}  // namespace
-
 RawListener::RawListener(std::string response) : response_(std::move(response)) {
+    KeepLoopbackOffProxies();
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
