@@ -97,3 +97,29 @@ set(ORELLE_UI_SOURCES
   photownd/ToolBarWnd.cpp
   photownd/WebPages.cpp
 )
+
+# The order web server: the HTTP door, the client and its exchanges, and
+# the pickup point directory.
+list(APPEND ORELLE_CORE_SOURCES
+  platform/http/CurlPoster.cpp
+  submit/AlbumList.cpp
+  submit/AlbumLogin.cpp
+  submit/FormValue.cpp
+  submit/ScramblePassword.cpp
+  submit/ServiceNotice.cpp
+  submit/StoreLogin.cpp
+  submit/WebClient.cpp
+  submit/WebEndpoints.cpp
+  submit/WebLimits.cpp
+  submit/WebReply.cpp
+  stores/StoreList.cpp
+  stores/StoreListRefresh.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  submit/AlbumChoiceDialog.cpp
+  submit/AlbumLoginDialog.cpp
+  submit/BackOfficeLoginDialog.cpp
+  submit/LoginDialog.cpp
+  submit/ServiceNoticeDialog.cpp
+  stores/PickupPointDialog.cpp
+)

@@ -9,7 +9,7 @@ namespace orelle {
 
 Services MachineServices() {
     return Services{FileSystem::Default(), DiskInfo::Default(), Clock::Default(), Shell::Default(),
-                    Registry::Default()};
+                    Registry::Default(), HttpPoster::Default()};
 }
 
 }  // namespace orelle

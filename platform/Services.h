@@ -1,10 +1,11 @@
 #pragma once
 // The outside services that the station uses, in one bundle: files and
-// disks, the clock, the registry stand-in and the desktop shell. The
+// disks, the clock, the registry stand-in, the desktop shell and HTTP. The
 // exported window builds it from the machine's services and hands it
 // down; tests build it from fakes. The services must outlive every
 // window and worker that uses the bundle.
 
+#include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
 
 namespace orelle {
@@ -20,6 +21,8 @@ struct Services {
     const Clock& clock;
     Shell& shell;
     Registry registry;
+    // Form posts to the order web server.
+    HttpPoster& http = HttpPoster::Default();
 };
 
 // The machine's own services.

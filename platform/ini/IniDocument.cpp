@@ -107,9 +107,21 @@ bool IniDocument::HasSection(std::string_view section) const {
 
 std::optional<std::string_view> IniDocument::Get(std::string_view section,
                                                  std::string_view key) const {
-    std::size_t s = FindSection(section);
+    const std::size_t s = FindSection(section);
     if (s == npos) return std::nullopt;
-    std::size_t k = FindKey(s, key);
+    return GetIn(s, key);
+}
+
+std::vector<IniDocument::SectionRef> IniDocument::Sections() const {
+    std::vector<SectionRef> out;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::kSection) out.push_back({lines_[i].name, i});
+    }
+    return out;
+}
+
+std::optional<std::string_view> IniDocument::GetIn(std::size_t handle, std::string_view key) const {
+    const std::size_t k = FindKey(handle, key);
     if (k == npos) return std::nullopt;
     const Line& line = lines_[k];
     std::string_view value = std::string_view(line.text).substr(line.valueBegin, line.valueLength);

@@ -35,6 +35,17 @@ class IniDocument {
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     bool HasSection(std::string_view section) const;
+
+    // For reading many sections without a search each: every section in
+    // file order, with a handle for GetIn. A name may come more than once;
+    // Get reads the first.
+    struct SectionRef {
+        std::string_view name;
+        std::size_t handle;
+    };
+    std::vector<SectionRef> Sections() const;
+    // As Get, inside the section of that handle.
+    std::optional<std::string_view> GetIn(std::size_t handle, std::string_view key) const;
     // Adds an empty section at the end unless one of that name exists;
     // returns the index of its line.
     std::size_t AddSection(std::string_view section);

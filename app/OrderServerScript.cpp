@@ -1,0 +1,55 @@
+#include "OrderServerScript.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace orelle {
+namespace {
+
+bool Starts(std::string_view line, std::string_view word) {
+    return line.substr(0, word.size()) == word;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        pos = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text) {
+    std::map<std::string, ScriptedReply> replies;
+    const std::vector<std::string_view> lines = Lines(text);
+    std::size_t i = 0;
+    while (i < lines.size() && !Starts(lines[i], "@post ")) ++i;
+    while (i < lines.size()) {
+        const std::string path(lines[i].substr(6));
+        ScriptedReply reply;
+        ++i;
+        if (i < lines.size() && Starts(lines[i], "@delay ")) {
+            reply.delayMs =
+                std::clamp(std::atoi(std::string(lines[i].substr(7)).c_str()), 0, 600000);
+            ++i;
+        }
+        bool first = true;
+        for (; i < lines.size() && !Starts(lines[i], "@post "); ++i) {
+            if (!first) reply.body += "\r\n";
+            reply.body += lines[i];
+            first = false;
+        }
+        replies.emplace(path, std::move(reply));
+    }
+    return replies;
+}
+
+}  // namespace orelle

@@ -1,0 +1,24 @@
+#pragma once
+// The script of orelle-order-server: which reply each path gets.
+//
+// The file is GBK text. A line "@post PATH" starts the reply to PATH; an
+// optional line "@delay MS" right after it holds the reply back that many
+// milliseconds. The other lines up to the next "@post" (or the end of the
+// file) are the reply, joined by CR LF, without a last line break. Lines
+// before the first "@post" are comments. A path given twice keeps its
+// first reply.
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace orelle {
+
+struct ScriptedReply {
+    std::string body;
+    int delayMs = 0;
+};
+
+std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text);
+
+}  // namespace orelle

@@ -1,0 +1,81 @@
+// The album login's reply and the album list it carries.
+#include <gtest/gtest.h>
+
+#include "orderdata/ParamConfig.h"
+#include "submit/AlbumList.h"
+#include "submit/AlbumLogin.h"
+#include "submit/WebClient.h"
+#include "support/StandInServer.h"
+
+namespace orelle {
+namespace {
+
+struct ListCase {
+    const char* text;
+    std::vector<std::pair<std::string, std::string>> albums;
+};
+
+TEST(AlbumListTest, ItemsAreIdColonNameSlash) {
+    const ListCase cases[] = {
+        {"\\12:Summer/13:Trip/", {{"12", "Summer"}, {"13", "Trip"}}},
+        {"\\12:Summer/13:Trip", {{"12", "Summer"}}},  // a rest without "/" ends the list
+        {"\\7:a:b/", {{"7", "a:b"}}},
+        {"\\noname/", {{"noname", ""}}},
+        {"\\", {}},
+        {"", {}},
+        {"\\/", {{"", ""}}},
+    };
+    for (const ListCase& c : cases) {
+        std::vector<std::pair<std::string, std::string>> got;
+        for (const AlbumItem& a : ParseAlbumList(c.text)) got.emplace_back(a.id, a.name);
+        EXPECT_EQ(got, c.albums) << c.text;
+    }
+}
+
+struct LoginCase {
+    const char* reply;
+    bool accepted;
+    const char* orderNumber;
+    const char* albumList;
+    const char* hint;
+};
+
+TEST(AlbumLoginTest, RepliesAreReadByStatus) {
+    const LoginCase cases[] = {
+        {"status=0%orderid=123456%\\12:Summer/13:Trip/||x", true, "00123456",
+         "\\12:Summer/13:Trip/", nullptr},
+        {"status=0%orderid=12345%\\1:a/||", false, "0012345", "\\1:a/", "网络订单数据获取失败"},
+        {"status=0%orderid=123456%", true, "00123456", "", nullptr},
+        {"status=0%orderid=123456%\\1:a/", true, "00123456", "\\1:a/", nullptr},
+        {"status=1%", false, "", "", "连接网络失败!请确认网络畅通"},
+        {"", false, "", "", "连接网络失败!请确认网络畅通"},
+        {"<html>busy</html>", false, "", "", "连接网络失败!请确认网络畅通"},
+        {"status=7%orderid=123456%", true, "", "", nullptr},
+    };
+    for (const LoginCase& c : cases) {
+        const AlbumLoginOutcome out = ReadAlbumLoginReply(c.reply);
+        EXPECT_EQ(out.accepted, c.accepted) << c.reply;
+        EXPECT_EQ(out.orderNumber, c.orderNumber) << c.reply;
+        EXPECT_EQ(out.albumList, c.albumList) << c.reply;
+        if (c.hint) {
+            ASSERT_NE(out.hint, nullptr) << c.reply;
+            EXPECT_STREQ(out.hint, c.hint);
+        } else {
+            EXPECT_EQ(out.hint, nullptr) << c.reply;
+        }
+    }
+}
+
+TEST(AlbumLoginTest, PostsTheUserAndPassword) {
+    testing::StandInServer server;
+    server.Answer("/Lumora/client/albumlogin.asp", "status=0%orderid=654321%\\3:x/||");
+    const AlbumLoginOutcome out = AlbumLogin(
+        WebClient(testing::ServerAt(server.port()), {}, HttpPoster::Default()), "anna", "pw", {});
+    EXPECT_TRUE(out.accepted);
+    EXPECT_EQ(out.orderNumber, "00654321");
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(server.Requests()[0].body, "uc=anna&psw=pw");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,124 @@
+// What the order web server receives from the client, byte for byte, and
+// the switch between its two hosts.
+#include <gtest/gtest.h>
+
+#include <httplib.h>
+
+#include "orderdata/ParamConfig.h"
+#include "submit/WebClient.h"
+#include "submit/WebEndpoints.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::GbkText;
+using testing::RawListener;
+
+std::string Ok(std::string_view body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+           std::string(body);
+}
+
+TEST(WebClientTest, SendsTheFormAsTheServerExpectsIt) {
+    RawListener server(Ok("status=0%"));
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
+    const std::string body = EndpointBody(web::kAlbumLogin, {"张三&pt=9", "a=b%c+d"});
+    EXPECT_EQ(client.PostForm(web::kAlbumLogin.path, body), "status=0%");
+
+    const std::string sent = GbkText("uc=张三%26pt%3D9&psw=a%3Db%25c%2Bd");
+    const std::string expected =
+        "POST /Lumora/client/albumlogin.asp HTTP/1.1\r\n"
+        "Host: 127.0.0.1:" +
+        std::to_string(server.port()) +
+        "\r\n"
+        "User-Agent: Lumora\r\n"
+        "Content-Type:application/x-www-form-urlencoded\r\n"
+        "Content-Length: " +
+        std::to_string(sent.size()) +
+        "\r\n"
+        "\r\n" +
+        sent;
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(server.Requests()[0], expected);
+}
+
+TEST(WebClientTest, TheServerDecodesEachValueBackToWhatWasTyped) {
+    testing::StandInServer server;
+    server.Answer("/Lumora/client/startorder.asp", "status=1%");
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
+    const std::string code = "12&uc=evil";
+    const std::string password = "p%w=+\x01";
+    client.PostForm(web::kStartOrder.path,
+                    EndpointBody(web::kStartOrder, {"1", code, password, "6x4:2/", "150307001"}));
+    ASSERT_EQ(server.Requests().size(), 1u);
+    httplib::Params params;
+    httplib::detail::parse_query_text(server.Requests()[0].body, params);
+    ASSERT_EQ(params.size(), 5u);
+    EXPECT_EQ(params.find("uc")->second, code);
+    EXPECT_EQ(params.find("psw")->second, password);
+    EXPECT_EQ(params.find("pl")->second, "6x4:2/");
+}
+
+TEST(WebClientTest, RepliesAreReadAsGbkUpToTheirFirstZero) {
+    RawListener server(Ok(GbkText("status=0%memo=请取件%") + std::string("\0status=1%", 10)));
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
+    EXPECT_EQ(client.PostForm("/x", "pt=0"), "status=0%memo=请取件%");
+}
+
+TEST(WebClientTest, InvalidGbkReadsAsQuestionMarks) {
+    RawListener server(Ok("status=\xFF\xFF%"));
+    WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
+    const std::string reply = client.PostForm("/x", "pt=0");
+    EXPECT_EQ(reply.rfind("status=", 0), 0u);
+    EXPECT_EQ(reply.find('\xFF'), std::string::npos);
+}
+
+struct FailoverStep {
+    bool giveUp;
+    const char* host;
+    int port;
+    int flag;
+};
+
+TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
+    ParamConfig c;
+    c.web = "one";
+    c.webport = 81;
+    c.web2 = "two";
+    c.webport2 = 82;
+    WebClient client(c, {}, HttpPoster::Default());
+    const FailoverStep steps[] = {
+        {false, "two", 82, 1}, {true, "one", 81, 0}, {false, "two", 82, 1}};
+    for (const FailoverStep& s : steps) {
+        EXPECT_EQ(client.ServerFailover(), s.giveUp);
+        EXPECT_EQ(client.CurrentHost(), s.host);
+        EXPECT_EQ(client.CurrentPort(), s.port);
+        EXPECT_EQ(client.SecondHost(), s.flag);
+    }
+    client.Reset();
+    EXPECT_EQ(client.CurrentHost(), "one");
+    EXPECT_EQ(client.SecondHost(), 0);
+}
+
+TEST(WebClientTest, WithBothHostsTheSameTheFirstFailureGivesUp) {
+    ParamConfig c;
+    c.web = c.web2 = "same";
+    WebClient client(c, {}, HttpPoster::Default());
+    EXPECT_TRUE(client.ServerFailover());
+    EXPECT_EQ(client.CurrentHost(), "same");
+}
+
+TEST(WebClientTest, NoReplyAtTheOrderStartTurnsOnlyTheFlag) {
+    ParamConfig c;
+    c.web = "one";
+    c.web2 = "two";
+    WebClient client(c, {}, HttpPoster::Default());
+    client.InvertSecondHost();
+    EXPECT_EQ(client.SecondHost(), 1);
+    EXPECT_EQ(client.CurrentHost(), "one");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,189 @@
+// The album login, album choice, back-office login and service notice
+// against the stand-in server: their wiring, and that none of them waits
+// for a silent server.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "orderdata/ParamConfig.h"
+#include "skin/BitmapButton.h"
+#include "submit/AlbumChoiceDialog.h"
+#include "submit/AlbumLoginDialog.h"
+#include "submit/BackOfficeLoginDialog.h"
+#include "submit/ServiceNoticeDialog.h"
+#include "submit/StoreLogin.h"
+#include "submit/WebClient.h"
+#include "support/ModalAnswer.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::DialogText;
+using testing::ModalAnswer;
+using testing::StandInReply;
+using testing::StandInServer;
+
+constexpr const char* kAlbumPath = "/Lumora/client/albumlogin.asp";
+constexpr const char* kStorePath = "/Lumora/storemanage/smlogin.asp";
+constexpr const char* kNotifyPath = "/Lumora/manage/notify.asp";
+
+class WebDialogsTest : public ::testing::Test {
+  protected:
+    WebDialogsTest()
+        : answer_([this](QDialog& d) {
+              boxes_.push_back(DialogText(d));
+              return 0;
+          }),
+          client_(testing::ServerAt(server_.port()), {}, HttpPoster::Default()) {}
+
+    // Shows the dialog, fills its fields and presses OK.
+    static void LogIn(LoginDialog& d, const char* user, const char* password) {
+        d.show();
+        d.findChild<QLineEdit*>(QString::number(LoginDialog::kUserId))->setText(user);
+        d.findChild<QLineEdit*>(QString::number(LoginDialog::kPasswordId))->setText(password);
+        QTest::mouseClick(d.OkButton(), Qt::LeftButton);
+    }
+
+    // Cancel, then how long the dialog took to close.
+    static qint64 CancelTime(QDialog& d) {
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(d.findChild<QPushButton*>("2"), Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible());
+        return clock.elapsed();
+    }
+
+    StandInServer server_;
+    std::vector<std::string> boxes_;
+    ModalAnswer answer_;
+    WebClient client_;
+    std::atomic<bool> busy_{false};
+};
+
+TEST_F(WebDialogsTest, AlbumLoginAcceptsWithTheOrderNumberAndList) {
+    server_.Answer(kAlbumPath, "status=0%orderid=123456%\\12:Summer/13:Trip/||");
+    AlbumLoginDialog d(client_, busy_);
+    LogIn(d, "anna", "pw");
+    EXPECT_EQ(d.Hint(), "正在登录......");
+    EXPECT_FALSE(d.OkButton()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.OrderNumber(), "00123456");
+    EXPECT_EQ(d.AlbumListText(), "\\12:Summer/13:Trip/");
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(server_.Requests().at(0).body, "uc=anna&psw=pw");
+}
+
+TEST_F(WebDialogsTest, AlbumLoginWithAShortOrderNumberStaysOpen) {
+    server_.Answer(kAlbumPath, "status=0%orderid=12345%");
+    AlbumLoginDialog d(client_, busy_);
+    LogIn(d, "", "");
+    ASSERT_EQ(boxes_.size(), 1u);  // both fields empty: a warning, then the login
+    EXPECT_EQ(boxes_[0], "请认真填写会员号和密码!");
+    QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
+    EXPECT_EQ(d.Hint(), "网络订单数据获取失败");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.OrderNumber(), "");
+}
+
+TEST_F(WebDialogsTest, AlbumLoginCancelledAgainstASilentServerClosesAtOnce) {
+    server_.Script(kAlbumPath, StandInReply{"", 0, true, 0});
+    AlbumLoginDialog d(client_, busy_);
+    LogIn(d, "anna", "pw");
+    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    EXPECT_LT(CancelTime(d), 1000);
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(d.OrderNumber(), "");
+    EXPECT_FALSE(busy_);
+}
+
+TEST_F(WebDialogsTest, AlbumChoiceListsTheAlbumsAndNeedsASelection) {
+    AlbumChoiceDialog d("\\12:Summer/13:Trip/");
+    d.show();
+    ASSERT_EQ(d.List()->topLevelItemCount(), 2);
+    EXPECT_EQ(d.List()->topLevelItem(0)->text(0), "12");
+    EXPECT_EQ(d.List()->topLevelItem(1)->text(1), "Trip");
+    EXPECT_TRUE(d.List()->isColumnHidden(0));
+    QTest::mouseClick(d.findChild<QPushButton*>("1"), Qt::LeftButton);
+    EXPECT_EQ(boxes_, std::vector<std::string>{"请选择一个相册!"});
+    EXPECT_TRUE(d.isVisible());
+    d.List()->setCurrentItem(d.List()->topLevelItem(1));
+    QTest::mouseClick(d.findChild<QPushButton*>("1"), Qt::LeftButton);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.ChosenId(), "13");
+    EXPECT_EQ(d.ChosenName(), "Trip");
+}
+
+TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
+    server_.Answer(kStorePath, "status=0%");
+    StoreLogin kept;
+    BackOfficeLoginDialog d(client_, kept, busy_);
+    LogIn(d, "shop1", "ab");
+    QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+    EXPECT_TRUE(kept.kept);
+    EXPECT_EQ(kept.user, "shop1");
+    ASSERT_EQ(kept.scrambledPassword.size(), 20u);
+    EXPECT_EQ(kept.scrambledPassword.substr(0, 2), "X;");
+    EXPECT_EQ(d.Password(), "ab");
+    const std::string body = server_.Requests().at(0).body;
+    EXPECT_EQ(body.rfind("storeid=shop1&storepsw=X;", 0), 0u) << body;
+}
+
+TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
+    server_.Answer(kStorePath, "status=1%status=0%");
+    StoreLogin kept;
+    BackOfficeLoginDialog d(client_, kept, busy_);
+    LogIn(d, "shop1", "ab");
+    QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
+    EXPECT_EQ(boxes_, std::vector<std::string>{"店号密码错误"});
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_FALSE(kept.kept);
+}
+
+TEST_F(WebDialogsTest, BackOfficeLoginCancelledAgainstASilentServerKeepsNothing) {
+    server_.Script(kStorePath, StandInReply{"", 0, true, 0});
+    StoreLogin kept;
+    BackOfficeLoginDialog d(client_, kept, busy_);
+    LogIn(d, "shop1", "ab");
+    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    EXPECT_LT(CancelTime(d), 1000);
+    EXPECT_FALSE(kept.kept);
+}
+
+TEST_F(WebDialogsTest, ServiceNoticeShowsTheReplyOrNothing) {
+    for (const char* reply : {"送货须知:\n周日不送货", ""}) {
+        server_.Answer(kNotifyPath, testing::GbkText(reply));
+        ServiceNoticeDialog d(client_, busy_);
+        d.InitDialog();
+        d.show();
+        QTRY_VERIFY_WITH_TIMEOUT(d.Text() != "正获取服务器上的数据......", 5000);
+        EXPECT_EQ(d.Text(), reply);
+    }
+    EXPECT_EQ(server_.Requests().at(0).body, "pt=0");
+}
+
+TEST_F(WebDialogsTest, ServiceNoticeClosesAtOnceAgainstASilentServer) {
+    server_.Script(kNotifyPath, StandInReply{"", 0, true, 0});
+    ServiceNoticeDialog d(client_, busy_);
+    d.InitDialog();
+    d.show();
+    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(d.findChild<BitmapButton*>(QString::number(ServiceNoticeDialog::kOkId)),
+                      Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(d.Text(), "正获取服务器上的数据......");
+}
+
+}  // namespace
+}  // namespace orelle
