@@ -10,6 +10,9 @@
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
+#include "platform/print/QtPrinters.h"
+#include "submit/LocalOrderReceipt.h"
+#include "submit/ReceiptNotice.h"
 
 namespace orelle {
 
@@ -128,6 +131,16 @@ void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {
         if (record) state.photoList.Append(std::move(record));
     }
 }
+
+bool CPhotoWnd::PrintLocalOrder(const std::string& orderNumber, int finish,
+                                const std::string& pdfFile) {
+    const ReceiptOutcome outcome = orelle::PrintLocalOrder(
+        station_->state, station_->services, MachinePrinters(), orderNumber, finish, pdfFile);
+    if (pdfFile.empty()) ReportReceipt(outcome);
+    return outcome == ReceiptOutcome::kPrinted;
+}
+
+std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }
 
 bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
 
