@@ -96,6 +96,7 @@ TEST_F(ApplyToFollowingTest, ASourceOutsideTheListChangesNothing) {
 }
 
 struct FolderCase {
+    const char* name;
     const char* chosen;
     const char* origDir;
     bool matches;
@@ -108,13 +109,15 @@ TEST_P(FolderMatchesTest, ChosenFolderBeginsWithThePhotosFolder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FolderMatchesTest,
-                         ::testing::Values(FolderCase{"D:\\a\\b", "D:\\a\\b", true},
-                                           FolderCase{"D:\\a\\b", "D:\\a", true},
-                                           FolderCase{"d:\\A\\B", "D:\\a", true},
-                                           FolderCase{"/card/DCIM/100CAM", "/CARD/dcim", true},
-                                           FolderCase{"D:\\a", "D:\\a\\b", false},
-                                           FolderCase{"D:\\b", "D:\\a", false},
-                                           FolderCase{"/卡/一", "/卡/二", false}));
+                         ::testing::Values(FolderCase{"Same", "D:\\a\\b", "D:\\a\\b", true},
+                                           FolderCase{"FolderAbove", "D:\\a\\b", "D:\\a", true},
+                                           FolderCase{"OtherCase", "d:\\A\\B", "D:\\a", true},
+                                           FolderCase{"OtherCasePosix", "/card/DCIM/100CAM",
+                                                      "/CARD/dcim", true},
+                                           FolderCase{"FolderBelow", "D:\\a", "D:\\a\\b", false},
+                                           FolderCase{"Sibling", "D:\\b", "D:\\a", false},
+                                           FolderCase{"ChineseSibling", "/卡/一", "/卡/二", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyToFolder, SetsTheValuesOnTheFoldersPhotosOnly) {
     SmallCatalogue job;

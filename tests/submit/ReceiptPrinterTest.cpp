@@ -21,53 +21,48 @@ using testing::RecordingShell;
 
 const ReceiptLineList kLines{"  自助冲印订单", " ", "订单号:1", "此小票为自助冲印订单"};
 
-// At 72 dots an inch a point is a dot: the layout reads as the points.
-TEST(ReceiptPrinter, PlacesLinesByMarginsFontHeightsAndGap) {
+struct LayoutCase {
+    const char* name;
+    int dpi;
+    int pageHeight;
+    std::vector<std::string> calls;
+};
+
+class ReceiptLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(ReceiptLayoutTest, PlacesLinesByMarginsFontHeightsGapAndPage) {
     RecordingPrinters printers;
-    EXPECT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
-    const std::vector<std::string> expected{"doc Orelle",
-                                            "font 宋体 14 900",
-                                            "page",
-                                            "text 10 5   自助冲印订单",
-                                            "font 宋体 11 400",
-                                            "text 10 21  ",
-                                            "text 10 34 订单号:1",
-                                            "text 10 47 此小票为自助冲印订单",
-                                            "endpage",
-                                            "enddoc"};
-    EXPECT_EQ(printers.log.calls, expected);
+    printers.dpi = GetParam().dpi;
+    printers.pageHeight = GetParam().pageHeight;
+    ASSERT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.calls, GetParam().calls);
 }
 
-TEST(ReceiptPrinter, TurnsPointsIntoTheDevicesDots) {
-    RecordingPrinters printers;
-    printers.dpi = 300;
-    ASSERT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
-    // 14 pt = 58 dots, 11 pt = 46, margins 10 and 5 pt = 42 and 21, gap 2 pt = 8.
-    EXPECT_EQ(printers.log.calls[1], "font 宋体 58 900");
-    EXPECT_EQ(printers.log.calls[3], "text 42 21   自助冲印订单");
-    EXPECT_EQ(printers.log.calls[4], "font 宋体 46 400");
-    EXPECT_EQ(printers.log.calls[5], "text 42 87  ");
-}
-
-TEST(ReceiptPrinter, StartsANewPageBeforeTheBottomMargin) {
-    RecordingPrinters printers;
-    // Room above the 1 pt margin for the heading and one line, then two.
-    printers.pageHeight = 40;
-    ASSERT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
-    const std::vector<std::string> expected{"doc Orelle",
-                                            "font 宋体 14 900",
-                                            "page",
-                                            "text 10 5   自助冲印订单",
-                                            "font 宋体 11 400",
-                                            "text 10 21  ",
-                                            "endpage",
-                                            "page",
-                                            "text 10 5 订单号:1",
-                                            "text 10 18 此小票为自助冲印订单",
-                                            "endpage",
-                                            "enddoc"};
-    EXPECT_EQ(printers.log.calls, expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReceiptLayoutTest,
+    ::testing::Values(
+        // At 72 dots an inch a point is a dot: the layout reads as the points.
+        LayoutCase{"PointsAsDots",
+                   72,
+                   100000,
+                   {"doc Orelle", "font 宋体 14 900", "page", "text 10 5   自助冲印订单",
+                    "font 宋体 11 400", "text 10 21  ", "text 10 34 订单号:1",
+                    "text 10 47 此小票为自助冲印订单", "endpage", "enddoc"}},
+        // 14 pt = 58 dots, 11 pt = 46, margins 10 and 5 pt = 42 and 21, gap 2 pt = 8.
+        LayoutCase{"ThreeHundredDotsAnInch",
+                   300,
+                   100000,
+                   {"doc Orelle", "font 宋体 58 900", "page", "text 42 21   自助冲印订单",
+                    "font 宋体 46 400", "text 42 87  ", "text 42 141 订单号:1",
+                    "text 42 195 此小票为自助冲印订单", "endpage", "enddoc"}},
+        // Room above the 1 pt margin for the heading and one line, then two.
+        LayoutCase{"NewPageBeforeTheBottomMargin",
+                   72,
+                   40,
+                   {"doc Orelle", "font 宋体 14 900", "page", "text 10 5   自助冲印订单",
+                    "font 宋体 11 400", "text 10 21  ", "endpage", "page", "text 10 5 订单号:1",
+                    "text 10 18 此小票为自助冲印订单", "endpage", "enddoc"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReceiptPrinter, ALineTallerThanThePageStillComesOut) {
     RecordingPrinters printers;
