@@ -118,5 +118,6 @@ list(APPEND ORELLE_UI_SOURCES
   photownd/CompressionDialog.cpp
   photownd/DirApplyDialog.cpp
   photownd/PhotoWindowBatch.cpp
+  photownd/PhotoWindowReceipt.cpp
   photownd/RequirementDialog.cpp
 )

@@ -10,9 +10,6 @@
 #include "photownd/PhotoWindow.h"
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
-#include "platform/print/QtPrinters.h"
-#include "submit/LocalOrderReceipt.h"
-#include "submit/ReceiptNotice.h"
 
 namespace orelle {
 
@@ -134,10 +131,8 @@ void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {
 
 bool CPhotoWnd::PrintLocalOrder(const std::string& orderNumber, int finish,
                                 const std::string& pdfFile) {
-    const ReceiptOutcome outcome = orelle::PrintLocalOrder(
-        station_->state, station_->services, MachinePrinters(), orderNumber, finish, pdfFile);
-    if (pdfFile.empty()) ReportReceipt(outcome);
-    return outcome == ReceiptOutcome::kPrinted;
+    PhotoWindow* w = Window();
+    return w && w->PrintLocalOrder(orderNumber, finish, pdfFile);
 }
 
 std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }

@@ -82,7 +82,7 @@ class ORELLE_EXPORT CPhotoWnd {
     // glossy or 1 matte: on the default printer, or into the PDF file
     // pdfFile when one is named. A missing or failing printer is reported
     // to the shop (not while a file is written); the order is not touched.
-    // True when the slip was printed.
+    // True when the slip was printed; false before init.
     bool PrintLocalOrder(const std::string& orderNumber, int finish,
                          const std::string& pdfFile = {});
     // The job's local order number; empty before a job.
