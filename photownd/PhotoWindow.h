@@ -76,6 +76,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OnDirApply();
     void OnStat();
     void OnRequir();
+    // The job's receipt slip on the default printer (a missing or failing
+    // printer is reported) or into a PDF file; true when it came out.
+    bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
     // Appending photos, opening a folder, ordering and the web pages.
     void OnAddDir();
     void OnOpenDir();
@@ -88,9 +91,6 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OpenFolder(const std::string& folder, std::vector<std::string> onlyThese);
     void OnVantorHelp();
     void OnCharge();
-    // The job's receipt slip on the default printer (a missing or failing
-    // printer is reported) or into a PDF file; true when it came out.
-    bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
     // Fills the cells with the current page on this thread. Cells past the
     // page keep what they show: a refresh clears them first, and a copy
     // inside a page only adds photos.
