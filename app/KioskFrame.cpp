@@ -69,6 +69,10 @@ void KioskFrame::StartJob() {
     }
 }
 
+bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
+    return photoWnd_.PrintLocalOrder(photoWnd_.LocalOrderNumber(), 0, pdfFile);
+}
+
 void KioskFrame::ShowPhotos() {
     home_->hide();
     photoWnd_.window()->show();

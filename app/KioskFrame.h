@@ -24,6 +24,8 @@ class KioskFrame : public QWidget {
     void StartJob();
     void ShowHome();
     bool Busy() const;
+    // The receipt of the loaded job, glossy, into a PDF file.
+    bool PrintReceipt(const std::string& pdfFile);
 
   protected:
     bool event(QEvent* e) override;

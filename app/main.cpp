@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,29 +16,32 @@
 
 namespace {
 
-// Saves the frame once the page refresh has ended and the cells are drawn.
-void SaveWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status) {
+// Runs write once the page refresh has ended and the cells are drawn,
+// reports the file it wrote and quits.
+void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status,
+                    std::function<bool()> write) {
     auto* timer = new QTimer(&frame);
     auto idleTicks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, &frame, [&frame, file, &status, timer, idleTicks] {
-        *idleTicks = frame.Busy() ? 0 : *idleTicks + 1;
-        if (*idleTicks < 5) return;
-        timer->stop();
-        if (!frame.grab().save(QString::fromStdString(file), "PNG")) {
-            std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", file.c_str());
-            status = 1;
-        } else {
-            std::printf("%s\n", file.c_str());
-        }
-        QApplication::quit();
-    });
+    QObject::connect(timer, &QTimer::timeout, &frame,
+                     [&frame, file, &status, timer, idleTicks, write] {
+                         *idleTicks = frame.Busy() ? 0 : *idleTicks + 1;
+                         if (*idleTicks < 5) return;
+                         timer->stop();
+                         if (!write()) {
+                             std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", file.c_str());
+                             status = 1;
+                         } else {
+                             std::printf("%s\n", file.c_str());
+                         }
+                         QApplication::quit();
+                     });
     timer->start(50);
 }
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: orelle-kiosk [--config DIR] [--folder DIR | --photos FILE...]\n"
-                 "                    [--screenshot FILE]\n"
+                 "                    [--screenshot FILE | --receipt-pdf FILE]\n"
                  "       orelle-kiosk [--config DIR] --settings\n");
     return 2;
 }
@@ -46,6 +50,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     std::string screenshot;
+    std::string receiptPdf;
     std::vector<std::string> photos;
     std::string folder;
     bool settings = false;
@@ -54,6 +59,8 @@ int main(int argc, char** argv) {
             orelle::CPhotoWnd::UseSettingsFolder(argv[++i]);
         } else if (std::strcmp(argv[i], "--screenshot") == 0 && i + 1 < argc) {
             screenshot = argv[++i];
+        } else if (std::strcmp(argv[i], "--receipt-pdf") == 0 && i + 1 < argc) {
+            receiptPdf = argv[++i];
         } else if (std::strcmp(argv[i], "--folder") == 0 && i + 1 < argc) {
             folder = argv[++i];
         } else if (std::strcmp(argv[i], "--photos") == 0) {
@@ -71,8 +78,10 @@ int main(int argc, char** argv) {
         std::fputs(station.SettingsText().c_str(), stdout);
         return 0;
     }
-    // A picture only: no display needed.
-    if (!screenshot.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const bool fileOnly = !screenshot.empty() || !receiptPdf.empty();
+    if (!receiptPdf.empty() && photos.empty() && folder.empty()) return Usage();
+    // A picture or a receipt only: no display needed.
+    if (fileOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
@@ -80,9 +89,14 @@ int main(int argc, char** argv) {
     orelle::app::KioskFrame frame(photos, folder);
     frame.show();
     int status = 0;
+    if (fileOnly && (!photos.empty() || !folder.empty())) frame.StartJob();
     if (!screenshot.empty()) {
-        if (!photos.empty() || !folder.empty()) frame.StartJob();
-        SaveWhenReady(frame, screenshot, status);
+        WriteWhenReady(frame, screenshot, status, [&frame, screenshot] {
+            return frame.grab().save(QString::fromStdString(screenshot), "PNG");
+        });
+    } else if (!receiptPdf.empty()) {
+        WriteWhenReady(frame, receiptPdf, status,
+                       [&frame, receiptPdf] { return frame.PrintReceipt(receiptPdf); });
     }
     const int code = app.exec();
     return status != 0 ? status : code;

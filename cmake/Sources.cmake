@@ -123,3 +123,32 @@ list(APPEND ORELLE_UI_SOURCES
   submit/ServiceNoticeDialog.cpp
   stores/PickupPointDialog.cpp
 )
+
+# Order texts and the receipt: the texts and the slip's layout need no
+# window; the machine's printers come through Qt's printing service, which
+# brings Qt Widgets, so they sit with the windows.
+list(APPEND ORELLE_CORE_SOURCES
+  submit/LocalOrderReceipt.cpp
+  submit/OrderTexts.cpp
+  submit/ReceiptLines.cpp
+  submit/ReceiptPrinter.cpp
+  submit/SizeTotals.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  platform/print/QtPrinters.cpp
+  submit/ReceiptNotice.cpp
+)
+
+# The batch settings: rules over the photo list, and their dialogs.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/BatchApply.cpp
+  orderdata/RequirementText.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/ApplyChoiceDialog.cpp
+  photownd/CompressionDialog.cpp
+  photownd/DirApplyDialog.cpp
+  photownd/PhotoWindowBatch.cpp
+  photownd/PhotoWindowReceipt.cpp
+  photownd/RequirementDialog.cpp
+)

@@ -28,6 +28,13 @@ struct OrderSession {
     // header's frate).
     std::int32_t paperIndex = 0;
     std::string paperName;
+    // 1 to 3 picks the paper of ver_ctrl.ini's p1 to p3 named on the
+    // receipt; 0 names none. Set again by each order command.
+    std::int32_t processingNumber = 0;
+    // The order's product codes and counts as the back office takes them,
+    // and the lines of the last detail text; both rebuilt with that text.
+    std::string ProductList;
+    std::int32_t noticeLines = 0;
 };
 
 }  // namespace orelle

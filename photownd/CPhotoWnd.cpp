@@ -139,6 +139,14 @@ void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {
     }
 }
 
+bool CPhotoWnd::PrintLocalOrder(const std::string& orderNumber, int finish,
+                                const std::string& pdfFile) {
+    PhotoWindow* w = Window();
+    return w && w->PrintLocalOrder(orderNumber, finish, pdfFile);
+}
+
+std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }
+
 bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
 
 std::string CPhotoWnd::SettingsText() const {

@@ -178,8 +178,17 @@ void PhotoWindow::RunCommand(int id) {
         case 1224:
             OnDownPage();
             break;
+        case 1218:
+            OnRequir();
+            break;
+        case 1225:
+            OnApply();
+            break;
         case 1226:
             OnDirApply();
+            break;
+        case 1227:
+            OnStat();
             break;
         case 1229:
             OnCharge();
@@ -191,7 +200,7 @@ void PhotoWindow::RunCommand(int id) {
             OnVantorHelp();
             break;
         default:
-            // Ordering and the batch dialogs come with their own windows.
+            // Ordering comes with its own windows.
             break;
     }
 }

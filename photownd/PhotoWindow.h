@@ -11,12 +11,14 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cell/CellHost.h"
 #include "cell/PicturePrefetch.h"
+#include "orderdata/BatchApply.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
@@ -67,9 +69,17 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void OnCopy();
     void OnDelete();
     void SetImageDlgToNormal();
-    // The batch settings, appending photos, opening a folder, ordering and
-    // the web pages.
-    void OnDirApply() {}
+    // The batch settings: each asks in its dialog, then changes the list
+    // on a worker that keeps the busy flag raised through the page refresh
+    // it ends with. The statistics notice and the requirement text.
+    void OnApply();
+    void OnDirApply();
+    void OnStat();
+    void OnRequir();
+    // The job's receipt slip on the default printer (a missing or failing
+    // printer is reported) or into a PDF file; true when it came out.
+    bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
+    // Appending photos, opening a folder, ordering and the web pages.
     void OnAddDir();
     void OnOpenDir();
     // Starts a job from currentFolder (and only selectedFiles of it, when
@@ -103,6 +113,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The host's open number (SetOpenNumber).
     std::int32_t openNumber = 0;
     BrowseState browse;
+    // The last batch choices, offered again next time.
+    ApplySwitches applySwitches;
+    DirApplyValues dirApply;
 
     PhotoCell* Cell(int i) const { return cells_[static_cast<std::size_t>(i)]; }
     ProgressBarWnd* ProgressBar() const { return progress_; }
@@ -126,6 +139,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void AbandonLoad(const char* message);
 
     void OpenWebPage(const std::string& address);
+    // Runs change on a worker, then refreshes the page under the same busy
+    // flag. The cells let go of their records first: the worker writes them.
+    void StartBatch(std::function<void()> change);
     QWidget* HostWindow() const;
 
     ProcessState& state_;

@@ -81,6 +81,7 @@ void SkinDialog::showEvent(QShowEvent* event) {
 void SkinDialog::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
+    PaintBackground(p);
     DrawFrame(p);
 }
 

@@ -9,6 +9,7 @@
 // fill themselves. Enter runs OnOK, Escape OnCancel.
 
 #include <QDialog>
+#include <QPainter>
 #include <QPixmap>
 #include <array>
 
@@ -37,6 +38,8 @@ class SkinDialog : public QDialog, public CommandTarget {
     virtual bool OnInitDialog();
     virtual void OnOK() { accept(); }
     virtual void OnCancel() { reject(); }
+    // Drawn over the white ground and under the frame.
+    virtual void PaintBackground(QPainter&) {}
 
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -46,7 +49,7 @@ class SkinDialog : public QDialog, public CommandTarget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    void DrawFrame(class QPainter& p);
+    void DrawFrame(QPainter& p);
     bool InTitleStrip(QPoint clientPoint) const;
 
     int resourceId_;

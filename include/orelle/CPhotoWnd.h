@@ -83,6 +83,15 @@ class ORELLE_EXPORT CPhotoWnd {
     // True while a worker owns the job (a load, a page refresh): commands
     // and keys do nothing meanwhile.
     bool IsBusy() const;
+    // Prints the receipt slip of the job under that order number, finish 0
+    // glossy or 1 matte: on the default printer, or into the PDF file
+    // pdfFile when one is named. A missing or failing printer is reported
+    // to the shop (not while a file is written); the order is not touched.
+    // True when the slip was printed; false before init.
+    bool PrintLocalOrder(const std::string& orderNumber, int finish,
+                         const std::string& pdfFile = {});
+    // The job's local order number; empty before a job.
+    std::string LocalOrderNumber() const;
     // What the station uses with the settings it found, for the shop's
     // technician.
     std::string SettingsText() const;

@@ -51,6 +51,33 @@ QImage BigViewBack() {
     return image;
 }
 
+// The requirements dialog's ground (578 x 378; the dialog shows its top
+// left part): two white panels with their captions, behind the statistics
+// edit at (62, 52) and the requirement edit at (62, 210).
+QImage StatDialogBack() {
+    QImage image(578, 378, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, 378);
+    g.setColorAt(0.0, QColor(214, 232, 250));
+    g.setColorAt(1.0, QColor(160, 196, 236));
+    p.fillRect(image.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 120, 190), 1.5));
+    p.setBrush(QColor(248, 252, 255));
+    p.drawRoundedRect(QRectF(52.5, 28.5, 230, 148), 6, 6);
+    p.drawRoundedRect(QRectF(52.5, 186.5, 230, 115), 6, 6);
+    QFont font(QString::fromUtf8("宋体"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(30, 60, 120));
+    p.drawText(QRect(62, 31, 210, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8("照片统计"));
+    p.drawText(QRect(62, 189, 210, 18), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8("冲印要求"));
+    return image;
+}
+
 bool Save(const QImage& image, const std::string& path) {
     if (!image.save(QString::fromStdString(path), "BMP")) {
         std::fprintf(stderr, "orelle-make-art: cannot write %s\n", path.c_str());
@@ -81,6 +108,8 @@ int main(int argc, char** argv) {
             Save(orelle::art::PadPicture(kind, true), orelle::ValuePad::HighlightPicturePath(kind));
     }
     ok &= Save(BigViewBack(), orelle::ImageSurface::BigViewBackgroundPath());
+    ok &= Save(StatDialogBack(),
+               orelle::paths::Join(orelle::paths::Join(folder, "backscape"), "statdlg.bmp"));
     QFile cursor(QString::fromStdString(
         orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));
     ok &= cursor.open(QIODevice::WriteOnly) &&

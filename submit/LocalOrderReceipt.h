@@ -1,0 +1,48 @@
+#pragma once
+// The receipt slip of an order placed at the station: its lines built from
+// the job, then printed on the default printer (or into a PDF file), twice
+// when the slip shows prices: one copy for the customer, one for the shop.
+
+#include <cstdint>
+#include <string>
+
+#include "submit/ReceiptLines.h"
+
+namespace orelle {
+
+struct ProcessState;
+struct Services;
+class Printers;
+class PrintDevice;
+
+enum class ReceiptOutcome {
+    kPrinted,
+    kNoPrinter,  // nothing was printed
+    kFailed,     // the printer gave up part-way; the slip may be missing
+};
+
+// The slip's lines for the process's job at the clock's time.
+ReceiptLineList LocalOrderLines(const ProcessState& state, const Services& services,
+                                const std::string& orderNumber, std::int32_t finish);
+
+class ReceiptPrinter;
+
+// One copy of the lines on pages of the printer's open document: the first
+// line large and heavy, the rest in the normal face. False once the
+// printer failed.
+bool PrintReceiptCopy(ReceiptPrinter& printer, const ReceiptLineList& lines);
+
+// Prints the lines copies times: on the default printer each copy is a
+// document of its own, as the shop's slip printer cuts after each; in a
+// PDF file (pdfPath not empty) the copies follow each other, each from a
+// new page. The job is not touched whatever happens. UI thread.
+ReceiptOutcome PrintReceipt(Printers& printers, const ReceiptLineList& lines, int copies,
+                            const std::string& pdfPath = {});
+
+// Builds the slip of the process's job and prints it, twice when the
+// settings print prices.
+ReceiptOutcome PrintLocalOrder(const ProcessState& state, const Services& services,
+                               Printers& printers, const std::string& orderNumber,
+                               std::int32_t finish, const std::string& pdfPath = {});
+
+}  // namespace orelle

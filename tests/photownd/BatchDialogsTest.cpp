@@ -1,0 +1,190 @@
+// The batch dialogs on their own: what they show, what their buttons set,
+// and the checks that keep them open.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <string>
+#include <vector>
+
+#include "photownd/ApplyChoiceDialog.h"
+#include "photownd/CompressionDialog.h"
+#include "photownd/DirApplyDialog.h"
+#include "photownd/RequirementDialog.h"
+#include "skin/BitmapButton.h"
+#include "support/ModalAnswer.h"
+
+namespace orelle {
+namespace {
+
+using testing::DialogText;
+using testing::ModalAnswer;
+
+template <typename W>
+W* Child(QWidget& dialog, int id) {
+    return dialog.findChild<W*>(QString::number(id));
+}
+
+TEST(ApplyChoiceDialog, ShowsItsButtonsAndTicksTheSwitches) {
+    ApplyChoiceDialog dialog;
+    dialog.InitDialog();
+    EXPECT_EQ(dialog.size(), QSize(400, 240));
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "运用当前设置到其他照片文件");
+    for (int id : {1425, 1426, 1428, 1429, 1431, 1432})
+        EXPECT_FALSE(Child<BitmapButton>(dialog, id)->isHidden()) << id;
+    for (int id : {1427, 1430}) EXPECT_TRUE(Child<BitmapButton>(dialog, id)->isHidden()) << id;
+    EXPECT_EQ(Child<BitmapButton>(dialog, 1431)->geometry(), QRect(161, 95, 89, 60));
+
+    dialog.OnCommand(1425);
+    dialog.OnCommand(1427);
+    dialog.OnCommand(1426);
+    dialog.OnCommand(1426);
+    EXPECT_TRUE(dialog.applySize);
+    EXPECT_FALSE(dialog.applyQuantity);
+    EXPECT_TRUE(dialog.applyFraming);
+    EXPECT_EQ(Child<BitmapButton>(dialog, 1425)->caption1, "√应用尺寸");
+    EXPECT_EQ(Child<BitmapButton>(dialog, 1426)->caption1, "应用数量");
+    EXPECT_EQ(Child<BitmapButton>(dialog, 1427)->caption1, "√取景模式");
+}
+
+TEST(ApplyChoiceDialog, AnActionClosesAsACancelWithItsFlag) {
+    const struct {
+        int id;
+        ApplyChoiceDialog::Action action;
+    } cases[] = {{1430, ApplyChoiceDialog::Action::kDirApply},
+                 {1431, ApplyChoiceDialog::Action::kDatesOn},
+                 {1432, ApplyChoiceDialog::Action::kDatesOff},
+                 {1429, ApplyChoiceDialog::Action::kNone}};
+    for (const auto& c : cases) {
+        ApplyChoiceDialog dialog;
+        dialog.InitDialog();
+        dialog.OnCommand(c.id);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << c.id;
+        EXPECT_EQ(dialog.action, c.action) << c.id;
+    }
+}
+
+class DirApplyDialogTest : public ::testing::Test {
+  protected:
+    DirApplyDialogTest()
+        : dialog(DirApplyDialog::Mode::kNormal, {"/card/DCIM/100CAM", "/card/DCIM/101CAM"},
+                 {"5寸", "6寸", "大6寸"}, 2) {
+        dialog.InitDialog();
+    }
+    ModalAnswer RecordMessages() {
+        return ModalAnswer([this](QDialog& d) {
+            shown.push_back(DialogText(d));
+            return static_cast<int>(QMessageBox::Ok);
+        });
+    }
+    QComboBox* Folders() { return Child<QComboBox>(dialog, 1036); }
+    QListWidget* Sizes() { return Child<QListWidget>(dialog, 1037); }
+
+    DirApplyDialog dialog;
+    std::vector<std::string> shown;
+};
+
+TEST_F(DirApplyDialogTest, FillsItsListsInTheNormalMode) {
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "打开目录的图片参数应用!");
+    EXPECT_FALSE(Folders()->isHidden());
+    EXPECT_TRUE(Child<QLineEdit>(dialog, 1072)->isHidden());
+    EXPECT_TRUE(Child<QWidget>(dialog, 1040)->isHidden());
+    ASSERT_EQ(Folders()->count(), 2);
+    EXPECT_EQ(Folders()->itemText(1).toStdString(), "/card/DCIM/101CAM");
+    EXPECT_EQ(Sizes()->count(), 3);
+    EXPECT_EQ(Sizes()->currentRow(), 2);
+    EXPECT_EQ(Child<QListWidget>(dialog, 1038)->currentItem()->text().toStdString(), "裁切");
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1039)->text().toStdString(), "1");
+}
+
+TEST_F(DirApplyDialogTest, OkTakesTheValues) {
+    Folders()->setCurrentIndex(1);
+    Sizes()->setCurrentRow(0);
+    Child<QListWidget>(dialog, 1038)->setCurrentRow(1);
+    Child<QLineEdit>(dialog, 1039)->setText("12");
+    dialog.OnCommand(DirApplyDialog::kOkId);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.folder, "/card/DCIM/101CAM");
+    EXPECT_EQ(dialog.sizeIndex, 0);
+    EXPECT_EQ(dialog.framing, 1);
+    EXPECT_EQ(dialog.quantity, 12);
+    EXPECT_EQ(dialog.matte, 0);
+}
+
+TEST_F(DirApplyDialogTest, ChecksKeepItOpen) {
+    auto answer = RecordMessages();
+    Folders()->setEditText("");
+    dialog.OnCommand(DirApplyDialog::kOkId);
+    Sizes()->setCurrentRow(-1);
+    Folders()->setEditText("/card");
+    dialog.OnCommand(DirApplyDialog::kOkId);
+    Sizes()->setCurrentRow(1);
+    Child<QLineEdit>(dialog, 1039)->setText("1001");
+    dialog.OnCommand(DirApplyDialog::kOkId);
+    const std::vector<std::string> expected{"没有选择一个打开的目录名!", "没有选择照片的规格尺寸!",
+                                            "请输入一个在 1 和 1000 之间的整数。"};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_TRUE(dialog.folder.empty());
+}
+
+TEST(DirApplyDialog, TheAppendModeShowsItsFolderAndNeedsNoChoice) {
+    DirApplyDialog dialog(DirApplyDialog::Mode::kAppend, {}, {"5寸"}, 0);
+    dialog.appendFolder = "/card/new";
+    dialog.InitDialog();
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "请对追加的照片设置参数!");
+    EXPECT_TRUE(Child<QComboBox>(dialog, 1036)->isHidden());
+    EXPECT_EQ(Child<QLineEdit>(dialog, 1072)->text().toStdString(), "/card/new");
+    dialog.OnCommand(DirApplyDialog::kOkId);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.folder, "/card/new");
+}
+
+TEST(RequirementDialog, ShowsTheStatisticsAndKeepsTheTypedText) {
+    RequirementDialog dialog("选定的照片明细:\r\n    5寸,数量:2 张\r\n", "旧要求");
+    dialog.InitDialog();
+    EXPECT_EQ(dialog.size(), QSize(328, 400));
+    auto* stats = Child<QPlainTextEdit>(dialog, 1014);
+    auto* typed = Child<QPlainTextEdit>(dialog, 1015);
+    EXPECT_TRUE(stats->isReadOnly());
+    EXPECT_TRUE(stats->toPlainText().contains(QString::fromUtf8("5寸,数量:2 张")));
+    EXPECT_EQ(typed->toPlainText().toStdString(), "旧要求");
+    EXPECT_EQ(typed->geometry(), QRect(62, 210, 210, 82));
+    // Past 100 bytes nothing more is taken.
+    typed->setPlainText(QString::fromUtf8(std::string(60, 'x').c_str()) +
+                        QString::fromUtf8("请多印一些再多印一些再多印一些再多印一些再多印一些"));
+    EXPECT_EQ(typed->toPlainText().size(), 60 + 20);
+    dialog.OnCommand(1325);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.requirement.size(), 60u + 20u * 3u);
+}
+
+TEST(RequirementDialog, CancelKeepsTheRequirement) {
+    RequirementDialog dialog("", "旧要求");
+    dialog.InitDialog();
+    Child<QPlainTextEdit>(dialog, 1015)->setPlainText(QStringLiteral("new"));
+    dialog.OnCommand(1326);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog.requirement, "旧要求");
+}
+
+TEST(CompressionDialog, OffersThreeRatesWith97First) {
+    CompressionDialog dialog;
+    dialog.InitDialog();
+    EXPECT_EQ(dialog.windowTitle().toStdString(), "选择压缩率");
+    auto* list = Child<QListWidget>(dialog, 1041);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentItem()->text().toStdString(), "97%");
+    list->setCurrentRow(0);
+    dialog.OnCommand(1);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.rate, 95);
+    EXPECT_EQ(CompressionRateOfRow(2), 98);
+}
+
+}  // namespace
+}  // namespace orelle

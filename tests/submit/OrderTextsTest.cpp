@@ -1,0 +1,92 @@
+#include "submit/OrderTexts.h"
+
+#include <gtest/gtest.h>
+
+#include "orderdata/ProcessState.h"
+#include "support/SmallCatalogue.h"
+
+namespace orelle {
+namespace {
+
+using testing::SmallCatalogue;
+
+struct StatCase {
+    const char* name;
+    bool studioPackage;
+    std::int32_t countOverride;
+    const char* text;
+    const char* productList;
+    std::int32_t lines;
+};
+
+// Photos of size 2 with quantities 1, 2 and 0, one unseen photo of size 0
+// and one without a size.
+class StatTextTest : public ::testing::TestWithParam<StatCase> {
+  protected:
+    StatTextTest() {
+        job.Add(2, 1);
+        job.Add(2, 2);
+        job.Add(2, 0);
+        job.Add(0, 5, 0);
+        job.Add(-1, 4);
+    }
+    SmallCatalogue job;
+};
+
+TEST_P(StatTextTest, GivesTheDetailLinesAndTheProductList) {
+    const StatCase& c = GetParam();
+    const StatText stat = BuildStatText(job.list, job.catalogue, c.studioPackage, c.countOverride);
+    EXPECT_EQ(stat.text, c.text);
+    EXPECT_EQ(stat.productList, c.productList);
+    EXPECT_EQ(stat.lineCount, c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StatTextTest,
+    ::testing::Values(
+        StatCase{"RealCounts", false, 0, "选定的照片明细:\r\n    大6寸,数量:3 张\r\n", "C6D:3/", 2},
+        StatCase{"CountOfOne", false, 1, "选定的照片明细:\r\n    大6寸,数量:1 张\r\n", "C6D:1/", 2},
+        // The line count stays that of the real lines.
+        StatCase{"StudioPackage", true, 0, "影楼数据包", "9999:1/", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StatText, SizesFollowCatalogueOrderWhateverThePhotoOrder) {
+    SmallCatalogue job;
+    job.Add(3, 2);
+    job.Add(1, 12345);
+    job.Add(3, 1);
+    const StatText stat = BuildStatText(job.list, job.catalogue, false, 0);
+    EXPECT_EQ(stat.text, "选定的照片明细:\r\n    A4,数量:12345 张\r\n    大六寸,数量:3 张\r\n");
+    EXPECT_EQ(stat.productList, "A4:12345/C6L:3/");
+    EXPECT_EQ(stat.lineCount, 3);
+}
+
+// The session's values follow every build, also an empty one.
+TEST(GetStatStr, KeepsTheProductListAndLineCountOfTheLastText) {
+    ProcessState state;
+    SmallCatalogue job;
+    state.startup.catalogue = job.catalogue;
+    state.session.ProductList = "old";
+    EXPECT_EQ(GetStatStr(state, 0), "");
+    EXPECT_EQ(state.session.ProductList, "");
+    EXPECT_EQ(state.session.noticeLines, 1);
+
+    job.Add(2, 2);
+    state.photoList.AppendFrom(job.list);
+    EXPECT_EQ(GetStatStr(state, 0), "选定的照片明细:\r\n    大6寸,数量:2 张\r\n");
+    EXPECT_EQ(state.session.ProductList, "C6D:2/");
+    EXPECT_EQ(state.session.noticeLines, 2);
+
+    // A worker owns the list: nothing is read.
+    state.bRefreshing = true;
+    EXPECT_EQ(GetStatStr(state, 0), "");
+    EXPECT_EQ(state.session.ProductList, "");
+    state.bRefreshing = false;
+
+    state.flags.verison_origdirfile = 1;
+    EXPECT_EQ(GetStatStr(state, 0), "影楼数据包");
+    EXPECT_EQ(state.session.ProductList, "9999:1/");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,148 @@
+#include "submit/ReceiptPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "orderdata/ProcessState.h"
+#include "platform/Services.h"
+#include "submit/LocalOrderReceipt.h"
+#include "support/FakeDisks.h"
+#include "support/RecordingPrinter.h"
+#include "support/RecordingShell.h"
+#include "support/SmallCatalogue.h"
+
+namespace orelle {
+namespace {
+
+using testing::FakeDisks;
+using testing::RecordingPrinters;
+using testing::RecordingShell;
+
+const ReceiptLineList kLines{"  自助冲印订单", " ", "订单号:1", "此小票为自助冲印订单"};
+
+struct LayoutCase {
+    const char* name;
+    int dpi;
+    int pageHeight;
+    std::vector<std::string> calls;
+};
+
+class ReceiptLayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(ReceiptLayoutTest, PlacesLinesByMarginsFontHeightsGapAndPage) {
+    RecordingPrinters printers;
+    printers.dpi = GetParam().dpi;
+    printers.pageHeight = GetParam().pageHeight;
+    ASSERT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.calls, GetParam().calls);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReceiptLayoutTest,
+    ::testing::Values(
+        // At 72 dots an inch a point is a dot: the layout reads as the points.
+        LayoutCase{"PointsAsDots",
+                   72,
+                   100000,
+                   {"doc Orelle", "font 宋体 14 900", "page", "text 10 5   自助冲印订单",
+                    "font 宋体 11 400", "text 10 21  ", "text 10 34 订单号:1",
+                    "text 10 47 此小票为自助冲印订单", "endpage", "enddoc"}},
+        // 14 pt = 58 dots, 11 pt = 46, margins 10 and 5 pt = 42 and 21, gap 2 pt = 8.
+        LayoutCase{"ThreeHundredDotsAnInch",
+                   300,
+                   100000,
+                   {"doc Orelle", "font 宋体 58 900", "page", "text 42 21   自助冲印订单",
+                    "font 宋体 46 400", "text 42 87  ", "text 42 141 订单号:1",
+                    "text 42 195 此小票为自助冲印订单", "endpage", "enddoc"}},
+        // Room above the 1 pt margin for the heading and one line, then two.
+        LayoutCase{"NewPageBeforeTheBottomMargin",
+                   72,
+                   40,
+                   {"doc Orelle", "font 宋体 14 900", "page", "text 10 5   自助冲印订单",
+                    "font 宋体 11 400", "text 10 21  ", "endpage", "page", "text 10 5 订单号:1",
+                    "text 10 18 此小票为自助冲印订单", "endpage", "enddoc"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReceiptPrinter, ALineTallerThanThePageStillComesOut) {
+    RecordingPrinters printers;
+    printers.pageHeight = 10;
+    ASSERT_EQ(PrintReceipt(printers, kLines, 1), ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.texts, kLines);
+}
+
+TEST(ReceiptPrinter, NoPrinterPrintsNothing) {
+    RecordingPrinters printers;
+    printers.present = false;
+    EXPECT_EQ(PrintReceipt(printers, kLines, 2), ReceiptOutcome::kNoPrinter);
+    EXPECT_TRUE(printers.log.calls.empty());
+}
+
+// A printer that gives up is reported, and no second copy is tried.
+TEST(ReceiptPrinter, APrinterFailingPartWayIsReported) {
+    RecordingPrinters printers;
+    printers.failFromText = 2;
+    EXPECT_EQ(PrintReceipt(printers, kLines, 2), ReceiptOutcome::kFailed);
+    EXPECT_EQ(printers.log.documents, 0);
+    EXPECT_EQ(printers.log.opened, 1);
+}
+
+TEST(ReceiptPrinter, AFileHoldsEveryCopyFromANewPage) {
+    RecordingPrinters printers;
+    ASSERT_EQ(PrintReceipt(printers, kLines, 2, "/out/slip.pdf"), ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.pdfPaths, std::vector<std::string>{"/out/slip.pdf"});
+    EXPECT_EQ(printers.log.documents, 1);
+    EXPECT_EQ(std::count(printers.log.calls.begin(), printers.log.calls.end(), "page"), 2);
+    EXPECT_EQ(printers.log.texts.size(), 2 * kLines.size());
+}
+
+class LocalOrderReceiptTest : public ::testing::Test {
+  protected:
+    LocalOrderReceiptTest() {
+        state.startup.settingsFolder = testing::PriceCountingFiles::kFolder;
+        state.startup.catalogue = job.catalogue;
+        state.photoList.AppendFrom(job.list);
+        state.session.OrderRequirement = "加急;明天取";
+        job.files.files[VerCtrlIniPath(testing::PriceCountingFiles::kFolder)] =
+            testing::GbkText("[p2]\r\npapername=富士\r\n");
+    }
+
+    testing::SmallCatalogue job;
+    FakeDisks disks;
+    FixedClock clock{LocalTime{2026, 12, 7, 18, 30, 5}};
+    RecordingShell shell;
+    Services services{job.files, disks, clock, shell, Registry("/registry.ini", job.files)};
+    ProcessState state;
+    RecordingPrinters printers;
+};
+
+TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
+    state.startup.config.printprice = 1;
+    state.session.processingNumber = 2;
+    state.photoList.Append(std::make_unique<PhotoRecord>());  // unseen, not counted
+    job.Add(0, 2);
+    state.photoList.AppendFrom(job.list);
+    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", 0),
+              ReceiptOutcome::kPrinted);
+    const ReceiptLineList lines = LocalOrderLines(state, services, "0026120701", 0);
+    EXPECT_EQ(lines[7], "富士5寸(光面) 2    0.80   0.60  ");
+    EXPECT_EQ(lines[11], "时间:2026-12-7 18:30:5");
+    EXPECT_EQ(lines[12], "加急;明天取");
+    ReceiptLineList twice = lines;
+    twice.insert(twice.end(), lines.begin(), lines.end());
+    EXPECT_EQ(printers.log.texts, twice);
+    EXPECT_EQ(printers.log.documents, 2);
+}
+
+TEST_F(LocalOrderReceiptTest, WithoutPricesPrintsOnce) {
+    job.Add(0, 2);
+    state.photoList.AppendFrom(job.list);
+    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", 1),
+              ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.documents, 1);
+    EXPECT_EQ(printers.log.texts, LocalOrderLines(state, services, "0026120701", 1));
+    EXPECT_EQ(printers.log.texts[7], "5寸(绒面) 2    ");
+}
+
+}  // namespace
+}  // namespace orelle
