@@ -139,6 +139,11 @@ list(APPEND ORELLE_UI_SOURCES
   submit/ReceiptNotice.cpp
 )
 
+# The order database's steps, over any database.
+list(APPEND ORELLE_CORE_SOURCES
+  submit/OrderRows.cpp
+)
+
 # The batch settings: rules over the photo list, and their dialogs.
 list(APPEND ORELLE_CORE_SOURCES
   orderdata/BatchApply.cpp

@@ -1,0 +1,109 @@
+#include "submit/OrderRows.h"
+
+#include <charconv>
+#include <cstdlib>
+
+namespace orelle {
+namespace {
+
+// As atol reads a count: leading digits, nothing else.
+std::int64_t CountOf(const std::string& text) {
+    std::int64_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+std::string Field(const Database::Row& row, const char* column) {
+    const auto it = row.find(column);
+    return it == row.end() ? std::string() : it->second;
+}
+
+// The member's price of a product: its own, its class's list price, 1.
+bool ProductPrice(Database& db, const std::string& code, const std::string& member,
+                  const std::optional<std::string>& column, double* price) {
+    std::vector<Database::Row> rows;
+    if (!db.Query("select price as money from DB_memprice where pcode=? and memcode=?",
+                  {code, member}, &rows))
+        return false;
+    if (rows.empty() && column &&
+        !db.Query("select " + *column + " as money from DB_product where product_code=?", {code},
+                  &rows))
+        return false;
+    const std::string money = rows.empty() ? std::string() : Field(rows.front(), "money");
+    *price = money.empty() ? 1.0 : std::strtod(money.c_str(), nullptr);
+    return true;
+}
+
+}  // namespace
+
+std::vector<ProductItem> ParseProductList(const std::string& productList) {
+    std::vector<ProductItem> items;
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = productList.find('/', start)) != std::string::npos;
+         start = slash + 1) {
+        const std::string item = productList.substr(start, slash - start);
+        const std::size_t colon = item.find(':');
+        if (colon == std::string::npos) {
+            items.push_back({item, 0});
+        } else {
+            items.push_back({item.substr(0, colon), CountOf(item.substr(colon + 1))});
+        }
+    }
+    return items;
+}
+
+MemberQuery MemberLookupQuery(const std::string& code, const std::string& password,
+                              bool checkUser) {
+    if (checkUser)
+        return {"select * from DB_member where code=? or phone=? or mobile=?", {code, code, code}};
+    return {"select * from DB_member where code=? and password=?", {code, password}};
+}
+
+bool RefusedMemberCode(const std::string& code) {
+    return code.empty() || code.find(' ') != std::string::npos;
+}
+
+std::optional<std::string> ClassPriceColumn(const std::string& memberClass) {
+    if (memberClass.empty() || memberClass == "0") return std::string("product_price");
+    if (memberClass.size() == 1 && memberClass[0] >= '1' && memberClass[0] <= '9')
+        return "product_price" + memberClass;
+    return std::nullopt;
+}
+
+std::string LocalDatabaseOrderNumber(const std::string& computerId, const std::string& localId) {
+    return computerId + "20" + localId;
+}
+
+std::optional<std::string> CreateOrderNumber(Database& db, const std::string& computerId) {
+    const std::optional<std::string> id = db.CreateId();
+    if (!id) return std::nullopt;
+    return computerId + *id;
+}
+
+bool InsertOrderRows(Database& db, const OrderRowsInput& order) {
+    std::vector<Database::Row> members;
+    if (!db.Query("select * from DB_member where code=?", {order.memberCode}, &members))
+        return false;
+    const Database::Row member = members.empty() ? Database::Row{} : members.front();
+    const std::optional<std::string> column = ClassPriceColumn(Field(member, "class"));
+    if (!db.Begin()) return false;
+    bool ok = db.Execute(
+        "insert into DB_ordermain(orderid,usercode,submitdate,mobile,telephone,bshow,address,"
+        "require) values(?,?,getdate(),?,?,-1,?,?)",
+        {order.orderNumber, order.memberCode, Field(member, "mobile"), Field(member, "phone"),
+         Field(member, "address"), order.requirement});
+    for (const ProductItem& item : ParseProductList(order.productList)) {
+        if (!ok) break;
+        double price = 1;
+        ok = ProductPrice(db, item.code, order.memberCode, column, &price) &&
+             db.Execute(
+                 "insert into DB_ordermx(orderid,productid,numbers,price,fnumbers) "
+                 "values(?,?,?,?,?)",
+                 {order.orderNumber, item.code, item.count, price, item.count});
+    }
+    if (ok && db.Commit()) return true;
+    db.Rollback();
+    return false;
+}
+
+}  // namespace orelle

@@ -1,0 +1,57 @@
+#pragma once
+// The database steps of placing an order, without a window: the member
+// look-up, the order number, and the order's head and lines with their
+// prices. The statements are the shop database's; every value is bound.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/db/Database.h"
+
+namespace orelle {
+
+// One item of a product list "A01:3/B02:1/": code and count. Items are
+// read while a '/' is left; a count that is no number reads as 0.
+struct ProductItem {
+    std::string code;
+    std::int64_t count = 0;
+};
+std::vector<ProductItem> ParseProductList(const std::string& productList);
+
+// The member query: by code, phone or mobile when members are checked
+// (verison_ckuser 1), otherwise by code and password.
+struct MemberQuery {
+    std::string sql;
+    std::vector<Database::Value> values;
+};
+MemberQuery MemberLookupQuery(const std::string& code, const std::string& password, bool checkUser);
+
+// A member code that may not go to the database: empty or holding a blank.
+bool RefusedMemberCode(const std::string& code);
+
+// The list price column of a member class: "product_price" for class "0"
+// (or none), "product_price1" to "product_price9" for classes 1 to 9;
+// nothing for any other class text, which is never pasted into a statement.
+std::optional<std::string> ClassPriceColumn(const std::string& memberClass);
+
+// The order number without the database (insertdb 0): computer id, "20",
+// the local order id.
+std::string LocalDatabaseOrderNumber(const std::string& computerId, const std::string& localId);
+// From DB_createID: computer id followed by its output; nothing when the
+// call failed.
+std::optional<std::string> CreateOrderNumber(Database& db, const std::string& computerId);
+
+struct OrderRowsInput {
+    std::string orderNumber;
+    std::string memberCode;
+    std::string requirement;  // OrderRequirement
+    std::string productList;  // ProductList
+};
+// The head row and one line per product, in one transaction: a failed
+// statement leaves no part of the order behind. A product's price is the
+// member's own, else its class's list price, else 1.
+bool InsertOrderRows(Database& db, const OrderRowsInput& order);
+
+}  // namespace orelle
