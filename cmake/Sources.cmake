@@ -141,6 +141,7 @@ list(APPEND ORELLE_UI_SOURCES
 
 # The order database's steps, over any database.
 list(APPEND ORELLE_CORE_SOURCES
+  platform/db/OdbcConnection.cpp
   submit/OrderRows.cpp
 )
 
