@@ -26,13 +26,17 @@ PicturePrefetch::~PicturePrefetch() {
 
 PicturePrefetch::Photo PicturePrefetch::Read(FileSystem& fs, const Want& want) {
     Photo photo;
+    // The header alone first, so that a file that is no photo costs a small
+    // read; then the file whole, once, for both the picture and its date.
     photo.pixels = ReadPixelSize(fs, want.path);
     if (!photo.pixels) return photo;
     photo.level = want.level ? *want.level
                              : LoadReductionLevel(photo.pixels->width(), photo.pixels->height(),
                                                   want.bigView);
-    photo.picture = DecodeReduced(fs, want.path, photo.level, want.atLeast);
-    if (!photo.picture.isNull()) photo.shotDate = ReadShotDate(fs, want.path);
+    std::string bytes;
+    if (!ReadPhotoBytes(fs, want.path, &bytes)) return photo;
+    photo.picture = DecodeReducedFromBytes(bytes, photo.level, want.atLeast);
+    if (!photo.picture.isNull()) photo.shotDate = ReadShotDateFromBytes(bytes);
     return photo;
 }
 

@@ -53,10 +53,16 @@ int ReducedDenominator(QSize full, int level, QSize atLeast) {
     return d;
 }
 
+bool ReadPhotoBytes(FileSystem& fs, const std::string& path, std::string* bytes) {
+    if (fs.ReadFilePart(path, 0, kMaxPhotoBytes + 1, bytes) && bytes->size() <= kMaxPhotoBytes)
+        return true;
+    bytes->clear();
+    return false;
+}
+
 QImage DecodeReduced(FileSystem& fs, const std::string& path, int level, QSize atLeast) {
     std::string bytes;
-    if (!fs.ReadFilePart(path, 0, kMaxPhotoBytes + 1, &bytes) || bytes.size() > kMaxPhotoBytes)
-        return {};
+    if (!ReadPhotoBytes(fs, path, &bytes)) return {};
     return DecodeReducedFromBytes(bytes, level, atLeast);
 }
 

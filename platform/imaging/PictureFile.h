@@ -37,6 +37,9 @@ std::optional<QSize> PixelSizeFromBytes(std::string_view bytes);
 // level's maximum.
 int ReducedDenominator(QSize full, int level, QSize atLeast = {});
 
+// The whole file, when it is no larger than kMaxPhotoBytes.
+bool ReadPhotoBytes(FileSystem& fs, const std::string& path, std::string* bytes);
+
 // Decodes a JPEG at 1/ReducedDenominator of its size inside libjpeg, never
 // at full size first: ceil(w/d) x ceil(h/d). A truncated or damaged file,
 // a missing one, one that is not a JPEG or one DecodeJpeg refuses gives a
