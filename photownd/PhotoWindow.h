@@ -137,6 +137,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     bool PrepareLoad(FolderLoad& load);
     void FinishLoad(FolderLoad& load, bool ok);
     void AbandonLoad(const char* message);
+    // Clears the cells and goes back to the first photo.
+    void EmptyPage();
 
     void OpenWebPage(const std::string& address);
     // Runs change on a worker, then refreshes the page under the same busy

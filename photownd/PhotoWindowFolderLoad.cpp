@@ -55,12 +55,8 @@ bool PhotoWindow::PrepareLoad(FolderLoad& load) {
         AbandonLoad(nullptr);
         return false;
     }
-    const bool opened = load.OpenJob(browse.bAdding, [this] {
-        // No cell may keep a record that is about to be freed.
-        for (PhotoCell* c : cells_) c->ClearCell();
-        browse.nFirstIndex = 0;
-        browse.nBigIndex = 0;
-    });
+    // No cell may keep a record that is about to be freed.
+    const bool opened = load.OpenJob(browse.bAdding, [this] { EmptyPage(); });
     if (!opened) {
         ShowMessage(this, "Orelle", kNoOrderNumberMessage);
         AbandonLoad(nullptr);
@@ -84,14 +80,18 @@ void PhotoWindow::EndJob() {
     if (load_) std::exchange(load_, nullptr)->Finish(false);
     progress_->hide();
     SetImageDlgToNormal();
-    for (PhotoCell* c : cells_) c->ClearCell();
+    EmptyPage();
     ForgetJob(state_);
     currentFolder.clear();
     selectedFiles.clear();
     browse.bAdding = false;
+    update();
+}
+
+void PhotoWindow::EmptyPage() {
+    for (PhotoCell* c : cells_) c->ClearCell();
     browse.nFirstIndex = 0;
     browse.nBigIndex = 0;
-    update();
 }
 
 bool PhotoWindow::SettleRefresh() {
@@ -100,7 +100,7 @@ bool PhotoWindow::SettleRefresh() {
 }
 
 void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
-    for (PhotoCell* c : cells_) c->ClearCell();
+    EmptyPage();
     if (!load.Finish(ok)) {
         if (load.NamesTooLong()) ShowMessage(this, "Orelle", kTreeTooLongMessage);
         AbandonLoad(kBackupFailedMessage);
@@ -110,8 +110,6 @@ void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
     progress_->hide();
     progress_->SetSteps(1);
     SendHostMessage(HostWindow(), kMessageHandBack);
-    browse.nFirstIndex = 0;
-    browse.nBigIndex = 0;
     StartPageRefresh();  // fills the first page and writes the order files
 }
 
