@@ -2,32 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/PictureFile.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
+#include "support/WatchedFiles.h"
 
 namespace orelle {
 namespace {
 
 using testing::MemoryFileSystem;
 
-// Counts reads of a photo's bytes, and who made them.
-struct WatchedFiles : MemoryFileSystem {
-    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                      std::string* bytes) override {
-        ++reads;
-        if (std::this_thread::get_id() == owner) ++readsByOwner;
-        return MemoryFileSystem::ReadFilePart(path, offset, size, bytes);
-    }
-    std::thread::id owner = std::this_thread::get_id();
-    std::atomic<int> reads{0};
-    std::atomic<int> readsByOwner{0};
-};
+using WatchedFiles = testing::WatchedFiles<MemoryFileSystem>;
 
 TEST(PicturePrefetch, TakesWhatItReadOnceOnItsWorkers) {
     WatchedFiles files;
@@ -43,11 +30,11 @@ TEST(PicturePrefetch, TakesWhatItReadOnceOnItsWorkers) {
     EXPECT_EQ(photo.picture, DecodeReduced(files, "/job/a.jpg", 1, QSize(60, 40)));
     EXPECT_EQ(photo.shotDate, "2024:05:01 12:30:00");
     // Never asked for: read now, on a worker, not by the caller.
-    const int before = files.readsByOwner;
+    const int before = files.photoReadsByOwner;
     const PicturePrefetch::Photo big = prefetch.Take({"/job/a.jpg", std::nullopt, true, QSize()});
     EXPECT_EQ(big.level, 0);
     EXPECT_EQ(big.picture.size(), QSize(1280, 960));
-    EXPECT_EQ(files.readsByOwner, before) << "the caller read a photo";
+    EXPECT_EQ(files.photoReadsByOwner, before) << "the caller read a photo";
 }
 
 TEST(PicturePrefetch, UnreadableFilesAndFloodsOfRequestsAreHarmless) {

@@ -2,35 +2,17 @@
 // file, and pages replace each other without an empty interim.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
 #include "cell/PhotoCell.h"
 #include "platform/Services.h"
 #include "platform/files/FileSystem.h"
 #include "support/PhotoWindowFixture.h"
+#include "support/WatchedFiles.h"
 
 namespace orelle {
 namespace {
 
-// The machine's files, counting the photo reads made on the thread that
-// built it (the user-interface thread).
-struct WatchedFiles : LocalFileSystem {
-    bool ReadFile(const std::string& path, std::string* contents) override {
-        Count(path);
-        return LocalFileSystem::ReadFile(path, contents);
-    }
-    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                      std::string* bytes) override {
-        Count(path);
-        return LocalFileSystem::ReadFilePart(path, offset, size, bytes);
-    }
-    void Count(const std::string& path) {
-        if (std::this_thread::get_id() == owner && path.ends_with(".jpg")) ++photoReadsOnUi;
-    }
-    std::thread::id owner = std::this_thread::get_id();
-    std::atomic<int> photoReadsOnUi{0};
-};
+// The machine's files, watched.
+using WatchedFiles = testing::WatchedFiles<LocalFileSystem>;
 
 WatchedFiles& Watched() {
     static WatchedFiles files;
@@ -49,7 +31,7 @@ class CustomerViewTest : public testing::PhotoWindowFixture {
 
 TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
     AddPhotos(14);
-    Watched().photoReadsOnUi = 0;
+    Watched().photoReadsByOwner = 0;
     window->StartPageRefresh();
     window->WaitForJobs();
     ASSERT_FALSE(Shown(0).empty());
@@ -60,7 +42,7 @@ TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
     Command(1222);  // last page
     Command(1216);  // a copy of the active photo
     EXPECT_TRUE(window->Cell(0)->surface.HasImage());
-    EXPECT_EQ(Watched().photoReadsOnUi, 0);
+    EXPECT_EQ(Watched().photoReadsByOwner, 0);
 }
 
 TEST_F(CustomerViewTest, ThePageStaysOnShowUntilTheNextReplacesIt) {
