@@ -139,10 +139,18 @@ list(APPEND ORELLE_UI_SOURCES
   submit/ReceiptNotice.cpp
 )
 
-# The order database's steps, over any database.
+# The order database: the steps of an order over any database, Qt's ODBC
+# driver beneath them, and the route members read from it.
 list(APPEND ORELLE_CORE_SOURCES
   platform/db/OdbcConnection.cpp
+  platform/db/OdbcDatabase.cpp
+  submit/MemberLoginDb.cpp
+  submit/OrderDatabase.cpp
   submit/OrderRows.cpp
+  stores/RouteMembers.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  stores/RouteMemberDialog.cpp
 )
 
 # The batch settings: rules over the photo list, and their dialogs.

@@ -22,6 +22,9 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.dbHost = ini.GetString("dbserver", "host", "");
     c.dbUser = ini.GetString("dbserver", "user", "");
     c.dbPassword = ini.GetString("dbserver", "password", "");
+    c.dbDriver = ini.GetString("dbserver", "driver", "");
+    c.dbName = ini.GetString("dbserver", "database", "");
+    c.dbLoginTimeout = ini.GetInt("dbserver", "logintimeout", 10);
     c.computerId = ini.GetString("computerid", "id", "00");
     c.userinfo.user = ini.GetString("userinfo", "user", "000001");
     c.userinfo.username = ini.GetString("userinfo", "name", "");

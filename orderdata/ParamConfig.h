@@ -21,9 +21,12 @@ struct ParamConfig {
     std::string dir =
         paths::DefaultBackupRoot();  // backup root of all work folders and order files
     // [dbserver]
-    std::string dbHost;      // host
-    std::string dbUser;      // user
-    std::string dbPassword;  // password
+    std::string dbHost;                // host
+    std::string dbUser;                // user
+    std::string dbPassword;            // password
+    std::string dbDriver;              // driver: the ODBC driver, FreeTDS unless named
+    std::string dbName;                // database: "lumora" unless named
+    std::int32_t dbLoginTimeout = 10;  // logintimeout, seconds
     // [computerid]
     std::string computerId = "00";
     // [userinfo]: shared with the current order's customer fields.

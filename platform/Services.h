@@ -1,10 +1,11 @@
 #pragma once
 // The outside services that the station uses, in one bundle: files and
-// disks, the clock, the registry stand-in, the desktop shell and HTTP. The
-// exported window builds it from the machine's services and hands it
-// down; tests build it from fakes. The services must outlive every
-// window and worker that uses the bundle.
+// disks, the clock, the registry stand-in, the desktop shell, HTTP and the
+// order database. The exported window builds it from the machine's
+// services and hands it down; tests build it from fakes. The services
+// must outlive every window and worker that uses the bundle.
 
+#include "platform/db/Database.h"
 #include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
 
@@ -23,6 +24,8 @@ struct Services {
     Registry registry;
     // Form posts to the order web server.
     HttpPoster& http = HttpPoster::Default();
+    // Connections to the shop's order database.
+    DatabaseConnector& database = DatabaseConnector::Default();
 };
 
 // The machine's own services.

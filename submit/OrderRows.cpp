@@ -80,7 +80,8 @@ std::optional<std::string> CreateOrderNumber(Database& db, const std::string& co
     return computerId + *id;
 }
 
-bool InsertOrderRows(Database& db, const OrderRowsInput& order) {
+bool InsertOrderRows(Database& db, const OrderRowsInput& order,
+                     const std::function<bool()>& stopped) {
     std::vector<Database::Row> members;
     if (!db.Query("select * from DB_member where code=?", {order.memberCode}, &members))
         return false;
@@ -101,7 +102,7 @@ bool InsertOrderRows(Database& db, const OrderRowsInput& order) {
                  "values(?,?,?,?,?)",
                  {order.orderNumber, item.code, item.count, price, item.count});
     }
-    if (ok && db.Commit()) return true;
+    if (ok && !(stopped && stopped()) && db.Commit()) return true;
     db.Rollback();
     return false;
 }

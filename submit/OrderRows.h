@@ -4,6 +4,7 @@
 // prices. The statements are the shop database's; every value is bound.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,8 +51,10 @@ struct OrderRowsInput {
     std::string productList;  // ProductList
 };
 // The head row and one line per product, in one transaction: a failed
-// statement leaves no part of the order behind. A product's price is the
-// member's own, else its class's list price, else 1.
-bool InsertOrderRows(Database& db, const OrderRowsInput& order);
+// statement, or stopped answering true before the commit, leaves no part
+// of the order behind. A product's price is the member's own, else its
+// class's list price, else 1.
+bool InsertOrderRows(Database& db, const OrderRowsInput& order,
+                     const std::function<bool()>& stopped = {});
 
 }  // namespace orelle

@@ -14,7 +14,10 @@ StoreLoginAnswer ReadStoreLoginReply(const std::string& reply) {
 }
 
 const char* StoreLoginMessage(StoreLoginAnswer answer) {
-    const WebEndpoint& e = web::kStoreLogin;
+    return StoreAnswerMessage(web::kStoreLogin, answer);
+}
+
+const char* StoreAnswerMessage(const WebEndpoint& e, StoreLoginAnswer answer) {
     switch (answer) {
         case StoreLoginAnswer::kAccepted:
             return nullptr;

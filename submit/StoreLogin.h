@@ -25,6 +25,9 @@ StoreLoginAnswer ReadStoreLoginReply(const std::string& reply);
 
 // The box text of an answer; null for kAccepted.
 const char* StoreLoginMessage(StoreLoginAnswer answer);
+// The same for another back-office exchange that answers alike.
+struct WebEndpoint;
+const char* StoreAnswerMessage(const WebEndpoint& endpoint, StoreLoginAnswer answer);
 
 // One login on the calling thread with the already scrambled password.
 StoreLoginAnswer StoreLoginExchange(const WebClient& client, const std::string& user,

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -37,6 +38,21 @@ class Database {
     // The output parameter "edanhao" (char 20) of the stored procedure
     // DB_createID, trimmed; nothing when the call failed.
     virtual std::optional<std::string> CreateId() = 0;
+};
+
+struct OdbcSettings;
+
+// Opens connections to the order database. One connection serves one
+// thread: the one that opened it.
+class DatabaseConnector {
+  public:
+    virtual ~DatabaseConnector() = default;
+    // Nothing when the server cannot be reached or refuses the login
+    // within the settings' login time-out; error then says why.
+    virtual std::unique_ptr<Database> Connect(const OdbcSettings& settings, std::string* error) = 0;
+
+    // Through Qt's ODBC driver.
+    static DatabaseConnector& Default();
 };
 
 }  // namespace orelle
