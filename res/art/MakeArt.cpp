@@ -16,6 +16,7 @@
 #include "platform/paths/Paths.h"
 #include "skin/CursorFile.h"
 #include "skin/SkinLook.h"
+#include "submit/OrderDialog.h"
 
 namespace {
 
@@ -78,6 +79,42 @@ QImage StatDialogBack() {
     return image;
 }
 
+// The order dialog's ground (578 x 385; the dialog shows its left 420):
+// the member panel with the captions of the member code and password, and
+// the delivery panel with the captions of the contact fields, which the
+// dialog blanks while there is no delivery.
+QImage LoginBack() {
+    QImage image(578, 385, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, 385);
+    g.setColorAt(0.0, QColor(214, 232, 250));
+    g.setColorAt(1.0, QColor(160, 196, 236));
+    p.fillRect(image.rect(), g);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 120, 190), 1.5));
+    p.setBrush(QColor(248, 252, 255));
+    p.drawRoundedRect(QRectF(27.5, 35.5, 363, 68), 6, 6);
+    p.drawRoundedRect(QRectF(27.5, 161.5, 362, 141), 6, 6);
+    p.setPen(QColor(30, 60, 120));
+    p.setFont(orelle::GdiFont(orelle::skin::kLiShu, 26));
+    p.drawText(QRect(40, 42, 150, 56), Qt::AlignCenter, QString::fromUtf8("会员下单"));
+    struct Caption {
+        const char* text;
+        QRect rect;  // right-aligned in it, next to its field
+    };
+    const Caption captions[] = {
+        {"会员号:", QRect(180, 45, 66, 16)},   {"密  码:", QRect(180, 81, 66, 16)},
+        {"联系人:", QRect(36, 185, 70, 18)},   {"电  话:", QRect(36, 207, 70, 18)},
+        {"手  机:", QRect(36, 229, 70, 18)},   {"地  址:", QRect(36, 251, 70, 18)},
+        {"预约时间:", QRect(36, 278, 80, 18)},
+    };
+    p.setFont(orelle::GdiFont(orelle::skin::kSongTi, 12, 700));
+    for (const Caption& c : captions) {
+        p.drawText(c.rect, Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(c.text));
+    }
+    return image;
+}
+
 bool Save(const QImage& image, const std::string& path) {
     if (!image.save(QString::fromStdString(path), "BMP")) {
         std::fprintf(stderr, "orelle-make-art: cannot write %s\n", path.c_str());
@@ -110,6 +147,7 @@ int main(int argc, char** argv) {
     ok &= Save(BigViewBack(), orelle::ImageSurface::BigViewBackgroundPath());
     ok &= Save(StatDialogBack(),
                orelle::paths::Join(orelle::paths::Join(folder, "backscape"), "statdlg.bmp"));
+    ok &= Save(LoginBack(), orelle::OrderDialog::BackgroundPath());
     QFile cursor(QString::fromStdString(
         orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));
     ok &= cursor.open(QIODevice::WriteOnly) &&
