@@ -243,6 +243,8 @@ void OrderDialog::OnPickupPoint() {
 }
 
 void OrderDialog::OnDeliveryNotes() {
+    // The exchange may be switching the client's host meanwhile.
+    if (state_ != State::kEditing) return;
     ServiceNoticeDialog notes(client_, services_.busy, this);
     RunModal(notes);
 }

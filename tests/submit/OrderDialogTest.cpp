@@ -84,6 +84,14 @@ class OrderDialogTest : public ::testing::Test {
         fs_.files[std::string(kFolder) + "param.ini"] = GbkText(web + param);
     }
 
+    // The database edition, remembering the member: it logs in on opening.
+    std::unique_ptr<OrderDialog> OpenDatabaseEdition(FakeBackEnd& backEnd,
+                                                     const std::string& member = "8888") {
+        Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
+                 "[userinfo]\r\nuser=" + member + "\r\n");
+        return Open(&backEnd);
+    }
+
     std::unique_ptr<OrderDialog> Open(OrderBackEnd* backEnd = nullptr) {
         OrderDialogServices s{kFolder, fs_,     clock_,      HttpPoster::Default(),
                               config_, flags_,  backOffice_, busy_,
@@ -154,11 +162,9 @@ TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
 }
 
 TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
-    Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=13900000000\r\n");
     FakeBackEnd backEnd;
     backEnd.outcome = Placed("0020150307001", "8888");
-    auto d = Open(&backEnd);
+    auto d = OpenDatabaseEdition(backEnd, "13900000000");
     for (int id : {OrderDialog::kDeliveryId, OrderDialog::kStoreId, OrderDialog::kPaymentId,
                    OrderDialog::kPickupId, OrderDialog::kContactNameId, OrderDialog::kHourId}) {
         EXPECT_FALSE(Control<QWidget>(*d, id)->isVisible()) << id;
@@ -180,12 +186,10 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
 }
 
 TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen) {
-    Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
     FakeBackEnd backEnd;
     backEnd.question = "请确认会员资料:";
     backEnd.outcome.status = "会员号或密码错误!";
-    auto d = Open(&backEnd);
+    auto d = OpenDatabaseEdition(backEnd);
     QTRY_COMPARE_WITH_TIMEOUT(d->Status(), std::string("会员号或密码错误!"), 3000);
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
@@ -194,11 +198,9 @@ TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen)
 }
 
 TEST_F(OrderDialogTest, OncePlacedTheDialogCannotBeCancelled) {
-    Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
     FakeBackEnd backEnd;
     backEnd.outcome = Placed("0020150307001", "8888");
-    auto d = Open(&backEnd);
+    auto d = OpenDatabaseEdition(backEnd);
     QTRY_VERIFY_WITH_TIMEOUT(!d->Result().orderNumber.empty(), 3000);
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kCancelId)->isEnabled());
     QTest::keyClick(d.get(), Qt::Key_Escape);
