@@ -10,10 +10,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "orderdata/FeatureFlags.h"
 #include "platform/ini/Profile.h"
 #include "skin/BitmapButton.h"
+#include "stores/PickupPointDialog.h"
 #include "submit/OrderBackEnd.h"
 #include "submit/OrderDialog.h"
 #include "submit/StoreLogin.h"
@@ -62,6 +64,9 @@ class OrderDialogTest : public ::testing::Test {
   protected:
     OrderDialogTest()
         : answer_([this](QDialog& d) {
+              if (onDialog_) {
+                  if (const std::optional<int> answer = onDialog_(d)) return *answer;
+              }
               auto* box = qobject_cast<QMessageBox*>(&d);
               boxes_.push_back(d.windowTitle().toStdString() + ": " + DialogText(d));
               if (box && box->button(QMessageBox::No) &&
@@ -124,6 +129,7 @@ class OrderDialogTest : public ::testing::Test {
     OrderDialogInput input_;
     std::vector<std::string> boxes_;
     std::function<void()> onBox_;
+    std::function<std::optional<int>(QDialog&)> onDialog_;  // first say, when it has one
     ModalAnswer answer_;
 };
 
@@ -311,6 +317,40 @@ TEST_F(OrderDialogTest, WithoutLoginTheOrderNumberIsTheLocalId) {
     EXPECT_EQ(d->result(), QDialog::Accepted);
     EXPECT_EQ(d->Result().orderNumber, "000015");
     EXPECT_TRUE(backEnd.requests.empty());
+}
+
+TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    server_.Answer("/Lumora/manage/getslist.asp",
+                   GbkText("[storecount]<br>count=1<br>[1]<br>serid=101<br>storename=东门店<br>"
+                           "streetcode=S1<br>[towncount]<br>count=1<br>[town1]<br>code=T1<br>"
+                           "town=城关镇<br>[streetcount]<br>count=1<br>[street1]<br>code=S1<br>"
+                           "street=东街<br>towncode=T1<br>"));
+    onDialog_ = [](QDialog& dialog) -> std::optional<int> {
+        auto* pick = qobject_cast<PickupPointDialog*>(&dialog);
+        if (!pick) return std::nullopt;
+        pick->InitDialog();
+        pick->show();
+        QTreeWidget* points = pick->Points();
+        if (!QTest::qWaitFor([points] { return points->topLevelItemCount() == 1; }, 5000)) {
+            return QDialog::Rejected;
+        }
+        points->setCurrentItem(points->topLevelItem(0));
+        pick->OnCommand(PickupPointDialog::kOkId);
+        return pick->result();
+    };
+    FakeBackEnd backEnd;
+    backEnd.outcome = Placed("00123456", "8888");
+    auto d = Open(&backEnd);
+    Control<QPushButton>(*d, OrderDialog::kPickupId)->click();
+    auto* store = Control<QComboBox>(*d, OrderDialog::kStoreId);
+    EXPECT_EQ(store->count(), 1);
+    EXPECT_EQ(store->currentText(), "东门店");
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    EXPECT_EQ(d->Result().pickupPointId, "101");
 }
 
 TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
