@@ -21,6 +21,7 @@
 #include "platform/paths/Paths.h"
 #include "skin/ModalRunner.h"
 #include "skin/SkinLook.h"
+#include "skin/SystemTranslations.h"
 #include "stores/PickupPointDialog.h"
 #include "stores/StoreListRefresh.h"
 #include "submit/AlbumChoiceDialog.h"
@@ -150,5 +151,6 @@ int main(int argc, char** argv) {
     if (which.empty()) return Usage();
     QApplication app(argc, argv);
     orelle::InstallSkinFonts();
+    orelle::InstallSystemTranslations();
     return Run(which, settings);
 }
