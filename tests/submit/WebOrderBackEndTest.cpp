@@ -3,9 +3,6 @@
 // to the second host.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "orderdata/ParamConfig.h"
 #include "submit/OrderForm.h"
 #include "submit/WebClient.h"
@@ -18,7 +15,6 @@ namespace orelle {
 namespace {
 
 using testing::GbkText;
-using testing::StandInReply;
 using testing::StandInServer;
 
 constexpr const char* kCheck = "/Lumora/client/statlogin.asp";
@@ -224,20 +220,6 @@ TEST_F(WebOrderBackEndTest, AnOrderStartWithoutReplyTurnsTheSecondHostFlag) {
     EXPECT_EQ(out.status, web::kConnectFailed);
     EXPECT_EQ(client().SecondHost(), 1);
     EXPECT_EQ(client().CurrentHost(), "127.0.0.1");
-}
-
-TEST_F(WebOrderBackEndTest, AStopEndsAStalledExchange) {
-    server_.Script(kCheck, StandInReply{"", 0, true, 0});
-    std::thread stopper([this] {
-        while (server_.Arrived() == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        context_.Stop();
-    });
-    const auto begin = std::chrono::steady_clock::now();
-    const OrderOutcome out = Submit();
-    stopper.join();
-    EXPECT_FALSE(out.placed);
-    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(2));
-    EXPECT_TRUE(questions_.empty());
 }
 
 }  // namespace
