@@ -133,8 +133,10 @@ void OrderDialog::MakeControls() {
     password_ = MakeEdit(this, kPasswordId, QRect(251, 81, 125, 16));
     password_->setEchoMode(QLineEdit::Password);
     status_ = Place(new StaticText(kStatusId, this), kStatusId, QRect(33, 105, 300, 30));
+    // The layout gives the remember box no place of its own: beside the
+    // status line, under the password.
     remember_ = Place(new QCheckBox(QString::fromUtf8("记忆会员"), this), kRememberId,
-                      QRect(336, 105, 76, 16));
+                      QRect(336, 105, 72, 16));
 
     payment_ = Place(new QComboBox(this), kPaymentId, QRect(55, 139, 90, 16));
     for (const char* item : orderform::kPaymentItems) payment_->addItem(QString::fromUtf8(item));
