@@ -1,26 +1,34 @@
 // orelle-web-dialogs: a developer's tool that runs one of the dialogs that
 // talk to the order web server, modally and on the real display, the way
 // the station runs it, against the server that param.ini names (for
-// example orelle-order-server with app/order-server-demo.txt).
+// example orelle-order-server with app/order-server-demo.txt). The order
+// dialog runs in the edition ver_ctrl.ini names; in the database edition it
+// places a demonstration order after a pause, without a database.
 
 #include <QApplication>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "platform/Services.h"
+#include "platform/clock/Clock.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/Paths.h"
 #include "skin/ModalRunner.h"
 #include "skin/SkinLook.h"
+#include "skin/SystemTranslations.h"
 #include "stores/PickupPointDialog.h"
 #include "stores/StoreListRefresh.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
 #include "submit/BackOfficeLoginDialog.h"
+#include "submit/OrderBackEnd.h"
+#include "submit/OrderDialog.h"
 #include "submit/ServiceNoticeDialog.h"
 #include "submit/StoreLogin.h"
 #include "submit/WebClient.h"
@@ -28,10 +36,59 @@
 
 namespace {
 
+// Stands in for the order database: the order number without a database,
+// after a pause that leaves time to look at the dialog.
+class PausedLocalOrder : public orelle::OrderBackEnd {
+  public:
+    explicit PausedLocalOrder(std::string computerId) : computerId_(std::move(computerId)) {}
+    orelle::OrderOutcome Submit(const orelle::OrderRequest& request,
+                                orelle::JobContext& context) override {
+        for (int i = 0; i < 500 && !context.Stopped(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        orelle::OrderOutcome out;
+        out.placed = true;
+        out.orderNumber = computerId_ + "20" + request.localId;
+        out.memberCode = request.memberCode;
+        return out;
+    }
+
+  private:
+    std::string computerId_;
+};
+
+int RunOrderDialog(const orelle::Services& machine, orelle::ParamConfig& config,
+                   const std::string& settings, std::atomic<bool>& busy) {
+    using namespace orelle;
+    const FeatureFlags flags = LoadFeatureFlags(settings, config, machine.files);
+    StoreLogin backOffice;
+    PausedLocalOrder database(config.computerId);
+    OrderDialogInput input;
+    input.summaryText = "6寸(6x4) 2张\r\n订单要求:\r\n无(光面)";
+    input.localId = "150307001";
+    input.productList = "6x4:2/";
+    OrderDialogServices services{settings,
+                                 machine.files,
+                                 machine.clock,
+                                 machine.http,
+                                 config,
+                                 flags,
+                                 backOffice,
+                                 busy,
+                                 flags.IsDatabaseEdition() ? &database : nullptr,
+                                 {}};
+    OrderDialog dialog(input, services);
+    if (RunModal(dialog) != QDialog::Accepted) return 1;
+    const OrderDialogResult& r = dialog.Result();
+    std::printf("order number %s, member %s\n%s\n", r.orderNumber.c_str(), r.memberCode.c_str(),
+                r.closingNotice.c_str());
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: orelle-web-dialogs [--config DIR] "
-                 "album-login|album-choice|back-office|notice|pickup\n");
+                 "album-login|album-choice|back-office|notice|pickup|order\n");
     return 2;
 }
 
@@ -72,6 +129,7 @@ int Run(const std::string& which, const std::string& settings) {
         std::printf("pickup point %s %s\n", pickup.Serid().c_str(), pickup.Storename().c_str());
         return 0;
     }
+    if (which == "order") return RunOrderDialog(machine, config, settings, busy);
     return Usage();
 }
 
@@ -93,5 +151,6 @@ int main(int argc, char** argv) {
     if (which.empty()) return Usage();
     QApplication app(argc, argv);
     orelle::InstallSkinFonts();
+    orelle::InstallSystemTranslations();
     return Run(which, settings);
 }

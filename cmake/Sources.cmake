@@ -166,3 +166,13 @@ list(APPEND ORELLE_UI_SOURCES
   photownd/PhotoWindowReceipt.cpp
   photownd/RequirementDialog.cpp
 )
+
+# The order dialog: its form and its exchange with the back office need no
+# window.
+list(APPEND ORELLE_CORE_SOURCES
+  submit/OrderForm.cpp
+  submit/WebOrderBackEnd.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  submit/OrderDialog.cpp
+)

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "PadArt.h"
 #include "cell/ImageSurface.h"
@@ -16,6 +17,7 @@
 #include "platform/paths/Paths.h"
 #include "skin/CursorFile.h"
 #include "skin/SkinLook.h"
+#include "submit/OrderDialog.h"
 
 namespace {
 
@@ -51,21 +53,34 @@ QImage BigViewBack() {
     return image;
 }
 
+// The dialogs' light blue ground, darker toward the bottom.
+QImage DialogGround(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, 0, height);
+    g.setColorAt(0.0, QColor(214, 232, 250));
+    g.setColorAt(1.0, QColor(160, 196, 236));
+    p.fillRect(image.rect(), g);
+    return image;
+}
+
+// White rounded panels with a blue edge, behind groups of fields.
+void DrawPanels(QPainter& p, std::initializer_list<QRectF> panels) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(70, 120, 190), 1.5));
+    p.setBrush(QColor(248, 252, 255));
+    for (const QRectF& r : panels) p.drawRoundedRect(r, 6, 6);
+    p.restore();
+}
+
 // The requirements dialog's ground (578 x 378; the dialog shows its top
 // left part): two white panels with their captions, behind the statistics
 // edit at (62, 52) and the requirement edit at (62, 210).
 QImage StatDialogBack() {
-    QImage image(578, 378, QImage::Format_RGB32);
+    QImage image = DialogGround(578, 378);
     QPainter p(&image);
-    QLinearGradient g(0, 0, 0, 378);
-    g.setColorAt(0.0, QColor(214, 232, 250));
-    g.setColorAt(1.0, QColor(160, 196, 236));
-    p.fillRect(image.rect(), g);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(70, 120, 190), 1.5));
-    p.setBrush(QColor(248, 252, 255));
-    p.drawRoundedRect(QRectF(52.5, 28.5, 230, 148), 6, 6);
-    p.drawRoundedRect(QRectF(52.5, 186.5, 230, 115), 6, 6);
+    DrawPanels(p, {QRectF(52.5, 28.5, 230, 148), QRectF(52.5, 186.5, 230, 115)});
     QFont font(QString::fromUtf8("宋体"));
     font.setPixelSize(14);
     font.setBold(true);
@@ -75,6 +90,35 @@ QImage StatDialogBack() {
                QString::fromUtf8("照片统计"));
     p.drawText(QRect(62, 189, 210, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromUtf8("冲印要求"));
+    return image;
+}
+
+// The order dialog's ground (578 x 385; the dialog shows its left 420):
+// the member panel with the captions of the member code and password, and
+// the delivery panel with the captions of the contact fields, which the
+// dialog blanks while there is no delivery.
+QImage LoginBack() {
+    QImage image = DialogGround(578, 385);
+    QPainter p(&image);
+    DrawPanels(p, {QRectF(27.5, 35.5, 363, 68), QRectF(27.5, 161.5, 362, 141)});
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(30, 60, 120));
+    p.setFont(orelle::GdiFont(orelle::skin::kLiShu, 26));
+    p.drawText(QRect(40, 42, 150, 56), Qt::AlignCenter, QString::fromUtf8("会员下单"));
+    struct Caption {
+        const char* text;
+        QRect rect;  // right-aligned in it, next to its field
+    };
+    const Caption captions[] = {
+        {"会员号:", QRect(180, 45, 66, 16)},   {"密  码:", QRect(180, 81, 66, 16)},
+        {"联系人:", QRect(36, 185, 70, 18)},   {"电  话:", QRect(36, 207, 70, 18)},
+        {"手  机:", QRect(36, 229, 70, 18)},   {"地  址:", QRect(36, 251, 70, 18)},
+        {"预约时间:", QRect(36, 278, 80, 18)},
+    };
+    p.setFont(orelle::GdiFont(orelle::skin::kSongTi, 12, 700));
+    for (const Caption& c : captions) {
+        p.drawText(c.rect, Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8(c.text));
+    }
     return image;
 }
 
@@ -110,6 +154,7 @@ int main(int argc, char** argv) {
     ok &= Save(BigViewBack(), orelle::ImageSurface::BigViewBackgroundPath());
     ok &= Save(StatDialogBack(),
                orelle::paths::Join(orelle::paths::Join(folder, "backscape"), "statdlg.bmp"));
+    ok &= Save(LoginBack(), orelle::OrderDialog::BackgroundPath());
     QFile cursor(QString::fromStdString(
         orelle::paths::Join(orelle::paths::Join(folder, "Cursor"), "Icr_hand.cur")));
     ok &= cursor.open(QIODevice::WriteOnly) &&

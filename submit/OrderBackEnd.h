@@ -1,0 +1,54 @@
+#pragma once
+// The order dialog's exchange with the back office, the order web server or
+// the order database, behind one interface. Submit runs on the dialog's
+// worker (skin/JobRunner); it reaches the customer only through its
+// context: yes/no questions through Ask, which the dialog shows as its
+// edition's box (the database's "资料提示!", the web's "特别提示:" with No
+// as default), and the request's UI pieces through Post. Once the context
+// is stopped the outcome reaches nobody, so a stopped Submit may return
+// whatever it has.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/jobs/JobContext.h"
+
+namespace orelle {
+
+struct OrderRequest {
+    std::string memberCode, password;
+    int paymentIndex = 0;  // 0 stored-value card, 1 bank card, 2 on pickup
+    bool delivery = false;
+    std::string summaryText;  // the order summary with its paper finish
+    std::string localId;      // the job's local order id
+    std::string productList;  // "code:count/" per print size
+    std::string requirement;  // the customer's requirement text
+
+    // UI pieces, for Submit to hand to JobContext::Post while it works;
+    // either may be empty. The status line's text, and a payment mode that
+    // the back office imposes before the customer confirms.
+    std::function<void(const std::string&)> showStatus;
+    std::function<void(int)> showPayment;
+};
+
+struct OrderOutcome {
+    bool placed = false;
+    std::string status;  // the status line's text when not placed
+    std::string orderNumber;
+    // The member code the order is recorded under: the database may find
+    // the member by a phone number and give the real code.
+    std::string memberCode;
+    double orderMoney = 0;
+    // The payment mode the order was placed with, when the back office
+    // tells it (the web edition); empty keeps the customer's choice.
+    std::optional<int> paymentIndex;
+};
+
+class OrderBackEnd {
+  public:
+    virtual ~OrderBackEnd() = default;
+    virtual OrderOutcome Submit(const OrderRequest& request, JobContext& context) = 0;
+};
+
+}  // namespace orelle

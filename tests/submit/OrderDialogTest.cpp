@@ -1,0 +1,369 @@
+// The order dialog's wiring: its controls where the layout puts them, the
+// database edition logging in on opening, the web edition against the
+// stand-in server, Cancel during an exchange, and the remember box.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "orderdata/FeatureFlags.h"
+#include "platform/ini/Profile.h"
+#include "skin/BitmapButton.h"
+#include "stores/PickupPointDialog.h"
+#include "submit/OrderBackEnd.h"
+#include "submit/OrderDialog.h"
+#include "submit/StoreLogin.h"
+#include "support/MemoryFileSystem.h"
+#include "support/ModalAnswer.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::DialogText;
+using testing::GbkText;
+using testing::ModalAnswer;
+using testing::StandInReply;
+using testing::StandInServer;
+
+constexpr const char* kFolder = "/station/";
+
+// Answers as it is told, on the worker; what it was asked stays for the
+// test to read once the dialog is closed.
+class FakeBackEnd : public OrderBackEnd {
+  public:
+    OrderOutcome outcome;
+    std::vector<OrderRequest> requests;
+    std::vector<bool> answers;
+
+    OrderOutcome Submit(const OrderRequest& request, JobContext& context) override {
+        requests.push_back(request);
+        if (!question.empty()) answers.push_back(context.Ask(question));
+        return outcome;
+    }
+    std::string question;
+};
+
+OrderOutcome Placed(const std::string& number, const std::string& member) {
+    OrderOutcome out;
+    out.placed = true;
+    out.orderNumber = number;
+    out.memberCode = member;
+    out.orderMoney = 12.5;
+    return out;
+}
+
+class OrderDialogTest : public ::testing::Test {
+  protected:
+    OrderDialogTest()
+        : answer_([this](QDialog& d) {
+              if (onDialog_) {
+                  if (const std::optional<int> answer = onDialog_(d)) return *answer;
+              }
+              auto* box = qobject_cast<QMessageBox*>(&d);
+              boxes_.push_back(d.windowTitle().toStdString() + ": " + DialogText(d));
+              if (box && box->button(QMessageBox::No) &&
+                  box->defaultButton() == box->button(QMessageBox::No)) {
+                  boxes_.back() += " [No]";
+              }
+              if (onBox_) onBox_();
+              return box ? static_cast<int>(QMessageBox::Yes) : static_cast<int>(QDialog::Rejected);
+          }) {
+        fs_.dirs.insert("/station");
+        input_.summaryText = "6寸 2张(光面)";
+        input_.localId = "150307001";
+        input_.productList = "6x4:2/";
+    }
+
+    void Settings(const std::string& verCtrl, const std::string& param = "") {
+        const std::string web =
+            "[webserver]\r\nweb=127.0.0.1\r\nwebport=" + std::to_string(server_.port()) + "\r\n";
+        fs_.files[std::string(kFolder) + "ver_ctrl.ini"] = GbkText(verCtrl);
+        fs_.files[std::string(kFolder) + "param.ini"] = GbkText(web + param);
+    }
+
+    // The database edition, remembering the member: it logs in on opening.
+    std::unique_ptr<OrderDialog> OpenDatabaseEdition(FakeBackEnd& backEnd,
+                                                     const std::string& member = "8888") {
+        Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
+                 "[userinfo]\r\nuser=" + member + "\r\n");
+        return Open(&backEnd);
+    }
+
+    std::unique_ptr<OrderDialog> Open(OrderBackEnd* backEnd = nullptr) {
+        OrderDialogServices s{kFolder, fs_,     clock_,      HttpPoster::Default(),
+                              config_, flags_,  backOffice_, busy_,
+                              backEnd, chooser_};
+        auto d = std::make_unique<OrderDialog>(input_, s);
+        d->InitDialog();
+        d->show();
+        return d;
+    }
+
+    template <typename W>
+    static W* Control(OrderDialog& d, int id) {
+        return d.findChild<W*>(QString::number(id));
+    }
+    static void Click(OrderDialog& d, int id) {
+        QTest::mouseClick(Control<BitmapButton>(d, id), Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    std::string Saved(const char* file, const char* section, const char* key) {
+        return Profile(std::string(kFolder) + file, fs_).GetString(section, key, "(none)");
+    }
+
+    StandInServer server_;
+    testing::MemoryFileSystem fs_;
+    FixedClock clock_{LocalTime{2015, 3, 7, 10, 0, 0}};
+    ParamConfig config_;
+    FeatureFlags flags_;
+    StoreLogin backOffice_;
+    std::atomic<bool> busy_{false};
+    RouteMemberChooser chooser_;
+    OrderDialogInput input_;
+    std::vector<std::string> boxes_;
+    std::function<void()> onBox_;
+    std::function<std::optional<int>(QDialog&)> onDialog_;  // first say, when it has one
+    ModalAnswer answer_;
+};
+
+struct Placement {
+    int id;
+    QRect rect;
+};
+
+TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
+    Settings("[version_control]\r\nverison_function=2000\r\n");
+    flags_.sendaddress = 1;
+    auto d = Open();
+    EXPECT_EQ(d->size(), QSize(420, 385));
+    EXPECT_EQ(d->windowTitle(), "下单登录");
+    const Placement controls[] = {
+        {1015, {251, 45, 125, 16}},  {1016, {251, 81, 125, 16}},  {1, {129, 307, 70, 60}},
+        {2, {229, 307, 70, 60}},     {1021, {33, 105, 300, 30}},  {1042, {55, 139, 90, 16}},
+        {1043, {201, 139, 140, 16}}, {1049, {145, 140, 55, 18}},  {1044, {344, 140, 45, 16}},
+        {1060, {145, 160, 150, 19}}, {1053, {110, 185, 258, 18}}, {1054, {110, 207, 258, 18}},
+        {1056, {110, 229, 258, 18}}, {1055, {110, 251, 258, 18}}, {1058, {119, 278, 102, 18}},
+        {1059, {227, 278, 102, 18}},
+    };
+    for (const Placement& c : controls) {
+        QWidget* w = Control<QWidget>(*d, c.id);
+        ASSERT_NE(w, nullptr) << c.id;
+        EXPECT_EQ(w->geometry(), c.rect) << c.id;
+        EXPECT_TRUE(w->isVisible()) << c.id;
+    }
+    auto* payment = Control<QComboBox>(*d, OrderDialog::kPaymentId);
+    ASSERT_EQ(payment->count(), 3);
+    EXPECT_EQ(payment->itemText(2), "取件时付款");
+    EXPECT_EQ(Control<QComboBox>(*d, OrderDialog::kHourId)->currentText(), "15");
+    EXPECT_FALSE(Control<QComboBox>(*d, OrderDialog::kStoreId)->isEnabled());
+    EXPECT_TRUE(Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->isChecked());
+    EXPECT_EQ(d->Status(), "请正确填写会员号及密码\r\n查看最新促销优惠请登陆127.0.0.1");
+}
+
+TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
+    FakeBackEnd backEnd;
+    backEnd.outcome = Placed("0020150307001", "8888");
+    auto d = OpenDatabaseEdition(backEnd, "13900000000");
+    for (int id : {OrderDialog::kDeliveryId, OrderDialog::kStoreId, OrderDialog::kPaymentId,
+                   OrderDialog::kPickupId, OrderDialog::kContactNameId, OrderDialog::kHourId}) {
+        EXPECT_FALSE(Control<QWidget>(*d, id)->isVisible()) << id;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    ASSERT_EQ(backEnd.requests.size(), 1u);
+    EXPECT_EQ(backEnd.requests[0].memberCode, "13900000000");
+    EXPECT_EQ(backEnd.requests[0].password, "472951");
+    EXPECT_EQ(d->Result().orderNumber, "0020150307001");
+    EXPECT_EQ(d->Result().memberCode, "8888");
+    EXPECT_EQ(d->Result().closingNotice,
+              "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
+              "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
+    EXPECT_FALSE(d->Result().web);
+    EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "8888");
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_FALSE(busy_);
+}
+
+TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen) {
+    FakeBackEnd backEnd;
+    backEnd.question = "请确认会员资料:";
+    backEnd.outcome.status = "会员号或密码错误!";
+    auto d = OpenDatabaseEdition(backEnd);
+    QTRY_COMPARE_WITH_TIMEOUT(d->Status(), std::string("会员号或密码错误!"), 3000);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
+    EXPECT_EQ(boxes_, std::vector<std::string>{"资料提示!: 请确认会员资料:"});
+    EXPECT_EQ(backEnd.answers, std::vector<bool>{true});
+}
+
+TEST_F(OrderDialogTest, OncePlacedTheDialogCannotBeCancelled) {
+    FakeBackEnd backEnd;
+    backEnd.outcome = Placed("0020150307001", "8888");
+    auto d = OpenDatabaseEdition(backEnd);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->Result().orderNumber.empty(), 3000);
+    EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kCancelId)->isEnabled());
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    EXPECT_TRUE(d->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+}
+
+TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
+    Settings("[version_control]\r\nverison_function=2000\r\n");
+    server_.Answer("/Lumora/client/statlogin.asp",
+                   GbkText("status=0%ordermoney=12.5%bfullmoney=1%username=张三%"));
+    server_.Answer("/Lumora/client/startorder.asp",
+                   GbkText("status=0%ordermoney=12.5%orderid=123456%localid=150307001%"));
+    config_.pay = 2;
+    auto d = Open();
+    int paymentAsked = -1;
+    onBox_ = [&] {
+        paymentAsked = Control<QComboBox>(*d, OrderDialog::kPaymentId)->currentIndex();
+    };
+    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    EXPECT_EQ(d->Status(), "正在登录......");
+    EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 5000);
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].rfind("特别提示:: 请注意!:\r\n下单人:张三\r\n", 0), 0u) << boxes_[0];
+    EXPECT_EQ(boxes_[0].substr(boxes_[0].size() - 5), " [No]");
+    EXPECT_EQ(paymentAsked, 0);
+    EXPECT_EQ(d->Result().orderNumber, "00123456");
+    ASSERT_TRUE(d->Result().web);
+    EXPECT_EQ(d->Result().web->paymentIndex, 0);
+    EXPECT_DOUBLE_EQ(d->Result().web->orderMoney, 12.5);
+    EXPECT_FALSE(d->Result().web->delivery);
+    EXPECT_EQ(d->Result().pickupPointId, "0");
+}
+
+TEST_F(OrderDialogTest, CancelDuringAStalledExchangeClosesAtOnceAndChangesNothing) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    const auto before = fs_.files;
+    server_.Script("/Lumora/client/statlogin.asp", StandInReply{"", 0, true, 0});
+    auto d = Open();
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    QElapsedTimer clock;
+    clock.start();
+    Click(*d, OrderDialog::kCancelId);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(d->result(), QDialog::Rejected);
+    QTest::qWait(50);
+    EXPECT_EQ(d->Status(), "正在登录......");
+    EXPECT_EQ(d->Result().orderNumber, "");
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(fs_.files, before);
+    EXPECT_FALSE(busy_);
+}
+
+TEST_F(OrderDialogTest, TheRememberBoxOffForgetsTheMember) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    FakeBackEnd backEnd;
+    backEnd.outcome = Placed("00123456", "8888");
+    auto d = Open(&backEnd);
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "8888");
+    Control<QCheckBox>(*d, OrderDialog::kRememberId)->setChecked(false);
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    EXPECT_EQ(Saved("ver_ctrl.ini", "version_control", "remem"), "0");
+    EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "0");
+    auto next = Open(&backEnd);
+    EXPECT_EQ(Control<QLineEdit>(*next, OrderDialog::kMemberCodeId)->text(), "");
+    EXPECT_FALSE(Control<QCheckBox>(*next, OrderDialog::kRememberId)->isChecked());
+}
+
+TEST_F(OrderDialogTest, DeliveryWithoutAMobileNumberIsRefused) {
+    Settings("[version_control]\r\nverison_function=2000\r\n");
+    FakeBackEnd backEnd;
+    auto d = Open(&backEnd);
+    auto* name = Control<QLineEdit>(*d, OrderDialog::kContactNameId);
+    EXPECT_FALSE(name->isVisible());
+    Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->click();
+    EXPECT_TRUE(name->isVisible());
+    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    name->setText("王五");
+    Control<QLineEdit>(*d, OrderDialog::kTelephoneId)->setText("5550002");
+    Control<QLineEdit>(*d, OrderDialog::kAddressId)->setText("南门路2号");
+    Click(*d, OrderDialog::kOkId);
+    EXPECT_EQ(boxes_, std::vector<std::string>{"提示!: 联系人,电话,地址都必须正确填写!"});
+    EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
+    EXPECT_TRUE(backEnd.requests.empty());
+}
+
+TEST_F(OrderDialogTest, WithoutLoginTheOrderNumberIsTheLocalId) {
+    Settings("[version_control]\r\nverison_function=2000\r\nmyselfedit=1\r\n");
+    input_.localId = "15";
+    FakeBackEnd backEnd;
+    auto d = Open(&backEnd);
+    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(d->Result().orderNumber, "000015");
+    EXPECT_TRUE(backEnd.requests.empty());
+}
+
+TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    server_.Answer("/Lumora/manage/getslist.asp",
+                   GbkText("[storecount]<br>count=1<br>[1]<br>serid=101<br>storename=东门店<br>"
+                           "streetcode=S1<br>[towncount]<br>count=1<br>[town1]<br>code=T1<br>"
+                           "town=城关镇<br>[streetcount]<br>count=1<br>[street1]<br>code=S1<br>"
+                           "street=东街<br>towncode=T1<br>"));
+    onDialog_ = [](QDialog& dialog) -> std::optional<int> {
+        auto* pick = qobject_cast<PickupPointDialog*>(&dialog);
+        if (!pick) return std::nullopt;
+        pick->InitDialog();
+        pick->show();
+        QTreeWidget* points = pick->Points();
+        if (!QTest::qWaitFor([points] { return points->topLevelItemCount() == 1; }, 5000)) {
+            return QDialog::Rejected;
+        }
+        points->setCurrentItem(points->topLevelItem(0));
+        pick->OnCommand(PickupPointDialog::kOkId);
+        return pick->result();
+    };
+    FakeBackEnd backEnd;
+    backEnd.outcome = Placed("00123456", "8888");
+    auto d = Open(&backEnd);
+    Control<QPushButton>(*d, OrderDialog::kPickupId)->click();
+    auto* store = Control<QComboBox>(*d, OrderDialog::kStoreId);
+    EXPECT_EQ(store->count(), 1);
+    EXPECT_EQ(store->currentText(), "东门店");
+    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    Click(*d, OrderDialog::kOkId);
+    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    EXPECT_EQ(d->Result().pickupPointId, "101");
+}
+
+TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
+    Settings("[version_control]\r\nverison_function=2000\r\n");
+    backOffice_ = StoreLogin{"shop1", "X;", true};
+    chooser_ = [](const WebClient&) {
+        return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
+    };
+    auto d = Open();
+    QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "R01");
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(), "rpw");
+}
+
+}  // namespace
+}  // namespace orelle

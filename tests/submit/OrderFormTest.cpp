@@ -1,0 +1,228 @@
+// The order dialog's form without its window: how it opens from the
+// settings, what OK refuses or asks, and the texts it builds.
+#include <gtest/gtest.h>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/OrderInfo.h"
+#include "orderdata/ParamConfig.h"
+#include "submit/OrderForm.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+constexpr const char* kFolder = "/station/";
+const LocalTime kToday{2015, 3, 7, 10, 20, 30};
+
+class OrderFormTest : public ::testing::Test {
+  protected:
+    OrderFormTest() {
+        fs_.dirs.insert("/station");
+        config_.web = "shop.example";
+        config_.pay = 2;
+        config_.def_store = "总店";
+        config_.userinfo.username = "李四";
+        config_.userinfo.phone = "5550001";
+        config_.userinfo.sendaddr = "东门路1号";
+        config_.userinfo.mobile = "13900000000";
+    }
+
+    void Settings(const std::string& verCtrl, const std::string& param) {
+        fs_.files[std::string(kFolder) + "ver_ctrl.ini"] = testing::GbkText(verCtrl);
+        fs_.files[std::string(kFolder) + "param.ini"] = testing::GbkText(param);
+    }
+
+    OrderFormStart Open(const FixedMember& fixed = {}) {
+        return OpenOrderForm(ReadOrderDialogSettings(kFolder, fs_), flags_, config_, fixed, kToday);
+    }
+
+    testing::MemoryFileSystem fs_;
+    ParamConfig config_;
+    FeatureFlags flags_;
+};
+
+TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    const OrderFormStart s = Open();
+    EXPECT_EQ(s.mode, OrderMode::kWeb);
+    EXPECT_FALSE(s.submitAtOnce);
+    EXPECT_FALSE(s.selfEdit);
+    EXPECT_FALSE(s.memberLocked);
+    EXPECT_EQ(s.fields.memberCode, "8888");
+    EXPECT_EQ(s.fields.password, "");
+    EXPECT_TRUE(s.fields.remember);
+    EXPECT_FALSE(s.fields.delivery);
+    EXPECT_EQ(s.fields.paymentIndex, 2);
+    EXPECT_EQ(s.fields.contactName, "李四");
+    EXPECT_EQ(s.fields.telephone, "5550001");
+    EXPECT_EQ(s.fields.address, "东门路1号");
+    EXPECT_EQ(s.fields.mobile, "13900000000");
+    EXPECT_EQ(s.fields.appointment.year, 2015);
+    EXPECT_EQ(s.fields.appointment.day, 7);
+    EXPECT_EQ(s.fields.appointment.hour, 15);
+    EXPECT_EQ(s.storeItem, "总店");
+    EXPECT_EQ(s.status, "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
+}
+
+TEST_F(OrderFormTest, WithoutSettingsTheDatabaseEditionLogsInAtOnceWithItsPassword) {
+    const OrderFormStart s = Open();
+    EXPECT_EQ(s.mode, OrderMode::kDatabase);
+    EXPECT_TRUE(s.submitAtOnce);
+    EXPECT_EQ(s.fields.password, "472951");
+    EXPECT_EQ(s.fields.memberCode, "");  // remem 0
+    EXPECT_FALSE(s.fields.remember);
+}
+
+TEST_F(OrderFormTest, TheHostsMemberIsFixedButTheDatabaseKeepsItsPassword) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    const OrderFormStart web = Open({"H01", "hpw"});
+    EXPECT_TRUE(web.memberLocked);
+    EXPECT_EQ(web.fields.memberCode, "H01");
+    EXPECT_EQ(web.fields.password, "hpw");
+
+    Settings("[version_control]\r\nverison_function=1000\r\n", "");
+    const OrderFormStart database = Open({"H01", "hpw"});
+    EXPECT_EQ(database.fields.memberCode, "H01");
+    EXPECT_EQ(database.fields.password, "472951");
+}
+
+TEST_F(OrderFormTest, SwitchesOfTheOpening) {
+    Settings("[version_control]\r\nverison_function=1500\r\nmyselfedit=1\r\n", "");
+    flags_.sendaddress = 1;
+    config_.get_mode = 1;
+    const OrderFormStart s = Open();
+    EXPECT_EQ(s.mode, OrderMode::kOther);
+    EXPECT_FALSE(s.submitAtOnce);
+    EXPECT_TRUE(s.selfEdit);
+    EXPECT_TRUE(s.fields.delivery);
+    EXPECT_TRUE(s.deliveryKept);
+    EXPECT_EQ(s.storeItem, "会员开户店");
+}
+
+TEST_F(OrderFormTest, WithTheRememberBoxOffTheNextDialogStartsWithoutAMember) {
+    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
+             "[userinfo]\r\nuser=8888\r\n");
+    ASSERT_TRUE(SaveMemberChoice(kFolder, false, "8888", fs_));
+    const OrderDialogSettings saved = ReadOrderDialogSettings(kFolder, fs_);
+    EXPECT_EQ(saved.remem, 0);
+    EXPECT_EQ(saved.user, "0");
+    EXPECT_EQ(Open().fields.memberCode, "");
+}
+
+OrderFields Delivery() {
+    OrderFields f;
+    f.memberCode = "8888";
+    f.password = "pw";
+    f.delivery = true;
+    f.contactName = "王五";
+    f.telephone = "5550002";
+    f.mobile = "13800000000";
+    f.address = "南门路2号";
+    f.appointment = LocalTime{2015, 3, 7, 9, 0, 0};
+    return f;
+}
+
+struct Refusal {
+    const char* name;
+    void (*change)(OrderFields&);
+    const char* text;
+};
+
+TEST_F(OrderFormTest, OkRefusesMissingValues) {
+    const Refusal cases[] = {
+        {"no member code", [](OrderFields& f) { f.memberCode.clear(); }, "用户名密码不能为空!"},
+        {"no password", [](OrderFields& f) { f.password.clear(); }, "用户名密码不能为空!"},
+        {"no name", [](OrderFields& f) { f.contactName.clear(); },
+         "联系人,电话,地址都必须正确填写!"},
+        {"no telephone", [](OrderFields& f) { f.telephone.clear(); },
+         "联系人,电话,地址都必须正确填写!"},
+        {"no address", [](OrderFields& f) { f.address.clear(); },
+         "联系人,电话,地址都必须正确填写!"},
+        {"no mobile", [](OrderFields& f) { f.mobile.clear(); }, "联系人,电话,地址都必须正确填写!"},
+    };
+    for (const Refusal& c : cases) {
+        OrderFields f = Delivery();
+        c.change(f);
+        const OkCheck check = CheckOk(f);
+        ASSERT_NE(check.refusal, nullptr) << c.name;
+        EXPECT_STREQ(check.refusal, c.text) << c.name;
+        EXPECT_EQ(check.question, "") << c.name;
+    }
+}
+
+TEST_F(OrderFormTest, DeliveryIsConfirmedWithTheAppointment) {
+    OrderFields f = Delivery();
+    const OkCheck check = CheckOk(f);
+    EXPECT_EQ(check.refusal, nullptr);
+    EXPECT_EQ(check.question,
+              "联系人:王五;\r\n联系电话:5550002;\r\n手机:13800000000;\r\n送货地址:南门路2号;\r\n"
+              "预约时间为:2015-3-7 9点\r\n是否'确认'以上项");
+    EXPECT_EQ(f.contactName, "王五");
+}
+
+TEST_F(OrderFormTest, WithoutDeliveryTheContactIsDropped) {
+    OrderFields f = Delivery();
+    f.delivery = false;
+    f.mobile.clear();
+    const OkCheck check = CheckOk(f);
+    EXPECT_EQ(check.refusal, nullptr);
+    EXPECT_EQ(check.question, "");
+    EXPECT_EQ(f.contactName + f.telephone + f.address + f.mobile, "");
+}
+
+TEST_F(OrderFormTest, AppointmentTextsHaveNoPadding) {
+    const LocalTime t{2015, 3, 7, 9, 0, 0};
+    EXPECT_EQ(AppointmentText(t), "2015-3-7 9点");
+    EXPECT_EQ(AppointmentTime(t), "2015-3-7 9:01:01");
+    EXPECT_EQ(AppointmentTime({2009, 12, 25, 23, 0, 0}), "2009-12-25 23:01:01");
+}
+
+TEST_F(OrderFormTest, OrderNumbersAndClosingNotices) {
+    EXPECT_EQ(SelfEditOrderNumber("15"), "000015");
+    EXPECT_EQ(WebClosingNotice("6寸 2张(光面)", "00123456", 12.5),
+              "请注意!:\r\n6寸 2张(光面)\r\n订单号:<00123456>\r\n订单金额:<12.50>\r\n"
+              "如有特殊要求!请抄下订单号\r\n与网络热线联系!\r\n谢谢!");
+    EXPECT_EQ(DatabaseClosingNotice("6寸 2张(绒面)", "0020150307001"),
+              "请注意!:\r\n6寸 2张(绒面)\r\n请抄下上面的明细及下面的订单号：\r\n"
+              "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
+}
+
+TEST_F(OrderFormTest, TheResultReachesTheOrderAndTheNextDialogsPayment) {
+    OrderInfo info(config_.userinfo, config_.pay);
+    OrderDialogResult r;
+    r.orderNumber = "00123456";
+    r.memberCode = "8888";
+    r.contactName = "王五";
+    r.telephone = "5550002";
+    r.address = "南门路2号";
+    r.mobile = "13800000000";
+    r.appointment = "2015-3-7 9:01:01";
+    r.pickupPointId = "101";
+    r.web = WebOrderResult{0, 12.5, true};
+    ApplyOrderDialogResult(r, info, config_);
+    EXPECT_EQ(info.saleDDH, "00123456");
+    EXPECT_EQ(config_.userinfo.user, "8888");
+    EXPECT_EQ(config_.userinfo.username, "王五");
+    EXPECT_EQ(info.customer.mobile, "13800000000");
+    EXPECT_EQ(info.bespeak, "2015-3-7 9:01:01");
+    EXPECT_EQ(info.storeid, "101");
+    EXPECT_EQ(info.paymode, 0);
+    EXPECT_FLOAT_EQ(info.OrderAmount, 12.5f);
+    EXPECT_EQ(info.sendmode, 1);
+    EXPECT_EQ(config_.pay, 0);
+
+    // A database order keeps the payment and amount it had.
+    OrderInfo other(config_.userinfo, 1);
+    r.web.reset();
+    r.memberCode.clear();
+    config_.userinfo.user = "7777";
+    ApplyOrderDialogResult(r, other, config_);
+    EXPECT_EQ(other.paymode, 1);
+    EXPECT_EQ(config_.userinfo.user, "7777");
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,226 @@
+// Placing an order with the stand-in order web server: the price check and
+// its confirmation, the order start, the replies' messages and the switch
+// to the second host.
+#include <gtest/gtest.h>
+
+#include "orderdata/ParamConfig.h"
+#include "submit/OrderForm.h"
+#include "submit/WebClient.h"
+#include "submit/WebEndpoints.h"
+#include "submit/WebOrderBackEnd.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::GbkText;
+using testing::StandInServer;
+
+constexpr const char* kCheck = "/Lumora/client/statlogin.asp";
+constexpr const char* kStart = "/Lumora/client/startorder.asp";
+constexpr const char* kPriced = "status=0%ordermoney=12.5%bfullmoney=0%username=张三%";
+constexpr const char* kStarted = "status=0%ordermoney=12.5%orderid=123456%localid=150307001%";
+
+OrderRequest Request() {
+    OrderRequest r;
+    r.memberCode = "M01";
+    r.password = "pw";
+    r.paymentIndex = 1;
+    r.productList = "6x4:2/";
+    r.localId = "150307001";
+    r.summaryText = "6寸 2张(光面)";
+    return r;
+}
+
+class WebOrderBackEndTest : public ::testing::Test {
+  protected:
+    WebOrderBackEndTest() : servers_(testing::ServerAt(server_.port())) {
+        context_.answer = [this](const std::string& q) {
+            events_.push_back("ask");
+            questions_.push_back(q);
+            return yes_;
+        };
+    }
+
+    OrderOutcome Submit(OrderRequest request = Request(), double uploadCount = 0) {
+        request.showStatus = [this](const std::string& s) { events_.push_back("status " + s); };
+        request.showPayment = [this](int i) { events_.push_back("payment " + std::to_string(i)); };
+        WebOrderBackEnd backEnd(client(), servers_, uploadCount);
+        return backEnd.Submit(request, context_);
+    }
+
+    WebClient& client() {
+        if (!client_)
+            client_ = std::make_unique<WebClient>(servers_, HttpLimits{}, HttpPoster::Default());
+        return *client_;
+    }
+
+    std::vector<std::string> Bodies(const StandInServer& server) const {
+        std::vector<std::string> out;
+        for (const auto& r : server.Requests()) out.push_back(r.path + " " + r.body);
+        return out;
+    }
+
+    StandInServer server_;
+    ParamConfig servers_;
+    std::unique_ptr<WebClient> client_;
+    InlineJobContext context_;
+    bool yes_ = true;
+    std::vector<std::string> events_;
+    std::vector<std::string> questions_;
+};
+
+TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrder) {
+    server_.Answer(kCheck, GbkText(kPriced));
+    server_.Answer(kStart, GbkText(kStarted));
+    const OrderOutcome out = Submit(Request(), 3.456);
+    EXPECT_TRUE(out.placed) << out.status;
+    EXPECT_EQ(out.orderNumber, "00123456");
+    EXPECT_DOUBLE_EQ(out.orderMoney, 12.5);
+    EXPECT_EQ(out.memberCode, "M01");
+    EXPECT_EQ(out.paymentIndex, 1);
+    EXPECT_EQ(Bodies(server_),
+              (std::vector<std::string>{
+                  std::string(kCheck) + " pt=1&uc=M01&psw=pw&pl=6x4:2/&uum=3.46",
+                  std::string(kStart) + " pt=1&uc=M01&psw=pw&pl=6x4:2/&localid=150307001"}));
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(questions_[0],
+              "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<12.50>\r\n"
+              "支付方式:银行卡支付\r\n继续请按'确定',退出下单按'取消'\r\n");
+}
+
+TEST_F(WebOrderBackEndTest, TheRequestIsSentByteForByte) {
+    testing::RawListener raw("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nstatus=1%");
+    servers_ = testing::ServerAt(raw.port());
+    OrderRequest r = Request();
+    r.memberCode = "张三&pt=0";
+    r.password = "a%b";
+    const OrderOutcome out = Submit(r, 0);
+    EXPECT_EQ(out.status, "用户名或密码错误!");
+    ASSERT_EQ(raw.Requests().size(), 1u);
+    const std::string sent = raw.Requests()[0];
+    EXPECT_EQ(sent.rfind("POST /Lumora/client/statlogin.asp HTTP/1.1\r\n", 0), 0u) << sent;
+    EXPECT_EQ(sent.substr(sent.find("\r\n\r\n") + 4),
+              GbkText("pt=1&uc=张三%26pt%3D0&psw=a%25b&pl=6x4:2/&uum=0.00"));
+}
+
+struct ReplyCase {
+    const char* reply;
+    const char* status;
+};
+
+TEST_F(WebOrderBackEndTest, PriceCheckRepliesThatStopTheOrder) {
+    const ReplyCase cases[] = {
+        {"status=1%", "用户名或密码错误!"},
+        {"status=2%", "统计订单金额出错!没有提供该规格的纸型!"},
+        {"status=3%ordermoney=20%memcard=5.5%",
+         "帐户金额不足!订单总额为20.00,帐户内仅有5.50\r\n点'充值'按钮充值\r\n"},
+        {"status=9%", "统计订单金额出错!"},
+    };
+    for (const ReplyCase& c : cases) {
+        server_.Answer(kCheck, c.reply);
+        const OrderOutcome out = Submit();
+        EXPECT_FALSE(out.placed) << c.reply;
+        EXPECT_EQ(out.status, c.status) << c.reply;
+    }
+    EXPECT_EQ(server_.Requests().size(), std::size(cases));
+    EXPECT_TRUE(questions_.empty());
+}
+
+TEST_F(WebOrderBackEndTest, OrderStartRepliesThatFail) {
+    const ReplyCase cases[] = {
+        {"status=0%orderid=12345%localid=150307001%", "网络订单数据获取失败!"},
+        {"status=", "网络订单数据获取失败!"},
+        {"status=0%orderid=123456%localid=150307002%", "网络订单校验数据获取失败!"},
+        {"status=1%", "用户名或密码错误!"},
+        {"status=2%", "没有提供该规格的纸型!请选择其他规格纸型!"},
+        {"status=3%ordermoney=20%memcard=5.5%", "充值卡金额不足!订单总额为20.00充值卡内仅有5.50"},
+        {"status=4%", "创建网络订单号出错!"},
+        {"status=5%", "不容许该会员取件时才付款"},
+        {"status=7%", "创建网络订单号出错!"},
+    };
+    server_.Answer(kCheck, GbkText(kPriced));
+    for (const ReplyCase& c : cases) {
+        server_.Answer(kStart, GbkText(c.reply));
+        const OrderOutcome out = Submit();
+        EXPECT_FALSE(out.placed) << c.reply;
+        EXPECT_EQ(out.status, c.status) << c.reply;
+    }
+}
+
+TEST_F(WebOrderBackEndTest, AnAccountThatMustPayInFullPaysByCard) {
+    server_.Answer(kCheck, GbkText("status=0%ordermoney=8%bfullmoney=1%username=张三%"));
+    server_.Answer(kStart, GbkText(kStarted));
+    OrderRequest r = Request();
+    r.paymentIndex = 2;
+    const OrderOutcome out = Submit(r);
+    EXPECT_TRUE(out.placed);
+    EXPECT_EQ(out.paymentIndex, 0);
+    // The customer sees the card chosen before being asked.
+    EXPECT_EQ(events_, (std::vector<std::string>{"payment 0", "ask"}));
+    EXPECT_NE(questions_.at(0).find("\r\n支付方式:充值卡支付\r\n"), std::string::npos);
+    EXPECT_EQ(server_.Requests().at(1).body.rfind("pt=0&", 0), 0u);
+}
+
+TEST_F(WebOrderBackEndTest, AMemoAsksAboutDelivery) {
+    server_.Answer(kCheck, GbkText("status=0%ordermoney=8%username=张三%memo=周日不送货%"));
+    yes_ = false;
+    Submit();
+    ASSERT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(questions_[0],
+              "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<8.00>\r\n"
+              "支付方式:银行卡支付\r\n周日不送货\r\n如需送货按<取消>返回填写送货信息!\r\n"
+              "继续下单请按<确定>\r\n");
+}
+
+TEST_F(WebOrderBackEndTest, ACustomerWhoSaysNoIsNotAskedAgain) {
+    // Even with both hosts the same, which once asked a second time.
+    servers_.web2 = servers_.web;
+    servers_.webport2 = servers_.webport;
+    server_.Answer(kCheck, GbkText(kPriced));
+    yes_ = false;
+    const OrderOutcome out = Submit();
+    EXPECT_FALSE(out.placed);
+    EXPECT_EQ(out.status, LoginPrompt("127.0.0.1"));
+    EXPECT_EQ(questions_.size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 1u);
+}
+
+TEST_F(WebOrderBackEndTest, APriceCheckWithoutReplyIsTriedOnTheSecondHost) {
+    StandInServer silent;  // answers nothing it was not told
+    servers_.web = "127.0.0.1";
+    servers_.webport = silent.port();
+    servers_.web2 = "localhost";
+    servers_.webport2 = server_.port();
+    server_.Answer(kCheck, GbkText(kPriced));
+    server_.Answer(kStart, GbkText(kStarted));
+    const OrderOutcome out = Submit();
+    EXPECT_TRUE(out.placed) << out.status;
+    EXPECT_EQ(silent.Requests().size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 2u);
+    EXPECT_EQ(client().CurrentHost(), "localhost");
+    EXPECT_EQ(client().SecondHost(), 1);
+}
+
+TEST_F(WebOrderBackEndTest, WhenBothTriesFindNoServerTheConnectionFails) {
+    servers_.web2 = servers_.web;
+    servers_.webport2 = servers_.webport;
+    const OrderOutcome out = Submit();
+    EXPECT_FALSE(out.placed);
+    EXPECT_EQ(out.status, web::kConnectFailed);
+    EXPECT_EQ(server_.Requests().size(), 2u);
+    EXPECT_EQ(events_.front(), std::string("status ") + web::kConnectFailed);
+    EXPECT_EQ(client().SecondHost(), 0);
+}
+
+TEST_F(WebOrderBackEndTest, AnOrderStartWithoutReplyTurnsTheSecondHostFlag) {
+    server_.Answer(kCheck, GbkText(kPriced));
+    const OrderOutcome out = Submit();
+    EXPECT_EQ(out.status, web::kConnectFailed);
+    EXPECT_EQ(client().SecondHost(), 1);
+    EXPECT_EQ(client().CurrentHost(), "127.0.0.1");
+}
+
+}  // namespace
+}  // namespace orelle
