@@ -144,6 +144,7 @@ list(APPEND ORELLE_UI_SOURCES
 list(APPEND ORELLE_CORE_SOURCES
   platform/db/OdbcConnection.cpp
   platform/db/OdbcDatabase.cpp
+  submit/DatabaseOrderBackEnd.cpp
   submit/MemberLoginDb.cpp
   submit/OrderDatabase.cpp
   submit/OrderRows.cpp

@@ -1,13 +1,10 @@
 #include "submit/MemberLoginDb.h"
 
 #include "platform/jobs/JobContext.h"
+#include "submit/OrderForm.h"
 #include "submit/OrderRows.h"
 
 namespace orelle {
-
-std::string MemberLoginHint(const std::string& web) {
-    return "请正确填写会员号及密码\r\n查看最新促销优惠请登陆" + web;
-}
 
 std::string MemberConfirmation(const Database::Row& member) {
     const auto field = [&](const char* name) { return OrderDatabase::GetFieldText(member, name); };
@@ -29,7 +26,7 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
         result.orderNumber = LocalDatabaseOrderNumber(in.computerId, in.localId);
         return result;
     }
-    if (RefusedMemberCode(in.memberCode)) return fail(MemberLoginHint(in.firstWebHost));
+    if (RefusedMemberCode(in.memberCode)) return fail(LoginPrompt(in.firstWebHost));
 
     OrderDatabase db(connector, errorBox);
     if (!db.OpenDatabase(in.server)) return fail("连接数据库服务器失败!");
@@ -39,7 +36,7 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     const Database::Row& member = members->front();
     result.memberCode = OrderDatabase::GetFieldText(member, "code");
     if (in.checkUser && !ctx.Ask(MemberConfirmation(member)))
-        return fail(MemberLoginHint(in.firstWebHost));
+        return fail(LoginPrompt(in.firstWebHost));
     if (ctx.Stopped()) return fail({});
 
     const auto number = CreateOrderNumber(db, in.computerId);

@@ -14,10 +14,6 @@ namespace orelle {
 
 class JobContext;
 
-// The status line that asks for a member code and password again; web is
-// the first order web host.
-std::string MemberLoginHint(const std::string& web);
-
 struct MemberLoginInput {
     std::string memberCode;
     std::string password;

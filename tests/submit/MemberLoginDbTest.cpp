@@ -8,8 +8,11 @@
 #include <functional>
 #include <set>
 
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
 #include "platform/db/OdbcDatabase.h"
 #include "platform/jobs/JobContext.h"
+#include "submit/DatabaseOrderBackEnd.h"
 #include "support/TestDatabase.h"
 
 namespace orelle {
@@ -236,6 +239,42 @@ TEST_F(MemberLoginDbTest, AThousandOrdersInARowHaveAThousandNumbersAndTheirRows)
     EXPECT_EQ(server_->Rows("select count(*) as n from DB_ordermx")[0].at("n"), "2000");
     EXPECT_EQ(server_->Rows("select count(distinct orderid) as n from DB_ordermx")[0].at("n"),
               "1000");
+}
+
+}  // namespace
+}  // namespace orelle
+
+namespace orelle {
+namespace {
+
+// The dialog's back end: settings in, the boxes handed to the UI's side.
+TEST(DatabaseOrderBackEndTest, SettingsChooseTheDatabaseOrNoneAndBoxesGoThroughTheUi) {
+    ParamConfig config;
+    config.computerId = "07";
+    config.dbHost = "127.0.0.1,1";
+    FeatureFlags flags;
+    InterruptedConnector connector;
+    std::vector<std::string> shown;
+    InlineJobContext context;
+    OrderRequest request;
+    request.memberCode = "M100";
+    request.password = "pw";
+    request.localId = "261207003";
+
+    config.insertdb = 0;
+    DatabaseOrderBackEnd local(connector, config, flags,
+                               [&](const char* t) { shown.push_back(t); });
+    const OrderOutcome placed = local.Submit(request, context);
+    EXPECT_TRUE(placed.placed);
+    EXPECT_EQ(placed.orderNumber, "0720261207003");
+    EXPECT_EQ(connector.connections, 0);
+
+    config.insertdb = 1;
+    DatabaseOrderBackEnd shop(connector, config, flags, [&](const char* t) { shown.push_back(t); });
+    const OrderOutcome down = shop.Submit(request, context);
+    EXPECT_FALSE(down.placed);
+    EXPECT_EQ(down.status, "连接数据库服务器失败!");
+    EXPECT_EQ(shown, std::vector<std::string>{"database access error!"});
 }
 
 }  // namespace
