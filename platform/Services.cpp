@@ -8,8 +8,9 @@
 namespace orelle {
 
 Services MachineServices() {
-    return Services{FileSystem::Default(), DiskInfo::Default(), Clock::Default(), Shell::Default(),
-                    Registry::Default(), HttpPoster::Default()};
+    return Services{FileSystem::Default(), DiskInfo::Default(), Clock::Default(),
+                    Shell::Default(),      Registry::Default(), HttpPoster::Default(),
+                    Uploader::Default()};
 }
 
 }  // namespace orelle

@@ -1,12 +1,14 @@
 #pragma once
 // The outside services that the station uses, in one bundle: files and
-// disks, the clock, the registry stand-in, the desktop shell and HTTP. The
+// disks, the clock, the registry stand-in, the desktop shell, HTTP and the
+// shop's uploader program. The
 // exported window builds it from the machine's services and hands it
 // down; tests build it from fakes. The services must outlive every
 // window and worker that uses the bundle.
 
 #include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
+#include "platform/uploader/Uploader.h"
 
 namespace orelle {
 
@@ -23,6 +25,7 @@ struct Services {
     Registry registry;
     // Form posts to the order web server.
     HttpPoster& http = HttpPoster::Default();
+    Uploader& uploader = Uploader::Default();
 };
 
 // The machine's own services.
