@@ -18,10 +18,8 @@ using testing::CrashingFiles;
 using testing::MemoryFileSystem;
 using testing::PlacementStation;
 
-constexpr const char* kOrderIni = "/backup/2015-3-7/order.ini";
-constexpr const char* kPhotoIni = "/backup/2015-3-7/150307007/photo.ini";
-constexpr const char* kPackage = "/backup/2015-3-7/150307007/0020150307001/";
 constexpr int kPhotos = 3;
+const std::string kPackage = PlacementStation::kPackage;
 
 void AddJob(PlacementStation& s) {
     for (int i = 0; i < kPhotos; ++i) s.Add(i % 2, 1, "p" + std::to_string(i) + ".jpg");
@@ -32,15 +30,15 @@ void AddJob(PlacementStation& s) {
 // True when the files show the order placed; then every file of it must be
 // complete.
 bool ShownPlaced(MemoryFileSystem& files) {
-    if (Profile(kOrderIni, files).GetString("7", "bSuccess", "") != "-1") return false;
-    Profile job(kPhotoIni, files);
+    if (PlacementStation::DayValue(files, "bSuccess") != "-1") return false;
+    Profile job(PlacementStation::kPhotoIni, files);
     EXPECT_EQ(job.GetString("orderinfo", "bSuccess", ""), "1");
     EXPECT_EQ(job.GetString("orderinfo", "saleddh", ""), "0020150307001");
     EXPECT_EQ(job.GetInt("photoid", "photonumb", 0), kPhotos);
     std::string up, down, marker;
-    EXPECT_TRUE(files.ReadFile(std::string(kPackage) + "upfile.pro", &up));
-    EXPECT_TRUE(files.ReadFile(std::string(kPackage) + "dlfile.pro", &down));
-    EXPECT_TRUE(files.ReadFile(std::string(kPackage) + "lumora.ini", &marker));
+    EXPECT_TRUE(files.ReadFile(kPackage + "upfile.pro", &up));
+    EXPECT_TRUE(files.ReadFile(kPackage + "dlfile.pro", &down));
+    EXPECT_TRUE(files.ReadFile(kPackage + "lumora.ini", &marker));
     EXPECT_EQ(up.size(), 408u * (2 + kPhotos + 1));
     EXPECT_EQ(down, up);
     return true;

@@ -14,8 +14,6 @@ namespace {
 
 using testing::PlacementStation;
 
-constexpr const char* kOrderIni = "/backup/2015-3-7/order.ini";
-constexpr const char* kPhotoIni = "/backup/2015-3-7/150307007/photo.ini";
 constexpr const char* kConfirmFailed = "订单确认失败!请再点下单按钮";
 constexpr const char* kSubmitFailed = "订单提交失败!请再点下单按钮";
 
@@ -26,11 +24,10 @@ class OrderPlacementTest : public ::testing::Test {
         station.Add(1, 1, "b.jpg");
     }
 
-    std::string Day(const char* key) {
-        return Profile(kOrderIni, station.memory).GetString("7", key, "<none>");
-    }
+    std::string Day(const char* key) { return station.DayValue(key); }
     std::string Job(const char* key) {
-        return Profile(kPhotoIni, station.memory).GetString("orderinfo", key, "<none>");
+        return Profile(PlacementStation::kPhotoIni, station.memory)
+            .GetString("orderinfo", key, "<none>");
     }
     const OrderDialogInput& Dialog() { return station.prompts.orderDialogs.back(); }
 
@@ -210,8 +207,8 @@ TEST_F(OrderPlacementTest, FailedFilesLeaveTheOrderNotPlacedAndTheHostUntold) {
         const char* refused;
         const char* notice;
     } cases[] = {
-        {kPhotoIni, kConfirmFailed},
-        {kOrderIni, kConfirmFailed},
+        {PlacementStation::kPhotoIni, kConfirmFailed},
+        {PlacementStation::kOrderIni, kConfirmFailed},
         {"/backup/2015-3-7/150307007/0020150307001/upfile.pro", kSubmitFailed},
     };
     for (const auto& c : cases) {
@@ -226,14 +223,14 @@ TEST_F(OrderPlacementTest, FailedFilesLeaveTheOrderNotPlacedAndTheHostUntold) {
         EXPECT_EQ(s.prompts.notices.size(), 1u);  // no order number was shown
         EXPECT_FALSE(s.state.session.bOrderPlaced);
         EXPECT_TRUE(s.host.calls.empty());
-        EXPECT_NE(Profile(kOrderIni, s.memory).GetString("7", "bSuccess", ""), "-1");
+        EXPECT_NE(s.DayValue("bSuccess"), "-1");
 
         // The customer presses the order button again, as asked.
         s.memory.refused.clear();
         s.prompts.order = PlacedOrder{"0020150307002", "请注意!"};
         ASSERT_EQ(s.Run(), PlacementResult::kPlaced) << c.refused;
-        EXPECT_EQ(Profile(kOrderIni, s.memory).GetString("7", "bSuccess", ""), "-1");
-        EXPECT_EQ(Profile(kOrderIni, s.memory).GetString("7", "saleDDH", ""), "0020150307002");
+        EXPECT_EQ(s.DayValue("bSuccess"), "-1");
+        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307002");
         EXPECT_EQ(s.host.calls.size(), 1u);
     }
 }
@@ -291,7 +288,7 @@ TEST_F(OrderPlacementTest, AnAlbumOrderIsPlacedOnceWithItsAlbum) {
 }
 
 TEST_F(OrderPlacementTest, AFailedAlbumOrderLeavesNoAlbumForThePrintOrder) {
-    station.memory.refused.insert(kPhotoIni);
+    station.memory.refused.insert(PlacementStation::kPhotoIni);
     ASSERT_EQ(station.OnToxc(), PlacementResult::kFailed);
     EXPECT_EQ(station.prompts.notices.back().text, kConfirmFailed);
     EXPECT_FALSE(session.bOrderPlaced);

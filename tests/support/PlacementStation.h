@@ -13,6 +13,7 @@
 #include "orderdata/ProcessState.h"
 #include "platform/Services.h"
 #include "platform/clock/Clock.h"
+#include "platform/ini/Profile.h"
 #include "submit/OrderPlacement.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
@@ -27,6 +28,10 @@ class PlacementStation {
   public:
     static constexpr const char* kSettings = "/station/";
     static constexpr const char* kWork = "/backup/2015-3-7/150307007";
+    static constexpr const char* kOrderIni = "/backup/2015-3-7/order.ini";
+    static constexpr const char* kPhotoIni = "/backup/2015-3-7/150307007/photo.ini";
+    // The package of the scripted order number.
+    static constexpr const char* kPackage = "/backup/2015-3-7/150307007/0020150307001/";
 
     PlacementStation()
         : services{memory, disks, clock, shell, Registry("/station/registry.ini", memory)} {
@@ -73,6 +78,13 @@ class PlacementStation {
         return placement;
     }
     OrderPlacement Placement() { return Placement(services); }
+
+    // A key of the job's section of the day's order.ini; "<none>" when
+    // missing.
+    static std::string DayValue(FileSystem& files, const char* key) {
+        return Profile(kOrderIni, files).GetString("7", key, "<none>");
+    }
+    std::string DayValue(const char* key) { return DayValue(memory, key); }
 
     std::string Read(const std::string& path) {
         std::string bytes;
