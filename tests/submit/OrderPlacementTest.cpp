@@ -305,6 +305,26 @@ TEST_F(OrderPlacementTest, AFailedAlbumOrderLeavesNoAlbumForThePrintOrder) {
     EXPECT_EQ(cancelled.memory.replaceCount, 0);
 }
 
+TEST_F(OrderPlacementTest, TheNextCustomerCarriesNothingOfThePlacedOrder) {
+    station.prompts.requirement = "加急";
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    ForgetJob(station.state);  // "主页"
+
+    station.memory.CreateDirectories("/backup/2015-3-7/150307008");
+    SetOrderID(station.state, "150307008", 8);
+    station.Add(0, 1, "a.jpg");
+    station.prompts.requirement = "";
+    station.prompts.order = PlacedOrder{"0020150307003", "请注意!"};
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.currentRequirement, "");
+    EXPECT_EQ(Dialog().localId, "150307008");
+    EXPECT_EQ(Dialog().requirement, "");
+    Profile day(PlacementStation::kOrderIni, station.memory);
+    EXPECT_EQ(day.GetString("8", "saleDDH", ""), "0020150307003");
+    EXPECT_EQ(day.GetString("8", "bSuccess", ""), "-1");
+    EXPECT_EQ(day.GetString("7", "saleDDH", ""), "0020150307001");  // the first order's stays
+}
+
 TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
     const struct {
         const char* firstCode;  // nullptr: no photo
