@@ -67,7 +67,7 @@ class UploadPackage {
     std::string OrderRoot() const;
     std::string FilesRoot() const;
 
-    const OrderPaths& paths_;
+    OrderPaths paths_;
     const OrderInfo& info_;
     const PhotoList& list_;
     const DirList& dirs_;
