@@ -177,3 +177,12 @@ list(APPEND ORELLE_CORE_SOURCES
 list(APPEND ORELLE_UI_SOURCES
   submit/OrderDialog.cpp
 )
+
+# Placing an order: the upload package, the uploader hand-off and the
+# order command's flow, asking through its prompts.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/UploadList.cpp
+  orderdata/UploadPackage.cpp
+  platform/uploader/LocalUploader.cpp
+  submit/OrderPlacement.cpp
+)

@@ -3,6 +3,7 @@
 // every order of the process is filed under that date, also one placed after
 // midnight.
 
+#include <cstdint>
 #include <string>
 
 #include "platform/clock/Clock.h"
@@ -14,6 +15,9 @@ struct OrderDate {
     std::string datePrefix;  // two digits each of year % 100, month, day, e.g. 150307
 
     static OrderDate From(const LocalTime& t);
+    // "20" and the prefix read as one decimal number (20150307): the date
+    // that the host and the uploader are given with a new order.
+    std::int32_t DateNumber() const;
 };
 
 }  // namespace orelle

@@ -15,14 +15,25 @@ OrderFiles::OrderFiles(const OrderPaths& paths, const OrderInfo& info, const Pho
 
 bool OrderFiles::WriteOrderFiles(bool placed) {
     if (info_.storeDDH.empty()) return false;
+    const bool dayWritten = WriteDayEntry(placed);
+    const bool jobWritten = WriteJobFile(placed);
+    if (!dayWritten) failedJob_ = info_.storeDDH;
+    return dayWritten && jobWritten;
+}
+
+bool OrderFiles::WriteDayEntry(bool placed) {
+    if (info_.storeDDH.empty()) return false;
     Profile day(paths_.OrderIni(), fs_);
-    bool dayWritten = day.WriteStrings(OrderIniSection(info_),
-                                       OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
+    return day.WriteStrings(OrderIniSection(info_),
+                            OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
+}
+
+bool OrderFiles::WriteJobFile(bool placed) {
+    if (info_.storeDDH.empty()) return false;
     // No delete first: the replace keeps the previous photo.ini until the
     // new one is complete.
-    bool jobWritten =
+    const bool ok =
         fs_.ReplaceFile(paths_.PhotoIni(info_.storeDDH), FormatPhotoIni(info_, placed, list_));
-    bool ok = dayWritten && jobWritten;
     if (ok) {
         if (failedJob_ == info_.storeDDH) failedJob_.clear();
     } else {

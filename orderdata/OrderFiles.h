@@ -25,6 +25,11 @@ class OrderFiles {
     // False when either file could not be written, or when the job has no
     // number yet (nothing is then written). What reached order.ini stays.
     bool WriteOrderFiles(bool placed);
+    // The two halves, for a caller that orders the writes itself (placing
+    // an order writes the day's entry, the mark that the order is placed,
+    // last). False when the job has no number or the file was not written.
+    bool WriteDayEntry(bool placed);
+    bool WriteJobFile(bool placed);
 
     // True when the job's photo.ini exists and its latest write succeeded;
     // otherwise writes bSuccess=0 into the job's section and returns false,

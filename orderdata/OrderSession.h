@@ -16,6 +16,9 @@ struct OrderSession {
     // package (no quantity changes).
     std::int32_t nOrderType = 0;
     bool bOrderPlaced = false;
+    // An order command is under way (its dialogs are open): a second one
+    // does nothing.
+    bool bPlacing = false;
     // The host's store and the member preset for the order dialog.
     std::int32_t nStoreNumber = 0;
     std::string memberAccount;

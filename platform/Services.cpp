@@ -14,7 +14,8 @@ Services MachineServices() {
                     Shell::Default(),
                     Registry::Default(),
                     HttpPoster::Default(),
-                    DatabaseConnector::Default()};
+                    DatabaseConnector::Default(),
+                    Uploader::Default()};
 }
 
 }  // namespace orelle

@@ -1,13 +1,15 @@
 #pragma once
 // The outside services that the station uses, in one bundle: files and
-// disks, the clock, the registry stand-in, the desktop shell, HTTP and the
-// order database. The exported window builds it from the machine's
-// services and hands it down; tests build it from fakes. The services
-// must outlive every window and worker that uses the bundle.
+// disks, the clock, the registry stand-in, the desktop shell, HTTP, the
+// order database and the shop's uploader program. The exported window
+// builds it from the machine's services and hands it down; tests build it
+// from fakes. The services must outlive every window and worker that uses
+// the bundle.
 
 #include "platform/db/Database.h"
 #include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
+#include "platform/uploader/Uploader.h"
 
 namespace orelle {
 
@@ -26,6 +28,7 @@ struct Services {
     HttpPoster& http = HttpPoster::Default();
     // Connections to the shop's order database.
     DatabaseConnector& database = DatabaseConnector::Default();
+    Uploader& uploader = Uploader::Default();
 };
 
 // The machine's own services.

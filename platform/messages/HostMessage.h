@@ -3,9 +3,10 @@
 
 #include <cstdint>
 
-#include "orelle/HostMessage.h"
+#include <QPointer>
 
-class QObject;
+#include "orelle/HostMessage.h"
+#include "platform/messages/HostLink.h"
 
 namespace orelle {
 
@@ -13,5 +14,17 @@ namespace orelle {
 // without one.
 void SendHostMessage(QObject* host, int message, std::intptr_t wParam = 0,
                      std::intptr_t lParam = 0);
+
+// The host's window as the link back to it; nothing once it is gone.
+class HostWindowLink final : public HostLink {
+  public:
+    explicit HostWindowLink(QObject* host) : host_(host) {}
+    void Send(int message, std::intptr_t wParam, std::intptr_t lParam) override {
+        SendHostMessage(host_.data(), message, wParam, lParam);
+    }
+
+  private:
+    QPointer<QObject> host_;
+};
 
 }  // namespace orelle

@@ -1,0 +1,188 @@
+#include "submit/OrderPlacement.h"
+
+#include "orderdata/OrderFiles.h"
+#include "orderdata/ProcessState.h"
+#include "orderdata/RequirementText.h"
+#include "orderdata/UploadPackage.h"
+#include "orelle/HostMessage.h"
+#include "platform/Services.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/messages/HostLink.h"
+#include "submit/OrderPrompts.h"
+#include "submit/OrderTexts.h"
+
+namespace orelle {
+namespace {
+
+constexpr const char* kNoticeCaption = "特别提示：";
+constexpr const char* kNotConfirmed = "订单确认失败!请再点下单按钮";
+constexpr const char* kNoPackage = "订单提交失败!请再点下单按钮";
+
+// Holds the process's order command for one run.
+class PlacingGuard {
+  public:
+    explicit PlacingGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~PlacingGuard() { flag_ = false; }
+    PlacingGuard(const PlacingGuard&) = delete;
+    PlacingGuard& operator=(const PlacingGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+// Every ":" of the product list preceded by the text: the code of every
+// item gets it appended.
+void AppendToCodes(std::string& productList, const std::string& text) {
+    std::string out;
+    out.reserve(productList.size() + 8 * text.size());
+    for (char c : productList) {
+        if (c == ':') out += text;
+        out += c;
+    }
+    productList = std::move(out);
+}
+
+const char* FinishName(std::int32_t finish) { return finish == 0 ? "光面" : "绒面"; }
+
+}  // namespace
+
+OrderPlacement::OrderPlacement(ProcessState& state, const Services& services, OrderPrompts& prompts,
+                               HostLink& host, Printers& printers)
+    : state_(state), services_(services), prompts_(prompts), host_(host), printers_(printers) {}
+
+PlacementResult OrderPlacement::Run() {
+    ProcessState& s = state_;
+    OrderSession& session = s.session;
+    OrderInfo& info = s.orderInfo;
+    if (s.photoList.GetSize() == 0 || s.bRefreshing || session.bPlacing ||
+        s.photoList.GetPCount() == 0)
+        return PlacementResult::kNothing;
+    PlacingGuard guard(session.bPlacing);
+    session.processingNumber = 0;
+    if (session.bOrderPlaced) {
+        prompts_.Notice("提示", "本次制作已经下单", 1);
+        return PlacementResult::kAlreadyPlaced;
+    }
+
+    const bool counted = session.nOrderType == 2;
+    const bool package = counted || session.nOrderType == 1;
+    const std::int32_t count = counted ? prompts_.PackageCount() : 0;
+    const std::optional<std::string> typed =
+        prompts_.Requirements(GetStatStr(s, counted ? 1 : 0), session.OrderRequirement);
+    if (!typed) return PlacementResult::kCancelled;
+    session.OrderRequirement = RequirementFromTyped(*typed);
+    const std::string summary =
+        GetStatStr(s, count) + "\r\n订单要求:\r\n" + session.OrderRequirement;
+    session.noticeLines +=
+        static_cast<std::int32_t>(gbk::Length(session.OrderRequirement) / 33) + 3;
+
+    if (s.startup.config.fcompress != 0) info.frate = prompts_.CompressionRate();
+    const PaperChoice paper = session.nOrderType == 0 ? prompts_.Paper() : PaperChoice{};
+    session.paperIndex = paper.paperIndex;
+    session.paperName = paper.paperName;
+    for (std::int32_t i = 0; i < s.photoList.GetSize(); ++i) s.photoList.At(i).exoch = paper.finish;
+    if (package) {
+        AppendToCodes(session.ProductList, std::to_string(paper.paperIndex + 1));
+        session.processingNumber = paper.paperIndex + 1;
+    }
+    if (paper.finish == 1) AppendToCodes(session.ProductList, "0");
+
+    const std::string finish = FinishName(paper.finish);
+    const std::optional<PlacedOrder> placed =
+        prompts_.RunOrderDialog({summary + "(" + finish + ")", session.nStoreNumber, info.storeDDH,
+                                 session.ProductList, session.OrderRequirement});
+    if (!placed) return PlacementResult::kCancelled;
+
+    info.memo = summary + "(" + finish + "," + paper.paperName + ")\r\n" + session.OrderRequirement;
+    info.requir = session.OrderRequirement;
+    info.productlist = session.ProductList;
+    info.saleDDH = placed->orderNumber;
+    const FilesOutcome written = WritePlacedFiles(s.flags.verison_origdirfile == 1);
+    if (written != FilesOutcome::kWritten) {
+        prompts_.Notice(kNoticeCaption,
+                        written == FilesOutcome::kNoPackage ? kNoPackage : kNotConfirmed, 2);
+        return PlacementResult::kFailed;
+    }
+    prompts_.Notice(kNoticeCaption, placed->closingNotice, session.noticeLines + 6);
+    if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
+        prompts_.ReportReceipt(PrintLocalOrder(s, services_, printers_, placed->orderNumber,
+                                               paper.finish, receiptPdf));
+    TellHost();
+    return PlacementResult::kPlaced;
+}
+
+PlacementResult OrderPlacement::OnToxc() {
+    OrderSession& session = state_.session;
+    OrderInfo& info = state_.orderInfo;
+    if (state_.bRefreshing || session.bPlacing) return PlacementResult::kNothing;
+    PlacingGuard guard(session.bPlacing);
+    if (session.bOrderPlaced) {
+        prompts_.Notice("提示", "本次制作已经下单", 1);
+        return PlacementResult::kAlreadyPlaced;
+    }
+    const std::optional<AlbumLoginResult> login = prompts_.AlbumLogin();
+    if (!login) return PlacementResult::kCancelled;
+    const std::optional<std::string> album = prompts_.AlbumChoice(login->albumList);
+    if (!album) return PlacementResult::kCancelled;
+
+    info.albumid = *album;
+    info.saleDDH = login->orderNumber;
+    const FilesOutcome written = WritePlacedFiles(false);
+    // The album is this order's only: a print order placed again later is
+    // no album order.
+    info.albumid.clear();
+    if (written != FilesOutcome::kWritten) {
+        prompts_.Notice(kNoticeCaption, kNotConfirmed, 2);
+        return PlacementResult::kFailed;
+    }
+    prompts_.Notice(kNoticeCaption, "成功提交!请等待上传相册!", 2);
+    TellHost();
+    return PlacementResult::kPlaced;
+}
+
+OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) {
+    ProcessState& s = state_;
+    const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
+    OrderFiles files(paths, s.orderInfo, s.photoList, services_.files, services_.clock);
+    s.session.bOrderPlaced = true;
+    FilesOutcome outcome = FilesOutcome::kWritten;
+    if (!files.WriteJobFile(true) || !files.ConfirmOrderFiles()) {
+        outcome = FilesOutcome::kNotConfirmed;
+    } else if (withPackage && !UploadPackage(paths, s.orderInfo, s.photoList, s.dirList,
+                                             openedFolder, services_.files)
+                                   .MakeOrigOrder()) {
+        outcome = FilesOutcome::kNoPackage;
+    } else if (!files.WriteDayEntry(true)) {
+        outcome = FilesOutcome::kNotConfirmed;
+    }
+    if (outcome != FilesOutcome::kWritten) {
+        s.session.bOrderPlaced = false;
+        // photo.ini goes back to not placed; the next page refresh tries
+        // again should this fail too.
+        files.WriteJobFile(false);
+    }
+    return outcome;
+}
+
+void OrderPlacement::TellHost() {
+    host_.Send(kMessageHandBack, state_.startup.date.DateNumber(), state_.orderInfo.historyID);
+}
+
+void SetOrderID(ProcessState& state, const std::string& localId, std::int32_t orderTag) {
+    OrderInfo& info = state.orderInfo;
+    OrderSession& session = state.session;
+    info.storeDDH = localId;
+    session.OrderRequirement.clear();
+    info.requir.clear();
+    info.historyID = orderTag;
+    session.bOrderPlaced = false;
+    const std::string code =
+        state.photoList.GetSize() > 0 ? state.photoList.At(0).productID : std::string();
+    session.nOrderType = code.rfind('A', 0) == 0 ? 2 : code.rfind('B', 0) == 0 ? 1 : 0;
+}
+
+UploaderHandOff SendNewOrder(const ProcessState& state, Uploader& uploader) {
+    return uploader.NewOrder(state.startup.date.DateNumber(), state.orderInfo.historyID);
+}
+
+}  // namespace orelle

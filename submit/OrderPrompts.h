@@ -1,0 +1,74 @@
+#pragma once
+// What placing an order asks and tells the customer, one modal dialog a
+// call, on the user-interface thread. The photo window answers with its
+// dialogs; tests with a script.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "submit/LocalOrderReceipt.h"
+
+namespace orelle {
+
+// The paper dialog's results: finish 0 glossy ("光面"), 1 matte ("绒面").
+struct PaperChoice {
+    std::int32_t finish = 0;
+    std::int32_t paperIndex = 0;
+    std::string paperName;
+};
+
+// What the order dialog is opened with.
+struct OrderDialogInput {
+    std::string summary;  // the order summary and "(光面)" or "(绒面)"
+    std::int32_t storeIndex = 0;
+    std::string localId;      // the job's local order number
+    std::string productList;  // as the back office takes it
+    std::string requirement;
+};
+
+// An order the back office took.
+struct PlacedOrder {
+    std::string orderNumber;
+    std::string closingNotice;
+};
+
+// An album login the web server took: the album order's number and the
+// album list text ("\12:Summer/13:Trip/").
+struct AlbumLoginResult {
+    std::string orderNumber;
+    std::string albumList;
+};
+
+class OrderPrompts {
+  public:
+    virtual ~OrderPrompts() = default;
+
+    // The quantity dialog: the count of every print size of a package,
+    // however it closed.
+    virtual std::int32_t PackageCount() = 0;
+    // The requirements dialog with the statistics and the current
+    // requirement: the typed text, nothing for Cancel.
+    virtual std::optional<std::string> Requirements(const std::string& stats,
+                                                    const std::string& current) = 0;
+    // The compression dialog's rate, however it closed.
+    virtual std::int32_t CompressionRate() = 0;
+    // The paper dialog, read however it closed.
+    virtual PaperChoice Paper() = 0;
+    // The order dialog: the order the back office took, nothing for
+    // Cancel. Before it returns an order, the dialog has written the
+    // customer's contact values, appointment, pickup store, payment and
+    // amount into the order header, as it does.
+    virtual std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) = 0;
+    // The notice box, without its cancel button, sized for lines lines.
+    virtual void Notice(const std::string& caption, const std::string& text, int lines) = 0;
+    // How printing the receipt went (a message for a missing or failing
+    // printer; nothing for a printed one).
+    virtual void ReportReceipt(ReceiptOutcome outcome) = 0;
+    // The album login dialog, then the album choice dialog with its list:
+    // the chosen album's id. Nothing for Cancel.
+    virtual std::optional<AlbumLoginResult> AlbumLogin() = 0;
+    virtual std::optional<std::string> AlbumChoice(const std::string& albumList) = 0;
+};
+
+}  // namespace orelle

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+#include <memory>
+
+#include "platform/uploader/Uploader.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::TempFolder;
+
+std::string SocketName() { return "orelle-uploader-test-" + std::to_string(::getpid()); }
+
+TEST(UploaderTest, ARunningUploaderGetsOneLineWithTheTwoValues) {
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(QString::fromStdString(SocketName())));
+    TempFolder programs;
+    LocalUploader uploader(SocketName(), programs.path() + "/");
+
+    EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kSent);
+
+    ASSERT_TRUE(server.waitForNewConnection(2000));
+    std::unique_ptr<QLocalSocket> peer(server.nextPendingConnection());
+    QByteArray got;
+    QElapsedTimer clock;
+    clock.start();
+    while (!got.endsWith('\n') && clock.elapsed() < 2000) {
+        peer->waitForReadyRead(100);
+        got += peer->readAll();
+    }
+    EXPECT_EQ(got.toStdString(), "2028 20150307 7\n");
+}
+
+TEST(UploaderTest, WithoutOneRunningTheProgramOfTheFolderStarts) {
+    TempFolder programs;
+    const std::string marker = programs / "started";
+    const std::string program = programs / kUploaderProgram;
+    testing::WriteBytes(program, "#!/bin/sh\npwd > '" + marker + "'\n");
+    QFile::setPermissions(QString::fromStdString(program),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
+
+    EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kStarted);
+
+    QElapsedTimer clock;
+    clock.start();
+    while (testing::ReadBytes(marker).empty() && clock.elapsed() < 5000) QThread::msleep(20);
+    // Started in its own folder, as a program opened from it is.
+    EXPECT_EQ(testing::ReadBytes(marker), programs.path() + "\n");
+}
+
+TEST(UploaderTest, NeitherRunningNorInstalledIsAFailure) {
+    TempFolder programs;
+    LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
+    EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kFailed);
+}
+
+}  // namespace
+}  // namespace orelle

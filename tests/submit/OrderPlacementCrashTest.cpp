@@ -1,0 +1,103 @@
+// Whatever point placing an order stops at, a kill of the station or a
+// disk that refuses, the order files show the order either as not placed
+// or as placed and complete, and the host hears of it only in the second
+// case.
+
+#include <gtest/gtest.h>
+
+#include "orderdata/UploadPackage.h"
+#include "platform/ini/Profile.h"
+#include "submit/OrderPlacement.h"
+#include "support/CrashingFiles.h"
+#include "support/PlacementStation.h"
+
+namespace orelle {
+namespace {
+
+using testing::CrashingFiles;
+using testing::MemoryFileSystem;
+using testing::PlacementStation;
+
+constexpr int kPhotos = 3;
+const std::string kPackage = PlacementStation::kPackage;
+
+void AddJob(PlacementStation& s) {
+    for (int i = 0; i < kPhotos; ++i) s.Add(i % 2, 1, "p" + std::to_string(i) + ".jpg");
+    s.state.flags.verison_origdirfile = 1;
+    s.state.startup.config.print = 1;
+}
+
+// True when the files show the order placed; then every file of it must be
+// complete.
+bool ShownPlaced(MemoryFileSystem& files) {
+    if (PlacementStation::DayValue(files, "bSuccess") != "-1") return false;
+    Profile job(PlacementStation::kPhotoIni, files);
+    EXPECT_EQ(job.GetString("orderinfo", "bSuccess", ""), "1");
+    EXPECT_EQ(job.GetString("orderinfo", "saleddh", ""), "0020150307001");
+    EXPECT_EQ(job.GetInt("photoid", "photonumb", 0), kPhotos);
+    std::string up, down, marker;
+    EXPECT_TRUE(files.ReadFile(kPackage + "upfile.pro", &up));
+    EXPECT_TRUE(files.ReadFile(kPackage + "dlfile.pro", &down));
+    EXPECT_TRUE(files.ReadFile(kPackage + "lumora.ini", &marker));
+    EXPECT_EQ(up.size(), 408u * (2 + kPhotos + 1));
+    EXPECT_EQ(down, up);
+    return true;
+}
+
+int WritesOfAWholeOrder() {
+    PlacementStation s;
+    AddJob(s);
+    CrashingFiles counting(s.memory, 1 << 30);
+    EXPECT_EQ(s.RunOver(counting), PlacementResult::kPlaced);
+    EXPECT_TRUE(ShownPlaced(s.memory));
+    return counting.writes;
+}
+
+TEST(OrderPlacementCrashTest, AKillAtAnyWriteLeavesTheOrderWholeOrNotPlaced) {
+    const int total = WritesOfAWholeOrder();
+    ASSERT_GE(total, 5);
+    int shownPlaced = 0;
+    for (int k = 1; k <= total; ++k) {
+        PlacementStation s;
+        AddJob(s);
+        CrashingFiles files(s.memory, k);
+        s.RunOver(files);
+        ASSERT_TRUE(files.atCrash.has_value()) << k;
+        if (ShownPlaced(*files.atCrash)) ++shownPlaced;
+    }
+    // Only once the last write is done is the order shown placed.
+    EXPECT_EQ(shownPlaced, 0);
+}
+
+TEST(OrderPlacementCrashTest, ARefusedWriteAnywhereIsToldAndCanBePlacedAgain) {
+    const int total = WritesOfAWholeOrder();
+    for (auto mode : {CrashingFiles::Mode::kFromThereOn, CrashingFiles::Mode::kThatOne}) {
+        for (int k = 1; k <= total; ++k) {
+            PlacementStation s;
+            AddJob(s);
+            CrashingFiles files(s.memory, k, mode);
+            const PlacementResult result = s.RunOver(files);
+            SCOPED_TRACE("write " + std::to_string(k));
+            if (result == PlacementResult::kPlaced) {
+                EXPECT_TRUE(ShownPlaced(s.memory));
+                EXPECT_EQ(s.host.calls.size(), 1u);
+                continue;
+            }
+            EXPECT_EQ(result, PlacementResult::kFailed);
+            EXPECT_FALSE(ShownPlaced(s.memory));
+            EXPECT_FALSE(s.state.session.bOrderPlaced);
+            EXPECT_TRUE(s.host.calls.empty());
+            EXPECT_EQ(s.printers.log.documents, 0);
+
+            // The disk is well again; the customer presses the button.
+            PlacementStation again;
+            again.memory = s.memory;
+            AddJob(again);
+            ASSERT_EQ(again.Run(), PlacementResult::kPlaced);
+            EXPECT_TRUE(ShownPlaced(again.memory));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,365 @@
+#include "submit/OrderPlacement.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "orderdata/UploadPackage.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/ini/Profile.h"
+#include "support/PlacementStation.h"
+
+namespace orelle {
+namespace {
+
+using testing::PlacementStation;
+
+constexpr const char* kConfirmFailed = "订单确认失败!请再点下单按钮";
+constexpr const char* kSubmitFailed = "订单提交失败!请再点下单按钮";
+
+class OrderPlacementTest : public ::testing::Test {
+  protected:
+    OrderPlacementTest() {
+        station.Add(0, 2, "a.jpg");
+        station.Add(1, 1, "b.jpg");
+    }
+
+    std::string Day(const char* key) { return station.DayValue(key); }
+    std::string Job(const char* key) {
+        return Profile(PlacementStation::kPhotoIni, station.memory)
+            .GetString("orderinfo", key, "<none>");
+    }
+    const OrderDialogInput& Dialog() { return station.prompts.orderDialogs.back(); }
+
+    PlacementStation station;
+    OrderSession& session = station.state.session;
+};
+
+TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
+    PlacementStation empty;
+    EXPECT_EQ(empty.Run(), PlacementResult::kNothing);
+
+    PlacementStation unordered;
+    unordered.Add(0, 0, "a.jpg");
+    unordered.Add(1, 3, "b.jpg").bBrowsed = 0;
+    EXPECT_EQ(unordered.Run(), PlacementResult::kNothing);
+    EXPECT_TRUE(unordered.prompts.asked.empty());
+
+    station.state.bRefreshing = true;
+    EXPECT_EQ(station.Run(), PlacementResult::kNothing);
+    station.state.bRefreshing = false;
+    session.bPlacing = true;
+    EXPECT_EQ(station.Run(), PlacementResult::kNothing);
+    EXPECT_EQ(station.OnToxc(), PlacementResult::kNothing);
+    EXPECT_TRUE(station.prompts.asked.empty());
+    EXPECT_EQ(station.memory.replaceCount, 0);
+}
+
+TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
+    station.state.startup.config.print = 1;
+    station.prompts.order = PlacedOrder{"0020150307001", "请注意!\r\n订单号:<0020150307001>"};
+
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+
+    const std::string detail = "选定的照片明细:\r\n    5寸,数量:2 张\r\n    6寸,数量:1 张\r\n";
+    EXPECT_EQ(station.prompts.asked,
+              (std::vector<std::string>{"requirements", "paper", "order", "notice"}));
+    EXPECT_EQ(station.prompts.stats, detail);
+    EXPECT_EQ(Dialog().summary, detail + "\r\n订单要求:\r\n(光面)");
+    EXPECT_EQ(Dialog().productList, "P1:2/P2:1/");
+    EXPECT_EQ(Dialog().localId, "150307007");
+    ASSERT_EQ(station.prompts.notices.size(), 1u);
+    EXPECT_EQ(station.prompts.notices[0].caption, "特别提示：");
+    EXPECT_EQ(station.prompts.notices[0].text, "请注意!\r\n订单号:<0020150307001>");
+    EXPECT_EQ(station.prompts.notices[0].lines, 3 + 3 + 6);
+
+    EXPECT_EQ(Day("bSuccess"), "-1");
+    EXPECT_EQ(Day("saleDDH"), "0020150307001");
+    EXPECT_EQ(Job("bSuccess"), "1");
+    // CR and LF each become a blank; the profile read trims the end.
+    EXPECT_EQ(Job("memo"),
+              "选定的照片明细:      5寸,数量:2 张      6寸,数量:1 张    订单要求:  (光面,)");
+    EXPECT_EQ(Job("productlist"), "P1:2/P2:1/");
+    EXPECT_TRUE(session.bOrderPlaced);
+
+    ASSERT_EQ(station.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kPrinted});
+    EXPECT_EQ(station.printers.log.texts.at(2), "订单号:0020150307001");
+    ASSERT_EQ(station.host.calls.size(), 1u);
+    EXPECT_EQ(station.host.calls[0].message, 4027);
+    EXPECT_EQ(station.host.calls[0].wParam, 20150307);
+    EXPECT_EQ(station.host.calls[0].lParam, 7);
+
+    // Once placed, the command only says so.
+    station.prompts.asked.clear();
+    EXPECT_EQ(station.Run(), PlacementResult::kAlreadyPlaced);
+    EXPECT_EQ(station.prompts.asked, std::vector<std::string>{"notice"});
+    EXPECT_EQ(station.prompts.notices.back().caption, "提示");
+    EXPECT_EQ(station.prompts.notices.back().text, "本次制作已经下单");
+    EXPECT_EQ(station.prompts.notices.back().lines, 1);
+    EXPECT_EQ(station.OnToxc(), PlacementResult::kAlreadyPlaced);
+    EXPECT_EQ(station.host.calls.size(), 1u);
+}
+
+TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
+    const struct {
+        std::int32_t print, edition;
+        bool printed;
+    } cases[] = {
+        {1, kEditionDatabase, true}, {0, kEditionDatabase, false}, {1, kEditionWeb, false}};
+    for (const auto& c : cases) {
+        PlacementStation s;
+        s.Add(0, 1, "a.jpg");
+        s.state.startup.config.print = c.print;
+        s.state.flags.verison_function = c.edition;
+        ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
+        EXPECT_EQ(s.printers.log.documents, c.printed ? 1 : 0);
+    }
+    // A missing printer is told of; the order stays placed.
+    PlacementStation s;
+    s.Add(0, 1, "a.jpg");
+    s.state.startup.config.print = 1;
+    s.printers.present = false;
+    EXPECT_EQ(s.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(s.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kNoPrinter});
+    EXPECT_EQ(s.host.calls.size(), 1u);
+}
+
+TEST_F(OrderPlacementTest, MatteAppendsZeroToEveryProductCode) {
+    station.prompts.paper = PaperChoice{1, 2, "富士"};
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(Dialog().productList, "P10:2/P20:1/");
+    EXPECT_EQ(Dialog().summary.substr(Dialog().summary.size() - 8), "(绒面)");
+    EXPECT_EQ(Job("productlist"), "P10:2/P20:1/");
+    EXPECT_NE(Job("memo").find("(绒面,富士)"), std::string::npos);
+    for (std::int32_t i = 0; i < station.state.photoList.GetSize(); ++i)
+        EXPECT_EQ(station.state.photoList.At(i).exoch, 1);
+    EXPECT_EQ(session.processingNumber, 0);
+}
+
+TEST_F(OrderPlacementTest, PackagesAppendThePaperNumberWithoutThePaperDialog) {
+    const struct {
+        std::int32_t type;
+        std::vector<std::string> asked;
+        const char* stats;
+        const char* productList;
+    } cases[] = {
+        {2, {"package", "requirements", "order", "notice"}, "5寸,数量:1 张", "P11:5/P21:5/"},
+        {1, {"requirements", "order", "notice"}, "5寸,数量:2 张", "P11:2/P21:1/"},
+    };
+    for (const auto& c : cases) {
+        PlacementStation s;
+        s.Add(0, 2, "a.jpg");
+        s.Add(1, 1, "b.jpg");
+        s.state.session.nOrderType = c.type;
+        s.prompts.packageCount = 5;
+        ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
+        EXPECT_EQ(s.prompts.asked, c.asked);
+        EXPECT_NE(s.prompts.stats.find(c.stats), std::string::npos) << c.type;
+        EXPECT_EQ(s.prompts.orderDialogs.back().productList, c.productList);
+        EXPECT_EQ(s.state.session.processingNumber, 1);
+    }
+}
+
+TEST_F(OrderPlacementTest, TheRequirementIsCommaSeparatedAndGrowsTheNotice) {
+    station.prompts.requirement = "调亮;不要 白边";
+    session.OrderRequirement = "上次的";
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.currentRequirement, "上次的");
+    EXPECT_EQ(session.OrderRequirement, "调亮,不要,白边");
+    EXPECT_EQ(Dialog().requirement, "调亮,不要,白边");
+    EXPECT_EQ(Job("requir"), "调亮,不要,白边");
+
+    PlacementStation s;
+    s.Add(0, 1, "a.jpg");
+    s.prompts.requirement = std::string(44, 'x') + "一二三四五六七八九十百";  // 44 + 22 bytes
+    ASSERT_EQ(gbk::Length(*s.prompts.requirement), 66u);
+    ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
+    // Two detail lines, then 66 / 33 + 3 = 5 more.
+    EXPECT_EQ(s.state.session.noticeLines, 2 + 5);
+    EXPECT_EQ(s.prompts.notices.back().lines, 2 + 5 + 6);
+}
+
+TEST_F(OrderPlacementTest, CancelEndsTheCommandWithoutWritingTheOrder) {
+    station.prompts.requirement.reset();
+    EXPECT_EQ(station.Run(), PlacementResult::kCancelled);
+    EXPECT_EQ(station.prompts.asked, std::vector<std::string>{"requirements"});
+
+    station.prompts.requirement = "a b";
+    station.prompts.order.reset();
+    EXPECT_EQ(station.Run(), PlacementResult::kCancelled);
+    EXPECT_EQ(session.OrderRequirement, "a,b");  // kept for the next try
+    EXPECT_FALSE(session.bOrderPlaced);
+    EXPECT_EQ(station.memory.replaceCount, 0);
+    EXPECT_TRUE(station.host.calls.empty());
+}
+
+TEST_F(OrderPlacementTest, TheCompressionRateIsAskedWhenTheSettingsSaySo) {
+    station.state.startup.config.fcompress = 1;
+    station.prompts.compressionRate = 95;
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.asked, (std::vector<std::string>{"requirements", "compression",
+                                                               "paper", "order", "notice"}));
+    EXPECT_EQ(Job("frate"), "95");
+}
+
+TEST_F(OrderPlacementTest, FailedFilesLeaveTheOrderNotPlacedAndTheHostUntold) {
+    const struct {
+        const char* refused;
+        const char* notice;
+    } cases[] = {
+        {PlacementStation::kPhotoIni, kConfirmFailed},
+        {PlacementStation::kOrderIni, kConfirmFailed},
+        {"/backup/2015-3-7/150307007/0020150307001/upfile.pro", kSubmitFailed},
+    };
+    for (const auto& c : cases) {
+        PlacementStation s;
+        s.Add(0, 1, "a.jpg");
+        s.state.flags.verison_origdirfile = 1;
+        s.memory.refused.insert(c.refused);
+        ASSERT_EQ(s.Run(), PlacementResult::kFailed) << c.refused;
+        EXPECT_EQ(s.prompts.notices.back().caption, "特别提示：");
+        EXPECT_EQ(s.prompts.notices.back().text, c.notice);
+        EXPECT_EQ(s.prompts.notices.back().lines, 2);
+        EXPECT_EQ(s.prompts.notices.size(), 1u);  // no order number was shown
+        EXPECT_FALSE(s.state.session.bOrderPlaced);
+        EXPECT_TRUE(s.host.calls.empty());
+        EXPECT_NE(s.DayValue("bSuccess"), "-1");
+
+        // The customer presses the order button again, as asked.
+        s.memory.refused.clear();
+        s.prompts.order = PlacedOrder{"0020150307002", "请注意!"};
+        ASSERT_EQ(s.Run(), PlacementResult::kPlaced) << c.refused;
+        EXPECT_EQ(s.DayValue("bSuccess"), "-1");
+        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307002");
+        EXPECT_EQ(s.host.calls.size(), 1u);
+    }
+}
+
+TEST_F(OrderPlacementTest, ThePackageIsBuiltWithTheOpenedFolder) {
+    station.state.flags.verison_origdirfile = 1;
+    station.openedFolder = "/media/card/DCIM";
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    UploadPackage package({"/backup", "2015-3-7"}, station.state.orderInfo, station.state.photoList,
+                          station.state.dirList, "/media/card/DCIM", station.memory);
+    EXPECT_TRUE(package.CheckOrderOk());
+    const std::string up = station.Read(package.PackageFolder() + "upfile.pro");
+    EXPECT_EQ(up.size(), 408u * (3 + 2 + 1));
+    EXPECT_EQ(up.substr(3 * 408, 39), "/2015-3-7/0020150307001/DCIM/a.jpg" + std::string(5, '\0'));
+}
+
+// The host's keys reach the window while a dialog of the command is open.
+class PressingAgain : public testing::ScriptedOrderPrompts {
+  public:
+    std::function<PlacementResult()> again;
+    std::vector<PlacementResult> results;
+    std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) override {
+        results.push_back(again());
+        return ScriptedOrderPrompts::RunOrderDialog(input);
+    }
+};
+
+TEST_F(OrderPlacementTest, PressingTheOrderKeyDuringTheCommandPlacesOnce) {
+    PressingAgain prompts;
+    OrderPlacement placement(station.state, station.services, prompts, station.host,
+                             station.printers);
+    prompts.again = [&] { return placement.Run(); };
+    EXPECT_EQ(placement.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(prompts.results, std::vector<PlacementResult>{PlacementResult::kNothing});
+    EXPECT_EQ(station.host.calls.size(), 1u);
+    EXPECT_FALSE(session.bPlacing);
+}
+
+TEST_F(OrderPlacementTest, AnAlbumOrderIsPlacedOnceWithItsAlbum) {
+    station.state.orderInfo.OrderAmount = 12.5f;
+    ASSERT_EQ(station.OnToxc(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.asked,
+              (std::vector<std::string>{"albumlogin", "albumchoice", "notice"}));
+    EXPECT_EQ(station.prompts.albumList, "\\12:Summer/");
+    EXPECT_EQ(station.prompts.notices.back().text, "成功提交!请等待上传相册!");
+    EXPECT_EQ(station.prompts.notices.back().lines, 2);
+    EXPECT_EQ(Day("type"), "10");
+    EXPECT_EQ(Day("albumid"), "12");
+    EXPECT_EQ(Day("OrderAmount"), "0");
+    EXPECT_EQ(Day("bSuccess"), "-1");
+    EXPECT_EQ(Day("saleDDH"), "0020150307002");
+    EXPECT_TRUE(station.state.orderInfo.albumid.empty());
+    ASSERT_EQ(station.host.calls.size(), 1u);
+    EXPECT_EQ(station.host.calls[0].wParam, 20150307);
+}
+
+TEST_F(OrderPlacementTest, AFailedAlbumOrderLeavesNoAlbumForThePrintOrder) {
+    station.memory.refused.insert(PlacementStation::kPhotoIni);
+    ASSERT_EQ(station.OnToxc(), PlacementResult::kFailed);
+    EXPECT_EQ(station.prompts.notices.back().text, kConfirmFailed);
+    EXPECT_FALSE(session.bOrderPlaced);
+    EXPECT_TRUE(station.host.calls.empty());
+
+    station.memory.refused.clear();
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(Day("type"), "1");
+    EXPECT_EQ(Day("albumid"), "<none>");
+
+    PlacementStation cancelled;
+    cancelled.prompts.album.reset();
+    EXPECT_EQ(cancelled.OnToxc(), PlacementResult::kCancelled);
+    EXPECT_EQ(cancelled.memory.replaceCount, 0);
+}
+
+TEST_F(OrderPlacementTest, TheNextCustomerCarriesNothingOfThePlacedOrder) {
+    station.prompts.requirement = "加急";
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    ForgetJob(station.state);  // "主页"
+
+    station.memory.CreateDirectories("/backup/2015-3-7/150307008");
+    SetOrderID(station.state, "150307008", 8);
+    station.Add(0, 1, "a.jpg");
+    station.prompts.requirement = "";
+    station.prompts.order = PlacedOrder{"0020150307003", "请注意!"};
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.currentRequirement, "");
+    EXPECT_EQ(Dialog().localId, "150307008");
+    EXPECT_EQ(Dialog().requirement, "");
+    Profile day(PlacementStation::kOrderIni, station.memory);
+    EXPECT_EQ(day.GetString("8", "saleDDH", ""), "0020150307003");
+    EXPECT_EQ(day.GetString("8", "bSuccess", ""), "-1");
+    EXPECT_EQ(day.GetString("7", "saleDDH", ""), "0020150307001");  // the first order's stays
+}
+
+TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
+    const struct {
+        const char* firstCode;  // nullptr: no photo
+        std::int32_t type;
+    } cases[] = {{"A12", 2}, {"B3", 1}, {"P1", 0}, {"", 0}, {nullptr, 0}};
+    for (const auto& c : cases) {
+        PlacementStation s;
+        if (c.firstCode) s.Add(0, 1, "a.jpg").productID = c.firstCode;
+        s.state.session.bOrderPlaced = true;
+        s.state.session.nOrderType = 1;
+        s.state.session.OrderRequirement = "x";
+        SetOrderID(s.state, "150307015", 15);
+        EXPECT_EQ(s.state.session.nOrderType, c.type) << (c.firstCode ? c.firstCode : "none");
+        EXPECT_EQ(s.state.orderInfo.storeDDH, "150307015");
+        EXPECT_EQ(s.state.orderInfo.historyID, 15);
+        EXPECT_FALSE(s.state.session.bOrderPlaced);
+        EXPECT_TRUE(s.state.session.OrderRequirement.empty());
+    }
+}
+
+class RecordingUploader : public Uploader {
+  public:
+    std::vector<std::pair<std::int64_t, std::int64_t>> sent;
+    UploaderHandOff NewOrder(std::int64_t w, std::int64_t l) override {
+        sent.emplace_back(w, l);
+        return UploaderHandOff::kSent;
+    }
+};
+
+TEST(SendNewOrderTest, GivesTheUploaderTheOrderDateAndTag) {
+    PlacementStation s;
+    RecordingUploader uploader;
+    EXPECT_EQ(SendNewOrder(s.state, uploader), UploaderHandOff::kSent);
+    EXPECT_EQ(uploader.sent, (std::vector<std::pair<std::int64_t, std::int64_t>>{{20150307, 7}}));
+}
+
+}  // namespace
+}  // namespace orelle
