@@ -73,6 +73,13 @@ bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
     return photoWnd_.PrintLocalOrder(photoWnd_.LocalOrderNumber(), 0, pdfFile);
 }
 
+CPhotoWnd::UnattendedOrder KioskFrame::PlaceOrder(const std::string& member,
+                                                  const std::string& password,
+                                                  const std::string& receiptPdf) {
+    if (!member.empty() || !password.empty()) photoWnd_.SetStoreid({}, member, password);
+    return photoWnd_.PlaceOrderUnattended(receiptPdf);
+}
+
 void KioskFrame::ShowPhotos() {
     home_->hide();
     photoWnd_.window()->show();

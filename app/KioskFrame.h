@@ -26,6 +26,10 @@ class KioskFrame : public QWidget {
     bool Busy() const;
     // The receipt of the loaded job, glossy, into a PDF file.
     bool PrintReceipt(const std::string& pdfFile);
+    // Places the loaded job's order with every dialog accepted, the order
+    // dialog's member as given (none: the settings' own).
+    CPhotoWnd::UnattendedOrder PlaceOrder(const std::string& member, const std::string& password,
+                                          const std::string& receiptPdf);
 
   protected:
     bool event(QEvent* e) override;

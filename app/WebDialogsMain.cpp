@@ -64,7 +64,7 @@ int RunOrderDialog(const orelle::Services& machine, orelle::ParamConfig& config,
     StoreLogin backOffice;
     PausedLocalOrder database(config.computerId);
     OrderDialogInput input;
-    input.summaryText = "6寸(6x4) 2张\r\n订单要求:\r\n无(光面)";
+    input.summary = "6寸(6x4) 2张\r\n订单要求:\r\n无(光面)";
     input.localId = "150307001";
     input.productList = "6x4:2/";
     OrderDialogServices services{settings,

@@ -16,32 +16,40 @@
 
 namespace {
 
-// Runs write once the page refresh has ended and the cells are drawn,
-// reports the file it wrote and quits.
-void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status,
-                    std::function<bool()> write) {
+// Runs then once the page refresh has ended and the cells are drawn.
+void WhenReady(orelle::app::KioskFrame& frame, std::function<void()> then) {
     auto* timer = new QTimer(&frame);
     auto idleTicks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, &frame,
-                     [&frame, file, &status, timer, idleTicks, write] {
-                         *idleTicks = frame.Busy() ? 0 : *idleTicks + 1;
-                         if (*idleTicks < 5) return;
-                         timer->stop();
-                         if (!write()) {
-                             std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", file.c_str());
-                             status = 1;
-                         } else {
-                             std::printf("%s\n", file.c_str());
-                         }
-                         QApplication::quit();
-                     });
+    QObject::connect(timer, &QTimer::timeout, &frame, [&frame, timer, idleTicks, then] {
+        *idleTicks = frame.Busy() ? 0 : *idleTicks + 1;
+        if (*idleTicks < 5) return;
+        timer->stop();
+        then();
+    });
     timer->start(50);
+}
+
+// Writes a file once the page is drawn, reports it and quits.
+void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status,
+                    std::function<bool()> write) {
+    WhenReady(frame, [file, &status, write] {
+        if (!write()) {
+            std::fprintf(stderr, "orelle-kiosk: cannot write %s\n", file.c_str());
+            status = 1;
+        } else {
+            std::printf("%s\n", file.c_str());
+        }
+        QApplication::quit();
+    });
 }
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: orelle-kiosk [--config DIR] [--folder DIR | --photos FILE...]\n"
                  "                    [--screenshot FILE | --receipt-pdf FILE]\n"
+                 "       orelle-kiosk [--config DIR] (--folder DIR | --photos FILE...)\n"
+                 "                    --place-order [--member CODE] [--password PW]\n"
+                 "                    [--receipt-pdf FILE]\n"
                  "       orelle-kiosk [--config DIR] --settings\n");
     return 2;
 }
@@ -54,6 +62,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> photos;
     std::string folder;
     bool settings = false;
+    bool placeOrder = false;
+    std::string member, password;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
             orelle::CPhotoWnd::UseSettingsFolder(argv[++i]);
@@ -66,6 +76,12 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--photos") == 0) {
             while (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
                 photos.push_back(argv[++i]);
+        } else if (std::strcmp(argv[i], "--place-order") == 0) {
+            placeOrder = true;
+        } else if (std::strcmp(argv[i], "--member") == 0 && i + 1 < argc) {
+            member = argv[++i];
+        } else if (std::strcmp(argv[i], "--password") == 0 && i + 1 < argc) {
+            password = argv[++i];
         } else if (std::strcmp(argv[i], "--settings") == 0) {
             settings = true;
         } else {
@@ -78,8 +94,8 @@ int main(int argc, char** argv) {
         std::fputs(station.SettingsText().c_str(), stdout);
         return 0;
     }
-    const bool fileOnly = !screenshot.empty() || !receiptPdf.empty();
-    if (!receiptPdf.empty() && photos.empty() && folder.empty()) return Usage();
+    const bool fileOnly = !screenshot.empty() || !receiptPdf.empty() || placeOrder;
+    if ((!receiptPdf.empty() || placeOrder) && photos.empty() && folder.empty()) return Usage();
     // A picture or a receipt only: no display needed.
     if (fileOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -90,7 +106,19 @@ int main(int argc, char** argv) {
     frame.show();
     int status = 0;
     if (fileOnly && (!photos.empty() || !folder.empty())) frame.StartJob();
-    if (!screenshot.empty()) {
+    if (placeOrder) {
+        WhenReady(frame, [&] {
+            const orelle::CPhotoWnd::UnattendedOrder order =
+                frame.PlaceOrder(member, password, receiptPdf);
+            if (order.placed) {
+                std::printf("order %s placed\n", order.orderNumber.c_str());
+            } else {
+                std::printf("order not placed: %s\n", order.shown.c_str());
+                status = 1;
+            }
+            QApplication::quit();
+        });
+    } else if (!screenshot.empty()) {
         WriteWhenReady(frame, screenshot, status, [&frame, screenshot] {
             return frame.grab().save(QString::fromStdString(screenshot), "PNG");
         });

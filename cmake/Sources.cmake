@@ -176,6 +176,9 @@ list(APPEND ORELLE_CORE_SOURCES
 )
 list(APPEND ORELLE_UI_SOURCES
   submit/OrderDialog.cpp
+  photownd/PhotoWindowOrder.cpp
+  photownd/UnattendedAnswers.cpp
+  photownd/WindowOrderPrompts.cpp
 )
 
 # Placing an order: the upload package, the uploader hand-off and the

@@ -9,6 +9,7 @@
 #include "orderdata/SettingsReport.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
+#include "photownd/UnattendedAnswers.h"
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
 #include "platform/files/PartialFiles.h"
@@ -143,6 +144,40 @@ bool CPhotoWnd::PrintLocalOrder(const std::string& orderNumber, int finish,
                                 const std::string& pdfFile) {
     PhotoWindow* w = Window();
     return w && w->PrintLocalOrder(orderNumber, finish, pdfFile);
+}
+
+void CPhotoWnd::OnOrderOk() {
+    if (PhotoWindow* w = Window()) w->OnCommand(1220);
+}
+
+void CPhotoWnd::OnToxc() {
+    if (PhotoWindow* w = Window()) w->OnCommand(1230);
+}
+
+void CPhotoWnd::SetOrderID(const std::string& id, int tag) {
+    PhotoWindow* w = Window();
+    // The page refresh reads the job's order header.
+    if (w && !w->SettleRefresh()) return;
+    orelle::SetOrderID(station_->state, id, tag);
+}
+
+void CPhotoWnd::SendNewOrder() {
+    orelle::SendNewOrder(station_->state, station_->services.uploader);
+}
+
+CPhotoWnd::UnattendedOrder CPhotoWnd::PlaceOrderUnattended(const std::string& receiptPdf) {
+    UnattendedOrder order;
+    PhotoWindow* w = Window();
+    if (!w || !w->SettleRefresh()) return order;
+    const UnattendedAnswers answers;
+    w->receiptPdf = receiptPdf;
+    // The host's hand-back may end the job before the placement returns:
+    // the number comes from the placement itself.
+    const PlacementResult result = w->OnOrderOk(&order.orderNumber);
+    w->receiptPdf.clear();
+    order.placed = result == PlacementResult::kPlaced;
+    order.shown = answers.LastShown();
+    return order;
 }
 
 std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }

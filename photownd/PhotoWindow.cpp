@@ -190,8 +190,14 @@ void PhotoWindow::RunCommand(int id) {
         case 1227:
             OnStat();
             break;
+        case 1220:
+            OnOrderOk();
+            break;
         case 1229:
             OnCharge();
+            break;
+        case 1230:
+            OnToxc();
             break;
         case 1231:
             OnAddDir();
@@ -200,7 +206,6 @@ void PhotoWindow::RunCommand(int id) {
             OnVantorHelp();
             break;
         default:
-            // Ordering comes with its own windows.
             break;
     }
 }

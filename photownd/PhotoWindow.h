@@ -23,6 +23,8 @@
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
 #include "skin/JobRunner.h"
+#include "submit/OrderPlacement.h"
+#include "submit/StoreLogin.h"
 
 class QKeyEvent;
 
@@ -79,6 +81,15 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The job's receipt slip on the default printer (a missing or failing
     // printer is reported) or into a PDF file; true when it came out.
     bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
+    // The order command (1220, the key O) and the album order (1230): the
+    // job's order from its dialogs to the order files, the receipt and the
+    // host's message. orderNumber, when given, receives the number the
+    // back office gave the order.
+    PlacementResult OnOrderOk(std::string* orderNumber = nullptr);
+    PlacementResult OnToxc();
+    // Where the receipt of a placed order goes instead of the printer
+    // (tools); empty for the printer.
+    std::string receiptPdf;
     // Appending photos, opening a folder, ordering and the web pages.
     void OnAddDir();
     void OnOpenDir();
@@ -155,6 +166,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     ToolBarWnd* toolBar_ = nullptr;
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
+    // The operator's back-office login, kept between orders.
+    StoreLogin backOffice_;
     // The folder load under way, if any.
     std::shared_ptr<FolderLoad> load_;
     // Last: its worker is stopped and joined before anything it uses goes.

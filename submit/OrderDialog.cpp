@@ -319,7 +319,7 @@ void OrderDialog::Submit(const OrderFields& f) {
     request.password = f.password;
     request.paymentIndex = f.paymentIndex;
     request.delivery = f.delivery;
-    request.summaryText = input_.summaryText;
+    request.summaryText = input_.summary;
     request.localId = input_.localId;
     request.productList = input_.productList;
     request.requirement = input_.requirement;
@@ -350,6 +350,7 @@ void OrderDialog::Finish(const OrderOutcome& outcome) {
     if (!outcome.placed) {
         SetStatus(outcome.status);
         SetWorking(false);
+        emit ExchangeEnded(false);
         return;
     }
     state_ = State::kClosing;
@@ -359,14 +360,15 @@ void OrderDialog::Finish(const OrderOutcome& outcome) {
     result_.memberCode = S(memberCode_->text());
     if (start_.mode == OrderMode::kWeb) {
         result_.closingNotice =
-            WebClosingNotice(input_.summaryText, outcome.orderNumber, outcome.orderMoney);
+            WebClosingNotice(input_.summary, outcome.orderNumber, outcome.orderMoney);
         result_.web =
             WebOrderResult{payment_->currentIndex(), outcome.orderMoney, delivery_->isChecked()};
     } else {
-        result_.closingNotice = DatabaseClosingNotice(input_.summaryText, outcome.orderNumber);
+        result_.closingNotice = DatabaseClosingNotice(input_.summary, outcome.orderNumber);
     }
     cancel_->setEnabled(false);
     closeTimer_.start(start_.mode == OrderMode::kWeb ? kWebCloseMs : kDatabaseCloseMs);
+    emit ExchangeEnded(true);
 }
 
 void OrderDialog::CloseAccepted() {

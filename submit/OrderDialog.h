@@ -21,6 +21,7 @@
 #include "skin/JobRunner.h"
 #include "skin/SkinDialog.h"
 #include "submit/OrderForm.h"
+#include "submit/OrderPrompts.h"
 #include "submit/WebClient.h"
 
 class QCheckBox;
@@ -38,17 +39,6 @@ class StaticText;
 struct FeatureFlags;
 struct OrderOutcome;
 struct StoreLogin;
-
-// What the order command hands the dialog.
-struct OrderDialogInput {
-    std::string summaryText;  // the order summary with "(光面)" or "(绒面)"
-    int storeIndex = 0;       // the host's store number
-    std::string localId;
-    std::string productList;
-    std::string requirement;
-    FixedMember fixedMember;  // the host's member, if it set one
-    double uploadCount = 0;   // the host's upload window's count
-};
 
 // A member picked from a delivery route: code and password; nothing when
 // the choice was cancelled. Gets the dialog's client.
@@ -111,6 +101,14 @@ class OrderDialog : public SkinDialog {
     std::string Status() const;
     // Complete once the dialog is accepted.
     const OrderDialogResult& Result() const { return result_; }
+    // True while the customer may still edit: no exchange runs, no order
+    // is placed.
+    bool Editing() const { return state_ == State::kEditing; }
+
+  signals:
+    // An exchange with the back office ended: the order placed, or the
+    // status line tells why not.
+    void ExchangeEnded(bool placed);
 
   protected:
     bool OnInitDialog() override;

@@ -4,6 +4,7 @@
 #include "orderdata/ProcessState.h"
 #include "orderdata/RequirementText.h"
 #include "orderdata/UploadPackage.h"
+#include "orelle/CUpFileWnd.h"
 #include "orelle/HostMessage.h"
 #include "platform/Services.h"
 #include "platform/gbk/Gbk.h"
@@ -89,8 +90,13 @@ PlacementResult OrderPlacement::Run() {
 
     const std::string finish = FinishName(paper.finish);
     const std::optional<PlacedOrder> placed =
-        prompts_.RunOrderDialog({summary + "(" + finish + ")", session.nStoreNumber, info.storeDDH,
-                                 session.ProductList, session.OrderRequirement});
+        prompts_.RunOrderDialog({summary + "(" + finish + ")",
+                                 session.nStoreNumber,
+                                 info.storeDDH,
+                                 session.ProductList,
+                                 session.OrderRequirement,
+                                 {session.memberAccount, session.memberPassword},
+                                 session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0});
     if (!placed) return PlacementResult::kCancelled;
 
     info.memo = summary + "(" + finish + "," + paper.paperName + ")\r\n" + session.OrderRequirement;

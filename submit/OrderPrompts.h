@@ -8,6 +8,7 @@
 #include <string>
 
 #include "submit/LocalOrderReceipt.h"
+#include "submit/OrderForm.h"
 
 namespace orelle {
 
@@ -25,6 +26,8 @@ struct OrderDialogInput {
     std::string localId;      // the job's local order number
     std::string productList;  // as the back office takes it
     std::string requirement;
+    FixedMember fixedMember;  // the host's member, if it set one
+    double uploadCount = 0;   // the host's upload window's count
 };
 
 // An order the back office took.

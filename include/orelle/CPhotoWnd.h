@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "orelle/CUpFileWnd.h"
 #include "orelle/Export.h"
 #include "orelle/HostMessage.h"
 #include "orelle/KeyMessage.h"
@@ -20,14 +21,6 @@ namespace orelle {
 class DirList;
 class PhotoList;
 class PhotoWindow;
-
-// The host's upload window object; the order's price check asks it for
-// the size of what is still to be uploaded.
-class CUpFileWnd {
-  public:
-    virtual ~CUpFileWnd() = default;
-    virtual float GetUULOMCount() = 0;
-};
 
 // Registry roots for GetRegKey, with their Windows values.
 inline constexpr unsigned kHkeyClassesRoot = 0x80000000u;
@@ -90,6 +83,30 @@ class ORELLE_EXPORT CPhotoWnd {
     // True when the slip was printed; false before init.
     bool PrintLocalOrder(const std::string& orderNumber, int finish,
                          const std::string& pdfFile = {});
+    // The order command (the toolbar's order button, the key O) and the
+    // album order: from the order's dialogs to its files, the receipt and
+    // message 4027 to the host.
+    void OnOrderOk();
+    void OnToxc();
+    // The host opens a new order: its local order id and order tag.
+    void SetOrderID(const std::string& id, int tag);
+    // Hands the placed order to the shop's uploader program.
+    void SendNewOrder();
+
+    // Places the job's order without a person, for demonstrations and for
+    // checking a shop's set-up: every dialog is accepted as it opens, with
+    // the values it opens with (the order dialog's member is SetStoreid's);
+    // works without a display. The receipt goes into receiptPdf when one
+    // is named.
+    struct UnattendedOrder {
+        bool placed = false;
+        std::string orderNumber;
+        // The last text the station showed: the closing notice, or why the
+        // order was not placed.
+        std::string shown;
+    };
+    UnattendedOrder PlaceOrderUnattended(const std::string& receiptPdf = {});
+
     // The job's local order number; empty before a job.
     std::string LocalOrderNumber() const;
     // What the station uses with the settings it found, for the shop's

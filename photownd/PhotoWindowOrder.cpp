@@ -1,0 +1,37 @@
+// The window's order commands: the placing flow with the window's dialogs.
+#include "photownd/PhotoWindow.h"
+#include "photownd/WindowOrderPrompts.h"
+#include "platform/messages/HostMessage.h"
+#include "platform/print/QtPrinters.h"
+
+namespace orelle {
+namespace {
+
+template <typename Command>
+PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& services,
+                      StoreLogin& backOffice, Command command, std::string* orderNumber) {
+    WindowOrderPrompts prompts(state, services, backOffice, &window);
+    HostWindowLink host(window.Host() ? window.Host()->window() : nullptr);
+    OrderPlacement placement(state, services, prompts, host, MachinePrinters());
+    placement.openedFolder = window.currentFolder;
+    placement.receiptPdf = window.receiptPdf;
+    const PlacementResult result = command(placement);
+    if (orderNumber) *orderNumber = prompts.placedNumber;
+    return result;
+}
+
+}  // namespace
+
+PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
+    return Place(
+        *this, state_, services_, backOffice_,
+        [](OrderPlacement& placement) { return placement.Run(); }, orderNumber);
+}
+
+PlacementResult PhotoWindow::OnToxc() {
+    return Place(
+        *this, state_, services_, backOffice_,
+        [](OrderPlacement& placement) { return placement.OnToxc(); }, nullptr);
+}
+
+}  // namespace orelle
