@@ -31,6 +31,17 @@ void ForgetJob(ProcessState& state) {
     session.OrderRequirement.clear();
     session.paperIndex = 0;
     session.paperName.clear();
+    session.ProductList.clear();
+    session.noticeLines = 0;
+    session.processingNumber = 0;
+    // The next customer never sees this one's name, telephone or address;
+    // the member code stays as the order dialog's remember box left it.
+    CustomerInfo& contact = state.startup.config.userinfo;
+    const CustomerInfo& shop = state.startup.shopContact;
+    contact.username = shop.username;
+    contact.phone = shop.phone;
+    contact.mobile = shop.mobile;
+    contact.sendaddr = shop.sendaddr;
 }
 
 ProcessState& Process() {

@@ -9,6 +9,7 @@ void LoadStartupData(StartupData& data, const std::string& settingsFolder, FileS
                      const Clock& clock) {
     data.settingsFolder = paths::WithTrailingSeparator(settingsFolder);
     data.config = LoadParamConfig(data.settingsFolder, fs);
+    data.shopContact = data.config.userinfo;
     data.date = OrderDate::From(clock.Now());
     data.catalogue.LoadCatalogue(data.settingsFolder, fs);
 }

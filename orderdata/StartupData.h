@@ -17,6 +17,9 @@ class FileSystem;
 struct StartupData {
     std::string settingsFolder;  // with a trailing separator
     ParamConfig config;
+    // The contact values as the settings give them: a customer's own,
+    // typed into the order dialog, go when the job ends.
+    CustomerInfo shopContact;
     OrderDate date;
     PrintCatalogue catalogue;
 };

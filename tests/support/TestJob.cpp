@@ -24,7 +24,9 @@ void AddTestPhotos(PhotoList& list, const TempFolder& dir, int n) {
 
 bool RecordingHost::event(QEvent* e) {
     if (e->type() == HostMessage::EventType()) {
-        messages.push_back(static_cast<HostMessage*>(e)->message);
+        const auto* m = static_cast<HostMessage*>(e);
+        messages.push_back(m->message);
+        values.push_back({m->wParam, m->lParam});
         return true;
     }
     return QWidget::event(e);

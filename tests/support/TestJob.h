@@ -3,6 +3,7 @@
 // messages.
 
 #include <QWidget>
+#include <cstdint>
 #include <vector>
 
 #include "support/TempFolder.h"
@@ -21,6 +22,10 @@ class RecordingHost : public QWidget {
   public:
     RecordingHost() { resize(1024, 768); }
     std::vector<int> messages;
+    struct Values {
+        std::intptr_t wParam, lParam;
+    };
+    std::vector<Values> values;  // of each message, in order
 
   protected:
     bool event(QEvent* e) override;
