@@ -75,6 +75,7 @@ class KioskKillTest : public ::testing::Test {
             const OrdersOnDisk after = ReadOrdersOnDisk(stations[i]->backup, withPackage);
             ExpectSound(after, again[i]);
             EXPECT_EQ(after.PlacedCount(), before[i].PlacedCount() + 1);
+            EXPECT_EQ(after.partialFiles, 0) << "half-written files left";
             for (const OrderOnDisk& old : before[i].orders) {
                 const OrderOnDisk* now = after.Find(old.storeDDH);
                 ASSERT_NE(now, nullptr) << old.storeDDH;
@@ -138,6 +139,9 @@ TEST_P(KioskStepKillTest, EveryStepOfPlacingLeavesTheOrderPlacedAndWholeOrNotPla
         const OrdersOnDisk orders = ReadOrdersOnDisk(stations[i]->backup, withPackage);
         ExpectSound(orders, outcomes[i]);
         EXPECT_EQ(orders.PlacedCount(), steps[i].placed ? 1 : 0);
+        if (std::string(steps[i].step).ends_with("|torn")) {
+            EXPECT_GT(orders.partialFiles, 0) << "no half-written file";
+        }
     }
     ExpectPlacedAgain(stations, withPackage);
 }

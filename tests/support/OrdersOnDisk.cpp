@@ -7,6 +7,7 @@
 
 #include "orderdata/UploadList.h"
 #include "orderdata/UploadPackage.h"
+#include "platform/files/PartialFiles.h"
 #include "platform/ini/IniDocument.h"
 #include "support/TempFolder.h"
 
@@ -131,6 +132,9 @@ OrdersOnDisk ReadOrdersOnDisk(const std::string& backupRoot, bool withPackage) {
     for (const fs::directory_entry& entry : fs::directory_iterator(backupRoot, ec)) {
         if (entry.is_directory() && fs::is_regular_file(entry.path() / "order.ini"))
             ReadDay(entry.path(), withPackage, out);
+    }
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(backupRoot, ec)) {
+        if (entry.path().filename().string().starts_with(kPartialFilePrefix)) ++out.partialFiles;
     }
     return out;
 }

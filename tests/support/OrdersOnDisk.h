@@ -24,6 +24,8 @@ struct OrdersOnDisk {
     // Day files that are not whole (an order.ini without its counter, a
     // section without its last key).
     std::vector<std::string> faults;
+    // Files left half-written by a kill (".partial-" names), in any day.
+    int partialFiles = 0;
 
     const OrderOnDisk* Find(const std::string& storeDDH) const;
     int PlacedCount() const;
