@@ -169,7 +169,7 @@ TEST_F(KioskKillTest, KillsSpreadOverARunLeaveTheOrderPlacedAndWholeOrNotPlaced)
     const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
     for (int k = 0; k < kKills; ++k) {
         SCOPED_TRACE("killed after " + std::to_string(*runs[k].killAfterMs) + " ms");
-        EXPECT_FALSE(outcomes[k].hung);
+        EXPECT_TRUE(outcomes[k].killed || outcomes[k].exitCode == 0) << outcomes[k].output;
         ExpectSound(ReadOrdersOnDisk(stations[k]->backup, true), outcomes[k]);
     }
     ExpectPlacedAgain(stations, true);
