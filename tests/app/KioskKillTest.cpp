@@ -1,0 +1,179 @@
+// The station placing an order is killed with SIGKILL: at each step of
+// writing the order's files, and at moments spread over a whole run. What
+// it leaves shows the order either as placed with every file complete, or
+// as not placed; and the station then places an order on the same settings
+// and card. Each --folder run starts a new job, so "again" is a new job of
+// the same photos, beside the killed one, which must stay as it was left.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/KioskRun.h"
+#include "support/OrdersOnDisk.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle::testing {
+namespace {
+
+struct Station {
+    TempFolder folder;
+    std::string config = folder / "config";
+    std::string backup = folder / "backup";
+};
+
+class KioskKillTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int i = 1; i <= 3; ++i)
+            WriteJpeg(card_ / ("DCIM/100TEST/IMG_000" + std::to_string(i) + ".JPG"), 64, 48);
+    }
+
+    Station& NewStation(bool withPackage) {
+        stations_.push_back(std::make_unique<Station>());
+        MakeKioskSettings(stations_.back()->config, stations_.back()->backup, withPackage);
+        return *stations_.back();
+    }
+
+    KioskRun PlaceOrder(const Station& station) const {
+        KioskRun run;
+        run.args = {"--config", station.config, "--folder", card_.path(), "--place-order"};
+        return run;
+    }
+
+    // What a kill left: nothing cut, nothing marked placed that is not
+    // whole, and "placed" printed only for an order the files show placed.
+    static void ExpectSound(const OrdersOnDisk& orders, const KioskOutcome& outcome) {
+        EXPECT_EQ(orders.faults, std::vector<std::string>{});
+        for (const OrderOnDisk& order : orders.orders) {
+            SCOPED_TRACE("order " + order.storeDDH);
+            EXPECT_EQ(order.faults, std::vector<std::string>{});
+        }
+        const std::string told = PlacedOrderNumber(outcome);
+        if (told.empty()) return;
+        bool found = false;
+        for (const OrderOnDisk& order : orders.orders)
+            found = found || (order.placed && order.saleDDH == told);
+        EXPECT_TRUE(found) << "reported placed, not marked: " << told;
+    }
+
+    // Each station after its kill: an order is placed on it at once, and
+    // the killed job's state is left as it was.
+    void ExpectPlacedAgain(const std::vector<Station*>& stations, bool withPackage) {
+        std::vector<OrdersOnDisk> before;
+        std::vector<KioskRun> runs;
+        for (Station* station : stations) {
+            before.push_back(ReadOrdersOnDisk(station->backup, withPackage));
+            runs.push_back(PlaceOrder(*station));
+        }
+        const std::vector<KioskOutcome> again = RunKiosks(runs);
+        for (std::size_t i = 0; i < stations.size(); ++i) {
+            SCOPED_TRACE("placed again on " + stations[i]->backup);
+            ASSERT_EQ(again[i].exitCode, 0) << again[i].output;
+            const OrdersOnDisk after = ReadOrdersOnDisk(stations[i]->backup, withPackage);
+            ExpectSound(after, again[i]);
+            EXPECT_EQ(after.PlacedCount(), before[i].PlacedCount() + 1);
+            EXPECT_EQ(after.partialFiles, 0) << "half-written files left";
+            for (const OrderOnDisk& old : before[i].orders) {
+                const OrderOnDisk* now = after.Find(old.storeDDH);
+                ASSERT_NE(now, nullptr) << old.storeDDH;
+                EXPECT_EQ(now->placed, old.placed) << old.storeDDH;
+            }
+        }
+    }
+
+    TempFolder card_;
+    std::vector<std::unique_ptr<Station>> stations_;
+};
+
+struct StepKill {
+    const char* step;  // for KillAtRename
+    bool placed;       // what the files must then show
+};
+
+// Every write of placing an order, in the order the station makes them,
+// killed before, in the middle of and after it. The day's mark goes last.
+const std::vector<StepKill> kPackageSteps = {
+    {"order.ini||after", false},  // the job's number taken
+    {"photo.ini||after", false},  // the job's first photo.ini
+    {"photo.ini|bSuccess=1|before", false},
+    {"photo.ini|bSuccess=1|torn", false},
+    {"photo.ini|bSuccess=1|after", false},
+    {"lumora.ini||before", false},
+    {"lumora.ini||after", false},
+    {"upfile.pro||torn", false},
+    {"upfile.pro||after", false},
+    {"dlfile.pro||before", false},
+    {"dlfile.pro||torn", false},
+    {"dlfile.pro||after", false},
+    {"order.ini|bSuccess=-1|before", false},
+    {"order.ini|bSuccess=-1|torn", false},
+    {"order.ini|bSuccess=-1|after", true},
+};
+
+const std::vector<StepKill> kPlainSteps = {
+    {"photo.ini|bSuccess=1|torn", false},
+    {"photo.ini|bSuccess=1|after", false},
+    {"order.ini|bSuccess=-1|torn", false},
+    {"order.ini|bSuccess=-1|after", true},
+};
+
+class KioskStepKillTest : public KioskKillTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(KioskStepKillTest, EveryStepOfPlacingLeavesTheOrderPlacedAndWholeOrNotPlaced) {
+    const bool withPackage = GetParam();
+    const std::vector<StepKill>& steps = withPackage ? kPackageSteps : kPlainSteps;
+    std::vector<Station*> stations;
+    std::vector<KioskRun> runs;
+    for (const StepKill& kill : steps) {
+        stations.push_back(&NewStation(withPackage));
+        runs.push_back(PlaceOrder(*stations.back()));
+        runs.back().killAtStep = kill.step;
+    }
+    const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE(steps[i].step);
+        ASSERT_TRUE(outcomes[i].killed) << "the step never came: " << outcomes[i].output;
+        const OrdersOnDisk orders = ReadOrdersOnDisk(stations[i]->backup, withPackage);
+        ExpectSound(orders, outcomes[i]);
+        EXPECT_EQ(orders.PlacedCount(), steps[i].placed ? 1 : 0);
+        if (std::string(steps[i].step).ends_with("|torn")) {
+            EXPECT_GT(orders.partialFiles, 0) << "no half-written file";
+        }
+    }
+    ExpectPlacedAgain(stations, withPackage);
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutPackage, KioskStepKillTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithPackage" : "WithoutPackage";
+                         });
+
+TEST_F(KioskKillTest, KillsSpreadOverARunLeaveTheOrderPlacedAndWholeOrNotPlaced) {
+    Station& whole = NewStation(true);
+    const KioskOutcome undisturbed = RunKiosks({PlaceOrder(whole)}).front();
+    ASSERT_EQ(undisturbed.exitCode, 0) << undisturbed.output;
+    ASSERT_EQ(ReadOrdersOnDisk(whole.backup, true).PlacedCount(), 1);
+
+    constexpr int kKills = 8;
+    std::vector<Station*> stations;
+    std::vector<KioskRun> runs;
+    for (int k = 1; k <= kKills; ++k) {
+        stations.push_back(&NewStation(true));
+        runs.push_back(PlaceOrder(*stations.back()));
+        // The last ones land late, as side-by-side runs are slower.
+        runs.back().killAfterMs = undisturbed.elapsedMs * k / (kKills - 2);
+    }
+    const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
+    for (int k = 0; k < kKills; ++k) {
+        SCOPED_TRACE("killed after " + std::to_string(*runs[k].killAfterMs) + " ms");
+        EXPECT_TRUE(outcomes[k].killed || outcomes[k].exitCode == 0) << outcomes[k].output;
+        ExpectSound(ReadOrdersOnDisk(stations[k]->backup, true), outcomes[k]);
+    }
+    ExpectPlacedAgain(stations, true);
+}
+
+}  // namespace
+}  // namespace orelle::testing

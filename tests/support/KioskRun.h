@@ -1,0 +1,41 @@
+#pragma once
+// orelle-kiosk run as a child process on a settings folder of its own, for
+// tests that look at what the station leaves on the disk. A run can be
+// killed with SIGKILL after a time, or kill itself at a step of writing a
+// file (the preloaded KillAtRename library). Runs may go on side by side.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orelle::testing {
+
+// A copy of the shipped settings in a folder of the test's, with the
+// order files under backupRoot.
+void MakeKioskSettings(const std::string& configDir, const std::string& backupRoot,
+                       bool withPackage);
+
+struct KioskRun {
+    std::vector<std::string> args;
+    // "NAME|TEXT|STEP" for KillAtRename; empty: no such step.
+    std::string killAtStep;
+    // Killed from outside after this many milliseconds.
+    std::optional<int> killAfterMs;
+};
+
+struct KioskOutcome {
+    bool started = false;
+    bool killed = false;  // ended by SIGKILL (from either side)
+    bool hung = false;    // still running at the time-out, then killed
+    int exitCode = -1;
+    std::string output;  // standard output
+    int elapsedMs = 0;
+};
+
+// Runs each to its end (30 s at most each), all at the same time.
+std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs);
+
+// The order number that a run printed as placed; empty when none.
+std::string PlacedOrderNumber(const KioskOutcome& outcome);
+
+}  // namespace orelle::testing
