@@ -1,5 +1,6 @@
 #include "stores/RouteMemberDialog.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -57,6 +58,8 @@ bool RouteMemberDialog::OnInitDialog() {
     members_->setRootIsDecorated(false);
     members_->setSelectionBehavior(QAbstractItemView::SelectRows);
     members_->setHeaderLabels({QString::fromUtf8("编号"), QString::fromUtf8("客户名称")});
+    // The report view's columns keep their widths; Qt would stretch the last.
+    members_->header()->setStretchLastSection(false);
     members_->setColumnWidth(0, 82);
     members_->setColumnWidth(1, 150);
     MakeDialogButton(this, 1, "确定", 16, RectLtrb(110, 304, 190, 344));
