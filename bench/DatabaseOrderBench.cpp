@@ -49,15 +49,16 @@ bool Seed(const OdbcSettings& server) {
 }
 
 MemberLoginInput Order(const OdbcSettings& server) {
-    MemberLoginInput in;
-    in.memberCode = "M100";
-    in.password = "pw1";
-    in.computerId = "07";
-    in.localId = "261207001";
-    in.requirement = "无(光面)";
-    for (int i = 1; i <= 10; ++i) in.productList += "P" + std::to_string(100 + i) + ":2/";
-    in.server = server;
-    return in;
+    std::string sizes;
+    for (int i = 1; i <= 10; ++i) sizes += "P" + std::to_string(100 + i) + ":2/";
+    return {.memberCode = "M100",
+            .password = "pw1",
+            .computerId = "07",
+            .localId = "261207001",
+            .firstWebHost = {},
+            .requirement = "无(光面)",
+            .productList = sizes,
+            .server = server};
 }
 
 int Run(const OdbcSettings& server) {
