@@ -3,7 +3,8 @@
 // the station runs it, against the server that param.ini names (for
 // example orelle-order-server with app/order-server-demo.txt). The order
 // dialog runs in the edition ver_ctrl.ini names; in the database edition it
-// places a demonstration order after a pause, without a database.
+// places a demonstration order after a pause, without a database. The
+// route members come from the database param.ini's [dbserver] names.
 
 #include <QApplication>
 #include <atomic>
@@ -23,11 +24,13 @@
 #include "skin/SkinLook.h"
 #include "skin/SystemTranslations.h"
 #include "stores/PickupPointDialog.h"
+#include "stores/RouteMemberDialog.h"
 #include "stores/StoreListRefresh.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
 #include "submit/BackOfficeLoginDialog.h"
 #include "submit/OrderBackEnd.h"
+#include "submit/OrderDatabase.h"
 #include "submit/OrderDialog.h"
 #include "submit/ServiceNoticeDialog.h"
 #include "submit/StoreLogin.h"
@@ -88,7 +91,7 @@ int RunOrderDialog(const orelle::Services& machine, orelle::ParamConfig& config,
 int Usage() {
     std::fprintf(stderr,
                  "usage: orelle-web-dialogs [--config DIR] "
-                 "album-login|album-choice|back-office|notice|pickup|order\n");
+                 "album-login|album-choice|back-office|notice|pickup|route-members|order\n");
     return 2;
 }
 
@@ -127,6 +130,15 @@ int Run(const std::string& which, const std::string& settings) {
         PickupPointDialog pickup(client, fs, StoreListPath(settings), busy);
         if (RunModal(pickup) != QDialog::Accepted) return 1;
         std::printf("pickup point %s %s\n", pickup.Serid().c_str(), pickup.Storename().c_str());
+        return 0;
+    }
+    if (which == "route-members") {
+        // The routes from param.ini's [dbserver]; the look-up without a store login.
+        const StoreLogin noLogin;
+        RouteMemberDialog routes(machine.database, OrderDatabaseSettings(config), client, noLogin);
+        if (RunModal(routes) != QDialog::Accepted) return 1;
+        std::printf("route %s member %s password %s\n", routes.RouteName().c_str(),
+                    routes.MemberCode().c_str(), routes.Password().c_str());
         return 0;
     }
     if (which == "order") return RunOrderDialog(machine, config, settings, busy);

@@ -1,5 +1,6 @@
 #include "stores/RouteMemberDialog.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -44,19 +45,21 @@ bool RouteMemberDialog::OnInitDialog() {
     SetTitle("线路会员");
     setFont(GdiFont(skin::kSongTi, skin::kDialogFontHeight));
     PlaceCentred(kWidth, kHeight);
-    MakeLabel(this, "线路列表:", 16);
+    MakeLabel(this, "线路列表:", 22);
     routes_ = new QListWidget(this);
     routes_->setObjectName(QString::number(kRoutesId));
     routes_->setFont(DialogFont());
-    routes_->setGeometry(16, 54, 140, 236);
-    MakeLabel(this, "会员列表:", 166);
+    routes_->setGeometry(22, 54, 136, 236);
+    MakeLabel(this, "会员列表:", 168);
     members_ = new QTreeWidget(this);
     members_->setObjectName(QString::number(kMembersId));
-    members_->setGeometry(166, 54, 238, 236);
+    members_->setGeometry(168, 54, 236, 236);
     members_->setFont(GdiFont(skin::kSongTi, 13));
     members_->setRootIsDecorated(false);
     members_->setSelectionBehavior(QAbstractItemView::SelectRows);
     members_->setHeaderLabels({QString::fromUtf8("编号"), QString::fromUtf8("客户名称")});
+    // The report view's columns keep their widths; Qt would stretch the last.
+    members_->header()->setStretchLastSection(false);
     members_->setColumnWidth(0, 82);
     members_->setColumnWidth(1, 150);
     MakeDialogButton(this, 1, "确定", 16, RectLtrb(110, 304, 190, 344));

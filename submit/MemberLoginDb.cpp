@@ -41,7 +41,8 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
 
     const auto number = CreateOrderNumber(db, in.computerId);
     if (!number) return fail("生成订单号失败");
-    const OrderRowsInput rows{*number, result.memberCode, in.requirement, in.productList};
+    // The member just found is the one the order is written for.
+    const OrderRowsInput rows{*number, result.memberCode, in.requirement, in.productList, member};
     if (!InsertOrderRows(db, rows, [&] { return ctx.Stopped(); })) return fail("插入订单号失败");
     result.ok = true;
     result.orderNumber = *number;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <utility>
 
 namespace orelle {
 namespace {
@@ -31,6 +32,19 @@ bool ProductPrice(Database& db, const std::string& code, const std::string& memb
         return false;
     const std::string money = rows.empty() ? std::string() : Field(rows.front(), "money");
     *price = money.empty() ? 1.0 : std::strtod(money.c_str(), nullptr);
+    return true;
+}
+
+// The member's row: the one given, else the one found by code (none
+// found reads as empty fields).
+bool MemberRow(Database& db, const OrderRowsInput& order, Database::Row* member) {
+    if (order.member) {
+        *member = *order.member;
+        return true;
+    }
+    std::vector<Database::Row> rows;
+    if (!db.Query("select * from DB_member where code=?", {order.memberCode}, &rows)) return false;
+    if (!rows.empty()) *member = std::move(rows.front());
     return true;
 }
 
@@ -82,10 +96,8 @@ std::optional<std::string> CreateOrderNumber(Database& db, const std::string& co
 
 bool InsertOrderRows(Database& db, const OrderRowsInput& order,
                      const std::function<bool()>& stopped) {
-    std::vector<Database::Row> members;
-    if (!db.Query("select * from DB_member where code=?", {order.memberCode}, &members))
-        return false;
-    const Database::Row member = members.empty() ? Database::Row{} : members.front();
+    Database::Row member;
+    if (!MemberRow(db, order, &member)) return false;
     const std::optional<std::string> column = ClassPriceColumn(Field(member, "class"));
     if (!db.Begin()) return false;
     bool ok = db.Execute(

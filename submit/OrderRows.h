@@ -49,6 +49,9 @@ struct OrderRowsInput {
     std::string memberCode;
     std::string requirement;  // OrderRequirement
     std::string productList;  // ProductList
+    // The member's row when the caller has just read it (the login's
+    // look-up found it by its code); else it is read by memberCode.
+    std::optional<Database::Row> member = std::nullopt;
 };
 // The head row and one line per product, in one transaction: a failed
 // statement, or stopped answering true before the commit, leaves no part

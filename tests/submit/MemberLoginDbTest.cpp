@@ -14,42 +14,29 @@
 #include "platform/jobs/JobContext.h"
 #include "submit/DatabaseOrderBackEnd.h"
 #include "support/TestDatabase.h"
+#include "support/WatchedConnector.h"
 
 namespace orelle {
 namespace {
 
+using testing::DbCall;
 using testing::TestDatabase;
+using testing::WatchedConnector;
 
-// The real connection, with a hook before each statement that changes
-// rows: a test ends the server's side of the connection there.
-struct InterruptedConnector : DatabaseConnector {
-    struct Connection : Database {
-        std::unique_ptr<Database> real;
-        std::function<void(const std::string&)> beforeExecute;
-        bool Query(const std::string& sql, const std::vector<Value>& v,
-                   std::vector<Row>* rows) override {
-            return real->Query(sql, v, rows);
-        }
-        bool Execute(const std::string& sql, const std::vector<Value>& v) override {
-            if (beforeExecute) beforeExecute(sql);
-            return real->Execute(sql, v);
-        }
-        bool Begin() override { return real->Begin(); }
-        bool Commit() override { return real->Commit(); }
-        void Rollback() override { real->Rollback(); }
-        std::optional<std::string> CreateId() override { return real->CreateId(); }
-    };
+// The real connection, counted, with a hook before each statement that
+// changes rows: a test ends the server's side of the connection there.
+struct InterruptedConnector {
+    InterruptedConnector() {
+        real.before = [this](DbCall call, const std::string& sql) {
+            if (call == DbCall::kConnect) ++connections;
+            if (call == DbCall::kExecute && beforeExecute) beforeExecute(sql);
+        };
+    }
+    InterruptedConnector(const InterruptedConnector&) = delete;
+    InterruptedConnector& operator=(const InterruptedConnector&) = delete;
+    WatchedConnector real;
     std::function<void(const std::string&)> beforeExecute;
     int connections = 0;
-    std::unique_ptr<Database> Connect(const OdbcSettings& s, std::string* error) override {
-        ++connections;
-        auto real = OdbcConnector().Connect(s, error);
-        if (!real) return nullptr;
-        auto c = std::make_unique<Connection>();
-        c->real = std::move(real);
-        c->beforeExecute = beforeExecute;
-        return c;
-    }
 };
 
 class MemberLoginDbTest : public ::testing::Test {
@@ -82,7 +69,7 @@ class MemberLoginDbTest : public ::testing::Test {
 
     MemberLoginResult Login(const MemberLoginInput& in) {
         return MemberLoginDb(
-            in, connector_, [this](const char* t) { boxes_.push_back(t); }, context_);
+            in, connector_.real, [this](const char* t) { boxes_.push_back(t); }, context_);
     }
 
     std::unique_ptr<TestDatabase> server_;
@@ -262,7 +249,7 @@ TEST(DatabaseOrderBackEndTest, SettingsChooseTheDatabaseOrNoneAndBoxesGoThroughT
     request.localId = "261207003";
 
     config.insertdb = 0;
-    DatabaseOrderBackEnd local(connector, config, flags,
+    DatabaseOrderBackEnd local(connector.real, config, flags,
                                [&](const char* t) { shown.push_back(t); });
     const OrderOutcome placed = local.Submit(request, context);
     EXPECT_TRUE(placed.placed);
@@ -270,7 +257,8 @@ TEST(DatabaseOrderBackEndTest, SettingsChooseTheDatabaseOrNoneAndBoxesGoThroughT
     EXPECT_EQ(connector.connections, 0);
 
     config.insertdb = 1;
-    DatabaseOrderBackEnd shop(connector, config, flags, [&](const char* t) { shown.push_back(t); });
+    DatabaseOrderBackEnd shop(connector.real, config, flags,
+                              [&](const char* t) { shown.push_back(t); });
     const OrderOutcome down = shop.Submit(request, context);
     EXPECT_FALSE(down.placed);
     EXPECT_EQ(down.status, "连接数据库服务器失败!");

@@ -131,6 +131,25 @@ TEST(OrderRowsTest, AFailedLineLeavesNoHalfOrder) {
     EXPECT_EQ(std::get<double>(odd.executed[1].values[3]), 1.0);
 }
 
+// The login's look-up has just read the member: its row serves the head
+// and the price column without asking again.
+TEST(OrderRowsTest, AMemberAlreadyReadIsNotReadAgain) {
+    ScriptedDatabase db;
+    std::vector<std::string> asked;
+    db.answer = [&](const ScriptedDatabase::Statement& s) -> std::vector<Database::Row> {
+        asked.push_back(s.sql);
+        if (s.sql.find("product_price2 as money") != std::string::npos) return {{{"money", "7"}}};
+        return {};
+    };
+    OrderRowsInput order{"07261207001", "80012", "", "A01:1/"};
+    order.member = Database::Row{{"code", "80012"}, {"class", "2"}, {"mobile", "139"}};
+    ASSERT_TRUE(InsertOrderRows(db, order));
+    for (const std::string& sql : asked) EXPECT_EQ(sql.find("DB_member"), std::string::npos);
+    EXPECT_EQ(db.log.front(), "begin");
+    EXPECT_EQ(Text(db.executed[0].values[2]), "139");
+    EXPECT_EQ(std::get<double>(db.executed[1].values[3]), 7.0);
+}
+
 TEST(OrderRowsTest, TheOrderNumberComesFromTheProcedure) {
     ScriptedDatabase db;
     EXPECT_EQ(CreateOrderNumber(db, "07"), std::nullopt);
