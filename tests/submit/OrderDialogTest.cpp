@@ -77,7 +77,7 @@ class OrderDialogTest : public ::testing::Test {
               return box ? static_cast<int>(QMessageBox::Yes) : static_cast<int>(QDialog::Rejected);
           }) {
         fs_.dirs.insert("/station");
-        input_.summaryText = "6寸 2张(光面)";
+        input_.summary = "6寸 2张(光面)";
         input_.localId = "150307001";
         input_.productList = "6x4:2/";
     }
