@@ -152,13 +152,21 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
             if (host.messages[i] == kMessageHandBack) out.push_back(host.values[i]);
         return out;
     }
-    // Placed once, and the host told with the order date and the tag.
+    // The host told once, with the order date and the tag.
     void ExpectHandedBackOnce() {
         const auto backs = HandBacks();
         ASSERT_EQ(backs.size(), 1u);
         EXPECT_EQ(backs[0].wParam, state.startup.date.DateNumber());
         EXPECT_EQ(backs[0].lParam, state.orderInfo.historyID);
-        EXPECT_TRUE(state.session.bOrderPlaced);
+    }
+    // Runs an order command that must place the order and tell the host;
+    // the last text the station showed.
+    std::string Place(int command = 1220, Answers::Chooser choose = {}) {
+        const Answers answers(std::move(choose));
+        Command(command);
+        EXPECT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
+        ExpectHandedBackOnce();
+        return answers.LastShown();
     }
 
     OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
@@ -196,10 +204,7 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
 
 TEST_F(OrderEndToEndTest, DatabaseEditionWithoutTheDatabaseNumbersTheOrderAtTheStation) {
     LoadCard();
-    const Answers answers;
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
+    Place();
     EXPECT_EQ(state.orderInfo.saleDDH, LocalOrderNumber());
     EXPECT_EQ(Job("bSuccess"), "1");
     EXPECT_EQ(Job("productlist"), "C7:3/");
@@ -227,10 +232,7 @@ TEST_F(OrderEndToEndTest, DatabaseEditionLeavesTheOrdersRowsInTheShopsDatabase) 
     Set("param.ini", "dbserver", "database", server.database);
     Set("param.ini", "other", "insertdb", "1");
     LoadCard();
-    const Answers answers;
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
+    Place();
     const std::string number = state.orderInfo.saleDDH;
     EXPECT_EQ(number.substr(0, 2), state.startup.config.computerId);
     EXPECT_EQ(Day("saleDDH"), number);
@@ -253,10 +255,7 @@ TEST_F(OrderEndToEndTest, WebEditionPlacesWithTheSecondServerWhenTheFirstIsDown)
     LoadCard();
     server.Answer(kCheck, GbkText("status=0%ordermoney=3.6%bfullmoney=0%username=张三%"));
     server.Answer(kStart, WebStarted("123456"));
-    const Answers answers;
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
+    Place();
     EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C7:3/"), StartBody("C7:3/")}));
     EXPECT_EQ(state.orderInfo.saleDDH, "00123456");
     EXPECT_EQ(Day("saleDDH"), "00123456");
@@ -270,7 +269,7 @@ TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {
     WebEdition("127.0.0.1", server.port(), "127.0.0.1", server.port());
     LoadCard();
     server.Answer(kAlbumLogin, GbkText("status=0%orderid=654321%\\12:夏天/13:旅行/||"));
-    const Answers answers([](QDialog& d) -> std::optional<int> {
+    const std::string shown = Place(1230, [](QDialog& d) -> std::optional<int> {
         if (auto* login = qobject_cast<AlbumLoginDialog*>(&d)) {
             QTimer::singleShot(0, login, [login] {
                 login->findChild<QLineEdit*>(QString::number(LoginDialog::kUserId))
@@ -291,12 +290,9 @@ TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {
         }
         return std::nullopt;
     });
-    Command(1230);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
     EXPECT_EQ(Bodies(server),
               (std::vector<std::string>{std::string(kAlbumLogin) + " uc=anna&psw=pw"}));
-    EXPECT_EQ(answers.LastShown(), "成功提交!请等待上传相册!");
+    EXPECT_EQ(shown, "成功提交!请等待上传相册!");
     EXPECT_EQ(Day("type"), "10");
     EXPECT_EQ(Day("albumid"), "13");
     EXPECT_EQ(Day("saleDDH"), "00654321");
@@ -310,7 +306,7 @@ TEST_F(OrderEndToEndTest, APackageOrderSendsItsCountAndThePaperNumber) {
     server.Answer(kCheck, GbkText("status=0%ordermoney=9%bfullmoney=0%username=张三%"));
     server.Answer(kStart, WebStarted("222333"));
     bool paperAsked = false;
-    const Answers answers([&paperAsked](QDialog& d) -> std::optional<int> {
+    Place(1220, [&paperAsked](QDialog& d) -> std::optional<int> {
         if (auto* count = qobject_cast<QuantityDialog*>(&d)) {
             return EnterAfter<QuantityDialog>(*count, [](QuantityDialog& q) {
                 q.findChild<QLineEdit*>(QString::number(QuantityDialog::kEditId))->setText("4");
@@ -319,9 +315,6 @@ TEST_F(OrderEndToEndTest, APackageOrderSendsItsCountAndThePaperNumber) {
         if (qobject_cast<PaperDialog*>(&d)) paperAsked = true;
         return std::nullopt;
     });
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
     EXPECT_FALSE(paperAsked);
     EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C71:4/"), StartBody("C71:4/")}));
     EXPECT_EQ(Job("productlist"), "C71:4/");
@@ -334,15 +327,12 @@ TEST_F(OrderEndToEndTest, AMatteOrderAppendsZeroToItsProductCodes) {
     LoadCard();
     server.Answer(kCheck, GbkText("status=0%ordermoney=3.6%bfullmoney=0%username=张三%"));
     server.Answer(kStart, WebStarted("444555"));
-    const Answers answers([](QDialog& d) -> std::optional<int> {
+    Place(1220, [](QDialog& d) -> std::optional<int> {
         if (auto* paper = qobject_cast<PaperDialog*>(&d))
             return EnterAfter<PaperDialog>(
                 *paper, [](PaperDialog& p) { p.OnCommand(PaperDialog::kMatteId); });
         return std::nullopt;
     });
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
     EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C70:3/"), StartBody("C70:3/")}));
     EXPECT_EQ(Job("productlist"), "C70:3/");
     EXPECT_NE(Job("memo").find("(绒面,"), std::string::npos) << Job("memo");
@@ -352,10 +342,7 @@ TEST_F(OrderEndToEndTest, AMatteOrderAppendsZeroToItsProductCodes) {
 TEST_F(OrderEndToEndTest, TheUploadPackageListsEveryFolderAndPhoto) {
     Set("ver_ctrl.ini", "version_control", "verison_origdirfile", "1");
     LoadCard();
-    const Answers answers;
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
+    Place();
     const std::string work = Paths().WorkFolder(state.orderInfo.storeDDH) + "/";
     const std::string package = work + state.orderInfo.saleDDH + "/";
     const std::string d = "/" + state.startup.date.dateStr;  // as the order number gives it
@@ -394,10 +381,7 @@ TEST_F(OrderEndToEndTest, APackageThatCannotBeWrittenIsToldAndTheOrderCanBePlace
     EXPECT_NE(Day("bSuccess"), "-1");
 
     fs::remove(package);
-    const Answers answers;
-    Command(1220);
-    ASSERT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-    ExpectHandedBackOnce();
+    Place();
     EXPECT_EQ(Day("bSuccess"), "-1");
     EXPECT_TRUE(fs::exists(package + "/upfile.pro"));
 }
