@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         }
         if (it->second.delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(it->second.delayMs));
-        res.set_content(it->second.body, "text/html; charset=gbk");
+        res.set_content(orelle::FillReply(it->second.body, req.body), "text/html; charset=gbk");
     });
     std::printf("orelle-order-server: serving %s on %s:%d\n", script.c_str(), host.c_str(), port);
     std::fflush(stdout);

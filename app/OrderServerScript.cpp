@@ -25,6 +25,21 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
+// The raw value of a form field: digits and letters need no decoding,
+// and the reply repeats whatever was sent.
+std::string_view FormField(std::string_view body, std::string_view key) {
+    std::size_t pos = 0;
+    while (pos <= body.size()) {
+        std::size_t end = body.find('&', pos);
+        if (end == std::string_view::npos) end = body.size();
+        const std::string_view field = body.substr(pos, end - pos);
+        if (field.size() > key.size() && Starts(field, key) && field[key.size()] == '=')
+            return field.substr(key.size() + 1);
+        pos = end + 1;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text) {
@@ -50,6 +65,20 @@ std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text) {
         replies.emplace(path, std::move(reply));
     }
     return replies;
+}
+
+std::string FillReply(std::string_view reply, std::string_view requestBody) {
+    constexpr std::string_view kLocalId = "{localid}";
+    const std::string_view localId = FormField(requestBody, "localid");
+    std::string out;
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = reply.find(kLocalId, pos)) != std::string_view::npos;
+         pos = hit + kLocalId.size()) {
+        out += reply.substr(pos, hit - pos);
+        out += localId;
+    }
+    out += reply.substr(pos);
+    return out;
 }
 
 }  // namespace orelle

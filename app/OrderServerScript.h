@@ -6,7 +6,9 @@
 // milliseconds. The other lines up to the next "@post" (or the end of the
 // file) are the reply, joined by CR LF, without a last line break. Lines
 // before the first "@post" are comments. A path given twice keeps its
-// first reply.
+// first reply. In a reply, "{localid}" stands for the value of the
+// request's form field localid, as it was sent: the order start's reply
+// must name the order it starts.
 
 #include <map>
 #include <string>
@@ -20,5 +22,10 @@ struct ScriptedReply {
 };
 
 std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text);
+
+// The reply with "{localid}" replaced; the request body is the form as
+// it arrived (fields joined by '&'). A request without the field gives
+// an empty value.
+std::string FillReply(std::string_view reply, std::string_view requestBody);
 
 }  // namespace orelle

@@ -3,6 +3,7 @@
 // only as a host does, through include/orelle.
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -44,13 +45,16 @@ void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: orelle-kiosk [--config DIR] [--folder DIR | --photos FILE...]\n"
-                 "                    [--screenshot FILE | --receipt-pdf FILE]\n"
-                 "       orelle-kiosk [--config DIR] (--folder DIR | --photos FILE...)\n"
-                 "                    --place-order [--member CODE] [--password PW]\n"
-                 "                    [--receipt-pdf FILE]\n"
-                 "       orelle-kiosk [--config DIR] --settings\n");
+    std::fprintf(
+        stderr,
+        "usage: orelle-kiosk [--config DIR] [--web HOST:PORT] [--folder DIR | --photos FILE...]\n"
+        "                    [--screenshot FILE | --receipt-pdf FILE]\n"
+        "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
+        "                    --place-order [--member CODE] [--password PW]\n"
+        "                    [--receipt-pdf FILE]\n"
+        "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings\n"
+        "  --web HOST:PORT places web orders with that order web server,\n"
+        "  on a copy of the settings\n");
     return 2;
 }
 
@@ -64,6 +68,7 @@ int main(int argc, char** argv) {
     bool settings = false;
     bool placeOrder = false;
     std::string member, password;
+    const char* web = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
             orelle::CPhotoWnd::UseSettingsFolder(argv[++i]);
@@ -82,11 +87,21 @@ int main(int argc, char** argv) {
             member = argv[++i];
         } else if (std::strcmp(argv[i], "--password") == 0 && i + 1 < argc) {
             password = argv[++i];
+        } else if (std::strcmp(argv[i], "--web") == 0 && i + 1 < argc) {
+            web = argv[++i];
         } else if (std::strcmp(argv[i], "--settings") == 0) {
             settings = true;
         } else {
             return Usage();
         }
+    }
+    // The copy lives as long as the kiosk; --config, wherever it was given,
+    // names the settings copied.
+    const QTemporaryDir webSettings;
+    if (web && (!webSettings.isValid() ||
+                !orelle::CPhotoWnd::UseWebServer(web, webSettings.path().toStdString()))) {
+        std::fprintf(stderr, "orelle-kiosk: cannot use the order web server %s\n", web);
+        return Usage();
     }
     if (settings) {
         // The flags are read as the window reads them.

@@ -49,6 +49,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/ProcessState.cpp
   orderdata/SettingsReport.cpp
   orderdata/StartupData.cpp
+  orderdata/WebServerSettings.cpp
 )
 set(ORELLE_UI_SOURCES
   skin/BitmapButton.cpp

@@ -7,6 +7,7 @@
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/SettingsReport.h"
+#include "orderdata/WebServerSettings.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/UnattendedAnswers.h"
@@ -189,5 +190,15 @@ std::string CPhotoWnd::SettingsText() const {
 }
 
 void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }
+
+bool CPhotoWnd::UseWebServer(const std::string& hostPort, const std::string& folder) {
+    WebServerAddress server;
+    if (!ParseWebServerAddress(hostPort, &server) ||
+        !CopySettingsForWebServer(Process().startup.settingsFolder, folder, server,
+                                  MachineServices().files))
+        return false;
+    ReloadProcessSettings(folder);
+    return true;
+}
 
 }  // namespace orelle

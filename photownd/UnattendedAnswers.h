@@ -19,10 +19,11 @@ class UnattendedAnswers {
     UnattendedAnswers& operator=(const UnattendedAnswers&) = delete;
 
     const std::string& LastShown() const { return lastShown_; }
-
-  private:
+    // One dialog answered as the hook answers it, for a hook of the
+    // caller's own that answers a few dialogs itself.
     int Answer(QDialog& dialog);
 
+  private:
     std::string lastShown_;
 };
 

@@ -117,6 +117,12 @@ class ORELLE_EXPORT CPhotoWnd {
     // another folder (the folder with a host's settings). Only before any
     // CPhotoWnd exists.
     static void UseSettingsFolder(const std::string& folder);
+    // Reads the settings from a copy of those in use, made in folder, whose
+    // web edition places orders with the order web server "HOST:PORT" (as
+    // both servers), so that a server can be tried without changing the
+    // shop's files. Only before any CPhotoWnd exists. False, with nothing
+    // changed, when the address is not HOST:PORT or the copy fails.
+    static bool UseWebServer(const std::string& hostPort, const std::string& folder);
 
   private:
     struct Station;

@@ -30,5 +30,21 @@ TEST(OrderServerScriptTest, NoBlocksNoReplies) {
     EXPECT_TRUE(ParseServerScript("just text\n").empty());
 }
 
+TEST(OrderServerScriptTest, TheOrderStartNamesTheRequestsLocalId) {
+    const struct {
+        const char* reply;
+        const char* body;
+        const char* filled;
+    } cases[] = {
+        {"orderid=1%localid={localid}%", "pt=0&uc=M&localid=261207001",
+         "orderid=1%localid=261207001%"},
+        {"{localid}{localid}", "xlocalid=9&localid=12", "1212"},
+        {"localid={localid}%", "pt=0&pl=a:1/", "localid=%"},
+        {"no placeholder", "localid=5", "no placeholder"},
+        {"{localid", "localid=5", "{localid"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FillReply(c.reply, c.body), c.filled) << c.reply;
+}
+
 }  // namespace
 }  // namespace orelle

@@ -1,0 +1,69 @@
+#include "orderdata/WebServerSettings.h"
+
+#include <charconv>
+#include <vector>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
+#include "orderdata/TextCase.h"
+#include "platform/files/FileSystem.h"
+#include "platform/ini/Profile.h"
+#include "platform/paths/Paths.h"
+
+namespace orelle {
+namespace {
+
+constexpr const char* kCatalogueFolder = "sysini";
+
+bool EndsWithIni(const std::string& name) {
+    return name.size() > 4 && ToLowerAscii(name.substr(name.size() - 4)) == ".ini";
+}
+
+// The regular files of one folder, those that keep is true for.
+template <typename Keep>
+bool CopyFiles(const std::string& from, const std::string& to, FileSystem& fs, Keep keep) {
+    std::vector<FolderEntry> entries;
+    if (!fs.ListFolder(from, &entries) || !fs.CreateDirectories(to)) return false;
+    for (const FolderEntry& e : entries) {
+        if (e.folder || !keep(e.name)) continue;
+        if (!fs.CopyFile(paths::Join(from, e.name), paths::Join(to, e.name))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseWebServerAddress(std::string_view text, WebServerAddress* address) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || colon == 0) return false;
+    const std::string_view digits = text.substr(colon + 1);
+    int port = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), port);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        port < 1 || port > 65535)
+        return false;
+    address->host = std::string(text.substr(0, colon));
+    address->port = port;
+    return true;
+}
+
+bool CopySettingsForWebServer(const std::string& from, const std::string& to,
+                              const WebServerAddress& server, FileSystem& fs) {
+    const std::string folder = paths::WithTrailingSeparator(to);
+    if (!CopyFiles(from, folder, fs, EndsWithIni)) return false;
+    // A folder without a catalogue of its own is copied as it is.
+    const std::string catalogue = paths::Join(from, kCatalogueFolder);
+    if (fs.DirectoryExists(catalogue) && !CopyFiles(catalogue, folder + kCatalogueFolder, fs,
+                                                    [](const std::string&) { return true; }))
+        return false;
+    const std::string port = std::to_string(server.port);
+    Profile param(ParamIniPath(folder), fs);
+    Profile flags(VerCtrlIniPath(folder), fs);
+    return param.WriteStrings("webserver", {{"web", server.host},
+                                            {"webport", port},
+                                            {"web2", server.host},
+                                            {"webport2", port}}) &&
+           flags.WriteString("version_control", "verison_function", std::to_string(kEditionWeb));
+}
+
+}  // namespace orelle

@@ -1,0 +1,29 @@
+#pragma once
+// A private copy of the station's settings whose web edition talks to one
+// order web server, so that a shop's own settings are never changed to try
+// a server out.
+
+#include <string>
+#include <string_view>
+
+namespace orelle {
+
+class FileSystem;
+
+struct WebServerAddress {
+    std::string host;
+    int port = 0;
+};
+
+// "HOST:PORT": false unless the host is not empty and the port is 1 to
+// 65535.
+bool ParseWebServerAddress(std::string_view text, WebServerAddress* address);
+
+// Copies the ".ini" files of the settings folder `from` and its "sysini"
+// folder into `to` (made when missing); in the copy, param.ini names the
+// server as both order web servers and ver_ctrl.ini chooses the web
+// edition. False when a file cannot be copied or written.
+bool CopySettingsForWebServer(const std::string& from, const std::string& to,
+                              const WebServerAddress& server, FileSystem& fs);
+
+}  // namespace orelle

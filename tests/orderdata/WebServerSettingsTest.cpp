@@ -1,0 +1,79 @@
+#include "orderdata/WebServerSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
+#include "orderdata/StartupData.h"
+#include "platform/clock/Clock.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+using testing::GbkText;
+using testing::MemoryFileSystem;
+
+TEST(WebServerAddressTest, HostAndPort) {
+    const struct {
+        const char* text;
+        bool ok;
+        const char* host;
+        int port;
+    } cases[] = {
+        {"127.0.0.1:8080", true, "127.0.0.1", 8080},
+        {"order.shop:1", true, "order.shop", 1},
+        {"h:65535", true, "h", 65535},
+        {"h:65536", false, "", 0},
+        {"h:0", false, "", 0},
+        {":80", false, "", 0},
+        {"h:", false, "", 0},
+        {"h", false, "", 0},
+        {"h:80x", false, "", 0},
+        {"h:-1", false, "", 0},
+    };
+    for (const auto& c : cases) {
+        WebServerAddress a;
+        EXPECT_EQ(ParseWebServerAddress(c.text, &a), c.ok) << c.text;
+        EXPECT_EQ(a.host, c.host) << c.text;
+        EXPECT_EQ(a.port, c.port) << c.text;
+    }
+}
+
+TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesStay) {
+    MemoryFileSystem fs;
+    const std::string param =
+        GbkText("[webserver]\r\nweb=shop.example\r\nwebport=80\r\n[computerid]\r\nid=07\r\n");
+    const std::string flags = GbkText("[version_control]\r\nverison_function=1000\r\nremem=1\r\n");
+    fs.files["/shop/param.ini"] = param;
+    fs.files["/shop/ver_ctrl.ini"] = flags;
+    fs.files["/shop/sysini/prints.ini"] =
+        GbkText("[prints]\r\nprintsnumb=1\r\n[1]\r\npcode=C6\r\nname=6寸\r\n");
+    fs.files["/shop/orelle-kiosk"] = "program";
+    fs.dirs.insert("/shop");
+    fs.dirs.insert("/shop/sysini");
+
+    ASSERT_TRUE(CopySettingsForWebServer("/shop/", "/tmp/web", {"127.0.0.1", 8123}, fs));
+
+    StartupData startup;
+    const FixedClock clock{LocalTime{2026, 12, 7, 9, 0, 0}};
+    LoadStartupData(startup, "/tmp/web", fs, clock);
+    const FeatureFlags f = LoadFeatureFlags(startup.settingsFolder, startup.config, fs);
+    EXPECT_TRUE(f.IsWebEdition());
+    EXPECT_EQ(startup.config.web, "127.0.0.1");
+    EXPECT_EQ(startup.config.webport, 8123);
+    EXPECT_EQ(startup.config.web2, "127.0.0.1");
+    EXPECT_EQ(startup.config.webport2, 8123);
+    EXPECT_EQ(startup.config.computerId, "07");
+    EXPECT_EQ(startup.catalogue.GetCode(0), "C6");
+    EXPECT_FALSE(fs.FileExists("/tmp/web/orelle-kiosk"));
+    EXPECT_EQ(fs.files["/shop/param.ini"], param);
+    EXPECT_EQ(fs.files["/shop/ver_ctrl.ini"], flags);
+
+    // A settings folder that cannot be read gives no copy to run on.
+    EXPECT_FALSE(CopySettingsForWebServer("/missing/", "/tmp/web2", {"h", 1}, fs));
+}
+
+}  // namespace
+}  // namespace orelle

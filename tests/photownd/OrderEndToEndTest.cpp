@@ -1,0 +1,390 @@
+// From a customer's card to the host's hand-back: a folder of photos is
+// loaded through the window, the order command runs with the real dialogs
+// (accepted as they open, or answered by the test where it must choose),
+// and the order reaches the order files, the order server or database,
+// the upload package and the host.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "cell/PaperDialog.h"
+#include "cell/QuantityDialog.h"
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/OrderPaths.h"
+#include "orderdata/ParamConfig.h"
+#include "orelle/HostMessage.h"
+#include "photownd/UnattendedAnswers.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/ini/Profile.h"
+#include "platform/paths/Paths.h"
+#include "submit/AlbumChoiceDialog.h"
+#include "submit/AlbumLoginDialog.h"
+#include "support/ModalAnswer.h"
+#include "support/PhotoWindowFixture.h"
+#include "support/StandInServer.h"
+#include "support/TestDatabase.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::GbkText;
+
+constexpr const char* kCheck = "/Lumora/client/statlogin.asp";
+constexpr const char* kStart = "/Lumora/client/startorder.asp";
+constexpr const char* kAlbumLogin = "/Lumora/client/albumlogin.asp";
+
+// A port of 127.0.0.1 where nothing listens.
+int ClosedPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&a), size);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size);
+    ::close(fd);
+    return ntohs(a.sin_port);
+}
+
+// Every dialog accepted as it opens, except those that choose answers
+// itself (it returns nothing for the others).
+class Answers {
+  public:
+    using Chooser = std::function<std::optional<int>(QDialog&)>;
+    explicit Answers(Chooser choose = {})
+        : choose_(std::move(choose)), hook_([this](QDialog& d) {
+              if (choose_)
+                  if (const std::optional<int> chosen = choose_(d)) return *chosen;
+              return unattended_.Answer(d);
+          }) {}
+    const std::string& LastShown() const { return unattended_.LastShown(); }
+
+  private:
+    UnattendedAnswers unattended_;
+    Chooser choose_;
+    testing::ModalAnswer hook_;
+};
+
+// A skin dialog set up by the test, then closed with Enter as its OK.
+template <typename Dialog>
+int EnterAfter(Dialog& dialog, const std::function<void(Dialog&)>& set) {
+    dialog.InitDialog();
+    set(dialog);
+    dialog.OnCommand(Dialog::kOkId);
+    return dialog.result();
+}
+
+// One 408-byte record of an upload list, written out field by field.
+std::string Record(const std::string& remote, const std::string& local, char kind) {
+    std::string r(408, '\0');
+    r.replace(0, remote.size(), remote);
+    r.replace(200, local.size(), local);
+    r[404] = kind;  // little-endian 32 bits: 1 or 0, then three zeros
+    return r;
+}
+
+class OrderEndToEndTest : public testing::PhotoWindowFixture {
+  protected:
+    OrderEndToEndTest() : settings(dir / "settings/") {
+        // Copies of the shipped settings: the remember box writes into them.
+        fs::create_directories(settings + "sysini");
+        const std::string shipped = paths::ProgramFolder();
+        for (const char* file :
+             {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"})
+            fs::copy_file(shipped + file, settings + file);
+        testing::WriteJpeg(dir / "card/a.jpg", 40, 30);
+        testing::WriteJpeg(dir / "card/b.jpg", 30, 40);
+        testing::WriteJpeg(dir / "card/sub/c.jpg", 40, 40);
+    }
+
+    void Set(const char* file, const char* section, const char* key, const std::string& value) {
+        ASSERT_TRUE(Profile(settings + file).WriteString(section, key, value));
+    }
+    // The station reads its settings again, from the test's copy; the
+    // backup root stays the test's.
+    void ReadSettings() {
+        ParamConfig& config = state.startup.config;
+        const std::string root = config.dir;
+        state.startup.settingsFolder = settings;
+        config = LoadParamConfig(settings, station.services.files);
+        config.dir = root;
+        state.flags = LoadFeatureFlags(settings, config, station.services.files);
+    }
+    void WebEdition(const std::string& web, int webport, const std::string& web2, int webport2) {
+        Set("ver_ctrl.ini", "version_control", "verison_function", "2000");
+        Set("param.ini", "webserver", "web", web);
+        Set("param.ini", "webserver", "webport", std::to_string(webport));
+        Set("param.ini", "webserver", "web2", web2);
+        Set("param.ini", "webserver", "webport2", std::to_string(webport2));
+    }
+
+    // The card comes in, the customer sees the photos (one print each at
+    // the shipped default size, 7寸, code C7) and the host has given its
+    // member, as SetStoreid does.
+    void LoadCard() {
+        ReadSettings();
+        window->OpenFolder(dir / "card", {});
+        window->WaitForJobs();
+        ASSERT_EQ(state.photoList.GetSize(), 3);
+        for (std::int32_t i = 0; i < 3; ++i) state.photoList.At(i).bBrowsed = 1;
+        state.session.memberAccount = "M01";
+        state.session.memberPassword = "pw";
+        host.messages.clear();
+        host.values.clear();
+        ASSERT_GT(state.orderInfo.historyID, 0);
+    }
+
+    std::vector<testing::RecordingHost::Values> HandBacks() const {
+        std::vector<testing::RecordingHost::Values> out;
+        for (std::size_t i = 0; i < host.messages.size(); ++i)
+            if (host.messages[i] == kMessageHandBack) out.push_back(host.values[i]);
+        return out;
+    }
+    // The host told once, with the order date and the tag.
+    void ExpectHandedBackOnce() {
+        const auto backs = HandBacks();
+        ASSERT_EQ(backs.size(), 1u);
+        EXPECT_EQ(backs[0].wParam, state.startup.date.DateNumber());
+        EXPECT_EQ(backs[0].lParam, state.orderInfo.historyID);
+    }
+    // Runs an order command that must place the order and tell the host;
+    // the last text the station showed.
+    std::string Place(int command = 1220, Answers::Chooser choose = {}) {
+        const Answers answers(std::move(choose));
+        Command(command);
+        EXPECT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
+        ExpectHandedBackOnce();
+        return answers.LastShown();
+    }
+
+    OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
+    std::string Job(const char* key) const {
+        return Profile(Paths().PhotoIni(state.orderInfo.storeDDH))
+            .GetString("orderinfo", key, "<none>");
+    }
+    std::string Day(const char* key) const {
+        return Profile(Paths().OrderIni())
+            .GetString(std::to_string(state.orderInfo.historyID), key, "<none>");
+    }
+    // The number the station makes itself when no database is used.
+    std::string LocalOrderNumber() const {
+        return state.startup.config.computerId + "20" + state.orderInfo.storeDDH;
+    }
+    std::string WebStarted(const char* orderId) const {
+        return GbkText(std::string("status=0%ordermoney=3.6%orderid=") + orderId +
+                       "%localid=" + state.orderInfo.storeDDH + "%");
+    }
+    static std::vector<std::string> Bodies(const testing::StandInServer& server) {
+        std::vector<std::string> out;
+        for (const auto& r : server.Requests()) out.push_back(r.path + " " + r.body);
+        return out;
+    }
+    std::string CheckBody(const std::string& products) const {
+        return std::string(kCheck) + " pt=0&uc=M01&psw=pw&pl=" + products + "&uum=0.00";
+    }
+    std::string StartBody(const std::string& products) const {
+        return std::string(kStart) + " pt=0&uc=M01&psw=pw&pl=" + products +
+               "&localid=" + state.orderInfo.storeDDH;
+    }
+
+    const std::string settings;
+};
+
+TEST_F(OrderEndToEndTest, DatabaseEditionWithoutTheDatabaseNumbersTheOrderAtTheStation) {
+    LoadCard();
+    Place();
+    EXPECT_EQ(state.orderInfo.saleDDH, LocalOrderNumber());
+    EXPECT_EQ(Job("bSuccess"), "1");
+    EXPECT_EQ(Job("productlist"), "C7:3/");
+    EXPECT_EQ(Day("bSuccess"), "-1");
+    EXPECT_EQ(Day("saleDDH"), LocalOrderNumber());
+    EXPECT_FALSE(
+        fs::exists(Paths().WorkFolder(state.orderInfo.storeDDH) + "/" + state.orderInfo.saleDDH))
+        << "no package without the switch";
+}
+
+TEST_F(OrderEndToEndTest, DatabaseEditionLeavesTheOrdersRowsInTheShopsDatabase) {
+    REQUIRE_TEST_DATABASE();
+    testing::TestDatabase database;
+    database.Run(
+        "insert into DB_member(code,password,phone,mobile,name,class,address) values"
+        "('M01','472951','020-1','138001','张三','0','广州路1号')");
+    database.Run(
+        "insert into DB_product(product_code,product_price,product_price3) values"
+        "('C7',1.5,1.2)");
+    const OdbcSettings server = database.Settings();
+    Set("param.ini", "dbserver", "host", server.host);
+    Set("param.ini", "dbserver", "user", server.user);
+    Set("param.ini", "dbserver", "password", server.password);
+    Set("param.ini", "dbserver", "driver", server.driver);
+    Set("param.ini", "dbserver", "database", server.database);
+    Set("param.ini", "other", "insertdb", "1");
+    LoadCard();
+    Place();
+    const std::string number = state.orderInfo.saleDDH;
+    EXPECT_EQ(number.substr(0, 2), state.startup.config.computerId);
+    EXPECT_EQ(Day("saleDDH"), number);
+    const auto head = database.Rows("select * from DB_ordermain");
+    ASSERT_EQ(head.size(), 1u);
+    EXPECT_EQ(head[0].at("orderid"), number);
+    EXPECT_EQ(head[0].at("usercode"), "M01");
+    EXPECT_EQ(head[0].at("mobile"), "138001");
+    const auto lines = database.Rows("select * from DB_ordermx");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].at("orderid"), number);
+    EXPECT_EQ(lines[0].at("productid"), "C7");
+    EXPECT_EQ(lines[0].at("numbers"), "3");
+    EXPECT_EQ(lines[0].at("price"), "1.5");
+}
+
+TEST_F(OrderEndToEndTest, WebEditionPlacesWithTheSecondServerWhenTheFirstIsDown) {
+    testing::StandInServer server;
+    WebEdition("127.0.0.1", ClosedPort(), "localhost", server.port());
+    LoadCard();
+    server.Answer(kCheck, GbkText("status=0%ordermoney=3.6%bfullmoney=0%username=张三%"));
+    server.Answer(kStart, WebStarted("123456"));
+    Place();
+    EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C7:3/"), StartBody("C7:3/")}));
+    EXPECT_EQ(state.orderInfo.saleDDH, "00123456");
+    EXPECT_EQ(Day("saleDDH"), "00123456");
+    EXPECT_EQ(Job("productlist"), "C7:3/");
+    EXPECT_EQ(Profile(settings + "param.ini").GetString("userinfo", "user", ""), "M01")
+        << "the remember box keeps the member in the test's settings";
+}
+
+TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {
+    testing::StandInServer server;
+    WebEdition("127.0.0.1", server.port(), "127.0.0.1", server.port());
+    LoadCard();
+    server.Answer(kAlbumLogin, GbkText("status=0%orderid=654321%\\12:夏天/13:旅行/||"));
+    const std::string shown = Place(1230, [](QDialog& d) -> std::optional<int> {
+        if (auto* login = qobject_cast<AlbumLoginDialog*>(&d)) {
+            QTimer::singleShot(0, login, [login] {
+                login->findChild<QLineEdit*>(QString::number(LoginDialog::kUserId))
+                    ->setText("anna");
+                login->findChild<QLineEdit*>(QString::number(LoginDialog::kPasswordId))
+                    ->setText("pw");
+                login->OkButton()->click();
+            });
+            return login->exec();
+        }
+        if (qobject_cast<AlbumChoiceDialog*>(&d)) {
+            auto* list = d.findChild<QTreeWidget*>();
+            QTimer::singleShot(0, &d, [&d, list] {
+                list->setCurrentItem(list->topLevelItem(1));
+                d.findChild<QPushButton*>("1")->click();
+            });
+            return d.exec();
+        }
+        return std::nullopt;
+    });
+    EXPECT_EQ(Bodies(server),
+              (std::vector<std::string>{std::string(kAlbumLogin) + " uc=anna&psw=pw"}));
+    EXPECT_EQ(shown, "成功提交!请等待上传相册!");
+    EXPECT_EQ(Day("type"), "10");
+    EXPECT_EQ(Day("albumid"), "13");
+    EXPECT_EQ(Day("saleDDH"), "00654321");
+}
+
+TEST_F(OrderEndToEndTest, APackageOrderSendsItsCountAndThePaperNumber) {
+    testing::StandInServer server;
+    WebEdition("127.0.0.1", server.port(), "127.0.0.1", server.port());
+    LoadCard();
+    state.session.nOrderType = 2;
+    server.Answer(kCheck, GbkText("status=0%ordermoney=9%bfullmoney=0%username=张三%"));
+    server.Answer(kStart, WebStarted("222333"));
+    bool paperAsked = false;
+    Place(1220, [&paperAsked](QDialog& d) -> std::optional<int> {
+        if (auto* count = qobject_cast<QuantityDialog*>(&d)) {
+            return EnterAfter<QuantityDialog>(*count, [](QuantityDialog& q) {
+                q.findChild<QLineEdit*>(QString::number(QuantityDialog::kEditId))->setText("4");
+            });
+        }
+        if (qobject_cast<PaperDialog*>(&d)) paperAsked = true;
+        return std::nullopt;
+    });
+    EXPECT_FALSE(paperAsked);
+    EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C71:4/"), StartBody("C71:4/")}));
+    EXPECT_EQ(Job("productlist"), "C71:4/");
+    EXPECT_NE(Job("memo").find("7寸,数量:4 张"), std::string::npos) << Job("memo");
+}
+
+TEST_F(OrderEndToEndTest, AMatteOrderAppendsZeroToItsProductCodes) {
+    testing::StandInServer server;
+    WebEdition("127.0.0.1", server.port(), "127.0.0.1", server.port());
+    LoadCard();
+    server.Answer(kCheck, GbkText("status=0%ordermoney=3.6%bfullmoney=0%username=张三%"));
+    server.Answer(kStart, WebStarted("444555"));
+    Place(1220, [](QDialog& d) -> std::optional<int> {
+        if (auto* paper = qobject_cast<PaperDialog*>(&d))
+            return EnterAfter<PaperDialog>(
+                *paper, [](PaperDialog& p) { p.OnCommand(PaperDialog::kMatteId); });
+        return std::nullopt;
+    });
+    EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C70:3/"), StartBody("C70:3/")}));
+    EXPECT_EQ(Job("productlist"), "C70:3/");
+    EXPECT_NE(Job("memo").find("(绒面,"), std::string::npos) << Job("memo");
+    for (std::int32_t i = 0; i < 3; ++i) EXPECT_EQ(state.photoList.At(i).exoch, 1);
+}
+
+TEST_F(OrderEndToEndTest, TheUploadPackageListsEveryFolderAndPhoto) {
+    Set("ver_ctrl.ini", "version_control", "verison_origdirfile", "1");
+    LoadCard();
+    Place();
+    const std::string work = Paths().WorkFolder(state.orderInfo.storeDDH) + "/";
+    const std::string package = work + state.orderInfo.saleDDH + "/";
+    const std::string d = "/" + state.startup.date.dateStr;  // as the order number gives it
+    const std::string s = d + "/" + LocalOrderNumber();
+    // The load's order: a folder's subfolders before its own photos.
+    const std::string expected = Record(d, "", 0) + Record(s, "", 0) + Record(s + "/card", "", 0) +
+                                 Record(s + "/card/sub", "", 0) + Record(s + "/card", "", 0) +
+                                 Record(s + "/card/sub/c.jpg", work + "sub/c.jpg", 1) +
+                                 Record(s + "/card/a.jpg", work + "a.jpg", 1) +
+                                 Record(s + "/card/b.jpg", work + "b.jpg", 1) +
+                                 Record(s + "/dlfile.pro", package + "dlfile.pro", 1);
+    const std::string up = testing::ReadBytes(package + "upfile.pro");
+    ASSERT_EQ(up.size(), expected.size());
+    for (std::size_t i = 0; i < up.size() / 408; ++i)
+        EXPECT_EQ(up.substr(i * 408, 408), expected.substr(i * 408, 408)) << "record " << i;
+    EXPECT_EQ(up.substr(404, 4), std::string("\0\0\0\0", 4));
+    EXPECT_EQ(up.substr(5 * 408 + 404, 4), std::string("\1\0\0\0", 4));
+    EXPECT_EQ(testing::ReadBytes(package + "dlfile.pro"), up);
+    EXPECT_EQ(testing::ReadBytes(package + "lumora.ini"), state.orderInfo.storeDDH + "---M01");
+}
+
+TEST_F(OrderEndToEndTest, APackageThatCannotBeWrittenIsToldAndTheOrderCanBePlacedAgain) {
+    Set("ver_ctrl.ini", "version_control", "verison_origdirfile", "1");
+    LoadCard();
+    // A file where the package folder goes.
+    const std::string package =
+        Paths().WorkFolder(state.orderInfo.storeDDH) + "/" + LocalOrderNumber();
+    testing::WriteBytes(package, "in the way");
+    {
+        const Answers answers;
+        Command(1220);
+        EXPECT_EQ(answers.LastShown(), "订单提交失败!请再点下单按钮");
+    }
+    EXPECT_FALSE(state.session.bOrderPlaced);
+    EXPECT_TRUE(HandBacks().empty());
+    EXPECT_NE(Day("bSuccess"), "-1");
+
+    fs::remove(package);
+    Place();
+    EXPECT_EQ(Day("bSuccess"), "-1");
+    EXPECT_TRUE(fs::exists(package + "/upfile.pro"));
+}
+
+}  // namespace
+}  // namespace orelle
