@@ -8,14 +8,19 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "orderdata/ProcessState.h"
 #include "photownd/ApplyChoiceDialog.h"
 #include "photownd/DirApplyDialog.h"
 #include "photownd/RequirementDialog.h"
+#include "platform/files/FileSystem.h"
 #include "skin/ShowNotice.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
@@ -27,7 +32,8 @@ using testing::ModalAnswer;
 
 class BatchCommandsTest : public testing::PhotoWindowFixture {
   protected:
-    BatchCommandsTest() {
+    explicit BatchCommandsTest(const Services& base = MachineServices())
+        : PhotoWindowFixture(base) {
         AddPhotos(8);
         for (std::int32_t i = 0; i < state.photoList.GetSize(); ++i) {
             state.photoList.At(i).origDir = i < 4 ? "/card/A" : "/card/B";
@@ -136,14 +142,54 @@ TEST_F(BatchCommandsTest, RequirementIsStoredWithCommas) {
 
 // Commands and keys fired while the apply worker runs, and then the page
 // refresh it started: none of them may run until both are over.
-TEST_F(BatchCommandsTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
-    // A long job keeps the worker and the order file writer busy a while.
-    for (int i = 0; i < 20000; ++i) {
-        auto r = std::make_unique<PhotoRecord>(state.photoList.At(7));
-        r->dstName = "copy_" + std::to_string(i) + ".jpg";
-        r->origPath = "/card/B/" + r->dstName;
-        state.photoList.Append(std::move(r));
+// The workers' writes wait at a gate while the test holds it shut, so that
+// the test sees the refreshed page while the order files are still being
+// written, however the threads are scheduled.
+class GatedFiles : public LocalFileSystem {
+  public:
+    bool ReplaceFile(const std::string& path, std::string_view contents) override {
+        if (std::this_thread::get_id() != owner_) {
+            std::unique_lock lock(mutex_);
+            opened_.wait_for(lock, std::chrono::seconds(20), [this] { return !shut_; });
+        }
+        return LocalFileSystem::ReplaceFile(path, contents);
     }
+    void Shut() {
+        std::lock_guard lock(mutex_);
+        shut_ = true;
+    }
+    void Open() {
+        {
+            std::lock_guard lock(mutex_);
+            shut_ = false;
+        }
+        opened_.notify_all();
+    }
+
+  private:
+    std::thread::id owner_ = std::this_thread::get_id();
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool shut_ = false;
+};
+
+GatedFiles& Gate() {
+    static GatedFiles files;  // outlives every window and worker
+    return files;
+}
+
+Services GatedServices() {
+    const Services m = MachineServices();
+    return Services{Gate(), m.disks, m.clock, m.shell, m.registry, m.http, m.database, m.uploader};
+}
+
+class BatchUnderWriteTest : public BatchCommandsTest {
+  protected:
+    BatchUnderWriteTest() : BatchCommandsTest(GatedServices()) {}
+    ~BatchUnderWriteTest() override { Gate().Open(); }
+};
+
+TEST_F(BatchUnderWriteTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
     const std::int32_t count = state.photoList.GetSize();
     state.photoList.At(0).number = 9;
     int dialogs = 0;
@@ -153,6 +199,7 @@ TEST_F(BatchCommandsTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
         choice->OnCommand(1426);
         return int(QDialog::Accepted);
     });
+    Gate().Shut();
     window->OnCommand(1225);
     ASSERT_TRUE(state.bRefreshing);
     int fired = 0;
@@ -167,12 +214,15 @@ TEST_F(BatchCommandsTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
         window->hotkey(3);
         ++fired;
         // The cells let go for the worker; then the refresh fills them and
-        // writes the order files.
+        // writes the order files, held at the gate until seen.
         if (!window->Cell(0)->surface.record) cellsLetGo = true;
-        if (cellsLetGo && window->Cell(0)->surface.record && state.bRefreshing)
+        if (cellsLetGo && window->Cell(0)->surface.record && state.bRefreshing) {
             sawRefreshUnderFlag = true;
+            Gate().Open();
+        }
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
+    Gate().Open();
     window->WaitForJobs();
     EXPECT_GT(fired, 1);
     EXPECT_TRUE(sawRefreshUnderFlag);
