@@ -225,7 +225,7 @@ TEST_F(BatchUnderWriteTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
     Gate().Open();
     window->WaitForJobs();
     EXPECT_GT(fired, 1);
-    EXPECT_TRUE(sawRefreshUnderFlag);
+    EXPECT_TRUE(sawRefreshUnderFlag) << fired << " " << cellsLetGo;
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(browse().nFirstIndex, 0);
     EXPECT_EQ(state.photoList.GetSize(), count);
