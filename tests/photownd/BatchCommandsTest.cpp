@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <chrono>
 #include <condition_variable>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -185,7 +186,12 @@ Services GatedServices() {
 
 class BatchUnderWriteTest : public BatchCommandsTest {
   protected:
-    BatchUnderWriteTest() : BatchCommandsTest(GatedServices()) {}
+    BatchUnderWriteTest() : BatchCommandsTest(GatedServices()) {
+        // A job of its own, so that the refresh writes its order files.
+        state.orderInfo.storeDDH = "261207001";
+        std::filesystem::create_directories(std::filesystem::path(state.startup.config.dir) /
+                                            state.startup.date.dateStr / "261207001");
+    }
     ~BatchUnderWriteTest() override { Gate().Open(); }
 };
 
