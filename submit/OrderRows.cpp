@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "submit/OrderDatabase.h"
+
 namespace orelle {
 namespace {
 
@@ -12,11 +14,6 @@ std::int64_t CountOf(const std::string& text) {
     std::int64_t value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
-}
-
-std::string Field(const Database::Row& row, const char* column) {
-    const auto it = row.find(column);
-    return it == row.end() ? std::string() : it->second;
 }
 
 // The member's price of a product: its own, its class's list price, 1.
@@ -30,7 +27,8 @@ bool ProductPrice(Database& db, const std::string& code, const std::string& memb
         !db.Query("select " + *column + " as money from DB_product where product_code=?", {code},
                   &rows))
         return false;
-    const std::string money = rows.empty() ? std::string() : Field(rows.front(), "money");
+    const std::string money =
+        rows.empty() ? std::string() : OrderDatabase::GetFieldText(rows.front(), "money");
     *price = money.empty() ? 1.0 : std::strtod(money.c_str(), nullptr);
     return true;
 }
@@ -98,13 +96,15 @@ bool InsertOrderRows(Database& db, const OrderRowsInput& order,
                      const std::function<bool()>& stopped) {
     Database::Row member;
     if (!MemberRow(db, order, &member)) return false;
-    const std::optional<std::string> column = ClassPriceColumn(Field(member, "class"));
+    const std::optional<std::string> column =
+        ClassPriceColumn(OrderDatabase::GetFieldText(member, "class"));
     if (!db.Begin()) return false;
     bool ok = db.Execute(
         "insert into DB_ordermain(orderid,usercode,submitdate,mobile,telephone,bshow,address,"
         "require) values(?,?,getdate(),?,?,-1,?,?)",
-        {order.orderNumber, order.memberCode, Field(member, "mobile"), Field(member, "phone"),
-         Field(member, "address"), order.requirement});
+        {order.orderNumber, order.memberCode, OrderDatabase::GetFieldText(member, "mobile"),
+         OrderDatabase::GetFieldText(member, "phone"),
+         OrderDatabase::GetFieldText(member, "address"), order.requirement});
     for (const ProductItem& item : ParseProductList(order.productList)) {
         if (!ok) break;
         double price = 1;
