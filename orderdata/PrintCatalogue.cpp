@@ -16,11 +16,11 @@ double SanePrice(double value) {
 }  // namespace
 
 std::string PrintsIniPath(const std::string& settingsFolder) {
-    return paths::Join(paths::Join(settingsFolder, "sysini"), "prints.ini");
+    return paths::Join(paths::Join(settingsFolder, kCatalogueFolder), "prints.ini");
 }
 
 std::string PricesIniPath(const std::string& settingsFolder) {
-    return paths::Join(paths::Join(settingsFolder, "sysini"), "prices.ini");
+    return paths::Join(paths::Join(settingsFolder, kCatalogueFolder), "prices.ini");
 }
 
 void PrintCatalogue::LoadCatalogue(const std::string& settingsFolder, FileSystem& fs) {

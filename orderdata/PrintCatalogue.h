@@ -52,6 +52,8 @@ class PrintCatalogue {
     FileSystem* fs_ = nullptr;
 };
 
+// The settings folder's subfolder holding the catalogue.
+inline constexpr const char* kCatalogueFolder = "sysini";
 std::string PrintsIniPath(const std::string& settingsFolder);
 std::string PricesIniPath(const std::string& settingsFolder);
 

@@ -5,6 +5,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
+#include "orderdata/PrintCatalogue.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ini/Profile.h"
@@ -12,8 +13,6 @@
 
 namespace orelle {
 namespace {
-
-constexpr const char* kCatalogueFolder = "sysini";
 
 bool EndsWithIni(const std::string& name) {
     return name.size() > 4 && ToLowerAscii(name.substr(name.size() - 4)) == ".ini";
