@@ -7,10 +7,20 @@
 #include <string>
 
 #include "Gallery.h"
+#include "ProgramOptions.h"
 #include "platform/paths/Paths.h"
 #include "skin/SkinLook.h"
 
+namespace {
+const char* const kUsage =
+    "usage: orelle-gallery [--config DIR] DIR\n"
+    "  draws every dialog and popup, and photo cells, into PNG files in DIR\n";
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (const int code = orelle::app::AnswerStandardOptions(argc, argv, "orelle-gallery", kUsage);
+        code >= 0)
+        return code;
     std::string folder;
     std::string settings = orelle::paths::ProgramFolder();
     for (int i = 1; i < argc; ++i) {
@@ -23,10 +33,7 @@ int main(int argc, char** argv) {
             break;
         }
     }
-    if (folder.empty()) {
-        std::fprintf(stderr, "usage: orelle-gallery [--config DIR] DIR\n");
-        return 2;
-    }
+    if (folder.empty()) return orelle::app::UsageError(kUsage);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     orelle::InstallSkinFonts();

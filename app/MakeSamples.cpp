@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 
+#include "ProgramOptions.h"
 #include "platform/imaging/ShotDateWriter.h"
 
 namespace {
@@ -66,10 +67,14 @@ bool Write(const std::string& path, const QImage& image, const std::string& shot
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orelle-make-samples DIR\n");
-        return 2;
-    }
+    static const char* const kUsage =
+        "usage: orelle-make-samples DIR\n"
+        "  writes sample camera photos into DIR/DCIM/100CAMERA and 101CAMERA\n";
+    if (const int code =
+            orelle::app::AnswerStandardOptions(argc, argv, "orelle-make-samples", kUsage);
+        code >= 0)
+        return code;
+    if (argc != 2 || orelle::app::LooksLikeOption(argv[1])) return orelle::app::UsageError(kUsage);
     QGuiApplication app(argc, argv);
     const std::string dir = argv[1];
     int number = 0;

@@ -15,14 +15,15 @@
 #include <thread>
 
 #include "OrderServerScript.h"
+#include "ProgramOptions.h"
 
 namespace {
 
-int Usage() {
-    std::cerr << "usage: orelle-order-server SCRIPT [--port N] [--host ADDRESS]\n"
-                 "  serves the replies of SCRIPT to POSTs; port 8080 and 127.0.0.1 by default\n";
-    return 2;
-}
+const char* const kUsage =
+    "usage: orelle-order-server SCRIPT [--port N] [--host ADDRESS]\n"
+    "  serves the replies of SCRIPT to POSTs; port 8080 and 127.0.0.1 by default\n";
+
+int Usage() { return orelle::app::UsageError(kUsage); }
 
 std::string ReadAll(const std::string& path, bool* ok) {
     std::ifstream in(path, std::ios::binary);
@@ -35,6 +36,10 @@ std::string ReadAll(const std::string& path, bool* ok) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int code =
+            orelle::app::AnswerStandardOptions(argc, argv, "orelle-order-server", kUsage);
+        code >= 0)
+        return code;
     std::string script, host = "127.0.0.1";
     int port = 8080;
     for (int i = 1; i < argc; ++i) {
@@ -43,7 +48,7 @@ int main(int argc, char** argv) {
             port = std::atoi(argv[++i]);
         } else if (arg == "--host" && i + 1 < argc) {
             host = argv[++i];
-        } else if (script.empty() && arg.rfind("--", 0) != 0) {
+        } else if (script.empty() && !orelle::app::LooksLikeOption(argv[i])) {
             script = arg;
         } else {
             return Usage();

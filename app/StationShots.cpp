@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "ProgramOptions.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
@@ -38,10 +39,15 @@ void Settle(int ms) {
 
 int main(int argc, char** argv) {
     using namespace orelle;
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: orelle-station-shots DIR PHOTO...\n");
-        return 2;
-    }
+    static const char* const kUsage =
+        "usage: orelle-station-shots DIR PHOTO...\n"
+        "  opens the batch dialogs over a job of the photos and saves a picture of each\n";
+    if (const int code = app::AnswerStandardOptions(argc, argv, "orelle-station-shots", kUsage);
+        code >= 0)
+        return code;
+    for (int i = 1; i < argc; ++i)
+        if (app::LooksLikeOption(argv[i])) return app::UsageError(kUsage);
+    if (argc < 3) return app::UsageError(kUsage);
     QApplication app(argc, argv);
     InstallSkinFonts();
     const std::string folder = argv[1];

@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "ProgramOptions.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "platform/Services.h"
@@ -88,12 +89,12 @@ int RunOrderDialog(const orelle::Services& machine, orelle::ParamConfig& config,
     return 0;
 }
 
-int Usage() {
-    std::fprintf(stderr,
-                 "usage: orelle-web-dialogs [--config DIR] "
-                 "album-login|album-choice|back-office|notice|pickup|route-members|order\n");
-    return 2;
-}
+const char* const kUsage =
+    "usage: orelle-web-dialogs [--config DIR] "
+    "album-login|album-choice|back-office|notice|pickup|route-members|order\n"
+    "  opens one dialog that talks to the back office on the display\n";
+
+int Usage() { return orelle::app::UsageError(kUsage); }
 
 int Run(const std::string& which, const std::string& settings) {
     using namespace orelle;
@@ -148,6 +149,9 @@ int Run(const std::string& which, const std::string& settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int code = orelle::app::AnswerStandardOptions(argc, argv, "orelle-web-dialogs", kUsage);
+        code >= 0)
+        return code;
     std::string settings = orelle::paths::ProgramFolder();
     std::string which;
     for (int i = 1; i < argc; ++i) {

@@ -3,7 +3,6 @@
 // only as a host does, through include/orelle.
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +12,9 @@
 #include <vector>
 
 #include "KioskFrame.h"
+#include "KioskLocks.h"
+#include "ProgramOptions.h"
+#include "StationCheck.h"
 #include "orelle/CPhotoWnd.h"
 
 namespace {
@@ -44,28 +46,36 @@ void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int
     });
 }
 
-int Usage() {
-    std::fprintf(
-        stderr,
+const char* const kUsage =
         "usage: orelle-kiosk [--config DIR] [--web HOST:PORT] [--folder DIR | --photos FILE...]\n"
         "                    [--screenshot FILE | --receipt-pdf FILE]\n"
         "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
         "                    --place-order [--member CODE] [--password PW]\n"
         "                    [--receipt-pdf FILE]\n"
-        "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings\n"
+        "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
+        "       orelle-kiosk --help | --version\n"
+        "  --full-screen shows the kiosk over the whole screen\n"
+        "  --config DIR reads the settings from DIR (else the program folder's,\n"
+        "  or those of the installed station)\n"
         "  --web HOST:PORT places web orders with that order web server,\n"
-        "  on a copy of the settings\n");
-    return 2;
-}
+        "  on a copy of the settings\n"
+        "  --check checks the set-up and says what will fail (exit 0: all holds)\n";
+
+int Usage() { return orelle::app::UsageError(kUsage); }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int code = orelle::app::AnswerStandardOptions(argc, argv, "orelle-kiosk", kUsage);
+        code >= 0)
+        return code;
     std::string screenshot;
     std::string receiptPdf;
     std::vector<std::string> photos;
     std::string folder;
     bool settings = false;
+    bool check = false;
+    bool fullScreen = false;
     bool placeOrder = false;
     std::string member, password;
     const char* web = nullptr;
@@ -91,18 +101,35 @@ int main(int argc, char** argv) {
             web = argv[++i];
         } else if (std::strcmp(argv[i], "--settings") == 0) {
             settings = true;
+        } else if (std::strcmp(argv[i], "--check") == 0) {
+            check = true;
+        } else if (std::strcmp(argv[i], "--full-screen") == 0) {
+            fullScreen = true;
         } else {
             return Usage();
         }
     }
     // The copy lives as long as the kiosk; --config, wherever it was given,
     // names the settings copied.
-    const QTemporaryDir webSettings;
-    if (web && (!webSettings.isValid() ||
-                !orelle::CPhotoWnd::UseWebServer(web, webSettings.path().toStdString()))) {
+    // One station per settings folder; the set-up check and the settings
+    // text may run beside it.
+    const bool station = !settings && !check;
+    const std::unique_ptr<orelle::app::StationLock> lock =
+        station ? std::make_unique<orelle::app::StationLock>(orelle::CPhotoWnd::SettingsFolder())
+                : nullptr;
+    if (lock && lock->HeldElsewhere()) {
+        std::fprintf(stderr, "orelle-kiosk: a station already runs on the settings in %s\n",
+                     orelle::CPhotoWnd::SettingsFolder().c_str());
+        return 1;
+    }
+    const std::unique_ptr<orelle::app::PrivateFolder> webSettings =
+        web ? std::make_unique<orelle::app::PrivateFolder>() : nullptr;
+    if (web && (!webSettings->IsValid() ||
+                !orelle::CPhotoWnd::UseWebServer(web, webSettings->Path()))) {
         std::fprintf(stderr, "orelle-kiosk: cannot use the order web server %s\n", web);
         return Usage();
     }
+    if (check) return orelle::app::RunStationCheck(argc, argv);
     if (settings) {
         // The flags are read as the window reads them.
         const orelle::CPhotoWnd station;
@@ -118,7 +145,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     orelle::app::KioskFrame frame(photos, folder);
-    frame.show();
+    if (fullScreen) {
+        frame.showFullScreen();
+    } else {
+        frame.show();
+    }
     int status = 0;
     if (fileOnly && (!photos.empty() || !folder.empty())) frame.StartJob();
     if (placeOrder) {

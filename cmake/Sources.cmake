@@ -190,3 +190,13 @@ list(APPEND ORELLE_CORE_SOURCES
   platform/uploader/LocalUploader.cpp
   submit/OrderPlacement.cpp
 )
+
+# The shop's set-up check: its findings need no window; the machine's
+# printers and fonts come through the windows' layer.
+list(APPEND ORELLE_CORE_SOURCES
+  setup/BackOfficeCheck.cpp
+  setup/SetupCheck.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  setup/MachineProbes.cpp
+)

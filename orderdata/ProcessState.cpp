@@ -1,7 +1,6 @@
 #include "orderdata/ProcessState.h"
 
 #include "platform/Services.h"
-#include "platform/paths/Paths.h"
 
 namespace orelle {
 namespace {
@@ -48,7 +47,7 @@ ProcessState& Process() {
     static ProcessState* state = [] {
         auto* s = new ProcessState;  // never freed: workers may still run at exit
         const Services& machine = MachineServices();
-        LoadProcessState(*s, paths::ProgramFolder(), machine.files, machine.clock);
+        LoadProcessState(*s, DefaultSettingsFolder(machine.files), machine.files, machine.clock);
         return s;
     }();
     return *state;

@@ -29,4 +29,11 @@ struct StartupData {
 void LoadStartupData(StartupData& data, const std::string& settingsFolder, FileSystem& fs,
                      const Clock& clock);
 
+// Where the settings are unless a folder is named: the program folder when
+// it holds param.ini (a build, a folder copied whole), else the installed
+// station's settings folder when that holds one (/etc/orelle/), else the
+// program folder. With a trailing separator.
+std::string DefaultSettingsFolder(FileSystem& fs);
+std::string DefaultSettingsFolder();
+
 }  // namespace orelle

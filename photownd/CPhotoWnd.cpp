@@ -14,6 +14,9 @@
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
 #include "platform/files/PartialFiles.h"
+#include "platform/paths/Paths.h"
+#include "setup/MachineProbes.h"
+#include "setup/SetupCheck.h"
 
 namespace orelle {
 
@@ -190,6 +193,17 @@ std::string CPhotoWnd::SettingsText() const {
 }
 
 void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }
+
+std::string CPhotoWnd::SettingsFolder() { return Process().startup.settingsFolder; }
+
+bool CPhotoWnd::CheckSetup(std::string* report) {
+    Services machine = MachineServices();
+    MachineProbes probes;
+    const std::vector<CheckLine> lines =
+        orelle::CheckSetup(SettingsFolder(), paths::ProgramFolder(), machine, probes);
+    *report += CheckReport(lines);
+    return AllHold(lines);
+}
 
 bool CPhotoWnd::UseWebServer(const std::string& hostPort, const std::string& folder) {
     WebServerAddress server;

@@ -123,6 +123,16 @@ class ORELLE_EXPORT CPhotoWnd {
     // shop's files. Only before any CPhotoWnd exists. False, with nothing
     // changed, when the address is not HOST:PORT or the copy fails.
     static bool UseWebServer(const std::string& hostPort, const std::string& folder);
+    // The settings folder in use, with a trailing separator.
+    static std::string SettingsFolder();
+
+    // Checks the settings in use as the station would use them: files,
+    // catalogue, backup root, back office, receipt printer, uploader,
+    // fonts, phone upload. Appends one line per finding to report; true
+    // when everything holds. Places no order, writes nothing below the
+    // backup root, prints nothing. Needs a QApplication (offscreen will
+    // do); may take as long as the back office's time-outs.
+    static bool CheckSetup(std::string* report);
 
   private:
     struct Station;

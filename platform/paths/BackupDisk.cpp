@@ -4,6 +4,7 @@
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/vfs.h>
+#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -73,6 +74,7 @@ class LocalDiskInfo : public DiskInfo {
             return false;
         facts->fixed = !IsNetworkFileSystem(fsInfo.f_type) && !IsRemovableDevice(st.st_dev);
         facts->freeBytes = static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize;
+        facts->writable = (space.f_flag & ST_RDONLY) == 0 && ::access(existing.c_str(), W_OK) == 0;
         return true;
     }
 };

@@ -12,6 +12,9 @@ namespace orelle {
 struct DiskFacts {
     bool fixed = false;
     std::uint64_t freeBytes = 0;
+    // The folder (or its nearest existing parent) takes new files: not a
+    // read-only mount, and this user may write there.
+    bool writable = true;
 };
 
 class DiskInfo {

@@ -11,6 +11,7 @@
 #include <initializer_list>
 
 #include "PadArt.h"
+#include "app/ProgramOptions.h"
 #include "cell/ImageSurface.h"
 #include "cell/ValuePad.h"
 #include "cell/ValuePadLogic.h"
@@ -133,10 +134,13 @@ bool Save(const QImage& image, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: orelle-make-art PROGRAM-FOLDER\n");
-        return 2;
-    }
+    static const char* const kUsage =
+        "usage: orelle-make-art PROGRAM-FOLDER\n"
+        "  draws the pad pictures and the hand cursor into the program folder\n";
+    if (const int code = orelle::app::AnswerStandardOptions(argc, argv, "orelle-make-art", kUsage);
+        code >= 0)
+        return code;
+    if (argc != 2 || orelle::app::LooksLikeOption(argv[1])) return orelle::app::UsageError(kUsage);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     orelle::InstallSkinFonts();

@@ -1,0 +1,44 @@
+#include "setup/MachineProbes.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLocalSocket>
+#include <QPrinterInfo>
+#include <QTcpServer>
+
+#include "platform/uploader/Uploader.h"
+#include "skin/SkinLook.h"
+
+namespace orelle {
+
+PrinterFacts MachineProbes::DefaultPrinter() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) return {};
+    const QPrinter::PrinterState state = printer.state();
+    return {printer.printerName().toStdString(),
+            state != QPrinter::Error && state != QPrinter::Aborted};
+}
+
+std::string MachineProbes::ChineseFamily(const std::string& face) {
+    InstallSkinFonts();
+    const QString family = QFontInfo(QFont(QString::fromStdString(face))).family();
+    if (!QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese))
+        return {};
+    return family.toStdString();
+}
+
+bool MachineProbes::UploaderListening() {
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromLatin1(kUploaderWindowTitle));
+    // Connected and let go: the uploader reads nothing from an empty line.
+    const bool listening = socket.waitForConnected(1000);
+    socket.abort();
+    return listening;
+}
+
+bool MachineProbes::PortFree(int port) {
+    QTcpServer server;
+    return server.listen(QHostAddress::Any, static_cast<quint16>(port));
+}
+
+}  // namespace orelle

@@ -1,0 +1,175 @@
+#include "setup/SetupCheck.h"
+
+#include <cstdio>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PaperSettings.h"
+#include "orderdata/ParamConfig.h"
+#include "orderdata/PrintCatalogue.h"
+#include "platform/Services.h"
+#include "platform/files/FileSystem.h"
+#include "platform/ini/Profile.h"
+#include "platform/paths/BackupDisk.h"
+#include "platform/paths/Paths.h"
+#include "platform/uploader/Uploader.h"
+#include "setup/BackOfficeCheck.h"
+#include "setup/SetupProbes.h"
+
+namespace orelle {
+namespace {
+
+// The phone upload server's settings, read here as its own code reads them.
+constexpr int kPhonePortDefault = 8765;
+
+CheckLine Ok(const char* topic, std::string text) { return {topic, true, std::move(text)}; }
+CheckLine Wrong(const char* topic, std::string text) { return {topic, false, std::move(text)}; }
+
+void CheckSettingsFiles(const std::string& folder, FileSystem& fs, std::vector<CheckLine>& out) {
+    bool all = true;
+    for (const char* name : {"param.ini", "ver_ctrl.ini"}) {
+        if (fs.FileExists(folder + name)) continue;
+        all = false;
+        out.push_back(Wrong("settings", std::string(name) + " is missing in " + folder +
+                                            ": copy the shipped one there (or reinstall)"));
+    }
+    if (all) out.push_back(Ok("settings", folder + " (param.ini, ver_ctrl.ini)"));
+}
+
+void CheckCatalogue(const std::string& folder, FileSystem& fs, std::vector<CheckLine>& out) {
+    PrintCatalogue catalogue;
+    catalogue.LoadCatalogue(folder, fs);
+    const std::size_t before = out.size();
+    if (catalogue.GetCount() == 0)
+        out.push_back(Wrong("catalogue", "no print sizes in " + PrintsIniPath(folder) +
+                                             ": set printsnumb and one section per size"));
+    for (std::int32_t i = 0; i < catalogue.GetCount(); ++i) {
+        const PrintSpec& spec = *catalogue.At(i);
+        const std::string which = "print size " + std::to_string(i + 1) + " (" +
+                                  (spec.name.empty() ? "no name" : spec.name) + ")";
+        if (spec.pcode.empty()) {
+            out.push_back(Wrong("catalogue", which + " has no product code: add pcode= to [" +
+                                                 std::to_string(i + 1) + "] of " +
+                                                 PrintsIniPath(folder)));
+            continue;
+        }
+        const Prices p = catalogue.GetPrices(spec.pcode);
+        if (p.price <= 0.0 && p.price1 <= 0.0)
+            out.push_back(Wrong("catalogue", which + " has no price: add price= and price1= to [" +
+                                                 spec.pcode + "] of " + PricesIniPath(folder)));
+    }
+    const PaperSettings paper = LoadPaperSettings(folder, fs);
+    std::string papers;
+    for (const std::string& name : paper.papernames)
+        if (name.find_first_not_of(' ') != std::string::npos)
+            papers += (papers.empty() ? "" : ", ") + name;
+    if (papers.empty())
+        out.push_back(Wrong("catalogue", "no paper kinds in ver_ctrl.ini [paper]: set count= "
+                                         "and papername= in [p1], [p2]"));
+    if (out.size() == before)
+        out.push_back(Ok("catalogue", std::to_string(catalogue.GetCount()) +
+                                          " print sizes, each with a product code and a price; "
+                                          "paper " + papers));
+}
+
+void CheckBackupRoot(const std::string& root, Services& services, std::vector<CheckLine>& out) {
+    DiskFacts facts;
+    if (!services.disks.Query(root, &facts)) {
+        out.push_back(Wrong("backup root", root + " cannot be examined: set [Lumora-backup] dir= "
+                                                  "in param.ini to a folder on a fixed disk"));
+        return;
+    }
+    const bool exists = services.files.DirectoryExists(root);
+    const std::uint64_t freeMb = facts.freeBytes >> 20;
+    const std::size_t before = out.size();
+    if (!facts.fixed)
+        out.push_back(Wrong("backup root", root + " is on a removable or network disk: set "
+                                                  "[Lumora-backup] dir= to a fixed disk"));
+    if (!facts.writable)
+        out.push_back(Wrong("backup root",
+                            root + (exists ? " cannot be written" : " cannot be made") +
+                                " (read-only disk or no permission): give the station's user "
+                                "write access, or set [Lumora-backup] dir= elsewhere"));
+    if (freeMb < kBackupMinFreeMb)
+        out.push_back(Wrong("backup root", root + " has " + std::to_string(freeMb) +
+                                               " MB free, at least " +
+                                               std::to_string(kBackupMinFreeMb) +
+                                               " MB are needed: free space on that disk"));
+    if (out.size() == before)
+        out.push_back(Ok("backup root", root + (exists ? "" : " (made at the first order)") +
+                                            ", fixed disk, writable, " + std::to_string(freeMb) +
+                                            " MB free"));
+}
+
+CheckLine CheckUploader(const std::string& programFolder, Services& services,
+                        SetupProbes& probes) {
+    const std::string program = paths::Join(programFolder, kUploaderProgram);
+    if (probes.UploaderListening())
+        return Ok("uploader", std::string("running (") + kUploaderWindowTitle + ")");
+    if (services.files.FileExists(program)) return Ok("uploader", program);
+    return Wrong("uploader", std::string("not running and ") + program +
+                                 " is missing: install the shop's uploader there or start it");
+}
+
+CheckLine CheckFonts(SetupProbes& probes) {
+    std::string used;
+    for (const char* face : {"宋体", "隶书"}) {
+        const std::string family = probes.ChineseFamily(face);
+        if (family.empty())
+            return Wrong("fonts", std::string("no font with Chinese for ") + face +
+                                      ": install fonts-noto-cjk (or fonts-wqy-zenhei)");
+        used += (used.empty() ? "" : ", ") + std::string(face) + " as " + family;
+    }
+    return Ok("fonts", used);
+}
+
+CheckLine CheckPhonePort(const std::string& folder, FileSystem& fs, SetupProbes& probes) {
+    const Profile ini(ParamIniPath(folder), fs);
+    if (ini.GetInt("phone", "enabled", 0) == 0) return Ok("phone upload", "not enabled");
+    const int port = ini.GetInt("phone", "port", kPhonePortDefault);
+    if (port <= 0 || port > 65535)
+        return Wrong("phone upload", "port " + std::to_string(port) +
+                                         " is no TCP port: set [phone] port= to 1 .. 65535");
+    if (!probes.PortFree(port))
+        return Wrong("phone upload", "port " + std::to_string(port) +
+                                         " is taken by another program: stop it or set "
+                                         "[phone] port= to a free one");
+    return Ok("phone upload", "port " + std::to_string(port) + " free");
+}
+
+}  // namespace
+
+std::vector<CheckLine> CheckSetup(const std::string& settingsFolder,
+                                  const std::string& programFolder, Services& services,
+                                  SetupProbes& probes) {
+    std::vector<CheckLine> out;
+    FileSystem& fs = services.files;
+    CheckSettingsFiles(settingsFolder, fs, out);
+    ParamConfig config = LoadParamConfig(settingsFolder, fs);
+    const FeatureFlags flags = LoadFeatureFlags(settingsFolder, config, fs);
+    CheckCatalogue(settingsFolder, fs, out);
+    CheckBackupRoot(config.dir, services, out);
+    CheckBackOffice(settingsFolder, config, flags, services, out);
+    out.push_back(CheckReceiptPrinter(config, flags, probes));
+    out.push_back(CheckUploader(programFolder, services, probes));
+    out.push_back(CheckFonts(probes));
+    out.push_back(CheckPhonePort(settingsFolder, fs, probes));
+    return out;
+}
+
+bool AllHold(const std::vector<CheckLine>& lines) {
+    for (const CheckLine& line : lines)
+        if (!line.ok) return false;
+    return true;
+}
+
+std::string CheckReport(const std::vector<CheckLine>& lines) {
+    std::string out;
+    for (const CheckLine& line : lines) {
+        char topic[32];
+        std::snprintf(topic, sizeof topic, "%-13s ", line.topic.c_str());
+        out += topic + std::string(line.ok ? "ok: " : "FAILED: ") + line.text + "\n";
+    }
+    return out;
+}
+
+}  // namespace orelle
