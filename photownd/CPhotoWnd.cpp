@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "orderdata/OrderPaths.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
@@ -31,10 +30,12 @@ CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
     ProcessState& state = station_->state;
     state.flags = LoadFeatureFlags(state.startup.settingsFolder, state.startup.config,
                                    station_->services.files);
-    // Copies a crash left half-written in today's folder go at the start.
-    RemovePartialFiles(
-        station_->services.files,
-        OrderPaths{state.startup.config.dir, state.startup.date.dateStr}.DayFolder());
+    // What a crash left half-written goes at the start, wherever the
+    // station writes: the settings it rewrites at every order, and the
+    // order tree of every day (a station running past midnight writes
+    // into the day it started on).
+    RemovePartialFiles(station_->services.files, state.startup.settingsFolder);
+    RemovePartialFiles(station_->services.files, state.startup.config.dir);
 }
 
 CPhotoWnd::~CPhotoWnd() { delete window_.data(); }

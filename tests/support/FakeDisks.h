@@ -19,8 +19,10 @@ class FakeDisks : public DiskInfo {
     bool Query(const std::string&, DiskFacts* facts) override {
         facts->fixed = fixed_;
         facts->freeBytes = freeMb_ << 20;
+        facts->writable = writable;
         return true;
     }
+    bool writable = true;
 
   private:
     std::uint64_t freeMb_;

@@ -4,7 +4,9 @@
 #include <QProcess>
 #include <algorithm>
 #include <filesystem>
+#include <chrono>
 #include <future>
+#include <thread>
 #include <regex>
 
 #include "platform/ini/Profile.h"
@@ -27,7 +29,13 @@ KioskOutcome RunOne(const KioskRun& run) {
         env.insert("ASAN_OPTIONS", asan.isEmpty() ? "verify_asan_link_order=0"
                                                   : asan + ":verify_asan_link_order=0");
     }
+    for (const auto& [name, value] : run.env)
+        env.insert(QString::fromStdString(name), QString::fromStdString(value));
     process.setProcessEnvironment(env);
+    if (!run.workingDirectory.empty())
+        process.setWorkingDirectory(QString::fromStdString(run.workingDirectory));
+    if (run.startDelayMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(run.startDelayMs));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     QStringList args;
     for (const std::string& a : run.args) args << QString::fromStdString(a);
@@ -35,7 +43,9 @@ KioskOutcome RunOne(const KioskRun& run) {
     KioskOutcome outcome;
     QElapsedTimer clock;
     clock.start();
-    process.start(ORELLE_KIOSK_PATH, args);
+    process.start(run.program.empty() ? QString(ORELLE_KIOSK_PATH)
+                                      : QString::fromStdString(run.program),
+                  args);
     outcome.started = process.waitForStarted(kRunTimeoutMs);
     if (!outcome.started) return outcome;
     const int wait = run.killAfterMs.value_or(kRunTimeoutMs);
@@ -48,6 +58,7 @@ KioskOutcome RunOne(const KioskRun& run) {
     outcome.killed = process.exitStatus() == QProcess::CrashExit;
     outcome.exitCode = outcome.killed ? -1 : process.exitCode();
     outcome.output = process.readAllStandardOutput().toStdString();
+    outcome.errors = process.readAllStandardError().toStdString();
     return outcome;
 }
 

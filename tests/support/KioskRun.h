@@ -21,6 +21,13 @@ struct KioskRun {
     std::string killAtStep;
     // Killed from outside after this many milliseconds.
     std::optional<int> killAfterMs;
+    // Started this much later than the runs beside it.
+    int startDelayMs = 0;
+    // Added to the environment.
+    std::vector<std::pair<std::string, std::string>> env;
+    // Another program than the kiosk.
+    std::string program;
+    std::string workingDirectory;  // empty: the test's own
 };
 
 struct KioskOutcome {
@@ -29,6 +36,7 @@ struct KioskOutcome {
     bool hung = false;    // still running at the time-out, then killed
     int exitCode = -1;
     std::string output;  // standard output
+    std::string errors;  // standard error
     int elapsedMs = 0;
 };
 

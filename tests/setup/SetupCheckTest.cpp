@@ -1,0 +1,310 @@
+// The set-up check: each fault is named on its own line and only there; a
+// good set-up holds. Fakes for the machine, and a few real faults: web
+// hosts that refuse or never answer, the test database with a wrong
+// password, backup roots on a read-only and on a nearly full mount.
+#include "setup/SetupCheck.h"
+
+#include "orderdata/ParamConfig.h"
+#include "setup/BackOfficeCheck.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "platform/Services.h"
+#include "platform/clock/Clock.h"
+#include "platform/db/OdbcConnection.h"
+#include "platform/files/FileSystem.h"
+#include "platform/ini/Profile.h"
+#include "setup/SetupProbes.h"
+#include "support/FakeDisks.h"
+#include "support/RecordingShell.h"
+#include "support/ScriptedPoster.h"
+#include "support/SilentListener.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+#include "support/TestDatabase.h"
+
+namespace orelle {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeDisks;
+using testing::TempFolder;
+
+class FakeProbes : public SetupProbes {
+  public:
+    PrinterFacts printer{"receipts", true};
+    std::string family = "Noto Serif CJK SC";
+    bool uploader = true;
+    bool portFree = true;
+    PrinterFacts DefaultPrinter() override { return printer; }
+    std::string ChineseFamily(const std::string&) override { return family; }
+    bool UploaderListening() override { return uploader; }
+    bool PortFree(int) override { return portFree; }
+};
+
+// A database that counts its members and nothing else.
+class MemberCount : public DatabaseConnector {
+  public:
+    bool reachable = true;
+    std::unique_ptr<Database> Connect(const OdbcSettings&, std::string* error) override {
+        if (!reachable) {
+            *error = "login failed";
+            return nullptr;
+        }
+        return std::make_unique<Counted>();
+    }
+
+  private:
+    struct Counted : Database {
+        bool Query(const std::string&, const std::vector<Value>&, std::vector<Row>* rows) override {
+            rows->push_back({{"n", "3"}});
+            return true;
+        }
+        bool Execute(const std::string&, const std::vector<Value>&) override { return false; }
+        bool Begin() override { return false; }
+        bool Commit() override { return false; }
+        void Rollback() override {}
+        std::optional<std::string> CreateId() override { return {}; }
+    };
+};
+
+class SetupCheckTest : public ::testing::Test {
+  public:
+    SetupCheckTest() {
+        fs::create_directories(dir / "settings/sysini");
+        for (const char* f : {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"})
+            fs::copy_file(fs::path(ORELLE_RES_DIR) / f, dir / ("settings/" + std::string(f)));
+        Param("Lumora-backup", "dir", dir / "backup");
+        poster.answer = [](const HttpPost&) { return std::string("notice"); };
+    }
+
+    void Param(const char* section, const char* key, const std::string& value) {
+        Profile(settings + "param.ini").WriteString(section, key, value);
+    }
+    void Versions(const char* section, const char* key, const std::string& value) {
+        Profile(settings + "ver_ctrl.ini").WriteString(section, key, value);
+    }
+    void WebEdition() { Versions("version_control", "verison_function", "2000"); }
+
+    std::vector<CheckLine> Run() {
+        Services services{FileSystem::Default(), *disks, clock, shell,
+                          Registry(dir / "registry.ini"), poster, database};
+        return CheckSetup(settings, dir / "program/", services, probes);
+    }
+
+    TempFolder dir;
+    const std::string settings = dir / "settings/";
+    std::unique_ptr<FakeDisks> disks = std::make_unique<FakeDisks>();
+    FixedClock clock{{2026, 12, 8}};
+    testing::RecordingShell shell;
+    testing::ScriptedPoster poster;
+    MemberCount database;
+    FakeProbes probes;
+};
+
+std::vector<std::string> Failed(const std::vector<CheckLine>& lines) {
+    std::vector<std::string> failed;
+    for (const CheckLine& line : lines)
+        if (!line.ok) failed.push_back(line.topic + ": " + line.text);
+    return failed;
+}
+
+TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
+    for (const char* edition : {"1000", "2000"}) {
+        Versions("version_control", "verison_function", edition);
+        Param("other", "insertdb", "1");
+        Param("printorder", "print", "1");
+        Param("phone", "enabled", "1");
+        const std::vector<CheckLine> lines = Run();
+        EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
+        const std::string report = CheckReport(lines);
+        EXPECT_NE(report.find(edition == std::string("1000") ? "database      ok: " : "web server 2  ok: "),
+                  std::string::npos)
+            << report;
+    }
+    // The harmless question: the service notice, nothing of an order.
+    ASSERT_EQ(poster.posts.size(), 2u);
+    EXPECT_EQ(poster.posts[0].path, "/Lumora/manage/notify.asp");
+}
+
+struct Fault {
+    const char* name;
+    std::function<void(SetupCheckTest&)> make;
+    const char* topic;
+    const char* says;
+};
+
+class SetupFaults : public SetupCheckTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(SetupFaults, IsNamedOnItsOwnLineOnly) {
+    GetParam().make(*this);
+    const std::vector<std::string> failed = Failed(Run());
+    ASSERT_EQ(failed.size(), 1u) << ::testing::PrintToString(failed);
+    EXPECT_EQ(failed[0].rfind(std::string(GetParam().topic) + ": ", 0), 0u) << failed[0];
+    EXPECT_NE(failed[0].find(GetParam().says), std::string::npos) << failed[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Each, SetupFaults,
+    ::testing::Values(
+        Fault{"NoParamIni", [](SetupCheckTest& t) { fs::remove(t.settings + "param.ini"); }, "settings",
+              "param.ini is missing"},
+        Fault{"MissingPrice",
+              [](SetupCheckTest& t) {
+                  Profile(t.settings + "sysini/prices.ini").WriteString("C6", "price", "");
+                  Profile(t.settings + "sysini/prices.ini").WriteString("C6", "price1", "");
+              },
+              "catalogue", "print size 2 (6寸) has no price"},
+        Fault{"NoProductCode",
+              [](SetupCheckTest& t) { Profile(t.settings + "sysini/prints.ini").WriteString("3", "pcode", ""); },
+              "catalogue", "has no product code"},
+        Fault{"NoPaper", [](SetupCheckTest& t) { t.Versions("paper", "count", "0"); }, "catalogue",
+              "no paper kinds"},
+        Fault{"RemovableDisk", [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
+              "backup root", "removable or network disk"},
+        Fault{"ReadOnlyDisk",
+              [](SetupCheckTest& t) {
+                  t.disks = std::make_unique<FakeDisks>();
+                  t.disks->writable = false;
+              },
+              "backup root", "cannot be made"},
+        Fault{"NearlyFullDisk", [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(999); },
+              "backup root", "has 999 MB free"},
+        Fault{"SecondWebServerSilent",
+              [](SetupCheckTest& t) {
+                  t.WebEdition();
+                  t.Param("webserver", "web2", "second.invalid");
+                  t.poster.answer = [](const HttpPost& p) {
+                      return p.host == "second.invalid" ? std::string() : std::string("notice");
+                  };
+              },
+              "web server 2", "second.invalid:80 gave no answer"},
+        Fault{"DatabaseRefuses",
+              [](SetupCheckTest& t) {
+                  t.Param("other", "insertdb", "1");
+                  t.database.reachable = false;
+              },
+              "database", "no connection: login failed"},
+        Fault{"NoDefaultPrinter",
+              [](SetupCheckTest& t) {
+                  t.Param("printorder", "print", "1");
+                  t.probes.printer = {};
+              },
+              "receipt", "no default printer"},
+        Fault{"PrinterRejects",
+              [](SetupCheckTest& t) {
+                  t.Param("printorder", "print", "1");
+                  t.probes.printer.accepting = false;
+              },
+              "receipt", "does not accept jobs"},
+        Fault{"NoUploader", [](SetupCheckTest& t) { t.probes.uploader = false; }, "uploader",
+              "LumoraCUpLoad is missing"},
+        Fault{"NoChineseFont", [](SetupCheckTest& t) { t.probes.family.clear(); }, "fonts",
+              "no font with Chinese"},
+        Fault{"PhonePortTaken",
+              [](SetupCheckTest& t) {
+                  t.Param("phone", "enabled", "1");
+                  t.probes.portFree = false;
+              },
+              "phone upload", "port 8765 is taken"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Real exchanges: a port nobody listens on and one that never answers,
+// each bounded by the settings' time-outs.
+TEST_F(SetupCheckTest, RealWebHostsThatRefuseOrNeverAnswerFailWithinTheTimeOuts) {
+    int refused = 0;
+    {
+        testing::StandInServer gone;
+        refused = gone.port();
+    }
+    testing::SilentListener silent;
+    WebEdition();
+    Param("webserver", "web", "127.0.0.1");
+    Param("webserver", "webport", std::to_string(refused));
+    Param("webserver", "web2", "127.0.0.1");
+    Param("webserver", "webport2", std::to_string(silent.port()));
+    Param("webserver", "connecttimeout", "1");
+    Param("webserver", "timeout", "2");
+    CurlPoster curl;
+    Services services{FileSystem::Default(), *disks, clock, shell, Registry(dir / "registry.ini"),
+                      curl, database};
+    const auto start = std::chrono::steady_clock::now();
+    const std::vector<std::string> failed =
+        Failed(CheckSetup(settings, dir / "program/", services, probes));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
+    ASSERT_EQ(failed.size(), 2u) << ::testing::PrintToString(failed);
+    EXPECT_EQ(failed[0].rfind("web server 1: 127.0.0.1:" + std::to_string(refused), 0), 0u);
+    EXPECT_EQ(failed[1].rfind("web server 2: 127.0.0.1:" + std::to_string(silent.port()), 0), 0u);
+}
+
+TEST_F(SetupCheckTest, TheRealDatabaseWithAWrongPasswordFailsAndWithTheRightOneHolds) {
+    REQUIRE_TEST_DATABASE();
+    testing::TestDatabase db;
+    const OdbcSettings server = db.Settings();
+    Param("other", "insertdb", "1");
+    Param("dbserver", "host", server.host);
+    Param("dbserver", "user", server.user);
+    Param("dbserver", "driver", server.driver);
+    Param("dbserver", "database", server.database);
+    Param("dbserver", "password", server.password + "-wrong");
+    const CheckLine wrong = CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),
+                                               DatabaseConnector::Default());
+    EXPECT_FALSE(wrong.ok);
+    EXPECT_NE(wrong.text.find("no connection"), std::string::npos) << wrong.text;
+    Param("dbserver", "password", server.password);
+    const CheckLine right = CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),
+                                               DatabaseConnector::Default());
+    EXPECT_TRUE(right.ok) << right.text;
+    EXPECT_NE(right.text.find(" members"), std::string::npos) << right.text;
+}
+
+// The machine's disks, on mounts of the test's own (root only).
+class MountedRoot {
+  public:
+    MountedRoot(const std::string& at, const char* options) : at_(at) {
+        fs::create_directories(at);
+        mounted_ = ::mount("orelle-test", at.c_str(), "tmpfs", 0, options) == 0;
+    }
+    ~MountedRoot() {
+        if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+
+  private:
+    std::string at_;
+    bool mounted_ = false;
+};
+
+TEST_F(SetupCheckTest, RealBackupRootsOnAReadOnlyAndOnANearlyFullMountFail) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting needs root";
+    const std::string readOnly = dir / "ro", small = dir / "small";
+    MountedRoot ro(readOnly, "size=4g");
+    MountedRoot full(small, "size=16m");
+    if (!ro.mounted() || !full.mounted()) GTEST_SKIP() << "this machine allows no mounts";
+    ASSERT_EQ(::mount(nullptr, readOnly.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    testing::WriteBytes(small + "/filler", std::string(15 << 20, 'x'));
+    struct Case {
+        std::string root;
+        const char* says;
+    };
+    for (const Case& c : {Case{readOnly + "/orders", "cannot be made (read-only disk"},
+                          Case{small, "MB free, at least 1000 MB are needed"}}) {
+        Param("Lumora-backup", "dir", c.root);
+        Services services{FileSystem::Default(), DiskInfo::Default(), clock, shell,
+                          Registry(dir / "registry.ini"), poster, database};
+        const std::vector<std::string> failed =
+            Failed(CheckSetup(settings, dir / "program/", services, probes));
+        ASSERT_EQ(failed.size(), 1u) << ::testing::PrintToString(failed);
+        EXPECT_NE(failed[0].find(c.says), std::string::npos) << failed[0];
+    }
+}
+
+}  // namespace
+}  // namespace orelle
