@@ -31,7 +31,7 @@ CheckLine CheckWebServer(const char* which, const ParamConfig& config, const Htt
         return {topic, true, address + " answered in " + std::to_string(ms) + " ms"};
     return {topic, false,
             address + " gave no answer (refused, unreachable or silent; waited " +
-                Seconds(static_cast<long>(ms)) + ", time-outs " + Seconds(limits.connectTimeoutMs) +
+                std::to_string(ms) + " ms, time-outs " + Seconds(limits.connectTimeoutMs) +
                 " / " + Seconds(limits.totalTimeoutMs) +
                 "): check the address in [webserver] of param.ini, the network and the server"};
 }
