@@ -149,7 +149,8 @@ int Run(const std::string& which, const std::string& settings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (const int code = orelle::app::AnswerStandardOptions(argc, argv, "orelle-web-dialogs", kUsage);
+    if (const int code =
+            orelle::app::AnswerStandardOptions(argc, argv, "orelle-web-dialogs", kUsage);
         code >= 0)
         return code;
     std::string settings = orelle::paths::ProgramFolder();

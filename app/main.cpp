@@ -47,19 +47,19 @@ void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int
 }
 
 const char* const kUsage =
-        "usage: orelle-kiosk [--config DIR] [--web HOST:PORT] [--folder DIR | --photos FILE...]\n"
-        "                    [--screenshot FILE | --receipt-pdf FILE]\n"
-        "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
-        "                    --place-order [--member CODE] [--password PW]\n"
-        "                    [--receipt-pdf FILE]\n"
-        "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
-        "       orelle-kiosk --help | --version\n"
-        "  --full-screen shows the kiosk over the whole screen\n"
-        "  --config DIR reads the settings from DIR (else the program folder's,\n"
-        "  or those of the installed station)\n"
-        "  --web HOST:PORT places web orders with that order web server,\n"
-        "  on a copy of the settings\n"
-        "  --check checks the set-up and says what will fail (exit 0: all holds)\n";
+    "usage: orelle-kiosk [--config DIR] [--web HOST:PORT] [--folder DIR | --photos FILE...]\n"
+    "                    [--screenshot FILE | --receipt-pdf FILE]\n"
+    "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
+    "                    --place-order [--member CODE] [--password PW]\n"
+    "                    [--receipt-pdf FILE]\n"
+    "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
+    "       orelle-kiosk --help | --version\n"
+    "  --full-screen shows the kiosk over the whole screen\n"
+    "  --config DIR reads the settings from DIR (else the program folder's,\n"
+    "  or those of the installed station)\n"
+    "  --web HOST:PORT places web orders with that order web server,\n"
+    "  on a copy of the settings\n"
+    "  --check checks the set-up and says what will fail (exit 0: all holds)\n";
 
 int Usage() { return orelle::app::UsageError(kUsage); }
 
@@ -124,8 +124,8 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<orelle::app::PrivateFolder> webSettings =
         web ? std::make_unique<orelle::app::PrivateFolder>() : nullptr;
-    if (web && (!webSettings->IsValid() ||
-                !orelle::CPhotoWnd::UseWebServer(web, webSettings->Path()))) {
+    if (web &&
+        (!webSettings->IsValid() || !orelle::CPhotoWnd::UseWebServer(web, webSettings->Path()))) {
         std::fprintf(stderr, "orelle-kiosk: cannot use the order web server %s\n", web);
         return Usage();
     }

@@ -6,11 +6,11 @@
 #include "orderdata/ParamConfig.h"
 #include "platform/Services.h"
 #include "platform/db/OdbcConnection.h"
+#include "setup/SetupProbes.h"
 #include "submit/OrderDatabase.h"
 #include "submit/ServiceNotice.h"
 #include "submit/WebClient.h"
 #include "submit/WebLimits.h"
-#include "setup/SetupProbes.h"
 
 namespace orelle {
 namespace {
@@ -31,8 +31,8 @@ CheckLine CheckWebServer(const char* which, const ParamConfig& config, const Htt
         return {topic, true, address + " answered in " + std::to_string(ms) + " ms"};
     return {topic, false,
             address + " gave no answer (refused, unreachable or silent; waited " +
-                std::to_string(ms) + " ms, time-outs " + Seconds(limits.connectTimeoutMs) +
-                " / " + Seconds(limits.totalTimeoutMs) +
+                std::to_string(ms) + " ms, time-outs " + Seconds(limits.connectTimeoutMs) + " / " +
+                Seconds(limits.totalTimeoutMs) +
                 "): check the address in [webserver] of param.ini, the network and the server"};
 }
 
@@ -62,8 +62,8 @@ void CheckBackOffice(const std::string& settingsFolder, const ParamConfig& confi
 
 CheckLine CheckOrderDatabase(const ParamConfig& config, DatabaseConnector& connector) {
     const OdbcSettings server = OrderDatabaseSettings(config);
-    const std::string where = server.user + "@" + server.host + "/" + server.database + " (" +
-                              server.driver + ")";
+    const std::string where =
+        server.user + "@" + server.host + "/" + server.database + " (" + server.driver + ")";
     std::string error;
     const auto db = connector.Connect(server, &error);
     if (!db)
@@ -73,8 +73,9 @@ CheckLine CheckOrderDatabase(const ParamConfig& config, DatabaseConnector& conne
     std::vector<Database::Row> rows;
     if (!db->Query("select count(*) as n from DB_member", {}, &rows) || rows.empty())
         return {"database", false,
-                where + ": connected, but the table DB_member cannot be read: check the "
-                        "database= name and the user's rights"};
+                where +
+                    ": connected, but the table DB_member cannot be read: check the "
+                    "database= name and the user's rights"};
     return {"database", true,
             where + ": " + OrderDatabase::GetFieldText(rows.front(), "n") + " members"};
 }

@@ -63,12 +63,14 @@ void CheckCatalogue(const std::string& folder, FileSystem& fs, std::vector<Check
         if (name.find_first_not_of(' ') != std::string::npos)
             papers += (papers.empty() ? "" : ", ") + name;
     if (papers.empty())
-        out.push_back(Wrong("catalogue", "no paper kinds in ver_ctrl.ini [paper]: set count= "
-                                         "and papername= in [p1], [p2]"));
+        out.push_back(Wrong("catalogue",
+                            "no paper kinds in ver_ctrl.ini [paper]: set count= "
+                            "and papername= in [p1], [p2]"));
     if (out.size() == before)
         out.push_back(Ok("catalogue", std::to_string(catalogue.GetCount()) +
                                           " print sizes, each with a product code and a price; "
-                                          "paper " + papers));
+                                          "paper " +
+                                          papers));
 }
 
 void CheckBackupRoot(const std::string& root, Services& services, std::vector<CheckLine>& out) {
@@ -85,10 +87,10 @@ void CheckBackupRoot(const std::string& root, Services& services, std::vector<Ch
         out.push_back(Wrong("backup root", root + " is on a removable or network disk: set "
                                                   "[Lumora-backup] dir= to a fixed disk"));
     if (!facts.writable)
-        out.push_back(Wrong("backup root",
-                            root + (exists ? " cannot be written" : " cannot be made") +
-                                " (read-only disk or no permission): give the station's user "
-                                "write access, or set [Lumora-backup] dir= elsewhere"));
+        out.push_back(
+            Wrong("backup root", root + (exists ? " cannot be written" : " cannot be made") +
+                                     " (read-only disk or no permission): give the station's user "
+                                     "write access, or set [Lumora-backup] dir= elsewhere"));
     if (freeMb < kBackupMinFreeMb)
         out.push_back(Wrong("backup root", root + " has " + std::to_string(freeMb) +
                                                " MB free, at least " +
@@ -100,8 +102,7 @@ void CheckBackupRoot(const std::string& root, Services& services, std::vector<Ch
                                             " MB free"));
 }
 
-CheckLine CheckUploader(const std::string& programFolder, Services& services,
-                        SetupProbes& probes) {
+CheckLine CheckUploader(const std::string& programFolder, Services& services, SetupProbes& probes) {
     const std::string program = paths::Join(programFolder, kUploaderProgram);
     if (probes.UploaderListening())
         return Ok("uploader", std::string("running (") + kUploaderWindowTitle + ")");

@@ -8,8 +8,8 @@
 #include <QLocalServer>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "orelle/Version.h"
@@ -30,9 +30,9 @@ KioskOutcome RunOne(KioskRun run) { return RunKiosks({std::move(run)}).front(); 
 
 TEST(ProgramConventions, EveryProgramAnswersHelpVersionAndAnUnknownOption) {
     TempFolder cwd;
-    for (const char* name : {"orelle-kiosk", "orelle-order-server", "orelle-db-check",
-                             "orelle-make-samples", "orelle-make-art", "orelle-gallery",
-                             "orelle-web-dialogs", "orelle-station-shots"}) {
+    for (const char* name :
+         {"orelle-kiosk", "orelle-order-server", "orelle-db-check", "orelle-make-samples",
+          "orelle-make-art", "orelle-gallery", "orelle-web-dialogs", "orelle-station-shots"}) {
         SCOPED_TRACE(name);
         KioskRun run;
         run.program = Program(name);
@@ -120,8 +120,7 @@ TEST_F(KioskStartTest, AStartClearsHalfWrittenFilesAndAKilledOneLeavesNoTemporar
     KioskRun web = Kiosk({"--web", "127.0.0.1:" + std::to_string(server.port())});
     web.killAfterMs = 2500;
     RunKiosks({plain, web});
-    for (const std::string& name : TempEntries())
-        EXPECT_NE(name.rfind("qt_temp", 0), 0u) << name;
+    for (const std::string& name : TempEntries()) EXPECT_NE(name.rfind("qt_temp", 0), 0u) << name;
     // The copy is the settings of a --web kiosk; the shop's own are the
     // others'.
     for (const KioskOutcome& shown :

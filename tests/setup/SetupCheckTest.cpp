@@ -79,7 +79,8 @@ class SetupCheckTest : public ::testing::Test {
   public:
     SetupCheckTest() {
         fs::create_directories(dir / "settings/sysini");
-        for (const char* f : {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"})
+        for (const char* f :
+             {"param.ini", "ver_ctrl.ini", "sysini/prints.ini", "sysini/prices.ini"})
             fs::copy_file(fs::path(ORELLE_RES_DIR) / f, dir / ("settings/" + std::string(f)));
         Param("Lumora-backup", "dir", dir / "backup");
         poster.answer = [](const HttpPost&) { return std::string("notice"); };
@@ -94,7 +95,7 @@ class SetupCheckTest : public ::testing::Test {
     void WebEdition() { Versions("version_control", "verison_function", "2000"); }
 
     std::vector<CheckLine> Run() {
-        Services services{FileSystem::Default(), *disks, clock, shell,
+        Services services{FileSystem::Default(),          *disks, clock,   shell,
                           Registry(dir / "registry.ini"), poster, database};
         return CheckSetup(settings, dir / "program/", services, probes);
     }
@@ -125,7 +126,8 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
         const std::vector<CheckLine> lines = Run();
         EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
         const std::string report = CheckReport(lines);
-        EXPECT_NE(report.find(edition == std::string("1000") ? "database      ok: " : "web server 2  ok: "),
+        EXPECT_NE(report.find(edition == std::string("1000") ? "database      ok: "
+                                                             : "web server 2  ok: "),
                   std::string::npos)
             << report;
     }
@@ -154,8 +156,8 @@ TEST_P(SetupFaults, IsNamedOnItsOwnLineOnly) {
 INSTANTIATE_TEST_SUITE_P(
     Each, SetupFaults,
     ::testing::Values(
-        Fault{"NoParamIni", [](SetupCheckTest& t) { fs::remove(t.settings + "param.ini"); }, "settings",
-              "param.ini is missing"},
+        Fault{"NoParamIni", [](SetupCheckTest& t) { fs::remove(t.settings + "param.ini"); },
+              "settings", "param.ini is missing"},
         Fault{"MissingPrice",
               [](SetupCheckTest& t) {
                   Profile(t.settings + "sysini/prices.ini").WriteString("C6", "price", "");
@@ -163,11 +165,14 @@ INSTANTIATE_TEST_SUITE_P(
               },
               "catalogue", "print size 2 (6寸) has no price"},
         Fault{"NoProductCode",
-              [](SetupCheckTest& t) { Profile(t.settings + "sysini/prints.ini").WriteString("3", "pcode", ""); },
+              [](SetupCheckTest& t) {
+                  Profile(t.settings + "sysini/prints.ini").WriteString("3", "pcode", "");
+              },
               "catalogue", "has no product code"},
         Fault{"NoPaper", [](SetupCheckTest& t) { t.Versions("paper", "count", "0"); }, "catalogue",
               "no paper kinds"},
-        Fault{"RemovableDisk", [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
+        Fault{"RemovableDisk",
+              [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
               "backup root", "removable or network disk"},
         Fault{"ReadOnlyDisk",
               [](SetupCheckTest& t) {
@@ -175,8 +180,9 @@ INSTANTIATE_TEST_SUITE_P(
                   t.disks->writable = false;
               },
               "backup root", "cannot be made"},
-        Fault{"NearlyFullDisk", [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(999); },
-              "backup root", "has 999 MB free"},
+        Fault{"NearlyFullDisk",
+              [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(999); }, "backup root",
+              "has 999 MB free"},
         Fault{"SecondWebServerSilent",
               [](SetupCheckTest& t) {
                   t.WebEdition();
@@ -233,8 +239,8 @@ TEST_F(SetupCheckTest, RealWebHostsThatRefuseOrNeverAnswerFailWithinTheTimeOuts)
     Param("webserver", "connecttimeout", "1");
     Param("webserver", "timeout", "2");
     CurlPoster curl;
-    Services services{FileSystem::Default(), *disks, clock, shell, Registry(dir / "registry.ini"),
-                      curl, database};
+    Services services{FileSystem::Default(),          *disks, clock,   shell,
+                      Registry(dir / "registry.ini"), curl,   database};
     const auto start = std::chrono::steady_clock::now();
     const std::vector<std::string> failed =
         Failed(CheckSetup(settings, dir / "program/", services, probes));
@@ -297,8 +303,13 @@ TEST_F(SetupCheckTest, RealBackupRootsOnAReadOnlyAndOnANearlyFullMountFail) {
     for (const Case& c : {Case{readOnly + "/orders", "cannot be made (read-only disk"},
                           Case{small, "MB free, at least 1000 MB are needed"}}) {
         Param("Lumora-backup", "dir", c.root);
-        Services services{FileSystem::Default(), DiskInfo::Default(), clock, shell,
-                          Registry(dir / "registry.ini"), poster, database};
+        Services services{FileSystem::Default(),
+                          DiskInfo::Default(),
+                          clock,
+                          shell,
+                          Registry(dir / "registry.ini"),
+                          poster,
+                          database};
         const std::vector<std::string> failed =
             Failed(CheckSetup(settings, dir / "program/", services, probes));
         ASSERT_EQ(failed.size(), 1u) << ::testing::PrintToString(failed);

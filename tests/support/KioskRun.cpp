@@ -3,11 +3,11 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <algorithm>
-#include <filesystem>
 #include <chrono>
+#include <filesystem>
 #include <future>
-#include <thread>
 #include <regex>
+#include <thread>
 
 #include "platform/ini/Profile.h"
 
@@ -43,9 +43,9 @@ KioskOutcome RunOne(const KioskRun& run) {
     KioskOutcome outcome;
     QElapsedTimer clock;
     clock.start();
-    process.start(run.program.empty() ? QString(ORELLE_KIOSK_PATH)
-                                      : QString::fromStdString(run.program),
-                  args);
+    process.start(
+        run.program.empty() ? QString(ORELLE_KIOSK_PATH) : QString::fromStdString(run.program),
+        args);
     outcome.started = process.waitForStarted(kRunTimeoutMs);
     if (!outcome.started) return outcome;
     const int wait = run.killAfterMs.value_or(kRunTimeoutMs);
