@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: orelle-make-samples DIR\n");
         return 2;
     }
+    // The photos are drawn into images: no display is needed, nor opened.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const std::string dir = argv[1];
     int number = 0;

@@ -14,6 +14,7 @@
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
 #include "platform/files/PartialFiles.h"
+#include "skin/ModalRunner.h"
 
 namespace orelle {
 
@@ -178,10 +179,14 @@ CPhotoWnd::UnattendedOrder CPhotoWnd::PlaceOrderUnattended(const std::string& re
     w->receiptPdf.clear();
     order.placed = result == PlacementResult::kPlaced;
     order.shown = answers.LastShown();
+    // A job that never loaded: why is what its load said.
+    if (order.shown.empty() && GetSize() == 0) order.shown = LastShownText();
     return order;
 }
 
 std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }
+
+bool CPhotoWnd::IsWebEdition() const { return station_->state.flags.IsWebEdition(); }
 
 bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
 
