@@ -41,6 +41,9 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
     album_->setGeometry(1024 - 128, 2, 124, kStripHeight - 4);
     album_->setFont(FaceFont("宋体", 16));
     album_->setFocusPolicy(Qt::NoFocus);
+    album_->setStyleSheet(QStringLiteral(
+        "QPushButton { background: rgb(60, 110, 180); color: white; border: 1px solid rgb(140, "
+        "170, 220); border-radius: 4px; } QPushButton:pressed { background: rgb(40, 80, 140); }"));
     connect(album_, &QPushButton::clicked, this, [this] { photoWnd_.OnToxc(); });
 
     home_ = new QWidget(this);
