@@ -33,7 +33,8 @@ void WhenReady(orelle::app::KioskFrame& frame, std::function<void()> then) {
 }
 
 // Pages to the end as a customer would before ordering, so that every
-// photo is seen (and only a photo seen is ordered), then runs then.
+// photo is seen (a loaded photo is ordered once a page has shown it), then
+// runs then.
 void PageThrough(orelle::app::KioskFrame& frame, std::function<void()> then) {
     if (!frame.NextPage()) return then();
     WhenReady(frame, [&frame, then] { PageThrough(frame, then); });
@@ -133,7 +134,8 @@ int main(int argc, char** argv) {
     const bool fileOnly = !screenshot.empty() || !receiptPdf.empty() || placeOrder;
     if ((!receiptPdf.empty() || placeOrder) && photos.empty() && folder.empty()) return Usage();
     if (!receiptPdf.empty() && !CanWriteInto(receiptPdf)) {
-        std::fprintf(stderr, "orelle-kiosk: cannot write %s: no such folder\n", receiptPdf.c_str());
+        std::fprintf(stderr, "orelle-kiosk: cannot write %s: not a file in a folder that exists\n",
+                     receiptPdf.c_str());
         return 1;
     }
     // A picture or a receipt only: no display needed.
