@@ -35,6 +35,17 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
     strip_->setStyleSheet(
         QStringLiteral("background: rgb(30, 30, 36); color: white; padding-left: 8px;"));
 
+    // The album order sends the photos on show, so it is offered beside
+    // them, not on the home page where there are none yet.
+    album_ = new QPushButton(QStringLiteral("上传相册"), this);
+    album_->setGeometry(1024 - 128, 2, 124, kStripHeight - 4);
+    album_->setFont(FaceFont("宋体", 16));
+    album_->setFocusPolicy(Qt::NoFocus);
+    album_->setStyleSheet(QStringLiteral(
+        "QPushButton { background: rgb(60, 110, 180); color: white; border: 1px solid rgb(140, "
+        "170, 220); border-radius: 4px; } QPushButton:pressed { background: rgb(40, 80, 140); }"));
+    connect(album_, &QPushButton::clicked, this, [this] { photoWnd_.OnToxc(); });
+
     home_ = new QWidget(this);
     home_->setGeometry(0, kStripHeight, 1024, 768 - kStripHeight);
     auto* layout = new QVBoxLayout(home_);
@@ -80,10 +91,18 @@ CPhotoWnd::UnattendedOrder KioskFrame::PlaceOrder(const std::string& member,
     return photoWnd_.PlaceOrderUnattended(receiptPdf);
 }
 
+bool KioskFrame::NextPage() {
+    const KeyMessage next{kWmKeyDown, kVkNext};
+    photoWnd_.Qkey(&next);
+    return Busy();  // a page that moved is being refreshed
+}
+
 void KioskFrame::ShowPhotos() {
     home_->hide();
     photoWnd_.window()->show();
     photoWnd_.window()->setFocus();
+    album_->setVisible(photoWnd_.IsWebEdition());
+    album_->raise();
 }
 
 void KioskFrame::ShowHome() {
@@ -91,6 +110,7 @@ void KioskFrame::ShowHome() {
     photoWnd_.CloseJob();
     if (photoWnd_.window()) photoWnd_.window()->hide();
     home_->show();
+    album_->hide();
     strip_->setText(QStringLiteral("欢迎光临"));
 }
 

@@ -24,6 +24,13 @@ class KioskFrame : public QWidget {
     void StartJob();
     void ShowHome();
     bool Busy() const;
+    int PhotoCount() const { return photoWnd_.GetSize(); }
+    // Turns to the next page as the customer's page key does; false on the
+    // last page, where nothing moves.
+    bool NextPage();
+    // The strip's "上传相册": the job's photos go to the customer's web
+    // album instead of being printed (the web edition only).
+    QPushButton* AlbumButton() const { return album_; }
     // The receipt of the loaded job, glossy, into a PDF file.
     bool PrintReceipt(const std::string& pdfFile);
     // Places the loaded job's order with every dialog accepted, the order
@@ -43,6 +50,7 @@ class KioskFrame : public QWidget {
     bool loading_ = false;  // the next hand-back ends a folder load
     CPhotoWnd photoWnd_;
     QLabel* strip_ = nullptr;
+    QPushButton* album_ = nullptr;
     QWidget* home_ = nullptr;
 };
 

@@ -75,6 +75,8 @@ int main(int argc, char** argv) {
         code >= 0)
         return code;
     if (argc != 2 || orelle::app::LooksLikeOption(argv[1])) return orelle::app::UsageError(kUsage);
+    // The photos are drawn into images: no display is needed, nor opened.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const std::string dir = argv[1];
     int number = 0;

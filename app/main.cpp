@@ -3,6 +3,8 @@
 // only as a host does, through include/orelle.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +34,20 @@ void WhenReady(orelle::app::KioskFrame& frame, std::function<void()> then) {
     timer->start(50);
 }
 
+// Pages to the end as a customer would before ordering, so that every
+// photo is seen (a loaded photo is ordered once a page has shown it), then
+// runs then.
+void PageThrough(orelle::app::KioskFrame& frame, std::function<void()> then) {
+    if (!frame.NextPage()) return then();
+    WhenReady(frame, [&frame, then] { PageThrough(frame, then); });
+}
+
+// A receipt file can only be written into a folder that exists.
+bool CanWriteInto(const std::string& file) {
+    const QFileInfo info(QString::fromStdString(file));
+    return info.absoluteDir().exists() && !info.isDir();
+}
+
 // Writes a file once the page is drawn, reports it and quits.
 void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int& status,
                     std::function<bool()> write) {
@@ -44,6 +60,12 @@ void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int
         }
         QApplication::quit();
     });
+}
+
+std::string NotPlacedReason(const orelle::app::KioskFrame& frame,
+                            const orelle::CPhotoWnd::UnattendedOrder& order) {
+    if (!order.shown.empty()) return order.shown;
+    return frame.PhotoCount() == 0 ? "the job has no photos" : "no photo is ordered";
 }
 
 const char* const kUsage =
@@ -138,6 +160,11 @@ int main(int argc, char** argv) {
     }
     const bool fileOnly = !screenshot.empty() || !receiptPdf.empty() || placeOrder;
     if ((!receiptPdf.empty() || placeOrder) && photos.empty() && folder.empty()) return Usage();
+    if (!receiptPdf.empty() && !CanWriteInto(receiptPdf)) {
+        std::fprintf(stderr, "orelle-kiosk: cannot write %s: not a file in a folder that exists\n",
+                     receiptPdf.c_str());
+        return 1;
+    }
     // A picture or a receipt only: no display needed.
     if (fileOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -154,15 +181,17 @@ int main(int argc, char** argv) {
     if (fileOnly && (!photos.empty() || !folder.empty())) frame.StartJob();
     if (placeOrder) {
         WhenReady(frame, [&] {
-            const orelle::CPhotoWnd::UnattendedOrder order =
-                frame.PlaceOrder(member, password, receiptPdf);
-            if (order.placed) {
-                std::printf("order %s placed\n", order.orderNumber.c_str());
-            } else {
-                std::printf("order not placed: %s\n", order.shown.c_str());
-                status = 1;
-            }
-            QApplication::quit();
+            PageThrough(frame, [&] {
+                const orelle::CPhotoWnd::UnattendedOrder order =
+                    frame.PlaceOrder(member, password, receiptPdf);
+                if (order.placed) {
+                    std::printf("order %s placed\n", order.orderNumber.c_str());
+                } else {
+                    std::printf("order not placed: %s\n", NotPlacedReason(frame, order).c_str());
+                    status = 1;
+                }
+                QApplication::quit();
+            });
         });
     } else if (!screenshot.empty()) {
         WriteWhenReady(frame, screenshot, status, [&frame, screenshot] {

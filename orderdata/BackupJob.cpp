@@ -91,7 +91,11 @@ AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
                                   const RecordDefaults& defaults,
                                   const std::unordered_set<std::string>& known, const Ask& ask) {
-    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, defaults, known, ask);
+    // The customer picked each of these files and gave it a size and a
+    // count: it is ordered whether or not a page has shown it yet.
+    RecordDefaults chosen = defaults;
+    chosen.browsed = 1;
+    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, chosen, known, ask);
     // Its copies are on the disk before the order files name them; a run
     // given up leaves that to the caller.
     if (!Taken()) fs_.SyncFileSystem(backupDir);

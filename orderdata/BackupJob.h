@@ -60,7 +60,7 @@ class BackupJob {
     // the given defaults; a file whose customer path is known (lower-cased,
     // PhotoList::CustomerFiles) or was copied before in this run gets no
     // second record. ask decides after a path that is too long or a failed
-    // copy.
+    // copy. Its records are browsed from the start.
     AppendOutcome CopyList(const std::vector<std::string>& files, const std::string& backupDir,
                            std::int32_t openNumber, const RecordDefaults& defaults,
                            const std::unordered_set<std::string>& known, const Ask& ask);

@@ -21,6 +21,7 @@ std::unique_ptr<PhotoRecord> CreatePhotoRecord(const std::string& srcName,
     r->specIndex = defaults.specIndex;
     r->number = defaults.number;
     r->operate = defaults.operate;
+    r->bBrowsed = defaults.browsed;
     r->productID = catalogue.GetCode(defaults.specIndex);
     if (!FitsField(r->srcName, PhotoRecord::kSrcNameSize) ||
         !FitsField(r->dstName, PhotoRecord::kDstNameSize) ||

@@ -18,6 +18,8 @@ struct RecordDefaults {
     std::int32_t specIndex = 3;
     std::int32_t number = 1;
     std::int32_t operate = kModeCrop;
+    // 1: the record belongs to the order before any page showed it.
+    std::int32_t browsed = 0;
 };
 
 // A record for the working copy srcName of the customer's file customerPath;

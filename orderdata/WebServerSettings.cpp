@@ -56,9 +56,13 @@ bool CopySettingsForWebServer(const std::string& from, const std::string& to,
                                                     [](const std::string&) { return true; }))
         return false;
     const std::string port = std::to_string(server.port);
+    // A relative backup root would lie below the copy and go with it: the
+    // copy names the shop's own, as the shop's settings resolve it.
+    const std::string backupRoot = LoadParamConfig(paths::WithTrailingSeparator(from), fs).dir;
     Profile param(ParamIniPath(folder), fs);
     Profile flags(VerCtrlIniPath(folder), fs);
-    return param.WriteStrings("webserver", {{"web", server.host},
+    return param.WriteString("Lumora-backup", "dir", backupRoot) &&
+           param.WriteStrings("webserver", {{"web", server.host},
                                             {"webport", port},
                                             {"web2", server.host},
                                             {"webport2", port}}) &&

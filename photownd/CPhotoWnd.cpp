@@ -16,6 +16,7 @@
 #include "platform/paths/Paths.h"
 #include "setup/MachineProbes.h"
 #include "setup/SetupCheck.h"
+#include "skin/ModalRunner.h"
 
 namespace orelle {
 
@@ -182,10 +183,14 @@ CPhotoWnd::UnattendedOrder CPhotoWnd::PlaceOrderUnattended(const std::string& re
     w->receiptPdf.clear();
     order.placed = result == PlacementResult::kPlaced;
     order.shown = answers.LastShown();
+    // A job that never loaded: why is what its load said.
+    if (order.shown.empty() && GetSize() == 0) order.shown = LastShownText();
     return order;
 }
 
 std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }
+
+bool CPhotoWnd::IsWebEdition() const { return station_->state.flags.IsWebEdition(); }
 
 bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
 

@@ -54,6 +54,15 @@ bool PageLast(BrowseState& b, PhotoList& list) {
     return true;
 }
 
+void PageToPhoto(BrowseState& b, std::int32_t index, std::int32_t count) {
+    if (index < 0 || index > count - 1) return;
+    if (b.bBigView) {
+        b.nBigIndex = index;
+    } else {
+        b.nFirstIndex = index - index % b.nCellsPerPage;
+    }
+}
+
 std::int32_t CurrentIndex(const BrowseState& b, std::int32_t count) {
     const std::int32_t i = b.bBigView ? b.nBigIndex : b.nFirstIndex + b.nActiveCell;
     return i >= 0 && i <= count - 1 && b.nActiveCell >= 0 ? i : -1;

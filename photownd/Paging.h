@@ -23,6 +23,10 @@ bool PageDown(BrowseState& b, std::int32_t count);
 // Marks every photo browsed when it moves in the six-cell view.
 bool PageLast(BrowseState& b, PhotoList& list);
 
+// The page that shows the photo at index (the photo itself in the
+// single-photo view); nothing for an index outside the list.
+void PageToPhoto(BrowseState& b, std::int32_t index, std::int32_t count);
+
 // The list index of the current photo, or -1 when there is none (a short
 // last page, an empty list).
 std::int32_t CurrentIndex(const BrowseState& b, std::int32_t count);

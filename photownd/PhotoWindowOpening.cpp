@@ -6,6 +6,7 @@
 #include "orderdata/TextCase.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/FolderPickDialog.h"
+#include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/PrintCountDialog.h"
 #include "platform/paths/Paths.h"
@@ -85,9 +86,12 @@ void PhotoWindow::OnAddDir() {
     b.defaultOperate = 0;
     backup.defaults = RecordDefaults{b.defaultSpecIndex, b.defaultNumber, b.defaultOperate};
     const std::int32_t before = process.photoList.GetSize();
-    // Photos copied before a stop have joined the job too: show them.
-    if (RunModal(backup) == QDialog::Accepted || process.photoList.GetSize() != before)
+    // Photos copied before a stop have joined the job too: the page shows
+    // the first of them, so that the customer sees what was added.
+    if (RunModal(backup) == QDialog::Accepted || process.photoList.GetSize() != before) {
+        PageToPhoto(b, before, process.photoList.GetSize());
         StartPageRefresh();
+    }
     b.bAdding = false;
 }
 

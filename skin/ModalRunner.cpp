@@ -16,15 +16,28 @@ ModalHook& Hook() {
     return hook;
 }
 
+std::string& LastText() {
+    static std::string text;
+    return text;
+}
+
+// What a box or a notice says; nothing for other dialogs.
+std::string ShownText(QDialog& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) return box->text().toStdString();
+    if (auto* notice = qobject_cast<NoticeDialog*>(&dialog)) return notice->Text();
+    return {};
+}
+
 bool WithoutDisplay() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
 // Nobody can answer without a display: the dialog says what it would have
 // said on the standard error and takes its default answer.
 int DefaultAnswer(QDialog& dialog) {
     std::string text = dialog.windowTitle().toStdString();
+    const std::string said = ShownText(dialog);
+    if (!said.empty()) text += ": " + said;
     int answer = QDialog::Rejected;
     if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-        text += ": " + box->text().toStdString();
         QAbstractButton* chosen = box->defaultButton();
         for (QAbstractButton* b : box->buttons()) {
             const QMessageBox::ButtonRole role = box->buttonRole(b);
@@ -32,8 +45,7 @@ int DefaultAnswer(QDialog& dialog) {
                 chosen = b;
         }
         if (chosen) answer = box->standardButton(chosen);
-    } else if (auto* notice = qobject_cast<NoticeDialog*>(&dialog)) {
-        text += ": " + notice->Text();
+    } else if (qobject_cast<NoticeDialog*>(&dialog)) {
         answer = QDialog::Accepted;
     }
     std::fprintf(stderr, "%s\n", text.c_str());
@@ -43,6 +55,7 @@ int DefaultAnswer(QDialog& dialog) {
 }  // namespace
 
 int RunModal(QDialog& dialog) {
+    if (std::string said = ShownText(dialog); !said.empty()) LastText() = std::move(said);
     if (Hook()) return Hook()(dialog);
     if (WithoutDisplay()) return DefaultAnswer(dialog);
     return dialog.exec();
@@ -59,6 +72,8 @@ bool AskYesNo(QWidget* parent, const char* caption, const char* text) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     return RunModal(box) == QMessageBox::Yes;
 }
+
+const std::string& LastShownText() { return LastText(); }
 
 void SetModalHook(ModalHook hook) { Hook() = std::move(hook); }
 

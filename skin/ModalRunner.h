@@ -3,6 +3,7 @@
 // tests can answer them instead of a customer.
 
 #include <functional>
+#include <string>
 
 class QDialog;
 class QWidget;
@@ -13,6 +14,11 @@ namespace orelle {
 // platform) nothing waits for an answer: the dialog's text goes to the
 // standard error and its default answer is taken (OK, Yes, or Rejected).
 int RunModal(QDialog& dialog);
+
+// The text of the last message box or notice run through RunModal (empty
+// before the first), so that a run without a person can say why it
+// stopped. UI thread.
+const std::string& LastShownText();
 
 // A message box with one OK button; caption and text as given.
 void ShowMessage(QWidget* parent, const char* caption, const char* text);

@@ -102,10 +102,15 @@ class ORELLE_EXPORT CPhotoWnd {
         bool placed = false;
         std::string orderNumber;
         // The last text the station showed: the closing notice, or why the
-        // order was not placed.
+        // order was not placed (for a job that never loaded, what the load
+        // said).
         std::string shown;
     };
     UnattendedOrder PlaceOrderUnattended(const std::string& receiptPdf = {});
+
+    // The web edition (the order web server): the one where the album
+    // order (OnToxc) can be placed.
+    bool IsWebEdition() const;
 
     // The job's local order number; empty before a job.
     std::string LocalOrderNumber() const;

@@ -161,6 +161,8 @@ TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
     EXPECT_EQ(j.job.records.At(1).origName, "two.jpeg");
     EXPECT_EQ(j.job.records.At(1).specIndex, 5);
     EXPECT_EQ(j.job.records.At(1).number, 2);
+    // Chosen photos are ordered before any page shows them.
+    EXPECT_EQ(j.job.records.GetPCount(), 3);
 }
 
 TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {

@@ -6,6 +6,7 @@
 #include "orderdata/ParamConfig.h"
 #include "orderdata/StartupData.h"
 #include "platform/clock/Clock.h"
+#include "platform/paths/Paths.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -73,6 +74,22 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
 
     // A settings folder that cannot be read gives no copy to run on.
     EXPECT_FALSE(CopySettingsForWebServer("/missing/", "/tmp/web2", {"h", 1}, fs));
+}
+
+TEST(WebServerSettingsTest, TheOrdersStayInTheShopsBackupRoot) {
+    struct Case {
+        const char* dirLine;
+        std::string root;
+    };
+    for (const Case& c :
+         {Case{"dir=orders\r\n", "/shop/orders"}, Case{"dir=/srv/orders\r\n", "/srv/orders"},
+          Case{"", paths::DefaultBackupRoot()}}) {
+        MemoryFileSystem fs;
+        fs.files["/shop/param.ini"] = GbkText(std::string("[Lumora-backup]\r\n") + c.dirLine);
+        fs.dirs.insert("/shop");
+        ASSERT_TRUE(CopySettingsForWebServer("/shop", "/tmp/web", {"h", 1}, fs));
+        EXPECT_EQ(LoadParamConfig("/tmp/web/", fs).dir, c.root) << c.dirLine;
+    }
 }
 
 }  // namespace

@@ -279,6 +279,25 @@ TEST_F(AppendPhotosTest, JpegFilesAreNumberedFromTheOpenNumber) {
     EXPECT_EQ(Shown(2), list.At(2).srcName);
 }
 
+TEST_F(AppendPhotosTest, ThePageShowsTheFirstAddedPhotoAndAllAreOrdered) {
+    for (int i = 0; i < 8; ++i)
+        testing::WriteJpeg(dir / ("card8/p" + std::to_string(i) + ".jpg"), 20, 20);
+    {
+        auto messages = RecordMessages();
+        Load(dir / "card8");
+    }
+    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+    Command(1231);
+    window->WaitForJobs();
+    const PhotoList& list = state.photoList;
+    ASSERT_EQ(list.GetSize(), 10);
+    EXPECT_EQ(browse().nFirstIndex, 6);
+    EXPECT_EQ(Shown(2), list.At(8).srcName) << "the first added photo is on show";
+    EXPECT_EQ(Shown(3), list.At(9).srcName);
+    // The first page, the page on show and both added photos (2 prints each).
+    EXPECT_EQ(list.GetPCount(), 10);
+}
+
 TEST_F(AppendPhotosTest, NoSizeChosenAppendsNothing) {
     chosenSize = -1;
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });

@@ -65,6 +65,22 @@ TEST(Paging, SinglePhotoViewMovesByOne) {
     EXPECT_EQ(b.nBigIndex, 0);
 }
 
+TEST(Paging, ThePageOfAPhotoHoldsIt) {
+    struct Case {
+        bool big;
+        int index, count, first, bigIndex;
+    };
+    for (const Case& c :
+         {Case{false, 8, 11, 6, 0}, Case{false, 12, 13, 12, 0}, Case{false, 5, 11, 0, 0},
+          Case{false, 11, 11, 0, 0}, Case{true, 8, 11, 0, 8}, Case{true, -1, 11, 0, 0}}) {
+        BrowseState b;
+        b.bBigView = c.big;
+        PageToPhoto(b, c.index, c.count);
+        EXPECT_EQ(b.nFirstIndex, c.first) << c.index << " of " << c.count;
+        EXPECT_EQ(b.nBigIndex, c.bigIndex) << c.index << " of " << c.count;
+    }
+}
+
 TEST(Paging, IndexTextCapsAtTheCount) {
     BrowseState b;
     b.nFirstIndex = 6;

@@ -1,0 +1,120 @@
+// orelle-kiosk run as a shop runs it, unattended: what it orders, where the
+// order's files end, and what it says when it cannot go on.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <filesystem>
+#include <string>
+
+#include "orderdata/OrderDate.h"
+#include "platform/ini/Profile.h"
+#include "support/KioskRun.h"
+#include "support/OrdersOnDisk.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The photo.ini files below a folder.
+std::vector<std::string> PhotoInis(const std::string& root) {
+    std::vector<std::string> found;
+    if (!fs::exists(root)) return found;
+    for (const auto& e : fs::recursive_directory_iterator(root))
+        if (e.path().filename() == "photo.ini") found.push_back(e.path().string());
+    return found;
+}
+
+// The photos a photo.ini hands to the lab as ordered.
+int OrderedPhotos(const std::string& photoIni) {
+    const Profile ini(photoIni);
+    int ordered = 0;
+    const int count = ini.GetInt("photoid", "photonumb", 0);
+    for (int i = 1; i <= count; ++i) {
+        const std::string section = std::to_string(i);
+        if (ini.GetInt(section, "bBrowsed", 0) != 0 && ini.GetInt(section, "number", 0) >= 1)
+            ++ordered;
+    }
+    return ordered;
+}
+
+KioskOutcome RunKiosk(std::vector<std::string> args) {
+    KioskRun run;
+    run.args = std::move(args);
+    return RunKiosks({run}).front();
+}
+
+TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
+    TempFolder dir;
+    QProcess samples;
+    samples.setStandardOutputFile(QProcess::nullDevice());
+    samples.start(ORELLE_MAKE_SAMPLES_PATH, {QString::fromStdString(dir / "card")});
+    ASSERT_TRUE(samples.waitForFinished(60000));
+    ASSERT_EQ(samples.exitCode(), 0);
+    MakeKioskSettings(dir / "config", dir / "backup", false);
+    const KioskOutcome out =
+        RunKiosk({"--config", dir / "config", "--folder", dir / "card/DCIM", "--place-order"});
+    EXPECT_EQ(out.exitCode, 0) << out.output;
+    EXPECT_FALSE(PlacedOrderNumber(out).empty()) << out.output;
+    const std::vector<std::string> inis = PhotoInis(dir / "backup");
+    ASSERT_EQ(inis.size(), 1u);
+    EXPECT_EQ(OrderedPhotos(inis.front()), 36) << "every page was seen, not the first only";
+}
+
+TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
+    TempFolder dir;
+    WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
+    MakeKioskSettings(dir / "config", dir / "unused", false);
+    Profile(dir / "config/param.ini").WriteString("Lumora-backup", "dir", "orders");
+    // The first job of the day in an empty backup root.
+    const std::string localId =
+        OrderDate::From(Clock::Default().Now()).datePrefix + std::string("001");
+    StandInServer server;
+    server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
+    server.Answer("/Lumora/client/startorder.asp",
+                  "status=0%ordermoney=1.5%orderid=123456%localid=" + localId + "%");
+    const KioskOutcome out = RunKiosk({"--config", dir / "config", "--folder", dir / "card",
+                                       "--web", "127.0.0.1:" + std::to_string(server.port()),
+                                       "--place-order", "--member", "M01", "--password", "pw"});
+    EXPECT_EQ(out.exitCode, 0) << out.output;
+    // The kiosk is gone with its copy of the settings; the order is not.
+    const OrdersOnDisk orders = ReadOrdersOnDisk(dir / "config/orders", false);
+    EXPECT_EQ(orders.PlacedCount(), 1);
+    EXPECT_EQ(PhotoInis(dir / "config/orders").size(), 1u);
+    for (const OrderOnDisk& order : orders.orders)
+        EXPECT_EQ(order.faults, std::vector<std::string>{});
+}
+
+TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
+    TempFolder dir;
+    WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
+    fs::create_directories(dir / "empty");
+    MakeKioskSettings(dir / "config", dir / "backup", false);
+    const struct {
+        const char* what;
+        std::vector<std::string> args;
+        const char* told;  // in the output
+    } cases[] = {
+        {"a receipt into a missing folder",
+         {"--folder", dir / "card", "--receipt-pdf", dir / "missing/receipt.pdf"},
+         ""},
+        {"an order of a folder without photos",
+         {"--folder", dir / "empty", "--place-order"},
+         "order not placed: 没有图片文件"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"--config", dir / "config"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const KioskOutcome out = RunKiosk(args);
+        EXPECT_EQ(out.exitCode, 1) << c.what;
+        EXPECT_NE(out.output.find(c.told), std::string::npos) << c.what << ": " << out.output;
+    }
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+}
+
+}  // namespace
+}  // namespace orelle::testing
