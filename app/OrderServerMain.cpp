@@ -5,7 +5,9 @@
 // and body are printed as they arrived.
 #include <httplib.h>
 
+#include <atomic>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -75,7 +77,17 @@ int main(int argc, char** argv) {
         }
         if (it->second.delayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(it->second.delayMs));
-        res.set_content(orelle::FillReply(it->second.body, req.body), "text/html; charset=gbk");
+        std::string serial;
+        if (it->second.body.find("{serial}") != std::string::npos) {
+            static std::atomic<int> replies{0};
+            const std::time_t now = std::time(nullptr);
+            std::tm day{};
+            localtime_r(&now, &day);
+            serial = orelle::SerialNumber(day.tm_year + 1900, day.tm_mon + 1, day.tm_mday,
+                                          ++replies);
+        }
+        res.set_content(orelle::FillReply(it->second.body, req.body, serial),
+                        "text/html; charset=gbk");
     });
     std::printf("orelle-order-server: serving %s on %s:%d\n", script.c_str(), host.c_str(), port);
     std::fflush(stdout);

@@ -1,7 +1,9 @@
 #include "OrderServerScript.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace orelle {
@@ -67,18 +69,30 @@ std::map<std::string, ScriptedReply> ParseServerScript(std::string_view text) {
     return replies;
 }
 
-std::string FillReply(std::string_view reply, std::string_view requestBody) {
-    constexpr std::string_view kLocalId = "{localid}";
-    const std::string_view localId = FormField(requestBody, "localid");
+std::string FillReply(std::string_view reply, std::string_view requestBody,
+                      std::string_view serial) {
+    const std::pair<std::string_view, std::string_view> tokens[] = {
+        {"{localid}", FormField(requestBody, "localid")}, {"{serial}", serial}};
     std::string out;
-    std::size_t pos = 0;
-    for (std::size_t hit; (hit = reply.find(kLocalId, pos)) != std::string_view::npos;
-         pos = hit + kLocalId.size()) {
-        out += reply.substr(pos, hit - pos);
-        out += localId;
+    for (std::size_t pos = 0; pos < reply.size();) {
+        bool replaced = false;
+        for (const auto& [token, value] : tokens) {
+            if (reply.substr(pos, token.size()) == token) {
+                out += value;
+                pos += token.size();
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) out += reply[pos++];
     }
-    out += reply.substr(pos);
     return out;
+}
+
+std::string SerialNumber(int year, int month, int day, int count) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d%04d", year, month, day, count % 10000);
+    return text;
 }
 
 }  // namespace orelle

@@ -36,6 +36,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/OrderFiles.cpp
   orderdata/OrderIniEntry.cpp
   orderdata/OrderDate.cpp
+  orderdata/OrderNumberCheck.cpp
   orderdata/OrderPaths.cpp
   orderdata/PaperSettings.cpp
   orderdata/ParamConfig.cpp

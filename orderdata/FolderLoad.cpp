@@ -46,8 +46,8 @@ bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) 
                                                    state_.session.bOrderPlaced, fs_);
     if (number.empty()) return false;
     if (emptying) emptying();
+    StartNewOrder(state_);
     info.storeDDH = number;
-    info.requir.clear();
     const std::string work = orderPaths.WorkFolder(info.storeDDH);
     // An earlier job's folder of the same number and day goes whole.
     fs_.RemoveTree(work);

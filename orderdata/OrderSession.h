@@ -11,6 +11,15 @@ namespace orelle {
 
 class CUpFileWnd;
 
+// An order the back office has numbered whose files are not yet written
+// (they failed): a retry writes them for this number and asks the back
+// office nothing. An empty number is none.
+struct TakenOrder {
+    std::string number;
+    std::string closingNotice;
+    std::int32_t finish = 0;  // the paper finish, for the receipt
+};
+
 struct OrderSession {
     // 0 prints as edited; 1 as it is (no size or framing changes); 2 a
     // package (no quantity changes).
@@ -38,6 +47,7 @@ struct OrderSession {
     // and the lines of the last detail text; both rebuilt with that text.
     std::string ProductList;
     std::int32_t noticeLines = 0;
+    TakenOrder taken;
 };
 
 }  // namespace orelle

@@ -46,12 +46,4 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     return c;
 }
 
-bool SaveMemberChoice(const std::string& settingsFolder, bool remember,
-                      const std::string& memberCode, FileSystem& fs) {
-    Profile flags(VerCtrlIniPath(settingsFolder), fs);
-    Profile param(ParamIniPath(settingsFolder), fs);
-    bool ok = flags.WriteString("version_control", "remem", remember ? "1" : "0");
-    return param.WriteString("userinfo", "user", remember ? memberCode : "0") && ok;
-}
-
 }  // namespace orelle

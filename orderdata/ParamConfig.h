@@ -66,10 +66,4 @@ std::string ParamIniPath(const std::string& settingsFolder);
 // web. A missing file or key gives the defaults.
 ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs);
 
-// The remember switch of the order dialog: with it on, remem = "1" in
-// ver_ctrl.ini and the member code as userinfo/user in param.ini; otherwise
-// remem = "0" and user = "0". False when a file cannot be written.
-bool SaveMemberChoice(const std::string& settingsFolder, bool remember,
-                      const std::string& memberCode, FileSystem& fs);
-
 }  // namespace orelle

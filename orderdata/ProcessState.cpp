@@ -16,13 +16,10 @@ void LoadProcessState(ProcessState& state, const std::string& settingsFolder, Fi
     state.orderInfo.paymode = state.startup.config.pay;
 }
 
-void ForgetJob(ProcessState& state) {
-    state.photoList.RemoveAll();
-    state.dirList.RemoveAll();
+void StartNewOrder(ProcessState& state) {
     OrderInfo& info = state.orderInfo;
-    info.historyID = 0;
-    for (std::string* text : {&info.storeDDH, &info.saleDDH, &info.bespeak, &info.memo,
-                              &info.requir, &info.backupDir, &info.productlist, &info.albumid})
+    for (std::string* text :
+         {&info.saleDDH, &info.bespeak, &info.memo, &info.requir, &info.productlist, &info.albumid})
         text->clear();
     info.OrderAmount = 0;
     OrderSession& session = state.session;
@@ -33,14 +30,20 @@ void ForgetJob(ProcessState& state) {
     session.ProductList.clear();
     session.noticeLines = 0;
     session.processingNumber = 0;
-    // The next customer never sees this one's name, telephone or address;
-    // the member code stays as the order dialog's remember box left it.
-    CustomerInfo& contact = state.startup.config.userinfo;
-    const CustomerInfo& shop = state.startup.shopContact;
-    contact.username = shop.username;
-    contact.phone = shop.phone;
-    contact.mobile = shop.mobile;
-    contact.sendaddr = shop.sendaddr;
+    session.taken = {};
+    // The next customer never sees this one's member, name, telephone or
+    // address: the shop's own values come back.
+    state.startup.config.userinfo = state.startup.shopContact;
+}
+
+void ForgetJob(ProcessState& state) {
+    state.photoList.RemoveAll();
+    state.dirList.RemoveAll();
+    OrderInfo& info = state.orderInfo;
+    info.historyID = 0;
+    info.storeDDH.clear();
+    info.backupDir.clear();
+    StartNewOrder(state);
 }
 
 ProcessState& Process() {

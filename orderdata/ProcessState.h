@@ -42,6 +42,11 @@ struct ProcessState {
 void LoadProcessState(ProcessState& state, const std::string& settingsFolder, FileSystem& fs,
                       const Clock& clock);
 
+// A new order of a new job: nothing of the previous order (its number,
+// requirement, member, contact values, album, paper, the number taken for
+// a retry) stays. The job's files stay on the disk.
+void StartNewOrder(ProcessState& state);
+
 // Forgets the customer's job: the photos, the folders, the order header's
 // job fields and what was chosen for the order. The job's files stay on
 // the disk. Only while no worker uses the list.

@@ -1,5 +1,6 @@
 #include "orderdata/UploadPackage.h"
 
+#include <cstdlib>
 #include <thread>
 
 #include "orderdata/DirList.h"
@@ -54,7 +55,8 @@ bool RemoteBelow(const std::string& path, const std::string& folder, std::string
 
 // An order number that names one folder and no other place.
 bool IsPlainName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
+    // Windows drops a last dot or blank: the folder would be another.
+    if (name.empty() || name.back() == '.' || name.back() == ' ') return false;
     for (char c : name)
         if (IsSeparator(c) || c == '\\') return false;
     return true;
@@ -71,12 +73,23 @@ std::string WithoutLeadingZeros(std::string_view s) {
     return first == std::string_view::npos ? "0" : std::string(s.substr(first));
 }
 
+bool IsCalendarDay(int year, int month, int day) {
+    if (month < 1 || month > 12 || day < 1) return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+int Number(std::string_view digits) { return std::atoi(std::string(digits).c_str()); }
+
 }  // namespace
 
 std::string GetOrderDate(const std::string& orderNumber) {
     if (orderNumber.size() < 10) return {};
     const std::string_view n(orderNumber);
-    if (!AllDigits(n.substr(2, 8))) return {};
+    if (!AllDigits(n.substr(2, 8)) ||
+        !IsCalendarDay(Number(n.substr(2, 4)), Number(n.substr(6, 2)), Number(n.substr(8, 2))))
+        return {};
     return std::string(n.substr(2, 4)) + "-" + WithoutLeadingZeros(n.substr(6, 2)) + "-" +
            WithoutLeadingZeros(n.substr(8, 2));
 }
@@ -97,8 +110,16 @@ std::string UploadPackage::PackageFolder() const {
         paths::Join(paths_.WorkFolder(info_.storeDDH), info_.saleDDH)));
 }
 
-std::string UploadPackage::OrderRoot() const {
-    return "/" + GetOrderDate(info_.saleDDH) + "/" + info_.saleDDH;
+std::string PackageDateFolder(const std::string& orderNumber, const std::string& dateStr) {
+    const std::string date = GetOrderDate(orderNumber);
+    return date.empty() ? dateStr : date;
+}
+
+std::string UploadPackage::DateFolder() const {
+    return "/" + PackageDateFolder(info_.saleDDH, paths_.dateStr);
+}
+
+std::string UploadPackage::OrderRoot() const { return DateFolder() + "/" + info_.saleDDH;
 }
 
 std::string UploadPackage::FilesRoot() const {
@@ -106,8 +127,7 @@ std::string UploadPackage::FilesRoot() const {
 }
 
 bool UploadPackage::MakeOrigOrderDir(UploadList& list) const {
-    const std::string date = "/" + GetOrderDate(info_.saleDDH);
-    if (!list.AddFolder(date) || !list.AddFolder(OrderRoot())) return false;
+    if (!list.AddFolder(DateFolder()) || !list.AddFolder(OrderRoot())) return false;
     const std::string files = FilesRoot();
     if (!folderName_.empty() && !list.AddFolder(files)) return false;
     for (const std::string& dir : dirs_.Entries()) {
@@ -132,7 +152,7 @@ bool UploadPackage::MakeOrigOrderFile(UploadList& list) const {
 }
 
 bool UploadPackage::MakeOrigOrder() {
-    if (!IsPlainName(info_.saleDDH) || GetOrderDate(info_.saleDDH).empty()) return false;
+    if (!IsPlainName(info_.saleDDH) || DateFolder() == "/") return false;
     const std::string folder = PackageFolder();
     UploadList list;
     if (!MakeOrigOrderDir(list) || !MakeOrigOrderFile(list) ||

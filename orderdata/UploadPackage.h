@@ -6,7 +6,7 @@
 //   upfile.pro   the upload list (UploadList.h)
 //   dlfile.pro   the same bytes
 //
-// The list names, with D = GetOrderDate(saleDDH), S = saleDDH and N = the
+// The list names, with D = PackageDateFolder(saleDDH, the order date), S = saleDDH and N = the
 // last name of the folder opened for the job:
 //   folders  /D, /D/S, /D/S/N (with a folder opened), then per DirList
 //            entry /D/S/N and the entry's path below the opened folder;
@@ -36,8 +36,12 @@ struct OrderInfo;
 // The remote date folder of an order number: its characters 3 to 6 (from
 // 1) as the year, 7 and 8 the month, 9 and 10 the day, joined by '-' with
 // month and day without leading zeros: "0020151205001" gives "2015-12-5".
-// Empty when the number has no such digits.
+// Empty when those characters are not a calendar day ("00123456",
+// "01261208000001").
 std::string GetOrderDate(const std::string& orderNumber);
+// The package's date folder: the number's date, else the order date
+// (dateStr, as the order tree's folder of the day is named).
+std::string PackageDateFolder(const std::string& orderNumber, const std::string& dateStr);
 
 class UploadPackage {
   public:
@@ -63,7 +67,8 @@ class UploadPackage {
     std::chrono::milliseconds copyRetryWait{100};
 
   private:
-    // /D/S, and /D/S/N (or /D/S without a named folder).
+    // /D; /D/S, and /D/S/N (or /D/S without a named folder).
+    std::string DateFolder() const;
     std::string OrderRoot() const;
     std::string FilesRoot() const;
 

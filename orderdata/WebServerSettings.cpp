@@ -32,9 +32,21 @@ bool CopyFiles(const std::string& from, const std::string& to, FileSystem& fs, K
 
 }  // namespace
 
+std::string WebHostRefusal(const char* key, std::string_view host) {
+    if (host.find_first_of("/?@") == std::string_view::npos) return {};
+    return std::string("网络服务器设置有误:param.ini [webserver] ") + key +
+           " 只能是主机名或地址(不能含有/ ? @)";
+}
+
+std::string WebHostsRefusal(const ParamConfig& config) {
+    std::string refusal = WebHostRefusal("web", config.web);
+    return refusal.empty() ? WebHostRefusal("web2", config.web2) : refusal;
+}
+
 bool ParseWebServerAddress(std::string_view text, WebServerAddress* address) {
     const std::size_t colon = text.rfind(':');
     if (colon == std::string_view::npos || colon == 0) return false;
+    if (!WebHostRefusal("web", text.substr(0, colon)).empty()) return false;
     const std::string_view digits = text.substr(colon + 1);
     int port = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), port);

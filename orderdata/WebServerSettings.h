@@ -9,14 +9,22 @@
 namespace orelle {
 
 class FileSystem;
+struct ParamConfig;
 
 struct WebServerAddress {
     std::string host;
     int port = 0;
 };
 
-// "HOST:PORT": false unless the host is not empty and the port is 1 to
-// 65535.
+// A web host setting is a host name or address only: "/", "?" or "@" in
+// it would change the port or the path of every request. The refusal that
+// names the setting (key: "web" or "web2"), or empty for a usable host.
+std::string WebHostRefusal(const char* key, std::string_view host);
+// The refusal of the first of web and web2 that is not usable, or empty.
+std::string WebHostsRefusal(const ParamConfig& config);
+
+// "HOST:PORT": false unless the host is not empty and usable as above and
+// the port is 1 to 65535.
 bool ParseWebServerAddress(std::string_view text, WebServerAddress* address);
 
 // Copies the ".ini" files of the settings folder `from` and its "sysini"

@@ -1,5 +1,6 @@
 #include "submit/MemberLoginDb.h"
 
+#include "orderdata/OrderNumberCheck.h"
 #include "platform/jobs/JobContext.h"
 #include "submit/OrderForm.h"
 #include "submit/OrderRows.h"
@@ -40,7 +41,8 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     if (ctx.Stopped()) return fail({});
 
     const auto number = CreateOrderNumber(db, in.computerId);
-    if (!number) return fail("生成订单号失败");
+    // A number that cannot name the order's files gets no rows.
+    if (!number || !IsUsableOrderNumber(*number)) return fail("生成订单号失败");
     // The member just found is the one the order is written for.
     const OrderRowsInput rows{*number, result.memberCode, in.requirement, in.productList, member};
     if (!InsertOrderRows(db, rows, [&] { return ctx.Stopped(); })) return fail("插入订单号失败");

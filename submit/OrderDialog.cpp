@@ -121,6 +121,7 @@ bool OrderDialog::OnInitDialog() {
     password_->setEnabled(!start_.memberLocked);
     status_->installEventFilter(this);
     status_->setCursor(web ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    ok_->setEnabled(start_.refusal.empty());
     if (start_.submitAtOnce) {
         // Once the dialog shows: its boxes need it on the screen.
         QMetaObject::invokeMethod(this, &OrderDialog::OnOK, Qt::QueuedConnection);
@@ -132,11 +133,10 @@ void OrderDialog::MakeControls() {
     memberCode_ = MakeEdit(this, kMemberCodeId, QRect(251, 45, 125, 16));
     password_ = MakeEdit(this, kPasswordId, QRect(251, 81, 125, 16));
     password_->setEchoMode(QLineEdit::Password);
-    status_ = Place(new StaticText(kStatusId, this), kStatusId, QRect(33, 105, 300, 30));
-    // The layout gives the remember box no place of its own: beside the
-    // status line, under the password.
-    remember_ = Place(new QCheckBox(QString::fromUtf8("记忆会员"), this), kRememberId,
-                      QRect(336, 105, 72, 16));
+    // The status line has the width of the dialog's picture: a member
+    // typed here is never kept for the next customer, so there is no
+    // remember box beside it.
+    status_ = Place(new StaticText(kStatusId, this), kStatusId, QRect(33, 105, 375, 30));
 
     payment_ = Place(new QComboBox(this), kPaymentId, QRect(55, 139, 90, 16));
     for (const char* item : orderform::kPaymentItems) payment_->addItem(QString::fromUtf8(item));
@@ -180,7 +180,6 @@ void OrderDialog::Fill(const OrderFields& f) {
     mobile_->setText(Q(f.mobile));
     day_->setDate(QDate(f.appointment.year, f.appointment.month, f.appointment.day));
     hour_->setCurrentIndex(f.appointment.hour);
-    remember_->setChecked(f.remember);
 }
 
 OrderFields OrderDialog::Read() const {
@@ -198,7 +197,6 @@ OrderFields OrderDialog::Read() const {
     f.appointment.month = d.month();
     f.appointment.day = d.day();
     f.appointment.hour = hour_->currentIndex();
-    f.remember = remember_->isChecked();
     return f;
 }
 
@@ -286,6 +284,10 @@ void OrderDialog::OnOK() {
     // Enter reaches here with the button disabled too: one exchange at a
     // time, and none after the order is placed.
     if (state_ != State::kEditing) return;
+    if (!start_.refusal.empty()) {
+        SetStatus(start_.refusal);
+        return;
+    }
     OrderFields f = Read();
     const OkCheck check = CheckOk(f);
     if (check.refusal) {
@@ -374,8 +376,6 @@ void OrderDialog::Finish(const OrderOutcome& outcome) {
 void OrderDialog::CloseAccepted() {
     jobs_.Stop();
     jobs_.Wait();
-    SaveMemberChoice(services_.settingsFolder, remember_->isChecked(), S(memberCode_->text()),
-                     services_.files);
     accept();
 }
 

@@ -7,7 +7,9 @@
 //
 // Cancel (or Escape) stops a running exchange, which then changes nothing,
 // and closes at once; once the order is placed, the dialog can no longer be
-// cancelled. The database edition logs in as soon as the dialog shows.
+// cancelled. The database edition logs in as soon as the dialog shows
+// when the shop or the host gave the member; otherwise it waits for one.
+// Nothing typed here is written into the settings.
 
 #include <QTimer>
 #include <atomic>
@@ -82,7 +84,6 @@ class OrderDialog : public SkinDialog {
     static constexpr int kDayId = 1058;
     static constexpr int kHourId = 1059;
     static constexpr int kNotesId = 1060;
-    static constexpr int kRememberId = 1079;
     // How long the placed order's dialog stays before it closes.
     static constexpr int kDatabaseCloseMs = 600;
     static constexpr int kWebCloseMs = 300;
@@ -160,7 +161,6 @@ class OrderDialog : public SkinDialog {
     QLineEdit* address_ = nullptr;
     QDateEdit* day_ = nullptr;
     QComboBox* hour_ = nullptr;
-    QCheckBox* remember_ = nullptr;
     BitmapButton* ok_ = nullptr;
     BitmapButton* cancel_ = nullptr;
     QTimer closeTimer_;  // timer 1000

@@ -3,6 +3,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderInfo.h"
 #include "orderdata/ParamConfig.h"
+#include "orderdata/WebServerSettings.h"
 #include "platform/ini/Profile.h"
 #include "platform/text/NumberText.h"
 
@@ -41,8 +42,10 @@ OrderFormStart OpenOrderForm(const OrderDialogSettings& settings, const FeatureF
     start.mode = ModeOf(settings.verison_function);
     start.selfEdit = settings.myselfedit == 1;
     OrderFields& f = start.fields;
-    f.remember = settings.remem != 0;
-    if (f.remember) f.memberCode = settings.user;
+    // The station never writes [userinfo] user: with remem on, it is the
+    // member the shop set for the station ("0" is none, as older stations
+    // wrote it). What a customer typed is never offered again.
+    if (settings.remem != 0 && settings.user != "0") f.memberCode = settings.user;
     if (!fixed.code.empty()) {
         f.memberCode = fixed.code;
         f.password = fixed.password;
@@ -61,7 +64,17 @@ OrderFormStart OpenOrderForm(const OrderDialogSettings& settings, const FeatureF
     start.status = LoginPrompt(config.web);
     if (start.mode == OrderMode::kDatabase) {
         f.password = orderform::kDatabasePassword;
-        start.submitAtOnce = true;
+        // Only a member the shop or the host gave logs in by itself.
+        start.submitAtOnce = !f.memberCode.empty();
+        if (!start.submitAtOnce) start.status = orderform::kDatabaseMemberPrompt;
+    }
+    if (!start.selfEdit) {
+        if (start.mode == OrderMode::kOther) start.refusal = orderform::kNoOrderEdition;
+        if (start.mode == OrderMode::kWeb) start.refusal = WebHostsRefusal(config);
+    }
+    if (!start.refusal.empty()) {
+        start.status = start.refusal;
+        start.submitAtOnce = false;
     }
     return start;
 }

@@ -29,6 +29,10 @@ inline constexpr const char* kPriceCheckCaption = "特别提示:";
 inline constexpr const char* kDatabasePassword = "472951";
 inline constexpr const char* kPaymentItems[] = {"充值卡支付", "银行卡支付", "取件时付款"};
 inline constexpr const char* kOwnStore = "会员开户店";
+// The database edition's status line while it waits for a member.
+inline constexpr const char* kDatabaseMemberPrompt = "请输入会员号,再按'确定'下单";
+// An edition that has no way to the back office.
+inline constexpr const char* kNoOrderEdition = "本机未设置下单方式,不能下单!\r\n请联系店员";
 inline constexpr int kFirstHour = 15;
 }  // namespace orderform
 
@@ -57,7 +61,6 @@ struct OrderFields {
     int paymentIndex = 0;
     std::string contactName, telephone, address, mobile;
     LocalTime appointment;  // year, month, day and hour are used
-    bool remember = false;
 };
 
 // How the dialog opens.
@@ -68,6 +71,10 @@ struct OrderFormStart {
     bool memberLocked = false;  // the host's member: code and password stay
     bool deliveryKept = false;  // sendaddress 1: delivery on, and it stays on
     bool submitAtOnce = false;  // the database edition logs in by itself
+    // Not empty: the station cannot place the order (an edition without a
+    // back office, a web host setting that is not a host); the status line
+    // says so and OK does nothing.
+    std::string refusal;
     std::string storeItem;      // the store list's one item
     std::string status;         // the status line
 };

@@ -1,6 +1,7 @@
 #include "submit/OrderPlacement.h"
 
 #include "orderdata/OrderFiles.h"
+#include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/RequirementText.h"
 #include "orderdata/UploadPackage.h"
@@ -18,6 +19,8 @@ namespace {
 constexpr const char* kNoticeCaption = "特别提示：";
 constexpr const char* kNotConfirmed = "订单确认失败!请再点下单按钮";
 constexpr const char* kNoPackage = "订单提交失败!请再点下单按钮";
+constexpr const char* kNothingToOrder = "订单中没有可冲印的规格,无法下单!\r\n请联系店员";
+constexpr const char* kNumberUnusable = "订单号无效,无法保存订单!\r\n请联系店员";
 
 // Holds the process's order command for one run.
 class PlacingGuard {
@@ -65,11 +68,20 @@ PlacementResult OrderPlacement::Run() {
         return PlacementResult::kAlreadyPlaced;
     }
 
+    // The back office has numbered this order already: only its files are
+    // written again, for that number.
+    if (!session.taken.number.empty()) return WriteTakenOrder();
+
     const bool counted = session.nOrderType == 2;
     const bool package = counted || session.nOrderType == 1;
     const std::int32_t count = counted ? prompts_.PackageCount() : 0;
-    const std::optional<std::string> typed =
-        prompts_.Requirements(GetStatStr(s, counted ? 1 : 0), session.OrderRequirement);
+    const std::string stats = GetStatStr(s, counted ? 1 : 0);
+    // Photos without a print size of the catalogue make no product list.
+    if (session.ProductList.empty()) {
+        prompts_.Notice("提示", kNothingToOrder, 2);
+        return PlacementResult::kNothing;
+    }
+    const std::optional<std::string> typed = prompts_.Requirements(stats, session.OrderRequirement);
     if (!typed) return PlacementResult::kCancelled;
     session.OrderRequirement = RequirementFromTyped(*typed);
     const std::string summary =
@@ -98,21 +110,34 @@ PlacementResult OrderPlacement::Run() {
                                  {session.memberAccount, session.memberPassword},
                                  session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0});
     if (!placed) return PlacementResult::kCancelled;
+    if (!IsUsableOrderNumber(placed->orderNumber)) {
+        prompts_.Notice(kNoticeCaption, kNumberUnusable, 2);
+        return PlacementResult::kFailed;
+    }
 
     info.memo = summary + "(" + finish + "," + paper.paperName + ")\r\n" + session.OrderRequirement;
     info.requir = session.OrderRequirement;
     info.productlist = session.ProductList;
     info.saleDDH = placed->orderNumber;
+    session.taken = {placed->orderNumber, placed->closingNotice, paper.finish};
+    return WriteTakenOrder();
+}
+
+PlacementResult OrderPlacement::WriteTakenOrder() {
+    ProcessState& s = state_;
+    const TakenOrder taken = s.session.taken;
+    s.orderInfo.saleDDH = taken.number;
     const FilesOutcome written = WritePlacedFiles(s.flags.verison_origdirfile == 1);
     if (written != FilesOutcome::kWritten) {
         prompts_.Notice(kNoticeCaption,
                         written == FilesOutcome::kNoPackage ? kNoPackage : kNotConfirmed, 2);
         return PlacementResult::kFailed;
     }
-    prompts_.Notice(kNoticeCaption, placed->closingNotice, session.noticeLines + 6);
+    s.session.taken = {};
+    prompts_.Notice(kNoticeCaption, taken.closingNotice, s.session.noticeLines + 6);
     if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
-        prompts_.ReportReceipt(PrintLocalOrder(s, services_, printers_, placed->orderNumber,
-                                               paper.finish, receiptPdf));
+        prompts_.ReportReceipt(
+            PrintLocalOrder(s, services_, printers_, taken.number, taken.finish, receiptPdf));
     TellHost();
     return PlacementResult::kPlaced;
 }
@@ -131,6 +156,10 @@ PlacementResult OrderPlacement::OnToxc() {
     const std::optional<std::string> album = prompts_.AlbumChoice(login->albumList);
     if (!album) return PlacementResult::kCancelled;
 
+    if (!IsUsableOrderNumber(login->orderNumber)) {
+        prompts_.Notice(kNoticeCaption, kNumberUnusable, 2);
+        return PlacementResult::kFailed;
+    }
     info.albumid = *album;
     info.saleDDH = login->orderNumber;
     const FilesOutcome written = WritePlacedFiles(false);
@@ -177,11 +206,9 @@ void OrderPlacement::TellHost() {
 void SetOrderID(ProcessState& state, const std::string& localId, std::int32_t orderTag) {
     OrderInfo& info = state.orderInfo;
     OrderSession& session = state.session;
+    StartNewOrder(state);
     info.storeDDH = localId;
-    session.OrderRequirement.clear();
-    info.requir.clear();
     info.historyID = orderTag;
-    session.bOrderPlaced = false;
     const std::string code =
         state.photoList.GetSize() > 0 ? state.photoList.At(0).productID : std::string();
     session.nOrderType = code.rfind('A', 0) == 0 ? 2 : code.rfind('B', 0) == 0 ? 1 : 0;

@@ -27,7 +27,7 @@ struct ProcessState;
 struct Services;
 
 enum class PlacementResult {
-    kNothing,        // nothing to place, or busy: nothing was shown
+    kNothing,        // nothing to place (an empty product list is told), or busy
     kAlreadyPlaced,  // "本次制作已经下单" was shown
     kCancelled,      // a dialog was cancelled; nothing was written
     kFailed,         // the order files or the package failed, as shown
@@ -56,6 +56,9 @@ class OrderPlacement {
     // The placed order's files in the order above; on failure the order is
     // left not placed.
     FilesOutcome WritePlacedFiles(bool withPackage);
+    // The files of the order the back office numbered (session.taken),
+    // then the notice, the receipt and the host.
+    PlacementResult WriteTakenOrder();
     void TellHost();
 
     ProcessState& state_;

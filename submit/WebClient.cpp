@@ -1,6 +1,7 @@
 #include "submit/WebClient.h"
 
 #include "orderdata/ParamConfig.h"
+#include "orderdata/WebServerSettings.h"
 #include "platform/gbk/Gbk.h"
 
 namespace orelle {
@@ -19,6 +20,8 @@ WebClient::WebClient(const ParamConfig& config, HttpLimits limits, HttpPoster& p
 
 std::string WebClient::PostForm(std::string_view path, std::string_view body,
                                 const std::function<bool()>& stopped) const {
+    // Such a host would send the form to another port or path: no reply.
+    if (!WebHostRefusal("web", currentHost_).empty()) return {};
     HttpPost post;
     post.host = currentHost_;
     post.port = currentPort_;

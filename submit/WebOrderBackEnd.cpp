@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ParamConfig.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/ini/ProfileNumber.h"
@@ -144,7 +145,8 @@ OrderOutcome WebOrderBackEnd::StartOrder(const OrderRequest& request, int paymen
     OrderOutcome out;
     out.orderNumber = "00" + GetReplyField(reply, "orderid");
     out.orderMoney = ParseDecimal(GetReplyField(reply, "ordermoney"));
-    if (gbk::Length(out.orderNumber) < kOrderNumberBytes) return Failed(web::kOrderNumberMissing);
+    if (gbk::Length(out.orderNumber) < kOrderNumberBytes || !IsUsableOrderNumber(out.orderNumber))
+        return Failed(web::kOrderNumberMissing);
     if (GetReplyField(reply, "localid") != request.localId) return Failed(web::kOrderCheckFailed);
     out.placed = true;
     out.memberCode = request.memberCode;

@@ -39,7 +39,8 @@ class KioskKillTest : public ::testing::Test {
 
     KioskRun PlaceOrder(const Station& station) const {
         KioskRun run;
-        run.args = {"--config", station.config, "--folder", card_.path(), "--place-order"};
+        run.args = {"--config", station.config, "--folder", card_.path(), "--place-order",
+                    "--member", "M01"};
         return run;
     }
 

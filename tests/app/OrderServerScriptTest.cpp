@@ -46,5 +46,12 @@ TEST(OrderServerScriptTest, TheOrderStartNamesTheRequestsLocalId) {
     for (const auto& c : cases) EXPECT_EQ(FillReply(c.reply, c.body), c.filled) << c.reply;
 }
 
+TEST(OrderServerScriptTest, TheSerialIsANewNumberThatNamesTheDay) {
+    EXPECT_EQ(SerialNumber(2026, 12, 8, 1), "202612080001");
+    EXPECT_EQ(SerialNumber(2026, 1, 2, 10001), "202601020001");
+    EXPECT_EQ(FillReply("orderid={serial}%localid={localid}%", "localid=7", "202612080002"),
+              "orderid=202612080002%localid=7%");
+}
+
 }  // namespace
 }  // namespace orelle

@@ -95,18 +95,5 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
     EXPECT_EQ(c.currentWebPort, 8080);
 }
 
-TEST(ParamConfig, SaveMemberChoiceWritesBothFiles) {
-    testing::TempFolder tmp;
-    std::string folder = tmp.path() + "/";
-    LocalFileSystem fs;
-    ASSERT_TRUE(SaveMemberChoice(folder, true, "8888", fs));
-    EXPECT_EQ(Profile(ParamIniPath(folder), fs).GetString("userinfo", "user", ""), "8888");
-    EXPECT_EQ(Profile(VerCtrlIniPath(folder), fs).GetInt("version_control", "remem", 9), 1);
-    ASSERT_TRUE(SaveMemberChoice(folder, false, "8888", fs));
-    EXPECT_EQ(Profile(ParamIniPath(folder), fs).GetString("userinfo", "user", ""), "0");
-    EXPECT_EQ(Profile(VerCtrlIniPath(folder), fs).GetInt("version_control", "remem", 9), 0);
-    EXPECT_FALSE(SaveMemberChoice(tmp / "missing/", true, "1", fs));
-}
-
 }  // namespace
 }  // namespace orelle

@@ -124,10 +124,28 @@ TEST(GetOrderDateTest, TakesYearMonthAndDayFromTheNumber) {
         const char* date;
     } cases[] = {
         {"0020151205001", "2015-12-5"}, {"0020150307", "2015-3-7"},
-        {"000020150101", "0020-15-1"},  {"002015030", ""},  // too short
+        {"0020160229001", "2016-2-29"}, {"002015030", ""},  // too short
         {"00201a0307001", ""},          {"", ""},
+        // Digits that are no calendar day.
+        {"000020150101", ""}, {"0020150229001", ""}, {"0020151300001", ""},
+        {"01261208000001", ""}, {"00123456", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(GetOrderDate(c.number), c.date) << c.number;
+}
+
+TEST_F(UploadPackageTest, ANumberWithoutADateGoesBelowTheOrderDate) {
+    AddPhoto("a.jpg");
+    for (const char* number : {"00123456", "01261208000001"}) {
+        info.saleDDH = number;
+        ASSERT_TRUE(Package().MakeOrigOrder()) << number;
+        const std::string s = std::string("/2015-3-7/") + number;
+        const std::string folder = std::string(kWork) + "/" + number + "/";
+        EXPECT_EQ(Read(folder + "upfile.pro"),
+                  Folder("/2015-3-7") + Folder(s) +
+                      File(s + "/a.jpg", std::string(kWork) + "/a.jpg") +
+                      File(s + "/dlfile.pro", folder + "dlfile.pro"))
+            << number;
+    }
 }
 
 TEST(UploadListTest, RefusesPathsThatDoNotFitTheirFields) {

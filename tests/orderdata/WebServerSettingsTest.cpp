@@ -33,12 +33,37 @@ TEST(WebServerAddressTest, HostAndPort) {
         {"h", false, "", 0},
         {"h:80x", false, "", 0},
         {"h:-1", false, "", 0},
+        // The host would change the request's port or path.
+        {"h/x:80", false, "", 0},
+        {"h?a=1:80", false, "", 0},
+        {"u@h:80", false, "", 0},
     };
     for (const auto& c : cases) {
         WebServerAddress a;
         EXPECT_EQ(ParseWebServerAddress(c.text, &a), c.ok) << c.text;
         EXPECT_EQ(a.host, c.host) << c.text;
         EXPECT_EQ(a.port, c.port) << c.text;
+    }
+}
+
+TEST(WebServerAddressTest, AWebHostSettingWithAPathOrUserIsRefusedByName) {
+    ParamConfig config;
+    config.web = "shop.example";
+    config.web2 = "10.0.0.2";
+    EXPECT_EQ(WebHostsRefusal(config), "");
+    const struct {
+        const char* web;
+        const char* web2;
+        const char* named;
+    } cases[] = {{"shop.example/Lumora", "10.0.0.2", " web "},
+                 {"shop.example", "10.0.0.2:81?x", " web2 "},
+                 {"user@shop.example", "a/b", " web "}};
+    for (const auto& c : cases) {
+        config.web = c.web;
+        config.web2 = c.web2;
+        const std::string refusal = WebHostsRefusal(config);
+        EXPECT_NE(refusal.find(c.named), std::string::npos) << refusal;
+        EXPECT_NE(refusal.find("[webserver]"), std::string::npos) << refusal;
     }
 }
 

@@ -16,8 +16,7 @@ namespace {
 class OrderCommandTest : public testing::PhotoWindowFixture {
   protected:
     OrderCommandTest() {
-        // The order dialog writes its remember box into the settings: a
-        // copy of the shipped ones, never the program folder's.
+        // A copy of the shipped settings, which the order dialog reads.
         namespace fs = std::filesystem;
         const fs::path settings = dir / "settings";
         fs::create_directories(settings);
@@ -34,6 +33,9 @@ class OrderCommandTest : public testing::PhotoWindowFixture {
         fs::create_directories(fs::path(state.startup.config.dir) / state.startup.date.dateStr /
                                state.orderInfo.storeDDH);
         state.orderInfo.historyID = 7;
+        // The host's member, as SetStoreid gives it.
+        state.session.memberAccount = "M01";
+        state.session.memberPassword = "pw";
     }
 
     int HandBacks() const {

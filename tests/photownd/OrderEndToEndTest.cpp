@@ -29,6 +29,7 @@
 #include "platform/paths/Paths.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
+#include "submit/OrderDialog.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/StandInServer.h"
@@ -260,8 +261,86 @@ TEST_F(OrderEndToEndTest, WebEditionPlacesWithTheSecondServerWhenTheFirstIsDown)
     EXPECT_EQ(state.orderInfo.saleDDH, "00123456");
     EXPECT_EQ(Day("saleDDH"), "00123456");
     EXPECT_EQ(Job("productlist"), "C7:3/");
-    EXPECT_EQ(Profile(settings + "param.ini").GetString("userinfo", "user", ""), "M01")
-        << "the remember box keeps the member in the test's settings";
+    EXPECT_EQ(Profile(settings + "param.ini").GetString("userinfo", "user", ""), "000001")
+        << "the station writes no member into the settings";
+}
+
+// The member typed into the order dialog as it opens; what it opened with.
+Answers::Chooser TypeMember(const std::string& code, std::vector<std::string>* seen) {
+    return [code, seen](QDialog& d) -> std::optional<int> {
+        if (auto* order = qobject_cast<OrderDialog*>(&d)) {
+            QTimer::singleShot(0, order, [order, code, seen] {
+                auto* member = order->findChild<QLineEdit*>(QString::number(OrderDialog::kMemberCodeId));
+                seen->push_back(member->text().toStdString());
+                member->setText(QString::fromStdString(code));
+            });
+        }
+        return std::nullopt;
+    };
+}
+
+TEST_F(OrderEndToEndTest, TheNextCustomerNeverSeesNorUsesTheMemberTypedBefore) {
+    const auto shipped = [this] {
+        return std::pair{testing::ReadBytes(settings + "param.ini"),
+                         testing::ReadBytes(settings + "ver_ctrl.ini")};
+    };
+    const auto before = shipped();
+    LoadCard();
+    state.session.memberAccount.clear();  // no host member: the customer types one
+    state.session.memberPassword.clear();
+    std::vector<std::string> seen;
+    Place(1220, TypeMember("M01", &seen));
+    EXPECT_EQ(seen, std::vector<std::string>{""});
+    EXPECT_EQ(Job("user"), "M01");
+    const std::string first = state.orderInfo.storeDDH;
+
+    // The next customer's card, without going home.
+    host.messages.clear();
+    window->OpenFolder(dir / "card", {});
+    window->WaitForJobs();
+    ASSERT_NE(state.orderInfo.storeDDH, first);
+    EXPECT_EQ(state.orderInfo.saleDDH, "");
+    EXPECT_EQ(Job("user"), "000001");
+    EXPECT_EQ(Job("saleddh"), "");
+    for (std::int32_t i = 0; i < state.photoList.GetSize(); ++i) state.photoList.At(i).bBrowsed = 1;
+    {
+        const Answers answers(TypeMember("", &seen));
+        Command(1220);
+        EXPECT_FALSE(state.session.bOrderPlaced);
+        EXPECT_EQ(answers.LastShown(), "用户名密码不能为空!");
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"", ""}));
+    EXPECT_TRUE(HandBacks().empty());
+    EXPECT_EQ(shipped(), before) << "the settings hold no customer's member";
+}
+
+TEST_F(OrderEndToEndTest, AnOrderWhosePackageFailedIsPlacedAgainWithoutAnotherOrderStart) {
+    testing::StandInServer server;
+    WebEdition("127.0.0.1", server.port(), "127.0.0.1", server.port());
+    Set("ver_ctrl.ini", "version_control", "verison_origdirfile", "1");
+    LoadCard();
+    server.Answer(kCheck, GbkText("status=0%ordermoney=3.6%bfullmoney=0%username=张三%"));
+    // Six characters: no date in the number, the package goes below the
+    // order date.
+    server.Answer(kStart, WebStarted("123456"));
+    // Where the package goes stands a file: the package fails once.
+    const std::string package = Paths().WorkFolder(state.orderInfo.storeDDH) + "/00123456";
+    testing::WriteBytes(package, "x");
+    {
+        const Answers answers;
+        Command(1220);
+        EXPECT_FALSE(state.session.bOrderPlaced);
+        EXPECT_EQ(answers.LastShown(), "订单提交失败!请再点下单按钮");
+    }
+    fs::remove(package);
+    Place();
+    EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C7:3/"), StartBody("C7:3/")}));
+    EXPECT_EQ(Day("saleDDH"), "00123456");
+    EXPECT_EQ(Day("bSuccess"), "-1");
+    const std::string list = testing::ReadBytes(package + "/upfile.pro");
+    ASSERT_GE(list.size(), 408u);
+    EXPECT_EQ(list.substr(0, 1 + state.startup.date.dateStr.size()),
+              "/" + state.startup.date.dateStr);
 }
 
 TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {

@@ -1,6 +1,7 @@
 // The order dialog's wiring: its controls where the layout puts them, the
 // database edition logging in on opening, the web edition against the
-// stand-in server, Cancel during an exchange, and the remember box.
+// stand-in server, Cancel during an exchange, and what it never keeps of
+// a customer.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -89,7 +90,7 @@ class OrderDialogTest : public ::testing::Test {
         fs_.files[std::string(kFolder) + "param.ini"] = GbkText(web + param);
     }
 
-    // The database edition, remembering the member: it logs in on opening.
+    // The database edition with the shop's member: it logs in on opening.
     std::unique_ptr<OrderDialog> OpenDatabaseEdition(FakeBackEnd& backEnd,
                                                      const std::string& member = "8888") {
         Settings("[version_control]\r\nverison_function=1000\r\nremem=1\r\n",
@@ -146,7 +147,7 @@ TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
     EXPECT_EQ(d->windowTitle(), "下单登录");
     const Placement controls[] = {
         {1015, {251, 45, 125, 16}},  {1016, {251, 81, 125, 16}},  {1, {129, 307, 70, 60}},
-        {2, {229, 307, 70, 60}},     {1021, {33, 105, 300, 30}},  {1042, {55, 139, 90, 16}},
+        {2, {229, 307, 70, 60}},     {1021, {33, 105, 375, 30}},  {1042, {55, 139, 90, 16}},
         {1043, {201, 139, 140, 16}}, {1049, {145, 140, 55, 18}},  {1044, {344, 140, 45, 16}},
         {1060, {145, 160, 150, 19}}, {1053, {110, 185, 258, 18}}, {1054, {110, 207, 258, 18}},
         {1056, {110, 229, 258, 18}}, {1055, {110, 251, 258, 18}}, {1058, {119, 278, 102, 18}},
@@ -186,7 +187,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
               "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
               "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
     EXPECT_FALSE(d->Result().web);
-    EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "8888");
+    EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "13900000000");  // the shop's, as it was
     EXPECT_TRUE(boxes_.empty());
     EXPECT_FALSE(busy_);
 }
@@ -269,22 +270,42 @@ TEST_F(OrderDialogTest, CancelDuringAStalledExchangeClosesAtOnceAndChangesNothin
     EXPECT_FALSE(busy_);
 }
 
-TEST_F(OrderDialogTest, TheRememberBoxOffForgetsTheMember) {
-    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
+TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNothingTyped) {
+    Settings("[version_control]\r\nverison_function=1000\r\nremem=0\r\n",
+             "[userinfo]\r\nuser=000001\r\n");
+    const auto before = fs_.files;
     FakeBackEnd backEnd;
-    backEnd.outcome = Placed("00123456", "8888");
+    backEnd.outcome = Placed("0020150307001", "M01");
     auto d = Open(&backEnd);
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "8888");
-    Control<QCheckBox>(*d, OrderDialog::kRememberId)->setChecked(false);
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
+    QTest::qWait(100);
+    EXPECT_TRUE(backEnd.requests.empty());
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(d->Status(), "请输入会员号,再按'确定'下单");
+    auto* member = Control<QLineEdit>(*d, OrderDialog::kMemberCodeId);
+    EXPECT_EQ(member->text(), "");
+    member->setText("M01");
     Click(*d, OrderDialog::kOkId);
     QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
-    EXPECT_EQ(Saved("ver_ctrl.ini", "version_control", "remem"), "0");
-    EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "0");
+    EXPECT_EQ(d->Result().memberCode, "M01");
+    EXPECT_EQ(fs_.files, before) << "the typed member is written nowhere";
+
     auto next = Open(&backEnd);
     EXPECT_EQ(Control<QLineEdit>(*next, OrderDialog::kMemberCodeId)->text(), "");
-    EXPECT_FALSE(Control<QCheckBox>(*next, OrderDialog::kRememberId)->isChecked());
+    QTest::qWait(100);
+    EXPECT_EQ(backEnd.requests.size(), 1u);
+}
+
+TEST_F(OrderDialogTest, AnEditionWithoutABackOfficeSaysSoAndOkStartsNothing) {
+    Settings("[version_control]\r\nverison_function=1500\r\n");
+    input_.fixedMember = {"H01", "pw"};
+    auto d = Open();
+    EXPECT_EQ(d->Status(), "本机未设置下单方式,不能下单!\r\n请联系店员");
+    EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
+    d->OnCommand(OrderDialog::kOkId);
+    EXPECT_TRUE(d->Editing());
+    EXPECT_EQ(d->Status(), "本机未设置下单方式,不能下单!\r\n请联系店员");
+    EXPECT_TRUE(boxes_.empty());
 }
 
 TEST_F(OrderDialogTest, DeliveryWithoutAMobileNumberIsRefused) {

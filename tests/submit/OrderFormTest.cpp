@@ -52,7 +52,6 @@ TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
     EXPECT_FALSE(s.memberLocked);
     EXPECT_EQ(s.fields.memberCode, "8888");
     EXPECT_EQ(s.fields.password, "");
-    EXPECT_TRUE(s.fields.remember);
     EXPECT_FALSE(s.fields.delivery);
     EXPECT_EQ(s.fields.paymentIndex, 2);
     EXPECT_EQ(s.fields.contactName, "李四");
@@ -66,13 +65,47 @@ TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
     EXPECT_EQ(s.status, "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
 }
 
-TEST_F(OrderFormTest, WithoutSettingsTheDatabaseEditionLogsInAtOnceWithItsPassword) {
-    const OrderFormStart s = Open();
-    EXPECT_EQ(s.mode, OrderMode::kDatabase);
-    EXPECT_TRUE(s.submitAtOnce);
-    EXPECT_EQ(s.fields.password, "472951");
-    EXPECT_EQ(s.fields.memberCode, "");  // remem 0
-    EXPECT_FALSE(s.fields.remember);
+TEST_F(OrderFormTest, OnlyAMemberTheShopOrHostGaveIsPresetAndLogsInByItself) {
+    const struct {
+        const char* remem;
+        const char* user;  // [userinfo] user, as the shop wrote it
+        FixedMember fixed;
+        const char* member;
+    } cases[] = {
+        {"0", "8888", {}, ""},
+        {"1", "8888", {}, "8888"},
+        {"1", "0", {}, ""},  // what older stations wrote for "no member"
+        {"1", "", {}, ""},
+        {"0", "8888", {"H01", "hpw"}, "H01"},
+    };
+    for (const auto& c : cases) {
+        Settings(std::string("[version_control]\r\nverison_function=1000\r\nremem=") + c.remem +
+                     "\r\n",
+                 std::string("[userinfo]\r\nuser=") + c.user + "\r\n");
+        const OrderFormStart s = Open(c.fixed);
+        const std::string member = c.member;
+        EXPECT_EQ(s.fields.memberCode, member) << c.remem << " " << c.user;
+        EXPECT_EQ(s.fields.password, "472951");
+        EXPECT_EQ(s.submitAtOnce, !member.empty()) << c.remem << " " << c.user;
+        // Waiting, it says what to type: no failure before anyone typed.
+        EXPECT_EQ(s.status, member.empty() ? "请输入会员号,再按'确定'下单"
+                                           : "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
+        EXPECT_TRUE(s.refusal.empty());
+    }
+}
+
+TEST_F(OrderFormTest, AStationThatCannotPlaceTheOrderSaysWhy) {
+    Settings("[version_control]\r\nverison_function=1500\r\n", "");
+    const OrderFormStart other = Open({"H01", "hpw"});
+    EXPECT_EQ(other.refusal, "本机未设置下单方式,不能下单!\r\n请联系店员");
+    EXPECT_EQ(other.status, other.refusal);
+    EXPECT_FALSE(other.submitAtOnce);
+
+    Settings("[version_control]\r\nverison_function=2000\r\n", "");
+    config_.web2 = "shop.example/Lumora";
+    const OrderFormStart web = Open();
+    EXPECT_NE(web.refusal.find("[webserver] web2 "), std::string::npos) << web.refusal;
+    EXPECT_EQ(web.status, web.refusal);
 }
 
 TEST_F(OrderFormTest, TheHostsMemberIsFixedButTheDatabaseKeepsItsPassword) {
@@ -100,16 +133,7 @@ TEST_F(OrderFormTest, SwitchesOfTheOpening) {
     EXPECT_TRUE(s.fields.delivery);
     EXPECT_TRUE(s.deliveryKept);
     EXPECT_EQ(s.storeItem, "会员开户店");
-}
-
-TEST_F(OrderFormTest, WithTheRememberBoxOffTheNextDialogStartsWithoutAMember) {
-    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
-    ASSERT_TRUE(SaveMemberChoice(kFolder, false, "8888", fs_));
-    const OrderDialogSettings saved = ReadOrderDialogSettings(kFolder, fs_);
-    EXPECT_EQ(saved.remem, 0);
-    EXPECT_EQ(saved.user, "0");
-    EXPECT_EQ(Open().fields.memberCode, "");
+    EXPECT_TRUE(s.refusal.empty());  // its orders need no back office
 }
 
 OrderFields Delivery() {

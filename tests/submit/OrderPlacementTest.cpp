@@ -202,7 +202,7 @@ TEST_F(OrderPlacementTest, TheCompressionRateIsAskedWhenTheSettingsSaySo) {
     EXPECT_EQ(Job("frate"), "95");
 }
 
-TEST_F(OrderPlacementTest, FailedFilesLeaveTheOrderNotPlacedAndTheHostUntold) {
+TEST_F(OrderPlacementTest, FailedFilesAreWrittenAgainForTheSameNumberWithoutAnotherOrder) {
     const struct {
         const char* refused;
         const char* notice;
@@ -225,13 +225,44 @@ TEST_F(OrderPlacementTest, FailedFilesLeaveTheOrderNotPlacedAndTheHostUntold) {
         EXPECT_TRUE(s.host.calls.empty());
         EXPECT_NE(s.DayValue("bSuccess"), "-1");
 
-        // The customer presses the order button again, as asked.
+        // The customer presses the order button again, as asked: the
+        // back office already numbered this order, so only the files are
+        // written, for that number.
         s.memory.refused.clear();
+        s.prompts.asked.clear();
         s.prompts.order = PlacedOrder{"0020150307002", "请注意!"};
         ASSERT_EQ(s.Run(), PlacementResult::kPlaced) << c.refused;
+        EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
+        EXPECT_EQ(s.prompts.orderDialogs.size(), 1u);
+        EXPECT_EQ(s.prompts.notices.back().text, "请注意!");
         EXPECT_EQ(s.DayValue("bSuccess"), "-1");
-        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307002");
+        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307001");
         EXPECT_EQ(s.host.calls.size(), 1u);
+        EXPECT_TRUE(s.state.session.taken.number.empty());
+    }
+}
+
+TEST_F(OrderPlacementTest, AnOrderWithoutProductsIsRefused) {
+    PlacementStation s;
+    s.state.startup.catalogue.LoadCatalogue("/no-catalogue/", s.memory);
+    s.Add(0, 2, "a.jpg");
+    EXPECT_EQ(s.Run(), PlacementResult::kNothing);
+    EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
+    EXPECT_EQ(s.prompts.notices.back().text, "订单中没有可冲印的规格,无法下单!\r\n请联系店员");
+    EXPECT_EQ(s.memory.replaceCount, 0);
+}
+
+TEST_F(OrderPlacementTest, AnOrderNumberThatCannotNameFilesIsRefused) {
+    for (const char* number : {"", "0020150307\r\n01", "002015030700100100100", "00/../x"}) {
+        PlacementStation s;
+        s.Add(0, 1, "a.jpg");
+        s.prompts.order = PlacedOrder{number, "请注意!"};
+        s.prompts.albumLogin = AlbumLoginResult{number, "\\12:Summer/"};
+        EXPECT_EQ(s.Run(), PlacementResult::kFailed) << number;
+        EXPECT_EQ(s.OnToxc(), PlacementResult::kFailed) << number;
+        EXPECT_EQ(s.prompts.notices.back().text, "订单号无效,无法保存订单!\r\n请联系店员");
+        EXPECT_EQ(s.memory.replaceCount, 0) << number;
+        EXPECT_TRUE(s.host.calls.empty());
     }
 }
 
@@ -336,7 +367,20 @@ TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
         s.state.session.bOrderPlaced = true;
         s.state.session.nOrderType = 1;
         s.state.session.OrderRequirement = "x";
+        // What the previous order left, placed or numbered for a retry.
+        OrderInfo& info = s.state.orderInfo;
+        s.state.startup.shopContact.user = "S01";
+        info.saleDDH = "0020150307001";
+        info.requir = "x";
+        info.albumid = "12";
+        info.customer.user = "M01";
+        s.state.session.taken.number = "0020150307001";
         SetOrderID(s.state, "150307015", 15);
+        EXPECT_EQ(info.saleDDH, "");
+        EXPECT_EQ(info.requir, "");
+        EXPECT_EQ(info.albumid, "");
+        EXPECT_EQ(info.customer.user, "S01");
+        EXPECT_EQ(s.state.session.taken.number, "");
         EXPECT_EQ(s.state.session.nOrderType, c.type) << (c.firstCode ? c.firstCode : "none");
         EXPECT_EQ(s.state.orderInfo.storeDDH, "150307015");
         EXPECT_EQ(s.state.orderInfo.historyID, 15);

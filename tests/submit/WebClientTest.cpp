@@ -82,6 +82,17 @@ struct FailoverStep {
     int flag;
 };
 
+TEST(WebClientTest, AHostWithAPathOrUserGetsNoRequest) {
+    RawListener server(Ok("status=0%"));
+    for (const char* host : {"127.0.0.1/x?", "u@127.0.0.1"}) {
+        ParamConfig c = testing::ServerAt(server.port());
+        c.web = host;
+        WebClient client(c, {}, HttpPoster::Default());
+        EXPECT_EQ(client.PostForm(web::kAlbumLogin.path, "uc=a"), "") << host;
+    }
+    EXPECT_TRUE(server.Requests().empty());
+}
+
 TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
     ParamConfig c;
     c.web = "one";

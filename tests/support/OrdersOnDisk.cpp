@@ -57,7 +57,8 @@ Record RecordAt(const std::string& bytes, std::size_t index) {
 
 // The upload package: both lists alike, whole records, folders first, one
 // file record per photo, the list itself last.
-void CheckPackage(const fs::path& work, int photos, OrderOnDisk& order) {
+void CheckPackage(const fs::path& work, const std::string& dateStr, int photos,
+                  OrderOnDisk& order) {
     const fs::path folder = work / order.saleDDH;
     for (const char* name : {"lumora.ini", "upfile.pro", "dlfile.pro"}) {
         if (!fs::is_regular_file(folder / name)) order.faults.push_back(std::string("no ") + name);
@@ -82,7 +83,7 @@ void CheckPackage(const fs::path& work, int photos, OrderOnDisk& order) {
     if (files != static_cast<std::size_t>(photos) + 1)
         order.faults.push_back("upfile.pro lists " + std::to_string(files) + " files");
     const Record last = RecordAt(up, count - 1);
-    if (last.remote != "/" + GetOrderDate(order.saleDDH) + "/" + order.saleDDH + "/dlfile.pro")
+    if (last.remote != "/" + PackageDateFolder(order.saleDDH, dateStr) + "/" + order.saleDDH + "/dlfile.pro")
         order.faults.push_back("upfile.pro ends with " + last.remote);
 }
 
@@ -106,7 +107,7 @@ void ReadDay(const fs::path& day, bool withPackage, OrdersOnDisk& out) {
             const fs::path work = day / order.storeDDH;
             int photos = 0;
             CheckPhotoIni(work, order, &photos);
-            if (withPackage && order.faults.empty()) CheckPackage(work, photos, order);
+            if (withPackage && order.faults.empty()) CheckPackage(work, day.filename().string(), photos, order);
         }
         out.orders.push_back(std::move(order));
     }

@@ -1,0 +1,42 @@
+// Two customers at one station, each in a process of their own, one after
+// the other: the second never gets the first one's member.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/KioskRun.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle::testing {
+namespace {
+
+TEST(KioskCustomersTest, TheNextProcessOpensWithoutTheMemberOfTheOneBefore) {
+    TempFolder folder;
+    const std::string config = folder / "config", backup = folder / "backup";
+    MakeKioskSettings(config, backup, false);
+    WriteJpeg(folder / "card/DCIM/IMG_0001.JPG", 64, 48);
+    const auto settings = [&] {
+        return ReadBytes(config + "/param.ini") + ReadBytes(config + "/ver_ctrl.ini");
+    };
+    const std::string before = settings();
+    const std::vector<std::string> order = {"--config", config, "--folder", folder / "card",
+                                            "--place-order"};
+
+    KioskRun first{order, {}, {}};
+    first.args.insert(first.args.end(), {"--member", "M01"});
+    const KioskOutcome placed = RunKiosks({first}).at(0);
+    EXPECT_EQ(placed.exitCode, 0) << placed.output;
+    EXPECT_FALSE(PlacedOrderNumber(placed).empty()) << placed.output;
+    EXPECT_EQ(settings(), before);
+
+    const KioskOutcome next = RunKiosks({KioskRun{order, {}, {}}}).at(0);
+    EXPECT_EQ(next.exitCode, 1) << next.output;
+    EXPECT_EQ(next.output, "order not placed: 用户名密码不能为空!\n");
+    EXPECT_EQ(settings(), before);
+}
+
+}  // namespace
+}  // namespace orelle::testing
