@@ -109,6 +109,9 @@ void PhotoWindow::ToggleBigView(int cellIndex) {
     if (!cell) return;
     BrowseState& b = browse;
     b.bBigView = !cell->bigView;
+    // However the view changes (button, double click, a new job), the
+    // button offers the other one.
+    if (toolBar_) toolBar_->ShowView(b.bBigView);
     if (b.bBigView) {
         for (PhotoCell* c : cells_) c->hide();
         b.nBigIndex = b.nFirstIndex + b.nActiveCell;

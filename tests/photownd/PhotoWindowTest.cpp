@@ -15,6 +15,9 @@
 #include "orderdata/ProcessState.h"
 #include "orelle/HostMessage.h"
 #include "orelle/KeyMessage.h"
+#include "photownd/ToolBarWnd.h"
+#include "skin/BitmapButton.h"
+#include "skin/SkinBitmaps.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TempFolder.h"
@@ -114,6 +117,25 @@ TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
     window->WaitForJobs();
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(0), dir / "img_6.jpg");
+}
+
+// Regression: the button flipped on its own clicks only, so after a double
+// click it offered the view already shown and worked the wrong way round.
+TEST_F(PhotoWindowTest, TheViewButtonOffersTheOtherViewHoweverTheViewChanged) {
+    AddPhotos(3);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    const BitmapButton* view = window->ToolBar()->Button(ToolBarWnd::kViewButton);
+    window->Cell(0)->ToggleBigView();  // a double click
+    EXPECT_EQ(view->pictureId, skinres::kToolSmallView);
+    window->SetImageDlgToNormal();  // as a new job does
+    EXPECT_EQ(view->pictureId, skinres::kToolBigView);
+    Command(1219);
+    EXPECT_TRUE(browse().bBigView);
+    EXPECT_EQ(view->pictureId, skinres::kToolSmallView);
+    window->Cell(0)->ToggleBigView();
+    Command(1219);
+    EXPECT_TRUE(browse().bBigView);
 }
 
 TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
