@@ -72,6 +72,7 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
         cell->Create(this);
         cells_[static_cast<std::size_t>(i)] = cell;
     }
+    EmptyPage();
     progress_ = new ProgressBarWnd(this);
     progress_->setObjectName(QStringLiteral("1300"));
     progress_->setGeometry(kProgressRect);

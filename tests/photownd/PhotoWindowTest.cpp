@@ -138,6 +138,26 @@ TEST_F(PhotoWindowTest, TheViewButtonOffersTheOtherViewHoweverTheViewChanged) {
     EXPECT_TRUE(browse().bBigView);
 }
 
+// Regression: the first page of a job showed grey cells with the captions
+// of no photo before its photos, and the previous customer's cells stayed
+// behind the next one's folder picker.
+TEST_F(PhotoWindowTest, CellsAppearOnlyWithTheirPage) {
+    const auto shownCells = [this] {
+        int n = 0;
+        for (int i = 0; i < 6; ++i) n += window->Cell(i)->isVisible();
+        return n;
+    };
+    EXPECT_EQ(shownCells(), 0);
+    AddPhotos(2);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    EXPECT_EQ(shownCells(), 6);
+    EXPECT_TRUE(window->Cell(1)->surface.HasImage());
+    EXPECT_EQ(window->Cell(2)->Button(cellid::kPrintSize)->caption1, "");
+    window->EndJob();
+    EXPECT_EQ(shownCells(), 0);
+}
+
 TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
     AddPhotos(12);
     window->StartPageRefresh();
