@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -238,6 +239,26 @@ TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
     EXPECT_EQ(r.number, 25);
     cell.SetActive(true);
     EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(236, 162, 13));
+}
+
+// Regression: a tap on a button while a popup was open only closed the
+// popup; on a touch screen the customer had to tap twice.
+TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
+    cell.ShowRecord(&r);
+    for (int opener : {cellid::kQuantity, cellid::kPrintSize}) {
+        const int before = r.number;
+        Click(cell, opener);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << opener;
+        const QPoint plus = cell.Button(cellid::kPlus)->mapToGlobal(QPoint(10, 10));
+        QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(plus));
+        QTest::mouseRelease(popup, Qt::LeftButton, {}, popup->mapFromGlobal(plus));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << opener;
+        EXPECT_EQ(r.number, before + 1) << opener;
+    }
 }
 
 TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
