@@ -11,6 +11,7 @@
 #include "photownd/WebPages.h"
 #include "platform/messages/HostMessage.h"
 #include "platform/shell/Shell.h"
+#include "skin/ModalRunner.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
@@ -265,7 +266,8 @@ void PhotoWindow::hotkey(int id) {
 // The web pages exist only outside the database edition.
 void PhotoWindow::OpenWebPage(const std::string& address) {
     if (state_.flags.IsDatabaseEdition()) return;
-    GotoURL(address, kShowNormal, services_.shell, services_.registry);
+    if (!PageShown(GotoURL(address, kShowNormal, services_.shell, services_.registry)))
+        ShowMessage(this, "提示", kNoBrowserMessage);
 }
 
 void PhotoWindow::OnVantorHelp() { OpenWebPage(HelpPageAddress(state_.startup.config)); }
