@@ -37,7 +37,8 @@ inline constexpr int kBigHeight = 590;
 inline constexpr Ltrb kSurfaceSmall{18, 19, 307, 233};
 inline constexpr Ltrb kSurfaceBig{0, 0, 830, 590};
 inline constexpr Ltrb kNameSmall{17, 2, 218, 17};
-inline constexpr Ltrb kNameBig{831, 2, 1032, 18};
+// Inside the window: the name label once reached past its right edge.
+inline constexpr Ltrb kNameBig{831, 2, 1020, 18};
 inline constexpr Ltrb kDateSmall{225, 3, 308, 18};
 inline constexpr Ltrb kDateBig{831, 20, 914, 36};
 // The small view's outline and photo area.

@@ -2,14 +2,22 @@
 // The texts a photo cell shows for its record (UTF-8).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace orelle {
 
 // "%dx%d": the photo's pixel size.
 std::string PixelSizeText(std::int32_t w, std::int32_t h);
-// "%s(%s)": the customer's file name and the pixel size.
-std::string NameLabelText(const std::string& origName, std::int32_t w, std::int32_t h);
+// The name label's text: name followed by suffix (the pixel size, which
+// always shows). A name too long for fits loses characters from the middle
+// of its stem, "…" standing for them: its start and extension stay.
+std::string ElidedName(const std::string& name, const std::string& suffix,
+                       const std::function<bool(const std::string&)>& fits);
+
+// Over a photo that cannot be read, so cannot be printed.
+inline constexpr const char* kUnreadablePhotoText = "此照片无法读取";
+
 // "冲印规格%s"
 std::string PrintSizeText(const std::string& sizeName);
 // The crop/fill button names the mode a click switches to.

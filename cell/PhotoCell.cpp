@@ -1,7 +1,9 @@
 #include "cell/PhotoCell.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "skin/BitmapButton.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinBitmaps.h"
+#include "skin/SkinLook.h"
 
 namespace orelle {
 namespace {
@@ -115,9 +118,18 @@ bool PhotoCell::Create(QWidget* mainWindow) {
     sizeLabel = new CaptionLabel(cellid::kSize, skinres::kDateBack, this);
     sizeLabel->hide();
     nameLabel = new CaptionLabel(cellid::kName, skinres::kNameBack, this);
+    unreadableLabel = new QLabel(QString::fromUtf8(kUnreadablePhotoText), this);
+    unreadableLabel->setAlignment(Qt::AlignCenter);
+    unreadableLabel->setFont(GdiFont(skin::kSongTi, 20, 700));
+    unreadableLabel->setStyleSheet(QStringLiteral("color: rgb(255,0,0); background: transparent;"));
+    unreadableLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    unreadableLabel->hide();
 
     ApplyLayout();
     FilterChildren();
+    // A cell is born clear: no caption of a size, count or framing that no
+    // photo has yet.
+    ClearCell();
     show();
     return true;
 }
@@ -139,6 +151,8 @@ void PhotoCell::ApplyLayout() {
         setMask(QRegion(outline.toFillPolygon().toPolygon()));
     }
     surface.setGeometry(ToQRect(bigView ? kSurfaceBig : kSurfaceSmall));
+    unreadableLabel->setGeometry(surface.geometry());
+    unreadableLabel->raise();
     nameLabel->setGeometry(ToQRect(bigView ? kNameBig : kNameSmall));
     sizeLabel->setGeometry(ToQRect(bigView ? kDateBig : kDateSmall));
     dateButton->SetRect(
@@ -178,16 +192,22 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
         record->number = 0;
         record->rcDst.width = 0;
         nameText = OrderedName(record->dstName, record->number);
-        nameLabel->SetText(record->origName);
+        nameLabel->SetText(FittedName(record->origName, std::nullopt));
+        // Not printable: said in words, with the red frame of a photo not ordered.
+        holdsPhoto_ = true;
+        unreadableLabel->show();
+        update();
         return;
     }
+    holdsPhoto_ = true;
+    unreadableLabel->hide();
     surface.ShowLayers(false);
     scale = record->scale;
     number = record->number;
     angle = record->angle;
 
-    nameLabel->SetText(
-        NameLabelText(record->origName, surface.ImageWidth(), surface.ImageHeight()));
+    nameLabel->SetText(FittedName(
+        record->origName, PixelSize{surface.ImageWidth(), surface.ImageHeight()}));
     sizeLabel->SetText(PixelSizeText(surface.ImageWidth(), surface.ImageHeight()));
     dateButton->captionColour = record->adddatetime == 0 ? QColor(Qt::black) : QColor(255, 0, 0);
     SetButtonText(cellid::kDate, DateText(record->adddatetime));
@@ -211,11 +231,28 @@ void PhotoCell::ClearCell() {
     surface.ClearImage();
     number = 0;
     scale = 100;
+    holdsPhoto_ = false;
+    unreadableLabel->hide();
     nameText.clear();
     nameLabel->SetText("");
     sizeLabel->SetText("");
     SetButtonText(cellid::kDate, "");
+    // Nothing of a previous page or customer stays on the buttons.
+    for (int id : {cellid::kPrintSize, cellid::kQuantity, cellid::kCropFill, cellid::kZoom,
+                   cellid::kRotation})
+        SetButtonText(id, "");
     update();
+}
+
+std::string PhotoCell::FittedName(const std::string& origName,
+                                  std::optional<PixelSize> size) const {
+    const QFontMetrics metrics(nameLabel->font());
+    const int room = nameLabel->width() - 4;
+    const auto fits = [&](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text)) <= room;
+    };
+    if (!size) return ElidedName(origName, "", fits);
+    return ElidedName(origName, "(" + PixelSizeText(size->width, size->height) + ")", fits);
 }
 
 void PhotoCell::SetActive(bool on) {
@@ -277,7 +314,7 @@ void PhotoCell::paintEvent(QPaintEvent*) {
     p.fillPath(panel.subtracted(photo), kPanel);
     const QPainterPath frame = Outline(0).subtracted(Outline(kFrameThickness));
     if (active) p.fillPath(frame, kActiveFrame);
-    if (number == 0) p.fillPath(frame, kUnorderedFrame);
+    if (number == 0 && holdsPhoto_) p.fillPath(frame, kUnorderedFrame);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.drawPixmap(kNameSmall.left - 1, kNameSmall.top, SkinBitmap(skinres::kNameBack));
     p.drawPixmap(kDateSmall.left - 1, kDateSmall.top, SkinBitmap(skinres::kDateBack));

@@ -7,6 +7,7 @@
 // cell keeps copies for its texts and frame colours only. UI thread only.
 
 #include <QWidget>
+#include <cstdint>
 #include <array>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@
 #include "cell/CellLayout.h"
 #include "cell/ImageSurface.h"
 #include "skin/CommandTarget.h"
+
+class QLabel;
 
 namespace orelle {
 
@@ -69,6 +72,7 @@ class PhotoCell : public QWidget, public CommandTarget {
     BitmapButton* dateButton = nullptr;
     CaptionLabel* sizeLabel = nullptr;  // never shown
     CaptionLabel* nameLabel = nullptr;
+    QLabel* unreadableLabel = nullptr;  // over a photo that cannot be read
 
     // Any of the cell's buttons by id; nullptr for another id.
     BitmapButton* Button(int id) const;
@@ -86,6 +90,11 @@ class PhotoCell : public QWidget, public CommandTarget {
         std::optional<std::int32_t> angle{};
     };
 
+    struct PixelSize {
+        std::int32_t width, height;
+    };
+    // The name label's text, elided to the label's width.
+    std::string FittedName(const std::string& origName, std::optional<PixelSize> size) const;
     PhotoRecord* CurrentRecord() const;
     void Reframe(const Reframing& f);
     void ShowFramingTexts();
@@ -109,6 +118,7 @@ class PhotoCell : public QWidget, public CommandTarget {
     Ltrb ScreenRect(const BitmapButton* b) const;
 
     CellContext context_;
+    bool holdsPhoto_ = false;  // a record is shown, readable or not
     std::array<BitmapButton*, kCellButtons.size()> buttons_{};  // as kCellButtons
 };
 

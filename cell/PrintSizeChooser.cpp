@@ -8,6 +8,7 @@
 
 #include "cell/PopupPlacement.h"
 #include "orderdata/PrintCatalogue.h"
+#include "skin/BitmapButton.h"
 #include "skin/CommandTarget.h"
 #include "skin/ModalRunner.h"
 #include "skin/SkinBitmaps.h"
@@ -93,7 +94,10 @@ void PrintSizeChooser::mouseMoveEvent(QMouseEvent* event) {
 void PrintSizeChooser::mousePressEvent(QMouseEvent* event) {
     const QPoint pt = event->position().toPoint();
     if (event->button() == Qt::RightButton || !rect().contains(pt)) {
+        // The modal chooser of an append stands alone: nothing is under it.
+        const bool passOn = !Modal() && event->button() == Qt::LeftButton;
         reject();
+        if (passOn) BitmapButton::PassOnPopupTap(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton) return;

@@ -6,6 +6,7 @@
 
 #include "cell/PopupPlacement.h"
 #include "platform/paths/Paths.h"
+#include "skin/BitmapButton.h"
 #include "skin/CommandTarget.h"
 #include "skin/PitchedText.h"
 #include "skin/SkinLook.h"
@@ -114,6 +115,8 @@ void ValuePad::mousePressEvent(QMouseEvent* event) {
     const QPoint pt = event->position().toPoint();
     if (!rect().contains(pt)) {
         close();  // a click elsewhere takes the focus away
+        if (event->button() == Qt::LeftButton)
+            BitmapButton::PassOnPopupTap(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton) return;

@@ -17,6 +17,7 @@ set(ORELLE_CORE_SOURCES
   platform/registry/Registry.cpp
   platform/shell/Shell.cpp
   platform/paths/BackupDisk.cpp
+  platform/paths/CardFolders.cpp
   platform/paths/Paths.cpp
   platform/imaging/Imprint.cpp
   platform/imaging/JpegDecoder.cpp

@@ -1,20 +1,23 @@
 #include "photownd/FolderPickDialog.h"
 
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "orderdata/TextCase.h"
+#include "platform/files/FileSystem.h"
+#include "platform/paths/CardFolders.h"
 #include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
 
 namespace orelle {
 
-std::string InitialPickFolder(Registry& registry) {
+std::string InitialPickFolder(Registry& registry, FileSystem& fs,
+                              const std::vector<std::string>& cardFolders) {
     std::string folder;
     if (registry.CreateKey(RegistryRoot::LocalMachine, kLastDirReadKey) != kRegistryOk) {
         return paths::WithTrailingSeparator(QDir::rootPath().toStdString());
@@ -22,9 +25,15 @@ std::string InitialPickFolder(Registry& registry) {
     if (registry.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", folder) !=
             kRegistryOk ||
         folder.empty()) {
-        folder = paths::ProgramFolder();
+        // A customer comes with a card, not with the station's own files.
+        folder = CardStartFolder(fs, cardFolders);
+        if (folder.empty()) folder = paths::ProgramFolder();
     }
     return paths::WithTrailingSeparator(folder);
+}
+
+std::string InitialPickFolder(Registry& registry, FileSystem& fs) {
+    return InitialPickFolder(registry, fs, CardFolderCandidates(CurrentUserName()));
 }
 
 bool RememberPickedFolder(Registry& registry, const std::string& folder) {
@@ -33,27 +42,26 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   Registry& registry, QWidget* parent)
-    : QDialog(parent), registry_(registry) {
+                                   Registry& registry, FileSystem& fs, QWidget* parent)
+    : QDialog(parent), registry_(registry), fs_(fs) {
     setWindowTitle(QString::fromStdString(title));
     resize(560, 420);
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot);
-    model_->setNameFilters({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")});
-    model_->setNameFilterDisables(false);
-    model_->setRootPath(QDir::rootPath());
     where_ = new QLabel(this);
-    list_ = new QListView(this);
+    list_ = new QListWidget(this);
     list_->setObjectName(QString::number(kListId));
-    list_->setModel(model_);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->installEventFilter(this);
     auto* up = new QPushButton(QString::fromUtf8("上一级"), this);
     up->setObjectName(QString::number(kUpId));
     auto* open = new QPushButton(QString::fromUtf8("打开"), this);
     open->setObjectName(QString::number(kOpenId));
-    open->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8("取消"), this);
     cancel->setObjectName(QString::number(kCancelId));
+    // Enter belongs to the list (it goes into a folder), never to a button.
+    for (QPushButton* button : {up, open, cancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(up);
     buttons->addStretch();
@@ -66,21 +74,62 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     connect(up, &QPushButton::clicked, this, &FolderPickDialog::Up);
     connect(open, &QPushButton::clicked, this, &FolderPickDialog::Open);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(list_, &QListView::activated, this, [this](const QModelIndex& index) {
-        if (model_->isDir(index)) ShowFolder(model_->filePath(index).toStdString());
-    });
-    const std::string start = initialFolder.empty() ? InitialPickFolder(registry_) : initialFolder;
-    ShowFolder(QDir(QString::fromStdString(start)).exists() ? start
-                                                            : QDir::homePath().toStdString());
+    connect(list_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { Activate(list_->row(item)); });
+    const std::string start =
+        initialFolder.empty() ? InitialPickFolder(registry_, fs_) : initialFolder;
+    ShowFolder(fs_.DirectoryExists(start) ? start : QDir::homePath().toStdString());
+    list_->setFocus();
+}
+
+bool FolderPickDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (list_->currentRow() >= 0) Activate(list_->currentRow());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FolderPickDialog::ShowFolder(const std::string& folder) {
     const QString path = QDir(QString::fromStdString(folder)).absolutePath();
-    list_->setRootIndex(model_->index(path));
     where_->setText(path);
+    list_->clear();
+    std::vector<FolderEntry> entries;
+    fs_.ListFolder(path.toStdString(), &entries);
+    const std::string shown = path.toStdString();
+    const auto rows = PickerRows(entries, [&shown](const std::string& name) {
+        return IsMountPoint(paths::Join(shown, name));
+    });
+    for (const PickerRow& row : rows) {
+        QString text = QString::fromStdString(row.name);
+        if (row.card) text = QString::fromUtf8("[存储卡] ") + text;
+        else if (row.folder) text += QLatin1Char('/');
+        auto* item = new QListWidgetItem(text, list_);
+        item->setData(Qt::UserRole, QString::fromStdString(row.name));
+        item->setData(Qt::UserRole + 1, row.folder);
+    }
+    if (list_->count() > 0) list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 std::string FolderPickDialog::ShownFolder() const { return where_->text().toStdString(); }
+
+std::string FolderPickDialog::RowPath(int row) const {
+    return paths::Join(ShownFolder(),
+                       list_->item(row)->data(Qt::UserRole).toString().toStdString());
+}
+
+void FolderPickDialog::Activate(int row) {
+    if (row < 0 || row >= list_->count()) return;
+    if (list_->item(row)->data(Qt::UserRole + 1).toBool()) {
+        ShowFolder(RowPath(row));
+        return;
+    }
+    if (!list_->item(row)->isSelected()) list_->item(row)->setSelected(true);
+    Open();
+}
 
 void FolderPickDialog::Up() {
     QDir dir(where_->text());
@@ -90,8 +139,10 @@ void FolderPickDialog::Up() {
 // Chosen photos open those photos; otherwise the folder shown is chosen.
 void FolderPickDialog::Open() {
     std::vector<std::string> chosen;
-    for (const QModelIndex& index : list_->selectionModel()->selectedIndexes()) {
-        if (!model_->isDir(index)) chosen.push_back(model_->filePath(index).toStdString());
+    for (int row = 0; row < list_->count(); ++row) {
+        const QListWidgetItem* item = list_->item(row);
+        if (item->isSelected() && !item->data(Qt::UserRole + 1).toBool())
+            chosen.push_back(RowPath(row));
     }
     if (!chosen.empty()) return ChoosePhotos(chosen);
     chosen_ = ShownFolder();

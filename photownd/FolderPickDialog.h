@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-class QFileSystemModel;
 class QLabel;
-class QListView;
+class QListWidget;
 
 namespace orelle {
 
+class FileSystem;
 class Registry;
 
 // HKEY_LOCAL_MACHINE keys of the value lastDir.
@@ -22,8 +22,11 @@ inline constexpr const char* kLastDirReadKey = "Software\\Lumora\\PhotoCount";
 inline constexpr const char* kLastDirWriteKey = "Software\\vantor\\PhotoCount";
 
 // The folder the picker starts in: lastDir of the read key, else the
-// host program's folder, with a trailing separator.
-std::string InitialPickFolder(Registry& registry);
+// first of cardFolders that exists (where cards appear), else the host
+// program's folder, with a trailing separator.
+std::string InitialPickFolder(Registry& registry, FileSystem& fs,
+                              const std::vector<std::string>& cardFolders);
+std::string InitialPickFolder(Registry& registry, FileSystem& fs);
 // Writes lastDir of the write key; false when the key cannot be made.
 bool RememberPickedFolder(Registry& registry, const std::string& folder);
 
@@ -36,10 +39,10 @@ class FolderPickDialog : public QDialog {
     static constexpr int kUpId = 1155;
     static constexpr int kListId = 1120;
 
-    // An empty initial folder means the registry's. The registry outlives
-    // the dialog.
+    // An empty initial folder means the registry's. The registry and the
+    // file system outlive the dialog.
     FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
-                     QWidget* parent = nullptr);
+                     FileSystem& fs, QWidget* parent = nullptr);
 
     bool folderChosen = false;
     std::vector<std::string> selectedPaths;  // lower-cased
@@ -54,15 +57,21 @@ class FolderPickDialog : public QDialog {
     void ShowFolder(const std::string& folder);
     std::string ShownFolder() const;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Open();
     void Up();
+    // A folder row goes into the folder; a photo row opens the photos chosen.
+    void Activate(int row);
+    std::string RowPath(int row) const;
 
-    QFileSystemModel* model_ = nullptr;
-    QListView* list_ = nullptr;
+    QListWidget* list_ = nullptr;
     QLabel* where_ = nullptr;
     std::string chosen_;
     Registry& registry_;
+    FileSystem& fs_;
 };
 
 }  // namespace orelle

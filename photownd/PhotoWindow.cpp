@@ -11,6 +11,7 @@
 #include "photownd/WebPages.h"
 #include "platform/messages/HostMessage.h"
 #include "platform/shell/Shell.h"
+#include "skin/ModalRunner.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
@@ -72,6 +73,7 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
         cell->Create(this);
         cells_[static_cast<std::size_t>(i)] = cell;
     }
+    EmptyPage();
     progress_ = new ProgressBarWnd(this);
     progress_->setObjectName(QStringLiteral("1300"));
     progress_->setGeometry(kProgressRect);
@@ -109,6 +111,9 @@ void PhotoWindow::ToggleBigView(int cellIndex) {
     if (!cell) return;
     BrowseState& b = browse;
     b.bBigView = !cell->bigView;
+    // However the view changes (button, double click, a new job), the
+    // button offers the other one.
+    if (toolBar_) toolBar_->ShowView(b.bBigView);
     if (b.bBigView) {
         for (PhotoCell* c : cells_) c->hide();
         b.nBigIndex = b.nFirstIndex + b.nActiveCell;
@@ -261,7 +266,8 @@ void PhotoWindow::hotkey(int id) {
 // The web pages exist only outside the database edition.
 void PhotoWindow::OpenWebPage(const std::string& address) {
     if (state_.flags.IsDatabaseEdition()) return;
-    GotoURL(address, kShowNormal, services_.shell, services_.registry);
+    if (!PageShown(GotoURL(address, kShowNormal, services_.shell, services_.registry)))
+        ShowMessage(this, "提示", kNoBrowserMessage);
 }
 
 void PhotoWindow::OnVantorHelp() { OpenWebPage(HelpPageAddress(state_.startup.config)); }

@@ -89,7 +89,12 @@ void PhotoWindow::EndJob() {
 }
 
 void PhotoWindow::EmptyPage() {
-    for (PhotoCell* c : cells_) c->ClearCell();
+    // Hidden until a page fills them: no empty cell is drawn while a job is
+    // loaded, nor behind the next customer's folder picker.
+    for (PhotoCell* c : cells_) {
+        c->ClearCell();
+        c->hide();
+    }
     browse.nFirstIndex = 0;
     browse.nBigIndex = 0;
 }

@@ -25,7 +25,7 @@ bool IsJpegPath(const std::string& path) {
 void PhotoWindow::OnOpenDir() {
     // Showing the window refreshes its page; a new job waits for that.
     if (!SettleRefresh()) return;
-    FolderPickDialog dialog("", "选择照片目录", services_.registry, this);
+    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this);
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {

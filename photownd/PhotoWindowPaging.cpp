@@ -47,8 +47,11 @@ void PhotoWindow::FillPage() {
     }
     // Cells past the end of the list show nothing of the page before.
     for (int i = 0; i < BrowseState::kCellsPerPage; ++i) {
-        if (!filled[static_cast<std::size_t>(i)] && Cell(i) && Cell(i)->surface.HasImage())
-            Cell(i)->ClearCell();
+        if (!filled[static_cast<std::size_t>(i)] && Cell(i)) Cell(i)->ClearCell();
+    }
+    // The first page of a job appears whole, its photos already in place.
+    for (int i = 0; i < BrowseState::kCellsPerPage; ++i) {
+        if (Cell(i) && (!b.bBigView || i == b.nActiveCell)) Cell(i)->show();
     }
     ActiveWin(0);
 }

@@ -53,7 +53,15 @@ void RequirementDialog::KeepWithinLimit() {
 }
 
 void RequirementDialog::PaintBackground(QPainter& p) {
-    if (!picture_.isNull()) p.drawPixmap(0, 0, picture_);
+    if (picture_.isNull()) return;
+    p.drawPixmap(0, 0, picture_);
+    // The picture is shorter than the dialog: its last row goes on down to
+    // the frame instead of a white strip.
+    const int below = height() - picture_.height();
+    if (below > 0) {
+        p.drawPixmap(QRect(0, picture_.height(), picture_.width(), below), picture_,
+                     QRect(0, picture_.height() - 1, picture_.width(), 1));
+    }
 }
 
 void RequirementDialog::OnCommand(int id) {

@@ -1,7 +1,6 @@
 #include "photownd/ToolBarWnd.h"
 
 #include <QPainter>
-#include <QPointer>
 
 #include "skin/BitmapButton.h"
 #include "skin/SkinBitmaps.h"
@@ -69,13 +68,16 @@ bool ToolBarWnd::Create(QWidget* ownerWindow, int id) {
 }
 
 void ToolBarWnd::OnCommand(int id) {
-    QPointer<ToolBarWnd> alive(this);
     SendCommand(owner, id);
-    if (!alive || id != kViewCommand) return;
-    BitmapButton& view = *buttons_[kViewButton];
-    view.pictureId =
-        view.pictureId == skinres::kToolBigView ? skinres::kToolSmallView : skinres::kToolBigView;
-    view.Refresh();
+}
+
+void ToolBarWnd::ShowView(bool bigView) {
+    BitmapButton* view = buttons_[kViewButton];
+    if (!view) return;
+    const int picture = bigView ? skinres::kToolSmallView : skinres::kToolBigView;
+    if (view->pictureId == picture) return;
+    view->pictureId = picture;
+    view->Refresh();
 }
 
 BitmapButton* ToolBarWnd::Button(int index) const {

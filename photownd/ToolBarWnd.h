@@ -1,7 +1,8 @@
 #pragma once
 // The strip of fourteen picture buttons across the top of the photo window.
 // Every button command goes on to the owner (a QWidget that is a
-// CommandTarget) at once; the view button's picture follows the view.
+// CommandTarget) at once; the view button's picture follows the view, as the
+// owner reports it through ShowView.
 //
 // The strip is a child of its owner; the buttons are children of the strip.
 // The owner may delete the strip from inside a command. UI thread only.
@@ -34,6 +35,9 @@ class ToolBarWnd : public QWidget, public CommandTarget {
     bool Create(QWidget* ownerWindow, int id);
 
     void OnCommand(int id) override;
+    // The view button offers the other view: the big view's picture in the
+    // six-cell view, the small view's in the big view.
+    void ShowView(bool bigView);
 
     // Null for an index outside 0..13.
     BitmapButton* Button(int index) const;

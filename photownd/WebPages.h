@@ -13,6 +13,12 @@ struct ParamConfig;
 std::string HelpPageAddress(const ParamConfig& config);
 std::string TopUpPageAddress(const ParamConfig& config);
 
+// Told when no browser shows the page.
+inline constexpr const char* kNoBrowserMessage = "无法打开网页,请联系店员";
+
+// GotoURL's answer when a browser shows the page.
+inline bool PageShown(int gotoResult) { return gotoResult > 31; }
+
 // The browser's command line from the registry with the address put in
 // place of its "%1" (or added at the end).
 std::string BrowserCommandLine(std::string_view command, std::string_view address);

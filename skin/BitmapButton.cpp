@@ -1,5 +1,6 @@
 #include "skin/BitmapButton.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -61,6 +62,23 @@ void BitmapButton::LoadPicture() {
 
 void BitmapButton::Fire() {
     if (owner_) SendCommand(owner_, commandId);
+}
+
+bool BitmapButton::PassOnPopupTap(const QPoint& globalPos) {
+    QPointer<BitmapButton> target = qobject_cast<BitmapButton*>(QApplication::widgetAt(globalPos));
+    if (!target || !target->isEnabled()) return false;
+    // Queued, press and release as a tap: the popup finishes closing first,
+    // and whatever watches the button's presses (a cell becoming active)
+    // sees this one too.
+    const QPointF local = target->mapFromGlobal(QPointF(globalPos));
+    const QPointF global(globalPos);
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
+                                                        Qt::LeftButton, Qt::LeftButton,
+                                                        Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
+                                                        Qt::LeftButton, Qt::NoButton,
+                                                        Qt::NoModifier));
+    return true;
 }
 
 void BitmapButton::mousePressEvent(QMouseEvent* event) {

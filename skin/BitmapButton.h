@@ -51,6 +51,12 @@ class BitmapButton : public QWidget {
     // Reloads the picture and repaints.
     void Refresh();
 
+    // A press that closed a popup at globalPos goes on to the button there
+    // (if any, and enabled), once the popup is gone: on a touch screen the
+    // tap that closes a popup also does what it touched. False when no
+    // button lies there.
+    static bool PassOnPopupTap(const QPoint& globalPos);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -11,7 +11,7 @@ BitmapButton* MakeDialogButton(SkinDialog* dialog, int id, const char* caption, 
     auto* b = new BitmapButton;
     b->fontHeight = fontHeight;
     b->pictureId = skinres::kButtonFace;
-    b->fillColour = Qt::white;
+    b->fillColour = Qt::transparent;
     b->captionColour = Qt::black;
     b->caption1 = caption;
     b->rect = rect;

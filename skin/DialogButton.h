@@ -1,6 +1,7 @@
 #pragma once
-// The picture button the dialogs use: face bitmap 1150, white fill, black
-// caption, at a rectangle of the dialog.
+// The picture button the dialogs use: face bitmap 1150 and a black caption
+// over the dialog's own background (no fill of its own: a white block
+// showed around the face), at a rectangle of the dialog.
 
 #include <QRect>
 

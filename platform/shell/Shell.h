@@ -13,7 +13,9 @@ class Shell {
     virtual ~Shell() = default;
     // The desktop's "open" of an address; above 32 on success.
     virtual int Open(const std::string& address, int show) = 0;
-    // Starts a command line; above 31 on success.
+    // Starts a command line; above 31 on success. On POSIX a program that
+    // ends with an error within a second counts as not started (it blocks
+    // the caller up to that second).
     virtual int Run(const std::string& commandLine, int show) = 0;
 
     static Shell& Default();

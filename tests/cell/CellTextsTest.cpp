@@ -15,7 +15,6 @@ TEST(OrderedName, NumberGoesBeforeTheLastDot) {
 }
 
 TEST(CellTexts, RecordTexts) {
-    EXPECT_EQ(NameLabelText("img_1.jpg", 1600, 1200), "img_1.jpg(1600x1200)");
     EXPECT_EQ(PrintSizeText("5寸"), "冲印规格5寸");
     EXPECT_EQ(PrintSizeText(""), "冲印规格");
     EXPECT_EQ(CropFillText(0), "留白");
@@ -25,6 +24,33 @@ TEST(CellTexts, RecordTexts) {
     EXPECT_EQ(AngleText(270), "旋转度数270");
     EXPECT_EQ(DateText(0), "加印日期");
     EXPECT_EQ(DateText(1), "取消日期");
+}
+
+// Regression: long names were cut at both ends and the pixel size was lost.
+TEST(CellTexts, LongNamesLoseTheMiddleOfTheirStem) {
+    // Characters, not bytes: a Chinese character is as wide as a letter here.
+    const auto within = [](std::size_t n) {
+        return [n](const std::string& text) {
+            std::size_t chars = 0;
+            for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+            return chars <= n;
+        };
+    };
+    struct Case {
+        std::string name;
+        std::size_t room;
+        std::string shown;
+    };
+    for (const Case& c : {
+             Case{"img_1.jpg", 20, "img_1.jpg(1600x1200)"},
+             Case{"DSC_20261208_holiday_beach.JPG", 24, "DSC_…each.JPG(1600x1200)"},
+             Case{"夏天的海边和孩子们一起.jpg", 19, "夏天…起.jpg(1600x1200)"},
+             Case{"noextension_at_all", 16, "no…ll(1600x1200)"},
+             Case{"averyveryverylongname.jpeg", 5, "….jpeg(1600x1200)"},
+         }) {
+        EXPECT_EQ(ElidedName(c.name, "(1600x1200)", within(c.room)), c.shown) << c.name;
+    }
+    EXPECT_EQ(ElidedName("a_rather_long_name.jpg", "", within(10)), "a_r…me.jpg");
 }
 
 TEST(ClassifyCellCommand, RangesInTheirOrder) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <memory>
 
@@ -94,6 +97,8 @@ class PhotoCellTest : public ::testing::Test {
     static void Click(PhotoCell& cell, int id, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(cell.Button(id), button, {}, QPoint(10, 10));
     }
+    // A pixel of the cell's 5-pixel frame on its left edge.
+    static QColor FramePixel(PhotoCell& cell) { return cell.grab().toImage().pixelColor(2, 150); }
     static QWidget* PhotoLayer(PhotoCell& cell) {
         return const_cast<SurfaceLayer*>(cell.surface.Layer(ImageSurface::kPhotoLayer));
     }
@@ -150,6 +155,10 @@ TEST_F(PhotoCellTest, UnreadablePhotosLeaveTheCellClearAndUnordered) {
         EXPECT_EQ(r.rcDst.width, 0) << name;
         EXPECT_EQ(cell.nameLabel->Text(), name);
         EXPECT_EQ(cell.nameText, name);
+        // Said in words, not only by a grey cell with a red frame.
+        EXPECT_TRUE(cell.unreadableLabel->isVisible()) << name;
+        EXPECT_EQ(cell.unreadableLabel->text(), QStringLiteral("此照片无法读取"));
+        EXPECT_EQ(FramePixel(cell), QColor(255, 0, 0)) << name;
         // Commands that need a photo do nothing.
         Click(cell, cellid::kPlus);
         EXPECT_EQ(r.number, 0);
@@ -157,6 +166,55 @@ TEST_F(PhotoCellTest, UnreadablePhotosLeaveTheCellClearAndUnordered) {
     PhotoRecord& empty = AddRecord("", "none.jpg", 1);
     cell.ShowRecord(&empty);
     EXPECT_FALSE(cell.surface.HasImage());
+    cell.ShowRecord(&AddPhoto("fine.jpg", 64, 48));
+    EXPECT_FALSE(cell.unreadableLabel->isVisible());
+}
+
+// Regression: a new cell showed "冲印规格4.5*6 / 裁 切" (no such size in the
+// catalogue), and a cleared one kept the size, count and framing of the
+// photo it showed before, beside a red frame.
+TEST_F(PhotoCellTest, AnEmptyCellShowsNoSizeCountOrFraming) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    const auto captions = [&cell] {
+        std::vector<std::string> texts;
+        for (int id : {cellid::kPrintSize, cellid::kQuantity, cellid::kCropFill, cellid::kZoom,
+                       cellid::kRotation, cellid::kDate})
+            texts.push_back(cell.Button(id)->caption1);
+        return texts;
+    };
+    const std::vector<std::string> none(6);
+    EXPECT_EQ(captions(), none);
+    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
+    cell.ShowRecord(&AddPhoto("a.jpg", 64, 48, 0));
+    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "0");
+    EXPECT_EQ(FramePixel(cell), QColor(255, 0, 0));  // shown, not ordered
+    cell.ClearCell();
+    EXPECT_EQ(captions(), none);
+    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
+    EXPECT_EQ(cell.unreadableLabel->isVisible(), false);
+}
+
+// Regression: long names were cut at both ends and ran under the date
+// button; in the big view the label reached past the window.
+TEST_F(PhotoCellTest, LongNamesKeepTheirStartExtensionAndPixelSize) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    cell.ShowRecord(&AddPhoto("DSC_20261208_a_very_long_holiday_name_from_a_phone.jpg", 64, 48));
+    const std::string shown = cell.nameLabel->Text();
+    EXPECT_EQ(shown.rfind("DSC_", 0), 0u) << shown;
+    EXPECT_NE(shown.find("…"), std::string::npos) << shown;
+    EXPECT_TRUE(QString::fromStdString(shown).endsWith(QStringLiteral("phone.jpg(64x48)")))
+        << shown;
+    const auto fitsItsLabel = [&cell] {
+        const QFontMetrics metrics(cell.nameLabel->font());
+        return metrics.horizontalAdvance(QString::fromStdString(cell.nameLabel->Text())) <=
+               cell.nameLabel->width();
+    };
+    EXPECT_TRUE(fitsItsLabel());
+    EXPECT_LT(cell.nameLabel->geometry().right(), cell.dateButton->geometry().left());
+    cell.ToggleBigView();
+    cell.ShowRecord(cell.surface.record);
+    EXPECT_TRUE(fitsItsLabel());
+    EXPECT_LE(cell.mapTo(&main, cell.nameLabel->geometry().topRight()).x(), 1023);
 }
 
 TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
@@ -181,6 +239,26 @@ TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
     EXPECT_EQ(r.number, 25);
     cell.SetActive(true);
     EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(236, 162, 13));
+}
+
+// Regression: a tap on a button while a popup was open only closed the
+// popup; on a touch screen the customer had to tap twice.
+TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
+    cell.ShowRecord(&r);
+    for (int opener : {cellid::kQuantity, cellid::kPrintSize}) {
+        const int before = r.number;
+        Click(cell, opener);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << opener;
+        const QPoint plus = cell.Button(cellid::kPlus)->mapToGlobal(QPoint(10, 10));
+        QTest::mousePress(popup, Qt::LeftButton, {}, popup->mapFromGlobal(plus));
+        QTest::mouseRelease(popup, Qt::LeftButton, {}, popup->mapFromGlobal(plus));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << opener;
+        EXPECT_EQ(r.number, before + 1) << opener;
+    }
 }
 
 TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {

@@ -163,6 +163,23 @@ TEST(RequirementDialog, ShowsTheStatisticsAndKeepsTheTypedText) {
     EXPECT_EQ(dialog.requirement.size(), 60u + 20u * 3u);
 }
 
+// Regression: white blocks around the buttons' faces and a white strip
+// under the picture, which is shorter than the dialog.
+TEST(RequirementDialog, ButtonsAndTheGroundShowTheDialogsBackground) {
+    RequirementDialog dialog("", "");
+    dialog.show();
+    const QImage shot = dialog.grab().toImage();
+    const QImage picture(QString::fromStdString(RequirementDialog::PicturePath()));
+    ASSERT_EQ(picture.height(), 378);
+    // Corners of both buttons, outside their faces; the ground under the picture.
+    for (const QPoint at : {QPoint(67, 322), QPoint(243, 378), QPoint(150, 382), QPoint(60, 386)}) {
+        const QColor seen = shot.pixelColor(at);
+        EXPECT_NE(seen, QColor(Qt::white)) << at.x() << "," << at.y();
+        const QPoint inPicture(at.x(), std::min(at.y(), picture.height() - 1));
+        EXPECT_EQ(seen, picture.pixelColor(inPicture)) << at.x() << "," << at.y();
+    }
+}
+
 TEST(RequirementDialog, CancelKeepsTheRequirement) {
     RequirementDialog dialog("", "旧要求");
     dialog.InitDialog();

@@ -7,8 +7,10 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -404,7 +406,7 @@ TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
     testing::TempFolder dir;
     Registry registry(dir / "registry.ini");
     testing::WriteJpeg(dir / "Card/a.jpg", 8, 8);
-    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry);
+    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, FileSystem::Default());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("选择照片目录"));
     auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
     ASSERT_NE(open, nullptr);
@@ -415,12 +417,41 @@ TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/");  // spelt as on the disk
 }
 
+// Regression: Enter on a highlighted folder also pressed Open, and the
+// folder was loaded before the customer saw inside it.
+TEST(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderShown) {
+    testing::TempFolder dir;
+    Registry registry(dir / "registry.ini");
+    testing::WriteJpeg(dir / "Card/DCIM/a.jpg", 8, 8);
+    testing::WriteBytes(dir / "Card/notes.txt", "");
+    testing::WriteJpeg(dir / "Card/b.jpg", 8, 8);
+    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, FileSystem::Default());
+    auto* list = dialog.findChild<QListWidget*>(QString::number(FolderPickDialog::kListId));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);  // the folder first, then the photo; no other files
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("DCIM/"));
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(dialog.ShownFolder(), dir / "Card/DCIM");
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_FALSE(dialog.folderChosen);
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId))->click();
+    EXPECT_TRUE(dialog.folderChosen);
+    EXPECT_TRUE(dialog.selectedPaths.empty());
+    EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/DCIM/");
+}
+
 TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
     testing::TempFolder dir;
     Registry reg(dir / "registry.ini");
-    EXPECT_EQ(InitialPickFolder(reg), paths::ProgramFolder());
+    FileSystem& fs = FileSystem::Default();
+    const std::vector<std::string> cards = {dir / "media/ann", dir / "mnt"};
+    EXPECT_EQ(InitialPickFolder(reg, fs, cards), paths::ProgramFolder());
+    testing::WriteBytes(dir / "mnt/x", "");
+    EXPECT_EQ(InitialPickFolder(reg, fs, cards), dir / "mnt/");  // where cards appear
     reg.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", dir / "photos");
-    EXPECT_EQ(InitialPickFolder(reg), dir / "photos/");
+    EXPECT_EQ(InitialPickFolder(reg, fs, cards), dir / "photos/");
     ASSERT_TRUE(RememberPickedFolder(reg, dir / "other/"));
     std::string value;
     reg.Query(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir", value);

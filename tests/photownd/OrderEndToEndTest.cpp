@@ -414,7 +414,8 @@ TEST_F(OrderEndToEndTest, AMatteOrderAppendsZeroToItsProductCodes) {
     });
     EXPECT_EQ(Bodies(server), (std::vector<std::string>{CheckBody("C70:3/"), StartBody("C70:3/")}));
     EXPECT_EQ(Job("productlist"), "C70:3/");
-    EXPECT_NE(Job("memo").find("(绒面,"), std::string::npos) << Job("memo");
+    // The finish, then the kind of paper: two different things.
+    EXPECT_NE(Job("memo").find("(绒面,富士)"), std::string::npos) << Job("memo");
     for (std::int32_t i = 0; i < 3; ++i) EXPECT_EQ(state.photoList.At(i).exoch, 1);
 }
 

@@ -15,6 +15,9 @@
 #include "orderdata/ProcessState.h"
 #include "orelle/HostMessage.h"
 #include "orelle/KeyMessage.h"
+#include "photownd/ToolBarWnd.h"
+#include "skin/BitmapButton.h"
+#include "skin/SkinBitmaps.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TempFolder.h"
@@ -114,6 +117,45 @@ TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
     window->WaitForJobs();
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(0), dir / "img_6.jpg");
+}
+
+// Regression: the button flipped on its own clicks only, so after a double
+// click it offered the view already shown and worked the wrong way round.
+TEST_F(PhotoWindowTest, TheViewButtonOffersTheOtherViewHoweverTheViewChanged) {
+    AddPhotos(3);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    const BitmapButton* view = window->ToolBar()->Button(ToolBarWnd::kViewButton);
+    window->Cell(0)->ToggleBigView();  // a double click
+    EXPECT_EQ(view->pictureId, skinres::kToolSmallView);
+    window->SetImageDlgToNormal();  // as a new job does
+    EXPECT_EQ(view->pictureId, skinres::kToolBigView);
+    Command(1219);
+    EXPECT_TRUE(browse().bBigView);
+    EXPECT_EQ(view->pictureId, skinres::kToolSmallView);
+    window->Cell(0)->ToggleBigView();
+    Command(1219);
+    EXPECT_TRUE(browse().bBigView);
+}
+
+// Regression: the first page of a job showed grey cells with the captions
+// of no photo before its photos, and the previous customer's cells stayed
+// behind the next one's folder picker.
+TEST_F(PhotoWindowTest, CellsAppearOnlyWithTheirPage) {
+    const auto shownCells = [this] {
+        int n = 0;
+        for (int i = 0; i < 6; ++i) n += window->Cell(i)->isVisible();
+        return n;
+    };
+    EXPECT_EQ(shownCells(), 0);
+    AddPhotos(2);
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    EXPECT_EQ(shownCells(), 6);
+    EXPECT_TRUE(window->Cell(1)->surface.HasImage());
+    EXPECT_EQ(window->Cell(2)->Button(cellid::kPrintSize)->caption1, "");
+    window->EndJob();
+    EXPECT_EQ(shownCells(), 0);
 }
 
 TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {

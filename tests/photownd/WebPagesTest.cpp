@@ -6,6 +6,10 @@
 
 #include "orderdata/ParamConfig.h"
 #include "platform/registry/Registry.h"
+#include "photownd/PhotoWindow.h"
+#include "platform/Services.h"
+#include "support/ModalAnswer.h"
+#include "support/PhotoWindowFixture.h"
 #include "support/RecordingShell.h"
 #include "support/TempFolder.h"
 
@@ -65,6 +69,43 @@ TEST(WebPagesTest, GetRegKeyCutsTheValueToItsBuffer) {
     reg.CreateKey(RegistryRoot::LocalMachine, "empty");
     EXPECT_EQ(GetRegKey(reg, 0x80000002u, "empty", out), kRegistryOk);
     EXPECT_TRUE(out.empty());
+}
+
+RecordingShell& NoBrowser() {
+    static RecordingShell shell;
+    shell.openResult = 2;
+    shell.runResult = 2;
+    return shell;
+}
+
+Services WithoutBrowser() {
+    const Services machine = MachineServices();
+    return Services{machine.files, machine.disks, machine.clock, NoBrowser(), machine.registry};
+}
+
+class WebPagesWindowTest : public testing::PhotoWindowFixture {
+  protected:
+    WebPagesWindowTest() : PhotoWindowFixture(WithoutBrowser()) {}
+};
+
+// Regression: without a browser "充值" and "疑问解答" did nothing visible.
+TEST_F(WebPagesWindowTest, WithoutABrowserTheCustomerIsTold) {
+    state.flags.verison_function = kEditionWeb;
+    for (int command : {1229, 1232}) {
+        std::vector<std::string> shown;
+        testing::ModalAnswer modal([&](QDialog& d) {
+            shown.push_back(testing::DialogText(d));
+            return 0;
+        });
+        Command(command);
+        EXPECT_EQ(shown, std::vector<std::string>{"无法打开网页,请联系店员"}) << command;
+    }
+    NoBrowser().runResult = 33;
+    testing::ModalAnswer none([](QDialog& d) {
+        ADD_FAILURE() << testing::DialogText(d);
+        return 0;
+    });
+    Command(1229);
 }
 
 }  // namespace

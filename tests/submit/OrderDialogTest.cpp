@@ -168,6 +168,19 @@ TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
     EXPECT_EQ(d->Status(), "请正确填写会员号及密码\r\n查看最新促销优惠请登陆127.0.0.1");
 }
 
+// Regression: white blocks showed around the faces of "确定" and "取消".
+TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheDialogsBackground) {
+    Settings("[version_control]\r\nverison_function=2000\r\n");
+    auto d = Open();
+    const QImage shot = d->grab().toImage();
+    const QImage ground(QString::fromStdString(OrderDialog::BackgroundPath()));
+    ASSERT_FALSE(ground.isNull());
+    for (const QPoint at : {QPoint(131, 309), QPoint(297, 365)}) {
+        EXPECT_NE(shot.pixelColor(at), QColor(Qt::white)) << at.x() << "," << at.y();
+        EXPECT_EQ(shot.pixelColor(at), ground.pixelColor(at)) << at.x() << "," << at.y();
+    }
+}
+
 TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     FakeBackEnd backEnd;
     backEnd.outcome = Placed("0020150307001", "8888");

@@ -12,6 +12,7 @@ namespace orelle::testing {
 class RecordingShell : public Shell {
   public:
     int openResult = 2;  // the desktop cannot open it
+    int runResult = 33;
     std::vector<std::string> opened, started;
     int Open(const std::string& address, int) override {
         opened.push_back(address);
@@ -19,7 +20,7 @@ class RecordingShell : public Shell {
     }
     int Run(const std::string& commandLine, int) override {
         started.push_back(commandLine);
-        return 33;
+        return runResult;
     }
 };
 

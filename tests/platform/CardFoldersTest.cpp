@@ -1,0 +1,44 @@
+#include "platform/paths/CardFolders.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempFolder.h"
+
+namespace orelle {
+namespace {
+
+#ifndef _WIN32
+TEST(CardFolders, TheDesktopsCardFoldersInTheOrderTheyAreLookedFor) {
+    EXPECT_EQ(CardFolderCandidates("ann"),
+              (std::vector<std::string>{"/media/ann", "/run/media/ann", "/mnt"}));
+    EXPECT_EQ(CardFolderCandidates(""), (std::vector<std::string>{"/mnt"}));
+}
+#endif
+
+TEST(CardFolders, TheFirstExistingCandidateIsWhereThePickerStarts) {
+    testing::TempFolder dir;
+    testing::WriteBytes(dir / "run/ann/x", "");
+    testing::WriteBytes(dir / "mnt/x", "");
+    FileSystem& fs = FileSystem::Default();
+    EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann", dir / "run/ann", dir / "mnt"}),
+              dir / "run/ann/");
+    EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann"}), "");
+    EXPECT_TRUE(IsMountPoint("/"));
+    EXPECT_FALSE(IsMountPoint(dir / "mnt"));
+}
+
+TEST(CardFolders, CardsComeFirstThenFoldersThenPhotos) {
+    const std::vector<FolderEntry> entries = {
+        {"notes.txt", false}, {"b.JPG", false}, {"zeta", true}, {"SD_CARD", true},
+        {"Alpha", true},      {"a.jpeg", false}, {"EOS_DIGITAL", true}, {"c.png", false},
+    };
+    const auto rows =
+        PickerRows(entries, [](const std::string& name) { return name.find('_') != std::string::npos; });
+    std::vector<std::string> names;
+    for (const PickerRow& row : rows) names.push_back(row.name + (row.card ? "*" : ""));
+    EXPECT_EQ(names, (std::vector<std::string>{"EOS_DIGITAL*", "SD_CARD*", "Alpha", "zeta",
+                                               "a.jpeg", "b.JPG"}));
+}
+
+}  // namespace
+}  // namespace orelle
