@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "orderdata/PhotoFileKinds.h"
 #include "orderdata/TextCase.h"
 #include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
@@ -39,7 +40,9 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     resize(560, 420);
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::Files | QDir::NoDot);
-    model_->setNameFilters({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")});
+    QStringList patterns;
+    for (const std::string& p : PhotoNamePatterns()) patterns << QString::fromStdString(p);
+    model_->setNameFilters(patterns);
     model_->setNameFilterDisables(false);
     model_->setRootPath(QDir::rootPath());
     where_ = new QLabel(this);

@@ -11,6 +11,8 @@
 #include "cell/PicturePrefetch.h"
 #include "orderdata/ProcessState.h"
 #include "skin/BitmapButton.h"
+#include "cell/CellTexts.h"
+#include "support/ModalAnswer.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/TestStation.h"
@@ -185,7 +187,7 @@ TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
 
 TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
     PhotoCell& cell = MakeCell(0, kCell0);
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1, "2024:05:01 12:30:00");
     cell.ShowRecord(&r);
     state.session.nOrderType = 2;
     Click(cell, cellid::kPlus);
@@ -335,12 +337,23 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     EXPECT_EQ(r.adddatetime, 0);
     EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture(), plain);
 
-    // Without a recorded date nothing is stamped.
+    // Without a recorded date nothing is stamped, and the button says why
+    // instead of marking the photo.
     PhotoRecord& undated = AddPhoto("u.jpg", 800, 600, 1);
-    undated.adddatetime = 1;
     host.first = 1;
     cell.ShowRecord(&undated);
     EXPECT_TRUE(cell.surface.shotDate.empty());
+    std::vector<std::string> shown;
+    {
+        testing::ModalAnswer modal([&](QDialog& d) {
+            shown.push_back(testing::DialogText(d));
+            return 0;
+        });
+        Click(cell, cellid::kDate);
+    }
+    EXPECT_EQ(shown, std::vector<std::string>{kNoShotDateNotice});
+    EXPECT_EQ(undated.adddatetime, 0);
+    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
 }
 
 }  // namespace
