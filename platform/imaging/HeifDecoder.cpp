@@ -76,6 +76,14 @@ QColorSpace ColoursOf(const heif_image_handle* handle) {
     }
 }
 
+// Whether the file turns or mirrors its picture itself (irot, imir boxes,
+// which libheif applies): they stand among the item properties, before
+// the picture data.
+bool TurnsItself(std::string_view bytes) {
+    const std::string_view head = bytes.substr(0, bytes.find("mdat"));
+    return head.find("irot") != std::string_view::npos || head.find("imir") != std::string_view::npos;
+}
+
 }  // namespace
 
 DecodedPhoto DecodeHeif(std::string_view bytes) {
@@ -108,13 +116,15 @@ DecodedPhoto DecodeHeif(std::string_view bytes) {
     const uint8_t* plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
     if (!plane || !FitsConversion(w, h)) return photo;
     const QImage view(plane, w, h, stride, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    photo.picture = OnPaper(view, ColoursOf(raw));
     photo.exif = ExifOf(raw);
-    // libheif turned the picture by the file's own rotation and mirroring,
-    // which phones repeat in the EXIF orientation.
+    // Phones turn the picture with the file's own boxes and repeat that in
+    // the EXIF orientation; a file without such boxes (as older encoders
+    // made from a turned JPEG) is turned by its EXIF orientation alone.
+    const int orientation = photo.exif.empty() ? 1 : ExifOrientation(photo.exif);
+    const QImage upright = TurnsItself(bytes) ? view : UprightPicture(view, orientation);
+    photo.picture = OnPaper(upright, ColoursOf(raw));
     if (!photo.exif.empty())
-        MarkExifUpright(photo.exif.data(), photo.exif.size(),
-                        OrientationSwapsSides(ExifOrientation(photo.exif)));
+        MarkExifUpright(photo.exif.data(), photo.exif.size(), OrientationSwapsSides(orientation));
     return photo;
 }
 

@@ -12,7 +12,9 @@
 #include "orderdata/ProcessState.h"
 #include "skin/BitmapButton.h"
 #include "cell/CellTexts.h"
+#include "platform/imaging/StationCopy.h"
 #include "support/ModalAnswer.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/TestStation.h"
@@ -319,6 +321,24 @@ TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
     Click(cell, cellid::kPlus);
     EXPECT_EQ(host.activated, std::vector<int>{1});
     EXPECT_EQ(r.number, 2);
+}
+
+// A phone portrait stored landscape (orientation 6), through the station's
+// copy: the cell and the big view show it upright, and its size is the
+// upright one.
+TEST_F(PhotoCellTest, ATurnedPhoneShotShowsUprightInTheCellAndTheBigView) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    const std::string stored = testing::CornerJpeg(1280, 960, {{0, 274, {}, 6}});
+    testing::WriteBytes(dir / "upright.jpg", StationCopyFromBytes(stored).made);
+    PhotoRecord& r = AddRecord(dir / "upright.jpg", "upright.jpg", 1);
+    cell.ShowRecord(&r);
+    EXPECT_EQ(cell.nameLabel->Text(), "upright.jpg(960x1280)");
+    const std::array<int, 4> upright{2, 0, 3, 1};  // stored bottom left now on top left ...
+    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+              upright);
+    cell.SetBigView(true);
+    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+              upright);
 }
 
 TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {

@@ -118,6 +118,10 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
         GTEST_SKIP() << "heif-enc is not installed";
     }
     WriteBytes(dir / "card/IMG_0001.HEIC", heic);
+    // A phone's HEIC: turned, with its shot date.
+    WriteBytes(dir / "src/phone.jpg",
+               testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}, {EXIF_IFD_EXIF, 36867, kShot}}));
+    WriteBytes(dir / "card/IMG_0002.heic", testing::HeicFrom(dir / "src/phone.jpg", dir / "src/p.heic"));
     WriteBytes(dir / "card/img_0001.jpg", testing::CornerJpeg(64, 48, {}));  // its name is taken
     WriteBytes(dir / "card/sent.jpg", heic);  // a HEIC under a JPEG's name
     WriteBytes(dir / "card/shot.png", testing::PngBytes(testing::CornerPicture(40, 30, true)));
@@ -126,13 +130,14 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
     const auto start = std::chrono::steady_clock::now();
     const std::vector<Loaded> loaded = LoadCard(dir);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    ASSERT_EQ(loaded.size(), 6u);
+    ASSERT_EQ(loaded.size(), 7u);
     const struct {
         const char* copy;
         const char* origName;
         std::int32_t number;
     } expected[] = {
         {"img_0001.jpg", "img_0001.heic", 1},
+        {"img_0002.jpg", "img_0002.heic", 1},
         {"bomb.heic", "bomb.heic", 0},
         {"bomb.png", "bomb.png", 0},
         {"img_0001#1.jpg", "img_0001.jpg", 1},
@@ -149,9 +154,13 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
     }
     const std::array<int, 4> upright{0, 1, 2, 3};
     EXPECT_EQ(CornerIndexes(Decoded(loaded[0].copy)), upright);
-    EXPECT_EQ(CornerIndexes(Decoded(loaded[4].copy)), upright);
+    const std::string phone = ReadBytes(loaded[1].copy);
+    EXPECT_EQ(CornerIndexes(DecodeJpeg(phone, 1)), kUpright[6]);
+    EXPECT_EQ(JpegOrientation(phone), 1);
+    EXPECT_EQ(ReadShotDateFromBytes(phone), kShot);
+    EXPECT_EQ(CornerIndexes(Decoded(loaded[5].copy)), upright);
     // What was transparent is the white of the paper.
-    const QImage shot = Decoded(loaded[5].copy);
+    const QImage shot = Decoded(loaded[6].copy);
     EXPECT_EQ(CornerIndexes(shot)[0], 0);
     EXPECT_GT(qGray(shot.pixel(2, 27)), 245);
 }
