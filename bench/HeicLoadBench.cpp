@@ -48,9 +48,7 @@ bool MakeCard(const std::string& card) {
     }
     fs::remove(jpeg, ec);
     fs::remove(heic, ec);
-    std::FILE* mark = std::fopen(done.c_str(), "w");
-    if (mark) std::fclose(mark);
-    return mark != nullptr;
+    return orelle::bench::MarkComplete(done);
 }
 
 }  // namespace

@@ -59,8 +59,7 @@ bool MakeCard(const std::string& card) {
         out << masters[static_cast<std::size_t>(i % kMasters)];
         if (!out) return false;
     }
-    std::ofstream mark(done);
-    return static_cast<bool>(mark);
+    return orelle::bench::MarkComplete(done);
 }
 
 }  // namespace
@@ -76,27 +75,8 @@ int main(int argc, char** argv) {
         std::printf("# the card could not be made\n");
         return 1;
     }
-    const std::string cpCopy = Join(base, "cp_copy");
-    const std::string backup = Join(base, "backup");
-    std::vector<double> ours, cp;
-    for (int round = 0; round < kRounds; ++round) {
-        double c = 0, o = 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == (round % 2 == 0)) {
-                orelle::bench::RemoveAndSettle(cpCopy);
-                c = orelle::bench::TimeDurableCopy(card, cpCopy);
-                orelle::bench::RemoveAndSettle(cpCopy);
-            } else {
-                o = orelle::bench::TimeFolderLoad(card, backup, kPhotos);
-                orelle::bench::RemoveAndSettle(backup);
-            }
-        }
-        if (c < 0 || o < 0) return 1;
-        cp.push_back(c);
-        ours.push_back(o);
-    }
-    const double o = orelle::bench::Median(ours);
-    const double c = orelle::bench::Median(cp);
+    double o = 0, c = 0;
+    if (!orelle::bench::FolderLoadAgainstCp(card, base, kPhotos, kRounds, &o, &c)) return 1;
     std::printf("# %d photos of 4000 x 3000 stored turned (orientation 6), median of %d rounds\n",
                 kPhotos, kRounds);
     std::printf("# folder load, every copy turned upright, to the first page: %.2f s; "
