@@ -52,9 +52,7 @@ bool MakeCard(const std::string& card) {
         }
     }
     for (const std::string& m : masters) fs::remove(m, ec);
-    std::FILE* mark = std::fopen(done.c_str(), "w");
-    if (mark) std::fclose(mark);
-    return mark != nullptr;
+    return orelle::bench::MarkComplete(done);
 }
 
 }  // namespace
@@ -70,30 +68,9 @@ int main(int argc, char** argv) {
         std::printf("# the card could not be made\n");
         return 1;
     }
-    const std::string cpCopy = Join(base, "cp_copy");
-    const std::string backup = Join(base, "backup");
     const int photos = kFolders * kPerFolder;
-    std::vector<double> ours, cp;
-    // Each copy is removed before the next run starts, so that neither
-    // finds the page cache full of the other's copy; the order alternates.
-    for (int round = 0; round < kRounds; ++round) {
-        double c = 0, o = 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            if ((turn == 0) == (round % 2 == 0)) {
-                orelle::bench::RemoveAndSettle(cpCopy);
-                c = orelle::bench::TimeDurableCopy(card, cpCopy);
-                orelle::bench::RemoveAndSettle(cpCopy);
-            } else {
-                o = orelle::bench::TimeFolderLoad(card, backup, photos);
-                orelle::bench::RemoveAndSettle(backup);
-            }
-        }
-        if (c < 0 || o < 0) return 1;
-        cp.push_back(c);
-        ours.push_back(o);
-    }
-    const double o = orelle::bench::Median(ours);
-    const double c = orelle::bench::Median(cp);
+    double o = 0, c = 0;
+    if (!orelle::bench::FolderLoadAgainstCp(card, base, photos, kRounds, &o, &c)) return 1;
     std::printf("# %d photos of about 4.4 MB in %d folders, median of %d rounds in turn\n", photos,
                 kFolders, kRounds);
     std::printf("# folder load to the first page: %.2f s; cp -r and sync: %.2f s\n", o, c);

@@ -28,6 +28,8 @@ std::string ZoomText(std::int32_t scale);
 std::string AngleText(std::int32_t angle);
 // "加印日期" to add the date, "取消日期" to take it off.
 std::string DateText(std::int32_t adddatetime);
+// Shown when the date button is pressed on a photo that records no date.
+inline constexpr const char* kNoShotDateNotice = "这张照片没有拍摄日期,不能加印日期";
 
 // The name the photo is ordered under: a.jpg with 2 prints is a-2.jpg; a
 // name without '.' gives "-2" followed by the whole name. Unchanged for

@@ -12,6 +12,7 @@
 #include "orderdata/PrintCatalogue.h"
 #include "platform/text/NumberText.h"
 #include "skin/BitmapButton.h"
+#include "skin/ShowNotice.h"
 
 namespace orelle {
 namespace {
@@ -232,6 +233,11 @@ void PhotoCell::SetAngle(std::int32_t a) {
 void PhotoCell::ToggleDate() {
     PhotoRecord* r = CurrentRecord();
     if (!r) return;
+    // Nothing to stamp: the customer hears why instead of seeing no stamp.
+    if (!r->adddatetime && surface.shotDate.empty()) {
+        ShowNotice("提示", kNoShotDateNotice, 1, false, this);
+        return;
+    }
     r->adddatetime = r->adddatetime ? 0 : 1;
     dateButton->captionColour = r->adddatetime ? QColor(255, 0, 0) : QColor(Qt::black);
     SetButtonText(cellid::kDate, DateText(r->adddatetime));

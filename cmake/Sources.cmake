@@ -19,13 +19,20 @@ set(ORELLE_CORE_SOURCES
   platform/paths/BackupDisk.cpp
   platform/paths/CardFolders.cpp
   platform/paths/Paths.cpp
+  platform/imaging/ExifTiff.cpp
+  platform/imaging/HeifDecoder.cpp
   platform/imaging/Imprint.cpp
   platform/imaging/JpegDecoder.cpp
   platform/imaging/JpegLayout.cpp
+  platform/imaging/JpegWriter.cpp
   platform/imaging/PictureFile.cpp
+  platform/imaging/PictureOnPaper.cpp
   platform/imaging/PictureRotation.cpp
+  platform/imaging/PngDecoder.cpp
   platform/imaging/ShotDate.cpp
   platform/imaging/ShotDateWriter.cpp
+  platform/imaging/StationCopy.cpp
+  platform/imaging/UprightJpeg.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
@@ -41,6 +48,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/OrderPaths.cpp
   orderdata/PaperSettings.cpp
   orderdata/ParamConfig.cpp
+  orderdata/PhotoFileKinds.cpp
   orderdata/PhotoList.cpp
   orderdata/PhotoNames.cpp
   orderdata/PhotoRecord.cpp

@@ -7,6 +7,7 @@
 
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/ShotDate.h"
+#include "platform/imaging/StationCopy.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // Plugin paths come from the application; loading the plugins once here
@@ -23,5 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orelle::ReadShotDateFromBytes(bytes);
     // Every reduction the cells ask for.
     for (int level = 0; level <= 2; ++level) orelle::DecodeReducedFromBytes(bytes, level);
+    // The station's own copy: turning, and the phones' formats.
+    orelle::StationCopyFromBytes(bytes);
     return 0;
 }

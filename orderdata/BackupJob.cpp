@@ -1,12 +1,17 @@
 #include "orderdata/BackupJob.h"
 
+#include <algorithm>
+#include <future>
+
 #include "orderdata/CopyNames.h"
 #include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoFileKinds.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
+#include "platform/imaging/StationCopy.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
 
@@ -48,28 +53,65 @@ void BackupJob::TakeMade(PhotoList& made, DirList& madeDirs) {
     for (const std::string& dir : dirs.Entries()) madeDirs.AddIfAbsent(dir);
 }
 
+namespace {
+
+// A phone photo whose conversion was refused (damaged, or claiming a size
+// far beyond any camera's): kept, but shown unreadable and not ordered.
+bool Refused(const StationCopy& copy) {
+    return copy.asIs && (copy.kind == PhotoKind::kHeif || copy.kind == PhotoKind::kPng);
+}
+
+// Turning and converting keep a core busy for each photo: this many are
+// prepared side by side, then joined in the tree's order.
+constexpr std::size_t kPreparedTogether = 2;
+
+}  // namespace
+
 bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
     std::string made;  // the photos of a folder come one after another
-    for (const TreePhoto& photo : tree.photos) {
+    const std::vector<TreePhoto>& photos = tree.photos;
+    for (std::size_t at = 0; at < photos.size(); at += kPreparedTogether) {
         if (stop) return false;
-        const std::string folder =
-            photo.relative.empty() ? workFolder : paths::Join(workFolder, photo.relative);
-        if (folder != made) {
-            if (!fs_.CreateDirectories(folder)) return false;
-            made = folder;
+        const std::size_t end = std::min(photos.size(), at + kPreparedTogether);
+        std::vector<std::future<StationCopy>> others;
+        for (std::size_t i = at + 1; i < end; ++i) {
+            others.push_back(std::async(std::launch::async, PrepareStationCopy, std::ref(fs_),
+                                        std::cref(photos[i].source)));
         }
-        const std::string copy = paths::Join(folder, UniqueCopyName(folder, photo.copyName));
-        if (!fs_.CopyFile(photo.source, copy)) return false;
-        // The walk lists every file once, and on a card letter case tells
-        // files apart: every photo gets its record.
-        const std::string name(paths::FileNamePart(copy));
-        int& from = nextNumber_[name];
-        if (!AddRecord(copy, GetRealNameFrom(name, records, from), photo.source, RecordDefaults{}))
-            return false;
-        if (step) step();
+        std::vector<StationCopy> prepared{PrepareStationCopy(fs_, photos[at].source)};
+        for (std::future<StationCopy>& f : others) prepared.push_back(f.get());
+        for (std::size_t i = at; i < end; ++i) {
+            if (stop) return false;
+            const TreePhoto& photo = photos[i];
+            const StationCopy& station = prepared[i - at];
+            const std::string folder =
+                photo.relative.empty() ? workFolder : paths::Join(workFolder, photo.relative);
+            if (folder != made) {
+                if (!fs_.CreateDirectories(folder)) return false;
+                made = folder;
+            }
+            const std::string name =
+                station.IsJpeg() ? JpegCopyName(photo.copyName) : photo.copyName;
+            const std::string copy = paths::Join(folder, UniqueCopyName(folder, name));
+            if (!WriteCopy(station, photo.source, copy)) return false;
+            // The walk lists every file once, and on a card letter case tells
+            // files apart: every photo gets its record.
+            const std::string copyName(paths::FileNamePart(copy));
+            int& from = nextNumber_[copyName];
+            RecordDefaults defaults;
+            if (Refused(station)) defaults.number = 0;
+            if (!AddRecord(copy, GetRealNameFrom(copyName, records, from), photo.source, defaults))
+                return false;
+            if (step) step();
+        }
     }
     // The copies are on the disk before the order files name them.
     return fs_.SyncFileSystem(workFolder);
+}
+
+bool BackupJob::WriteCopy(const StationCopy& station, const std::string& from,
+                          const std::string& to) {
+    return station.asIs ? fs_.CopyFile(from, to) : fs_.WriteFile(to, station.made);
 }
 
 std::string BackupJob::UniqueCopyName(const std::string& folder, const std::string& name) {
@@ -118,10 +160,14 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
             continue;
         }
         std::string used;
-        bool ok = CopyPhoto(file, copy, &used);
+        bool refused = false;
+        bool ok = CopyPhoto(file, copy, &used, &refused);
         const std::string customer = ReadableName(file);
-        if (ok && known.count(ToLowerAscii(customer)) == 0 && !MadeFrom(customer))
-            ok = AddRecord(used, number + ".jpg", file, defaults);
+        if (ok && known.count(ToLowerAscii(customer)) == 0 && !MadeFrom(customer)) {
+            RecordDefaults mine = defaults;
+            if (refused) mine.number = 0;
+            ok = AddRecord(used, number + ".jpg", file, mine);
+        }
         if (!ok) {
             if (!ask(kAppendCopyFailedQuestion)) return outcome;
             continue;
@@ -132,8 +178,12 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
     return outcome;
 }
 
-bool BackupJob::CopyPhoto(const std::string& from, const std::string& to, std::string* used) {
-    if (edition_ != kEditionDatabase && edition_ != kEditionWeb) {
+bool BackupJob::CopyPhoto(const std::string& from, const std::string& to, std::string* used,
+                          bool* refused) {
+    const StationCopy station = PrepareStationCopy(fs_, from);
+    if (refused) *refused = Refused(station);
+    // Only a photo the lab can take as it is may stay where it is.
+    if (station.asIs && edition_ != kEditionDatabase && edition_ != kEditionWeb) {
         DiskFacts facts;
         if (disks_.Query(std::string(paths::DirectoryPart(from)), &facts) && facts.fixed &&
             fs_.FileExists(from)) {
@@ -142,7 +192,7 @@ bool BackupJob::CopyPhoto(const std::string& from, const std::string& to, std::s
         }
     }
     *used = to;
-    return fs_.CopyFile(from, to);
+    return WriteCopy(station, from, to);
 }
 
 }  // namespace orelle

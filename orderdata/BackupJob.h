@@ -26,6 +26,7 @@ namespace orelle {
 class DiskInfo;
 class FileSystem;
 struct PhotoTree;
+struct StationCopy;
 
 inline constexpr std::size_t kMaxAppendPathBytes = 238;
 
@@ -51,9 +52,10 @@ class BackupJob {
     std::function<void()> step;
 
     // The folder load: every photo of the tree to workFolder plus its
-    // copy folder, under its copy name made unique in that folder, and a record
-    // (size 3, one print, crop) with a dstName unique in the job. False at
-    // the first failure or stop.
+    // copy folder, under its copy name made unique in that folder (".jpg"
+    // for a JPEG made from another kind), and a record (size 3, one print,
+    // crop; no print for a phone photo that could not be converted) with
+    // a dstName unique in the job. False at the first failure or stop.
     bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
 
     // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", with
@@ -69,7 +71,12 @@ class BackupJob {
     // copy; another edition leaves a photo that is already on a fixed disk
     // of the station where it is. True with the copy made, or with the
     // photo left in place (then *used is the source, else the target).
-    bool CopyPhoto(const std::string& from, const std::string& to, std::string* used);
+    // The copy is the station's own (StationCopy): turned upright, or a
+    // JPEG made from a phone's HEIF or PNG photo; such a photo is never
+    // left in place. *refused, when given: a phone photo that could not
+    // be converted, copied as it is.
+    bool CopyPhoto(const std::string& from, const std::string& to, std::string* used,
+                   bool* refused = nullptr);
 
     // What this run made, for the caller to join to the job once the run
     // is over.
@@ -88,6 +95,7 @@ class BackupJob {
                            const std::unordered_set<std::string>& known, const Ask& ask);
     bool MadeFrom(const std::string& customerPath);
     bool Taken();
+    bool WriteCopy(const StationCopy& station, const std::string& from, const std::string& to);
     bool AddRecord(const std::string& copy, const std::string& dstName,
                    const std::string& customerPath, const RecordDefaults& defaults);
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "orderdata/CopyNames.h"
+#include "orderdata/PhotoFileKinds.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
@@ -64,7 +65,7 @@ class TreeWalk {
             if (tree_.tooLong.empty() && gbk::Length(path) > kMaxLoadPathBytes)
                 tree_.tooLong = path;
             if (!selected_.empty() && selected_.count(ToLowerAscii(path)) == 0) continue;
-            if (paths::ExtensionPart(e.lowerName) != "jpg") continue;
+            if (!IsPhotoName(e.lowerName)) continue;
             tree_.photos.push_back(
                 {path, relative, ToLowerAscii(LabSafeName(ReadableName(e.name))), e.bytes});
             tree_.photoBytes += e.bytes;

@@ -39,8 +39,9 @@ struct PhotoTree {
     std::uint64_t photoBytes = 0;  // the photos' sizes added up
 };
 
-// The ".jpg" files (any case) below folder; when selected is not empty,
-// only the paths in it (compared ignoring case).
+// The photos by name (IsPhotoName: .jpg, .jpeg, .heic, .heif, .png, any
+// case) below folder; when selected is not empty, only the paths in it
+// (compared ignoring case).
 PhotoTree FindTreePhotos(FileSystem& fs, const std::string& folder,
                          const std::vector<std::string>& selected);
 

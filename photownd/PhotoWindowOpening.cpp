@@ -2,8 +2,8 @@
 #include <QFileDialog>
 
 #include "cell/PrintSizeChooser.h"
+#include "orderdata/PhotoFileKinds.h"
 #include "orderdata/ProcessState.h"
-#include "orderdata/TextCase.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/Paging.h"
@@ -15,9 +15,10 @@
 namespace orelle {
 namespace {
 
-bool IsJpegPath(const std::string& path) {
-    const std::string extension = ToLowerAscii(paths::ExtensionPart(path));
-    return extension == "jpg" || extension == "jpeg";
+QString PhotoFilter() {
+    QStringList patterns;
+    for (const std::string& p : PhotoNamePatterns()) patterns << QString::fromStdString(p);
+    return QString::fromUtf8("照片(%1)").arg(patterns.join(u' '));
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ void PhotoWindow::OnAddDir() {
         return;
     }
     QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
-                       QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
+                       PhotoFilter());
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
     if (RunModal(picker) != QDialog::Accepted) return;
@@ -69,7 +70,7 @@ void PhotoWindow::OnAddDir() {
     BackupDialog backup(process, services_, b.nOpenNumber, this);
     for (const QString& f : picker.selectedFiles()) {
         const std::string path = f.toStdString();
-        if (IsJpegPath(path)) backup.copyList.push_back(path);
+        if (IsPhotoName(path)) backup.copyList.push_back(path);
     }
     if (b.nOpenNumber == 0) b.nOpenNumber = openNumber;
     PrintSizeChooser chooser(0, 0, this, PrintSizeChooser::kModalPlacement,

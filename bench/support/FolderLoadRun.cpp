@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "orderdata/ProcessState.h"
 #include "photownd/PhotoWindow.h"
 #include "skin/ModalRunner.h"
 #include "support/BenchStation.h"
+#include "support/ReferenceTool.h"
 #include "support/Timing.h"
 
 namespace orelle::bench {
@@ -55,6 +57,40 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
         seconds = -1;
     }
     return seconds;
+}
+
+bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,
+                         int rounds, double* load, double* cp) {
+    const std::string cpCopy = base + "/cp_copy";
+    const std::string backup = base + "/backup";
+    std::vector<double> ours, theirs;
+    // Each copy is removed before the next run starts, so that neither
+    // finds the page cache full of the other's copy; the order alternates.
+    for (int round = 0; round < rounds; ++round) {
+        double c = 0, o = 0;
+        for (int turn = 0; turn < 2; ++turn) {
+            if ((turn == 0) == (round % 2 == 0)) {
+                RemoveAndSettle(cpCopy);
+                c = TimeDurableCopy(card, cpCopy);
+                RemoveAndSettle(cpCopy);
+            } else {
+                o = TimeFolderLoad(card, backup, expected);
+                RemoveAndSettle(backup);
+            }
+        }
+        if (c < 0 || o < 0) return false;
+        theirs.push_back(c);
+        ours.push_back(o);
+    }
+    *load = Median(ours);
+    *cp = Median(theirs);
+    return true;
+}
+
+bool MarkComplete(const std::string& done) {
+    std::FILE* mark = std::fopen(done.c_str(), "w");
+    if (mark) std::fclose(mark);
+    return mark != nullptr;
 }
 
 }  // namespace orelle::bench

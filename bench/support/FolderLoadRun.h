@@ -15,4 +15,13 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
 // so that one run's writeback does not weigh on the next.
 void RemoveAndSettle(const std::string& folder);
 
+// The median seconds of `rounds` folder loads of card (backup root below
+// base) and of as many cp -r and sync of it, measured in turn, the order
+// alternating; false when a run failed.
+bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,
+                         int rounds, double* load, double* cp);
+
+// Marks a generated card complete, so that later runs keep it.
+bool MarkComplete(const std::string& done);
+
 }  // namespace orelle::bench

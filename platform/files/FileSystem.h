@@ -40,6 +40,11 @@ class FileSystem {
     // it and renamed, so that `to` is never a partial copy. Not flushed to
     // the disk. False on any failure, and then `to` is as it was.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+    // Writes a new file over `to` the way CopyFile copies (beside it,
+    // renamed, not flushed). By default it is replaced as ReplaceFile does.
+    virtual bool WriteFile(const std::string& to, std::string_view contents) {
+        return ReplaceFile(to, contents);
+    }
 
     // The folders and regular files in the folder, in no particular order.
     // A symbolic link counts as what it points to; dangling links, devices,
@@ -83,6 +88,7 @@ class LocalFileSystem : public FileSystem {
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
+    bool WriteFile(const std::string& to, std::string_view contents) override;
     bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override;
     std::string ResolvedPath(const std::string& path) override;
     bool RemoveTree(const std::string& path) override;
@@ -91,6 +97,7 @@ class LocalFileSystem : public FileSystem {
                       std::string* bytes) override;
 
   private:
+    bool WriteBeside(const std::string& path, std::string_view contents, bool flush);
     // The file's bytes from in to out; with a writer seam, through it.
     bool CopyContents(int in, int out);
     // Copies a regular file to the new file `to`, flushed to the disk when

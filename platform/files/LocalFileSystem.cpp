@@ -101,11 +101,19 @@ bool LocalFileSystem::ReadFilePart(const std::string& path, std::uint64_t offset
 }
 
 bool LocalFileSystem::ReplaceFile(const std::string& path, std::string_view contents) {
+    return WriteBeside(path, contents, true);
+}
+
+bool LocalFileSystem::WriteFile(const std::string& to, std::string_view contents) {
+    return WriteBeside(to, contents, false);
+}
+
+bool LocalFileSystem::WriteBeside(const std::string& path, std::string_view contents, bool flush) {
     const std::string temp = TempNameBeside(path);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
-    ok = ok && ::fsync(fd) == 0;
+    if (flush) ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());

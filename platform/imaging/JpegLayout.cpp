@@ -42,6 +42,8 @@ class Walker {
 
     // The current segment's payload (after its length field), and the
     // position moved past it.
+    std::size_t Position() const { return pos_; }
+
     std::optional<std::string_view> Segment() {
         if (pos_ + 2 > size_) return std::nullopt;
         const std::size_t length = std::size_t{data_[pos_]} << 8 | data_[pos_ + 1];
@@ -106,7 +108,41 @@ bool DataCanFill(const JpegLayout& layout, std::size_t scanBytes) {
     return layout.arithmetic ? bits * 64 >= blocks : bits >= blocks;
 }
 
+constexpr std::string_view kExifHeader("Exif\0\0", 6);
+
 }  // namespace
+
+std::optional<ByteSpan> FindJpegExif(std::string_view bytes) {
+    Walker walk(bytes);
+    if (!walk.AtSoi()) return std::nullopt;
+    for (int segments = 0; segments < kMaxJpegSegments; ++segments) {
+        const std::optional<unsigned char> marker = walk.NextMarker();
+        if (!marker || *marker == kSos || *marker == kEoi || *marker == kSoi) return std::nullopt;
+        const std::size_t start = walk.Position() + 2;
+        const std::optional<std::string_view> payload = walk.Segment();
+        if (!payload) return std::nullopt;
+        if (*marker == 0xE1 && payload->substr(0, kExifHeader.size()) == kExifHeader)
+            return ByteSpan{start + kExifHeader.size(), payload->size() - kExifHeader.size()};
+    }
+    return std::nullopt;
+}
+
+std::string JpegMetadataSegments(std::string_view bytes, bool keepIcc) {
+    std::string kept;
+    Walker walk(bytes);
+    if (!walk.AtSoi()) return kept;
+    for (int segments = 0; segments < kMaxJpegSegments; ++segments) {
+        const std::optional<unsigned char> marker = walk.NextMarker();
+        if (!marker || *marker == kSos || *marker == kEoi || *marker == kSoi) break;
+        const std::size_t start = walk.Position() - 2;
+        if (!walk.Segment()) break;
+        const bool app = *marker >= 0xE0 && *marker <= 0xEF;
+        const bool colours = *marker == 0xE0 || *marker == 0xEE || (*marker == 0xE2 && !keepIcc);
+        if ((app && !colours) || *marker == 0xFE)
+            kept.append(bytes.substr(start, walk.Position() - start));
+    }
+    return kept;
+}
 
 std::optional<JpegLayout> ReadJpegFrame(std::string_view bytes) {
     Walker walk(bytes);

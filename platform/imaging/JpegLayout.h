@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orelle {
@@ -38,5 +39,19 @@ std::optional<JpegLayout> ReadJpegFrame(std::string_view bytes);
 // are too many segments or scans, when the end marker is missing, or when
 // the compressed data is too small for the frame's size.
 std::optional<JpegLayout> ReadJpegLayout(std::string_view bytes);
+
+// Where the EXIF block (the TIFF structure after "Exif\0\0") of the first
+// EXIF APP1 segment lies in the bytes, looked for before the first scan.
+struct ByteSpan {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+};
+std::optional<ByteSpan> FindJpegExif(std::string_view bytes);
+
+// The whole APPn and COM segments before the first scan, in order, as
+// they are stored (marker and length included), without the ones that
+// describe the stored colours (APP0 JFIF, APP14 Adobe; APP2 too when
+// keepIcc is false): what a new encoding of the same picture keeps.
+std::string JpegMetadataSegments(std::string_view bytes, bool keepIcc);
 
 }  // namespace orelle

@@ -25,4 +25,13 @@ QImage RotatePicture(const QImage& picture, double degrees) {
     return out;
 }
 
+QImage UprightPicture(const QImage& picture, int orientation) {
+    if (orientation < 2 || orientation > 8 || picture.isNull()) return picture;
+    // Turned clockwise first, then mirrored across the vertical axis.
+    static constexpr int kTurn[9] = {0, 0, 0, 180, 180, 90, 90, 270, 270};
+    static constexpr bool kMirror[9] = {false, false, true, false, true, true, false, true, false};
+    QImage turned = RotatePicture(picture, 360 - kTurn[orientation]);
+    return kMirror[orientation] ? turned.mirrored(true, false) : turned;
+}
+
 }  // namespace orelle

@@ -12,4 +12,13 @@ namespace orelle {
 // resample smoothly into Format_RGB32. A null picture stays null.
 QImage RotatePicture(const QImage& picture, double degrees);
 
+// The picture as it is meant to be seen, for an EXIF orientation 1 to 8
+// (2 mirrored, 3 turned 180, 4 flipped, 5 transposed, 6 turned 90
+// clockwise, 7 transversed, 8 turned 90 counter-clockwise); pixels are
+// moved, never resampled. Other values leave it as it is.
+QImage UprightPicture(const QImage& picture, int orientation);
+
+// Whether that orientation swaps width and height (5 to 8).
+constexpr bool OrientationSwapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
+
 }  // namespace orelle

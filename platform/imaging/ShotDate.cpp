@@ -17,7 +17,8 @@ namespace {
 
 constexpr char kExifHeader[] = "Exif\0\0";
 constexpr qint64 kExifHeaderSize = 6;
-constexpr int kDateTimeTag = 306;
+// The shot first, then its digitising, then the last change.
+constexpr int kDateTags[] = {36867, 36868, 306};
 
 bool ReadByte(QIODevice& in, unsigned char* byte) {
     char c;
@@ -65,16 +66,18 @@ std::string FirstDateTime(const QByteArray& segment) {
     exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
     exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(segment.constData()),
                         static_cast<unsigned int>(segment.size()));
-    for (int ifd = EXIF_IFD_0; ifd < EXIF_IFD_COUNT; ++ifd) {
-        const ExifContent* content = data->ifd[ifd];
-        if (content == nullptr) continue;
-        for (unsigned int i = 0; i < content->count; ++i) {
-            ExifEntry* entry = content->entries[i];
-            if (entry == nullptr || entry->tag != kDateTimeTag) continue;
-            char value[1024] = {};
-            exif_entry_get_value(entry, value, sizeof value);
-            // Stored bytes need not be UTF-8; invalid ones become U+FFFD.
-            return QString::fromUtf8(value).toStdString();
+    for (int tag : kDateTags) {
+        for (int ifd = EXIF_IFD_0; ifd < EXIF_IFD_COUNT; ++ifd) {
+            const ExifContent* content = data->ifd[ifd];
+            if (content == nullptr) continue;
+            for (unsigned int i = 0; i < content->count; ++i) {
+                ExifEntry* entry = content->entries[i];
+                if (entry == nullptr || entry->tag != tag) continue;
+                char value[1024] = {};
+                exif_entry_get_value(entry, value, sizeof value);
+                // Stored bytes need not be UTF-8; invalid ones become U+FFFD.
+                return QString::fromUtf8(value).toStdString();
+            }
         }
     }
     return {};

@@ -1,7 +1,9 @@
 #pragma once
-// The recorded date of a photo: the first EXIF entry with tag 306
-// (DateTime), searching IFD 0, 1, 2 ... and within each its entries in
-// stored order, given as libexif renders it ("2024:05:01 12:30:00").
+// The recorded date of a photo: the first EXIF entry with tag 36867
+// (DateTimeOriginal, when the shot was taken), else 36868
+// (DateTimeDigitized), else 306 (DateTime, the last change), each searched
+// through IFD 0, 1, 2 ... and within each its entries in stored order,
+// given as libexif renders it ("2024:05:01 12:30:00").
 //
 // Only the JPEG segments before the first scan are looked at, and only the
 // head of a file is read (FileDevice::kHead). No EXIF, no such entry, or

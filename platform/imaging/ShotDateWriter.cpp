@@ -10,20 +10,25 @@ namespace orelle {
 namespace {
 
 // "Exif\0\0" and the TIFF structure, as an APP1 segment's payload.
-std::string ExifPayload(const std::vector<std::pair<int, std::string>>& dates) {
+std::string ExifPayload(const std::vector<ExifField>& fields) {
     ExifData* data = exif_data_new();
     exif_data_set_byte_order(data, EXIF_BYTE_ORDER_INTEL);
     ExifMem* mem = exif_mem_new_default();
-    for (const auto& [ifd, text] : dates) {
+    for (const ExifField& f : fields) {
         ExifEntry* entry = exif_entry_new_mem(mem);
-        const auto size = static_cast<unsigned int>(text.size() + 1);
-        entry->tag = EXIF_TAG_DATE_TIME;
-        entry->format = EXIF_FORMAT_ASCII;
-        entry->components = size;
+        const bool ascii = !f.text.empty();
+        const auto size = ascii ? static_cast<unsigned int>(f.text.size() + 1) : 2u;
+        entry->tag = static_cast<ExifTag>(f.tag);
+        entry->format = ascii ? EXIF_FORMAT_ASCII : EXIF_FORMAT_SHORT;
+        entry->components = ascii ? size : 1;
         entry->size = size;
         entry->data = static_cast<unsigned char*>(exif_mem_alloc(mem, size));
-        std::memcpy(entry->data, text.c_str(), size);
-        exif_content_add_entry(data->ifd[ifd], entry);
+        if (ascii) {
+            std::memcpy(entry->data, f.text.c_str(), size);
+        } else {
+            exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, static_cast<ExifShort>(f.value));
+        }
+        exif_content_add_entry(data->ifd[f.ifd], entry);
         exif_entry_unref(entry);
     }
     exif_mem_unref(mem);
@@ -38,9 +43,9 @@ std::string ExifPayload(const std::vector<std::pair<int, std::string>>& dates) {
 
 }  // namespace
 
-std::string WithShotDates(std::string jpeg, const std::vector<std::pair<int, std::string>>& dates) {
-    if (dates.empty()) return jpeg;
-    const std::string payload = ExifPayload(dates);
+std::string WithExif(std::string jpeg, const std::vector<ExifField>& fields) {
+    if (fields.empty()) return jpeg;
+    const std::string payload = ExifPayload(fields);
     const std::size_t length = payload.size() + 2;
     if (length > 0xFFFF) throw std::runtime_error("EXIF too long for one segment");
     std::string app1 = "\xFF\xE1";
@@ -48,6 +53,12 @@ std::string WithShotDates(std::string jpeg, const std::vector<std::pair<int, std
     app1 += static_cast<char>(length & 0xFF);
     app1 += payload;
     return jpeg.insert(2, app1);  // right after SOI
+}
+
+std::string WithShotDates(std::string jpeg, const std::vector<std::pair<int, std::string>>& dates) {
+    std::vector<ExifField> fields;
+    for (const auto& [ifd, text] : dates) fields.push_back({ifd, 306, text});
+    return WithExif(std::move(jpeg), fields);
 }
 
 }  // namespace orelle

@@ -24,11 +24,6 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-bool IsPhotoName(std::string_view name) {
-    const std::string extension = Lower(paths::ExtensionPart(name));
-    return extension == "jpg" || extension == "jpeg";
-}
-
 }  // namespace
 
 std::vector<std::string> CardFolderCandidates(std::string_view user) {
@@ -70,12 +65,13 @@ bool IsMountPoint(const std::string& path) {
 }
 
 std::vector<PickerRow> PickerRows(const std::vector<FolderEntry>& entries,
+                                  const std::function<bool(const std::string& name)>& isPhoto,
                                   const std::function<bool(const std::string& name)>& isCard) {
     std::vector<PickerRow> rows;
     for (const FolderEntry& entry : entries) {
         if (entry.folder) {
             rows.push_back({entry.name, true, isCard(entry.name)});
-        } else if (IsPhotoName(entry.name)) {
+        } else if (isPhoto(entry.name)) {
             rows.push_back({entry.name, false, false});
         }
     }

@@ -28,10 +28,11 @@ struct PickerRow {
     bool card = false;  // a folder that is a mounted card
 };
 
-// The folders and ".jpg"/".jpeg" photos of a listing: cards, other folders,
-// photos, each group by name without regard to case. isCard is asked of
-// folder names only.
+// The folders and the photos (isPhoto, asked of file names) of a listing:
+// cards, other folders, photos, each group by name without regard to case.
+// isCard is asked of folder names only.
 std::vector<PickerRow> PickerRows(const std::vector<FolderEntry>& entries,
+                                  const std::function<bool(const std::string& name)>& isPhoto,
                                   const std::function<bool(const std::string& name)>& isCard);
 
 }  // namespace orelle

@@ -14,6 +14,10 @@
 #include "cell/PicturePrefetch.h"
 #include "orderdata/ProcessState.h"
 #include "skin/BitmapButton.h"
+#include "cell/CellTexts.h"
+#include "platform/imaging/StationCopy.h"
+#include "support/ModalAnswer.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/TestStation.h"
@@ -263,7 +267,7 @@ TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
 
 TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
     PhotoCell& cell = MakeCell(0, kCell0);
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
+    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1, "2024:05:01 12:30:00");
     cell.ShowRecord(&r);
     state.session.nOrderType = 2;
     Click(cell, cellid::kPlus);
@@ -397,6 +401,24 @@ TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
     EXPECT_EQ(r.number, 2);
 }
 
+// A phone portrait stored landscape (orientation 6), through the station's
+// copy: the cell and the big view show it upright, and its size is the
+// upright one.
+TEST_F(PhotoCellTest, ATurnedPhoneShotShowsUprightInTheCellAndTheBigView) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    const std::string stored = testing::CornerJpeg(1280, 960, {{0, 274, {}, 6}});
+    testing::WriteBytes(dir / "upright.jpg", StationCopyFromBytes(stored).made);
+    PhotoRecord& r = AddRecord(dir / "upright.jpg", "upright.jpg", 1);
+    cell.ShowRecord(&r);
+    EXPECT_EQ(cell.nameLabel->Text(), "upright.jpg(960x1280)");
+    const std::array<int, 4> upright{2, 0, 3, 1};  // stored bottom left now on top left ...
+    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+              upright);
+    cell.SetBigView(true);
+    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+              upright);
+}
+
 TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("d.jpg", 800, 600, 1, "2024:05:01 12:30:00");
@@ -413,12 +435,23 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     EXPECT_EQ(r.adddatetime, 0);
     EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture(), plain);
 
-    // Without a recorded date nothing is stamped.
+    // Without a recorded date nothing is stamped, and the button says why
+    // instead of marking the photo.
     PhotoRecord& undated = AddPhoto("u.jpg", 800, 600, 1);
-    undated.adddatetime = 1;
     host.first = 1;
     cell.ShowRecord(&undated);
     EXPECT_TRUE(cell.surface.shotDate.empty());
+    std::vector<std::string> shown;
+    {
+        testing::ModalAnswer modal([&](QDialog& d) {
+            shown.push_back(testing::DialogText(d));
+            return 0;
+        });
+        Click(cell, cellid::kDate);
+    }
+    EXPECT_EQ(shown, std::vector<std::string>{kNoShotDateNotice});
+    EXPECT_EQ(undated.adddatetime, 0);
+    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class FolderLoadSteps : public ::testing::Test {
         state.startup.config.dir = "/backup";
         state.startup.date.dateStr = "2026-12-7";
         state.startup.date.datePrefix = "261207";
-        for (const char* name : {"/card/a.jpg", "/card/b.JPG", "/card/sub/c.jpg", "/card/d.png"})
+        for (const char* name : {"/card/a.jpg", "/card/b.JPG", "/card/sub/c.jpg", "/card/d.txt"})
             Put(name);
         // The job of an earlier customer.
         auto earlier = std::make_unique<PhotoRecord>();

@@ -26,28 +26,31 @@ std::vector<std::string> Sources(const PhotoTree& tree, const std::string& base)
     return out;
 }
 
-TEST(PhotoTreeTest, OnlyJpgFilesOutsideMarkedFoldersSubfoldersFirst) {
+TEST(PhotoTreeTest, PhotoFilesOutsideMarkedFoldersSubfoldersFirst) {
     TempFolder dir;
     WriteBytes(dir / "card/B.JPG", "b");
-    WriteBytes(dir / "card/a.jpeg", "x");  // .jpeg is not loaded
+    WriteBytes(dir / "card/a.jpeg", "x");
+    WriteBytes(dir / "card/c.HEIC", "x");
+    WriteBytes(dir / "card/d.png", "x");
+    WriteBytes(dir / "card/e.heif", "x");
     WriteBytes(dir / "card/notes.txt", "x");
+    WriteBytes(dir / "card/clip.mov", "x");
     WriteBytes(dir / "card/sub/A.JPG", "a");
     WriteBytes(dir / "card/LUMORA/own.jpg", "x");   // the program's own folder
     WriteBytes(dir / "card/pack/lumora.ini", "x");  // an upload package
     WriteBytes(dir / "card/pack/p.jpg", "x");
     WriteBytes(dir / "card/pack/deeper/q.jpg", "x");
     const PhotoTree tree = OnDisk(dir / "card/");
-    EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"sub/A.JPG", "B.JPG"}));
+    EXPECT_EQ(Sources(tree, dir / "card"),
+              (std::vector<std::string>{"sub/A.JPG", "B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif"}));
     EXPECT_EQ(tree.photos[0].relative, "sub");
     EXPECT_EQ(tree.photos[0].copyName, "a.jpg");
     EXPECT_EQ(tree.photos[1].relative, "");
     EXPECT_TRUE(tree.tooLong.empty());
     EXPECT_FALSE(tree.unreadable);
 
-    // A folder of .jpeg files alone, or a package folder, has nothing.
+    // A package folder has nothing.
     EXPECT_TRUE(OnDisk(dir / "card/pack").photos.empty());
-    WriteBytes(dir / "jpegs/one.jpeg", "x");
-    EXPECT_TRUE(OnDisk(dir / "jpegs").photos.empty());
 }
 
 TEST(PhotoTreeTest, SelectedFilesAreComparedWithoutCase) {

@@ -110,11 +110,11 @@ TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     AddPhotos(2);  // an earlier job stays as it was
     window->StartPageRefresh();
     window->WaitForJobs();
-    testing::WriteJpeg(dir / "jpegs/a.jpeg", 20, 20);
+    testing::WriteJpeg(dir / "jpegs/a.bmp", 20, 20);
     testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
     auto modal = RecordMessages();
     host.messages.clear();
-    Load(dir / "jpegs/");
+    Load(dir / "jpegs/");  // no photo by its name
     disks = FakeDisks(999);
     Load(dir / "card/");
     // The day's order numbers used up.
@@ -225,7 +225,7 @@ class AppendPhotosTest : public FolderLoadTest {
         testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
         auto modal = RecordMessages();
         Load(dir / "card");
-        for (const char* n : {"one.JPG", "two.jpeg", "three.png"})
+        for (const char* n : {"one.JPG", "two.jpeg", "three.bmp"})
             testing::WriteJpeg(dir / ("more/" + std::string(n)), 20, 20);
         window->openNumber = 40;
         shown.clear();
@@ -234,7 +234,7 @@ class AppendPhotosTest : public FolderLoadTest {
     int Answer(QDialog& d) {
         if (auto* picker = qobject_cast<QFileDialog*>(&d)) {
             picker->setDirectory(QString::fromStdString(dir / "more"));
-            picker->selectFile(QStringLiteral("\"one.JPG\" \"two.jpeg\" \"three.png\""));
+            picker->selectFile(QStringLiteral("\"one.JPG\" \"two.jpeg\" \"three.bmp\""));
             return QDialog::Accepted;
         }
         if (auto* chooser = qobject_cast<PrintSizeChooser*>(&d)) {

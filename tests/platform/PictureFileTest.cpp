@@ -12,6 +12,7 @@
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/PictureRotation.h"
 #include "platform/imaging/ShotDate.h"
+#include "platform/imaging/ShotDateWriter.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
@@ -196,6 +197,27 @@ TEST(ShotDateTest, FirstIfdInOrderWins) {
     EXPECT_EQ(ReadShotDateFromBytes(
                   JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_1, "in 1"}})),
               "in 1");
+}
+
+// What phones and cameras write: the shot time is preferred to the time
+// of the last change.
+TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
+    const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
+    const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
+    const ExifField changed{EXIF_IFD_0, 306, "2024:01:05 09:00:00"};
+    const struct {
+        std::vector<ExifField> fields;
+        const char* date;
+    } cases[] = {
+        {{original}, "2023:07:01 10:00:00"},
+        {{changed}, "2024:01:05 09:00:00"},
+        {{changed, digitised}, "2023:07:02 11:00:00"},
+        {{changed, digitised, original}, "2023:07:01 10:00:00"},
+        {{ExifField{EXIF_IFD_0, 274, {}, 6}}, ""},
+        {{}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
 }
 
 TEST(ShotDateTest, FindsExifBehindOtherSegments) {

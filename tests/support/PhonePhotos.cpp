@@ -1,0 +1,104 @@
+#include "support/PhonePhotos.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPainter>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/imaging/JpegWriter.h"
+
+namespace orelle::testing {
+namespace {
+
+std::uint32_t Crc(std::string_view bytes) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+std::string Be32(std::uint32_t v) {
+    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
+            static_cast<char>(v)};
+}
+
+std::string Chunk(const std::string& type, const std::string& data) {
+    return Be32(static_cast<std::uint32_t>(data.size())) + type + data + Be32(Crc(type + data));
+}
+
+int Distance(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+}  // namespace
+
+QImage CornerPicture(int w, int h, bool transparentBottom) {
+    QImage picture(w, h, transparentBottom ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const QColor c = kCornerColours[static_cast<std::size_t>((y >= h / 2) * 2 + (x >= w / 2))];
+            picture.setPixelColor(x, y, transparentBottom && y >= h / 2 ? QColor(0, 0, 0, 0) : c);
+        }
+    }
+    return picture;
+}
+
+std::array<int, 4> CornerIndexes(const QImage& picture) {
+    const int w = picture.width(), h = picture.height();
+    const std::array<QPoint, 4> at{QPoint(2, 2), QPoint(w - 3, 2), QPoint(2, h - 3),
+                                   QPoint(w - 3, h - 3)};
+    std::array<int, 4> found{};
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        const QColor c = picture.pixelColor(at[i]);
+        found[i] = -1;
+        for (std::size_t k = 0; k < kCornerColours.size(); ++k)
+            if (Distance(c, kCornerColours[k]) < 90) found[i] = static_cast<int>(k);
+    }
+    return found;
+}
+
+std::string CornerJpeg(int w, int h, const std::vector<ExifField>& fields) {
+    return WithExif(EncodeJpeg(CornerPicture(w, h), 95, {}), fields);
+}
+
+std::string PngBytes(const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+bool HaveHeifEnc() { return std::system("heif-enc --help >/dev/null 2>&1") == 0; }
+
+std::string HeicFrom(const std::string& source, const std::string& heic) {
+    const std::string command = "heif-enc -q 90 -o '" + heic + "' '" + source + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return {};
+    std::ifstream in(heic, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string PngBomb(int w, int h) {
+    std::string header = Be32(static_cast<std::uint32_t>(w)) + Be32(static_cast<std::uint32_t>(h));
+    header += std::string("\x08\x00\x00\x00\x00", 5);  // 8-bit grey
+    QByteArray zeros = qCompress(QByteArray(4 << 20, '\0'), 9).mid(4);  // a zlib stream
+    return std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) +
+           Chunk("IDAT", zeros.toStdString()) + Chunk("IEND", "");
+}
+
+std::string HeifClaiming(std::string heic, int w, int h) {
+    for (std::size_t at = heic.find("ispe"); at != std::string::npos; at = heic.find("ispe", at + 4)) {
+        if (at + 16 > heic.size()) break;
+        heic.replace(at + 8, 8, Be32(static_cast<std::uint32_t>(w)) + Be32(static_cast<std::uint32_t>(h)));
+    }
+    return heic;
+}
+
+}  // namespace orelle::testing
