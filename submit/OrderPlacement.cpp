@@ -69,7 +69,7 @@ PlacementResult OrderPlacement::Run() {
     const bool package = counted || session.nOrderType == 1;
     const std::int32_t count = counted ? prompts_.PackageCount() : 0;
     const std::optional<std::string> typed =
-        prompts_.Requirements(GetStatStr(s, counted ? 1 : 0), session.OrderRequirement);
+        prompts_.Requirements(GetStatNoticeStr(s, counted ? 1 : 0), session.OrderRequirement);
     if (!typed) return PlacementResult::kCancelled;
     session.OrderRequirement = RequirementFromTyped(*typed);
     const std::string summary =

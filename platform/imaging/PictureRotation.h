@@ -2,6 +2,7 @@
 // Turning a picture by any angle, as the imaging control of the station did.
 
 #include <QImage>
+#include <cstdint>
 
 namespace orelle {
 
@@ -11,5 +12,15 @@ namespace orelle {
 // of 90 move pixels without resampling and keep the format; other angles
 // resample smoothly into Format_RGB32. A null picture stays null.
 QImage RotatePicture(const QImage& picture, double degrees);
+
+struct PixelSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+// The bounding box of a w x h photo turned by angle degrees, rounded as
+// the imaging control rounded it: the crops stored for the lab are in its
+// pixels.
+PixelSize RotatedBounds(std::int32_t w, std::int32_t h, std::int32_t angle);
 
 }  // namespace orelle
