@@ -35,7 +35,7 @@ StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogu
     const std::vector<std::int32_t> low = LowResolutionPhotos(list, catalogue, minDpi);
     if (low.empty()) return out;
     out.text = "其中 " + text::IntText(static_cast<std::int64_t>(low.size())) + " 张像素不足(低于" +
-               text::IntText(minDpi) + "dpi,冲印会模糊):\r\n";
+               text::IntText(minDpi) + "dpi):\r\n";
     out.lineCount = 1;
     for (std::size_t i = 0; i < low.size() && i < kNamedLowResolution; ++i) {
         const PhotoRecord& r = list.At(low[i]);

@@ -106,7 +106,7 @@ TEST(GetStatNoticeStr, NamesThePhotosTooSmallForTheirPrint) {
     const std::string detail = "选定的照片明细:\r\n    6寸,数量:7 张\r\n";
     EXPECT_EQ(GetStatNoticeStr(state, 0),
               detail +
-                  "其中 6 张像素不足(低于150dpi,冲印会模糊):\r\n    p1.jpg 6寸\r\n    p2.jpg "
+                  "其中 6 张像素不足(低于150dpi):\r\n    p1.jpg 6寸\r\n    p2.jpg "
                   "6寸\r\n    p3.jpg 6寸\r\n    p4.jpg 6寸\r\n    p5.jpg 6寸\r\n    ……\r\n");
     EXPECT_EQ(state.session.noticeLines, 2 + 7);
     EXPECT_EQ(GetStatStr(state, 0), detail);
