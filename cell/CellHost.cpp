@@ -12,6 +12,7 @@ CellContext StationCellContext(CellHost& host, ProcessState& state, FileSystem& 
                        .flags = state.flags,
                        .session = state.session,
                        .showofile = state.startup.config.showofile,
+                       .minDpi = state.startup.config.mindpi,
                        .busy = state.bRefreshing,
                        .files = files,
                        .prefetch = prefetch};

@@ -27,6 +27,8 @@ class CellHost {
     // Cell i enters or leaves the single-photo view; the window hides or
     // shows the other cells and moves the page with it.
     virtual void ToggleBigView(int cellIndex) = 0;
+    // A cell changed what a photo orders (its prints or its size).
+    virtual void RecordChanged() {}
 };
 
 // Everything a cell reads besides its window; it outlives the cells.
@@ -37,6 +39,8 @@ struct CellContext {
     const FeatureFlags& flags;
     const OrderSession& session;
     int showofile = 0;  // the size lists' switch
+    // Photos giving fewer pixels per inch of their print are marked; 0: none.
+    std::int32_t minDpi = 0;
     // Raised while a worker owns the list: edits do nothing.
     const std::atomic<bool>& busy;
     FileSystem& files;

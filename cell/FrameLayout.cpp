@@ -1,7 +1,6 @@
 #include "cell/FrameLayout.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace orelle {
@@ -109,22 +108,6 @@ PixelRect KeepInside(PixelRect r, const PixelRect& bounds) {
 std::array<PixelRect, 4> FrameOutline(std::int32_t w, std::int32_t h) {
     return {PixelRect{0, 0, w, 2}, PixelRect{0, 0, 2, h}, PixelRect{0, h - 2, w, h},
             PixelRect{w - 2, 0, w, h}};
-}
-
-PixelSize RotatedBounds(std::int32_t w, std::int32_t h, std::int32_t angle) {
-    if (angle == 0) return {w, h};
-    const std::int32_t a = angle > 180 ? angle - 180 : angle;
-    const std::int32_t t = a > 90 ? a - 90 : a;
-    const double theta = t * 0.002777777777777778 * 6.283185307;
-    const double r = std::trunc(std::sqrt(static_cast<double>(Wide{w} * w + Wide{h} * h)) + 0.5);
-    if (r == 0) return {w, h};
-    // r is at least |w| and |h|, so the sine stays within asin's domain.
-    auto side = [&](std::int32_t n) {
-        const Wide v = static_cast<Wide>(std::trunc(std::sin(std::asin(n / r) + theta) * r + 0.5));
-        return Saturate(v < 0 ? -v : v);
-    };
-    if (a > 90) return {side(h), side(w)};
-    return {side(w), side(h)};
 }
 
 std::int32_t LoadReductionLevel(std::int32_t w, std::int32_t h, bool bigView) {

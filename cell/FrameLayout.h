@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "cell/PixelRect.h"
+#include "platform/imaging/PictureRotation.h"
 
 namespace orelle {
 
@@ -53,14 +54,6 @@ PixelRect KeepInside(PixelRect r, const PixelRect& bounds);
 
 // The frame layer's outline: four 2-pixel strips of its w x h rectangle.
 std::array<PixelRect, 4> FrameOutline(std::int32_t w, std::int32_t h);
-
-struct PixelSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool operator==(const PixelSize&) const = default;
-};
-// The bounding box of a w x h photo turned by angle degrees.
-PixelSize RotatedBounds(std::int32_t w, std::int32_t h, std::int32_t angle);
 
 // How many halvings the decoder may apply to a w x h photo.
 std::int32_t LoadReductionLevel(std::int32_t w, std::int32_t h, bool bigView);

@@ -1,5 +1,6 @@
 #include "cell/ImageSurface.h"
 
+#include <QLabel>
 #include <QRegion>
 #include <QResizeEvent>
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
+#include "orderdata/PrintResolution.h"
 #include "platform/imaging/Imprint.h"
 #include "platform/imaging/PictureRotation.h"
 #include "platform/paths/Paths.h"
@@ -20,6 +22,9 @@ namespace {
 const QColor kGrey(124, 124, 124);
 const QColor kYellow(242, 242, 0);
 const QColor kBound(201, 223, 245);
+const QColor kMarkFill(220, 0, 0);
+// The mark's distance from the print's corner.
+constexpr int kMarkInset = 4;
 
 QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
 
@@ -55,6 +60,17 @@ bool ImageSurface::Create(QWidget* ownerWindow, int id) {
     L(kPaperLayer)->SetColour(kBound);
     L(kBackgroundLayer)->setGeometry(rect());
     L(kBackgroundLayer)->show();
+    resolutionMark_ = new QLabel(QString::fromUtf8(kLowResolutionText), this);
+    resolutionMark_->setObjectName(QStringLiteral("lowResolution"));
+    resolutionMark_->setAutoFillBackground(true);
+    QPalette markPal = resolutionMark_->palette();
+    markPal.setColor(QPalette::Window, kMarkFill);
+    markPal.setColor(QPalette::WindowText, Qt::white);
+    resolutionMark_->setPalette(markPal);
+    resolutionMark_->setMargin(3);
+    // It tells, it takes no clicks: the photo under it still drags.
+    resolutionMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    resolutionMark_->hide();
     created = true;
     show();
     return true;
@@ -65,6 +81,27 @@ void ImageSurface::ShowLayers(bool showThem) {
     for (int i = 0; i < 4; ++i) L(i)->setVisible(showThem);
     // Orders that are taken as they are show no crop frame.
     if (context_.session.nOrderType != 0) L(kFrameLayer)->hide();
+    resolutionMark_->setVisible(showThem && lowResolution_);
+    if (showThem) resolutionMark_->raise();
+}
+
+void ImageSurface::UpdateResolutionMark() {
+    lowResolution_ =
+        loaded && record &&
+        BelowMinDpi(*record, fileWidth, fileHeight, context_.catalogue, context_.minDpi);
+    if (!lowResolution_) {
+        resolutionMark_->hide();
+        return;
+    }
+    resolutionMark_->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
+    resolutionMark_->adjustSize();
+    // On what prints of the photo: the frame's part of it, or the photo on
+    // its paper; never off the surface.
+    const QRect shown = ToQRect(framing.imageRect) & ToQRect(framing.frameRect) & rect();
+    const QPoint corner = shown.isEmpty() ? QPoint(0, 0) : shown.topLeft();
+    resolutionMark_->move(corner + QPoint(kMarkInset, kMarkInset));
+    resolutionMark_->setVisible(!L(kPhotoLayer)->isHidden());
+    resolutionMark_->raise();
 }
 
 void ImageSurface::SyncGeometry() {
@@ -144,6 +181,8 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     fileWidth = w;
     fileHeight = h;
     r->bBrowsed = 1;
+    r->pixelWidth = w;
+    r->pixelHeight = h;
     ShowPicture(w, h);
     Refresh();
     ImprintDate();
@@ -156,7 +195,9 @@ void ImageSurface::ClearImage() {
     pathName.clear();
     decoded_ = {};
     framing.Clear();
+    lowResolution_ = false;
     if (!created) return;
+    resolutionMark_->hide();
     L(kPhotoLayer)->ClearPicture();
     // Nothing of the last photo stays on the empty surface, its frame neither.
     L(kFrameLayer)->hide();
@@ -176,6 +217,7 @@ void ImageSurface::ToggleFit() {
     SyncGeometry();
     const RefreshResult r = framing.ToggleFit();
     if (r.done) PlaceLayers(r.layers);
+    UpdateResolutionMark();
 }
 
 void ImageSurface::Refresh() {
@@ -183,6 +225,7 @@ void ImageSurface::Refresh() {
     SyncGeometry();
     const RefreshResult r = framing.Refresh();
     if (r.done) PlaceLayers(r.layers);
+    UpdateResolutionMark();
 }
 
 void ImageSurface::PlaceLayers(const LayerPlacement& p) {

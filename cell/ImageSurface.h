@@ -14,6 +14,8 @@
 #include "cell/FrameGeometry.h"
 #include "cell/SurfaceLayer.h"
 
+class QLabel;
+
 namespace orelle {
 
 struct PhotoRecord;
@@ -83,6 +85,10 @@ class ImageSurface : public QWidget, public LayerEvents {
     static std::string BigViewBackgroundPath();
 
     const SurfaceLayer* Layer(int index) const { return L(index); }
+    // The mark "像素不足" over the photo: the photo, framed as it is, gives
+    // fewer pixels per inch of its print than the shop asks for.
+    static constexpr const char* kLowResolutionText = "像素不足";
+    const QLabel* ResolutionMark() const { return resolutionMark_; }
 
     void OnLayerPress(int layer, Qt::MouseButton button, int x, int y) override;
     void OnLayerMove(int layer, int x, int y) override;
@@ -104,10 +110,14 @@ class ImageSurface : public QWidget, public LayerEvents {
     void PlaceFrameLayer(const PixelRect& frame);
     void ApplyMove(const MoveResult& move);
     void SyncGeometry();
+    // After every framing: the mark comes or goes, at the print's corner.
+    void UpdateResolutionMark();
     SurfaceLayer* L(int index) const { return layers_[static_cast<std::size_t>(index)]; }
 
     CellContext context_;
     std::array<SurfaceLayer*, 4> layers_{};
+    QLabel* resolutionMark_ = nullptr;
+    bool lowResolution_ = false;
     // The last two decodes of the shown photo, so that leaving the big view
     // finds the small picture again.
     struct DecodedPicture {

@@ -279,6 +279,7 @@ void PhotoCell::SetNumber(std::int32_t n) {
     // The red frame comes or goes.
     if ((old == 0) != (n == 0)) update();
     SetButtonText(cellid::kQuantity, text::IntText(n));
+    context_.host.RecordChanged();
 }
 
 void PhotoCell::ToggleBigView() { context_.host.ToggleBigView(cellIndex); }

@@ -167,6 +167,7 @@ void PhotoCell::ChooseSize(std::int32_t i) {
     Reframing f{.spec = i};
     if (SizeOnlyCrops(catalogue, i)) f.mode = kModeCrop;
     Reframe(f);
+    context_.host.RecordChanged();
 }
 
 void PhotoCell::SwitchToFill() {

@@ -56,6 +56,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/PhotoTree.cpp
   orderdata/PhotoIniWriter.cpp
   orderdata/PrintCatalogue.cpp
+  orderdata/PrintResolution.cpp
   orderdata/ProcessState.cpp
   orderdata/SettingsReport.cpp
   orderdata/StartupData.cpp
@@ -143,6 +144,7 @@ list(APPEND ORELLE_CORE_SOURCES
   submit/OrderTexts.cpp
   submit/ReceiptLines.cpp
   submit/ReceiptPrinter.cpp
+  submit/RunningPrice.cpp
   submit/SizeTotals.cpp
 )
 list(APPEND ORELLE_UI_SOURCES

@@ -42,6 +42,7 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.pay = ini.GetInt("defpay", "pay", 0);
     c.print = ini.GetInt("printorder", "print", 0);
     c.printprice = ini.GetInt("printorder", "printprice", 0);
+    c.mindpi = ini.GetInt("quality", "mindpi", kDefaultMinDpi);
     c.currentWeb = c.web;
     return c;
 }

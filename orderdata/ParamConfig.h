@@ -15,6 +15,7 @@ class FileSystem;
 
 // The maker's order server, used when param.ini names none.
 inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
+inline constexpr std::int32_t kDefaultMinDpi = 150;
 
 struct ParamConfig {
     // [Lumora-backup]
@@ -53,6 +54,10 @@ struct ParamConfig {
     // [printorder]
     std::int32_t print = 0;
     std::int32_t printprice = 0;
+    // [quality]
+    // A photo giving fewer pixels per inch of its print is marked as too
+    // small; 0 (or below) marks none.
+    std::int32_t mindpi = kDefaultMinDpi;
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

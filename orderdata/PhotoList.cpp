@@ -91,9 +91,8 @@ void PhotoList::RenameRecord(std::int32_t index, std::string dstName) {
 }
 
 std::int32_t PhotoList::GetPCount() const {
-    return static_cast<std::int32_t>(
-        std::count_if(records_.begin(), records_.end(),
-                      [](const auto& r) { return r->bBrowsed != 0 && r->number >= 1; }));
+    return static_cast<std::int32_t>(std::count_if(records_.begin(), records_.end(),
+                                                   [](const auto& r) { return IsOrdered(*r); }));
 }
 
 void PhotoList::SetRecordGeometry(std::int32_t offsetX, std::int32_t offsetY, std::int32_t left,

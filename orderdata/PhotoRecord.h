@@ -60,7 +60,14 @@ struct PhotoRecord {
     std::int32_t adddatetime = 0;
     std::int32_t autoadj = 0;
     std::int32_t exoch = 0;  // paper finish index of the placed order
+    // The photo file's pixel size once a cell or the page refresh has read
+    // it: 0 while unknown, -1 for a file that does not read. Not saved.
+    std::int32_t pixelWidth = 0;
+    std::int32_t pixelHeight = 0;
 };
+
+// The photos of the order: seen by the customer, with at least one print.
+inline bool IsOrdered(const PhotoRecord& r) { return r.bBrowsed != 0 && r.number >= 1; }
 
 // True when the UTF-8 text fits a field of that capacity in GBK bytes.
 bool FitsField(const std::string& text, std::size_t capacity);

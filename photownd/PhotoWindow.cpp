@@ -16,6 +16,7 @@
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
 #include "skin/SystemTranslations.h"
+#include "submit/RunningPrice.h"
 
 namespace orelle {
 namespace {
@@ -23,6 +24,8 @@ namespace {
 const QColor kBackground(73, 147, 234);
 const QRect kWindowRect = RectLtrb(0, 30, 1023, 768);
 const QRect kIndexRect = RectLtrb(60, 660, 400, 700);
+// The order's price, on the index line's right.
+const QRect kPriceRect = RectLtrb(410, 660, 1010, 700);
 // Beside the index line while a folder loads.
 const QRect kProgressRect(640, 670, 326, 20);
 const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673, 357),
@@ -96,6 +99,19 @@ void PhotoWindow::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.drawText(kIndexRect, Qt::AlignCenter | Qt::TextSingleLine,
                QString::fromStdString(GetIndexStr()));
+    // A load's progress bar takes that place while the job changes.
+    if (!progress_ || !progress_->isVisible())
+        p.drawText(kPriceRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   QString::fromStdString(priceLine_));
+}
+
+void PhotoWindow::UpdatePriceLine() {
+    const ProcessState& p = state_;
+    priceLine_ = p.photoList.GetSize() == 0
+                     ? std::string()
+                     : RunningPriceText(p.photoList, p.startup.catalogue, storePrices_,
+                                        p.flags.verison_origdirfile == 1);
+    update(kPriceRect);
 }
 
 std::string PhotoWindow::GetIndexStr() const {

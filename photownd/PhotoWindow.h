@@ -55,6 +55,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     int ActiveCell() const override { return browse.nActiveCell; }
     std::int32_t RecordIndex(int cellIndex, bool bigView) const override;
     void ToggleBigView(int cellIndex) override;
+    void RecordChanged() override { UpdatePriceLine(); }
     // Binds the page at browse.nFirstIndex to the cells and writes the
     // order files, on a worker; nothing while another job runs.
     void StartPageRefresh();
@@ -63,6 +64,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void Qkey(const KeyMessage& key);
     void hotkey(int id);
     std::string GetIndexStr() const;
+    // The order's prints and estimated price, beside the index line.
+    const std::string& PriceLine() const { return priceLine_; }
 
     void OnFristPage();
     void OnUpPage();
@@ -152,6 +155,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void EmptyPage();
 
     void OpenWebPage(const std::string& address);
+    // Counts the order afresh at the prices last read; only while no
+    // worker owns the list (or from a job's own UI pieces).
+    void UpdatePriceLine();
     // Runs change on a worker, then refreshes the page under the same busy
     // flag. The cells let go of their records first: the worker writes them.
     void StartBatch(std::function<void()> change);
@@ -168,6 +174,9 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     ProgressBarWnd* progress_ = nullptr;
     // The operator's back-office login, kept between orders.
     StoreLogin backOffice_;
+    // The store prices by size, read by every page refresh, and the line.
+    std::vector<std::int64_t> storePrices_;
+    std::string priceLine_;
     // The folder load under way, if any.
     std::shared_ptr<FolderLoad> load_;
     // Last: its worker is stopped and joined before anything it uses goes.

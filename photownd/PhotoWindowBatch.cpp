@@ -84,14 +84,14 @@ void PhotoWindow::OnDirApply() {
 }
 
 void PhotoWindow::OnStat() {
-    const std::string text = GetStatStr(state_, state_.session.nOrderType == 2 ? 1 : 0);
+    const std::string text = GetStatNoticeStr(state_, state_.session.nOrderType == 2 ? 1 : 0);
     ShowNotice("统计提示", text, state_.session.noticeLines, false, this);
 }
 
 void PhotoWindow::OnRequir() {
     ProcessState& p = state_;
     if (p.photoList.GetSize() == 0 || browse.nActiveCell < 0 || p.bRefreshing) return;
-    const std::string stats = GetStatStr(p, p.session.nOrderType == 2 ? 1 : 0);
+    const std::string stats = GetStatNoticeStr(p, p.session.nOrderType == 2 ? 1 : 0);
     RequirementDialog dialog(stats, p.session.OrderRequirement, this);
     if (RunModal(dialog) != QDialog::Accepted) return;
     p.session.OrderRequirement = RequirementFromTyped(dialog.requirement);

@@ -18,6 +18,7 @@ namespace orelle {
 void PhotoWindow::AbandonLoad(const char* message) {
     SendHostMessage(HostWindow(), kMessageHandBack);
     progress_->hide();
+    UpdatePriceLine();
     if (message) ShowMessage(this, "Orelle", message);
 }
 
@@ -85,6 +86,7 @@ void PhotoWindow::EndJob() {
     currentFolder.clear();
     selectedFiles.clear();
     browse.bAdding = false;
+    UpdatePriceLine();
     update();
 }
 

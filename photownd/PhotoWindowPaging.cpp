@@ -6,12 +6,14 @@
 #include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/PhotoNames.h"
+#include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/files/FileSystem.h"
 #include "platform/jobs/JobContext.h"
 #include "skin/ShowNotice.h"
+#include "submit/RunningPrice.h"
 
 namespace orelle {
 
@@ -60,19 +62,28 @@ void PhotoWindow::StartPageRefresh() {
     // The cells are widgets: they are filled on the UI thread, once the
     // events that led here are done; the worker then writes the order files.
     auto placed = std::make_shared<bool>(false);
+    auto prices = std::make_shared<std::vector<std::int64_t>>();
     JobRunner::Job job;
     job.before = [this, placed] {
         FillPage();
         *placed = state_.session.bOrderPlaced;
     };
-    job.work = [this, placed](JobContext&) {
+    job.work = [this, placed, prices](JobContext&) {
+        // The price file may have changed since; the running price reads
+        // no file between two refreshes.
+        *prices = StorePriceCents(state_.startup.catalogue);
+        ReadMissingPixelSizes(state_.photoList, services_.files);
         if (*placed) return;
         const ProcessState& p = state_;
         const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
         OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
             .WriteOrderFiles(false);
     };
-    job.done = [this] { update(); };
+    job.done = [this, prices] {
+        storePrices_ = std::move(*prices);
+        UpdatePriceLine();
+        update();
+    };
     if (!jobs_.Start(std::move(job))) return;  // one refresh at a time
     // The list may just have lost a cell's photo: no cell keeps a record
     // until the fill binds the new page. The pictures stay on show, so
@@ -111,6 +122,7 @@ void PhotoWindow::OnCopy() {
     copy->dstName = dstName;
     PhotoRecord* added = copy.get();
     list.InsertAt(current + 1, std::move(copy));
+    UpdatePriceLine();
     if (b.bBigView) {
         ++b.nBigIndex;
         if (Cell(b.nActiveCell)) Cell(b.nActiveCell)->ShowRecord(added);

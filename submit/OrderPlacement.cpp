@@ -75,7 +75,7 @@ PlacementResult OrderPlacement::Run() {
     const bool counted = session.nOrderType == 2;
     const bool package = counted || session.nOrderType == 1;
     const std::int32_t count = counted ? prompts_.PackageCount() : 0;
-    const std::string stats = GetStatStr(s, counted ? 1 : 0);
+    const std::string stats = GetStatNoticeStr(s, counted ? 1 : 0);
     // Photos without a print size of the catalogue make no product list.
     if (session.ProductList.empty()) {
         prompts_.Notice("提示", kNothingToOrder, 2);

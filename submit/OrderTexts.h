@@ -24,9 +24,22 @@ struct StatText {
 StatText BuildStatText(const PhotoList& list, const PrintCatalogue& catalogue, bool studioPackage,
                        std::int32_t countOverride);
 
+// The lines naming the order's photos that give fewer pixels per inch of
+// their print than minDpi (at most kNamedLowResolution by name): empty when
+// none does or the mark is off. No product list.
+inline constexpr std::int32_t kNamedLowResolution = 5;
+StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogue,
+                           std::int32_t minDpi);
+
 // The detail text of the process's job; also rebuilds the session's
 // ProductList and notice line count. Empty, with an empty product list,
 // while the job is empty or a worker owns it. UI thread.
 std::string GetStatStr(ProcessState& state, std::int32_t countOverride);
+
+// What the customer reads in the statistics notice and the requirements
+// dialog: GetStatStr followed by the note on photos too small for their
+// print, whose lines the notice line count takes in too. The order's own
+// texts and files keep GetStatStr alone.
+std::string GetStatNoticeStr(ProcessState& state, std::int32_t countOverride);
 
 }  // namespace orelle

@@ -2,7 +2,9 @@
 
 #include <QPainter>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orelle {
 
@@ -32,6 +34,24 @@ QImage UprightPicture(const QImage& picture, int orientation) {
     static constexpr bool kMirror[9] = {false, false, true, false, true, true, false, true, false};
     QImage turned = RotatePicture(picture, 360 - kTurn[orientation]);
     return kMirror[orientation] ? turned.mirrored(true, false) : turned;
+}
+
+PixelSize RotatedBounds(std::int32_t w, std::int32_t h, std::int32_t angle) {
+    using Wide = std::int64_t;
+    if (angle == 0) return {w, h};
+    const std::int32_t a = angle > 180 ? angle - 180 : angle;
+    const std::int32_t t = a > 90 ? a - 90 : a;
+    const double theta = t * 0.002777777777777778 * 6.283185307;
+    const double r = std::trunc(std::sqrt(static_cast<double>(Wide{w} * w + Wide{h} * h)) + 0.5);
+    if (r == 0) return {w, h};
+    // r is at least |w| and |h|, so the sine stays within asin's domain.
+    auto side = [&](std::int32_t n) {
+        const Wide v = static_cast<Wide>(std::trunc(std::sin(std::asin(n / r) + theta) * r + 0.5));
+        return static_cast<std::int32_t>(
+            std::min<Wide>(v < 0 ? -v : v, std::numeric_limits<std::int32_t>::max()));
+    };
+    if (a > 90) return {side(h), side(w)};
+    return {side(w), side(h)};
 }
 
 }  // namespace orelle

@@ -2,6 +2,7 @@
 // Turning a picture by any angle, as the imaging control of the station did.
 
 #include <QImage>
+#include <cstdint>
 
 namespace orelle {
 
@@ -20,5 +21,15 @@ QImage UprightPicture(const QImage& picture, int orientation);
 
 // Whether that orientation swaps width and height (5 to 8).
 constexpr bool OrientationSwapsSides(int orientation) { return orientation >= 5 && orientation <= 8; }
+
+struct PixelSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool operator==(const PixelSize&) const = default;
+};
+// The bounding box of a w x h photo turned by angle degrees, rounded as
+// the imaging control rounded it: the crops stored for the lab are in its
+// pixels.
+PixelSize RotatedBounds(std::int32_t w, std::int32_t h, std::int32_t angle);
 
 }  // namespace orelle

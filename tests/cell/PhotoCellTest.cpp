@@ -339,6 +339,31 @@ TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
     EXPECT_EQ(r.offsetSZX, 7);
 }
 
+// The shipped threshold is 150 dpi; 900 x 600 gives a 4 x 6 print just that.
+TEST_F(PhotoCellTest, TheLowResolutionMarkFollowsZoomAndSize) {
+    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("small.jpg", 900, 600);
+    cell.ShowRecord(&r);
+    EXPECT_EQ(r.pixelWidth, 900);
+    const QLabel* mark = cell.surface.ResolutionMark();
+    EXPECT_FALSE(mark->isVisible());
+    cell.OnCommand(30002 + 120);  // 125 dpi
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->text(), "像素不足");
+    EXPECT_TRUE(cell.surface.rect().contains(mark->geometry()));
+    cell.OnCommand(30002 + 100);
+    EXPECT_FALSE(mark->isVisible());
+    cell.OnCommand(10000 + 3);  // 7寸: 128 dpi
+    EXPECT_TRUE(mark->isVisible());
+    Click(cell, cellid::kCropFill);  // the whole photo on the paper: still 128
+    EXPECT_TRUE(mark->isVisible());
+    cell.OnCommand(10000 + 1);
+    EXPECT_FALSE(mark->isVisible());
+    cell.OnCommand(10000 + 3);
+    cell.ClearCell();
+    EXPECT_FALSE(mark->isVisible());
+}
+
 TEST_F(PhotoCellTest, DraggingTheFrameStoresWhereItLies) {
     PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);

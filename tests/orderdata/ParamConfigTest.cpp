@@ -25,6 +25,7 @@ TEST(ParamConfig, WithoutAFileEverythingHasItsDefault) {
     EXPECT_EQ(c.currentWeb, kDefaultWebHost);
     EXPECT_EQ(c.userdp, "0");
     EXPECT_EQ(c.insertdb, 0);
+    EXPECT_EQ(c.mindpi, 150);
     EXPECT_TRUE(c.dbHost.empty());
 }
 
@@ -55,7 +56,8 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
         "[other]\ndef_store=S1\ninsertdb=1\nshowofile=2\nget_mode=3\npaperctrl=1\nbcpaper=1\n"
         "[webserver]\nweb=a.example\nwebport=8080\nweb2=b.example\nwebport2=81\n"
         "proxyser=proxy:3128\nhproxy=abc\nuserdp=1\n"
-        "[compress]\nfcompress=1\n[defpay]\npay=2\n[printorder]\nprint=1\nprintprice=1\n");
+        "[compress]\nfcompress=1\n[defpay]\npay=2\n[printorder]\nprint=1\nprintprice=1\n"
+        "[quality]\nmindpi=0\n");
     ParamConfig c = LoadParamConfig("/p/", fs);
     EXPECT_EQ(c.dir, "/srv/backup");
     EXPECT_EQ(c.dbHost, "db1");
@@ -79,6 +81,7 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
     EXPECT_EQ(c.pay, 2);
     EXPECT_EQ(c.print, 1);
     EXPECT_EQ(c.printprice, 1);
+    EXPECT_EQ(c.mindpi, 0);  // the mark turned off
     // Read by the dialogs and by LoadFeatureFlags, not at library load.
     EXPECT_EQ(c.paperctrl, 0);
     EXPECT_EQ(c.bcpaper, 0);

@@ -88,5 +88,37 @@ TEST(GetStatStr, KeepsTheProductListAndLineCountOfTheLastText) {
     EXPECT_EQ(state.session.ProductList, "9999:1/");
 }
 
+// The customer reads which photos print blurred; the order's own text
+// (kept in the order files) stays as it was.
+TEST(GetStatNoticeStr, NamesThePhotosTooSmallForTheirPrint) {
+    ProcessState state;
+    SmallCatalogue job;
+    job.catalogue.Append(PrintSpec{"C6", "6寸", 4, 6, 0, 0});
+    state.startup.catalogue = job.catalogue;
+    state.startup.config.mindpi = 150;
+    for (int i = 0; i < 7; ++i) {
+        PhotoRecord& r = job.Add(4, 1);
+        r.origName = "p" + std::to_string(i) + ".jpg";
+        r.pixelWidth = i == 0 ? 1800 : 205;
+        r.pixelHeight = i == 0 ? 1200 : 102;
+    }
+    state.photoList.AppendFrom(job.list);
+    const std::string detail = "选定的照片明细:\r\n    6寸,数量:7 张\r\n";
+    EXPECT_EQ(GetStatNoticeStr(state, 0),
+              detail +
+                  "其中 6 张像素不足(低于150dpi):\r\n    p1.jpg 6寸\r\n    p2.jpg "
+                  "6寸\r\n    p3.jpg 6寸\r\n    p4.jpg 6寸\r\n    p5.jpg 6寸\r\n    ……\r\n");
+    EXPECT_EQ(state.session.noticeLines, 2 + 7);
+    EXPECT_EQ(GetStatStr(state, 0), detail);
+
+    state.flags.verison_origdirfile = 1;
+    EXPECT_TRUE(GetStatNoticeStr(state, 0).starts_with("影楼数据包\r\n其中 6 张"));
+
+    state.startup.config.mindpi = 0;
+    EXPECT_EQ(GetStatNoticeStr(state, 0), "影楼数据包");
+    state.bRefreshing = true;
+    EXPECT_EQ(GetStatNoticeStr(state, 0), "");
+}
+
 }  // namespace
 }  // namespace orelle

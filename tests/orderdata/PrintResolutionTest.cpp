@@ -1,0 +1,129 @@
+#include "orderdata/PrintResolution.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SmallCatalogue.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+struct DpiCase {
+    const char* name;
+    std::int32_t operate;
+    std::int32_t scale;
+    std::int32_t angle;
+    bool turned;
+    std::int32_t w, h;
+    float x, y;
+    double dpi;  // below 0: cannot be told
+};
+
+class EffectiveDpiTest : public ::testing::TestWithParam<DpiCase> {};
+
+TEST_P(EffectiveDpiTest, FollowsTheFraming) {
+    const DpiCase& c = GetParam();
+    PhotoRecord r;
+    r.operate = c.operate;
+    r.scale = c.scale;
+    r.angle = c.angle;
+    r.frameTurned = c.turned ? 1 : 0;
+    const std::optional<double> dpi = EffectiveDpi(r, c.w, c.h, c.x, c.y);
+    if (c.dpi < 0) {
+        EXPECT_FALSE(dpi.has_value());
+    } else {
+        ASSERT_TRUE(dpi.has_value());
+        EXPECT_NEAR(*dpi, c.dpi, 0.01);
+    }
+}
+
+// A 6-inch print is 4 x 6 inches, a 7-inch one 5 x 7.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, EffectiveDpiTest,
+    ::testing::Values(
+        // The frame spans the photo the tighter way: 1600 / 6 across, not 1200 / 4.
+        DpiCase{"CropLandscape", kModeCrop, 100, 0, false, 1600, 1200, 4, 6, 266.67},
+        DpiCase{"CropPortrait", kModeCrop, 100, 0, false, 1200, 1600, 4, 6, 266.67},
+        DpiCase{"CropOfThePrintsShape", kModeCrop, 100, 0, false, 1800, 1200, 4, 6, 300},
+        // The whole photo fits the paper the other way: 1200 / 4.
+        DpiCase{"FillLandscape", kModeWhiteFill, 100, 0, false, 1600, 1200, 4, 6, 300},
+        DpiCase{"FillPortrait", kModeWhiteFill, 100, 0, false, 1200, 1600, 4, 6, 300},
+        DpiCase{"BlackFillAsWhite", kModeBlackFill, 100, 0, false, 1600, 1200, 4, 6, 300},
+        DpiCase{"Zoom100", kModeZoom, 100, 0, false, 1600, 1200, 4, 6, 266.67},
+        DpiCase{"Zoom150", kModeZoom, 150, 0, false, 1600, 1200, 4, 6, 177.78},
+        DpiCase{"Zoom200", kModeZoom, 200, 0, false, 1600, 1200, 4, 6, 133.33},
+        DpiCase{"Zoom300", kModeZoom, 300, 0, false, 1600, 1200, 4, 6, 88.89},
+        // A scale other than 100 zooms whatever the record's mode says.
+        DpiCase{"FillAt200Zooms", kModeWhiteFill, 200, 0, false, 1600, 1200, 4, 6, 133.33},
+        // The turned frame is portrait on a landscape photo: 1200 / 6.
+        DpiCase{"ZoomFrameTurned", kModeZoom, 100, 0, true, 1600, 1200, 4, 6, 200},
+        DpiCase{"FillTurnedSquarePaper", kModeWhiteFill, 100, 0, true, 1600, 1200, 4, 6, 400},
+        // Turned by 90 the photo is portrait and the frame with it.
+        DpiCase{"Rotated90", kModeCrop, 100, 90, false, 1600, 1200, 4, 6, 266.67},
+        // By 45 its 1980 x 1980 bounding box takes the frame.
+        DpiCase{"Rotated45", kModeCrop, 100, 45, false, 1600, 1200, 4, 6, 330},
+        DpiCase{"Rotated45Zoom200", kModeZoom, 200, 45, false, 1600, 1200, 4, 6, 165},
+        // The phone's small picture on a 7-inch print: about 20 and 29 dpi.
+        DpiCase{"SmallerThanThePrint", kModeCrop, 100, 0, false, 205, 102, 5, 7, 20.4},
+        DpiCase{"SmallerThanThePrintFilled", kModeWhiteFill, 100, 0, false, 205, 102, 5, 7, 29.29},
+        DpiCase{"NoPrintSize", kModeCrop, 100, 0, false, 1600, 1200, 0, 6, -1},
+        DpiCase{"NegativePrintSize", kModeCrop, 100, 0, false, 1600, 1200, -1, 6, -1},
+        DpiCase{"NoPixelSize", kModeCrop, 100, 0, false, 0, 0, 4, 6, -1},
+        DpiCase{"UnreadablePhoto", kModeCrop, 100, 0, false, -1, -1, 4, 6, -1},
+        DpiCase{"UnknownMode", 7, 100, 0, false, 1600, 1200, 4, 6, -1},
+        DpiCase{"ZeroScale", kModeZoom, 0, 0, false, 1600, 1200, 4, 6, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// SmallCatalogue's sizes have no inches: these photos are of a 4 x 6 print.
+struct LowResolutionJob : testing::SmallCatalogue {
+    LowResolutionJob() {
+        PrintSpec six{"C6", "6寸", 4, 6, 1200, 1800};
+        catalogue.Append(six);
+    }
+    static constexpr std::int32_t kSix = 4;
+    PhotoRecord& Photo(std::int32_t w, std::int32_t h, std::int32_t number = 1,
+                       std::int32_t browsed = 1) {
+        PhotoRecord& r = Add(kSix, number, browsed);
+        r.pixelWidth = w;
+        r.pixelHeight = h;
+        return r;
+    }
+};
+
+TEST(LowResolution, NamesTheOrdersPhotosBelowTheThreshold) {
+    LowResolutionJob job;
+    job.Photo(1600, 1200);                  // 0: 266 dpi
+    job.Photo(800, 600);                    // 1: 133
+    job.Photo(600, 400);                    // 2: exactly 100
+    job.Photo(205, 102, 0);                 // not ordered
+    job.Photo(205, 102, 1, 0);              // not seen
+    job.Photo(0, 0);                        // size not read yet
+    PhotoRecord& noInches = job.Add(0, 1);  // a size without inches
+    noInches.pixelWidth = noInches.pixelHeight = 10;
+    job.Photo(1600, 1200).scale = 300;  // 7: zoomed to 88 dpi
+    EXPECT_EQ(LowResolutionPhotos(job.list, job.catalogue, 150),
+              (std::vector<std::int32_t>{1, 2, 7}));
+    EXPECT_EQ(LowResolutionPhotos(job.list, job.catalogue, 100), (std::vector<std::int32_t>{7}));
+    EXPECT_TRUE(LowResolutionPhotos(job.list, job.catalogue, 0).empty());
+    EXPECT_TRUE(LowResolutionPhotos(job.list, job.catalogue, -5).empty());
+    EXPECT_TRUE(BelowMinDpi(job.list.At(1), 800, 600, job.catalogue, 150));
+    EXPECT_FALSE(BelowMinDpi(job.list.At(1), 800, 600, job.catalogue, 0));
+}
+
+TEST(LowResolution, ReadsTheSizesNoCellHasShown) {
+    LowResolutionJob job;
+    job.files.files["/job/IMG_0.jpg"] = testing::JpegBytes(64, 48);
+    job.Photo(0, 0);        // read from its header
+    job.Photo(0, 0, 1, 0);  // not in the order: left alone
+    job.Photo(0, 0);        // no file
+    job.Photo(1600, 1200);  // known: not read again
+    ReadMissingPixelSizes(job.list, job.files);
+    EXPECT_EQ(job.list.At(0).pixelWidth, 64);
+    EXPECT_EQ(job.list.At(0).pixelHeight, 48);
+    EXPECT_EQ(job.list.At(1).pixelWidth, 0);
+    EXPECT_EQ(job.list.At(2).pixelWidth, -1);
+    EXPECT_EQ(job.list.At(3).pixelWidth, 1600);
+}
+
+}  // namespace
+}  // namespace orelle
