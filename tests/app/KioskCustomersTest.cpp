@@ -34,7 +34,7 @@ TEST(KioskCustomersTest, TheNextProcessOpensWithoutTheMemberOfTheOneBefore) {
 
     const KioskOutcome next = RunKiosks({KioskRun{order, {}, {}}}).at(0);
     EXPECT_EQ(next.exitCode, 1) << next.output;
-    EXPECT_EQ(next.output, "order not placed: 用户名密码不能为空!\n");
+    EXPECT_EQ(next.output, "order not placed: 请输入会员号,再按'确定'下单\n");
     EXPECT_EQ(settings(), before);
 }
 
