@@ -26,6 +26,7 @@ set(ORELLE_CORE_SOURCES
   platform/imaging/PictureRotation.cpp
   platform/imaging/ShotDate.cpp
   platform/imaging/ShotDateWriter.cpp
+  platform/text/ChineseLocale.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
@@ -60,6 +61,7 @@ set(ORELLE_UI_SOURCES
   skin/DialogButton.cpp
   skin/JobRunner.cpp
   skin/ModalRunner.cpp
+  skin/NoticeParts.cpp
   skin/PitchedText.cpp
   skin/ProgressBarWnd.cpp
   skin/ShowNotice.cpp
@@ -88,6 +90,7 @@ set(ORELLE_UI_SOURCES
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
   photownd/BackupDialog.cpp
+  photownd/ChineseFileModel.cpp
   photownd/CPhotoWnd.cpp
   photownd/FolderPickDialog.cpp
   photownd/Paging.cpp

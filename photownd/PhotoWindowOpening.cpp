@@ -5,6 +5,7 @@
 #include "orderdata/ProcessState.h"
 #include "orderdata/TextCase.h"
 #include "photownd/BackupDialog.h"
+#include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/PrintCountDialog.h"
@@ -63,6 +64,7 @@ void PhotoWindow::OnAddDir() {
                        QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setProxyModel(new ChineseFileModel(&picker));
     if (RunModal(picker) != QDialog::Accepted) return;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
