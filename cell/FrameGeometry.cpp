@@ -146,6 +146,9 @@ RefreshResult FrameGeometry::Refresh() {
     const Corner corner = CropCorner(*inner, *outer, iw, s, shownWidth);
     res.crop = {corner.left, corner.top, PhotoPixels(frameRect.Width(), iw, s, shownWidth),
                 PhotoPixels(frameRect.Height(), iw, s, shownWidth)};
+    // A crop is cut from the photo: it never reaches past it.
+    if (mode == kModeCrop && angle == 0) res.crop = CropOnPhoto(res.crop, imageWidth, imageHeight);
+    lastCrop_ = res.crop;
     Store(res.crop.left, res.crop.top, res.crop.width, res.crop.height, false);
 
     res.done = true;
@@ -233,7 +236,12 @@ void FrameGeometry::StoreDrag(const PixelRect& dragged, const PixelRect& inner,
     const std::int32_t shownWidth = imageRect.Width();
     offsetX = CentreOffset(dragged.left, dragged.Width(), surface_.Width(), iw, shownWidth);
     offsetY = CentreOffset(dragged.top, dragged.Height(), surface_.Height(), iw, shownWidth);
-    const Corner corner = CropCorner(inner, outer, iw, s, shownWidth);
+    Corner corner = CropCorner(inner, outer, iw, s, shownWidth);
+    if (mode == kModeCrop && angle == 0) {
+        const CropRect on = CropOnPhoto({corner.left, corner.top, lastCrop_.width, lastCrop_.height},
+                                        imageWidth, imageHeight);
+        corner = {on.left, on.top};
+    }
     Store(corner.left, corner.top, 0, 0, true);
 }
 

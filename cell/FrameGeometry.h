@@ -118,6 +118,7 @@ class FrameGeometry {
         float y = 0;
     };
     Inches PrintInches() const;
+    CropRect lastCrop_;  // of the last refresh: a drag keeps its size
     void FitAndFrame();
     void LayOutFill();
     void Store(std::int32_t left, std::int32_t top, std::int32_t farX, std::int32_t farY,

@@ -116,4 +116,22 @@ std::int32_t LoadReductionLevel(std::int32_t w, std::int32_t h, bool bigView) {
     return h < 1120 ? 1 : 2;
 }
 
+CropRect CropOnPhoto(const CropRect& crop, std::int32_t w, std::int32_t h) {
+    CropRect on = crop;
+    if (w <= 0 || h <= 0 || on.width <= 0 || on.height <= 0) return on;
+    if (on.width > w || on.height > h) {
+        // The side that overshoots more decides; the other follows.
+        if (Wide{on.width} * h >= Wide{on.height} * w) {
+            on.height = Quotient(Wide{on.height} * w, on.width);
+            on.width = w;
+        } else {
+            on.width = Quotient(Wide{on.width} * h, on.height);
+            on.height = h;
+        }
+    }
+    on.left = std::clamp(on.left, 0, w - on.width);
+    on.top = std::clamp(on.top, 0, h - on.height);
+    return on;
+}
+
 }  // namespace orelle

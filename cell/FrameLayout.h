@@ -10,6 +10,7 @@
 
 #include "cell/PixelRect.h"
 #include "platform/imaging/PictureRotation.h"
+#include "orderdata/PhotoRecord.h"
 
 namespace orelle {
 
@@ -37,6 +38,11 @@ PixelRect FitPhoto(const PixelRect& surface, std::int32_t iw, std::int32_t ih);
 // The crop frame of a print of x by y inches on the fitted photo; the
 // whole photo when the print has no size.
 PixelRect CropFrame(const PixelRect& image, float x, float y, bool portrait, bool turned);
+
+// A crop (left, top, width, height in photo pixels) moved and, when larger,
+// shrunk in its own proportions so that it lies on a photo of w x h: the
+// frame's display rounding reached a few pixels past the photo's edge.
+CropRect CropOnPhoto(const CropRect& crop, std::int32_t w, std::int32_t h);
 
 struct PaperLayout {
     PixelRect paper;

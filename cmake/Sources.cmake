@@ -33,6 +33,7 @@ set(ORELLE_CORE_SOURCES
   platform/imaging/ShotDateWriter.cpp
   platform/imaging/StationCopy.cpp
   platform/imaging/UprightJpeg.cpp
+  platform/text/ChineseLocale.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
@@ -70,6 +71,7 @@ set(ORELLE_UI_SOURCES
   skin/DialogButton.cpp
   skin/JobRunner.cpp
   skin/ModalRunner.cpp
+  skin/NoticeParts.cpp
   skin/PitchedText.cpp
   skin/ProgressBarWnd.cpp
   skin/ShowNotice.cpp
@@ -98,6 +100,7 @@ set(ORELLE_UI_SOURCES
   cell/ValuePad.cpp
   cell/ValuePadLogic.cpp
   photownd/BackupDialog.cpp
+  photownd/ChineseFileModel.cpp
   photownd/CPhotoWnd.cpp
   photownd/FolderPickDialog.cpp
   photownd/Paging.cpp

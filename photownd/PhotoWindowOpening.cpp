@@ -5,6 +5,7 @@
 #include "orderdata/PhotoFileKinds.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/BackupDialog.h"
+#include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
@@ -65,6 +66,7 @@ void PhotoWindow::OnAddDir() {
                        PhotoFilter());
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setProxyModel(new ChineseFileModel(&picker));
     if (RunModal(picker) != QDialog::Accepted) return;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);

@@ -1,11 +1,17 @@
 #include "skin/ShowNotice.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <algorithm>
+
 #include "platform/gbk/Gbk.h"
 #include "skin/BitmapButton.h"
 #include "skin/DialogButton.h"
 #include "skin/ModalRunner.h"
 #include "skin/NoticeLayout.h"
+#include "skin/NoticeParts.h"
 #include "skin/RectLtrb.h"
+#include "skin/SkinLook.h"
 #include "skin/StaticText.h"
 
 namespace orelle {
@@ -21,10 +27,39 @@ NoticeDialog::NoticeDialog(const std::string& caption, const std::string& text, 
 bool NoticeDialog::OnInitDialog() {
     SkinDialog::OnInitDialog();
     SetTitle(caption_);
-    const NoticeLayout l = NoticeLayout::For(gbk::Length(text_), lineCount_, withCancel_);
+    const NoticeParts parts = SplitAtOrderNumber(text_);
+    // The order number takes a tall line of its own.
+    const int grow = parts.number.empty() ? 0 : kNumberPitch - NoticeLayout::kLineHeight;
+    NoticeLayout l = NoticeLayout::For(gbk::Length(text_), lineCount_, withCancel_);
+    l.height += grow;
+    l.buttonTop += grow;
+    l.buttonBottom += grow;
     static_ = new StaticText(kStaticId, this);
-    static_->SetText(text_);
-    static_->setGeometry(25, 35, 240, l.staticHeight);
+    if (parts.number.empty()) {
+        static_->SetText(text_);
+        static_->setGeometry(25, 35, 240, l.staticHeight);
+    } else {
+        // What wraps (the order's details) comes before the number.
+        const int linesBefore = std::max(1, l.lines - 1 - parts.linesAfter);
+        const int numberTop = 35 + NoticeLayout::kLineHeight * linesBefore;
+        static_->SetText(parts.before);
+        static_->setGeometry(25, 35, 240, numberTop - 35);
+        number_ = new QLabel(QString::fromStdString(parts.number), this);
+        number_->setObjectName(QString::number(kNumberId));
+        number_->setAlignment(Qt::AlignCenter);
+        number_->setGeometry(10, numberTop, NoticeLayout::kWidth - 20, kNumberPitch);
+        QFont font = GdiFont(skin::kSongTi, kNumberFontHeight, 700);
+        // A long number still shows whole.
+        while (font.pixelSize() > 12 &&
+               QFontMetrics(font).horizontalAdvance(number_->text()) > number_->width())
+            font.setPixelSize(font.pixelSize() - 1);
+        number_->setFont(font);
+        number_->setStyleSheet(QStringLiteral("color: rgb(200,0,0); background: transparent;"));
+        after_ = new StaticText(kStaticId + 1, this);
+        after_->SetText(parts.after);
+        after_->setGeometry(25, numberTop + kNumberPitch, 240,
+                            NoticeLayout::kLineHeight * std::max(1, parts.linesAfter));
+    }
     PlaceCentred(NoticeLayout::kWidth, l.height);
     ok_ = MakeDialogButton(this, kOkId, "确定", 16,
                            RectLtrb(l.okLeft, l.buttonTop, l.okRight, l.buttonBottom));

@@ -1,10 +1,13 @@
 #pragma once
 // The notice box: a caption, a text of one or more lines, "确定" and, with
-// the cancel switch, "取消". Runs modally through RunModal.
+// the cancel switch, "取消". An order number line ("订单号:<...>") stands
+// out, large and bold, on a line of its own. Runs modally through RunModal.
 
 #include <string>
 
 #include "skin/SkinDialog.h"
+
+class QLabel;
 
 namespace orelle {
 
@@ -19,6 +22,9 @@ class NoticeDialog : public SkinDialog {
     static constexpr int kStaticId = 1050;
     static constexpr int kOkId = 1325;
     static constexpr int kCancelId = 1326;
+    static constexpr int kNumberId = 1052;  // the order number's line
+    static constexpr int kNumberPitch = 34;
+    static constexpr int kNumberFontHeight = 24;
 
     NoticeDialog(const std::string& caption, const std::string& text, int lineCount,
                  bool withCancel, QWidget* parent = nullptr);
@@ -34,6 +40,8 @@ class NoticeDialog : public SkinDialog {
     int lineCount_;
     bool withCancel_;
     StaticText* static_ = nullptr;
+    QLabel* number_ = nullptr;
+    StaticText* after_ = nullptr;  // the lines after the order number
     BitmapButton* ok_ = nullptr;
     BitmapButton* cancel_ = nullptr;
 };

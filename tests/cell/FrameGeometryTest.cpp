@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 #include <ostream>
 
 #include "orderdata/PhotoList.h"
@@ -92,7 +94,53 @@ TEST_F(FrameGeometryTest, PortraitPhotoGetsAnUprightFrame) {
     EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
     // 142 x 214 is 400 : 600 cut to whole pixels.
     EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
-    ExpectCrop(res.crop, 67, 0, 1065, 1605);
+    // 214 rows of the display are 1605 photo rows: the crop is held to the
+    // photo's 1600 and keeps its 400 : 600 shape.
+    ExpectCrop(res.crop, 67, 0, 1061, 1600);
+}
+
+// Regression: untouched frames reached up to 6 pixels past the photo.
+TEST_F(FrameGeometryTest, UntouchedFramesStayOnThePhotoInThePrintsShape) {
+    for (const std::int32_t spec : {kFourBySix, kFloatHundredths}) {
+        for (const auto& [w, h] : {std::pair{1200, 1600}, std::pair{1600, 1200}, {1067, 1600},
+                                   {2400, 1000}, {1000, 2400}, {4000, 3000}, {3024, 4032},
+                                   {1600, 1067}, {640, 480}, {1200, 1200}}) {
+            const RefreshResult res = Show(kModeCrop, w, h, spec);
+            const CropRect& c = res.crop;
+            SCOPED_TRACE(testing::Message() << w << "x" << h << " spec " << spec);
+            EXPECT_GE(c.left, 0);
+            EXPECT_GE(c.top, 0);
+            EXPECT_LE(c.left + c.width, w);
+            EXPECT_LE(c.top + c.height, h);
+            ExpectCrop(Stored().rcDst, c.left, c.top, c.width, c.height);
+            // The print's shape, within the frame's rounding to display
+            // pixels: the long side of the crop over its short side.
+            const double print = spec == kFourBySix ? 600.0 / 400.0 : 510.0 / 350.0;
+            const double longSide = std::max(c.width, c.height);
+            const double shortSide = std::min(c.width, c.height);
+            if (w != h) {
+                EXPECT_NEAR(longSide / shortSide, print, 0.02 * print);
+            }
+        }
+    }
+}
+
+TEST(FrameGeometryLayout, CropOnPhotoMovesAndShrinksInProportion) {
+    struct Case {
+        CropRect in;
+        std::int32_t w, h;
+        CropRect out;
+    };
+    for (const Case& c : {
+             Case{{67, 0, 1065, 1605}, 1200, 1600, {67, 0, 1061, 1600}},   // too tall
+             Case{{0, 67, 1606, 1066}, 1600, 1128, {0, 66, 1600, 1062}},   // too wide, moved up
+             Case{{300, 40, 900, 1350}, 1200, 1600, {300, 40, 900, 1350}}, // on the photo
+             Case{{-4, 260, 900, 1350}, 1200, 1600, {0, 250, 900, 1350}},  // back inside
+             Case{{0, 0, 0, 0}, 1200, 1600, {0, 0, 0, 0}},
+         }) {
+        const CropRect on = CropOnPhoto(c.in, c.w, c.h);
+        ExpectCrop(on, c.out.left, c.out.top, c.out.width, c.out.height);
+    }
 }
 
 TEST_F(FrameGeometryTest, HundredthsTruncateTheFloatProduct) {
@@ -297,7 +345,7 @@ TEST_F(FrameGeometryDrag, FrameStopsAtThePhotosLeftEdge) {
     EXPECT_EQ(geom.offsetY, 0);
     EXPECT_EQ(Stored().offsetSZX, -398);
     // The far values keep what the refresh stored.
-    ExpectCrop(Stored().rcDst, 0, 0, 797, 1201);
+    ExpectCrop(Stored().rcDst, 0, 0, 796, 1200);  // held to the 1200-row photo
 
     const MoveResult again = geom.Move(-50, 100, false);
     EXPECT_TRUE(again.taken);

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,9 +26,11 @@
 #include "orderdata/TextCase.h"
 #include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
+#include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PrintCountDialog.h"
 #include "platform/paths/Paths.h"
+#include "platform/text/ChineseLocale.h"
 #include "skin/ProgressBarWnd.h"
 #include "support/FakeDisks.h"
 #include "support/ModalAnswer.h"
@@ -440,6 +444,23 @@ TEST(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderShown
     EXPECT_TRUE(dialog.folderChosen);
     EXPECT_TRUE(dialog.selectedPaths.empty());
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/DCIM/");
+}
+
+// Regression: the add-photos dialog showed "KiB" and English month names.
+TEST(AddPhotosDialogTest, SizesAndDatesAreShownInChinese) {
+    testing::TempFolder dir;
+    testing::WriteBytes(dir / "a.jpg", std::string(1536, 'x'));
+    QFileSystemModel files;
+    ChineseFileModel shown;
+    shown.setSourceModel(&files);
+    const QModelIndex folder = files.setRootPath(QString::fromStdString(dir.path()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return files.rowCount(folder) == 1; }, 5000));
+    const QModelIndex photo = shown.mapFromSource(files.index(0, 0, folder));
+    EXPECT_EQ(shown.index(photo.row(), 1, photo.parent()).data().toString(),
+              QStringLiteral("1.5 KB"));
+    const QString date = shown.index(photo.row(), 3, photo.parent()).data().toString();
+    EXPECT_EQ(date.toStdString(),
+              text::FileDateText(QFileInfo(QString::fromStdString(dir / "a.jpg")).lastModified()));
 }
 
 TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {

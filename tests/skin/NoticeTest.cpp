@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 
@@ -12,6 +14,7 @@
 #include "skin/PitchedText.h"
 #include "skin/ProgressBarWnd.h"
 #include "skin/SkinLook.h"
+#include "skin/StaticText.h"
 #include "support/ModalAnswer.h"
 
 namespace orelle {
@@ -43,6 +46,38 @@ TEST(ShowNotice, OkGivesZeroAndCancelOne) {
     EXPECT_TRUE(cancelShown);
     ModalAnswer answer(ClickInNotice(NoticeDialog::kCancelId));
     EXPECT_EQ(ShowNotice("提示", "确定要删除这张照片吗?", 1, true), 1);
+}
+
+// Regression: the customer was asked to copy down a number in 12-pixel text.
+TEST(ShowNotice, TheOrderNumberStandsOut) {
+    QLabel* number = nullptr;
+    StaticText* text = nullptr;
+    QRect ok;
+    QSize size;
+    ModalAnswer answer([&](QDialog& d) {
+        d.show();
+        size = d.size();
+        number = d.findChild<QLabel*>(QString::number(NoticeDialog::kNumberId));
+        text = d.findChild<StaticText*>(QString::number(NoticeDialog::kStaticId));
+        ok = Button(d, NoticeDialog::kOkId)->geometry();
+        EXPECT_TRUE(number && number->isVisible());
+        if (number) {
+            EXPECT_GE(number->font().pixelSize(), 20);
+            EXPECT_TRUE(number->font().bold());
+            EXPECT_EQ(number->text(), QStringLiteral("订单号:<0120261207001>"));
+            EXPECT_LE(QFontMetrics(number->font()).horizontalAdvance(number->text()),
+                      number->width());
+            EXPECT_GE(number->geometry().top(), text->geometry().bottom());
+            EXPECT_LT(number->geometry().bottom(), ok.top());
+        }
+        EXPECT_FALSE(text->Text().contains(QStringLiteral("0120261207001")));
+        return 0;
+    });
+    ShowNotice("提示",
+               "请注意!:\r\n7寸,数量:6 张\r\n请抄下上面的明细及下面的订单号：\r\n订单号:<"
+               "0120261207001>\r\n将抄下的结果交给工作人员!\r\n谢谢!",
+               8, false);
+    EXPECT_EQ(size.height(), 13 * 8 + 132 + NoticeDialog::kNumberPitch - 13);
 }
 
 TEST(ShowNotice, EscapeAndLongTexts) {

@@ -2,9 +2,29 @@
 
 #include "skin/CaptionLayout.h"
 #include "skin/NoticeLayout.h"
+#include "skin/NoticeParts.h"
 
 namespace orelle {
 namespace {
+
+TEST(NoticeParts, TheOrderNumberLineIsTakenOutOfTheText) {
+    struct Case {
+        std::string text, before, number, after;
+        int linesAfter;
+    };
+    for (const Case& c : {
+             Case{"请注意!:\r\n6寸 2张\r\n订单号:<00123456>\r\n订单金额:<12.50>\r\n谢谢!",
+                  "请注意!:\r\n6寸 2张", "订单号:<00123456>", "订单金额:<12.50>\r\n谢谢!", 2},
+             Case{"订单号:<1>", "", "订单号:<1>", "", 0},
+             Case{"没有单号\r\n订单号:<未完", "没有单号\r\n订单号:<未完", "", "", 0},
+         }) {
+        const NoticeParts parts = SplitAtOrderNumber(c.text);
+        EXPECT_EQ(parts.before, c.before) << c.text;
+        EXPECT_EQ(parts.number, c.number) << c.text;
+        EXPECT_EQ(parts.after, c.after) << c.text;
+        EXPECT_EQ(parts.linesAfter, c.linesAfter) << c.text;
+    }
+}
 
 TEST(NoticeLayout, LongOneLineTextsGrowTheBox) {
     const NoticeLayout l = NoticeLayout::For(100, 1, true);
