@@ -47,7 +47,8 @@ bool NoticeDialog::OnInitDialog() {
         number_ = new QLabel(QString::fromStdString(parts.number), this);
         number_->setObjectName(QString::number(kNumberId));
         number_->setAlignment(Qt::AlignCenter);
-        number_->setGeometry(10, numberTop, NoticeLayout::kWidth - 20, kNumberPitch);
+        // Inside the frame's white ground, clear of its borders.
+        number_->setGeometry(16, numberTop, NoticeLayout::kWidth - 32, kNumberPitch);
         QFont font = GdiFont(skin::kSongTi, kNumberFontHeight, 700);
         // A long number still shows whole.
         while (font.pixelSize() > 12 &&
