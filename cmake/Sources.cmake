@@ -190,3 +190,13 @@ list(APPEND ORELLE_CORE_SOURCES
   platform/uploader/LocalUploader.cpp
   submit/OrderPlacement.cpp
 )
+
+# Photos from phones: the upload page's session and the station's web
+# server for it, the QR code of its address.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/PhoneSession.cpp
+  orderdata/PhoneSettings.cpp
+  platform/imaging/PhotoKind.cpp
+  platform/imaging/QrCode.cpp
+  platform/webserver/HttplibWebServer.cpp
+)
