@@ -200,3 +200,7 @@ list(APPEND ORELLE_CORE_SOURCES
   platform/imaging/QrCode.cpp
   platform/webserver/HttplibWebServer.cpp
 )
+list(APPEND ORELLE_UI_SOURCES
+  photownd/PhoneDialog.cpp
+  photownd/PhotoWindowPhone.cpp
+)

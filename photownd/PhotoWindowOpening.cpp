@@ -2,6 +2,7 @@
 #include <QFileDialog>
 
 #include "cell/PrintSizeChooser.h"
+#include "orderdata/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/TextCase.h"
 #include "photownd/BackupDialog.h"
@@ -14,6 +15,8 @@
 namespace orelle {
 namespace {
 
+constexpr const char* kAddFromPhoneQuestion = "从手机传照片吗?\n(选“否”从本机的目录添加)";
+
 bool IsJpegPath(const std::string& path) {
     const std::string extension = ToLowerAscii(paths::ExtensionPart(path));
     return extension == "jpg" || extension == "jpeg";
@@ -24,13 +27,19 @@ bool IsJpegPath(const std::string& path) {
 void PhotoWindow::OnOpenDir() {
     // Showing the window refreshes its page; a new job waits for that.
     if (!SettleRefresh()) return;
-    FolderPickDialog dialog("", "选择照片目录", services_.registry, this);
+    const bool phones = LoadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
+    FolderPickDialog dialog("", "选择照片目录", services_.registry, this, phones);
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {
         return;
     }
-    if (RunModal(dialog) != QDialog::Accepted && !dialog.folderChosen) return;
+    const int result = RunModal(dialog);
+    if (result == FolderPickDialog::kPhoneId) {
+        OpenPhone(false);
+        return;
+    }
+    if (result != QDialog::Accepted && !dialog.folderChosen) return;
     const std::string folder = dialog.GetChosenFolder();
     std::vector<std::string> onlyThese;
     if (!dialog.selectedPaths.empty() && AskYesNo(this, "确认", "仅打开选择的图片吗?"))
@@ -59,15 +68,27 @@ void PhotoWindow::OnAddDir() {
         ShowMessage(this, "确认", "目前还没有打开任何目录,不能追加");
         return;
     }
+    if (LoadPhoneSettings(process.startup.settingsFolder, services_.files).enabled &&
+        AskYesNo(this, "确认", kAddFromPhoneQuestion)) {
+        OpenPhone(true);
+        return;
+    }
     QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
                        QString::fromUtf8("照片(*.jpg *.jpeg *.JPG *.JPEG)"));
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
     if (RunModal(picker) != QDialog::Accepted) return;
+    std::vector<std::string> paths;
+    for (const QString& f : picker.selectedFiles()) paths.push_back(f.toStdString());
+    AppendPhotos(paths);
+}
+
+void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
+    BrowseState& b = browse;
+    ProcessState& process = state_;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
-    for (const QString& f : picker.selectedFiles()) {
-        const std::string path = f.toStdString();
+    for (const std::string& path : paths) {
         if (IsJpegPath(path)) backup.copyList.push_back(path);
     }
     if (b.nOpenNumber == 0) b.nOpenNumber = openNumber;
