@@ -213,7 +213,7 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
             return Refused(415, kPhoneNotPhoto);
         }
     }
-    if (stored) stored(photo, data);
+    if (stored) stored(photo, std::move(data));
     return answer;
 }
 

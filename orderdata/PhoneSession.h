@@ -59,8 +59,9 @@ class PhoneSession : public WebService {
   public:
     using Now = std::function<std::chrono::steady_clock::time_point()>;
     // Called after a photo is stored, on the thread that stored it, with
-    // its bytes; outside the session's lock.
-    using Stored = std::function<void(const PhoneReceived&, const std::string& bytes)>;
+    // its bytes, outside the session's lock and before the phone hears of
+    // it: it should be quick.
+    using Stored = std::function<void(const PhoneReceived&, std::string bytes)>;
 
     // folder: the session's own folder (made afresh by Open, removed by
     // End); backupRoot: the backup root, whose disk bounds the session.

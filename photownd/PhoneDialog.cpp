@@ -134,12 +134,26 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, &PhoneDialog::Check);
     timer_->start(200);
+    thumbnailer_.setMaxThreadCount(1);
+    session_.SetStored([this](const PhoneReceived& photo, std::string bytes) {
+        Arrived(photo, std::move(bytes));
+    });
     Show(QImage(), QString());
 }
 
-void PhoneDialog::AddArrived(const QImage& thumbnail, const QString& label) {
-    QMetaObject::invokeMethod(this, [this, thumbnail, label] { Show(thumbnail, label); },
-                              Qt::QueuedConnection);
+PhoneDialog::~PhoneDialog() {
+    session_.SetStored(nullptr);
+    thumbnailer_.waitForDone();
+}
+
+void PhoneDialog::Arrived(const PhoneReceived& photo, std::string bytes) {
+    const QString label =
+        QString::fromStdString(photo.path.substr(photo.path.rfind('.') + 1)).toUpper();
+    thumbnailer_.start([this, bytes = std::move(bytes), label] {
+        const QImage thumbnail = PhoneThumbnail(bytes, kThumbSide);
+        QMetaObject::invokeMethod(this, [this, thumbnail, label] { Show(thumbnail, label); },
+                                  Qt::QueuedConnection);
+    });
 }
 
 void PhoneDialog::Show(const QImage& thumbnail, const QString& label) {

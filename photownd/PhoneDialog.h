@@ -2,11 +2,12 @@
 // The QR screen of a phone session: a large QR code of the page's address,
 // how to use it, and the photos as they arrive, with "完成" and "取消".
 // It only shows the session; the photo window owns the session and the
-// server, and hears through the callbacks when the customer is done.
-// UI thread only, except AddArrived, which may be called from any thread.
+// server, and hears through the callbacks when the customer is done. The
+// server must stop before the dialog goes. UI thread only.
 
 #include <QDialog>
 #include <QImage>
+#include <QThreadPool>
 #include <functional>
 #include <string>
 
@@ -17,6 +18,7 @@ class QTimer;
 namespace orelle {
 
 class PhoneSession;
+struct PhoneReceived;
 
 class PhoneDialog : public QDialog {
     Q_OBJECT
@@ -33,14 +35,16 @@ class PhoneDialog : public QDialog {
     PhoneDialog(PhoneSession& session, const std::string& address, int waitSeconds,
                 std::function<void(bool done)> ended, QWidget* parent);
 
-    // A photo arrived with its thumbnail (null: none can be drawn here).
-    // Safe from any thread: it is shown on the UI thread.
-    void AddArrived(const QImage& thumbnail, const QString& label);
+    ~PhoneDialog() override;
+    // Thumbnails shown so far.
     int Shown() const;
     // Escape and the window's close cancel.
     void reject() override { End(false); }
 
   private:
+    // On the server's thread: the thumbnail is drawn on the dialog's own
+    // thread, so that neither the phone nor the UI thread waits for it.
+    void Arrived(const PhoneReceived& photo, std::string bytes);
     void Show(const QImage& thumbnail, const QString& label);
     void Check();
     void End(bool done);
@@ -52,6 +56,8 @@ class PhoneDialog : public QDialog {
     QTimer* timer_ = nullptr;
     qint64 waitUntil_ = 0;  // ms since the epoch; 0: no limit
     bool over_ = false;
+    // Last: its thread is joined first.
+    QThreadPool thumbnailer_;
 };
 
 // A small picture of a photo from its bytes (JPEG decoded reduced, PNG);

@@ -42,11 +42,6 @@ bool PhotoWindow::OpenPhone(bool appending, PhoneWait wait) {
     auto* screen = new PhoneDialog(*phone_->session, address, phone_->wait.seconds,
                                    [this](bool photos) { PhoneEnded(photos); }, this);
     phone_->screen = screen;
-    phone_->session->SetStored([screen](const PhoneReceived& photo, const std::string& bytes) {
-        // On the server's thread: the UI thread never decodes a photo.
-        const std::string ext = photo.path.substr(photo.path.rfind('.') + 1);
-        screen->AddArrived(PhoneThumbnail(bytes, 96), QString::fromStdString(ext).toUpper());
-    });
     screen->show();
     if (phone_->wait.served) phone_->wait.served(address);
     return true;

@@ -78,7 +78,7 @@ TEST_F(PhoneSessionTest, TokensAreLongRandomAndNewPerSession) {
 
 TEST_F(PhoneSessionTest, StoresPhotosByContentUnderTheStationsNames) {
     std::vector<std::pair<std::string, std::string>> seen;
-    session->SetStored([&seen](const PhoneReceived& p, const std::string& bytes) {
+    session->SetStored([&seen](const PhoneReceived& p, std::string bytes) {
         seen.emplace_back(p.path, bytes);
     });
     const std::string jpeg = JpegBytes(64, 48);
