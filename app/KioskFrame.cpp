@@ -80,6 +80,15 @@ void KioskFrame::StartJob() {
     }
 }
 
+bool KioskFrame::StartPhone(const CPhotoWnd::PhoneOptions& options) {
+    loading_ = true;  // the load of the phone's photos hands back
+    ShowPhotos();
+    if (photoWnd_.OpenPhone(options)) return true;
+    loading_ = false;
+    ShowHome();
+    return false;
+}
+
 bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
     return photoWnd_.PrintLocalOrder(photoWnd_.LocalOrderNumber(), 0, pdfFile);
 }

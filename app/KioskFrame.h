@@ -22,6 +22,9 @@ class KioskFrame : public QWidget {
 
     // What the start button does.
     void StartJob();
+    // Starts a job from a phone's photos; false when the page cannot be
+    // served.
+    bool StartPhone(const CPhotoWnd::PhoneOptions& options);
     void ShowHome();
     bool Busy() const;
     int PhotoCount() const { return photoWnd_.GetSize(); }

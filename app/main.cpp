@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -68,12 +70,32 @@ std::string NotPlacedReason(const orelle::app::KioskFrame& frame,
     return frame.PhotoCount() == 0 ? "the job has no photos" : "no photo is ordered";
 }
 
+// A job from a phone without a person: the address on a line of its own,
+// and the kiosk ends with status 1 when no photo came.
+orelle::CPhotoWnd::PhoneOptions PhoneSession(int seconds, int& status) {
+    orelle::CPhotoWnd::PhoneOptions phone;
+    phone.waitSeconds = seconds;
+    phone.served = [](const std::string& address) {
+        std::printf("phone %s\n", address.c_str());
+        std::fflush(stdout);
+    };
+    phone.ended = [&status](bool photos) {
+        if (photos) return;
+        std::fprintf(stderr, "orelle-kiosk: no photos came from the phone\n");
+        status = 1;
+        QApplication::quit();
+    };
+    return phone;
+}
+
 const char* const kUsage =
     "usage: orelle-kiosk [--config DIR] [--web HOST:PORT] [--folder DIR | --photos FILE...]\n"
     "                    [--screenshot FILE | --receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
     "                    --place-order [--member CODE] [--password PW]\n"
     "                    [--receipt-pdf FILE]\n"
+    "       orelle-kiosk [--config DIR] --phone-session [--phone-wait SECONDS]\n"
+    "                    [--screenshot FILE | --place-order | --receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
     "       orelle-kiosk --help | --version\n"
     "  --full-screen shows the kiosk over the whole screen\n"
@@ -101,6 +123,7 @@ int main(int argc, char** argv) {
     bool placeOrder = false;
     std::string member, password;
     const char* web = nullptr;
+    int phoneWait = -1;  // --phone-session: seconds to wait for the phone
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--config") == 0 && i + 1 < argc) {
             orelle::CPhotoWnd::UseSettingsFolder(argv[++i]);
@@ -121,6 +144,10 @@ int main(int argc, char** argv) {
             password = argv[++i];
         } else if (std::strcmp(argv[i], "--web") == 0 && i + 1 < argc) {
             web = argv[++i];
+        } else if (std::strcmp(argv[i], "--phone-session") == 0) {
+            if (phoneWait < 0) phoneWait = 600;
+        } else if (std::strcmp(argv[i], "--phone-wait") == 0 && i + 1 < argc) {
+            phoneWait = std::max(1, std::atoi(argv[++i]));
         } else if (std::strcmp(argv[i], "--settings") == 0) {
             settings = true;
         } else if (std::strcmp(argv[i], "--check") == 0) {
@@ -159,7 +186,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool fileOnly = !screenshot.empty() || !receiptPdf.empty() || placeOrder;
-    if ((!receiptPdf.empty() || placeOrder) && photos.empty() && folder.empty()) return Usage();
+    if ((!receiptPdf.empty() || placeOrder) && photos.empty() && folder.empty() && phoneWait < 0)
+        return Usage();
     if (!receiptPdf.empty() && !CanWriteInto(receiptPdf)) {
         std::fprintf(stderr, "orelle-kiosk: cannot write %s: not a file in a folder that exists\n",
                      receiptPdf.c_str());
@@ -178,7 +206,11 @@ int main(int argc, char** argv) {
         frame.show();
     }
     int status = 0;
-    if (fileOnly && (!photos.empty() || !folder.empty())) frame.StartJob();
+    if (phoneWait > 0) {
+        if (!frame.StartPhone(PhoneSession(phoneWait, status))) return 1;
+    } else if (fileOnly && (!photos.empty() || !folder.empty())) {
+        frame.StartJob();
+    }
     if (placeOrder) {
         WhenReady(frame, [&] {
             PageThrough(frame, [&] {

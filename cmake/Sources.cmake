@@ -215,3 +215,17 @@ list(APPEND ORELLE_CORE_SOURCES
 list(APPEND ORELLE_UI_SOURCES
   setup/MachineProbes.cpp
 )
+
+# Photos from phones: the upload page's session and the station's web
+# server for it, the QR code of its address.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/PhoneSession.cpp
+  orderdata/PhoneSettings.cpp
+  platform/imaging/PhotoKind.cpp
+  platform/imaging/QrCode.cpp
+  platform/webserver/HttplibWebServer.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/PhoneDialog.cpp
+  photownd/PhotoWindowPhone.cpp
+)

@@ -132,6 +132,12 @@ void CPhotoWnd::OpenFolder(const std::string& folder) {
     if (w && w->SettleRefresh()) w->OpenFolder(folder, {});
 }
 
+bool CPhotoWnd::OpenPhone(const PhoneOptions& options) {
+    PhotoWindow* w = Window();
+    if (!w || !w->SettleRefresh()) return false;
+    return w->OpenPhone(false, {options.served, options.waitSeconds, options.ended});
+}
+
 void CPhotoWnd::CloseJob() {
     if (PhotoWindow* w = Window()) w->EndJob();
 }
@@ -192,7 +198,10 @@ std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderIn
 
 bool CPhotoWnd::IsWebEdition() const { return station_->state.flags.IsWebEdition(); }
 
-bool CPhotoWnd::IsBusy() const { return station_->state.bRefreshing; }
+bool CPhotoWnd::IsBusy() const {
+    PhotoWindow* w = Window();
+    return station_->state.bRefreshing || (w && w->PhoneOpen());
+}
 
 std::string CPhotoWnd::SettingsText() const {
     return SettingsReport(station_->state.startup, station_->state.flags);

@@ -43,7 +43,8 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   Registry& registry, FileSystem& fs, QWidget* parent)
+                                   Registry& registry, FileSystem& fs, QWidget* parent,
+                                   bool phones)
     : QDialog(parent), registry_(registry), fs_(fs) {
     setWindowTitle(QString::fromStdString(title));
     resize(560, 420);
@@ -65,6 +66,12 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     }
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(up);
+    if (phones) {
+        auto* phone = new QPushButton(QString::fromUtf8("手机传照片"), this);
+        phone->setObjectName(QString::number(kPhoneId));
+        buttons->addWidget(phone);
+        connect(phone, &QPushButton::clicked, this, [this] { done(kPhoneId); });
+    }
     buttons->addStretch();
     buttons->addWidget(open);
     buttons->addWidget(cancel);

@@ -38,11 +38,14 @@ class FolderPickDialog : public QDialog {
     static constexpr int kCancelId = 2;
     static constexpr int kUpId = 1155;
     static constexpr int kListId = 1120;
+    // "手机传照片": the dialog ends with this result.
+    static constexpr int kPhoneId = 1160;
 
     // An empty initial folder means the registry's. The registry and the
-    // file system outlive the dialog.
+    // file system outlive the dialog. With phones, photos can come from a
+    // phone instead.
     FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
-                     FileSystem& fs, QWidget* parent = nullptr);
+                     FileSystem& fs, QWidget* parent = nullptr, bool phones = false);
 
     bool folderChosen = false;
     std::vector<std::string> selectedPaths;  // lower-cased

@@ -7,6 +7,7 @@
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
 #include "photownd/Paging.h"
+#include "photownd/PhoneVisit.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
 #include "platform/messages/HostMessage.h"

@@ -33,9 +33,19 @@ namespace orelle {
 struct KeyMessage;
 struct ProcessState;
 class FolderLoad;
+class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
 class ToolBarWnd;
+
+// How a phone session is waited for: served hears the page's address once
+// it is served; seconds > 0 ends the wait then; ended hears whether photos
+// came.
+struct PhoneWait {
+    std::function<void(const std::string& address)> served{};
+    int seconds = 0;
+    std::function<void(bool photos)> ended{};
+};
 
 class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     Q_OBJECT
@@ -103,6 +113,14 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // What opening a folder does once the folder is chosen: the folder
     // becomes the current one, the big view ends, and the load starts.
     void OpenFolder(const std::string& folder, std::vector<std::string> onlyThese);
+    // Photos from a phone: serves the upload page and shows its QR screen;
+    // when the customer is done the photos start the job through the
+    // folder load, or, appending, join it through the backup dialog.
+    // False, with a message, when the page cannot be served.
+    bool OpenPhone(bool appending, PhoneWait wait = {});
+    // A phone session is open, or its photos are still being loaded.
+    bool PhoneOpen() const { return phone_ != nullptr; }
+    PhoneDialog* PhoneScreen() const;
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread; cells past the
@@ -158,6 +176,13 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // Counts the order afresh at the prices last read; only while no
     // worker owns the list (or from a job's own UI pieces).
     void UpdatePriceLine();
+    // The customer is done with the QR screen (with photos or not).
+    void PhoneEnded(bool withPhotos);
+    // The phone's names join the loaded records; the session ends and its
+    // folder goes.
+    void EndPhone(bool loaded);
+    // What appending does once the photos to append are known.
+    void AppendPhotos(const std::vector<std::string>& paths);
     // Runs change on a worker, then refreshes the page under the same busy
     // flag. The cells let go of their records first: the worker writes them.
     void StartBatch(std::function<void()> change);
@@ -177,6 +202,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The store prices by size, read by every page refresh, and the line.
     std::vector<std::int64_t> storePrices_;
     std::string priceLine_;
+    struct Phone;
+    std::unique_ptr<Phone> phone_;
     // The folder load under way, if any.
     std::shared_ptr<FolderLoad> load_;
     // Last: its worker is stopped and joined before anything it uses goes.

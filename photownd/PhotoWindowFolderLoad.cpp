@@ -5,6 +5,7 @@
 #include "cell/PhotoCell.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/ProcessState.h"
+#include "photownd/PhoneVisit.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/jobs/JobContext.h"
 #include "platform/messages/HostMessage.h"
@@ -79,6 +80,7 @@ void PhotoWindow::EndJob() {
     jobs_.Wait();
     // A load stopped half-way: its done never ran, so it is given up here.
     if (load_) std::exchange(load_, nullptr)->Finish(false);
+    phone_.reset();  // a phone session ends with what it received
     progress_->hide();
     SetImageDlgToNormal();
     EmptyPage();
@@ -108,7 +110,9 @@ bool PhotoWindow::SettleRefresh() {
 
 void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
     EmptyPage();
-    if (!load.Finish(ok)) {
+    const bool joined = load.Finish(ok);
+    EndPhone(joined);
+    if (!joined) {
         if (load.NamesTooLong()) ShowMessage(this, "Orelle", kTreeTooLongMessage);
         AbandonLoad(kBackupFailedMessage);
         return;

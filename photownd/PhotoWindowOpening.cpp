@@ -3,6 +3,7 @@
 
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/PhotoFileKinds.h"
+#include "orderdata/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
@@ -22,18 +23,27 @@ QString PhotoFilter() {
     return QString::fromUtf8("照片(%1)").arg(patterns.join(u' '));
 }
 
+constexpr const char* kAddFromPhoneQuestion = "从手机传照片吗?\n(选“否”从本机的目录添加)";
+
 }  // namespace
 
 void PhotoWindow::OnOpenDir() {
     // Showing the window refreshes its page; a new job waits for that.
     if (!SettleRefresh()) return;
-    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this);
+    const bool phones = LoadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
+    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this,
+                            phones);
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {
         return;
     }
-    if (RunModal(dialog) != QDialog::Accepted && !dialog.folderChosen) return;
+    const int result = RunModal(dialog);
+    if (result == FolderPickDialog::kPhoneId) {
+        OpenPhone(false);
+        return;
+    }
+    if (result != QDialog::Accepted && !dialog.folderChosen) return;
     const std::string folder = dialog.GetChosenFolder();
     std::vector<std::string> onlyThese;
     if (!dialog.selectedPaths.empty() && AskYesNo(this, "确认", "仅打开选择的图片吗?"))
@@ -62,12 +72,25 @@ void PhotoWindow::OnAddDir() {
         ShowMessage(this, "确认", "目前还没有打开任何目录,不能追加");
         return;
     }
+    if (LoadPhoneSettings(process.startup.settingsFolder, services_.files).enabled &&
+        AskYesNo(this, "确认", kAddFromPhoneQuestion)) {
+        OpenPhone(true);
+        return;
+    }
     QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
                        PhotoFilter());
     picker.setFileMode(QFileDialog::ExistingFiles);
     picker.setOption(QFileDialog::DontUseNativeDialog);
     picker.setProxyModel(new ChineseFileModel(&picker));
     if (RunModal(picker) != QDialog::Accepted) return;
+    std::vector<std::string> paths;
+    for (const QString& f : picker.selectedFiles()) paths.push_back(f.toStdString());
+    AppendPhotos(paths);
+}
+
+void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
+    BrowseState& b = browse;
+    ProcessState& process = state_;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
     for (const QString& f : picker.selectedFiles()) {

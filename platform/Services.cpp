@@ -15,7 +15,8 @@ Services MachineServices() {
                     Registry::Default(),
                     HttpPoster::Default(),
                     DatabaseConnector::Default(),
-                    Uploader::Default()};
+                    Uploader::Default(),
+                    WebServer::Default()};
 }
 
 }  // namespace orelle

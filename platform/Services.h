@@ -10,6 +10,7 @@
 #include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
 #include "platform/uploader/Uploader.h"
+#include "platform/webserver/WebServer.h"
 
 namespace orelle {
 
@@ -29,6 +30,8 @@ struct Services {
     // Connections to the shop's order database.
     DatabaseConnector& database = DatabaseConnector::Default();
     Uploader& uploader = Uploader::Default();
+    // The server of the phone's upload page.
+    WebServer& webServer = WebServer::Default();
 };
 
 // The machine's own services.

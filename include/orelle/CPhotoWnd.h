@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +66,23 @@ class ORELLE_EXPORT CPhotoWnd {
     // Starts a job from the whole folder, as OnOpenDir does once its
     // dialog has chosen it (hosts that pick the folder themselves).
     void OpenFolder(const std::string& folder);
+    // Starts a job from photos sent by a phone, as the folder picker's
+    // "手机传照片" does: the station serves its upload page (param.ini
+    // [phone]) and shows a QR code of the page's one-time address; when
+    // the customer is done the photos load as a folder's. Returns at once;
+    // message 4027 follows the load, or the session's end without photos.
+    // False, after a message, when the page cannot be served.
+    struct PhoneOptions {
+        // Hears the page's address once it is served.
+        std::function<void(const std::string& address)> served;
+        // Ends the wait after this many seconds (0: only the session's
+        // own idle end); the photos come so far are loaded.
+        int waitSeconds = 0;
+        // Hears whether photos came.
+        std::function<void(bool photos)> ended;
+    };
+    bool OpenPhone(const PhoneOptions& options);
+    bool OpenPhone() { return OpenPhone(PhoneOptions{}); }
     // Ends the customer's job on screen, as the home command does: a load
     // under way is given up, the photos and the order header are
     // forgotten (their files stay on the disk). For a host going back to
@@ -74,7 +92,8 @@ class ORELLE_EXPORT CPhotoWnd {
     // host that has its own copies). Nothing while busy.
     void UsePhotos(const std::vector<std::string>& paths);
     // True while a worker owns the job (a load, a page refresh): commands
-    // and keys do nothing meanwhile.
+    // and keys do nothing meanwhile; also while a phone session is open,
+    // whose photos are yet to become the job.
     bool IsBusy() const;
     // Prints the receipt slip of the job under that order number, finish 0
     // glossy or 1 matte: on the default printer, or into the PDF file

@@ -10,14 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/imaging/PhotoKind.h"
+
 namespace orelle {
 
 class FileSystem;
-
-enum class PhotoKind { kUnknown, kJpeg, kPng, kHeif };
-
-// From the first bytes of a file (16 are enough).
-PhotoKind PhotoKindOf(std::string_view head);
 
 struct StationCopy {
     PhotoKind kind = PhotoKind::kUnknown;

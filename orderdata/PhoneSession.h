@@ -1,0 +1,122 @@
+#pragma once
+// One customer's photos sent from a phone: the rules of the upload page's
+// session, without windows and without a network. The station's web
+// server hands it every request; it serves the page under a one-time
+// address, stores each photo it receives into its own folder under a name
+// it chooses, and refuses what breaks its bounds. The window shows what
+// arrived and, once the customer is done, loads the folder as a card's.
+//
+// Thread use: the web service's calls come on the server's threads, the
+// rest on any thread (the window's); all of it is safe at once.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/imaging/PhotoKind.h"
+#include "platform/webserver/WebServer.h"
+
+namespace orelle {
+
+class DiskInfo;
+class FileSystem;
+
+struct PhoneLimits {
+    std::uint64_t maxPhotoBytes = std::uint64_t{50} << 20;
+    int maxPhotos = 2000;
+    // Left free on the backup disk after the photos are received and
+    // copied into the job.
+    std::uint64_t reserveBytes = std::uint64_t{1000} << 20;
+    int uploadsAtOnce = 3;
+    std::chrono::steady_clock::duration idleEnd = std::chrono::minutes(15);
+};
+
+struct PhoneReceived {
+    std::string path;      // in the session's folder, named by the station
+    std::string origName;  // the phone's file name, readable and lower-cased
+    std::uint64_t bytes = 0;
+    PhotoKind kind = PhotoKind::kUnknown;
+};
+
+// The texts the page shows for a refused photo.
+inline constexpr const char* kPhoneNotPhoto = "只能上传照片(JPEG、HEIC、PNG)";
+inline constexpr const char* kPhoneTooLarge = "照片太大,每张最多 50 MB";
+inline constexpr const char* kPhoneTooMany = "照片数量已达上限";
+inline constexpr const char* kPhoneNoSpace = "电脑磁盘空间不足";
+inline constexpr const char* kPhoneOver = "本次上传已经结束";
+inline constexpr const char* kPhoneBusy = "请稍候再传";
+inline constexpr const char* kPhoneBroken = "上传中断";
+
+// A fresh token of 128 random bits, as 32 lower-case hex digits.
+std::string NewPhoneToken();
+
+class PhoneSession : public WebService {
+  public:
+    using Now = std::function<std::chrono::steady_clock::time_point()>;
+    // Called after a photo is stored, on the thread that stored it, with
+    // its bytes, outside the session's lock and before the phone hears of
+    // it: it should be quick.
+    using Stored = std::function<void(const PhoneReceived&, std::string bytes)>;
+
+    // folder: the session's own folder (made afresh by Open, removed by
+    // End); backupRoot: the backup root, whose disk bounds the session.
+    PhoneSession(std::string folder, std::string backupRoot, FileSystem& fs, DiskInfo& disks,
+                 PhoneLimits limits = {}, Now now = std::chrono::steady_clock::now);
+    ~PhoneSession() override;
+
+    // Empties and makes the folder; false when it cannot be made.
+    bool Open();
+    const std::string& Token() const { return token_; }
+    const std::string& Folder() const { return folder_; }
+    // The page's path, "/<token>/", and its full address on host:port.
+    std::string PagePath() const;
+    std::string Address(const std::string& host, int port) const;
+    void SetStored(Stored stored);
+
+    WebAnswer Get(const WebRequest& request) override;
+    WebAnswer Post(const WebRequest& request, WebBody& body) override;
+
+    std::vector<PhoneReceived> Received() const;
+    std::size_t Count() const;
+    // The page's "完成" came, or Finish was called: no more photos.
+    bool Finished() const;
+    void Finish();
+    // No more requests of any kind; the folder goes with what it holds.
+    void End();
+    // Nothing came from the phone for the idle time.
+    bool IdleOver() const;
+
+  private:
+    enum class State { Open, Finished, Ended };
+    WebAnswer Upload(const WebRequest& request, WebBody& body);
+    // Under the lock: why a photo of that size is refused, or null.
+    const char* Refusal(std::uint64_t bytes, int* status) const;
+    WebAnswer CountAnswer(bool duplicate = false) const;
+    bool Is(const std::string& path, const char* tail) const;
+
+    const std::string folder_, backupRoot_;
+    FileSystem& fs_;
+    DiskInfo& disks_;
+    const PhoneLimits limits_;
+    const Now now_;
+    const std::string token_;
+    mutable std::mutex mutex_;
+    State state_ = State::Open;
+    std::vector<PhoneReceived> received_;
+    std::set<std::pair<std::string, std::uint64_t>> names_;  // stored and under way
+    int underWay_ = 0;
+    std::uint64_t underWayBytes_ = 0, receivedBytes_ = 0;
+    int lastNumber_ = 0;
+    std::chrono::steady_clock::time_point lastSeen_;
+    Stored stored_;
+};
+
+// The upload page (HTML, CSS and JavaScript in one file).
+const std::string& PhonePage();
+
+}  // namespace orelle

@@ -1,0 +1,23 @@
+#pragma once
+// param.ini [phone]: photos from phones.
+//   enabled  1 offers "手机传照片" in the folder picker and when photos are
+//            added (default 0)
+//   port     the port of the upload page (default 8765; 0 any free port)
+//   address  the address put into the QR code, and served on (default the
+//            first IPv4 address of the machine that is not a loopback one)
+
+#include <string>
+
+namespace orelle {
+
+class FileSystem;
+
+struct PhoneSettings {
+    bool enabled = false;
+    int port = 8765;
+    std::string address;
+};
+
+PhoneSettings LoadPhoneSettings(const std::string& settingsFolder, FileSystem& fs);
+
+}  // namespace orelle

@@ -1,0 +1,126 @@
+// A phone session from the photo window: the QR screen, photos arriving
+// from a client over the station's own server, done and cancel.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <QBuffer>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+
+#include "photownd/PhoneDialog.h"
+#include "platform/messages/HostMessage.h"
+#include "support/PhotoWindowFixture.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using namespace std::chrono_literals;
+
+class PhoneScreenTest : public testing::PhotoWindowFixture {
+  protected:
+    PhoneScreenTest() {
+        // The page is served on the loopback address, on any free port.
+        testing::WriteBytes(dir / "param.ini",
+                            "[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n");
+        state.startup.settingsFolder = dir.path() + "/";
+    }
+    bool Open() {
+        PhoneWait wait;
+        wait.served = [this](const std::string& a) { address = a; };
+        wait.ended = [this](bool photos) { ended.push_back(photos); };
+        return window->OpenPhone(false, wait);
+    }
+    int Post(const std::string& tail, const std::string& body) {
+        const std::string rest = address.substr(address.find("//") + 2);
+        const std::string hostPort = rest.substr(0, rest.find('/'));
+        httplib::Client client("http://" + hostPort);
+        const auto r = client.Post(rest.substr(rest.find('/')) + tail, body,
+                                   "application/octet-stream");
+        return r ? r->status : 0;
+    }
+    static bool WaitFor(const std::function<bool()>& done) {
+        for (int i = 0; i < 500 && !done(); ++i) QTest::qWait(10);
+        return done();
+    }
+    void Press(int id) {
+        window->PhoneScreen()->findChild<QPushButton*>(QString::number(id))->click();
+    }
+    std::string address;
+    std::vector<bool> ended;
+};
+
+TEST_F(PhoneScreenTest, TheQrCodeReadsBackAsTheServedAddress) {
+    const QString zbarimg = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+    if (zbarimg.isEmpty()) GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+    ASSERT_TRUE(Open());
+    const QString picture = QString::fromStdString(dir / "qr.png");
+    ASSERT_TRUE(window->PhoneScreen()->grab().save(picture));
+    QProcess zbar;
+    zbar.start(zbarimg, {QStringLiteral("--raw"), QStringLiteral("-q"), picture});
+    ASSERT_TRUE(zbar.waitForFinished(10000));
+    EXPECT_EQ(zbar.readAllStandardOutput().trimmed().toStdString(), address);
+    EXPECT_NE(address.find("http://127.0.0.1:"), std::string::npos);
+}
+
+TEST_F(PhoneScreenTest, PhotosFromThePhoneBecomeTheJobUnderThePhonesNames) {
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(Post("photo?name=IMG_0001.JPG", testing::JpegBytes(640, 480)), 200);
+    EXPECT_EQ(Post("photo?name=Holiday.jpg", testing::JpegBytes(480, 640)), 200);
+    ASSERT_TRUE(WaitFor([this] { return window->PhoneScreen()->Shown() == 2; }));
+    const std::string folder = state.startup.config.dir + "/phone";
+    EXPECT_TRUE(std::filesystem::exists(folder));
+    EXPECT_EQ(Post("done", ""), 200);
+    ASSERT_TRUE(WaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }));
+    window->WaitForJobs();
+    ASSERT_EQ(state.photoList.GetSize(), 2);
+    EXPECT_EQ(state.photoList.At(0).origName, "img_0001.jpg");
+    EXPECT_EQ(state.photoList.At(1).origName, "holiday.jpg");
+    EXPECT_EQ(state.photoList.At(0).dstName, "p0001.jpg");
+    EXPECT_EQ(ended, std::vector<bool>{true});
+    EXPECT_FALSE(std::filesystem::exists(folder));  // copied into the job, then gone
+    EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageHandBack), 1);
+}
+
+TEST_F(PhoneScreenTest, CancelAndHomeEndTheSessionAndTheNextOneStartsBlank) {
+    ASSERT_TRUE(Open());
+    const std::string first = address;
+    EXPECT_EQ(Post("photo?name=a.jpg", testing::JpegBytes(64, 48)), 200);
+    ASSERT_TRUE(WaitFor([this] { return window->PhoneScreen()->Shown() == 1; }));
+    Press(PhoneDialog::kCancelId);
+    EXPECT_FALSE(window->PhoneOpen());
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    EXPECT_FALSE(std::filesystem::exists(state.startup.config.dir + "/phone"));
+    EXPECT_EQ(Post("photo?name=b.jpg", testing::JpegBytes(64, 48)), 0);  // nobody serves
+    // The next customer: a new address, nothing shown.
+    ASSERT_TRUE(Open());
+    EXPECT_NE(address, first);
+    EXPECT_EQ(window->PhoneScreen()->Shown(), 0);
+    EXPECT_EQ(Post("photo?name=c.jpg", testing::JpegBytes(64, 48)), 200);
+    // Home ends it too, with what came.
+    window->EndJob();
+    EXPECT_FALSE(window->PhoneOpen());
+    EXPECT_FALSE(std::filesystem::exists(state.startup.config.dir + "/phone"));
+    EXPECT_EQ(ended, std::vector<bool>{false});
+}
+
+TEST(PhoneThumbnail, IsDrawnForJpegAndPngOnly) {
+    const QImage fromJpeg = PhoneThumbnail(testing::JpegBytes(800, 600), 96);
+    EXPECT_FALSE(fromJpeg.isNull());
+    EXPECT_LE(std::max(fromJpeg.width(), fromJpeg.height()), 96);
+    QImage big(1200, 900, QImage::Format_RGB32);
+    big.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    big.save(&buffer, "PNG");
+    EXPECT_FALSE(PhoneThumbnail(png.toStdString(), 96).isNull());
+    EXPECT_TRUE(PhoneThumbnail("not a photo at all", 96).isNull());
+}
+
+}  // namespace
+}  // namespace orelle

@@ -1,0 +1,216 @@
+// The station's web server with the phone session behind it, on 127.0.0.1,
+// against clients that misbehave: each gets a defined answer in bounded
+// time, and nothing is stored.
+#include "platform/webserver/WebServer.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "orderdata/PhoneSession.h"
+#include "platform/files/FileSystem.h"
+#include "support/FakeDisks.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int Connect(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = htons(static_cast<uint16_t>(port));
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    timeval tv{10, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv);
+    return fd;
+}
+
+// Everything the server says until it closes (or 10 s of silence).
+std::string ReadAll(int fd) {
+    std::string got;
+    char buffer[4096];
+    for (ssize_t n; (n = ::recv(fd, buffer, sizeof buffer, 0)) > 0;) got.append(buffer, size_t(n));
+    return got;
+}
+
+// Sends the text in pieces with a pause between them, stopping when the
+// server has closed; then reads what it said.
+std::string Trickle(int port, const std::string& text, std::size_t piece,
+                    std::chrono::milliseconds pause) {
+    const int fd = Connect(port);
+    for (std::size_t at = 0; at < text.size(); at += piece) {
+        if (::send(fd, text.data() + at, std::min(piece, text.size() - at), MSG_NOSIGNAL) <= 0)
+            break;
+        std::this_thread::sleep_for(pause);
+    }
+    std::string answer = ReadAll(fd);
+    ::close(fd);
+    return answer;
+}
+
+int Status(const std::string& answer) {
+    return answer.size() > 12 ? std::atoi(answer.c_str() + 9) : 0;
+}
+
+struct WebServerTest : ::testing::Test {
+    testing::TempFolder temp;
+    testing::FakeDisks disks{50000};
+    PhoneSession session{temp / "phone", temp.path(), FileSystem::Default(), disks};
+    WebServer& server = WebServer::Default();
+    WebServerLimits limits;
+    int port = 0;
+
+    void SetUp() override {
+        limits.headerSeconds = 1;
+        limits.readSeconds = 2;
+        limits.bodyGraceSeconds = 1;
+        limits.maxBodyBytes = std::uint64_t{50} << 20;
+        ASSERT_TRUE(session.Open());
+        ASSERT_TRUE(server.Start("127.0.0.1", 0, session, limits, &port));
+    }
+    void TearDown() override { server.Stop(); }
+    std::string Path(const std::string& tail) { return session.PagePath() + tail; }
+    httplib::Result Upload(const std::string& name, const std::string& bytes) {
+        httplib::Client client("127.0.0.1", port);
+        client.set_read_timeout(10, 0);
+        return client.Post(Path("photo?name=" + name), bytes, "application/octet-stream");
+    }
+    bool NothingStored() {
+        return session.Count() == 0 && std::filesystem::is_empty(temp / "phone");
+    }
+};
+
+TEST_F(WebServerTest, ServesThePageAndStoresAPhoto) {
+    httplib::Client client("127.0.0.1", port);
+    const auto page = client.Get(Path(""));
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+    EXPECT_NE(page->body.find("已上传"), std::string::npos);
+    const auto stored = Upload("IMG_1.JPG", testing::JpegBytes(320, 240));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->status, 200);
+    EXPECT_EQ(session.Count(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(temp / "phone/p0001.jpg"));
+}
+
+TEST_F(WebServerTest, HostileRequestsAreAnsweredAndStoreNothing) {
+    const std::string t = session.Token();
+    const struct {
+        const char* what;
+        std::string request;
+        int status;
+    } cases[] = {
+        {"a wrong token", "GET /" + std::string(32, 'f') + "/ HTTP/1.1\r\nHost: x\r\n\r\n", 404},
+        {"a path with ..", "GET /" + t + "/../" + t + "/ HTTP/1.1\r\nHost: x\r\n\r\n", 404},
+        {"an encoded ..", "GET /" + t + "/%2e%2e/photo HTTP/1.1\r\nHost: x\r\n\r\n", 404},
+        {"a photo of 51 MB",
+         "POST /" + t + "/photo?name=big.jpg HTTP/1.1\r\nHost: x\r\nContent-Length: 53477376\r\n\r\n",
+         413},
+        {"a text file named .jpg",
+         "POST /" + t + "/photo?name=a.jpg HTTP/1.1\r\nHost: x\r\nContent-Length: 5\r\n\r\nhello",
+         415},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto start = Clock::now();
+        const std::string answer = Trickle(port, c.request, c.request.size(), {});
+        EXPECT_EQ(Status(answer), c.status) << answer;
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+        if (c.status == 404) {
+            EXPECT_NE(answer.find("Content-Length: 0"), std::string::npos);
+        }
+    }
+    EXPECT_TRUE(NothingStored());
+}
+
+TEST_F(WebServerTest, ASlowClientIsCutOffInBoundedTime) {
+    const std::string t = session.Token();
+    const std::string jpeg = testing::JpegBytes(64, 48);
+    const std::string head = "GET /" + t + "/ HTTP/1.1\r\nHost: x\r\n\r\n";
+    const std::string post = "POST /" + t + "/photo?name=s.jpg HTTP/1.1\r\nHost: x\r\n" +
+                             "Content-Length: " + std::to_string(jpeg.size()) + "\r\n\r\n";
+    auto start = Clock::now();
+    // The headers a byte at a time: a 408 when their time is up.
+    EXPECT_EQ(Status(Trickle(port, head, 1, std::chrono::milliseconds(250))), 408);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(4));
+    // Headers at once, then the body a byte at a time.
+    start = Clock::now();
+    const int fd = Connect(port);
+    ::send(fd, post.data(), post.size(), MSG_NOSIGNAL);
+    for (std::size_t i = 0; i < 20 && ::send(fd, jpeg.data() + i, 1, MSG_NOSIGNAL) > 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    const std::string answer = ReadAll(fd);
+    ::close(fd);
+    EXPECT_NE(Status(answer), 200) << answer;
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(8));
+    EXPECT_TRUE(NothingStored());
+}
+
+TEST_F(WebServerTest, AHundredConnectionsAtOnceAreAllAnswered) {
+    std::vector<int> fds;
+    for (int i = 0; i < 100; ++i) fds.push_back(Connect(port));
+    const auto start = Clock::now();
+    int answered = 0;
+    for (int fd : fds) {
+        const int status = Status(ReadAll(fd));
+        if (status == 503 || status == 408) ++answered;
+        ::close(fd);
+    }
+    EXPECT_EQ(answered, 100);
+    // cpp-httplib listens with a backlog of 5: the kernel makes the rest
+    // of the crowd send their handshake again, a few seconds later.
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(40));
+    // And the server goes on serving.
+    const auto stored = Upload("a.jpg", testing::JpegBytes(32, 32));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->status, 200);
+}
+
+TEST_F(WebServerTest, NothingIsTakenAfterDoneOrAfterHome) {
+    httplib::Client client("127.0.0.1", port);
+    ASSERT_TRUE(client.Post(Path("done"), "", "text/plain"));
+    const auto late = Upload("a.jpg", testing::JpegBytes(32, 32));
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->status, 410);
+    session.End();
+    server.Stop();
+    const auto start = Clock::now();
+    EXPECT_FALSE(Upload("b.jpg", testing::JpegBytes(32, 32)));  // nobody listens
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone"));
+}
+
+// The next customer's session is served on the same port: the previous
+// address shows nothing.
+TEST_F(WebServerTest, TheNextSessionsServerKnowsNothingOfThePrevious) {
+    ASSERT_EQ(Upload("a.jpg", testing::JpegBytes(32, 32))->status, 200);
+    const std::string old = session.PagePath();
+    session.End();
+    server.Stop();
+    PhoneSession next(temp / "phone", temp.path(), FileSystem::Default(), disks);
+    ASSERT_TRUE(next.Open());
+    ASSERT_TRUE(server.Start("127.0.0.1", port, next, limits, nullptr));
+    httplib::Client client("127.0.0.1", port);
+    EXPECT_EQ(client.Get(old)->status, 404);
+    EXPECT_EQ(client.Get(old + "status")->status, 404);
+    EXPECT_NE(client.Get(next.PagePath() + "status")->body.find("\"count\":0"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(temp / "phone"));
+    server.Stop();
+}
+
+}  // namespace
+}  // namespace orelle
