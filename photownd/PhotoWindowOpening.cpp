@@ -93,8 +93,7 @@ void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
     ProcessState& process = state_;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
-    for (const QString& f : picker.selectedFiles()) {
-        const std::string path = f.toStdString();
+    for (const std::string& path : paths) {
         if (IsPhotoName(path)) backup.copyList.push_back(path);
     }
     if (b.nOpenNumber == 0) b.nOpenNumber = openNumber;

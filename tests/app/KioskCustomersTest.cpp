@@ -25,16 +25,19 @@ TEST(KioskCustomersTest, TheNextProcessOpensWithoutTheMemberOfTheOneBefore) {
     const std::vector<std::string> order = {"--config", config, "--folder", folder / "card",
                                             "--place-order"};
 
-    KioskRun first{order, {}, {}};
+    KioskRun first;
+    first.args = order;
     first.args.insert(first.args.end(), {"--member", "M01"});
+    KioskRun next;
+    next.args = order;
     const KioskOutcome placed = RunKiosks({first}).at(0);
     EXPECT_EQ(placed.exitCode, 0) << placed.output;
     EXPECT_FALSE(PlacedOrderNumber(placed).empty()) << placed.output;
     EXPECT_EQ(settings(), before);
 
-    const KioskOutcome next = RunKiosks({KioskRun{order, {}, {}}}).at(0);
-    EXPECT_EQ(next.exitCode, 1) << next.output;
-    EXPECT_EQ(next.output, "order not placed: 请输入会员号,再按'确定'下单\n");
+    const KioskOutcome after = RunKiosks({next}).at(0);
+    EXPECT_EQ(after.exitCode, 1) << after.output;
+    EXPECT_EQ(after.output, "order not placed: 请输入会员号,再按'确定'下单\n");
     EXPECT_EQ(settings(), before);
 }
 
