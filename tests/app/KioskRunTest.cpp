@@ -57,7 +57,8 @@ TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
     ASSERT_EQ(samples.exitCode(), 0);
     MakeKioskSettings(dir / "config", dir / "backup", false);
     const KioskOutcome out =
-        RunKiosk({"--config", dir / "config", "--folder", dir / "card/DCIM", "--place-order"});
+        RunKiosk({"--config", dir / "config", "--folder", dir / "card/DCIM", "--place-order",
+                   "--member", "M01"});
     EXPECT_EQ(out.exitCode, 0) << out.output;
     EXPECT_FALSE(PlacedOrderNumber(out).empty()) << out.output;
     const std::vector<std::string> inis = PhotoInis(dir / "backup");

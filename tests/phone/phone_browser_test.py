@@ -156,7 +156,8 @@ def main():
         cut_name = os.path.basename(photos[3])
 
         kiosk_run = subprocess.Popen(
-            [kiosk, "--config", config, "--phone-session", "--phone-wait", "300", "--place-order"],
+            [kiosk, "--config", config, "--phone-session", "--phone-wait", "300", "--place-order",
+             "--member", "M01"],
             stdout=subprocess.PIPE, stderr=open(os.path.join(work, "kiosk.err"), "w"), text=True,
             env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
         first = kiosk_run.stdout.readline().strip()
