@@ -50,6 +50,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/PaperSettings.cpp
   orderdata/ParamConfig.cpp
   orderdata/PhotoFileKinds.cpp
+  orderdata/PickerRows.cpp
   orderdata/PhotoList.cpp
   orderdata/PhotoNames.cpp
   orderdata/PhotoRecord.cpp

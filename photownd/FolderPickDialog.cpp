@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "orderdata/PhotoFileKinds.h"
+#include "orderdata/PickerRows.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/CardFolders.h"
@@ -108,9 +108,9 @@ void FolderPickDialog::ShowFolder(const std::string& folder) {
     std::vector<FolderEntry> entries;
     fs_.ListFolder(path.toStdString(), &entries);
     const std::string shown = path.toStdString();
-    const auto rows = PickerRows(
-        entries, [](const std::string& name) { return IsPhotoName(name); },
-        [&shown](const std::string& name) { return IsMountPoint(paths::Join(shown, name)); });
+    const auto rows = PickerRows(entries, [&shown](const std::string& name) {
+        return IsMountPoint(paths::Join(shown, name));
+    });
     for (const PickerRow& row : rows) {
         QString text = QString::fromStdString(row.name);
         if (row.card) text = QString::fromUtf8("[存储卡] ") + text;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "orderdata/PickerRows.h"
 #include "support/TempFolder.h"
-#include "orderdata/PhotoFileKinds.h"
 
 namespace orelle {
 namespace {
@@ -33,9 +33,8 @@ TEST(CardFolders, CardsComeFirstThenFoldersThenPhotos) {
         {"notes.txt", false}, {"b.JPG", false}, {"zeta", true}, {"SD_CARD", true},
         {"Alpha", true},      {"a.jpeg", false}, {"EOS_DIGITAL", true}, {"c.png", false},
     };
-    const auto rows = PickerRows(
-        entries, [](const std::string& name) { return IsPhotoName(name); },
-        [](const std::string& name) { return name.find('_') != std::string::npos; });
+    const auto rows =
+        PickerRows(entries, [](const std::string& name) { return name.find('_') != std::string::npos; });
     std::vector<std::string> names;
     for (const PickerRow& row : rows) names.push_back(row.name + (row.card ? "*" : ""));
     EXPECT_EQ(names, (std::vector<std::string>{"EOS_DIGITAL*", "SD_CARD*", "Alpha", "zeta",
