@@ -37,6 +37,7 @@ set(ORELLE_CORE_SOURCES
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
+  orderdata/UprightCopies.cpp
   orderdata/CopyNames.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp

@@ -183,7 +183,8 @@ bool BackupJob::CopyPhoto(const std::string& from, const std::string& to, std::s
     const StationCopy station = PrepareStationCopy(fs_, from);
     if (refused) *refused = Refused(station);
     // Only a photo the lab can take as it is may stay where it is.
-    if (station.asIs && edition_ != kEditionDatabase && edition_ != kEditionWeb) {
+    if (station.asIs && !station.turnLater && edition_ != kEditionDatabase &&
+        edition_ != kEditionWeb) {
         DiskFacts facts;
         if (disks_.Query(std::string(paths::DirectoryPart(from)), &facts) && facts.fixed &&
             fs_.FileExists(from)) {

@@ -5,6 +5,7 @@
 // StationCopy).
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,11 @@ inline constexpr std::array<std::string_view, 5> kPhotoExtensions{"jpg", "jpeg",
 
 // The name ends in one of kPhotoExtensions, in any letter case.
 bool IsPhotoName(std::string_view name);
+
+// The room a photo of that name and size takes in the work folder, at
+// most: a phone's HEIF photo becomes a JPEG copy at high quality, several
+// times its size (a PNG's copy is smaller than the PNG).
+std::uint64_t CopyBytesAtMost(std::string_view name, std::uint64_t bytes);
 
 // The name of a copy that holds a JPEG: a ".jpg" or ".jpeg" name stays,
 // any other extension becomes ".jpg" (IMG_1.heic -> IMG_1.jpg).

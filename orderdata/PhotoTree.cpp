@@ -68,7 +68,7 @@ class TreeWalk {
             if (!IsPhotoName(e.lowerName)) continue;
             tree_.photos.push_back(
                 {path, relative, ToLowerAscii(LabSafeName(ReadableName(e.name))), e.bytes});
-            tree_.photoBytes += e.bytes;
+            tree_.photoBytes += CopyBytesAtMost(e.lowerName, e.bytes);
         }
     }
 

@@ -36,7 +36,7 @@ struct PhotoTree {
     std::string tooLong;
     // A folder of the tree could not be read (a card pulled out): the load fails.
     bool unreadable = false;
-    std::uint64_t photoBytes = 0;  // the photos' sizes added up
+    std::uint64_t photoBytes = 0;  // what their copies take at most, added up
 };
 
 // The photos by name (IsPhotoName: .jpg, .jpeg, .heic, .heif, .png, any

@@ -46,6 +46,7 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
       prefetch_(services_.files),
       cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
+      upright_(services_.files),
       jobs_(state.bRefreshing) {
     setObjectName(QStringLiteral("CPhotoWnd"));
 }

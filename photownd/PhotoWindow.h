@@ -19,6 +19,7 @@
 #include "cell/CellHost.h"
 #include "cell/PicturePrefetch.h"
 #include "orderdata/BatchApply.h"
+#include "orderdata/UprightCopies.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
@@ -138,6 +139,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // Waits until the window's jobs (a load, a page refresh) are over,
     // running their steps on this thread meanwhile (tests, tools).
     void WaitForJobs();
+    // Waits until the copies stored turned are upright (tests, tools).
+    void WaitForUpright();
 
     // The folder of the job, with a trailing separator.
     std::string currentFolder;
@@ -186,6 +189,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // Runs change on a worker, then refreshes the page under the same busy
     // flag. The cells let go of their records first: the worker writes them.
     void StartBatch(std::function<void()> change);
+    // The job's copies joined since the last call are turned upright ahead.
+    void TurnCopiesAhead();
     QWidget* HostWindow() const;
 
     ProcessState& state_;
@@ -206,6 +211,8 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     std::unique_ptr<Phone> phone_;
     // The folder load under way, if any.
     std::shared_ptr<FolderLoad> load_;
+    // Turns the job's copies upright while the customer browses.
+    UprightTurner upright_;
     // Last: its worker is stopped and joined before anything it uses goes.
     JobRunner jobs_;
 };

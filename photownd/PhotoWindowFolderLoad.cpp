@@ -78,6 +78,7 @@ bool PhotoWindow::PrepareLoad(FolderLoad& load) {
 void PhotoWindow::EndJob() {
     jobs_.Stop();
     jobs_.Wait();
+    upright_.Stop();
     // A load stopped half-way: its done never ran, so it is given up here.
     if (load_) std::exchange(load_, nullptr)->Finish(false);
     phone_.reset();  // a phone session ends with what it received
@@ -121,6 +122,7 @@ void PhotoWindow::FinishLoad(FolderLoad& load, bool ok) {
     progress_->hide();
     progress_->SetSteps(1);
     SendHostMessage(HostWindow(), kMessageHandBack);
+    TurnCopiesAhead();
     StartPageRefresh();  // fills the first page and writes the order files
 }
 

@@ -23,6 +23,8 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 }  // namespace
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
+    // The order turns what is left at the customer's priority.
+    upright_.Stop();
     return Place(
         *this, state_, services_, backOffice_,
         [](OrderPlacement& placement) { return placement.Run(); }, orderNumber);

@@ -93,6 +93,13 @@ void PhotoWindow::StartPageRefresh() {
 
 void PhotoWindow::WaitForJobs() { jobs_.Wait(); }
 
+void PhotoWindow::WaitForUpright() { upright_.Wait(); }
+
+void PhotoWindow::TurnCopiesAhead() {
+    // Copies already upright cost a header read each.
+    upright_.Turn(JobCopies(state_.photoList, state_.orderInfo.backupDir));
+}
+
 bool PhotoWindow::CanEditList(std::int32_t current) const {
     return !state_.bRefreshing && state_.photoList.GetSize() > 0 && browse.nActiveCell >= 0 &&
            !state_.session.bOrderPlaced && current >= 0;

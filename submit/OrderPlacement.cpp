@@ -4,6 +4,7 @@
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/RequirementText.h"
+#include "orderdata/UprightCopies.h"
 #include "orderdata/UploadPackage.h"
 #include "orelle/CUpFileWnd.h"
 #include "orelle/HostMessage.h"
@@ -177,6 +178,8 @@ PlacementResult OrderPlacement::OnToxc() {
 
 OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) {
     ProcessState& s = state_;
+    // The lab takes the stored pixels: no copy goes to it turned.
+    MakeCopiesUpright(services_.files, JobCopies(s.photoList, s.orderInfo.backupDir), kGoOn);
     const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
     OrderFiles files(paths, s.orderInfo, s.photoList, services_.files, services_.clock);
     s.session.bOrderPlaced = true;

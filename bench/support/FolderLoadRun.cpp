@@ -25,7 +25,8 @@ void RemoveAndSettle(const std::string& folder) {
     ::sync();
 }
 
-double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected) {
+double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
+                      double* upright) {
     RemoveAndSettle(backupRoot);
     BenchStation station;
     ProcessState& process = station.state;
@@ -48,6 +49,8 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
             window.LoadFolder();
             window.WaitForJobs();
             seconds = SecondsSince(start);
+            window.WaitForUpright();
+            if (upright) *upright = SecondsSince(start);
         }
     }
     SetModalHook(nullptr);
@@ -60,30 +63,32 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
 }
 
 bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,
-                         int rounds, double* load, double* cp) {
+                         int rounds, double* load, double* cp, double* upright) {
     const std::string cpCopy = base + "/cp_copy";
     const std::string backup = base + "/backup";
-    std::vector<double> ours, theirs;
+    std::vector<double> ours, theirs, turned;
     // Each copy is removed before the next run starts, so that neither
     // finds the page cache full of the other's copy; the order alternates.
     for (int round = 0; round < rounds; ++round) {
-        double c = 0, o = 0;
+        double c = 0, o = 0, u = 0;
         for (int turn = 0; turn < 2; ++turn) {
             if ((turn == 0) == (round % 2 == 0)) {
                 RemoveAndSettle(cpCopy);
                 c = TimeDurableCopy(card, cpCopy);
                 RemoveAndSettle(cpCopy);
             } else {
-                o = TimeFolderLoad(card, backup, expected);
+                o = TimeFolderLoad(card, backup, expected, &u);
                 RemoveAndSettle(backup);
             }
         }
         if (c < 0 || o < 0) return false;
         theirs.push_back(c);
         ours.push_back(o);
+        turned.push_back(u);
     }
     *load = Median(ours);
     *cp = Median(theirs);
+    if (upright) *upright = Median(turned);
     return true;
 }
 

@@ -9,7 +9,10 @@ namespace orelle::bench {
 // Seconds from LoadFolder to the first page shown (cells filled, order
 // files written), or a negative value when the load did not make a job of
 // `expected` photos. The backup root is emptied first, outside the time.
-double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected);
+// *upright, when given: seconds from LoadFolder until every copy stored
+// turned is upright as well (turned while the first page is looked at).
+double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
+                      double* upright = nullptr);
 
 // Removes a folder and everything in it, then lets the disk settle (sync),
 // so that one run's writeback does not weigh on the next.
@@ -17,9 +20,10 @@ void RemoveAndSettle(const std::string& folder);
 
 // The median seconds of `rounds` folder loads of card (backup root below
 // base) and of as many cp -r and sync of it, measured in turn, the order
-// alternating; false when a run failed.
+// alternating; false when a run failed. *upright, when given: the median
+// of TimeFolderLoad's.
 bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,
-                         int rounds, double* load, double* cp);
+                         int rounds, double* load, double* cp, double* upright = nullptr);
 
 // Marks a generated card complete, so that later runs keep it.
 bool MarkComplete(const std::string& done);

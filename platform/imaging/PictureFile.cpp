@@ -3,6 +3,8 @@
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/JpegDecoder.h"
 #include "platform/imaging/JpegLayout.h"
+#include "platform/imaging/PictureRotation.h"
+#include "platform/imaging/UprightJpeg.h"
 
 namespace orelle {
 namespace {
@@ -40,7 +42,8 @@ std::optional<QSize> ReadPixelSize(const std::string& path) {
 std::optional<QSize> PixelSizeFromBytes(std::string_view bytes) {
     const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
     if (!frame) return std::nullopt;
-    return QSize(frame->width, frame->height);
+    const QSize stored(frame->width, frame->height);
+    return OrientationSwapsSides(JpegOrientation(bytes)) ? stored.transposed() : stored;
 }
 
 int ReducedDenominator(QSize full, int level, QSize atLeast) {
@@ -73,7 +76,12 @@ QImage DecodeReduced(const std::string& path, int level, QSize atLeast) {
 QImage DecodeReducedFromBytes(std::string_view bytes, int level, QSize atLeast) {
     const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
     if (!frame) return {};
-    return DecodeJpeg(bytes, ReducedDenominator({frame->width, frame->height}, level, atLeast));
+    const int orientation = JpegOrientation(bytes);
+    const bool swaps = OrientationSwapsSides(orientation);
+    const int d = ReducedDenominator({frame->width, frame->height}, level,
+                                     swaps ? atLeast.transposed() : atLeast);
+    const QImage stored = DecodeJpeg(bytes, d);
+    return orientation == 1 ? stored : UprightPicture(stored, orientation);
 }
 
 }  // namespace orelle

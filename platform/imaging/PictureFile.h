@@ -1,7 +1,8 @@
 #pragma once
 // Reading JPEG photo files (libjpeg-turbo, with the limits of JpegDecoder).
-// The file's own pixel size is the photo's size: orientation tags are ignored on
-// purpose, since the print lab works with the stored pixels.
+// Sizes and pictures are as the photo is meant to be seen (its EXIF
+// orientation applied): the station's copies are stored upright with the
+// tag at 1, and a copy not turned yet shows and measures as it will.
 //
 // Safe on any bytes: unreadable, empty, damaged or hostile input gives
 // nothing or a null image in bounded time and memory, never a crash or a

@@ -54,10 +54,10 @@ StationCopy PrepareStationCopy(FileSystem& fs, const std::string& path) {
     if (!fs.ReadFilePart(path, 0, kHeadBytes, &head)) return {};
     const PhotoKind kind = PhotoKindOf(head);
     if (kind == PhotoKind::kUnknown) return {};
-    // Most photos: a JPEG standing upright already is copied as it is.
-    if (kind == PhotoKind::kJpeg && JpegOrientation(head) == 1) {
+    if (kind == PhotoKind::kJpeg) {
         StationCopy copy;
         copy.kind = kind;
+        copy.turnLater = JpegOrientation(head) != 1;
         return copy;
     }
     std::string bytes;
@@ -67,6 +67,15 @@ StationCopy PrepareStationCopy(FileSystem& fs, const std::string& path) {
         return copy;
     }
     return StationCopyFromBytes(bytes);
+}
+
+bool TurnCopyUpright(FileSystem& fs, const std::string& path) {
+    std::string bytes;
+    if (!fs.ReadFilePart(path, 0, kHeadBytes, &bytes)) return false;
+    if (PhotoKindOf(bytes) != PhotoKind::kJpeg || JpegOrientation(bytes) == 1) return false;
+    if (!ReadPhotoBytes(fs, path, &bytes)) return false;
+    const std::optional<UprightJpeg> upright = TurnJpegUpright(bytes);
+    return upright && fs.ReplaceFile(path, upright->bytes);
 }
 
 }  // namespace orelle

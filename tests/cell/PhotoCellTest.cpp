@@ -426,22 +426,28 @@ TEST_F(PhotoCellTest, KeysGoToTheMainWindowAndClicksActivate) {
     EXPECT_EQ(r.number, 2);
 }
 
-// A phone portrait stored landscape (orientation 6), through the station's
-// copy: the cell and the big view show it upright, and its size is the
-// upright one.
+// A phone portrait stored landscape (orientation 6), as the load copies it
+// and once turned in its place: the cell and the big view show it
+// upright, and its size is the upright one.
 TEST_F(PhotoCellTest, ATurnedPhoneShotShowsUprightInTheCellAndTheBigView) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     const std::string stored = testing::CornerJpeg(1280, 960, {{0, 274, {}, 6}});
-    testing::WriteBytes(dir / "upright.jpg", StationCopyFromBytes(stored).made);
-    PhotoRecord& r = AddRecord(dir / "upright.jpg", "upright.jpg", 1);
-    cell.ShowRecord(&r);
-    EXPECT_EQ(cell.nameLabel->Text(), "upright.jpg(960x1280)");
-    const std::array<int, 4> upright{2, 0, 3, 1};  // stored bottom left now on top left ...
-    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
-              upright);
-    cell.SetBigView(true);
-    EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
-              upright);
+    const struct {
+        std::string name, bytes;
+    } copies[] = {{"stored.jpg", stored}, {"turned.jpg", StationCopyFromBytes(stored).made}};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(copies[i].name);
+        PhotoCell& cell = MakeCell(i, i == 0 ? kCell0 : kCell1);
+        testing::WriteBytes(dir / copies[i].name, copies[i].bytes);
+        PhotoRecord& r = AddRecord(dir / copies[i].name, copies[i].name, 1);
+        cell.ShowRecord(&r);
+        EXPECT_EQ(cell.nameLabel->Text(), copies[i].name + "(960x1280)");
+        const std::array<int, 4> upright{2, 0, 3, 1};  // stored bottom left now on top left ...
+        EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+                  upright);
+        cell.SetBigView(true);
+        EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
+                  upright);
+    }
 }
 
 TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {

@@ -69,6 +69,11 @@ TEST(FolderLoadRoom, ACardThatCannotFitIsRefusedBeforeAnyCopy) {
     EXPECT_STREQ(FolderLoad(state, fs, tight).Check(dir / "card", {}), kNoBackupSpaceMessage);
     // Only the chosen photos count.
     EXPECT_EQ(FolderLoad(state, fs, tight).Check(dir / "card", {dir / "card/small.jpg"}), nullptr);
+    // A phone's HEIF photo of 1 GB becomes a JPEG copy of several.
+    testing::WriteBytes(dir / "phone/IMG_1.HEIC", "photo");
+    std::filesystem::resize_file(dir / "phone/IMG_1.HEIC", std::uint64_t{1} << 30);
+    EXPECT_STREQ(FolderLoad(state, fs, tight).Check(dir / "phone", {}), kNoBackupSpaceMessage);
+    EXPECT_EQ(FolderLoad(state, fs, roomy).Check(dir / "phone", {}), nullptr);
 }
 
 TEST_F(FolderLoadSteps, ANewJobStartsEmptyInAFreshFolderAndTakesTheCopies) {

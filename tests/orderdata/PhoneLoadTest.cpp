@@ -1,6 +1,7 @@
 // What the folder load makes of the photos phones bring: turned photos
-// copied upright, HEIC and PNG photos copied as JPEG, and the files that
-// claim far more than they hold kept unreadable and unordered.
+// copied, shown upright and then turned upright in their place, HEIC and
+// PNG photos copied as JPEG, and the files that claim far more than they
+// hold kept unreadable and unordered.
 #include <gtest/gtest.h>
 #include <libexif/exif-ifd.h>
 
@@ -10,6 +11,7 @@
 #include "orderdata/BackupJob.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoTree.h"
+#include "orderdata/UprightCopies.h"
 #include "platform/imaging/JpegDecoder.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/ShotDate.h"
@@ -35,13 +37,15 @@ struct Loaded {
     std::string origName;
 };
 
-// The folder load's copying of one folder.
-std::vector<Loaded> LoadCard(const TempFolder& dir) {
+// The folder load's copying of one folder; with upright, its copies are
+// turned as they are before an order names them.
+std::vector<Loaded> LoadCard(const TempFolder& dir, bool upright = true) {
     LocalFileSystem fs;
     testing::FakeDisks disks;
     PrintCatalogue catalogue;
     BackupJob job(fs, disks, catalogue, kEditionDatabase);
     EXPECT_TRUE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
+    if (upright) MakeCopiesUpright(fs, JobCopies(job.records, dir / "work"), kGoOn);
     std::vector<Loaded> out;
     for (std::int32_t i = 0; i < job.records.GetSize(); ++i) {
         const PhotoRecord& r = job.records.At(i);
@@ -77,13 +81,18 @@ TEST(PhoneLoadTest, EveryOrientationIsCopiedUprightWithItsTagAtOne) {
                 size.width(), size.height(),
                 {{EXIF_IFD_0, 274, {}, static_cast<unsigned>(o)}, {EXIF_IFD_EXIF, 36867, kShot}});
             WriteBytes(dir / "card/IMG_1.JPG", photo);
+            const QSize expected = o >= 5 ? size.transposed() : size;
+            // Copied as it is, it shows and measures as it will once turned.
+            const std::string before = ReadBytes(LoadCard(dir, false).at(0).copy);
+            EXPECT_EQ(before, photo);
+            EXPECT_EQ(PixelSizeFromBytes(before), expected);
+            EXPECT_EQ(CornerIndexes(DecodeReducedFromBytes(before, 0)), kUpright[o]);
             const std::vector<Loaded> loaded = LoadCard(dir);
             ASSERT_EQ(loaded.size(), 1u);
             EXPECT_EQ(loaded[0].copy, dir / "work/img_1.jpg");
             EXPECT_EQ(loaded[0].number, 1);
             const std::string copy = ReadBytes(loaded[0].copy);
             const QImage upright = DecodeJpeg(copy, 1);
-            const QSize expected = o >= 5 ? size.transposed() : size;
             EXPECT_EQ(upright.size(), expected);
             EXPECT_EQ(PixelSizeFromBytes(copy), expected);
             EXPECT_EQ(CornerIndexes(upright), kUpright[o]);
@@ -106,6 +115,41 @@ TEST(PhoneLoadTest, EveryOrientationIsCopiedUprightWithItsTagAtOne) {
             EXPECT_EQ(upright, Decoded(reference));
         }
     }
+}
+
+TEST(PhoneLoadTest, OnlyTheJobsTurnedCopiesAreTurnedAheadOrWhenAsked) {
+    TempFolder dir;
+    const std::string turned = testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}});
+    for (const char* name : {"work/a.jpg", "work/b.jpg", "card/own.jpg"})
+        WriteBytes(dir / name, turned);
+    WriteBytes(dir / "work/plain.jpg", testing::CornerJpeg(64, 48, {}));
+    PhotoList list;
+    for (const char* name : {"work/a.jpg", "card/own.jpg", "work/plain.jpg", "work/b.jpg"}) {
+        auto record = std::make_unique<PhotoRecord>();
+        record->srcName = dir / name;
+        list.Append(std::move(record));
+    }
+    const std::vector<std::string> copies = JobCopies(list, dir / "work");
+    // A photo used where the customer keeps it is never written.
+    EXPECT_EQ(copies, (std::vector<std::string>{dir / "work/a.jpg", dir / "work/plain.jpg",
+                                                dir / "work/b.jpg"}));
+    LocalFileSystem fs;
+    {
+        UprightTurner turner(fs);
+        turner.Turn(copies);
+        turner.Wait();
+        // Given again, nothing is left to turn; a stopped turner turns again.
+        turner.Stop();
+        turner.Turn(copies);
+        turner.Wait();
+    }
+    for (const char* name : {"work/a.jpg", "work/b.jpg"}) {
+        const std::string copy = ReadBytes(dir / name);
+        EXPECT_EQ(JpegOrientation(copy), 1) << name;
+        EXPECT_EQ(CornerIndexes(DecodeJpeg(copy, 1)), kUpright[6]) << name;
+    }
+    EXPECT_EQ(ReadBytes(dir / "card/own.jpg"), turned);
+    EXPECT_EQ(MakeCopiesUpright(fs, copies, kGoOn), 0);
 }
 
 TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {

@@ -6,7 +6,9 @@
 
 #include "orderdata/UploadPackage.h"
 #include "platform/gbk/Gbk.h"
+#include "platform/imaging/UprightJpeg.h"
 #include "platform/ini/Profile.h"
+#include "support/PhonePhotos.h"
 #include "support/PlacementStation.h"
 
 namespace orelle {
@@ -240,6 +242,20 @@ TEST_F(OrderPlacementTest, FailedFilesAreWrittenAgainForTheSameNumberWithoutAnot
         EXPECT_EQ(s.host.calls.size(), 1u);
         EXPECT_TRUE(s.state.session.taken.number.empty());
     }
+}
+
+TEST_F(OrderPlacementTest, NoCopyGoesToTheLabTurned) {
+    // The load copies a phone's turned photo as it is; the customer
+    // orders before it was turned ahead.
+    const std::string turned = testing::CornerJpeg(64, 48, {{0, 274, {}, 6}});
+    station.memory.files[station.state.photoList.At(0).srcName] = turned;
+    PhotoRecord& own = station.Add(1, 1, "c.jpg");
+    own.srcName = "/card/c.jpg";  // used where the customer keeps it
+    station.memory.files[own.srcName] = turned;
+    station.prompts.order = PlacedOrder{"0020150307001", ""};
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(JpegOrientation(station.memory.files[station.state.photoList.At(0).srcName]), 1);
+    EXPECT_EQ(station.memory.files[own.srcName], turned);
 }
 
 TEST_F(OrderPlacementTest, AnOrderWithoutProductsIsRefused) {
