@@ -128,7 +128,8 @@ def main():
         backup = os.path.join(work, "backup")
         param = param.replace(b"[Lumora-backup]\r\n",
                               b"[Lumora-backup]\r\ndir=" + backup.encode() + b"\r\n", 1)
-        param += b"\r\n[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n"
+        param = param.replace(b"[phone]\r\n",
+                              b"[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n", 1)
         open(os.path.join(config, "param.ini"), "wb").write(param)
 
         # 20 photos: 17 JPEGs of the sample card, one of 30 MB, a HEIC, a PNG.
