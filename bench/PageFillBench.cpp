@@ -1,5 +1,7 @@
-// Showing a page: six 12-megapixel photos loaded into six small cells, from
-// binding the records to painted cells, against djpeg -scale 1/8 decoding
+// Showing a page: six 12-megapixel camera photos loaded into six small
+// cells, from binding the records to the cells painted with something of
+// their photo (their thumbnails: first_paint) and to the cells painted
+// with their pictures (page_fill), both against djpeg -scale 1/8 decoding
 // the same six files one after another. Then the big view of one of them
 // against djpeg -scale 1/4, and the process's peak memory for the page.
 
@@ -51,13 +53,16 @@ int main(int argc, char** argv) {
     orelle::bench::PageCells cells(station.state, station.services);
     orelle::PhotoCell& first = cells.Cell(0);
     double page = 1e9;
+    double firstPaint = 1e9;
     for (int rep = 0; rep < kRepeats; ++rep) {
         cells.ClearAll();
         QApplication::processEvents();
         const auto start = Clock::now();
         cells.ShowPage(list, 0);
-        page = std::min(page, SecondsSince(start));
+        firstPaint = std::min(firstPaint, SecondsSince(start));
         if (!cells.AllShowImages()) return 1;
+        cells.WaitForPictures();
+        page = std::min(page, SecondsSince(start));
     }
     const double peak = orelle::bench::PeakRssMb();
 
@@ -83,7 +88,9 @@ int main(int argc, char** argv) {
     const double big = bigView(first, true);
     const double cold = bigView(cells.Cell(1), false);
 
-    std::printf("# six 4000x3000 camera-like JPEGs into six small cells: %.0f ms\n", page * 1e3);
+    std::printf("# six 4000x3000 camera-like JPEGs into six small cells: %.0f ms, the first "
+                "paint of all six after %.1f ms\n",
+                page * 1e3, firstPaint * 1e3);
     std::printf(
         "# the big view of the active one: %.0f ms; of another, decoded on the spot: %.0f ms\n",
         big * 1e3, cold * 1e3);
@@ -103,6 +110,7 @@ int main(int argc, char** argv) {
     if (quarter < 0) return 1;
     std::printf("# djpeg -scale 1/8 over the six files: %.0f ms; -scale 1/4 of one: %.0f ms\n",
                 eighth * 1e3, quarter * 1e3);
+    orelle::bench::Ratio("first_paint", firstPaint, eighth);
     orelle::bench::Ratio("page_fill", page, eighth);
     orelle::bench::Ratio("big_view", big, quarter);
     std::printf("# the big view decoded on the spot against djpeg -scale 1/4: %.3f\n",

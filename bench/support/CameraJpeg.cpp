@@ -1,10 +1,12 @@
 #include "support/CameraJpeg.h"
 
 #include <QImage>
-#include <QImageWriter>
-#include <QString>
 #include <algorithm>
+#include <fstream>
 #include <stdexcept>
+
+#include "platform/imaging/JpegWriter.h"
+#include "platform/imaging/ShotDateWriter.h"
 
 namespace orelle::bench {
 namespace {
@@ -39,9 +41,13 @@ void WriteCameraJpeg(const std::string& path, std::uint32_t seed, int w, int h) 
                            Clamp(base / 2 + 60 + noise.Next()));
         }
     }
-    QImageWriter writer(QString::fromStdString(path), "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(image)) throw std::runtime_error("cannot write " + path);
+    // Cameras embed a 160-pixel thumbnail in the EXIF block.
+    const QImage thumbnail =
+        image.scaled(160, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const std::string jpeg = WithExif(EncodeJpeg(image, 90, {}), {}, EncodeJpeg(thumbnail, 80, {}));
+    std::ofstream out(path, std::ios::binary);
+    if (!out.write(jpeg.data(), static_cast<std::streamsize>(jpeg.size())))
+        throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace orelle::bench
