@@ -221,11 +221,13 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
         h = head.pixels->height();
         shotDate = std::move(head.shotDate);
         preview_ = std::move(head.preview);
-        previewFirst = !preview_.isNull();
+        // Decoded already: the preview has nothing to stand in for.
+        previewFirst = !preview_.isNull() && !head.pictureRead;
         if (previewFirst) {
             AwaitPicture(want);
         } else {
-            PicturePrefetch::Photo photo = context_.prefetch.Take(want);
+            PicturePrefetch::Photo photo =
+                head.pictureRead ? std::move(head) : context_.prefetch.Take(want);
             // A file whose header reads but whose picture does not is as unreadable.
             if (photo.picture.isNull()) {
                 fileWidth = fileHeight = 0;

@@ -46,6 +46,7 @@ void PicturePrefetch::ReadPicture(FileSystem& fs, const Want& want, Photo& photo
     std::string bytes;
     if (ReadPhotoBytes(fs, want.path, &bytes))
         photo.picture = DecodeReducedFromBytes(bytes, photo.level, want.atLeast);
+    photo.pictureRead = true;
     if (photo.picture.isNull()) photo.shotDate.clear();
 }
 
@@ -85,14 +86,13 @@ PicturePrefetch::Entries::iterator PicturePrefetch::Await(std::unique_lock<std::
 PicturePrefetch::Photo PicturePrefetch::TakeHead(const Want& want) {
     std::unique_lock<std::mutex> lock(mutex_);
     auto it = Await(lock, want, Entry::kHeadRead);
-    Photo head = it->photo;
-    head.picture = QImage();
-    if (!head.pixels) {
+    if (!it->photo.pixels || it->stage == Entry::kDone) {
+        Photo photo = std::move(it->photo);
         entries_.erase(it);
-    } else {
-        it->held = true;
+        return photo;
     }
-    return head;
+    it->held = true;
+    return it->photo;
 }
 
 PicturePrefetch::Photo PicturePrefetch::Take(const Want& want) {

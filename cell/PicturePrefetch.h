@@ -43,6 +43,7 @@ class PicturePrefetch {
         std::optional<QSize> pixels;  // none: the file is no readable photo
         int level = 0;
         QImage picture;  // null: the picture is unreadable (or not read yet)
+        bool pictureRead = false;
         // The embedded preview, upright and cut to the picture's shape
         // (DecodeEmbeddedPreview); null: none.
         QImage preview;
@@ -57,8 +58,9 @@ class PicturePrefetch {
 
     // Queues the reading; asking again for what is queued does nothing.
     void Request(const Want& want);
-    // What the head told, waiting for that alone (no picture). Unless it
-    // has no pixels, Take or TakeLater of the same want must follow.
+    // What the head told, waiting for that alone, and the picture when it
+    // was read already. Unless it has no pixels or its picture was read,
+    // Take or TakeLater of the same want must follow.
     Photo TakeHead(const Want& want);
     // The photo read for want, waiting for it; asked for ahead of the
     // queue when nobody had. It wins over a TakeLater of the same want.

@@ -20,6 +20,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/StationCopy.h"
+#include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
@@ -73,8 +74,8 @@ class PhotoCellTest : public ::testing::Test {
   protected:
     PhotoCellTest() { main.show(); }
 
-    PhotoCell& MakeCell(int index, QRect rect) {
-        auto cell = std::make_unique<PhotoCell>(context);
+    PhotoCell& MakeCell(int index, QRect rect, const CellContext* over = nullptr) {
+        auto cell = std::make_unique<PhotoCell>(over ? *over : context);
         cell->cellIndex = index;
         cell->cellRect = rect;
         EXPECT_TRUE(cell->Create(&main));
@@ -509,6 +510,8 @@ TEST_F(PhotoCellTest, TheActivePhotosBigViewIsReadAhead) {
     host.cells[0] = nullptr;
 }
 
+using GatedFiles = testing::GatedFiles<LocalFileSystem>;
+
 // A camera photo whose thumbnail is another picture (all magenta) than
 // its own (four coloured corners): the thumbnail shows first, then the
 // picture in its place, and never the thumbnail again, whatever the cell
@@ -519,7 +522,10 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
     const std::string thumbnail = EncodeJpeg(magenta, 90, {});
     for (const char* step : {"replaced", "zoomed", "enlarged"}) {
         SCOPED_TRACE(step);
-        PhotoCell& cell = MakeCell(0, kCell0);
+        GatedFiles files;
+        PicturePrefetch gated(files);
+        const CellContext over = StationCellContext(host, state, files, gated);
+        PhotoCell& cell = MakeCell(0, kCell0, &over);
         const std::string path = dir / (std::string(step) + ".jpg");
         testing::WriteBytes(path, WithExif(testing::CornerJpeg(1280, 960, {}), {}, thumbnail));
         PhotoRecord& r = AddRecord(path, "t.jpg", 1);
@@ -545,9 +551,10 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
         EXPECT_TRUE(showsThumbnail());
         EXPECT_EQ(cell.nameLabel->Text(), "t.jpg(1280x960)");
         cell.repaint();
+        files.Open();
         if (std::string(step) == "zoomed") Click(cell, cellid::kCropFill);
         if (std::string(step) == "enlarged") cell.ToggleBigView();
-        prefetch.WaitIdle();
+        gated.WaitIdle();
         for (int i = 0; i < 100 && cell.surface.ShowsPreview(); ++i) {
             QCoreApplication::processEvents();
             QTest::qWait(5);
@@ -561,14 +568,17 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
         EXPECT_EQ(std::find(firstPicture, shown.end(), true), shown.end())
             << "the thumbnail came back over the picture";
         const_cast<SurfaceLayer*>(layer)->removeEventFilter(&watch);
-        cell.ClearCell();
+        cells.pop_back();  // before its prefetch
     }
 }
 
 // The picture turns out unreadable after its thumbnail showed: the cell
 // says so and orders no prints of it.
 TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
-    PhotoCell& cell = MakeCell(0, kCell0);
+    GatedFiles files;
+    PicturePrefetch gated(files);
+    const CellContext over = StationCellContext(host, state, files, gated);
+    PhotoCell& cell = MakeCell(0, kCell0, &over);
     std::string bytes = WithExif(testing::CornerJpeg(1280, 960, {}), {},
                                  EncodeJpeg(testing::CornerPicture(160, 120), 90, {}));
     const std::string path = dir / "cut.jpg";
@@ -576,12 +586,14 @@ TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
     PhotoRecord& r = AddRecord(path, "cut.jpg", 2);
     cell.ShowRecord(&r);
     EXPECT_TRUE(cell.surface.ShowsPreview());
-    prefetch.WaitIdle();
+    files.Open();
+    gated.WaitIdle();
     for (int i = 0; i < 100 && cell.surface.HasImage(); ++i) QTest::qWait(5);
     EXPECT_FALSE(cell.surface.HasImage());
     EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
     EXPECT_EQ(r.number, 0);
     EXPECT_EQ(cell.nameLabel->Text(), "cut.jpg");
+    cells.pop_back();
 }
 
 }  // namespace
