@@ -15,7 +15,10 @@ namespace orelle {
 PicturePrefetch::PicturePrefetch(FileSystem& fs) : fs_(fs) {
     // Two readers keep both cores of a kiosk busy; more would only queue.
     const unsigned cores = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
-    for (unsigned i = 0; i < cores; ++i) workers_.emplace_back([this] { Work(); });
+    for (unsigned i = 0; i < cores; ++i) workers_.emplace_back([this] { Work(false); });
+    // Heads cost a small read each: one reader of their own, so that a
+    // page's previews never wait behind a picture being decoded.
+    workers_.emplace_back([this] { Work(true); });
 }
 
 PicturePrefetch::~PicturePrefetch() {
@@ -62,7 +65,7 @@ void PicturePrefetch::Request(const Want& want) {
         entries_.push_back(Entry{want});
         Trim();
     }
-    queued_.notify_one();
+    queued_.notify_all();
 }
 
 PicturePrefetch::Entries::iterator PicturePrefetch::Await(std::unique_lock<std::mutex>& lock,
@@ -110,7 +113,7 @@ void PicturePrefetch::TakeLater(const Want& want, std::function<void(Photo)> rea
     if (it == entries_.end()) {
         entries_.push_back(Entry{want});
         it = entries_.end() - 1;
-        queued_.notify_one();
+        queued_.notify_all();
     }
     it->held = true;
     it->ready = std::move(ready);
@@ -143,27 +146,28 @@ void PicturePrefetch::Trim() {
     }
 }
 
-PicturePrefetch::Entries::iterator PicturePrefetch::Next() {
+PicturePrefetch::Entries::iterator PicturePrefetch::Next(bool headsOnly) {
     const auto first = [&](auto&& take) {
         return std::find_if(entries_.begin(), entries_.end(), take);
     };
     // What a cell waits for comes first, then every head (a page shows
     // its previews before any picture), then the pictures in order.
-    auto next = first([](const Entry& e) {
-        return e.awaited > 0 && (e.stage == Entry::kQueued || e.stage == Entry::kHeadRead);
+    auto next = first([&](const Entry& e) {
+        return e.awaited > 0 &&
+               (e.stage == Entry::kQueued || (!headsOnly && e.stage == Entry::kHeadRead));
     });
     if (next == entries_.end()) next = first([](const Entry& e) { return e.stage == Entry::kQueued; });
-    if (next == entries_.end())
+    if (next == entries_.end() && !headsOnly)
         next = first([](const Entry& e) { return e.stage == Entry::kHeadRead; });
     return next;
 }
 
-void PicturePrefetch::Work() {
+void PicturePrefetch::Work(bool headsOnly) {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         auto next = entries_.end();
         queued_.wait(lock, [&] {
-            next = Next();
+            next = Next(headsOnly);
             return stopping_ || next != entries_.end();
         });
         if (stopping_) return;
@@ -189,7 +193,7 @@ void PicturePrefetch::Work() {
         }
         done_.notify_all();
         // A finished head leaves its picture to be read.
-        if (head) queued_.notify_one();
+        if (head) queued_.notify_all();
     }
 }
 

@@ -86,12 +86,12 @@ class PicturePrefetch {
     };
     using Entries = std::deque<Entry>;
 
-    void Work();
+    void Work(bool headsOnly);
     void Trim();
     Entries::iterator Find(const Want& want);
     Entries::iterator Await(std::unique_lock<std::mutex>& lock, const Want& want,
                             Entry::Stage stage);
-    Entries::iterator Next();
+    Entries::iterator Next(bool headsOnly);
     // Hands the finished entry to its ready and drops it.
     void Deliver(Entries::iterator it);
 
