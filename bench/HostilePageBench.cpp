@@ -35,6 +35,7 @@ double ShowPage(const std::vector<std::string>& photos) {
     QApplication::processEvents();
     const auto start = Clock::now();
     cells.ShowPage(list, 0);
+    cells.WaitForPictures();
     QApplication::processEvents();
     return orelle::bench::SecondsSince(start);
 }

@@ -87,6 +87,7 @@ bool PageFillTimes(const std::vector<std::string>& files, std::vector<double>& t
         Settle();
         const auto start = Clock::now();
         cells.ShowPage(list, first);
+        cells.WaitForPictures();
         const double t = SecondsSince(start);
         if (!cells.AllShowImages()) return false;
         if (step > 0) times.push_back(t);  // the first one warms up
@@ -109,6 +110,9 @@ bool NextPageTimes(const std::vector<std::string>& files, int count, std::vector
         const auto start = Clock::now();
         window->Qkey(orelle::KeyMessage{orelle::kWmKeyDown, orelle::kVkNext});
         window->WaitForJobs();
+        std::vector<orelle::PhotoCell*> shown;
+        for (int i = 0; i < kCells; ++i) shown.push_back(window->Cell(i));
+        orelle::bench::WaitForPictures(shown);
         const double t = SecondsSince(start);
         const int first = window->browse.nFirstIndex;
         if (first != (step + 1) * kCells) return false;

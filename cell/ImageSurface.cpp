@@ -1,12 +1,13 @@
 #include "cell/ImageSurface.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QRegion>
 #include <QResizeEvent>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
-#include "cell/PicturePrefetch.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
@@ -116,18 +117,26 @@ const QImage* ImageSurface::FindDecoded(int level) const {
     return nullptr;
 }
 
+PicturePrefetch::Want ImageSurface::WantFor(int level) const {
+    // Asked as the cell asks ahead (the photo's own level), so that what
+    // was read ahead is found.
+    const bool own = level == LoadReductionLevel(fileWidth, fileHeight, inBigView);
+    // Never smaller than the surface: the reduction is for speed only.
+    return {pathName, own ? std::nullopt : std::optional<int>(level), inBigView, size()};
+}
+
 QImage ImageSurface::Decoded(int w, int h) {
     const int level = LoadReductionLevel(w, h, inBigView);
     if (const QImage* picture = FindDecoded(level)) return *picture;
-    // Never smaller than the surface: the reduction is for speed only.
-    PicturePrefetch::Photo photo = context_.prefetch.Take({pathName, level, inBigView, size()});
-    Keep(photo.level, std::move(photo.picture));
+    const PicturePrefetch::Want want = WantFor(level);
+    PicturePrefetch::Photo photo = context_.prefetch.Take(want);
+    Keep(photo.level, want.atLeast, std::move(photo.picture));
     return decoded_[0].picture;
 }
 
-void ImageSurface::Keep(int level, QImage picture) {
+void ImageSurface::Keep(int level, QSize atLeast, QImage picture) {
     decoded_[1] = std::move(decoded_[0]);
-    decoded_[0] = {level, size(), std::move(picture)};
+    decoded_[0] = {level, atLeast, std::move(picture)};
 }
 
 void ImageSurface::Prefetch(const CellContext& context, const PhotoRecord& record, bool bigView,
@@ -137,11 +146,47 @@ void ImageSurface::Prefetch(const CellContext& context, const PhotoRecord& recor
 }
 
 void ImageSurface::ShowPicture(int w, int h) {
-    QImage picture = Decoded(w, h);
+    ShowTurned(Decoded(w, h));
+    // Once the picture is on show, its preview never comes back.
+    previewShown_ = false;
+}
+
+void ImageSurface::ShowTurned(QImage picture) {
     if (framing.angle != 0 && !picture.isNull()) {
         picture = RotatePicture(picture, 360.0 - framing.angle);
     }
+    // Replaced in place: the layer never shows an empty interim.
     L(kPhotoLayer)->SetPicture(std::move(picture));
+}
+
+void ImageSurface::AwaitPicture(const PicturePrefetch::Want& want) {
+    QPointer<ImageSurface> self(this);
+    context_.prefetch.TakeLater(
+        want, [self, generation = generation_, atLeast = want.atLeast](PicturePrefetch::Photo p) {
+            if (self && self->generation_ == generation) self->OnPicture(std::move(p), atLeast);
+        });
+}
+
+void ImageSurface::OnPicture(PicturePrefetch::Photo photo, QSize atLeast) {
+    if (photo.picture.isNull()) {
+        if (!previewShown_) return;
+        // The photo list is the worker's while it is busy: the cell marks
+        // the record afterwards.
+        if (context_.busy) {
+            QTimer::singleShot(20, this, [this, generation = generation_, atLeast] {
+                if (generation_ == generation) OnPicture({}, atLeast);
+            });
+            return;
+        }
+        PhotoRecord* shown = record;
+        ClearImage();
+        if (onUnreadable) onUnreadable(shown);
+        return;
+    }
+    Keep(photo.level, atLeast, std::move(photo.picture));
+    if (!previewShown_ || !loaded) return;
+    ShowPicture(fileWidth, fileHeight);
+    ImprintDate();
 }
 
 bool ImageSurface::LoadRecord(PhotoRecord* r) {
@@ -161,19 +206,35 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     L(kPhotoLayer)->ClearPicture();
     int w = fileWidth;
     int h = fileHeight;
+    bool previewFirst = false;
     if (!again || !FindDecoded(LoadReductionLevel(w, h, inBigView))) {
+        ++generation_;
+        previewShown_ = false;
         // Read on a worker, ahead of time when the page asked for it.
-        PicturePrefetch::Photo photo =
-            context_.prefetch.Take({pathName, std::nullopt, inBigView, size()});
-        // A file whose header reads but whose picture does not is as unreadable.
-        if (!photo.pixels || photo.picture.isNull()) {
+        const PicturePrefetch::Want want{pathName, std::nullopt, inBigView, size()};
+        PicturePrefetch::Photo head = context_.prefetch.TakeHead(want);
+        if (!head.pixels) {
             fileWidth = fileHeight = 0;
             return false;
         }
-        w = photo.pixels->width();
-        h = photo.pixels->height();
-        Keep(photo.level, std::move(photo.picture));
-        shotDate = std::move(photo.shotDate);
+        w = head.pixels->width();
+        h = head.pixels->height();
+        shotDate = std::move(head.shotDate);
+        preview_ = std::move(head.preview);
+        // Decoded already: the preview has nothing to stand in for.
+        previewFirst = !preview_.isNull() && !head.pictureRead;
+        if (previewFirst) {
+            AwaitPicture(want);
+        } else {
+            PicturePrefetch::Photo photo =
+                head.pictureRead ? std::move(head) : context_.prefetch.Take(want);
+            // A file whose header reads but whose picture does not is as unreadable.
+            if (photo.picture.isNull()) {
+                fileWidth = fileHeight = 0;
+                return false;
+            }
+            Keep(photo.level, want.atLeast, std::move(photo.picture));
+        }
     }
     loaded = true;
     SyncGeometry();
@@ -183,7 +244,12 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     r->bBrowsed = 1;
     r->pixelWidth = w;
     r->pixelHeight = h;
-    ShowPicture(w, h);
+    if (previewFirst) {
+        ShowTurned(preview_);
+        previewShown_ = true;
+    } else {
+        ShowPicture(w, h);
+    }
     Refresh();
     ImprintDate();
     return true;
@@ -194,6 +260,9 @@ void ImageSurface::ClearImage() {
     record = nullptr;
     pathName.clear();
     decoded_ = {};
+    ++generation_;
+    preview_ = QImage();
+    previewShown_ = false;
     framing.Clear();
     lowResolution_ = false;
     if (!created) return;
@@ -273,7 +342,8 @@ void ImageSurface::Rotate(int degrees) {
 }
 
 void ImageSurface::ImprintDate() {
-    if (!loaded || !record || record->adddatetime == 0) return;
+    // The date goes on the picture, not on its preview.
+    if (!loaded || !record || record->adddatetime == 0 || previewShown_) return;
     const std::size_t blank = shotDate.find(' ');
     if (blank == std::string::npos) return;  // no recorded date: no imprint
     const std::string text = shotDate.substr(0, blank);

@@ -12,6 +12,7 @@
 
 #include "cell/CellHost.h"
 #include "cell/FrameGeometry.h"
+#include "cell/PicturePrefetch.h"
 #include "cell/SurfaceLayer.h"
 
 class QLabel;
@@ -40,7 +41,11 @@ class ImageSurface : public QWidget, public LayerEvents {
     void ShowLayers(bool show);
     void SetPhotoIndex(int i) { framing.photoIndex = i; }
     // False when the record names no file or the file cannot be read.
+    // A photo with an embedded preview shows that at once, and its picture
+    // replaces it in place when the workers have decoded it.
     bool LoadRecord(PhotoRecord* record);
+    // The photo layer shows the preview; its picture is on the way.
+    bool ShowsPreview() const { return previewShown_; }
     void ClearImage();
     // Lets go of the record and keeps the picture on show until the next
     // photo replaces it: nothing is read from the record meanwhile.
@@ -62,6 +67,9 @@ class ImageSurface : public QWidget, public LayerEvents {
 
     // Called on a double click that may toggle the big view.
     std::function<void()> onDoubleClick;
+    // Called when a photo shown by its preview has no readable picture
+    // after all; the surface is empty by then.
+    std::function<void(PhotoRecord*)> onUnreadable;
     // Set by the cell before it resizes the surface for a view.
     bool inBigView = false;
 
@@ -102,10 +110,16 @@ class ImageSurface : public QWidget, public LayerEvents {
     // The photo decoded for a shown size of w x h, unturned; decoded once
     // per file and reduction.
     QImage Decoded(int w, int h);
-    void Keep(int level, QImage picture);
+    void Keep(int level, QSize atLeast, QImage picture);
     const QImage* FindDecoded(int level) const;
+    // The shown photo at that level, for this surface's size and view.
+    PicturePrefetch::Want WantFor(int level) const;
     // The photo layer's picture: decoded, turned by the angle.
     void ShowPicture(int w, int h);
+    void ShowTurned(QImage picture);
+    // The picture comes later, in OnPicture, unless a Take fetches it first.
+    void AwaitPicture(const PicturePrefetch::Want& want);
+    void OnPicture(PicturePrefetch::Photo photo, QSize atLeast);
     void PlaceLayers(const LayerPlacement& placement);
     void PlaceFrameLayer(const PixelRect& frame);
     void ApplyMove(const MoveResult& move);
@@ -126,6 +140,11 @@ class ImageSurface : public QWidget, public LayerEvents {
         QImage picture;
     };
     std::array<DecodedPicture, 2> decoded_{};
+    QImage preview_;
+    bool previewShown_ = false;
+    // Counts the photos shown: a picture handed over for an earlier one is
+    // dropped.
+    unsigned generation_ = 0;
 };
 
 }  // namespace orelle

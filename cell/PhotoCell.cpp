@@ -87,6 +87,7 @@ bool PhotoCell::Create(QWidget* mainWindow) {
 
     surface.createRect = ToQRect(celllayout::kSurfaceSmall);
     surface.onDoubleClick = [this] { ToggleBigView(); };
+    surface.onUnreadable = [this](PhotoRecord* record) { ShowUnreadable(record); };
     surface.Create(this, ImageSurface::kControlId);
 
     for (std::size_t i = 0; i < kCellButtons.size(); ++i) {
@@ -188,15 +189,7 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
     surface.SetPhotoIndex(context_.host.RecordIndex(cellIndex, bigView));
     pathName = record->srcName;
     if (!surface.LoadRecord(record)) {
-        ClearCell();
-        record->number = 0;
-        record->rcDst.width = 0;
-        nameText = OrderedName(record->dstName, record->number);
-        nameLabel->SetText(FittedName(record->origName, std::nullopt));
-        // Not printable: said in words, with the red frame of a photo not ordered.
-        holdsPhoto_ = true;
-        unreadableLabel->show();
-        update();
+        ShowUnreadable(record);
         return;
     }
     holdsPhoto_ = true;
@@ -225,6 +218,19 @@ void PhotoCell::ShowRecord(PhotoRecord* record) {
     surface.ShowLayers(true);
     PrefetchBigView();
     update();
+}
+
+void PhotoCell::ShowUnreadable(PhotoRecord* record) {
+    ClearCell();
+    // Not printable: said in words, with the red frame of a photo not ordered.
+    holdsPhoto_ = true;
+    unreadableLabel->show();
+    update();
+    if (!record) return;  // the page is being filled anew
+    record->number = 0;
+    record->rcDst.width = 0;
+    nameText = OrderedName(record->dstName, record->number);
+    nameLabel->SetText(FittedName(record->origName, std::nullopt));
 }
 
 void PhotoCell::ClearCell() {

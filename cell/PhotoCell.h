@@ -96,6 +96,8 @@ class PhotoCell : public QWidget, public CommandTarget {
     // The name label's text, elided to the label's width.
     std::string FittedName(const std::string& origName, std::optional<PixelSize> size) const;
     PhotoRecord* CurrentRecord() const;
+    // The record's photo cannot be read: no prints of it.
+    void ShowUnreadable(PhotoRecord* record);
     void Reframe(const Reframing& f);
     void ShowFramingTexts();
     // The active photo is the one the customer may enlarge next.

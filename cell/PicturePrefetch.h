@@ -1,16 +1,20 @@
 #pragma once
-// Reads photos for the cells on worker threads: the header, the picture
-// at the reduction the cell needs, and the shot date. A page's six photos
-// are read in parallel, and the active photo for the big view while the
-// customer looks at the page. The user-interface thread never reads a
-// photo file itself: what it needs and nobody asked for is asked for
-// first in the queue, and it waits for that. The photo window owns one;
-// any thread may call it.
+// Reads photos for the cells on worker threads: the head (pixel size, shot
+// date and the embedded preview), then the picture at the reduction the
+// cell needs. A page's six photos are read in parallel, their heads before
+// any picture, and the active photo for the big view while the customer
+// looks at the page. The user-interface thread never reads a photo file
+// itself: what it needs and nobody asked for is asked for first in the
+// queue, and it waits for that, or has it handed over later. The photo
+// window owns one; any thread may call it, and it hands pictures over on
+// the thread that made it.
 
 #include <QImage>
+#include <QObject>
 #include <QSize>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -38,7 +42,11 @@ class PicturePrefetch {
     struct Photo {
         std::optional<QSize> pixels;  // none: the file is no readable photo
         int level = 0;
-        QImage picture;  // null: the picture is unreadable
+        QImage picture;  // null: the picture is unreadable (or not read yet)
+        bool pictureRead = false;
+        // The embedded preview, upright and cut to the picture's shape
+        // (DecodeEmbeddedPreview); null: none.
+        QImage preview;
         std::string shotDate;
     };
 
@@ -50,30 +58,49 @@ class PicturePrefetch {
 
     // Queues the reading; asking again for what is queued does nothing.
     void Request(const Want& want);
+    // What the head told, waiting for that alone, and the picture when it
+    // was read already. Unless it has no pixels or its picture was read,
+    // Take or TakeLater of the same want must follow.
+    Photo TakeHead(const Want& want);
     // The photo read for want, waiting for it; asked for ahead of the
-    // queue when nobody had.
+    // queue when nobody had. It wins over a TakeLater of the same want.
     Photo Take(const Want& want);
+    // ready gets the photo, on the thread that made the prefetch, once it
+    // is read; never when the prefetch goes first.
+    void TakeLater(const Want& want, std::function<void(Photo)> ready);
+    // Until nothing is queued or being read.
+    void WaitIdle();
 
-    // What any thread would read for want (the workers' own step).
-    static Photo Read(FileSystem& fs, const Want& want);
+    // What any thread would read for want (the workers' two steps).
+    static Photo ReadHead(FileSystem& fs, const Want& want);
+    static void ReadPicture(FileSystem& fs, const Want& want, Photo& photo);
 
   private:
     struct Entry {
         Want want;
-        enum { kQueued, kReading, kDone } state = kQueued;
-        bool awaited = false;  // a Take waits for it: never dropped
+        enum Stage { kQueued, kReadingHead, kHeadRead, kReadingPicture, kDone } stage = kQueued;
+        int awaited = 0;    // Takes wait for it: it comes first, never dropped
+        bool held = false;  // its head was taken: so will its picture be
+        std::function<void(Photo)> ready{};
         Photo photo{};
     };
+    using Entries = std::deque<Entry>;
 
-    void Work();
+    void Work(bool headsOnly);
     void Trim();
-    std::deque<Entry>::iterator Find(const Want& want);
+    Entries::iterator Find(const Want& want);
+    Entries::iterator Await(std::unique_lock<std::mutex>& lock, const Want& want,
+                            Entry::Stage stage);
+    Entries::iterator Next(bool headsOnly);
+    // Hands the finished entry to its ready and drops it.
+    void Deliver(Entries::iterator it);
 
     FileSystem& fs_;
+    QObject handOver_;  // lives on the thread that made the prefetch
     std::mutex mutex_;
     std::condition_variable queued_;
     std::condition_variable done_;
-    std::deque<Entry> entries_;
+    Entries entries_;
     bool stopping_ = false;
     std::vector<std::thread> workers_;
 };

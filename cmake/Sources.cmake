@@ -19,6 +19,7 @@ set(ORELLE_CORE_SOURCES
   platform/paths/BackupDisk.cpp
   platform/paths/CardFolders.cpp
   platform/paths/Paths.cpp
+  platform/imaging/EmbeddedPreview.cpp
   platform/imaging/ExifTiff.cpp
   platform/imaging/HeifDecoder.cpp
   platform/imaging/Imprint.cpp

@@ -4,7 +4,12 @@
 #include <QImageWriter>
 #include <QString>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
+
+#include "platform/imaging/JpegWriter.h"
+#include "platform/imaging/ShotDateWriter.h"
 
 namespace orelle::bench {
 namespace {
@@ -39,9 +44,27 @@ void WriteCameraJpeg(const std::string& path, std::uint32_t seed, int w, int h) 
                            Clamp(base / 2 + 60 + noise.Next()));
         }
     }
-    QImageWriter writer(QString::fromStdString(path), "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(image)) throw std::runtime_error("cannot write " + path);
+    // Cameras embed a 160-pixel thumbnail in the EXIF block.
+    const QImage thumbnail =
+        image.scaled(160, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Qt's writer streams to the file: no encoded copy beside the picture,
+    // which would raise the peak memory the benchmarks report. The EXIF
+    // block goes in once the picture is gone.
+    {
+        QImageWriter writer(QString::fromStdString(path), "jpeg");
+        writer.setQuality(90);
+        if (!writer.write(image)) throw std::runtime_error("cannot write " + path);
+    }
+    image = QImage();
+    std::string jpeg;
+    {
+        std::ifstream in(path, std::ios::binary);
+        jpeg.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    jpeg = WithExif(std::move(jpeg), {}, EncodeJpeg(thumbnail, 80, {}));
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out.write(jpeg.data(), static_cast<std::streamsize>(jpeg.size())))
+        throw std::runtime_error("cannot write " + path);
 }
 
 }  // namespace orelle::bench

@@ -8,7 +8,8 @@
 
 namespace orelle::bench {
 
-// A quality-90 JPEG of several MB at the default size; different seeds give
+// A quality-90 JPEG of several MB at the default size, with a thumbnail
+// in its EXIF block as cameras write it; different seeds give
 // different pictures. Throws std::runtime_error when it cannot be written.
 void WriteCameraJpeg(const std::string& path, std::uint32_t seed, int w = 4000, int h = 3000);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QRect>
+#include <algorithm>
 
 #include "orderdata/ProcessState.h"
 #include "platform/Services.h"
@@ -48,6 +49,23 @@ void PageCells::ShowPage(PhotoList& list, int first) {
     for (int i = 0; i < kCells; ++i)
         cells_[static_cast<std::size_t>(i)]->ShowRecord(&list.At(first + i));
     for (auto& c : cells_) c->repaint();  // ready: every cell painted
+}
+
+void WaitForPictures(const std::vector<PhotoCell*>& cells) {
+    const auto previews = [&] {
+        return std::any_of(cells.begin(), cells.end(),
+                           [](const PhotoCell* c) { return c->surface.ShowsPreview(); });
+    };
+    // The pictures come as posted events: no spinning while they decode.
+    while (previews())
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    for (PhotoCell* c : cells) c->repaint();
+}
+
+void PageCells::WaitForPictures() {
+    std::vector<PhotoCell*> all;
+    for (auto& c : cells_) all.push_back(c.get());
+    orelle::bench::WaitForPictures(all);
 }
 
 bool PageCells::AllShowImages() const {

@@ -18,6 +18,9 @@ struct Services;
 
 namespace orelle::bench {
 
+// Until none of the cells shows a preview any more, each then painted.
+void WaitForPictures(const std::vector<PhotoCell*>& cells);
+
 class PageCells : public CellHost {
   public:
     static constexpr int kCells = 6;
@@ -31,8 +34,11 @@ class PageCells : public CellHost {
     PhotoCell& Cell(int i) { return *cells_[static_cast<std::size_t>(i)]; }
     void ClearAll();
     // The window's page fill of list[first..first+5]: the six photos are
-    // handed to the decoders first, then bound and painted one by one.
+    // handed to the decoders first, then bound and painted one by one
+    // (their previews where they carry one).
     void ShowPage(PhotoList& list, int first);
+    // Until every cell has its picture in place of its preview, painted.
+    void WaitForPictures();
     bool AllShowImages() const;
 
     void ActiveWin(int i) override { active_ = i; }

@@ -2,6 +2,8 @@
 // Small timing helpers for the benchmarks: the median of repeated runs, and
 // the report lines that bench/run collects.
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +15,15 @@ namespace orelle::bench {
 
 inline double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// CPU time (user and system) of this process's threads, or of its ended
+// children, in seconds: steadier than wall time on a busy machine.
+inline double CpuSeconds(int who = RUSAGE_SELF) {
+    rusage u{};
+    getrusage(who, &u);
+    const auto s = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; };
+    return s(u.ru_utime) + s(u.ru_stime);
 }
 
 inline double Median(std::vector<double> v) {

@@ -1,5 +1,7 @@
 #include "platform/imaging/ExifTiff.h"
 
+#include "platform/imaging/EmbeddedPreview.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -10,6 +12,8 @@ constexpr int kOrientationTag = 274;
 constexpr int kExifIfdTag = 34665;
 constexpr int kPixelXTag = 40962;
 constexpr int kPixelYTag = 40963;
+constexpr int kThumbnailOffsetTag = 513;
+constexpr int kThumbnailLengthTag = 514;
 constexpr int kShort = 3;
 constexpr int kLong = 4;
 constexpr std::uint32_t kMaxEntries = 1024;
@@ -39,6 +43,16 @@ class Tiff {
             if (static_cast<int>(U16(at)) == tag) return at;
         }
         return std::nullopt;
+    }
+
+    // The offset of the IFD linked after the one at ifd.
+    std::optional<std::size_t> NextIfd(std::size_t ifd) const {
+        if (!ok_ || ifd + 2 > size_ || ifd + 2 < ifd) return std::nullopt;
+        const std::size_t link = ifd + 2 + 12 * std::size_t{U16(ifd)};
+        if (link + 4 > size_) return std::nullopt;
+        const std::uint32_t next = U32(link);
+        if (next == 0 || next <= ifd) return std::nullopt;  // no loops back
+        return next;
     }
 
     int Type(std::size_t entry) const { return static_cast<int>(U16(entry + 2)); }
@@ -87,13 +101,41 @@ int ExifOrientation(std::string_view bytes) {
     return value && *value >= 1 && *value <= 8 ? static_cast<int>(*value) : 1;
 }
 
+std::optional<TiffSpan> ExifThumbnail(std::string_view bytes) {
+    const Tiff tiff(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    const std::optional<std::size_t> ifd0 = tiff.FirstIfd();
+    const std::optional<std::size_t> ifd1 = ifd0 ? tiff.NextIfd(*ifd0) : std::nullopt;
+    if (!ifd1) return std::nullopt;
+    const auto at = tiff.Entry(*ifd1, kThumbnailOffsetTag);
+    const auto length = tiff.Entry(*ifd1, kThumbnailLengthTag);
+    if (!at || !length) return std::nullopt;
+    const std::optional<std::uint32_t> offset = tiff.Value(*at), size = tiff.Value(*length);
+    if (!offset || !size || *size == 0 || *offset > bytes.size() ||
+        *size > bytes.size() - *offset)
+        return std::nullopt;
+    return TiffSpan{*offset, *size};
+}
+
+void SetExifThumbnailLength(char* bytes, std::size_t size, std::uint32_t length) {
+    auto* data = reinterpret_cast<unsigned char*>(bytes);
+    const Tiff tiff(data, size);
+    const std::optional<std::size_t> ifd0 = tiff.FirstIfd();
+    const std::optional<std::size_t> ifd1 = ifd0 ? tiff.NextIfd(*ifd0) : std::nullopt;
+    const auto entry = ifd1 ? tiff.Entry(*ifd1, kThumbnailLengthTag) : std::nullopt;
+    if (entry && tiff.Value(*entry)) Put(data + *entry + 8, tiff, tiff.Type(*entry), length);
+}
+
 void MarkExifUpright(char* bytes, std::size_t size, bool sidesSwapped) {
     auto* data = reinterpret_cast<unsigned char*>(bytes);
     const Tiff tiff(data, size);
     const std::optional<std::size_t> ifd0 = tiff.FirstIfd();
     if (!ifd0) return;
-    if (const auto entry = tiff.Entry(*ifd0, kOrientationTag); entry && tiff.Value(*entry))
+    if (const auto entry = tiff.Entry(*ifd0, kOrientationTag); entry && tiff.Value(*entry)) {
+        // The thumbnail turns with the picture.
+        const int stored = ExifOrientation(std::string_view(bytes, size));
+        if (stored != 1) TurnExifThumbnail(bytes, size, stored);
         Put(data + *entry + 8, tiff, tiff.Type(*entry), 1);
+    }
     if (!sidesSwapped) return;
     const auto exif = tiff.Entry(*ifd0, kExifIfdTag);
     const std::optional<std::uint32_t> exifIfd = exif ? tiff.Value(*exif) : std::nullopt;

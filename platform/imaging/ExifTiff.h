@@ -5,6 +5,8 @@
 // having no such field. Any thread.
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace orelle {
@@ -13,9 +15,20 @@ namespace orelle {
 // range or the block is damaged.
 int ExifOrientation(std::string_view tiff);
 
+// Where the JPEG thumbnail of IFD 1 (JPEGInterchangeFormat and its
+// length) lies in the block, when it lies wholly inside it.
+struct TiffSpan {
+    std::size_t offset = 0;
+    std::size_t size = 0;
+};
+std::optional<TiffSpan> ExifThumbnail(std::string_view tiff);
+// Where that length is stored as one SHORT or LONG, it becomes length.
+void SetExifThumbnailLength(char* tiff, std::size_t size, std::uint32_t length);
+
 // Sets the orientation tag to 1 where it is stored; when the picture's
 // sides were swapped, also swaps PixelXDimension and PixelYDimension of
-// the EXIF IFD. Nothing else changes, not even the block's size.
+// the EXIF IFD. The thumbnail is turned with the picture
+// (TurnExifThumbnail). Nothing else changes, not even the block's size.
 void MarkExifUpright(char* tiff, std::size_t size, bool sidesSwapped);
 
 }  // namespace orelle

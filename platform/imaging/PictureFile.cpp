@@ -21,11 +21,13 @@ constexpr std::size_t kFirstHeadPart = std::size_t{64} << 10;
 
 }  // namespace
 
-std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path) {
+std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path, std::string* kept) {
     // The head grows in doubling parts: a photo's header costs a small
     // read, a file without a frame at most kPhotoHeadLimit bytes, and the
     // walks over it add up to twice that.
-    std::string head;
+    std::string own;
+    std::string& head = kept ? *kept : own;
+    head.clear();
     std::string part;
     for (std::size_t want = kFirstHeadPart;; want *= 2) {
         if (!fs.ReadFilePart(path, head.size(), want - head.size(), &part)) return std::nullopt;

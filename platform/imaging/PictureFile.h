@@ -26,7 +26,10 @@ constexpr std::size_t kMaxPhotoBytes = std::size_t{512} << 20;
 // The pixel size from the header alone, without decoding: only the head
 // of the file is read. Nothing when the file cannot be read, is not a
 // JPEG, or has a side of 0.
-std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path);
+// With head, the bytes read are left there (the EXIF segments and the
+// frame header at least, when the size is found).
+std::optional<QSize> ReadPixelSize(FileSystem& fs, const std::string& path,
+                                   std::string* head = nullptr);
 // On the machine's own file system.
 std::optional<QSize> ReadPixelSize(const std::string& path);
 std::optional<QSize> PixelSizeFromBytes(std::string_view bytes);

@@ -4,14 +4,22 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 namespace orelle {
 namespace {
 
 // "Exif\0\0" and the TIFF structure, as an APP1 segment's payload.
-std::string ExifPayload(const std::vector<ExifField>& fields) {
+std::string ExifPayload(const std::vector<ExifField>& fields, const std::string& thumbnail) {
     ExifData* data = exif_data_new();
+    if (!thumbnail.empty()) {
+        // libexif frees it with the data, and links it from IFD 1.
+        data->data = static_cast<unsigned char*>(std::malloc(thumbnail.size()));
+        if (!data->data) throw std::bad_alloc();
+        std::memcpy(data->data, thumbnail.data(), thumbnail.size());
+        data->size = static_cast<unsigned int>(thumbnail.size());
+    }
     exif_data_set_byte_order(data, EXIF_BYTE_ORDER_INTEL);
     ExifMem* mem = exif_mem_new_default();
     for (const ExifField& f : fields) {
@@ -43,9 +51,10 @@ std::string ExifPayload(const std::vector<ExifField>& fields) {
 
 }  // namespace
 
-std::string WithExif(std::string jpeg, const std::vector<ExifField>& fields) {
-    if (fields.empty()) return jpeg;
-    const std::string payload = ExifPayload(fields);
+std::string WithExif(std::string jpeg, const std::vector<ExifField>& fields,
+                     const std::string& thumbnail) {
+    if (fields.empty() && thumbnail.empty()) return jpeg;
+    const std::string payload = ExifPayload(fields, thumbnail);
     const std::size_t length = payload.size() + 2;
     if (length > 0xFFFF) throw std::runtime_error("EXIF too long for one segment");
     std::string app1 = "\xFF\xE1";

@@ -16,9 +16,11 @@ struct ExifField {
 };
 
 // The JPEG with an EXIF segment right after its start marker holding the
-// entries, in that order. No entries: the bytes as they are. Throws
+// entries, in that order, and the thumbnail (a JPEG) linked from IFD 1
+// when there is one. Neither: the bytes as they are. Throws
 // std::runtime_error when the segment would not fit.
-std::string WithExif(std::string jpeg, const std::vector<ExifField>& fields);
+std::string WithExif(std::string jpeg, const std::vector<ExifField>& fields,
+                     const std::string& thumbnail = {});
 
 // One tag 306 entry per pair (IFD index 0..4, text), in that order.
 std::string WithShotDates(std::string jpeg, const std::vector<std::pair<int, std::string>>& dates);

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "cell/CaptionLabel.h"
@@ -15,12 +17,16 @@
 #include "orderdata/ProcessState.h"
 #include "skin/BitmapButton.h"
 #include "cell/CellTexts.h"
+#include "platform/files/FileSystem.h"
+#include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/StationCopy.h"
+#include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/TestStation.h"
+#include "support/WatchedFiles.h"
 
 namespace orelle {
 namespace {
@@ -68,8 +74,8 @@ class PhotoCellTest : public ::testing::Test {
   protected:
     PhotoCellTest() { main.show(); }
 
-    PhotoCell& MakeCell(int index, QRect rect) {
-        auto cell = std::make_unique<PhotoCell>(context);
+    PhotoCell& MakeCell(int index, QRect rect, const CellContext* over = nullptr) {
+        auto cell = std::make_unique<PhotoCell>(over ? *over : context);
         cell->cellIndex = index;
         cell->cellRect = rect;
         EXPECT_TRUE(cell->Create(&main));
@@ -483,6 +489,117 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     EXPECT_EQ(shown, std::vector<std::string>{kNoShotDateNotice});
     EXPECT_EQ(undated.adddatetime, 0);
     EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
+}
+
+// The active photo's big-view picture is decoded while the page is looked
+// at: entering the big view, and leaving it, reads no photo.
+TEST_F(PhotoCellTest, TheActivePhotosBigViewIsReadAhead) {
+    testing::WatchedFiles<LocalFileSystem> files;
+    PicturePrefetch ahead(files);
+    const CellContext watched = StationCellContext(host, state, files, ahead);
+    PhotoCell cell(watched);
+    cell.cellIndex = 0;
+    cell.cellRect = kCell0;
+    ASSERT_TRUE(cell.Create(&main));
+    host.cells[0] = &cell;
+    PhotoRecord& r = AddPhoto("big.jpg", 2400, 1800, 1);
+    cell.SetActive(true);
+    cell.ShowRecord(&r);
+    ahead.WaitIdle();
+    const int reads = files.photoReads;
+    cell.ToggleBigView();
+    ASSERT_TRUE(cell.bigView);
+    EXPECT_EQ(files.photoReads, reads) << "decoded on the way into the big view";
+    EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture().size(), QSize(1200, 900));
+    cell.ToggleBigView();
+    EXPECT_EQ(files.photoReads, reads) << "decoded on the way back";
+    host.cells[0] = nullptr;
+}
+
+using GatedFiles = testing::GatedFiles<LocalFileSystem>;
+
+// A camera photo whose thumbnail is another picture (all magenta) than
+// its own (four coloured corners): the thumbnail shows first, then the
+// picture in its place, and never the thumbnail again, whatever the cell
+// does meanwhile.
+TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
+    QImage magenta(160, 120, QImage::Format_RGB32);
+    magenta.fill(QColor(255, 0, 255));
+    const std::string thumbnail = EncodeJpeg(magenta, 90, {});
+    for (const char* step : {"replaced", "zoomed", "enlarged"}) {
+        SCOPED_TRACE(step);
+        GatedFiles files;
+        PicturePrefetch gated(files);
+        const CellContext over = StationCellContext(host, state, files, gated);
+        PhotoCell& cell = MakeCell(0, kCell0, &over);
+        const std::string path = dir / (std::string(step) + ".jpg");
+        testing::WriteBytes(path, WithExif(testing::CornerJpeg(1280, 960, {}), {}, thumbnail));
+        PhotoRecord& r = AddRecord(path, "t.jpg", 1);
+        const SurfaceLayer* layer = cell.surface.Layer(ImageSurface::kPhotoLayer);
+        const auto showsThumbnail = [&] {
+            const QImage& p = layer->Picture();
+            const QColor c = p.isNull() ? QColor() : p.pixelColor(p.width() / 2, p.height() / 2);
+            return c.red() > 200 && c.green() < 60 && c.blue() > 200;
+        };
+        std::vector<bool> shown;  // thumbnail or picture, at every paint of the photo
+        struct PaintWatch : QObject {
+            std::function<void()> onPaint;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint) onPaint();
+                return false;
+            }
+        } watch;
+        watch.onPaint = [&] { shown.push_back(showsThumbnail()); };
+        const_cast<SurfaceLayer*>(layer)->installEventFilter(&watch);
+
+        cell.ShowRecord(&r);
+        EXPECT_TRUE(cell.surface.ShowsPreview());
+        EXPECT_TRUE(showsThumbnail());
+        EXPECT_EQ(cell.nameLabel->Text(), "t.jpg(1280x960)");
+        cell.repaint();
+        files.Open();
+        if (std::string(step) == "zoomed") Click(cell, cellid::kCropFill);
+        if (std::string(step) == "enlarged") cell.ToggleBigView();
+        gated.WaitIdle();
+        for (int i = 0; i < 100 && cell.surface.ShowsPreview(); ++i) {
+            QCoreApplication::processEvents();
+            QTest::qWait(5);
+        }
+        QTest::qWait(20);
+        cell.repaint();
+        EXPECT_FALSE(cell.surface.ShowsPreview());
+        EXPECT_EQ(testing::CornerIndexes(layer->Picture()), (std::array<int, 4>{0, 1, 2, 3}));
+        const auto firstPicture = std::find(shown.begin(), shown.end(), false);
+        ASSERT_NE(firstPicture, shown.end());
+        EXPECT_EQ(std::find(firstPicture, shown.end(), true), shown.end())
+            << "the thumbnail came back over the picture";
+        const_cast<SurfaceLayer*>(layer)->removeEventFilter(&watch);
+        cells.pop_back();  // before its prefetch
+    }
+}
+
+// The picture turns out unreadable after its thumbnail showed: the cell
+// says so and orders no prints of it.
+TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
+    GatedFiles files;
+    PicturePrefetch gated(files);
+    const CellContext over = StationCellContext(host, state, files, gated);
+    PhotoCell& cell = MakeCell(0, kCell0, &over);
+    std::string bytes = WithExif(testing::CornerJpeg(1280, 960, {}), {},
+                                 EncodeJpeg(testing::CornerPicture(160, 120), 90, {}));
+    const std::string path = dir / "cut.jpg";
+    testing::WriteBytes(path, bytes.substr(0, bytes.size() / 2));
+    PhotoRecord& r = AddRecord(path, "cut.jpg", 2);
+    cell.ShowRecord(&r);
+    EXPECT_TRUE(cell.surface.ShowsPreview());
+    files.Open();
+    gated.WaitIdle();
+    for (int i = 0; i < 100 && cell.surface.HasImage(); ++i) QTest::qWait(5);
+    EXPECT_FALSE(cell.surface.HasImage());
+    EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
+    EXPECT_EQ(r.number, 0);
+    EXPECT_EQ(cell.nameLabel->Text(), "cut.jpg");
+    cells.pop_back();
 }
 
 }  // namespace

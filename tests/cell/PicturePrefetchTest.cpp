@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTest>
+#include <thread>
+
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/PictureFile.h"
+#include "platform/imaging/JpegWriter.h"
+#include "platform/imaging/ShotDateWriter.h"
+#include "support/GatedFiles.h"
 #include "support/MemoryFileSystem.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/WatchedFiles.h"
@@ -50,6 +58,47 @@ TEST(PicturePrefetch, UnreadableFilesAndFloodsOfRequestsAreHarmless) {
               QSize(64, 48));
     // Destroyed with work still queued: the workers stop.
     for (int i = 0; i < 20; ++i) prefetch.Request({"/job/good.jpg", 2, false, QSize(i, i)});
+}
+
+// A photo with a thumbnail: its head (size, date, thumbnail) is there
+// while its picture is still read, and the picture is handed over later
+// on the thread that made the prefetch, unless a Take fetched it first.
+TEST(PicturePrefetch, HandsTheHeadOverFirstAndThePictureLater) {
+    testing::GatedFiles<MemoryFileSystem> files;
+    const std::string thumbnail = EncodeJpeg(testing::CornerPicture(160, 120), 90, {});
+    for (const char* name : {"/job/a.jpg", "/job/b.jpg"})
+        files.files[name] = WithExif(testing::JpegBytes(1280, 960), {{0, 306, "2024:05:01 12:30:00"}},
+                                     thumbnail);
+    PicturePrefetch prefetch(files);
+    const PicturePrefetch::Want a{"/job/a.jpg", std::nullopt, false, QSize(60, 40)};
+    const PicturePrefetch::Want b{"/job/b.jpg", std::nullopt, false, QSize(60, 40)};
+    prefetch.Request(a);
+    prefetch.Request(b);
+    const PicturePrefetch::Photo head = prefetch.TakeHead(a);
+    ASSERT_TRUE(head.pixels);
+    EXPECT_EQ(*head.pixels, QSize(1280, 960));
+    EXPECT_EQ(head.shotDate, "2024:05:01 12:30:00");
+    EXPECT_EQ(head.preview.size(), QSize(80, 60));  // reduced: still over 60 x 40
+    EXPECT_TRUE(head.picture.isNull());
+    EXPECT_FALSE(head.pictureRead);
+    std::vector<std::thread::id> handedOn;
+    QImage picture;
+    prefetch.TakeLater(a, [&](PicturePrefetch::Photo p) {
+        handedOn.push_back(std::this_thread::get_id());
+        picture = p.picture;
+    });
+    prefetch.TakeHead(b);
+    bool lateB = false;
+    prefetch.TakeLater(b, [&](PicturePrefetch::Photo) { lateB = true; });
+    files.Open();
+    EXPECT_EQ(prefetch.Take(b).picture.size(), QSize(320, 240));  // 1280 / 4
+    prefetch.WaitIdle();
+    for (int i = 0; i < 100 && handedOn.empty(); ++i) QTest::qWait(5);
+    ASSERT_EQ(handedOn.size(), 1u);
+    EXPECT_EQ(handedOn[0], std::this_thread::get_id());
+    EXPECT_EQ(picture.size(), QSize(320, 240));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(lateB) << "handed over after a Take had it";
 }
 
 }  // namespace

@@ -1,0 +1,123 @@
+#include "platform/imaging/EmbeddedPreview.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <optional>
+
+#include "platform/imaging/ExifTiff.h"
+#include "platform/imaging/JpegLayout.h"
+#include "platform/imaging/JpegWriter.h"
+#include "platform/imaging/ShotDateWriter.h"
+#include "platform/imaging/StationCopy.h"
+#include "support/PhonePhotos.h"
+
+namespace orelle {
+namespace {
+
+using testing::CornerIndexes;
+using testing::CornerPicture;
+
+std::string Jpeg(const QImage& picture) { return EncodeJpeg(picture, 90, {}); }
+
+// A 160 x 120 thumbnail of a 3:2 photo: the picture between black bars.
+QImage Letterboxed() {
+    QImage box(160, 120, QImage::Format_RGB32);
+    box.fill(Qt::black);
+    QPainter(&box).drawImage(0, 7, CornerPicture(160, 107));
+    return box;
+}
+
+// The thumbnail's frame header claiming w x h over its few bytes.
+std::string Claiming(std::string jpeg, int w, int h) {
+    const std::size_t sof = jpeg.find("\xFF\xC0");
+    jpeg[sof + 5] = static_cast<char>(h >> 8);
+    jpeg[sof + 6] = static_cast<char>(h);
+    jpeg[sof + 7] = static_cast<char>(w >> 8);
+    jpeg[sof + 8] = static_cast<char>(w);
+    return jpeg;
+}
+
+TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
+    const std::string thumb = Jpeg(CornerPicture(160, 120));
+    struct Case {
+        const char* what;
+        QSize full;
+        std::string thumbnail;
+        QSize atLeast;
+        std::optional<QSize> shown;  // none: no preview
+    };
+    const Case cases[] = {
+        {"a 4:3 photo's", {1280, 960}, thumb, {}, QSize(160, 120)},
+        {"reduced to what the cell needs", {1280, 960}, Jpeg(CornerPicture(320, 240)), {40, 30},
+         QSize(40, 30)},
+        {"letterboxed, cut to the photo", {1500, 1000}, Jpeg(Letterboxed()), {}, QSize(160, 107)},
+        {"landscape for a portrait photo", {960, 1280}, thumb, {}, std::nullopt},
+        {"damaged", {1280, 960}, thumb.substr(0, thumb.size() / 2) + "\xFF\xD9", {}, std::nullopt},
+        {"claiming a huge picture", {1280, 960}, Claiming(thumb, 4000, 3000), {}, std::nullopt},
+        {"claiming more than it holds", {1280, 960}, Claiming(thumb, 1600, 1200), {},
+         std::nullopt},
+        {"not a JPEG", {1280, 960}, "thumbnail", {}, std::nullopt},
+        {"none", {1280, 960}, "", {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string photo =
+            WithExif(Jpeg(CornerPicture(64, 48)), {{0, 306, "2024:05:01 12:30:00"}}, c.thumbnail);
+        const QImage preview = DecodeEmbeddedPreview(photo, c.full, c.atLeast);
+        ASSERT_EQ(preview.isNull(), !c.shown);
+        if (!c.shown) continue;
+        EXPECT_EQ(preview.size(), *c.shown);
+        EXPECT_EQ(CornerIndexes(preview), (std::array<int, 4>{0, 1, 2, 3}));
+    }
+}
+
+// IFD 1's links are checked against the block; each byte at a time cut
+// off or garbled gives no thumbnail or one that lies inside the block.
+TEST(EmbeddedPreview, ThumbnailLinksStayInsideTheBlock) {
+    const std::string photo = WithExif(Jpeg(CornerPicture(64, 48)), {}, Jpeg(CornerPicture(16, 16)));
+    const std::optional<ByteSpan> exif = FindJpegExif(photo);
+    ASSERT_TRUE(exif);
+    const std::string tiff = photo.substr(exif->offset, exif->size);
+    ASSERT_TRUE(ExifThumbnail(tiff));
+    for (std::size_t cut = 0; cut < tiff.size(); ++cut) {
+        const std::optional<TiffSpan> span = ExifThumbnail(std::string_view(tiff).substr(0, cut));
+        if (span) {
+            EXPECT_LE(span->offset + span->size, cut);
+        }
+    }
+    for (std::size_t at = 0; at < 64 && at < tiff.size(); ++at) {
+        std::string garbled = tiff;
+        garbled[at] = '\xFF';
+        const std::optional<TiffSpan> span = ExifThumbnail(garbled);
+        if (span) {
+            EXPECT_LE(span->offset + span->size, garbled.size());
+        }
+    }
+}
+
+// The station's upright copy of a turned photo turns its thumbnail with
+// it; a thumbnail that cannot be turned shows no more.
+TEST(EmbeddedPreview, AnUprightCopyTurnsItsThumbnailWithThePicture) {
+    const std::string thumb = Jpeg(CornerPicture(160, 120));
+    const std::array<int, 4> upright{2, 0, 3, 1};  // orientation 6: bottom left on top left ...
+    for (const bool fits : {true, false}) {
+        SCOPED_TRACE(fits ? "turned" : "cut");
+        // A damaged thumbnail cannot be turned.
+        const std::string stored = fits ? thumb : thumb.substr(0, thumb.size() / 2) + "\xFF\xD9";
+        const StationCopy copy =
+            StationCopyFromBytes(WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 6}}, stored));
+        ASSERT_FALSE(copy.asIs);
+        const QImage preview = DecodeEmbeddedPreview(copy.made, {960, 1280});
+        ASSERT_EQ(preview.isNull(), !fits);
+        if (fits) {
+            EXPECT_EQ(CornerIndexes(preview), upright);
+        }
+    }
+    const std::string asIs = WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 1}}, thumb);
+    EXPECT_TRUE(StationCopyFromBytes(asIs).asIs);
+    EXPECT_FALSE(DecodeEmbeddedPreview(asIs, {1280, 960}).isNull());
+}
+
+}  // namespace
+}  // namespace orelle
