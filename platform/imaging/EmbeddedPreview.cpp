@@ -63,12 +63,15 @@ QImage DecodeEmbeddedPreview(std::string_view head, QSize full, QSize atLeast) {
     const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
     if (!frame || static_cast<long long>(frame->width) * frame->height > kMaxPreviewPixels)
         return {};
+    // Turned as the picture is: a copy not turned yet shows upright too.
+    const int orientation = ExifOrientation(tiff);
     const QSize stored(frame->width, frame->height);
-    if (Shape(stored) * Shape(full) < 0) return {};
+    const QSize shown = OrientationSwapsSides(orientation) ? stored.transposed() : stored;
+    if (Shape(shown) * Shape(full) < 0) return {};
     const QImage picture =
-        DecodeJpeg(bytes, atLeast.isEmpty() ? 1 : ReducedDenominator(stored, 2, atLeast));
+        DecodeJpeg(bytes, atLeast.isEmpty() ? 1 : ReducedDenominator(shown, 2, atLeast));
     if (picture.isNull()) return {};
-    return CutToShape(picture, full);
+    return CutToShape(orientation == 1 ? picture : UprightPicture(picture, orientation), full);
 }
 
 }  // namespace orelle

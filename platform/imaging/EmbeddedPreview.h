@@ -16,9 +16,9 @@ namespace orelle {
 constexpr long long kMaxPreviewPixels = 4LL << 20;
 
 // The preview of the photo whose first bytes are head and whose picture is
-// full pixels large, turned as the picture is stored (the cells show the
-// stored pixels, and the station's copies are upright, their thumbnails
-// turned with them: MarkExifUpright), cut to the picture's
+// full pixels large (as it is seen), turned by the file's EXIF orientation
+// as its picture is (a copy turned upright in its place has its thumbnail
+// turned with it and the tag at 1: MarkExifUpright), cut to the picture's
 // proportions (cameras letterbox the thumbnails of wide photos), decoded
 // at the largest reduction that still covers atLeast. Null when there is
 // none, it is damaged or too large, or it lies turned against the picture

@@ -98,7 +98,7 @@ TEST(EmbeddedPreview, ThumbnailLinksStayInsideTheBlock) {
 
 // The station's upright copy of a turned photo turns its thumbnail with
 // it; a thumbnail that cannot be turned shows no more.
-TEST(EmbeddedPreview, AnUprightCopyTurnsItsThumbnailWithThePicture) {
+TEST(EmbeddedPreview, AThumbnailShowsTurnedAsItsPictureBeforeAndAfterTheCopyIsTurned) {
     const std::string thumb = Jpeg(CornerPicture(160, 120));
     const std::array<int, 4> upright{2, 0, 3, 1};  // orientation 6: bottom left on top left ...
     for (const bool fits : {true, false}) {
@@ -114,6 +114,9 @@ TEST(EmbeddedPreview, AnUprightCopyTurnsItsThumbnailWithThePicture) {
             EXPECT_EQ(CornerIndexes(preview), upright);
         }
     }
+    // Before its turn, a copy's thumbnail shows turned as its picture does.
+    const std::string turned = WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 6}}, thumb);
+    EXPECT_EQ(CornerIndexes(DecodeEmbeddedPreview(turned, {960, 1280})), upright);
     const std::string asIs = WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 1}}, thumb);
     EXPECT_TRUE(StationCopyFromBytes(asIs).asIs);
     EXPECT_FALSE(DecodeEmbeddedPreview(asIs, {1280, 960}).isNull());
