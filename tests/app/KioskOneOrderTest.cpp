@@ -95,7 +95,9 @@ class KioskOneOrderTest : public ::testing::Test {
             EXPECT_EQ(orders.PlacedCount(), 1);
             for (const OrderOnDisk& order : orders.orders) {
                 EXPECT_EQ(order.faults, std::vector<std::string>{}) << order.storeDDH;
-                if (order.placed) EXPECT_EQ(order.saleDDH, PlacedOrderNumber(placed[k - 1]));
+                if (order.placed) {
+                    EXPECT_EQ(order.saleDDH, PlacedOrderNumber(placed[k - 1]));
+                }
             }
             numbers.push_back(PlacedOrderNumber(placed[k - 1]));
         }
@@ -120,7 +122,9 @@ TEST_F(KioskOneOrderTest, AWebOrderKilledAnywhereIsBookedOnceAndPlacedOnTheNextS
     const std::map<std::string, std::string> booked = server.Booked();
     EXPECT_EQ(booked.size(), jobs_.size());
     std::set<std::string> told(numbers.begin(), numbers.end());
-    for (const auto& [localId, orderId] : booked) EXPECT_EQ(told.count("00" + orderId), 1u) << localId;
+    for (const auto& [localId, orderId] : booked) {
+        EXPECT_EQ(told.count("00" + orderId), 1u) << localId;
+    }
     EXPECT_EQ(told.size(), jobs_.size());
 }
 
@@ -153,7 +157,9 @@ TEST_F(KioskOneOrderTest, ADatabaseOrderKilledAnywhereHasOneHeadAndIsPlacedOnThe
     const auto heads = db.Rows("select orderid from DB_ordermain");
     EXPECT_EQ(heads.size(), jobs_.size());
     std::set<std::string> told(numbers.begin(), numbers.end());
-    for (const auto& head : heads) EXPECT_EQ(told.count(head.at("orderid")), 1u);
+    for (const auto& head : heads) {
+        EXPECT_EQ(told.count(head.at("orderid")), 1u);
+    }
     EXPECT_EQ(told.size(), jobs_.size());
 }
 

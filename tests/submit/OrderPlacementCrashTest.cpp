@@ -30,8 +30,9 @@ void AddJob(PlacementStation& s) {
 
 // photo.ini says placed only of an order the day's file marks placed.
 void ExpectNoPlacedClaim(MemoryFileSystem& files) {
-    if (Profile(PlacementStation::kPhotoIni, files).GetString("orderinfo", "bSuccess", "") == "1")
+    if (Profile(PlacementStation::kPhotoIni, files).GetString("orderinfo", "bSuccess", "") == "1") {
         EXPECT_EQ(PlacementStation::DayValue(files, "bSuccess"), "-1");
+    }
 }
 
 // True when the files show the order placed; then every file of it must be
