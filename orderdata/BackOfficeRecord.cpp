@@ -13,7 +13,7 @@ constexpr const char* kSection = "backoffice";
 }  // namespace
 
 BackOfficeRecord::BackOfficeRecord(FileSystem& fs, const std::string& workFolder)
-    : fs_(fs), path_(paths::Join(workFolder, kFileName)) {}
+    : fs_(fs), folder_(workFolder), path_(paths::Join(workFolder, kFileName)) {}
 
 BackOfficeWord BackOfficeRecord::Read() const {
     const Profile file(path_, fs_);
@@ -36,7 +36,7 @@ bool BackOfficeRecord::Write(const BackOfficeWord& word) {
         {"member", word.memberCode},
     };
     // The rename must reach the disk too: only then is the word kept.
-    return Profile(path_, fs_).WriteStrings(kSection, keys) && fs_.SyncFileSystem(path_);
+    return Profile(path_, fs_).WriteStrings(kSection, keys) && fs_.SyncFileSystem(folder_);
 }
 
 }  // namespace orelle

@@ -48,6 +48,7 @@ class BackOfficeRecord {
 
   private:
     FileSystem& fs_;
+    std::string folder_;
     std::string path_;
 };
 
