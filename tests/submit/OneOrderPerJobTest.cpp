@@ -12,6 +12,7 @@
 #include "orderdata/BackOfficeRecord.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
+#include "platform/files/FileSystem.h"
 #include "platform/jobs/JobContext.h"
 #include "submit/DatabaseOrderBackEnd.h"
 #include "submit/MemberLoginDb.h"
@@ -19,6 +20,7 @@
 #include "submit/WebOrderBackEnd.h"
 #include "support/MemoryFileSystem.h"
 #include "support/StandInServer.h"
+#include "support/TempFolder.h"
 #include "support/TestDatabase.h"
 #include "support/WatchedConnector.h"
 
@@ -42,6 +44,27 @@ struct JobDisk {
     }
     MemoryFileSystem files;
 };
+
+// On the machine's disk, as the station keeps it: what is written is read
+// back after a restart, and a job without its folder keeps nothing.
+TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
+    testing::TempFolder folder;
+    BackOfficeWord word;
+    word.drawn = "07261208000001";
+    word.number = "07261208000001";
+    word.orderMoney = 12.5;
+    word.paymentIndex = 2;
+    word.memberCode = "会员01";
+    ASSERT_TRUE(BackOfficeRecord(FileSystem::Default(), folder.path()).Write(word));
+    const BackOfficeWord read = BackOfficeRecord(FileSystem::Default(), folder.path()).Read();
+    EXPECT_EQ(read.drawn, word.drawn);
+    EXPECT_EQ(read.number, word.number);
+    EXPECT_DOUBLE_EQ(read.orderMoney, 12.5);
+    EXPECT_EQ(read.paymentIndex, 2);
+    EXPECT_EQ(read.memberCode, word.memberCode);
+    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Write(word));
+    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Read().Accepted());
+}
 
 // A shop's order web server that knows its orders by localid, and a job.
 struct WebShop {
