@@ -36,6 +36,8 @@ class KioskFrame : public QWidget {
     QPushButton* AlbumButton() const { return album_; }
     // The receipt of the loaded job, glossy, into a PDF file.
     bool PrintReceipt(const std::string& pdfFile);
+    // The host's local order id and order tag for the loaded job.
+    void SetOrderID(const std::string& id, int tag) { photoWnd_.SetOrderID(id, tag); }
     // Places the loaded job's order with every dialog accepted, the order
     // dialog's member as given (none: the settings' own).
     CPhotoWnd::UnattendedOrder PlaceOrder(const std::string& member, const std::string& password,

@@ -93,7 +93,7 @@ const char* const kUsage =
     "                    [--screenshot FILE | --receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] [--web HOST:PORT] (--folder DIR | --photos FILE...)\n"
     "                    --place-order [--member CODE] [--password PW]\n"
-    "                    [--receipt-pdf FILE]\n"
+    "                    [--order-id ID [--order-tag N]] [--receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] --phone-session [--phone-wait SECONDS]\n"
     "                    [--screenshot FILE | --place-order | --receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
@@ -122,6 +122,8 @@ int main(int argc, char** argv) {
     bool fullScreen = false;
     bool placeOrder = false;
     std::string member, password;
+    std::string orderId;  // --order-id: the host's local order id (SetOrderID)
+    int orderTag = 0;
     const char* web = nullptr;
     int phoneWait = -1;  // --phone-session: seconds to wait for the phone
     for (int i = 1; i < argc; ++i) {
@@ -142,6 +144,10 @@ int main(int argc, char** argv) {
             member = argv[++i];
         } else if (std::strcmp(argv[i], "--password") == 0 && i + 1 < argc) {
             password = argv[++i];
+        } else if (std::strcmp(argv[i], "--order-id") == 0 && i + 1 < argc) {
+            orderId = argv[++i];
+        } else if (std::strcmp(argv[i], "--order-tag") == 0 && i + 1 < argc) {
+            orderTag = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--web") == 0 && i + 1 < argc) {
             web = argv[++i];
         } else if (std::strcmp(argv[i], "--phone-session") == 0) {
@@ -213,6 +219,9 @@ int main(int argc, char** argv) {
     }
     if (placeOrder) {
         WhenReady(frame, [&] {
+            // A host that numbers its own orders, also one started again on
+            // the order it was placing.
+            if (!orderId.empty()) frame.SetOrderID(orderId, orderTag);
             PageThrough(frame, [&] {
                 const orelle::CPhotoWnd::UnattendedOrder order =
                     frame.PlaceOrder(member, password, receiptPdf);

@@ -232,3 +232,13 @@ list(APPEND ORELLE_UI_SOURCES
   photownd/PhoneDialog.cpp
   photownd/PhotoWindowPhone.cpp
 )
+
+# One back-office order per customer's order whatever fails: the back
+# office's word kept per job, and the order files brought to agree at the
+# start.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/BackOfficeRecord.cpp
+  orderdata/OrderFilesRepair.cpp
+  submit/JobOrderRows.cpp
+  submit/KeptOrder.cpp
+)

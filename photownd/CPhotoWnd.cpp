@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "orderdata/OrderFilesRepair.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
@@ -37,6 +38,7 @@ CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
     // into the day it started on).
     RemovePartialFiles(station_->services.files, state.startup.settingsFolder);
     RemovePartialFiles(station_->services.files, state.startup.config.dir);
+    RepairOrderFiles(station_->services.files, state.startup.config.dir);
 }
 
 CPhotoWnd::~CPhotoWnd() { delete window_.data(); }

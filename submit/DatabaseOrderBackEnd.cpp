@@ -5,6 +5,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
+#include "submit/KeptOrder.h"
 #include "submit/MemberLoginDb.h"
 
 namespace orelle {
@@ -20,6 +21,9 @@ DatabaseOrderBackEnd::DatabaseOrderBackEnd(DatabaseConnector& connector, const P
       showBox_(std::move(showBox)) {}
 
 OrderOutcome DatabaseOrderBackEnd::Submit(const OrderRequest& request, JobContext& context) {
+    // The database took this job's order on an earlier try: it is that one.
+    if (std::optional<OrderOutcome> kept = KeptOrder(request.record.get(), request.memberCode))
+        return *kept;
     MemberLoginInput in;
     in.memberCode = request.memberCode;
     in.password = request.password;
@@ -31,6 +35,8 @@ OrderOutcome DatabaseOrderBackEnd::Submit(const OrderRequest& request, JobContex
     in.requirement = request.requirement;
     in.productList = request.productList;
     in.server = server_;
+    in.record = request.record;
+    in.deadline = std::chrono::steady_clock::now() + exchangeBound;
     const DatabaseErrorBox toUi = [this, &context](const char* text) {
         if (showBox_) context.Post([box = showBox_, text] { box(text); });
     };

@@ -4,6 +4,7 @@
 // keeps its rows; with insertdb 0 the number is made here and nothing
 // connects. The database's error boxes are handed to the UI thread.
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,10 @@ class DatabaseOrderBackEnd final : public OrderBackEnd {
                          const FeatureFlags& flags, DatabaseErrorBox showBox);
 
     OrderOutcome Submit(const OrderRequest& request, JobContext& context) override;
+
+    // The whole exchange of one order with the database, the login
+    // included; then it is rolled back and told as any failure.
+    std::chrono::milliseconds exchangeBound{std::chrono::seconds(30)};
 
   private:
     DatabaseConnector& connector_;

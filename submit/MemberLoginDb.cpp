@@ -1,9 +1,12 @@
 #include "submit/MemberLoginDb.h"
 
-#include "orderdata/OrderNumberCheck.h"
+#include <algorithm>
+#include <chrono>
+
 #include "platform/jobs/JobContext.h"
+#include "submit/JobOrderRows.h"
+#include "submit/KeptOrder.h"
 #include "submit/OrderForm.h"
-#include "submit/OrderRows.h"
 
 namespace orelle {
 
@@ -13,6 +16,21 @@ std::string MemberConfirmation(const Database::Row& member) {
            "\r\n电话:" + field("phone") + "\r\n手机:" + field("mobile") +
            "\r\n如果确认会员资料,请点'是'!";
 }
+
+namespace {
+
+// The login may take its time-out, but not past the exchange's end.
+OdbcSettings WithinDeadline(OdbcSettings server, std::chrono::steady_clock::time_point deadline) {
+    using std::chrono::seconds;
+    const auto left = deadline - std::chrono::steady_clock::now();
+    if (left < seconds(server.loginTimeoutSeconds)) {
+        const auto whole = std::chrono::ceil<seconds>(left).count();
+        server.loginTimeoutSeconds = static_cast<int>(std::max<decltype(whole)>(1, whole));
+    }
+    return server;
+}
+
+}  // namespace
 
 MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& connector,
                                 const DatabaseErrorBox& errorBox, JobContext& ctx) {
@@ -30,24 +48,35 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     if (RefusedMemberCode(in.memberCode)) return fail(LoginPrompt(in.firstWebHost));
 
     OrderDatabase db(connector, errorBox);
-    if (!db.OpenDatabase(in.server)) return fail("连接数据库服务器失败!");
+    if (!db.OpenDatabase(WithinDeadline(in.server, in.deadline)))
+        return fail("连接数据库服务器失败!");
+    db.SetDeadline(in.deadline);
     const MemberQuery query = MemberLookupQuery(in.memberCode, in.password, in.checkUser);
     const auto members = db.QueryRecords(query.sql, query.values);
     if (!members || members->empty()) return fail("会员号或密码错误!");
     const Database::Row& member = members->front();
     result.memberCode = OrderDatabase::GetFieldText(member, "code");
-    if (in.checkUser && !ctx.Ask(MemberConfirmation(member)))
-        return fail(LoginPrompt(in.firstWebHost));
+    if (in.checkUser) {
+        // The customer's time to confirm is not the database's.
+        const auto asked = std::chrono::steady_clock::now();
+        if (!ctx.Ask(MemberConfirmation(member))) return fail(LoginPrompt(in.firstWebHost));
+        if (in.deadline != std::chrono::steady_clock::time_point::max())
+            db.SetDeadline(in.deadline + (std::chrono::steady_clock::now() - asked));
+    }
     if (ctx.Stopped()) return fail({});
 
-    const auto number = CreateOrderNumber(db, in.computerId);
-    // A number that cannot name the order's files gets no rows.
-    if (!number || !IsUsableOrderNumber(*number)) return fail("生成订单号失败");
     // The member just found is the one the order is written for.
-    const OrderRowsInput rows{*number, result.memberCode, in.requirement, in.productList, member};
-    if (!InsertOrderRows(db, rows, [&] { return ctx.Stopped(); })) return fail("插入订单号失败");
+    const JobRows rows =
+        PlaceJobRows(db, {{}, result.memberCode, in.requirement, in.productList, member},
+                     in.computerId, in.record.get(), [&] { return ctx.Stopped(); });
+    if (rows.outcome == JobRowsOutcome::kNoNumber) return fail("生成订单号失败");
+    if (rows.outcome != JobRowsOutcome::kCommitted) return fail("插入订单号失败");
+    OrderOutcome accepted;
+    accepted.orderNumber = rows.number;
+    accepted.memberCode = result.memberCode;
+    KeepOrder(in.record.get(), accepted);
     result.ok = true;
-    result.orderNumber = *number;
+    result.orderNumber = rows.number;
     return result;
 }
 

@@ -5,6 +5,8 @@
 // is asked through the job's context, the database's boxes through
 // errorBox.
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 #include "platform/db/OdbcConnection.h"
@@ -12,6 +14,7 @@
 
 namespace orelle {
 
+class BackOfficeRecord;
 class JobContext;
 
 struct MemberLoginInput {
@@ -25,6 +28,12 @@ struct MemberLoginInput {
     std::string requirement;  // OrderRequirement
     std::string productList;  // ProductList
     OdbcSettings server;
+    // The job's record of the back office's word (see JobOrderRows); null
+    // keeps nothing.
+    std::shared_ptr<BackOfficeRecord> record;
+    // The whole exchange ends by then: a call still under way is given up
+    // and what was not committed is rolled back.
+    std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
 };
 
 struct MemberLoginResult {

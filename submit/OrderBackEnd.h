@@ -9,12 +9,15 @@
 // whatever it has.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/jobs/JobContext.h"
 
 namespace orelle {
+
+class BackOfficeRecord;
 
 struct OrderRequest {
     std::string memberCode, password;
@@ -24,6 +27,9 @@ struct OrderRequest {
     std::string localId;      // the job's local order id
     std::string productList;  // "code:count/" per print size
     std::string requirement;  // the customer's requirement text
+    // The job's record of what the back office said: an order it accepted
+    // is completed from it, never booked again. Null: none is kept.
+    std::shared_ptr<BackOfficeRecord> record;
 
     // UI pieces, for Submit to hand to JobContext::Post while it works;
     // either may be empty. The status line's text, and a payment mode that

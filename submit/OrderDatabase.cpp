@@ -69,5 +69,8 @@ void OrderDatabase::Rollback() {
 std::optional<std::string> OrderDatabase::CreateId() {
     return db_ ? db_->CreateId() : std::nullopt;
 }
+void OrderDatabase::SetDeadline(std::chrono::steady_clock::time_point deadline) {
+    if (db_) db_->SetDeadline(deadline);
+}
 
 }  // namespace orelle

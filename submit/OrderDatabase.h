@@ -54,6 +54,7 @@ class OrderDatabase final : public Database {
     bool Commit() override;
     void Rollback() override;
     std::optional<std::string> CreateId() override;
+    void SetDeadline(std::chrono::steady_clock::time_point deadline) override;
 
   private:
     void Show(const char* text) const;

@@ -325,6 +325,7 @@ void OrderDialog::Submit(const OrderFields& f) {
     request.localId = input_.localId;
     request.productList = input_.productList;
     request.requirement = input_.requirement;
+    request.record = input_.record;
     request.showStatus = [this](const std::string& text) { SetStatus(text); };
     request.showPayment = [this](int index) { payment_->setCurrentIndex(index); };
 

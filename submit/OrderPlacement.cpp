@@ -1,5 +1,6 @@
 #include "submit/OrderPlacement.h"
 
+#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
@@ -102,14 +103,14 @@ PlacementResult OrderPlacement::Run() {
     if (paper.finish == 1) AppendToCodes(session.ProductList, "0");
 
     const std::string finish = FinishName(paper.finish);
-    const std::optional<PlacedOrder> placed =
-        prompts_.RunOrderDialog({summary + "(" + finish + ")",
-                                 session.nStoreNumber,
-                                 info.storeDDH,
-                                 session.ProductList,
-                                 session.OrderRequirement,
-                                 {session.memberAccount, session.memberPassword},
-                                 session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0});
+    const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
+    const std::optional<PlacedOrder> placed = prompts_.RunOrderDialog(
+        {summary + "(" + finish + ")", session.nStoreNumber, info.storeDDH, session.ProductList,
+         session.OrderRequirement, {session.memberAccount, session.memberPassword},
+         session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0,
+         IsUsableOrderNumber(info.storeDDH)
+             ? std::make_shared<BackOfficeRecord>(services_.files, paths.WorkFolder(info.storeDDH))
+             : nullptr});
     if (!placed) return PlacementResult::kCancelled;
     if (!IsUsableOrderNumber(placed->orderNumber)) {
         prompts_.Notice(kNoticeCaption, kNumberUnusable, 2);
@@ -183,8 +184,11 @@ OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) 
     const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
     OrderFiles files(paths, s.orderInfo, s.photoList, services_.files, services_.clock);
     s.session.bOrderPlaced = true;
+    // photo.ini holds the order's number before the mark and says it is
+    // placed only after it, so that it never claims an order the day's
+    // file does not.
     FilesOutcome outcome = FilesOutcome::kWritten;
-    if (!files.WriteJobFile(true) || !files.ConfirmOrderFiles()) {
+    if (!files.WriteJobFile(false) || !files.ConfirmOrderFiles()) {
         outcome = FilesOutcome::kNotConfirmed;
     } else if (withPackage && !UploadPackage(paths, s.orderInfo, s.photoList, s.dirList,
                                              openedFolder, services_.files)
@@ -192,13 +196,11 @@ OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) 
         outcome = FilesOutcome::kNoPackage;
     } else if (!files.WriteDayEntry(true)) {
         outcome = FilesOutcome::kNotConfirmed;
+    } else {
+        // The order is placed; should this fail, the next start mends it.
+        files.WriteJobFile(true);
     }
-    if (outcome != FilesOutcome::kWritten) {
-        s.session.bOrderPlaced = false;
-        // photo.ini goes back to not placed; the next page refresh tries
-        // again should this fail too.
-        files.WriteJobFile(false);
-    }
+    if (outcome != FilesOutcome::kWritten) s.session.bOrderPlaced = false;
     return outcome;
 }
 

@@ -6,12 +6,14 @@
 // asks through OrderPrompts; UI thread only, while no worker owns the job.
 //
 // What a placed order leaves on the disk, in this order, each file
-// replaced whole: photo.ini (bSuccess=1), the upload package (when the
-// settings ask for it), and last the job's section of the day's order.ini
-// with bSuccess=-1, the mark that the order is placed. A crash before the
-// mark leaves the order shown as not placed, so that it is placed again;
-// after it, every file of the order is complete. The customer is told the
-// order number only once the mark is written.
+// replaced whole: photo.ini with the order's number (still bSuccess=0),
+// the upload package (when the settings ask for it), the job's section of
+// the day's order.ini with bSuccess=-1, the mark that the order is placed,
+// and last photo.ini with bSuccess=1. A crash before the mark leaves the
+// order shown as not placed, so that it is placed again; after it, every
+// file of the order is complete but photo.ini's flag, which the next start
+// sets. The customer is told the order number only once the mark is
+// written.
 
 #include <cstdint>
 #include <string>

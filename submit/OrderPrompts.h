@@ -4,6 +4,7 @@
 // dialogs; tests with a script.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,8 @@
 #include "submit/OrderForm.h"
 
 namespace orelle {
+
+class BackOfficeRecord;
 
 // The paper dialog's results: finish 0 glossy ("光面"), 1 matte ("绒面").
 struct PaperChoice {
@@ -28,6 +31,7 @@ struct OrderDialogInput {
     std::string requirement;
     FixedMember fixedMember;  // the host's member, if it set one
     double uploadCount = 0;   // the host's upload window's count
+    std::shared_ptr<BackOfficeRecord> record;  // the job's, see OrderRequest
 };
 
 // An order the back office took.

@@ -107,7 +107,9 @@ class ORELLE_EXPORT CPhotoWnd {
     // message 4027 to the host.
     void OnOrderOk();
     void OnToxc();
-    // The host opens a new order: its local order id and order tag.
+    // The host opens a new order: its local order id and order tag. A host
+    // started again on an order it was placing gives the same id: an order
+    // the back office already took for it is completed, not booked again.
     void SetOrderID(const std::string& id, int tag);
     // Hands the placed order to the shop's uploader program.
     void SendNewOrder();

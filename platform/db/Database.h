@@ -5,6 +5,7 @@
 // server's order number procedure. The machine's connection comes through
 // Qt's ODBC driver; tests stand in any server.
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -38,6 +39,11 @@ class Database {
     // The output parameter "edanhao" (char 20) of the stored procedure
     // DB_createID, trimmed; nothing when the call failed.
     virtual std::optional<std::string> CreateId() = 0;
+
+    // Calls fail once this moment has passed, and one under way is waited
+    // for only until then; the connection is then given up, and the server
+    // rolls back what it had not committed. None by default.
+    virtual void SetDeadline(std::chrono::steady_clock::time_point deadline) { (void)deadline; }
 };
 
 struct OdbcSettings;

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -75,15 +76,28 @@ class ConnectionThread {
 
     // Runs work on the thread with the connection's handle; false when the
     // connection is lost or the work did not end within timeout.
+    // Waits until timeout, and never past the deadline. A call not begun
+    // when its wait ends is never made: a statement given up (a COMMIT
+    // above all) must not reach the server later.
     bool Call(std::function<bool(QSqlDatabase&)> work, seconds timeout) {
         if (lost_) return false;
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline_) {
+            lost_ = true;
+            return false;
+        }
         struct Outcome {
+            bool givenUp = false;
             bool done = false;
             bool ok = false;
         };
         auto outcome = std::make_shared<Outcome>();
         std::unique_lock lock(shared_->mutex);
         shared_->tasks.push_back([outcome, work = std::move(work), s = shared_](QSqlDatabase& db) {
+            {
+                std::lock_guard begin(s->mutex);
+                if (outcome->givenUp) return;
+            }
             const bool ok = work(db);
             std::lock_guard done(s->mutex);
             outcome->ok = ok;
@@ -91,12 +105,16 @@ class ConnectionThread {
             s->finished.notify_all();
         });
         shared_->wake.notify_all();
-        if (!shared_->finished.wait_for(lock, timeout, [&] { return outcome->done; })) {
+        const auto until = std::min(now + timeout, deadline_);
+        if (!shared_->finished.wait_until(lock, until, [&] { return outcome->done; })) {
+            outcome->givenUp = true;
             lost_ = true;
             return false;
         }
         return outcome->ok;
     }
+
+    void SetDeadline(std::chrono::steady_clock::time_point deadline) { deadline_ = deadline; }
 
   private:
     struct Shared {
@@ -133,6 +151,7 @@ class ConnectionThread {
 
     std::shared_ptr<Shared> shared_;
     bool lost_ = false;
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 };
 
 class OdbcDatabase final : public Database {
@@ -225,6 +244,10 @@ class OdbcDatabase final : public Database {
             kStatementTimeout);
         if (!ok) return std::nullopt;
         return *id;
+    }
+
+    void SetDeadline(std::chrono::steady_clock::time_point deadline) override {
+        thread_.SetDeadline(deadline);
     }
 
   private:

@@ -103,7 +103,12 @@ void ReadDay(const fs::path& day, bool withPackage, OrdersOnDisk& out) {
         order.placed = key("bSuccess") == "-1";
         if (!doc.GetIn(ref.handle, "submittime"))
             out.faults.push_back(day.string() + ": section " + order.section + " cut");
-        if (order.placed) {
+        if (!order.placed) {
+            const fs::path job = day / order.storeDDH / "photo.ini";
+            if (!order.storeDDH.empty() && fs::is_regular_file(job) &&
+                Key(IniDocument::Parse(ReadBytes(job.string())), "orderinfo", "bSuccess") == "1")
+                order.faults.push_back("photo.ini placed, order.ini not");
+        } else {
             const fs::path work = day / order.storeDDH;
             int photos = 0;
             CheckPhotoIni(work, order, &photos);

@@ -15,7 +15,8 @@ struct OrderOnDisk {
     std::string saleDDH;
     bool placed = false;  // bSuccess=-1 in order.ini
     // For a placed order: what is missing or wrong in its files (photo.ini
-    // and, with withPackage, the upload package); empty when complete.
+    // and, with withPackage, the upload package); empty when complete. For
+    // one not placed: a photo.ini that says it is.
     std::vector<std::string> faults;
 };
 

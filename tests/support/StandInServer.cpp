@@ -29,6 +29,23 @@ std::size_t ContentLength(const std::string& head) {
     return 0;
 }
 
+// The value of a form field as it was sent; empty without it.
+std::string FormField(const std::string& body, const std::string& name) {
+    const std::string key = name + "=";
+    for (std::size_t at = 0; at < body.size();) {
+        const std::size_t end = std::min(body.find('&', at), body.size());
+        if (body.compare(at, key.size(), key) == 0)
+            return body.substr(at + key.size(), end - at - key.size());
+        at = end + 1;
+    }
+    return {};
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+}
+
 }  // namespace
 
 StandInServer::StandInServer() : server_(std::make_unique<httplib::Server>()) {
@@ -42,7 +59,16 @@ StandInServer::StandInServer() : server_(std::make_unique<httplib::Server>()) {
             requests_.push_back({req.path, req.body, req.get_header_value("Content-Type"),
                                  req.get_header_value("User-Agent")});
             auto it = scripts_.find(req.path);
-            if (it != scripts_.end()) {
+            if (req.path == bookPath_) {
+                const std::string localId = FormField(req.body, "localid");
+                auto [order, fresh] = booked_.try_emplace(localId);
+                if (fresh) order->second = std::to_string(100001 + booked_.size() - 1);
+                reply.body = bookReply_;
+                ReplaceAll(reply.body, "{localid}", localId);
+                ReplaceAll(reply.body, "{orderid}", order->second);
+                reply.delayMs = bookDelayMs_;
+                scripted = true;
+            } else if (it != scripts_.end()) {
                 reply = it->second;
                 scripted = true;
             }
@@ -92,6 +118,18 @@ StandInServer::~StandInServer() {
     release_.notify_all();
     server_->stop();
     thread_.join();
+}
+
+void StandInServer::BookOrders(const std::string& path, std::string reply, int delayMs) {
+    std::lock_guard lock(mutex_);
+    bookPath_ = path;
+    bookReply_ = std::move(reply);
+    bookDelayMs_ = delayMs;
+}
+
+std::map<std::string, std::string> StandInServer::Booked() const {
+    std::lock_guard lock(mutex_);
+    return booked_;
 }
 
 void StandInServer::Script(const std::string& path, StandInReply reply) {

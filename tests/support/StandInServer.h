@@ -48,6 +48,13 @@ class StandInServer {
     void Script(const std::string& path, StandInReply reply);
     void Answer(const std::string& path, std::string body) { Script(path, {std::move(body)}); }
     std::vector<StandInRequest> Requests() const;
+    // Answers path as a shop's server may answer the order start: one
+    // order per form field localid, a localid sent again gets the order it
+    // got before. In reply "{localid}" and "{orderid}" stand for the two;
+    // order ids count from 100001.
+    void BookOrders(const std::string& path, std::string reply, int delayMs = 0);
+    // The orders booked: localid to order id.
+    std::map<std::string, std::string> Booked() const;
     // Number of requests whose handler has started, stalled ones included.
     int Arrived() const;
 
@@ -60,6 +67,9 @@ class StandInServer {
     bool ending_ = false;
     int arrived_ = 0;
     std::map<std::string, StandInReply> scripts_;
+    std::string bookPath_, bookReply_;
+    int bookDelayMs_ = 0;
+    std::map<std::string, std::string> booked_;
     std::vector<StandInRequest> requests_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real order database with a look at every call before it goes out:
 // the benchmarks count round trips with it, tests end the server's side of
-// a connection at a chosen statement.
+// a connection at a chosen statement or lose a COMMIT's reply.
 
 #include <functional>
 #include <memory>
@@ -21,6 +21,9 @@ class WatchedConnector final : public DatabaseConnector {
     // Called on the calling thread before each call; sql is empty for all
     // but queries and statements. Connections made earlier see changes.
     std::function<void(DbCall, const std::string& sql)> before;
+    // A COMMIT takes on the server, but its reply is lost: the station
+    // hears a failure.
+    bool loseCommitReply = false;
 
     std::unique_ptr<Database> Connect(const OdbcSettings& settings, std::string* error) override {
         See(DbCall::kConnect, {});
@@ -53,7 +56,7 @@ class WatchedConnector final : public DatabaseConnector {
         }
         bool Commit() override {
             owner_.See(DbCall::kCommit, {});
-            return real_->Commit();
+            return real_->Commit() && !owner_.loseCommitReply;
         }
         void Rollback() override {
             owner_.See(DbCall::kRollback, {});
@@ -62,6 +65,9 @@ class WatchedConnector final : public DatabaseConnector {
         std::optional<std::string> CreateId() override {
             owner_.See(DbCall::kCreateId, {});
             return real_->CreateId();
+        }
+        void SetDeadline(std::chrono::steady_clock::time_point deadline) override {
+            real_->SetDeadline(deadline);
         }
 
       private:

@@ -1,0 +1,31 @@
+#include "submit/JobOrderRows.h"
+
+#include <optional>
+#include <vector>
+
+#include "orderdata/OrderNumberCheck.h"
+#include "submit/KeptOrder.h"
+
+namespace orelle {
+
+JobRows PlaceJobRows(Database& db, OrderRowsInput order, const std::string& computerId,
+                     BackOfficeRecord* record, const std::function<bool()>& stopped) {
+    std::string number = DrawnNumber(record);
+    if (!number.empty()) {
+        std::vector<Database::Row> heads;
+        if (!db.Query("select orderid from DB_ordermain where orderid=?", {number}, &heads))
+            return {};
+        if (!heads.empty()) return {JobRowsOutcome::kCommitted, number};
+    } else {
+        const std::optional<std::string> drawn = CreateOrderNumber(db, computerId);
+        // A number that cannot name the order's files gets no rows.
+        if (!drawn || !IsUsableOrderNumber(*drawn)) return {JobRowsOutcome::kNoNumber, {}};
+        if (!KeepDrawnNumber(record, *drawn)) return {};
+        number = *drawn;
+    }
+    order.orderNumber = number;
+    if (!InsertOrderRows(db, order, stopped)) return {};
+    return {JobRowsOutcome::kCommitted, number};
+}
+
+}  // namespace orelle

@@ -1,0 +1,263 @@
+// One back-office order per customer's order, whatever fails: once the
+// back office took a job's order, every later try for the job (here: with
+// a fresh record on the same disk, as after a restart) completes that
+// order; a try that cannot know asks, or sends the same localid. And the
+// whole database exchange is bounded.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "orderdata/BackOfficeRecord.h"
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
+#include "platform/files/FileSystem.h"
+#include "platform/jobs/JobContext.h"
+#include "submit/DatabaseOrderBackEnd.h"
+#include "submit/MemberLoginDb.h"
+#include "submit/WebClient.h"
+#include "submit/WebOrderBackEnd.h"
+#include "support/MemoryFileSystem.h"
+#include "support/StandInServer.h"
+#include "support/TempFolder.h"
+#include "support/TestDatabase.h"
+#include "support/WatchedConnector.h"
+
+namespace orelle {
+namespace {
+
+using testing::DbCall;
+using testing::MemoryFileSystem;
+using testing::StandInServer;
+using testing::TestDatabase;
+using testing::WatchedConnector;
+
+constexpr const char* kJob = "/backup/2015-3-7/150307001";
+constexpr const char* kRecordFile = "/backup/2015-3-7/150307001/backoffice.ini";
+
+// The job's disk, and a record on it as a process (re)started makes it.
+struct JobDisk {
+    JobDisk() { files.dirs = {"/backup", "/backup/2015-3-7", kJob}; }
+    std::shared_ptr<BackOfficeRecord> Record() {
+        return std::make_shared<BackOfficeRecord>(files, kJob);
+    }
+    MemoryFileSystem files;
+};
+
+// On the machine's disk, as the station keeps it: what is written is read
+// back after a restart, and a job without its folder keeps nothing.
+TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
+    testing::TempFolder folder;
+    BackOfficeWord word;
+    word.drawn = "07261208000001";
+    word.number = "07261208000001";
+    word.orderMoney = 12.5;
+    word.paymentIndex = 2;
+    word.memberCode = "会员01";
+    ASSERT_TRUE(BackOfficeRecord(FileSystem::Default(), folder.path()).Write(word));
+    const BackOfficeWord read = BackOfficeRecord(FileSystem::Default(), folder.path()).Read();
+    EXPECT_EQ(read.drawn, word.drawn);
+    EXPECT_EQ(read.number, word.number);
+    EXPECT_DOUBLE_EQ(read.orderMoney, 12.5);
+    EXPECT_EQ(read.paymentIndex, 2);
+    EXPECT_EQ(read.memberCode, word.memberCode);
+    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Write(word));
+    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Read().Accepted());
+}
+
+// A shop's order web server that knows its orders by localid, and a job.
+struct WebShop {
+    WebShop() : servers_(testing::ServerAt(server_.port())) {
+        context_.answer = [](const std::string&) { return true; };
+        server_.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=12.5%bfullmoney=0%");
+        server_.BookOrders("/Lumora/client/startorder.asp",
+                           "status=0%ordermoney=12.5%orderid={orderid}%localid={localid}%");
+    }
+
+    OrderOutcome Submit() {
+        WebClient client(servers_, HttpLimits{}, HttpPoster::Default());
+        WebOrderBackEnd backEnd(client, servers_, 0);
+        OrderRequest request;
+        request.memberCode = "M01";
+        request.password = "pw";
+        request.productList = "P1:2/";
+        request.localId = "150307001";
+        request.record = disk_.Record();
+        return backEnd.Submit(request, context_);
+    }
+
+    StandInServer server_;
+    ParamConfig servers_;
+    JobDisk disk_;
+    InlineJobContext context_;
+};
+
+TEST(OneWebOrderPerJobTest, ATakenOrderIsCompletedFromItsRecordOrKnownByItsLocalid) {
+    const struct {
+        const char* what;
+        bool recordRefused;       // a full disk right after the server took it
+        std::size_t retryPosts;   // what the second try sends
+    } cases[] = {
+        {"kept", false, 0},
+        {"not kept: the same localid again", true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WebShop fresh;
+        if (c.recordRefused) fresh.disk_.files.refused.insert(kRecordFile);
+        const OrderOutcome first = fresh.Submit();
+        ASSERT_TRUE(first.placed) << first.status;
+        EXPECT_EQ(first.orderNumber, "00100001");
+        const std::size_t posts = fresh.server_.Requests().size();
+        const OrderOutcome again = fresh.Submit();
+        ASSERT_TRUE(again.placed) << again.status;
+        EXPECT_EQ(again.orderNumber, first.orderNumber);
+        EXPECT_DOUBLE_EQ(again.orderMoney, 12.5);
+        EXPECT_EQ(again.paymentIndex, first.paymentIndex);
+        EXPECT_EQ(fresh.server_.Requests().size() - posts, c.retryPosts);
+        EXPECT_EQ(fresh.server_.Booked().size(), 1u);
+    }
+}
+
+class OneDatabaseOrderPerJobTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        REQUIRE_TEST_DATABASE();
+        server_ = std::make_unique<TestDatabase>();
+        server_->Run(
+            "insert into DB_member(code,password,phone,mobile,name,class,address) values"
+            "('M100','pw1','020-1','138001','张三','0','addr')");
+        server_->Run("insert into DB_product(product_code,product_price) values('A01',5),('B02',6)");
+        connector_.before = [this](DbCall call, const std::string& sql) {
+            if (call == DbCall::kConnect) ++connections_;
+            if (call == DbCall::kCreateId) ++drawn_;
+            if (call == DbCall::kExecute && beforeExecute_) beforeExecute_(sql);
+        };
+    }
+
+    MemberLoginResult Login() {
+        MemberLoginInput in;
+        in.memberCode = "M100";
+        in.password = "pw1";
+        in.computerId = "07";
+        in.localId = "150307001";
+        in.productList = "A01:3/B02:1/";
+        in.server = server_->Settings();
+        in.record = disk_.Record();
+        return MemberLoginDb(in, connector_, {}, context_);
+    }
+
+    std::size_t Heads() { return server_->Rows("select * from DB_ordermain").size(); }
+
+    std::unique_ptr<TestDatabase> server_;
+    WatchedConnector connector_;
+    std::function<void(const std::string&)> beforeExecute_;
+    int connections_ = 0;
+    int drawn_ = 0;
+    JobDisk disk_;
+    InlineJobContext context_;
+};
+
+TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTheJob) {
+    const struct {
+        const char* what;
+        bool loseCommit;
+        bool dropInTheLines;
+        std::size_t headsAfterFirst;
+    } cases[] = {
+        {"the COMMIT's reply lost", true, false, 1},
+        {"the connection lost in the lines", false, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        server_->Run("delete from DB_ordermx");
+        server_->Run("delete from DB_ordermain");
+        disk_.files.files.clear();
+        drawn_ = 0;
+        connector_.loseCommitReply = c.loseCommit;
+        beforeExecute_ = [&](const std::string& sql) {
+            if (c.dropInTheLines && sql.find("DB_ordermx") != std::string::npos)
+                server_->DropOtherConnections();
+        };
+        const MemberLoginResult first = Login();
+        EXPECT_FALSE(first.ok);
+        EXPECT_EQ(first.status, "插入订单号失败");
+        EXPECT_EQ(Heads(), c.headsAfterFirst);
+
+        connector_.loseCommitReply = false;
+        beforeExecute_ = nullptr;
+        const MemberLoginResult again = Login();
+        ASSERT_TRUE(again.ok) << again.status;
+        EXPECT_EQ(drawn_, 1) << "a second number drawn";
+        const auto heads = server_->Rows("select orderid from DB_ordermain");
+        ASSERT_EQ(heads.size(), 1u);
+        EXPECT_EQ(heads[0].at("orderid"), again.orderNumber);
+        EXPECT_EQ(server_->Rows("select * from DB_ordermx").size(), 2u);
+
+        // Known accepted now: a third try asks the database nothing.
+        connections_ = 0;
+        DatabaseOrderBackEnd backEnd(connector_, ParamConfig{}, FeatureFlags{}, {});
+        OrderRequest request;
+        request.record = disk_.Record();
+        const OrderOutcome third = backEnd.Submit(request, context_);
+        EXPECT_TRUE(third.placed);
+        EXPECT_EQ(third.orderNumber, again.orderNumber);
+        EXPECT_EQ(third.memberCode, "M100");
+        EXPECT_EQ(connections_, 0);
+    }
+}
+
+TEST_F(OneDatabaseOrderPerJobTest, ANumberThatCannotBeKeptSendsNoRows) {
+    disk_.files.refused.insert(kRecordFile);
+    const MemberLoginResult r = Login();
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.status, "插入订单号失败");
+    EXPECT_EQ(Heads(), 0u);
+}
+
+TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays) {
+    // Each line's reply comes 400 ms late: two lines outlast a bound of
+    // 600 ms.
+    server_->Run(
+        "create function slow_line() returns trigger language plpgsql as "
+        "$$ begin perform pg_sleep(0.4); return new; end $$");
+    server_->Run(
+        "create trigger slow_line before insert on DB_ordermx for each row "
+        "execute function slow_line()");
+    const OdbcSettings db = server_->Settings();
+    ParamConfig config;
+    config.insertdb = 1;
+    config.computerId = "07";
+    config.dbHost = db.host;
+    config.dbUser = db.user;
+    config.dbPassword = db.password;
+    config.dbDriver = db.driver;
+    config.dbName = db.database;
+    DatabaseOrderBackEnd backEnd(connector_, config, FeatureFlags{}, {});
+    backEnd.exchangeBound = std::chrono::milliseconds(600);
+    OrderRequest request;
+    request.memberCode = "M100";
+    request.password = "pw1";
+    request.productList = "A01:3/B02:1/";
+    request.record = disk_.Record();
+
+    const auto start = std::chrono::steady_clock::now();
+    const OrderOutcome slow = backEnd.Submit(request, context_);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(slow.placed);
+    EXPECT_EQ(slow.status, "插入订单号失败");
+    EXPECT_LT(took, std::chrono::milliseconds(600 + 400 + 500));
+    // The server's side ends with the statement it was in, uncommitted.
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    EXPECT_EQ(Heads(), 0u);
+
+    server_->Run("drop trigger slow_line on DB_ordermx");
+    const OrderOutcome again = backEnd.Submit(request, context_);
+    ASSERT_TRUE(again.placed) << again.status;
+    EXPECT_EQ(Heads(), 1u);
+    EXPECT_EQ(drawn_, 1);
+}
+
+}  // namespace
+}  // namespace orelle
