@@ -4,6 +4,7 @@ set(ORELLE_CORE_SOURCES
   platform/Services.cpp
   platform/clock/Clock.cpp
   platform/files/FileDevice.cpp
+  platform/files/LocalFileLock.cpp
   platform/files/LocalFileSystem.cpp
   platform/files/LocalFolders.cpp
   platform/files/PartialFiles.cpp
@@ -38,6 +39,7 @@ set(ORELLE_CORE_SOURCES
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp
   orderdata/CopyNames.cpp
+  orderdata/DayIndex.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp
   orderdata/FolderLoad.cpp

@@ -54,6 +54,7 @@ class OrderDatabase final : public Database {
     bool Commit() override;
     void Rollback() override;
     std::optional<std::string> CreateId() override;
+    bool LastFailureTransient() const override { return db_ && db_->LastFailureTransient(); }
 
   private:
     void Show(const char* text) const;

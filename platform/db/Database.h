@@ -38,6 +38,11 @@ class Database {
     // The output parameter "edanhao" (char 20) of the stored procedure
     // DB_createID, trimmed; nothing when the call failed.
     virtual std::optional<std::string> CreateId() = 0;
+
+    // The server gave up the last failed call (a statement, the commit, the
+    // order number) as a deadlock victim or a serialisation failure: its
+    // transaction is rolled back and may be run again. Rollback leaves it.
+    virtual bool LastFailureTransient() const { return false; }
 };
 
 struct OdbcSettings;

@@ -63,6 +63,7 @@ class WatchedConnector final : public DatabaseConnector {
             owner_.See(DbCall::kCreateId, {});
             return real_->CreateId();
         }
+        bool LastFailureTransient() const override { return real_->LastFailureTransient(); }
 
       private:
         const WatchedConnector& owner_;
