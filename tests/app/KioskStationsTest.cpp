@@ -35,14 +35,15 @@ class KioskStationsTest : public ::testing::Test {
         }
     }
 
-    // A card of three photos whose names no other card has.
+    // A card of three photos whose names no other card has (lower case,
+    // as the station names its copies).
     std::string Card(int station, int round) {
         const std::string card = folder_ / ("card-" + std::to_string(station) + "-" +
                                             std::to_string(round));
         std::set<std::string>& names = cardNames_[card];
         for (int i = 1; i <= 3; ++i) {
-            const std::string name = "S" + std::to_string(station) + "R" + std::to_string(round) +
-                                     "_" + std::to_string(i) + ".JPG";
+            const std::string name = "s" + std::to_string(station) + "r" + std::to_string(round) +
+                                     "_" + std::to_string(i) + ".jpg";
             WriteJpeg(card + "/DCIM/100TEST/" + name, 64, 48);
             names.insert(name);
         }
@@ -63,7 +64,7 @@ class KioskStationsTest : public ::testing::Test {
             const fs::path work = day.path() / storeDDH;
             if (!fs::is_directory(work)) continue;
             for (const auto& e : fs::recursive_directory_iterator(work))
-                if (e.path().extension() == ".JPG") names.insert(e.path().filename());
+                if (e.path().extension() == ".jpg") names.insert(e.path().filename());
         }
         return names;
     }
