@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
     // What the station leaves in the temporary folder is counted.
     setenv("TMPDIR", temp.c_str(), 1);
     const std::string card = root / "card";
+    fs::create_directories(card + "/DCIM/100CAMERA");
     for (int i = 0; i < 20; ++i)
         bench::WriteCameraJpeg(card + "/DCIM/100CAMERA/IMG_" + std::to_string(1000 + i) + ".JPG",
                                static_cast<std::uint32_t>(i), 640, 480);

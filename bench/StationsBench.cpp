@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     for (int s = 0; s < kStations; ++s) {
         configs.push_back(bench::CopyKioskSettings(root / ("config" + std::to_string(s)), root / "backup"));
         const std::string card = root / ("card" + std::to_string(s));
+        fs::create_directories(card + "/DCIM");
         for (int i = 0; i < 3; ++i)
             bench::WriteCameraJpeg(card + "/DCIM/IMG_" + std::to_string(i) + ".JPG",
                                    static_cast<std::uint32_t>(s * 3 + i), 1600, 1200);
