@@ -4,6 +4,7 @@ set(ORELLE_CORE_SOURCES
   platform/Services.cpp
   platform/clock/Clock.cpp
   platform/files/FileDevice.cpp
+  platform/files/LocalFileLock.cpp
   platform/files/LocalFileSystem.cpp
   platform/files/LocalFolders.cpp
   platform/files/PartialFiles.cpp
@@ -40,6 +41,7 @@ set(ORELLE_CORE_SOURCES
   orderdata/BackupJob.cpp
   orderdata/UprightCopies.cpp
   orderdata/CopyNames.cpp
+  orderdata/DayIndex.cpp
   orderdata/DirList.cpp
   orderdata/FeatureFlags.cpp
   orderdata/FolderLoad.cpp

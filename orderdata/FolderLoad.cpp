@@ -48,11 +48,8 @@ bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) 
     if (emptying) emptying();
     StartNewOrder(state_);
     info.storeDDH = number;
-    const std::string work = orderPaths.WorkFolder(info.storeDDH);
-    // An earlier job's folder of the same number and day goes whole.
-    fs_.RemoveTree(work);
-    fs_.CreateDirectories(work);
-    info.backupDir = paths::WithTrailingSeparator(work);
+    // The draw made the folder, empty, for this job alone.
+    info.backupDir = paths::WithTrailingSeparator(orderPaths.WorkFolder(info.storeDDH));
     state_.photoList.RemoveAll();
     newJob_ = true;
     return true;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "orderdata/DayIndex.h"
 #include "orderdata/OrderInfo.h"
 #include "platform/files/FileSystem.h"
 #include "platform/ini/Profile.h"
@@ -20,17 +21,22 @@ std::string NewLocalOrderNumber(const OrderPaths& paths, const std::string& date
     // The next counter value, n + 1, must still be a number.
     constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max() - 1;
     fs.CreateDirectories(paths.DayFolder());
+    // Reading the counter, taking the folder and writing the counter are
+    // one step for all stations on the backup root.
+    const std::unique_ptr<FileLock> lock = LockDay(paths, fs);
+    if (!lock) return {};
     Profile ini(paths.OrderIni(), fs);
     std::int32_t n = ini.GetInt("idcount", "idmax", 1);
     if (n < 1) n = 1;
     if (n > kLast) return {};
     std::string number = FormatLocalOrderNumber(datePrefix, n);
-    while (fs.DirectoryExists(paths.WorkFolder(number))) {
-        if (n == kLast) return {};  // never an earlier job's folder
+    // A folder that exists is an earlier job's (order.ini lost or damaged,
+    // or a station that does not lock): never reused.
+    while (!fs.CreateNewDirectory(paths.WorkFolder(number))) {
+        if (n == kLast || !fs.DirectoryExists(paths.WorkFolder(number))) return {};
         number = FormatLocalOrderNumber(datePrefix, ++n);
     }
-    // A failed write is caught by the folder check at the next draw, once the
-    // job's work folder exists.
+    // A failed write is caught by the folder at the next draw.
     ini.WriteString("idcount", "idmax", std::to_string(n + 1));
     info.historyID = n;
     bOrderPlaced = false;

@@ -1,6 +1,8 @@
 #include "orderdata/OrderFiles.h"
 
+#include "orderdata/DayIndex.h"
 #include "orderdata/OrderInfo.h"
+#include "orderdata/OrderSession.h"
 #include "orderdata/OrderIniEntry.h"
 #include "orderdata/PhotoIniWriter.h"
 #include "platform/clock/Clock.h"
@@ -23,9 +25,8 @@ bool OrderFiles::WriteOrderFiles(bool placed) {
 
 bool OrderFiles::WriteDayEntry(bool placed) {
     if (info_.storeDDH.empty()) return false;
-    Profile day(paths_.OrderIni(), fs_);
-    return day.WriteStrings(OrderIniSection(info_),
-                            OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
+    return WriteDaySection(paths_, fs_, OrderIniSection(info_),
+                           OrderIniEntry(info_, placed, paths_.dateStr, clock_.Now()));
 }
 
 bool OrderFiles::WriteJobFile(bool placed) {
@@ -46,8 +47,14 @@ bool OrderFiles::ConfirmOrderFiles() {
     bool written = !info_.storeDDH.empty() && failedJob_ != info_.storeDDH &&
                    fs_.FileExists(paths_.PhotoIni(info_.storeDDH));
     if (written) return true;
-    Profile(paths_.OrderIni(), fs_).WriteString(OrderIniSection(info_), "bSuccess", "0");
+    WriteDaySection(paths_, fs_, OrderIniSection(info_), {{"bSuccess", "0"}});
     return false;
+}
+
+bool NoteOrderFilesWritten(OrderSession& session, bool written) {
+    const bool newlyFailed = !written && !session.filesUnwritten;
+    session.filesUnwritten = !written;
+    return newlyFailed;
 }
 
 }  // namespace orelle

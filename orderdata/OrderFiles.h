@@ -3,7 +3,8 @@
 // and its photo.ini (formats beside OrderIniEntry and FormatPhotoIni).
 // Runs on its caller's thread; callers keep two writes from overlapping
 // through the busy flag. Both files are replaced whole, so a failed write
-// leaves the previous file as it was.
+// leaves the previous file as it was; order.ini only under the day's lock
+// and only in the job's section (DayIndex).
 
 #include <string>
 
@@ -15,6 +16,10 @@ class Clock;
 class FileSystem;
 class PhotoList;
 struct OrderInfo;
+struct OrderSession;
+
+inline constexpr const char* kOrderFilesUnwrittenMessage =
+    "订单文件保存失败,暂时不能下单!\r\n请检查系统备份目录的空间,或联系店员";
 
 class OrderFiles {
   public:
@@ -46,5 +51,10 @@ class OrderFiles {
     // pass for the confirmation.
     std::string failedJob_;
 };
+
+// After a write of the job's files (not placed), on the UI thread: the
+// session keeps whether they are unwritten. True at the first failure of
+// a run of them, when the customer is to be told.
+bool NoteOrderFilesWritten(OrderSession& session, bool written);
 
 }  // namespace orelle

@@ -48,6 +48,9 @@ struct OrderSession {
     std::string ProductList;
     std::int32_t noticeLines = 0;
     TakenOrder taken;
+    // The job's order files failed at their latest write: a new order
+    // waits until they are written.
+    bool filesUnwritten = false;
 };
 
 }  // namespace orelle

@@ -31,6 +31,7 @@ void StartNewOrder(ProcessState& state) {
     session.noticeLines = 0;
     session.processingNumber = 0;
     session.taken = {};
+    session.filesUnwritten = false;
     // The next customer never sees this one's member, name, telephone or
     // address: the shop's own values come back.
     state.startup.config.userinfo = state.startup.shopContact;

@@ -12,6 +12,7 @@
 #include "photownd/PhotoWindow.h"
 #include "platform/files/FileSystem.h"
 #include "platform/jobs/JobContext.h"
+#include "skin/ModalRunner.h"
 #include "skin/ShowNotice.h"
 #include "submit/RunningPrice.h"
 
@@ -62,24 +63,29 @@ void PhotoWindow::StartPageRefresh() {
     // The cells are widgets: they are filled on the UI thread, once the
     // events that led here are done; the worker then writes the order files.
     auto placed = std::make_shared<bool>(false);
+    auto written = std::make_shared<bool>(true);
     auto prices = std::make_shared<std::vector<std::int64_t>>();
     JobRunner::Job job;
     job.before = [this, placed] {
         FillPage();
         *placed = state_.session.bOrderPlaced;
     };
-    job.work = [this, placed, prices](JobContext&) {
+    job.work = [this, placed, written, prices](JobContext&) {
         // The price file may have changed since; the running price reads
         // no file between two refreshes.
         *prices = StorePriceCents(state_.startup.catalogue);
         ReadMissingPixelSizes(state_.photoList, services_.files);
-        if (*placed) return;
+        if (*placed || state_.orderInfo.storeDDH.empty()) return;
         const ProcessState& p = state_;
         const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
-        OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
-            .WriteOrderFiles(false);
+        *written =
+            OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
+                .WriteOrderFiles(false);
     };
-    job.done = [this, prices] {
+    job.done = [this, written, prices] {
+        // A full disk: told once, and the order waits for the files.
+        if (NoteOrderFilesWritten(state_.session, *written))
+            ShowMessage(this, "Orelle", kOrderFilesUnwrittenMessage);
         storePrices_ = std::move(*prices);
         UpdatePriceLine();
         update();

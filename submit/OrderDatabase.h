@@ -55,6 +55,7 @@ class OrderDatabase final : public Database {
     void Rollback() override;
     std::optional<std::string> CreateId() override;
     void SetDeadline(std::chrono::steady_clock::time_point deadline) override;
+    bool LastFailureTransient() const override { return db_ && db_->LastFailureTransient(); }
 
   private:
     void Show(const char* text) const;

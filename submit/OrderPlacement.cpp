@@ -73,6 +73,10 @@ PlacementResult OrderPlacement::Run() {
     // The back office has numbered this order already: only its files are
     // written again, for that number.
     if (!session.taken.number.empty()) return WriteTakenOrder();
+    if (!WaitingFilesWritten()) {
+        prompts_.Notice("提示", kOrderFilesUnwrittenMessage, 2);
+        return PlacementResult::kFailed;
+    }
 
     const bool counted = session.nOrderType == 2;
     const bool package = counted || session.nOrderType == 1;
@@ -175,6 +179,17 @@ PlacementResult OrderPlacement::OnToxc() {
     prompts_.Notice(kNoticeCaption, "成功提交!请等待上传相册!", 2);
     TellHost();
     return PlacementResult::kPlaced;
+}
+
+bool OrderPlacement::WaitingFilesWritten() {
+    ProcessState& s = state_;
+    if (!s.session.filesUnwritten) return true;
+    const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
+    const bool written =
+        OrderFiles(paths, s.orderInfo, s.photoList, services_.files, services_.clock)
+            .WriteOrderFiles(false);
+    NoteOrderFilesWritten(s.session, written);
+    return written;
 }
 
 OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) {

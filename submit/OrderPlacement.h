@@ -61,6 +61,9 @@ class OrderPlacement {
     // The files of the order the back office numbered (session.taken),
     // then the notice, the receipt and the host.
     PlacementResult WriteTakenOrder();
+    // The job's files that failed at a page refresh, written again; false
+    // while they still fail (a new order waits for them).
+    bool WaitingFilesWritten();
     void TellHost();
 
     ProcessState& state_;

@@ -87,17 +87,18 @@ std::string LocalDatabaseOrderNumber(const std::string& computerId, const std::s
 }
 
 std::optional<std::string> CreateOrderNumber(Database& db, const std::string& computerId) {
-    const std::optional<std::string> id = db.CreateId();
+    std::optional<std::string> id = db.CreateId();
+    // A counter the server gave up on in a deadlock is asked once more.
+    if (!id && db.LastFailureTransient()) id = db.CreateId();
     if (!id) return std::nullopt;
     return computerId + *id;
 }
 
-bool InsertOrderRows(Database& db, const OrderRowsInput& order,
-                     const std::function<bool()>& stopped) {
-    Database::Row member;
-    if (!MemberRow(db, order, &member)) return false;
-    const std::optional<std::string> column =
-        ClassPriceColumn(OrderDatabase::GetFieldText(member, "class"));
+namespace {
+
+bool InsertRowsOnce(Database& db, const OrderRowsInput& order, const Database::Row& member,
+                    const std::optional<std::string>& column,
+                    const std::function<bool()>& stopped) {
     if (!db.Begin()) return false;
     bool ok = db.Execute(
         "insert into DB_ordermain(orderid,usercode,submitdate,mobile,telephone,bshow,address,"
@@ -117,6 +118,21 @@ bool InsertOrderRows(Database& db, const OrderRowsInput& order,
     if (ok && !(stopped && stopped()) && db.Commit()) return true;
     db.Rollback();
     return false;
+}
+
+}  // namespace
+
+bool InsertOrderRows(Database& db, const OrderRowsInput& order,
+                     const std::function<bool()>& stopped) {
+    Database::Row member;
+    if (!MemberRow(db, order, &member)) return false;
+    const std::optional<std::string> column =
+        ClassPriceColumn(OrderDatabase::GetFieldText(member, "class"));
+    // Stations ordering at once into one database: a transaction the
+    // server gave up in a deadlock runs once more, then fails as any.
+    if (InsertRowsOnce(db, order, member, column, stopped)) return true;
+    if (!db.LastFailureTransient() || (stopped && stopped())) return false;
+    return InsertRowsOnce(db, order, member, column, stopped);
 }
 
 }  // namespace orelle

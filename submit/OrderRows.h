@@ -41,7 +41,7 @@ std::optional<std::string> ClassPriceColumn(const std::string& memberClass);
 // the local order id.
 std::string LocalDatabaseOrderNumber(const std::string& computerId, const std::string& localId);
 // From DB_createID: computer id followed by its output; nothing when the
-// call failed.
+// call failed (a deadlock of the server's is asked once more).
 std::optional<std::string> CreateOrderNumber(Database& db, const std::string& computerId);
 
 struct OrderRowsInput {
@@ -55,7 +55,8 @@ struct OrderRowsInput {
 };
 // The head row and one line per product, in one transaction: a failed
 // statement, or stopped answering true before the commit, leaves no part
-// of the order behind. A product's price is the member's own, else its
+// of the order behind. A transaction the server gave up as a deadlock
+// victim or a serialisation failure runs once more. A product's price is the member's own, else its
 // class's list price, else 1.
 bool InsertOrderRows(Database& db, const OrderRowsInput& order,
                      const std::function<bool()>& stopped = {});

@@ -44,6 +44,10 @@ class Database {
     // for only until then; the connection is then given up, and the server
     // rolls back what it had not committed. None by default.
     virtual void SetDeadline(std::chrono::steady_clock::time_point deadline) { (void)deadline; }
+    // The server gave up the last failed call (a statement, the commit, the
+    // order number) as a deadlock victim or a serialisation failure: its
+    // transaction is rolled back and may be run again. Rollback leaves it.
+    virtual bool LastFailureTransient() const { return false; }
 };
 
 struct OdbcSettings;

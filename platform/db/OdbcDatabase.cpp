@@ -41,6 +41,17 @@ std::string Trimmed(const QVariant& value) {
     return value.toString().trimmed().toStdString();
 }
 
+// A deadlock victim (SQL Server's 1205) or a serialisation failure
+// (PostgreSQL's texts; its driver's native codes say nothing of the kind).
+bool Transient(const QSqlError& error) {
+    if (!error.isValid()) return false;
+    if (error.nativeErrorCode() == QLatin1String("1205")) return true;
+    const QString text = error.databaseText();
+    return text.contains(QLatin1String("deadlock"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("could not serialize"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("40001")) || text.contains(QLatin1String("40P01"));
+}
+
 bool Prepared(QSqlQuery& query, const std::string& sql,
               const std::vector<Database::Value>& values) {
     if (!query.prepare(Q(sql))) return false;
@@ -184,12 +195,13 @@ class OdbcDatabase final : public Database {
 
     bool Query(const std::string& sql, const std::vector<Value>& values,
                std::vector<Row>* rows) override {
+        *transient_ = false;
         auto found = std::make_shared<std::vector<Row>>();
         const bool ok = thread_.Call(
-            [sql, values, found](QSqlDatabase& db) {
+            [sql, values, found, transient = transient_](QSqlDatabase& db) {
                 QSqlQuery query(db);
                 query.setForwardOnly(true);
-                if (!Prepared(query, sql, values)) return false;
+                if (!Prepared(query, sql, values)) return Failed(*transient, query.lastError());
                 const QSqlRecord record = query.record();
                 std::vector<std::string> names;
                 for (int i = 0; i < record.count(); ++i)
@@ -201,7 +213,7 @@ class OdbcDatabase final : public Database {
                     found->push_back(std::move(row));
                 }
                 // A connection lost while the rows came is a failed statement.
-                return !query.lastError().isValid();
+                return !query.lastError().isValid() || Failed(*transient, query.lastError());
             },
             kStatementTimeout);
         *rows = ok ? std::move(*found) : std::vector<Row>{};
@@ -209,33 +221,41 @@ class OdbcDatabase final : public Database {
     }
 
     bool Execute(const std::string& sql, const std::vector<Value>& values) override {
+        *transient_ = false;
         return thread_.Call(
-            [sql, values](QSqlDatabase& db) {
+            [sql, values, transient = transient_](QSqlDatabase& db) {
                 QSqlQuery query(db);
-                return Prepared(query, sql, values);
+                return Prepared(query, sql, values) || Failed(*transient, query.lastError());
             },
             kStatementTimeout);
     }
 
     bool Begin() override {
+        *transient_ = false;
         return thread_.Call([](QSqlDatabase& db) { return db.transaction(); }, kStatementTimeout);
     }
     bool Commit() override {
-        return thread_.Call([](QSqlDatabase& db) { return db.commit(); }, kStatementTimeout);
+        *transient_ = false;
+        return thread_.Call(
+            [transient = transient_](QSqlDatabase& db) {
+                return db.commit() || Failed(*transient, db.lastError());
+            },
+            kStatementTimeout);
     }
     void Rollback() override {
         thread_.Call([](QSqlDatabase& db) { return db.rollback(); }, kStatementTimeout);
     }
 
     std::optional<std::string> CreateId() override {
+        *transient_ = false;
         auto id = std::make_shared<std::string>();
         const bool ok = thread_.Call(
-            [id](QSqlDatabase& db) {
+            [id, transient = transient_](QSqlDatabase& db) {
                 QSqlQuery query(db);
                 // The driver fills the output parameter only when given room.
                 if (!query.prepare(QStringLiteral("{call DB_createID(?)}"))) return false;
                 query.bindValue(0, QString(20, QLatin1Char(' ')), QSql::Out);
-                if (!query.exec()) return false;
+                if (!query.exec()) return Failed(*transient, query.lastError());
                 const QVariant out = query.boundValue(0);
                 if (out.isNull()) return false;
                 *id = out.toString().trimmed().toStdString();
@@ -249,9 +269,18 @@ class OdbcDatabase final : public Database {
     void SetDeadline(std::chrono::steady_clock::time_point deadline) override {
         thread_.SetDeadline(deadline);
     }
+    bool LastFailureTransient() const override { return *transient_; }
 
   private:
+    // Set on the connection's thread by the failing call; read once the
+    // call is over.
+    static bool Failed(std::atomic<bool>& transient, const QSqlError& error) {
+        transient = Transient(error);
+        return false;
+    }
+
     ConnectionThread thread_;
+    std::shared_ptr<std::atomic<bool>> transient_ = std::make_shared<std::atomic<bool>>(false);
 };
 
 }  // namespace

@@ -5,11 +5,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orelle {
+
+// Held while alive; see FileSystem::LockFile.
+class FileLock {
+  public:
+    virtual ~FileLock() = default;
+};
 
 struct FolderEntry {
     std::string name;
@@ -32,6 +39,22 @@ class FileSystem {
     virtual bool DirectoryExists(const std::string& path) = 0;
     // Creates the folder and its missing parents; true when it exists after.
     virtual bool CreateDirectories(const std::string& path) = 0;
+    // Creates the folder, its parents existing, only when nothing is at
+    // path: true when this call made it, so that two processes never both
+    // take one folder.
+    virtual bool CreateNewDirectory(const std::string& path) {
+        if (DirectoryExists(path) || FileExists(path)) return false;
+        return CreateDirectories(path);
+    }
+    // An exclusive lock across processes on the file at path (made when
+    // missing), held until the result goes; waits up to about ten seconds
+    // for another holder, then gives nothing. The machine's is released by
+    // the kernel when its process ends however it ends. By default, with
+    // one process only, there is nothing to lock.
+    virtual std::unique_ptr<FileLock> LockFile(const std::string& path) {
+        (void)path;
+        return std::make_unique<FileLock>();
+    }
     virtual bool RemoveFile(const std::string& path) = 0;
     // Copies the file to a new one; false when `to` exists or the copy
     // fails, and then no part of a copy is left at `to`.
@@ -85,6 +108,8 @@ class LocalFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool CreateDirectories(const std::string& path) override;
+    bool CreateNewDirectory(const std::string& path) override;
+    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;

@@ -12,8 +12,10 @@ class FileSystem;
 // Every temporary name begins with this.
 inline constexpr const char* kPartialFilePrefix = ".partial-";
 
-// Removes the temporary files below folder, in its subfolders too. Only
-// while nothing writes below folder.
+// Removes the temporary files below folder, in its subfolders too, but
+// those of another process that still runs (the writer's process id follows
+// the prefix): stations share a backup root. Only while this process writes
+// nothing below folder.
 void RemovePartialFiles(FileSystem& fs, const std::string& folder);
 
 }  // namespace orelle

@@ -50,9 +50,11 @@ TEST_F(LocalOrderNumberTest, ExistingWorkFoldersAreNeverReused) {
     EXPECT_EQ(Draw(), "150307003");
     EXPECT_EQ(info.historyID, 3);
     EXPECT_EQ(Idmax(), 4);
-    // A damaged counter reads as 0 and restarts at the first free number.
+    // The draw made its job's folder. A damaged counter reads as 0 and
+    // restarts at the first free number.
+    EXPECT_TRUE(fs.DirectoryExists("/backup/2015-3-7/150307003"));
     fs.files["/backup/2015-3-7/order.ini"] = "[idcount]\r\nidmax=garbage\r\n";
-    EXPECT_EQ(Draw(), "150307003");
+    EXPECT_EQ(Draw(), "150307004");
 }
 
 // Regression: at the end of the counter the next job reused the previous

@@ -22,6 +22,7 @@
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/LocalOrderNumber.h"
+#include "orderdata/OrderFiles.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/TextCase.h"
 #include "orelle/HostMessage.h"
@@ -108,6 +109,25 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_EQ(Shown(1), list.At(1).srcName);
     EXPECT_EQ(window->GetIndexStr(), "当前第1张/总共3张");
+}
+
+TEST_F(FolderLoadTest, OrderFilesThatCannotBeWrittenAreToldOnceAndHoldTheOrder) {
+    testing::WriteJpeg(dir / "card/a.jpg", 40, 30);
+    auto modal = RecordMessages();
+    files.diskFull = true;
+    Load(dir / "card/");
+    EXPECT_EQ(shown, std::vector<std::string>{kOrderFilesUnwrittenMessage});
+    EXPECT_EQ(state.photoList.GetSize(), 1);  // the photos stay on show
+    EXPECT_TRUE(state.session.filesUnwritten);
+    // Every page refresh tries again; the customer was told already.
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    EXPECT_EQ(shown.size(), 1u);
+    files.diskFull = false;
+    window->StartPageRefresh();
+    window->WaitForJobs();
+    EXPECT_FALSE(state.session.filesUnwritten);
+    EXPECT_EQ(shown.size(), 1u);
 }
 
 TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {

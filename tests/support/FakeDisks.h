@@ -30,7 +30,8 @@ class FakeDisks : public DiskInfo {
 };
 
 // The machine's files, except that CopyFile calls beforeCopy first and
-// fails from call number failFrom on (1-based; 0: never).
+// fails from call number failFrom on (1-based; 0: never), and that
+// ReplaceFile fails while the disk is full.
 class FailingCopies : public LocalFileSystem {
   public:
     int failFrom = 0;
@@ -38,6 +39,12 @@ class FailingCopies : public LocalFileSystem {
     std::atomic<int> copies{0};
 
     std::atomic<int> finished{0};
+    // Files replaced whole (the order files) fail as on a full disk.
+    std::atomic<bool> diskFull{false};
+
+    bool ReplaceFile(const std::string& path, std::string_view contents) override {
+        return !diskFull && LocalFileSystem::ReplaceFile(path, contents);
+    }
 
     bool CopyFile(const std::string& from, const std::string& to) override {
         const int n = ++copies;

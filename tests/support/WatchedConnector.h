@@ -69,6 +69,7 @@ class WatchedConnector final : public DatabaseConnector {
         void SetDeadline(std::chrono::steady_clock::time_point deadline) override {
             real_->SetDeadline(deadline);
         }
+        bool LastFailureTransient() const override { return real_->LastFailureTransient(); }
 
       private:
         const WatchedConnector& owner_;

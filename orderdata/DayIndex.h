@@ -1,0 +1,27 @@
+#pragma once
+// The day's order.ini, shared by every station on the backup root: each
+// change is made under the day's lock (the file ".order.lock" in the day's
+// folder) on the file as it is then, and changes only its own section, so
+// that no station replaces what another wrote meanwhile. The lock is held
+// only for one change; a station killed holding it loses it with its
+// process (FileSystem::LockFile).
+
+#include <memory>
+#include <string_view>
+
+#include "orderdata/OrderPaths.h"
+#include "platform/ini/Profile.h"
+
+namespace orelle {
+
+class FileSystem;
+
+// The day's lock; nothing when it could not be had in time.
+std::unique_ptr<FileLock> LockDay(const OrderPaths& paths, FileSystem& fs);
+
+// Sets the keys of one section of order.ini; false when the lock or the
+// write failed, and then the file is as it was.
+bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view section,
+                     const Profile::KeyValues& keys);
+
+}  // namespace orelle

@@ -1,0 +1,130 @@
+// Six stations on one backup root, each on settings of its own (a station
+// refuses a second one on its settings folder), placing orders at the same
+// moment: every order its own number, work folder and order.ini section
+// with its own card's photos; and a station killed while it holds the
+// day's lock holds no other back.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/KioskRun.h"
+#include "support/OrdersOnDisk.h"
+#include "support/TempFolder.h"
+#include "support/TestJpeg.h"
+
+namespace orelle::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class KioskStationsTest : public ::testing::Test {
+  protected:
+    static constexpr int kStations = 6;
+
+    void SetUp() override {
+        for (int s = 0; s < kStations; ++s) {
+            const std::string config = folder_ / ("config" + std::to_string(s));
+            MakeKioskSettings(config, backup_, false);
+            configs_.push_back(config);
+        }
+    }
+
+    // A card of three photos whose names no other card has (lower case,
+    // as the station names its copies).
+    std::string Card(int station, int round) {
+        const std::string card = folder_ / ("card-" + std::to_string(station) + "-" +
+                                            std::to_string(round));
+        std::set<std::string>& names = cardNames_[card];
+        for (int i = 1; i <= 3; ++i) {
+            const std::string name = "s" + std::to_string(station) + "r" + std::to_string(round) +
+                                     "_" + std::to_string(i) + ".jpg";
+            WriteJpeg(card + "/DCIM/100TEST/" + name, 64, 48);
+            names.insert(name);
+        }
+        return card;
+    }
+
+    KioskRun PlaceOrder(int station, const std::string& card) const {
+        KioskRun run;
+        run.args = {"--config", configs_[station], "--folder", card, "--place-order", "--member",
+                    "M01"};
+        return run;
+    }
+
+    // The photos in a job's work folder, by name.
+    std::set<std::string> PhotosIn(const std::string& storeDDH) const {
+        std::set<std::string> names;
+        for (const auto& day : fs::directory_iterator(backup_)) {
+            const fs::path work = day.path() / storeDDH;
+            if (!fs::is_directory(work)) continue;
+            for (const auto& e : fs::recursive_directory_iterator(work))
+                if (e.path().extension() == ".jpg") names.insert(e.path().filename());
+        }
+        return names;
+    }
+
+    TempFolder folder_;
+    std::string backup_ = folder_ / "backup";
+    std::vector<std::string> configs_;
+    std::map<std::string, std::set<std::string>> cardNames_;
+};
+
+TEST_F(KioskStationsTest, SixStationsOrderingAtOnceNeverShareANumberAFolderOrASection) {
+    constexpr int kRounds = 5;
+    std::set<std::string> told;
+    for (int round = 0; round < kRounds; ++round) {
+        std::vector<KioskRun> runs;
+        std::vector<std::string> cards;
+        for (int s = 0; s < kStations; ++s) {
+            cards.push_back(Card(s, round));
+            runs.push_back(PlaceOrder(s, cards.back()));
+        }
+        const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
+        const OrdersOnDisk orders = ReadOrdersOnDisk(backup_, false);
+        EXPECT_EQ(orders.faults, std::vector<std::string>{});
+        for (int s = 0; s < kStations; ++s) {
+            SCOPED_TRACE("round " + std::to_string(round) + ", station " + std::to_string(s));
+            ASSERT_EQ(outcomes[s].exitCode, 0) << outcomes[s].output << outcomes[s].errors;
+            const std::string number = PlacedOrderNumber(outcomes[s]);
+            EXPECT_TRUE(told.insert(number).second) << "told twice: " << number;
+            const OrderOnDisk* mine = nullptr;
+            for (const OrderOnDisk& order : orders.orders)
+                if (order.placed && order.saleDDH == number) {
+                    EXPECT_EQ(mine, nullptr) << "two sections for " << number;
+                    mine = &order;
+                }
+            ASSERT_NE(mine, nullptr) << "not marked placed: " << number;
+            EXPECT_EQ(mine->faults, std::vector<std::string>{});
+            EXPECT_EQ(PhotosIn(mine->storeDDH), cardNames_[cards[s]]);
+        }
+        std::set<std::string> sections, folders;
+        for (const OrderOnDisk& order : orders.orders) {
+            EXPECT_TRUE(sections.insert(order.section).second) << order.section;
+            EXPECT_TRUE(folders.insert(order.storeDDH).second) << order.storeDDH;
+        }
+        EXPECT_EQ(orders.PlacedCount(), kStations * (round + 1));
+    }
+}
+
+TEST_F(KioskStationsTest, AStationKilledHoldingTheDaysLockHoldsNoOtherBack) {
+    // The first write of order.ini is the day's counter, under the lock.
+    KioskRun killed = PlaceOrder(0, Card(0, 0));
+    killed.killAtStep = "order.ini||after";
+    const KioskOutcome gone = RunKiosks({killed}).at(0);
+    ASSERT_TRUE(gone.killed) << gone.output;
+    const KioskOutcome next = RunKiosks({PlaceOrder(1, Card(1, 0))}).at(0);
+    EXPECT_EQ(next.exitCode, 0) << next.output << next.errors;
+    EXPECT_FALSE(PlacedOrderNumber(next).empty());
+    // An undisturbed order takes as long on this machine.
+    const KioskOutcome undisturbed = RunKiosks({PlaceOrder(2, Card(2, 0))}).at(0);
+    EXPECT_LT(next.elapsedMs, undisturbed.elapsedMs + 3000);
+}
+
+}  // namespace
+}  // namespace orelle::testing
