@@ -23,8 +23,8 @@
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
 #include "skin/JobRunner.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/OrderPlacement.h"
-#include "submit/StoreLogin.h"
 
 class QKeyEvent;
 
@@ -198,7 +198,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
     // The operator's back-office login, kept between orders.
-    StoreLogin backOffice_;
+    BackOfficeLogin backOffice_;
     // The store prices by size, read by every page refresh, and the line.
     std::vector<std::int64_t> storePrices_;
     std::string priceLine_;

@@ -29,21 +29,21 @@ std::vector<RouteMember> RouteMembersOf(OrderDatabase& db, const std::string& ro
     return members;
 }
 
-RouteMemberPassword LookUpRouteMember(const WebClient& client, const StoreLogin& login,
+RouteMemberPassword LookUpRouteMember(const WebClient& client, const BackOfficeLogin& login,
                                       const std::string& memberCode,
                                       const std::function<bool()>& stopped) {
     const std::string reply = client.PostForm(
         web::kOneMember.path,
         EndpointBody(web::kOneMember, {login.user, login.scrambledPassword, memberCode}), stopped);
     RouteMemberPassword result;
-    result.answer = ReadStoreLoginReply(reply);
-    if (result.answer == StoreLoginAnswer::kAccepted)
+    result.answer = ReadBackOfficeReply(reply);
+    if (result.answer == BackOfficeAnswer::kAccepted)
         result.password = GetReplyField(reply, "password");
     return result;
 }
 
-const char* RouteMemberMessage(StoreLoginAnswer answer) {
-    return StoreAnswerMessage(web::kOneMember, answer);
+const char* RouteMemberMessage(BackOfficeAnswer answer) {
+    return BackOfficeAnswerMessage(web::kOneMember, answer);
 }
 
 }  // namespace orelle

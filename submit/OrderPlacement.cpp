@@ -10,6 +10,7 @@
 #include "platform/Services.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/messages/HostLink.h"
+#include "submit/OrderExchange.h"
 #include "submit/OrderPrompts.h"
 #include "submit/OrderTexts.h"
 
@@ -70,7 +71,11 @@ PlacementResult OrderPlacement::Run() {
 
     // The back office has numbered this order already: only its files are
     // written again, for that number.
-    if (!session.taken.number.empty()) return WriteTakenOrder();
+    // An album order may have used the header meanwhile.
+    if (!session.taken.number.empty()) {
+        info.saleDDH = session.taken.number;
+        return WriteTakenOrder();
+    }
 
     const bool counted = session.nOrderType == 2;
     const bool package = counted || session.nOrderType == 1;
@@ -101,15 +106,19 @@ PlacementResult OrderPlacement::Run() {
     if (paper.finish == 1) AppendToCodes(session.ProductList, "0");
 
     const std::string finish = FinishName(paper.finish);
-    const std::optional<PlacedOrder> placed =
-        prompts_.RunOrderDialog({summary + "(" + finish + ")",
-                                 session.nStoreNumber,
-                                 info.storeDDH,
-                                 session.ProductList,
-                                 session.OrderRequirement,
-                                 {session.memberAccount, session.memberPassword},
-                                 session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0});
+    OrderRequest request;
+    request.summaryText = summary + "(" + finish + ")";
+    request.localId = info.storeDDH;
+    request.productList = session.ProductList;
+    request.requirement = session.OrderRequirement;
+    request.storeIndex = session.nStoreNumber;
+    request.fixedMember = {session.memberAccount, session.memberPassword};
+    const std::optional<OrderOutcome> placed = RunOrderDialog(request);
     if (!placed) return PlacementResult::kCancelled;
+    placedNumber_ = placed->orderNumber;
+    // The customer's values stay for the next dialog even when the number
+    // cannot be used.
+    WriteIntoHeader(*placed);
     if (!IsUsableOrderNumber(placed->orderNumber)) {
         prompts_.Notice(kNoticeCaption, kNumberUnusable, 2);
         return PlacementResult::kFailed;
@@ -118,15 +127,43 @@ PlacementResult OrderPlacement::Run() {
     info.memo = summary + "(" + finish + "," + paper.paperName + ")\r\n" + session.OrderRequirement;
     info.requir = session.OrderRequirement;
     info.productlist = session.ProductList;
-    info.saleDDH = placed->orderNumber;
     session.taken = {placed->orderNumber, placed->closingNotice, paper.finish};
     return WriteTakenOrder();
+}
+
+std::optional<OrderOutcome> OrderPlacement::RunOrderDialog(const OrderRequest& request) {
+    const OrderSession& session = state_.session;
+    OrderExchange exchange({state_.startup.settingsFolder, services_.files, services_.http,
+                            services_.database, state_.startup.config, state_.flags,
+                            session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0,
+                            [this](const char* text) { prompts_.DatabaseError(text); }},
+                           backEnd);
+    return prompts_.RunOrderDialog(request, exchange);
+}
+
+void OrderPlacement::WriteIntoHeader(const OrderOutcome& placed) {
+    OrderInfo& info = state_.orderInfo;
+    CustomerInfo& customer = info.customer;
+    customer.username = placed.contactName;
+    customer.phone = placed.telephone;
+    customer.sendaddr = placed.address;
+    customer.mobile = placed.mobile;
+    if (!placed.memberCode.empty()) customer.user = placed.memberCode;
+    info.bespeak = placed.appointment;
+    info.storeid = placed.pickupPointId;
+    info.saleDDH = placed.orderNumber;
+    if (placed.paymentIndex) {
+        info.paymode = *placed.paymentIndex;
+        info.OrderAmount = static_cast<float>(placed.orderMoney);
+        info.sendmode = placed.delivery ? 1 : 0;
+        // The next dialog opens with it.
+        state_.startup.config.pay = *placed.paymentIndex;
+    }
 }
 
 PlacementResult OrderPlacement::WriteTakenOrder() {
     ProcessState& s = state_;
     const TakenOrder taken = s.session.taken;
-    s.orderInfo.saleDDH = taken.number;
     const FilesOutcome written = WritePlacedFiles(s.flags.verison_origdirfile == 1);
     if (written != FilesOutcome::kWritten) {
         prompts_.Notice(kNoticeCaption,
@@ -151,7 +188,9 @@ PlacementResult OrderPlacement::OnToxc() {
         prompts_.Notice("提示", "本次制作已经下单", 1);
         return PlacementResult::kAlreadyPlaced;
     }
-    const std::optional<AlbumLoginResult> login = prompts_.AlbumLogin();
+    const WebClient client = AlbumLoginClient(state_.startup.settingsFolder, services_.files,
+                                              services_.http, state_.startup.config);
+    const std::optional<AlbumLoginResult> login = prompts_.AlbumLogin(client);
     if (!login) return PlacementResult::kCancelled;
     const std::optional<std::string> album = prompts_.AlbumChoice(login->albumList);
     if (!album) return PlacementResult::kCancelled;
