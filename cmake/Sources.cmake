@@ -188,6 +188,7 @@ list(APPEND ORELLE_UI_SOURCES
 # The order dialog: its form and its exchange with the back office need no
 # window.
 list(APPEND ORELLE_CORE_SOURCES
+  orderdata/ProductList.cpp
   submit/OrderExchange.cpp
   submit/OrderForm.cpp
   submit/WebOrderBackEnd.cpp

@@ -94,7 +94,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The job's receipt slip on the default printer (a missing or failing
     // printer is reported) or into a PDF file; true when it came out.
     bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
-    // The order command (1220, the key O) and the album order (1230): the
+    // The order command (kCommandOrder, the key O) and the album order (kCommandAlbumOrder): the
     // job's order from its dialogs to the order files, the receipt and the
     // host's message. orderNumber, when given, receives the number the
     // back office gave the order.

@@ -32,9 +32,10 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     OrderDatabase db(connector, errorBox);
     if (!db.OpenDatabase(in.server)) return fail("连接数据库服务器失败!");
     const MemberQuery query = MemberLookupQuery(in.memberCode, in.password, in.checkUser);
-    const auto members = db.QueryRecords(query.sql, query.values);
-    if (!members || members->empty()) return fail("会员号或密码错误!");
-    const Database::Row& member = members->front();
+    std::vector<Database::Row> members;
+    if (!db.Query(query.sql, query.values, &members) || members.empty())
+        return fail("会员号或密码错误!");
+    const Database::Row& member = members.front();
     result.memberCode = OrderDatabase::GetFieldText(member, "code");
     if (in.checkUser && !ctx.Ask(MemberConfirmation(member)))
         return fail(LoginPrompt(in.firstWebHost));

@@ -3,6 +3,7 @@
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
+#include "orderdata/ProductList.h"
 #include "orderdata/RequirementText.h"
 #include "orderdata/UploadPackage.h"
 #include "orelle/CUpFileWnd.h"
@@ -35,19 +36,9 @@ class PlacingGuard {
     bool& flag_;
 };
 
-// Every ":" of the product list preceded by the text: the code of every
-// item gets it appended.
-void AppendToCodes(std::string& productList, const std::string& text) {
-    std::string out;
-    out.reserve(productList.size() + 8 * text.size());
-    for (char c : productList) {
-        if (c == ':') out += text;
-        out += c;
-    }
-    productList = std::move(out);
+const char* FinishName(PaperFinish finish) {
+    return finish == PaperFinish::kGlossy ? "光面" : "绒面";
 }
-
-const char* FinishName(std::int32_t finish) { return finish == 0 ? "光面" : "绒面"; }
 
 }  // namespace
 
@@ -98,12 +89,13 @@ PlacementResult OrderPlacement::Run() {
     const PaperChoice paper = session.nOrderType == 0 ? prompts_.Paper() : PaperChoice{};
     session.paperIndex = paper.paperIndex;
     session.paperName = paper.paperName;
-    for (std::int32_t i = 0; i < s.photoList.GetSize(); ++i) s.photoList.At(i).exoch = paper.finish;
+    for (std::int32_t i = 0; i < s.photoList.GetSize(); ++i)
+        s.photoList.At(i).exoch = static_cast<std::int32_t>(paper.finish);
     if (package) {
         AppendToCodes(session.ProductList, std::to_string(paper.paperIndex + 1));
         session.processingNumber = paper.paperIndex + 1;
     }
-    if (paper.finish == 1) AppendToCodes(session.ProductList, "0");
+    if (paper.finish == PaperFinish::kMatte) AppendToCodes(session.ProductList, "0");
 
     const std::string finish = FinishName(paper.finish);
     OrderRequest request;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "orderdata/PaperSettings.h"
 #include "submit/LocalOrderReceipt.h"
 #include "submit/OrderBackEnd.h"
 
@@ -15,9 +16,9 @@ namespace orelle {
 class OrderExchange;
 class WebClient;
 
-// The paper dialog's results: finish 0 glossy ("光面"), 1 matte ("绒面").
+// The paper dialog's results.
 struct PaperChoice {
-    std::int32_t finish = 0;
+    PaperFinish finish = PaperFinish::kGlossy;
     std::int32_t paperIndex = 0;
     std::string paperName;
 };

@@ -185,7 +185,7 @@ TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
 }
 
 TEST_F(OrderPlacementTest, MatteAppendsZeroToEveryProductCode) {
-    station.prompts.paper = PaperChoice{1, 2, "富士"};
+    station.prompts.paper = PaperChoice{PaperFinish::kMatte, 2, "富士"};
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
     EXPECT_EQ(Dialog().productList, "P10:2/P20:1/");
     EXPECT_EQ(Dialog().summaryText.substr(Dialog().summaryText.size() - 8), "(绒面)");
