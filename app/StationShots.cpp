@@ -21,6 +21,7 @@
 #include "orelle/KeyMessage.h"
 #include "photownd/ApplyChoiceDialog.h"
 #include "photownd/CompressionDialog.h"
+#include "photownd/PhotoCommands.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/Services.h"
 #include "platform/paths/Paths.h"
@@ -92,14 +93,14 @@ int main(int argc, char** argv) {
         choice->OnCommand(ApplyChoiceDialog::kSizeId);
         choice->OnCommand(ApplyChoiceDialog::kQuantityId);
     });
-    window.OnCommand(1225);
+    window.OnCommand(kCommandApply);
     shoot("dir_apply.png", nullptr);
     window.Qkey(KeyMessage{kWmKeyDown, kVkF3});
     state.session.OrderRequirement = "照片请调亮一些,明天下午取";
     shoot("requirement.png", nullptr);
-    window.OnCommand(1218);
+    window.OnCommand(kCommandRequirement);
     shoot("statistics.png", nullptr);
-    window.OnCommand(1227);
+    window.OnCommand(kCommandCount);
     shoot("compression.png", nullptr);
     CompressionDialog compression(&window);
     RunModal(compression);

@@ -29,12 +29,13 @@
 #include "stores/StoreListRefresh.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/BackOfficeLoginDialog.h"
 #include "submit/OrderBackEnd.h"
 #include "submit/OrderDatabase.h"
 #include "submit/OrderDialog.h"
+#include "submit/OrderExchange.h"
 #include "submit/ServiceNoticeDialog.h"
-#include "submit/StoreLogin.h"
 #include "submit/WebClient.h"
 #include "submit/WebLimits.h"
 
@@ -65,25 +66,22 @@ int RunOrderDialog(const orelle::Services& machine, orelle::ParamConfig& config,
                    const std::string& settings, std::atomic<bool>& busy) {
     using namespace orelle;
     const FeatureFlags flags = LoadFeatureFlags(settings, config, machine.files);
-    StoreLogin backOffice;
+    BackOfficeLogin backOffice;
     PausedLocalOrder database(config.computerId);
-    OrderDialogInput input;
-    input.summary = "6寸(6x4) 2张\r\n订单要求:\r\n无(光面)";
-    input.localId = "150307001";
-    input.productList = "6x4:2/";
-    OrderDialogServices services{settings,
-                                 machine.files,
-                                 machine.clock,
-                                 machine.http,
-                                 config,
-                                 flags,
-                                 backOffice,
-                                 busy,
-                                 flags.IsDatabaseEdition() ? &database : nullptr,
-                                 {}};
-    OrderDialog dialog(input, services);
+    OrderExchange exchange(
+        {settings, machine.files, machine.http, machine.database, config, flags, 0, {}},
+        flags.IsDatabaseEdition() ? &database : nullptr);
+    OrderRequest request;
+    request.summaryText = "6寸(6x4) 2张\r\n订单要求:\r\n无(光面)";
+    request.localId = "150307001";
+    request.productList = "6x4:2/";
+    OrderDialogServices services{machine.clock, flags, backOffice, busy, {}, {}};
+    services.choosePickupPoint = [&](const WebClient& client, QWidget* over) {
+        return PickupPointDialog::Choose(client, machine.files, settings, busy, over);
+    };
+    OrderDialog dialog(request, exchange, services);
     if (RunModal(dialog) != QDialog::Accepted) return 1;
-    const OrderDialogResult& r = dialog.Result();
+    const OrderOutcome& r = dialog.Result();
     std::printf("order number %s, member %s\n%s\n", r.orderNumber.c_str(), r.memberCode.c_str(),
                 r.closingNotice.c_str());
     return 0;
@@ -116,7 +114,7 @@ int Run(const std::string& which, const std::string& settings) {
         return 0;
     }
     if (which == "back-office") {
-        StoreLogin kept;
+        BackOfficeLogin kept;
         BackOfficeLoginDialog login(client, kept, busy);
         if (RunModal(login) != QDialog::Accepted) return 1;
         std::printf("store %s\n", kept.user.c_str());
@@ -135,7 +133,7 @@ int Run(const std::string& which, const std::string& settings) {
     }
     if (which == "route-members") {
         // The routes from param.ini's [dbserver]; the look-up without a store login.
-        const StoreLogin noLogin;
+        const BackOfficeLogin noLogin;
         RouteMemberDialog routes(machine.database, OrderDatabaseSettings(config), client, noLogin);
         if (RunModal(routes) != QDialog::Accepted) return 1;
         std::printf("route %s member %s password %s\n", routes.RouteName().c_str(),

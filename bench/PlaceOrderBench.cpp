@@ -52,7 +52,7 @@ double PlaceMs(const std::string& root, bool withPackage) {
     std::filesystem::create_directories(work);
 
     testing::ScriptedOrderPrompts prompts;
-    prompts.order = PlacedOrder{"0020261207001", "请注意!"};
+    prompts.order = testing::AcceptedOrder("0020261207001", "请注意!");
     TimedHost host;
     NoPrinters printers;
     OrderPlacement placement(state, station.services, prompts, host, printers);

@@ -67,7 +67,7 @@ void PaperDialog::OnCommand(int id) {
             SelectFinish(true);
             break;
         case kOkId:
-            finish = matte_ ? 1 : 0;
+            finish = matte_ ? PaperFinish::kMatte : PaperFinish::kGlossy;
             paperIndex = combo_->currentIndex();
             paperName =
                 paperIndex >= 0 ? combo_->itemText(paperIndex).toStdString() : std::string();

@@ -31,7 +31,7 @@ class PaperDialog : public SkinDialog {
     // Reads its switches and the paper names from the settings folder.
     PaperDialog(const std::string& settingsFolder, FileSystem& fs, QWidget* parent = nullptr);
 
-    int finish = 0;  // 0 glossy, 1 matte
+    PaperFinish finish = PaperFinish::kGlossy;
     int paperIndex = 0;
     std::string paperName;
     // Only read; left for the caller.

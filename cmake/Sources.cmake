@@ -127,7 +127,7 @@ list(APPEND ORELLE_CORE_SOURCES
   submit/FormValue.cpp
   submit/ScramblePassword.cpp
   submit/ServiceNotice.cpp
-  submit/StoreLogin.cpp
+  submit/BackOfficeLogin.cpp
   submit/WebClient.cpp
   submit/WebEndpoints.cpp
   submit/WebLimits.cpp
@@ -192,6 +192,8 @@ list(APPEND ORELLE_UI_SOURCES
 # The order dialog: its form and its exchange with the back office need no
 # window.
 list(APPEND ORELLE_CORE_SOURCES
+  orderdata/ProductList.cpp
+  submit/OrderExchange.cpp
   submit/OrderForm.cpp
   submit/WebOrderBackEnd.cpp
 )

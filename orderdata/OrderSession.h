@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "orderdata/PaperSettings.h"
+
 namespace orelle {
 
 class CUpFileWnd;
@@ -17,7 +19,7 @@ class CUpFileWnd;
 struct TakenOrder {
     std::string number;
     std::string closingNotice;
-    std::int32_t finish = 0;  // the paper finish, for the receipt
+    PaperFinish finish = PaperFinish::kGlossy;  // for the receipt
 };
 
 struct OrderSession {

@@ -10,6 +10,9 @@ namespace orelle {
 
 class FileSystem;
 
+// A print's surface, as photo.ini's exoch keeps it.
+enum class PaperFinish : std::int32_t { kGlossy = 0, kMatte = 1 };
+
 struct PaperSettings {
     std::int32_t paperctrl = 0;           // param.ini [other]
     std::int32_t bcpaper = 0;             // param.ini [other]

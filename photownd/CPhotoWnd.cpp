@@ -9,6 +9,7 @@
 #include "orderdata/SettingsReport.h"
 #include "orderdata/WebServerSettings.h"
 #include "photownd/Paging.h"
+#include "photownd/PhotoCommands.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/UnattendedAnswers.h"
 #include "photownd/WebPages.h"
@@ -161,11 +162,11 @@ bool CPhotoWnd::PrintLocalOrder(const std::string& orderNumber, int finish,
 }
 
 void CPhotoWnd::OnOrderOk() {
-    if (PhotoWindow* w = Window()) w->OnCommand(1220);
+    if (PhotoWindow* w = Window()) w->OnCommand(kCommandOrder);
 }
 
 void CPhotoWnd::OnToxc() {
-    if (PhotoWindow* w = Window()) w->OnCommand(1230);
+    if (PhotoWindow* w = Window()) w->OnCommand(kCommandAlbumOrder);
 }
 
 void CPhotoWnd::SetOrderID(const std::string& id, int tag) {

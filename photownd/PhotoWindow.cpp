@@ -8,6 +8,7 @@
 #include "orelle/KeyMessage.h"
 #include "photownd/Paging.h"
 #include "photownd/PhoneVisit.h"
+#include "photownd/PhotoCommands.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
 #include "platform/messages/HostMessage.h"
@@ -35,7 +36,8 @@ const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673
 
 // Commands whose dialogs are modal: the host keeps passing keys meanwhile.
 bool KeysOffWhileRunning(int id) {
-    return id == 1217 || id == 1218 || id == 1220 || id == 1225 || id == 1227;
+    return id == kCommandDelete || id == kCommandRequirement || id == kCommandOrder ||
+           id == kCommandApply || id == kCommandCount;
 }
 
 }  // namespace
@@ -173,59 +175,59 @@ void PhotoWindow::OnCommand(int id) {
 void PhotoWindow::RunCommand(int id) {
     BrowseState& b = browse;
     switch (id) {
-        case 1215:
+        case kCommandHome:
             SendHostMessage(HostWindow(), kMessageHandBack);
             state_.session.OrderRequirement.clear();
             // Back to the home page ends the customer's job: the next one
             // never sees these photos.
             EndJob();
             break;
-        case 1216:
+        case kCommandCopy:
             OnCopy();
             break;
-        case 1217:
+        case kCommandDelete:
             OnDelete();
             break;
-        case 1219:
+        case kCommandView:
             if (!state_.bRefreshing && Cell(b.nActiveCell)) Cell(b.nActiveCell)->ToggleBigView();
             break;
-        case 1221:
+        case kCommandPrevPage:
             OnUpPage();
             break;
-        case 1222:
+        case kCommandLastPage:
             OnLastPage();
             break;
-        case 1223:
+        case kCommandFirstPage:
             OnFristPage();
             break;
-        case 1224:
+        case kCommandNextPage:
             OnDownPage();
             break;
-        case 1218:
+        case kCommandRequirement:
             OnRequir();
             break;
-        case 1225:
+        case kCommandApply:
             OnApply();
             break;
-        case 1226:
+        case kCommandDirApply:
             OnDirApply();
             break;
-        case 1227:
+        case kCommandCount:
             OnStat();
             break;
-        case 1220:
+        case kCommandOrder:
             OnOrderOk();
             break;
-        case 1229:
+        case kCommandRecharge:
             OnCharge();
             break;
-        case 1230:
+        case kCommandAlbumOrder:
             OnToxc();
             break;
-        case 1231:
+        case kCommandAddPhotos:
             OnAddDir();
             break;
-        case 1232:
+        case kCommandHelp:
             OnVantorHelp();
             break;
         default:
@@ -244,10 +246,10 @@ void PhotoWindow::Qkey(const KeyMessage& key) {
     switch (key.virtualKey) {
         case kVkReturn:
         case kVkNext:
-            OnCommand(1224);
+            OnCommand(kCommandNextPage);
             break;
         case kVkPrior:
-            OnCommand(1221);
+            OnCommand(kCommandPrevPage);
             break;
         case kVkLeft:
         case kVkUp:
@@ -260,10 +262,10 @@ void PhotoWindow::Qkey(const KeyMessage& key) {
             break;
         }
         case kVkDelete:
-            OnCommand(1217);
+            OnCommand(kCommandDelete);
             break;
         case kVkO:
-            OnCommand(1220);
+            OnCommand(kCommandOrder);
             break;
         case kVkF3:
             OnDirApply();

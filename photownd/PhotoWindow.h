@@ -24,8 +24,8 @@
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
 #include "skin/JobRunner.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/OrderPlacement.h"
-#include "submit/StoreLogin.h"
 
 class QKeyEvent;
 
@@ -95,7 +95,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // The job's receipt slip on the default printer (a missing or failing
     // printer is reported) or into a PDF file; true when it came out.
     bool PrintLocalOrder(const std::string& orderNumber, int finish, const std::string& pdfFile);
-    // The order command (1220, the key O) and the album order (1230): the
+    // The order command (kCommandOrder, the key O) and the album order (kCommandAlbumOrder): the
     // job's order from its dialogs to the order files, the receipt and the
     // host's message. orderNumber, when given, receives the number the
     // back office gave the order.
@@ -203,7 +203,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
     // The operator's back-office login, kept between orders.
-    StoreLogin backOffice_;
+    BackOfficeLogin backOffice_;
     // The store prices by size, read by every page refresh, and the line.
     std::vector<std::int64_t> storePrices_;
     std::string priceLine_;

@@ -9,14 +9,14 @@ namespace {
 
 template <typename Command>
 PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& services,
-                      StoreLogin& backOffice, Command command, std::string* orderNumber) {
+                      BackOfficeLogin& backOffice, Command command, std::string* orderNumber) {
     WindowOrderPrompts prompts(state, services, backOffice, &window);
     HostWindowLink host(window.Host() ? window.Host()->window() : nullptr);
     OrderPlacement placement(state, services, prompts, host, MachinePrinters());
     placement.openedFolder = window.currentFolder;
     placement.receiptPdf = window.receiptPdf;
     const PlacementResult result = command(placement);
-    if (orderNumber) *orderNumber = prompts.placedNumber;
+    if (orderNumber) *orderNumber = placement.PlacedNumber();
     return result;
 }
 

@@ -10,7 +10,8 @@ namespace orelle {
 bool PhotoWindow::PrintLocalOrder(const std::string& orderNumber, int finish,
                                   const std::string& pdfFile) {
     const ReceiptOutcome outcome =
-        orelle::PrintLocalOrder(state_, services_, MachinePrinters(), orderNumber, finish, pdfFile);
+        orelle::PrintLocalOrder(state_, services_, MachinePrinters(), orderNumber,
+                                finish == 0 ? PaperFinish::kGlossy : PaperFinish::kMatte, pdfFile);
     // A file is asked for by a tool, which reports the result itself.
     if (pdfFile.empty()) ReportReceipt(outcome);
     return outcome == ReceiptOutcome::kPrinted;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "photownd/PhotoCommands.h"
 #include "skin/BitmapButton.h"
 #include "skin/SkinBitmaps.h"
 
@@ -18,20 +19,20 @@ struct ButtonEntry {
 };
 
 const std::array<ButtonEntry, ToolBarWnd::kButtonCount> kButtons{{
-    {skinres::kToolHome, 1215, "取消当前制作,回到主页面"},
-    {skinres::kToolCopy, 1216, "复制当前照片以便冲印其他规格"},
-    {skinres::kToolDelete, 1217, "删除当前照片"},
-    {skinres::kToolAddPhoto, 1231, "添加照片"},
-    {skinres::kToolApply, 1225, "将当前选定照片的参数应用到后面的所有照片"},
-    {skinres::kToolBigView, ToolBarWnd::kViewCommand, "点击可实现大图浏览模式与小图浏览模式的转换"},
-    {skinres::kToolCount, 1227, "统计当前的选片数量"},
-    {skinres::kToolFirstPage, 1223, "首页"},
-    {skinres::kToolPrevPage, 1221, "上一页"},
-    {skinres::kToolNextPage, 1224, "下一页"},
-    {skinres::kToolLastPage, 1222, "尾页"},
-    {skinres::kToolOrder, 1220, "当设定所有照片的参数后点击提交下单"},
-    {skinres::kToolHelp, 1232, "有疑问请点击!"},
-    {skinres::kToolRecharge, 1229, "进入个人帐号充值!"},
+    {skinres::kToolHome, kCommandHome, "取消当前制作,回到主页面"},
+    {skinres::kToolCopy, kCommandCopy, "复制当前照片以便冲印其他规格"},
+    {skinres::kToolDelete, kCommandDelete, "删除当前照片"},
+    {skinres::kToolAddPhoto, kCommandAddPhotos, "添加照片"},
+    {skinres::kToolApply, kCommandApply, "将当前选定照片的参数应用到后面的所有照片"},
+    {skinres::kToolBigView, kCommandView, "点击可实现大图浏览模式与小图浏览模式的转换"},
+    {skinres::kToolCount, kCommandCount, "统计当前的选片数量"},
+    {skinres::kToolFirstPage, kCommandFirstPage, "首页"},
+    {skinres::kToolPrevPage, kCommandPrevPage, "上一页"},
+    {skinres::kToolNextPage, kCommandNextPage, "下一页"},
+    {skinres::kToolLastPage, kCommandLastPage, "尾页"},
+    {skinres::kToolOrder, kCommandOrder, "当设定所有照片的参数后点击提交下单"},
+    {skinres::kToolHelp, kCommandHelp, "有疑问请点击!"},
+    {skinres::kToolRecharge, kCommandRecharge, "进入个人帐号充值!"},
 }};
 
 }  // namespace
@@ -67,9 +68,7 @@ bool ToolBarWnd::Create(QWidget* ownerWindow, int id) {
     return true;
 }
 
-void ToolBarWnd::OnCommand(int id) {
-    SendCommand(owner, id);
-}
+void ToolBarWnd::OnCommand(int id) { SendCommand(owner, id); }
 
 void ToolBarWnd::ShowView(bool bigView) {
     BitmapButton* view = buttons_[kViewButton];

@@ -24,7 +24,6 @@ class ToolBarWnd : public QWidget, public CommandTarget {
     static constexpr int kButtonCount = 14;
     static constexpr int kViewButton = 5;
     static constexpr int kLastPageButton = 10;  // created hidden
-    static constexpr int kViewCommand = 1219;
 
     ToolBarWnd();
 

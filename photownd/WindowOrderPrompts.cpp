@@ -11,19 +11,18 @@
 #include "platform/Services.h"
 #include "skin/ModalRunner.h"
 #include "skin/ShowNotice.h"
+#include "stores/PickupPointDialog.h"
 #include "stores/RouteMemberDialog.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
-#include "submit/DatabaseOrderBackEnd.h"
+#include "submit/OrderDatabase.h"
 #include "submit/OrderDialog.h"
 #include "submit/ReceiptNotice.h"
-#include "submit/WebClient.h"
-#include "submit/WebLimits.h"
 
 namespace orelle {
 
 WindowOrderPrompts::WindowOrderPrompts(ProcessState& state, const Services& services,
-                                       StoreLogin& backOffice, QWidget* parent)
+                                       BackOfficeLogin& backOffice, QWidget* parent)
     : state_(state), services_(services), backOffice_(backOffice), parent_(parent) {}
 
 std::int32_t WindowOrderPrompts::PackageCount() {
@@ -51,34 +50,28 @@ PaperChoice WindowOrderPrompts::Paper() {
     return {dialog.finish, dialog.paperIndex, dialog.paperName};
 }
 
-std::optional<PlacedOrder> WindowOrderPrompts::RunOrderDialog(const OrderDialogInput& input) {
-    ParamConfig& config = state_.startup.config;
-    DatabaseOrderBackEnd database(services_.database, config, state_.flags, [](const char* text) {
-        ShowMessage(nullptr, kDatabaseErrorTitle, text);
-    });
-    OrderDialogServices services{state_.startup.settingsFolder,
-                                 services_.files,
-                                 services_.clock,
-                                 services_.http,
-                                 config,
-                                 state_.flags,
-                                 backOffice_,
-                                 state_.bRefreshing,
-                                 state_.flags.IsDatabaseEdition() ? &database : nullptr,
-                                 {}};
+std::optional<OrderOutcome> WindowOrderPrompts::RunOrderDialog(const OrderRequest& request,
+                                                               OrderExchange& exchange) {
+    OrderDialogServices services{services_.clock,    state_.flags, backOffice_,
+                                 state_.bRefreshing, {},           {}};
     services.chooseRouteMember =
-        [this,
-         &config](const WebClient& client) -> std::optional<std::pair<std::string, std::string>> {
-        RouteMemberDialog dialog(services_.database, OrderDatabaseSettings(config), client,
-                                 backOffice_, parent_);
+        [this](const WebClient& client) -> std::optional<std::pair<std::string, std::string>> {
+        RouteMemberDialog dialog(services_.database, OrderDatabaseSettings(state_.startup.config),
+                                 client, backOffice_, parent_);
         if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
         return std::pair{dialog.MemberCode(), dialog.Password()};
     };
-    OrderDialog dialog(input, services, parent_);
+    services.choosePickupPoint = [this](const WebClient& client, QWidget* over) {
+        return PickupPointDialog::Choose(client, services_.files, state_.startup.settingsFolder,
+                                         state_.bRefreshing, over);
+    };
+    OrderDialog dialog(request, exchange, services, parent_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
-    ApplyOrderDialogResult(dialog.Result(), state_.orderInfo, config);
-    placedNumber = dialog.Result().orderNumber;
-    return PlacedOrder{dialog.Result().orderNumber, dialog.Result().closingNotice};
+    return dialog.Result();
+}
+
+void WindowOrderPrompts::DatabaseError(const char* text) {
+    ShowMessage(nullptr, kDatabaseErrorTitle, text);
 }
 
 void WindowOrderPrompts::Notice(const std::string& caption, const std::string& text, int lines) {
@@ -87,13 +80,9 @@ void WindowOrderPrompts::Notice(const std::string& caption, const std::string& t
 
 void WindowOrderPrompts::ReportReceipt(ReceiptOutcome outcome) { orelle::ReportReceipt(outcome); }
 
-std::optional<AlbumLoginResult> WindowOrderPrompts::AlbumLogin() {
-    const std::string& folder = state_.startup.settingsFolder;
-    const WebClient client(state_.startup.config, LoadWebLimits(folder, services_.files),
-                           services_.http);
+std::optional<AlbumLoginResult> WindowOrderPrompts::AlbumLogin(const WebClient& client) {
     AlbumLoginDialog dialog(client, state_.bRefreshing, parent_);
     if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
-    placedNumber = dialog.OrderNumber();
     return AlbumLoginResult{dialog.OrderNumber(), dialog.AlbumListText()};
 }
 

@@ -2,8 +2,8 @@
 // The photo window's answers to placing an order: its dialogs, each run
 // modally over the window.
 
+#include "submit/BackOfficeLogin.h"
 #include "submit/OrderPrompts.h"
-#include "submit/StoreLogin.h"
 
 class QWidget;
 
@@ -16,7 +16,7 @@ class WindowOrderPrompts final : public OrderPrompts {
   public:
     // Everything given must outlive the prompts; backOffice is the
     // operator's back-office login, kept between orders.
-    WindowOrderPrompts(ProcessState& state, const Services& services, StoreLogin& backOffice,
+    WindowOrderPrompts(ProcessState& state, const Services& services, BackOfficeLogin& backOffice,
                        QWidget* parent);
 
     std::int32_t PackageCount() override;
@@ -24,19 +24,18 @@ class WindowOrderPrompts final : public OrderPrompts {
                                             const std::string& current) override;
     std::int32_t CompressionRate() override;
     PaperChoice Paper() override;
-    std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) override;
+    std::optional<OrderOutcome> RunOrderDialog(const OrderRequest& request,
+                                               OrderExchange& exchange) override;
+    void DatabaseError(const char* text) override;
     void Notice(const std::string& caption, const std::string& text, int lines) override;
     void ReportReceipt(ReceiptOutcome outcome) override;
-    std::optional<AlbumLoginResult> AlbumLogin() override;
+    std::optional<AlbumLoginResult> AlbumLogin(const WebClient& client) override;
     std::optional<std::string> AlbumChoice(const std::string& albumList) override;
-
-    // The number of the order the last dialog placed.
-    std::string placedNumber;
 
   private:
     ProcessState& state_;
     const Services& services_;
-    StoreLogin& backOffice_;
+    BackOfficeLogin& backOffice_;
     QWidget* parent_;
 };
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "skin/DialogButton.h"
+#include "skin/ModalRunner.h"
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
 #include "skin/StaticText.h"
@@ -32,6 +33,15 @@ QListWidget* MakeListBox(QWidget* parent, int id, const char* caption, int x) {
 }
 
 }  // namespace
+
+std::optional<ChosenPickupPoint> PickupPointDialog::Choose(const WebClient& client, FileSystem& fs,
+                                                           const std::string& settingsFolder,
+                                                           std::atomic<bool>& busy,
+                                                           QWidget* parent) {
+    PickupPointDialog pick(client, fs, StoreListPath(settingsFolder), busy, parent);
+    if (RunModal(pick) != QDialog::Accepted) return std::nullopt;
+    return ChosenPickupPoint{pick.Serid(), pick.Storename()};
+}
 
 PickupPointDialog::PickupPointDialog(const WebClient& client, FileSystem& fs,
                                      std::string storeListPath, std::atomic<bool>& busy,

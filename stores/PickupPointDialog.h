@@ -7,12 +7,14 @@
 
 #include <QListWidget>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "skin/JobRunner.h"
 #include "skin/SkinDialog.h"
 #include "stores/StoreList.h"
+#include "submit/OrderChoosers.h"
 
 class QTreeWidget;
 
@@ -38,6 +40,12 @@ class PickupPointDialog : public SkinDialog {
     // file system must outlive the dialog.
     PickupPointDialog(const WebClient& client, FileSystem& fs, std::string storeListPath,
                       std::atomic<bool>& busy, QWidget* parent = nullptr);
+
+    // The dialog over parent with the directory of the settings folder:
+    // the chosen point's id and name, nothing for Cancel.
+    static std::optional<ChosenPickupPoint> Choose(const WebClient& client, FileSystem& fs,
+                                                   const std::string& settingsFolder,
+                                                   std::atomic<bool>& busy, QWidget* parent);
 
     void OnCommand(int id) override;
 

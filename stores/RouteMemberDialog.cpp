@@ -30,7 +30,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text, int x) {
 }  // namespace
 
 RouteMemberDialog::RouteMemberDialog(DatabaseConnector& connector, OdbcSettings server,
-                                     const WebClient& client, const StoreLogin& login,
+                                     const WebClient& client, const BackOfficeLogin& login,
                                      QWidget* parent)
     : SkinDialog(kResourceId, parent),
       connector_(connector),

@@ -9,8 +9,8 @@
 
 #include "platform/db/OdbcConnection.h"
 #include "skin/SkinDialog.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/OrderDatabase.h"
-#include "submit/StoreLogin.h"
 
 class QListWidget;
 class QTreeWidget;
@@ -29,7 +29,7 @@ class RouteMemberDialog : public SkinDialog {
 
     // Everything given must outlive the dialog.
     RouteMemberDialog(DatabaseConnector& connector, OdbcSettings server, const WebClient& client,
-                      const StoreLogin& login, QWidget* parent = nullptr);
+                      const BackOfficeLogin& login, QWidget* parent = nullptr);
 
     void OnCommand(int id) override;
 
@@ -54,7 +54,7 @@ class RouteMemberDialog : public SkinDialog {
     DatabaseConnector& connector_;
     OdbcSettings server_;
     const WebClient& client_;
-    const StoreLogin& login_;
+    const BackOfficeLogin& login_;
     QListWidget* routes_ = nullptr;
     QTreeWidget* members_ = nullptr;
     std::string chosenRoute_;

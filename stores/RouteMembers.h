@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "submit/StoreLogin.h"
+#include "submit/BackOfficeLogin.h"
 
 namespace orelle {
 
@@ -26,17 +26,17 @@ std::vector<std::string> RouteNames(OrderDatabase& db);
 std::vector<RouteMember> RouteMembersOf(OrderDatabase& db, const std::string& route);
 
 struct RouteMemberPassword {
-    StoreLoginAnswer answer = StoreLoginAnswer::kNoNetwork;
+    BackOfficeAnswer answer = BackOfficeAnswer::kNoNetwork;
     std::string password;  // when accepted
 };
 
 // Asks the back office for a member's password with the operator's kept
 // login. A reply holding "status=1" fails even beside "status=0".
-RouteMemberPassword LookUpRouteMember(const WebClient& client, const StoreLogin& login,
+RouteMemberPassword LookUpRouteMember(const WebClient& client, const BackOfficeLogin& login,
                                       const std::string& memberCode,
                                       const std::function<bool()>& stopped = {});
 
 // The box text (caption "提示") of a failed look-up; null when accepted.
-const char* RouteMemberMessage(StoreLoginAnswer answer);
+const char* RouteMemberMessage(BackOfficeAnswer answer);
 
 }  // namespace orelle

@@ -4,12 +4,12 @@
 #include <memory>
 
 #include "skin/ModalRunner.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/ScramblePassword.h"
-#include "submit/StoreLogin.h"
 
 namespace orelle {
 
-BackOfficeLoginDialog::BackOfficeLoginDialog(const WebClient& client, StoreLogin& kept,
+BackOfficeLoginDialog::BackOfficeLoginDialog(const WebClient& client, BackOfficeLogin& kept,
                                              std::atomic<bool>& busy, QWidget* parent)
     : LoginDialog(kResourceId, "网冲后台用户登陆!", "请认真填写用户名和密码!", busy, parent),
       client_(client),
@@ -22,20 +22,20 @@ void BackOfficeLoginDialog::OnOK() {
     // Scrambled afresh at every try: the field keeps what was typed, so that
     // a second try after a network failure sends the same password.
     const std::string scrambled = ScramblePassword(password);
-    auto answer = std::make_shared<StoreLoginAnswer>(StoreLoginAnswer::kNoNetwork);
+    auto answer = std::make_shared<BackOfficeAnswer>(BackOfficeAnswer::kNoNetwork);
     Exchange(
         [this, answer, user, scrambled](JobContext& context) {
-            *answer = StoreLoginExchange(client_, user, scrambled,
-                                         [&context] { return context.Stopped(); });
+            *answer = BackOfficeLoginExchange(client_, user, scrambled,
+                                              [&context] { return context.Stopped(); });
         },
         [this, answer, user, scrambled] {
-            if (*answer == StoreLoginAnswer::kAccepted) {
-                kept_ = StoreLogin{user, scrambled, true};
+            if (*answer == BackOfficeAnswer::kAccepted) {
+                kept_ = BackOfficeLogin{user, scrambled, true};
                 accept();
                 return;
             }
             OkButton()->setEnabled(true);
-            ShowMessage(nullptr, "提示", StoreLoginMessage(*answer));
+            ShowMessage(nullptr, "提示", BackOfficeLoginMessage(*answer));
         });
 }
 

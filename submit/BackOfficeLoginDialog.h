@@ -8,7 +8,7 @@
 namespace orelle {
 
 class WebClient;
-struct StoreLogin;
+struct BackOfficeLogin;
 
 class BackOfficeLoginDialog : public LoginDialog {
     Q_OBJECT
@@ -17,7 +17,7 @@ class BackOfficeLoginDialog : public LoginDialog {
     static constexpr int kResourceId = 1169;
 
     // The client and the kept login must outlive the dialog.
-    BackOfficeLoginDialog(const WebClient& client, StoreLogin& kept, std::atomic<bool>& busy,
+    BackOfficeLoginDialog(const WebClient& client, BackOfficeLogin& kept, std::atomic<bool>& busy,
                           QWidget* parent = nullptr);
 
   protected:
@@ -25,7 +25,7 @@ class BackOfficeLoginDialog : public LoginDialog {
 
   private:
     const WebClient& client_;
-    StoreLogin& kept_;
+    BackOfficeLogin& kept_;
 };
 
 }  // namespace orelle

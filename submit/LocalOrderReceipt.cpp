@@ -16,7 +16,7 @@ constexpr const char* kFace = "宋体";
 }  // namespace
 
 ReceiptLineList LocalOrderLines(const ProcessState& state, const Services& services,
-                                const std::string& orderNumber, std::int32_t finish) {
+                                const std::string& orderNumber, PaperFinish finish) {
     const StartupData& startup = state.startup;
     ReceiptInput input;
     input.orderNumber = orderNumber;
@@ -64,7 +64,7 @@ ReceiptOutcome PrintReceipt(Printers& printers, const ReceiptLineList& lines, in
 
 ReceiptOutcome PrintLocalOrder(const ProcessState& state, const Services& services,
                                Printers& printers, const std::string& orderNumber,
-                               std::int32_t finish, const std::string& pdfPath) {
+                               PaperFinish finish, const std::string& pdfPath) {
     const ReceiptLineList lines = LocalOrderLines(state, services, orderNumber, finish);
     const int copies = state.startup.config.printprice == 1 ? 2 : 1;
     return PrintReceipt(printers, lines, copies, pdfPath);

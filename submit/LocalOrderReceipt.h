@@ -23,7 +23,7 @@ enum class ReceiptOutcome {
 
 // The slip's lines for the process's job at the clock's time.
 ReceiptLineList LocalOrderLines(const ProcessState& state, const Services& services,
-                                const std::string& orderNumber, std::int32_t finish);
+                                const std::string& orderNumber, PaperFinish finish);
 
 class ReceiptPrinter;
 
@@ -43,6 +43,6 @@ ReceiptOutcome PrintReceipt(Printers& printers, const ReceiptLineList& lines, in
 // settings print prices.
 ReceiptOutcome PrintLocalOrder(const ProcessState& state, const Services& services,
                                Printers& printers, const std::string& orderNumber,
-                               std::int32_t finish, const std::string& pdfPath = {});
+                               PaperFinish finish, const std::string& pdfPath = {});
 
 }  // namespace orelle

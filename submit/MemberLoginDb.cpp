@@ -52,9 +52,10 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
         return fail("连接数据库服务器失败!");
     db.SetDeadline(in.deadline);
     const MemberQuery query = MemberLookupQuery(in.memberCode, in.password, in.checkUser);
-    const auto members = db.QueryRecords(query.sql, query.values);
-    if (!members || members->empty()) return fail("会员号或密码错误!");
-    const Database::Row& member = members->front();
+    std::vector<Database::Row> members;
+    if (!db.Query(query.sql, query.values, &members) || members.empty())
+        return fail("会员号或密码错误!");
+    const Database::Row& member = members.front();
     result.memberCode = OrderDatabase::GetFieldText(member, "code");
     if (in.checkUser) {
         // The customer's time to confirm is not the database's.

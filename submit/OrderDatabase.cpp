@@ -33,17 +33,6 @@ bool OrderDatabase::OpenDatabase(const OdbcSettings& settings) {
     return false;
 }
 
-std::optional<std::vector<Database::Row>> OrderDatabase::QueryRecords(
-    const std::string& sql, const std::vector<Value>& values) {
-    std::vector<Row> rows;
-    if (!Query(sql, values, &rows)) return std::nullopt;
-    return rows;
-}
-
-bool OrderDatabase::ExecuteSql(const std::string& sql, const std::vector<Value>& values) {
-    return Execute(sql, values);
-}
-
 std::string OrderDatabase::GetFieldText(const Row& row, const std::string& field) {
     const auto it = row.find(ToLowerAscii(field));
     return it == row.end() ? std::string() : it->second;

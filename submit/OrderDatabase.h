@@ -36,17 +36,13 @@ class OrderDatabase final : public Database {
 
     // Connects; on failure shows "database access error!".
     bool OpenDatabase(const OdbcSettings& settings);
-    // The rows of a query; on failure shows "database ExecuteSql error!"
-    // and gives nothing.
-    std::optional<std::vector<Row>> QueryRecords(const std::string& sql,
-                                                 const std::vector<Value>& values = {});
-    // False on failure, without a box.
-    bool ExecuteSql(const std::string& sql, const std::vector<Value>& values = {});
     static std::string GetFieldText(const Row& row, const std::string& field);
     void Close() { db_.reset(); }
     bool IsOpen() const { return db_ != nullptr; }
 
-    // The order steps use it as any database: a failed query shows its box.
+    // Then it is used as any database. A failed query shows "database
+    // ExecuteSql error!" and gives no rows; a failed statement shows
+    // nothing.
     bool Query(const std::string& sql, const std::vector<Value>& values,
                std::vector<Row>* rows) override;
     bool Execute(const std::string& sql, const std::vector<Value>& values) override;

@@ -17,14 +17,10 @@
 #include "skin/ModalRunner.h"
 #include "skin/RectLtrb.h"
 #include "skin/StaticText.h"
-#include "stores/PickupPointDialog.h"
-#include "stores/StoreListRefresh.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/BackOfficeLoginDialog.h"
-#include "submit/OrderBackEnd.h"
+#include "submit/OrderExchange.h"
 #include "submit/ServiceNoticeDialog.h"
-#include "submit/StoreLogin.h"
-#include "submit/WebLimits.h"
-#include "submit/WebOrderBackEnd.h"
 
 namespace orelle {
 namespace {
@@ -36,12 +32,6 @@ const QRect kDeliveryPanel = RectLtrb(27, 161, 390, 303);
 
 constexpr int kContactBytes = 20;
 constexpr int kAddressBytes = 250;
-
-ParamConfig ReadServers(const ParamConfig& config, const std::string& folder, FileSystem& fs) {
-    ParamConfig servers = config;
-    LoadWebServers(folder, servers, fs);
-    return servers;
-}
 
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 std::string S(const QString& text) { return text.toStdString(); }
@@ -77,21 +67,15 @@ bool AskNoByDefault(const char* caption, const std::string& question) {
 
 }  // namespace
 
-OrderDialog::OrderDialog(OrderDialogInput input, const OrderDialogServices& services,
-                         QWidget* parent)
+OrderDialog::OrderDialog(OrderRequest request, OrderExchange& exchange,
+                         const OrderDialogServices& services, QWidget* parent)
     : SkinDialog(kResourceId, parent),
-      input_(std::move(input)),
+      request_(std::move(request)),
+      exchange_(exchange),
       services_(services),
-      servers_(ReadServers(services.config, services.settingsFolder, services.files)),
-      client_(servers_, LoadWebLimits(services.settingsFolder, services.files), services.http),
+      start_(OpenOrderForm(exchange.Settings(), services.flags, exchange.Servers(),
+                           request_.fixedMember, services.clock.Now())),
       jobs_(services.busy) {
-    start_ = OpenOrderForm(ReadOrderDialogSettings(services.settingsFolder, services.files),
-                           services.flags, servers_, input_.fixedMember, services.clock.Now());
-    backEnd_ = services.backEnd;
-    if (!backEnd_ && start_.mode == OrderMode::kWeb) {
-        webBackEnd_ = std::make_unique<WebOrderBackEnd>(client_, servers_, input_.uploadCount);
-        backEnd_ = webBackEnd_.get();
-    }
     closeTimer_.setSingleShot(true);
     connect(&closeTimer_, &QTimer::timeout, this, &OrderDialog::CloseAccepted);
 }
@@ -173,7 +157,7 @@ void OrderDialog::Fill(const OrderFields& f) {
     payment_->setCurrentIndex(f.paymentIndex);
     // The host's store number picks from a list of one: any other number
     // leaves the list without a choice, as the list control did.
-    store_->setCurrentIndex(input_.storeIndex);
+    store_->setCurrentIndex(request_.storeIndex);
     contactName_->setText(Q(f.contactName));
     telephone_->setText(Q(f.telephone));
     address_->setText(Q(f.address));
@@ -232,31 +216,30 @@ void OrderDialog::OnDeliveryClicked() {
 }
 
 void OrderDialog::OnPickupPoint() {
-    if (state_ != State::kEditing) return;
-    PickupPointDialog pick(client_, services_.files, StoreListPath(services_.settingsFolder),
-                           services_.busy, this);
-    if (RunModal(pick) != QDialog::Accepted) return;
+    if (state_ != State::kEditing || !services_.choosePickupPoint) return;
+    const auto point = services_.choosePickupPoint(exchange_.Client(), this);
+    if (!point) return;
     store_->clear();
-    store_->addItem(Q(pick.Storename()));
+    store_->addItem(Q(point->name));
     store_->setCurrentIndex(0);
-    result_.pickupPointId = pick.Serid();
+    result_.pickupPointId = point->id;
 }
 
 void OrderDialog::OnDeliveryNotes() {
     // The exchange may be switching the client's host meanwhile.
     if (state_ != State::kEditing) return;
-    ServiceNoticeDialog notes(client_, services_.busy, this);
+    ServiceNoticeDialog notes(exchange_.Client(), services_.busy, this);
     RunModal(notes);
 }
 
 void OrderDialog::ChooseMember() {
     if (start_.mode != OrderMode::kWeb || state_ != State::kEditing) return;
     if (!services_.backOffice.kept) {
-        BackOfficeLoginDialog login(client_, services_.backOffice, services_.busy, this);
+        BackOfficeLoginDialog login(exchange_.Client(), services_.backOffice, services_.busy, this);
         if (RunModal(login) != QDialog::Accepted) return;
     }
     if (!services_.chooseRouteMember) return;
-    const auto member = services_.chooseRouteMember(client_);
+    const auto member = services_.chooseRouteMember(exchange_.Client());
     if (!member) return;
     memberCode_->setText(Q(member->first));
     password_->setText(Q(member->second));
@@ -305,34 +288,30 @@ void OrderDialog::OnOK() {
     result_.address = f.address;
     result_.mobile = f.mobile;
     result_.appointment = AppointmentTime(f.appointment);
-    client_.Reset();
+    exchange_.Client().Reset();
     if (start_.selfEdit) {
-        result_.orderNumber = SelfEditOrderNumber(input_.localId);
+        result_.placed = true;
+        result_.orderNumber = SelfEditOrderNumber(request_.localId);
         state_ = State::kClosing;
         accept();
         return;
     }
-    if (backEnd_) Submit(f);
+    if (exchange_.BackEnd()) Submit(f);
 }
 
 void OrderDialog::Submit(const OrderFields& f) {
-    OrderRequest request;
+    OrderRequest request = request_;
     request.memberCode = f.memberCode;
     request.password = f.password;
     request.paymentIndex = f.paymentIndex;
     request.delivery = f.delivery;
-    request.summaryText = input_.summary;
-    request.localId = input_.localId;
-    request.productList = input_.productList;
-    request.requirement = input_.requirement;
-    request.record = input_.record;
     request.showStatus = [this](const std::string& text) { SetStatus(text); };
     request.showPayment = [this](int index) { payment_->setCurrentIndex(index); };
 
     auto outcome = std::make_shared<OrderOutcome>();
     JobRunner::Job job;
-    job.work = [this, request, outcome](JobContext& context) {
-        *outcome = backEnd_->Submit(request, context);
+    job.work = [backEnd = exchange_.BackEnd(), request, outcome](JobContext& context) {
+        *outcome = backEnd->Submit(request, context);
     };
     job.ask = [this](const std::string& question) { return Ask(question); };
     job.done = [this, outcome] { Finish(*outcome); };
@@ -359,15 +338,17 @@ void OrderDialog::Finish(const OrderOutcome& outcome) {
     state_ = State::kClosing;
     if (!outcome.memberCode.empty()) memberCode_->setText(Q(outcome.memberCode));
     if (outcome.paymentIndex) payment_->setCurrentIndex(*outcome.paymentIndex);
+    result_.placed = true;
     result_.orderNumber = outcome.orderNumber;
     result_.memberCode = S(memberCode_->text());
+    result_.orderMoney = outcome.orderMoney;
     if (start_.mode == OrderMode::kWeb) {
         result_.closingNotice =
-            WebClosingNotice(input_.summary, outcome.orderNumber, outcome.orderMoney);
-        result_.web =
-            WebOrderResult{payment_->currentIndex(), outcome.orderMoney, delivery_->isChecked()};
+            WebClosingNotice(request_.summaryText, outcome.orderNumber, outcome.orderMoney);
+        result_.paymentIndex = payment_->currentIndex();
+        result_.delivery = delivery_->isChecked();
     } else {
-        result_.closingNotice = DatabaseClosingNotice(input_.summary, outcome.orderNumber);
+        result_.closingNotice = DatabaseClosingNotice(request_.summaryText, outcome.orderNumber);
     }
     cancel_->setEnabled(false);
     closeTimer_.start(start_.mode == OrderMode::kWeb ? kWebCloseMs : kDatabaseCloseMs);

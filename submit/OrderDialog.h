@@ -14,17 +14,15 @@
 #include <QTimer>
 #include <atomic>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "orderdata/ParamConfig.h"
 #include "skin/JobRunner.h"
 #include "skin/SkinDialog.h"
+#include "submit/OrderBackEnd.h"
+#include "submit/OrderChoosers.h"
 #include "submit/OrderForm.h"
-#include "submit/OrderPrompts.h"
-#include "submit/WebClient.h"
 
 class QCheckBox;
 class QComboBox;
@@ -36,31 +34,21 @@ namespace orelle {
 
 class BitmapButton;
 class Clock;
-class OrderBackEnd;
+class OrderExchange;
 class StaticText;
+class WebClient;
+struct BackOfficeLogin;
 struct FeatureFlags;
-struct OrderOutcome;
-struct StoreLogin;
 
-// A member picked from a delivery route: code and password; nothing when
-// the choice was cancelled. Gets the dialog's client.
-using RouteMemberChooser =
-    std::function<std::optional<std::pair<std::string, std::string>>(const WebClient&)>;
-
-// What the dialog works with; everything must outlive it.
+// What the dialog works with besides its exchange; everything must
+// outlive it.
 struct OrderDialogServices {
-    std::string settingsFolder;  // param.ini, ver_ctrl.ini and storelist.ini
-    FileSystem& files;
     const Clock& clock;
-    HttpPoster& http;
-    const ParamConfig& config;  // the shop's defaults and the customer's contact values
     const FeatureFlags& flags;
-    StoreLogin& backOffice;   // the back-office login, kept for the process
-    std::atomic<bool>& busy;  // the process's busy flag
-    // The exchange. Null: the order web server in the web edition, nothing
-    // in the others (the database edition's is the caller's to give).
-    OrderBackEnd* backEnd = nullptr;
+    BackOfficeLogin& backOffice;  // the back-office login, kept for the process
+    std::atomic<bool>& busy;      // the process's busy flag
     RouteMemberChooser chooseRouteMember;
+    PickupPointChooser choosePickupPoint;
 };
 
 class OrderDialog : public SkinDialog {
@@ -88,7 +76,9 @@ class OrderDialog : public SkinDialog {
     static constexpr int kDatabaseCloseMs = 600;
     static constexpr int kWebCloseMs = 300;
 
-    OrderDialog(OrderDialogInput input, const OrderDialogServices& services,
+    // The request as the placement made it; the exchange must outlive the
+    // dialog.
+    OrderDialog(OrderRequest request, OrderExchange& exchange, const OrderDialogServices& services,
                 QWidget* parent = nullptr);
     ~OrderDialog() override;
 
@@ -101,7 +91,7 @@ class OrderDialog : public SkinDialog {
     OrderMode Mode() const { return start_.mode; }
     std::string Status() const;
     // Complete once the dialog is accepted.
-    const OrderDialogResult& Result() const { return result_; }
+    const OrderOutcome& Result() const { return result_; }
     // True while the customer may still edit: no exchange runs, no order
     // is placed.
     bool Editing() const { return state_ == State::kEditing; }
@@ -136,14 +126,11 @@ class OrderDialog : public SkinDialog {
     bool Ask(const std::string& question);
     void CloseAccepted();
 
-    OrderDialogInput input_;
+    OrderRequest request_;
+    OrderExchange& exchange_;
     OrderDialogServices services_;
-    ParamConfig servers_;
-    WebClient client_;
-    std::unique_ptr<OrderBackEnd> webBackEnd_;
-    OrderBackEnd* backEnd_ = nullptr;
     OrderFormStart start_;
-    OrderDialogResult result_;
+    OrderOutcome result_;
     State state_ = State::kEditing;
     QPixmap background_;
 

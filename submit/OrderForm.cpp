@@ -1,7 +1,6 @@
 #include "submit/OrderForm.h"
 
 #include "orderdata/FeatureFlags.h"
-#include "orderdata/OrderInfo.h"
 #include "orderdata/ParamConfig.h"
 #include "orderdata/WebServerSettings.h"
 #include "platform/ini/Profile.h"
@@ -125,24 +124,6 @@ std::string WebClosingNotice(const std::string& summaryText, const std::string& 
 std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber) {
     return "请注意!:\r\n" + summaryText + "\r\n请抄下上面的明细及下面的订单号：\r\n订单号:<" +
            orderNumber + ">\r\n将抄下的结果交给工作人员!\r\n谢谢!";
-}
-
-void ApplyOrderDialogResult(const OrderDialogResult& r, OrderInfo& info, ParamConfig& config) {
-    CustomerInfo& customer = info.customer;
-    customer.username = r.contactName;
-    customer.phone = r.telephone;
-    customer.sendaddr = r.address;
-    customer.mobile = r.mobile;
-    if (!r.memberCode.empty()) customer.user = r.memberCode;
-    info.bespeak = r.appointment;
-    info.storeid = r.pickupPointId;
-    info.saleDDH = r.orderNumber;
-    if (r.web) {
-        info.paymode = r.web->paymentIndex;
-        info.OrderAmount = static_cast<float>(r.web->orderMoney);
-        info.sendmode = r.web->delivery ? 1 : 0;
-        config.pay = r.web->paymentIndex;
-    }
 }
 
 }  // namespace orelle

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "platform/clock/Clock.h"
+#include "submit/OrderBackEnd.h"
 
 namespace orelle {
 
 class FileSystem;
 struct FeatureFlags;
-struct OrderInfo;
 struct ParamConfig;
 
 namespace orderform {
@@ -49,11 +49,6 @@ struct OrderDialogSettings {
 };
 OrderDialogSettings ReadOrderDialogSettings(const std::string& settingsFolder, FileSystem& fs);
 
-// The member the host fixed for the session; none when the code is empty.
-struct FixedMember {
-    std::string code, password;
-};
-
 // The dialog's fields as the customer leaves them.
 struct OrderFields {
     std::string memberCode, password;
@@ -75,8 +70,8 @@ struct OrderFormStart {
     // back office, a web host setting that is not a host); the status line
     // says so and OK does nothing.
     std::string refusal;
-    std::string storeItem;      // the store list's one item
-    std::string status;         // the status line
+    std::string storeItem;  // the store list's one item
+    std::string status;     // the status line
 };
 
 // config gives the shop's defaults (pay, get_mode, def_store, the first web
@@ -111,30 +106,5 @@ std::string SelfEditOrderNumber(const std::string& localId);
 std::string WebClosingNotice(const std::string& summaryText, const std::string& orderNumber,
                              double orderMoney);
 std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber);
-
-// A web order's payment, amount and delivery, for the order files.
-struct WebOrderResult {
-    int paymentIndex = 0;
-    double orderMoney = 0;
-    bool delivery = false;
-};
-
-// What an accepted order dialog hands back.
-struct OrderDialogResult {
-    std::string orderNumber;
-    std::string closingNotice;
-    // The member the order went to; empty leaves the current one.
-    std::string memberCode;
-    std::string contactName, telephone, address, mobile;
-    std::string appointment;  // AppointmentTime
-    std::string pickupPointId = "0";
-    std::optional<WebOrderResult> web;
-};
-
-// Writes the result into the process-wide values: the order's number,
-// customer and contact values, appointment and pickup point, a web order's
-// payment, amount and delivery; the payment also becomes the next dialog's
-// default (config.pay). config.userinfo is info's customer.
-void ApplyOrderDialogResult(const OrderDialogResult& result, OrderInfo& info, ParamConfig& config);
 
 }  // namespace orelle

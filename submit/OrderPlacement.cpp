@@ -4,6 +4,7 @@
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
+#include "orderdata/ProductList.h"
 #include "orderdata/RequirementText.h"
 #include "orderdata/UprightCopies.h"
 #include "orderdata/UploadPackage.h"
@@ -12,6 +13,7 @@
 #include "platform/Services.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/messages/HostLink.h"
+#include "submit/OrderExchange.h"
 #include "submit/OrderPrompts.h"
 #include "submit/OrderTexts.h"
 
@@ -36,19 +38,9 @@ class PlacingGuard {
     bool& flag_;
 };
 
-// Every ":" of the product list preceded by the text: the code of every
-// item gets it appended.
-void AppendToCodes(std::string& productList, const std::string& text) {
-    std::string out;
-    out.reserve(productList.size() + 8 * text.size());
-    for (char c : productList) {
-        if (c == ':') out += text;
-        out += c;
-    }
-    productList = std::move(out);
+const char* FinishName(PaperFinish finish) {
+    return finish == PaperFinish::kGlossy ? "光面" : "绒面";
 }
-
-const char* FinishName(std::int32_t finish) { return finish == 0 ? "光面" : "绒面"; }
 
 }  // namespace
 
@@ -72,7 +64,11 @@ PlacementResult OrderPlacement::Run() {
 
     // The back office has numbered this order already: only its files are
     // written again, for that number.
-    if (!session.taken.number.empty()) return WriteTakenOrder();
+    // An album order may have used the header meanwhile.
+    if (!session.taken.number.empty()) {
+        info.saleDDH = session.taken.number;
+        return WriteTakenOrder();
+    }
     if (!WaitingFilesWritten()) {
         prompts_.Notice("提示", kOrderFilesUnwrittenMessage, 2);
         return PlacementResult::kFailed;
@@ -99,23 +95,32 @@ PlacementResult OrderPlacement::Run() {
     const PaperChoice paper = session.nOrderType == 0 ? prompts_.Paper() : PaperChoice{};
     session.paperIndex = paper.paperIndex;
     session.paperName = paper.paperName;
-    for (std::int32_t i = 0; i < s.photoList.GetSize(); ++i) s.photoList.At(i).exoch = paper.finish;
+    for (std::int32_t i = 0; i < s.photoList.GetSize(); ++i)
+        s.photoList.At(i).exoch = static_cast<std::int32_t>(paper.finish);
     if (package) {
         AppendToCodes(session.ProductList, std::to_string(paper.paperIndex + 1));
         session.processingNumber = paper.paperIndex + 1;
     }
-    if (paper.finish == 1) AppendToCodes(session.ProductList, "0");
+    if (paper.finish == PaperFinish::kMatte) AppendToCodes(session.ProductList, "0");
 
     const std::string finish = FinishName(paper.finish);
+    OrderRequest request;
+    request.summaryText = summary + "(" + finish + ")";
+    request.localId = info.storeDDH;
+    request.productList = session.ProductList;
+    request.requirement = session.OrderRequirement;
+    request.storeIndex = session.nStoreNumber;
+    request.fixedMember = {session.memberAccount, session.memberPassword};
     const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
-    const std::optional<PlacedOrder> placed = prompts_.RunOrderDialog(
-        {summary + "(" + finish + ")", session.nStoreNumber, info.storeDDH, session.ProductList,
-         session.OrderRequirement, {session.memberAccount, session.memberPassword},
-         session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0,
-         IsUsableOrderNumber(info.storeDDH)
-             ? std::make_shared<BackOfficeRecord>(services_.files, paths.WorkFolder(info.storeDDH))
-             : nullptr});
+    if (IsUsableOrderNumber(info.storeDDH))
+        request.record =
+            std::make_shared<BackOfficeRecord>(services_.files, paths.WorkFolder(info.storeDDH));
+    const std::optional<OrderOutcome> placed = RunOrderDialog(request);
     if (!placed) return PlacementResult::kCancelled;
+    placedNumber_ = placed->orderNumber;
+    // The customer's values stay for the next dialog even when the number
+    // cannot be used.
+    WriteIntoHeader(*placed);
     if (!IsUsableOrderNumber(placed->orderNumber)) {
         prompts_.Notice(kNoticeCaption, kNumberUnusable, 2);
         return PlacementResult::kFailed;
@@ -124,15 +129,43 @@ PlacementResult OrderPlacement::Run() {
     info.memo = summary + "(" + finish + "," + paper.paperName + ")\r\n" + session.OrderRequirement;
     info.requir = session.OrderRequirement;
     info.productlist = session.ProductList;
-    info.saleDDH = placed->orderNumber;
     session.taken = {placed->orderNumber, placed->closingNotice, paper.finish};
     return WriteTakenOrder();
+}
+
+std::optional<OrderOutcome> OrderPlacement::RunOrderDialog(const OrderRequest& request) {
+    const OrderSession& session = state_.session;
+    OrderExchange exchange({state_.startup.settingsFolder, services_.files, services_.http,
+                            services_.database, state_.startup.config, state_.flags,
+                            session.pUploadWnd ? session.pUploadWnd->GetUULOMCount() : 0,
+                            [this](const char* text) { prompts_.DatabaseError(text); }},
+                           backEnd);
+    return prompts_.RunOrderDialog(request, exchange);
+}
+
+void OrderPlacement::WriteIntoHeader(const OrderOutcome& placed) {
+    OrderInfo& info = state_.orderInfo;
+    CustomerInfo& customer = info.customer;
+    customer.username = placed.contactName;
+    customer.phone = placed.telephone;
+    customer.sendaddr = placed.address;
+    customer.mobile = placed.mobile;
+    if (!placed.memberCode.empty()) customer.user = placed.memberCode;
+    info.bespeak = placed.appointment;
+    info.storeid = placed.pickupPointId;
+    info.saleDDH = placed.orderNumber;
+    if (placed.paymentIndex) {
+        info.paymode = *placed.paymentIndex;
+        info.OrderAmount = static_cast<float>(placed.orderMoney);
+        info.sendmode = placed.delivery ? 1 : 0;
+        // The next dialog opens with it.
+        state_.startup.config.pay = *placed.paymentIndex;
+    }
 }
 
 PlacementResult OrderPlacement::WriteTakenOrder() {
     ProcessState& s = state_;
     const TakenOrder taken = s.session.taken;
-    s.orderInfo.saleDDH = taken.number;
     const FilesOutcome written = WritePlacedFiles(s.flags.verison_origdirfile == 1);
     if (written != FilesOutcome::kWritten) {
         prompts_.Notice(kNoticeCaption,
@@ -157,7 +190,9 @@ PlacementResult OrderPlacement::OnToxc() {
         prompts_.Notice("提示", "本次制作已经下单", 1);
         return PlacementResult::kAlreadyPlaced;
     }
-    const std::optional<AlbumLoginResult> login = prompts_.AlbumLogin();
+    const WebClient client = AlbumLoginClient(state_.startup.settingsFolder, services_.files,
+                                              services_.http, state_.startup.config);
+    const std::optional<AlbumLoginResult> login = prompts_.AlbumLogin(client);
     if (!login) return PlacementResult::kCancelled;
     const std::optional<std::string> album = prompts_.AlbumChoice(login->albumList);
     if (!album) return PlacementResult::kCancelled;

@@ -16,9 +16,11 @@
 // written.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/uploader/Uploader.h"
+#include "submit/OrderBackEnd.h"
 
 namespace orelle {
 
@@ -46,10 +48,15 @@ class OrderPlacement {
     std::string openedFolder;
     // Not empty: the receipt goes into this PDF file, not to the printer.
     std::string receiptPdf;
+    // Not null: places the orders in place of the edition's back end.
+    OrderBackEnd* backEnd = nullptr;
 
     // The order command (OnOrderOk). Does nothing while another order
     // command of the process is under way, so it never places twice.
     PlacementResult Run();
+    // The number the order dialog of the last order command gave; empty
+    // when none was shown.
+    const std::string& PlacedNumber() const { return placedNumber_; }
     // The album order command.
     PlacementResult OnToxc();
 
@@ -65,12 +72,16 @@ class OrderPlacement {
     // while they still fail (a new order waits for them).
     bool WaitingFilesWritten();
     void TellHost();
+    std::optional<OrderOutcome> RunOrderDialog(const OrderRequest& request);
+    // The order header's values of the outcome, each once.
+    void WriteIntoHeader(const OrderOutcome& placed);
 
     ProcessState& state_;
     const Services& services_;
     OrderPrompts& prompts_;
     HostLink& host_;
     Printers& printers_;
+    std::string placedNumber_;
 };
 
 // The host opens a new order: its local order id and order tag. The order

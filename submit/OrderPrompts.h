@@ -8,36 +8,20 @@
 #include <optional>
 #include <string>
 
+#include "orderdata/PaperSettings.h"
 #include "submit/LocalOrderReceipt.h"
-#include "submit/OrderForm.h"
+#include "submit/OrderBackEnd.h"
 
 namespace orelle {
 
-class BackOfficeRecord;
+class OrderExchange;
+class WebClient;
 
-// The paper dialog's results: finish 0 glossy ("光面"), 1 matte ("绒面").
+// The paper dialog's results.
 struct PaperChoice {
-    std::int32_t finish = 0;
+    PaperFinish finish = PaperFinish::kGlossy;
     std::int32_t paperIndex = 0;
     std::string paperName;
-};
-
-// What the order dialog is opened with.
-struct OrderDialogInput {
-    std::string summary;  // the order summary and "(光面)" or "(绒面)"
-    std::int32_t storeIndex = 0;
-    std::string localId;      // the job's local order number
-    std::string productList;  // as the back office takes it
-    std::string requirement;
-    FixedMember fixedMember;  // the host's member, if it set one
-    double uploadCount = 0;   // the host's upload window's count
-    std::shared_ptr<BackOfficeRecord> record;  // the job's, see OrderRequest
-};
-
-// An order the back office took.
-struct PlacedOrder {
-    std::string orderNumber;
-    std::string closingNotice;
 };
 
 // An album login the web server took: the album order's number and the
@@ -62,19 +46,21 @@ class OrderPrompts {
     virtual std::int32_t CompressionRate() = 0;
     // The paper dialog, read however it closed.
     virtual PaperChoice Paper() = 0;
-    // The order dialog: the order the back office took, nothing for
-    // Cancel. Before it returns an order, the dialog has written the
-    // customer's contact values, appointment, pickup store, payment and
-    // amount into the order header, as it does.
-    virtual std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) = 0;
+    // The order dialog over the exchange, with the request as the
+    // placement made it: the order the back office took, completed with
+    // what the customer typed; nothing for Cancel. It writes nothing.
+    virtual std::optional<OrderOutcome> RunOrderDialog(const OrderRequest& request,
+                                                       OrderExchange& exchange) = 0;
+    // One of the order database's error boxes (kDatabaseErrorTitle).
+    virtual void DatabaseError(const char* text) = 0;
     // The notice box, without its cancel button, sized for lines lines.
     virtual void Notice(const std::string& caption, const std::string& text, int lines) = 0;
     // How printing the receipt went (a message for a missing or failing
     // printer; nothing for a printed one).
     virtual void ReportReceipt(ReceiptOutcome outcome) = 0;
-    // The album login dialog, then the album choice dialog with its list:
-    // the chosen album's id. Nothing for Cancel.
-    virtual std::optional<AlbumLoginResult> AlbumLogin() = 0;
+    // The album login dialog over the client, then the album choice dialog
+    // with its list: the chosen album's id. Nothing for Cancel.
+    virtual std::optional<AlbumLoginResult> AlbumLogin(const WebClient& client) = 0;
     virtual std::optional<std::string> AlbumChoice(const std::string& albumList) = 0;
 };
 

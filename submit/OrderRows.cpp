@@ -1,6 +1,5 @@
 #include "submit/OrderRows.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <utility>
 
@@ -8,13 +7,6 @@
 
 namespace orelle {
 namespace {
-
-// As atol reads a count: leading digits, nothing else.
-std::int64_t CountOf(const std::string& text) {
-    std::int64_t value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
 
 // The member's price of a product: its own, its class's list price, 1.
 bool ProductPrice(Database& db, const std::string& code, const std::string& member,
@@ -47,22 +39,6 @@ bool MemberRow(Database& db, const OrderRowsInput& order, Database::Row* member)
 }
 
 }  // namespace
-
-std::vector<ProductItem> ParseProductList(const std::string& productList) {
-    std::vector<ProductItem> items;
-    std::size_t start = 0;
-    for (std::size_t slash; (slash = productList.find('/', start)) != std::string::npos;
-         start = slash + 1) {
-        const std::string item = productList.substr(start, slash - start);
-        const std::size_t colon = item.find(':');
-        if (colon == std::string::npos) {
-            items.push_back({item, 0});
-        } else {
-            items.push_back({item.substr(0, colon), CountOf(item.substr(colon + 1))});
-        }
-    }
-    return items;
-}
 
 MemberQuery MemberLookupQuery(const std::string& code, const std::string& password,
                               bool checkUser) {

@@ -9,17 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "orderdata/ProductList.h"
 #include "platform/db/Database.h"
 
 namespace orelle {
-
-// One item of a product list "A01:3/B02:1/": code and count. Items are
-// read while a '/' is left; a count that is no number reads as 0.
-struct ProductItem {
-    std::string code;
-    std::int64_t count = 0;
-};
-std::vector<ProductItem> ParseProductList(const std::string& productList);
 
 // The member query: by code, phone or mobile when members are checked
 // (verison_ckuser 1), otherwise by code and password.

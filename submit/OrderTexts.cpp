@@ -2,6 +2,7 @@
 
 #include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
+#include "orderdata/ProductList.h"
 #include "platform/text/NumberText.h"
 #include "submit/SizeTotals.h"
 
@@ -20,11 +21,11 @@ StatText BuildStatText(const PhotoList& list, const PrintCatalogue& catalogue, b
             std::to_string(countOverride == 0 ? totals[i] : std::int64_t{countOverride});
         out.text += "    " + catalogue.GetName(index) + ",数量:" + count + " 张\r\n";
         ++out.lineCount;
-        out.productList += catalogue.GetCode(index) + ":" + count + "/";
+        out.productList += ProductListItem(catalogue.GetCode(index), count);
     }
     if (studioPackage) {
         out.text = "影楼数据包";
-        out.productList = "9999:1/";
+        out.productList = ProductListItem("9999", "1");
     }
     return out;
 }

@@ -79,7 +79,7 @@ void StrMakeUP(ReceiptLineList& lines, const std::string& text) {
 
 ReceiptLineList ReceiptLines(const ReceiptInput& input, const PhotoList& list,
                              const PrintCatalogue& catalogue) {
-    const bool glossy = input.finish == 0;
+    const bool glossy = input.finish == PaperFinish::kGlossy;
     const LocalTime& t = input.time;
     char time[96];
     std::snprintf(time, sizeof time, "%d-%d-%d %d:%d:%d", t.year, t.month, t.day, t.hour, t.minute,

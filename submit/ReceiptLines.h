@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "orderdata/PaperSettings.h"
 #include "platform/clock/Clock.h"
 
 namespace orelle {
@@ -36,7 +37,7 @@ void StrMakeUP(ReceiptLineList& lines, const std::string& text);
 struct ReceiptInput {
     std::string orderNumber;
     std::string memberCode;
-    std::int32_t finish = 0;  // 0 glossy, otherwise matte
+    PaperFinish finish = PaperFinish::kGlossy;
     LocalTime time;
     std::string requirement;
     std::string paperName;

@@ -45,8 +45,8 @@ void WebClient::Reset() {
     secondHost_ = 0;
 }
 
-bool WebClient::ServerFailover() {
-    const bool giveUp = currentHost_ == web2_;
+WebClient::Failover WebClient::ServerFailover() {
+    const Failover result = currentHost_ == web2_ ? Failover::kGaveUp : Failover::kSwitched;
     if (secondHost_ == 0) {
         secondHost_ = 1;
         currentHost_ = web2_;
@@ -56,7 +56,7 @@ bool WebClient::ServerFailover() {
         currentHost_ = web_;
         currentPort_ = webport_;
     }
-    return giveUp;
+    return result;
 }
 
 }  // namespace orelle

@@ -35,10 +35,11 @@ class WebClient {
     // Back to the first host, second-host flag 0 (each OK of the order
     // dialog).
     void Reset();
-    // After a price check without a usable reply: true when the current
-    // host already is the second host's name (then the caller shows the
-    // connection failure); then swaps to the other host.
-    bool ServerFailover();
+    // After a price check without a usable reply: swaps to the other host.
+    // kGaveUp when the current host already was the second host's name
+    // (then the caller shows the connection failure).
+    enum class Failover { kSwitched, kGaveUp };
+    Failover ServerFailover();
     // The order start's reaction to no reply: only the flag turns.
     void InvertSecondHost() { secondHost_ = secondHost_ ? 0 : 1; }
 

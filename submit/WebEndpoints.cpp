@@ -20,7 +20,7 @@ constexpr StatusMessage kStartOrderMessages[] = {
 constexpr StatusMessage kAlbumLoginMessages[] = {
     {1, "连接网络失败!请确认网络畅通"},
 };
-constexpr StatusMessage kStoreLoginMessages[] = {
+constexpr StatusMessage kBackOfficeLoginMessages[] = {
     {1, "店号密码错误"},
 };
 constexpr StatusMessage kOneMemberMessages[] = {
@@ -47,12 +47,12 @@ const WebEndpoint kAlbumLogin{"/Lumora/client/albumlogin.asp",
                               kAlbumLoginMessages,
                               nullptr,
                               "连接网络失败!请确认网络畅通"};
-const WebEndpoint kStoreLogin{"/Lumora/storemanage/smlogin.asp",
-                              {"storeid", "storepsw"},
-                              {"status"},
-                              kStoreLoginMessages,
-                              "未知的错误",
-                              "网络不畅通，请确认!"};
+const WebEndpoint kBackOfficeLogin{"/Lumora/storemanage/smlogin.asp",
+                                   {"storeid", "storepsw"},
+                                   {"status"},
+                                   kBackOfficeLoginMessages,
+                                   "未知的错误",
+                                   "网络不畅通，请确认!"};
 const WebEndpoint kOneMember{"/Lumora/storemanage/onemember.asp",
                              {"storeid", "storepsw", "code"},
                              {"status", "password"},

@@ -30,10 +30,10 @@ namespace web {
 extern const WebEndpoint kStatLogin;   // price check of the order dialog
 extern const WebEndpoint kStartOrder;  // order start of the order dialog
 extern const WebEndpoint kAlbumLogin;
-extern const WebEndpoint kStoreLogin;  // back-office login
-extern const WebEndpoint kOneMember;   // a route member's password
-extern const WebEndpoint kNotify;      // the service notice
-extern const WebEndpoint kStoreList;   // the pickup point directory
+extern const WebEndpoint kBackOfficeLogin;  // back-office login
+extern const WebEndpoint kOneMember;        // a route member's password
+extern const WebEndpoint kNotify;           // the service notice
+extern const WebEndpoint kStoreList;        // the pickup point directory
 
 // Texts of the order start besides its status messages.
 inline constexpr const char* kOrderNumberMissing = "网络订单数据获取失败!";

@@ -93,7 +93,7 @@ PriceCheck WebOrderBackEnd::CheckWebOrder(const OrderRequest& request, JobContex
     if (context.Stopped()) return check;
     if (!HasReplyStatus(reply)) {
         check.noReply = true;
-        if (client_.ServerFailover()) {
+        if (client_.ServerFailover() == WebClient::Failover::kGaveUp) {
             check.status = web::kConnectFailed;
             Post(context, request.showStatus, check.status);
         }

@@ -14,18 +14,6 @@ TEST(OrderedName, NumberGoesBeforeTheLastDot) {
     EXPECT_EQ(OrderedName("IMG_1.jpg", 0), "IMG_1.jpg");
 }
 
-TEST(CellTexts, RecordTexts) {
-    EXPECT_EQ(PrintSizeText("5寸"), "冲印规格5寸");
-    EXPECT_EQ(PrintSizeText(""), "冲印规格");
-    EXPECT_EQ(CropFillText(0), "留白");
-    EXPECT_EQ(CropFillText(1), "裁切");
-    EXPECT_EQ(CropFillText(3), "裁切");
-    EXPECT_EQ(ZoomText(150), "缩放比例150");
-    EXPECT_EQ(AngleText(270), "旋转度数270");
-    EXPECT_EQ(DateText(0), "加印日期");
-    EXPECT_EQ(DateText(1), "取消日期");
-}
-
 // Regression: long names were cut at both ends and the pixel size was lost.
 TEST(CellTexts, LongNamesLoseTheMiddleOfTheirStem) {
     // Characters, not bytes: a Chinese character is as wide as a letter here.

@@ -90,7 +90,7 @@ TEST(PaperDialog, MatteThenOkGivesTheChosenPaper) {
     combo->setCurrentIndex(2);
     Click(dialog, PaperDialog::kOkId);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.finish, 1);
+    EXPECT_EQ(dialog.finish, PaperFinish::kMatte);
     EXPECT_EQ(dialog.paperIndex, 2);
     EXPECT_EQ(dialog.paperName, "数码");
 }
@@ -106,7 +106,7 @@ TEST(PaperDialog, SwitchesHideTheParts) {
     EXPECT_FALSE(Child<BitmapButton>(dialog, PaperDialog::kGlossyId)->isVisible());
     EXPECT_FALSE(Child<BitmapButton>(dialog, PaperDialog::kMatteId)->isVisible());
     QTest::keyClick(&dialog, Qt::Key_Return);
-    EXPECT_EQ(dialog.finish, 0);
+    EXPECT_EQ(dialog.finish, PaperFinish::kGlossy);
     EXPECT_EQ(dialog.paperIndex, 0);
     EXPECT_EQ(dialog.paperName, "富士");
 }

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QTest>
-#include <set>
 
 #include "skin/BitmapButton.h"
 #include "skin/SkinBitmaps.h"
@@ -105,13 +104,6 @@ TEST_F(ToolBarWndTest, ViewButtonShowsThePictureOfTheOtherView) {
     EXPECT_EQ(owner.ids, (std::vector<int>{1219}));
 }
 
-TEST_F(ToolBarWndTest, Tooltips) {
-    EXPECT_EQ(strip->Button(11)->toolTip(),
-              QString::fromUtf8("当设定所有照片的参数后点击提交下单"));
-    EXPECT_EQ(strip->Button(7)->toolTip(), QString::fromUtf8("首页"));
-    EXPECT_EQ(strip->Button(12)->toolTip(), QString::fromUtf8("有疑问请点击!"));
-}
-
 TEST_F(ToolBarWndTest, TileFillsTheGapAndTheEndButNotTheLastRow) {
     const QImage shot = strip->grab().toImage();
     const QImage tile = SkinBitmap(skinres::kToolBarBack).toImage();
@@ -133,18 +125,6 @@ TEST_F(ToolBarWndTest, OwnerMayDeleteTheStripInACommand) {
     Click(5);
     EXPECT_TRUE(alive.isNull());
     EXPECT_EQ(owner.ids, std::vector<int>{1219});
-}
-
-TEST(ToolBarBitmaps, TileAndPicturesHaveTheirSizes) {
-    EXPECT_EQ(SkinBitmap(skinres::kToolBarBack).size(), QSize(18, 60));
-    std::set<QByteArray> distinct;
-    for (int id : kPictureIds) {
-        const QImage pic = SkinBitmap(id).toImage();
-        EXPECT_EQ(pic.size(), QSize(70, 60)) << id;
-        distinct.insert(QByteArray(reinterpret_cast<const char*>(pic.constBits()),
-                                   static_cast<qsizetype>(pic.sizeInBytes())));
-    }
-    EXPECT_EQ(distinct.size(), std::size(kPictureIds));
 }
 
 // The button's fill must not show through, and the caption must sit whole

@@ -82,7 +82,7 @@ class RouteMemberDialogTest : public ::testing::Test {
     std::vector<std::string> boxes_;
     ModalAnswer answer_;
     WebClient client_;
-    const StoreLogin login_{"S01", "scrambled", true};
+    const BackOfficeLogin login_{"S01", "scrambled", true};
 };
 
 TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOrder) {

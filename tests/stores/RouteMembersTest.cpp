@@ -41,19 +41,19 @@ TEST(RouteMembersTest, RoutesAndTheirMembersInRouteOrderWhateverTheRouteIsCalled
 TEST(RouteMembersTest, APasswordOnlyFromAPlainAcceptingReply) {
     testing::StandInServer server;
     WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
-    const StoreLogin login{"S01", "scrambled", true};
+    const BackOfficeLogin login{"S01", "scrambled", true};
     struct Case {
         std::string reply;
-        StoreLoginAnswer answer;
+        BackOfficeAnswer answer;
         std::string password;
         const char* message;
     };
     for (const Case& c : std::vector<Case>{
-             {"status=0%password=abc%", StoreLoginAnswer::kAccepted, "abc", nullptr},
-             {"status=0%password=abc", StoreLoginAnswer::kAccepted, "", nullptr},
-             {"status=1%status=0%password=abc%", StoreLoginAnswer::kWrongPassword, "", "查询出错"},
-             {"status=7%", StoreLoginAnswer::kUnknown, "", "未知的错误"},
-             {"", StoreLoginAnswer::kNoNetwork, "", "网络不畅通，请确认!"},
+             {"status=0%password=abc%", BackOfficeAnswer::kAccepted, "abc", nullptr},
+             {"status=0%password=abc", BackOfficeAnswer::kAccepted, "", nullptr},
+             {"status=1%status=0%password=abc%", BackOfficeAnswer::kWrongPassword, "", "查询出错"},
+             {"status=7%", BackOfficeAnswer::kUnknown, "", "未知的错误"},
+             {"", BackOfficeAnswer::kNoNetwork, "", "网络不畅通，请确认!"},
          }) {
         server.Answer("/Lumora/storemanage/onemember.asp", c.reply);
         const RouteMemberPassword found = LookUpRouteMember(client, login, "C1");

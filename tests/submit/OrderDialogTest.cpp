@@ -17,9 +17,10 @@
 #include "platform/ini/Profile.h"
 #include "skin/BitmapButton.h"
 #include "stores/PickupPointDialog.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/OrderBackEnd.h"
 #include "submit/OrderDialog.h"
-#include "submit/StoreLogin.h"
+#include "submit/OrderExchange.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ModalAnswer.h"
 #include "support/StandInServer.h"
@@ -78,7 +79,7 @@ class OrderDialogTest : public ::testing::Test {
               return box ? static_cast<int>(QMessageBox::Yes) : static_cast<int>(QDialog::Rejected);
           }) {
         fs_.dirs.insert("/station");
-        input_.summary = "6寸 2张(光面)";
+        input_.summaryText = "6寸 2张(光面)";
         input_.localId = "150307001";
         input_.productList = "6x4:2/";
     }
@@ -99,10 +100,18 @@ class OrderDialogTest : public ::testing::Test {
     }
 
     std::unique_ptr<OrderDialog> Open(OrderBackEnd* backEnd = nullptr) {
-        OrderDialogServices s{kFolder, fs_,     clock_,      HttpPoster::Default(),
-                              config_, flags_,  backOffice_, busy_,
-                              backEnd, chooser_};
-        auto d = std::make_unique<OrderDialog>(input_, s);
+        exchanges_.push_back(
+            std::make_unique<OrderExchange>(OrderExchangeSources{kFolder,
+                                                                 fs_,
+                                                                 HttpPoster::Default(),
+                                                                 DatabaseConnector::Default(),
+                                                                 config_,
+                                                                 flags_,
+                                                                 0,
+                                                                 {}},
+                                            backEnd));
+        const OrderDialogServices s{clock_, flags_, backOffice_, busy_, chooser_, pickup_};
+        auto d = std::make_unique<OrderDialog>(input_, *exchanges_.back(), s);
         d->InitDialog();
         d->show();
         return d;
@@ -124,10 +133,14 @@ class OrderDialogTest : public ::testing::Test {
     FixedClock clock_{LocalTime{2015, 3, 7, 10, 0, 0}};
     ParamConfig config_;
     FeatureFlags flags_;
-    StoreLogin backOffice_;
+    BackOfficeLogin backOffice_;
     std::atomic<bool> busy_{false};
     RouteMemberChooser chooser_;
-    OrderDialogInput input_;
+    PickupPointChooser pickup_ = [this](const WebClient& client, QWidget* over) {
+        return PickupPointDialog::Choose(client, fs_, kFolder, busy_, over);
+    };
+    std::vector<std::unique_ptr<OrderExchange>> exchanges_;  // outlive the dialogs
+    OrderRequest input_;
     std::vector<std::string> boxes_;
     std::function<void()> onBox_;
     std::function<std::optional<int>(QDialog&)> onDialog_;  // first say, when it has one
@@ -199,7 +212,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     EXPECT_EQ(d->Result().closingNotice,
               "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
               "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
-    EXPECT_FALSE(d->Result().web);
+    EXPECT_FALSE(d->Result().paymentIndex);
     EXPECT_EQ(Saved("param.ini", "userinfo", "user"), "13900000000");  // the shop's, as it was
     EXPECT_TRUE(boxes_.empty());
     EXPECT_FALSE(busy_);
@@ -253,10 +266,10 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     EXPECT_EQ(boxes_[0].substr(boxes_[0].size() - 5), " [No]");
     EXPECT_EQ(paymentAsked, 0);
     EXPECT_EQ(d->Result().orderNumber, "00123456");
-    ASSERT_TRUE(d->Result().web);
-    EXPECT_EQ(d->Result().web->paymentIndex, 0);
-    EXPECT_DOUBLE_EQ(d->Result().web->orderMoney, 12.5);
-    EXPECT_FALSE(d->Result().web->delivery);
+    ASSERT_TRUE(d->Result().paymentIndex);
+    EXPECT_EQ(*d->Result().paymentIndex, 0);
+    EXPECT_DOUBLE_EQ(d->Result().orderMoney, 12.5);
+    EXPECT_FALSE(d->Result().delivery);
     EXPECT_EQ(d->Result().pickupPointId, "0");
 }
 
@@ -389,7 +402,7 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
 
 TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
     Settings("[version_control]\r\nverison_function=2000\r\n");
-    backOffice_ = StoreLogin{"shop1", "X;", true};
+    backOffice_ = BackOfficeLogin{"shop1", "X;", true};
     chooser_ = [](const WebClient&) {
         return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
     };

@@ -72,24 +72,23 @@ TEST_F(OrderFormTest, OnlyAMemberTheShopOrHostGaveIsPresetAndLogsInByItself) {
         FixedMember fixed;
         const char* member;
     } cases[] = {
-        {"0", "8888", {}, ""},
-        {"1", "8888", {}, "8888"},
+        {"0", "8888", {}, ""}, {"1", "8888", {}, "8888"},
         {"1", "0", {}, ""},  // what older stations wrote for "no member"
-        {"1", "", {}, ""},
-        {"0", "8888", {"H01", "hpw"}, "H01"},
+        {"1", "", {}, ""},     {"0", "8888", {"H01", "hpw"}, "H01"},
     };
     for (const auto& c : cases) {
-        Settings(std::string("[version_control]\r\nverison_function=1000\r\nremem=") + c.remem +
-                     "\r\n",
-                 std::string("[userinfo]\r\nuser=") + c.user + "\r\n");
+        Settings(
+            std::string("[version_control]\r\nverison_function=1000\r\nremem=") + c.remem + "\r\n",
+            std::string("[userinfo]\r\nuser=") + c.user + "\r\n");
         const OrderFormStart s = Open(c.fixed);
         const std::string member = c.member;
         EXPECT_EQ(s.fields.memberCode, member) << c.remem << " " << c.user;
         EXPECT_EQ(s.fields.password, "472951");
         EXPECT_EQ(s.submitAtOnce, !member.empty()) << c.remem << " " << c.user;
         // Waiting, it says what to type: no failure before anyone typed.
-        EXPECT_EQ(s.status, member.empty() ? "请输入会员号,再按'确定'下单"
-                                           : "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
+        EXPECT_EQ(s.status, member.empty()
+                                ? "请输入会员号,再按'确定'下单"
+                                : "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
         EXPECT_TRUE(s.refusal.empty());
     }
 }
@@ -212,40 +211,6 @@ TEST_F(OrderFormTest, OrderNumbersAndClosingNotices) {
     EXPECT_EQ(DatabaseClosingNotice("6寸 2张(绒面)", "0020150307001"),
               "请注意!:\r\n6寸 2张(绒面)\r\n请抄下上面的明细及下面的订单号：\r\n"
               "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
-}
-
-TEST_F(OrderFormTest, TheResultReachesTheOrderAndTheNextDialogsPayment) {
-    OrderInfo info(config_.userinfo, config_.pay);
-    OrderDialogResult r;
-    r.orderNumber = "00123456";
-    r.memberCode = "8888";
-    r.contactName = "王五";
-    r.telephone = "5550002";
-    r.address = "南门路2号";
-    r.mobile = "13800000000";
-    r.appointment = "2015-3-7 9:01:01";
-    r.pickupPointId = "101";
-    r.web = WebOrderResult{0, 12.5, true};
-    ApplyOrderDialogResult(r, info, config_);
-    EXPECT_EQ(info.saleDDH, "00123456");
-    EXPECT_EQ(config_.userinfo.user, "8888");
-    EXPECT_EQ(config_.userinfo.username, "王五");
-    EXPECT_EQ(info.customer.mobile, "13800000000");
-    EXPECT_EQ(info.bespeak, "2015-3-7 9:01:01");
-    EXPECT_EQ(info.storeid, "101");
-    EXPECT_EQ(info.paymode, 0);
-    EXPECT_FLOAT_EQ(info.OrderAmount, 12.5f);
-    EXPECT_EQ(info.sendmode, 1);
-    EXPECT_EQ(config_.pay, 0);
-
-    // A database order keeps the payment and amount it had.
-    OrderInfo other(config_.userinfo, 1);
-    r.web.reset();
-    r.memberCode.clear();
-    config_.userinfo.user = "7777";
-    ApplyOrderDialogResult(r, other, config_);
-    EXPECT_EQ(other.paymode, 1);
-    EXPECT_EQ(config_.userinfo.user, "7777");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "orderdata/FeatureFlags.h"
 #include "orderdata/UploadPackage.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/imaging/UprightJpeg.h"
@@ -31,7 +32,7 @@ class OrderPlacementTest : public ::testing::Test {
         return Profile(PlacementStation::kPhotoIni, station.memory)
             .GetString("orderinfo", key, "<none>");
     }
-    const OrderDialogInput& Dialog() { return station.prompts.orderDialogs.back(); }
+    const OrderRequest& Dialog() { return station.prompts.orderDialogs.back(); }
 
     PlacementStation station;
     OrderSession& session = station.state.session;
@@ -59,7 +60,8 @@ TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
 
 TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     station.state.startup.config.print = 1;
-    station.prompts.order = PlacedOrder{"0020150307001", "请注意!\r\n订单号:<0020150307001>"};
+    station.prompts.order =
+        testing::AcceptedOrder("0020150307001", "请注意!\r\n订单号:<0020150307001>");
 
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
 
@@ -67,7 +69,7 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     EXPECT_EQ(station.prompts.asked,
               (std::vector<std::string>{"requirements", "paper", "order", "notice"}));
     EXPECT_EQ(station.prompts.stats, detail);
-    EXPECT_EQ(Dialog().summary, detail + "\r\n订单要求:\r\n(光面)");
+    EXPECT_EQ(Dialog().summaryText, detail + "\r\n订单要求:\r\n(光面)");
     EXPECT_EQ(Dialog().productList, "P1:2/P2:1/");
     EXPECT_EQ(Dialog().localId, "150307007");
     ASSERT_EQ(station.prompts.notices.size(), 1u);
@@ -102,6 +104,64 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     EXPECT_EQ(station.host.calls.size(), 1u);
 }
 
+// What the customer gave the order dialog reaches the order files; a web
+// order's payment becomes the next dialog's, a database order keeps the
+// payment and the amount it had.
+TEST_F(OrderPlacementTest, TheDialogsOutcomeReachesTheOrderFiles) {
+    const struct {
+        const char* edition;
+        OrderMode mode;
+        std::optional<int> payment;
+        const char* member;
+        const char *user, *paymode, *amount, *sendmode;
+        std::int32_t nextPay;
+    } cases[] = {
+        {"2000", OrderMode::kWeb, 0, "8888", "8888", "0", "12.50", "1", 0},
+        {"1000", OrderMode::kDatabase, std::nullopt, "", "7777", "2", "0.00", "0", 2},
+    };
+    for (const auto& c : cases) {
+        PlacementStation s;
+        s.Add(0, 1, "a.jpg");
+        s.memory.files[VerCtrlIniPath(PlacementStation::kSettings)] = testing::GbkText(
+            std::string("[version_control]\r\nverison_function=") + c.edition + "\r\n");
+        s.state.startup.config.pay = 2;
+        s.state.orderInfo.paymode = 2;
+        s.state.startup.config.userinfo.user = "7777";
+        OrderOutcome& o = *s.prompts.order;
+        o.memberCode = c.member;
+        o.contactName = "王五";
+        o.telephone = "5550002";
+        o.address = "南门路2号";
+        o.mobile = "13800000000";
+        o.appointment = "2015-3-7 9:01:01";
+        o.pickupPointId = "101";
+        o.paymentIndex = c.payment;
+        o.orderMoney = 12.5;
+        o.delivery = true;
+        ASSERT_EQ(s.Run(), PlacementResult::kPlaced) << c.edition;
+        EXPECT_EQ(s.prompts.exchangeModes, std::vector<OrderMode>{c.mode});
+        EXPECT_EQ(s.prompts.exchangeBackEnds, std::vector<bool>{true});
+
+        const Profile job(PlacementStation::kPhotoIni, s.memory);
+        const auto Job = [&job](const char* key) {
+            return job.GetString("orderinfo", key, "<none>");
+        };
+        EXPECT_EQ(Job("saleddh"), "0020150307001");
+        EXPECT_EQ(Job("user"), c.user);
+        EXPECT_EQ(Job("username"), "王五");
+        EXPECT_EQ(Job("phone"), "5550002");
+        EXPECT_EQ(Job("sendaddr"), "南门路2号");
+        EXPECT_EQ(Job("mobile"), "13800000000");
+        EXPECT_EQ(Job("bespeak"), "2015-3-7 9:01:01");
+        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307001");
+        EXPECT_EQ(s.DayValue("storeid"), "101");
+        EXPECT_EQ(s.DayValue("paymode"), c.paymode);
+        EXPECT_EQ(s.DayValue("OrderAmount"), c.amount);
+        EXPECT_EQ(s.DayValue("sendmode"), c.sendmode);
+        EXPECT_EQ(s.state.startup.config.pay, c.nextPay);
+    }
+}
+
 TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
     const struct {
         std::int32_t print, edition;
@@ -127,10 +187,10 @@ TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
 }
 
 TEST_F(OrderPlacementTest, MatteAppendsZeroToEveryProductCode) {
-    station.prompts.paper = PaperChoice{1, 2, "富士"};
+    station.prompts.paper = PaperChoice{PaperFinish::kMatte, 2, "富士"};
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
     EXPECT_EQ(Dialog().productList, "P10:2/P20:1/");
-    EXPECT_EQ(Dialog().summary.substr(Dialog().summary.size() - 8), "(绒面)");
+    EXPECT_EQ(Dialog().summaryText.substr(Dialog().summaryText.size() - 8), "(绒面)");
     EXPECT_EQ(Job("productlist"), "P10:2/P20:1/");
     EXPECT_NE(Job("memo").find("(绒面,富士)"), std::string::npos);
     for (std::int32_t i = 0; i < station.state.photoList.GetSize(); ++i)
@@ -232,7 +292,7 @@ TEST_F(OrderPlacementTest, FailedFilesAreWrittenAgainForTheSameNumberWithoutAnot
         // written, for that number.
         s.memory.refused.clear();
         s.prompts.asked.clear();
-        s.prompts.order = PlacedOrder{"0020150307002", "请注意!"};
+        s.prompts.order = testing::AcceptedOrder("0020150307002", "请注意!");
         ASSERT_EQ(s.Run(), PlacementResult::kPlaced) << c.refused;
         EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
         EXPECT_EQ(s.prompts.orderDialogs.size(), 1u);
@@ -272,7 +332,7 @@ TEST_F(OrderPlacementTest, AnOrderNumberThatCannotNameFilesIsRefused) {
     for (const char* number : {"", "0020150307\r\n01", "002015030700100100100", "00/../x"}) {
         PlacementStation s;
         s.Add(0, 1, "a.jpg");
-        s.prompts.order = PlacedOrder{number, "请注意!"};
+        s.prompts.order = testing::AcceptedOrder(number, "请注意!");
         s.prompts.albumLogin = AlbumLoginResult{number, "\\12:Summer/"};
         EXPECT_EQ(s.Run(), PlacementResult::kFailed) << number;
         EXPECT_EQ(s.OnToxc(), PlacementResult::kFailed) << number;
@@ -299,9 +359,10 @@ class PressingAgain : public testing::ScriptedOrderPrompts {
   public:
     std::function<PlacementResult()> again;
     std::vector<PlacementResult> results;
-    std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) override {
+    std::optional<OrderOutcome> RunOrderDialog(const OrderRequest& input,
+                                               OrderExchange& exchange) override {
         results.push_back(again());
-        return ScriptedOrderPrompts::RunOrderDialog(input);
+        return ScriptedOrderPrompts::RunOrderDialog(input, exchange);
     }
 };
 
@@ -361,7 +422,7 @@ TEST_F(OrderPlacementTest, TheNextCustomerCarriesNothingOfThePlacedOrder) {
     SetOrderID(station.state, "150307008", 8);
     station.Add(0, 1, "a.jpg");
     station.prompts.requirement = "";
-    station.prompts.order = PlacedOrder{"0020150307003", "请注意!"};
+    station.prompts.order = testing::AcceptedOrder("0020150307003", "请注意!");
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
     EXPECT_EQ(station.prompts.currentRequirement, "");
     EXPECT_EQ(Dialog().localId, "150307008");

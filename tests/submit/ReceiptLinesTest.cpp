@@ -108,7 +108,7 @@ ReceiptInput Input(bool printPrice, std::int32_t finish, std::string requirement
     ReceiptInput in;
     in.orderNumber = "0012345678";
     in.memberCode = "000001";
-    in.finish = finish;
+    in.finish = finish == 0 ? PaperFinish::kGlossy : PaperFinish::kMatte;
     in.time = LocalTime{2026, 3, 7, 9, 5, 0};
     in.requirement = std::move(requirement);
     in.printPrice = printPrice;

@@ -122,9 +122,10 @@ TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
     state.photoList.Append(std::make_unique<PhotoRecord>());  // unseen, not counted
     job.Add(0, 2);
     state.photoList.AppendFrom(job.list);
-    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", 0),
+    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kGlossy),
               ReceiptOutcome::kPrinted);
-    const ReceiptLineList lines = LocalOrderLines(state, services, "0026120701", 0);
+    const ReceiptLineList lines =
+        LocalOrderLines(state, services, "0026120701", PaperFinish::kGlossy);
     EXPECT_EQ(lines[7], "富士5寸(光面) 2    0.80   0.60  ");
     EXPECT_EQ(lines[11], "时间:2026-12-7 18:30:5");
     EXPECT_EQ(lines[12], "加急;明天取");
@@ -137,10 +138,11 @@ TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
 TEST_F(LocalOrderReceiptTest, WithoutPricesPrintsOnce) {
     job.Add(0, 2);
     state.photoList.AppendFrom(job.list);
-    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", 1),
+    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kMatte),
               ReceiptOutcome::kPrinted);
     EXPECT_EQ(printers.log.documents, 1);
-    EXPECT_EQ(printers.log.texts, LocalOrderLines(state, services, "0026120701", 1));
+    EXPECT_EQ(printers.log.texts,
+              LocalOrderLines(state, services, "0026120701", PaperFinish::kMatte));
     EXPECT_EQ(printers.log.texts[7], "5寸(绒面) 2    ");
 }
 

@@ -103,7 +103,7 @@ TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
     const FailoverStep steps[] = {
         {false, "two", 82, 1}, {true, "one", 81, 0}, {false, "two", 82, 1}};
     for (const FailoverStep& s : steps) {
-        EXPECT_EQ(client.ServerFailover(), s.giveUp);
+        EXPECT_EQ(client.ServerFailover() == WebClient::Failover::kGaveUp, s.giveUp);
         EXPECT_EQ(client.CurrentHost(), s.host);
         EXPECT_EQ(client.CurrentPort(), s.port);
         EXPECT_EQ(client.SecondHost(), s.flag);
@@ -117,7 +117,7 @@ TEST(WebClientTest, WithBothHostsTheSameTheFirstFailureGivesUp) {
     ParamConfig c;
     c.web = c.web2 = "same";
     WebClient client(c, {}, HttpPoster::Default());
-    EXPECT_TRUE(client.ServerFailover());
+    EXPECT_EQ(client.ServerFailover(), WebClient::Failover::kGaveUp);
     EXPECT_EQ(client.CurrentHost(), "same");
 }
 

@@ -15,9 +15,9 @@
 #include "skin/BitmapButton.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
+#include "submit/BackOfficeLogin.h"
 #include "submit/BackOfficeLoginDialog.h"
 #include "submit/ServiceNoticeDialog.h"
-#include "submit/StoreLogin.h"
 #include "submit/WebClient.h"
 #include "support/ModalAnswer.h"
 #include "support/StandInServer.h"
@@ -124,7 +124,7 @@ TEST_F(WebDialogsTest, AlbumChoiceListsTheAlbumsAndNeedsASelection) {
 
 TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
     server_.Answer(kStorePath, "status=0%");
-    StoreLogin kept;
+    BackOfficeLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
     LogIn(d, "shop1", "ab");
     QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
@@ -139,7 +139,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
 
 TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
     server_.Answer(kStorePath, "status=1%status=0%");
-    StoreLogin kept;
+    BackOfficeLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
     LogIn(d, "shop1", "ab");
     QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
@@ -150,7 +150,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
 
 TEST_F(WebDialogsTest, BackOfficeLoginCancelledAgainstASilentServerKeepsNothing) {
     server_.Script(kStorePath, StandInReply{"", 0, true, 0});
-    StoreLogin kept;
+    BackOfficeLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
     LogIn(d, "shop1", "ab");
     QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);

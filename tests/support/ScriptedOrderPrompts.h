@@ -7,9 +7,19 @@
 #include <vector>
 
 #include "platform/messages/HostLink.h"
+#include "submit/OrderExchange.h"
 #include "submit/OrderPrompts.h"
 
 namespace orelle::testing {
+
+// An order the back office took, as the order dialog hands it back.
+inline OrderOutcome AcceptedOrder(const std::string& number, const std::string& closingNotice) {
+    OrderOutcome out;
+    out.placed = true;
+    out.orderNumber = number;
+    out.closingNotice = closingNotice;
+    return out;
+}
 
 struct ShownNotice {
     std::string caption, text;
@@ -23,14 +33,19 @@ class ScriptedOrderPrompts : public OrderPrompts {
     std::optional<std::string> requirement = std::string();
     std::int32_t compressionRate = 97;
     PaperChoice paper;
-    std::optional<PlacedOrder> order = PlacedOrder{"0020150307001", "请注意!"};
+    std::optional<OrderOutcome> order = AcceptedOrder("0020150307001", "请注意!");
     std::optional<AlbumLoginResult> albumLogin = AlbumLoginResult{"0020150307002", "\\12:Summer/"};
     std::optional<std::string> album = std::string("12");
 
     // What was asked and shown, in order ("package", "requirements", ...).
     std::vector<std::string> asked;
     std::string stats, currentRequirement;
-    std::vector<OrderDialogInput> orderDialogs;
+    std::vector<OrderRequest> orderDialogs;
+    // The editions of the order dialogs' exchanges, and whether each had a
+    // back end.
+    std::vector<OrderMode> exchangeModes;
+    std::vector<bool> exchangeBackEnds;
+    std::vector<std::string> databaseErrors;
     std::vector<ShownNotice> notices;
     std::vector<ReceiptOutcome> receipts;
     std::string albumList;
@@ -54,17 +69,21 @@ class ScriptedOrderPrompts : public OrderPrompts {
         asked.push_back("paper");
         return paper;
     }
-    std::optional<PlacedOrder> RunOrderDialog(const OrderDialogInput& input) override {
+    std::optional<OrderOutcome> RunOrderDialog(const OrderRequest& request,
+                                               OrderExchange& exchange) override {
         asked.push_back("order");
-        orderDialogs.push_back(input);
+        orderDialogs.push_back(request);
+        exchangeModes.push_back(exchange.Mode());
+        exchangeBackEnds.push_back(exchange.BackEnd() != nullptr);
         return order;
     }
+    void DatabaseError(const char* text) override { databaseErrors.push_back(text); }
     void Notice(const std::string& caption, const std::string& text, int lines) override {
         asked.push_back("notice");
         notices.push_back({caption, text, lines});
     }
     void ReportReceipt(ReceiptOutcome outcome) override { receipts.push_back(outcome); }
-    std::optional<AlbumLoginResult> AlbumLogin() override {
+    std::optional<AlbumLoginResult> AlbumLogin(const WebClient&) override {
         asked.push_back("albumlogin");
         return albumLogin;
     }

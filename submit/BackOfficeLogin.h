@@ -10,28 +10,28 @@ namespace orelle {
 
 class WebClient;
 
-struct StoreLogin {
+struct BackOfficeLogin {
     std::string user;
     std::string scrambledPassword;
     bool kept = false;
 };
 
-enum class StoreLoginAnswer { kAccepted, kWrongPassword, kUnknown, kNoNetwork };
+enum class BackOfficeAnswer { kAccepted, kWrongPassword, kUnknown, kNoNetwork };
 
 // The reply of smlogin.asp by substring: no "status=" is no network;
 // "status=1" anywhere is a wrong password, even beside "status=0"; then
 // "status=0" accepts; anything else is unknown.
-StoreLoginAnswer ReadStoreLoginReply(const std::string& reply);
+BackOfficeAnswer ReadBackOfficeReply(const std::string& reply);
 
 // The box text of an answer; null for kAccepted.
-const char* StoreLoginMessage(StoreLoginAnswer answer);
+const char* BackOfficeLoginMessage(BackOfficeAnswer answer);
 // The same for another back-office exchange that answers alike.
 struct WebEndpoint;
-const char* StoreAnswerMessage(const WebEndpoint& endpoint, StoreLoginAnswer answer);
+const char* BackOfficeAnswerMessage(const WebEndpoint& endpoint, BackOfficeAnswer answer);
 
 // One login on the calling thread with the already scrambled password.
-StoreLoginAnswer StoreLoginExchange(const WebClient& client, const std::string& user,
-                                    const std::string& scrambledPassword,
-                                    const std::function<bool()>& stopped);
+BackOfficeAnswer BackOfficeLoginExchange(const WebClient& client, const std::string& user,
+                                         const std::string& scrambledPassword,
+                                         const std::function<bool()>& stopped);
 
 }  // namespace orelle
