@@ -312,7 +312,7 @@ TEST_F(OrderPlacementTest, NoCopyGoesToTheLabTurned) {
     PhotoRecord& own = station.Add(1, 1, "c.jpg");
     own.srcName = "/card/c.jpg";  // used where the customer keeps it
     station.memory.files[own.srcName] = turned;
-    station.prompts.order = PlacedOrder{"0020150307001", ""};
+    station.prompts.order = testing::AcceptedOrder("0020150307001", "");
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
     EXPECT_EQ(JpegOrientation(station.memory.files[station.state.photoList.At(0).srcName]), 1);
     EXPECT_EQ(station.memory.files[own.srcName], turned);
