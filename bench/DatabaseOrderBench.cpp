@@ -58,7 +58,8 @@ MemberLoginInput Order(const OdbcSettings& server) {
             .firstWebHost = {},
             .requirement = "无(光面)",
             .productList = sizes,
-            .server = server};
+            .server = server,
+            .record = nullptr};
 }
 
 int Run(const OdbcSettings& server) {
