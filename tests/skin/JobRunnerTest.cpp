@@ -23,6 +23,7 @@ namespace orelle {
 namespace {
 
 using Job = JobRunner::Job;
+using Texts = std::vector<std::string>;
 
 constexpr auto kSafetyNet = std::chrono::seconds(20);
 
@@ -45,20 +46,25 @@ class EventLoop {
     QEventLoop loop_;
 };
 
-bool Ready(std::future<void>& f) { return f.wait_for(kSafetyNet) == std::future_status::ready; }
+// Set on the worker, waited for by the test.
+struct Signal {
+    std::promise<void> promise;
+    std::future<void> future = promise.get_future();
+    void Set() { promise.set_value(); }
+    bool Ready() { return future.wait_for(kSafetyNet) == std::future_status::ready; }
+};
 
 // Set when the thread that made it exits, which is after the worker queued
 // its last piece.
 struct ThreadExit {
-    std::promise<void>* exited;
-    ~ThreadExit() { exited->set_value(); }
+    Signal* exited;
+    ~ThreadExit() { exited->Set(); }
 };
 
 // A worker in the manner of the station's copies: the copies go to the UI
 // thread as they are made, one step each, and a bad file asks whether to
 // go on without it.
-void CopyFiles(JobContext& context, const std::vector<std::string>& files,
-               std::vector<std::string>& copies) {
+void CopyFiles(JobContext& context, const Texts& files, Texts& copies) {
     for (const std::string& file : files) {
         if (context.Stopped()) return;
         if (file.starts_with("bad")) {
@@ -70,11 +76,11 @@ void CopyFiles(JobContext& context, const std::vector<std::string>& files,
     }
 }
 
-const std::vector<std::string> kFiles{"a", "b", "bad1", "c", "bad2", "d"};
+const Texts kFiles{"a", "b", "bad1", "c", "bad2", "d"};
 
 struct CopyRun {
-    std::vector<std::string> copies;
-    std::vector<std::string> questions;
+    Texts copies;
+    Texts questions;
     int steps = 0;
 };
 
@@ -88,50 +94,57 @@ CopyRun CopyInline(bool goOn) {
     return run;
 }
 
-CopyRun CopyOnRunner(bool goOn) {
-    CopyRun run;
+class JobRunnerTest : public ::testing::Test {
+  protected:
+    CopyRun CopyOnRunner(bool goOn) {
+        CopyRun run;
+        EXPECT_TRUE(runner.Start({
+            .work = [&](JobContext& c) { CopyFiles(c, kFiles, run.copies); },
+            .step = [&] { ++run.steps; },
+            .ask =
+                [&](const std::string& q) {
+                    EXPECT_EQ(std::this_thread::get_id(), ui);
+                    run.questions.push_back(q);
+                    return goOn;
+                },
+        }));
+        runner.Wait();
+        return run;
+    }
+
     std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+    JobRunner runner{busy};
     const std::thread::id ui = std::this_thread::get_id();
-    EXPECT_TRUE(runner.Start({
-        .work = [&](JobContext& c) { CopyFiles(c, kFiles, run.copies); },
-        .step = [&] { ++run.steps; },
-        .ask =
-            [&](const std::string& q) {
-                EXPECT_EQ(std::this_thread::get_id(), ui);
-                run.questions.push_back(q);
-                return goOn;
-            },
-    }));
-    runner.Wait();
-    return run;
-}
+};
 
-TEST(InlineJobContext, RunsAWorkOnTheCallersThread) {
-    const CopyRun all = CopyInline(true);
-    EXPECT_EQ(all.copies, (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(all.questions, (std::vector<std::string>{"skip bad1?", "skip bad2?"}));
-    EXPECT_EQ(all.steps, 4);
-
-    const CopyRun stopped = CopyInline(false);
-    EXPECT_EQ(stopped.copies, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(stopped.questions, (std::vector<std::string>{"skip bad1?"}));
-    EXPECT_EQ(stopped.steps, 2);
-
+TEST_F(JobRunnerTest, CopiesTheSameInlineAndOnTheRunner) {
+    struct Case {
+        bool goOn;
+        Texts copies, questions;
+        int steps;
+    };
+    for (const Case& c : {Case{true, {"a", "b", "c", "d"}, {"skip bad1?", "skip bad2?"}, 4},
+                          Case{false, {"a", "b"}, {"skip bad1?"}, 2}}) {
+        SCOPED_TRACE(c.goOn);
+        for (const CopyRun& run : {CopyInline(c.goOn), CopyOnRunner(c.goOn)}) {
+            EXPECT_EQ(run.copies, c.copies);
+            EXPECT_EQ(run.questions, c.questions);
+            EXPECT_EQ(run.steps, c.steps);
+        }
+    }
     // Nobody to answer says no.
-    InlineJobContext unanswered;
-    EXPECT_FALSE(unanswered.Ask("go on?"));
+    EXPECT_FALSE(InlineJobContext().Ask("go on?"));
 }
 
 TEST(InlineJobContext, NothingGetsThroughOnceStopped) {
     InlineJobContext context;
-    std::vector<std::string> copies;
+    Texts copies;
     context.answer = [](const std::string&) { return true; };
     context.onStep = [&] {
         if (context.steps == 2) context.Stop();
     };
     CopyFiles(context, kFiles, copies);
-    EXPECT_EQ(copies, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(copies, (Texts{"a", "b"}));
     EXPECT_TRUE(context.questions.empty());
 
     bool posted = false;
@@ -143,21 +156,8 @@ TEST(InlineJobContext, NothingGetsThroughOnceStopped) {
     EXPECT_TRUE(context.questions.empty());
 }
 
-TEST(JobRunner, SameOutcomeAsInline) {
-    for (const bool goOn : {true, false}) {
-        const CopyRun inlined = CopyInline(goOn);
-        const CopyRun threaded = CopyOnRunner(goOn);
-        EXPECT_EQ(threaded.copies, inlined.copies) << goOn;
-        EXPECT_EQ(threaded.questions, inlined.questions) << goOn;
-        EXPECT_EQ(threaded.steps, inlined.steps) << goOn;
-    }
-}
-
-TEST(JobRunner, DoneRunsOnceOnTheUiThreadWithTheResult) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, DoneRunsOnceOnTheUiThreadWithTheResult) {
     EventLoop loop;
-    const std::thread::id ui = std::this_thread::get_id();
     std::thread::id worker;
     int result = 0;
     int dones = 0;
@@ -186,11 +186,8 @@ TEST(JobRunner, DoneRunsOnceOnTheUiThreadWithTheResult) {
     EXPECT_EQ(dones, 1);
 }
 
-TEST(JobRunner, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWork) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-    const std::thread::id ui = std::this_thread::get_id();
-    std::vector<std::string> order;
+TEST_F(JobRunnerTest, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWorkAndMayGiveItUp) {
+    Texts order;
     bool beforeSeen = false;
     ASSERT_TRUE(runner.Start({
         .before =
@@ -198,13 +195,13 @@ TEST(JobRunner, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWork) {
                 EXPECT_EQ(std::this_thread::get_id(), ui);
                 order.push_back("before");
             },
-        .work = [&](JobContext&) { beforeSeen = order == std::vector<std::string>{"before"}; },
+        .work = [&](JobContext&) { beforeSeen = order == Texts{"before"}; },
         .done = [&] { order.push_back("done"); },
     }));
     EXPECT_TRUE(order.empty()) << "before waits for the events that led to Start";
     runner.Wait();
     EXPECT_TRUE(beforeSeen);
-    EXPECT_EQ(order, (std::vector<std::string>{"before", "done"}));
+    EXPECT_EQ(order, (Texts{"before", "done"}));
 
     // A job of before alone runs its done after it, with no worker.
     order.clear();
@@ -213,30 +210,23 @@ TEST(JobRunner, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWork) {
         .done = [&] { order.push_back("done"); },
     }));
     runner.Wait();
-    EXPECT_EQ(order, (std::vector<std::string>{"before", "done"}));
+    EXPECT_EQ(order, (Texts{"before", "done"}));
     EXPECT_FALSE(busy);
-}
 
-TEST(JobRunner, BeforeMayGiveTheJobUp) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-    bool worked = false;
-    bool done = false;
+    // A before that stops the job: no work, no done.
+    order.clear();
     ASSERT_TRUE(runner.Start({
         .before = [&] { runner.Stop(); },
-        .work = [&](JobContext&) { worked = true; },
-        .done = [&] { done = true; },
+        .work = [&](JobContext&) { order.push_back("work"); },
+        .done = [&] { order.push_back("done"); },
     }));
     runner.Wait();
-    EXPECT_FALSE(worked);
-    EXPECT_FALSE(done);
+    EXPECT_TRUE(order.empty());
     EXPECT_FALSE(runner.Running());
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, BusyFlagIsRaisedForTheWholeJob) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, BusyFlagIsRaisedForTheWholeJob) {
     std::vector<bool> seen;
     bool inWork = false;
     ASSERT_TRUE(runner.Start({
@@ -256,9 +246,8 @@ TEST(JobRunner, BusyFlagIsRaisedForTheWholeJob) {
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, StartIsRefusedWhileTheFlagIsRaised) {
-    std::atomic<bool> busy{true};  // raised by someone else
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, StartIsRefusedWhileTheFlagIsRaised) {
+    busy = true;  // raised by someone else
     bool ran = false;
     const Job job{.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }};
     EXPECT_FALSE(runner.Start(job));
@@ -285,12 +274,10 @@ TEST(JobRunner, StartIsRefusedWhileTheFlagIsRaised) {
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, AJobChainedFromDoneKeepsTheFlagRaised) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
     JobRunner other(busy);
     EventLoop loop;
-    std::vector<std::string> order;
+    Texts order;
     bool gapChecked = false;
     const Job second{
         .before = [&] { order.push_back(busy ? "second before, busy" : "second before"); },
@@ -323,8 +310,7 @@ TEST(JobRunner, AJobChainedFromDoneKeepsTheFlagRaised) {
     }));
     loop.Run();
     EXPECT_TRUE(gapChecked);
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"first done", "second before, busy", "second done"}));
+    EXPECT_EQ(order, (Texts{"first done", "second before, busy", "second done"}));
     EXPECT_FALSE(runner.Running());
     EXPECT_FALSE(busy);
 
@@ -339,14 +325,11 @@ TEST(JobRunner, AJobChainedFromDoneKeepsTheFlagRaised) {
             },
     }));
     runner.Wait();
-    EXPECT_EQ(order, (std::vector<std::string>{"chained done"}));
+    EXPECT_EQ(order, (Texts{"chained done"}));
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, AskIsAnsweredOnTheUiThread) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-    const std::thread::id ui = std::this_thread::get_id();
+TEST_F(JobRunnerTest, AskIsAnsweredOnTheUiThread) {
     std::vector<bool> answers;
     ASSERT_TRUE(runner.Start({
         .work =
@@ -370,9 +353,7 @@ TEST(JobRunner, AskIsAnsweredOnTheUiThread) {
     EXPECT_FALSE(answer);
 }
 
-TEST(JobRunner, StopReleasesAWaitingAskAndDropsTheRest) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
     int asked = 0;
     int steps = 0;
     bool posted = false;
@@ -406,25 +387,22 @@ TEST(JobRunner, StopReleasesAWaitingAskAndDropsTheRest) {
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, StopDropsStepsAlreadyQueued) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-    std::promise<void> queued;
-    std::future<void> queuedFuture = queued.get_future();
+TEST_F(JobRunnerTest, StopDropsStepsAlreadyQueued) {
+    Signal queued;
     int steps = 0;
     bool done = false;
     ASSERT_TRUE(runner.Start({
         .work =
             [&](JobContext& c) {
                 for (int i = 0; i < 100; ++i) c.Step();
-                queued.set_value();
+                queued.Set();
                 while (!c.Stopped()) std::this_thread::yield();
             },
         .done = [&] { done = true; },
         .step = [&] { ++steps; },
     }));
     QCoreApplication::processEvents();  // the before's turn starts the worker
-    ASSERT_TRUE(Ready(queuedFuture));
+    ASSERT_TRUE(queued.Ready());
     const int stepsAtStop = steps;
     runner.Stop();
     EXPECT_TRUE(runner.Running()) << "until the worker has ended";
@@ -441,112 +419,90 @@ TEST(JobRunner, StopDropsStepsAlreadyQueued) {
     EXPECT_TRUE(done);
 }
 
-TEST(JobRunner, WaitRightAfterStartDeliversEveryPieceInOrder) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
+TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
     constexpr int kSteps = 1000;
-    std::vector<int> log;  // posted i as i, a step as -1
-    int dones = 0;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext& c) {
-                for (int i = 0; i < kSteps; ++i) {
-                    c.Post([&log, i] { log.push_back(i); });
-                    c.Step();
-                }
-            },
-        .done = [&] { ++dones; },
-        .step = [&] { log.push_back(-1); },
-    }));
-    runner.Wait();
-    std::vector<int> expected;
-    for (int i = 0; i < kSteps; ++i) {
-        expected.push_back(i);
-        expected.push_back(-1);
+    std::vector<int> expected;  // posted i as i, a step as -1
+    for (int i = 0; i < kSteps; ++i) expected.insert(expected.end(), {i, -1});
+    for (const bool wait : {true, false}) {
+        SCOPED_TRACE(wait ? "Wait right after Start" : "the event loop");
+        EventLoop loop;
+        std::vector<int> log;
+        int dones = 0;
+        ASSERT_TRUE(runner.Start({
+            .work =
+                [&](JobContext& c) {
+                    for (int i = 0; i < kSteps; ++i) {
+                        c.Post([&log, i] { log.push_back(i); });
+                        c.Step();
+                    }
+                },
+            .done =
+                [&] {
+                    EXPECT_EQ(log, expected) << "everything before the done";
+                    ++dones;
+                    loop.Quit();
+                },
+            .step = [&] { log.push_back(-1); },
+        }));
+        if (wait) {
+            runner.Wait();
+        } else {
+            loop.Run();
+        }
+        EXPECT_EQ(log, expected);
+        EXPECT_EQ(dones, 1);
+        EXPECT_FALSE(busy);
+        // The event loop's queued deliveries find nothing left.
+        QCoreApplication::processEvents();
+        EXPECT_EQ(log.size(), expected.size());
+        EXPECT_EQ(dones, 1);
     }
-    EXPECT_EQ(log, expected);
-    EXPECT_EQ(dones, 1);
-    EXPECT_FALSE(busy);
-    // The event loop's queued deliveries find nothing left.
-    QCoreApplication::processEvents();
-    EXPECT_EQ(log.size(), expected.size());
-    EXPECT_EQ(dones, 1);
 }
 
-TEST(JobRunner, EventLoopDeliversEveryPieceInOrder) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-    EventLoop loop;
-    constexpr int kSteps = 1000;
-    int steps = 0;
-    bool inOrder = true;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext& c) {
-                for (int i = 0; i < kSteps; ++i) {
-                    c.Post([&, i] { inOrder = inOrder && steps == i; });
-                    c.Step();
-                }
-            },
-        .done =
-            [&] {
-                EXPECT_EQ(steps, kSteps);
-                loop.Quit();
-            },
-        .step = [&] { ++steps; },
-    }));
-    loop.Run();
-    EXPECT_TRUE(inOrder);
-    EXPECT_FALSE(busy);
-}
-
-TEST(JobRunner, DestroyedWhileRunning) {
-    std::atomic<bool> busy{false};
+TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     int steps = 0;
     bool done = false;
     bool ran = false;
 
     // The worker loops until it is told to stop.
-    auto runner = std::make_unique<JobRunner>(busy);
-    std::promise<void> started;
-    std::future<void> startedFuture = started.get_future();
-    ASSERT_TRUE(runner->Start({
+    auto doomed = std::make_unique<JobRunner>(busy);
+    Signal started;
+    ASSERT_TRUE(doomed->Start({
         .work =
             [&](JobContext& c) {
-                started.set_value();
+                started.Set();
                 while (!c.Stopped()) c.Step();
             },
         .done = [&] { done = true; },
         .step = [&] { ++steps; },
     }));
     QCoreApplication::processEvents();
-    ASSERT_TRUE(Ready(startedFuture));
+    ASSERT_TRUE(started.Ready());
     const int stepsBefore = steps;
-    runner.reset();
+    doomed.reset();
     EXPECT_FALSE(busy);
     QCoreApplication::processEvents();
     EXPECT_EQ(steps, stepsBefore);
     EXPECT_FALSE(done);
 
     // Before the before ran.
-    runner = std::make_unique<JobRunner>(busy);
+    doomed = std::make_unique<JobRunner>(busy);
     ASSERT_TRUE(
-        runner->Start({.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }}));
-    runner.reset();
+        doomed->Start({.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }}));
+    doomed.reset();
     QCoreApplication::processEvents();
     EXPECT_FALSE(ran);
     EXPECT_FALSE(busy);
 
     // While the worker waits on a question nobody has seen yet.
-    runner = std::make_unique<JobRunner>(busy);
-    std::promise<void> asking;
-    std::future<void> askingFuture = asking.get_future();
+    doomed = std::make_unique<JobRunner>(busy);
+    Signal asking;
     bool answer = true;
     bool asked = false;
-    ASSERT_TRUE(runner->Start({
+    ASSERT_TRUE(doomed->Start({
         .work =
             [&](JobContext& c) {
-                asking.set_value();
+                asking.Set();
                 answer = c.Ask("go on?");
             },
         .ask =
@@ -556,25 +512,22 @@ TEST(JobRunner, DestroyedWhileRunning) {
             },
     }));
     QCoreApplication::processEvents();
-    ASSERT_TRUE(Ready(askingFuture));
-    runner.reset();
+    ASSERT_TRUE(asking.Ready());
+    doomed.reset();
     EXPECT_FALSE(answer);
     EXPECT_FALSE(asked);
     EXPECT_FALSE(busy);
-}
 
-TEST(JobRunner, DestroyedFromItsOwnQuestion) {
-    std::atomic<bool> busy{false};
-    auto runner = std::make_unique<JobRunner>(busy);
+    // From its own question: the window that owns it closes.
+    doomed = std::make_unique<JobRunner>(busy);
     EventLoop loop;
-    bool answer = true;
-    bool done = false;
-    ASSERT_TRUE(runner->Start({
+    answer = true;
+    ASSERT_TRUE(doomed->Start({
         .work = [&](JobContext& c) { answer = c.Ask("close?"); },
         .done = [&] { done = true; },
         .ask =
             [&](const std::string&) {
-                runner.reset();  // the window that owns it closes
+                doomed.reset();
                 loop.Quit();
                 return true;
             },
@@ -585,14 +538,10 @@ TEST(JobRunner, DestroyedFromItsOwnQuestion) {
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
-    std::atomic<bool> busy{false};
-    JobRunner runner(busy);
-
+TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
     // A modal question open while the customer cancels: the worker ends,
     // but the job is not over until the question closes.
-    std::promise<void> exited;
-    std::future<void> exitedFuture = exited.get_future();
+    Signal exited;
     bool overDuringAsk = false;
     ASSERT_TRUE(runner.Start({
         .work =
@@ -603,7 +552,7 @@ TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
         .ask =
             [&](const std::string&) {
                 runner.Stop();
-                EXPECT_TRUE(Ready(exitedFuture));
+                EXPECT_TRUE(exited.Ready());
                 QCoreApplication::processEvents();  // the dialog's own loop
                 overDuringAsk = !runner.Running() || !busy;
                 return false;
@@ -615,7 +564,7 @@ TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
 
     // A done with a modal dialog, after chaining the next job: that one's
     // before waits for the done to return, and nothing runs twice.
-    std::vector<std::string> order;
+    Texts order;
     int steps = 0;
     ASSERT_TRUE(runner.Start({
         .work =
@@ -637,19 +586,18 @@ TEST(JobRunner, NestedLoopsRunNothingTwiceNorOutOfTurn) {
     runner.Wait();
     QCoreApplication::processEvents();
     EXPECT_EQ(steps, 10);
-    EXPECT_EQ(order, (std::vector<std::string>{"done returns", "next before", "next done"}));
+    EXPECT_EQ(order, (Texts{"done returns", "next before", "next done"}));
     EXPECT_FALSE(busy);
 }
 
-TEST(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
-    std::atomic<bool> busy{false};
+TEST_F(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
     auto release = std::make_shared<std::promise<void>>();
     auto ended = std::make_shared<std::promise<void>>();
     std::shared_future<void> go = release->get_future().share();
     bool stepped = false;
     bool done = false;
     {
-        JobRunner runner(busy);
+        JobRunner abandoned(busy);
         Job job;
         job.work = [go, ended](JobContext& context) {
             go.wait();  // a read that hangs
@@ -659,10 +607,10 @@ TEST(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
         };
         job.step = [&] { stepped = true; };
         job.done = [&] { done = true; };
-        ASSERT_TRUE(runner.Start(std::move(job)));
+        ASSERT_TRUE(abandoned.Start(std::move(job)));
         QCoreApplication::processEvents();  // the worker starts
-        runner.Abandon();
-        EXPECT_FALSE(runner.Running());
+        abandoned.Abandon();
+        EXPECT_FALSE(abandoned.Running());
         EXPECT_FALSE(busy) << "the flag is down at once";
     }  // the runner goes while its worker still hangs
     release->set_value();
