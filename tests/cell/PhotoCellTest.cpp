@@ -13,13 +13,13 @@
 
 #include "cell/CaptionLabel.h"
 #include "cell/CellHost.h"
+#include "cell/CellTexts.h"
 #include "cell/PicturePrefetch.h"
 #include "orderdata/ProcessState.h"
-#include "skin/BitmapButton.h"
-#include "cell/CellTexts.h"
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/StationCopy.h"
+#include "skin/BitmapButton.h"
 #include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhonePhotos.h"
@@ -104,13 +104,24 @@ class PhotoCellTest : public ::testing::Test {
         return ref;
     }
 
-    static void Click(PhotoCell& cell, int id, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(cell.Button(id), button, {}, QPoint(10, 10));
+    // The first cell, showing r.
+    PhotoCell& ShowInCell(PhotoRecord& r) {
+        PhotoCell& cell = MakeCell(0, kCell0);
+        cell.ShowRecord(&r);
+        return cell;
     }
+
+    static void Click(PhotoCell& cell, int id) {
+        QTest::mouseClick(cell.Button(id), Qt::LeftButton, {}, QPoint(10, 10));
+    }
+    static const std::string& Caption(PhotoCell& cell, int id) { return cell.Button(id)->caption1; }
     // A pixel of the cell's 5-pixel frame on its left edge.
     static QColor FramePixel(PhotoCell& cell) { return cell.grab().toImage().pixelColor(2, 150); }
     static QWidget* PhotoLayer(PhotoCell& cell) {
         return const_cast<SurfaceLayer*>(cell.surface.Layer(ImageSurface::kPhotoLayer));
+    }
+    static const QImage& Picture(PhotoCell& cell) {
+        return cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture();
     }
 
     TempFolder dir;
@@ -124,28 +135,25 @@ class PhotoCellTest : public ::testing::Test {
 };
 
 TEST_F(PhotoCellTest, ShowsTheRecordAndItsCropFrame) {
-    PhotoCell& cell = MakeCell(0, kCell0);
+    PhotoRecord& r = AddPhoto("IMG_1.jpg", 1600, 1200, 2);
+    PhotoCell& cell = ShowInCell(r);
     EXPECT_EQ(cell.geometry(), kCell0);
     EXPECT_EQ(cell.surface.geometry(), QRect(18, 19, 289, 214));
-    PhotoRecord& r = AddPhoto("IMG_1.jpg", 1600, 1200, 2);
-    cell.ShowRecord(&r);
     ASSERT_TRUE(cell.surface.HasImage());
     EXPECT_EQ(cell.nameText, "IMG_1-2.jpg");
     EXPECT_EQ(cell.nameLabel->Text(), "IMG_1.jpg(1600x1200)");
     EXPECT_EQ(cell.sizeLabel->Text(), "1600x1200");
     EXPECT_FALSE(cell.sizeLabel->isVisible());
-    EXPECT_EQ(cell.Button(cellid::kPrintSize)->caption1, "冲印规格6寸");
-    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "2");
-    EXPECT_EQ(cell.Button(cellid::kCropFill)->caption1, "留白");
-    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
+    EXPECT_EQ(Caption(cell, cellid::kPrintSize), "冲印规格6寸");
+    EXPECT_EQ(Caption(cell, cellid::kQuantity), "2");
+    EXPECT_EQ(Caption(cell, cellid::kCropFill), "留白");
+    EXPECT_EQ(Caption(cell, cellid::kDate), "加印日期");
     EXPECT_EQ(r.bBrowsed, 1);
     // 285 x 214 photo at left 2, 285 x 190 frame at top 12.
     EXPECT_EQ(PhotoLayer(cell)->geometry(), QRect(2, 0, 285, 214));
     EXPECT_EQ(cell.surface.Layer(ImageSurface::kFrameLayer)->geometry(), QRect(2, 12, 285, 190));
-    EXPECT_EQ(r.rcDst.left, 0);
-    EXPECT_EQ(r.rcDst.top, 67);
-    EXPECT_EQ(r.rcDst.width, 1600);
-    EXPECT_EQ(r.rcDst.height, 1066);
+    EXPECT_EQ((std::array{r.rcDst.left, r.rcDst.top, r.rcDst.width, r.rcDst.height}),
+              (std::array{0, 67, 1600, 1066}));
     // The small view shows only the row buttons.
     EXPECT_TRUE(cell.Button(cellid::kPlus)->isVisible());
     EXPECT_FALSE(cell.Button(cellid::kZoom)->isVisible());
@@ -189,14 +197,14 @@ TEST_F(PhotoCellTest, AnEmptyCellShowsNoSizeCountOrFraming) {
         std::vector<std::string> texts;
         for (int id : {cellid::kPrintSize, cellid::kQuantity, cellid::kCropFill, cellid::kZoom,
                        cellid::kRotation, cellid::kDate})
-            texts.push_back(cell.Button(id)->caption1);
+            texts.push_back(Caption(cell, id));
         return texts;
     };
     const std::vector<std::string> none(6);
     EXPECT_EQ(captions(), none);
     EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
     cell.ShowRecord(&AddPhoto("a.jpg", 64, 48, 0));
-    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "0");
+    EXPECT_EQ(Caption(cell, cellid::kQuantity), "0");
     EXPECT_EQ(FramePixel(cell), QColor(255, 0, 0));  // shown, not ordered
     cell.ClearCell();
     EXPECT_EQ(captions(), none);
@@ -207,8 +215,8 @@ TEST_F(PhotoCellTest, AnEmptyCellShowsNoSizeCountOrFraming) {
 // Regression: long names were cut at both ends and ran under the date
 // button; in the big view the label reached past the window.
 TEST_F(PhotoCellTest, LongNamesKeepTheirStartExtensionAndPixelSize) {
-    PhotoCell& cell = MakeCell(0, kCell0);
-    cell.ShowRecord(&AddPhoto("DSC_20261208_a_very_long_holiday_name_from_a_phone.jpg", 64, 48));
+    PhotoCell& cell =
+        ShowInCell(AddPhoto("DSC_20261208_a_very_long_holiday_name_from_a_phone.jpg", 64, 48));
     const std::string shown = cell.nameLabel->Text();
     EXPECT_EQ(shown.rfind("DSC_", 0), 0u) << shown;
     EXPECT_NE(shown.find("…"), std::string::npos) << shown;
@@ -228,16 +236,14 @@ TEST_F(PhotoCellTest, LongNamesKeepTheirStartExtensionAndPixelSize) {
 }
 
 TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
-    cell.ShowRecord(&r);
-    const QColor panel(201, 223, 245);
-    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), panel);
+    PhotoCell& cell = ShowInCell(r);
+    EXPECT_EQ(FramePixel(cell), QColor(201, 223, 245));
 
     QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
     EXPECT_EQ(r.number, 0);
-    EXPECT_EQ(cell.Button(cellid::kQuantity)->caption1, "0");
-    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(255, 0, 0));
+    EXPECT_EQ(Caption(cell, cellid::kQuantity), "0");
+    EXPECT_EQ(FramePixel(cell), QColor(255, 0, 0));
     Click(cell, cellid::kMinus);
     EXPECT_EQ(r.number, 0);
     QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
@@ -248,15 +254,14 @@ TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
     cell.OnCommand(40001 + 25);  // from the quantity pad
     EXPECT_EQ(r.number, 25);
     cell.SetActive(true);
-    EXPECT_EQ(QColor(cell.grab().toImage().pixel(2, 150)), QColor(236, 162, 13));
+    EXPECT_EQ(FramePixel(cell), QColor(236, 162, 13));
 }
 
 // Regression: a tap on a button while a popup was open only closed the
 // popup; on a touch screen the customer had to tap twice.
 TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     for (int opener : {cellid::kQuantity, cellid::kPrintSize}) {
         const int before = r.number;
         Click(cell, opener);
@@ -272,9 +277,8 @@ TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
 }
 
 TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1, "2024:05:01 12:30:00");
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     state.session.nOrderType = 2;
     Click(cell, cellid::kPlus);
     Click(cell, cellid::kMinus);
@@ -293,41 +297,21 @@ TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
     EXPECT_TRUE(cell.surface.Layer(ImageSurface::kFrameLayer)->isVisible());
     Click(cell, cellid::kCropFill);
     EXPECT_EQ(r.operate, kModeWhiteFill);
-    EXPECT_EQ(cell.Button(cellid::kCropFill)->caption1, "裁切");
+    EXPECT_EQ(Caption(cell, cellid::kCropFill), "裁切");
     Click(cell, cellid::kCropFill);
     EXPECT_EQ(r.operate, kModeCrop);
 }
 
-TEST_F(PhotoCellTest, ChoosingASizeKeepsAShopsOwnProductCode) {
-    PhotoCell& cell = MakeCell(0, kCell0);
-    const PrintCatalogue& catalogue = state.startup.catalogue;
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
-    r.offsetSZX = 40;
-    cell.ShowRecord(&r);
-    cell.OnCommand(10000 + 3);
-    EXPECT_EQ(r.specIndex, 3);
-    EXPECT_EQ(r.productID, catalogue.GetCode(3));
-    EXPECT_EQ(r.offsetSZX, 0);
-    EXPECT_EQ(cell.Button(cellid::kPrintSize)->caption1, "冲印规格" + catalogue.GetName(3));
-    r.productID = "SHOP-1";
-    cell.OnCommand(10000 + 2);
-    EXPECT_EQ(r.specIndex, 2);
-    EXPECT_EQ(r.productID, "SHOP-1");
-    cell.OnCommand(10000 + catalogue.GetCount());  // an empty cell of the chooser
-    EXPECT_EQ(r.specIndex, 2);
-}
-
 TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     cell.OnCommand(30002);  // zoom 0 outside zoom mode: nothing
     EXPECT_EQ(r.scale, 100);
     EXPECT_EQ(r.operate, kModeCrop);
     cell.OnCommand(30002 + 200);
     EXPECT_EQ(r.operate, kModeZoom);
     EXPECT_EQ(r.scale, 200);
-    EXPECT_EQ(cell.Button(cellid::kZoom)->caption1, "缩放比例200");
+    EXPECT_EQ(Caption(cell, cellid::kZoom), "缩放比例200");
     const PixelRect landscape = cell.surface.framing.frameRect;
     EXPECT_GT(landscape.Width(), landscape.Height());
     cell.OnCommand(30002);  // the frame-turn key
@@ -339,7 +323,7 @@ TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
     EXPECT_EQ(r.angle, 90);
     EXPECT_EQ(cell.surface.ImageWidth(), 1200);
     EXPECT_EQ(cell.surface.ImageHeight(), 1600);
-    EXPECT_EQ(cell.Button(cellid::kRotation)->caption1, "旋转度数90");
+    EXPECT_EQ(Caption(cell, cellid::kRotation), "旋转度数90");
     r.offsetSZX = 7;
     cell.OnCommand(50001 + 450);  // the same angle: nothing changes
     EXPECT_EQ(r.offsetSZX, 7);
@@ -347,9 +331,8 @@ TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
 
 // The shipped threshold is 150 dpi; 900 x 600 gives a 4 x 6 print just that.
 TEST_F(PhotoCellTest, TheLowResolutionMarkFollowsZoomAndSize) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("small.jpg", 900, 600);
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     EXPECT_EQ(r.pixelWidth, 900);
     const QLabel* mark = cell.surface.ResolutionMark();
     EXPECT_FALSE(mark->isVisible());
@@ -361,6 +344,10 @@ TEST_F(PhotoCellTest, TheLowResolutionMarkFollowsZoomAndSize) {
     EXPECT_FALSE(mark->isVisible());
     cell.OnCommand(10000 + 3);  // 7寸: 128 dpi
     EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(r.specIndex, 3);
+    EXPECT_EQ(Caption(cell, cellid::kPrintSize), "冲印规格" + state.startup.catalogue.GetName(3));
+    cell.OnCommand(10000 + state.startup.catalogue.GetCount());  // an empty cell of the chooser
+    EXPECT_EQ(r.specIndex, 3);
     Click(cell, cellid::kCropFill);  // the whole photo on the paper: still 128
     EXPECT_TRUE(mark->isVisible());
     cell.OnCommand(10000 + 1);
@@ -371,9 +358,8 @@ TEST_F(PhotoCellTest, TheLowResolutionMarkFollowsZoomAndSize) {
 }
 
 TEST_F(PhotoCellTest, DraggingTheFrameStoresWhereItLies) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     QWidget* photo = PhotoLayer(cell);
     QTest::mousePress(photo, Qt::LeftButton, {}, QPoint(100, 100));
     QTest::mouseMove(photo, QPoint(100, 97));  // under the 5-pixel threshold
@@ -386,26 +372,19 @@ TEST_F(PhotoCellTest, DraggingTheFrameStoresWhereItLies) {
     EXPECT_EQ(r.rcDst.top, 2 * 1600 / 285);
 }
 
-TEST_F(PhotoCellTest, TheBigViewLaysTheCellOutAcrossTheWindow) {
-    PhotoCell& first = MakeCell(0, kCell0);
-    PhotoRecord& r = AddPhoto("p.jpg", 64, 48, 1);
-    first.ShowRecord(&r);
-    first.ToggleBigView();
-    EXPECT_TRUE(first.bigView);
-    EXPECT_EQ(first.geometry(), QRect(0, 62, 1024, 590));
-    EXPECT_EQ(first.surface.geometry(), QRect(0, 0, 830, 590));
-    EXPECT_TRUE(first.Button(cellid::kZoom)->isVisible());
-    EXPECT_FALSE(first.Button(cellid::kFreeCrop)->isVisible());
-    EXPECT_TRUE(first.surface.HasImage());
-    first.ToggleBigView();
-    EXPECT_EQ(first.geometry(), kCell0);
-    EXPECT_FALSE(first.Button(cellid::kZoom)->isVisible());
-}
+TEST_F(PhotoCellTest, TheBigViewLaysTheCellOutAndDoubleClickOpensItInTheWebEditionOnly) {
+    PhotoCell& cell = ShowInCell(AddPhoto("p.jpg", 64, 48, 1));
+    cell.ToggleBigView();
+    EXPECT_TRUE(cell.bigView);
+    EXPECT_EQ(cell.geometry(), QRect(0, 62, 1024, 590));
+    EXPECT_EQ(cell.surface.geometry(), QRect(0, 0, 830, 590));
+    EXPECT_TRUE(cell.Button(cellid::kZoom)->isVisible());
+    EXPECT_FALSE(cell.Button(cellid::kFreeCrop)->isVisible());
+    EXPECT_TRUE(cell.surface.HasImage());
+    cell.ToggleBigView();
+    EXPECT_EQ(cell.geometry(), kCell0);
+    EXPECT_FALSE(cell.Button(cellid::kZoom)->isVisible());
 
-TEST_F(PhotoCellTest, DoubleClickEnlargesOnlyInTheWebEdition) {
-    PhotoCell& cell = MakeCell(0, kCell0);
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1);
-    cell.ShowRecord(&r);
     state.flags.verison_function = kEditionDatabase;
     QTest::mouseDClick(PhotoLayer(cell), Qt::LeftButton, {}, QPoint(40, 40));
     EXPECT_FALSE(cell.bigView);
@@ -448,29 +427,25 @@ TEST_F(PhotoCellTest, ATurnedPhoneShotShowsUprightInTheCellAndTheBigView) {
         cell.ShowRecord(&r);
         EXPECT_EQ(cell.nameLabel->Text(), copies[i].name + "(960x1280)");
         const std::array<int, 4> upright{2, 0, 3, 1};  // stored bottom left now on top left ...
-        EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
-                  upright);
+        EXPECT_EQ(testing::CornerIndexes(Picture(cell)), upright);
         cell.SetBigView(true);
-        EXPECT_EQ(testing::CornerIndexes(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture()),
-                  upright);
+        EXPECT_EQ(testing::CornerIndexes(Picture(cell)), upright);
     }
 }
 
 TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
-    PhotoCell& cell = MakeCell(0, kCell0);
     PhotoRecord& r = AddPhoto("d.jpg", 800, 600, 1, "2024:05:01 12:30:00");
-    cell.ShowRecord(&r);
+    PhotoCell& cell = ShowInCell(r);
     EXPECT_EQ(cell.surface.shotDate, "2024:05:01 12:30:00");
-    const QImage plain = cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture();
+    const QImage plain = Picture(cell);
     Click(cell, cellid::kDate);
     EXPECT_EQ(r.adddatetime, 1);
-    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "取消日期");
+    EXPECT_EQ(Caption(cell, cellid::kDate), "取消日期");
     EXPECT_EQ(cell.Button(cellid::kDate)->captionColour, QColor(255, 0, 0));
-    const QImage stamped = cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture();
-    EXPECT_NE(stamped, plain);
+    EXPECT_NE(Picture(cell), plain);
     Click(cell, cellid::kDate);
     EXPECT_EQ(r.adddatetime, 0);
-    EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture(), plain);
+    EXPECT_EQ(Picture(cell), plain);
 
     // Without a recorded date nothing is stamped, and the button says why
     // instead of marking the photo.
@@ -488,7 +463,7 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     }
     EXPECT_EQ(shown, std::vector<std::string>{kNoShotDateNotice});
     EXPECT_EQ(undated.adddatetime, 0);
-    EXPECT_EQ(cell.Button(cellid::kDate)->caption1, "加印日期");
+    EXPECT_EQ(Caption(cell, cellid::kDate), "加印日期");
 }
 
 // The active photo's big-view picture is decoded while the page is looked
@@ -510,7 +485,7 @@ TEST_F(PhotoCellTest, TheActivePhotosBigViewIsReadAhead) {
     cell.ToggleBigView();
     ASSERT_TRUE(cell.bigView);
     EXPECT_EQ(files.photoReads, reads) << "decoded on the way into the big view";
-    EXPECT_EQ(cell.surface.Layer(ImageSurface::kPhotoLayer)->Picture().size(), QSize(1200, 900));
+    EXPECT_EQ(Picture(cell).size(), QSize(1200, 900));
     cell.ToggleBigView();
     EXPECT_EQ(files.photoReads, reads) << "decoded on the way back";
     host.cells[0] = nullptr;
