@@ -39,12 +39,9 @@ PrintCatalogue Sizes() {
     return c;
 }
 
-void ExpectCrop(const CropRect& c, std::int32_t left, std::int32_t top, std::int32_t width,
-                std::int32_t height) {
-    EXPECT_EQ(c.left, left);
-    EXPECT_EQ(c.top, top);
-    EXPECT_EQ(c.width, width);
-    EXPECT_EQ(c.height, height);
+void ExpectCrop(const CropRect& c, const CropRect& want) {
+    EXPECT_EQ((std::array{c.left, c.top, c.width, c.height}),
+              (std::array{want.left, want.top, want.width, want.height}));
 }
 
 class FrameGeometryTest : public ::testing::Test {
@@ -72,31 +69,47 @@ class FrameGeometryTest : public ::testing::Test {
     FrameGeometry geom{&catalogue, &list};
 };
 
-TEST_F(FrameGeometryTest, FourBySixOnLandscapePhotoInCropMode) {
+// Portrait: 142 x 214 is 400 : 600 cut to whole pixels, and 214 rows of the
+// display are 1605 photo rows: the crop is held to the photo's 1600 and
+// keeps its shape. Zoomed: the 3200 x 2400 photo, cut to its centre.
+TEST_F(FrameGeometryTest, WorkedExamplesLayOutThePhotoTheFrameAndTheCrop) {
+    struct Case {
+        std::int32_t mode, w, h;
+        PixelRect image, frame;
+        CropRect crop;
+    };
+    const Case cases[] = {
+        {kModeCrop, 1600, 1200, {2, 0, 287, 214}, {2, 12, 287, 202}, {0, 67, 1600, 1066}},
+        {kModeCrop, 1200, 1600, {64, 0, 224, 214}, {73, 0, 215, 214}, {67, 0, 1061, 1600}},
+        {kModeZoom, 1600, 1200, {-141, -107, 429, 321}, {2, 12, 287, 202}, {802, 668, 1600, 1066}},
+        {kModeWhiteFill, 1600, 1200, {16, 11, 272, 203}, {0, 11, 289, 203}, {100, 0, 1806, 1200}},
+        {kModeBlackFill, 1600, 1200, {16, 11, 272, 203}, {0, 11, 289, 203}, {100, 0, 1806, 1200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " " << c.w << "x" << c.h);
+        const RefreshResult res =
+            Show(c.mode, c.w, c.h, kFourBySix, c.mode == kModeZoom ? 200 : 100);
+        ASSERT_TRUE(res.done);
+        EXPECT_EQ(geom.imageRect, c.image);
+        EXPECT_EQ(geom.frameRect, c.frame);
+        ExpectCrop(res.crop, c.crop);
+        ExpectCrop(Stored().rcDst, c.crop);
+        const bool fill = c.mode == kModeWhiteFill || c.mode == kModeBlackFill;
+        EXPECT_EQ(res.layers.paperColour, c.mode == kModeWhiteFill   ? PaperColour::kWhite
+                                          : c.mode == kModeBlackFill ? PaperColour::kBlack
+                                                                     : PaperColour::kNone);
+        EXPECT_EQ(res.layers.paper, fill ? c.frame : PixelRect{});
+        EXPECT_EQ(res.layers.photo, geom.imageRect);
+    }
     const RefreshResult res = Show(kModeCrop, 1600, 1200);
-    ASSERT_TRUE(res.done);
-    EXPECT_EQ(geom.imageRect, (PixelRect{2, 0, 287, 214}));
-    EXPECT_EQ(geom.frameRect, (PixelRect{2, 12, 287, 202}));
-    ExpectCrop(res.crop, 0, 67, 1600, 1066);
-    ExpectCrop(Stored().rcDst, 0, 67, 1600, 1066);
-    EXPECT_EQ(res.layers.paperColour, PaperColour::kNone);
-    EXPECT_EQ(res.layers.paper, PixelRect{});
-    EXPECT_EQ(res.layers.photo, geom.imageRect);
     EXPECT_EQ(res.layers.frame, geom.frameRect);
     const std::array<PixelRect, 4> outline{PixelRect{0, 0, 285, 2}, PixelRect{0, 0, 2, 190},
                                            PixelRect{0, 188, 285, 190},
                                            PixelRect{283, 0, 285, 190}};
     EXPECT_EQ(res.layers.frameOutline, outline);
-}
-
-TEST_F(FrameGeometryTest, PortraitPhotoGetsAnUprightFrame) {
-    const RefreshResult res = Show(kModeCrop, 1200, 1600);
-    EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
-    // 142 x 214 is 400 : 600 cut to whole pixels.
-    EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
-    // 214 rows of the display are 1605 photo rows: the crop is held to the
-    // photo's 1600 and keeps its 400 : 600 shape.
-    ExpectCrop(res.crop, 67, 0, 1061, 1600);
+    // 350 : 510 across 214 rows is 146 wide; 350 : 509 would give 147.
+    Show(kModeCrop, 1600, 1200, kFloatHundredths);
+    EXPECT_EQ(geom.frameRect.Width(), 146);
 }
 
 // Regression: untouched frames reached up to 6 pixels past the photo.
@@ -112,7 +125,7 @@ TEST_F(FrameGeometryTest, UntouchedFramesStayOnThePhotoInThePrintsShape) {
             EXPECT_GE(c.top, 0);
             EXPECT_LE(c.left + c.width, w);
             EXPECT_LE(c.top + c.height, h);
-            ExpectCrop(Stored().rcDst, c.left, c.top, c.width, c.height);
+            ExpectCrop(Stored().rcDst, c);
             // The print's shape, within the frame's rounding to display
             // pixels: the long side of the crop over its short side.
             const double print = spec == kFourBySix ? 600.0 / 400.0 : 510.0 / 350.0;
@@ -138,18 +151,11 @@ TEST(FrameGeometryLayout, CropOnPhotoMovesAndShrinksInProportion) {
              Case{{-4, 260, 900, 1350}, 1200, 1600, {0, 250, 900, 1350}},  // back inside
              Case{{0, 0, 0, 0}, 1200, 1600, {0, 0, 0, 0}},
          }) {
-        const CropRect on = CropOnPhoto(c.in, c.w, c.h);
-        ExpectCrop(on, c.out.left, c.out.top, c.out.width, c.out.height);
+        ExpectCrop(CropOnPhoto(c.in, c.w, c.h), c.out);
     }
 }
 
-TEST_F(FrameGeometryTest, HundredthsTruncateTheFloatProduct) {
-    Show(kModeCrop, 1600, 1200, kFloatHundredths);
-    // 350 : 510 across 214 rows is 146 wide; 350 : 509 would give 147.
-    EXPECT_EQ(geom.frameRect.Width(), 146);
-}
-
-TEST_F(FrameGeometryTest, SizesWithoutAreaShowNoFrame) {
+TEST_F(FrameGeometryTest, SizesWithoutAreaShowNoFrameAndShapelessPaperCoversTheSurface) {
     for (std::int32_t spec :
          {kZeroWidth, kZeroHeight, kNegativeWidth, kNegativeHeight, kUnderAHundredth, -1, 7}) {
         SCOPED_TRACE(spec);
@@ -158,25 +164,11 @@ TEST_F(FrameGeometryTest, SizesWithoutAreaShowNoFrame) {
         geom.mode = kModeZoom;
         geom.Refresh();
         EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 287, 214}));
-    }
-}
-
-TEST_F(FrameGeometryTest, ShapelessPaperCoversTheSurface) {
-    for (std::int32_t spec : {kZeroWidth, kZeroHeight, kUnderAHundredth, -1}) {
-        SCOPED_TRACE(spec);
+        if (spec == kNegativeWidth || spec == kNegativeHeight || spec == 7) continue;
         Show(kModeWhiteFill, 1600, 1200, spec);
         EXPECT_EQ(geom.frameRect, geom.Surface());
         EXPECT_EQ(geom.imageRect, geom.Surface());
     }
-}
-
-TEST_F(FrameGeometryTest, ZoomStoresTheCropInPixelsOfTheZoomedPhoto) {
-    const RefreshResult res = Show(kModeZoom, 1600, 1200, kFourBySix, 200);
-    EXPECT_EQ(geom.frameRect, (PixelRect{2, 12, 287, 202}));
-    EXPECT_EQ(geom.imageRect, (PixelRect{-141, -107, 429, 321}));
-    // The 3200 x 2400 photo, cut to its centre.
-    ExpectCrop(res.crop, 802, 668, 1600, 1066);
-    ExpectCrop(Stored().rcDst, 802, 668, 1600, 1066);
 }
 
 TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortrait) {
@@ -186,7 +178,7 @@ TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortrait) {
     EXPECT_TRUE(geom.frameTurned);
     EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
     EXPECT_EQ(geom.imageRect, (PixelRect{-141, -107, 429, 321}));
-    ExpectCrop(res.crop, 1201, 600, 797, 1201);
+    ExpectCrop(res.crop, {1201, 600, 797, 1201});
 }
 
 TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
@@ -213,24 +205,7 @@ TEST_F(FrameGeometryTest, HugePhotoAtTopZoomDoesNotOverflow) {
     const RefreshResult res = geom.Refresh();
     EXPECT_EQ(geom.imageRect, (PixelRect{-6980, -14864, 21514, 6531}));
     // Inside the 1999600 x 1499700 zoomed photo, the offset away from its centre.
-    ExpectCrop(res.crop, 489970, 1043940, 20000, 13333);
-}
-
-TEST_F(FrameGeometryTest, FillModesLayThePhotoOnThePaper) {
-    struct Case {
-        std::int32_t mode;
-        PaperColour colour;
-    };
-    for (const Case& c :
-         {Case{kModeWhiteFill, PaperColour::kWhite}, Case{kModeBlackFill, PaperColour::kBlack}}) {
-        SCOPED_TRACE(c.mode);
-        const RefreshResult res = Show(c.mode, 1600, 1200);
-        EXPECT_EQ(geom.frameRect, (PixelRect{0, 11, 289, 203}));
-        EXPECT_EQ(geom.imageRect, (PixelRect{16, 11, 272, 203}));
-        EXPECT_EQ(res.layers.paper, geom.frameRect);
-        EXPECT_EQ(res.layers.paperColour, c.colour);
-        ExpectCrop(res.crop, 100, 0, 1806, 1200);
-    }
+    ExpectCrop(res.crop, {489970, 1043940, 20000, 13333});
 }
 
 TEST_F(FrameGeometryTest, TurnedPaperIsSquare) {
@@ -249,7 +224,7 @@ TEST_F(FrameGeometryTest, NothingWithoutAPhotoOrInAnUnknownMode) {
 
     Show(-1, 1600, 1200);
     EXPECT_FALSE(geom.Refresh().done);
-    ExpectCrop(Stored().rcDst, 0, 0, 0, 0);
+    ExpectCrop(Stored().rcDst, {0, 0, 0, 0});
 
     Show(kModeCrop, 1600, 1200);
     geom.Clear();
@@ -345,7 +320,7 @@ TEST_F(FrameGeometryDrag, FrameStopsAtThePhotosLeftEdge) {
     EXPECT_EQ(geom.offsetY, 0);
     EXPECT_EQ(Stored().offsetSZX, -398);
     // The far values keep what the refresh stored.
-    ExpectCrop(Stored().rcDst, 0, 0, 796, 1200);  // held to the 1200-row photo
+    ExpectCrop(Stored().rcDst, {0, 0, 796, 1200});  // held to the 1200-row photo
 
     const MoveResult again = geom.Move(-50, 100, false);
     EXPECT_TRUE(again.taken);
@@ -353,9 +328,11 @@ TEST_F(FrameGeometryDrag, FrameStopsAtThePhotosLeftEdge) {
     EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
 }
 
-TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitter) {
+TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitterAndMovesOutsideADrag) {
     ShowTurnedFrame();
+    EXPECT_FALSE(geom.Move(0, 100, false).taken);
     ASSERT_TRUE(geom.Press(100, 100, 1));
+    EXPECT_FALSE(geom.Move(0, 100, true).taken);
     EXPECT_TRUE(geom.Move(104, 96, false).taken);
     EXPECT_EQ(geom.frameRect.left, 73);
     EXPECT_EQ(geom.pressX, 100);
@@ -365,16 +342,9 @@ TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitter) {
     // Measured from the last step, not from the press.
     geom.Move(88, 100, false);
     EXPECT_EQ(geom.frameRect.left, 61);
-}
-
-TEST_F(FrameGeometryDrag, MovesOutsideADragAreIgnored) {
-    ShowTurnedFrame();
-    EXPECT_FALSE(geom.Move(0, 100, false).taken);
-    ASSERT_TRUE(geom.Press(100, 100, 1));
-    EXPECT_FALSE(geom.Move(0, 100, true).taken);
     geom.Release();
     EXPECT_FALSE(geom.Move(0, 100, false).taken);
-    EXPECT_EQ(geom.frameRect.left, 73);
+    EXPECT_EQ(geom.frameRect.left, 61);
 }
 
 TEST_F(FrameGeometryDrag, PhotoSlidesOnThePaperMeasuredFromThePress) {
@@ -453,13 +423,11 @@ TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
     EXPECT_EQ(geom.frameRect.left, 73);
 }
 
-TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhoto) {
+TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhotoAndNotTheZoomOutsideTheBigView) {
     Show(kModeBlackFill, 1600, 1200);
     EXPECT_TRUE(geom.Nudge(FrameGeometry::kNudgeRight, false).photoMoved);
     EXPECT_EQ(geom.imageRect, (PixelRect{22, 11, 278, 203}));
-}
 
-TEST_F(FrameGeometryDrag, NudgeDoesNothingToTheZoomOutsideTheBigView) {
     Show(kModeZoom, 1600, 1200, kFourBySix, 200);
     const PixelRect image = geom.imageRect;
     for (std::int32_t d = FrameGeometry::kNudgeLeft; d <= FrameGeometry::kNudgeDown; ++d) {
