@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "cell/CellCommands.h"
 
 namespace orelle {
 namespace {
+
+std::array<int, 3> Fields(const PopupAnchor& a) { return {a.x, a.y, a.placement}; }
 
 TEST(OrderedName, NumberGoesBeforeTheLastDot) {
     EXPECT_EQ(OrderedName("IMG_1.jpg", 2), "IMG_1-2.jpg");
@@ -61,9 +65,8 @@ TEST(ClassifyCellCommand, RangesInTheirOrder) {
              Case{50001 + 450, CellCommandKind::kAngle, 90},
              Case{60001, CellCommandKind::kNone, 0},
          }) {
-        const CellCommand got = ClassifyCellCommand(c.id);
-        EXPECT_EQ(got.kind, c.kind) << c.id;
-        EXPECT_EQ(got.value, c.value) << c.id;
+        EXPECT_EQ(ClassifyCellCommand(c.id).kind, c.kind) << c.id;
+        EXPECT_EQ(ClassifyCellCommand(c.id).value, c.value) << c.id;
     }
 }
 
@@ -83,19 +86,11 @@ TEST(PopupAnchors, FollowTheCellsPlaceOnTheScreen) {
              Case{5, false, {130, 200, 3}, {120, 200, 3}},
              Case{4, true, {130, 256, 1}, {120, 256, 1}},
          }) {
-        const PopupAnchor chooser = PrintSizeChooserAnchor(c.cell, c.big, button);
-        EXPECT_EQ(chooser.x, c.chooser.x) << c.cell;
-        EXPECT_EQ(chooser.y, c.chooser.y) << c.cell;
-        EXPECT_EQ(chooser.placement, c.chooser.placement) << c.cell;
-        const PopupAnchor pad = QuantityPadAnchor(c.cell, c.big, button);
-        EXPECT_EQ(pad.x, c.pad.x) << c.cell;
-        EXPECT_EQ(pad.y, c.pad.y) << c.cell;
-        EXPECT_EQ(pad.placement, c.pad.placement) << c.cell;
+        EXPECT_EQ(Fields(PrintSizeChooserAnchor(c.cell, c.big, button)), Fields(c.chooser))
+            << c.cell;
+        EXPECT_EQ(Fields(QuantityPadAnchor(c.cell, c.big, button)), Fields(c.pad)) << c.cell;
     }
-    const PopupAnchor tool = ToolPadAnchor(button);
-    EXPECT_EQ(tool.x, 100);
-    EXPECT_EQ(tool.y, 200);
-    EXPECT_EQ(tool.placement, 3);
+    EXPECT_EQ(Fields(ToolPadAnchor(button)), (std::array{100, 200, 3}));
 }
 
 }  // namespace

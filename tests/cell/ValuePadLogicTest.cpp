@@ -10,13 +10,6 @@ PadAnswer PressKey(ValuePadLogic& pad, int k) { return pad.Press(k / 3 + 1, k % 
 constexpr int kClear = 9, kZero = 10, kOk = 11, kMinus = 12, kTurn = 13, kPlus = 14;
 PadAnswer Digit(ValuePadLogic& pad, int d) { return PressKey(pad, d == 0 ? kZero : d - 1); }
 
-TEST(ValuePadLogic, SizesOfTheThreeKinds) {
-    EXPECT_EQ(ValuePadLogic(kQuantityPad, "1").Height(), 252);
-    EXPECT_EQ(ValuePadLogic(kZoomPad, "100").Height(), 307);
-    EXPECT_EQ(ValuePadLogic(kRotationStrip, "0").Height(), 55);
-    EXPECT_EQ(ValuePadLogic(kRotationStrip, "0").Width(), 231);
-}
-
 TEST(ValuePadLogic, HitTestCountsTheHeaderAsTheFirstRow) {
     EXPECT_EQ(ValuePadLogic::HitRow(0), 1);  // trunc(-32 / 55) + 1
     EXPECT_EQ(ValuePadLogic::HitRow(31), 1);
@@ -29,7 +22,7 @@ TEST(ValuePadLogic, HitTestCountsTheHeaderAsTheFirstRow) {
     EXPECT_EQ(pad.Text(), "3");
 }
 
-TEST(ValuePadLogic, FirstDigitReplacesThenDigitsAppend) {
+TEST(ValuePadLogic, FirstDigitReplacesThenDigitsAppendUpToFourAndClearStartsAfresh) {
     ValuePadLogic pad(kQuantityPad, "3");
     EXPECT_EQ(pad.Value(), 3);
     EXPECT_TRUE(Digit(pad, 5).redrawHeader);
@@ -39,35 +32,31 @@ TEST(ValuePadLogic, FirstDigitReplacesThenDigitsAppend) {
     const PadAnswer ok = PressKey(pad, kOk);
     EXPECT_EQ(ok.command, 40051);
     EXPECT_TRUE(ok.close);
-}
 
-TEST(ValuePadLogic, FourDigitsAtMost) {
-    ValuePadLogic pad(kQuantityPad, "1");
-    for (int d : {9, 9, 9, 9}) Digit(pad, d);
-    EXPECT_EQ(pad.Text(), "9999");
-    EXPECT_FALSE(Digit(pad, 1).redrawHeader);
-    EXPECT_EQ(pad.Text(), "9999");
+    ValuePadLogic nines(kQuantityPad, "1");
+    for (int d : {9, 9, 9, 9}) Digit(nines, d);
+    EXPECT_EQ(nines.Text(), "9999");
+    EXPECT_FALSE(Digit(nines, 1).redrawHeader);
+    EXPECT_EQ(nines.Text(), "9999");
     // The zero key appends and then cuts to four characters.
     ValuePadLogic zeros(kQuantityPad, "1");
     for (int d : {1, 2, 3, 4}) Digit(zeros, d);
     Digit(zeros, 0);
     EXPECT_EQ(zeros.Text(), "1234");
     EXPECT_EQ(PressKey(zeros, kOk).command, 40001 + 1234);
-}
 
-TEST(ValuePadLogic, ClearStartsAfresh) {
-    ValuePadLogic pad(kQuantityPad, "12");
-    Digit(pad, 7);
-    Digit(pad, 7);
-    PressKey(pad, kClear);
-    EXPECT_EQ(pad.Text(), "0");
-    EXPECT_EQ(pad.Value(), 0);
-    EXPECT_TRUE(pad.Fresh());
-    Digit(pad, 0);
-    EXPECT_EQ(pad.Text(), "0");
-    Digit(pad, 4);
-    EXPECT_EQ(pad.Text(), "4");
-    EXPECT_EQ(PressKey(pad, kOk).command, 40005);
+    ValuePadLogic cleared(kQuantityPad, "12");
+    Digit(cleared, 7);
+    Digit(cleared, 7);
+    PressKey(cleared, kClear);
+    EXPECT_EQ(cleared.Text(), "0");
+    EXPECT_EQ(cleared.Value(), 0);
+    EXPECT_TRUE(cleared.Fresh());
+    Digit(cleared, 0);
+    EXPECT_EQ(cleared.Text(), "0");
+    Digit(cleared, 4);
+    EXPECT_EQ(cleared.Text(), "4");
+    EXPECT_EQ(PressKey(cleared, kOk).command, 40005);
 }
 
 TEST(ValuePadLogic, ZoomKeysSendAtOnceAndStayWithinTheZoomRange) {
