@@ -118,12 +118,6 @@ TEST(ProgressBarWnd, FillsByWholeSteps) {
     EXPECT_EQ(bar.FilledWidth(), 326);
 }
 
-}  // namespace
-}  // namespace orelle
-
-namespace orelle {
-namespace {
-
 // Regression: the delete question's CR LF showed as one run of text.
 TEST(PitchedText, LinesBreakAtCrLfLfAndCr) {
     const QFont font = DialogFont();
@@ -150,12 +144,6 @@ TEST(PitchedText, LinesBreakAtCrLfLfAndCr) {
     EXPECT_TRUE(inked(0));
     EXPECT_TRUE(inked(20));
 }
-
-}  // namespace
-}  // namespace orelle
-
-namespace orelle {
-namespace {
 
 // Regression: without a display a message box waited for an answer nobody
 // could give (a screenshot run of an empty folder never ended).

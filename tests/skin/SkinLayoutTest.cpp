@@ -26,7 +26,7 @@ TEST(NoticeParts, TheOrderNumberLineIsTakenOutOfTheText) {
     }
 }
 
-TEST(NoticeLayout, LongOneLineTextsGrowTheBox) {
+TEST(NoticeLayout, LongOneLineTextsGrowTheBoxAndOkAloneIsCentred) {
     const NoticeLayout l = NoticeLayout::For(100, 1, true);
     EXPECT_EQ(l.lines, 3);
     EXPECT_EQ(l.staticHeight, 39);
@@ -41,13 +41,11 @@ TEST(NoticeLayout, LongOneLineTextsGrowTheBox) {
     // A caller's own line count stands.
     EXPECT_EQ(NoticeLayout::For(100, 2, true).lines, 2);
     EXPECT_EQ(NoticeLayout::For(10, 0, true).lines, 1);
-}
-
-TEST(NoticeLayout, WithoutCancelOkIsCentred) {
-    const NoticeLayout l = NoticeLayout::For(10, 1, false);
-    EXPECT_EQ(l.height, 145);
-    EXPECT_EQ(l.okLeft, 110);
-    EXPECT_EQ(l.okRight, 180);
+    // Without cancel OK is centred.
+    const NoticeLayout alone = NoticeLayout::For(10, 1, false);
+    EXPECT_EQ(alone.height, 145);
+    EXPECT_EQ(alone.okLeft, 110);
+    EXPECT_EQ(alone.okRight, 180);
 }
 
 TEST(CaptionLayout, BytesPerLineFromWidthAndFont) {

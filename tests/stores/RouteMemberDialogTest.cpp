@@ -89,10 +89,9 @@ TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOr
     auto d = Open();
     EXPECT_EQ(d->windowTitle(), "线路会员");
     const QListWidget& routes = *d->Routes();
-    ASSERT_EQ(routes.count(), 3);
-    EXPECT_EQ(routes.item(0)->text(), "东线");
-    EXPECT_EQ(routes.item(1)->text(), "O'Hara路");
-    EXPECT_EQ(routes.item(2)->text(), "西线");
+    std::vector<QString> names;
+    for (int i = 0; i < routes.count(); ++i) names.push_back(routes.item(i)->text());
+    EXPECT_EQ(names, (std::vector<QString>{"东线", "O'Hara路", "西线"}));
     EXPECT_EQ(routes.currentRow(), 0);
     EXPECT_EQ(d->focusWidget(), d->Routes());
     EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
@@ -100,8 +99,7 @@ TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOr
     const QTreeWidget& members = *d->Members();
     EXPECT_EQ(members.headerItem()->text(0), "编号");
     EXPECT_EQ(members.headerItem()->text(1), "客户名称");
-    EXPECT_EQ(members.columnWidth(0), 82);
-    EXPECT_EQ(members.columnWidth(1), 150);
+    EXPECT_EQ(std::pair(members.columnWidth(0), members.columnWidth(1)), std::pair(82, 150));
 
     d->Routes()->setCurrentRow(1);
     EXPECT_EQ(Column(members, 0), (std::vector<std::string>{"C1", "C2", "C4"}));

@@ -39,10 +39,7 @@ TEST(StoreListTest, ALineBrokenReplyReadsAsTheDirectory) {
     ASSERT_EQ(list.towns.size(), 2u);
     EXPECT_EQ(list.towns[1].town, "新镇");
     ASSERT_EQ(list.streets.size(), 2u);
-}
-
-TEST(StoreListTest, ATownsStreetsAndAStreetsPointsKeepFileOrder) {
-    const StoreList list = Directory();
+    // A town's streets and a street's points keep file order.
     EXPECT_EQ(list.StreetsOf(0), (std::vector<std::size_t>{0, 1}));
     EXPECT_TRUE(list.StreetsOf(1).empty());  // a town without streets
     EXPECT_TRUE(list.StreetsOf(7).empty());
