@@ -24,28 +24,37 @@ using testing::ModalAnswer;
 
 BitmapButton* Button(QDialog& d, int id) { return d.findChild<BitmapButton*>(QString::number(id)); }
 
-// Clicks the button id of the notice and returns what the dialog ended with.
-ModalHook ClickInNotice(int id, QSize* size = nullptr, bool* cancelShown = nullptr) {
-    return [=](QDialog& d) {
-        d.show();
-        if (size) *size = d.size();
-        if (cancelShown) *cancelShown = Button(d, NoticeDialog::kCancelId)->isVisible();
-        QTest::mouseClick(Button(d, id), Qt::LeftButton, {}, QPoint(10, 10));
-        return d.result();
+TEST(ShowNotice, OkGivesZeroAndCancelOrEscapeOne) {
+    struct Case {
+        int key;  // a button's id, or Escape
+        std::string text;
+        bool cancel;
+        int result;
+        QSize size;
     };
-}
-
-TEST(ShowNotice, OkGivesZeroAndCancelOne) {
-    QSize size;
-    bool cancelShown = false;
-    {
-        ModalAnswer answer(ClickInNotice(NoticeDialog::kOkId, &size, &cancelShown));
-        EXPECT_EQ(ShowNotice("提示", "确定要删除这张照片吗?", 1, true), 0);
+    const std::string question = "确定要删除这张照片吗?";
+    for (const Case& c : {Case{NoticeDialog::kOkId, question, true, 0, {290, 145}},
+                          Case{NoticeDialog::kCancelId, question, true, 1, {290, 145}},
+                          Case{Qt::Key_Escape, std::string(100, 'x'), false, 1, {290, 171}}}) {
+        SCOPED_TRACE(c.key);
+        QSize size;
+        bool cancelShown = !c.cancel;
+        ModalAnswer answer([&](QDialog& d) {
+            d.show();
+            size = d.size();
+            cancelShown = Button(d, NoticeDialog::kCancelId)->isVisible();
+            EXPECT_EQ(Button(d, NoticeDialog::kOkId)->geometry().left(), c.cancel ? 65 : 110);
+            if (c.key == Qt::Key_Escape) {
+                QTest::keyClick(&d, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(Button(d, c.key), Qt::LeftButton, {}, QPoint(10, 10));
+            }
+            return d.result();
+        });
+        EXPECT_EQ(ShowNotice("提示", c.text, 1, c.cancel), c.result);
+        EXPECT_EQ(size, c.size);
+        EXPECT_EQ(cancelShown, c.cancel);
     }
-    EXPECT_EQ(size, QSize(290, 145));
-    EXPECT_TRUE(cancelShown);
-    ModalAnswer answer(ClickInNotice(NoticeDialog::kCancelId));
-    EXPECT_EQ(ShowNotice("提示", "确定要删除这张照片吗?", 1, true), 1);
 }
 
 // Regression: the customer was asked to copy down a number in 12-pixel text.
@@ -78,23 +87,6 @@ TEST(ShowNotice, TheOrderNumberStandsOut) {
                "0120261207001>\r\n将抄下的结果交给工作人员!\r\n谢谢!",
                8, false);
     EXPECT_EQ(size.height(), 13 * 8 + 132 + NoticeDialog::kNumberPitch - 13);
-}
-
-TEST(ShowNotice, EscapeAndLongTexts) {
-    QSize size;
-    bool cancelShown = true;
-    ModalAnswer answer([&](QDialog& d) {
-        d.show();
-        size = d.size();
-        cancelShown = Button(d, NoticeDialog::kCancelId)->isVisible();
-        EXPECT_EQ(Button(d, NoticeDialog::kOkId)->geometry().left(), 110);
-        QTest::keyClick(&d, Qt::Key_Escape);
-        return d.result();
-    });
-    const std::string text(100, 'x');
-    EXPECT_EQ(ShowNotice("提示", text, 1, false), 1);
-    EXPECT_EQ(size, QSize(290, 171));
-    EXPECT_FALSE(cancelShown);
 }
 
 TEST(ProgressBarWnd, FillsByWholeSteps) {

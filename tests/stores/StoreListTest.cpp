@@ -60,7 +60,7 @@ TEST(StoreListTest, TextsAreCutToTheirFieldsAtCharacterBoundaries) {
     EXPECT_EQ(list.points[0].streetcode, "一二三");  // 7 bytes hold three characters
 }
 
-TEST(StoreListTest, SectionsBeyondTheCountAndDuplicatesAreLeftOut) {
+TEST(StoreListTest, SectionsBeyondTheCountAndDuplicatesAreLeftOutWhateverTheCount) {
     const std::string text =
         "[storecount]\r\ncount=2\r\n[2]\r\nserid=b\r\n[1]\r\nserid=a\r\n"
         "[1]\r\nserid=dup\r\n[3]\r\nserid=c\r\n[01]\r\nserid=z\r\n";
@@ -68,14 +68,12 @@ TEST(StoreListTest, SectionsBeyondTheCountAndDuplicatesAreLeftOut) {
     ASSERT_EQ(list.points.size(), 2u);
     EXPECT_EQ(list.points[0].serid, "a");
     EXPECT_EQ(list.points[1].serid, "b");
-}
-
-TEST(StoreListTest, AHugeCountVisitsOnlyTheSectionsThere) {
-    const StoreList list = ParseStoreList(
+    // A huge count visits only the sections there, a negative one none.
+    const StoreList huge = ParseStoreList(
         "[storecount]\r\ncount=2147483647\r\n[5]\r\nserid=x\r\n[towncount]\r\ncount=-4\r\n"
         "[town1]\r\ncode=1\r\n");
-    ASSERT_EQ(list.points.size(), 1u);
-    EXPECT_TRUE(list.towns.empty());
+    ASSERT_EQ(huge.points.size(), 1u);
+    EXPECT_TRUE(huge.towns.empty());
 }
 
 TEST(StoreListTest, AHundredThousandSectionsAreRead) {
