@@ -104,6 +104,11 @@ class PhotoCellTest : public ::testing::Test {
         return ref;
     }
 
+    // The first cell, reading its photos through files and ahead.
+    PhotoCell& CellOver(FileSystem& files, PicturePrefetch& ahead) {
+        const CellContext over = StationCellContext(host, state, files, ahead);
+        return MakeCell(0, kCell0, &over);
+    }
     // The first cell, showing r.
     PhotoCell& ShowInCell(PhotoRecord& r) {
         PhotoCell& cell = MakeCell(0, kCell0);
@@ -471,12 +476,7 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
 TEST_F(PhotoCellTest, TheActivePhotosBigViewIsReadAhead) {
     testing::WatchedFiles<LocalFileSystem> files;
     PicturePrefetch ahead(files);
-    const CellContext watched = StationCellContext(host, state, files, ahead);
-    PhotoCell cell(watched);
-    cell.cellIndex = 0;
-    cell.cellRect = kCell0;
-    ASSERT_TRUE(cell.Create(&main));
-    host.cells[0] = &cell;
+    PhotoCell& cell = CellOver(files, ahead);
     PhotoRecord& r = AddPhoto("big.jpg", 2400, 1800, 1);
     cell.SetActive(true);
     cell.ShowRecord(&r);
@@ -488,7 +488,7 @@ TEST_F(PhotoCellTest, TheActivePhotosBigViewIsReadAhead) {
     EXPECT_EQ(Picture(cell).size(), QSize(1200, 900));
     cell.ToggleBigView();
     EXPECT_EQ(files.photoReads, reads) << "decoded on the way back";
-    host.cells[0] = nullptr;
+    cells.pop_back();  // before its prefetch
 }
 
 using GatedFiles = testing::GatedFiles<LocalFileSystem>;
@@ -505,8 +505,7 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
         SCOPED_TRACE(step);
         GatedFiles files;
         PicturePrefetch gated(files);
-        const CellContext over = StationCellContext(host, state, files, gated);
-        PhotoCell& cell = MakeCell(0, kCell0, &over);
+        PhotoCell& cell = CellOver(files, gated);
         const std::string path = dir / (std::string(step) + ".jpg");
         testing::WriteBytes(path, WithExif(testing::CornerJpeg(1280, 960, {}), {}, thumbnail));
         PhotoRecord& r = AddRecord(path, "t.jpg", 1);
@@ -558,8 +557,7 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
 TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
     GatedFiles files;
     PicturePrefetch gated(files);
-    const CellContext over = StationCellContext(host, state, files, gated);
-    PhotoCell& cell = MakeCell(0, kCell0, &over);
+    PhotoCell& cell = CellOver(files, gated);
     std::string bytes = WithExif(testing::CornerJpeg(1280, 960, {}), {},
                                  EncodeJpeg(testing::CornerPicture(160, 120), 90, {}));
     const std::string path = dir / "cut.jpg";
