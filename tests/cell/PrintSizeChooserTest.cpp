@@ -87,7 +87,7 @@ TEST(PrintSizeChooser, HoveredCellIsDrawnHighlighted) {
     delete chooser;
 }
 
-TEST(PrintSizeChooser, ModalRunAnswersOneForASizeAndTwoOtherwise) {
+TEST(PrintSizeChooser, ModalRunAnswersOneForASizeAndTwoOtherwiseEvenWithoutSizes) {
     CommandRecorder owner;
     const PrintCatalogue sizes = Sizes(46);
     PrintSizeChooser chooser(0, 0, &owner, PrintSizeChooser::kModalPlacement, sizes, 0);
@@ -108,19 +108,18 @@ TEST(PrintSizeChooser, ModalRunAnswersOneForASizeAndTwoOtherwise) {
     EXPECT_EQ(chooser.RunModal(), PrintSizeChooser::kPicked);
     EXPECT_EQ(chooser.chosenIndex, 42);
     EXPECT_EQ(owner.ids, (std::vector<int>{10047, 10042}));
-}
 
-TEST(PrintSizeChooser, EmptyCatalogueOpensAndClosesQuietly) {
-    CommandRecorder owner;
+    // An empty catalogue opens, and a right click closes it quietly.
+    CommandRecorder quiet;
     const PrintCatalogue none;
-    PrintSizeChooser chooser(0, 0, &owner, PrintSizeChooser::kModalPlacement, none, 0);
-    ModalAnswer answer([](QDialog& d) {
+    PrintSizeChooser empty(0, 0, &quiet, PrintSizeChooser::kModalPlacement, none, 0);
+    ModalAnswer right([](QDialog& d) {
         d.show();
         QTest::mouseClick(&d, Qt::RightButton);
         return d.result();
     });
-    EXPECT_EQ(chooser.RunModal(), PrintSizeChooser::kNotPicked);
-    EXPECT_TRUE(owner.ids.empty());
+    EXPECT_EQ(empty.RunModal(), PrintSizeChooser::kNotPicked);
+    EXPECT_TRUE(quiet.ids.empty());
 }
 
 }  // namespace
