@@ -161,6 +161,13 @@ TEST(RequirementDialog, ShowsTheStatisticsAndKeepsTheTypedText) {
     dialog.OnCommand(1325);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.requirement.size(), 60u + 20u * 3u);
+    // Cancel keeps the requirement.
+    RequirementDialog cancelled("", "旧要求");
+    cancelled.InitDialog();
+    Child<QPlainTextEdit>(cancelled, 1015)->setPlainText(QStringLiteral("new"));
+    cancelled.OnCommand(1326);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled.requirement, "旧要求");
 }
 
 // Regression: white blocks around the buttons' faces and a white strip
@@ -178,15 +185,6 @@ TEST(RequirementDialog, ButtonsAndTheGroundShowTheDialogsBackground) {
         const QPoint inPicture(at.x(), std::min(at.y(), picture.height() - 1));
         EXPECT_EQ(seen, picture.pixelColor(inPicture)) << at.x() << "," << at.y();
     }
-}
-
-TEST(RequirementDialog, CancelKeepsTheRequirement) {
-    RequirementDialog dialog("", "旧要求");
-    dialog.InitDialog();
-    Child<QPlainTextEdit>(dialog, 1015)->setPlainText(QStringLiteral("new"));
-    dialog.OnCommand(1326);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.requirement, "旧要求");
 }
 
 TEST(CompressionDialog, OffersThreeRatesWith97First) {

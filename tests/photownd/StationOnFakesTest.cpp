@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <memory>
@@ -22,7 +21,6 @@
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingShell.h"
-#include "support/TempFolder.h"
 #include "support/TestJob.h"
 #include "support/TestJpeg.h"
 
