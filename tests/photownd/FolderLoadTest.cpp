@@ -331,13 +331,6 @@ TEST_F(AppendPhotosTest, ThePageShowsTheFirstAddedPhotoAndAllAreOrdered) {
     EXPECT_EQ(list.GetPCount(), 10);
 }
 
-TEST_F(AppendPhotosTest, NoSizeChosenAppendsNothing) {
-    chosenSize = -1;
-    Append();
-    EXPECT_EQ(state.photoList.GetSize(), 1);
-    EXPECT_FALSE(browse().bAdding);
-}
-
 TEST_F(AppendPhotosTest, ACancelReturnsAtOnceFromAHungCardReader) {
     cancel = true;
     std::atomic<bool> release{false};
@@ -364,7 +357,11 @@ TEST_F(AppendPhotosTest, ACancelReturnsAtOnceFromAHungCardReader) {
     EXPECT_EQ(list.GetSize(), 2);
 }
 
-TEST_F(AppendPhotosTest, NoAppendOnceOrderedOrWithoutAJob) {
+TEST_F(AppendPhotosTest, NoAppendWithoutASizeOrAJobOrOnceOrdered) {
+    chosenSize = -1;  // no size chosen
+    Append();
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_FALSE(browse().bAdding);
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
     state.session.bOrderPlaced = true;
     window->OnAddDir();
