@@ -75,17 +75,10 @@ class DirApplyDialogTest : public ::testing::Test {
                  {"5寸", "6寸", "大6寸"}, 2) {
         dialog.InitDialog();
     }
-    ModalAnswer RecordMessages() {
-        return ModalAnswer([this](QDialog& d) {
-            shown.push_back(DialogText(d));
-            return static_cast<int>(QMessageBox::Ok);
-        });
-    }
     QComboBox* Folders() { return Child<QComboBox>(dialog, 1036); }
     QListWidget* Sizes() { return Child<QListWidget>(dialog, 1037); }
 
     DirApplyDialog dialog;
-    std::vector<std::string> shown;
 };
 
 TEST_F(DirApplyDialogTest, FillsItsListsInTheNormalMode) {
@@ -116,7 +109,11 @@ TEST_F(DirApplyDialogTest, OkTakesTheValues) {
 }
 
 TEST_F(DirApplyDialogTest, ChecksKeepItOpen) {
-    auto answer = RecordMessages();
+    std::vector<std::string> shown;
+    ModalAnswer answer([&](QDialog& d) {
+        shown.push_back(DialogText(d));
+        return int(QMessageBox::Ok);
+    });
     Folders()->setEditText("");
     dialog.OnCommand(DirApplyDialog::kOkId);
     Sizes()->setCurrentRow(-1);
