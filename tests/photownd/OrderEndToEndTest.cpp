@@ -236,6 +236,16 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
 
 TEST_F(OrderEndToEndTest, DatabaseEditionWithoutTheDatabaseNumbersTheOrderAtTheStation) {
     LoadCard();
+    {
+        // Nothing is asked or placed while a worker owns the job.
+        const Answers answers;
+        state.bRefreshing = true;
+        window->OnCommand(1220);
+        state.bRefreshing = false;
+        EXPECT_FALSE(state.session.bOrderPlaced);
+        EXPECT_TRUE(HandBacks().empty());
+        EXPECT_TRUE(answers.LastShown().empty());
+    }
     state.startup.config.userinfo.username = "张三";
     Place();
     EXPECT_EQ(state.orderInfo.saleDDH, LocalOrderNumber());
@@ -260,17 +270,6 @@ TEST_F(OrderEndToEndTest, DatabaseEditionWithoutTheDatabaseNumbersTheOrderAtTheS
     EXPECT_TRUE(state.session.OrderRequirement.empty());
     EXPECT_TRUE(state.session.ProductList.empty());
     EXPECT_TRUE(state.startup.config.userinfo.username.empty());
-}
-
-TEST_F(OrderEndToEndTest, NothingIsAskedOrPlacedWhileAWorkerOwnsTheJob) {
-    LoadCard();
-    const Answers answers;
-    state.bRefreshing = true;
-    window->OnCommand(1220);
-    state.bRefreshing = false;
-    EXPECT_FALSE(state.session.bOrderPlaced);
-    EXPECT_TRUE(HandBacks().empty());
-    EXPECT_TRUE(answers.LastShown().empty());
 }
 
 TEST_F(OrderEndToEndTest, DatabaseEditionLeavesTheOrdersRowsInTheShopsDatabase) {
