@@ -166,7 +166,7 @@ TEST_F(KioskOneOrderTest, ADatabaseOrderKilledAnywhereHasOneHeadAndIsPlacedOnThe
         db.Run(std::string("create trigger slow_row before insert on ") + table +
                " for each row execute function slow_row()");
     const OdbcSettings server = db.Settings();
-    const auto pointAt = [&](const HostJob& job) {
+    withSettings_ = [&](const HostJob& job) {
         Profile param(job.config + "/param.ini");
         param.WriteString("dbserver", "host", server.host);
         param.WriteString("dbserver", "user", server.user);
@@ -175,7 +175,6 @@ TEST_F(KioskOneOrderTest, ADatabaseOrderKilledAnywhereHasOneHeadAndIsPlacedOnThe
         param.WriteString("dbserver", "database", server.database);
         param.WriteString("other", "insertdb", "1");
     };
-    withSettings_ = pointAt;
     const std::vector<std::string> numbers =
         KillAndPlaceAgain({"--member", "M100", "--password", "472951"});
     const auto heads = db.Rows("select orderid from DB_ordermain");

@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>

@@ -24,9 +24,6 @@ TEST(OrderServerScriptTest, BlocksGiveEachPathItsReply) {
     EXPECT_EQ(replies.at("/Lumora/client/albumlogin.asp").body, "status=0%orderid=123456%");
     EXPECT_EQ(replies.at("/Lumora/client/albumlogin.asp").delayMs, 250);
     EXPECT_EQ(replies.at("/empty").body, "");
-}
-
-TEST(OrderServerScriptTest, NoBlocksNoReplies) {
     EXPECT_TRUE(ParseServerScript("just text\n").empty());
 }
 

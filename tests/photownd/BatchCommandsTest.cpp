@@ -11,7 +11,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -65,6 +64,15 @@ TEST_F(BatchCommandsTest, ApplyCopiesTheCurrentPhotosQuantityOnward) {
     state.photoList.At(2).number = 5;
     window->ActiveWin(2);
     auto answer = PressInApplyChoice({1426, 1428});
+    // It waits while the order is placed or is a package.
+    state.session.bOrderPlaced = true;
+    Command(1225);
+    state.session.bOrderPlaced = false;
+    state.session.nOrderType = 1;
+    Command(1225);
+    EXPECT_TRUE(titles.empty());
+    EXPECT_EQ(At(3).number, 1);
+    state.session.nOrderType = 0;
     Command(1225);
     EXPECT_EQ(titles, std::vector<std::string>{"运用当前设置到其他照片文件"});
     EXPECT_EQ(At(1).number, 1);
@@ -83,16 +91,6 @@ TEST_F(BatchCommandsTest, DatesOnThenOffLeaveNoImprint) {
     auto answer = PressInApplyChoice({1432});
     Command(1225);
     for (std::int32_t i = 0; i < 8; ++i) EXPECT_EQ(At(i).adddatetime, 0);
-}
-
-TEST_F(BatchCommandsTest, ApplyWaitsForItsGuards) {
-    auto answer = PressInApplyChoice({1431});
-    state.session.bOrderPlaced = true;
-    Command(1225);
-    state.session.bOrderPlaced = false;
-    state.session.nOrderType = 1;
-    Command(1225);
-    EXPECT_TRUE(titles.empty());
 }
 
 TEST_F(BatchCommandsTest, FolderApplyFromF3AndItsCommand) {

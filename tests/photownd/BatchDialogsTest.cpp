@@ -75,17 +75,10 @@ class DirApplyDialogTest : public ::testing::Test {
                  {"5寸", "6寸", "大6寸"}, 2) {
         dialog.InitDialog();
     }
-    ModalAnswer RecordMessages() {
-        return ModalAnswer([this](QDialog& d) {
-            shown.push_back(DialogText(d));
-            return static_cast<int>(QMessageBox::Ok);
-        });
-    }
     QComboBox* Folders() { return Child<QComboBox>(dialog, 1036); }
     QListWidget* Sizes() { return Child<QListWidget>(dialog, 1037); }
 
     DirApplyDialog dialog;
-    std::vector<std::string> shown;
 };
 
 TEST_F(DirApplyDialogTest, FillsItsListsInTheNormalMode) {
@@ -116,7 +109,11 @@ TEST_F(DirApplyDialogTest, OkTakesTheValues) {
 }
 
 TEST_F(DirApplyDialogTest, ChecksKeepItOpen) {
-    auto answer = RecordMessages();
+    std::vector<std::string> shown;
+    ModalAnswer answer([&](QDialog& d) {
+        shown.push_back(DialogText(d));
+        return int(QMessageBox::Ok);
+    });
     Folders()->setEditText("");
     dialog.OnCommand(DirApplyDialog::kOkId);
     Sizes()->setCurrentRow(-1);
@@ -161,6 +158,13 @@ TEST(RequirementDialog, ShowsTheStatisticsAndKeepsTheTypedText) {
     dialog.OnCommand(1325);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.requirement.size(), 60u + 20u * 3u);
+    // Cancel keeps the requirement.
+    RequirementDialog cancelled("", "旧要求");
+    cancelled.InitDialog();
+    Child<QPlainTextEdit>(cancelled, 1015)->setPlainText(QStringLiteral("new"));
+    cancelled.OnCommand(1326);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(cancelled.requirement, "旧要求");
 }
 
 // Regression: white blocks around the buttons' faces and a white strip
@@ -178,15 +182,6 @@ TEST(RequirementDialog, ButtonsAndTheGroundShowTheDialogsBackground) {
         const QPoint inPicture(at.x(), std::min(at.y(), picture.height() - 1));
         EXPECT_EQ(seen, picture.pixelColor(inPicture)) << at.x() << "," << at.y();
     }
-}
-
-TEST(RequirementDialog, CancelKeepsTheRequirement) {
-    RequirementDialog dialog("", "旧要求");
-    dialog.InitDialog();
-    Child<QPlainTextEdit>(dialog, 1015)->setPlainText(QStringLiteral("new"));
-    dialog.OnCommand(1326);
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.requirement, "旧要求");
 }
 
 TEST(CompressionDialog, OffersThreeRatesWith97First) {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -73,20 +74,37 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
         window->LoadFolder();
         window->WaitForJobs();
     }
-    std::vector<int> HandBacks() const {
-        std::vector<int> out;
-        for (int m : host.messages)
-            if (m == kMessageHandBack) out.push_back(m);
-        return out;
+    void Photos(std::initializer_list<const char*> names, int w = 20, int h = 20) {
+        for (const char* name : names) testing::WriteJpeg(dir / name, w, h);
+    }
+    OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
+    // The picker chooses One.jpg of two; the question answered as given.
+    std::vector<std::string> OpenChosen(int answer) {
+        Photos({"card/One.jpg", "card/two.jpg"});
+        station.services.registry.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir",
+                                      dir / "card");
+        ModalAnswer modal([&](QDialog& d) {
+            if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
+                EXPECT_EQ(pick->ShownFolder(), dir / "card");
+                pick->ChoosePhotos({dir / "card/One.jpg"});
+                return pick->result();
+            }
+            shown.push_back(DialogText(d));
+            return answer;
+        });
+        window->OnOpenDir();
+        window->WaitForJobs();
+        return shown;
+    }
+    long HandBacks() const {
+        return std::count(host.messages.begin(), host.messages.end(), kMessageHandBack);
     }
 
     std::vector<std::string> shown;
 };
 
 TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
-    testing::WriteJpeg(dir / "card/x/A.JPG", 40, 30);
-    testing::WriteJpeg(dir / "card/y/A.JPG", 30, 40);
-    testing::WriteJpeg(dir / "card/z.jpg", 40, 40);
+    Photos({"card/x/A.JPG", "card/y/A.JPG", "card/z.jpg"}, 40, 30);
     auto modal = RecordMessages();
     host.messages.clear();
     Load(dir / "card/");
@@ -98,13 +116,13 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
     EXPECT_EQ(list.At(2).dstName, "z.jpg");
     const OrderInfo& info = state.orderInfo;
     EXPECT_FALSE(info.storeDDH.empty());
-    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
+    const OrderPaths paths = Paths();
     EXPECT_EQ(info.backupDir, paths.WorkFolder(info.storeDDH) + "/");
     EXPECT_EQ(list.At(1).srcName, info.backupDir + "y/a.jpg");
     EXPECT_TRUE(std::filesystem::exists(list.At(1).srcName));
     EXPECT_TRUE(std::filesystem::exists(paths.PhotoIni(info.storeDDH)));
     EXPECT_EQ(state.dirList.GetSize(), 3);
-    EXPECT_EQ(HandBacks().size(), 1u);
+    EXPECT_EQ(HandBacks(), 1);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_EQ(Shown(1), list.At(1).srcName);
@@ -112,7 +130,7 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
 }
 
 TEST_F(FolderLoadTest, OrderFilesThatCannotBeWrittenAreToldOnceAndHoldTheOrder) {
-    testing::WriteJpeg(dir / "card/a.jpg", 40, 30);
+    Photos({"card/a.jpg"});
     auto modal = RecordMessages();
     files.diskFull = true;
     Load(dir / "card/");
@@ -120,22 +138,20 @@ TEST_F(FolderLoadTest, OrderFilesThatCannotBeWrittenAreToldOnceAndHoldTheOrder) 
     EXPECT_EQ(state.photoList.GetSize(), 1);  // the photos stay on show
     EXPECT_TRUE(state.session.filesUnwritten);
     // Every page refresh tries again; the customer was told already.
-    window->StartPageRefresh();
-    window->WaitForJobs();
-    EXPECT_EQ(shown.size(), 1u);
-    files.diskFull = false;
-    window->StartPageRefresh();
-    window->WaitForJobs();
-    EXPECT_FALSE(state.session.filesUnwritten);
-    EXPECT_EQ(shown.size(), 1u);
+    for (const bool full : {true, false}) {
+        files.diskFull = full;
+        window->StartPageRefresh();
+        window->WaitForJobs();
+        EXPECT_EQ(state.session.filesUnwritten, full);
+        EXPECT_EQ(shown.size(), 1u);
+    }
 }
 
 TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     AddPhotos(2);  // an earlier job stays as it was
     window->StartPageRefresh();
     window->WaitForJobs();
-    testing::WriteJpeg(dir / "jpegs/a.bmp", 20, 20);
-    testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
+    Photos({"jpegs/a.bmp", "card/a.jpg"});
     auto modal = RecordMessages();
     host.messages.clear();
     Load(dir / "jpegs/");  // no photo by its name
@@ -143,22 +159,20 @@ TEST_F(FolderLoadTest, NothingToCopyOrNoRoomStartsNoJob) {
     Load(dir / "card/");
     // The day's order numbers used up.
     disks = FakeDisks();
-    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
-    testing::WriteBytes(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
+    testing::WriteBytes(Paths().OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
     Load(dir / "card/");
     EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", "系统备份目录没有足够的空间",
                                                kNoOrderNumberMessage}));
     EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(Shown(0), dir / "img_0.jpg") << "the open job stays on show";
-    EXPECT_EQ(HandBacks().size(), 3u);
+    EXPECT_EQ(HandBacks(), 3);
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
 }
 
 TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
-    for (const char* n : {"a", "b", "c"})
-        testing::WriteJpeg(dir / ("card/" + std::string(n) + ".jpg"), 20, 20);
+    Photos({"card/a.jpg", "card/b.jpg", "card/c.jpg"});
     files.failFrom = 2;
     auto modal = RecordMessages();
     host.messages.clear();
@@ -166,12 +180,11 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
     EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
     EXPECT_EQ(state.photoList.GetSize(), 0);
     // The copy made before the failure goes with the job's folder.
-    const OrderPaths paths{dir / "backup", state.startup.date.dateStr};
     const std::string first = FormatLocalOrderNumber(state.startup.date.datePrefix, 1);
-    EXPECT_TRUE(std::filesystem::exists(paths.OrderIni()));
-    EXPECT_FALSE(std::filesystem::exists(paths.WorkFolder(first)));
+    EXPECT_TRUE(std::filesystem::exists(Paths().OrderIni()));
+    EXPECT_FALSE(std::filesystem::exists(Paths().WorkFolder(first)));
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
-    EXPECT_EQ(HandBacks().size(), 1u);
+    EXPECT_EQ(HandBacks(), 1);
     for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
     // A path over 200 bytes fails the load before anything is copied.
     shown.clear();
@@ -194,8 +207,7 @@ TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
 // Appending: the file dialog picks three files, the size chooser and the
 // count dialog are answered, the backup dialog runs for real.
 TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
-    for (const char* name : {"card1/a.jpg", "card1/b.jpg"}) testing::WriteJpeg(dir / name, 40, 30);
-    testing::WriteJpeg(dir / "card2/c.jpg", 40, 30);
+    Photos({"card1/a.jpg", "card1/b.jpg", "card2/c.jpg"});
     Load(dir / "card1");
     const std::string first = state.orderInfo.storeDDH;
     const std::string firstFolder = state.orderInfo.backupDir;
@@ -205,7 +217,7 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
     window->show();
     host.messages.clear();
     Command(1215);
-    EXPECT_EQ(HandBacks().size(), 1u);
+    EXPECT_EQ(HandBacks(), 1);
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
@@ -224,8 +236,7 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
 }
 
 TEST_F(FolderLoadTest, HomeDuringALoadGivesItUpWithItsFolder) {
-    for (const char* name : {"card/0.jpg", "card/1.jpg", "card/2.jpg", "card/3.jpg"})
-        testing::WriteJpeg(dir / name, 40, 30);
+    Photos({"card/0.jpg", "card/1.jpg", "card/2.jpg", "card/3.jpg"});
     std::atomic<bool> copying{false};
     files.beforeCopy = [&](const std::string&) {
         copying = true;
@@ -246,11 +257,9 @@ TEST_F(FolderLoadTest, HomeDuringALoadGivesItUpWithItsFolder) {
 class AppendPhotosTest : public FolderLoadTest {
   protected:
     AppendPhotosTest() {
-        testing::WriteJpeg(dir / "card/a.jpg", 20, 20);
+        Photos({"card/a.jpg", "more/one.JPG", "more/two.jpeg", "more/three.bmp"});
         auto modal = RecordMessages();
         Load(dir / "card");
-        for (const char* n : {"one.JPG", "two.jpeg", "three.bmp"})
-            testing::WriteJpeg(dir / ("more/" + std::string(n)), 20, 20);
         window->openNumber = 40;
         shown.clear();
     }
@@ -270,13 +279,17 @@ class AppendPhotosTest : public FolderLoadTest {
             return QDialog::Accepted;
         }
         if (auto* backup = qobject_cast<BackupDialog*>(&d)) {
-            if (cancelAt == 0) return backup->exec();
             // Cancel while the worker copies a file.
-            QTimer::singleShot(10, backup, [this, backup] { WaitThenCancel(backup); });
+            if (cancel) QTimer::singleShot(10, backup, [this, backup] { WaitThenCancel(backup); });
             return backup->exec();
         }
         shown.push_back(DialogText(d));
         return 0;
+    }
+    // The add-photos command with the dialogs answered by Answer.
+    void Append() {
+        ModalAnswer modal([this](QDialog& d) { return Answer(d); });
+        Command(1231);
     }
     void WaitThenCancel(BackupDialog* backup) {
         while (!copying) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -284,13 +297,12 @@ class AppendPhotosTest : public FolderLoadTest {
     }
 
     int chosenSize = 5;
-    int cancelAt = 0;
+    bool cancel = false;
     std::atomic<bool> copying{false};
 };
 
 TEST_F(AppendPhotosTest, JpegFilesAreNumberedFromTheOpenNumber) {
-    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
-    Command(1231);
+    Append();
     EXPECT_TRUE(shown.empty());
     const PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 3);
@@ -306,15 +318,10 @@ TEST_F(AppendPhotosTest, JpegFilesAreNumberedFromTheOpenNumber) {
 }
 
 TEST_F(AppendPhotosTest, ThePageShowsTheFirstAddedPhotoAndAllAreOrdered) {
-    for (int i = 0; i < 8; ++i)
-        testing::WriteJpeg(dir / ("card8/p" + std::to_string(i) + ".jpg"), 20, 20);
-    {
-        auto messages = RecordMessages();
-        Load(dir / "card8");
-    }
-    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
-    Command(1231);
-    window->WaitForJobs();
+    Photos({"card8/p0.jpg", "card8/p1.jpg", "card8/p2.jpg", "card8/p3.jpg", "card8/p4.jpg",
+            "card8/p5.jpg", "card8/p6.jpg", "card8/p7.jpg"});
+    Load(dir / "card8");
+    Append();
     const PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 10);
     EXPECT_EQ(browse().nFirstIndex, 6);
@@ -324,24 +331,15 @@ TEST_F(AppendPhotosTest, ThePageShowsTheFirstAddedPhotoAndAllAreOrdered) {
     EXPECT_EQ(list.GetPCount(), 10);
 }
 
-TEST_F(AppendPhotosTest, NoSizeChosenAppendsNothing) {
-    chosenSize = -1;
-    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
-    Command(1231);
-    EXPECT_EQ(state.photoList.GetSize(), 1);
-    EXPECT_FALSE(browse().bAdding);
-}
-
 TEST_F(AppendPhotosTest, ACancelReturnsAtOnceFromAHungCardReader) {
-    cancelAt = 2;
+    cancel = true;
     std::atomic<bool> release{false};
     files.beforeCopy = [&](const std::string& from) {
         if (from.find("two.jpeg") == std::string::npos) return;
         copying = true;
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));  // hangs
     };
-    ModalAnswer modal([this](QDialog& d) { return Answer(d); });
-    Command(1231);
+    Append();
     // Back while the copy still hangs: the photos copied whole joined, the
     // one under way is given up and its result ignored.
     const PhotoList& list = state.photoList;
@@ -359,7 +357,11 @@ TEST_F(AppendPhotosTest, ACancelReturnsAtOnceFromAHungCardReader) {
     EXPECT_EQ(list.GetSize(), 2);
 }
 
-TEST_F(AppendPhotosTest, NoAppendOnceOrderedOrWithoutAJob) {
+TEST_F(AppendPhotosTest, NoAppendWithoutASizeOrAJobOrOnceOrdered) {
+    chosenSize = -1;  // no size chosen
+    Append();
+    EXPECT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_FALSE(browse().bAdding);
     ModalAnswer modal([this](QDialog& d) { return Answer(d); });
     state.session.bOrderPlaced = true;
     window->OnAddDir();
@@ -385,71 +387,48 @@ TEST_F(AppendPhotosTest, ReopeningAsksFirstAndNoKeepsTheJob) {
 }
 
 TEST_F(FolderLoadTest, OpeningChosenPhotosOfAFolder) {
-    testing::WriteJpeg(dir / "card/One.jpg", 20, 20);
-    testing::WriteJpeg(dir / "card/two.jpg", 20, 20);
-    station.services.registry.Set(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir",
-                                  dir / "card");
-    int questions = 0;
-    ModalAnswer modal([&](QDialog& d) {
-        if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
-            EXPECT_EQ(pick->ShownFolder(), dir / "card");
-            pick->ChoosePhotos({dir / "card/One.jpg"});
-            return pick->result();
-        }
-        ++questions;
-        EXPECT_EQ(DialogText(d), "仅打开选择的图片吗?");
-        return int(QMessageBox::Yes);
-    });
-    window->OnOpenDir();
-    window->WaitForJobs();
-    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(OpenChosen(QMessageBox::Yes), std::vector<std::string>{"仅打开选择的图片吗?"});
     ASSERT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.photoList.At(0).origName, "one.jpg");
 }
 
 TEST_F(FolderLoadTest, NoToOnlyTheChosenPhotosLoadsTheWholeFolder) {
-    testing::WriteJpeg(dir / "card/One.jpg", 20, 20);
-    testing::WriteJpeg(dir / "card/two.jpg", 20, 20);
-    std::vector<std::string> asked;
-    ModalAnswer modal([&](QDialog& d) {
-        if (auto* pick = qobject_cast<FolderPickDialog*>(&d)) {
-            pick->ChoosePhotos({dir / "card/One.jpg"});
-            return pick->result();
-        }
-        asked.push_back(DialogText(d));
-        return int(QMessageBox::No);
-    });
-    window->OnOpenDir();
-    window->WaitForJobs();
-    EXPECT_EQ(asked, (std::vector<std::string>{"仅打开选择的图片吗?"}));
+    EXPECT_EQ(OpenChosen(QMessageBox::No), std::vector<std::string>{"仅打开选择的图片吗?"});
     EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(window->currentFolder, dir / "card/");
 }
 
-TEST(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
+class FolderPickTest : public ::testing::Test {
+  protected:
+    // The picker on the folder Card, its Open button pressed.
+    void Open(FolderPickDialog& dialog) {
+        auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
+        ASSERT_NE(open, nullptr);
+        open->click();
+        EXPECT_TRUE(dialog.folderChosen);
+        EXPECT_TRUE(dialog.selectedPaths.empty());
+    }
     testing::TempFolder dir;
-    Registry registry(dir / "registry.ini");
+    Registry registry{dir / "registry.ini"};
+    FileSystem& fs = FileSystem::Default();
+};
+
+TEST_F(FolderPickTest, OpenWithoutChosenPhotosChoosesTheFolderShown) {
     testing::WriteJpeg(dir / "Card/a.jpg", 8, 8);
-    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, FileSystem::Default());
+    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, fs);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("选择照片目录"));
-    auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
-    ASSERT_NE(open, nullptr);
-    open->click();
-    EXPECT_TRUE(dialog.folderChosen);
+    Open(dialog);
     EXPECT_EQ(dialog.result(), 1);
-    EXPECT_TRUE(dialog.selectedPaths.empty());
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/");  // spelt as on the disk
 }
 
 // Regression: Enter on a highlighted folder also pressed Open, and the
 // folder was loaded before the customer saw inside it.
-TEST(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderShown) {
-    testing::TempFolder dir;
-    Registry registry(dir / "registry.ini");
+TEST_F(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderShown) {
     testing::WriteJpeg(dir / "Card/DCIM/a.jpg", 8, 8);
     testing::WriteBytes(dir / "Card/notes.txt", "");
     testing::WriteJpeg(dir / "Card/b.jpg", 8, 8);
-    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, FileSystem::Default());
+    FolderPickDialog dialog(dir / "Card", "选择照片目录", registry, fs);
     auto* list = dialog.findChild<QListWidget*>(QString::number(FolderPickDialog::kListId));
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), 2);  // the folder first, then the photo; no other files
@@ -460,9 +439,7 @@ TEST(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderShown
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_FALSE(dialog.folderChosen);
     list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId))->click();
-    EXPECT_TRUE(dialog.folderChosen);
-    EXPECT_TRUE(dialog.selectedPaths.empty());
+    Open(dialog);
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/DCIM/");
 }
 
@@ -483,10 +460,8 @@ TEST(AddPhotosDialogTest, SizesAndDatesAreShownInChinese) {
               text::FileDateText(QFileInfo(QString::fromStdString(dir / "a.jpg")).lastModified()));
 }
 
-TEST(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
-    testing::TempFolder dir;
-    Registry reg(dir / "registry.ini");
-    FileSystem& fs = FileSystem::Default();
+TEST_F(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
+    Registry& reg = registry;
     const std::vector<std::string> cards = {dir / "media/ann", dir / "mnt"};
     EXPECT_EQ(InitialPickFolder(reg, fs, cards), paths::ProgramFolder());
     testing::WriteBytes(dir / "mnt/x", "");

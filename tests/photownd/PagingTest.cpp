@@ -101,7 +101,7 @@ TEST(Paging, ArrowsWrap) {
     EXPECT_EQ(NeighbourCell(2, 1, 6), 3);
 }
 
-TEST(Paging, DeletingTheEndInTheSinglePhotoViewNeverReadsPastTheList) {
+TEST(Paging, AfterADeleteThePageNeverReadsPastTheList) {
     BrowseState b;
     b.bBigView = true;
     b.nActiveCell = 2;
@@ -113,10 +113,8 @@ TEST(Paging, DeletingTheEndInTheSinglePhotoViewNeverReadsPastTheList) {
     b.nBigIndex = 0;  // the only photo was deleted
     EXPECT_TRUE(PagePlan(b, 0).empty());
     EXPECT_EQ(b.nBigIndex, 0);
-}
-
-TEST(Paging, DeletingTheOnlyPhotoOfTheLastPageLeavesItEmpty) {
-    BrowseState b;
+    // The only photo of the last page of six deleted: the page is empty.
+    b = BrowseState{};
     b.nFirstIndex = 6;
     EXPECT_TRUE(PagePlan(b, 6).empty());
     EXPECT_EQ(b.nShownCells, 0);

@@ -39,13 +39,9 @@ class PhoneScreenTest : public testing::PhotoWindowFixture {
         const std::string rest = address.substr(address.find("//") + 2);
         const std::string hostPort = rest.substr(0, rest.find('/'));
         httplib::Client client("http://" + hostPort);
-        const auto r = client.Post(rest.substr(rest.find('/')) + tail, body,
-                                   "application/octet-stream");
+        const auto r =
+            client.Post(rest.substr(rest.find('/')) + tail, body, "application/octet-stream");
         return r ? r->status : 0;
-    }
-    static bool WaitFor(const std::function<bool()>& done) {
-        for (int i = 0; i < 500 && !done(); ++i) QTest::qWait(10);
-        return done();
     }
     void Press(int id) {
         window->PhoneScreen()->findChild<QPushButton*>(QString::number(id))->click();
@@ -71,11 +67,12 @@ TEST_F(PhoneScreenTest, PhotosFromThePhoneBecomeTheJobUnderThePhonesNames) {
     ASSERT_TRUE(Open());
     EXPECT_EQ(Post("photo?name=IMG_0001.JPG", testing::JpegBytes(640, 480)), 200);
     EXPECT_EQ(Post("photo?name=Holiday.jpg", testing::JpegBytes(480, 640)), 200);
-    ASSERT_TRUE(WaitFor([this] { return window->PhoneScreen()->Shown() == 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->PhoneScreen()->Shown() == 2; }, 5000));
     const std::string folder = state.startup.config.dir + "/phone";
     EXPECT_TRUE(std::filesystem::exists(folder));
     EXPECT_EQ(Post("done", ""), 200);
-    ASSERT_TRUE(WaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }, 5000));
     window->WaitForJobs();
     ASSERT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(state.photoList.At(0).origName, "img_0001.jpg");
@@ -90,7 +87,7 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndTheSessionAndTheNextOneStartsBlank) {
     ASSERT_TRUE(Open());
     const std::string first = address;
     EXPECT_EQ(Post("photo?name=a.jpg", testing::JpegBytes(64, 48)), 200);
-    ASSERT_TRUE(WaitFor([this] { return window->PhoneScreen()->Shown() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->PhoneScreen()->Shown() == 1; }, 5000));
     Press(PhoneDialog::kCancelId);
     EXPECT_FALSE(window->PhoneOpen());
     EXPECT_EQ(state.photoList.GetSize(), 0);

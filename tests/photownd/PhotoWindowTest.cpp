@@ -5,12 +5,10 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
-#include <memory>
 
 #include "cell/CellCommands.h"
 #include "cell/PhotoCell.h"
@@ -22,17 +20,21 @@
 #include "skin/SkinBitmaps.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
-#include "support/TempFolder.h"
-#include "support/TestJob.h"
-#include "support/TestJpeg.h"
 
 namespace orelle {
 namespace {
 
 using testing::ModalAnswer;
-using testing::TempFolder;
 
-using PhotoWindowTest = testing::PhotoWindowFixture;
+class PhotoWindowTest : public testing::PhotoWindowFixture {
+  protected:
+    // A job of n photos on its first page.
+    void Open(int n) {
+        AddPhotos(n);
+        window->StartPageRefresh();
+        window->WaitForJobs();
+    }
+};
 
 TEST_F(PhotoWindowTest, QtsOwnDialogsSpeakChinese) {
     QMessageBox box(QMessageBox::Question, "t", "q", QMessageBox::Yes | QMessageBox::No);
@@ -60,9 +62,7 @@ TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
 }
 
 TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
-    AddPhotos(6);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(6);
     window->ActiveWin(5);
     Key(Qt::Key_Right);
     EXPECT_EQ(browse().nActiveCell, 0);
@@ -80,9 +80,7 @@ TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
 }
 
 TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
-    AddPhotos(13);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(13);
     EXPECT_EQ(Shown(0), dir / "img_0.jpg");
     EXPECT_EQ(browse().nShownCells, 6);
     Key(Qt::Key_Return);
@@ -100,9 +98,7 @@ TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
 }
 
 TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
-    AddPhotos(13);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(13);
     PhotoCell* first = window->Cell(0);
     first->ToggleBigView();
     EXPECT_TRUE(browse().bBigView);
@@ -124,9 +120,7 @@ TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
 // Regression: the button flipped on its own clicks only, so after a double
 // click it offered the view already shown and worked the wrong way round.
 TEST_F(PhotoWindowTest, TheViewButtonOffersTheOtherViewHoweverTheViewChanged) {
-    AddPhotos(3);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(3);
     const BitmapButton* view = window->ToolBar()->Button(ToolBarWnd::kViewButton);
     window->Cell(0)->ToggleBigView();  // a double click
     EXPECT_EQ(view->pictureId, skinres::kToolSmallView);
@@ -150,9 +144,7 @@ TEST_F(PhotoWindowTest, CellsAppearOnlyWithTheirPage) {
         return n;
     };
     EXPECT_EQ(shownCells(), 0);
-    AddPhotos(2);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(2);
     EXPECT_EQ(shownCells(), 6);
     EXPECT_TRUE(window->Cell(1)->surface.HasImage());
     EXPECT_EQ(window->Cell(2)->Button(cellid::kPrintSize)->caption1, "");
@@ -161,9 +153,7 @@ TEST_F(PhotoWindowTest, CellsAppearOnlyWithTheirPage) {
 }
 
 TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
-    AddPhotos(12);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(12);
     window->ActiveWin(5);
     Command(1216);
     PhotoList& list = state.photoList;
@@ -184,11 +174,9 @@ TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
 
 TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
     // A photo used where the customer keeps it: its copy is the station's.
-    AddPhotos(1);
     state.orderInfo.backupDir = dir / "work/";
     std::filesystem::create_directories(dir / "work");
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(1);
     Command(1216);
     PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 2);
@@ -215,9 +203,7 @@ TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
 }
 
 TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
-    AddPhotos(7);
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(7);
     int answer = QDialog::Rejected;
     ModalAnswer modal([&](QDialog&) { return answer; });
     Command(1217);
@@ -236,9 +222,7 @@ TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
 
 // The shipped prices: 5寸 0.80, 6寸 1.00.
 TEST_F(PhotoWindowTest, ThePriceLineFollowsEditsCopiesAndDeletes) {
-    AddPhotos(3);  // 5寸, one print each
-    window->StartPageRefresh();
-    window->WaitForJobs();
+    Open(3);  // 5寸, one print each
     EXPECT_EQ(window->PriceLine(), "共 3 张 约¥2.40");
     QTest::mouseClick(window->Cell(1)->Button(cellid::kPlus), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(window->PriceLine(), "共 4 张 约¥3.20");

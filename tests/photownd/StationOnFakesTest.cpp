@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <memory>
@@ -22,7 +21,6 @@
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingShell.h"
-#include "support/TempFolder.h"
 #include "support/TestJob.h"
 #include "support/TestJpeg.h"
 
@@ -45,37 +43,29 @@ void CopyShippedSettings(MemoryFileSystem& fs, const std::string& folder) {
     }
 }
 
-class StationOnFakes : public ::testing::Test {
-  protected:
-    StationOnFakes() {
-        CopyShippedSettings(files, "/station");
-        LoadProcessState(state, "/station", files, clock);
-        state.startup.config.dir = "/backup";
-        // Two camera folders that repeat a name, and a page and a bit.
-        for (int i = 0; i < 8; ++i) {
-            const std::string folder = i < 4 ? "/card/DCIM/100CAM" : "/card/DCIM/101CAM";
-            files.CreateDirectories(folder);
-            files.ReplaceFile(folder + "/IMG_" + std::to_string(i % 4) + ".JPG",
-                              testing::JpegBytes(64 + i, 48));
-        }
-        window = std::make_unique<PhotoWindow>(state, services);
-        window->Init(&host, 1);
-        host.show();
-        window->WaitForJobs();
-    }
-    ~StationOnFakes() override { window.reset(); }
-
+TEST(StationOnFakes, ACardBecomesAJobAndPagesWithoutTheDisk) {
     MemoryFileSystem files;
     FakeDisks disks;
     const FixedClock clock{LocalTime{2026, 12, 7, 9, 30, 0}};
     RecordingShell shell;
     Services services{files, disks, clock, shell, Registry("/config/registry.ini", files)};
     ProcessState state;
+    CopyShippedSettings(files, "/station");
+    LoadProcessState(state, "/station", files, clock);
+    state.startup.config.dir = "/backup";
+    // Two camera folders that repeat a name, and a page and a bit.
+    for (int i = 0; i < 8; ++i) {
+        const std::string folder = i < 4 ? "/card/DCIM/100CAM" : "/card/DCIM/101CAM";
+        files.CreateDirectories(folder);
+        files.ReplaceFile(folder + "/IMG_" + std::to_string(i % 4) + ".JPG",
+                          testing::JpegBytes(64 + i, 48));
+    }
     testing::RecordingHost host;
-    std::unique_ptr<PhotoWindow> window;
-};
+    auto window = std::make_unique<PhotoWindow>(state, services);
+    window->Init(&host, 1);
+    host.show();
+    window->WaitForJobs();
 
-TEST_F(StationOnFakes, ACardBecomesAJobAndPagesWithoutTheDisk) {
     window->OpenFolder("/card", {});
     window->WaitForJobs();
     ASSERT_EQ(state.photoList.GetSize(), 8);

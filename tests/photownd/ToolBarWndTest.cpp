@@ -26,9 +26,6 @@ const Row kRows[ToolBarWnd::kButtonCount] = {
     {1139, 1222}, {1017, 1220}, {1171, 1232}, {1156, 1229},
 };
 
-const int kPictureIds[] = {1133, 1126, 1136, 1167, 1151, 1134, 1154, 1155,
-                           1137, 1140, 1138, 1139, 1017, 1171, 1156};
-
 class ToolBarWndTest : public ::testing::Test {
   protected:
     ToolBarWndTest() {
@@ -44,18 +41,14 @@ class ToolBarWndTest : public ::testing::Test {
     ToolBarWnd* strip;
 };
 
-TEST(ToolBarWnd, NeedsAnOwner) {
-    ToolBarWnd strip;
-    EXPECT_FALSE(strip.Create(nullptr, 1000));
-    EXPECT_EQ(strip.owner, nullptr);
-}
-
 TEST_F(ToolBarWndTest, LaysOutThirteenButtonsAndAGap) {
+    ToolBarWnd orphan;
+    EXPECT_FALSE(orphan.Create(nullptr, 1000));
+    EXPECT_EQ(orphan.owner, nullptr);
     EXPECT_EQ(strip->parentWidget(), &owner);
     EXPECT_EQ(strip->objectName(), "1000");
     EXPECT_EQ(strip->geometry(), QRect(0, 0, 1023, 60));
     EXPECT_TRUE(strip->isVisible());
-    int shown = 0;
     for (int i = 0; i < ToolBarWnd::kButtonCount; ++i) {
         BitmapButton* b = strip->Button(i);
         ASSERT_NE(b, nullptr) << i;
@@ -65,9 +58,7 @@ TEST_F(ToolBarWndTest, LaysOutThirteenButtonsAndAGap) {
         EXPECT_EQ(b->commandId, kRows[i].commandId) << i;
         EXPECT_TRUE(b->caption1.empty()) << i;
         EXPECT_EQ(b->isVisible(), i != 10) << i;
-        shown += b->isVisible() ? 1 : 0;
     }
-    EXPECT_EQ(shown, 13);
     EXPECT_EQ(strip->Button(-1), nullptr);
     EXPECT_EQ(strip->Button(14), nullptr);
 }
@@ -79,12 +70,10 @@ TEST_F(ToolBarWndTest, EachButtonSendsItsCommandToTheOwnerOnce) {
         Click(i);
         EXPECT_EQ(owner.ids, std::vector<int>{kRows[i].commandId}) << i;
     }
-}
-
-TEST_F(ToolBarWndTest, ReleaseOutsideSendsNothing) {
-    BitmapButton* home = strip->Button(0);
-    QTest::mousePress(home, Qt::LeftButton, {}, {30, 30});
-    QTest::mouseRelease(home, Qt::LeftButton, {}, {100, 30});
+    // A release outside sends nothing.
+    owner.ids.clear();
+    QTest::mousePress(strip->Button(0), Qt::LeftButton, {}, {30, 30});
+    QTest::mouseRelease(strip->Button(0), Qt::LeftButton, {}, {100, 30});
     EXPECT_TRUE(owner.ids.empty());
 }
 
@@ -130,7 +119,9 @@ TEST_F(ToolBarWndTest, OwnerMayDeleteTheStripInACommand) {
 // The button's fill must not show through, and the caption must sit whole
 // inside the face: bright text pixels in the caption band, none at its ends.
 TEST(ToolBarBitmaps, PicturesAreOpaqueWithTheCaptionInside) {
-    for (int id : kPictureIds) {
+    std::vector<int> ids{1154};  // the small view's
+    for (const Row& row : kRows) ids.push_back(row.pictureId);
+    for (int id : ids) {
         const QImage pic = SkinBitmap(id).toImage();
         int text = 0, clipped = 0;
         for (int y = 0; y < pic.height(); ++y) {

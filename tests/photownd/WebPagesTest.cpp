@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "orderdata/ParamConfig.h"
-#include "platform/registry/Registry.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/Services.h"
+#include "platform/registry/Registry.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/RecordingShell.h"
@@ -25,9 +25,7 @@ TEST(WebPagesTest, Addresses) {
     EXPECT_EQ(TopUpPageAddress(config), "http://shop.example:8080/lumora/cmanage/clogin.asp");
     EXPECT_EQ(HelpPageAddress(config), std::string("http://") + kDefaultWebHost +
                                            "/netphotoapp/appinterface.asp?clientweb=shop.example");
-}
-
-TEST(WebPagesTest, TheBrowserCommandLineTakesTheAddressAtItsPlaceholder) {
+    // The browser's command line takes the address at its placeholder.
     EXPECT_EQ(BrowserCommandLine("\"C:\\b.exe\" -url \"%1\" -x", "http://a"),
               "\"C:\\b.exe\" -url  http://a");
     EXPECT_EQ(BrowserCommandLine("b.exe %1", "http://a"), "b.exe  http://a");
