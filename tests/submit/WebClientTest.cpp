@@ -67,8 +67,8 @@ TEST(WebClientTest, RepliesAreReadAsGbkUpToTheirFirstZero) {
     WebClient client(testing::ServerAt(server.port()), {}, HttpPoster::Default());
     EXPECT_EQ(client.PostForm("/x", "pt=0"), "status=0%memo=请取件%");
     RawListener invalid(Ok("status=\xFF\xFF%"));
-    const std::string reply = WebClient(testing::ServerAt(invalid.port()), {}, HttpPoster::Default())
-                                  .PostForm("/x", "pt=0");
+    WebClient other(testing::ServerAt(invalid.port()), {}, HttpPoster::Default());
+    const std::string reply = other.PostForm("/x", "pt=0");
     EXPECT_EQ(reply.rfind("status=", 0), 0u);
     EXPECT_EQ(reply.find('\xFF'), std::string::npos);
 }
