@@ -1,11 +1,8 @@
 // The album login's reply and the album list it carries.
 #include <gtest/gtest.h>
 
-#include "orderdata/ParamConfig.h"
 #include "submit/AlbumList.h"
 #include "submit/AlbumLogin.h"
-#include "submit/WebClient.h"
-#include "support/StandInServer.h"
 
 namespace orelle {
 namespace {
@@ -64,17 +61,6 @@ TEST(AlbumLoginTest, RepliesAreReadByStatus) {
             EXPECT_EQ(out.hint, nullptr) << c.reply;
         }
     }
-}
-
-TEST(AlbumLoginTest, PostsTheUserAndPassword) {
-    testing::StandInServer server;
-    server.Answer("/Lumora/client/albumlogin.asp", "status=0%orderid=654321%\\3:x/||");
-    const AlbumLoginOutcome out = AlbumLogin(
-        WebClient(testing::ServerAt(server.port()), {}, HttpPoster::Default()), "anna", "pw", {});
-    EXPECT_TRUE(out.accepted);
-    EXPECT_EQ(out.orderNumber, "00654321");
-    ASSERT_EQ(server.Requests().size(), 1u);
-    EXPECT_EQ(server.Requests()[0].body, "uc=anna&psw=pw");
 }
 
 }  // namespace

@@ -10,37 +10,17 @@
 #include <vector>
 
 #include "platform/db/OdbcDatabase.h"
-#include "platform/jobs/JobContext.h"
-#include "submit/MemberLoginDb.h"
-#include "support/TestDatabase.h"
+#include "submit/OrderDatabaseFixture.h"
 
 namespace orelle {
 namespace {
 
-using testing::TestDatabase;
-
-class ConcurrentOrdersDbTest : public ::testing::Test {
+class ConcurrentOrdersDbTest : public testing::OrderDatabaseTest {
   protected:
-    void SetUp() override {
-        REQUIRE_TEST_DATABASE();
-        server_ = std::make_unique<TestDatabase>();
-        server_->Run(
-            "insert into DB_member(code,password,phone,mobile,name,class,address) values"
-            "('M100','pw1','020-1','138001','张三','3','广州路1号')");
-        server_->Run(
-            "insert into DB_product(product_code,product_price,product_price3) values"
-            "('A01',5,4),('B02',6,3.5),('C03',7,3)");
-    }
-
     MemberLoginResult Order(const std::string& localId) {
-        MemberLoginInput in;
-        in.memberCode = "M100";
-        in.password = "pw1";
-        in.computerId = "07";
+        MemberLoginInput in = Input();
         in.localId = localId;
-        in.requirement = "加急";
         in.productList = "A01:3/B02:1/C03:2/";
-        in.server = server_->Settings();
         InlineJobContext context;
         return MemberLoginDb(in, OdbcConnector::Default(), nullptr, context);
     }
@@ -59,9 +39,6 @@ class ConcurrentOrdersDbTest : public ::testing::Test {
             "for each row execute function fail_lines()");
     }
 
-    std::string Count(const std::string& sql) { return server_->Rows(sql).at(0).at("n"); }
-
-    std::unique_ptr<TestDatabase> server_;
 };
 
 TEST_F(ConcurrentOrdersDbTest, EightStationsPlacingTwentyFiveOrdersEachGetDistinctNumbersAndRows) {
@@ -82,11 +59,11 @@ TEST_F(ConcurrentOrdersDbTest, EightStationsPlacingTwentyFiveOrdersEachGetDistin
             numbers.insert(r.orderNumber);
         }
     EXPECT_EQ(numbers.size(), std::size_t{kStations * kOrders});
-    EXPECT_EQ(Count("select count(*) as n from DB_ordermain"), "200");
-    EXPECT_EQ(Count("select count(*) as n from DB_ordermx"), "600");
-    EXPECT_EQ(Count("select count(*) as n from DB_ordermain h where "
+    EXPECT_EQ(Count("DB_ordermain"), 200u);
+    EXPECT_EQ(Count("DB_ordermx"), 600u);
+    EXPECT_EQ(Count("DB_ordermain h where "
                     "(select count(*) from DB_ordermx l where l.orderid = h.orderid) = 3"),
-              "200");
+              200u);
 }
 
 TEST_F(ConcurrentOrdersDbTest, ADeadlockOrSerialisationFailureIsRetriedOnceThenTold) {
@@ -109,8 +86,8 @@ TEST_F(ConcurrentOrdersDbTest, ADeadlockOrSerialisationFailureIsRetriedOnceThenT
         FailLines(c.state, c.text, c.failures);
         const MemberLoginResult r = Order("261208001");
         EXPECT_EQ(r.ok, c.placed) << r.status;
-        EXPECT_EQ(Count("select count(*) as n from DB_ordermain"), c.placed ? "1" : "0");
-        EXPECT_EQ(Count("select count(*) as n from DB_ordermx"), c.placed ? "3" : "0");
+        EXPECT_EQ(Count("DB_ordermain"), c.placed ? 1u : 0u);
+        EXPECT_EQ(Count("DB_ordermx"), c.placed ? 3u : 0u);
         EXPECT_EQ(r.status, c.placed ? "" : "插入订单号失败");
     }
 }

@@ -5,119 +5,65 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <set>
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
-#include "platform/db/OdbcDatabase.h"
-#include "platform/jobs/JobContext.h"
 #include "submit/DatabaseOrderBackEnd.h"
-#include "support/TestDatabase.h"
-#include "support/WatchedConnector.h"
+#include "submit/OrderDatabaseFixture.h"
 
 namespace orelle {
 namespace {
 
-using testing::DbCall;
-using testing::TestDatabase;
-using testing::WatchedConnector;
+using Rows = std::vector<Database::Row>;
 
-// The real connection, counted, with a hook before each statement that
-// changes rows: a test ends the server's side of the connection there.
-struct InterruptedConnector {
-    InterruptedConnector() {
-        real.before = [this](DbCall call, const std::string& sql) {
-            if (call == DbCall::kConnect) ++connections;
-            if (call == DbCall::kExecute && beforeExecute) beforeExecute(sql);
-        };
-    }
-    InterruptedConnector(const InterruptedConnector&) = delete;
-    InterruptedConnector& operator=(const InterruptedConnector&) = delete;
-    WatchedConnector real;
-    std::function<void(const std::string&)> beforeExecute;
-    int connections = 0;
-};
+const std::string kHint = "请正确填写会员号及密码\r\n查看最新促销优惠请登陆www.shop.example";
 
-class MemberLoginDbTest : public ::testing::Test {
+class MemberLoginDbTest : public testing::OrderDatabaseTest {
   protected:
-    void SetUp() override {
-        REQUIRE_TEST_DATABASE();
-        server_ = std::make_unique<TestDatabase>();
-        server_->Run(
-            "insert into DB_member(code,password,phone,mobile,name,class,address) values"
-            "('M100','pw1','020-1','138001','张三','3','广州路1号'),"
-            "('M200','pw2','020-2','139002','李四','0','addr2')");
-        server_->Run("insert into DB_memprice(pcode,memcode,price) values('A01','M100',2.5)");
-        server_->Run(
-            "insert into DB_product(product_code,product_price,product_price3) values"
-            "('A01',5,4),('B02',6,3.5)");
-    }
-
-    MemberLoginInput Input(const std::string& code, const std::string& password) const {
-        MemberLoginInput in;
-        in.memberCode = code;
-        in.password = password;
-        in.computerId = "07";
-        in.localId = "261207003";
-        in.firstWebHost = "www.shop.example";
-        in.requirement = "加急,谢谢";
-        in.productList = "A01:3/B02:1/";
-        in.server = server_->Settings();
-        return in;
-    }
-
     MemberLoginResult Login(const MemberLoginInput& in) {
-        return MemberLoginDb(
-            in, connector_.real, [this](const char* t) { boxes_.push_back(t); }, context_);
+        return OrderDatabaseTest::Login(in, [this](const char* t) { boxes_.push_back(t); });
     }
-
-    std::unique_ptr<TestDatabase> server_;
-    InterruptedConnector connector_;
-    InlineJobContext context_;
     std::vector<std::string> boxes_;
 };
 
-TEST_F(MemberLoginDbTest, AMemberOrderLeavesItsHeadAndOneLinePerProductAtTheMembersPrices) {
-    const MemberLoginResult r = Login(Input("M100", "pw1"));
-    ASSERT_TRUE(r.ok) << r.status;
-    EXPECT_EQ(r.orderNumber.substr(0, 2), "07");
-    EXPECT_EQ(r.orderNumber.size(), 14u);
-    const auto head = server_->Rows("select *, submitdate is not null as dated from DB_ordermain");
-    ASSERT_EQ(head.size(), 1u);
-    EXPECT_EQ(head[0].at("orderid"), r.orderNumber);
-    EXPECT_EQ(head[0].at("usercode"), "M100");
-    EXPECT_EQ(head[0].at("mobile"), "138001");
-    EXPECT_EQ(head[0].at("telephone"), "020-1");
-    EXPECT_EQ(head[0].at("address"), "广州路1号");
-    EXPECT_EQ(head[0].at("require"), "加急,谢谢");
-    EXPECT_EQ(head[0].at("bshow"), "-1");
-    EXPECT_EQ(head[0].at("dated"), "1");
-    // The member's own price, then class 3's list price.
-    const auto lines = server_->Rows("select * from DB_ordermx order by productid");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].at("productid"), "A01");
-    EXPECT_EQ(lines[0].at("numbers"), "3");
-    EXPECT_EQ(lines[0].at("fnumbers"), "3");
-    EXPECT_EQ(lines[0].at("price"), "2.5");
-    EXPECT_EQ(lines[1].at("productid"), "B02");
-    EXPECT_EQ(lines[1].at("numbers"), "1");
-    EXPECT_EQ(lines[1].at("price"), "3.5");
+// The member's own price, else its class's list price (class 0: the plain
+// one), else one.
+TEST_F(MemberLoginDbTest, AnOrderLeavesItsHeadAndOneLinePerProductAtTheMembersPrices) {
+    const struct {
+        const char *code, *password, *products, *mobile, *phone, *address;
+        Rows lines;
+    } cases[] = {
+        {"M100", "pw1", "A01:3/B02:1/", "138001", "020-1", "广州路1号",
+         {{{"productid", "A01"}, {"numbers", "3"}, {"fnumbers", "3"}, {"price", "2.5"}},
+          {{"productid", "B02"}, {"numbers", "1"}, {"fnumbers", "1"}, {"price", "3.5"}}}},
+        {"M200", "pw2", "B02:2/ZZ9:4/", "139002", "020-2", "addr2",
+         {{{"productid", "B02"}, {"numbers", "2"}, {"fnumbers", "2"}, {"price", "6"}},
+          {{"productid", "ZZ9"}, {"numbers", "4"}, {"fnumbers", "4"}, {"price", "1"}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        connector_.connections = 0;
+        MemberLoginInput in = Input(c.code, c.password);
+        in.productList = c.products;
+        const MemberLoginResult r = Login(in);
+        ASSERT_TRUE(r.ok) << r.status;
+        EXPECT_EQ(r.orderNumber.substr(0, 2), "07");
+        EXPECT_EQ(r.orderNumber.size(), 14u);
+        const std::string mine = " where orderid = '" + r.orderNumber + "'";
+        EXPECT_EQ(server_->Rows("select usercode, mobile, telephone, address, require, bshow, "
+                                "submitdate is not null as dated from DB_ordermain" + mine),
+                  (Rows{{{"usercode", c.code}, {"mobile", c.mobile}, {"telephone", c.phone},
+                         {"address", c.address}, {"require", "加急,谢谢"}, {"bshow", "-1"},
+                         {"dated", "1"}}}));
+        EXPECT_EQ(server_->Rows("select productid, numbers, fnumbers, price from DB_ordermx" +
+                                mine + " order by productid"),
+                  c.lines);
+        EXPECT_EQ(connector_.connections, 1);
+    }
+    EXPECT_EQ(Count("DB_ordermain"), 2u);
     EXPECT_TRUE(context_.questions.empty());
     EXPECT_TRUE(boxes_.empty());
-    EXPECT_EQ(connector_.connections, 1);
-}
-
-TEST_F(MemberLoginDbTest, ClassZeroReadsThePlainListPriceAndAnUnknownProductCostsOne) {
-    MemberLoginInput in = Input("M200", "pw2");
-    in.productList = "B02:2/ZZ9:4/";
-    ASSERT_TRUE(Login(in).ok);
-    const auto lines = server_->Rows("select * from DB_ordermx order by productid");
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].at("price"), "6");
-    EXPECT_EQ(lines[1].at("productid"), "ZZ9");
-    EXPECT_EQ(lines[1].at("price"), "1");
-    EXPECT_EQ(lines[1].at("numbers"), "4");
 }
 
 TEST_F(MemberLoginDbTest, APhoneNumberFindsTheMemberWhoConfirmsAndOrdersUnderTheRealCode) {
@@ -137,48 +83,37 @@ TEST_F(MemberLoginDbTest, APhoneNumberFindsTheMemberWhoConfirmsAndOrdersUnderThe
     context_.answer = [](const std::string&) { return false; };
     const MemberLoginResult declined = Login(in);
     EXPECT_FALSE(declined.ok);
-    EXPECT_EQ(declined.status, "请正确填写会员号及密码\r\n查看最新促销优惠请登陆www.shop.example");
-    EXPECT_EQ(server_->Rows("select * from DB_ordermain").size(), 1u);
+    EXPECT_EQ(declined.status, kHint);
+    EXPECT_EQ(Count("DB_ordermain"), 1u);
 }
 
 TEST_F(MemberLoginDbTest, RefusalsBeforeAndAtTheDatabase) {
-    struct Case {
-        std::string code, password;
-        std::string status;
+    const struct {
+        std::string code, password, status;
         int connections;
+    } cases[] = {
+        {"", "pw1", kHint, 0},
+        {"M1 00", "pw1", kHint, 0},
+        {"M100", "wrong", "会员号或密码错误!", 1},
+        {"x' or '1'='1", "x' or '1'='1", kHint, 0},
+        {"x'or'1'='1", "x'or'1'='1", "会员号或密码错误!", 1},
     };
-    const std::string hint = "请正确填写会员号及密码\r\n查看最新促销优惠请登陆www.shop.example";
-    for (const Case& c : std::vector<Case>{
-             {"", "pw1", hint, 0},
-             {"M1 00", "pw1", hint, 0},
-             {"M100", "wrong", "会员号或密码错误!", 1},
-             {"x' or '1'='1", "x' or '1'='1", hint, 0},
-             {"x'or'1'='1", "x'or'1'='1", "会员号或密码错误!", 1},
-         }) {
+    for (const auto& c : cases) {
         connector_.connections = 0;
         const MemberLoginResult r = Login(Input(c.code, c.password));
         EXPECT_FALSE(r.ok) << c.code;
         EXPECT_EQ(r.status, c.status) << c.code;
         EXPECT_EQ(connector_.connections, c.connections) << c.code;
     }
-    EXPECT_TRUE(server_->Rows("select * from DB_ordermain").empty());
-    EXPECT_EQ(server_->Rows("select * from DB_member").size(), 2u);
+    EXPECT_EQ(Count("DB_ordermain"), 0u);
+    EXPECT_EQ(Count("DB_member"), 2u);
     EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(MemberLoginDbTest, WithoutTheDatabaseTheOrderNumberIsLocalAndNothingConnects) {
-    MemberLoginInput in = Input("", "");
-    in.useDatabase = false;
-    const MemberLoginResult r = Login(in);
-    EXPECT_TRUE(r.ok);
-    EXPECT_EQ(r.orderNumber, "0720261207003");
-    EXPECT_EQ(connector_.connections, 0);
-}
-
 TEST_F(MemberLoginDbTest, AServerThatIsDownOrRefusesTheLoginIsBoxedAndSaysSo) {
-    MemberLoginInput down = Input("M100", "pw1");
+    MemberLoginInput down = Input();
     down.server.host = "127.0.0.1,1";
-    MemberLoginInput refused = Input("M100", "pw1");
+    MemberLoginInput refused = Input();
     refused.server.password = "wrong";
     for (const MemberLoginInput& in : {down, refused}) {
         boxes_.clear();
@@ -189,29 +124,32 @@ TEST_F(MemberLoginDbTest, AServerThatIsDownOrRefusesTheLoginIsBoxedAndSaysSo) {
     }
 }
 
-// The connection dies after the head row went in: no order is reported
-// and none stays behind; the next try goes through.
-TEST_F(MemberLoginDbTest, AConnectionLostInTheMiddleOfTheRowsLeavesNoHalfOrder) {
+// The connection dies after the head row went in, or the job is stopped
+// before the commit: no order is reported and none stays behind; the next
+// try goes through.
+TEST_F(MemberLoginDbTest, AConnectionLostOrAStopInTheMiddleOfTheRowsLeavesNoHalfOrder) {
     int lines = 0;
-    connector_.beforeExecute = [&](const std::string& sql) {
-        if (sql.find("DB_ordermx") != std::string::npos && ++lines == 2)
-            server_->DropOtherConnections();
+    const std::function<void(const std::string&)> cases[] = {
+        [&](const std::string& sql) {
+            if (sql.find("DB_ordermx") != std::string::npos && ++lines == 2)
+                server_->DropOtherConnections();
+        },
+        [&](const std::string&) { context_.Stop(); },
     };
-    const MemberLoginResult r = Login(Input("M100", "pw1"));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.status, "插入订单号失败");
-    EXPECT_TRUE(server_->Rows("select * from DB_ordermain").empty());
-    EXPECT_TRUE(server_->Rows("select * from DB_ordermx").empty());
-
+    for (const auto& hook : cases) {
+        connector_.beforeExecute = hook;
+        const MemberLoginResult r = Login(Input());
+        EXPECT_FALSE(r.ok);
+        if (!context_.Stopped()) {
+            EXPECT_EQ(r.status, "插入订单号失败");
+        }
+        EXPECT_EQ(Count("DB_ordermain"), 0u);
+        EXPECT_EQ(Count("DB_ordermx"), 0u);
+    }
+    InlineJobContext fresh;
     connector_.beforeExecute = nullptr;
-    EXPECT_TRUE(Login(Input("M100", "pw1")).ok);
-    EXPECT_EQ(server_->Rows("select * from DB_ordermx").size(), 2u);
-}
-
-TEST_F(MemberLoginDbTest, AStopBeforeTheCommitLeavesNoRows) {
-    connector_.beforeExecute = [&](const std::string&) { context_.Stop(); };
-    EXPECT_FALSE(Login(Input("M100", "pw1")).ok);
-    EXPECT_TRUE(server_->Rows("select * from DB_ordermain").empty());
+    EXPECT_TRUE(MemberLoginDb(Input(), connector_.real, {}, fresh).ok);
+    EXPECT_EQ(Count("DB_ordermx"), 2u);
 }
 
 TEST_F(MemberLoginDbTest, AThousandOrdersInARowHaveAThousandNumbersAndTheirRows) {
@@ -222,44 +160,37 @@ TEST_F(MemberLoginDbTest, AThousandOrdersInARowHaveAThousandNumbersAndTheirRows)
         numbers.insert(r.orderNumber);
     }
     EXPECT_EQ(numbers.size(), 1000u);
-    EXPECT_EQ(server_->Rows("select count(*) as n from DB_ordermain")[0].at("n"), "1000");
-    EXPECT_EQ(server_->Rows("select count(*) as n from DB_ordermx")[0].at("n"), "2000");
+    EXPECT_EQ(Count("DB_ordermain"), 1000u);
+    EXPECT_EQ(Count("DB_ordermx"), 2000u);
     EXPECT_EQ(server_->Rows("select count(distinct orderid) as n from DB_ordermx")[0].at("n"),
               "1000");
 }
 
-}  // namespace
-}  // namespace orelle
-
-namespace orelle {
-namespace {
-
-// The dialog's back end: settings in, the boxes handed to the UI's side.
+// The dialog's back end: settings in, the boxes handed to the UI's side;
+// without the database the order number is local and nothing connects.
 TEST(DatabaseOrderBackEndTest, SettingsChooseTheDatabaseOrNoneAndBoxesGoThroughTheUi) {
     ParamConfig config;
     config.computerId = "07";
     config.dbHost = "127.0.0.1,1";
-    FeatureFlags flags;
-    InterruptedConnector connector;
+    testing::CountedConnector connector;
     std::vector<std::string> shown;
     InlineJobContext context;
     OrderRequest request;
     request.memberCode = "M100";
     request.password = "pw";
     request.localId = "261207003";
-
-    config.insertdb = 0;
-    DatabaseOrderBackEnd local(connector.real, config, flags,
-                               [&](const char* t) { shown.push_back(t); });
-    const OrderOutcome placed = local.Submit(request, context);
+    const auto Submit = [&](int insertdb) {
+        config.insertdb = insertdb;
+        return DatabaseOrderBackEnd(connector.real, config, FeatureFlags{},
+                                    [&](const char* t) { shown.push_back(t); })
+            .Submit(request, context);
+    };
+    const OrderOutcome placed = Submit(0);
     EXPECT_TRUE(placed.placed);
     EXPECT_EQ(placed.orderNumber, "0720261207003");
     EXPECT_EQ(connector.connections, 0);
 
-    config.insertdb = 1;
-    DatabaseOrderBackEnd shop(connector.real, config, flags,
-                              [&](const char* t) { shown.push_back(t); });
-    const OrderOutcome down = shop.Submit(request, context);
+    const OrderOutcome down = Submit(1);
     EXPECT_FALSE(down.placed);
     EXPECT_EQ(down.status, "连接数据库服务器失败!");
     EXPECT_EQ(shown, std::vector<std::string>{"database access error!"});

@@ -13,25 +13,19 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "platform/files/FileSystem.h"
-#include "platform/jobs/JobContext.h"
 #include "submit/DatabaseOrderBackEnd.h"
-#include "submit/MemberLoginDb.h"
+#include "submit/OrderDatabaseFixture.h"
 #include "submit/WebClient.h"
 #include "submit/WebOrderBackEnd.h"
 #include "support/MemoryFileSystem.h"
 #include "support/StandInServer.h"
 #include "support/TempFolder.h"
-#include "support/TestDatabase.h"
-#include "support/WatchedConnector.h"
 
 namespace orelle {
 namespace {
 
-using testing::DbCall;
 using testing::MemoryFileSystem;
 using testing::StandInServer;
-using testing::TestDatabase;
-using testing::WatchedConnector;
 
 constexpr const char* kJob = "/backup/2015-3-7/150307001";
 constexpr const char* kRecordFile = "/backup/2015-3-7/150307001/backoffice.ini";
@@ -49,12 +43,7 @@ struct JobDisk {
 // back after a restart, and a job without its folder keeps nothing.
 TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
     testing::TempFolder folder;
-    BackOfficeWord word;
-    word.drawn = "07261208000001";
-    word.number = "07261208000001";
-    word.orderMoney = 12.5;
-    word.paymentIndex = 2;
-    word.memberCode = "会员01";
+    const BackOfficeWord word{"07261208000001", "07261208000001", 12.5, 2, "会员01"};
     ASSERT_TRUE(BackOfficeRecord(FileSystem::Default(), folder.path()).Write(word));
     const BackOfficeWord read = BackOfficeRecord(FileSystem::Default(), folder.path()).Read();
     EXPECT_EQ(read.drawn, word.drawn);
@@ -120,43 +109,15 @@ TEST(OneWebOrderPerJobTest, ATakenOrderIsCompletedFromItsRecordOrKnownByItsLocal
     }
 }
 
-class OneDatabaseOrderPerJobTest : public ::testing::Test {
+class OneDatabaseOrderPerJobTest : public testing::OrderDatabaseTest {
   protected:
-    void SetUp() override {
-        REQUIRE_TEST_DATABASE();
-        server_ = std::make_unique<TestDatabase>();
-        server_->Run(
-            "insert into DB_member(code,password,phone,mobile,name,class,address) values"
-            "('M100','pw1','020-1','138001','张三','0','addr')");
-        server_->Run("insert into DB_product(product_code,product_price) values('A01',5),('B02',6)");
-        connector_.before = [this](DbCall call, const std::string& sql) {
-            if (call == DbCall::kConnect) ++connections_;
-            if (call == DbCall::kCreateId) ++drawn_;
-            if (call == DbCall::kExecute && beforeExecute_) beforeExecute_(sql);
-        };
-    }
-
     MemberLoginResult Login() {
-        MemberLoginInput in;
-        in.memberCode = "M100";
-        in.password = "pw1";
-        in.computerId = "07";
-        in.localId = "150307001";
-        in.productList = "A01:3/B02:1/";
-        in.server = server_->Settings();
+        MemberLoginInput in = Input();
         in.record = disk_.Record();
-        return MemberLoginDb(in, connector_, {}, context_);
+        return OrderDatabaseTest::Login(in);
     }
 
-    std::size_t Heads() { return server_->Rows("select * from DB_ordermain").size(); }
-
-    std::unique_ptr<TestDatabase> server_;
-    WatchedConnector connector_;
-    std::function<void(const std::string&)> beforeExecute_;
-    int connections_ = 0;
-    int drawn_ = 0;
     JobDisk disk_;
-    InlineJobContext context_;
 };
 
 TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTheJob) {
@@ -174,37 +135,37 @@ TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTh
         server_->Run("delete from DB_ordermx");
         server_->Run("delete from DB_ordermain");
         disk_.files.files.clear();
-        drawn_ = 0;
-        connector_.loseCommitReply = c.loseCommit;
-        beforeExecute_ = [&](const std::string& sql) {
+        connector_.drawn = 0;
+        connector_.real.loseCommitReply = c.loseCommit;
+        connector_.beforeExecute = [&](const std::string& sql) {
             if (c.dropInTheLines && sql.find("DB_ordermx") != std::string::npos)
                 server_->DropOtherConnections();
         };
         const MemberLoginResult first = Login();
         EXPECT_FALSE(first.ok);
         EXPECT_EQ(first.status, "插入订单号失败");
-        EXPECT_EQ(Heads(), c.headsAfterFirst);
+        EXPECT_EQ(Count("DB_ordermain"), c.headsAfterFirst);
 
-        connector_.loseCommitReply = false;
-        beforeExecute_ = nullptr;
+        connector_.real.loseCommitReply = false;
+        connector_.beforeExecute = nullptr;
         const MemberLoginResult again = Login();
         ASSERT_TRUE(again.ok) << again.status;
-        EXPECT_EQ(drawn_, 1) << "a second number drawn";
+        EXPECT_EQ(connector_.drawn, 1) << "a second number drawn";
         const auto heads = server_->Rows("select orderid from DB_ordermain");
         ASSERT_EQ(heads.size(), 1u);
         EXPECT_EQ(heads[0].at("orderid"), again.orderNumber);
-        EXPECT_EQ(server_->Rows("select * from DB_ordermx").size(), 2u);
+        EXPECT_EQ(Count("DB_ordermx"), 2u);
 
         // Known accepted now: a third try asks the database nothing.
-        connections_ = 0;
-        DatabaseOrderBackEnd backEnd(connector_, ParamConfig{}, FeatureFlags{}, {});
+        connector_.connections = 0;
+        DatabaseOrderBackEnd backEnd(connector_.real, ParamConfig{}, FeatureFlags{}, {});
         OrderRequest request;
         request.record = disk_.Record();
         const OrderOutcome third = backEnd.Submit(request, context_);
         EXPECT_TRUE(third.placed);
         EXPECT_EQ(third.orderNumber, again.orderNumber);
         EXPECT_EQ(third.memberCode, "M100");
-        EXPECT_EQ(connections_, 0);
+        EXPECT_EQ(connector_.connections, 0);
     }
 }
 
@@ -213,7 +174,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ANumberThatCannotBeKeptSendsNoRows) {
     const MemberLoginResult r = Login();
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.status, "插入订单号失败");
-    EXPECT_EQ(Heads(), 0u);
+    EXPECT_EQ(Count("DB_ordermain"), 0u);
 }
 
 TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays) {
@@ -234,7 +195,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays
     config.dbPassword = db.password;
     config.dbDriver = db.driver;
     config.dbName = db.database;
-    DatabaseOrderBackEnd backEnd(connector_, config, FeatureFlags{}, {});
+    DatabaseOrderBackEnd backEnd(connector_.real, config, FeatureFlags{}, {});
     backEnd.exchangeBound = std::chrono::milliseconds(600);
     OrderRequest request;
     request.memberCode = "M100";
@@ -250,13 +211,13 @@ TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays
     EXPECT_LT(took, std::chrono::milliseconds(600 + 400 + 500));
     // The server's side ends with the statement it was in, uncommitted.
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
-    EXPECT_EQ(Heads(), 0u);
+    EXPECT_EQ(Count("DB_ordermain"), 0u);
 
     server_->Run("drop trigger slow_line on DB_ordermx");
     const OrderOutcome again = backEnd.Submit(request, context_);
     ASSERT_TRUE(again.placed) << again.status;
-    EXPECT_EQ(Heads(), 1u);
-    EXPECT_EQ(drawn_, 1);
+    EXPECT_EQ(Count("DB_ordermain"), 1u);
+    EXPECT_EQ(connector_.drawn, 1);
 }
 
 }  // namespace

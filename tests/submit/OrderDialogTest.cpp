@@ -147,18 +147,16 @@ class OrderDialogTest : public ::testing::Test {
     ModalAnswer answer_;
 };
 
-struct Placement {
-    int id;
-    QRect rect;
-};
-
-TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
+TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangleOverTheBackground) {
     Settings("[version_control]\r\nverison_function=2000\r\n");
     flags_.sendaddress = 1;
     auto d = Open();
     EXPECT_EQ(d->size(), QSize(420, 385));
     EXPECT_EQ(d->windowTitle(), "下单登录");
-    const Placement controls[] = {
+    const struct {
+        int id;
+        QRect rect;
+    } controls[] = {
         {1015, {251, 45, 125, 16}},  {1016, {251, 81, 125, 16}},  {1, {129, 307, 70, 60}},
         {2, {229, 307, 70, 60}},     {1021, {33, 105, 375, 30}},  {1042, {55, 139, 90, 16}},
         {1043, {201, 139, 140, 16}}, {1049, {145, 140, 55, 18}},  {1044, {344, 140, 45, 16}},
@@ -166,7 +164,7 @@ TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
         {1056, {110, 229, 258, 18}}, {1055, {110, 251, 258, 18}}, {1058, {119, 278, 102, 18}},
         {1059, {227, 278, 102, 18}},
     };
-    for (const Placement& c : controls) {
+    for (const auto& c : controls) {
         QWidget* w = Control<QWidget>(*d, c.id);
         ASSERT_NE(w, nullptr) << c.id;
         EXPECT_EQ(w->geometry(), c.rect) << c.id;
@@ -179,12 +177,8 @@ TEST_F(OrderDialogTest, EveryControlSitsAtItsRectangle) {
     EXPECT_FALSE(Control<QComboBox>(*d, OrderDialog::kStoreId)->isEnabled());
     EXPECT_TRUE(Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->isChecked());
     EXPECT_EQ(d->Status(), "请正确填写会员号及密码\r\n查看最新促销优惠请登陆127.0.0.1");
-}
 
-// Regression: white blocks showed around the faces of "确定" and "取消".
-TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheDialogsBackground) {
-    Settings("[version_control]\r\nverison_function=2000\r\n");
-    auto d = Open();
+    // Regression: white blocks showed around the faces of "确定" and "取消".
     const QImage shot = d->grab().toImage();
     const QImage ground(QString::fromStdString(OrderDialog::BackgroundPath()));
     ASSERT_FALSE(ground.isNull());
@@ -194,6 +188,7 @@ TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheDialogsBackground) {
     }
 }
 
+// Once placed, the dialog cannot be cancelled.
 TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     FakeBackEnd backEnd;
     backEnd.outcome = Placed("0020150307001", "8888");
@@ -202,6 +197,10 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
                    OrderDialog::kPickupId, OrderDialog::kContactNameId, OrderDialog::kHourId}) {
         EXPECT_FALSE(Control<QWidget>(*d, id)->isVisible()) << id;
     }
+    QTRY_VERIFY_WITH_TIMEOUT(!d->Result().orderNumber.empty(), 3000);
+    EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kCancelId)->isEnabled());
+    QTest::keyClick(d.get(), Qt::Key_Escape);
+    EXPECT_TRUE(d->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
     EXPECT_EQ(d->result(), QDialog::Accepted);
     ASSERT_EQ(backEnd.requests.size(), 1u);
@@ -230,18 +229,6 @@ TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen)
     EXPECT_EQ(backEnd.answers, std::vector<bool>{true});
 }
 
-TEST_F(OrderDialogTest, OncePlacedTheDialogCannotBeCancelled) {
-    FakeBackEnd backEnd;
-    backEnd.outcome = Placed("0020150307001", "8888");
-    auto d = OpenDatabaseEdition(backEnd);
-    QTRY_VERIFY_WITH_TIMEOUT(!d->Result().orderNumber.empty(), 3000);
-    EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kCancelId)->isEnabled());
-    QTest::keyClick(d.get(), Qt::Key_Escape);
-    EXPECT_TRUE(d->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-}
-
 TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     Settings("[version_control]\r\nverison_function=2000\r\n");
     server_.Answer("/Lumora/client/statlogin.asp",
@@ -266,8 +253,7 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     EXPECT_EQ(boxes_[0].substr(boxes_[0].size() - 5), " [No]");
     EXPECT_EQ(paymentAsked, 0);
     EXPECT_EQ(d->Result().orderNumber, "00123456");
-    ASSERT_TRUE(d->Result().paymentIndex);
-    EXPECT_EQ(*d->Result().paymentIndex, 0);
+    EXPECT_EQ(d->Result().paymentIndex, std::optional<int>(0));
     EXPECT_DOUBLE_EQ(d->Result().orderMoney, 12.5);
     EXPECT_FALSE(d->Result().delivery);
     EXPECT_EQ(d->Result().pickupPointId, "0");

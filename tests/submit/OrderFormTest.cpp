@@ -15,6 +15,10 @@ namespace {
 constexpr const char* kFolder = "/station/";
 const LocalTime kToday{2015, 3, 7, 10, 20, 30};
 
+std::string Contact(const OrderFields& f) {
+    return f.contactName + "|" + f.telephone + "|" + f.address + "|" + f.mobile;
+}
+
 class OrderFormTest : public ::testing::Test {
   protected:
     OrderFormTest() {
@@ -42,6 +46,7 @@ class OrderFormTest : public ::testing::Test {
     FeatureFlags flags_;
 };
 
+// The host's member is fixed, with its password.
 TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
     Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
              "[userinfo]\r\nuser=8888\r\n");
@@ -54,15 +59,15 @@ TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
     EXPECT_EQ(s.fields.password, "");
     EXPECT_FALSE(s.fields.delivery);
     EXPECT_EQ(s.fields.paymentIndex, 2);
-    EXPECT_EQ(s.fields.contactName, "李四");
-    EXPECT_EQ(s.fields.telephone, "5550001");
-    EXPECT_EQ(s.fields.address, "东门路1号");
-    EXPECT_EQ(s.fields.mobile, "13900000000");
-    EXPECT_EQ(s.fields.appointment.year, 2015);
-    EXPECT_EQ(s.fields.appointment.day, 7);
-    EXPECT_EQ(s.fields.appointment.hour, 15);
+    EXPECT_EQ(Contact(s.fields), "李四|5550001|东门路1号|13900000000");
+    EXPECT_EQ(AppointmentTime(s.fields.appointment), "2015-3-7 15:01:01");
     EXPECT_EQ(s.storeItem, "总店");
     EXPECT_EQ(s.status, "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
+
+    const OrderFormStart host = Open({"H01", "hpw"});
+    EXPECT_TRUE(host.memberLocked);
+    EXPECT_EQ(host.fields.memberCode, "H01");
+    EXPECT_EQ(host.fields.password, "hpw");
 }
 
 TEST_F(OrderFormTest, OnlyAMemberTheShopOrHostGaveIsPresetAndLogsInByItself) {
@@ -107,20 +112,6 @@ TEST_F(OrderFormTest, AStationThatCannotPlaceTheOrderSaysWhy) {
     EXPECT_EQ(web.status, web.refusal);
 }
 
-TEST_F(OrderFormTest, TheHostsMemberIsFixedButTheDatabaseKeepsItsPassword) {
-    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
-    const OrderFormStart web = Open({"H01", "hpw"});
-    EXPECT_TRUE(web.memberLocked);
-    EXPECT_EQ(web.fields.memberCode, "H01");
-    EXPECT_EQ(web.fields.password, "hpw");
-
-    Settings("[version_control]\r\nverison_function=1000\r\n", "");
-    const OrderFormStart database = Open({"H01", "hpw"});
-    EXPECT_EQ(database.fields.memberCode, "H01");
-    EXPECT_EQ(database.fields.password, "472951");
-}
-
 TEST_F(OrderFormTest, SwitchesOfTheOpening) {
     Settings("[version_control]\r\nverison_function=1500\r\nmyselfedit=1\r\n", "");
     flags_.sendaddress = 1;
@@ -136,16 +127,8 @@ TEST_F(OrderFormTest, SwitchesOfTheOpening) {
 }
 
 OrderFields Delivery() {
-    OrderFields f;
-    f.memberCode = "8888";
-    f.password = "pw";
-    f.delivery = true;
-    f.contactName = "王五";
-    f.telephone = "5550002";
-    f.mobile = "13800000000";
-    f.address = "南门路2号";
-    f.appointment = LocalTime{2015, 3, 7, 9, 0, 0};
-    return f;
+    return {"8888", "pw", true, 0, "王五", "5550002", "南门路2号", "13800000000",
+            LocalTime{2015, 3, 7, 9, 0, 0}};
 }
 
 struct Refusal {
@@ -155,16 +138,15 @@ struct Refusal {
 };
 
 TEST_F(OrderFormTest, OkRefusesMissingValues) {
+    const char* login = "用户名密码不能为空!";
+    const char* contact = "联系人,电话,地址都必须正确填写!";
     const Refusal cases[] = {
-        {"no member code", [](OrderFields& f) { f.memberCode.clear(); }, "用户名密码不能为空!"},
-        {"no password", [](OrderFields& f) { f.password.clear(); }, "用户名密码不能为空!"},
-        {"no name", [](OrderFields& f) { f.contactName.clear(); },
-         "联系人,电话,地址都必须正确填写!"},
-        {"no telephone", [](OrderFields& f) { f.telephone.clear(); },
-         "联系人,电话,地址都必须正确填写!"},
-        {"no address", [](OrderFields& f) { f.address.clear(); },
-         "联系人,电话,地址都必须正确填写!"},
-        {"no mobile", [](OrderFields& f) { f.mobile.clear(); }, "联系人,电话,地址都必须正确填写!"},
+        {"no member code", [](OrderFields& f) { f.memberCode.clear(); }, login},
+        {"no password", [](OrderFields& f) { f.password.clear(); }, login},
+        {"no name", [](OrderFields& f) { f.contactName.clear(); }, contact},
+        {"no telephone", [](OrderFields& f) { f.telephone.clear(); }, contact},
+        {"no address", [](OrderFields& f) { f.address.clear(); }, contact},
+        {"no mobile", [](OrderFields& f) { f.mobile.clear(); }, contact},
     };
     for (const Refusal& c : cases) {
         OrderFields f = Delivery();
@@ -176,41 +158,29 @@ TEST_F(OrderFormTest, OkRefusesMissingValues) {
     }
 }
 
-TEST_F(OrderFormTest, DeliveryIsConfirmedWithTheAppointment) {
-    OrderFields f = Delivery();
-    const OkCheck check = CheckOk(f);
-    EXPECT_EQ(check.refusal, nullptr);
-    EXPECT_EQ(check.question,
-              "联系人:王五;\r\n联系电话:5550002;\r\n手机:13800000000;\r\n送货地址:南门路2号;\r\n"
-              "预约时间为:2015-3-7 9点\r\n是否'确认'以上项");
-    EXPECT_EQ(f.contactName, "王五");
+// Delivery is confirmed with the appointment; without it the contact is
+// dropped, also a missing mobile number.
+TEST_F(OrderFormTest, OkAsksOnlyAboutADelivery) {
+    for (const bool delivery : {true, false}) {
+        OrderFields f = Delivery();
+        f.delivery = delivery;
+        if (!delivery) f.mobile.clear();
+        const OkCheck check = CheckOk(f);
+        EXPECT_EQ(check.refusal, nullptr) << delivery;
+        EXPECT_EQ(check.question,
+                  delivery ? "联系人:王五;\r\n联系电话:5550002;\r\n手机:13800000000;\r\n"
+                             "送货地址:南门路2号;\r\n预约时间为:2015-3-7 9点\r\n是否'确认'以上项"
+                           : "");
+        EXPECT_EQ(Contact(f), delivery ? "王五|5550002|南门路2号|13800000000" : "|||");
+    }
 }
 
-TEST_F(OrderFormTest, WithoutDeliveryTheContactIsDropped) {
-    OrderFields f = Delivery();
-    f.delivery = false;
-    f.mobile.clear();
-    const OkCheck check = CheckOk(f);
-    EXPECT_EQ(check.refusal, nullptr);
-    EXPECT_EQ(check.question, "");
-    EXPECT_EQ(f.contactName + f.telephone + f.address + f.mobile, "");
-}
-
-TEST_F(OrderFormTest, AppointmentTextsHaveNoPadding) {
-    const LocalTime t{2015, 3, 7, 9, 0, 0};
-    EXPECT_EQ(AppointmentText(t), "2015-3-7 9点");
-    EXPECT_EQ(AppointmentTime(t), "2015-3-7 9:01:01");
+TEST_F(OrderFormTest, TimesAndTheWebNoticeHaveNoPadding) {
+    EXPECT_EQ(AppointmentTime({2015, 3, 7, 9, 0, 0}), "2015-3-7 9:01:01");
     EXPECT_EQ(AppointmentTime({2009, 12, 25, 23, 0, 0}), "2009-12-25 23:01:01");
-}
-
-TEST_F(OrderFormTest, OrderNumbersAndClosingNotices) {
-    EXPECT_EQ(SelfEditOrderNumber("15"), "000015");
     EXPECT_EQ(WebClosingNotice("6寸 2张(光面)", "00123456", 12.5),
               "请注意!:\r\n6寸 2张(光面)\r\n订单号:<00123456>\r\n订单金额:<12.50>\r\n"
               "如有特殊要求!请抄下订单号\r\n与网络热线联系!\r\n谢谢!");
-    EXPECT_EQ(DatabaseClosingNotice("6寸 2张(绒面)", "0020150307001"),
-              "请注意!:\r\n6寸 2张(绒面)\r\n请抄下上面的明细及下面的订单号：\r\n"
-              "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/UploadPackage.h"
@@ -20,6 +21,10 @@ using testing::PlacementStation;
 constexpr const char* kConfirmFailed = "订单确认失败!请再点下单按钮";
 constexpr const char* kSubmitFailed = "订单提交失败!请再点下单按钮";
 
+struct OnePhoto : PlacementStation {
+    OnePhoto() { Add(0, 1, "a.jpg"); }
+};
+
 class OrderPlacementTest : public ::testing::Test {
   protected:
     OrderPlacementTest() {
@@ -33,6 +38,11 @@ class OrderPlacementTest : public ::testing::Test {
             .GetString("orderinfo", key, "<none>");
     }
     const OrderRequest& Dialog() { return station.prompts.orderDialogs.back(); }
+    // The last notice as "caption|text|lines".
+    static std::string Notice(const PlacementStation& s) {
+        const testing::ShownNotice& n = s.prompts.notices.back();
+        return n.caption + "|" + n.text + "|" + std::to_string(n.lines);
+    }
 
     PlacementStation station;
     OrderSession& session = station.state.session;
@@ -73,9 +83,7 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     EXPECT_EQ(Dialog().productList, "P1:2/P2:1/");
     EXPECT_EQ(Dialog().localId, "150307007");
     ASSERT_EQ(station.prompts.notices.size(), 1u);
-    EXPECT_EQ(station.prompts.notices[0].caption, "特别提示：");
-    EXPECT_EQ(station.prompts.notices[0].text, "请注意!\r\n订单号:<0020150307001>");
-    EXPECT_EQ(station.prompts.notices[0].lines, 3 + 3 + 6);
+    EXPECT_EQ(Notice(station), "特别提示：|请注意!\r\n订单号:<0020150307001>|12");  // 3 + 3 + 6
 
     EXPECT_EQ(Day("bSuccess"), "-1");
     EXPECT_EQ(Day("saleDDH"), "0020150307001");
@@ -97,9 +105,7 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     station.prompts.asked.clear();
     EXPECT_EQ(station.Run(), PlacementResult::kAlreadyPlaced);
     EXPECT_EQ(station.prompts.asked, std::vector<std::string>{"notice"});
-    EXPECT_EQ(station.prompts.notices.back().caption, "提示");
-    EXPECT_EQ(station.prompts.notices.back().text, "本次制作已经下单");
-    EXPECT_EQ(station.prompts.notices.back().lines, 1);
+    EXPECT_EQ(Notice(station), "提示|本次制作已经下单|1");
     EXPECT_EQ(station.OnToxc(), PlacementResult::kAlreadyPlaced);
     EXPECT_EQ(station.host.calls.size(), 1u);
 }
@@ -120,8 +126,7 @@ TEST_F(OrderPlacementTest, TheDialogsOutcomeReachesTheOrderFiles) {
         {"1000", OrderMode::kDatabase, std::nullopt, "", "7777", "2", "0.00", "0", 2},
     };
     for (const auto& c : cases) {
-        PlacementStation s;
-        s.Add(0, 1, "a.jpg");
+        OnePhoto s;
         s.memory.files[VerCtrlIniPath(PlacementStation::kSettings)] = testing::GbkText(
             std::string("[version_control]\r\nverison_function=") + c.edition + "\r\n");
         s.state.startup.config.pay = 2;
@@ -143,52 +148,52 @@ TEST_F(OrderPlacementTest, TheDialogsOutcomeReachesTheOrderFiles) {
         EXPECT_EQ(s.prompts.exchangeBackEnds, std::vector<bool>{true});
 
         const Profile job(PlacementStation::kPhotoIni, s.memory);
-        const auto Job = [&job](const char* key) {
-            return job.GetString("orderinfo", key, "<none>");
-        };
-        EXPECT_EQ(Job("saleddh"), "0020150307001");
-        EXPECT_EQ(Job("user"), c.user);
-        EXPECT_EQ(Job("username"), "王五");
-        EXPECT_EQ(Job("phone"), "5550002");
-        EXPECT_EQ(Job("sendaddr"), "南门路2号");
-        EXPECT_EQ(Job("mobile"), "13800000000");
-        EXPECT_EQ(Job("bespeak"), "2015-3-7 9:01:01");
-        EXPECT_EQ(s.DayValue("saleDDH"), "0020150307001");
-        EXPECT_EQ(s.DayValue("storeid"), "101");
-        EXPECT_EQ(s.DayValue("paymode"), c.paymode);
-        EXPECT_EQ(s.DayValue("OrderAmount"), c.amount);
-        EXPECT_EQ(s.DayValue("sendmode"), c.sendmode);
+        for (const auto& [key, value] : std::map<std::string, std::string>{
+                 {"saleddh", "0020150307001"}, {"user", c.user}, {"username", "王五"},
+                 {"phone", "5550002"}, {"sendaddr", "南门路2号"}, {"mobile", "13800000000"},
+                 {"bespeak", "2015-3-7 9:01:01"}})
+            EXPECT_EQ(job.GetString("orderinfo", key, "<none>"), value) << key;
+        for (const auto& [key, value] : std::map<std::string, std::string>{
+                 {"saleDDH", "0020150307001"}, {"storeid", "101"}, {"paymode", c.paymode},
+                 {"OrderAmount", c.amount}, {"sendmode", c.sendmode}})
+            EXPECT_EQ(s.DayValue(key.c_str()), value) << key;
         EXPECT_EQ(s.state.startup.config.pay, c.nextPay);
     }
 }
 
+// A missing printer is told of; the order stays placed.
 TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
+    using R = std::vector<ReceiptOutcome>;
     const struct {
         std::int32_t print, edition;
-        bool printed;
-    } cases[] = {
-        {1, kEditionDatabase, true}, {0, kEditionDatabase, false}, {1, kEditionWeb, false}};
+        bool present;
+        int documents;
+        R told;
+    } cases[] = {{1, kEditionDatabase, true, 1, R{ReceiptOutcome::kPrinted}},
+                 {0, kEditionDatabase, true, 0, R{}},
+                 {1, kEditionWeb, true, 0, R{}},
+                 {1, kEditionDatabase, false, 0, R{ReceiptOutcome::kNoPrinter}}};
     for (const auto& c : cases) {
-        PlacementStation s;
-        s.Add(0, 1, "a.jpg");
+        OnePhoto s;
         s.state.startup.config.print = c.print;
         s.state.flags.verison_function = c.edition;
+        s.printers.present = c.present;
         ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
-        EXPECT_EQ(s.printers.log.documents, c.printed ? 1 : 0);
+        EXPECT_EQ(s.printers.log.documents, c.documents);
+        EXPECT_EQ(s.prompts.receipts, c.told);
+        EXPECT_EQ(s.host.calls.size(), 1u);
     }
-    // A missing printer is told of; the order stays placed.
-    PlacementStation s;
-    s.Add(0, 1, "a.jpg");
-    s.state.startup.config.print = 1;
-    s.printers.present = false;
-    EXPECT_EQ(s.Run(), PlacementResult::kPlaced);
-    EXPECT_EQ(s.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kNoPrinter});
-    EXPECT_EQ(s.host.calls.size(), 1u);
 }
 
-TEST_F(OrderPlacementTest, MatteAppendsZeroToEveryProductCode) {
+// The compression rate is asked when the settings say so.
+TEST_F(OrderPlacementTest, MatteAppendsZeroToEveryProductCodeAndTheRateIsAskedWhenSet) {
     station.prompts.paper = PaperChoice{PaperFinish::kMatte, 2, "富士"};
+    station.state.startup.config.fcompress = 1;
+    station.prompts.compressionRate = 95;
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(station.prompts.asked, (std::vector<std::string>{"requirements", "compression",
+                                                               "paper", "order", "notice"}));
+    EXPECT_EQ(Job("frate"), "95");
     EXPECT_EQ(Dialog().productList, "P10:2/P20:1/");
     EXPECT_EQ(Dialog().summaryText.substr(Dialog().summaryText.size() - 8), "(绒面)");
     EXPECT_EQ(Job("productlist"), "P10:2/P20:1/");
@@ -231,8 +236,7 @@ TEST_F(OrderPlacementTest, TheRequirementIsCommaSeparatedAndGrowsTheNotice) {
     EXPECT_EQ(Dialog().requirement, "调亮,不要,白边");
     EXPECT_EQ(Job("requir"), "调亮,不要,白边");
 
-    PlacementStation s;
-    s.Add(0, 1, "a.jpg");
+    OnePhoto s;
     s.prompts.requirement = std::string(44, 'x') + "一二三四五六七八九十百";  // 44 + 22 bytes
     ASSERT_EQ(gbk::Length(*s.prompts.requirement), 66u);
     ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
@@ -255,15 +259,6 @@ TEST_F(OrderPlacementTest, CancelEndsTheCommandWithoutWritingTheOrder) {
     EXPECT_TRUE(station.host.calls.empty());
 }
 
-TEST_F(OrderPlacementTest, TheCompressionRateIsAskedWhenTheSettingsSaySo) {
-    station.state.startup.config.fcompress = 1;
-    station.prompts.compressionRate = 95;
-    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
-    EXPECT_EQ(station.prompts.asked, (std::vector<std::string>{"requirements", "compression",
-                                                               "paper", "order", "notice"}));
-    EXPECT_EQ(Job("frate"), "95");
-}
-
 TEST_F(OrderPlacementTest, FailedFilesAreWrittenAgainForTheSameNumberWithoutAnotherOrder) {
     const struct {
         const char* refused;
@@ -274,14 +269,11 @@ TEST_F(OrderPlacementTest, FailedFilesAreWrittenAgainForTheSameNumberWithoutAnot
         {"/backup/2015-3-7/150307007/0020150307001/upfile.pro", kSubmitFailed},
     };
     for (const auto& c : cases) {
-        PlacementStation s;
-        s.Add(0, 1, "a.jpg");
+        OnePhoto s;
         s.state.flags.verison_origdirfile = 1;
         s.memory.refused.insert(c.refused);
         ASSERT_EQ(s.Run(), PlacementResult::kFailed) << c.refused;
-        EXPECT_EQ(s.prompts.notices.back().caption, "特别提示：");
-        EXPECT_EQ(s.prompts.notices.back().text, c.notice);
-        EXPECT_EQ(s.prompts.notices.back().lines, 2);
+        EXPECT_EQ(Notice(s), std::string("特别提示：|") + c.notice + "|2");
         EXPECT_EQ(s.prompts.notices.size(), 1u);  // no order number was shown
         EXPECT_FALSE(s.state.session.bOrderPlaced);
         EXPECT_TRUE(s.host.calls.empty());
@@ -330,8 +322,7 @@ TEST_F(OrderPlacementTest, AnOrderWithoutProductsIsRefused) {
 
 TEST_F(OrderPlacementTest, AnOrderNumberThatCannotNameFilesIsRefused) {
     for (const char* number : {"", "0020150307\r\n01", "002015030700100100100", "00/../x"}) {
-        PlacementStation s;
-        s.Add(0, 1, "a.jpg");
+        OnePhoto s;
         s.prompts.order = testing::AcceptedOrder(number, "请注意!");
         s.prompts.albumLogin = AlbumLoginResult{number, "\\12:Summer/"};
         EXPECT_EQ(s.Run(), PlacementResult::kFailed) << number;
@@ -383,8 +374,7 @@ TEST_F(OrderPlacementTest, AnAlbumOrderIsPlacedOnceWithItsAlbum) {
     EXPECT_EQ(station.prompts.asked,
               (std::vector<std::string>{"albumlogin", "albumchoice", "notice"}));
     EXPECT_EQ(station.prompts.albumList, "\\12:Summer/");
-    EXPECT_EQ(station.prompts.notices.back().text, "成功提交!请等待上传相册!");
-    EXPECT_EQ(station.prompts.notices.back().lines, 2);
+    EXPECT_EQ(Notice(station), "特别提示：|成功提交!请等待上传相册!|2");
     EXPECT_EQ(Day("type"), "10");
     EXPECT_EQ(Day("albumid"), "12");
     EXPECT_EQ(Day("OrderAmount"), "0");
@@ -441,23 +431,18 @@ TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
     for (const auto& c : cases) {
         PlacementStation s;
         if (c.firstCode) s.Add(0, 1, "a.jpg").productID = c.firstCode;
-        s.state.session.bOrderPlaced = true;
-        s.state.session.nOrderType = 1;
-        s.state.session.OrderRequirement = "x";
         // What the previous order left, placed or numbered for a retry.
         OrderInfo& info = s.state.orderInfo;
+        s.state.session.bOrderPlaced = true;
+        s.state.session.nOrderType = 1;
+        s.state.session.OrderRequirement = info.requir = "x";
         s.state.startup.shopContact.user = "S01";
-        info.saleDDH = "0020150307001";
-        info.requir = "x";
+        info.saleDDH = s.state.session.taken.number = "0020150307001";
         info.albumid = "12";
         info.customer.user = "M01";
-        s.state.session.taken.number = "0020150307001";
         SetOrderID(s.state, "150307015", 15);
-        EXPECT_EQ(info.saleDDH, "");
-        EXPECT_EQ(info.requir, "");
-        EXPECT_EQ(info.albumid, "");
+        EXPECT_EQ(info.saleDDH + info.requir + info.albumid + s.state.session.taken.number, "");
         EXPECT_EQ(info.customer.user, "S01");
-        EXPECT_EQ(s.state.session.taken.number, "");
         EXPECT_EQ(s.state.session.nOrderType, c.type) << (c.firstCode ? c.firstCode : "none");
         EXPECT_EQ(s.state.orderInfo.storeDDH, "150307015");
         EXPECT_EQ(s.state.orderInfo.historyID, 15);

@@ -65,22 +65,6 @@ TEST(OrderRowsTest, ProductListsAndPriceColumns) {
     EXPECT_EQ(ClassPriceColumn(""), "product_price");
     for (const char* other : {"10", "x", "1 from DB_member; --"})
         EXPECT_EQ(ClassPriceColumn(other), std::nullopt) << other;
-
-    EXPECT_TRUE(RefusedMemberCode(""));
-    EXPECT_TRUE(RefusedMemberCode("8001 2"));
-    EXPECT_FALSE(RefusedMemberCode("80012"));
-    EXPECT_EQ(LocalDatabaseOrderNumber("07", "261207001"), "0720261207001");
-}
-
-TEST(OrderRowsTest, MemberValuesAreBoundNeverPasted) {
-    const std::string hostile = "x' or '1'='1";
-    const MemberQuery byPhone = MemberLookupQuery(hostile, "pw", true);
-    EXPECT_EQ(byPhone.sql, "select * from DB_member where code=? or phone=? or mobile=?");
-    EXPECT_EQ(byPhone.values.size(), 3u);
-    const MemberQuery byPassword = MemberLookupQuery(hostile, "pw", false);
-    EXPECT_EQ(byPassword.sql, "select * from DB_member where code=? and password=?");
-    EXPECT_EQ(Text(byPassword.values[0]), hostile);
-    EXPECT_EQ(Text(byPassword.values[1]), "pw");
 }
 
 TEST(OrderRowsTest, PricesComeFromTheMemberThenItsClassThenOne) {

@@ -115,12 +115,13 @@ ReceiptInput Input(bool printPrice, std::int32_t finish, std::string requirement
     return in;
 }
 
+// Without prices or requirement the slip has neither; a requirement of one
+// byte is no requirement.
 TEST(ReceiptLines, ComeInTheSlipsOrder) {
     SmallCatalogue job;
     job.Add(1, 2);
-    const ReceiptLineList lines =
-        ReceiptLines(Input(true, 1, std::string(45, 'r')), job.list, job.catalogue);
-    const ReceiptLineList expected{"  自助冲印订单",
+    EXPECT_EQ(ReceiptLines(Input(true, 1, std::string(45, 'r')), job.list, job.catalogue),
+              (ReceiptLineList{"  自助冲印订单",
                                    " ",
                                    "订单号:0012345678",
                                    "会员号:000001",
@@ -134,16 +135,9 @@ TEST(ReceiptLines, ComeInTheSlipsOrder) {
                                    "时间:2026-3-7 9:5:0",
                                    std::string(30, 'r'),
                                    std::string(15, 'r'),
-                                   "此小票为自助冲印订单"};
-    EXPECT_EQ(lines, expected);
-}
-
-TEST(ReceiptLines, WithoutPricesOrRequirementHaveNeither) {
-    SmallCatalogue job;
-    job.Add(1, 2);
-    // A requirement of one byte is no requirement.
-    const ReceiptLineList lines = ReceiptLines(Input(false, 0, "x"), job.list, job.catalogue);
-    const ReceiptLineList expected{"  自助冲印订单",
+                                   "此小票为自助冲印订单"}));
+    EXPECT_EQ(ReceiptLines(Input(false, 0, "x"), job.list, job.catalogue),
+              (ReceiptLineList{"  自助冲印订单",
                                    " ",
                                    "订单号:0012345678",
                                    "会员号:000001",
@@ -154,8 +148,7 @@ TEST(ReceiptLines, WithoutPricesOrRequirementHaveNeither) {
                                    kRule,
                                    "纸型选择:光面",
                                    "时间:2026-3-7 9:5:0",
-                                   "此小票为自助冲印订单"};
-    EXPECT_EQ(lines, expected);
+                                   "此小票为自助冲印订单"}));
 }
 
 }  // namespace

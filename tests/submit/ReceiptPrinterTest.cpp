@@ -71,20 +71,17 @@ TEST(ReceiptPrinter, ALineTallerThanThePageStillComesOut) {
     EXPECT_EQ(printers.log.texts, kLines);
 }
 
-TEST(ReceiptPrinter, NoPrinterPrintsNothing) {
-    RecordingPrinters printers;
-    printers.present = false;
-    EXPECT_EQ(PrintReceipt(printers, kLines, 2), ReceiptOutcome::kNoPrinter);
-    EXPECT_TRUE(printers.log.calls.empty());
-}
-
-// A printer that gives up is reported, and no second copy is tried.
-TEST(ReceiptPrinter, APrinterFailingPartWayIsReported) {
-    RecordingPrinters printers;
-    printers.failFromText = 2;
-    EXPECT_EQ(PrintReceipt(printers, kLines, 2), ReceiptOutcome::kFailed);
-    EXPECT_EQ(printers.log.documents, 0);
-    EXPECT_EQ(printers.log.opened, 1);
+// No printer prints nothing; one that gives up part way is reported, and
+// no second copy is tried.
+TEST(ReceiptPrinter, AMissingOrFailingPrinterIsReported) {
+    RecordingPrinters none, failing;
+    none.present = false;
+    failing.failFromText = 2;
+    EXPECT_EQ(PrintReceipt(none, kLines, 2), ReceiptOutcome::kNoPrinter);
+    EXPECT_TRUE(none.log.calls.empty());
+    EXPECT_EQ(PrintReceipt(failing, kLines, 2), ReceiptOutcome::kFailed);
+    EXPECT_EQ(failing.log.documents, 0);
+    EXPECT_EQ(failing.log.opened, 1);
 }
 
 TEST(ReceiptPrinter, AFileHoldsEveryCopyFromANewPage) {

@@ -51,12 +51,8 @@ TEST(RunningPrice, ASizeWithoutPriceGivesNoTotal) {
     EXPECT_EQ(job.Text(), "共 6 张 8寸等无价格");
     // Prices not read yet count as none.
     EXPECT_EQ(RunningPriceText(job.list, job.catalogue, {}, false), "共 6 张 A4等无价格");
-}
-
-TEST(RunningPrice, AStudioPackageIsCountedNotPriced) {
-    PricedJob job;
-    job.Add(1, 2);
-    EXPECT_EQ(job.Text(true), "共 2 张");
+    // A studio package is counted, not priced.
+    EXPECT_EQ(job.Text(true), "共 6 张");
 }
 
 }  // namespace

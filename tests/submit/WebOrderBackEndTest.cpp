@@ -105,47 +105,38 @@ TEST_F(WebOrderBackEndTest, TheRequestIsSentByteForByte) {
               GbkText("pt=1&uc=张三%26pt%3D0&psw=a%25b&pl=6x4:2/&uum=0.00"));
 }
 
-struct ReplyCase {
-    const char* reply;
-    const char* status;
-};
-
-TEST_F(WebOrderBackEndTest, PriceCheckRepliesThatStopTheOrder) {
-    const ReplyCase cases[] = {
-        {"status=1%", "用户名或密码错误!"},
-        {"status=2%", "统计订单金额出错!没有提供该规格的纸型!"},
-        {"status=3%ordermoney=20%memcard=5.5%",
+// A price check's failure stops the order before anyone is asked; an order
+// start's is told.
+TEST_F(WebOrderBackEndTest, RepliesThatStopTheOrder) {
+    const struct {
+        const char *check, *start, *status;
+    } cases[] = {
+        {"status=1%", nullptr, "用户名或密码错误!"},
+        {"status=2%", nullptr, "统计订单金额出错!没有提供该规格的纸型!"},
+        {"status=3%ordermoney=20%memcard=5.5%", nullptr,
          "帐户金额不足!订单总额为20.00,帐户内仅有5.50\r\n点'充值'按钮充值\r\n"},
-        {"status=9%", "统计订单金额出错!"},
+        {"status=9%", nullptr, "统计订单金额出错!"},
+        {kPriced, "status=0%orderid=12345%localid=150307001%", "网络订单数据获取失败!"},
+        {kPriced, "status=", "网络订单数据获取失败!"},
+        {kPriced, "status=0%orderid=123456%localid=150307002%", "网络订单校验数据获取失败!"},
+        {kPriced, "status=1%", "用户名或密码错误!"},
+        {kPriced, "status=2%", "没有提供该规格的纸型!请选择其他规格纸型!"},
+        {kPriced, "status=3%ordermoney=20%memcard=5.5%",
+         "充值卡金额不足!订单总额为20.00充值卡内仅有5.50"},
+        {kPriced, "status=4%", "创建网络订单号出错!"},
+        {kPriced, "status=5%", "不容许该会员取件时才付款"},
+        {kPriced, "status=7%", "创建网络订单号出错!"},
     };
-    for (const ReplyCase& c : cases) {
-        server_.Answer(kCheck, c.reply);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start ? c.start : c.check);
+        const std::size_t asked = questions_.size(), posts = server_.Requests().size();
+        server_.Answer(kCheck, GbkText(c.check));
+        if (c.start) server_.Answer(kStart, GbkText(c.start));
         const OrderOutcome out = Submit();
-        EXPECT_FALSE(out.placed) << c.reply;
-        EXPECT_EQ(out.status, c.status) << c.reply;
-    }
-    EXPECT_EQ(server_.Requests().size(), std::size(cases));
-    EXPECT_TRUE(questions_.empty());
-}
-
-TEST_F(WebOrderBackEndTest, OrderStartRepliesThatFail) {
-    const ReplyCase cases[] = {
-        {"status=0%orderid=12345%localid=150307001%", "网络订单数据获取失败!"},
-        {"status=", "网络订单数据获取失败!"},
-        {"status=0%orderid=123456%localid=150307002%", "网络订单校验数据获取失败!"},
-        {"status=1%", "用户名或密码错误!"},
-        {"status=2%", "没有提供该规格的纸型!请选择其他规格纸型!"},
-        {"status=3%ordermoney=20%memcard=5.5%", "充值卡金额不足!订单总额为20.00充值卡内仅有5.50"},
-        {"status=4%", "创建网络订单号出错!"},
-        {"status=5%", "不容许该会员取件时才付款"},
-        {"status=7%", "创建网络订单号出错!"},
-    };
-    server_.Answer(kCheck, GbkText(kPriced));
-    for (const ReplyCase& c : cases) {
-        server_.Answer(kStart, GbkText(c.reply));
-        const OrderOutcome out = Submit();
-        EXPECT_FALSE(out.placed) << c.reply;
-        EXPECT_EQ(out.status, c.status) << c.reply;
+        EXPECT_FALSE(out.placed);
+        EXPECT_EQ(out.status, c.status);
+        EXPECT_EQ(server_.Requests().size() - posts, c.start ? 2u : 1u);
+        EXPECT_EQ(questions_.size() - asked, c.start ? 1u : 0u);
     }
 }
 

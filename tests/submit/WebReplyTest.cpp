@@ -59,12 +59,5 @@ TEST(WebReplyTest, EndpointsGiveTheirMessagesByStatus) {
     EXPECT_EQ(EndpointMessage(web::kStatLogin, "status=0%"), nullptr);
 }
 
-TEST(WebReplyTest, BodiesFollowTheTablesKeys) {
-    EXPECT_EQ(EndpointBody(web::kStatLogin, {"1", "m", "p", "6x4:2/", "3.50"}),
-              "pt=1&uc=m&psw=p&pl=6x4:2/&uum=3.50");
-    EXPECT_EQ(EndpointBody(web::kNotify, {"0"}), "pt=0");
-    EXPECT_EQ(EndpointBody(web::kOneMember, {"s", "x"}), "storeid=s&storepsw=x&code=");
-}
-
 }  // namespace
 }  // namespace orelle
