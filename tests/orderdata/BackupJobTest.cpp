@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoNames.h"
@@ -31,6 +32,11 @@ struct Job {
     BackupJob job;
 };
 
+// A card of photos whose contents are their names.
+void Card(const TempFolder& dir, std::initializer_list<const char*> names) {
+    for (const char* n : names) WriteBytes(dir / ("card/" + std::string(n)), n);
+}
+
 std::vector<std::string> FilesBelow(const std::string& folder) {
     std::vector<std::string> out;
     for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
@@ -54,14 +60,11 @@ TEST(BackupJobTest, TheTreeIsMirroredWithUniqueNames) {
     ASSERT_EQ(j.job.records.GetSize(), 2);
     const PhotoRecord& second = j.job.records.At(1);
     EXPECT_EQ(j.job.records.At(0).dstName, "a.jpg");
-    EXPECT_EQ(second.dstName, "a#1.jpg");
-    EXPECT_EQ(second.srcName, dir / "work/y/a.jpg");
-    EXPECT_EQ(second.origName, "a.jpg");
-    EXPECT_EQ(second.origPath, dir / "card/y/A.JPG");
-    EXPECT_EQ(second.origDir, dir / "card/y");
-    EXPECT_EQ(second.specIndex, 3);
-    EXPECT_EQ(second.number, 1);
-    EXPECT_EQ(second.operate, 0);
+    EXPECT_EQ(std::tie(second.dstName, second.srcName, second.origName, second.origPath,
+                       second.origDir),
+              std::make_tuple("a#1.jpg", dir / "work/y/a.jpg", "a.jpg", dir / "card/y/A.JPG",
+                              dir / "card/y"));
+    EXPECT_EQ(std::tie(second.specIndex, second.number, second.operate), std::make_tuple(3, 1, 0));
     EXPECT_EQ(j.job.dirs.GetSize(), 2);
     EXPECT_EQ(steps, 2);
 }
@@ -107,7 +110,7 @@ TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
 
 TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
     TempFolder dir;
-    for (const char* n : {"a", "b", "c"}) WriteBytes(dir / ("card/" + std::string(n) + ".jpg"), n);
+    Card(dir, {"a.jpg", "b.jpg", "c.jpg"});
     FailingCopies fs;
     const PhotoTree tree = FindTreePhotos(fs, dir / "card", {});
     fs.beforeCopy = [&](const std::string& from) {
@@ -122,7 +125,7 @@ TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
 
 TEST(BackupJobTest, AStopEndsTheRunBeforeTheNextFile) {
     TempFolder dir;
-    for (const char* n : {"a", "b", "c"}) WriteBytes(dir / ("card/" + std::string(n) + ".jpg"), n);
+    Card(dir, {"a.jpg", "b.jpg", "c.jpg"});
     LocalFileSystem fs;
     Job j(fs);
     j.job.step = [&] { j.job.stop = true; };
@@ -140,8 +143,17 @@ class AppendTest : public ::testing::Test {
         }
         std::filesystem::create_directories(dir / "work");
     }
+    // Copies from the open number; each question asked is answered with goOn.
+    AppendOutcome Copy(Job& j, std::int32_t open, bool goOn) {
+        return j.job.CopyList(files, dir / "work", open, defaults, existing.CustomerFiles(),
+                              [this, goOn](const char* q) {
+                                  asked.push_back(q);
+                                  return goOn;
+                              });
+    }
     TempFolder dir;
     std::vector<std::string> files;
+    std::vector<std::string> asked;
     PhotoList existing;
     RecordDefaults defaults{5, 2, 0};
 };
@@ -149,18 +161,16 @@ class AppendTest : public ::testing::Test {
 TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
     LocalFileSystem fs;
     Job j(fs);
-    const AppendOutcome out =
-        j.job.CopyList(files, dir / "work", 40, defaults, existing.CustomerFiles(),
-                       [](const char*) { return false; });
+    const AppendOutcome out = Copy(j, 40, false);
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 3);
+    EXPECT_TRUE(asked.empty());
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"40.jpg", "41.jpg", "42.jpg"}));
     ASSERT_EQ(j.job.records.GetSize(), 3);
-    EXPECT_EQ(j.job.records.At(1).dstName, "41.jpg");
-    EXPECT_EQ(j.job.records.At(1).srcName, dir / "work/41.jpg");
-    EXPECT_EQ(j.job.records.At(1).origName, "two.jpeg");
-    EXPECT_EQ(j.job.records.At(1).specIndex, 5);
-    EXPECT_EQ(j.job.records.At(1).number, 2);
+    const PhotoRecord& r = j.job.records.At(1);
+    EXPECT_EQ(std::tie(r.dstName, r.srcName, r.origName),
+              std::make_tuple("41.jpg", dir / "work/41.jpg", "two.jpeg"));
+    EXPECT_EQ(std::tie(r.specIndex, r.number), std::make_tuple(5, 2));
     // Chosen photos are ordered before any page shows them.
     EXPECT_EQ(j.job.records.GetPCount(), 3);
 }
@@ -169,12 +179,7 @@ TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {
     FailingCopies fs;
     fs.failFrom = 2;
     Job j(fs);
-    std::vector<std::string> asked;
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 40, defaults,
-                                             existing.CustomerFiles(), [&](const char* q) {
-                                                 asked.push_back(q);
-                                                 return false;
-                                             });
+    const AppendOutcome out = Copy(j, 40, false);
     EXPECT_FALSE(out.completed);
     EXPECT_EQ(out.positions, 2);  // the open number goes on at 42
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendCopyFailedQuestion}));
@@ -187,12 +192,7 @@ TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
     files.insert(files.begin(), deep);
     LocalFileSystem fs;
     Job j(fs);
-    std::vector<std::string> asked;
-    const AppendOutcome out = j.job.CopyList(files, dir / "work", 7, defaults,
-                                             existing.CustomerFiles(), [&](const char* q) {
-                                                 asked.push_back(q);
-                                                 return true;
-                                             });
+    const AppendOutcome out = Copy(j, 7, true);
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 4);
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendTooLongQuestion}));
@@ -205,9 +205,8 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
     existing.Append(std::move(r));
     LocalFileSystem fs;
     Job j(fs);
-    const std::vector<std::string> twice{files[0], files[1], files[1]};
-    j.job.CopyList(twice, dir / "work", 1, defaults, existing.CustomerFiles(),
-                   [](const char*) { return true; });
+    files = {files[0], files[1], files[1]};
+    Copy(j, 1, true);
     ASSERT_EQ(j.job.records.GetSize(), 1);
     EXPECT_EQ(j.job.records.At(0).origPath, files[1]);
 }
@@ -215,10 +214,7 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
 TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
     LocalFileSystem fs;
     Job j(fs, 3000);
-    const AppendOutcome out =
-        j.job.CopyList(files, dir / "work", 1, defaults, existing.CustomerFiles(),
-                       [](const char*) { return false; });
-    EXPECT_TRUE(out.completed);
+    EXPECT_TRUE(Copy(j, 1, false).completed);
     EXPECT_TRUE(FilesBelow(dir / "work").empty());
     ASSERT_EQ(j.job.records.GetSize(), 3);
     // The record shows the photo where it is, never a copy that was not made.
@@ -241,8 +237,7 @@ struct LoggedFiles : LocalFileSystem {
 
 TEST(BackupJobTest, CopiesAreOnTheDiskBeforeAnyoneNamesThem) {
     TempFolder dir;
-    WriteBytes(dir / "card/a.jpg", "a");
-    WriteBytes(dir / "card/b.jpg", "b");
+    Card(dir, {"a.jpg", "b.jpg"});
     LoggedFiles fs;
     Job load(fs);
     ASSERT_TRUE(load.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));

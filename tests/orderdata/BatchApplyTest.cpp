@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderdata/RequirementText.h"
 #include "support/SmallCatalogue.h"
 
@@ -41,9 +43,7 @@ class ApplyToFollowingTest : public ::testing::Test {
 
 TEST_F(ApplyToFollowingTest, QuantityAloneCopiesTheNumberToLaterPhotosOnly) {
     Apply(Switches(false, true, false));
-    EXPECT_EQ(At(0).number, 1);
-    EXPECT_EQ(At(2).number, 4);
-    EXPECT_EQ(At(3).number, 4);
+    EXPECT_EQ(std::make_tuple(At(0).number, At(2).number, At(3).number), std::make_tuple(1, 4, 4));
     EXPECT_EQ(At(2).specIndex, 1);
     EXPECT_EQ(At(3).operate, kModeZoom);
 }
@@ -51,41 +51,37 @@ TEST_F(ApplyToFollowingTest, QuantityAloneCopiesTheNumberToLaterPhotosOnly) {
 TEST_F(ApplyToFollowingTest, SizeAloneMovesSizeAndTheCodeThatFollowedIt) {
     job.list.At(3).productID = "SPECIAL";
     Apply(Switches(true, false, false));
-    EXPECT_EQ(At(2).specIndex, 3);
-    EXPECT_EQ(At(2).productID, "C6L");
+    EXPECT_EQ(std::tie(At(2).specIndex, At(2).productID), std::make_tuple(3, "C6L"));
     // A code set apart from its size stays.
-    EXPECT_EQ(At(3).specIndex, 3);
-    EXPECT_EQ(At(3).productID, "SPECIAL");
+    EXPECT_EQ(std::tie(At(3).specIndex, At(3).productID), std::make_tuple(3, "SPECIAL"));
     EXPECT_EQ(At(2).number, 2);
     EXPECT_EQ(At(0).specIndex, 0);
 }
 
-TEST_F(ApplyToFollowingTest, FramingFromAFillCopiesModeTurnAndZoom) {
-    Apply(Switches(false, false, true));
-    for (std::int32_t i : {2, 3}) {
-        EXPECT_EQ(At(i).operate, kModeWhiteFill);
-        EXPECT_EQ(At(i).angle, 90);
-        EXPECT_EQ(At(i).scale, 150);
+// A fill's framing is copied with its zoom, a crop's without, a zoom's not at all.
+TEST_F(ApplyToFollowingTest, FramingCopiesModeAndTurnOfAFillOrCrop) {
+    using Framing = std::tuple<std::int32_t, std::int32_t, std::int32_t>;  // mode, angle, zoom
+    const struct {
+        const char* what;
+        Framing source, second, third;
+    } cases[] = {
+        {"fill", {kModeWhiteFill, 90, 150}, {kModeWhiteFill, 90, 150}, {kModeWhiteFill, 90, 150}},
+        {"crop", {kModeCrop, 180, 120}, {kModeCrop, 180, 100}, {kModeCrop, 180, 180}},
+        {"zoom", {kModeZoom, 90, 200}, {kModeCrop, 0, 100}, {kModeZoom, 270, 180}},
+    };
+    const auto framing = [this](std::int32_t i) {
+        return Framing(At(i).operate, At(i).angle, At(i).scale);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Set(job.list.At(1), std::get<0>(c.source), std::get<2>(c.source), std::get<1>(c.source));
+        Set(job.list.At(2), kModeCrop, 100, 0);
+        Set(job.list.At(3), kModeZoom, 180, 270);
+        Apply(Switches(false, false, true));
+        EXPECT_EQ(framing(2), c.second);
+        EXPECT_EQ(framing(3), c.third);
+        EXPECT_EQ(At(2).number, 2);
     }
-    EXPECT_EQ(At(2).number, 2);
-}
-
-TEST_F(ApplyToFollowingTest, FramingFromACropLeavesTheZoomAlone) {
-    Set(job.list.At(1), kModeCrop, 120, 180);
-    Apply(Switches(false, false, true));
-    EXPECT_EQ(At(3).operate, kModeCrop);
-    EXPECT_EQ(At(3).angle, 180);
-    EXPECT_EQ(At(3).scale, 180);
-}
-
-TEST_F(ApplyToFollowingTest, FramingFromAZoomChangesNothing) {
-    Set(job.list.At(1), kModeZoom, 200, 90);
-    Apply(Switches(false, false, true));
-    EXPECT_EQ(At(2).operate, kModeCrop);
-    EXPECT_EQ(At(2).angle, 0);
-    EXPECT_EQ(At(2).scale, 100);
-    EXPECT_EQ(At(3).operate, kModeZoom);
-    EXPECT_EQ(At(3).scale, 180);
 }
 
 TEST_F(ApplyToFollowingTest, ASourceOutsideTheListChangesNothing) {
@@ -131,14 +127,11 @@ TEST(ApplyToFolder, SetsTheValuesOnTheFoldersPhotosOnly) {
     kept.origDir = "/card/DCIM";
     kept.productID = "OWN";
     ApplyToFolder(job.list, DirApplyValues{"/CARD/dcim/101cam", 2, 0, 3, 0}, job.catalogue);
-    EXPECT_EQ(inside.specIndex, 2);
-    EXPECT_EQ(inside.productID, "C6D");
-    EXPECT_EQ(inside.number, 3);
-    EXPECT_EQ(inside.operate, kModeCrop);
-    EXPECT_EQ(inside.exoch, 0);
+    EXPECT_EQ(
+        std::tie(inside.specIndex, inside.productID, inside.number, inside.operate, inside.exoch),
+        std::make_tuple(2, "C6D", 3, kModeCrop, 0));
     EXPECT_EQ(below.number, 5);
-    EXPECT_EQ(kept.specIndex, 2);
-    EXPECT_EQ(kept.productID, "OWN");
+    EXPECT_EQ(std::tie(kept.specIndex, kept.productID), std::make_tuple(2, "OWN"));
 }
 
 TEST(SetAllDates, OnThenOffLeavesNoImprint) {
@@ -148,8 +141,8 @@ TEST(SetAllDates, OnThenOffLeavesNoImprint) {
     SetAllDates(job.list, true);
     EXPECT_EQ(job.list.At(1).adddatetime, 1);
     SetAllDates(job.list, false);
-    EXPECT_EQ(job.list.At(0).adddatetime, 0);
-    EXPECT_EQ(job.list.At(1).adddatetime, 0);
+    EXPECT_EQ(std::tie(job.list.At(0).adddatetime, job.list.At(1).adddatetime),
+              std::make_tuple(0, 0));
 }
 
 TEST(RequirementText, SemicolonsAndBlanksBecomeCommas) {

@@ -25,6 +25,17 @@ namespace {
 using testing::TempFolder;
 using testing::WriteBytes;
 
+// The folder load's copy of dir's card into its work folder.
+struct CardJob {
+    explicit CardJob(const TempFolder& dir)
+        : copied(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work")) {}
+    LocalFileSystem fs;
+    testing::FakeDisks disks;
+    PrintCatalogue catalogue;
+    BackupJob job{fs, disks, catalogue, kEditionDatabase};
+    bool copied;
+};
+
 struct NameCase {
     const char* what;
     std::string bytes;     // the name on the card
@@ -41,10 +52,7 @@ TEST(CardNamesTest, ReadableAndSafeForms) {
         {"Korean", "사진.jpg", "사진.jpg", "__.jpg"},
         {"emoji", "\xF0\x9F\x98\x80.jpg", "\xF0\x9F\x98\x80.jpg", "_.jpg"},
         {"Latin-1 bytes", "caf\xE9.jpg", "café.jpg", "café.jpg"},
-        {"Latin-1 again",
-         "m\xFC"
-         ".jpg",
-         "mü.jpg", "mü.jpg"},
+        {"Latin-1 again", "m\xFC" ".jpg", "mü.jpg", "mü.jpg"},
         {"GBK bytes", "\xD5\xD5\xC6\xAC.jpg", "照片.jpg", "照片.jpg"},
         {"CR LF", "a\r\nb.jpg", "a  b.jpg", "a  b.jpg"},
         {"Windows refuses", "a:b?c*.jpg", "a:b?c*.jpg", "a_b_c_.jpg"},
@@ -62,26 +70,18 @@ TEST(CardNamesTest, ReadableAndSafeForms) {
 
 TEST(CardNamesTest, EveryPhotoReachesTheJobUnderANameTheLabFinds) {
     TempFolder dir;
-    const std::vector<std::string> names = {"Photo.JPG",
-                                            "photo.jpg",
-                                            "año.jpg",
-                                            "straße.jpg",
-                                            "사진.jpg",
-                                            "\xF0\x9F\x98\x80.jpg",
-                                            "\xF0\x9F\x98\x81.jpg",
-                                            "caf\xE9.jpg",
-                                            "\xD5\xD5\xC6\xAC.jpg",
-                                            "line\nbreak.jpg"};
+    const std::vector<std::string> names = {
+        "Photo.JPG",           "photo.jpg",   "año.jpg",          "straße.jpg",
+        "사진.jpg",            "\xF0\x9F\x98\x80.jpg", "\xF0\x9F\x98\x81.jpg", "caf\xE9.jpg",
+        "\xD5\xD5\xC6\xAC.jpg", "line\nbreak.jpg"};
     for (const std::string& n : names) WriteBytes(dir / ("card/" + n), "photo " + n);
     WriteBytes(dir / "card/caf\xE9/x.jpg", "in a Latin-1 folder");
-    LocalFileSystem fs;
-    testing::FakeDisks disks;
-    PrintCatalogue catalogue;
-    BackupJob job(fs, disks, catalogue, kEditionDatabase);
-    ASSERT_TRUE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
+    CardJob card(dir);
+    ASSERT_TRUE(card.copied);
+    LocalFileSystem& fs = card.fs;
+    const BackupJob& job = card.job;
     ASSERT_EQ(job.records.GetSize(), static_cast<int>(names.size()) + 1);
-    std::set<std::string> copies, dstNames;
-    std::set<std::string> contents;
+    std::set<std::string> copies, dstNames, contents;
     for (int i = 0; i < job.records.GetSize(); ++i) {
         const PhotoRecord& r = job.records.At(i);
         std::string bytes;
@@ -106,27 +106,10 @@ TEST(CardNamesTest, ALongLegalNameCopiesAndFailsOnlyOnItsField) {
     for (int i = 0; i < 83; ++i) name += "长";
     name += ".jpg";  // 253 bytes of UTF-8: the longest a file system takes
     WriteBytes(dir / ("card/" + name), "photo");
-    LocalFileSystem fs;
-    testing::FakeDisks disks;
-    PrintCatalogue catalogue;
-    BackupJob job(fs, disks, catalogue, kEditionDatabase);
-    EXPECT_FALSE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
-    EXPECT_TRUE(job.fieldTooLong) << "its dstName does not fit 170 bytes";
-    EXPECT_TRUE(fs.FileExists(dir / ("work/" + name))) << "the copy itself succeeded";
-}
-
-TEST(CardNamesTest, PartialFilesOfACrashGoAndOnlyThey) {
-    TempFolder dir;
-    WriteBytes(dir / "day/100/a.jpg", "kept");
-    WriteBytes(dir / "day/100/sub/.partial-77-0", "left by a crash");
-    WriteBytes(dir / "day/.partial-77-1", "left by a crash");
-    WriteBytes(dir / "day/100/photo.ini", "kept");
-    LocalFileSystem fs;
-    RemovePartialFiles(fs, dir / "day");
-    EXPECT_TRUE(fs.FileExists(dir / "day/100/a.jpg"));
-    EXPECT_TRUE(fs.FileExists(dir / "day/100/photo.ini"));
-    EXPECT_FALSE(fs.FileExists(dir / "day/100/sub/.partial-77-0"));
-    EXPECT_FALSE(fs.FileExists(dir / "day/.partial-77-1"));
+    CardJob card(dir);
+    EXPECT_FALSE(card.copied);
+    EXPECT_TRUE(card.job.fieldTooLong) << "its dstName does not fit 170 bytes";
+    EXPECT_TRUE(card.fs.FileExists(dir / ("work/" + name))) << "the copy itself succeeded";
 }
 
 }  // namespace

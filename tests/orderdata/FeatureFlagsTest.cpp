@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderdata/PaperSettings.h"
 #include "orderdata/ParamConfig.h"
 #include "orderdata/SettingsReport.h"
@@ -20,9 +22,8 @@ TEST(FeatureFlags, DefaultsAndEditions) {
     MemoryFileSystem fs;
     ParamConfig c;
     FeatureFlags f = LoadFeatureFlags("/p/", c, fs);
-    EXPECT_EQ(f.verison_function, 1000);
+    EXPECT_EQ(std::tie(f.verison_function, f.verison_origdirfile), std::make_tuple(1000, 0));
     EXPECT_TRUE(f.IsDatabaseEdition());
-    EXPECT_EQ(f.verison_origdirfile, 0);
 
     fs.files["/p/ver_ctrl.ini"] = GbkText(
         "[version_control]\nverison_function=1500\nmyselfedit=1\nverison_ckuser=1\n"
@@ -30,11 +31,10 @@ TEST(FeatureFlags, DefaultsAndEditions) {
     f = LoadFeatureFlags("/p/", c, fs);
     EXPECT_FALSE(f.IsDatabaseEdition());
     EXPECT_FALSE(f.IsWebEdition());
-    EXPECT_EQ(f.myselfedit, 1);
-    EXPECT_EQ(f.verison_ckuser, 1);
-    EXPECT_EQ(f.verison_origdirfile, 1);
-    EXPECT_EQ(f.sendaddress, 1);
-    EXPECT_EQ(f.remem, 0);  // the order dialog reads it itself
+    // remem: the order dialog reads it itself.
+    EXPECT_EQ(
+        std::tie(f.myselfedit, f.verison_ckuser, f.verison_origdirfile, f.sendaddress, f.remem),
+        std::make_tuple(1, 1, 1, 1, 0));
 }
 
 // Regression: the ports of param.ini were never read, so the report and the
@@ -47,8 +47,8 @@ TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
     StartupData startup;
     LoadStartupData(startup, "/p/", fs, FixedClock({2026, 12, 7}));
     const FeatureFlags flags = LoadFeatureFlags("/p/", startup.config, fs);
-    EXPECT_EQ(startup.config.currentWeb, "shop.example");
-    EXPECT_EQ(startup.config.currentWebPort, 8080);
+    EXPECT_EQ(std::tie(startup.config.currentWeb, startup.config.currentWebPort),
+              std::make_tuple("shop.example", 8080));
     const std::string report = SettingsReport(startup, flags);
     EXPECT_NE(report.find("edition:         order web server\n"), std::string::npos) << report;
     EXPECT_NE(report.find("order server:    shop.example:8080 (second spare.example:81)\n"),
@@ -62,16 +62,12 @@ TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
     fs.files["/p/ver_ctrl.ini"] = GbkText(
         "[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n");
     PaperSettings s = LoadPaperSettings("/p/", fs);
-    EXPECT_EQ(s.paperctrl, 1);
-    EXPECT_EQ(s.bcpaper, 1);
-    EXPECT_EQ(s.defpaper, 1);
-    EXPECT_EQ(s.onlyf, 1);
+    EXPECT_EQ(std::tie(s.paperctrl, s.bcpaper, s.defpaper, s.onlyf), std::make_tuple(1, 1, 1, 1));
     // The default " " of a missing name reads as empty, as on Windows.
     EXPECT_EQ(s.papernames, (std::vector<std::string>{"光面", "", "绒面"}));
-    EXPECT_EQ(OrderPaperName("/p/", 1, fs), "光面");
-    EXPECT_EQ(OrderPaperName("/p/", 2, fs), "数码");
-    EXPECT_EQ(OrderPaperName("/p/", 4, fs), "");
-    EXPECT_EQ(OrderPaperName("/p/", 0, fs), "");
+    std::vector<std::string> names;
+    for (int paper : {1, 2, 4, 0}) names.push_back(OrderPaperName("/p/", paper, fs));
+    EXPECT_EQ(names, (std::vector<std::string>{"光面", "数码", "", ""}));
 
     // A damaged count neither reads for ever nor goes negative.
     fs.files["/p/ver_ctrl.ini"] = GbkText("[paper]\ncount=2000000000\n");

@@ -5,21 +5,11 @@
 #include "orderdata/OrderInfo.h"
 #include "platform/ini/Profile.h"
 #include "support/MemoryFileSystem.h"
-#include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
 
 using testing::MemoryFileSystem;
-
-TEST(LocalOrderNumber, AtLeastThreeDigits) {
-    struct Case {
-        std::int32_t n;
-        const char* number;
-    } cases[] = {{1, "150307001"},   {7, "150307007"},   {10, "150307010"},   {99, "150307099"},
-                 {100, "150307100"}, {123, "150307123"}, {1000, "1503071000"}};
-    for (const Case& c : cases) EXPECT_EQ(FormatLocalOrderNumber("150307", c.n), c.number);
-}
 
 class LocalOrderNumberTest : public ::testing::Test {
   protected:
@@ -72,21 +62,6 @@ TEST_F(LocalOrderNumberTest, AtTheEndOfTheCounterNoNumberIsGiven) {
     fs.files["/backup/2015-3-7/order.ini"] = "[idcount]\r\nidmax=2147483646\r\n";
     fs.CreateDirectories("/backup/2015-3-7/1503072147483646");
     EXPECT_EQ(Draw(), "");
-}
-
-TEST(LocalOrderNumberOnDisk, KeepsCountingAcrossRestarts) {
-    testing::TempFolder tmp;
-    OrderPaths paths{tmp / "backup", "2015-3-7"};
-    for (int run = 1; run <= 3; ++run) {
-        // Each run is a new process: nothing but the files carries over.
-        LocalFileSystem fs;
-        CustomerInfo customer;
-        OrderInfo info{customer};
-        bool placed = true;
-        EXPECT_EQ(NewLocalOrderNumber(paths, "150307", info, placed, fs),
-                  FormatLocalOrderNumber("150307", run));
-        EXPECT_EQ(info.historyID, run);
-    }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace orelle {
 namespace {
 
-TEST(OrderDate, UnpaddedDateAndTwoDigitPrefix) {
+TEST(OrderDate, UnpaddedDateAndTwoDigitPrefixFixedAtTheStart) {
     struct Case {
         LocalTime t;
         const char* dateStr;
@@ -24,9 +24,7 @@ TEST(OrderDate, UnpaddedDateAndTwoDigitPrefix) {
         EXPECT_EQ(d.dateStr, c.dateStr);
         EXPECT_EQ(d.datePrefix, c.prefix);
     }
-}
-
-TEST(StartupData, FixesTheDateOfLoading) {
+    // The start fixes the date of loading.
     testing::MemoryFileSystem fs;
     StartupData data;
     LoadStartupData(data, "/p", fs, FixedClock({2015, 3, 7, 23, 59, 59}));

@@ -21,14 +21,18 @@ using testing::FixturePath;
 using testing::MemoryFileSystem;
 using testing::ReadBytes;
 
-std::unique_ptr<PhotoRecord> Record(const std::string& file, const std::string& dst,
-                                    const std::string& origDir, const std::string& origName) {
+std::unique_ptr<PhotoRecord> Record(const std::string& file, const std::string& origDir,
+                                    const std::string& origName, std::int32_t specIndex,
+                                    const char* productID, std::int32_t number) {
     auto r = std::make_unique<PhotoRecord>();
     r->srcName = "/backup/2015-3-7/150307007/" + file;
-    r->dstName = dst;
+    r->dstName = file;
     r->origDir = origDir;
     r->origName = origName;
     r->origPath = origDir + "/" + origName;
+    r->specIndex = specIndex;
+    r->productID = productID;
+    r->number = number;
     return r;
 }
 
@@ -45,34 +49,22 @@ void FillJob(OrderInfo& info, PhotoList& list) {
     info.sendmode = 2;
     info.OrderAmount = 4.0f;
 
-    auto a = Record("img_0001.jpg", "img_0001.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
-    a->specIndex = 1;
-    a->productID = "C6";
-    a->number = 2;
+    auto a = Record("img_0001.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg", 1, "C6", 2);
     a->rcDst = {2, 12, 285, 190};
     a->bBrowsed = 1;
     a->adddatetime = 1;
-    auto b = Record("假期.jpg", "假期.jpg", "/media/card/旅行/", "假期.jpg");
-    b->specIndex = 3;
-    b->productID = "C7";
-    b->number = 1;
+    auto b = Record("假期.jpg", "/media/card/旅行/", "假期.jpg", 3, "C7", 1);
     b->operate = kModeWhiteFill;
     b->angle = 90;
     b->bBrowsed = 1;
-    auto c =
-        Record("img_0001#1.jpg", "img_0001#1.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg");
-    c->specIndex = 0;
-    c->productID = "C5";
-    c->number = 0;
+    auto c = Record("img_0001#1.jpg", "/media/card/DCIM/100CANON", "img_0001.jpg", 0, "C5", 0);
     c->operate = kModeZoom;
     c->rcDst = {10, 20, 200, 150};
     c->offsetSZX = -20;
     c->offsetSZY = 35;
     c->scale = 150;
     c->angle = 270;
-    list.Append(std::move(a));
-    list.Append(std::move(b));
-    list.Append(std::move(c));
+    for (auto* r : {&a, &b, &c}) list.Append(std::move(*r));
 }
 
 class OrderFilesTest : public ::testing::Test {

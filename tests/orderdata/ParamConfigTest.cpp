@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderdata/FeatureFlags.h"
 #include "platform/ini/Profile.h"
 #include "support/MemoryFileSystem.h"
@@ -16,17 +18,12 @@ using testing::MemoryFileSystem;
 TEST(ParamConfig, WithoutAFileEverythingHasItsDefault) {
     MemoryFileSystem fs;
     ParamConfig c = LoadParamConfig("/p/", fs);
-    EXPECT_EQ(c.dir, paths::DefaultBackupRoot());
-    EXPECT_EQ(c.userinfo.user, "000001");
-    EXPECT_EQ(c.computerId, "00");
-    EXPECT_EQ(c.webport, 80);
-    EXPECT_EQ(c.webport2, 80);
-    EXPECT_EQ(c.web, kDefaultWebHost);
-    EXPECT_EQ(c.currentWeb, kDefaultWebHost);
-    EXPECT_EQ(c.userdp, "0");
-    EXPECT_EQ(c.insertdb, 0);
-    EXPECT_EQ(c.mindpi, 150);
-    EXPECT_TRUE(c.dbHost.empty());
+    EXPECT_EQ(
+        std::tie(c.dir, c.userinfo.user, c.computerId, c.web, c.currentWeb, c.userdp, c.dbHost),
+        std::make_tuple(paths::DefaultBackupRoot(), "000001", "00", kDefaultWebHost,
+                        kDefaultWebHost, "0", ""));
+    EXPECT_EQ(std::tie(c.webport, c.webport2, c.insertdb, c.mindpi),
+              std::make_tuple(80, 80, 0, 150));
 }
 
 // Regression: an empty or relative root put the orders below whatever
@@ -59,43 +56,26 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
         "[compress]\nfcompress=1\n[defpay]\npay=2\n[printorder]\nprint=1\nprintprice=1\n"
         "[quality]\nmindpi=0\n");
     ParamConfig c = LoadParamConfig("/p/", fs);
-    EXPECT_EQ(c.dir, "/srv/backup");
-    EXPECT_EQ(c.dbHost, "db1");
-    EXPECT_EQ(c.dbUser, "sa");
-    EXPECT_EQ(c.dbPassword, "secret");
-    EXPECT_EQ(c.computerId, "07");
-    EXPECT_EQ(c.userinfo.user, "123456");
-    EXPECT_EQ(c.userinfo.username, "张三");
-    EXPECT_EQ(c.userinfo.phone, "0571-1");
-    EXPECT_EQ(c.userinfo.mobile, "138");
-    EXPECT_EQ(c.userinfo.sendaddr, "文三路");
-    EXPECT_EQ(c.def_store, "S1");
-    EXPECT_EQ(c.insertdb, 1);
-    EXPECT_EQ(c.showofile, 2);
-    EXPECT_EQ(c.get_mode, 3);
-    EXPECT_EQ(c.web, "a.example");
-    EXPECT_EQ(c.currentWeb, "a.example");
-    EXPECT_EQ(c.proxyser, "proxy:3128");
-    EXPECT_EQ(c.hproxy, 0);  // letters read as 0
-    EXPECT_EQ(c.fcompress, 1);
-    EXPECT_EQ(c.pay, 2);
-    EXPECT_EQ(c.print, 1);
-    EXPECT_EQ(c.printprice, 1);
-    EXPECT_EQ(c.mindpi, 0);  // the mark turned off
+    EXPECT_EQ(std::tie(c.dir, c.dbHost, c.dbUser, c.dbPassword, c.computerId, c.def_store),
+              std::make_tuple("/srv/backup", "db1", "sa", "secret", "07", "S1"));
+    const CustomerInfo& u = c.userinfo;
+    EXPECT_EQ(std::tie(u.user, u.username, u.phone, u.mobile, u.sendaddr),
+              std::make_tuple("123456", "张三", "0571-1", "138", "文三路"));
+    EXPECT_EQ(std::tie(c.web, c.currentWeb, c.proxyser),
+              std::make_tuple("a.example", "a.example", "proxy:3128"));
+    // hproxy's letters read as 0; mindpi 0 turns the mark off.
+    EXPECT_EQ(std::tie(c.insertdb, c.showofile, c.get_mode, c.hproxy, c.fcompress, c.pay, c.print,
+                       c.printprice, c.mindpi),
+              std::make_tuple(1, 2, 3, 0, 1, 2, 1, 1, 0));
     // Read by the dialogs and by LoadFeatureFlags, not at library load.
-    EXPECT_EQ(c.paperctrl, 0);
-    EXPECT_EQ(c.bcpaper, 0);
-    EXPECT_EQ(c.userdp, "0");
-    EXPECT_EQ(c.webport, 80);
-    EXPECT_EQ(c.web2, kDefaultWebHost);
-    EXPECT_EQ(c.webport2, 80);
+    EXPECT_EQ(std::tie(c.paperctrl, c.bcpaper, c.webport, c.webport2),
+              std::make_tuple(0, 0, 80, 80));
+    EXPECT_EQ(std::tie(c.userdp, c.web2), std::make_tuple("0", kDefaultWebHost));
 
     FeatureFlags flags = LoadFeatureFlags("/p/", c, fs);
     EXPECT_TRUE(flags.IsDatabaseEdition());
-    EXPECT_EQ(c.webport, 8080);
     EXPECT_EQ(c.web2, "b.example");
-    EXPECT_EQ(c.webport2, 81);
-    EXPECT_EQ(c.currentWebPort, 8080);
+    EXPECT_EQ(std::tie(c.webport, c.webport2, c.currentWebPort), std::make_tuple(8080, 81, 8080));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderdata/DirList.h"
 #include "orderdata/ListGrowth.h"
 #include "orderdata/PhotoRecordFactory.h"
@@ -31,9 +33,7 @@ PrintCatalogue ThreeSizes() {
 
 TEST(PhotoList, RemoveAndInsertKeepTheJobOrder) {
     PhotoList list;
-    list.Append(Named("a"));
-    list.Append(Named("b"));
-    list.Append(Named("c"));
+    for (const char* name : {"a", "b", "c"}) list.Append(Named(name));
     list.RemoveAt(0);
     ASSERT_EQ(list.GetSize(), 2);
     EXPECT_EQ(list.At(0).dstName, "b");
@@ -78,18 +78,15 @@ TEST(PhotoList, SetRecordGeometryFollowsItsFlags) {
     list.Append(Named("a"));
     list.SetRecordGeometry(5, 6, 1, 2, 300, 200, false, true, 0);
     PhotoRecord& r = list.At(0);
-    EXPECT_EQ(r.rcDst.left, 1);
-    EXPECT_EQ(r.rcDst.top, 2);
-    EXPECT_EQ(r.rcDst.width, 300);
-    EXPECT_EQ(r.rcDst.height, 200);
-    EXPECT_EQ(r.offsetSZX, 0);
+    const auto geometry = [&r] {
+        return std::make_tuple(r.rcDst.left, r.rcDst.top, r.rcDst.width, r.rcDst.height,
+                               r.offsetSZX, r.offsetSZY);
+    };
+    EXPECT_EQ(geometry(), std::make_tuple(1, 2, 300, 200, 0, 0));
     list.SetRecordGeometry(-5, 6, 9, 9, 1, 1, true, false, 0);
-    EXPECT_EQ(r.rcDst.left, 1);
-    EXPECT_EQ(r.rcDst.width, 300);
-    EXPECT_EQ(r.offsetSZX, -5);
-    EXPECT_EQ(r.offsetSZY, 6);
+    EXPECT_EQ(geometry(), std::make_tuple(1, 2, 300, 200, -5, 6));
     list.SetRecordGeometry(0, 0, 0, 0, 0, 0, false, true, 1);  // index equal to the count
-    EXPECT_EQ(r.rcDst.left, 1);
+    EXPECT_EQ(geometry(), std::make_tuple(1, 2, 300, 200, -5, 6));
 }
 
 TEST(PhotoRecordFactory, NewRecordsCarryTheCreatorsDefaults) {
@@ -99,12 +96,9 @@ TEST(PhotoRecordFactory, NewRecordsCarryTheCreatorsDefaults) {
     auto r = CreatePhotoRecord("/w/a.jpg", "a.jpg", S + "Card" + S + "DCIM" + S + "IMG_7.JPG",
                                {2, 1, kModeCrop}, catalogue, dirs);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->origName, "img_7.jpg");
-    EXPECT_EQ(r->origDir, S + "Card" + S + "DCIM");
-    EXPECT_EQ(r->productID, "C7");
-    EXPECT_EQ(r->scale, 100);
+    EXPECT_EQ(std::tie(r->origName, r->origDir, r->productID, r->scale, r->bBrowsed),
+              std::make_tuple("img_7.jpg", S + "Card" + S + "DCIM", "C7", 100, 0));
     EXPECT_EQ(r->extra, (std::array<std::int32_t, 3>{-1, 0, 0}));
-    EXPECT_EQ(r->bBrowsed, 0);
     EXPECT_EQ(dirs.GetSize(), 1);
     // The default size 3 is beyond a three-size catalogue: no code.
     auto d = CreatePhotoRecord("/w/b.jpg", "b.jpg", "/card/dcim/b.jpg", RecordDefaults{}, catalogue,
@@ -152,7 +146,7 @@ TEST(ListGrowth, GrowsByAnEighthWithinFourAnd1024) {
     EXPECT_EQ(GrownCapacity(4, 4, 100), 100u);
 }
 
-TEST(PhotoList, DstNamesAreIndexedLowerCasedPerRecord) {
+TEST(PhotoList, DstNamesAreIndexedLowerCasedPerRecordWhenInserted) {
     PhotoList list;
     list.Append(Named("IMG_1.JPG"));
     list.Append(Named("img_1.jpg"));
@@ -162,10 +156,7 @@ TEST(PhotoList, DstNamesAreIndexedLowerCasedPerRecord) {
     EXPECT_TRUE(list.ContainsDstName("img_1.jpg"));
     list.RemoveAt(0);
     EXPECT_FALSE(list.ContainsDstName("img_1.jpg"));
-}
-
-TEST(PhotoList, InsertedRecordsEnterTheDstNameIndex) {
-    PhotoList list;
+    // Inserted records enter the index.
     list.InsertAt(0, Named("B.jpg"));
     list.InsertAt(99, Named("C.jpg"));
     list.InsertAt(-5, Named("A.jpg"));
@@ -177,7 +168,7 @@ TEST(PhotoList, InsertedRecordsEnterTheDstNameIndex) {
     EXPECT_TRUE(list.ContainsDstName("c.jpg"));
 }
 
-TEST(PhotoList, RenameRecordMovesTheNameInTheIndex) {
+TEST(PhotoList, RenameRecordMovesTheNameInTheIndexAndRemoveAllEmptiesIt) {
     PhotoList list;
     list.Append(Named("a.jpg"));
     list.Append(Named("A.JPG"));
@@ -196,10 +187,6 @@ TEST(PhotoList, RenameRecordMovesTheNameInTheIndex) {
     EXPECT_TRUE(list.ContainsDstName("b.jpg"));
     list.RemoveAt(0);
     EXPECT_FALSE(list.ContainsDstName("b.jpg"));
-}
-
-TEST(PhotoList, RemoveAllEmptiesTheDstNameIndex) {
-    PhotoList list;
     list.Append(Named("a.jpg"));
     list.RemoveAll();
     EXPECT_FALSE(list.ContainsDstName("a.jpg"));

@@ -62,14 +62,6 @@ TEST(GetCopyNameFromSrc, CountsOnFromTheLowerCasedBase) {
     }
 }
 
-TEST(GetCopyNameFromSrc, OnlyThePlatformSeparatorEndsTheFolder) {
-    const std::string S(1, paths::kSeparator);
-    const char other = paths::kSeparator == '/' ? '\\' : '/';
-    testing::MemoryFileSystem fs;
-    EXPECT_EQ(GetCopyNameFromSrc(S + "p" + S + "A" + other + "B.JPG", fs),
-              S + "p" + S + "a" + other + "b##1.JPG");
-}
-
 TEST(GetCopyNameFromSrc, StopsAtTheHighestNumberWhenEveryNameIsTaken) {
     struct FullDisk : testing::MemoryFileSystem {
         bool FileExists(const std::string&) override {
@@ -113,9 +105,12 @@ TEST(GetRealName, NumbersANameTheJobAlreadyUses) {
     }
 }
 
-TEST(GetRealName, OnlyThePlatformSeparatorEndsTheFolder) {
+TEST(PhotoNames, OnlyThePlatformSeparatorEndsTheFolder) {
     const std::string S(1, paths::kSeparator);
     const std::string other(1, paths::kSeparator == '/' ? '\\' : '/');
+    testing::MemoryFileSystem fs;
+    EXPECT_EQ(GetCopyNameFromSrc(S + "p" + S + "A" + other + "B.JPG", fs),
+              S + "p" + S + "a" + other + "b##1.JPG");
     PhotoList list;
     Add(list, "x");
     EXPECT_EQ(GetRealName(S + "p" + S + "A" + other + "B.JPG", list), "a" + other + "b.jpg");

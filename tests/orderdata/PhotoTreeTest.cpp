@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <filesystem>
 
 #include "platform/files/FileSystem.h"
@@ -26,31 +28,23 @@ std::vector<std::string> Sources(const PhotoTree& tree, const std::string& base)
     return out;
 }
 
-TEST(PhotoTreeTest, PhotoFilesOutsideMarkedFoldersSubfoldersFirst) {
+TEST(PhotoTreeTest, PhotoFilesOutsideMarkedFoldersSubfoldersFirstAndNoneOfAMissingFolder) {
     TempFolder dir;
-    WriteBytes(dir / "card/B.JPG", "b");
-    WriteBytes(dir / "card/a.jpeg", "x");
-    WriteBytes(dir / "card/c.HEIC", "x");
-    WriteBytes(dir / "card/d.png", "x");
-    WriteBytes(dir / "card/e.heif", "x");
-    WriteBytes(dir / "card/notes.txt", "x");
-    WriteBytes(dir / "card/clip.mov", "x");
-    WriteBytes(dir / "card/sub/A.JPG", "a");
-    WriteBytes(dir / "card/LUMORA/own.jpg", "x");   // the program's own folder
-    WriteBytes(dir / "card/pack/lumora.ini", "x");  // an upload package
-    WriteBytes(dir / "card/pack/p.jpg", "x");
-    WriteBytes(dir / "card/pack/deeper/q.jpg", "x");
+    // LUMORA is the program's own folder, pack an upload package.
+    for (const char* f : {"B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif", "notes.txt", "clip.mov",
+                          "sub/A.JPG", "LUMORA/own.jpg", "pack/lumora.ini", "pack/p.jpg",
+                          "pack/deeper/q.jpg"})
+        WriteBytes(dir / ("card/" + std::string(f)), f);
     const PhotoTree tree = OnDisk(dir / "card/");
     EXPECT_EQ(Sources(tree, dir / "card"),
               (std::vector<std::string>{"sub/A.JPG", "B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif"}));
-    EXPECT_EQ(tree.photos[0].relative, "sub");
-    EXPECT_EQ(tree.photos[0].copyName, "a.jpg");
-    EXPECT_EQ(tree.photos[1].relative, "");
+    EXPECT_EQ(std::tie(tree.photos[0].relative, tree.photos[0].copyName, tree.photos[1].relative),
+              std::make_tuple("sub", "a.jpg", ""));
     EXPECT_TRUE(tree.tooLong.empty());
     EXPECT_FALSE(tree.unreadable);
-
-    // A package folder has nothing.
+    // A package folder has nothing; a missing folder is unreadable.
     EXPECT_TRUE(OnDisk(dir / "card/pack").photos.empty());
+    EXPECT_TRUE(OnDisk(dir / "gone").unreadable);
 }
 
 TEST(PhotoTreeTest, SelectedFilesAreComparedWithoutCase) {
@@ -97,22 +91,15 @@ TEST(PhotoTreeTest, LinksOutOfTheTreeAndLoopsAreNotFollowed) {
     EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"in.jpg", "same.jpg"}));
 }
 
-TEST(PhotoTreeTest, AMissingFolderIsUnreadable) {
-    TempFolder dir;
-    EXPECT_TRUE(OnDisk(dir / "gone").unreadable);
-}
-
 // Folders of the tree held in memory, one of which may refuse listing.
 struct MemoryCard : MemoryFileSystem {
     MemoryCard() {
-        for (const char* dir : {"/card/sub/deep", "/card/Lumora", "/card/pack/inner"}) {
+        for (const char* dir : {"/card/sub/deep", "/card/Lumora", "/card/pack/inner"})
             CreateDirectories(dir);
-        }
         for (const char* file : {"/card/B.JPG", "/card/a.txt", "/card/sub/deep/c.jpg",
                                  "/card/sub/A.jpg", "/card/Lumora/own.jpg", "/card/pack/lumora.ini",
-                                 "/card/pack/p.jpg", "/card/pack/inner/q.jpg"}) {
+                                 "/card/pack/p.jpg", "/card/pack/inner/q.jpg"})
             files[file] = "x";
-        }
     }
     bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override {
         return path != pulledOut && MemoryFileSystem::ListFolder(path, entries);

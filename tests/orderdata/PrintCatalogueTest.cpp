@@ -23,7 +23,7 @@ class PrintCatalogueTest : public ::testing::Test {
     PrintCatalogue catalogue;
 };
 
-TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntries) {
+TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntriesAndOutsideIndexesNothing) {
     Load(
         "[prints]\nprintsnumb=3\n[1]\npcode=C6\nname=6寸\nx=6\ny=4.5\npixelX=1800\npixelY=1350\n"
         "[3]\npcode=C7\nx=abc\n");
@@ -38,11 +38,8 @@ TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntries) {
     catalogue.GetInches(2, x, y);
     EXPECT_FLOAT_EQ(x, 0.0f);  // "abc"
     EXPECT_EQ(catalogue.At(0)->pixelX, 1800);
-}
-
-TEST_F(PrintCatalogueTest, IndexesOutsideTheCatalogueGiveNothing) {
-    Load("[prints]\nprintsnumb=3\n");
-    float x = 1.5f, y = 2.5f;
+    // Indexes outside the catalogue give nothing.
+    x = 1.5f, y = 2.5f;
     for (std::int32_t index : {5, 3, -1, -2147483647 - 1}) {
         EXPECT_EQ(catalogue.GetName(index), "");
         EXPECT_EQ(catalogue.GetCode(index), "");
@@ -76,13 +73,13 @@ TEST_F(PrintCatalogueTest, PricesAreReadAtEveryLookup) {
     EXPECT_DOUBLE_EQ(price, 1.2);
     // Duplicate codes share one price section.
     EXPECT_EQ(catalogue.GetCode(0), catalogue.GetCode(1));
-    Prices none = catalogue.GetPrices("NONE");
-    EXPECT_DOUBLE_EQ(none.price, 0.0);
-    EXPECT_DOUBLE_EQ(none.price1, 0.0);
-    Prices bad = catalogue.GetPrices("BAD");
-    EXPECT_DOUBLE_EQ(bad.price, 0.0);
-    EXPECT_DOUBLE_EQ(bad.price1, 0.0);
-    EXPECT_DOUBLE_EQ(catalogue.GetPrices("HALF").price1, 0.0);
+    for (const char* code : {"NONE", "BAD", "HALF"}) {
+        const Prices p = catalogue.GetPrices(code);
+        EXPECT_DOUBLE_EQ(p.price1, 0.0) << code;
+        if (code[0] != 'H') {
+            EXPECT_DOUBLE_EQ(p.price, 0.0) << code;
+        }
+    }
 
     fs.files[PricesIniPath("/p/")] = GbkText("[C6]\nprice=3\nprice1=2\n");
     EXPECT_DOUBLE_EQ(catalogue.GetPrices("C6").price, 3.0);

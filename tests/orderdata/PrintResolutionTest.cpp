@@ -118,11 +118,10 @@ TEST(LowResolution, ReadsTheSizesNoCellHasShown) {
     job.Photo(0, 0);        // no file
     job.Photo(1600, 1200);  // known: not read again
     ReadMissingPixelSizes(job.list, job.files);
-    EXPECT_EQ(job.list.At(0).pixelWidth, 64);
+    std::vector<std::int32_t> widths;
+    for (std::int32_t i = 0; i < 4; ++i) widths.push_back(job.list.At(i).pixelWidth);
+    EXPECT_EQ(widths, (std::vector<std::int32_t>{64, 0, -1, 1600}));
     EXPECT_EQ(job.list.At(0).pixelHeight, 48);
-    EXPECT_EQ(job.list.At(1).pixelWidth, 0);
-    EXPECT_EQ(job.list.At(2).pixelWidth, -1);
-    EXPECT_EQ(job.list.At(3).pixelWidth, 1600);
 }
 
 }  // namespace

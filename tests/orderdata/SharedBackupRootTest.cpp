@@ -162,10 +162,11 @@ TEST(SharedBackupRoot, HalfMadeFilesOfARunningStationStayThoseOfADeadOneGo) {
     const std::vector<std::string> left = {tmp / "2026-12-8/.partial-" + deadPid + "-0",
                                            work + "/.partial-IMG_0001.JPG", mine};
     for (const std::string& path : left) WriteBytes(path, "half");
-    WriteBytes(others, "half");
+    const std::vector<std::string> kept = {others, work + "/a.jpg", work + "/photo.ini"};
+    for (const std::string& path : kept) WriteBytes(path, "whole");
     RemovePartialFiles(fs, tmp.path());
     for (const std::string& path : left) EXPECT_FALSE(fs.FileExists(path)) << path;
-    EXPECT_TRUE(fs.FileExists(others));
+    for (const std::string& path : kept) EXPECT_TRUE(fs.FileExists(path)) << path;
     running.Kill();
     RemovePartialFiles(fs, tmp.path());
     EXPECT_FALSE(fs.FileExists(others));

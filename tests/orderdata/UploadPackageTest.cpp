@@ -56,6 +56,14 @@ class UploadPackageTest : public ::testing::Test {
         fs.ReadFile(path, &bytes);
         return bytes;
     }
+    std::string UpFile() { return Read(std::string(kPackage) + "upfile.pro"); }
+    // The list of photos straight below the order of that number.
+    static std::string Flat(const std::string& number, const std::vector<std::string>& photos) {
+        const std::string s = "/2015-3-7/" + number, folder = std::string(kWork) + "/" + number;
+        std::string list = Folder("/2015-3-7") + Folder(s);
+        for (const std::string& p : photos) list += File(s + "/" + p, std::string(kWork) + "/" + p);
+        return list + File(s + "/dlfile.pro", folder + "/dlfile.pro");
+    }
 
     MemoryFileSystem fs;
     OrderPaths paths{"/backup", "2015-3-7"};
@@ -86,7 +94,7 @@ TEST_F(UploadPackageTest, ListsFoldersFilesAndItselfRecordByRecord) {
              "/backup/2015-3-7/150307007/\xC2\xC3\xD0\xD0/\xBC\xD9\xC6\xDA.jpg") +
         File(s + "/DCIM/3.jpg", "/backup/2015-3-7/150307007/3.jpg") +
         File(s + "/dlfile.pro", std::string(kPackage) + "dlfile.pro");
-    const std::string up = Read(std::string(kPackage) + "upfile.pro");
+    const std::string up = UpFile();
     EXPECT_EQ(up.size(), 408u * (6 + 3 + 1));
     for (std::size_t i = 0; i < expected.size() / 408; ++i)
         EXPECT_EQ(up.substr(i * 408, 408), expected.substr(i * 408, 408)) << "record " << i;
@@ -99,11 +107,7 @@ TEST_F(UploadPackageTest, WithoutFolderOrDirListFilesGoBelowTheOrder) {
     AddPhoto("a.jpg");
     AddPhoto("b/c.jpg");
     ASSERT_TRUE(Package().MakeOrigOrder());
-    const std::string s = "/2015-3-7/0020150307001";
-    EXPECT_EQ(Read(std::string(kPackage) + "upfile.pro"),
-              Folder("/2015-3-7") + Folder(s) + File(s + "/a.jpg", std::string(kWork) + "/a.jpg") +
-                  File(s + "/b/c.jpg", std::string(kWork) + "/b/c.jpg") +
-                  File(s + "/dlfile.pro", std::string(kPackage) + "dlfile.pro"));
+    EXPECT_EQ(UpFile(), Flat("0020150307001", {"a.jpg", "b/c.jpg"}));
 }
 
 TEST_F(UploadPackageTest, DoubledSeparatorsLeaveNoEmptySegment) {
@@ -111,7 +115,7 @@ TEST_F(UploadPackageTest, DoubledSeparatorsLeaveNoEmptySegment) {
     dirs.AddIfAbsent("/media/card/DCIM//100canon");
     AddPhoto("/100canon//img_1.jpg");
     ASSERT_TRUE(Package().MakeOrigOrder());
-    const std::string up = Read(std::string(kPackage) + "upfile.pro");
+    const std::string up = UpFile();
     const std::string s = "/2015-3-7/0020150307001";
     EXPECT_EQ(up.substr(3 * 408, 408), Folder(s + "/DCIM/100canon"));
     EXPECT_EQ(up.substr(4 * 408, 408),
@@ -138,12 +142,7 @@ TEST_F(UploadPackageTest, ANumberWithoutADateGoesBelowTheOrderDate) {
     for (const char* number : {"00123456", "01261208000001"}) {
         info.saleDDH = number;
         ASSERT_TRUE(Package().MakeOrigOrder()) << number;
-        const std::string s = std::string("/2015-3-7/") + number;
-        const std::string folder = std::string(kWork) + "/" + number + "/";
-        EXPECT_EQ(Read(folder + "upfile.pro"),
-                  Folder("/2015-3-7") + Folder(s) +
-                      File(s + "/a.jpg", std::string(kWork) + "/a.jpg") +
-                      File(s + "/dlfile.pro", folder + "dlfile.pro"))
+        EXPECT_EQ(Read(std::string(kWork) + "/" + number + "/upfile.pro"), Flat(number, {"a.jpg"}))
             << number;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "orderdata/StartupData.h"
@@ -77,8 +79,7 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
     fs.files["/shop/sysini/prints.ini"] =
         GbkText("[prints]\r\nprintsnumb=1\r\n[1]\r\npcode=C6\r\nname=6寸\r\n");
     fs.files["/shop/orelle-kiosk"] = "program";
-    fs.dirs.insert("/shop");
-    fs.dirs.insert("/shop/sysini");
+    fs.dirs = {"/shop", "/shop/sysini"};
 
     ASSERT_TRUE(CopySettingsForWebServer("/shop/", "/tmp/web", {"127.0.0.1", 8123}, fs));
 
@@ -87,11 +88,9 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
     LoadStartupData(startup, "/tmp/web", fs, clock);
     const FeatureFlags f = LoadFeatureFlags(startup.settingsFolder, startup.config, fs);
     EXPECT_TRUE(f.IsWebEdition());
-    EXPECT_EQ(startup.config.web, "127.0.0.1");
-    EXPECT_EQ(startup.config.webport, 8123);
-    EXPECT_EQ(startup.config.web2, "127.0.0.1");
-    EXPECT_EQ(startup.config.webport2, 8123);
-    EXPECT_EQ(startup.config.computerId, "07");
+    const ParamConfig& c = startup.config;
+    EXPECT_EQ(std::tie(c.web, c.webport, c.web2, c.webport2, c.computerId),
+              std::make_tuple("127.0.0.1", 8123, "127.0.0.1", 8123, "07"));
     EXPECT_EQ(startup.catalogue.GetCode(0), "C6");
     EXPECT_FALSE(fs.FileExists("/tmp/web/orelle-kiosk"));
     EXPECT_EQ(fs.files["/shop/param.ini"], param);

@@ -10,14 +10,12 @@ namespace {
 
 using testing::FakeDisks;
 
-TEST(BackupDiskTest, AFixedDiskWithAThousandMegabytesFree) {
+TEST(BackupDiskTest, AFixedDiskWithAThousandMegabytesFreeOfTheFolderOrItsParent) {
     FakeDisks enough(1000), short_(999), removable(50000, false);
     EXPECT_TRUE(HasBackupSpace("/backup", enough));
     EXPECT_FALSE(HasBackupSpace("/backup", short_));
     EXPECT_FALSE(HasBackupSpace("/backup", removable));
-}
-
-TEST(BackupDiskTest, AFolderStillToBeMadeIsOnItsParentsDisk) {
+    // A folder still to be made is on its parent's disk.
     testing::TempFolder dir;
     DiskFacts here, below;
     ASSERT_TRUE(DiskInfo::Default().Query(dir.path(), &here));

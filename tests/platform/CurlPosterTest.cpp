@@ -34,12 +34,15 @@ long MsSince(Clock::time_point start) {
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
-TEST(CurlPosterTest, ReturnsTheReplyBytesAsTheyCame) {
+TEST(CurlPosterTest, ReturnsTheReplyBytesAsTheyCameUpToTheLimit) {
     StandInServer server;
     const std::string bytes = std::string("status=0%\0\xFF\xFE", 12) + "tail";
     server.Answer("/p", bytes);
-    CurlPoster poster;
-    EXPECT_EQ(poster.Post(PostTo(server.port()), {}), bytes);
+    server.Answer("/limit", std::string(1000, 'a'));
+    EXPECT_EQ(CurlPoster().Post(PostTo(server.port()), {}), bytes);
+    HttpPost post = PostTo(server.port(), "/limit");
+    post.limits.maxReplyBytes = 1000;
+    EXPECT_EQ(CurlPoster().Post(post, {}).size(), 1000u);
 }
 
 struct Failure {
@@ -71,26 +74,18 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"Stalled", {"", 0, true, 0}, HttpLimits::kMaxReplyBytes}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CurlPosterTest, AReplyOfExactlyTheLimitIsKept) {
-    StandInServer server;
-    server.Answer("/p", std::string(1000, 'a'));
-    HttpPost post = PostTo(server.port());
-    post.limits.maxReplyBytes = 1000;
-    EXPECT_EQ(CurlPoster().Post(post, {}).size(), 1000u);
-}
-
-TEST(CurlPosterTest, AnUnknownPathGivesTheServersEmptyPage) {
-    StandInServer server;
-    EXPECT_EQ(CurlPoster().Post(PostTo(server.port(), "/none"), {}), "");
-}
-
-TEST(CurlPosterTest, ARefusedConnectionIsNoReply) {
+// An unknown path, a refused connection and a cut reply.
+TEST(CurlPosterTest, NoWholeAnswerIsNoReply) {
     int port = 0;
     {
         StandInServer gone;
         port = gone.port();
     }
     EXPECT_EQ(CurlPoster().Post(PostTo(port), {}), "");
+    StandInServer server;
+    EXPECT_EQ(CurlPoster().Post(PostTo(server.port(), "/none"), {}), "");
+    RawListener cut("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nstatus=0%");
+    EXPECT_EQ(CurlPoster().Post(PostTo(cut.port()), {}), "");
 }
 
 TEST(CurlPosterTest, AStopEndsAStalledExchangeAtOnce) {
@@ -107,7 +102,7 @@ TEST(CurlPosterTest, AStopEndsAStalledExchangeAtOnce) {
     EXPECT_LT(MsSince(start), 1000);
 }
 
-TEST(CurlPosterTest, ANamedProxyGetsTheWholeAddress) {
+TEST(CurlPosterTest, ANamedOrTheSystemsProxyGetsTheWholeAddress) {
     RawListener proxy("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nstatus=0%");
     HttpPost post = PostTo(1, "/Lumora/manage/notify.asp");
     post.host = "order.example";
@@ -119,24 +114,17 @@ TEST(CurlPosterTest, ANamedProxyGetsTheWholeAddress) {
     EXPECT_EQ(proxy.Requests()[0].rfind(
                   "POST http://order.example:81/Lumora/manage/notify.asp HTTP/1.1\r\n", 0),
               0u);
-}
-
-TEST(CurlPosterTest, WithoutANamedProxyTheSystemsProxyIsUsed) {
-    RawListener proxy("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok");
-    const std::string address = "http://127.0.0.1:" + std::to_string(proxy.port());
+    // Without a named proxy the system's is used.
+    RawListener systemProxy("HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok");
+    const std::string address = "http://127.0.0.1:" + std::to_string(systemProxy.port());
     setenv("http_proxy", address.c_str(), 1);
-    HttpPost post = PostTo(1);
+    post = PostTo(1);
     post.host = "order.example";
     const std::string reply = CurlPoster().Post(post, {});
     unsetenv("http_proxy");
     EXPECT_EQ(reply, "ok");
-    ASSERT_EQ(proxy.Requests().size(), 1u);
-    EXPECT_EQ(proxy.Requests()[0].rfind("POST http://order.example:1/p HTTP/1.1\r\n", 0), 0u);
-}
-
-TEST(CurlPosterTest, ACutReplyIsNoReply) {
-    RawListener server("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nstatus=0%");
-    EXPECT_EQ(CurlPoster().Post(PostTo(server.port()), {}), "");
+    ASSERT_EQ(systemProxy.Requests().size(), 1u);
+    EXPECT_EQ(systemProxy.Requests()[0].rfind("POST http://order.example:1/p HTTP/1.1\r\n", 0), 0u);
 }
 
 }  // namespace

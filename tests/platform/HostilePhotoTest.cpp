@@ -68,7 +68,7 @@ struct Good {
     QSize size;
 };
 
-TEST(HostilePhotoTest, UnusualGoodPhotosStillDecode) {
+TEST(HostilePhotoTest, UnusualGoodPhotosStillDecodeInTheirTones) {
     const Good cases[] = {
         {"progressive", EncodedJpeg(640, 480, JpegKind::kRgb, true), {640, 480}},
         {"CMYK", EncodedJpeg(320, 240, JpegKind::kCmyk), {320, 240}},
@@ -84,9 +84,7 @@ TEST(HostilePhotoTest, UnusualGoodPhotosStillDecode) {
         EXPECT_EQ(picture.size(), QSize((c.size.width() + 7) / 8, (c.size.height() + 7) / 8))
             << c.name;
     }
-}
-
-TEST(HostilePhotoTest, CmykAndGreyKeepTheirTones) {
+    // CMYK and grey keep their tones.
     const QImage grey = DecodeReducedFromBytes(EncodedJpeg(64, 64, JpegKind::kGrey), 0);
     ASSERT_FALSE(grey.isNull());
     EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);

@@ -5,7 +5,7 @@
 namespace orelle {
 namespace {
 
-TEST(IniDocument, ReadsWithTheProfileRules) {
+TEST(IniDocument, ReadsWithTheProfileRulesAndNamesIgnoringAsciiCase) {
     IniDocument doc = IniDocument::Parse(
         "; comment\r\n"
         "[Other]\r\n"
@@ -26,11 +26,8 @@ TEST(IniDocument, ReadsWithTheProfileRules) {
     EXPECT_FALSE(doc.Get("empty", "missing").has_value());
     EXPECT_FALSE(doc.Get("nosuch", "k").has_value());
     EXPECT_TRUE(doc.HasSection("EMPTY"));
-}
-
-TEST(IniDocument, NamesIgnoreAsciiCaseOnlyOutsideTwoByteCharacters) {
-    // 0xB9 0x41 is one GBK character whose trail byte is 'A': it must not
-    // match 0xB9 0x61.
+    // Names ignore ASCII case only outside two-byte characters: 0xB9 0x41
+    // is one GBK character whose trail byte is 'A': it must not match 0xB9 0x61.
     EXPECT_TRUE(IniNamesEqual("Paper", "pAPER"));
     EXPECT_FALSE(IniNamesEqual("\xB9\x41", "\xB9\x61"));
     EXPECT_TRUE(IniNamesEqual("\xB9\xE2x", "\xB9\xE2X"));

@@ -39,7 +39,7 @@ TEST(ProfileNumber, DecimalsReadAsAtof) {
     EXPECT_DOUBLE_EQ(ParseDecimal(".5"), 0.5);
 }
 
-TEST(NumberText, FixedPointIgnoresTheProcessLocale) {
+TEST(NumberText, FixedPointIgnoresTheProcessLocaleAndLinesBreakNoMore) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     std::string saved = old ? old : "C";
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");  // may be absent; the C locale then stays
@@ -49,9 +49,7 @@ TEST(NumberText, FixedPointIgnoresTheProcessLocale) {
     EXPECT_EQ(text::FixedText(1.0 / 0.0, 2), "0.00");
     std::setlocale(LC_NUMERIC, saved.c_str());
     EXPECT_EQ(text::IntText(-2147483647 - 1), "-2147483648");
-}
-
-TEST(SingleLine, EveryLineBreakBecomesASpace) {
+    // Every line break becomes a space.
     EXPECT_EQ(text::SingleLine("line 1\r\nline 2\nx\ry"), "line 1  line 2 x y");
 }
 

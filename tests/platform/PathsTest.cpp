@@ -7,7 +7,7 @@ namespace {
 
 const std::string S(1, paths::kSeparator);
 
-TEST(Paths, JoinAndSeparators) {
+TEST(Paths, JoinSeparatorsAndTheProgramFolder) {
     EXPECT_EQ(paths::Join("a", "b"), "a" + S + "b");
     EXPECT_EQ(paths::Join("a" + S, "b"), "a" + S + "b");
     EXPECT_EQ(paths::WithTrailingSeparator("a"), "a" + S);
@@ -20,10 +20,8 @@ TEST(Paths, JoinAndSeparators) {
     EXPECT_EQ(paths::ExtensionPart("x.y" + S + "f.JPEG"), "JPEG");
     EXPECT_EQ(paths::ExtensionPart("x.y" + S + "f"), "");  // a dot of a folder is not it
     EXPECT_EQ(paths::ExtensionPart("f."), "");
-}
-
-TEST(Paths, ProgramFolderIsTheExecutablesFolder) {
-    std::string folder = paths::ProgramFolder();
+    // The program folder is the executable's, with its separator.
+    const std::string folder = paths::ProgramFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.back(), paths::kSeparator);
 }

@@ -10,7 +10,7 @@ namespace {
 
 using testing::MemoryFileSystem;
 
-TEST(Profile, MissingFileSectionOrKeyGivesTheDefault) {
+TEST(Profile, MissingFileSectionOrKeyGivesTheDefaultAsWindowsReadsIt) {
     MemoryFileSystem fs;
     Profile p("/none.ini", fs);
     EXPECT_EQ(p.GetString("a", "b", "def"), "def");
@@ -21,15 +21,10 @@ TEST(Profile, MissingFileSectionOrKeyGivesTheDefault) {
     EXPECT_EQ(q.GetInt("a", "b", 80), 80);  // empty reads as missing
     EXPECT_EQ(q.GetInt("a", "n", 80), 0);   // letters read as 0
     EXPECT_EQ(q.GetString("a", "x", "def"), "def");
-}
-
-// As Windows reads profiles: blanks that end a default go, and a line may
-// end in CR alone.
-TEST(Profile, ReadsAsWindowsDoes) {
-    MemoryFileSystem fs;
-    Profile none("/none.ini", fs);
-    EXPECT_EQ(none.GetString("p1", "papername", " "), "");
-    EXPECT_EQ(none.GetString("a", "b", " x  "), " x");
+    // As Windows reads profiles: blanks that end a default go, and a line
+    // may end in CR alone.
+    EXPECT_EQ(p.GetString("p1", "papername", " "), "");
+    EXPECT_EQ(p.GetString("a", "b", " x  "), " x");
     fs.files["/cr.ini"] = "[a]\rb=1\rc = two \r\n[d]\ne=3";
     Profile cr("/cr.ini", fs);
     EXPECT_EQ(cr.GetInt("a", "b", 0), 1);

@@ -9,7 +9,7 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(RegistryTest, KeysAreSeparateAndValuesComeBackAsWritten) {
+TEST(RegistryTest, KeysAreSeparateValuesComeBackAsWrittenAndFailedWritesAreReported) {
     TempFolder dir;
     Registry reg(dir / "conf/registry.ini");  // the folder is made on the first write
     std::string value = "stale";
@@ -43,14 +43,11 @@ TEST(RegistryTest, KeysAreSeparateAndValuesComeBackAsWritten) {
         reg.Query(RegistryRoot::LocalMachine, "Software\\Lumora\\PhotoCount", "lastDir", value),
         kRegistryOk);
     EXPECT_EQ(value, command);
-}
-
-TEST(RegistryTest, AFileThatCannotBeWrittenIsReported) {
-    TempFolder dir;
+    // A file that cannot be written is reported.
     testing::WriteBytes(dir / "file", "x");
-    Registry reg(dir / "file/registry.ini");
-    EXPECT_EQ(reg.Set(RegistryRoot::LocalMachine, "k", "v", "1"), kRegistryWriteFailed);
-    EXPECT_EQ(reg.CreateKey(RegistryRoot::LocalMachine, "k"), kRegistryWriteFailed);
+    Registry unwritable(dir / "file/registry.ini");
+    EXPECT_EQ(unwritable.Set(RegistryRoot::LocalMachine, "k", "v", "1"), kRegistryWriteFailed);
+    EXPECT_EQ(unwritable.CreateKey(RegistryRoot::LocalMachine, "k"), kRegistryWriteFailed);
 }
 
 }  // namespace

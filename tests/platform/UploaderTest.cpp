@@ -38,15 +38,15 @@ TEST(UploaderTest, ARunningUploaderGetsOneLineWithTheTwoValues) {
     EXPECT_EQ(got.toStdString(), "2028 20150307 7\n");
 }
 
-TEST(UploaderTest, WithoutOneRunningTheProgramOfTheFolderStarts) {
+TEST(UploaderTest, WithoutOneRunningTheProgramOfTheFolderStartsIfInstalled) {
     TempFolder programs;
     const std::string marker = programs / "started";
     const std::string program = programs / kUploaderProgram;
+    LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
+    EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kFailed) << "nor installed";
     testing::WriteBytes(program, "#!/bin/sh\npwd > '" + marker + "'\n");
     QFile::setPermissions(QString::fromStdString(program),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
-
     EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kStarted);
 
     QElapsedTimer clock;
@@ -54,12 +54,6 @@ TEST(UploaderTest, WithoutOneRunningTheProgramOfTheFolderStarts) {
     while (testing::ReadBytes(marker).empty() && clock.elapsed() < 5000) QThread::msleep(20);
     // Started in its own folder, as a program opened from it is.
     EXPECT_EQ(testing::ReadBytes(marker), programs.path() + "\n");
-}
-
-TEST(UploaderTest, NeitherRunningNorInstalledIsAFailure) {
-    TempFolder programs;
-    LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
-    EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kFailed);
 }
 
 }  // namespace

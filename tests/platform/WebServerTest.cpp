@@ -94,7 +94,7 @@ struct WebServerTest : ::testing::Test {
     }
 };
 
-TEST_F(WebServerTest, ServesThePageAndStoresAPhoto) {
+TEST_F(WebServerTest, ServesThePageAndStoresAPhotoUntilDoneOrHome) {
     httplib::Client client("127.0.0.1", port);
     const auto page = client.Get(Path(""));
     ASSERT_TRUE(page);
@@ -105,6 +105,17 @@ TEST_F(WebServerTest, ServesThePageAndStoresAPhoto) {
     EXPECT_EQ(stored->status, 200);
     EXPECT_EQ(session.Count(), 1u);
     EXPECT_TRUE(std::filesystem::exists(temp / "phone/p0001.jpg"));
+    // Nothing is taken after done or after home.
+    ASSERT_TRUE(client.Post(Path("done"), "", "text/plain"));
+    const auto late = Upload("a.jpg", testing::JpegBytes(32, 32));
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->status, 410);
+    session.End();
+    server.Stop();
+    const auto start = Clock::now();
+    EXPECT_FALSE(Upload("b.jpg", testing::JpegBytes(32, 32)));  // nobody listens
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone"));
 }
 
 TEST_F(WebServerTest, HostileRequestsAreAnsweredAndStoreNothing) {
@@ -178,20 +189,6 @@ TEST_F(WebServerTest, AHundredConnectionsAtOnceAreAllAnswered) {
     const auto stored = Upload("a.jpg", testing::JpegBytes(32, 32));
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->status, 200);
-}
-
-TEST_F(WebServerTest, NothingIsTakenAfterDoneOrAfterHome) {
-    httplib::Client client("127.0.0.1", port);
-    ASSERT_TRUE(client.Post(Path("done"), "", "text/plain"));
-    const auto late = Upload("a.jpg", testing::JpegBytes(32, 32));
-    ASSERT_TRUE(late);
-    EXPECT_EQ(late->status, 410);
-    session.End();
-    server.Stop();
-    const auto start = Clock::now();
-    EXPECT_FALSE(Upload("b.jpg", testing::JpegBytes(32, 32)));  // nobody listens
-    EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
-    EXPECT_FALSE(std::filesystem::exists(temp / "phone"));
 }
 
 // The next customer's session is served on the same port: the previous

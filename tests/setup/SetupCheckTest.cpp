@@ -94,9 +94,12 @@ class SetupCheckTest : public ::testing::Test {
     }
     void WebEdition() { Versions("version_control", "verison_function", "2000"); }
 
-    std::vector<CheckLine> Run() {
-        Services services{FileSystem::Default(),          *disks, clock,   shell,
-                          Registry(dir / "registry.ini"), poster, database};
+    // With the fakes, or with the machine's own HTTP or disks.
+    std::vector<CheckLine> Run(HttpPoster* http = nullptr, DiskInfo* machineDisks = nullptr) {
+        Services services{FileSystem::Default(), machineDisks ? *machineDisks : *disks,
+                          clock,                 shell,
+                          Registry(dir / "registry.ini"), http ? *http : poster,
+                          database};
         return CheckSetup(settings, dir / "program/", services, probes);
     }
 
@@ -153,38 +156,35 @@ TEST_P(SetupFaults, IsNamedOnItsOwnLineOnly) {
     EXPECT_NE(failed[0].find(GetParam().says), std::string::npos) << failed[0];
 }
 
+using Fixture = SetupCheckTest&;
 INSTANTIATE_TEST_SUITE_P(
     Each, SetupFaults,
     ::testing::Values(
-        Fault{"NoParamIni", [](SetupCheckTest& t) { fs::remove(t.settings + "param.ini"); },
-              "settings", "param.ini is missing"},
+        Fault{"NoParamIni", [](Fixture t) { fs::remove(t.settings + "param.ini"); }, "settings",
+              "param.ini is missing"},
         Fault{"MissingPrice",
-              [](SetupCheckTest& t) {
-                  Profile(t.settings + "sysini/prices.ini").WriteString("C6", "price", "");
-                  Profile(t.settings + "sysini/prices.ini").WriteString("C6", "price1", "");
+              [](Fixture t) {
+                  Profile prices(t.settings + "sysini/prices.ini");
+                  prices.WriteString("C6", "price", "");
+                  prices.WriteString("C6", "price1", "");
               },
               "catalogue", "print size 2 (6寸) has no price"},
         Fault{"NoProductCode",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   Profile(t.settings + "sysini/prints.ini").WriteString("3", "pcode", "");
               },
               "catalogue", "has no product code"},
-        Fault{"NoPaper", [](SetupCheckTest& t) { t.Versions("paper", "count", "0"); }, "catalogue",
+        Fault{"NoPaper", [](Fixture t) { t.Versions("paper", "count", "0"); }, "catalogue",
               "no paper kinds"},
         Fault{"RemovableDisk",
-              [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
+              [](Fixture t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
               "backup root", "removable or network disk"},
-        Fault{"ReadOnlyDisk",
-              [](SetupCheckTest& t) {
-                  t.disks = std::make_unique<FakeDisks>();
-                  t.disks->writable = false;
-              },
-              "backup root", "cannot be made"},
-        Fault{"NearlyFullDisk",
-              [](SetupCheckTest& t) { t.disks = std::make_unique<FakeDisks>(999); }, "backup root",
-              "has 999 MB free"},
+        Fault{"ReadOnlyDisk", [](Fixture t) { t.disks->writable = false; }, "backup root",
+              "cannot be made"},
+        Fault{"NearlyFullDisk", [](Fixture t) { t.disks = std::make_unique<FakeDisks>(999); },
+              "backup root", "has 999 MB free"},
         Fault{"SecondWebServerSilent",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   t.WebEdition();
                   t.Param("webserver", "web2", "second.invalid");
                   t.poster.answer = [](const HttpPost& p) {
@@ -193,29 +193,29 @@ INSTANTIATE_TEST_SUITE_P(
               },
               "web server 2", "second.invalid:80 gave no answer"},
         Fault{"DatabaseRefuses",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   t.Param("other", "insertdb", "1");
                   t.database.reachable = false;
               },
               "database", "no connection: login failed"},
         Fault{"NoDefaultPrinter",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   t.Param("printorder", "print", "1");
                   t.probes.printer = {};
               },
               "receipt", "no default printer"},
         Fault{"PrinterRejects",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   t.Param("printorder", "print", "1");
                   t.probes.printer.accepting = false;
               },
               "receipt", "does not accept jobs"},
-        Fault{"NoUploader", [](SetupCheckTest& t) { t.probes.uploader = false; }, "uploader",
+        Fault{"NoUploader", [](Fixture t) { t.probes.uploader = false; }, "uploader",
               "LumoraCUpLoad is missing"},
-        Fault{"NoChineseFont", [](SetupCheckTest& t) { t.probes.family.clear(); }, "fonts",
+        Fault{"NoChineseFont", [](Fixture t) { t.probes.family.clear(); }, "fonts",
               "no font with Chinese"},
         Fault{"PhonePortTaken",
-              [](SetupCheckTest& t) {
+              [](Fixture t) {
                   t.Param("phone", "enabled", "1");
                   t.probes.portFree = false;
               },
@@ -239,11 +239,8 @@ TEST_F(SetupCheckTest, RealWebHostsThatRefuseOrNeverAnswerFailWithinTheTimeOuts)
     Param("webserver", "connecttimeout", "1");
     Param("webserver", "timeout", "2");
     CurlPoster curl;
-    Services services{FileSystem::Default(),          *disks, clock,   shell,
-                      Registry(dir / "registry.ini"), curl,   database};
     const auto start = std::chrono::steady_clock::now();
-    const std::vector<std::string> failed =
-        Failed(CheckSetup(settings, dir / "program/", services, probes));
+    const std::vector<std::string> failed = Failed(Run(&curl));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6));
     ASSERT_EQ(failed.size(), 2u) << ::testing::PrintToString(failed);
     EXPECT_EQ(failed[0].rfind("web server 1: 127.0.0.1:" + std::to_string(refused), 0), 0u);
@@ -255,18 +252,19 @@ TEST_F(SetupCheckTest, TheRealDatabaseWithAWrongPasswordFailsAndWithTheRightOneH
     testing::TestDatabase db;
     const OdbcSettings server = db.Settings();
     Param("other", "insertdb", "1");
-    Param("dbserver", "host", server.host);
-    Param("dbserver", "user", server.user);
-    Param("dbserver", "driver", server.driver);
-    Param("dbserver", "database", server.database);
-    Param("dbserver", "password", server.password + "-wrong");
-    const CheckLine wrong = CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),
-                                               DatabaseConnector::Default());
+    for (const auto& [key, value] : {std::pair{"host", server.host}, {"user", server.user},
+                                     {"driver", server.driver}, {"database", server.database},
+                                     {"password", server.password + "-wrong"}})
+        Param("dbserver", key, value);
+    const auto check = [this] {
+        return CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),
+                                  DatabaseConnector::Default());
+    };
+    const CheckLine wrong = check();
     EXPECT_FALSE(wrong.ok);
     EXPECT_NE(wrong.text.find("no connection"), std::string::npos) << wrong.text;
     Param("dbserver", "password", server.password);
-    const CheckLine right = CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),
-                                               DatabaseConnector::Default());
+    const CheckLine right = check();
     EXPECT_TRUE(right.ok) << right.text;
     EXPECT_NE(right.text.find(" members"), std::string::npos) << right.text;
 }
@@ -303,15 +301,7 @@ TEST_F(SetupCheckTest, RealBackupRootsOnAReadOnlyAndOnANearlyFullMountFail) {
     for (const Case& c : {Case{readOnly + "/orders", "cannot be made (read-only disk"},
                           Case{small, "MB free, at least 1000 MB are needed"}}) {
         Param("Lumora-backup", "dir", c.root);
-        Services services{FileSystem::Default(),
-                          DiskInfo::Default(),
-                          clock,
-                          shell,
-                          Registry(dir / "registry.ini"),
-                          poster,
-                          database};
-        const std::vector<std::string> failed =
-            Failed(CheckSetup(settings, dir / "program/", services, probes));
+        const std::vector<std::string> failed = Failed(Run(nullptr, &DiskInfo::Default()));
         ASSERT_EQ(failed.size(), 1u) << ::testing::PrintToString(failed);
         EXPECT_NE(failed[0].find(c.says), std::string::npos) << failed[0];
     }
