@@ -31,6 +31,7 @@
 #include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PrintCountDialog.h"
+#include "platform/imaging/PictureFile.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/ChineseLocale.h"
 #include "skin/ProgressBarWnd.h"
@@ -104,7 +105,10 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
 };
 
 TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
-    Photos({"card/x/A.JPG", "card/y/A.JPG", "card/z.jpg"}, 40, 30);
+    // Same names, other pictures: the copies must not be mixed up.
+    Photos({"card/x/A.JPG"}, 40, 30);
+    Photos({"card/y/A.JPG"}, 30, 40);
+    Photos({"card/z.jpg"}, 40, 40);
     auto modal = RecordMessages();
     host.messages.clear();
     Load(dir / "card/");
@@ -120,6 +124,7 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
     EXPECT_EQ(info.backupDir, paths.WorkFolder(info.storeDDH) + "/");
     EXPECT_EQ(list.At(1).srcName, info.backupDir + "y/a.jpg");
     EXPECT_TRUE(std::filesystem::exists(list.At(1).srcName));
+    EXPECT_EQ(ReadPixelSize(list.At(1).srcName), QSize(30, 40)) << "y's photo, not x's";
     EXPECT_TRUE(std::filesystem::exists(paths.PhotoIni(info.storeDDH)));
     EXPECT_EQ(state.dirList.GetSize(), 3);
     EXPECT_EQ(HandBacks(), 1);
