@@ -148,10 +148,6 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
     std::string LocalOrderNumber() const {
         return state.startup.config.computerId + "20" + state.orderInfo.storeDDH;
     }
-    std::string WebStarted(const char* orderId) const {
-        return GbkText(std::string("status=0%ordermoney=3.6%orderid=") + orderId +
-                       "%localid=" + state.orderInfo.storeDDH + "%");
-    }
     // The stand-in server as both web servers, with the card loaded.
     void LoadWebCard() {
         Set("ver_ctrl.ini", "version_control", "verison_function", "2000");
@@ -164,7 +160,8 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
     void ServerPlaces(const char* orderId, const char* money = "3.6") {
         server.Answer(kCheck, GbkText(std::string("status=0%ordermoney=") + money +
                                       "%bfullmoney=0%username=张三%"));
-        server.Answer(kStart, WebStarted(orderId));
+        server.Answer(kStart, GbkText(std::string("status=0%ordermoney=3.6%orderid=") + orderId +
+                                      "%localid=" + state.orderInfo.storeDDH + "%"));
     }
     std::vector<std::string> Bodies() const {
         std::vector<std::string> out;
