@@ -1,7 +1,5 @@
 #include "orderdata/OrderFiles.h"
 
-#include <cerrno>
-
 #include <gtest/gtest.h>
 
 #include "orderdata/LocalOrderNumber.h"
@@ -10,7 +8,6 @@
 #include "orderdata/PhotoList.h"
 #include "platform/clock/Clock.h"
 #include "platform/ini/Profile.h"
-#include "support/FullDisk.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -187,30 +184,6 @@ TEST(PhotoIni, EmptyListAndFolderNames) {
     EXPECT_EQ(FfFolder(r), "card");
     r.origDir = "";
     EXPECT_EQ(FfFolder(r), "");
-}
-
-TEST(OrderFilesOnDisk, DiskFullInTheMiddleKeepsThePreviousFiles) {
-    testing::TempFolder tmp;
-    OrderPaths paths{tmp / "backup", "2015-3-7"};
-    CustomerInfo customer;
-    OrderInfo info{customer};
-    PhotoList list;
-    FillJob(info, list);
-    bool placed = true;
-    LocalFileSystem disk;
-    info.storeDDH = NewLocalOrderNumber(paths, "150307", info, placed, disk);
-    ASSERT_TRUE(disk.CreateDirectories(paths.WorkFolder(info.storeDDH)));
-    FixedClock clock({2015, 3, 7, 9, 5, 30});
-    ASSERT_TRUE(OrderFiles(paths, info, list, disk, clock).WriteOrderFiles(false));
-    const std::string dayBefore = ReadBytes(paths.OrderIni());
-    const std::string jobBefore = ReadBytes(paths.PhotoIni(info.storeDDH));
-
-    LocalFileSystem full(testing::FullDiskAfter<100>);
-    OrderFiles failing(paths, info, list, full, clock);
-    EXPECT_FALSE(failing.WriteOrderFiles(true));
-    EXPECT_EQ(ReadBytes(paths.OrderIni()), dayBefore);
-    EXPECT_EQ(ReadBytes(paths.PhotoIni(info.storeDDH)), jobBefore);
-    EXPECT_FALSE(failing.ConfirmOrderFiles());
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 #include <string>
 
 #include "platform/files/FileDevice.h"
@@ -21,11 +20,9 @@ namespace orelle {
 namespace {
 
 using testing::JpegBytes;
-using testing::JpegBytesWithDates;
 using testing::MemoryFileSystem;
 using testing::TempFolder;
 using testing::WriteBytes;
-using testing::WriteJpeg;
 
 const QRgb kOrange = qRgb(255, 128, 0);
 const QRgb kCornerGrey = qRgb(124, 124, 124);
@@ -83,44 +80,14 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
     }
 }
 
-TEST(DecodeReducedTest, SizesFollowLevelAndAtLeastAndRoundOddSidesUp) {
-    TempFolder dir;
-    const std::string camera = dir / "camera.jpg", odd = dir / "odd.jpg";
-    WriteJpeg(camera, 4000, 3000);
-    EXPECT_EQ(DecodeReduced(camera, 0).size(), QSize(4000, 3000));
-    EXPECT_EQ(DecodeReduced(camera, 1).size(), QSize(1000, 750));
-    EXPECT_EQ(DecodeReduced(camera, 2).size(), QSize(500, 375));
-    EXPECT_EQ(DecodeReduced(camera, 2, {1200, 800}).size(), QSize(2000, 1500));
-    EXPECT_EQ(DecodeReduced(camera, 1, {1200, 800}).size(), QSize(2000, 1500));
-    // As libjpeg does.
-    WriteJpeg(odd, 1001, 701);
-    EXPECT_EQ(DecodeReduced(odd, 2).size(), QSize(126, 88));
-    EXPECT_EQ(DecodeReduced(odd, 1).size(), QSize(251, 176));
-}
-
-TEST(DecodeReducedSmallTest, KeepsStoredOrientationAndColours) {
-    TempFolder dir;
-    WriteJpeg(dir / "p.jpg", 160, 320);
-    const QImage image = DecodeReduced(dir / "p.jpg", 2);
-    ASSERT_EQ(image.size(), QSize(20, 40));
-    EXPECT_GT(qGray(image.pixel(2, 2)), 200);  // bright quadrant top left
-    EXPECT_LT(qGray(image.pixel(17, 37)), 200);
-}
-
-TEST(ShotDateTest, FirstIfdInOrderWins) {
-    EXPECT_EQ(ReadShotDateFromBytes(JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}})),
-              "in exif");
-    EXPECT_EQ(ReadShotDateFromBytes(
-                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_0, "in 0"}})),
-              "in 0");
-    EXPECT_EQ(ReadShotDateFromBytes(
-                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_1, "in 1"}})),
-              "in 1");
+TEST(DecodeReducedTest, TheSizeAskedForChoosesTheDenominator) {
+    EXPECT_EQ(DecodeReducedFromBytes(JpegBytes(800, 600), 2, {240, 160}).size(), QSize(400, 300));
 }
 
 // What phones and cameras write: the shot time is preferred to the time
-// of the last change.
+// of the last change; of one tag, the first IFD in order wins.
 TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
+    const ExifField inExif{EXIF_IFD_EXIF, 306, "in exif"};
     const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
     const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
     const ExifField changed{EXIF_IFD_0, 306, "2024:01:05 09:00:00"};
@@ -134,6 +101,9 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
         {{changed, digitised, original}, "2023:07:01 10:00:00"},
         {{ExifField{EXIF_IFD_0, 274, {}, 6}}, ""},
         {{}, ""},
+        {{inExif}, "in exif"},
+        {{inExif, ExifField{EXIF_IFD_0, 306, "in 0"}}, "in 0"},
+        {{inExif, ExifField{EXIF_IFD_1, 306, "in 1"}}, "in 1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
@@ -142,8 +112,6 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
 TEST(ShotDateTest, EmptyForDamagedBytes) {
     const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
     const std::string cases[] = {
-        JpegBytes(8, 8),  // no date at all
-        "",
         "\xFF",
         "\xFF\xD8",
         "\xFF\xD8\xFF\xE1\xFF\xFF"
@@ -156,16 +124,6 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         dated.substr(2),
     };
     for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
-}
-
-std::string Progressive(const std::string& jpeg) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(QImage::fromData(QByteArray::fromStdString(jpeg)));
-    return bytes.toStdString();
 }
 
 std::string Png(int w, int h) {
@@ -215,7 +173,6 @@ TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
         {"portrait", JpegBytes(48, 64), QSize(48, 64), {12, 16}, ""},
         {"odd", JpegBytes(33, 33), QSize(33, 33), {9, 9}, ""},
-        {"one pixel", JpegBytes(1, 1), QSize(1, 1), {1, 1}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind long segments",
          AfterSoi(dated, Padding(300000)),
@@ -226,9 +183,7 @@ TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
         {"header only", HeaderOnly(jpeg), QSize(400, 300), kNull, ""},
         {"cut in the header", jpeg.substr(0, 200), QSize(400, 300), kNull, ""},
         {"cut", jpeg.substr(0, jpeg.size() / 2), QSize(400, 300), kNull, ""},
-        {"cut before the end marker", jpeg.substr(0, jpeg.size() - 2), QSize(400, 300), kNull, ""},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
-        {"progressive", Progressive(jpeg), QSize(400, 300), {100, 75}, ""},
         {"png", Png(40, 30), std::nullopt, kNull, ""},
         {"text", "not a picture at all", std::nullopt, kNull, ""},
         {"empty", "", std::nullopt, kNull, ""},
