@@ -47,12 +47,10 @@ TEST(CardNamesTest, ReadableAndSafeForms) {
     const NameCase cases[] = {
         {"plain", "IMG_0001.JPG", "IMG_0001.JPG", "IMG_0001.JPG"},
         {"Chinese", "照片.jpg", "照片.jpg", "照片.jpg"},
-        {"Spanish", "año.jpg", "año.jpg", "a_o.jpg"},
         {"German", "straße.jpg", "straße.jpg", "stra_e.jpg"},
         {"Korean", "사진.jpg", "사진.jpg", "__.jpg"},
         {"emoji", "\xF0\x9F\x98\x80.jpg", "\xF0\x9F\x98\x80.jpg", "_.jpg"},
         {"Latin-1 bytes", "caf\xE9.jpg", "café.jpg", "café.jpg"},
-        {"Latin-1 again", "m\xFC" ".jpg", "mü.jpg", "mü.jpg"},
         {"GBK bytes", "\xD5\xD5\xC6\xAC.jpg", "照片.jpg", "照片.jpg"},
         {"CR LF", "a\r\nb.jpg", "a  b.jpg", "a  b.jpg"},
         {"Windows refuses", "a:b?c*.jpg", "a:b?c*.jpg", "a_b_c_.jpg"},

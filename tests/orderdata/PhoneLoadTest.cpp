@@ -89,12 +89,9 @@ TEST(PhoneLoadTest, EveryOrientationIsCopiedUprightWithItsTagAtOne) {
             EXPECT_EQ(CornerIndexes(DecodeReducedFromBytes(before, 0)), kUpright[o]);
             const std::vector<Loaded> loaded = LoadCard(dir);
             ASSERT_EQ(loaded.size(), 1u);
-            EXPECT_EQ(loaded[0].copy, dir / "work/img_1.jpg");
-            EXPECT_EQ(loaded[0].number, 1);
             const std::string copy = ReadBytes(loaded[0].copy);
             const QImage upright = DecodeJpeg(copy, 1);
             EXPECT_EQ(upright.size(), expected);
-            EXPECT_EQ(PixelSizeFromBytes(copy), expected);
             EXPECT_EQ(CornerIndexes(upright), kUpright[o]);
             EXPECT_EQ(JpegOrientation(copy), 1);
             EXPECT_EQ(ReadShotDateFromBytes(copy), kShot);
