@@ -125,12 +125,10 @@ TEST_F(OrderFilesTest, AlbumOrdersHaveNoAmountAndTheirAlbum) {
 
 TEST_F(OrderFilesTest, LineBreaksInAnyFieldCannotBreakTheFile) {
     info.requir = "亮一些\r\n[1]\r\nnumber=99";
-    info.customer.sendaddr = "a\nb";
     list.RenameRecord(0, "x\r.jpg");
     ASSERT_TRUE(OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(false));
     Profile job(paths.PhotoIni("150307007"), fs);
     EXPECT_EQ(job.GetString("orderinfo", "requir", ""), "亮一些  [1]  number=99");
-    EXPECT_EQ(job.GetString("orderinfo", "sendaddr", ""), "a b");
     EXPECT_EQ(job.GetInt("1", "number", -1), 2);
     EXPECT_EQ(job.GetString("1", "dstName", ""), "x .jpg");
 }
