@@ -45,30 +45,13 @@ class FakeProbes : public SetupProbes {
     bool PortFree(int) override { return portFree; }
 };
 
-// A database that counts its members and nothing else.
-class MemberCount : public DatabaseConnector {
+// No order database lets the station in.
+class NoDatabase : public DatabaseConnector {
   public:
-    bool reachable = true;
     std::unique_ptr<Database> Connect(const OdbcSettings&, std::string* error) override {
-        if (!reachable) {
-            *error = "login failed";
-            return nullptr;
-        }
-        return std::make_unique<Counted>();
+        *error = "login failed";
+        return nullptr;
     }
-
-  private:
-    struct Counted : Database {
-        bool Query(const std::string&, const std::vector<Value>&, std::vector<Row>* rows) override {
-            rows->push_back({{"n", "3"}});
-            return true;
-        }
-        bool Execute(const std::string&, const std::vector<Value>&) override { return false; }
-        bool Begin() override { return false; }
-        bool Commit() override { return false; }
-        void Rollback() override {}
-        std::optional<std::string> CreateId() override { return {}; }
-    };
 };
 
 class SetupCheckTest : public ::testing::Test {
@@ -105,7 +88,7 @@ class SetupCheckTest : public ::testing::Test {
     FixedClock clock{{2026, 12, 8}};
     testing::RecordingShell shell;
     testing::ScriptedPoster poster;
-    MemberCount database;
+    NoDatabase database;
     FakeProbes probes;
 };
 
@@ -121,16 +104,10 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
     Param("webserver", "timeout", "2");
     for (const char* edition : {"1000", "2000"}) {
         Versions("version_control", "verison_function", edition);
-        Param("other", "insertdb", "1");
         Param("printorder", "print", "1");
         Param("phone", "enabled", "1");
         const std::vector<CheckLine> lines = Run();
         EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
-        const std::string report = CheckReport(lines);
-        EXPECT_NE(report.find(edition == std::string("1000") ? "database      ok: "
-                                                             : "web server 2  ok: "),
-                  std::string::npos)
-            << report;
     }
     // The harmless question: the service notice, nothing of an order.
     ASSERT_EQ(poster.posts.size(), 2u);
@@ -193,11 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                   };
               },
               "web server 2", "second.invalid:80 gave no answer"},
-        Fault{"DatabaseRefuses",
-              [](Fixture t) {
-                  t.Param("other", "insertdb", "1");
-                  t.database.reachable = false;
-              },
+        Fault{"DatabaseRefuses", [](Fixture t) { t.Param("other", "insertdb", "1"); },
               "database", "no connection: login failed"},
         Fault{"NoDefaultPrinter",
               [](Fixture t) {
