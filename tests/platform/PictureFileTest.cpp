@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <libexif/exif-ifd.h>
 
-#include <QBuffer>
 #include <QImage>
 #include <string>
 
@@ -13,6 +12,7 @@
 #include "platform/imaging/ShotDate.h"
 #include "platform/imaging/ShotDateWriter.h"
 #include "support/MemoryFileSystem.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -21,6 +21,7 @@ namespace {
 
 using testing::JpegBytes;
 using testing::MemoryFileSystem;
+using testing::PngBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -126,14 +127,6 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
     for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
 }
 
-std::string Png(int w, int h) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(w, h, QImage::Format_RGB32).save(&buffer, "png");
-    return bytes.toStdString();
-}
-
 // Segments of n bytes in all, of a kind no reader looks at.
 std::string Padding(std::size_t n) {
     std::string out;
@@ -180,7 +173,7 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
         {"date behind XMP", AfterSoi(dated, xmp), QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"header only", HeaderOnly(jpeg), QSize(400, 300), kNull, ""},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
-        {"png", Png(40, 30), std::nullopt, kNull, ""},
+        {"png", PngBytes(QImage(40, 30, QImage::Format_RGB32)), std::nullopt, kNull, ""},
         {"empty", "", std::nullopt, kNull, ""},
         {"soi", "\xFF\xD8\xFF", std::nullopt, kNull, ""},
     };
