@@ -102,13 +102,6 @@ TEST_F(UploadPackageTest, ListsFoldersFilesAndItselfRecordByRecord) {
     EXPECT_EQ(Read(std::string(kPackage) + "lumora.ini"), "150307007---000001");
 }
 
-TEST_F(UploadPackageTest, WithoutFolderOrDirListFilesGoBelowTheOrder) {
-    AddPhoto("a.jpg");
-    AddPhoto("b/c.jpg");
-    ASSERT_TRUE(Package().MakeOrigOrder());
-    EXPECT_EQ(UpFile(), Flat("0020150307001", {"a.jpg", "b/c.jpg"}));
-}
-
 TEST_F(UploadPackageTest, DoubledSeparatorsLeaveNoEmptySegment) {
     opened = "/media/card//DCIM//";
     dirs.AddIfAbsent("/media/card/DCIM//100canon");
@@ -131,17 +124,19 @@ TEST(GetOrderDateTest, TakesYearMonthAndDayFromTheNumber) {
         {"00201a0307001", ""},          {"", ""},
         // Digits that are no calendar day.
         {"000020150101", ""}, {"0020150229001", ""}, {"0020151300001", ""},
-        {"01261208000001", ""}, {"00123456", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(GetOrderDate(c.number), c.date) << c.number;
 }
 
+// Without a folder or folder list, the files go straight below the order.
 TEST_F(UploadPackageTest, ANumberWithoutADateGoesBelowTheOrderDate) {
     AddPhoto("a.jpg");
-    for (const char* number : {"00123456", "01261208000001"}) {
+    AddPhoto("b/c.jpg");
+    for (const char* number : {"0020150307001", "00123456", "01261208000001"}) {
         info.saleDDH = number;
         ASSERT_TRUE(Package().MakeOrigOrder()) << number;
-        EXPECT_EQ(Read(std::string(kWork) + "/" + number + "/upfile.pro"), Flat(number, {"a.jpg"}))
+        EXPECT_EQ(Read(std::string(kWork) + "/" + number + "/upfile.pro"),
+                  Flat(number, {"a.jpg", "b/c.jpg"}))
             << number;
     }
 }
