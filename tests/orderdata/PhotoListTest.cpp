@@ -146,54 +146,5 @@ TEST(ListGrowth, GrowsByAnEighthWithinFourAnd1024) {
     EXPECT_EQ(GrownCapacity(4, 4, 100), 100u);
 }
 
-TEST(PhotoList, DstNamesAreIndexedLowerCasedPerRecordWhenInserted) {
-    PhotoList list;
-    list.Append(Named("IMG_1.JPG"));
-    list.Append(Named("img_1.jpg"));
-    EXPECT_TRUE(list.ContainsDstName("img_1.jpg"));
-    EXPECT_FALSE(list.ContainsDstName("IMG_1.JPG"));  // looked up as given
-    list.RemoveAt(1);
-    EXPECT_TRUE(list.ContainsDstName("img_1.jpg"));
-    list.RemoveAt(0);
-    EXPECT_FALSE(list.ContainsDstName("img_1.jpg"));
-    // Inserted records enter the index.
-    list.InsertAt(0, Named("B.jpg"));
-    list.InsertAt(99, Named("C.jpg"));
-    list.InsertAt(-5, Named("A.jpg"));
-    list.InsertAt(0, nullptr);
-    EXPECT_TRUE(list.ContainsDstName("a.jpg"));
-    EXPECT_TRUE(list.ContainsDstName("b.jpg"));
-    EXPECT_TRUE(list.ContainsDstName("c.jpg"));
-    list.RemoveAt(3);  // outside the list: the index keeps every name
-    EXPECT_TRUE(list.ContainsDstName("c.jpg"));
-}
-
-TEST(PhotoList, RenameRecordMovesTheNameInTheIndexAndRemoveAllEmptiesIt) {
-    PhotoList list;
-    list.Append(Named("a.jpg"));
-    list.Append(Named("A.JPG"));
-    list.RenameRecord(0, "New.jpg");
-    EXPECT_EQ(list.At(0).dstName, "New.jpg");
-    EXPECT_TRUE(list.ContainsDstName("new.jpg"));
-    EXPECT_TRUE(list.ContainsDstName("a.jpg"));  // the second record still has it
-    list.RenameRecord(1, "b.jpg");
-    EXPECT_FALSE(list.ContainsDstName("a.jpg"));
-    list.RenameRecord(2, "z.jpg");
-    list.RenameRecord(-1, "z.jpg");
-    EXPECT_FALSE(list.ContainsDstName("z.jpg"));
-    list.RemoveAt(0);  // leaves by its new name
-    EXPECT_FALSE(list.ContainsDstName("new.jpg"));
-    list.RenameRecord(0, "b.jpg");  // same name again
-    EXPECT_TRUE(list.ContainsDstName("b.jpg"));
-    list.RemoveAt(0);
-    EXPECT_FALSE(list.ContainsDstName("b.jpg"));
-    list.Append(Named("a.jpg"));
-    list.RemoveAll();
-    EXPECT_FALSE(list.ContainsDstName("a.jpg"));
-    list.Append(Named("a.jpg"));
-    list.RemoveAt(0);  // a count left over from before would keep the name
-    EXPECT_FALSE(list.ContainsDstName("a.jpg"));
-}
-
 }  // namespace
 }  // namespace orelle

@@ -107,7 +107,6 @@ TEST(SharedBackupRoot, StationsDrawingAtOnceNeverShareANumberAFolderOrASection) 
         const std::string number = FormatLocalOrderNumber("261208", n);
         SCOPED_TRACE(number);
         EXPECT_EQ(numbers.count(number), 1u);
-        EXPECT_TRUE(LocalFileSystem().DirectoryExists(paths.WorkFolder(number)));
         EXPECT_EQ(day.GetString(std::to_string(n), "storeDDH", ""), number);
         EXPECT_EQ(day.GetString(std::to_string(n), "bSuccess", ""), "-1");
     }

@@ -98,16 +98,8 @@ TEST_F(UploadPackageTest, ListsFoldersFilesAndItselfRecordByRecord) {
     EXPECT_EQ(up.size(), 408u * (6 + 3 + 1));
     for (std::size_t i = 0; i < expected.size() / 408; ++i)
         EXPECT_EQ(up.substr(i * 408, 408), expected.substr(i * 408, 408)) << "record " << i;
-    EXPECT_EQ(up.substr(9 * 408 + 404, 4), std::string("\x01\x00\x00\x00", 4));
     EXPECT_EQ(Read(std::string(kPackage) + "dlfile.pro"), up);
     EXPECT_EQ(Read(std::string(kPackage) + "lumora.ini"), "150307007---000001");
-}
-
-TEST_F(UploadPackageTest, WithoutFolderOrDirListFilesGoBelowTheOrder) {
-    AddPhoto("a.jpg");
-    AddPhoto("b/c.jpg");
-    ASSERT_TRUE(Package().MakeOrigOrder());
-    EXPECT_EQ(UpFile(), Flat("0020150307001", {"a.jpg", "b/c.jpg"}));
 }
 
 TEST_F(UploadPackageTest, DoubledSeparatorsLeaveNoEmptySegment) {
@@ -132,17 +124,19 @@ TEST(GetOrderDateTest, TakesYearMonthAndDayFromTheNumber) {
         {"00201a0307001", ""},          {"", ""},
         // Digits that are no calendar day.
         {"000020150101", ""}, {"0020150229001", ""}, {"0020151300001", ""},
-        {"01261208000001", ""}, {"00123456", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(GetOrderDate(c.number), c.date) << c.number;
 }
 
+// Without a folder or folder list, the files go straight below the order.
 TEST_F(UploadPackageTest, ANumberWithoutADateGoesBelowTheOrderDate) {
     AddPhoto("a.jpg");
-    for (const char* number : {"00123456", "01261208000001"}) {
+    AddPhoto("b/c.jpg");
+    for (const char* number : {"0020150307001", "00123456", "01261208000001"}) {
         info.saleDDH = number;
         ASSERT_TRUE(Package().MakeOrigOrder()) << number;
-        EXPECT_EQ(Read(std::string(kWork) + "/" + number + "/upfile.pro"), Flat(number, {"a.jpg"}))
+        EXPECT_EQ(Read(std::string(kWork) + "/" + number + "/upfile.pro"),
+                  Flat(number, {"a.jpg", "b/c.jpg"}))
             << number;
     }
 }

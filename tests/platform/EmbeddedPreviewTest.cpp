@@ -55,9 +55,6 @@ TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
         {"landscape for a portrait photo", {960, 1280}, thumb, {}, std::nullopt},
         {"damaged", {1280, 960}, thumb.substr(0, thumb.size() / 2) + "\xFF\xD9", {}, std::nullopt},
         {"claiming a huge picture", {1280, 960}, Claiming(thumb, 4000, 3000), {}, std::nullopt},
-        {"claiming more than it holds", {1280, 960}, Claiming(thumb, 1600, 1200), {},
-         std::nullopt},
-        {"not a JPEG", {1280, 960}, "thumbnail", {}, std::nullopt},
         {"none", {1280, 960}, "", {}, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -117,9 +114,6 @@ TEST(EmbeddedPreview, AThumbnailShowsTurnedAsItsPictureBeforeAndAfterTheCopyIsTu
     // Before its turn, a copy's thumbnail shows turned as its picture does.
     const std::string turned = WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 6}}, thumb);
     EXPECT_EQ(CornerIndexes(DecodeEmbeddedPreview(turned, {960, 1280})), upright);
-    const std::string asIs = WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 1}}, thumb);
-    EXPECT_TRUE(StationCopyFromBytes(asIs).asIs);
-    EXPECT_FALSE(DecodeEmbeddedPreview(asIs, {1280, 960}).isNull());
 }
 
 }  // namespace

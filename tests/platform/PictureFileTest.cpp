@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 #include <libexif/exif-ifd.h>
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 #include <string>
 
 #include "platform/files/FileDevice.h"
@@ -14,6 +12,7 @@
 #include "platform/imaging/ShotDate.h"
 #include "platform/imaging/ShotDateWriter.h"
 #include "support/MemoryFileSystem.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -21,11 +20,10 @@ namespace orelle {
 namespace {
 
 using testing::JpegBytes;
-using testing::JpegBytesWithDates;
 using testing::MemoryFileSystem;
+using testing::PngBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
-using testing::WriteJpeg;
 
 const QRgb kOrange = qRgb(255, 128, 0);
 const QRgb kCornerGrey = qRgb(124, 124, 124);
@@ -65,7 +63,6 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
         {camera, 2, {}, 8},
         {camera, 7, {}, 8},
         {camera, -1, {}, 1},
-        {camera, 0, {10, 10}, 1},
         {camera, 1, {10, 10}, 4},
         {camera, 2, {500, 375}, 8},
         {camera, 2, {501, 375}, 4},
@@ -83,44 +80,14 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
     }
 }
 
-TEST(DecodeReducedTest, SizesFollowLevelAndAtLeastAndRoundOddSidesUp) {
-    TempFolder dir;
-    const std::string camera = dir / "camera.jpg", odd = dir / "odd.jpg";
-    WriteJpeg(camera, 4000, 3000);
-    EXPECT_EQ(DecodeReduced(camera, 0).size(), QSize(4000, 3000));
-    EXPECT_EQ(DecodeReduced(camera, 1).size(), QSize(1000, 750));
-    EXPECT_EQ(DecodeReduced(camera, 2).size(), QSize(500, 375));
-    EXPECT_EQ(DecodeReduced(camera, 2, {1200, 800}).size(), QSize(2000, 1500));
-    EXPECT_EQ(DecodeReduced(camera, 1, {1200, 800}).size(), QSize(2000, 1500));
-    // As libjpeg does.
-    WriteJpeg(odd, 1001, 701);
-    EXPECT_EQ(DecodeReduced(odd, 2).size(), QSize(126, 88));
-    EXPECT_EQ(DecodeReduced(odd, 1).size(), QSize(251, 176));
-}
-
-TEST(DecodeReducedSmallTest, KeepsStoredOrientationAndColours) {
-    TempFolder dir;
-    WriteJpeg(dir / "p.jpg", 160, 320);
-    const QImage image = DecodeReduced(dir / "p.jpg", 2);
-    ASSERT_EQ(image.size(), QSize(20, 40));
-    EXPECT_GT(qGray(image.pixel(2, 2)), 200);  // bright quadrant top left
-    EXPECT_LT(qGray(image.pixel(17, 37)), 200);
-}
-
-TEST(ShotDateTest, FirstIfdInOrderWins) {
-    EXPECT_EQ(ReadShotDateFromBytes(JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}})),
-              "in exif");
-    EXPECT_EQ(ReadShotDateFromBytes(
-                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_0, "in 0"}})),
-              "in 0");
-    EXPECT_EQ(ReadShotDateFromBytes(
-                  JpegBytesWithDates(8, 8, {{EXIF_IFD_EXIF, "in exif"}, {EXIF_IFD_1, "in 1"}})),
-              "in 1");
+TEST(DecodeReducedTest, TheSizeAskedForChoosesTheDenominator) {
+    EXPECT_EQ(DecodeReducedFromBytes(JpegBytes(800, 600), 2, {240, 160}).size(), QSize(400, 300));
 }
 
 // What phones and cameras write: the shot time is preferred to the time
-// of the last change.
+// of the last change; of one tag, the first IFD in order wins.
 TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
+    const ExifField inExif{EXIF_IFD_EXIF, 306, "in exif"};
     const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
     const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
     const ExifField changed{EXIF_IFD_0, 306, "2024:01:05 09:00:00"};
@@ -134,6 +101,9 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
         {{changed, digitised, original}, "2023:07:01 10:00:00"},
         {{ExifField{EXIF_IFD_0, 274, {}, 6}}, ""},
         {{}, ""},
+        {{inExif}, "in exif"},
+        {{inExif, ExifField{EXIF_IFD_0, 306, "in 0"}}, "in 0"},
+        {{inExif, ExifField{EXIF_IFD_1, 306, "in 1"}}, "in 1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
@@ -142,9 +112,6 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
 TEST(ShotDateTest, EmptyForDamagedBytes) {
     const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
     const std::string cases[] = {
-        JpegBytes(8, 8),  // no date at all
-        "",
-        "\xFF",
         "\xFF\xD8",
         "\xFF\xD8\xFF\xE1\xFF\xFF"
         "Exif",
@@ -156,24 +123,6 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         dated.substr(2),
     };
     for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
-}
-
-std::string Progressive(const std::string& jpeg) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(QImage::fromData(QByteArray::fromStdString(jpeg)));
-    return bytes.toStdString();
-}
-
-std::string Png(int w, int h) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImage(w, h, QImage::Format_RGB32).save(&buffer, "png");
-    return bytes.toStdString();
 }
 
 // Segments of n bytes in all, of a kind no reader looks at.
@@ -199,7 +148,7 @@ struct CountingFileSystem : MemoryFileSystem {
     std::size_t bytesRead = 0;
 };
 
-TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
+TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     const std::string jpeg = JpegBytes(400, 300);
     const std::string dated = JpegBytes(64, 48, "2024:05:01 12:30:00");
     const std::string xmp = Segment(0xE1, "http://ns.adobe.com/xap/1.0/" + std::string(100, 'x'));
@@ -213,9 +162,6 @@ TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
     };
     const Case cases[] = {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
-        {"portrait", JpegBytes(48, 64), QSize(48, 64), {12, 16}, ""},
-        {"odd", JpegBytes(33, 33), QSize(33, 33), {9, 9}, ""},
-        {"one pixel", JpegBytes(1, 1), QSize(1, 1), {1, 1}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind long segments",
          AfterSoi(dated, Padding(300000)),
@@ -224,48 +170,39 @@ TEST(PhotoThroughFileSystemTest, SameAnswersInMemoryAsOnDisk) {
          "2024:05:01 12:30:00"},
         {"date behind XMP", AfterSoi(dated, xmp), QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"header only", HeaderOnly(jpeg), QSize(400, 300), kNull, ""},
-        {"cut in the header", jpeg.substr(0, 200), QSize(400, 300), kNull, ""},
-        {"cut", jpeg.substr(0, jpeg.size() / 2), QSize(400, 300), kNull, ""},
-        {"cut before the end marker", jpeg.substr(0, jpeg.size() - 2), QSize(400, 300), kNull, ""},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
-        {"progressive", Progressive(jpeg), QSize(400, 300), {100, 75}, ""},
-        {"png", Png(40, 30), std::nullopt, kNull, ""},
-        {"text", "not a picture at all", std::nullopt, kNull, ""},
+        {"png", PngBytes(QImage(40, 30, QImage::Format_RGB32)), std::nullopt, kNull, ""},
         {"empty", "", std::nullopt, kNull, ""},
         {"soi", "\xFF\xD8\xFF", std::nullopt, kNull, ""},
     };
-    TempFolder dir;
     MemoryFileSystem memory;
     memory.CreateDirectories("/m");
     for (const Case& c : cases) {
-        const std::string disk = dir / "p.jpg";
-        WriteBytes(disk, c.bytes);
+        SCOPED_TRACE(c.name);
         memory.files["/m/p.jpg"] = c.bytes;
-        EXPECT_EQ(ReadPixelSize(disk), c.pixels) << c.name;
-        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), c.pixels) << c.name;
-        EXPECT_EQ(PixelSizeFromBytes(c.bytes), c.pixels) << c.name;
-        EXPECT_EQ(ReadShotDate(disk), c.date) << c.name;
-        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), c.date) << c.name;
-        EXPECT_EQ(ReadShotDateFromBytes(c.bytes), c.date) << c.name;
-        EXPECT_EQ(DecodeReduced(disk, 1).size(), c.decoded) << c.name;
-        for (int level : {0, 1, 2}) {
+        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), c.pixels);
+        EXPECT_EQ(PixelSizeFromBytes(c.bytes), c.pixels);
+        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), c.date);
+        EXPECT_EQ(ReadShotDateFromBytes(c.bytes), c.date);
+        EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", 1).size(), c.decoded);
+        for (int level : {0, 2}) {
             // The decoder would fill a cut picture with grey and report success.
-            const QImage fromDisk = DecodeReduced(disk, level);
-            EXPECT_EQ(fromDisk.isNull(), c.decoded == kNull) << c.name << " " << level;
-            if (level == 0 && !fromDisk.isNull()) {
-                EXPECT_EQ(fromDisk.size(), c.pixels) << c.name;
+            const QImage image = DecodeReduced(memory, "/m/p.jpg", level);
+            EXPECT_EQ(image.isNull(), c.decoded == kNull) << level;
+            if (level == 0 && !image.isNull()) {
+                EXPECT_EQ(image.size(), c.pixels);
             }
-            EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", level), fromDisk) << c.name << " " << level;
         }
     }
-    for (const std::string& missing : {dir / "none.jpg", std::string("/m/none.jpg")}) {
-        EXPECT_EQ(ReadPixelSize(missing), std::nullopt);
-        EXPECT_EQ(ReadPixelSize(memory, missing), std::nullopt);
-        EXPECT_EQ(ReadShotDate(missing), "");
-        EXPECT_EQ(ReadShotDate(memory, missing), "");
-        EXPECT_TRUE(DecodeReduced(missing, 2).isNull());
-        EXPECT_TRUE(DecodeReduced(memory, missing, 0).isNull());
-    }
+    // The machine's own files answer alike.
+    TempFolder dir;
+    WriteBytes(dir / "p.jpg", dated);
+    EXPECT_EQ(ReadPixelSize(dir / "p.jpg"), QSize(64, 48));
+    EXPECT_EQ(ReadShotDate(dir / "p.jpg"), "2024:05:01 12:30:00");
+    EXPECT_EQ(DecodeReduced(dir / "p.jpg", 1).size(), QSize(16, 12));
+    EXPECT_EQ(ReadPixelSize(memory, "/m/none.jpg"), std::nullopt);
+    EXPECT_EQ(ReadShotDate(memory, "/m/none.jpg"), "");
+    EXPECT_TRUE(DecodeReduced(memory, "/m/none.jpg", 0).isNull());
     EXPECT_EQ(ReadPixelSize(dir.path()), std::nullopt) << "a folder";
     EXPECT_EQ(ReadPixelSize(memory, "/m"), std::nullopt) << "a folder";
 }
@@ -315,8 +252,6 @@ TEST(RotatePictureTest, QuarterAndFullTurnsMovePixelsExactly) {
     EXPECT_EQ(RotatePicture(src, -90), cw);
     EXPECT_EQ(RotatePicture(src, 450), ccw);
     EXPECT_EQ(RotatePicture(src, 0), src);
-    EXPECT_EQ(RotatePicture(src, 360), src);
-    EXPECT_EQ(RotatePicture(src, -720), src);
     EXPECT_TRUE(RotatePicture(QImage(), 30).isNull());
 }
 
@@ -367,9 +302,7 @@ TEST(ImprintTest, DrawsOrangeBelowAndRightOfTheOrigin) {
 
 TEST(ImprintTest, FontSizeReadsBack) {
     EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
-    EXPECT_EQ(ImprintFontSize("Liberation Sans", 13), 13);
     EXPECT_EQ(ImprintFontSize("宋体", 0), 1);
-    EXPECT_EQ(ImprintFontSize("宋体", -4), 1);
 }
 
 }  // namespace
