@@ -1,16 +1,11 @@
 #include "orderdata/BatchApply.h"
 
 #include "orderdata/PhotoList.h"
+#include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/PrintCatalogue.h"
 #include "orderdata/TextCase.h"
 
 namespace orelle {
-
-void ApplySize(PhotoRecord& target, std::int32_t specIndex, const PrintCatalogue& catalogue) {
-    if (target.productID == catalogue.GetCode(target.specIndex))
-        target.productID = catalogue.GetCode(specIndex);
-    target.specIndex = specIndex;
-}
 
 void ApplyToFollowing(PhotoList& list, std::int32_t source, const ApplySwitches& switches,
                       const PrintCatalogue& catalogue) {
@@ -26,7 +21,7 @@ void ApplyToFollowing(PhotoList& list, std::int32_t source, const ApplySwitches&
             to.angle = from.angle;
             if (filled) to.scale = from.scale;
         }
-        if (switches.size) ApplySize(to, from.specIndex, catalogue);
+        if (switches.size) SetRecordSpec(to, from.specIndex, catalogue);
         if (switches.quantity) to.number = from.number;
         if (switches.exoch) to.exoch = from.exoch;
         if (switches.extra) to.extra = from.extra;
@@ -43,7 +38,7 @@ void ApplyToFolder(PhotoList& list, const DirApplyValues& values, const PrintCat
         PhotoRecord& r = list.At(i);
         if (!FolderMatches(values.folder, r.origDir)) continue;
         r.operate = values.framing;
-        ApplySize(r, values.specIndex, catalogue);
+        SetRecordSpec(r, values.specIndex, catalogue);
         r.number = values.number;
         r.exoch = values.matte;
     }

@@ -11,7 +11,6 @@ namespace orelle {
 
 class PhotoList;
 class PrintCatalogue;
-struct PhotoRecord;
 
 // Which settings of the current photo go to the photos after it. No
 // control sets exoch or extra, so they stay off.
@@ -31,10 +30,6 @@ struct DirApplyValues {
     std::int32_t number = 1;
     std::int32_t matte = 0;
 };
-
-// The print size of a photo changes to specIndex. A productID that was its
-// old size's code follows the size; one set apart from it stays.
-void ApplySize(PhotoRecord& target, std::int32_t specIndex, const PrintCatalogue& catalogue);
 
 // Copies the switched settings of list[source] to every later photo. A
 // source in zoom mode passes no framing on. Nothing for a source outside
