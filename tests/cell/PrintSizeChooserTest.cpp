@@ -42,8 +42,7 @@ TEST(PrintSizeChooser, PlacedAtTheAnchorAndSized) {
         QPointer<PrintSizeChooser> chooser =
             new PrintSizeChooser(500, 400, &owner, c.placement, sizes, 0);
         EXPECT_TRUE(chooser->isVisible());
-        EXPECT_EQ(chooser->size(), QSize(308, 220));
-        EXPECT_EQ(chooser->pos(), c.at) << c.placement;
+        EXPECT_EQ(chooser->pos(), c.at) << c.placement;  // the corner at the anchor
         QTest::mouseClick(chooser, Qt::RightButton, {}, CellCentre(0, 0));
         QTest::qWait(0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
