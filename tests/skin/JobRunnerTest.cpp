@@ -324,25 +324,34 @@ TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
     EXPECT_FALSE(busy);
 }
 
-TEST_F(JobRunnerTest, StopDropsStepsAlreadyQueued) {
-    Signal queued;
-    ASSERT_TRUE(runner.Start(Counted([&](JobContext& c) {
-        for (int i = 0; i < 100; ++i) c.Step();
-        queued.Set();
-        while (!c.Stopped()) std::this_thread::yield();
-    })));
-    QCoreApplication::processEvents();  // the before's turn starts the worker
-    ASSERT_TRUE(queued.Ready());
-    const int stepsAtStop = steps;
-    runner.Stop();
-    EXPECT_TRUE(runner.Running()) << "until the worker has ended";
-    EXPECT_TRUE(busy);
-    runner.Wait();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(steps, stepsAtStop);
-    EXPECT_FALSE(done);
-    EXPECT_FALSE(busy);
-
+// Stopped, or destroyed, while its worker steps on.
+TEST_F(JobRunnerTest, StopAndTheRunnersEndDropStepsAlreadyQueued) {
+    for (const bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy ? "destroyed" : "stopped");
+        auto doomed = std::make_unique<JobRunner>(busy);
+        JobRunner& stopped = destroy ? *doomed : runner;
+        Signal queued;
+        ASSERT_TRUE(stopped.Start(Counted([&](JobContext& c) {
+            for (int i = 0; i < 100; ++i) c.Step();
+            queued.Set();
+            while (!c.Stopped()) c.Step();
+        })));
+        QCoreApplication::processEvents();  // the before's turn starts the worker
+        ASSERT_TRUE(queued.Ready());
+        const int stepsAtStop = steps;
+        if (destroy) {
+            doomed.reset();
+        } else {
+            runner.Stop();
+            EXPECT_TRUE(runner.Running()) << "until the worker has ended";
+            EXPECT_TRUE(busy);
+            runner.Wait();
+        }
+        EXPECT_FALSE(busy);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(steps, stepsAtStop);
+        EXPECT_FALSE(done);
+    }
     // The next job starts afresh.
     ASSERT_TRUE(runner.Start(Counted([](JobContext&) {})));
     runner.Wait();
@@ -399,24 +408,8 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
 TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     bool ran = false;
 
-    // The worker loops until it is told to stop.
-    auto doomed = std::make_unique<JobRunner>(busy);
-    Signal started;
-    ASSERT_TRUE(doomed->Start(Counted([&](JobContext& c) {
-        started.Set();
-        while (!c.Stopped()) c.Step();
-    })));
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(started.Ready());
-    const int stepsBefore = steps;
-    doomed.reset();
-    EXPECT_FALSE(busy);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(steps, stepsBefore);
-    EXPECT_FALSE(done);
-
     // Before the before ran.
-    doomed = std::make_unique<JobRunner>(busy);
+    auto doomed = std::make_unique<JobRunner>(busy);
     ASSERT_TRUE(
         doomed->Start({.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }}));
     doomed.reset();
