@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <QTest>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -25,33 +24,17 @@ namespace {
 using Job = JobRunner::Job;
 using Texts = std::vector<std::string>;
 
-constexpr auto kSafetyNet = std::chrono::seconds(20);
-
-// The event loop until Quit; the timer only keeps a broken runner from
-// hanging the run.
-class EventLoop {
-  public:
-    void Run() {
-        bool timedOut = false;
-        QTimer::singleShot(kSafetyNet, &loop_, [&] {
-            timedOut = true;
-            loop_.quit();
-        });
-        loop_.exec();
-        EXPECT_FALSE(timedOut) << "the job never finished";
-    }
-    void Quit() { loop_.quit(); }
-
-  private:
-    QEventLoop loop_;
-};
+// The longest wait: it only keeps a broken runner from hanging the run.
+constexpr int kSafetyMs = 20000;
 
 // Set on the worker, waited for by the test.
 struct Signal {
     std::promise<void> promise;
     std::future<void> future = promise.get_future();
     void Set() { promise.set_value(); }
-    bool Ready() { return future.wait_for(kSafetyNet) == std::future_status::ready; }
+    bool Ready() {
+        return future.wait_for(std::chrono::milliseconds(kSafetyMs)) == std::future_status::ready;
+    }
 };
 
 // Set when the thread that made it exits, which is after the worker queued
@@ -252,16 +235,11 @@ TEST_F(JobRunnerTest, StartIsRefusedWhileTheFlagIsRaised) {
 
 TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
     JobRunner other(busy);
-    EventLoop loop;
     bool gapChecked = false;
     const Job second{
         .before = [&] { order.push_back(busy ? "second before, busy" : "second before"); },
         .work = [](JobContext&) {},
-        .done =
-            [&] {
-                order.push_back("second done");
-                loop.Quit();
-            },
+        .done = Log("second done"),
     };
     ASSERT_TRUE(runner.Start({
         .work = [](JobContext&) {},
@@ -283,7 +261,7 @@ TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
                 EXPECT_FALSE(runner.Start(second)) << "one job follows";
             },
     }));
-    loop.Run();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 3; }, kSafetyMs));
     EXPECT_TRUE(gapChecked);
     EXPECT_EQ(order, (Texts{"first done", "second before, busy", "second done"}));
     EXPECT_FALSE(runner.Running());
@@ -365,7 +343,6 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
     for (int i = 0; i < kSteps; ++i) expected.insert(expected.end(), {i, -1});
     for (const bool wait : {true, false}) {
         SCOPED_TRACE(wait ? "Wait right after Start" : "the event loop");
-        EventLoop loop;
         std::vector<int> log;
         std::thread::id worker;
         int dones = 0;
@@ -384,7 +361,6 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
                     EXPECT_NE(worker, ui);
                     EXPECT_EQ(log, expected) << "everything before the done";
                     ++dones;
-                    loop.Quit();
                 },
             .step = [&] { log.push_back(-1); },
         }));
@@ -392,7 +368,7 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
         if (wait) {
             runner.Wait();
         } else {
-            loop.Run();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dones == 1; }, kSafetyMs));
         }
         EXPECT_EQ(log, expected);
         EXPECT_EQ(dones, 1);
@@ -443,16 +419,14 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
 
     // From its own question: the window that owns it closes.
     doomed = std::make_unique<JobRunner>(busy);
-    EventLoop loop;
     answer = true;
     Job closing = Counted([&](JobContext& c) { answer = c.Ask("close?"); });
     closing.ask = [&](const std::string&) {
         doomed.reset();
-        loop.Quit();
         return true;
     };
     ASSERT_TRUE(doomed->Start(std::move(closing)));
-    loop.Run();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !doomed; }, kSafetyMs));
     EXPECT_FALSE(answer);
     EXPECT_FALSE(done);
     EXPECT_FALSE(busy);
