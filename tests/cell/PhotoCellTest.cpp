@@ -492,10 +492,7 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
         if (std::string(step) == "zoomed") Click(cell, cellid::kCropFill);
         if (std::string(step) == "enlarged") cell.ToggleBigView();
         gated.WaitIdle();
-        for (int i = 0; i < 100 && cell.surface.ShowsPreview(); ++i) {
-            QCoreApplication::processEvents();
-            QTest::qWait(5);
-        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.ShowsPreview(); }, 500));
         QTest::qWait(20);
         cell.repaint();
         EXPECT_FALSE(cell.surface.ShowsPreview());
@@ -524,8 +521,7 @@ TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
     EXPECT_TRUE(cell.surface.ShowsPreview());
     files.Open();
     gated.WaitIdle();
-    for (int i = 0; i < 100 && cell.surface.HasImage(); ++i) QTest::qWait(5);
-    EXPECT_FALSE(cell.surface.HasImage());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.HasImage(); }, 500));
     EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
     EXPECT_EQ(r.number, 0);
     EXPECT_EQ(cell.nameLabel->Text(), "cut.jpg");
