@@ -107,20 +107,14 @@ TEST(PaperDialog, SwitchesHideTheParts) {
     EXPECT_EQ(dialog.paperName, "富士");
 }
 
-TEST(PaperDialog, MissingSettingsAndAnUnknownDefault) {
-    MemoryFileSystem none;
-    PaperDialog bare("/s/", none);
-    bare.InitDialog();
-    Click(bare, PaperDialog::kOkId);
-    EXPECT_EQ(bare.paperIndex, -1);
-    EXPECT_EQ(bare.paperName, "");
-
+TEST(PaperDialog, AnUnknownDefaultChoosesNoPaper) {
     MemoryFileSystem fs = PaperFiles("[other]\npaperctrl=1\n",
                                      "[paper]\ndefpaper=7\ncount=1\n[p1]\npapername=富士\n");
     PaperDialog dialog("/s/", fs);
     dialog.InitDialog();
     Click(dialog, PaperDialog::kOkId);
     EXPECT_EQ(dialog.paperIndex, -1);
+    EXPECT_EQ(dialog.paperName, "");
 }
 
 }  // namespace
