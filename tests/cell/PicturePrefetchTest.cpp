@@ -93,7 +93,7 @@ TEST(PicturePrefetch, HandsTheHeadOverFirstAndThePictureLater) {
     files.Open();
     EXPECT_EQ(prefetch.Take(b).picture.size(), QSize(320, 240));  // 1280 / 4
     prefetch.WaitIdle();
-    for (int i = 0; i < 100 && handedOn.empty(); ++i) QTest::qWait(5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !handedOn.empty(); }, 500));
     ASSERT_EQ(handedOn.size(), 1u);
     EXPECT_EQ(handedOn[0], std::this_thread::get_id());
     EXPECT_EQ(picture.size(), QSize(320, 240));

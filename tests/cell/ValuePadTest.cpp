@@ -35,20 +35,27 @@ TEST(ValuePad, SizesAndPlaces) {
     Close(strip);
 }
 
+// With its pictures, and with none in the program folder.
 TEST(ValuePad, QuantityKeysSendOnOkAndClose) {
-    CommandRecorder owner;
-    QPointer<ValuePad> pad = new ValuePad(kQuantityPad, "3", 0, 0, 0, &owner);
-    EXPECT_TRUE(pad->HasLook());
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(4));   // 5
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(10));  // 0
-    EXPECT_EQ(pad->Logic().Text(), "50");
-    const QImage shown = pad->grab().toImage();
-    EXPECT_EQ(shown.pixel(72, 12), qRgb(255, 255, 255)) << "the value box is white";
-    EXPECT_TRUE(owner.ids.empty());
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(11));
-    EXPECT_EQ(owner.ids, std::vector<int>{40051});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(pad.isNull());
+    for (const bool pictures : {true, false}) {
+        SCOPED_TRACE(pictures);
+        testing::TempFolder empty;
+        if (!pictures) paths::SetProgramFolder(paths::WithTrailingSeparator(empty.path()));
+        CommandRecorder owner;
+        QPointer<ValuePad> pad = new ValuePad(kQuantityPad, "3", 0, 0, 0, &owner);
+        paths::SetProgramFolder("");
+        EXPECT_EQ(pad->HasLook(), pictures);
+        QTest::mouseMove(pad, Key(0));
+        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(4));   // 5
+        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(10));  // 0
+        const QImage shown = pad->grab().toImage();
+        EXPECT_TRUE(!pictures || shown.pixel(72, 12) == qRgb(255, 255, 255)) << "the value box";
+        EXPECT_TRUE(owner.ids.empty());
+        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(11));
+        EXPECT_EQ(owner.ids, std::vector<int>{40051});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(pad.isNull());
+    }
 }
 
 TEST(ValuePad, HoveredKeyComesFromTheHighlightPicture) {
@@ -78,21 +85,6 @@ TEST(ValuePad, RotationStripStaysOpen) {
     EXPECT_EQ(owner.ids, (std::vector<int>{50001, 50091}));
     EXPECT_TRUE(strip->isVisible());
     Close(strip);
-}
-
-TEST(ValuePad, WorksWithoutItsPictures) {
-    testing::TempFolder empty;
-    paths::SetProgramFolder(paths::WithTrailingSeparator(empty.path()));
-    CommandRecorder owner;
-    QPointer<ValuePad> pad = new ValuePad(kQuantityPad, "1", 0, 0, 0, &owner);
-    paths::SetProgramFolder("");
-    EXPECT_FALSE(pad->HasLook());
-    QTest::mouseMove(pad, Key(0));
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(1));
-    pad->grab();
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(11));
-    EXPECT_EQ(owner.ids, std::vector<int>{40003});
-    Close(pad);
 }
 
 }  // namespace

@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <QTest>
 #include <atomic>
 #include <chrono>
 #include <future>
@@ -25,33 +24,17 @@ namespace {
 using Job = JobRunner::Job;
 using Texts = std::vector<std::string>;
 
-constexpr auto kSafetyNet = std::chrono::seconds(20);
-
-// The event loop until Quit; the timer only keeps a broken runner from
-// hanging the run.
-class EventLoop {
-  public:
-    void Run() {
-        bool timedOut = false;
-        QTimer::singleShot(kSafetyNet, &loop_, [&] {
-            timedOut = true;
-            loop_.quit();
-        });
-        loop_.exec();
-        EXPECT_FALSE(timedOut) << "the job never finished";
-    }
-    void Quit() { loop_.quit(); }
-
-  private:
-    QEventLoop loop_;
-};
+// The longest wait: it only keeps a broken runner from hanging the run.
+constexpr int kSafetyMs = 20000;
 
 // Set on the worker, waited for by the test.
 struct Signal {
     std::promise<void> promise;
     std::future<void> future = promise.get_future();
     void Set() { promise.set_value(); }
-    bool Ready() { return future.wait_for(kSafetyNet) == std::future_status::ready; }
+    bool Ready() {
+        return future.wait_for(std::chrono::milliseconds(kSafetyMs)) == std::future_status::ready;
+    }
 };
 
 // Set when the thread that made it exits, which is after the worker queued
@@ -111,10 +94,21 @@ class JobRunnerTest : public ::testing::Test {
         runner.Wait();
         return run;
     }
+    // A job whose steps and done are counted.
+    Job Counted(std::function<void(JobContext&)> work) {
+        return {
+            .work = std::move(work), .done = [this] { done = true; }, .step = [this] { ++steps; }};
+    }
+    std::function<void()> Log(const std::string& what) {
+        return [this, what] { order.push_back(what); };
+    }
 
     std::atomic<bool> busy{false};
     JobRunner runner{busy};
     const std::thread::id ui = std::this_thread::get_id();
+    int steps = 0;
+    bool done = false;
+    Texts order;
 };
 
 TEST_F(JobRunnerTest, CopiesTheSameInlineAndOnTheRunner) {
@@ -156,38 +150,7 @@ TEST(InlineJobContext, NothingGetsThroughOnceStopped) {
     EXPECT_TRUE(context.questions.empty());
 }
 
-TEST_F(JobRunnerTest, DoneRunsOnceOnTheUiThreadWithTheResult) {
-    EventLoop loop;
-    std::thread::id worker;
-    int result = 0;
-    int dones = 0;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext&) {
-                worker = std::this_thread::get_id();
-                result = 42;
-            },
-        .done =
-            [&] {
-                EXPECT_EQ(std::this_thread::get_id(), ui);
-                EXPECT_EQ(result, 42);
-                ++dones;
-                loop.Quit();
-            },
-    }));
-    EXPECT_TRUE(runner.Running());
-    loop.Run();
-    EXPECT_NE(worker, ui);
-    EXPECT_FALSE(runner.Running());
-    EXPECT_FALSE(busy);
-    // Whatever is still queued does not run the done again.
-    QCoreApplication::processEvents();
-    runner.Wait();
-    EXPECT_EQ(dones, 1);
-}
-
 TEST_F(JobRunnerTest, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWorkAndMayGiveItUp) {
-    Texts order;
     bool beforeSeen = false;
     ASSERT_TRUE(runner.Start({
         .before =
@@ -196,7 +159,7 @@ TEST_F(JobRunnerTest, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWorkAndMayGiveItU
                 order.push_back("before");
             },
         .work = [&](JobContext&) { beforeSeen = order == Texts{"before"}; },
-        .done = [&] { order.push_back("done"); },
+        .done = Log("done"),
     }));
     EXPECT_TRUE(order.empty()) << "before waits for the events that led to Start";
     runner.Wait();
@@ -205,23 +168,19 @@ TEST_F(JobRunnerTest, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWorkAndMayGiveItU
 
     // A job of before alone runs its done after it, with no worker.
     order.clear();
-    ASSERT_TRUE(runner.Start({
-        .before = [&] { order.push_back("before"); },
-        .done = [&] { order.push_back("done"); },
-    }));
+    ASSERT_TRUE(runner.Start({.before = Log("before"), .done = Log("done")}));
     runner.Wait();
     EXPECT_EQ(order, (Texts{"before", "done"}));
     EXPECT_FALSE(busy);
 
     // A before that stops the job: no work, no done.
-    order.clear();
-    ASSERT_TRUE(runner.Start({
-        .before = [&] { runner.Stop(); },
-        .work = [&](JobContext&) { order.push_back("work"); },
-        .done = [&] { order.push_back("done"); },
-    }));
+    bool worked = false;
+    Job stopped = Counted([&](JobContext&) { worked = true; });
+    stopped.before = [&] { runner.Stop(); };
+    ASSERT_TRUE(runner.Start(std::move(stopped)));
     runner.Wait();
-    EXPECT_TRUE(order.empty());
+    EXPECT_FALSE(worked);
+    EXPECT_FALSE(done);
     EXPECT_FALSE(runner.Running());
     EXPECT_FALSE(busy);
 }
@@ -276,17 +235,11 @@ TEST_F(JobRunnerTest, StartIsRefusedWhileTheFlagIsRaised) {
 
 TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
     JobRunner other(busy);
-    EventLoop loop;
-    Texts order;
     bool gapChecked = false;
     const Job second{
         .before = [&] { order.push_back(busy ? "second before, busy" : "second before"); },
         .work = [](JobContext&) {},
-        .done =
-            [&] {
-                order.push_back("second done");
-                loop.Quit();
-            },
+        .done = Log("second done"),
     };
     ASSERT_TRUE(runner.Start({
         .work = [](JobContext&) {},
@@ -308,45 +261,14 @@ TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
                 EXPECT_FALSE(runner.Start(second)) << "one job follows";
             },
     }));
-    loop.Run();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 3; }, kSafetyMs));
     EXPECT_TRUE(gapChecked);
     EXPECT_EQ(order, (Texts{"first done", "second before, busy", "second done"}));
     EXPECT_FALSE(runner.Running());
     EXPECT_FALSE(busy);
-
-    // Wait follows the chain to its end.
-    order.clear();
-    ASSERT_TRUE(runner.Start({
-        .work = [](JobContext&) {},
-        .done =
-            [&] {
-                runner.Start(
-                    {.work = [](JobContext&) {}, .done = [&] { order.push_back("chained done"); }});
-            },
-    }));
-    runner.Wait();
-    EXPECT_EQ(order, (Texts{"chained done"}));
-    EXPECT_FALSE(busy);
 }
 
-TEST_F(JobRunnerTest, AskIsAnsweredOnTheUiThread) {
-    std::vector<bool> answers;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext& c) {
-                answers.push_back(c.Ask("yes?"));
-                answers.push_back(c.Ask("no?"));
-            },
-        .ask =
-            [&](const std::string& q) {
-                EXPECT_EQ(std::this_thread::get_id(), ui);
-                return q == "yes?";
-            },
-    }));
-    runner.Wait();
-    EXPECT_EQ(answers, (std::vector<bool>{true, false}));
-
-    // A job without ask gets no at once.
+TEST_F(JobRunnerTest, AJobWithoutAskGetsNoAtOnce) {
     bool answer = true;
     ASSERT_TRUE(runner.Start({.work = [&](JobContext& c) { answer = c.Ask("anyone?"); }}));
     runner.Wait();
@@ -355,28 +277,21 @@ TEST_F(JobRunnerTest, AskIsAnsweredOnTheUiThread) {
 
 TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
     int asked = 0;
-    int steps = 0;
     bool posted = false;
-    bool done = false;
     std::vector<bool> answers;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext& c) {
-                answers.push_back(c.Ask("go on?"));  // stopped while asked
-                answers.push_back(c.Stopped());
-                c.Step();
-                c.Post([&] { posted = true; });
-                answers.push_back(c.Ask("and now?"));
-            },
-        .done = [&] { done = true; },
-        .step = [&] { ++steps; },
-        .ask =
-            [&](const std::string&) {
-                ++asked;
-                runner.Stop();  // the customer cancels while the question is open
-                return true;
-            },
-    }));
+    Job job = Counted([&](JobContext& c) {
+        answers.push_back(c.Ask("go on?"));  // stopped while asked
+        answers.push_back(c.Stopped());
+        c.Step();
+        c.Post([&] { posted = true; });
+        answers.push_back(c.Ask("and now?"));
+    });
+    job.ask = [&](const std::string&) {
+        ++asked;
+        runner.Stop();  // the customer cancels while the question is open
+        return true;
+    };
+    ASSERT_TRUE(runner.Start(std::move(job)));
     runner.Wait();
     EXPECT_EQ(answers, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(asked, 1);
@@ -387,50 +302,54 @@ TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
     EXPECT_FALSE(busy);
 }
 
-TEST_F(JobRunnerTest, StopDropsStepsAlreadyQueued) {
-    Signal queued;
-    int steps = 0;
-    bool done = false;
-    ASSERT_TRUE(runner.Start({
-        .work =
-            [&](JobContext& c) {
-                for (int i = 0; i < 100; ++i) c.Step();
-                queued.Set();
-                while (!c.Stopped()) std::this_thread::yield();
-            },
-        .done = [&] { done = true; },
-        .step = [&] { ++steps; },
-    }));
-    QCoreApplication::processEvents();  // the before's turn starts the worker
-    ASSERT_TRUE(queued.Ready());
-    const int stepsAtStop = steps;
-    runner.Stop();
-    EXPECT_TRUE(runner.Running()) << "until the worker has ended";
-    EXPECT_TRUE(busy);
-    runner.Wait();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(steps, stepsAtStop);
-    EXPECT_FALSE(done);
-    EXPECT_FALSE(busy);
-
+// Stopped, or destroyed, while its worker steps on.
+TEST_F(JobRunnerTest, StopAndTheRunnersEndDropStepsAlreadyQueued) {
+    for (const bool destroy : {false, true}) {
+        SCOPED_TRACE(destroy ? "destroyed" : "stopped");
+        auto doomed = std::make_unique<JobRunner>(busy);
+        JobRunner& stopped = destroy ? *doomed : runner;
+        Signal queued;
+        ASSERT_TRUE(stopped.Start(Counted([&](JobContext& c) {
+            for (int i = 0; i < 100; ++i) c.Step();
+            queued.Set();
+            while (!c.Stopped()) c.Step();
+        })));
+        QCoreApplication::processEvents();  // the before's turn starts the worker
+        ASSERT_TRUE(queued.Ready());
+        const int stepsAtStop = steps;
+        if (destroy) {
+            doomed.reset();
+        } else {
+            runner.Stop();
+            EXPECT_TRUE(runner.Running()) << "until the worker has ended";
+            EXPECT_TRUE(busy);
+            runner.Wait();
+        }
+        EXPECT_FALSE(busy);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(steps, stepsAtStop);
+        EXPECT_FALSE(done);
+    }
     // The next job starts afresh.
-    ASSERT_TRUE(runner.Start({.work = [](JobContext&) {}, .done = [&] { done = true; }}));
+    ASSERT_TRUE(runner.Start(Counted([](JobContext&) {})));
     runner.Wait();
     EXPECT_TRUE(done);
 }
 
+// Done runs once, on the UI thread, after everything the worker sent.
 TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
     constexpr int kSteps = 1000;
     std::vector<int> expected;  // posted i as i, a step as -1
     for (int i = 0; i < kSteps; ++i) expected.insert(expected.end(), {i, -1});
     for (const bool wait : {true, false}) {
         SCOPED_TRACE(wait ? "Wait right after Start" : "the event loop");
-        EventLoop loop;
         std::vector<int> log;
+        std::thread::id worker;
         int dones = 0;
         ASSERT_TRUE(runner.Start({
             .work =
                 [&](JobContext& c) {
+                    worker = std::this_thread::get_id();
                     for (int i = 0; i < kSteps; ++i) {
                         c.Post([&log, i] { log.push_back(i); });
                         c.Step();
@@ -438,19 +357,22 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
                 },
             .done =
                 [&] {
+                    EXPECT_EQ(std::this_thread::get_id(), ui);
+                    EXPECT_NE(worker, ui);
                     EXPECT_EQ(log, expected) << "everything before the done";
                     ++dones;
-                    loop.Quit();
                 },
             .step = [&] { log.push_back(-1); },
         }));
+        EXPECT_TRUE(runner.Running());
         if (wait) {
             runner.Wait();
         } else {
-            loop.Run();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dones == 1; }, kSafetyMs));
         }
         EXPECT_EQ(log, expected);
         EXPECT_EQ(dones, 1);
+        EXPECT_FALSE(runner.Running());
         EXPECT_FALSE(busy);
         // The event loop's queued deliveries find nothing left.
         QCoreApplication::processEvents();
@@ -460,33 +382,10 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
 }
 
 TEST_F(JobRunnerTest, DestroyedWhileRunning) {
-    int steps = 0;
-    bool done = false;
     bool ran = false;
 
-    // The worker loops until it is told to stop.
-    auto doomed = std::make_unique<JobRunner>(busy);
-    Signal started;
-    ASSERT_TRUE(doomed->Start({
-        .work =
-            [&](JobContext& c) {
-                started.Set();
-                while (!c.Stopped()) c.Step();
-            },
-        .done = [&] { done = true; },
-        .step = [&] { ++steps; },
-    }));
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(started.Ready());
-    const int stepsBefore = steps;
-    doomed.reset();
-    EXPECT_FALSE(busy);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(steps, stepsBefore);
-    EXPECT_FALSE(done);
-
     // Before the before ran.
-    doomed = std::make_unique<JobRunner>(busy);
+    auto doomed = std::make_unique<JobRunner>(busy);
     ASSERT_TRUE(
         doomed->Start({.before = [&] { ran = true; }, .work = [&](JobContext&) { ran = true; }}));
     doomed.reset();
@@ -520,19 +419,14 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
 
     // From its own question: the window that owns it closes.
     doomed = std::make_unique<JobRunner>(busy);
-    EventLoop loop;
     answer = true;
-    ASSERT_TRUE(doomed->Start({
-        .work = [&](JobContext& c) { answer = c.Ask("close?"); },
-        .done = [&] { done = true; },
-        .ask =
-            [&](const std::string&) {
-                doomed.reset();
-                loop.Quit();
-                return true;
-            },
-    }));
-    loop.Run();
+    Job closing = Counted([&](JobContext& c) { answer = c.Ask("close?"); });
+    closing.ask = [&](const std::string&) {
+        doomed.reset();
+        return true;
+    };
+    ASSERT_TRUE(doomed->Start(std::move(closing)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !doomed; }, kSafetyMs));
     EXPECT_FALSE(answer);
     EXPECT_FALSE(done);
     EXPECT_FALSE(busy);
@@ -563,9 +457,8 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
     EXPECT_FALSE(busy);
 
     // A done with a modal dialog, after chaining the next job: that one's
-    // before waits for the done to return, and nothing runs twice.
-    Texts order;
-    int steps = 0;
+    // before waits for the done to return, Wait follows the chain to its
+    // end, and nothing runs twice.
     ASSERT_TRUE(runner.Start({
         .work =
             [](JobContext& c) {
@@ -574,9 +467,9 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
         .done =
             [&] {
                 runner.Start({
-                    .before = [&] { order.push_back("next before"); },
+                    .before = Log("next before"),
                     .work = [](JobContext&) {},
-                    .done = [&] { order.push_back("next done"); },
+                    .done = Log("next done"),
                 });
                 QCoreApplication::processEvents();
                 order.push_back("done returns");
@@ -584,9 +477,11 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
         .step = [&] { ++steps; },
     }));
     runner.Wait();
+    const Texts chain{"done returns", "next before", "next done"};
+    EXPECT_EQ(order, chain);
     QCoreApplication::processEvents();
     EXPECT_EQ(steps, 10);
-    EXPECT_EQ(order, (Texts{"done returns", "next before", "next done"}));
+    EXPECT_EQ(order, chain);
     EXPECT_FALSE(busy);
 }
 
@@ -594,20 +489,14 @@ TEST_F(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
     auto release = std::make_shared<std::promise<void>>();
     auto ended = std::make_shared<std::promise<void>>();
     std::shared_future<void> go = release->get_future().share();
-    bool stepped = false;
-    bool done = false;
     {
         JobRunner abandoned(busy);
-        Job job;
-        job.work = [go, ended](JobContext& context) {
+        ASSERT_TRUE(abandoned.Start(Counted([go, ended](JobContext& context) {
             go.wait();  // a read that hangs
             context.Step();
             context.Post([] {});
             ended->set_value();
-        };
-        job.step = [&] { stepped = true; };
-        job.done = [&] { done = true; };
-        ASSERT_TRUE(abandoned.Start(std::move(job)));
+        })));
         QCoreApplication::processEvents();  // the worker starts
         abandoned.Abandon();
         EXPECT_FALSE(abandoned.Running());
@@ -616,7 +505,7 @@ TEST_F(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
     release->set_value();
     ended->get_future().wait();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(stepped);
+    EXPECT_EQ(steps, 0);
     EXPECT_FALSE(done);
 }
 

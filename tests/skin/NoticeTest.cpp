@@ -43,7 +43,6 @@ TEST(ShowNotice, OkGivesZeroAndCancelOrEscapeOne) {
             d.show();
             size = d.size();
             cancelShown = Button(d, NoticeDialog::kCancelId)->isVisible();
-            EXPECT_EQ(Button(d, NoticeDialog::kOkId)->geometry().left(), c.cancel ? 65 : 110);
             if (c.key == Qt::Key_Escape) {
                 QTest::keyClick(&d, Qt::Key_Escape);
             } else {

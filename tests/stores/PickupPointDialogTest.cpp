@@ -9,6 +9,7 @@
 #include "platform/files/FileSystem.h"
 #include "skin/BitmapButton.h"
 #include "stores/PickupPointDialog.h"
+#include "stores/StoreDirectory.h"
 #include "stores/StoreListRefresh.h"
 #include "submit/WebClient.h"
 #include "support/StandInServer.h"
@@ -17,31 +18,15 @@
 namespace orelle {
 namespace {
 
-using testing::ReadBytes;
 using testing::StandInServer;
 using testing::TempFolder;
-using testing::WriteBytes;
 
 constexpr const char* kPath = "/Lumora/manage/getslist.asp";
-constexpr const char* kDirectory =
-    "[storecount]<br>count=3<br>notify=营业时间 9:00-18:00<br>"
-    "[1]<br>serid=101<br>storename=东门店<br>storetel=5550001<br>storeaddr=东门路1号<br>streetcode="
-    "S1<br>"
-    "[2]<br>serid=102<br>storename=南门店<br>storetel=5550002<br>storeaddr=南门路2号<br>streetcode="
-    "S1<br>"
-    "[3]<br>serid=103<br>storename=西门店<br>storetel=5550003<br>storeaddr=西门路3号<br>streetcode="
-    "S2<br>"
-    "[towncount]<br>count=2<br>[town1]<br>code=T1<br>town=城关镇<br>[town2]<br>code=T2<br>town="
-    "新镇<br>"
-    "[streetcount]<br>count=2<br>[street1]<br>code=S1<br>street=东街<br>towncode=T1<br>"
-    "[street2]<br>code=S2<br>street=西街<br>towncode=T1<br>";
 
 class PickupPointDialogTest : public ::testing::Test {
   protected:
     PickupPointDialogTest()
-        : client_(testing::ServerAt(server_.port()), {}, HttpPoster::Default()) {
-        WriteBytes(file_, "old");
-    }
+        : client_(testing::ServerAt(server_.port()), {}, HttpPoster::Default()) {}
 
     std::unique_ptr<PickupPointDialog> Open() {
         auto dialog =
@@ -64,10 +49,9 @@ class PickupPointDialogTest : public ::testing::Test {
 };
 
 TEST_F(PickupPointDialogTest, TownThenStreetNarrowTheList) {
-    server_.Answer(kPath, testing::GbkText(kDirectory));
+    server_.Answer(kPath, testing::GbkText(testing::kStoreDirectory));
     auto d = Open();
-    EXPECT_EQ(d->Notice(), "正在登录......");
-    QTRY_COMPARE_WITH_TIMEOUT(d->Towns()->count(), 2, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d->Towns()->count() == 2; }, 5000));
     EXPECT_EQ(d->Notice(), "营业时间 9:00-18:00");
     EXPECT_EQ(d->Towns()->currentRow(), 0);
     ASSERT_EQ(d->Streets()->count(), 2);
@@ -79,7 +63,7 @@ TEST_F(PickupPointDialogTest, TownThenStreetNarrowTheList) {
 
     d->Streets()->setCurrentRow(1);
     ASSERT_EQ(d->Points()->topLevelItemCount(), 1);
-    EXPECT_EQ(d->Points()->topLevelItem(0)->text(0), "103");
+    EXPECT_EQ(d->Points()->topLevelItem(0)->text(0), "104");
 
     d->Towns()->setCurrentRow(1);  // a town without streets
     EXPECT_EQ(d->Streets()->count(), 0);
@@ -87,9 +71,9 @@ TEST_F(PickupPointDialogTest, TownThenStreetNarrowTheList) {
 }
 
 TEST_F(PickupPointDialogTest, OkTakesTheSelectedRowOnly) {
-    server_.Answer(kPath, testing::GbkText(kDirectory));
+    server_.Answer(kPath, testing::GbkText(testing::kStoreDirectory));
     auto d = Open();
-    QTRY_COMPARE_WITH_TIMEOUT(d->Points()->topLevelItemCount(), 2, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d->Points()->topLevelItemCount() == 2; }, 5000));
     Click(*d, PickupPointDialog::kOkId);
     EXPECT_TRUE(d->isVisible());
     d->Points()->setCurrentItem(d->Points()->topLevelItem(1));
@@ -104,24 +88,22 @@ TEST_F(PickupPointDialogTest, OkTakesTheSelectedRowOnly) {
 TEST_F(PickupPointDialogTest, WithoutADirectoryTheListsStayEmpty) {
     server_.Answer(kPath, "status=0%");
     auto d = Open();
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
-    QTest::qWait(200);
+    // Over once the flag is down.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1 && !busy_; }, 5000));
     EXPECT_EQ(d->Towns()->count(), 0);
     EXPECT_EQ(d->Notice(), "正在登录......");
-    EXPECT_EQ(ReadBytes(file_), "old");
 }
 
 TEST_F(PickupPointDialogTest, CancelAgainstAStalledServerClosesAtOnceAndChangesNothing) {
     server_.Script(kPath, testing::StandInReply{"", 0, true, 0});
     auto d = Open();
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
     QElapsedTimer clock;
     clock.start();
     Click(*d, PickupPointDialog::kCancelId);
     EXPECT_FALSE(d->isVisible());
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(d->result(), QDialog::Rejected);
-    EXPECT_EQ(ReadBytes(file_), "old");
     EXPECT_FALSE(busy_);
 }
 

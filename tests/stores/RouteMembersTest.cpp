@@ -50,7 +50,6 @@ TEST(RouteMembersTest, APasswordOnlyFromAPlainAcceptingReply) {
     };
     for (const Case& c : std::vector<Case>{
              {"status=0%password=abc%", BackOfficeAnswer::kAccepted, "abc", nullptr},
-             {"status=0%password=abc", BackOfficeAnswer::kAccepted, "", nullptr},
              {"status=1%status=0%password=abc%", BackOfficeAnswer::kWrongPassword, "", "查询出错"},
              {"status=7%", BackOfficeAnswer::kUnknown, "", "未知的错误"},
              {"", BackOfficeAnswer::kNoNetwork, "", "网络不畅通，请确认!"},
