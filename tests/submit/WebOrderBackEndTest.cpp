@@ -90,21 +90,6 @@ TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrder) {
               "支付方式:银行卡支付\r\n继续请按'确定',退出下单按'取消'\r\n");
 }
 
-TEST_F(WebOrderBackEndTest, TheRequestIsSentByteForByte) {
-    testing::RawListener raw("HTTP/1.1 200 OK\r\nContent-Length: 9\r\n\r\nstatus=1%");
-    servers_ = testing::ServerAt(raw.port());
-    OrderRequest r = Request();
-    r.memberCode = "张三&pt=0";
-    r.password = "a%b";
-    const OrderOutcome out = Submit(r, 0);
-    EXPECT_EQ(out.status, "用户名或密码错误!");
-    ASSERT_EQ(raw.Requests().size(), 1u);
-    const std::string sent = raw.Requests()[0];
-    EXPECT_EQ(sent.rfind("POST /Lumora/client/statlogin.asp HTTP/1.1\r\n", 0), 0u) << sent;
-    EXPECT_EQ(sent.substr(sent.find("\r\n\r\n") + 4),
-              GbkText("pt=1&uc=张三%26pt%3D0&psw=a%25b&pl=6x4:2/&uum=0.00"));
-}
-
 // A price check's failure stops the order before anyone is asked; an order
 // start's is told.
 TEST_F(WebOrderBackEndTest, RepliesThatStopTheOrder) {
