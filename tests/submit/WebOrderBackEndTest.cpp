@@ -100,7 +100,6 @@ TEST_F(WebOrderBackEndTest, RepliesThatStopTheOrder) {
         {"status=2%", nullptr, "统计订单金额出错!没有提供该规格的纸型!"},
         {"status=3%ordermoney=20%memcard=5.5%", nullptr,
          "帐户金额不足!订单总额为20.00,帐户内仅有5.50\r\n点'充值'按钮充值\r\n"},
-        {"status=9%", nullptr, "统计订单金额出错!"},
         {kPriced, "status=0%orderid=12345%localid=150307001%", "网络订单数据获取失败!"},
         {kPriced, "status=", "网络订单数据获取失败!"},
         {kPriced, "status=0%orderid=123456%localid=150307002%", "网络订单校验数据获取失败!"},
@@ -108,8 +107,6 @@ TEST_F(WebOrderBackEndTest, RepliesThatStopTheOrder) {
         {kPriced, "status=2%", "没有提供该规格的纸型!请选择其他规格纸型!"},
         {kPriced, "status=3%ordermoney=20%memcard=5.5%",
          "充值卡金额不足!订单总额为20.00充值卡内仅有5.50"},
-        {kPriced, "status=4%", "创建网络订单号出错!"},
-        {kPriced, "status=5%", "不容许该会员取件时才付款"},
         {kPriced, "status=7%", "创建网络订单号出错!"},
     };
     for (const auto& c : cases) {
