@@ -3,11 +3,13 @@
 // to the second host.
 #include <gtest/gtest.h>
 
+#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/ParamConfig.h"
 #include "submit/OrderForm.h"
 #include "submit/WebClient.h"
 #include "submit/WebEndpoints.h"
 #include "submit/WebOrderBackEnd.h"
+#include "support/MemoryFileSystem.h"
 #include "support/StandInServer.h"
 #include "support/TempFolder.h"
 
@@ -88,6 +90,40 @@ TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrder) {
     EXPECT_EQ(questions_[0],
               "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<12.50>\r\n"
               "支付方式:银行卡支付\r\n继续请按'确定',退出下单按'取消'\r\n");
+}
+
+// Once the server took the job's order, a second try (with a fresh record,
+// as after a restart) completes it: from the job's record, or, when a full
+// disk refused the record, by sending the same localid again.
+TEST_F(WebOrderBackEndTest, ATakenOrderIsCompletedFromItsRecordOrKnownByItsLocalid) {
+    server_.Answer(kCheck, GbkText(kPriced));
+    server_.BookOrders(kStart, "status=0%ordermoney=12.5%orderid={orderid}%localid={localid}%");
+    const struct {
+        const char* localId;
+        bool recordRefused;
+        std::size_t retryPosts;
+    } cases[] = {{"150307001", false, 0}, {"150307002", true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.localId);
+        const std::string job = std::string("/backup/2015-3-7/") + c.localId;
+        testing::MemoryFileSystem disk;
+        disk.dirs = {"/backup", "/backup/2015-3-7", job};
+        if (c.recordRefused) disk.refused.insert(job + "/backoffice.ini");
+        OrderRequest r = Request();
+        r.localId = c.localId;
+        r.record = std::make_shared<BackOfficeRecord>(disk, job);
+        const OrderOutcome first = Submit(r);
+        ASSERT_TRUE(first.placed) << first.status;
+        const std::size_t posts = server_.Requests().size();
+        r.record = std::make_shared<BackOfficeRecord>(disk, job);
+        const OrderOutcome again = Submit(r);
+        ASSERT_TRUE(again.placed) << again.status;
+        EXPECT_EQ(again.orderNumber, first.orderNumber);
+        EXPECT_DOUBLE_EQ(again.orderMoney, 12.5);
+        EXPECT_EQ(again.paymentIndex, first.paymentIndex);
+        EXPECT_EQ(server_.Requests().size() - posts, c.retryPosts);
+    }
+    EXPECT_EQ(server_.Booked().size(), 2u);
 }
 
 // A price check's failure stops the order before anyone is asked; an order
