@@ -200,8 +200,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     EXPECT_EQ(d->Result().orderNumber, "0020150307001");
     EXPECT_EQ(d->Result().memberCode, "8888");
     EXPECT_EQ(d->Result().closingNotice,
-              "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
-              "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
+              DatabaseClosingNotice(input_.summaryText, "0020150307001"));
     EXPECT_FALSE(d->Result().paymentIndex);
     EXPECT_TRUE(boxes_.empty());
     EXPECT_FALSE(busy_);
