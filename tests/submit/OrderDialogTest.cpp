@@ -123,6 +123,12 @@ class OrderDialogTest : public ::testing::Test {
     static void Click(OrderDialog& d, int id) {
         QTest::mouseClick(Control<BitmapButton>(d, id), Qt::LeftButton, {}, QPoint(10, 10));
     }
+    // Types the password, and the member unless it is preset, and presses OK.
+    static void LogIn(OrderDialog& d, const char* password, const char* member = nullptr) {
+        if (member) Control<QLineEdit>(d, OrderDialog::kMemberCodeId)->setText(member);
+        Control<QLineEdit>(d, OrderDialog::kPasswordId)->setText(password);
+        Click(d, OrderDialog::kOkId);
+    }
 
     StandInServer server_;
     testing::MemoryFileSystem fs_;
@@ -230,9 +236,7 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     onBox_ = [&] {
         paymentAsked = Control<QComboBox>(*d, OrderDialog::kPaymentId)->currentIndex();
     };
-    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
-    Click(*d, OrderDialog::kOkId);
+    LogIn(*d, "pw", "8888");
     EXPECT_EQ(d->Status(), "正在登录......");
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 5000);
@@ -254,8 +258,7 @@ TEST_F(OrderDialogTest, CancelDuringAStalledExchangeClosesAtOnceAndChangesNothin
     const auto before = fs_.files;
     server_.Script("/Lumora/client/statlogin.asp", StandInReply{"", 0, true, 0});
     auto d = Open();
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
-    Click(*d, OrderDialog::kOkId);
+    LogIn(*d, "pw");
     QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
     QElapsedTimer clock;
     clock.start();
@@ -310,9 +313,7 @@ TEST_F(OrderDialogTest, DeliveryWithoutTheContactIsRefused) {
     EXPECT_FALSE(name->isVisible());
     Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->click();
     EXPECT_TRUE(name->isVisible());
-    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
-    Click(*d, OrderDialog::kOkId);
+    LogIn(*d, "pw", "8888");
     EXPECT_EQ(boxes_, std::vector<std::string>{"提示!: 联系人,电话,地址都必须正确填写!"});
     EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     EXPECT_TRUE(backEnd.requests.empty());
@@ -323,9 +324,7 @@ TEST_F(OrderDialogTest, WithoutLoginTheOrderNumberIsTheLocalId) {
     input_.localId = "15";
     FakeBackEnd backEnd;
     auto d = Open(&backEnd);
-    Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->setText("8888");
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
-    Click(*d, OrderDialog::kOkId);
+    LogIn(*d, "pw", "8888");
     EXPECT_EQ(d->result(), QDialog::Accepted);
     EXPECT_EQ(d->Result().orderNumber, "000015");
     EXPECT_TRUE(backEnd.requests.empty());
@@ -359,8 +358,7 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     auto* store = Control<QComboBox>(*d, OrderDialog::kStoreId);
     EXPECT_EQ(store->count(), 1);
     EXPECT_EQ(store->currentText(), "东门店");
-    Control<QLineEdit>(*d, OrderDialog::kPasswordId)->setText("pw");
-    Click(*d, OrderDialog::kOkId);
+    LogIn(*d, "pw");
     QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
     EXPECT_EQ(d->Result().pickupPointId, "101");
 }
