@@ -92,6 +92,7 @@ class LocalOrderReceiptTest : public ::testing::Test {
     LocalOrderReceiptTest() {
         state.startup.settingsFolder = testing::PriceCountingFiles::kFolder;
         state.startup.catalogue = job.catalogue;
+        job.Add(0, 2);
         state.photoList.AppendFrom(job.list);
         state.session.OrderRequirement = "加急;明天取";
         job.files.files[VerCtrlIniPath(testing::PriceCountingFiles::kFolder)] =
@@ -111,8 +112,6 @@ TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
     state.startup.config.printprice = 1;
     state.session.processingNumber = 2;
     state.photoList.Append(std::make_unique<PhotoRecord>());  // unseen, not counted
-    job.Add(0, 2);
-    state.photoList.AppendFrom(job.list);
     ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kGlossy),
               ReceiptOutcome::kPrinted);
     const ReceiptLineList lines =
@@ -127,8 +126,6 @@ TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
 }
 
 TEST_F(LocalOrderReceiptTest, WithoutPricesPrintsOnce) {
-    job.Add(0, 2);
-    state.photoList.AppendFrom(job.list);
     ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kMatte),
               ReceiptOutcome::kPrinted);
     EXPECT_EQ(printers.log.documents, 1);
