@@ -1,8 +1,8 @@
-// One back-office order per customer's order, whatever fails: once the
-// back office took a job's order, every later try for the job (here: with
-// a fresh record on the same disk, as after a restart) completes that
-// order; a try that cannot know asks, or sends the same localid. And the
-// whole database exchange is bounded.
+// One database order per customer's order, whatever fails: once the
+// database took a job's order, every later try for the job (here: with a
+// fresh record on the same disk, as after a restart) completes that order.
+// And the whole database exchange is bounded. The web back end's:
+// WebOrderBackEndTest.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -15,17 +15,13 @@
 #include "platform/files/FileSystem.h"
 #include "submit/DatabaseOrderBackEnd.h"
 #include "submit/OrderDatabaseFixture.h"
-#include "submit/WebClient.h"
-#include "submit/WebOrderBackEnd.h"
 #include "support/MemoryFileSystem.h"
-#include "support/StandInServer.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
 
 using testing::MemoryFileSystem;
-using testing::StandInServer;
 
 constexpr const char* kJob = "/backup/2015-3-7/150307001";
 constexpr const char* kRecordFile = "/backup/2015-3-7/150307001/backoffice.ini";
@@ -53,60 +49,6 @@ TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
     EXPECT_EQ(read.memberCode, word.memberCode);
     EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Write(word));
     EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Read().Accepted());
-}
-
-// A shop's order web server that knows its orders by localid, and a job.
-struct WebShop {
-    WebShop() : servers_(testing::ServerAt(server_.port())) {
-        context_.answer = [](const std::string&) { return true; };
-        server_.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=12.5%bfullmoney=0%");
-        server_.BookOrders("/Lumora/client/startorder.asp",
-                           "status=0%ordermoney=12.5%orderid={orderid}%localid={localid}%");
-    }
-
-    OrderOutcome Submit() {
-        WebClient client(servers_, HttpLimits{}, HttpPoster::Default());
-        WebOrderBackEnd backEnd(client, servers_, 0);
-        OrderRequest request;
-        request.memberCode = "M01";
-        request.password = "pw";
-        request.productList = "P1:2/";
-        request.localId = "150307001";
-        request.record = disk_.Record();
-        return backEnd.Submit(request, context_);
-    }
-
-    StandInServer server_;
-    ParamConfig servers_;
-    JobDisk disk_;
-    InlineJobContext context_;
-};
-
-TEST(OneWebOrderPerJobTest, ATakenOrderIsCompletedFromItsRecordOrKnownByItsLocalid) {
-    const struct {
-        const char* what;
-        bool recordRefused;       // a full disk right after the server took it
-        std::size_t retryPosts;   // what the second try sends
-    } cases[] = {
-        {"kept", false, 0},
-        {"not kept: the same localid again", true, 2},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        WebShop fresh;
-        if (c.recordRefused) fresh.disk_.files.refused.insert(kRecordFile);
-        const OrderOutcome first = fresh.Submit();
-        ASSERT_TRUE(first.placed) << first.status;
-        EXPECT_EQ(first.orderNumber, "00100001");
-        const std::size_t posts = fresh.server_.Requests().size();
-        const OrderOutcome again = fresh.Submit();
-        ASSERT_TRUE(again.placed) << again.status;
-        EXPECT_EQ(again.orderNumber, first.orderNumber);
-        EXPECT_DOUBLE_EQ(again.orderMoney, 12.5);
-        EXPECT_EQ(again.paymentIndex, first.paymentIndex);
-        EXPECT_EQ(fresh.server_.Requests().size() - posts, c.retryPosts);
-        EXPECT_EQ(fresh.server_.Booked().size(), 1u);
-    }
 }
 
 class OneDatabaseOrderPerJobTest : public testing::OrderDatabaseTest {
@@ -212,12 +154,6 @@ TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays
     // The server's side ends with the statement it was in, uncommitted.
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
     EXPECT_EQ(Count("DB_ordermain"), 0u);
-
-    server_->Run("drop trigger slow_line on DB_ordermx");
-    const OrderOutcome again = backEnd.Submit(request, context_);
-    ASSERT_TRUE(again.placed) << again.status;
-    EXPECT_EQ(Count("DB_ordermain"), 1u);
-    EXPECT_EQ(connector_.drawn, 1);
 }
 
 }  // namespace

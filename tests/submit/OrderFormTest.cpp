@@ -62,7 +62,6 @@ TEST_F(OrderFormTest, OpensWithTheWebEditionsDefaults) {
     EXPECT_EQ(Contact(s.fields), "李四|5550001|东门路1号|13900000000");
     EXPECT_EQ(AppointmentTime(s.fields.appointment), "2015-3-7 15:01:01");
     EXPECT_EQ(s.storeItem, "总店");
-    EXPECT_EQ(s.status, "请正确填写会员号及密码\r\n查看最新促销优惠请登陆shop.example");
 
     const OrderFormStart host = Open({"H01", "hpw"});
     EXPECT_TRUE(host.memberLocked);
@@ -175,12 +174,15 @@ TEST_F(OrderFormTest, OkAsksOnlyAboutADelivery) {
     }
 }
 
-TEST_F(OrderFormTest, TimesAndTheWebNoticeHaveNoPadding) {
+TEST_F(OrderFormTest, TimesAndTheClosingNoticesHaveNoPadding) {
     EXPECT_EQ(AppointmentTime({2015, 3, 7, 9, 0, 0}), "2015-3-7 9:01:01");
     EXPECT_EQ(AppointmentTime({2009, 12, 25, 23, 0, 0}), "2009-12-25 23:01:01");
     EXPECT_EQ(WebClosingNotice("6寸 2张(光面)", "00123456", 12.5),
               "请注意!:\r\n6寸 2张(光面)\r\n订单号:<00123456>\r\n订单金额:<12.50>\r\n"
               "如有特殊要求!请抄下订单号\r\n与网络热线联系!\r\n谢谢!");
+    EXPECT_EQ(DatabaseClosingNotice("6寸 2张(光面)", "0020150307001"),
+              "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
+              "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
 }
 
 }  // namespace

@@ -112,12 +112,15 @@ TEST(OrderPlacementCrashTest, ARefusedWriteAnywhereIsToldAndCanBePlacedAgain) {
             EXPECT_TRUE(s.host.calls.empty());
             EXPECT_EQ(s.printers.log.documents, 0);
 
-            // The disk is well again; the customer presses the button.
-            PlacementStation again;
-            again.memory = s.memory;
-            AddJob(again);
-            ASSERT_EQ(again.Run(), PlacementResult::kPlaced);
-            EXPECT_TRUE(ShownPlaced(again.memory));
+            // The disk is well again; the customer presses the button: the
+            // back office numbered this order already, so only the files are
+            // written, for that number.
+            s.prompts.asked.clear();
+            s.prompts.order = testing::AcceptedOrder("0020150307002", "");
+            ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
+            EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
+            EXPECT_TRUE(ShownPlaced(s.memory));
+            EXPECT_EQ(s.host.calls.size(), 1u);
         }
     }
 }

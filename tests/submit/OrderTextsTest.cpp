@@ -76,16 +76,6 @@ TEST(GetStatStr, KeepsTheProductListAndLineCountOfTheLastText) {
     EXPECT_EQ(GetStatStr(state, 0), "选定的照片明细:\r\n    大6寸,数量:2 张\r\n");
     EXPECT_EQ(state.session.ProductList, "C6D:2/");
     EXPECT_EQ(state.session.noticeLines, 2);
-
-    // A worker owns the list: nothing is read.
-    state.bRefreshing = true;
-    EXPECT_EQ(GetStatStr(state, 0), "");
-    EXPECT_EQ(state.session.ProductList, "");
-    state.bRefreshing = false;
-
-    state.flags.verison_origdirfile = 1;
-    EXPECT_EQ(GetStatStr(state, 0), "影楼数据包");
-    EXPECT_EQ(state.session.ProductList, "9999:1/");
 }
 
 // The customer reads which photos print blurred; the order's own text
@@ -116,7 +106,7 @@ TEST(GetStatNoticeStr, NamesThePhotosTooSmallForTheirPrint) {
 
     state.startup.config.mindpi = 0;
     EXPECT_EQ(GetStatNoticeStr(state, 0), "影楼数据包");
-    state.bRefreshing = true;
+    state.bRefreshing = true;  // a worker owns the list: nothing is read
     EXPECT_EQ(GetStatNoticeStr(state, 0), "");
 }
 

@@ -1,6 +1,6 @@
 // The album login, album choice, back-office login and service notice
 // against the stand-in server: their wiring, and that none of them waits
-// for a silent server.
+// for a silent server (the two logins share their Cancel).
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -130,11 +130,9 @@ TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
     QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
     EXPECT_TRUE(kept.kept);
     EXPECT_EQ(kept.user, "shop1");
-    ASSERT_EQ(kept.scrambledPassword.size(), 20u);
-    EXPECT_EQ(kept.scrambledPassword.substr(0, 2), "X;");
+    EXPECT_EQ(kept.scrambledPassword.substr(0, 2), "X;");  // "ab"
     EXPECT_EQ(d.Password(), "ab");
-    const std::string body = server_.Requests().at(0).body;
-    EXPECT_EQ(body.rfind("storeid=shop1&storepsw=X;", 0), 0u) << body;
+    EXPECT_EQ(server_.Requests().at(0).body.rfind("storeid=shop1&storepsw=X;", 0), 0u);
 }
 
 TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
@@ -148,25 +146,13 @@ TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
     EXPECT_FALSE(kept.kept);
 }
 
-TEST_F(WebDialogsTest, BackOfficeLoginCancelledAgainstASilentServerKeepsNothing) {
-    server_.Script(kStorePath, StandInReply{"", 0, true, 0});
-    BackOfficeLogin kept;
-    BackOfficeLoginDialog d(client_, kept, busy_);
-    LogIn(d, "shop1", "ab");
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
-    EXPECT_LT(CancelTime(d), 1000);
-    EXPECT_FALSE(kept.kept);
-}
-
-TEST_F(WebDialogsTest, ServiceNoticeShowsTheReplyOrNothing) {
-    for (const char* reply : {"送货须知:\n周日不送货", ""}) {
-        server_.Answer(kNotifyPath, testing::GbkText(reply));
-        ServiceNoticeDialog d(client_, busy_);
-        d.InitDialog();
-        d.show();
-        QTRY_VERIFY_WITH_TIMEOUT(d.Text() != "正获取服务器上的数据......", 5000);
-        EXPECT_EQ(d.Text(), reply);
-    }
+TEST_F(WebDialogsTest, ServiceNoticeShowsTheReply) {
+    server_.Answer(kNotifyPath, testing::GbkText("送货须知:\n周日不送货"));
+    ServiceNoticeDialog d(client_, busy_);
+    d.InitDialog();
+    d.show();
+    QTRY_VERIFY_WITH_TIMEOUT(d.Text() != "正获取服务器上的数据......", 5000);
+    EXPECT_EQ(d.Text(), "送货须知:\n周日不送货");
     EXPECT_EQ(server_.Requests().at(0).body, "pt=0");
 }
 
