@@ -99,13 +99,5 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
     EXPECT_FALSE(CopySettingsForWebServer("/missing/", "/tmp/web2", {"h", 1}, fs));
 }
 
-TEST(WebServerSettingsTest, TheOrdersStayInTheShopsBackupRoot) {
-    MemoryFileSystem fs;
-    fs.files["/shop/param.ini"] = GbkText("[Lumora-backup]\r\ndir=orders\r\n");
-    fs.dirs.insert("/shop");
-    ASSERT_TRUE(CopySettingsForWebServer("/shop", "/tmp/web", {"h", 1}, fs));
-    EXPECT_EQ(LoadParamConfig("/tmp/web/", fs).dir, "/shop/orders");
-}
-
 }  // namespace
 }  // namespace orelle
