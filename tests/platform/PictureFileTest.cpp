@@ -89,7 +89,6 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
         {{changed, digitised}, "2023:07:02 11:00:00"},
         {{changed, digitised, original}, "2023:07:01 10:00:00"},
         {{ExifField{EXIF_IFD_0, 274, {}, 6}}, ""},
-        {{}, ""},
         {{inExif}, "in exif"},
         {{inExif, ExifField{EXIF_IFD_0, 306, "in 0"}}, "in 0"},
         {{inExif, ExifField{EXIF_IFD_1, 306, "in 1"}}, "in 1"},
