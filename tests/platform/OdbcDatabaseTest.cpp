@@ -1,6 +1,6 @@
 // The order database through Qt's ODBC driver against the tests' real
-// PostgreSQL server: values that stay values, the order number procedure,
-// and the ways a server can fail to answer.
+// PostgreSQL server: values that stay values and the ways a server can
+// fail to answer.
 #include "platform/db/OdbcDatabase.h"
 
 #include <gtest/gtest.h>
@@ -49,18 +49,6 @@ TEST(OdbcDatabaseTest, BoundValuesStayValuesAndRowsComeBackTrimmed) {
     EXPECT_EQ(stored[0].at("price"), "12.5");
     EXPECT_FALSE(db->Query("select * from no_such_table", {}, &rows));
     EXPECT_TRUE(rows.empty());
-}
-
-TEST(OdbcDatabaseTest, OrderNumbersIncreaseAndComeTrimmed) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase server;
-    auto db = Open(server.Settings());
-    ASSERT_TRUE(db);
-    const auto first = db->CreateId();
-    const auto second = db->CreateId();
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->size(), 12u);  // trimmed from char(20)
-    EXPECT_LT(*first, *second);
 }
 
 // A silent server or a missing driver ends in a refusal, and within the
