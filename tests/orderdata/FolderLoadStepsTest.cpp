@@ -105,33 +105,6 @@ TEST_F(FolderLoadSteps, AnAppendKeepsTheJobAndAFailedOneItsFolder) {
     EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
 }
 
-TEST_F(FolderLoadSteps, NoNumberLeftKeepsTheOpenJob) {
-    fs.CreateDirectories("/backup/2026-12-7");
-    fs.files["/backup/2026-12-7/order.ini"] = "[idcount]\r\nidmax=2147483647\r\n";
-    ASSERT_EQ(load.Check("/card", {}), nullptr);
-    bool emptied = false;
-    EXPECT_FALSE(load.OpenJob(false, [&] { emptied = true; }));
-    EXPECT_FALSE(emptied);
-    EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
-    EXPECT_EQ(state.photoList.GetSize(), 1);
-}
-
-TEST_F(FolderLoadSteps, AStopOrAFailureEmptiesTheJob) {
-    ASSERT_EQ(load.Check("/card", {}), nullptr);
-    load.OpenJob(false);
-    InlineJobContext context;
-    context.onStep = [&] { context.Stop(); };
-    EXPECT_FALSE(load.Copy(context, nullptr));
-    const std::string work = state.orderInfo.backupDir;
-    ASSERT_TRUE(fs.DirectoryExists(work));
-    EXPECT_FALSE(load.Finish(false));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    // The job given up takes its copies with it.
-    EXPECT_FALSE(fs.DirectoryExists(work));
-    EXPECT_FALSE(fs.FileExists(work + "sub/c.jpg"));
-    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
-}
-
 // Regression: a folder with no photo but one over-long path of another
 // file took a new order number and emptied the open job.
 TEST_F(FolderLoadSteps, PhotosAreCountedBeforeAnyPathIsTooLong) {

@@ -49,7 +49,6 @@ TEST(GetCopyNameFromSrc, CountsOnFromTheLowerCasedBase) {
         {"no extension", {}, "/p/README", "/p/readme##1"},
         {"dot only in the folder", {}, "/p.d/Scan", "/p.d/scan##1"},
         {"last dot splits", {}, "/p/A.B.JPG", "/p/a.b##1.JPG"},
-        {"extension keeps its case", {}, "/p/X.Jpg", "/p/x##1.Jpg"},
         {"folder keeps its case", {}, "/P/Sub/IMG.JPG", "/P/Sub/img##1.JPG"},
         {"no folder", {}, "Photo.JPG", "photo##1.JPG"},
         {"multibyte bytes untouched", {}, "/p/照片A.JPG", "/p/照片a##1.JPG"},
@@ -83,7 +82,6 @@ TEST(GetRealName, NumbersANameTheJobAlreadyUses) {
     };
     const Case cases[] = {
         {"empty list keeps the case", {}, "/card/IMG_1.JPG", "IMG_1.JPG"},
-        {"empty list, no folder", {}, "IMG_1.JPG", "IMG_1.JPG"},
         {"free name is lower-cased", {"other.jpg"}, "/card/IMG_1.JPG", "img_1.jpg"},
         {"taken name", {"img_1.jpg"}, "/card/IMG_1.JPG", "img_1#1.jpg"},
         {"taken in other case", {"IMG_1.JPG", "Img_1#1.Jpg"}, "/card/img_1.jpg", "img_1#2.jpg"},

@@ -71,8 +71,6 @@ TEST_F(PrintCatalogueTest, PricesAreReadAtEveryLookup) {
     double price = -1;
     EXPECT_DOUBLE_EQ(catalogue.GetPrices("c6", price), 0.8);  // section names ignore case
     EXPECT_DOUBLE_EQ(price, 1.2);
-    // Duplicate codes share one price section.
-    EXPECT_EQ(catalogue.GetCode(0), catalogue.GetCode(1));
     for (const char* code : {"NONE", "BAD", "HALF"}) {
         const Prices p = catalogue.GetPrices(code);
         EXPECT_DOUBLE_EQ(p.price1, 0.0) << code;

@@ -36,7 +36,6 @@ TEST(WebServerAddressTest, HostAndPort) {
         {"h:-1", false, "", 0},
         // The host would change the request's port or path.
         {"h/x:80", false, "", 0},
-        {"h?a=1:80", false, "", 0},
         {"u@h:80", false, "", 0},
     };
     for (const auto& c : cases) {
@@ -97,14 +96,6 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
 
     // A settings folder that cannot be read gives no copy to run on.
     EXPECT_FALSE(CopySettingsForWebServer("/missing/", "/tmp/web2", {"h", 1}, fs));
-}
-
-TEST(WebServerSettingsTest, TheOrdersStayInTheShopsBackupRoot) {
-    MemoryFileSystem fs;
-    fs.files["/shop/param.ini"] = GbkText("[Lumora-backup]\r\ndir=orders\r\n");
-    fs.dirs.insert("/shop");
-    ASSERT_TRUE(CopySettingsForWebServer("/shop", "/tmp/web", {"h", 1}, fs));
-    EXPECT_EQ(LoadParamConfig("/tmp/web/", fs).dir, "/shop/orders");
 }
 
 }  // namespace

@@ -70,7 +70,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Failure{"OneByteOverTheLimit", {std::string(1001, 'a')}, 1000},
         Failure{"HundredMegabytesChunked", {"", 0, false, 100u << 20}, HttpLimits::kMaxReplyBytes},
-        Failure{"TwoMegabytesWithLength", {std::string(2u << 20, 'b')}, HttpLimits::kMaxReplyBytes},
         Failure{"Stalled", {"", 0, true, 0}, HttpLimits::kMaxReplyBytes}),
     [](const auto& info) { return std::string(info.param.name); });
 

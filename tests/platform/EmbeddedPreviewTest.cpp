@@ -10,6 +10,7 @@
 #include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/ShotDateWriter.h"
 #include "platform/imaging/StationCopy.h"
+#include "support/HostileJpeg.h"
 #include "support/PhonePhotos.h"
 
 namespace orelle {
@@ -17,6 +18,7 @@ namespace {
 
 using testing::CornerIndexes;
 using testing::CornerPicture;
+using testing::WithFrameSize;
 
 std::string Jpeg(const QImage& picture) { return EncodeJpeg(picture, 90, {}); }
 
@@ -26,16 +28,6 @@ QImage Letterboxed() {
     box.fill(Qt::black);
     QPainter(&box).drawImage(0, 7, CornerPicture(160, 107));
     return box;
-}
-
-// The thumbnail's frame header claiming w x h over its few bytes.
-std::string Claiming(std::string jpeg, int w, int h) {
-    const std::size_t sof = jpeg.find("\xFF\xC0");
-    jpeg[sof + 5] = static_cast<char>(h >> 8);
-    jpeg[sof + 6] = static_cast<char>(h);
-    jpeg[sof + 7] = static_cast<char>(w >> 8);
-    jpeg[sof + 8] = static_cast<char>(w);
-    return jpeg;
 }
 
 TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
@@ -54,7 +46,7 @@ TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
         {"letterboxed, cut to the photo", {1500, 1000}, Jpeg(Letterboxed()), {}, QSize(160, 107)},
         {"landscape for a portrait photo", {960, 1280}, thumb, {}, std::nullopt},
         {"damaged", {1280, 960}, thumb.substr(0, thumb.size() / 2) + "\xFF\xD9", {}, std::nullopt},
-        {"claiming a huge picture", {1280, 960}, Claiming(thumb, 4000, 3000), {}, std::nullopt},
+        {"claiming a huge size", {1280, 960}, WithFrameSize(thumb, 4000, 3000), {}, std::nullopt},
         {"none", {1280, 960}, "", {}, std::nullopt},
     };
     for (const Case& c : cases) {

@@ -141,7 +141,6 @@ TEST(LocalFileSystem, ReadFilePartStopsAtTheEnd) {
     };
     const Case cases[] = {
         {0, 4, "0123"},
-        {6, 4, "6789"},
         {8, 4, "89"},
         {10, 4, ""},
         {11, 4, ""},

@@ -1,6 +1,6 @@
 // The order database through Qt's ODBC driver against the tests' real
-// PostgreSQL server: values that stay values, the order number procedure,
-// transactions, and the ways a server can fail to answer.
+// PostgreSQL server: values that stay values and the ways a server can
+// fail to answer.
 #include "platform/db/OdbcDatabase.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +31,6 @@ TEST(OdbcDatabaseTest, BoundValuesStayValuesAndRowsComeBackTrimmed) {
     ASSERT_TRUE(db);
 
     std::vector<Database::Row> rows;
-    // A quote in a value finds nothing and breaks nothing.
-    ASSERT_TRUE(db->Query("select * from DB_member where code=? and password=?",
-                          {std::string("x' or '1'='1"), std::string("x' or '1'='1")}, &rows));
-    EXPECT_TRUE(rows.empty());
     ASSERT_TRUE(
         db->Query("select * from DB_member where name like ?", {std::string("%O'Brien%")}, &rows));
     ASSERT_EQ(rows.size(), 1u);
@@ -55,37 +51,12 @@ TEST(OdbcDatabaseTest, BoundValuesStayValuesAndRowsComeBackTrimmed) {
     EXPECT_TRUE(rows.empty());
 }
 
-TEST(OdbcDatabaseTest, OrderNumbersIncreaseAndARolledBackTransactionLeavesNothing) {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase server;
-    auto db = Open(server.Settings());
-    ASSERT_TRUE(db);
-    const auto first = db->CreateId();
-    const auto second = db->CreateId();
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->size(), 12u);  // trimmed from char(20)
-    EXPECT_LT(*first, *second);
-    // A rolled back transaction leaves nothing.
-    ASSERT_TRUE(db->Begin());
-    ASSERT_TRUE(db->Execute("insert into DB_ordermain(orderid) values(?)", {std::string("t1")}));
-    db->Rollback();
-    EXPECT_TRUE(server.Rows("select * from DB_ordermain").empty());
-    ASSERT_TRUE(db->Begin());
-    ASSERT_TRUE(db->Execute("insert into DB_ordermain(orderid) values(?)", {std::string("t2")}));
-    ASSERT_TRUE(db->Commit());
-    EXPECT_EQ(server.Rows("select * from DB_ordermain").size(), 1u);
-}
-
-// Every way of not getting in ends in a refusal, and within the login
-// time-out where the server keeps silent.
+// A silent server or a missing driver ends in a refusal, and within the
+// login time-out where the server keeps silent.
 TEST(OdbcDatabaseTest, ServersThatDoNotLetUsInAreRefusedInTime) {
     REQUIRE_TEST_DATABASE();
     TestDatabase server;
     testing::SilentListener silent;
-    OdbcSettings wrongPassword = server.Settings();
-    wrongPassword.password = "wrong";
-    OdbcSettings closedPort = server.Settings();
-    closedPort.host = "127.0.0.1,1";
     OdbcSettings silentServer = server.Settings();
     silentServer.host = "127.0.0.1," + std::to_string(silent.port());
     silentServer.loginTimeoutSeconds = 1;
@@ -93,8 +64,7 @@ TEST(OdbcDatabaseTest, ServersThatDoNotLetUsInAreRefusedInTime) {
     silentSqlServer.driver = "FreeTDS";
     OdbcSettings noDriver = server.Settings();
     noDriver.driver = "No Such Driver";
-    for (const OdbcSettings& s :
-         {wrongPassword, closedPort, silentServer, silentSqlServer, noDriver}) {
+    for (const OdbcSettings& s : {silentServer, silentSqlServer, noDriver}) {
         const auto start = std::chrono::steady_clock::now();
         std::string error;
         EXPECT_FALSE(Open(s, &error)) << s.driver << " " << s.host;
