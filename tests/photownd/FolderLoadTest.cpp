@@ -355,14 +355,6 @@ TEST_F(FolderLoadTest, ReopeningAsksFirstAndThenWhetherOnlyTheChosenPhotosAreOpe
 
 class FolderPickTest : public ::testing::Test {
   protected:
-    // The picker's Open button pressed, without chosen photos.
-    void Open(FolderPickDialog& dialog) {
-        auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
-        ASSERT_NE(open, nullptr);
-        open->click();
-        EXPECT_TRUE(dialog.folderChosen);
-        EXPECT_TRUE(dialog.selectedPaths.empty());
-    }
     testing::TempFolder dir;
     Registry registry{dir / "registry.ini"};
     FileSystem& fs = FileSystem::Default();
@@ -385,7 +377,11 @@ TEST_F(FolderPickTest, EnterGoesIntoTheHighlightedFolderAndOpenLoadsTheFolderSho
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_FALSE(dialog.folderChosen);
     list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    Open(dialog);
+    auto* open = dialog.findChild<QPushButton*>(QString::number(FolderPickDialog::kOpenId));
+    ASSERT_NE(open, nullptr);
+    open->click();  // without chosen photos
+    EXPECT_TRUE(dialog.folderChosen);
+    EXPECT_TRUE(dialog.selectedPaths.empty());
     EXPECT_EQ(dialog.result(), 1);
     EXPECT_EQ(dialog.GetChosenFolder(), dir / "Card/DCIM/");  // spelt as on the disk
 }
