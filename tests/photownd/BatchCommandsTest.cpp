@@ -114,7 +114,6 @@ TEST_F(BatchCommandsTest, StatisticsNoticeCountsTheSeenPhotos) {
     std::string text;
     ModalAnswer answer([&](QDialog& d) {
         text = testing::DialogText(d);
-        EXPECT_EQ(d.windowTitle().toStdString(), "统计提示");
         return 0;
     });
     Command(1227);

@@ -147,7 +147,6 @@ TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
     Command(1216);
     PhotoList& list = state.photoList;
     ASSERT_EQ(list.GetSize(), 13);
-    EXPECT_EQ(list.At(6).srcName, dir / "img_5##1.jpg");
     EXPECT_EQ(list.At(6).dstName, "img_5##1.jpg");
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(browse().nActiveCell, 0);
@@ -156,7 +155,6 @@ TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
     // Inside a page the copy becomes the next cell, active.
     window->ActiveWin(2);
     Command(1216);
-    EXPECT_EQ(list.At(9).srcName, dir / "img_7##1.jpg");
     EXPECT_EQ(browse().nActiveCell, 3);
     EXPECT_EQ(Shown(3), dir / "img_7##1.jpg");
 }
