@@ -79,16 +79,11 @@ TEST_F(CPhotoWndTest, TheHostsSettings) {
     EXPECT_EQ(browse().nOpenNumber, 40);
 }
 
-TEST_F(CPhotoWndTest, ShowingStartsOnTheFirstPage) {
-    Open(8);
-    EXPECT_EQ(wnd.GetSize(), 8);
-    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    EXPECT_EQ(wnd.GetIndexStr(), "当前第1张/总共8张");
-    EXPECT_EQ(wnd.GetRealName(dir / "IMG_0.JPG"), "img_0#1.jpg");
-}
-
-TEST_F(CPhotoWndTest, KeysDoNothingWhileTheDeleteQuestionIsOpen) {
+TEST_F(CPhotoWndTest, ShowingStartsOnTheFirstPageAndKeysWaitForTheDeleteQuestion) {
     Open(13);
+    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
+    EXPECT_EQ(wnd.GetIndexStr(), "当前第1张/总共13张");
+    EXPECT_EQ(wnd.GetRealName(dir / "IMG_0.JPG"), "img_0#1.jpg");
     wnd.ActiveWin(2);
     ModalAnswer modal([&](QDialog&) {
         const KeyMessage down{kWmKeyDown, kVkNext};
