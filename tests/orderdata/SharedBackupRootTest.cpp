@@ -1,15 +1,18 @@
 // Several stations on one backup root: threads with file layers of their
 // own stand for the stations (the day's lock is taken per open file, so
-// they exclude each other as processes do), and helper processes stand
-// for a running and a dead station.
+// they exclude each other as processes do), and helper processes hold a
+// lock or write a half-made file.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <string>
 #include <thread>
@@ -30,6 +33,7 @@ namespace {
 
 using testing::TempFolder;
 using testing::WriteBytes;
+using Clock = std::chrono::steady_clock;
 
 // A helper process; killed and waited for with the object.
 class Child {
@@ -54,6 +58,18 @@ class Child {
   private:
     pid_t pid_ = 0;
 };
+
+// Whether another process holds the lock, once it has had time to take it.
+bool HeldElsewhere(const std::string& lockFile) {
+    for (auto until = Clock::now() + std::chrono::seconds(5); Clock::now() < until;) {
+        const int fd = ::open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        if (fd >= 0) ::close(fd);
+        if (held) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
 
 TEST(SharedBackupRoot, StationsDrawingAtOnceNeverShareANumberAFolderOrASection) {
     TempFolder tmp;
@@ -105,6 +121,29 @@ TEST(SharedBackupRoot, AFolderThatExistsIsNeverTakenAgain) {
     WriteBytes(tmp / "a-file", "x");
     EXPECT_FALSE(fs.CreateNewDirectory(tmp / "a-file"));
     EXPECT_FALSE(fs.CreateNewDirectory(tmp / "no/parent"));
+}
+
+// The kernel drops a killed holder's lock with its process: the next
+// station waits for no stale time.
+TEST(SharedBackupRoot, AKilledHoldersLockIsFreeAtOnce) {
+    TempFolder tmp;
+    LocalFileSystem fs;
+    const OrderPaths paths{tmp.path(), "2026-12-8"};
+    fs.CreateDirectories(paths.DayFolder());
+    const std::string lockFile = paths.DayFolder() + "/.order.lock";
+    {
+        const auto mine = LockDay(paths, fs);
+        ASSERT_NE(mine, nullptr);
+    }
+    // -o: the command run under the lock does not hold it too.
+    Child holder({"flock", "-o", lockFile, "sleep", "20"});
+    ASSERT_GT(holder.pid(), 0);
+    ASSERT_TRUE(HeldElsewhere(lockFile));
+    holder.Kill();
+    const auto start = Clock::now();
+    const auto lock = LockDay(paths, fs);
+    EXPECT_NE(lock, nullptr);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST(SharedBackupRoot, HalfMadeFilesOfARunningStationStayThoseOfADeadOneGo) {
