@@ -194,11 +194,11 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
                    OrderDialog::kPickupId, OrderDialog::kContactNameId, OrderDialog::kHourId}) {
         EXPECT_FALSE(Control<QWidget>(*d, id)->isVisible()) << id;
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!d->Result().orderNumber.empty(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d->Result().orderNumber.empty(); }, 3000));
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kCancelId)->isEnabled());
     QTest::keyClick(d.get(), Qt::Key_Escape);
     EXPECT_TRUE(d->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->result(), QDialog::Accepted);
     ASSERT_EQ(backEnd.requests.size(), 1u);
     EXPECT_EQ(backEnd.requests[0].memberCode, "13900000000");
@@ -217,7 +217,8 @@ TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen)
     backEnd.question = "请确认会员资料:";
     backEnd.outcome.status = "会员号或密码错误!";
     auto d = OpenDatabaseEdition(backEnd);
-    QTRY_COMPARE_WITH_TIMEOUT(d->Status(), std::string("会员号或密码错误!"), 3000);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return d->Status() == std::string("会员号或密码错误!"); }, 3000));
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     EXPECT_EQ(boxes_, std::vector<std::string>{"资料提示!: 请确认会员资料:"});
@@ -239,7 +240,7 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     LogIn(*d, "pw", "8888");
     EXPECT_EQ(d->Status(), "正在登录......");
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 5000));
     EXPECT_EQ(d->result(), QDialog::Accepted);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].rfind("特别提示:: 请注意!:\r\n下单人:张三\r\n", 0), 0u) << boxes_[0];
@@ -259,7 +260,7 @@ TEST_F(OrderDialogTest, CancelDuringAStalledExchangeClosesAtOnceAndChangesNothin
     server_.Script("/Lumora/client/statlogin.asp", StandInReply{"", 0, true, 0});
     auto d = Open();
     LogIn(*d, "pw");
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
     QElapsedTimer clock;
     clock.start();
     Click(*d, OrderDialog::kCancelId);
@@ -289,7 +290,7 @@ TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNoth
     EXPECT_EQ(member->text(), "");
     member->setText("M01");
     Click(*d, OrderDialog::kOkId);
-    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->Result().memberCode, "M01");
     EXPECT_EQ(fs_.files, before) << "the typed member is written nowhere";
 }
@@ -359,7 +360,7 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     EXPECT_EQ(store->count(), 1);
     EXPECT_EQ(store->currentText(), "东门店");
     LogIn(*d, "pw");
-    QTRY_VERIFY_WITH_TIMEOUT(!d->isVisible(), 3000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->Result().pickupPointId, "101");
 }
 

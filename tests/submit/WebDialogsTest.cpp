@@ -74,7 +74,7 @@ TEST_F(WebDialogsTest, AlbumLoginAcceptsWithTheOrderNumberAndList) {
     LogIn(d, "anna", "pw");
     EXPECT_EQ(d.Hint(), "正在登录......");
     EXPECT_FALSE(d.OkButton()->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 5000));
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.OrderNumber(), "00123456");
     EXPECT_EQ(d.AlbumListText(), "\\12:Summer/13:Trip/");
@@ -88,7 +88,7 @@ TEST_F(WebDialogsTest, AlbumLoginWithAShortOrderNumberStaysOpen) {
     LogIn(d, "", "");
     ASSERT_EQ(boxes_.size(), 1u);  // both fields empty: a warning, then the login
     EXPECT_EQ(boxes_[0], "请认真填写会员号和密码!");
-    QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.OkButton()->isEnabled(); }, 5000));
     EXPECT_EQ(d.Hint(), "网络订单数据获取失败");
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.OrderNumber(), "");
@@ -98,7 +98,7 @@ TEST_F(WebDialogsTest, AlbumLoginCancelledAgainstASilentServerClosesAtOnce) {
     server_.Script(kAlbumPath, StandInReply{"", 0, true, 0});
     AlbumLoginDialog d(client_, busy_);
     LogIn(d, "anna", "pw");
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
     EXPECT_LT(CancelTime(d), 1000);
     EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_EQ(d.OrderNumber(), "");
@@ -127,7 +127,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginKeepsTheUserAndScrambledPassword) {
     BackOfficeLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
     LogIn(d, "shop1", "ab");
-    QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 5000));
     EXPECT_TRUE(kept.kept);
     EXPECT_EQ(kept.user, "shop1");
     EXPECT_EQ(kept.scrambledPassword.substr(0, 2), "X;");  // "ab"
@@ -140,7 +140,7 @@ TEST_F(WebDialogsTest, BackOfficeLoginRefusedStaysOpenForAnotherTry) {
     BackOfficeLogin kept;
     BackOfficeLoginDialog d(client_, kept, busy_);
     LogIn(d, "shop1", "ab");
-    QTRY_VERIFY_WITH_TIMEOUT(d.OkButton()->isEnabled(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.OkButton()->isEnabled(); }, 5000));
     EXPECT_EQ(boxes_, std::vector<std::string>{"店号密码错误"});
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(kept.kept);
@@ -151,7 +151,7 @@ TEST_F(WebDialogsTest, ServiceNoticeShowsTheReply) {
     ServiceNoticeDialog d(client_, busy_);
     d.InitDialog();
     d.show();
-    QTRY_VERIFY_WITH_TIMEOUT(d.Text() != "正获取服务器上的数据......", 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return d.Text() != "正获取服务器上的数据......"; }, 5000));
     EXPECT_EQ(d.Text(), "送货须知:\n周日不送货");
     EXPECT_EQ(server_.Requests().at(0).body, "pt=0");
 }
@@ -161,7 +161,7 @@ TEST_F(WebDialogsTest, ServiceNoticeClosesAtOnceAgainstASilentServer) {
     ServiceNoticeDialog d(client_, busy_);
     d.InitDialog();
     d.show();
-    QTRY_COMPARE_WITH_TIMEOUT(server_.Arrived(), 1, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(d.findChild<BitmapButton*>(QString::number(ServiceNoticeDialog::kOkId)),
