@@ -74,8 +74,6 @@ std::string PngBytes(const QImage& picture) {
     return bytes.toStdString();
 }
 
-bool HaveHeifEnc() { return std::system("heif-enc --help >/dev/null 2>&1") == 0; }
-
 std::string HeicFrom(const std::string& source, const std::string& heic) {
     const std::string command = "heif-enc -q 90 -o '" + heic + "' '" + source + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) return {};

@@ -30,8 +30,6 @@ std::string PngBytes(const QImage& picture);
 // heif-enc's HEIC of the JPEG or PNG file at source; empty when heif-enc
 // is not installed.
 std::string HeicFrom(const std::string& source, const std::string& heic);
-// Whether heif-enc can be run here; in CI it must.
-bool HaveHeifEnc();
 
 // A PNG whose header claims w x h but whose data is a few KB of zeros.
 std::string PngBomb(int w, int h);

@@ -39,10 +39,6 @@ std::string GbkText(std::string_view utf8) {
     return gbk::FromUtf8(crlf);
 }
 
-void WriteGbkText(const std::string& path, std::string_view utf8) {
-    WriteBytes(path, GbkText(utf8));
-}
-
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;

@@ -24,9 +24,8 @@ class TempFolder {
 // Helpers for test files: raw bytes, and UTF-8 text stored as GBK with
 // every "\n" written as CR LF.
 void WriteBytes(const std::string& path, std::string_view bytes);
-void WriteGbkText(const std::string& path, std::string_view utf8);
 std::string ReadBytes(const std::string& path);
-std::string GbkText(std::string_view utf8);  // the bytes WriteGbkText writes
+std::string GbkText(std::string_view utf8);
 // A fixture shipped in tests/fixtures.
 std::string FixturePath(std::string_view name);
 

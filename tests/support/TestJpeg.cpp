@@ -51,8 +51,4 @@ void WriteTruncatedJpeg(const std::string& path, int w, int h, std::size_t keepB
     WriteBytes(path, JpegBytes(w, h).substr(0, keepBytes));
 }
 
-void WriteNotAJpeg(const std::string& path) {
-    WriteBytes(path, "This is a text file, not a picture.\r\n");
-}
-
 }  // namespace orelle::testing

@@ -17,7 +17,5 @@ std::string JpegBytesWithDates(int w, int h, const std::vector<std::pair<int, st
 void WriteJpeg(const std::string& path, int w, int h, const std::string& exifDateTime = {});
 // The first keepBytes bytes of the JPEG WriteJpeg would write.
 void WriteTruncatedJpeg(const std::string& path, int w, int h, std::size_t keepBytes);
-// A file that no image reader takes for a picture.
-void WriteNotAJpeg(const std::string& path);
 
 }  // namespace orelle::testing
