@@ -8,7 +8,6 @@
 #include <tuple>
 
 #include "orderdata/FeatureFlags.h"
-#include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/PrintCatalogue.h"
 #include "support/FakeDisks.h"
@@ -64,26 +63,6 @@ TEST(BackupJobTest, TheTreeIsMirroredWithUniqueNames) {
               std::make_tuple("a#1.jpg", dir / "work/y/a.jpg", dir / "card/y/A.JPG"));
     EXPECT_EQ(j.job.dirs.GetSize(), 2);
     EXPECT_EQ(steps, 2);
-}
-
-TEST(BackupJobTest, RepeatedNamesAreNumberedAsTheScanNumbersThem) {
-    TempFolder dir;
-    WriteBytes(dir / "card/a0/a#2.jpg", "taken by its own name");
-    for (const char* f : {"x", "y", "z", "zz"})
-        WriteBytes(dir / ("card/" + std::string(f) + "/A.JPG"), f);
-    LocalFileSystem fs;
-    Job j(fs);
-    ASSERT_TRUE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
-    PhotoList before;
-    std::vector<std::string> names;
-    for (std::int32_t i = 0; i < j.job.records.GetSize(); ++i) {
-        const PhotoRecord& r = j.job.records.At(i);
-        names.push_back(r.dstName);
-        EXPECT_EQ(r.dstName, GetRealNameByScan(r.origName, before)) << i;
-        before.Append(std::make_unique<PhotoRecord>(r));
-    }
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"a#2.jpg", "a.jpg", "a#1.jpg", "a#3.jpg", "a#4.jpg"}));
 }
 
 TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {

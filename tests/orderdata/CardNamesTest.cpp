@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <set>
 
 #include "orderdata/BackupJob.h"
@@ -11,9 +10,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/PrintCatalogue.h"
-#include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
-#include "platform/files/PartialFiles.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/paths/Paths.h"
 #include "support/FakeDisks.h"

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ini/Profile.h"
 #include "support/MemoryFileSystem.h"
 
 namespace orelle {

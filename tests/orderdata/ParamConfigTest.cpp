@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "orderdata/FeatureFlags.h"
-#include "platform/ini/Profile.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -14,17 +13,6 @@ namespace {
 
 using testing::GbkText;
 using testing::MemoryFileSystem;
-
-TEST(ParamConfig, WithoutAFileEverythingHasItsDefault) {
-    MemoryFileSystem fs;
-    ParamConfig c = LoadParamConfig("/p/", fs);
-    EXPECT_EQ(
-        std::tie(c.dir, c.userinfo.user, c.computerId, c.web, c.currentWeb, c.userdp, c.dbHost),
-        std::make_tuple(paths::DefaultBackupRoot(), "000001", "00", kDefaultWebHost,
-                        kDefaultWebHost, "0", ""));
-    EXPECT_EQ(std::tie(c.webport, c.webport2, c.insertdb, c.mindpi),
-              std::make_tuple(80, 80, 0, 150));
-}
 
 // Regression: an empty or relative root put the orders below whatever
 // folder the program was started from.

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "orderdata/DirList.h"
-#include "orderdata/ListGrowth.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/PrintCatalogue.h"
 #include "platform/paths/Paths.h"
@@ -137,13 +136,6 @@ TEST(PhotoRecordFactory, ProductCodeFollowsTheSizeUnlessSetApart) {
     r.productID = "C7";
     SetRecordSpec(r, -1, catalogue);
     EXPECT_EQ(r.productID, "");
-}
-
-TEST(ListGrowth, GrowsByAnEighthWithinFourAnd1024) {
-    EXPECT_EQ(GrownCapacity(0, 0, 1), 4u);
-    EXPECT_EQ(GrownCapacity(80, 80, 81), 90u);
-    EXPECT_EQ(GrownCapacity(20000, 20000, 20001), 21024u);
-    EXPECT_EQ(GrownCapacity(4, 4, 100), 100u);
 }
 
 }  // namespace

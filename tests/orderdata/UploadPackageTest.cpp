@@ -6,7 +6,6 @@
 #include "orderdata/OrderInfo.h"
 #include "orderdata/PhotoList.h"
 #include "orderdata/UploadList.h"
-#include "platform/gbk/Gbk.h"
 #include "support/MemoryFileSystem.h"
 
 namespace orelle {

@@ -8,14 +8,6 @@
 namespace orelle {
 namespace {
 
-#ifndef _WIN32
-TEST(CardFolders, TheDesktopsCardFoldersInTheOrderTheyAreLookedFor) {
-    EXPECT_EQ(CardFolderCandidates("ann"),
-              (std::vector<std::string>{"/media/ann", "/run/media/ann", "/mnt"}));
-    EXPECT_EQ(CardFolderCandidates(""), (std::vector<std::string>{"/mnt"}));
-}
-#endif
-
 TEST(CardFolders, TheFirstExistingCandidateIsWhereThePickerStarts) {
     testing::TempFolder dir;
     testing::WriteBytes(dir / "run/ann/x", "");

@@ -5,7 +5,6 @@
 #include <QImage>
 #include <string>
 
-#include "platform/imaging/JpegLayout.h"
 #include "platform/imaging/PictureFile.h"
 #include "support/HostileJpeg.h"
 
@@ -46,20 +45,6 @@ TEST(HostilePhotoTest, UnreadableAtEveryLevel) {
         for (int level : {0, 1, 2})
             EXPECT_TRUE(DecodeReducedFromBytes(c.bytes, level).isNull()) << c.name << " " << level;
     }
-}
-
-TEST(HostilePhotoTest, LayoutCountsScansAndRefusesFloods) {
-    const std::string progressive = EncodedJpeg(64, 48, JpegKind::kRgb, true);
-    const std::optional<JpegLayout> layout = ReadJpegLayout(progressive);
-    ASSERT_TRUE(layout);
-    EXPECT_TRUE(layout->progressive);
-    EXPECT_EQ(layout->scans, 10);
-    const int room = kMaxJpegScans - layout->scans;
-    EXPECT_TRUE(ReadJpegLayout(WithEmptyScans(progressive, room)));
-    EXPECT_FALSE(ReadJpegLayout(WithEmptyScans(progressive, room + 1)));
-    const std::string photo = EncodedJpeg(64, 48);
-    EXPECT_TRUE(PixelSizeFromBytes(WithCommentFlood(photo, kMaxJpegSegments - 10)));
-    EXPECT_FALSE(PixelSizeFromBytes(WithCommentFlood(photo, kMaxJpegSegments)));
 }
 
 struct Good {

@@ -278,16 +278,14 @@ TEST(ImprintTest, DrawsOrangeBelowAndRightOfTheOrigin) {
     EXPECT_TRUE(Changed(white, picture, QRect(40, 30, 200, 30)));
     EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 240, 29)));
     EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 38, 100)));
+    // The font is of the pixel size asked for, and at least 1.
+    EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
+    EXPECT_EQ(ImprintFontSize("宋体", 0), 1);
     // Grey pictures get colour.
     QImage grey(120, 40, QImage::Format_Grayscale8);
     grey.fill(Qt::black);
     DrawTextOnPicture(grey, "日期", "宋体", 20, 2, 2);
     EXPECT_TRUE(HasPixel(grey, kOrange));
-}
-
-TEST(ImprintTest, FontSizeReadsBack) {
-    EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
-    EXPECT_EQ(ImprintFontSize("宋体", 0), 1);
 }
 
 }  // namespace

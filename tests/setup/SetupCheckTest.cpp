@@ -4,6 +4,7 @@
 #include "setup/SetupCheck.h"
 
 #include "orderdata/ParamConfig.h"
+#include "orderdata/PrintCatalogue.h"
 #include "setup/BackOfficeCheck.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,17 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
         Param("phone", "enabled", "1");
         const std::vector<CheckLine> lines = Run();
         EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
+        // Paper kinds, not the finishes a second time (the lab's memo read
+        // "(绒面,光面)").
+        EXPECT_NE(CheckReport(lines).find("paper 富士, 柯达\n"), std::string::npos);
+    }
+    // The short side first: the crop frame takes the photo's orientation.
+    PrintCatalogue shipped;
+    shipped.LoadCatalogue(settings, FileSystem::Default());
+    for (std::int32_t i = 0; i < shipped.GetCount(); ++i) {
+        if (shipped.At(i)->x > 0) {
+            EXPECT_LE(shipped.At(i)->x, shipped.At(i)->y) << shipped.At(i)->pcode;
+        }
     }
     // The harmless question: the service notice, nothing of an order.
     ASSERT_EQ(poster.posts.size(), 2u);
