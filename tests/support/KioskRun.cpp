@@ -46,11 +46,9 @@ KioskOutcome RunOne(const KioskRun& run) {
     process.start(
         run.program.empty() ? QString(ORELLE_KIOSK_PATH) : QString::fromStdString(run.program),
         args);
-    outcome.started = process.waitForStarted(kRunTimeoutMs);
-    if (!outcome.started) return outcome;
+    if (!process.waitForStarted(kRunTimeoutMs)) return outcome;
     const int wait = run.killAfterMs.value_or(kRunTimeoutMs);
     if (!process.waitForFinished(wait)) {
-        outcome.hung = !run.killAfterMs.has_value();
         process.kill();
         process.waitForFinished(kRunTimeoutMs);
     }

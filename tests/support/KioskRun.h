@@ -31,9 +31,7 @@ struct KioskRun {
 };
 
 struct KioskOutcome {
-    bool started = false;
     bool killed = false;  // ended by SIGKILL (from either side)
-    bool hung = false;    // still running at the time-out, then killed
     int exitCode = -1;
     std::string output;  // standard output
     std::string errors;  // standard error
