@@ -90,6 +90,12 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
     return outcomes;
 }
 
+KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
+    KioskRun run;
+    run.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"};
+    return run;
+}
+
 std::string PlacedOrderNumber(const KioskOutcome& outcome) {
     static const std::regex placed("order (\\S+) placed");
     std::smatch match;

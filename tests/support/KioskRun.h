@@ -38,6 +38,9 @@ struct KioskOutcome {
     int elapsedMs = 0;
 };
 
+// An order of the card's photos for the member M01, on those settings.
+KioskRun MemberOrder(const std::string& configDir, const std::string& card);
+
 // Runs each to its end (30 s at most each), all at the same time.
 std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs);
 
