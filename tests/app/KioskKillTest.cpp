@@ -37,13 +37,6 @@ class KioskKillTest : public ::testing::Test {
         return *stations_.back();
     }
 
-    KioskRun PlaceOrder(const Station& station) const {
-        KioskRun run;
-        run.args = {"--config", station.config, "--folder", card_.path(), "--place-order",
-                    "--member", "M01"};
-        return run;
-    }
-
     // What a kill left: nothing cut, nothing marked placed that is not
     // whole, and "placed" printed only for an order the files show placed.
     static void ExpectSound(const OrdersOnDisk& orders, const KioskOutcome& outcome) {
@@ -79,7 +72,7 @@ class KioskKillTest : public ::testing::Test {
         std::vector<KioskRun> runs;
         for (Station* station : stations) {
             before.push_back(ReadOrdersOnDisk(station->backup, withPackage));
-            runs.push_back(PlaceOrder(*station));
+            runs.push_back(MemberOrder(station->config, card_.path()));
         }
         const std::vector<KioskOutcome> again = RunKiosks(runs);
         for (std::size_t i = 0; i < stations.size(); ++i) {
@@ -146,7 +139,7 @@ TEST_P(KioskStepKillTest, EveryStepOfPlacingLeavesTheOrderPlacedAndWholeOrNotPla
     std::vector<KioskRun> runs;
     for (const StepKill& kill : steps) {
         stations.push_back(&NewStation(withPackage));
-        runs.push_back(PlaceOrder(*stations.back()));
+        runs.push_back(MemberOrder(stations.back()->config, card_.path()));
         runs.back().killAtStep = kill.step;
     }
     const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
@@ -175,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(WithAndWithoutPackage, KioskStepKillTest, ::testing::Bo
 
 TEST_F(KioskKillTest, KillsSpreadOverARunLeaveTheOrderPlacedAndWholeOrNotPlaced) {
     Station& whole = NewStation(true);
-    const KioskOutcome undisturbed = RunKiosks({PlaceOrder(whole)}).front();
+    const KioskOutcome undisturbed = RunKiosks({MemberOrder(whole.config, card_.path())}).front();
     ASSERT_EQ(undisturbed.exitCode, 0) << undisturbed.output;
     ASSERT_EQ(ReadOrdersOnDisk(whole.backup, true).PlacedCount(), 1);
 
@@ -184,7 +177,7 @@ TEST_F(KioskKillTest, KillsSpreadOverARunLeaveTheOrderPlacedAndWholeOrNotPlaced)
     std::vector<KioskRun> runs;
     for (int k = 1; k <= kKills; ++k) {
         stations.push_back(&NewStation(true));
-        runs.push_back(PlaceOrder(*stations.back()));
+        runs.push_back(MemberOrder(stations.back()->config, card_.path()));
         // The last ones land late, as side-by-side runs are slower.
         runs.back().killAfterMs = undisturbed.elapsedMs * k / (kKills - 2);
     }

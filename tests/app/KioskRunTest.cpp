@@ -57,9 +57,7 @@ TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
     ASSERT_TRUE(samples.waitForFinished(60000));
     ASSERT_EQ(samples.exitCode(), 0);
     MakeKioskSettings(dir / "config", dir / "backup", false);
-    const KioskOutcome out =
-        RunKiosk({"--config", dir / "config", "--folder", dir / "card/DCIM", "--place-order",
-                   "--member", "M01"});
+    const KioskOutcome out = RunKiosks({MemberOrder(dir / "config", dir / "card/DCIM")}).front();
     EXPECT_EQ(out.exitCode, 0) << out.output;
     EXPECT_FALSE(PlacedOrderNumber(out).empty()) << out.output;
     const std::vector<std::string> inis = PhotoInis(dir / "backup");
@@ -100,8 +98,7 @@ TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
         return ReadBytes(dir / "config/param.ini") + ReadBytes(dir / "config/ver_ctrl.ini");
     };
     const std::string before = settings();
-    const KioskOutcome placed = RunKiosk(
-        {"--config", dir / "config", "--folder", dir / "card", "--place-order", "--member", "M01"});
+    const KioskOutcome placed = RunKiosks({MemberOrder(dir / "config", dir / "card")}).front();
     EXPECT_FALSE(PlacedOrderNumber(placed).empty()) << placed.output;
     const struct {
         const char* what;

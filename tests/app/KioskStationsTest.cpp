@@ -48,13 +48,6 @@ class KioskStationsTest : public ::testing::Test {
         return card;
     }
 
-    KioskRun PlaceOrder(int station, const std::string& card) const {
-        KioskRun run;
-        run.args = {"--config", configs_[station], "--folder", card, "--place-order", "--member",
-                    "M01"};
-        return run;
-    }
-
     // The photos in a job's work folder, by name.
     std::set<std::string> PhotosIn(const std::string& storeDDH) const {
         std::set<std::string> names;
@@ -81,7 +74,7 @@ TEST_F(KioskStationsTest, SixStationsOrderingAtOnceNeverShareANumberAFolderOrASe
         std::vector<std::string> cards;
         for (int s = 0; s < kStations; ++s) {
             cards.push_back(Card(s, round));
-            runs.push_back(PlaceOrder(s, cards.back()));
+            runs.push_back(MemberOrder(configs_[s], cards.back()));
         }
         const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
         const OrdersOnDisk orders = ReadOrdersOnDisk(backup_, false);

@@ -8,10 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <chrono>
-#include <condition_variable>
 #include <filesystem>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,6 +19,7 @@
 #include "photownd/RequirementDialog.h"
 #include "platform/files/FileSystem.h"
 #include "skin/ShowNotice.h"
+#include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 
@@ -138,32 +136,16 @@ TEST_F(BatchCommandsTest, RequirementIsStoredWithCommas) {
 // The workers' writes wait at a gate while the test holds it shut, so that
 // the test sees the refreshed page while the order files are still being
 // written, however the threads are scheduled.
-class GatedFiles : public LocalFileSystem {
+class GatedFiles : public LocalFileSystem, public testing::Gate {
   public:
+    GatedFiles() : Gate(true) {}
     bool ReplaceFile(const std::string& path, std::string_view contents) override {
-        if (std::this_thread::get_id() != owner_) {
-            std::unique_lock lock(mutex_);
-            opened_.wait_for(lock, std::chrono::seconds(20), [this] { return !shut_; });
-        }
+        if (std::this_thread::get_id() != owner_) Wait();
         return LocalFileSystem::ReplaceFile(path, contents);
-    }
-    void Shut() {
-        std::lock_guard lock(mutex_);
-        shut_ = true;
-    }
-    void Open() {
-        {
-            std::lock_guard lock(mutex_);
-            shut_ = false;
-        }
-        opened_.notify_all();
     }
 
   private:
     std::thread::id owner_ = std::this_thread::get_id();
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool shut_ = false;
 };
 
 GatedFiles& Gate() {

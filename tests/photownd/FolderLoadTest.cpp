@@ -42,14 +42,13 @@ namespace orelle {
 namespace {
 
 using testing::DialogText;
-using testing::FailingCopies;
 using testing::FakeDisks;
 using testing::ModalAnswer;
 
 // The fakes come first: the window is built on them.
 struct LoadFakes {
     FakeDisks disks;
-    FailingCopies files;
+    testing::FailingCopies files;
 };
 
 class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {

@@ -19,7 +19,6 @@
 #include "orderdata/ParamConfig.h"
 #include "orelle/HostMessage.h"
 #include "photownd/UnattendedAnswers.h"
-#include "platform/gbk/Gbk.h"
 #include "platform/ini/Profile.h"
 #include "platform/paths/Paths.h"
 #include "submit/AlbumChoiceDialog.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
-#include <QBuffer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -13,13 +12,12 @@
 
 #include "photownd/PhoneDialog.h"
 #include "platform/messages/HostMessage.h"
+#include "support/PhonePhotos.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TestJpeg.h"
 
 namespace orelle {
 namespace {
-
-using namespace std::chrono_literals;
 
 class PhoneScreenTest : public testing::PhotoWindowFixture {
   protected:
@@ -104,13 +102,8 @@ TEST(PhoneThumbnail, IsDrawnForJpegAndPngOnly) {
     const QImage fromJpeg = PhoneThumbnail(testing::JpegBytes(800, 600), 96);
     EXPECT_FALSE(fromJpeg.isNull());
     EXPECT_LE(std::max(fromJpeg.width(), fromJpeg.height()), 96);
-    QImage big(1200, 900, QImage::Format_RGB32);
-    big.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    big.save(&buffer, "PNG");
-    EXPECT_FALSE(PhoneThumbnail(png.toStdString(), 96).isNull());
+    const std::string png = testing::PngBytes(testing::CornerPicture(1200, 900));
+    EXPECT_FALSE(PhoneThumbnail(png, 96).isNull());
     EXPECT_TRUE(PhoneThumbnail("not a photo at all", 96).isNull());
 }
 

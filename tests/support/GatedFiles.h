@@ -1,8 +1,11 @@
 #pragma once
-// A file system whose whole-file reads of photos (for their pictures) wait
-// until the test opens the gate; the heads read at once. So a test sees
-// what a cell shows while its picture is still being read.
+// A gate that threads wait at while it is shut (20 s at most, so that a
+// test that forgets to open it fails instead of hanging), and a file system
+// whose whole-file reads of photos (for their pictures) wait at one; the
+// heads read at once. So a test sees what a cell shows while its picture
+// is still being read.
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -12,26 +15,38 @@
 
 namespace orelle::testing {
 
-template <class Files>
-struct GatedFiles : Files {
-    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
-                      std::string* bytes) override {
-        if (size > kPhotoHeadLimit) {
-            std::unique_lock<std::mutex> lock(mutex);
-            opened.wait(lock, [&] { return open; });
-        }
-        return Files::ReadFilePart(path, offset, size, bytes);
+class Gate {
+  public:
+    explicit Gate(bool open = false) : open_(open) {}
+    void Wait() {
+        std::unique_lock lock(mutex_);
+        opened_.wait_for(lock, std::chrono::seconds(20), [this] { return open_; });
+    }
+    void Shut() {
+        std::lock_guard lock(mutex_);
+        open_ = false;
     }
     void Open() {
         {
-            std::lock_guard<std::mutex> lock(mutex);
-            open = true;
+            std::lock_guard lock(mutex_);
+            open_ = true;
         }
-        opened.notify_all();
+        opened_.notify_all();
     }
-    std::mutex mutex;
-    std::condition_variable opened;
-    bool open = false;
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable opened_;
+    bool open_;
+};
+
+template <class Files>
+struct GatedFiles : Files, Gate {
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override {
+        if (size > kPhotoHeadLimit) Wait();
+        return Files::ReadFilePart(path, offset, size, bytes);
+    }
 };
 
 }  // namespace orelle::testing

@@ -46,11 +46,9 @@ KioskOutcome RunOne(const KioskRun& run) {
     process.start(
         run.program.empty() ? QString(ORELLE_KIOSK_PATH) : QString::fromStdString(run.program),
         args);
-    outcome.started = process.waitForStarted(kRunTimeoutMs);
-    if (!outcome.started) return outcome;
+    if (!process.waitForStarted(kRunTimeoutMs)) return outcome;
     const int wait = run.killAfterMs.value_or(kRunTimeoutMs);
     if (!process.waitForFinished(wait)) {
-        outcome.hung = !run.killAfterMs.has_value();
         process.kill();
         process.waitForFinished(kRunTimeoutMs);
     }
@@ -90,6 +88,12 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
         for (auto& r : running) outcomes.push_back(r.get());
     }
     return outcomes;
+}
+
+KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
+    KioskRun run;
+    run.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"};
+    return run;
 }
 
 std::string PlacedOrderNumber(const KioskOutcome& outcome) {

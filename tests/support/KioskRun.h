@@ -31,14 +31,15 @@ struct KioskRun {
 };
 
 struct KioskOutcome {
-    bool started = false;
     bool killed = false;  // ended by SIGKILL (from either side)
-    bool hung = false;    // still running at the time-out, then killed
     int exitCode = -1;
     std::string output;  // standard output
     std::string errors;  // standard error
     int elapsedMs = 0;
 };
+
+// An order of the card's photos for the member M01, on those settings.
+KioskRun MemberOrder(const std::string& configDir, const std::string& card);
 
 // Runs each to its end (30 s at most each), all at the same time.
 std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs);

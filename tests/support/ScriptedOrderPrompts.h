@@ -45,7 +45,6 @@ class ScriptedOrderPrompts : public OrderPrompts {
     // back end.
     std::vector<OrderMode> exchangeModes;
     std::vector<bool> exchangeBackEnds;
-    std::vector<std::string> databaseErrors;
     std::vector<ShownNotice> notices;
     std::vector<ReceiptOutcome> receipts;
     std::string albumList;
@@ -77,7 +76,7 @@ class ScriptedOrderPrompts : public OrderPrompts {
         exchangeBackEnds.push_back(exchange.BackEnd() != nullptr);
         return order;
     }
-    void DatabaseError(const char* text) override { databaseErrors.push_back(text); }
+    void DatabaseError(const char*) override {}
     void Notice(const std::string& caption, const std::string& text, int lines) override {
         asked.push_back("notice");
         notices.push_back({caption, text, lines});

@@ -56,8 +56,7 @@ StandInServer::StandInServer() : server_(std::make_unique<httplib::Server>()) {
         {
             std::unique_lock lock(mutex_);
             ++arrived_;
-            requests_.push_back({req.path, req.body, req.get_header_value("Content-Type"),
-                                 req.get_header_value("User-Agent")});
+            requests_.push_back({req.path, req.body});
             auto it = scripts_.find(req.path);
             if (req.path == bookPath_) {
                 const std::string localId = FormField(req.body, "localid");

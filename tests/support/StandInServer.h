@@ -31,8 +31,6 @@ struct StandInReply {
 struct StandInRequest {
     std::string path;
     std::string body;
-    std::string contentType;
-    std::string userAgent;
 };
 
 class StandInServer {

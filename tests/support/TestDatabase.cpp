@@ -6,11 +6,8 @@
 #include <atomic>
 
 #include "platform/db/OdbcDatabase.h"
-#include "support/TestServer.h"
 
 namespace orelle::testing {
-
-int TestDatabase::ServerPort() { return TestServerPort(); }
 
 TestDatabase::TestDatabase() {
     static std::atomic<int> serial{0};

@@ -10,15 +10,12 @@
 
 #include "platform/db/Database.h"
 #include "platform/db/OdbcConnection.h"
+#include "support/TestServer.h"
 
 namespace orelle::testing {
 
 class TestDatabase {
   public:
-    // The server's port from ORELLE_TEST_DB_PORT, else from the running
-    // server's state; 0 when none runs.
-    static int ServerPort();
-
     TestDatabase();
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
@@ -26,7 +23,6 @@ class TestDatabase {
 
     // What the station is given to reach this copy.
     OdbcSettings Settings() const;
-    const std::string& Name() const { return name_; }
 
     // Statements of the test's own, on a connection of its own; a failure
     // fails the test.
@@ -45,7 +41,7 @@ class TestDatabase {
 // At the start of a test: skips it when no server runs, fails it under CI.
 #define REQUIRE_TEST_DATABASE()                                                 \
     do {                                                                        \
-        if (::orelle::testing::TestDatabase::ServerPort() > 0) break;           \
+        if (::orelle::testing::TestServerPort() > 0) break;                     \
         if (std::getenv("CI")) FAIL() << "no test database server";             \
         GTEST_SKIP() << "no test database server: scripts/test-database start"; \
     } while (false)

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "platform/imaging/ShotDateWriter.h"
 #include "support/TempFolder.h"
@@ -33,14 +35,10 @@ std::string EncodeJpeg(int w, int h) {
 
 }  // namespace
 
-std::string JpegBytesWithDates(int w, int h,
-                               const std::vector<std::pair<int, std::string>>& dates) {
-    return WithShotDates(EncodeJpeg(w, h), dates);
-}
-
 std::string JpegBytes(int w, int h, const std::string& exifDateTime) {
-    if (exifDateTime.empty()) return JpegBytesWithDates(w, h, {});
-    return JpegBytesWithDates(w, h, {{EXIF_IFD_0, exifDateTime}});
+    std::vector<std::pair<int, std::string>> dates;
+    if (!exifDateTime.empty()) dates.push_back({EXIF_IFD_0, exifDateTime});
+    return WithShotDates(EncodeJpeg(w, h), dates);
 }
 
 void WriteJpeg(const std::string& path, int w, int h, const std::string& exifDateTime) {
