@@ -7,13 +7,11 @@
 #include <thread>
 
 #include "platform/files/FileSystem.h"
-#include "platform/imaging/PictureFile.h"
 #include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/ShotDateWriter.h"
 #include "support/GatedFiles.h"
 #include "support/MemoryFileSystem.h"
 #include "support/PhonePhotos.h"
-#include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 #include "support/WatchedFiles.h"
 

@@ -4,8 +4,8 @@
 
 #include <QPointer>
 #include <QTest>
-
 #include "platform/paths/Paths.h"
+
 #include "support/CommandRecorder.h"
 #include "support/TempFolder.h"
 

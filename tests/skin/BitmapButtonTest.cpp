@@ -46,19 +46,6 @@ TEST_F(ButtonFixture, OnlyALeftReleaseInsideSendsTheCommandOnce) {
     EXPECT_EQ(QColor(after.pixel(0, 30)), button->fillColour);
 }
 
-TEST_F(ButtonFixture, PressedEdgeIsDarkAboveAndLightBelow) {
-    const QImage idle = button->grab().toImage();
-    EXPECT_EQ(QColor(idle.pixel(0, 30)), QColor(73, 147, 234));
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 30));
-    const QImage down = button->grab().toImage();
-    EXPECT_EQ(QColor(down.pixel(1, 30)), QColor(170, 170, 170));
-    EXPECT_EQ(QColor(down.pixel(35, 0)), QColor(170, 170, 170));
-    EXPECT_EQ(QColor(down.pixel(68, 30)), QColor(220, 220, 220));
-    EXPECT_EQ(QColor(down.pixel(35, 59)), QColor(220, 220, 220));
-    EXPECT_EQ(QColor(down.pixel(3, 3)), QColor(73, 147, 234));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 30));
-}
-
 TEST_F(ButtonFixture, FillAndCaptionColoursAreTheOwners) {
     button->fillColour = QColor(255, 0, 0);
     button->captionColour = QColor(255, 255, 255);

@@ -30,18 +30,15 @@ TEST(ShowNotice, OkGivesZeroAndCancelOrEscapeOne) {
         std::string text;
         bool cancel;
         int result;
-        QSize size;
     };
     const std::string question = "确定要删除这张照片吗?";
-    for (const Case& c : {Case{NoticeDialog::kOkId, question, true, 0, {290, 145}},
-                          Case{NoticeDialog::kCancelId, question, true, 1, {290, 145}},
-                          Case{Qt::Key_Escape, std::string(100, 'x'), false, 1, {290, 171}}}) {
+    for (const Case& c : {Case{NoticeDialog::kOkId, question, true, 0},
+                          Case{NoticeDialog::kCancelId, question, true, 1},
+                          Case{Qt::Key_Escape, std::string(100, 'x'), false, 1}}) {
         SCOPED_TRACE(c.key);
-        QSize size;
         bool cancelShown = !c.cancel;
         ModalAnswer answer([&](QDialog& d) {
             d.show();
-            size = d.size();
             cancelShown = Button(d, NoticeDialog::kCancelId)->isVisible();
             if (c.key == Qt::Key_Escape) {
                 QTest::keyClick(&d, Qt::Key_Escape);
@@ -51,7 +48,6 @@ TEST(ShowNotice, OkGivesZeroAndCancelOrEscapeOne) {
             return d.result();
         });
         EXPECT_EQ(ShowNotice("提示", c.text, 1, c.cancel), c.result);
-        EXPECT_EQ(size, c.size);
         EXPECT_EQ(cancelShown, c.cancel);
     }
 }

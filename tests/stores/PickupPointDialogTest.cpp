@@ -5,7 +5,6 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "orderdata/ParamConfig.h"
 #include "platform/files/FileSystem.h"
 #include "skin/BitmapButton.h"
 #include "stores/PickupPointDialog.h"

@@ -7,8 +7,8 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTreeWidget>
-
 #include "platform/db/OdbcDatabase.h"
+
 #include "skin/BitmapButton.h"
 #include "submit/WebClient.h"
 #include "support/ModalAnswer.h"

@@ -3,8 +3,8 @@
 #include "stores/RouteMembers.h"
 
 #include <gtest/gtest.h>
-
 #include "platform/db/OdbcDatabase.h"
+
 #include "submit/OrderDatabase.h"
 #include "submit/WebClient.h"
 #include "support/StandInServer.h"

@@ -1,7 +1,6 @@
 // The back-office login's reply, read by substring.
 #include <gtest/gtest.h>
 
-#include "orderdata/ParamConfig.h"
 #include "submit/BackOfficeLogin.h"
 #include "submit/WebClient.h"
 #include "support/StandInServer.h"

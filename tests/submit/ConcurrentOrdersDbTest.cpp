@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "platform/db/OdbcDatabase.h"
 #include "submit/OrderDatabaseFixture.h"
 
 namespace orelle {

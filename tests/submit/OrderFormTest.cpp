@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "orderdata/FeatureFlags.h"
-#include "orderdata/OrderInfo.h"
 #include "orderdata/ParamConfig.h"
 #include "submit/OrderForm.h"
 #include "support/MemoryFileSystem.h"

@@ -4,9 +4,8 @@
 // case.
 
 #include <gtest/gtest.h>
-
 #include "orderdata/OrderFilesRepair.h"
-#include "orderdata/UploadPackage.h"
+
 #include "platform/ini/Profile.h"
 #include "submit/OrderPlacement.h"
 #include "support/CrashingFiles.h"

@@ -5,7 +5,6 @@
 #include <functional>
 #include <map>
 
-#include "orderdata/FeatureFlags.h"
 #include "orderdata/UploadPackage.h"
 #include "platform/imaging/UprightJpeg.h"
 #include "platform/ini/Profile.h"

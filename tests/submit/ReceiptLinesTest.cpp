@@ -1,8 +1,8 @@
 #include "submit/ReceiptLines.h"
 
 #include <gtest/gtest.h>
-
 #include "platform/gbk/Gbk.h"
+
 #include "support/SmallCatalogue.h"
 
 namespace orelle {

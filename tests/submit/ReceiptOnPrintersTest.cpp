@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,10 +12,10 @@
 #include <chrono>
 #include <string>
 #include <vector>
-
 #include "platform/print/QtPrinters.h"
 #include "submit/LocalOrderReceipt.h"
 #include "submit/ReceiptNotice.h"
+
 #include "support/ModalAnswer.h"
 #include "support/TempFolder.h"
 

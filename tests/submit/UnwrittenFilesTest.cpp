@@ -5,7 +5,6 @@
 
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderSession.h"
-#include "submit/OrderPlacement.h"
 #include "support/PlacementStation.h"
 
 namespace orelle {

@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
-#include "orderdata/ParamConfig.h"
 #include "skin/BitmapButton.h"
 #include "submit/AlbumChoiceDialog.h"
 #include "submit/AlbumLoginDialog.h"
