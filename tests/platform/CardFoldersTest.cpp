@@ -2,11 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+#include <QStorageInfo>
+
 #include "orderdata/PickerRows.h"
+#include "platform/paths/Paths.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
+
+// A folder the machine's mount table names: "/" is none in some containers
+// and chroots.
+std::string SomeMountPoint() {
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && QFileInfo(volume.rootPath()).isDir())
+            return volume.rootPath().toStdString();
+    return "";
+}
 
 TEST(CardFolders, TheFirstExistingCandidateIsWhereThePickerStarts) {
     testing::TempFolder dir;
@@ -16,8 +29,10 @@ TEST(CardFolders, TheFirstExistingCandidateIsWhereThePickerStarts) {
     EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann", dir / "run/ann", dir / "mnt"}),
               dir / "run/ann/");
     EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann"}), "");
-    EXPECT_TRUE(IsMountPoint("/"));
     EXPECT_FALSE(IsMountPoint(dir / "mnt"));
+    const std::string mounted = SomeMountPoint();
+    if (mounted.empty()) GTEST_SKIP() << "no mount table";
+    EXPECT_TRUE(IsMountPoint(paths::WithTrailingSeparator(mounted)));
 }
 
 TEST(CardFolders, CardsComeFirstThenFoldersThenPhotos) {
