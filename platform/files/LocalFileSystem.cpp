@@ -124,7 +124,8 @@ bool LocalFileSystem::WriteBeside(const std::string& path, std::string_view cont
     const std::string temp = TempNameBeside(path);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = TakeOverModeAndGroup(path, fd) && WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
+    bool ok =
+        TakeOverModeAndGroup(path, fd) && WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
     if (flush) ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;

@@ -65,7 +65,8 @@ TEST(LocalFileSystem, AReplacedFileKeepsItsModeAndGroup) {
     ASSERT_EQ(::chown(path.c_str(), static_cast<uid_t>(-1), group), 0);
     for (mode_t mode : {0640, 0600}) {
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
-        ASSERT_TRUE(mode == 0640 ? disk.ReplaceFile(path, "new") : disk.CopyFile(tmp / "copy.ini", path));
+        ASSERT_TRUE(mode == 0640 ? disk.ReplaceFile(path, "new")
+                                 : disk.CopyFile(tmp / "copy.ini", path));
         struct stat st {};
         ASSERT_EQ(::stat(path.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, mode);

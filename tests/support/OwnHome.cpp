@@ -15,8 +15,8 @@ OwnHome::OwnHome() {
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
     ::setenv("HOME", path_.c_str(), 1);
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
-                             "XDG_STATE_HOME", "XDG_RUNTIME_DIR"}) {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                             "XDG_RUNTIME_DIR"}) {
         const std::string folder = path_ + "/" + name;
         ::mkdir(folder.c_str(), 0700);
         ::setenv(name, folder.c_str(), 1);
