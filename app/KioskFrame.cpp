@@ -90,14 +90,14 @@ bool KioskFrame::StartPhone(const CPhotoWnd::PhoneOptions& options) {
 }
 
 bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
-    return photoWnd_.PrintLocalOrder(photoWnd_.LocalOrderNumber(), 0, pdfFile);
+    return photoWnd_.PrintLocalOrder(StationTools::LocalOrderNumber(photoWnd_), 0, pdfFile);
 }
 
-CPhotoWnd::UnattendedOrder KioskFrame::PlaceOrder(const std::string& member,
-                                                  const std::string& password,
-                                                  const std::string& receiptPdf) {
+StationTools::UnattendedOrder KioskFrame::PlaceOrder(const std::string& member,
+                                                     const std::string& password,
+                                                     const std::string& receiptPdf) {
     if (!member.empty() || !password.empty()) photoWnd_.SetStoreid({}, member, password);
-    return photoWnd_.PlaceOrderUnattended(receiptPdf);
+    return StationTools::PlaceOrderUnattended(photoWnd_, receiptPdf);
 }
 
 bool KioskFrame::NextPage() {

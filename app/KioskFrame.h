@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "orelle/CPhotoWnd.h"
+#include "orelle/StationTools.h"
 
 namespace orelle::app {
 
@@ -40,8 +41,8 @@ class KioskFrame : public QWidget {
     void SetOrderID(const std::string& id, int tag) { photoWnd_.SetOrderID(id, tag); }
     // Places the loaded job's order with every dialog accepted, the order
     // dialog's member as given (none: the settings' own).
-    CPhotoWnd::UnattendedOrder PlaceOrder(const std::string& member, const std::string& password,
-                                          const std::string& receiptPdf);
+    StationTools::UnattendedOrder PlaceOrder(const std::string& member, const std::string& password,
+                                             const std::string& receiptPdf);
 
   protected:
     bool event(QEvent* e) override;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "orelle/CPhotoWnd.h"
+#include "orelle/StationTools.h"
 
 namespace orelle::app {
 
@@ -13,7 +13,7 @@ int RunStationCheck(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const QApplication app(argc, argv);
     std::string report;
-    const bool holds = CPhotoWnd::CheckSetup(&report);
+    const bool holds = StationTools::CheckSetup(&report);
     std::fputs(report.c_str(), stdout);
     std::printf(holds ? "the station is ready\n" : "the station will fail: see FAILED above\n");
     return holds ? 0 : 1;

@@ -20,6 +20,7 @@
 #include "ProgramOptions.h"
 #include "StationCheck.h"
 #include "orelle/CPhotoWnd.h"
+#include "orelle/StationTools.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ void WriteWhenReady(orelle::app::KioskFrame& frame, const std::string& file, int
 }
 
 std::string NotPlacedReason(const orelle::app::KioskFrame& frame,
-                            const orelle::CPhotoWnd::UnattendedOrder& order) {
+                            const orelle::StationTools::UnattendedOrder& order) {
     if (!order.shown.empty()) return order.shown;
     return frame.PhotoCount() == 0 ? "the job has no photos" : "no photo is ordered";
 }
@@ -179,8 +180,8 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<orelle::app::PrivateFolder> webSettings =
         web ? std::make_unique<orelle::app::PrivateFolder>() : nullptr;
-    if (web &&
-        (!webSettings->IsValid() || !orelle::CPhotoWnd::UseWebServer(web, webSettings->Path()))) {
+    if (web && (!webSettings->IsValid() ||
+                !orelle::StationTools::UseWebServer(web, webSettings->Path()))) {
         std::fprintf(stderr, "orelle-kiosk: cannot use the order web server %s\n", web);
         return Usage();
     }
@@ -188,7 +189,7 @@ int main(int argc, char** argv) {
     if (settings) {
         // The flags are read as the window reads them.
         const orelle::CPhotoWnd station;
-        std::fputs(station.SettingsText().c_str(), stdout);
+        std::fputs(orelle::StationTools::SettingsText(station).c_str(), stdout);
         return 0;
     }
     const bool fileOnly = !screenshot.empty() || !receiptPdf.empty() || placeOrder;
@@ -223,7 +224,7 @@ int main(int argc, char** argv) {
             // the order it was placing.
             if (!orderId.empty()) frame.SetOrderID(orderId, orderTag);
             PageThrough(frame, [&] {
-                const orelle::CPhotoWnd::UnattendedOrder order =
+                const orelle::StationTools::UnattendedOrder order =
                     frame.PlaceOrder(member, password, receiptPdf);
                 if (order.placed) {
                     std::printf("order %s placed\n", order.orderNumber.c_str());

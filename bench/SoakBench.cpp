@@ -19,6 +19,7 @@
 
 #include "orelle/CPhotoWnd.h"
 #include "orelle/KeyMessage.h"
+#include "orelle/StationTools.h"
 #include "photownd/PhotoWindow.h"
 #include "support/BenchApplication.h"
 #include "support/CameraJpeg.h"
@@ -94,7 +95,7 @@ bool Customer(CPhotoWnd& wnd, const std::string& card) {
     Photos(wnd).OnCopy();
     Settle(wnd);
     wnd.SetStoreid({}, "M01", {});
-    const CPhotoWnd::UnattendedOrder order = wnd.PlaceOrderUnattended();
+    const StationTools::UnattendedOrder order = StationTools::PlaceOrderUnattended(wnd);
     Settle(wnd);
     wnd.CloseJob();
     Settle(wnd);

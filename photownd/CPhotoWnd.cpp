@@ -1,4 +1,5 @@
 #include "orelle/CPhotoWnd.h"
+#include "orelle/StationTools.h"
 
 #include <cstdlib>
 
@@ -180,9 +181,10 @@ void CPhotoWnd::SendNewOrder() {
     orelle::SendNewOrder(station_->state, station_->services.uploader);
 }
 
-CPhotoWnd::UnattendedOrder CPhotoWnd::PlaceOrderUnattended(const std::string& receiptPdf) {
+StationTools::UnattendedOrder StationTools::PlaceOrderUnattended(CPhotoWnd& wnd,
+                                                                 const std::string& receiptPdf) {
     UnattendedOrder order;
-    PhotoWindow* w = Window();
+    PhotoWindow* w = wnd.Window();
     if (!w || !w->SettleRefresh()) return order;
     const UnattendedAnswers answers;
     w->receiptPdf = receiptPdf;
@@ -193,11 +195,13 @@ CPhotoWnd::UnattendedOrder CPhotoWnd::PlaceOrderUnattended(const std::string& re
     order.placed = result == PlacementResult::kPlaced;
     order.shown = answers.LastShown();
     // A job that never loaded: why is what its load said.
-    if (order.shown.empty() && GetSize() == 0) order.shown = LastShownText();
+    if (order.shown.empty() && wnd.GetSize() == 0) order.shown = LastShownText();
     return order;
 }
 
-std::string CPhotoWnd::LocalOrderNumber() const { return station_->state.orderInfo.storeDDH; }
+std::string StationTools::LocalOrderNumber(const CPhotoWnd& wnd) {
+    return wnd.station_->state.orderInfo.storeDDH;
+}
 
 bool CPhotoWnd::IsWebEdition() const { return station_->state.flags.IsWebEdition(); }
 
@@ -206,24 +210,24 @@ bool CPhotoWnd::IsBusy() const {
     return station_->state.bRefreshing || (w && w->PhoneOpen());
 }
 
-std::string CPhotoWnd::SettingsText() const {
-    return SettingsReport(station_->state.startup, station_->state.flags);
+std::string StationTools::SettingsText(const CPhotoWnd& wnd) {
+    return SettingsReport(wnd.station_->state.startup, wnd.station_->state.flags);
 }
 
 void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }
 
 std::string CPhotoWnd::SettingsFolder() { return Process().startup.settingsFolder; }
 
-bool CPhotoWnd::CheckSetup(std::string* report) {
+bool StationTools::CheckSetup(std::string* report) {
     Services machine = MachineServices();
     MachineProbes probes;
     const std::vector<CheckLine> lines =
-        orelle::CheckSetup(SettingsFolder(), paths::ProgramFolder(), machine, probes);
+        orelle::CheckSetup(CPhotoWnd::SettingsFolder(), paths::ProgramFolder(), machine, probes);
     *report += CheckReport(lines);
     return AllHold(lines);
 }
 
-bool CPhotoWnd::UseWebServer(const std::string& hostPort, const std::string& folder) {
+bool StationTools::UseWebServer(const std::string& hostPort, const std::string& folder) {
     WebServerAddress server;
     if (!ParseWebServerAddress(hostPort, &server) ||
         !CopySettingsForWebServer(Process().startup.settingsFolder, folder, server,

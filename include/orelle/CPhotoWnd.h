@@ -114,53 +114,20 @@ class ORELLE_EXPORT CPhotoWnd {
     // Hands the placed order to the shop's uploader program.
     void SendNewOrder();
 
-    // Places the job's order without a person, for demonstrations and for
-    // checking a shop's set-up: every dialog is accepted as it opens, with
-    // the values it opens with (the order dialog's member is SetStoreid's);
-    // works without a display. The receipt goes into receiptPdf when one
-    // is named.
-    struct UnattendedOrder {
-        bool placed = false;
-        std::string orderNumber;
-        // The last text the station showed: the closing notice, or why the
-        // order was not placed (for a job that never loaded, what the load
-        // said).
-        std::string shown;
-    };
-    UnattendedOrder PlaceOrderUnattended(const std::string& receiptPdf = {});
-
     // The web edition (the order web server): the one where the album
     // order (OnToxc) can be placed.
     bool IsWebEdition() const;
-
-    // The job's local order number; empty before a job.
-    std::string LocalOrderNumber() const;
-    // What the station uses with the settings it found, for the shop's
-    // technician.
-    std::string SettingsText() const;
 
     // Reads the settings, the catalogue and the order date again from
     // another folder (the folder with a host's settings). Only before any
     // CPhotoWnd exists.
     static void UseSettingsFolder(const std::string& folder);
-    // Reads the settings from a copy of those in use, made in folder, whose
-    // web edition places orders with the order web server "HOST:PORT" (as
-    // both servers), so that a server can be tried without changing the
-    // shop's files. Only before any CPhotoWnd exists. False, with nothing
-    // changed, when the address is not HOST:PORT or the copy fails.
-    static bool UseWebServer(const std::string& hostPort, const std::string& folder);
     // The settings folder in use, with a trailing separator.
     static std::string SettingsFolder();
 
-    // Checks the settings in use as the station would use them: files,
-    // catalogue, backup root, back office, receipt printer, uploader,
-    // fonts, phone upload. Appends one line per finding to report; true
-    // when everything holds. Places no order, writes nothing below the
-    // backup root, prints nothing. Needs a QApplication (offscreen will
-    // do); may take as long as the back office's time-outs.
-    static bool CheckSetup(std::string* report);
-
   private:
+    // Our own programs' tools (orelle/StationTools.h), beyond a host's needs.
+    friend class StationTools;
     struct Station;
     PhotoWindow* Window() const;
 

@@ -26,4 +26,10 @@ pc=$(find "$work/prefix" -name orelle.pc)
 include=$(PKG_CONFIG_PATH=$(dirname "$pc") pkg-config --cflags-only-I orelle | sed 's/^-I//; s/ .*//')
 libdir=$(PKG_CONFIG_PATH=$(dirname "$pc") pkg-config --variable=libdir orelle)
 test -f "$include/orelle/CPhotoWnd.h" && test -e "$libdir/liborelle.so"
+# The library exports the host interface alone: no internal type's RTTI.
+if nm -DC --defined-only "$libdir/liborelle.so" | grep -E ' [A-Z] (typeinfo|vtable)' |
+  grep -v 'orelle::HostMessage$' >&2; then
+  echo "liborelle exports the type information of internal types" >&2
+  exit 1
+fi
 QT_QPA_PLATFORM=offscreen "$work/build/orelle-host"
