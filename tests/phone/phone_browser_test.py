@@ -118,12 +118,10 @@ def main():
     work = tempfile.mkdtemp(prefix="orelle-phone-")
     # The kiosk's and the browser's home, settings, caches and crash reports
     # go with the work folder, never into the user's home.
-    home = os.path.join(work, "home")
-    os.environ["HOME"] = home
-    for name, folder in (("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
+    for name, folder in (("HOME", ""), ("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
                          ("XDG_DATA_HOME", ".local/share"), ("XDG_STATE_HOME", ".local/state")):
-        os.environ[name] = os.path.join(home, folder)
-        os.makedirs(os.environ[name])
+        os.environ[name] = os.path.join(work, "home", folder)
+        os.makedirs(os.environ[name], exist_ok=True)
     kiosk_run = browser = None
     try:
         # The shipped settings, with the backup root and the page's address here.
