@@ -21,10 +21,16 @@ foreach(program ${ORELLE_INSTALLED_PROGRAMS})
   install(FILES ${CMAKE_BINARY_DIR}/links/${program} DESTINATION ${CMAKE_INSTALL_BINDIR}
     COMPONENT station)
 endforeach()
-install(FILES res/param.ini res/ver_ctrl.ini DESTINATION ${ORELLE_INSTALL_SETTINGS_DIR}
-  COMPONENT station)
-install(FILES res/sysini/prints.ini res/sysini/prices.ini
-  DESTINATION ${ORELLE_INSTALL_SETTINGS_DIR}/sysini COMPONENT station)
+# The shop's settings are not shipped in place: the package makes them
+# from these defaults where missing (postinst), so that they stay the
+# shop's own and private to the station's group.
+set(defaults ${CMAKE_INSTALL_DATADIR}/orelle/settings)
+set(ORELLE_DEFAULT_SETTINGS_DIR ${CMAKE_INSTALL_PREFIX}/${defaults})
+set(ORELLE_SETTINGS_FILES param.ini ver_ctrl.ini sysini/prints.ini sysini/prices.ini)
+foreach(file ${ORELLE_SETTINGS_FILES})
+  get_filename_component(folder ${defaults}/${file} DIRECTORY)
+  install(FILES res/${file} DESTINATION ${folder} COMPONENT station)
+endforeach()
 configure_file(packaging/orelle-kiosk.service.in ${CMAKE_BINARY_DIR}/orelle-kiosk.service @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/orelle-kiosk.service DESTINATION lib/systemd/user
   COMPONENT station)
@@ -64,11 +70,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_PREFIX}/${prog})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libqt6sql6-odbc, fonts-noto-cjk | fonts-wqy-zenhei, fonts-arphic-uming, fonts-liberation2, qt6-translations-l10n, adduser")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tdsodbc, cups")
-configure_file(packaging/conffiles.in ${CMAKE_BINARY_DIR}/debian/conffiles @ONLY)
+list(JOIN ORELLE_SETTINGS_FILES " " ORELLE_SETTINGS_FILES)
 configure_file(packaging/postinst.in ${CMAKE_BINARY_DIR}/debian/postinst @ONLY)
 configure_file(packaging/postrm.in ${CMAKE_BINARY_DIR}/debian/postrm @ONLY)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/conffiles
-  ${CMAKE_BINARY_DIR}/debian/postinst ${CMAKE_BINARY_DIR}/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/debian/postinst
+  ${CMAKE_BINARY_DIR}/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -33,7 +33,8 @@ class FileSystem {
     virtual bool ReadFile(const std::string& path, std::string* contents) = 0;
     // Replaces the file whole: the new contents are written beside it,
     // flushed to the disk and renamed over it, so that a failure at any point
-    // leaves the previous file as it was. False on any failure.
+    // leaves the previous file as it was. The new file keeps the previous
+    // one's mode and group. False on any failure.
     virtual bool ReplaceFile(const std::string& path, std::string_view contents) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool DirectoryExists(const std::string& path) = 0;
@@ -60,8 +61,9 @@ class FileSystem {
     // fails, and then no part of a copy is left at `to`.
     virtual bool CopyNewFile(const std::string& from, const std::string& to) = 0;
     // Copies the file over `to`, replacing it whole: the copy is made beside
-    // it and renamed, so that `to` is never a partial copy. Not flushed to
-    // the disk. False on any failure, and then `to` is as it was.
+    // it and renamed, so that `to` is never a partial copy; it keeps `to`'s
+    // mode and group. Not flushed to the disk. False on any failure, and
+    // then `to` is as it was.
     virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
     // Writes a new file over `to` the way CopyFile copies (beside it,
     // renamed, not flushed). By default it is replaced as ReplaceFile does.
@@ -126,8 +128,10 @@ class LocalFileSystem : public FileSystem {
     // The file's bytes from in to out; with a writer seam, through it.
     bool CopyContents(int in, int out);
     // Copies a regular file to the new file `to`, flushed to the disk when
-    // asked; on failure no part of `to` is left.
-    bool CopyToNew(const std::string& from, const std::string& to, bool flush);
+    // asked, with the mode and group of the file it will replace, if any;
+    // on failure no part of `to` is left.
+    bool CopyToNew(const std::string& from, const std::string& to, bool flush,
+                   const std::string& replaced);
 
     ChunkWriter writer_ = nullptr;
 };

@@ -46,6 +46,18 @@ int OpenRegular(const std::string& path, struct stat* st) {
     return -1;
 }
 
+// The replacement of a file gets the file's mode and group, so that a file
+// kept from some users stays kept from them. A group the process may not
+// give gets no more than others get.
+bool TakeOverModeAndGroup(const std::string& replaced, int fd) {
+    struct stat st {};
+    if (::stat(replaced.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
+    mode_t mode = st.st_mode & 0777;
+    if (::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0)
+        mode = (mode & ~mode_t{070}) | (mode & ((mode & 07) << 3));
+    return ::fchmod(fd, mode) == 0;
+}
+
 }  // namespace
 
 FileSystem& FileSystem::Default() {
@@ -112,7 +124,8 @@ bool LocalFileSystem::WriteBeside(const std::string& path, std::string_view cont
     const std::string temp = TempNameBeside(path);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
+    bool ok =
+        TakeOverModeAndGroup(path, fd) && WriteAll(writer_ ? writer_ : PosixWrite, fd, contents);
     if (flush) ok = ok && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
@@ -171,7 +184,8 @@ bool LocalFileSystem::CopyContents(int in, int out) {
     }
 }
 
-bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, bool flush) {
+bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, bool flush,
+                                const std::string& replaced) {
     struct stat st {};
     const int in = OpenRegular(from, &st);
     if (in < 0) return false;
@@ -182,7 +196,7 @@ bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, 
         return false;
     }
     ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);  // a card reads ahead
-    bool ok = CopyContents(in, out);
+    bool ok = TakeOverModeAndGroup(replaced, out) && CopyContents(in, out);
     if (flush) ok = ::fsync(out) == 0 && ok;
     ok = ::close(out) == 0 && ok;
     ::close(in);
@@ -191,12 +205,12 @@ bool LocalFileSystem::CopyToNew(const std::string& from, const std::string& to, 
 }
 
 bool LocalFileSystem::CopyNewFile(const std::string& from, const std::string& to) {
-    return CopyToNew(from, to, true);
+    return CopyToNew(from, to, true, "");
 }
 
 bool LocalFileSystem::CopyFile(const std::string& from, const std::string& to) {
     const std::string temp = TempNameBeside(to);
-    if (!CopyToNew(from, temp, false)) return false;
+    if (!CopyToNew(from, temp, false, to)) return false;
     if (::rename(temp.c_str(), to.c_str()) == 0) return true;
     ::unlink(temp.c_str());
     return false;

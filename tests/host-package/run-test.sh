@@ -7,6 +7,8 @@ build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/orelle-host.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+# The host's settings and caches go with the work folder.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_CACHE_HOME="$work/home/.cache"
 for part in runtime host; do
   cmake --install "$build" --prefix "$work/prefix" --component $part >/dev/null
 done

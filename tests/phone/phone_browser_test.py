@@ -116,6 +116,12 @@ def main():
         skip_or_fail("python3-selenium is needed")
 
     work = tempfile.mkdtemp(prefix="orelle-phone-")
+    # The kiosk's and the browser's home, settings, caches and crash reports
+    # go with the work folder, never into the user's home.
+    for name, folder in (("HOME", ""), ("XDG_CONFIG_HOME", ".config"), ("XDG_CACHE_HOME", ".cache"),
+                         ("XDG_DATA_HOME", ".local/share"), ("XDG_STATE_HOME", ".local/state")):
+        os.environ[name] = os.path.join(work, "home", folder)
+        os.makedirs(os.environ[name], exist_ok=True)
     kiosk_run = browser = None
     try:
         # The shipped settings, with the backup root and the page's address here.
@@ -172,7 +178,8 @@ def main():
                   "--disable-background-networking", "--disable-component-update",
                   "--disable-default-apps", "--disable-sync", "--no-first-run",
                   "--metrics-recording-only", "--window-size=390,844", "--lang=zh-CN",
-                  "--user-data-dir=" + os.path.join(work, "chromium")):
+                  "--user-data-dir=" + os.path.join(work, "chromium"),
+                  "--crash-dumps-dir=" + os.path.join(work, "crashes")):
             options.add_argument(a)
         browser = webdriver.Chrome(service=Service(driver_path), options=options)
         browser.get("http://127.0.0.1:%d%s" % (relay.port, m.group(3)))

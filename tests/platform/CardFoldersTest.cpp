@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QStorageInfo>
+
 #include "orderdata/PickerRows.h"
+#include "platform/paths/Paths.h"
 #include "support/TempFolder.h"
 
 namespace orelle {
@@ -16,8 +19,12 @@ TEST(CardFolders, TheFirstExistingCandidateIsWhereThePickerStarts) {
     EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann", dir / "run/ann", dir / "mnt"}),
               dir / "run/ann/");
     EXPECT_EQ(CardStartFolder(fs, {dir / "media/ann"}), "");
-    EXPECT_TRUE(IsMountPoint("/"));
     EXPECT_FALSE(IsMountPoint(dir / "mnt"));
+    // Where the temporary folder's file system is mounted: "/" is not one
+    // in every container or chroot.
+    const QStorageInfo disk(QString::fromStdString(dir.path()));
+    if (!disk.isValid()) GTEST_SKIP() << "no mount table";
+    EXPECT_TRUE(IsMountPoint(paths::WithTrailingSeparator(disk.rootPath().toStdString())));
 }
 
 TEST(CardFolders, CardsComeFirstThenFoldersThenPhotos) {

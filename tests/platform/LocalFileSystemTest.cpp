@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -39,6 +42,27 @@ TEST(LocalFileSystem, ReplaceWritesTheWholeFileOrLeavesThePreviousOne) {
     EXPECT_FALSE(failing.ReplaceFile(path, std::string(1000, 'n')));
     EXPECT_EQ(ReadBytes(path), "second, longer");
     EXPECT_EQ(EntriesIn(tmp.path()), 1u);
+}
+
+TEST(LocalFileSystem, AReplacedFileKeepsItsModeAndGroup) {
+    TempFolder tmp;
+    LocalFileSystem disk;
+    const std::string path = tmp / "param.ini";
+    WriteBytes(path, "old");
+    WriteBytes(tmp / "copy.ini", "copied");
+    // Another group than the process's own, where it may give one (root).
+    const gid_t group = ::getegid() + (::geteuid() == 0 ? 1 : 0);
+    ASSERT_EQ(::chown(path.c_str(), static_cast<uid_t>(-1), group), 0);
+    for (mode_t mode : {0640, 0600}) {
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(mode == 0640 ? disk.ReplaceFile(path, "new")
+                                 : disk.CopyFile(tmp / "copy.ini", path));
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, mode);
+        EXPECT_EQ(st.st_gid, group);
+    }
+    EXPECT_EQ(ReadBytes(path), "copied");
 }
 
 TEST(LocalFileSystem, MissingFolderAndFilesAreReportedNotCreated) {

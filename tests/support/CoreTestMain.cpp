@@ -5,8 +5,11 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "support/OwnHome.h"
+
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const orelle::testing::OwnHome home;  // outlives the application
     ::testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
     return RUN_ALL_TESTS();
