@@ -1,5 +1,6 @@
 #include "KioskLocks.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,10 +36,20 @@ QTemporaryDir MakeCopyFolder() {
 }  // namespace
 
 StationLock::StationLock(const std::string& settingsFolder) {
-    auto lock = std::make_unique<QLockFile>(
-        QDir(QString::fromStdString(settingsFolder)).filePath("orelle-kiosk.lock"));
+    const QDir folder(QString::fromStdString(settingsFolder));
+    auto lock = std::make_unique<QLockFile>(folder.filePath("orelle-kiosk.lock"));
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+    if (!lock->tryLock(0) && lock->error() != QLockFile::LockFailedError) {
+        // An installed station's settings are read-only to it: the lock of
+        // that folder lives in the temporary folder, named by the folder.
+        const QByteArray key = QCryptographicHash::hash(
+            folder.absolutePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        lock = std::make_unique<QLockFile>(
+            QDir(QDir::tempPath()).filePath("orelle-kiosk-" + QString::fromLatin1(key) + ".lock"));
+        lock->setStaleLockTime(0);
+        lock->tryLock(0);
+    }
+    if (lock->error() == QLockFile::NoError) {
         lock_ = std::move(lock);
     } else {
         heldElsewhere_ = lock->error() == QLockFile::LockFailedError;

@@ -11,7 +11,8 @@
 namespace orelle::app {
 
 // Held while a station runs on the settings folder (the file
-// "orelle-kiosk.lock" in it). A folder that cannot be written is not locked.
+// "orelle-kiosk.lock" in it, or, where the folder cannot be written, in the
+// temporary folder under a name made from the folder).
 class StationLock {
   public:
     explicit StationLock(const std::string& settingsFolder);
