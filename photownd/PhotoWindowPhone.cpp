@@ -1,6 +1,6 @@
 // Photos from a phone: the QR screen, then the ordinary folder load (or the
 // append) of what arrived.
-#include "orderdata/PhoneSettings.h"
+#include "phone/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/TextCase.h"
 #include "photownd/PhoneVisit.h"

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "photownd/PhoneDialog.h"
+#include "phone/PhoneDialog.h"
 #include "platform/messages/HostMessage.h"
 #include "support/PhonePhotos.h"
 #include "support/PhotoWindowFixture.h"

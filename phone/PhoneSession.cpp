@@ -1,4 +1,4 @@
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 
 #include <QFile>
 #include <cstdio>

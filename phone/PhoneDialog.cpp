@@ -1,4 +1,4 @@
-#include "photownd/PhoneDialog.h"
+#include "phone/PhoneDialog.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 #include "platform/imaging/PhotoKind.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/QrCode.h"

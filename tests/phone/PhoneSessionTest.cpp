@@ -1,5 +1,5 @@
 // The phone session's rules over a scripted body: no network.
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 
 #include <gtest/gtest.h>
 
