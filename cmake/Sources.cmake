@@ -227,6 +227,7 @@ list(APPEND ORELLE_UI_SOURCES
 # its settings without windows, and the QR screen as its thin UI part; the
 # station's web server and the QR code of its address sit in platform/.
 list(APPEND ORELLE_CORE_SOURCES
+  phone/PhoneFolders.cpp
   phone/PhoneSession.cpp
   phone/PhoneSettings.cpp
   platform/imaging/PhotoKind.cpp

@@ -26,7 +26,7 @@ struct PhotoWindow::Phone {
     std::unique_ptr<PhoneSession> session;
     QPointer<PhoneDialog> screen;
     bool appending = false;
-    PhoneWait wait;
+    CPhotoWnd::PhoneOptions wait;
 };
 
 }  // namespace orelle
