@@ -19,8 +19,6 @@ std::uint32_t Fnv1a(const std::string& text) {
     return hash;
 }
 
-}  // namespace
-
 std::string PhoneStationName(const std::string& host, const std::string& absoluteSettingsFolder) {
     std::string name;
     for (const char c : host) {
@@ -35,6 +33,8 @@ std::string PhoneStationName(const std::string& host, const std::string& absolut
                   Fnv1a(paths::WithTrailingSeparator(absoluteSettingsFolder)));
     return name + hash;
 }
+
+}  // namespace
 
 std::string PhoneStationFolder(const std::string& backupRoot, const std::string& settingsFolder,
                                FileSystem& fs) {

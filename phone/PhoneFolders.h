@@ -5,19 +5,17 @@
 // session empties only its own folder, and a station's start removes only
 // what its own killed sessions left.
 //
-// <station> is the machine's host name and a short hash of the absolute
-// settings folder (one station per settings folder): the same across
-// restarts of a station, apart for two stations on one machine, and for
-// two machines that keep their settings at the same path.
+// <station> is "<host>-<8 hex digits>": the machine's host name (letters,
+// digits and '-') and a hash of the absolute settings folder (one station
+// per settings folder): the same across restarts of a station, apart for
+// two stations on one machine, and for two machines that keep their
+// settings at the same path.
 
 #include <string>
 
 namespace orelle {
 
 class FileSystem;
-
-// "<host>-<8 hex digits>"; host kept to letters, digits and '-'.
-std::string PhoneStationName(const std::string& host, const std::string& absoluteSettingsFolder);
 
 // <root>/phone/<station>/ of the station on those settings, on this machine.
 std::string PhoneStationFolder(const std::string& backupRoot, const std::string& settingsFolder,
