@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "phone/PhoneDialog.h"
 #include "phone/PhoneSession.h"
+#include "phone/PhoneDialog.h"
 #include "photownd/PhotoWindow.h"
 
 namespace orelle {

@@ -1,9 +1,9 @@
 // Photos from a phone: the QR screen, then the ordinary folder load (or the
 // append) of what arrived.
-#include "orderdata/ProcessState.h"
-#include "orderdata/TextCase.h"
 #include "phone/PhoneFolders.h"
 #include "phone/PhoneSettings.h"
+#include "orderdata/ProcessState.h"
+#include "orderdata/TextCase.h"
 #include "photownd/PhoneVisit.h"
 #include "platform/messages/HostMessage.h"
 #include "platform/paths/Paths.h"
