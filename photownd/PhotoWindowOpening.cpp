@@ -3,8 +3,8 @@
 
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/PhotoFileKinds.h"
-#include "orderdata/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
+#include "phone/PhoneSettings.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "orelle/Version.h"
+#include "phone/PhoneFolders.h"
+#include "platform/files/FileSystem.h"
 #include "platform/ini/Profile.h"
 #include "platform/uploader/Uploader.h"
 #include "support/KioskRun.h"
@@ -113,6 +115,11 @@ TEST_F(KioskStartTest, AStartClearsHalfWrittenFilesAndAKilledOneLeavesNoTemporar
           earlierDay + "/.partial-IMG_0001.JPG", backup + "/20261101/.partial-order.ini"})
         WriteBytes(path, "half");
     WriteBytes(earlierDay + "/IMG_0002.JPG", "whole");
+    // A phone session of this station's that a kill left, and another
+    // station's session on the same root.
+    const std::string ours = PhoneStationFolder(backup, config, FileSystem::Default());
+    const std::string theirs = backup + "/phone/other-0badcafe/t/p0001.jpg";
+    for (const std::string& path : {ours + "t/p0001.jpg", theirs}) WriteBytes(path, "photo");
     StandInServer server;
     // Killed while it starts, with and without a settings copy.
     KioskRun plain = Kiosk({});
@@ -132,6 +139,9 @@ TEST_F(KioskStartTest, AStartClearsHalfWrittenFilesAndAKilledOneLeavesNoTemporar
     for (const auto& e : fs::recursive_directory_iterator(folder.path()))
         EXPECT_NE(e.path().filename().string().rfind(".partial-", 0), 0u) << e.path();
     EXPECT_TRUE(fs::exists(earlierDay + "/IMG_0002.JPG"));
+    EXPECT_EQ(RunOne(Kiosk({"--screenshot", folder / "shot.png"})).exitCode, 0);
+    EXPECT_FALSE(fs::exists(ours));
+    EXPECT_TRUE(fs::exists(theirs));
 }
 
 TEST_F(KioskStartTest, TheSettingsCopyIsReadableByItsOwnerOnly) {

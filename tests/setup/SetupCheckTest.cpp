@@ -107,6 +107,8 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
         Versions("version_control", "verison_function", edition);
         Param("printorder", "print", "1");
         Param("phone", "enabled", "1");
+        Param("phone", "port", "0");  // any free port, for the station and the check,
+        probes.portFree = false;      // however busy 8765 is
         const std::vector<CheckLine> lines = Run();
         EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
         // Paper kinds, not the finishes a second time (the lab's memo read

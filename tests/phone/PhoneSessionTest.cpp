@@ -1,13 +1,15 @@
 // The phone session's rules over a scripted body: no network.
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 
+#include "phone/PhoneFolders.h"
 #include "platform/files/FileSystem.h"
 #include "support/FakeDisks.h"
+#include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -16,7 +18,9 @@ namespace {
 
 using testing::FakeDisks;
 using testing::JpegBytes;
+using testing::MemoryFileSystem;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 const std::string kPng = std::string("\x89PNG\r\n\x1A\n", 8) + std::string(40, 'x');
 const std::string kHeic = std::string("\0\0\0\x18" "ftypheic", 12) + std::string(40, 'x');
@@ -40,6 +44,13 @@ class ScriptedBody : public WebBody {
     std::size_t breakAt_;
 };
 
+WebAnswer SendTo(PhoneSession& session, const std::string& name, const std::string& bytes,
+                 std::size_t breakAt = std::string::npos) {
+    WebRequest r{session.PagePath() + "photo", {{"name", name}}, bytes.size()};
+    ScriptedBody body(bytes, breakAt);
+    return session.Post(r, body);
+}
+
 struct PhoneSessionTest : ::testing::Test {
     TempFolder temp;
     FakeDisks disks{50000};
@@ -55,9 +66,7 @@ struct PhoneSessionTest : ::testing::Test {
     }
     WebAnswer Send(const std::string& name, const std::string& bytes,
                    std::size_t breakAt = std::string::npos) {
-        WebRequest r{session->PagePath() + "photo", {{"name", name}}, bytes.size()};
-        ScriptedBody body(bytes, breakAt);
-        return session->Post(r, body);
+        return SendTo(*session, name, bytes, breakAt);
     }
     std::set<std::string> Files() {
         std::set<std::string> names;
@@ -112,6 +121,51 @@ TEST_F(PhoneSessionTest, ThePhotoSentAgainIsNotStoredTwice) {
     EXPECT_NE(again.body.find("\"duplicate\":true"), std::string::npos);
     EXPECT_EQ(Send("a.jpg", JpegBytes(65, 48)).status, 200);  // another size: another photo
     EXPECT_EQ(session->Count(), 2u);
+}
+
+TEST(PhoneSessionWrites, APhotoWhoseWriteFailedIsTakenWhenThePhoneSendsItAgain) {
+    MemoryFileSystem files;
+    FakeDisks disks;
+    PhoneSession session("/root/phone/s/t", "/root", files, disks);
+    ASSERT_TRUE(session.Open());
+    files.refused.insert(session.Folder() + "p0001.jpg");
+    EXPECT_EQ(SendTo(session, "a.jpg", JpegBytes(64, 48)).status, 507);
+    EXPECT_EQ(SendTo(session, "a.jpg", JpegBytes(64, 48)).body.find("dupl"), std::string::npos);
+    EXPECT_EQ(session.Count(), 1u);
+}
+
+// Two kiosks on one backup root, each with its own settings folder.
+TEST(PhoneStations, KeepTheirPhotosApartAndAStartClearsOnlyItsOwnKilledSessions) {
+    TempFolder temp;
+    FakeDisks disks;
+    FileSystem& fs = FileSystem::Default();
+    std::unique_ptr<PhoneSession> sessions[2];
+    const auto start = [&](int i) {  // the station's start, then a session
+        const std::string settings = temp / std::to_string(i), root = temp / "backup";
+        fs.CreateDirectories(settings);
+        RemovePhoneLeftovers(root, settings, fs);
+        sessions[i] = std::make_unique<PhoneSession>(
+            NewPhoneSessionFolder(PhoneStationFolder(root, settings, fs)), root, fs, disks);
+        return sessions[i]->Open();
+    };
+    const auto kept = [](const PhoneSession& s) {
+        int n = 0;
+        for (const PhoneReceived& p : s.Received()) n += std::filesystem::exists(p.path);
+        return n;
+    };
+    ASSERT_TRUE(start(0));
+    EXPECT_EQ(SendTo(*sessions[0], "a.jpg", JpegBytes(10, 8)).status, 200);
+    ASSERT_TRUE(start(1));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(SendTo(*sessions[i % 2], "b.jpg", JpegBytes(20 + i, 8)).status, 200);
+    EXPECT_EQ(kept(*sessions[0]), 3);
+    EXPECT_EQ(kept(*sessions[1]), 2);
+    // Station 0 is killed in the middle of a write and starts again.
+    const std::string killed = sessions[0]->Folder();
+    WriteBytes(killed + ".partial-999999-0", "half a photo");
+    ASSERT_TRUE(start(0));
+    EXPECT_FALSE(std::filesystem::exists(killed));
+    EXPECT_EQ(kept(*sessions[1]), 2);
 }
 
 TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {
