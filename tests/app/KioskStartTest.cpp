@@ -165,11 +165,13 @@ TEST_F(KioskStartTest, TheSettingsCopyIsReadableByItsOwnerOnly) {
 
 TEST_F(KioskStartTest, TheCheckExitsZeroOnAGoodSetUpAndNamesEachFault) {
     // The uploader's socket lies in the kiosk's temporary folder.
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray ownTemp = qgetenv("TMPDIR");
     qputenv("TMPDIR", QByteArray::fromStdString(temp));
     QLocalServer uploader;
     const bool listening = uploader.listen(QString::fromLatin1(kUploaderWindowTitle));
-    qputenv("TMPDIR", ownTemp);
+    if (hadTemp) qputenv("TMPDIR", ownTemp);
+    else qunsetenv("TMPDIR");
     ASSERT_TRUE(listening);
     const KioskOutcome good = RunOne(Kiosk({"--check"}));
     EXPECT_EQ(good.exitCode, 0) << good.output;
