@@ -230,6 +230,8 @@ list(APPEND ORELLE_CORE_SOURCES
   orderdata/PhoneSettings.cpp
   platform/imaging/PhotoKind.cpp
   platform/imaging/QrCode.cpp
+  platform/webserver/ClientConnections.cpp
+  platform/webserver/ConnectionStream.cpp
   platform/webserver/HttplibWebServer.cpp
 )
 list(APPEND ORELLE_UI_SOURCES

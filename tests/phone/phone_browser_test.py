@@ -5,7 +5,9 @@ chooses 20 photos (JPEGs, a HEIC, a PNG, one of 30 MB), sends them, sees
 "已上传 20 张" and presses "完成"; the kiosk then places the order, whose
 files name every photo. Between the browser and the station sits a relay
 that breaks off the first upload of one photo half-way: the page's retry
-completes it.
+completes it. While the page uploads, hostile clients on other addresses
+attack the station: slow request lines, crowds of idle connections,
+multipart bodies and lying lengths; each is refused, and the page goes on.
 
 Usage: phone_browser_test.py KIOSK PROGRAM_DIR [--shot FILE] [--jpeg-only-load]
 Exits 77 (skipped) without chromium, chromium-driver or python3-selenium,
@@ -49,13 +51,16 @@ class Relay:
             threading.Thread(target=self.serve, args=(client,), daemon=True).start()
 
     def serve(self, client):
-        server = socket.create_connection(("127.0.0.1", self.target))
         head = b""
         while b"\r\n\r\n" not in head:
             piece = client.recv(65536)
             if not piece:
                 break
             head += piece
+        if not head:
+            client.close()
+            return
+        server = socket.create_connection(("127.0.0.1", self.target))
         line = head.split(b"\r\n", 1)[0].decode("latin-1")
         cut_here = not self.done_cut and line.startswith("POST") and self.cut in line
         if cut_here:
@@ -93,6 +98,92 @@ class Relay:
                 s.shutdown(socket.SHUT_RDWR)
             except OSError:
                 pass
+
+
+class Attack:
+    """Hostile clients, each from an address of its own on the loopback net,
+    until stopped: 16 request lines sent a byte a second, 40 connections
+    kept open and idle, multipart uploads, and uploads whose length lies."""
+
+    def __init__(self, port, page):
+        self.port, self.page = port, page
+        self.body = b"\xff\xd8\xff" + bytes(2000)
+        self.stop = threading.Event()
+        self.answers = {"multipart": [], "two lengths": [], "longer": []}
+        self.threads = [threading.Thread(target=self.slow, daemon=True) for _ in range(16)]
+        self.threads += [threading.Thread(target=f, daemon=True) for f in (self.crowd, self.lies)]
+        for t in self.threads:
+            t.start()
+
+    def connect(self, source):
+        s = socket.socket()
+        s.bind((source, 0))
+        s.connect(("127.0.0.1", self.port))
+        return s
+
+    def slow(self):
+        while not self.stop.is_set():
+            s = self.connect("127.0.0.2")
+            try:
+                for byte in b"GET / HTTP/1.1\r\nHost: x\r\n\r\n":
+                    s.send(bytes([byte]))
+                    if self.stop.wait(1):
+                        break
+            except OSError:
+                pass  # pushed out: open another
+            s.close()
+
+    def crowd(self):
+        import select
+        held = []
+        while not self.stop.is_set():
+            while len(held) < 40:
+                held.append(self.connect("127.0.0.3"))
+            # Those the station ended are opened again, twice a second.
+            ended, _, _ = select.select(held, [], [], 0)
+            for s in ended:
+                held.remove(s)
+                s.close()
+            self.stop.wait(0.5)
+        for s in held:
+            s.close()
+
+    def exchange(self, request):
+        s = self.connect("127.0.0.4")
+        s.sendall(request)
+        answer = b""
+        while True:
+            piece = s.recv(65536)
+            if not piece:
+                break
+            answer += piece
+        s.close()
+        return int(answer[9:12] or 0)
+
+    def lies(self):
+        jpeg = self.body
+        form = (b"--b\r\nContent-Disposition: form-data; name=\"f\"; filename=\"x.jpg\"\r\n\r\n"
+                + jpeg + b"\r\n--b--\r\n")
+        n = 0
+        while not self.stop.wait(0.2):
+            n += 1
+            post = b"POST %sphoto?name=evil%d.jpg HTTP/1.1\r\nHost: x\r\n" % (self.page.encode(), n)
+            length = b"Content-Length: %d\r\n" % len(jpeg)
+            self.answers["multipart"].append(self.exchange(
+                post + b"Content-Type: multipart/form-data; boundary=b\r\nContent-Length: %d\r\n\r\n"
+                % len(form) + form))
+            self.answers["two lengths"].append(self.exchange(post + length + length + b"\r\n" + jpeg))
+            self.answers["longer"].append(self.exchange(post + length + b"\r\n" + jpeg + b"tail"))
+
+    def end(self):
+        self.stop.set()
+        for t in self.threads:
+            t.join()
+        # A body whose length lies reaches the session, which may be busy.
+        allowed = {"multipart": {415}, "two lengths": {400}, "longer": {400, 503}}
+        for what, got in self.answers.items():
+            assert got and set(got) <= allowed[what] and min(allowed[what]) in got, (what, got)
+        print("attack:", {what: len(got) for what, got in self.answers.items()}, "refused")
 
 
 def main():
@@ -177,9 +268,11 @@ def main():
         browser = webdriver.Chrome(service=Service(driver_path), options=options)
         browser.get("http://127.0.0.1:%d%s" % (relay.port, m.group(3)))
         browser.find_element(By.ID, "photos").send_keys("\n".join(photos))
+        attack = Attack(int(m.group(2)), m.group(3))
         browser.find_element(By.ID, "send").click()
         status = browser.find_element(By.ID, "status")
         WebDriverWait(browser, 180).until(lambda _: status.text == "已上传 20 张")
+        attack.end()
         assert relay.done_cut, "the relay cut nothing"
         if shot:
             browser.save_screenshot(shot)

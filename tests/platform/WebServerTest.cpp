@@ -3,6 +3,7 @@
 // time, and nothing is stored.
 #include "platform/webserver/WebServer.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <netinet/in.h>
@@ -10,7 +11,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
+#include <mutex>
 #include <thread>
 
 #include "orderdata/PhoneSession.h"
@@ -24,10 +27,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-int Connect(int port) {
+// From `from`, any address of the loopback net: each stands for a client.
+int Connect(int port, const char* from = "127.0.0.1") {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
+    ::inet_pton(AF_INET, from, &addr.sin_addr);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     addr.sin_port = htons(static_cast<uint16_t>(port));
     if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
@@ -62,9 +68,45 @@ std::string Trickle(int port, const std::string& text, std::size_t piece,
     return answer;
 }
 
+// Sends the text at once; what the server said.
+std::string Exchange(int fd, const std::string& text) {
+    ::send(fd, text.data(), text.size(), MSG_NOSIGNAL);
+    std::string answer = ReadAll(fd);
+    ::close(fd);
+    return answer;
+}
+
 int Status(const std::string& answer) {
     return answer.size() > 12 ? std::atoi(answer.c_str() + 9) : 0;
 }
+
+// Holds every GET until released; says how many it holds.
+class HeldService : public WebService {
+  public:
+    WebAnswer Get(const WebRequest&) override {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ++inside_;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return released_; });
+        return {200, "text/plain", "ok"};
+    }
+    WebAnswer Post(const WebRequest&, WebBody&) override { return {}; }
+    void WaitFor(int n) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this, n] { return inside_ >= n; });
+    }
+    void Release() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int inside_ = 0;
+    bool released_ = false;
+};
 
 struct WebServerTest : ::testing::Test {
     testing::TempFolder temp;
@@ -82,7 +124,15 @@ struct WebServerTest : ::testing::Test {
         ASSERT_TRUE(session.Open());
         ASSERT_TRUE(server.Start("127.0.0.1", 0, session, limits, &port));
     }
-    void TearDown() override { server.Stop(); }
+    void TearDown() override {
+        held.Release();
+        server.Stop();
+    }
+    void Serve(WebService& service) {
+        server.Stop();
+        ASSERT_TRUE(server.Start("127.0.0.1", 0, service, limits, &port));
+    }
+    HeldService held;
     std::string Path(const std::string& tail) { return session.PagePath() + tail; }
     bool NothingStored() {
         return session.Count() == 0 && std::filesystem::is_empty(temp / "phone");
@@ -142,6 +192,63 @@ TEST_F(WebServerTest, AHundredConnectionsAtOnceAreAllAnswered) {
     ASSERT_TRUE(page);
     EXPECT_EQ(page->status, 200);
     EXPECT_NE(page->body.find("已上传"), std::string::npos);
+}
+
+TEST_F(WebServerTest, ABodyIsTakenOnlyAsPlainBytesOfTheOneLengthItTells) {
+    const std::string jpeg = testing::JpegBytes(64, 48);
+    const std::string post = "POST " + Path("photo?name=a.jpg") + " HTTP/1.1\r\nHost: x\r\n";
+    const std::string length = "Content-Length: " + std::to_string(jpeg.size()) + "\r\n";
+    const std::string form = "--b\r\nContent-Disposition: form-data; name=\"f\"; "
+                             "filename=\"a.jpg\"\r\n\r\n" + jpeg + "\r\n--b--\r\n";
+    for (int i = 0; i < 4; ++i) {  // more than a session's uploads at once
+        const std::string answer =
+            Exchange(Connect(port), post + "Content-Type: multipart/form-data; boundary=b\r\n" +
+                                        "Content-Length: " + std::to_string(form.size()) +
+                                        "\r\n\r\n" + form);
+        EXPECT_EQ(Status(answer), 415) << answer;
+    }
+    EXPECT_EQ(Status(Exchange(Connect(port), post + length + length + "\r\n" + jpeg)), 400);
+    EXPECT_EQ(Status(Exchange(Connect(port), post + length + "\r\n" + jpeg + "tail")), 400);
+    EXPECT_TRUE(NothingStored());
+    EXPECT_EQ(Status(Exchange(Connect(port), post + length + "\r\n" + jpeg)), 200);
+}
+
+TEST_F(WebServerTest, AFailureInServingIsAnswered500WithoutItsText) {
+    struct Failing : WebService {
+        WebAnswer Get(const WebRequest&) override { throw std::runtime_error("secret"); }
+        WebAnswer Post(const WebRequest&, WebBody&) override { return {}; }
+    } failing;
+    Serve(failing);
+    const std::string answer = Exchange(Connect(port), "GET / HTTP/1.1\r\nHost: x\r\n\r\n");
+    EXPECT_EQ(Status(answer), 500);
+    EXPECT_EQ(answer.find("secret"), std::string::npos) << answer;
+}
+
+TEST_F(WebServerTest, ConnectionsWithoutARequestMakeRoomForOnesWithIt) {
+    limits.headerSeconds = 600;  // here only pushed out, never timed out
+    Serve(held);
+    const std::string get = "GET / HTTP/1.1\r\nHost: x\r\n\r\n";
+    std::vector<int> idle;  // four from each of four clients fill the server
+    for (int i = 0; i < 16; ++i) idle.push_back(Connect(port, ("127.0.0." + std::to_string(2 + i / 4)).c_str()));
+    // A fifth from one client pushes out that client's oldest.
+    idle.push_back(Connect(port, "127.0.0.2"));
+    EXPECT_EQ(Status(ReadAll(idle[0])), 408);
+    // Another client's request pushes out the oldest of all.
+    const int customer = Connect(port);
+    ::send(customer, get.data(), get.size(), MSG_NOSIGNAL);
+    EXPECT_EQ(Status(ReadAll(idle[1])), 408);
+    // Requests that came are never pushed out: a client's fifth is refused.
+    std::vector<int> busy;
+    for (int i = 0; i < 4; ++i) {
+        busy.push_back(Connect(port, "127.0.0.6"));
+        ::send(busy.back(), get.data(), get.size(), MSG_NOSIGNAL);
+    }
+    held.WaitFor(5);
+    EXPECT_EQ(Status(Exchange(Connect(port, "127.0.0.6"), get)), 503);
+    held.Release();
+    EXPECT_EQ(Status(Exchange(customer, "")), 200);
+    for (int fd : busy) EXPECT_EQ(Status(Exchange(fd, "")), 200);
+    for (int fd : idle) ::close(fd);
 }
 
 }  // namespace
