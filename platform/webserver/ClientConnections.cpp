@@ -30,7 +30,8 @@ HeldConnection* ClientConnections::Incomplete(const std::string& client) {
     HeldConnection* oldest = nullptr;
     for (HeldConnection& c : held_) {
         if (c.ended || c.requestCame || (!client.empty() && c.client != client)) continue;
-        if (!oldest || std::tie(c.lineCame, c.arrived) < std::tie(oldest->lineCame, oldest->arrived))
+        if (!oldest ||
+            std::tie(c.lineCame, c.arrived) < std::tie(oldest->lineCame, oldest->arrived))
             oldest = &c;
     }
     return oldest;

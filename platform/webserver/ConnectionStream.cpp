@@ -73,8 +73,7 @@ void ConnectionStream::RequestCame() {
 
 bool ConnectionStream::MoreThanRead() const {
     char byte;
-    return at_ < buffer_.size() ||
-           ::recv(connection_.sock, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
+    return at_ < buffer_.size() || ::recv(connection_.sock, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
 }
 
 bool ConnectionStream::WaitReadable() const {

@@ -74,10 +74,11 @@ int FramingFault(const httplib::Request& req) {
     const std::string length = req.get_header_value("Content-Length");
     const bool chunked = req.has_header("Transfer-Encoding");
     if (lengths > 1 || (lengths == 1 && chunked) ||
-        (lengths == 1 && (length.empty() || length.find_first_not_of("0123456789") !=
-                                                std::string::npos)))
+        (lengths == 1 &&
+         (length.empty() || length.find_first_not_of("0123456789") != std::string::npos)))
         return 400;
-    const bool body = chunked || (lengths == 1 && length.find_first_not_of('0') != std::string::npos);
+    const bool body =
+        chunked || (lengths == 1 && length.find_first_not_of('0') != std::string::npos);
     const std::string type = req.get_header_value("Content-Type");
     if (body && !type.empty() && MediaType(type) != "application/octet-stream") return 415;
     return 0;
@@ -154,13 +155,14 @@ class StationServer : public httplib::Server {
     }
 
     void Serve(HeldConnection& c) {
-        ConnectionStream stream(c, held_,
-                                {std::chrono::seconds(limits_.headerSeconds),
-                                 std::chrono::seconds(limits_.readSeconds),
-                                 std::chrono::seconds(limits_.writeSeconds)});
+        ConnectionStream stream(
+            c, held_,
+            {std::chrono::seconds(limits_.headerSeconds), std::chrono::seconds(limits_.readSeconds),
+             std::chrono::seconds(limits_.writeSeconds)});
         tStream = &stream;
         bool closed = false;
-        process_request(stream, true, closed, [&stream](httplib::Request&) { stream.RequestCame(); });
+        process_request(stream, true, closed,
+                        [&stream](httplib::Request&) { stream.RequestCame(); });
         tStream = nullptr;
         const int sock = c.sock;
         held_.Remove(c);
@@ -185,8 +187,8 @@ class HttplibWebServer : public WebServer {
         StationServer& s = *server_;
         s.set_keep_alive_max_count(1);
         s.set_payload_max_length(static_cast<std::size_t>(limits.maxBodyBytes));
-        const int bound = port == 0 ? s.bind_to_any_port(address)
-                                    : (s.bind_to_port(address, port) ? port : -1);
+        const int bound =
+            port == 0 ? s.bind_to_any_port(address) : (s.bind_to_port(address, port) ? port : -1);
         if (bound <= 0) {
             server_.reset();
             return false;

@@ -17,7 +17,7 @@
 namespace orelle {
 
 struct WebRequest {
-    std::string path;  // decoded, without the query
+    std::string path;                           // decoded, without the query
     std::map<std::string, std::string> params;  // the query's, decoded
     // The body's length as the client announced it; none when not given.
     std::optional<std::uint64_t> length;

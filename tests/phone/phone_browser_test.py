@@ -14,7 +14,7 @@ Exits 77 (skipped) without chromium, chromium-driver or python3-selenium,
 unless CI is set. --jpeg-only-load: the folder load of this build takes
 only JPEGs, so the HEIC and the PNG reach the session but not the job.
 """
-import os, re, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
+import os, re, select, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
 
 SKIP = 77
 
@@ -102,16 +102,24 @@ class Relay:
 
 class Attack:
     """Hostile clients, each from an address of its own on the loopback net,
-    until stopped: 16 request lines sent a byte a second, 40 connections
-    kept open and idle, multipart uploads, and uploads whose length lies."""
+    until stopped: 16 request lines sent a byte a second, 40 idle
+    connections opened again as the station ends them, and uploads sent as
+    a form or with a length that lies, each of which must be refused."""
 
     def __init__(self, port, page):
-        self.port, self.page = port, page
-        self.body = b"\xff\xd8\xff" + bytes(2000)
-        self.stop = threading.Event()
-        self.answers = {"multipart": [], "two lengths": [], "longer": []}
-        self.threads = [threading.Thread(target=self.slow, daemon=True) for _ in range(16)]
-        self.threads += [threading.Thread(target=f, daemon=True) for f in (self.crowd, self.lies)]
+        self.port, self.stop = port, threading.Event()
+        body = b"\xff\xd8\xff" + bytes(2000)
+        form = b"--b\r\nContent-Disposition: form-data; name=f; filename=x.jpg\r\n\r\n" + body
+        post = b"POST %sphoto?name=x.jpg HTTP/1.1\r\nHost: x\r\n" % page.encode()
+        length = b"Content-Length: %d\r\n" % len(body)
+        # A lying length reaches the session, which may be busy.
+        self.lies = [(post + b"Content-Type: multipart/form-data; boundary=b\r\n"
+                      b"Content-Length: %d\r\n\r\n" % len(form) + form, {415}),
+                     (post + length + length + b"\r\n" + body, {400}),
+                     (post + length + b"\r\n" + body + b"tail", {400, 503})]
+        self.answers = [[] for _ in self.lies]
+        self.threads = [threading.Thread(target=f, daemon=True)
+                        for f in [self.slow] * 16 + [self.crowd, self.lie]]
         for t in self.threads:
             t.start()
 
@@ -123,67 +131,38 @@ class Attack:
 
     def slow(self):
         while not self.stop.is_set():
-            s = self.connect("127.0.0.2")
-            try:
-                for byte in b"GET / HTTP/1.1\r\nHost: x\r\n\r\n":
-                    s.send(bytes([byte]))
-                    if self.stop.wait(1):
-                        break
-            except OSError:
-                pass  # pushed out: open another
-            s.close()
+            with self.connect("127.0.0.2") as s:
+                try:
+                    for byte in b"GET / HTTP/1.1\r\nHost: x\r\n\r\n":
+                        if s.send(bytes([byte])) and self.stop.wait(1):
+                            break
+                except OSError:
+                    pass  # ended by the station: open another
 
     def crowd(self):
-        import select
         held = []
-        while not self.stop.is_set():
-            while len(held) < 40:
-                held.append(self.connect("127.0.0.3"))
-            # Those the station ended are opened again, twice a second.
-            ended, _, _ = select.select(held, [], [], 0)
-            for s in ended:
+        while not self.stop.wait(0.5):
+            held += [self.connect("127.0.0.3") for _ in range(40 - len(held))]
+            for s in select.select(held, [], [], 0)[0]:
                 held.remove(s)
                 s.close()
-            self.stop.wait(0.5)
         for s in held:
             s.close()
 
-    def exchange(self, request):
-        s = self.connect("127.0.0.4")
-        s.sendall(request)
-        answer = b""
-        while True:
-            piece = s.recv(65536)
-            if not piece:
-                break
-            answer += piece
-        s.close()
-        return int(answer[9:12] or 0)
-
-    def lies(self):
-        jpeg = self.body
-        form = (b"--b\r\nContent-Disposition: form-data; name=\"f\"; filename=\"x.jpg\"\r\n\r\n"
-                + jpeg + b"\r\n--b--\r\n")
-        n = 0
+    def lie(self):
         while not self.stop.wait(0.2):
-            n += 1
-            post = b"POST %sphoto?name=evil%d.jpg HTTP/1.1\r\nHost: x\r\n" % (self.page.encode(), n)
-            length = b"Content-Length: %d\r\n" % len(jpeg)
-            self.answers["multipart"].append(self.exchange(
-                post + b"Content-Type: multipart/form-data; boundary=b\r\nContent-Length: %d\r\n\r\n"
-                % len(form) + form))
-            self.answers["two lengths"].append(self.exchange(post + length + length + b"\r\n" + jpeg))
-            self.answers["longer"].append(self.exchange(post + length + b"\r\n" + jpeg + b"tail"))
+            for (request, _), answers in zip(self.lies, self.answers):
+                with self.connect("127.0.0.4") as s:
+                    s.sendall(request)
+                    answers.append(int(s.makefile("rb").read()[9:12] or 0))
 
     def end(self):
         self.stop.set()
         for t in self.threads:
             t.join()
-        # A body whose length lies reaches the session, which may be busy.
-        allowed = {"multipart": {415}, "two lengths": {400}, "longer": {400, 503}}
-        for what, got in self.answers.items():
-            assert got and set(got) <= allowed[what] and min(allowed[what]) in got, (what, got)
-        print("attack:", {what: len(got) for what, got in self.answers.items()}, "refused")
+        for (request, allowed), got in zip(self.lies, self.answers):
+            assert got and set(got) <= allowed and min(allowed) in got, (request[:120], got)
+        print("attack: refused", [len(got) for got in self.answers])
 
 
 def main():
