@@ -109,12 +109,11 @@ class Attack:
     def __init__(self, port, page):
         self.port, self.stop = port, threading.Event()
         body = b"\xff\xd8\xff" + bytes(2000)
-        form = b"--b\r\nContent-Disposition: form-data; name=f; filename=x.jpg\r\n\r\n" + body
         post = b"POST %sphoto?name=x.jpg HTTP/1.1\r\nHost: x\r\n" % page.encode()
         length = b"Content-Length: %d\r\n" % len(body)
         # A lying length reaches the session, which may be busy.
-        self.lies = [(post + b"Content-Type: multipart/form-data; boundary=b\r\n"
-                      b"Content-Length: %d\r\n\r\n" % len(form) + form, {415}),
+        form = b"Content-Type: multipart/form-data; boundary=b\r\n"
+        self.lies = [(post + form + length + b"\r\n" + body, {415}),
                      (post + length + length + b"\r\n" + body, {400}),
                      (post + length + b"\r\n" + body + b"tail", {400, 503})]
         self.answers = [[] for _ in self.lies]
@@ -124,10 +123,7 @@ class Attack:
             t.start()
 
     def connect(self, source):
-        s = socket.socket()
-        s.bind((source, 0))
-        s.connect(("127.0.0.1", self.port))
-        return s
+        return socket.create_connection(("127.0.0.1", self.port), source_address=(source, 0))
 
     def slow(self):
         while not self.stop.is_set():

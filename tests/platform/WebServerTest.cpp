@@ -156,17 +156,9 @@ TEST_F(WebServerTest, ABodyIsTakenOnlyAsPlainBytesOfTheOneLengthItTells) {
     const std::string jpeg = testing::JpegBytes(64, 48);
     const std::string post = "POST " + Path("photo?name=a.jpg") + " HTTP/1.1\r\nHost: x\r\n";
     const std::string length = "Content-Length: " + std::to_string(jpeg.size()) + "\r\n";
-    const std::string form =
-        "--b\r\nContent-Disposition: form-data; name=\"f\"; "
-        "filename=\"a.jpg\"\r\n\r\n" +
-        jpeg + "\r\n--b--\r\n";
-    for (int i = 0; i < 4; ++i) {  // more than a session's uploads at once
-        const std::string answer =
-            Exchange(Connect(port), post + "Content-Type: multipart/form-data; boundary=b\r\n" +
-                                        "Content-Length: " + std::to_string(form.size()) +
-                                        "\r\n\r\n" + form);
-        EXPECT_EQ(Status(answer), 415) << answer;
-    }
+    const std::string form = "Content-Type: multipart/form-data; boundary=b\r\n";
+    const std::string multipart = Exchange(Connect(port), post + form + length + "\r\n" + jpeg);
+    EXPECT_EQ(Status(multipart), 415) << multipart;
     EXPECT_EQ(Status(Exchange(Connect(port), post + length + length + "\r\n" + jpeg)), 400);
     EXPECT_EQ(Status(Exchange(Connect(port), post + length + "\r\n" + jpeg + "tail")), 400);
     EXPECT_TRUE(NothingStored());
