@@ -196,7 +196,7 @@ TEST_F(WebServerTest, ConnectionsWithoutARequestMakeRoomForOnesWithIt) {
         busy.push_back(Connect(port, "127.0.0.6"));
         ::send(busy.back(), get.data(), get.size(), MSG_NOSIGNAL);
     }
-    for (int i = 0; i < 5; ++i) held.entered.acquire();
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(held.entered.try_acquire_for(std::chrono::minutes(1)));
     EXPECT_EQ(Status(Exchange(Connect(port, "127.0.0.6"), get)), 503);
     held.letGo.release(5);
     EXPECT_EQ(Status(Exchange(customer, "")), 200);
