@@ -232,6 +232,8 @@ list(APPEND ORELLE_CORE_SOURCES
   phone/PhoneSettings.cpp
   platform/imaging/PhotoKind.cpp
   platform/imaging/QrCode.cpp
+  platform/webserver/ClientConnections.cpp
+  platform/webserver/ConnectionStream.cpp
   platform/webserver/HttplibWebServer.cpp
 )
 list(APPEND ORELLE_UI_SOURCES

@@ -2,11 +2,13 @@
 
 #include <QFile>
 #include <cstdio>
+#include <optional>
 #include <random>
 
 #include "orderdata/CopyNames.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
+#include "platform/imaging/PictureFile.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
 
@@ -32,7 +34,50 @@ std::string CleanName(const std::string& sent) {
     return name.empty() ? std::string("photo") : name;
 }
 
+// Whether the folder load will read the photo: a JPEG's frame header, read
+// as the load reads it, in the head the load looks at.
+bool LoadReads(PhotoKind kind, std::string_view bytes) {
+    if (kind != PhotoKind::kJpeg) return kind != PhotoKind::kUnknown;
+    return PixelSizeFromBytes(bytes.substr(0, kPhotoHeadLimit)).has_value();
+}
+
 }  // namespace
+
+// What an upload under way holds of its session: its name and its share of
+// the bounds, given back on every way out, an exception included.
+class PhoneSession::Claim {
+  public:
+    // Under the session's lock.
+    Claim(PhoneSession& session, std::pair<std::string, std::uint64_t> key)
+        : session_(session), key_(std::move(key)) {
+        session_.names_.insert(key_);
+        ++session_.underWay_;
+        session_.underWayBytes_ += key_.second;
+    }
+    ~Claim() {
+        if (kept_) return;
+        std::lock_guard<std::mutex> lock(session_.mutex_);
+        session_.names_.erase(key_);
+        Release();
+    }
+    Claim(const Claim&) = delete;
+    Claim& operator=(const Claim&) = delete;
+    // Under the session's lock: the photo is stored, its name stays taken.
+    void Keep() {
+        kept_ = true;
+        Release();
+    }
+
+  private:
+    void Release() {
+        --session_.underWay_;
+        session_.underWayBytes_ -= key_.second;
+    }
+
+    PhoneSession& session_;
+    const std::pair<std::string, std::uint64_t> key_;
+    bool kept_ = false;
+};
 
 std::string NewPhoneToken() {
     std::random_device random;
@@ -136,6 +181,7 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
     const std::string origName = CleanName(name->second);
     const std::uint64_t bytes = *request.length;
     const std::pair<std::string, std::uint64_t> key{origName, bytes};
+    std::optional<Claim> claim;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (state_ == State::Ended) return {};
@@ -148,9 +194,7 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
         int status = 400;
         if (const char* refusal = Refusal(bytes, &status))
             return Refused(status, refusal);
-        names_.insert(key);
-        ++underWay_;
-        underWayBytes_ += bytes;
+        claim.emplace(*this, key);
     }
     std::string data;
     data.reserve(static_cast<std::size_t>(bytes));
@@ -160,16 +204,14 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
         return true;
     });
     const PhotoKind kind = PhotoKindOf(data);
+    const bool readable = LoadReads(kind, data);
     PhoneReceived photo;
     Stored stored;
     WebAnswer answer;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        --underWay_;
-        underWayBytes_ -= bytes;
         lastSeen_ = now_();
-        const bool ok = whole && data.size() == bytes && kind != PhotoKind::kUnknown &&
-                        state_ == State::Open;
+        const bool ok = whole && data.size() == bytes && readable && state_ == State::Open;
         if (ok) {
             char stem[16];
             std::snprintf(stem, sizeof stem, "p%04d", ++lastNumber_);
@@ -179,20 +221,19 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
             // that a start's clean-up knows; not synced: the folder load
             // copies it into the job.
             if (fs_.WriteFile(photo.path, data)) {
+                claim->Keep();
                 received_.push_back(photo);
                 receivedBytes_ += bytes;
                 stored = stored_;
                 answer = CountAnswer();
             } else {
-                names_.erase(key);
                 return Refused(507, kPhoneNoSpace);
             }
         } else {
-            names_.erase(key);
             if (state_ == State::Ended) return {};
             if (state_ != State::Open) return Refused(410, kPhoneOver);
             if (!whole || data.size() != bytes) return Refused(400, kPhoneBroken);
-            return Refused(415, kPhoneNotPhoto);
+            return Refused(415, kind == PhotoKind::kUnknown ? kPhoneNotPhoto : kPhoneUnreadable);
         }
     }
     if (stored) stored(photo, std::move(data));

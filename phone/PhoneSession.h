@@ -45,6 +45,7 @@ struct PhoneReceived {
 
 // The texts the page shows for a refused photo.
 inline constexpr const char* kPhoneNotPhoto = "只能上传照片(JPEG、HEIC、PNG)";
+inline constexpr const char* kPhoneUnreadable = "照片已损坏,无法读取";
 inline constexpr const char* kPhoneTooLarge = "照片太大,每张最多 50 MB";
 inline constexpr const char* kPhoneTooMany = "照片数量已达上限";
 inline constexpr const char* kPhoneNoSpace = "电脑磁盘空间不足";
@@ -94,6 +95,7 @@ class PhoneSession : public WebService {
 
   private:
     enum class State { Open, Finished, Ended };
+    class Claim;
     WebAnswer Upload(const WebRequest& request, WebBody& body);
     // Under the lock: why a photo of that size is refused, or null.
     const char* Refusal(std::uint64_t bytes, int* status) const;

@@ -1,26 +1,23 @@
-// The station's HTTP server on cpp-httplib. cpp-httplib gives the thread
-// pool, read and write time-outs and the payload limit; what it leaves
-// open is bounded here: its waiting queue has no end (the queue below
-// answers 503 past a limit), and its time-outs are per read, so a client
-// sending one byte a second would hold a thread for ever (a watchdog ends
-// a request whose headers take too long, the body reader a body that
-// arrives too slowly). POSIX sockets; a Windows build needs Winsock's
-// names for the few calls here.
+// The station's HTTP server on cpp-httplib. cpp-httplib parses requests,
+// routes them and gives the payload limit; the rest is bounded here: the
+// connections are held and bounded per client (ClientConnections), each
+// served on a thread of its own through a stream that bounds the time of
+// a whole request (ConnectionStream); a body must keep arriving at a
+// rate, be sent as plain bytes and be exactly as long as it says. An
+// exception in serving is answered 500 without its text. POSIX sockets;
+// a Windows build needs Winsock's names for the few calls here.
 #include <httplib.h>
 #include <sys/socket.h>
-#include <netinet/in.h>
 #include <unistd.h>
 
 #include <QHostAddress>
 #include <QNetworkInterface>
+#include <algorithm>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <map>
-#include <mutex>
 #include <thread>
-#include <vector>
 
+#include "platform/webserver/ClientConnections.h"
+#include "platform/webserver/ConnectionStream.h"
 #include "platform/webserver/WebServer.h"
 
 namespace orelle {
@@ -28,147 +25,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-thread_local socket_t tSocket = INVALID_SOCKET;
-
-void SendRaw(socket_t sock, std::string_view text) {
-    ::send(sock, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
-}
-
-int LocalPort(socket_t sock) {
-    sockaddr_storage a{};
-    socklen_t size = sizeof a;
-    if (::getsockname(sock, reinterpret_cast<sockaddr*>(&a), &size) != 0) return -1;
-    if (a.ss_family == AF_INET) return ntohs(reinterpret_cast<sockaddr_in*>(&a)->sin_port);
-    if (a.ss_family == AF_INET6) return ntohs(reinterpret_cast<sockaddr_in6*>(&a)->sin6_port);
-    return -1;
-}
-
-bool HasPeer(socket_t sock) {
-    sockaddr_storage a{};
-    socklen_t size = sizeof a;
-    return ::getpeername(sock, reinterpret_cast<sockaddr*>(&a), &size) == 0;
-}
-
-// The connections being served or waiting, each with the time by which
-// its headers must have come; the watchdog ends those that miss it.
-class Connections {
-  public:
-    explicit Connections(int port) : port_(port) {}
-
-    // On the accepting thread, just after an accept: cpp-httplib does not
-    // name the socket it hands on, so it is the one connection to our port
-    // not known yet. INVALID_SOCKET when it cannot be told.
-    socket_t AddNewest(Clock::time_point headersBy) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        for (socket_t fd = 0; fd < 1024; ++fd) {
-            if (open_.count(fd) || LocalPort(fd) != port_ || !HasPeer(fd)) continue;
-            open_[fd] = headersBy;
-            return fd;
-        }
-        return INVALID_SOCKET;
-    }
-    void HeadersCame(socket_t sock) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto it = open_.find(sock);
-        if (it != open_.end()) it->second = Clock::time_point::max();
-    }
-    void Remove(socket_t sock) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        open_.erase(sock);
-    }
-    // Ends the connections past their time; all of them when stopping.
-    void EndLate(bool all) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        const Clock::time_point now = Clock::now();
-        for (auto& [sock, by] : open_) {
-            if (!all && by > now) continue;
-            if (by != Clock::time_point::max())
-                SendRaw(sock,
-                        "HTTP/1.1 408 Request Timeout\r\nContent-Length: 0\r\n"
-                        "Connection: close\r\n\r\n");
-            ::shutdown(sock, SHUT_RDWR);
-            by = Clock::time_point::max();
-        }
-    }
-
-  private:
-    const int port_;
-    std::mutex mutex_;
-    std::map<socket_t, Clock::time_point> open_;
-};
-
-// A fixed number of workers and a bounded queue. A connection past the
-// bound is answered 503 at once and closed on the accepting thread.
-class BoundedQueue : public httplib::TaskQueue {
-  public:
-    BoundedQueue(Connections& connections, const WebServerLimits& limits)
-        : connections_(connections),
-          capacity_(static_cast<std::size_t>(limits.connections)),
-          headerTime_(std::chrono::seconds(limits.headerSeconds)) {
-        for (int i = 0; i < limits.threads; ++i) workers_.emplace_back([this] { Serve(); });
-    }
-    void enqueue(std::function<void()> fn) override {
-        const socket_t sock = connections_.AddNewest(Clock::now() + headerTime_);
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (queue_.size() + busy_ < capacity_ && !stopping_) {
-                queue_.push_back([this, fn = std::move(fn), sock] {
-                    tSocket = sock;
-                    fn();
-                    tSocket = INVALID_SOCKET;
-                    connections_.Remove(sock);
-                });
-                wake_.notify_one();
-                return;
-            }
-        }
-        if (sock != INVALID_SOCKET) {
-            SendRaw(sock,
-                    "HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\n"
-                    "Connection: close\r\n\r\n");
-            ::shutdown(sock, SHUT_RDWR);
-        }
-        fn();  // reads nothing from a shut socket, and closes it
-        connections_.Remove(sock);
-    }
-    void shutdown() override {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_all();
-        for (std::thread& t : workers_) t.join();
-        workers_.clear();
-    }
-
-  private:
-    void Serve() {
-        for (;;) {
-            std::function<void()> fn;
-            {
-                std::unique_lock<std::mutex> lock(mutex_);
-                wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-                if (queue_.empty()) return;
-                fn = std::move(queue_.front());
-                queue_.pop_front();
-                ++busy_;
-            }
-            fn();
-            std::lock_guard<std::mutex> lock(mutex_);
-            --busy_;
-        }
-    }
-
-    Connections& connections_;
-    const std::size_t capacity_;
-    const Clock::duration headerTime_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<std::function<void()>> queue_;
-    std::size_t busy_ = 0;
-    bool stopping_ = false;
-    std::vector<std::thread> workers_;
-};
+// The stream serving this thread's connection.
+thread_local ConnectionStream* tStream = nullptr;
 
 class HttplibBody : public WebBody {
   public:
@@ -191,13 +49,40 @@ class HttplibBody : public WebBody {
             }
             return piece(std::string_view(data, size));
         });
-        return whole && !tooSlow;
+        // More than the length said: the length lied, the body is not whole.
+        return whole && !tooSlow && !(tStream && tStream->MoreThanRead());
     }
 
   private:
     const httplib::ContentReader& reader_;
     const WebServerLimits& limits_;
 };
+
+std::string MediaType(const std::string& type) {
+    std::string media = type.substr(0, type.find(';'));
+    media.erase(media.find_last_not_of(" \t") + 1);
+    std::transform(media.begin(), media.end(), media.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return media;
+}
+
+// 400 for a body whose length is not told once and plainly; 415 for a
+// body not sent as plain bytes, the one way bodies are read here; 0 when
+// the request is framed soundly.
+int FramingFault(const httplib::Request& req) {
+    const std::size_t lengths = req.get_header_value_count("Content-Length");
+    const std::string length = req.get_header_value("Content-Length");
+    const bool chunked = req.has_header("Transfer-Encoding");
+    if (lengths > 1 || (lengths == 1 && chunked) ||
+        (lengths == 1 &&
+         (length.empty() || length.find_first_not_of("0123456789") != std::string::npos)))
+        return 400;
+    const bool body =
+        chunked || (lengths == 1 && length.find_first_not_of('0') != std::string::npos);
+    const std::string type = req.get_header_value("Content-Type");
+    if (body && !type.empty() && MediaType(type) != "application/octet-stream") return 415;
+    return 0;
+}
 
 WebRequest RequestOf(const httplib::Request& req) {
     WebRequest r;
@@ -211,10 +96,84 @@ WebRequest RequestOf(const httplib::Request& req) {
 }
 
 void Answer(const WebAnswer& a, httplib::Response& res) {
-    if (a.hangUp && tSocket != INVALID_SOCKET) ::shutdown(tSocket, SHUT_RDWR);
+    if (a.hangUp && tStream) ::shutdown(tStream->socket(), SHUT_RDWR);
     res.status = a.status;
     if (!a.body.empty()) res.set_content(a.body, a.type.c_str());
 }
+
+// Runs each accepted connection's task at once, on the accepting thread:
+// the server below decides there whether to hold it.
+class AtOnce : public httplib::TaskQueue {
+  public:
+    void enqueue(std::function<void()> fn) override { fn(); }
+    void shutdown() override {}
+};
+
+// cpp-httplib's server with the connections held by our own bookkeeping.
+class StationServer : public httplib::Server {
+  public:
+    explicit StationServer(const WebServerLimits& limits)
+        : limits_(limits),
+          held_(limits.connections, limits.connectionsPerClient,
+                [](const HeldConnection& c) {
+                    if (!c.requestCame) SendAnswer(c.sock, "HTTP/1.1 408 Request Timeout");
+                    ::shutdown(c.sock, SHUT_RDWR);
+                }),
+          workers_(static_cast<std::size_t>(limits.connections)) {
+        new_task_queue = [] { return new AtOnce; };
+    }
+    // After the listening has ended: ends every connection and waits for
+    // their threads.
+    ~StationServer() override {
+        held_.EndAll();
+        workers_.shutdown();
+    }
+
+    // cpp-httplib listens with a backlog of 5: a crowd of connections
+    // would make a phone's wait for its handshake again, seconds later.
+    void WidenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
+
+    // Ends the listening, also when it has not begun yet (where the
+    // library's stop() would do nothing and the listener would go on).
+    void StopListening() {
+        const socket_t sock = svr_sock_.exchange(INVALID_SOCKET);
+        if (sock == INVALID_SOCKET) return;
+        ::shutdown(sock, SHUT_RDWR);
+        ::close(sock);
+    }
+
+  private:
+    bool process_and_close_socket(socket_t sock) override {
+        HeldConnection* c = held_.Admit(sock, ClientAddress(sock));
+        if (!c) {
+            SendAnswer(sock, "HTTP/1.1 503 Service Unavailable");
+            ::close(sock);
+            return false;
+        }
+        workers_.enqueue([this, c] { Serve(*c); });
+        return true;
+    }
+
+    void Serve(HeldConnection& c) {
+        ConnectionStream stream(
+            c, held_,
+            {std::chrono::seconds(limits_.headerSeconds), std::chrono::seconds(limits_.readSeconds),
+             std::chrono::seconds(limits_.writeSeconds)});
+        tStream = &stream;
+        bool closed = false;
+        process_request(stream, true, closed,
+                        [&stream](httplib::Request&) { stream.RequestCame(); });
+        tStream = nullptr;
+        const int sock = c.sock;
+        held_.Remove(c);
+        ::shutdown(sock, SHUT_RDWR);
+        ::close(sock);
+    }
+
+    const WebServerLimits& limits_;
+    ClientConnections held_;
+    httplib::ThreadPool workers_;
+};
 
 class HttplibWebServer : public WebServer {
   public:
@@ -224,29 +183,30 @@ class HttplibWebServer : public WebServer {
                const WebServerLimits& limits, int* boundPort) override {
         Stop();
         limits_ = limits;
-        server_ = std::make_unique<httplib::Server>();
-        httplib::Server& s = *server_;
+        server_ = std::make_unique<StationServer>(limits_);
+        StationServer& s = *server_;
         s.set_keep_alive_max_count(1);
-        s.set_read_timeout(limits.readSeconds, 0);
-        s.set_write_timeout(limits.writeSeconds, 0);
         s.set_payload_max_length(static_cast<std::size_t>(limits.maxBodyBytes));
-        const int bound = port == 0 ? s.bind_to_any_port(address)
-                                    : (s.bind_to_port(address, port) ? port : -1);
+        const int bound =
+            port == 0 ? s.bind_to_any_port(address) : (s.bind_to_port(address, port) ? port : -1);
         if (bound <= 0) {
             server_.reset();
             return false;
         }
-        connections_ = std::make_unique<Connections>(bound);
-        Connections& connections = *connections_;
-        const WebServerLimits& held = limits_;
-        s.new_task_queue = [&connections, &held] { return new BoundedQueue(connections, held); };
-        s.set_pre_routing_handler([&connections](const httplib::Request&, httplib::Response&) {
-            connections.HeadersCame(tSocket);
-            return httplib::Server::HandlerResponse::Unhandled;
+        s.WidenBacklog();
+        s.set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
+            const int fault = FramingFault(req);
+            if (fault == 0) return httplib::Server::HandlerResponse::Unhandled;
+            res.status = fault;
+            return httplib::Server::HandlerResponse::Handled;
         });
+        // What failed is the station's business, not the client's.
+        s.set_exception_handler([](const httplib::Request&, httplib::Response& res,
+                                   std::exception_ptr) { res.status = 500; });
         s.Get(".*", [&service](const httplib::Request& req, httplib::Response& res) {
             Answer(service.Get(RequestOf(req)), res);
         });
+        const WebServerLimits& held = limits_;
         s.Post(".*", [&service, &held](const httplib::Request& req, httplib::Response& res,
                                        const httplib::ContentReader& reader) {
             HttplibBody body(reader, held);
@@ -254,41 +214,20 @@ class HttplibWebServer : public WebServer {
         });
         if (boundPort) *boundPort = bound;
         listener_ = std::thread([&s] { s.listen_after_bind(); });
-        running_ = true;
-        watchdog_ = std::thread([this] {
-            std::unique_lock<std::mutex> lock(watchMutex_);
-            while (running_) {
-                watchWake_.wait_for(lock, std::chrono::milliseconds(200));
-                connections_->EndLate(false);
-            }
-        });
         return true;
     }
 
     void Stop() override {
         if (!server_) return;
-        connections_->EndLate(true);
-        server_->stop();
+        server_->StopListening();
         if (listener_.joinable()) listener_.join();
-        {
-            std::lock_guard<std::mutex> lock(watchMutex_);
-            running_ = false;
-        }
-        watchWake_.notify_all();
-        if (watchdog_.joinable()) watchdog_.join();
         server_.reset();
-        connections_.reset();
     }
 
   private:
     WebServerLimits limits_;
-    std::unique_ptr<Connections> connections_;
-    std::unique_ptr<httplib::Server> server_;
+    std::unique_ptr<StationServer> server_;
     std::thread listener_;
-    std::thread watchdog_;
-    std::mutex watchMutex_;
-    std::condition_variable watchWake_;
-    bool running_ = false;
 };
 
 }  // namespace

@@ -1,9 +1,11 @@
 #pragma once
 // A small HTTP server inside the station, for the page a phone opens. It
 // answers every request through a WebService, on its own threads, and
-// bounds what a client on the shop's network can take: connections,
-// threads, the time to send a request and the size of a body. The server
-// writes and reads no file itself.
+// bounds what a client on the shop's network can take: connections, in
+// all and per client, the time to send a request and the size of a body.
+// A body is read as the plain bytes it is sent as (other types are
+// refused 415) and must be exactly as long as its one Content-Length
+// says (400 otherwise). The server writes and reads no file itself.
 
 #include <cstdint>
 #include <functional>
@@ -15,7 +17,7 @@
 namespace orelle {
 
 struct WebRequest {
-    std::string path;  // decoded, without the query
+    std::string path;                           // decoded, without the query
     std::map<std::string, std::string> params;  // the query's, decoded
     // The body's length as the client announced it; none when not given.
     std::optional<std::uint64_t> length;
@@ -48,9 +50,13 @@ class WebService {
 };
 
 struct WebServerLimits {
-    int threads = 4;       // requests served at once
-    int connections = 16;  // served and waiting; more are answered 503 at once
-    int headerSeconds = 10;  // to send a request's line and headers
+    // Connections held at once, each served on a thread of its own, and
+    // from one client address (a phone's page needs two or three). Past
+    // a bound, a connection whose request has not come whole makes room;
+    // with none, the new one is answered 503 at once.
+    int connections = 16;
+    int connectionsPerClient = 4;
+    int headerSeconds = 10;  // from connecting to the end of the headers
     int readSeconds = 10;    // the longest silence within a body
     int writeSeconds = 10;   // the longest a client may leave an answer unread
     // After the first few seconds a body must keep arriving at this rate.

@@ -175,11 +175,14 @@ TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {
         std::string bytes;
         std::size_t breakAt;
         int status;
+        const char* why = nullptr;
     };
     const std::string jpeg = JpegBytes(640, 480);
     ASSERT_GT(jpeg.size(), 4000u);  // arrives in several pieces
     const std::vector<Case> cases = {
         {"a text file named .jpg", nullptr, "hello, not a photo", std::string::npos, 415},
+        {"only the start of a JPEG", nullptr, jpeg.substr(0, 4) + std::string(5000, 'x'),
+         std::string::npos, 415, kPhoneUnreadable},
         {"broken off half-way", nullptr, jpeg, jpeg.size() / 2, 400},
         {"over the photo size", [](auto& t) { t.limits.maxPhotoBytes = 100; t.Make(); }, jpeg,
          std::string::npos, 413},
@@ -205,11 +208,27 @@ TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {
         if (c.before) c.before(*this);
         const WebAnswer a = Send("x.jpg", c.bytes, c.breakAt);
         EXPECT_EQ(a.status, c.status);
+        if (c.why) {
+            EXPECT_NE(a.body.find(c.why), std::string::npos) << a.body;
+        }
         EXPECT_EQ(session->Count(), 0u);
         if (std::filesystem::exists(temp / "phone")) {
             EXPECT_TRUE(Files().empty());
         }
     }
+}
+
+TEST_F(PhoneSessionTest, AnUploadThatThrowsGivesBackWhatItTook) {
+    struct Throwing : WebBody {
+        bool Read(const std::function<bool(std::string_view)>&) override {
+            throw std::bad_function_call();
+        }
+    } body;
+    const std::string jpeg = JpegBytes(64, 48);
+    const WebRequest r{session->PagePath() + "photo", {{"name", "a.jpg"}}, jpeg.size()};
+    for (int i = 0; i <= limits.uploadsAtOnce; ++i)
+        EXPECT_THROW(session->Post(r, body), std::bad_function_call);
+    EXPECT_EQ(Send("a.jpg", jpeg).body, "{\"ok\":true,\"count\":1}");
 }
 
 TEST_F(PhoneSessionTest, EveryOtherPathIsNotFoundWithoutDetail) {

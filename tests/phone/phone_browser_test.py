@@ -5,14 +5,16 @@ chooses 20 photos (JPEGs, a HEIC, a PNG, one of 30 MB), sends them, sees
 "已上传 20 张" and presses "完成"; the kiosk then places the order, whose
 files name every photo. Between the browser and the station sits a relay
 that breaks off the first upload of one photo half-way: the page's retry
-completes it.
+completes it. While the page uploads, hostile clients on other addresses
+attack the station: slow request lines, crowds of idle connections,
+multipart bodies and lying lengths; each is refused, and the page goes on.
 
 Usage: phone_browser_test.py KIOSK PROGRAM_DIR [--shot FILE] [--jpeg-only-load]
 Exits 77 (skipped) without chromium, chromium-driver or python3-selenium,
 unless CI is set. --jpeg-only-load: the folder load of this build takes
 only JPEGs, so the HEIC and the PNG reach the session but not the job.
 """
-import os, re, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
+import os, re, select, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
 
 SKIP = 77
 
@@ -49,13 +51,16 @@ class Relay:
             threading.Thread(target=self.serve, args=(client,), daemon=True).start()
 
     def serve(self, client):
-        server = socket.create_connection(("127.0.0.1", self.target))
         head = b""
         while b"\r\n\r\n" not in head:
             piece = client.recv(65536)
             if not piece:
                 break
             head += piece
+        if not head:
+            client.close()
+            return
+        server = socket.create_connection(("127.0.0.1", self.target))
         line = head.split(b"\r\n", 1)[0].decode("latin-1")
         cut_here = not self.done_cut and line.startswith("POST") and self.cut in line
         if cut_here:
@@ -93,6 +98,67 @@ class Relay:
                 s.shutdown(socket.SHUT_RDWR)
             except OSError:
                 pass
+
+
+class Attack:
+    """Hostile clients, each from an address of its own on the loopback net,
+    until stopped: 16 request lines sent a byte a second, 40 idle
+    connections opened again as the station ends them, and uploads sent as
+    a form or with a length that lies, each of which must be refused."""
+
+    def __init__(self, port, page):
+        self.port, self.stop = port, threading.Event()
+        body = b"\xff\xd8\xff" + bytes(2000)
+        post = b"POST %sphoto?name=x.jpg HTTP/1.1\r\nHost: x\r\n" % page.encode()
+        length = b"Content-Length: %d\r\n" % len(body)
+        # A lying length reaches the session, which may be busy.
+        form = b"Content-Type: multipart/form-data; boundary=b\r\n"
+        self.lies = [(post + form + length + b"\r\n" + body, {415}),
+                     (post + length + length + b"\r\n" + body, {400}),
+                     (post + length + b"\r\n" + body + b"tail", {400, 503})]
+        self.answers = [[] for _ in self.lies]
+        self.threads = [threading.Thread(target=f, daemon=True)
+                        for f in [self.slow] * 16 + [self.crowd, self.lie]]
+        for t in self.threads:
+            t.start()
+
+    def connect(self, source):
+        return socket.create_connection(("127.0.0.1", self.port), source_address=(source, 0))
+
+    def slow(self):
+        while not self.stop.is_set():
+            with self.connect("127.0.0.2") as s:
+                try:
+                    for byte in b"GET / HTTP/1.1\r\nHost: x\r\n\r\n":
+                        if s.send(bytes([byte])) and self.stop.wait(1):
+                            break
+                except OSError:
+                    pass  # ended by the station: open another
+
+    def crowd(self):
+        held = []
+        while not self.stop.wait(0.5):
+            held += [self.connect("127.0.0.3") for _ in range(40 - len(held))]
+            for s in select.select(held, [], [], 0)[0]:
+                held.remove(s)
+                s.close()
+        for s in held:
+            s.close()
+
+    def lie(self):
+        while not self.stop.wait(0.2):
+            for (request, _), answers in zip(self.lies, self.answers):
+                with self.connect("127.0.0.4") as s:
+                    s.sendall(request)
+                    answers.append(int(s.makefile("rb").read()[9:12] or 0))
+
+    def end(self):
+        self.stop.set()
+        for t in self.threads:
+            t.join()
+        for (request, allowed), got in zip(self.lies, self.answers):
+            assert got and set(got) <= allowed and min(allowed) in got, (request[:120], got)
+        print("attack: refused", [len(got) for got in self.answers])
 
 
 def main():
@@ -184,9 +250,11 @@ def main():
         browser = webdriver.Chrome(service=Service(driver_path), options=options)
         browser.get("http://127.0.0.1:%d%s" % (relay.port, m.group(3)))
         browser.find_element(By.ID, "photos").send_keys("\n".join(photos))
+        attack = Attack(int(m.group(2)), m.group(3))
         browser.find_element(By.ID, "send").click()
         status = browser.find_element(By.ID, "status")
         WebDriverWait(browser, 180).until(lambda _: status.text == "已上传 20 张")
+        attack.end()
         assert relay.done_cut, "the relay cut nothing"
         if shot:
             browser.save_screenshot(shot)
