@@ -11,14 +11,12 @@
 #include "cell/PaperDialog.h"
 #include "cell/QuantityDialog.h"
 #include "skin/BitmapButton.h"
-#include "support/MemoryFileSystem.h"
 #include "support/ModalAnswer.h"
-#include "support/TempFolder.h"
+#include "support/StationSettings.h"
 
 namespace orelle {
 namespace {
 
-using testing::GbkText;
 using testing::MemoryFileSystem;
 using testing::ModalAnswer;
 
@@ -61,8 +59,7 @@ TEST(QuantityDialog, OnlyOneTo10000CloseIt) {
 
 MemoryFileSystem PaperFiles(const char* param, const char* verCtrl) {
     MemoryFileSystem fs;
-    fs.files["/s/param.ini"] = GbkText(param);
-    fs.files["/s/ver_ctrl.ini"] = GbkText(verCtrl);
+    testing::WriteSettings(fs, "/s/", verCtrl, param);
     return fs;
 }
 
