@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <memory>
-#include <utility>
 #include <ostream>
+#include <utility>
 
 #include "orderdata/PhotoList.h"
 #include "orderdata/PrintCatalogue.h"
@@ -115,9 +115,16 @@ TEST_F(FrameGeometryTest, WorkedExamplesLayOutThePhotoTheFrameAndTheCrop) {
 // Regression: untouched frames reached up to 6 pixels past the photo.
 TEST_F(FrameGeometryTest, UntouchedFramesStayOnThePhotoInThePrintsShape) {
     for (const std::int32_t spec : {kFourBySix, kFloatHundredths}) {
-        for (const auto& [w, h] : {std::pair{1200, 1600}, std::pair{1600, 1200}, {1067, 1600},
-                                   {2400, 1000}, {1000, 2400}, {4000, 3000}, {3024, 4032},
-                                   {1600, 1067}, {640, 480}, {1200, 1200}}) {
+        for (const auto& [w, h] : {std::pair{1200, 1600},
+                                   std::pair{1600, 1200},
+                                   {1067, 1600},
+                                   {2400, 1000},
+                                   {1000, 2400},
+                                   {4000, 3000},
+                                   {3024, 4032},
+                                   {1600, 1067},
+                                   {640, 480},
+                                   {1200, 1200}}) {
             const RefreshResult res = Show(kModeCrop, w, h, spec);
             const CropRect& c = res.crop;
             SCOPED_TRACE(testing::Message() << w << "x" << h << " spec " << spec);
@@ -145,9 +152,9 @@ TEST(FrameGeometryLayout, CropOnPhotoMovesAndShrinksInProportion) {
         CropRect out;
     };
     for (const Case& c : {
-             Case{{0, 67, 1606, 1066}, 1600, 1128, {0, 66, 1600, 1062}},   // too wide, moved up
-             Case{{300, 40, 900, 1350}, 1200, 1600, {300, 40, 900, 1350}}, // on the photo
-             Case{{-4, 260, 900, 1350}, 1200, 1600, {0, 250, 900, 1350}},  // back inside
+             Case{{0, 67, 1606, 1066}, 1600, 1128, {0, 66, 1600, 1062}},    // too wide, moved up
+             Case{{300, 40, 900, 1350}, 1200, 1600, {300, 40, 900, 1350}},  // on the photo
+             Case{{-4, 260, 900, 1350}, 1200, 1600, {0, 250, 900, 1350}},   // back inside
              Case{{0, 0, 0, 0}, 1200, 1600, {0, 0, 0, 0}},
          }) {
         ExpectCrop(CropOnPhoto(c.in, c.w, c.h), c.out);

@@ -5,22 +5,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
 
 #include "cell/PaperDialog.h"
 #include "cell/QuantityDialog.h"
 #include "skin/BitmapButton.h"
-#include "support/MemoryFileSystem.h"
 #include "support/ModalAnswer.h"
-#include "support/TempFolder.h"
+#include "support/StationSettings.h"
 
 namespace orelle {
 namespace {
 
-using testing::GbkText;
 using testing::MemoryFileSystem;
-using testing::ModalAnswer;
 
 template <typename T>
 T* Child(QWidget& parent, int id) {
@@ -32,12 +28,7 @@ void Click(QWidget& dialog, int id) {
 }
 
 TEST(QuantityDialog, OnlyOneTo10000CloseIt) {
-    std::vector<std::string> messages;
-    ModalAnswer answer([&](QDialog& d) {
-        auto* box = qobject_cast<QMessageBox*>(&d);
-        messages.push_back(box ? box->text().toStdString() : std::string());
-        return 0;
-    });
+    testing::ModalRecorder modal;
     QuantityDialog dialog;
     dialog.InitDialog();
     dialog.show();
@@ -49,9 +40,9 @@ TEST(QuantityDialog, OnlyOneTo10000CloseIt) {
         EXPECT_TRUE(dialog.isVisible()) << refused;
         EXPECT_EQ(dialog.count, 1);
     }
-    ASSERT_EQ(messages.size(), 4u);
-    EXPECT_EQ(messages[0], "请输入一个在 1 和 10000 之间的整数。");
-    EXPECT_EQ(messages[2], "请输入一个整数。");
+    ASSERT_EQ(modal.shown.size(), 4u);
+    EXPECT_EQ(modal.shown[0], "Orelle: 请输入一个在 1 和 10000 之间的整数。");
+    EXPECT_EQ(modal.shown[2], "Orelle: 请输入一个整数。");
     edit->setText(" 10000 ");
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
@@ -61,8 +52,7 @@ TEST(QuantityDialog, OnlyOneTo10000CloseIt) {
 
 MemoryFileSystem PaperFiles(const char* param, const char* verCtrl) {
     MemoryFileSystem fs;
-    fs.files["/s/param.ini"] = GbkText(param);
-    fs.files["/s/ver_ctrl.ini"] = GbkText(verCtrl);
+    testing::WriteSettings(fs, "/s/", verCtrl, param);
     return fs;
 }
 

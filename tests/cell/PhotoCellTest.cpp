@@ -233,28 +233,6 @@ TEST_F(PhotoCellTest, LongNamesKeepTheirStartExtensionAndPixelSize) {
     EXPECT_LE(cell.mapTo(&main, cell.nameLabel->geometry().topRight()).x(), 1023);
 }
 
-TEST_F(PhotoCellTest, QuantityButtonsAndRightClick) {
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 3);
-    PhotoCell& cell = ShowInCell(r);
-    EXPECT_EQ(FramePixel(cell), QColor(201, 223, 245));
-
-    QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
-    EXPECT_EQ(r.number, 0);
-    EXPECT_EQ(Caption(cell, cellid::kQuantity), "0");
-    EXPECT_EQ(FramePixel(cell), QColor(255, 0, 0));
-    Click(cell, cellid::kMinus);
-    EXPECT_EQ(r.number, 0);
-    QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
-    EXPECT_EQ(r.number, 1);
-    Click(cell, cellid::kPlus);
-    Click(cell, cellid::kPlus);
-    EXPECT_EQ(r.number, 3);
-    cell.OnCommand(40001 + 25);  // from the quantity pad
-    EXPECT_EQ(r.number, 25);
-    cell.SetActive(true);
-    EXPECT_EQ(FramePixel(cell), QColor(236, 162, 13));
-}
-
 // Regression: a tap on a button while a popup was open only closed the
 // popup; on a touch screen the customer had to tap twice.
 TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
@@ -274,53 +252,71 @@ TEST_F(PhotoCellTest, ATapOutsideAPopupClosesItAndPressesTheButtonTapped) {
     }
 }
 
-TEST_F(PhotoCellTest, OrderTypesLockTheirButtons) {
-    PhotoRecord& r = AddPhoto("a.jpg", 640, 480, 1, "2024:05:01 12:30:00");
+// The cell's wiring, one step after another on one photo: the order type,
+// what the customer does, and then the record (prints, framing mode, zoom,
+// frame turned, angle, date), its surface (zoom, frame turned, width), the
+// frame in red and the frame layer hidden, and the caption of the button.
+TEST_F(PhotoCellTest, CommandsChangeWhatTheOrderTypeAllows) {
+    PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 3, "2024:05:01 12:30:00");
     PhotoCell& cell = ShowInCell(r);
-    state.session.nOrderType = 2;
-    Click(cell, cellid::kPlus);
-    Click(cell, cellid::kMinus);
-    EXPECT_EQ(r.number, 1);
-    Click(cell, cellid::kDate);
-    EXPECT_EQ(r.adddatetime, 1);
-    state.session.nOrderType = 1;
-    cell.ShowRecord(&r);
-    EXPECT_FALSE(FrameLayer(cell)->isVisible());
-    Click(cell, cellid::kPlus);
-    EXPECT_EQ(r.number, 2);
-    Click(cell, cellid::kCropFill);
-    EXPECT_EQ(r.operate, kModeCrop);
-    state.session.nOrderType = 0;
-    cell.ShowRecord(&r);
-    EXPECT_TRUE(FrameLayer(cell)->isVisible());
-    Click(cell, cellid::kCropFill);
-    EXPECT_EQ(r.operate, kModeWhiteFill);
-    EXPECT_EQ(Caption(cell, cellid::kCropFill), "裁切");
-    Click(cell, cellid::kCropFill);
-    EXPECT_EQ(r.operate, kModeCrop);
-}
-
-TEST_F(PhotoCellTest, ZoomAndRotationCommands) {
-    PhotoRecord& r = AddPhoto("a.jpg", 1600, 1200, 1);
-    PhotoCell& cell = ShowInCell(r);
-    cell.OnCommand(30002);  // zoom 0 outside zoom mode: nothing
-    EXPECT_EQ(r.operate, kModeCrop);
-    cell.OnCommand(30002 + 200);
-    EXPECT_EQ(r.operate, kModeZoom);
-    EXPECT_EQ(r.scale, 200);
-    EXPECT_EQ(cell.surface.framing.scale, 200);
-    EXPECT_EQ(Caption(cell, cellid::kZoom), "缩放比例200");
-    cell.OnCommand(30002);  // the frame-turn key
-    EXPECT_EQ(r.frameTurned, 1);
-    EXPECT_TRUE(cell.surface.framing.frameTurned);
-
-    cell.OnCommand(50001 + 90);
-    EXPECT_EQ(r.angle, 90);
-    EXPECT_EQ(cell.surface.ImageWidth(), 1200);
-    EXPECT_EQ(Caption(cell, cellid::kRotation), "旋转度数90");
+    EXPECT_EQ(FramePixel(cell), QColor(201, 223, 245));
+    const auto shown = [&] {
+        const FrameGeometry& f = cell.surface.framing;
+        std::string s;
+        for (int v : {r.number, r.operate, r.scale, r.frameTurned, r.angle, r.adddatetime})
+            s += std::to_string(v) + " ";
+        s += "| " + std::to_string(f.scale) + " " + std::to_string(int(f.frameTurned)) + " " +
+             std::to_string(cell.surface.ImageWidth());
+        if (FramePixel(cell) == QColor(255, 0, 0)) s += " red";
+        if (!FrameLayer(cell)->isVisible()) s += " hidden";
+        return s;
+    };
+    using Act = std::function<void()>;
+    const auto click = [&](int id) -> Act { return [&cell, id] { Click(cell, id); }; };
+    const auto command = [&](int id) -> Act { return [&cell, id] { cell.OnCommand(id); }; };
+    const Act rightClick = [&] {
+        QTest::mouseClick(PhotoLayer(cell), Qt::RightButton, {}, QPoint(50, 50));
+    };
+    const Act showAgain = [&] { cell.ShowRecord(&r); };
+    const struct {
+        std::int32_t orderType;
+        Act act;
+        const char* after;
+        int button;
+        const char* caption;
+    } steps[] = {
+        {0, rightClick, "0 0 100 0 0 0 | 100 0 1600 red", cellid::kQuantity, "0"},
+        {0, click(cellid::kMinus), "0 0 100 0 0 0 | 100 0 1600 red", 0, nullptr},
+        {0, rightClick, "1 0 100 0 0 0 | 100 0 1600", 0, nullptr},
+        {0, click(cellid::kPlus), "2 0 100 0 0 0 | 100 0 1600", cellid::kQuantity, "2"},
+        {0, command(40001 + 25), "25 0 100 0 0 0 | 100 0 1600", 0, nullptr},
+        {2, click(cellid::kPlus), "25 0 100 0 0 0 | 100 0 1600", 0, nullptr},
+        {2, click(cellid::kMinus), "25 0 100 0 0 0 | 100 0 1600", 0, nullptr},
+        {2, click(cellid::kDate), "25 0 100 0 0 1 | 100 0 1600", 0, nullptr},
+        {1, showAgain, "25 0 100 0 0 1 | 100 0 1600 hidden", 0, nullptr},
+        {1, click(cellid::kPlus), "26 0 100 0 0 1 | 100 0 1600 hidden", 0, nullptr},
+        {1, click(cellid::kCropFill), "26 0 100 0 0 1 | 100 0 1600 hidden", 0, nullptr},
+        {0, showAgain, "26 0 100 0 0 1 | 100 0 1600", 0, nullptr},
+        {0, click(cellid::kCropFill), "26 1 100 0 0 1 | 100 0 1600", cellid::kCropFill, "裁切"},
+        {0, click(cellid::kCropFill), "26 0 100 0 0 1 | 100 0 1600", 0, nullptr},
+        {0, command(30002), "26 0 100 0 0 1 | 100 0 1600", 0, nullptr},  // zoom 0: nothing
+        {0, command(30002 + 200), "26 3 200 0 0 1 | 200 0 1600", cellid::kZoom, "缩放比例200"},
+        {0, command(30002), "26 3 200 1 0 1 | 200 1 1600", 0, nullptr},  // the frame-turn key
+        {0, command(50001 + 90), "26 3 200 1 90 1 | 200 1 1200", cellid::kRotation, "旋转度数90"},
+    };
+    for (const auto& step : steps) {
+        state.session.nOrderType = step.orderType;
+        step.act();
+        EXPECT_EQ(shown(), step.after) << step.after;
+        if (step.caption) {
+            EXPECT_EQ(Caption(cell, step.button), step.caption) << step.after;
+        }
+    }
     r.offsetSZX = 7;
     cell.OnCommand(50001 + 450);  // the same angle: nothing changes
     EXPECT_EQ(r.offsetSZX, 7);
+    cell.SetActive(true);
+    EXPECT_EQ(FramePixel(cell), QColor(236, 162, 13));
 }
 
 // The shipped threshold is 150 dpi; 900 x 600 gives a 4 x 6 print just that.
@@ -413,15 +409,11 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     PhotoRecord& undated = AddPhoto("u.jpg", 800, 600, 1);
     host.first = 1;
     cell.ShowRecord(&undated);
-    std::vector<std::string> shown;
     {
-        testing::ModalAnswer modal([&](QDialog& d) {
-            shown.push_back(testing::DialogText(d));
-            return 0;
-        });
+        testing::ModalRecorder modal;
         Click(cell, cellid::kDate);
+        EXPECT_EQ(modal.shown, std::vector<std::string>{std::string("提示: ") + kNoShotDateNotice});
     }
-    EXPECT_EQ(shown, std::vector<std::string>{kNoShotDateNotice});
     EXPECT_EQ(undated.adddatetime, 0);
     EXPECT_EQ(Caption(cell, cellid::kDate), "加印日期");
 }

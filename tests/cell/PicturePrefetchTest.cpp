@@ -65,8 +65,8 @@ TEST(PicturePrefetch, HandsTheHeadOverFirstAndThePictureLater) {
     testing::GatedFiles<MemoryFileSystem> files;
     const std::string thumbnail = EncodeJpeg(testing::CornerPicture(160, 120), 90, {});
     for (const char* name : {"/job/a.jpg", "/job/b.jpg"})
-        files.files[name] = WithExif(testing::JpegBytes(1280, 960), {{0, 306, "2024:05:01 12:30:00"}},
-                                     thumbnail);
+        files.files[name] =
+            WithExif(testing::JpegBytes(1280, 960), {{0, 306, "2024:05:01 12:30:00"}}, thumbnail);
     PicturePrefetch prefetch(files);
     const PicturePrefetch::Want a{"/job/a.jpg", std::nullopt, false, QSize(60, 40)};
     const PicturePrefetch::Want b{"/job/b.jpg", std::nullopt, false, QSize(60, 40)};

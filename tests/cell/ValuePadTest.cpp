@@ -35,26 +35,38 @@ TEST(ValuePad, SizesAndPlaces) {
     Close(strip);
 }
 
-// With its pictures, and with none in the program folder.
-TEST(ValuePad, QuantityKeysSendOnOkAndClose) {
-    for (const bool pictures : {true, false}) {
-        SCOPED_TRACE(pictures);
+// What each pad sends for the keys pressed, and whether it stays open; the
+// quantity pad with its pictures and with none in the program folder.
+TEST(ValuePad, KeysSendTheirCommands) {
+    const struct {
+        int kind;
+        const char* value;
+        bool pictures;
+        std::vector<QPoint> presses;
+        std::vector<int> sent;
+        bool open;
+    } cases[] = {
+        {kQuantityPad, "3", true, {Key(4), Key(10), Key(11)}, {40051}, false},  // 5 0 OK
+        {kQuantityPad, "3", false, {Key(4), Key(10), Key(11)}, {40051}, false},
+        {kZoomPad, "100", true, {Key(14), Key(13)}, {30107, 30002}, true},  // +5, frame turn
+        {kRotationStrip, "90", true, {QPoint(20, 20), QPoint(200, 20)}, {50001, 50091}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
         testing::TempFolder empty;
-        if (!pictures) paths::SetProgramFolder(paths::WithTrailingSeparator(empty.path()));
+        if (!c.pictures) paths::SetProgramFolder(paths::WithTrailingSeparator(empty.path()));
         CommandRecorder owner;
-        QPointer<ValuePad> pad = new ValuePad(kQuantityPad, "3", 0, 0, 0, &owner);
+        QPointer<ValuePad> pad = new ValuePad(c.kind, c.value, 300, 300, 0, &owner);
         paths::SetProgramFolder("");
-        EXPECT_EQ(pad->HasLook(), pictures);
-        QTest::mouseMove(pad, Key(0));
-        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(4));   // 5
-        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(10));  // 0
-        const QImage shown = pad->grab().toImage();
-        EXPECT_TRUE(!pictures || shown.pixel(72, 12) == qRgb(255, 255, 255)) << "the value box";
-        EXPECT_TRUE(owner.ids.empty());
-        QTest::mouseClick(pad, Qt::LeftButton, {}, Key(11));
-        EXPECT_EQ(owner.ids, std::vector<int>{40051});
+        EXPECT_EQ(pad->HasLook(), c.pictures);
+        if (c.pictures && c.kind == kQuantityPad) {
+            EXPECT_EQ(pad->grab().toImage().pixel(72, 12), qRgb(255, 255, 255)) << "the value box";
+        }
+        for (const QPoint& at : c.presses) QTest::mouseClick(pad, Qt::LeftButton, {}, at);
+        EXPECT_EQ(owner.ids, c.sent);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(pad.isNull());
+        EXPECT_EQ(!pad.isNull() && pad->isVisible(), c.open);
+        Close(pad);
     }
 }
 
@@ -69,22 +81,7 @@ TEST(ValuePad, HoveredKeyComesFromTheHighlightPicture) {
     const QImage shown = pad->grab().toImage();
     const QPoint inKey = Key(13) + QPoint(-30, -20);
     EXPECT_EQ(shown.pixel(inKey), highlight.pixel(inKey));
-
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(14));  // +5
-    QTest::mouseClick(pad, Qt::LeftButton, {}, Key(13));  // frame turn
-    EXPECT_EQ(owner.ids, (std::vector<int>{30107, 30002}));
-    EXPECT_TRUE(pad->isVisible());
     Close(pad);
-}
-
-TEST(ValuePad, RotationStripStaysOpen) {
-    CommandRecorder owner;
-    QPointer<ValuePad> strip = new ValuePad(kRotationStrip, "90", 300, 300, 0, &owner);
-    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(20, 20));
-    QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(200, 20));
-    EXPECT_EQ(owner.ids, (std::vector<int>{50001, 50091}));
-    EXPECT_TRUE(strip->isVisible());
-    Close(strip);
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include "orderdata/SettingsReport.h"
 #include "orderdata/StartupData.h"
 #include "platform/clock/Clock.h"
-#include "support/MemoryFileSystem.h"
-#include "support/TempFolder.h"
+#include "support/StationSettings.h"
 
 namespace orelle {
 namespace {
@@ -41,9 +40,9 @@ TEST(FeatureFlags, DefaultsAndEditions) {
 // top-up page said port 80 whatever the shop had set.
 TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
     MemoryFileSystem fs;
-    fs.files["/p/param.ini"] =
-        GbkText("[webserver]\nweb=shop.example\nwebport=8080\nweb2=spare.example\nwebport2=81\n");
-    fs.files["/p/ver_ctrl.ini"] = GbkText("[version_control]\nverison_function=2000\n");
+    testing::WriteSettings(fs, "/p/", "[version_control]\nverison_function=2000\n",
+                           "[webserver]\nweb=shop.example\nwebport=8080\nweb2=spare.example\n"
+                           "webport2=81\n");
     StartupData startup;
     LoadStartupData(startup, "/p/", fs, FixedClock({2026, 12, 7}));
     const FeatureFlags flags = LoadFeatureFlags("/p/", startup.config, fs);
@@ -56,9 +55,10 @@ TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
 
 TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
     MemoryFileSystem fs;
-    fs.files["/p/param.ini"] = GbkText("[other]\npaperctrl=1\nbcpaper=1\n");
-    fs.files["/p/ver_ctrl.ini"] = GbkText(
-        "[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n");
+    testing::WriteSettings(
+        fs, "/p/",
+        "[paper]\ndefpaper=1\ncount=3\nonlyf=1\n[p1]\npapername=光面\n[p3]\npapername=绒面\n",
+        "[other]\npaperctrl=1\nbcpaper=1\n");
     PaperSettings s = LoadPaperSettings("/p/", fs);
     EXPECT_EQ(std::tie(s.paperctrl, s.bcpaper, s.defpaper, s.onlyf), std::make_tuple(1, 1, 1, 1));
     // The default " " of a missing name reads as empty, as on Windows.

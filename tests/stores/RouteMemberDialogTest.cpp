@@ -18,7 +18,6 @@
 namespace orelle {
 namespace {
 
-using testing::ModalAnswer;
 using testing::StandInServer;
 using testing::TestDatabase;
 
@@ -35,12 +34,7 @@ struct SwitchedConnector : DatabaseConnector {
 
 class RouteMemberDialogTest : public ::testing::Test {
   protected:
-    RouteMemberDialogTest()
-        : answer_([this](QDialog& d) {
-              boxes_.push_back(d.windowTitle().toStdString() + ": " + testing::DialogText(d));
-              return 0;
-          }),
-          client_(testing::ServerAt(web_.port()), {}, HttpPoster::Default()) {}
+    RouteMemberDialogTest() : client_(testing::ServerAt(web_.port()), {}, HttpPoster::Default()) {}
 
     void SetUp() override {
         REQUIRE_TEST_DATABASE();
@@ -78,8 +72,7 @@ class RouteMemberDialogTest : public ::testing::Test {
     std::unique_ptr<TestDatabase> db_;
     SwitchedConnector connector_;
     StandInServer web_;
-    std::vector<std::string> boxes_;
-    ModalAnswer answer_;
+    testing::ModalRecorder modal_;
     WebClient client_;
     const BackOfficeLogin login_{"S01", "scrambled", true};
 };
@@ -99,7 +92,7 @@ TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOr
     EXPECT_EQ(Column(members, 0), (std::vector<std::string>{"C1", "C2", "C4"}));
     EXPECT_EQ(Column(members, 1), (std::vector<std::string>{"甲", "乙", "丁"}));
     EXPECT_TRUE(members.selectedItems().isEmpty());
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(modal_.shown.empty());
 }
 
 TEST_F(RouteMemberDialogTest, RightMovesToTheMembersAndLeftBackToTheFirstRoute) {
@@ -133,7 +126,7 @@ TEST_F(RouteMemberDialogTest, OkClosesOnlyWhenTheBackOfficeGivesThePassword) {
 
     web_.Answer(kLookUpPath, "status=1%");
     Ok(*d);
-    EXPECT_EQ(boxes_, std::vector<std::string>{"提示: 查询出错"});
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"提示: 查询出错"});
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(d->MemberCode().empty());
     EXPECT_TRUE(d->Password().empty());
@@ -166,7 +159,7 @@ TEST_F(RouteMemberDialogTest, ADatabaseThatIsDownIsBoxedAndTheListsStayEmpty) {
     OdbcSettings down = db_->Settings();
     down.host = "127.0.0.1,1";
     auto d = Open(down);
-    EXPECT_EQ(boxes_, std::vector<std::string>{"error: database access error!"});
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
     EXPECT_EQ(d->Routes()->count(), 0);
     EXPECT_EQ(d->Members()->topLevelItemCount(), 0);
     QTest::keyClick(d->Routes(), Qt::Key_Right);
@@ -182,13 +175,13 @@ TEST_F(RouteMemberDialogTest, AServerGoneBetweenFillsKeepsTheListAsItWas) {
     d->Routes()->setCurrentRow(1);
     connector_.down = true;
     d->Routes()->setCurrentRow(0);
-    EXPECT_EQ(boxes_, std::vector<std::string>{"error: database access error!"});
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
     EXPECT_EQ(Column(*d->Members(), 0), (std::vector<std::string>{"C1", "C2", "C4"}));
     connector_.down = false;
     d->Routes()->setCurrentRow(2);
     d->Routes()->setCurrentRow(0);
     EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
-    EXPECT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(modal_.shown.size(), 1u);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The order dialog's wiring: its buttons over the background, the
 // database edition logging in on opening, the web edition against the
-// stand-in server, Cancel during an exchange, and what it never keeps of
-// a customer.
+// stand-in server, and what it never keeps of a customer. And every dialog
+// that waits on the order web server closes at once when cancelled.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -16,21 +16,22 @@
 #include "orderdata/FeatureFlags.h"
 #include "skin/BitmapButton.h"
 #include "stores/PickupPointDialog.h"
+#include "stores/StoreDirectory.h"
+#include "stores/StoreListRefresh.h"
+#include "submit/AlbumLoginDialog.h"
 #include "submit/BackOfficeLogin.h"
 #include "submit/OrderBackEnd.h"
 #include "submit/OrderDialog.h"
 #include "submit/OrderExchange.h"
-#include "support/MemoryFileSystem.h"
+#include "submit/ServiceNoticeDialog.h"
 #include "support/ModalAnswer.h"
 #include "support/StandInServer.h"
-#include "support/TempFolder.h"
+#include "support/StationSettings.h"
 
 namespace orelle {
 namespace {
 
-using testing::DialogText;
 using testing::GbkText;
-using testing::ModalAnswer;
 using testing::StandInReply;
 using testing::StandInServer;
 
@@ -62,21 +63,8 @@ OrderOutcome Placed(const std::string& number, const std::string& member) {
 }
 
 class OrderDialogTest : public ::testing::Test {
-  protected:
-    OrderDialogTest()
-        : answer_([this](QDialog& d) {
-              if (onDialog_) {
-                  if (const std::optional<int> answer = onDialog_(d)) return *answer;
-              }
-              auto* box = qobject_cast<QMessageBox*>(&d);
-              boxes_.push_back(d.windowTitle().toStdString() + ": " + DialogText(d));
-              if (box && box->button(QMessageBox::No) &&
-                  box->defaultButton() == box->button(QMessageBox::No)) {
-                  boxes_.back() += " [No]";
-              }
-              if (onBox_) onBox_();
-              return box ? static_cast<int>(QMessageBox::Yes) : static_cast<int>(QDialog::Rejected);
-          }) {
+  public:
+    OrderDialogTest() {
         fs_.dirs.insert("/station");
         input_.summaryText = "6寸 2张(光面)";
         input_.localId = "150307001";
@@ -84,10 +72,7 @@ class OrderDialogTest : public ::testing::Test {
     }
 
     void Settings(const std::string& verCtrl, const std::string& param = "") {
-        const std::string web =
-            "[webserver]\r\nweb=127.0.0.1\r\nwebport=" + std::to_string(server_.port()) + "\r\n";
-        fs_.files[std::string(kFolder) + "ver_ctrl.ini"] = GbkText(verCtrl);
-        fs_.files[std::string(kFolder) + "param.ini"] = GbkText(web + param);
+        testing::WriteSettings(fs_, kFolder, verCtrl, testing::WebServerAt(server_.port()) + param);
     }
 
     // The database edition with the shop's member: it logs in on opening.
@@ -131,6 +116,7 @@ class OrderDialogTest : public ::testing::Test {
     }
 
     StandInServer server_;
+    WebClient client_{testing::ServerAt(server_.port()), {}, HttpPoster::Default()};
     testing::MemoryFileSystem fs_;
     FixedClock clock_{LocalTime{2015, 3, 7, 10, 0, 0}};
     ParamConfig config_;
@@ -143,10 +129,7 @@ class OrderDialogTest : public ::testing::Test {
     };
     std::vector<std::unique_ptr<OrderExchange>> exchanges_;  // outlive the dialogs
     OrderRequest input_;
-    std::vector<std::string> boxes_;
-    std::function<void()> onBox_;
-    std::function<std::optional<int>(QDialog&)> onDialog_;  // first say, when it has one
-    ModalAnswer answer_;
+    testing::ModalRecorder modal_;
 };
 
 // Regression: white blocks showed around the faces of "确定" and "取消".
@@ -188,7 +171,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     EXPECT_EQ(d->Result().closingNotice,
               DatabaseClosingNotice(input_.summaryText, "0020150307001"));
     EXPECT_FALSE(d->Result().paymentIndex);
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(modal_.shown.empty());
     EXPECT_FALSE(busy_);
 }
 
@@ -201,7 +184,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionsQuestionAndAFailureKeepTheDialogOpen)
         QTest::qWaitFor([&] { return d->Status() == std::string("会员号或密码错误!"); }, 3000));
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
-    EXPECT_EQ(boxes_, std::vector<std::string>{"资料提示!: 请确认会员资料:"});
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"资料提示!: 请确认会员资料:"});
     EXPECT_EQ(backEnd.answers, std::vector<bool>{true});
 }
 
@@ -214,7 +197,7 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     config_.pay = 2;
     auto d = Open();
     int paymentAsked = -1;
-    onBox_ = [&] {
+    modal_.onShown = [&] {
         paymentAsked = Control<QComboBox>(*d, OrderDialog::kPaymentId)->currentIndex();
     };
     LogIn(*d, "pw", "8888");
@@ -222,37 +205,16 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 5000));
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].rfind("特别提示:: 请注意!:\r\n下单人:张三\r\n", 0), 0u) << boxes_[0];
-    EXPECT_EQ(boxes_[0].substr(boxes_[0].size() - 5), " [No]");
+    ASSERT_EQ(modal_.shown.size(), 1u);
+    // The back end's question, default No.
+    EXPECT_EQ(modal_.shown[0].rfind("特别提示:: ", 0), 0u) << modal_.shown[0];
+    EXPECT_EQ(modal_.shown[0].substr(modal_.shown[0].size() - 5), " [No]");
     EXPECT_EQ(paymentAsked, 0);
     EXPECT_EQ(d->Result().orderNumber, "00123456");
     EXPECT_EQ(d->Result().paymentIndex, std::optional<int>(0));
     EXPECT_DOUBLE_EQ(d->Result().orderMoney, 12.5);
     EXPECT_FALSE(d->Result().delivery);
     EXPECT_EQ(d->Result().appointment, "2015-3-7 15:01:01");
-}
-
-TEST_F(OrderDialogTest, CancelDuringAStalledExchangeClosesAtOnceAndChangesNothing) {
-    Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
-             "[userinfo]\r\nuser=8888\r\n");
-    const auto before = fs_.files;
-    server_.Script("/Lumora/client/statlogin.asp", StandInReply{"", 0, true, 0});
-    auto d = Open();
-    LogIn(*d, "pw");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
-    QElapsedTimer clock;
-    clock.start();
-    Click(*d, OrderDialog::kCancelId);
-    EXPECT_FALSE(d->isVisible());
-    EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_EQ(d->result(), QDialog::Rejected);
-    QTest::qWait(50);
-    EXPECT_EQ(d->Status(), "正在登录......");
-    EXPECT_EQ(d->Result().orderNumber, "");
-    EXPECT_TRUE(boxes_.empty());
-    EXPECT_EQ(fs_.files, before);
-    EXPECT_FALSE(busy_);
 }
 
 TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNothingTyped) {
@@ -265,7 +227,7 @@ TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNoth
     QTest::qWait(100);
     EXPECT_TRUE(backEnd.requests.empty());
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(modal_.shown.empty());
     auto* member = Control<QLineEdit>(*d, OrderDialog::kMemberCodeId);
     EXPECT_EQ(member->text(), "");
     member->setText("M01");
@@ -283,7 +245,7 @@ TEST_F(OrderDialogTest, AnEditionWithoutABackOfficeSaysSoAndOkStartsNothing) {
     EXPECT_FALSE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     d->OnCommand(OrderDialog::kOkId);
     EXPECT_TRUE(d->Editing());
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(modal_.shown.empty());
 }
 
 TEST_F(OrderDialogTest, DeliveryWithoutTheContactIsRefused) {
@@ -295,7 +257,7 @@ TEST_F(OrderDialogTest, DeliveryWithoutTheContactIsRefused) {
     Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->click();
     EXPECT_TRUE(name->isVisible());
     LogIn(*d, "pw", "8888");
-    EXPECT_EQ(boxes_, std::vector<std::string>{"提示!: 联系人,电话,地址都必须正确填写!"});
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"提示!: 联系人,电话,地址都必须正确填写!"});
     EXPECT_TRUE(Control<BitmapButton>(*d, OrderDialog::kOkId)->isEnabled());
     EXPECT_TRUE(backEnd.requests.empty());
 }
@@ -314,18 +276,14 @@ TEST_F(OrderDialogTest, WithoutLoginTheOrderNumberIsTheLocalId) {
 TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     Settings("[version_control]\r\nverison_function=2000\r\nremem=1\r\n",
              "[userinfo]\r\nuser=8888\r\n");
-    server_.Answer("/Lumora/manage/getslist.asp",
-                   GbkText("[storecount]<br>count=1<br>[1]<br>serid=101<br>storename=东门店<br>"
-                           "streetcode=S1<br>[towncount]<br>count=1<br>[town1]<br>code=T1<br>"
-                           "town=城关镇<br>[streetcount]<br>count=1<br>[street1]<br>code=S1<br>"
-                           "street=东街<br>towncode=T1<br>"));
-    onDialog_ = [](QDialog& dialog) -> std::optional<int> {
+    server_.Answer("/Lumora/manage/getslist.asp", GbkText(testing::kStoreDirectory));
+    modal_.first = [](QDialog& dialog) -> std::optional<int> {
         auto* pick = qobject_cast<PickupPointDialog*>(&dialog);
         if (!pick) return std::nullopt;
         pick->InitDialog();
         pick->show();
         QTreeWidget* points = pick->Points();
-        if (!QTest::qWaitFor([points] { return points->topLevelItemCount() == 1; }, 5000)) {
+        if (!QTest::qWaitFor([points] { return points->topLevelItemCount() == 2; }, 5000)) {
             return QDialog::Rejected;
         }
         points->setCurrentItem(points->topLevelItem(0));
@@ -337,7 +295,6 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     auto d = Open(&backEnd);
     Control<QPushButton>(*d, OrderDialog::kPickupId)->click();
     auto* store = Control<QComboBox>(*d, OrderDialog::kStoreId);
-    EXPECT_EQ(store->count(), 1);
     EXPECT_EQ(store->currentText(), "东门店");
     LogIn(*d, "pw");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
@@ -355,6 +312,100 @@ TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
     EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "R01");
     EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(), "rpw");
 }
+
+// A dialog waiting on a silent server: how it opens and starts the wait,
+// the button that cancels it, and what it holds (its result among it),
+// which the cancel must not change.
+struct SilentCase {
+    const char* name;
+    const char* path;
+    std::function<std::unique_ptr<QDialog>(OrderDialogTest&)> open;
+    int cancelId;
+    std::function<std::string(OrderDialogTest&, QDialog&)> held;
+};
+
+class SilentServerTest : public OrderDialogTest,
+                         public ::testing::WithParamInterface<SilentCase> {};
+
+TEST_P(SilentServerTest, CancelClosesAtOnceAndChangesNothing) {
+    const SilentCase& c = GetParam();
+    server_.Script(c.path, StandInReply{"", 0, true, 0});
+    const std::unique_ptr<QDialog> d = c.open(*this);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server_.Arrived() == 1; }, 5000));
+    const std::string held = c.held(*this, *d);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(d->findChild<QWidget*>(QString::number(c.cancelId)), Qt::LeftButton, {},
+                      QPoint(10, 10));
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_LT(clock.elapsed(), 1000);
+    QTest::qWait(50);
+    EXPECT_EQ(c.held(*this, *d), held);
+    EXPECT_TRUE(modal_.shown.empty());
+    EXPECT_FALSE(busy_);
+}
+
+std::string Files(OrderDialogTest& t) {
+    std::string all;
+    for (const auto& [path, bytes] : t.fs_.files) all += path + "=" + bytes + ";";
+    return all;
+}
+template <typename D>
+std::unique_ptr<QDialog> Shown(std::unique_ptr<D> d) {
+    d->InitDialog();
+    d->show();
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, SilentServerTest,
+    ::testing::Values(
+        SilentCase{"OrderDialog", "/Lumora/client/statlogin.asp",
+                   [](OrderDialogTest& t) -> std::unique_ptr<QDialog> {
+                       t.Settings("[version_control]\nverison_function=2000\nremem=1\n",
+                                  "[userinfo]\nuser=8888\n");
+                       auto d = t.Open();
+                       OrderDialogTest::LogIn(*d, "pw");
+                       return d;
+                   },
+                   OrderDialog::kCancelId,
+                   [](OrderDialogTest& t, QDialog& d) {
+                       const OrderDialog& o = static_cast<OrderDialog&>(d);
+                       return o.Status() + "|" + o.Result().orderNumber + "|" +
+                              std::to_string(d.result()) + "|" + Files(t);
+                   }},
+        // The album login; the back-office login shares its Cancel.
+        SilentCase{
+            "AlbumLogin", "/Lumora/client/albumlogin.asp",
+            [](OrderDialogTest& t) -> std::unique_ptr<QDialog> {
+                auto d = std::make_unique<AlbumLoginDialog>(t.client_, t.busy_);
+                d->show();
+                d->findChild<QLineEdit*>(QString::number(LoginDialog::kUserId))->setText("anna");
+                d->findChild<QLineEdit*>(QString::number(LoginDialog::kPasswordId))->setText("pw");
+                QTest::mouseClick(d->OkButton(), Qt::LeftButton);
+                return d;
+            },
+            2,
+            [](OrderDialogTest&, QDialog& d) {
+                return static_cast<AlbumLoginDialog&>(d).OrderNumber();
+            }},
+        SilentCase{"ServiceNotice", "/Lumora/manage/notify.asp",
+                   [](OrderDialogTest& t) {
+                       return Shown(std::make_unique<ServiceNoticeDialog>(t.client_, t.busy_));
+                   },
+                   ServiceNoticeDialog::kOkId,
+                   [](OrderDialogTest&, QDialog& d) {
+                       return static_cast<ServiceNoticeDialog&>(d).Text();
+                   }},
+        SilentCase{
+            "PickupPoint", "/Lumora/manage/getslist.asp",
+            [](OrderDialogTest& t) {
+                return Shown(std::make_unique<PickupPointDialog>(t.client_, t.fs_,
+                                                                 StoreListPath(kFolder), t.busy_));
+            },
+            PickupPointDialog::kCancelId,
+            [](OrderDialogTest& t, QDialog& d) { return std::to_string(d.result()) + Files(t); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orelle

@@ -5,8 +5,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "submit/OrderForm.h"
-#include "support/MemoryFileSystem.h"
-#include "support/TempFolder.h"
+#include "support/StationSettings.h"
 
 namespace orelle {
 namespace {
@@ -32,8 +31,7 @@ class OrderFormTest : public ::testing::Test {
     }
 
     void Settings(const std::string& verCtrl, const std::string& param) {
-        fs_.files[std::string(kFolder) + "ver_ctrl.ini"] = testing::GbkText(verCtrl);
-        fs_.files[std::string(kFolder) + "param.ini"] = testing::GbkText(param);
+        testing::WriteSettings(fs_, kFolder, verCtrl, param);
     }
 
     OrderFormStart Open(const FixedMember& fixed = {}) {
@@ -125,8 +123,9 @@ TEST_F(OrderFormTest, SwitchesOfTheOpening) {
 }
 
 OrderFields Delivery() {
-    return {"8888", "pw", true, 0, "王五", "5550002", "南门路2号", "13800000000",
-            LocalTime{2015, 3, 7, 9, 0, 0}};
+    return {"8888",      "pw",          true,
+            0,           "王五",        "5550002",
+            "南门路2号", "13800000000", LocalTime{2015, 3, 7, 9, 0, 0}};
 }
 
 struct Refusal {

@@ -73,7 +73,8 @@ TEST(GetStatStr, KeepsTheProductListAndLineCountOfTheLastText) {
 
     job.Add(2, 2);
     state.photoList.AppendFrom(job.list);
-    EXPECT_EQ(GetStatStr(state, 0), "选定的照片明细:\r\n    大6寸,数量:2 张\r\n");
+    EXPECT_EQ(GetStatStr(state, 0),
+              BuildStatText(state.photoList, state.startup.catalogue, false, 0).text);
     EXPECT_EQ(state.session.ProductList, "C6D:2/");
     EXPECT_EQ(state.session.noticeLines, 2);
 }
@@ -93,7 +94,8 @@ TEST(GetStatNoticeStr, NamesThePhotosTooSmallForTheirPrint) {
         r.pixelHeight = i == 0 ? 1200 : 102;
     }
     state.photoList.AppendFrom(job.list);
-    const std::string detail = "选定的照片明细:\r\n    6寸,数量:7 张\r\n";
+    const std::string detail =
+        BuildStatText(state.photoList, state.startup.catalogue, false, 0).text;
     EXPECT_EQ(GetStatNoticeStr(state, 0),
               detail +
                   "其中 6 张像素不足(低于150dpi):\r\n    p1.jpg 6寸\r\n    p2.jpg "

@@ -5,19 +5,15 @@
 #include <algorithm>
 
 #include "orderdata/ProcessState.h"
-#include "platform/Services.h"
 #include "submit/LocalOrderReceipt.h"
-#include "support/FakeDisks.h"
+#include "support/FakeServices.h"
 #include "support/RecordingPrinter.h"
-#include "support/RecordingShell.h"
 #include "support/SmallCatalogue.h"
 
 namespace orelle {
 namespace {
 
-using testing::FakeDisks;
 using testing::RecordingPrinters;
-using testing::RecordingShell;
 
 const ReceiptLineList kLines{"  自助冲印订单", " ", "订单号:1", "此小票为自助冲印订单"};
 
@@ -100,10 +96,8 @@ class LocalOrderReceiptTest : public ::testing::Test {
     }
 
     testing::SmallCatalogue job;
-    FakeDisks disks;
-    FixedClock clock{LocalTime{2026, 12, 7, 18, 30, 5}};
-    RecordingShell shell;
-    Services services{job.files, disks, clock, shell, Registry("/registry.ini", job.files)};
+    testing::FakeServices fakes{job.files, LocalTime{2026, 12, 7, 18, 30, 5}};
+    Services& services = fakes.services;
     ProcessState state;
     RecordingPrinters printers;
 };

@@ -11,14 +11,11 @@
 #include "orderdata/OrderDate.h"
 #include "orderdata/PrintCatalogue.h"
 #include "orderdata/ProcessState.h"
-#include "platform/Services.h"
-#include "platform/clock/Clock.h"
 #include "platform/ini/Profile.h"
 #include "submit/OrderPlacement.h"
-#include "support/FakeDisks.h"
+#include "support/FakeServices.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingPrinter.h"
-#include "support/RecordingShell.h"
 #include "support/ScriptedOrderPrompts.h"
 #include "support/TempFolder.h"
 
@@ -33,8 +30,7 @@ class PlacementStation {
     // The package of the scripted order number.
     static constexpr const char* kPackage = "/backup/2015-3-7/150307007/0020150307001/";
 
-    PlacementStation()
-        : services{memory, disks, clock, shell, Registry("/station/registry.ini", memory)} {
+    PlacementStation() {
         memory.files[PrintsIniPath(kSettings)] = GbkText(
             "[prints]\r\nprintsnumb=2\r\n[1]\r\npcode=P1\r\nname=5寸\r\n[2]\r\n"
             "pcode=P2\r\nname=6寸\r\n");
@@ -45,7 +41,7 @@ class PlacementStation {
         startup.settingsFolder = kSettings;
         startup.catalogue.LoadCatalogue(kSettings, memory);
         startup.config.dir = "/backup";
-        startup.date = OrderDate::From(clock.Now());
+        startup.date = OrderDate::From(fakes.clock.Now());
         state.orderInfo.storeDDH = "150307007";
         state.orderInfo.historyID = 7;
         state.orderInfo.backupDir = std::string(kWork) + "/";
@@ -69,8 +65,7 @@ class PlacementStation {
     PlacementResult Run() { return Placement().Run(); }
     PlacementResult OnToxc() { return Placement().OnToxc(); }
     PlacementResult RunOver(FileSystem& files) {
-        const Services over{files, disks, clock, shell, services.registry};
-        return Placement(over).Run();
+        return Placement(WithFiles(services, files)).Run();
     }
     OrderPlacement Placement(const Services& with) {
         OrderPlacement placement(state, with, prompts, host, printers);
@@ -93,10 +88,8 @@ class PlacementStation {
     }
 
     MemoryFileSystem memory;
-    FakeDisks disks;
-    FixedClock clock{LocalTime{2015, 3, 7, 9, 5, 30}};
-    RecordingShell shell;
-    Services services;
+    FakeServices fakes{memory, LocalTime{2015, 3, 7, 9, 5, 30}};
+    Services& services = fakes.services;
     ProcessState state;
     ScriptedOrderPrompts prompts;
     RecordingHostLink host;
