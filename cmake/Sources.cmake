@@ -10,6 +10,7 @@ set(ORELLE_CORE_SOURCES
   platform/files/PartialFiles.cpp
   platform/gbk/Gbk.cpp
   platform/ini/IniDocument.cpp
+  platform/jobs/JobRunner.cpp
   platform/ini/IniText.cpp
   platform/ini/Profile.cpp
   platform/ini/ProfileNumber.cpp
@@ -74,7 +75,6 @@ set(ORELLE_UI_SOURCES
   skin/CommandTarget.cpp
   skin/CursorFile.cpp
   skin/DialogButton.cpp
-  skin/JobRunner.cpp
   skin/ModalRunner.cpp
   skin/NoticeParts.cpp
   skin/PitchedText.cpp

@@ -11,7 +11,7 @@
 
 #include "orderdata/BackupJob.h"
 #include "orderdata/PhotoRecordFactory.h"
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/SkinDialog.h"
 
 class QTimer;

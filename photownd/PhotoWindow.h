@@ -22,8 +22,8 @@
 #include "orderdata/UprightCopies.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/CommandTarget.h"
-#include "skin/JobRunner.h"
 #include "submit/BackOfficeLogin.h"
 #include "submit/OrderPlacement.h"
 
