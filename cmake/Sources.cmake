@@ -69,6 +69,8 @@ set(ORELLE_CORE_SOURCES
   orderdata/StartupData.cpp
   orderdata/WebServerSettings.cpp
 )
+# The customer's job from its start to its end.
+list(APPEND ORELLE_CORE_SOURCES job/CustomerJob.cpp)
 set(ORELLE_UI_SOURCES
   skin/BitmapButton.cpp
   skin/CellBitmaps.cpp

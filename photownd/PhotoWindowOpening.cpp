@@ -115,8 +115,7 @@ void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
     // the first of them, so that the customer sees what was added.
     if (RunModal(backup) == QDialog::Accepted || process.photoList.GetSize() != before) {
         PageToPhoto(b, before, process.photoList.GetSize());
-        TurnCopiesAhead();
-        StartPageRefresh();
+        job_.Appended();
     }
     b.bAdding = false;
 }

@@ -21,9 +21,6 @@
 #include <thread>
 
 #include "cell/PrintSizeChooser.h"
-#include "orderdata/FolderLoad.h"
-#include "orderdata/OrderFiles.h"
-#include "orderdata/OrderPaths.h"
 #include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
@@ -75,7 +72,6 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
     void Photos(std::initializer_list<const char*> names, int w = 20, int h = 20) {
         for (const char* name : names) testing::WriteJpeg(dir / name, w, h);
     }
-    OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
     long HandBacks() const {
         return std::count(host.messages.begin(), host.messages.end(), kMessageHandBack);
     }
@@ -83,7 +79,7 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
     std::vector<std::string> shown;
 };
 
-TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPageWhetherOrNotItsOrderFilesAreWritten) {
+TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
     // Same names, other pictures: the copies must not be mixed up.
     Photos({"card/x/A.JPG"}, 40, 30);
     Photos({"card/y/A.JPG"}, 30, 40);
@@ -97,60 +93,6 @@ TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPageWhetherOrNotItsOrderFiles
     EXPECT_FALSE(window->ProgressBar()->isVisible());
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_EQ(Shown(1), list.At(1).srcName);
-    // Order files that cannot be written are told and remembered; the
-    // photos stay on show.
-    files.diskFull = true;
-    Load(dir / "card/");
-    EXPECT_EQ(shown, std::vector<std::string>{kOrderFilesUnwrittenMessage});
-    EXPECT_EQ(state.photoList.GetSize(), 3);
-    EXPECT_TRUE(state.session.filesUnwritten);
-}
-
-TEST_F(FolderLoadTest, NothingToCopyOrNoNumberLeftStartsNoJob) {
-    AddPhotos(2);  // an earlier job stays as it was
-    window->StartPageRefresh();
-    window->WaitForJobs();
-    Photos({"jpegs/a.bmp", "card/a.jpg"});
-    auto modal = RecordMessages();
-    host.messages.clear();
-    Load(dir / "jpegs/");  // no photo by its name
-    // The day's order numbers used up.
-    testing::WriteBytes(Paths().OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
-    Load(dir / "card/");
-    EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", kNoOrderNumberMessage}));
-    EXPECT_EQ(state.photoList.GetSize(), 2);
-    EXPECT_EQ(Shown(0), dir / "img_0.jpg") << "the open job stays on show";
-    EXPECT_EQ(HandBacks(), 2);
-    EXPECT_FALSE(state.bRefreshing);
-    EXPECT_FALSE(window->ProgressBar()->isVisible());
-}
-
-TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
-    Photos({"card/a.jpg", "card/b.jpg", "card/c.jpg"});
-    files.failFrom = 2;
-    auto modal = RecordMessages();
-    host.messages.clear();
-    Load(dir / "card");
-    EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    EXPECT_EQ(HandBacks(), 1);
-    for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
-    // A path over 200 bytes fails the load before anything is copied.
-    shown.clear();
-    files.failFrom = 0;
-    const std::string folder = dir / "long";
-    testing::WriteJpeg(folder + "/" + std::string(201 - folder.size() - 5, 'n') + ".jpg", 8, 8);
-    Load(folder);
-    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    // A legal name of 83 Chinese characters is copied, but does not fit
-    // its record: the load says why.
-    shown.clear();
-    std::string name;
-    for (int i = 0; i < 83; ++i) name += "长";
-    testing::WriteJpeg(dir / ("chinese/" + name + ".jpg"), 8, 8);
-    Load(dir / "chinese");
-    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
 }
 
 // Appending: the file dialog picks three files, the size chooser and the
