@@ -12,8 +12,8 @@
 #include <random>
 #include <thread>
 
-#include "orderdata/PhoneSession.h"
-#include "photownd/PhoneDialog.h"
+#include "phone/PhoneSession.h"
+#include "phone/PhoneDialog.h"
 #include "platform/files/FileSystem.h"
 #include "platform/paths/BackupDisk.h"
 #include "support/BenchApplication.h"

@@ -225,17 +225,19 @@ list(APPEND ORELLE_UI_SOURCES
   setup/MachineProbes.cpp
 )
 
-# Photos from phones: the upload page's session and the station's web
-# server for it, the QR code of its address.
+# Photos from phones: the room phone/ holds the upload page's session and
+# its settings without windows, and the QR screen as its thin UI part; the
+# station's web server and the QR code of its address sit in platform/.
 list(APPEND ORELLE_CORE_SOURCES
-  orderdata/PhoneSession.cpp
-  orderdata/PhoneSettings.cpp
+  phone/PhoneFolders.cpp
+  phone/PhoneSession.cpp
+  phone/PhoneSettings.cpp
   platform/imaging/PhotoKind.cpp
   platform/imaging/QrCode.cpp
   platform/webserver/HttplibWebServer.cpp
 )
 list(APPEND ORELLE_UI_SOURCES
-  photownd/PhoneDialog.cpp
+  phone/PhoneDialog.cpp
   photownd/PhotoWindowPhone.cpp
 )
 

@@ -8,6 +8,7 @@
 #include "orderdata/ProcessState.h"
 #include "orderdata/SettingsReport.h"
 #include "orderdata/WebServerSettings.h"
+#include "phone/PhoneFolders.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoCommands.h"
 #include "photownd/PhotoWindow.h"
@@ -45,6 +46,12 @@ CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
 CPhotoWnd::~CPhotoWnd() { delete window_.data(); }
 
 bool CPhotoWnd::init(QWidget* parent, int id) {
+    // The station starts here, not in the constructor, which the settings
+    // text also runs beside a live station; a window still standing may
+    // hold a session.
+    if (!window_)
+        RemovePhoneLeftovers(station_->state.startup.config.dir,
+                             station_->state.startup.settingsFolder, station_->services.files);
     auto* window = new PhotoWindow(station_->state, station_->services);
     if (!window->Init(parent, id)) {
         delete window;
@@ -138,7 +145,7 @@ void CPhotoWnd::OpenFolder(const std::string& folder) {
 bool CPhotoWnd::OpenPhone(const PhoneOptions& options) {
     PhotoWindow* w = Window();
     if (!w || !w->SettleRefresh()) return false;
-    return w->OpenPhone(false, {options.served, options.waitSeconds, options.ended});
+    return w->OpenPhone(false, options);
 }
 
 void CPhotoWnd::CloseJob() {

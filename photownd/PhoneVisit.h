@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "orderdata/PhoneSession.h"
-#include "photownd/PhoneDialog.h"
+#include "phone/PhoneSession.h"
+#include "phone/PhoneDialog.h"
 #include "photownd/PhotoWindow.h"
 
 namespace orelle {
@@ -26,7 +26,7 @@ struct PhotoWindow::Phone {
     std::unique_ptr<PhoneSession> session;
     QPointer<PhoneDialog> screen;
     bool appending = false;
-    PhoneWait wait;
+    CPhotoWnd::PhoneOptions wait;
 };
 
 }  // namespace orelle

@@ -21,6 +21,7 @@
 #include "cell/PicturePrefetch.h"
 #include "job/CustomerJob.h"
 #include "orderdata/BatchApply.h"
+#include "orelle/CPhotoWnd.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
@@ -37,15 +38,6 @@ class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
 class ToolBarWnd;
-
-// How a phone session is waited for: served hears the page's address once
-// it is served; seconds > 0 ends the wait then; ended hears whether photos
-// came.
-struct PhoneWait {
-    std::function<void(const std::string& address)> served{};
-    int seconds = 0;
-    std::function<void(bool photos)> ended{};
-};
 
 class PhotoWindow : public QWidget,
                     public CommandTarget,
@@ -120,7 +112,7 @@ class PhotoWindow : public QWidget,
     // when the customer is done the photos start the job through the
     // folder load, or, appending, join it through the backup dialog.
     // False, with a message, when the page cannot be served.
-    bool OpenPhone(bool appending, PhoneWait wait = {});
+    bool OpenPhone(bool appending, CPhotoWnd::PhoneOptions wait = {});
     // A phone session is open, or its photos are still being loaded.
     bool PhoneOpen() const { return phone_ != nullptr; }
     PhoneDialog* PhoneScreen() const;

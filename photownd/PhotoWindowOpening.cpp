@@ -3,7 +3,7 @@
 
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/PhotoFileKinds.h"
-#include "orderdata/PhoneSettings.h"
+#include "phone/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"

@@ -1,6 +1,7 @@
 // Photos from a phone: the QR screen, then the ordinary folder load (or the
 // append) of what arrived.
-#include "orderdata/PhoneSettings.h"
+#include "phone/PhoneFolders.h"
+#include "phone/PhoneSettings.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/TextCase.h"
 #include "photownd/PhoneVisit.h"
@@ -19,13 +20,15 @@ std::string Stem(const std::string& name) { return name.substr(0, name.rfind('.'
 
 PhoneDialog* PhotoWindow::PhoneScreen() const { return phone_ ? phone_->screen.data() : nullptr; }
 
-bool PhotoWindow::OpenPhone(bool appending, PhoneWait wait) {
+bool PhotoWindow::OpenPhone(bool appending, CPhotoWnd::PhoneOptions wait) {
     if (phone_ || state_.bRefreshing) return false;
     const PhoneSettings settings =
         LoadPhoneSettings(state_.startup.settingsFolder, services_.files);
     const std::string root = state_.startup.config.dir;
     auto session = std::make_unique<PhoneSession>(
-        paths::WithTrailingSeparator(root) + "phone", root, services_.files, services_.disks);
+        NewPhoneSessionFolder(
+            PhoneStationFolder(root, state_.startup.settingsFolder, services_.files)),
+        root, services_.files, services_.disks);
     WebServerLimits limits;
     limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
     int port = 0;
@@ -39,7 +42,7 @@ bool PhotoWindow::OpenPhone(bool appending, PhoneWait wait) {
     phone_->appending = appending;
     phone_->wait = std::move(wait);
     const std::string address = phone_->session->Address(settings.address, port);
-    auto* screen = new PhoneDialog(*phone_->session, address, phone_->wait.seconds,
+    auto* screen = new PhoneDialog(*phone_->session, address, phone_->wait.waitSeconds,
                                    [this](bool photos) { PhoneEnded(photos); }, this);
     phone_->screen = screen;
     screen->show();

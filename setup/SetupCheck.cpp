@@ -6,9 +6,9 @@
 #include "orderdata/PaperSettings.h"
 #include "orderdata/ParamConfig.h"
 #include "orderdata/PrintCatalogue.h"
+#include "phone/PhoneSettings.h"
 #include "platform/Services.h"
 #include "platform/files/FileSystem.h"
-#include "platform/ini/Profile.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
 #include "platform/uploader/Uploader.h"
@@ -17,9 +17,6 @@
 
 namespace orelle {
 namespace {
-
-// The phone upload server's settings, read here as its own code reads them.
-constexpr int kPhonePortDefault = 8765;
 
 CheckLine Ok(const char* topic, std::string text) { return {topic, true, std::move(text)}; }
 CheckLine Wrong(const char* topic, std::string text) { return {topic, false, std::move(text)}; }
@@ -124,17 +121,14 @@ CheckLine CheckFonts(SetupProbes& probes) {
 }
 
 CheckLine CheckPhonePort(const std::string& folder, FileSystem& fs, SetupProbes& probes) {
-    const Profile ini(ParamIniPath(folder), fs);
-    if (ini.GetInt("phone", "enabled", 0) == 0) return Ok("phone upload", "not enabled");
-    const int port = ini.GetInt("phone", "port", kPhonePortDefault);
-    if (port <= 0 || port > 65535)
-        return Wrong("phone upload", "port " + std::to_string(port) +
-                                         " is no TCP port: set [phone] port= to 1 .. 65535");
-    if (!probes.PortFree(port))
-        return Wrong("phone upload", "port " + std::to_string(port) +
-                                         " is taken by another program: stop it or set "
-                                         "[phone] port= to a free one");
-    return Ok("phone upload", "port " + std::to_string(port) + " free");
+    const PhoneSettings phone = LoadPhoneSettings(folder, fs);
+    if (!phone.enabled) return Ok("phone upload", "not enabled");
+    if (phone.port == 0) return Ok("phone upload", "any free port");
+    const std::string port = "port " + std::to_string(phone.port);
+    if (!probes.PortFree(phone.port))
+        return Wrong("phone upload", port + " is taken by another program: stop it or set "
+                                            "[phone] port= to a free one");
+    return Ok("phone upload", port + " free");
 }
 
 }  // namespace

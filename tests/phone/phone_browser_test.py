@@ -198,7 +198,8 @@ def main():
         names = re.findall(r"srcName=(.*)\r", text)
         assert len(names) == expected and all(os.path.exists(n) for n in names), names
         assert "img_0004.jpg" in text.lower()  # the phone's name, kept as origName
-        assert not os.path.exists(os.path.join(backup, "phone")), "the session's folder is left"
+        left = [f for _, _, fs in os.walk(os.path.join(backup, "phone")) for f in fs]
+        assert not left, "the session's files are left: %s" % left
         print("ok: %d photos in order %s" % (expected, placed.group(1)))
         return 0
     finally:

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 #include "platform/files/FileSystem.h"
 #include "support/FakeDisks.h"
 #include "support/TempFolder.h"

@@ -5,6 +5,7 @@
 
 #include "orderdata/ParamConfig.h"
 #include "orderdata/PrintCatalogue.h"
+#include "phone/PhoneSettings.h"
 #include "setup/BackOfficeCheck.h"
 
 #include <gtest/gtest.h>
@@ -207,6 +208,21 @@ INSTANTIATE_TEST_SUITE_P(
               },
               "phone upload", "port 8765 is taken"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The check probes the port the station will serve on; 0 is any free one.
+TEST_F(SetupCheckTest, ThePhonePortIsTheStations) {
+    Param("phone", "enabled", "1");
+    probes.portFree = false;
+    for (const auto& [written, used] : {std::pair{"0", 0}, {"8000", 8000}, {"70000", 8765}}) {
+        SCOPED_TRACE(written);
+        Param("phone", "port", written);
+        EXPECT_EQ(LoadPhoneSettings(settings, FileSystem::Default()).port, used);
+        const std::string report = CheckReport(Run());
+        EXPECT_NE(report.find(used ? "port " + std::to_string(used) + " is taken" : "any free port"),
+                  std::string::npos)
+            << report;
+    }
+}
 
 TEST_F(SetupCheckTest, TheRealDatabaseCountsItsMembers) {
     REQUIRE_TEST_DATABASE();

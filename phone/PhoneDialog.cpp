@@ -1,9 +1,7 @@
-#include "photownd/PhoneDialog.h"
+#include "phone/PhoneDialog.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -11,8 +9,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 #include "platform/imaging/PhotoKind.h"
+#include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/QrCode.h"
 
@@ -36,17 +35,8 @@ QImage PhoneThumbnail(const std::string& bytes, int side) {
     QImage image;
     switch (PhotoKindOf(bytes)) {
         case PhotoKind::kJpeg: image = DecodeReducedFromBytes(bytes, 2, QSize(side, side)); break;
-        case PhotoKind::kPng: {
-            QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
-            QBuffer buffer(&data);
-            QImageReader reader(&buffer, "png");
-            const QSize full = reader.size();
-            if (full.isValid() && qint64(full.width()) * full.height() <= (qint64(1) << 28)) {
-                reader.setScaledSize(full.scaled(side, side, Qt::KeepAspectRatioByExpanding));
-                image = reader.read();
-            }
-            break;
-        }
+        // The station's decoder, with its bounds against bombs.
+        case PhotoKind::kPng: image = DecodePng(bytes).picture; break;
         default: break;
     }
     return image.isNull() ? image

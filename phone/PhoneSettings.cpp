@@ -1,4 +1,4 @@
-#include "orderdata/PhoneSettings.h"
+#include "phone/PhoneSettings.h"
 
 #include "orderdata/ParamConfig.h"
 #include "platform/ini/Profile.h"

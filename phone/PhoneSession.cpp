@@ -1,15 +1,12 @@
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 
 #include <QFile>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "orderdata/CopyNames.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
-#include "platform/files/PartialFiles.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
 
@@ -33,24 +30,6 @@ std::string CleanName(const std::string& sent) {
     if (name.size() > 200) name.resize(200);  // cut bytes may leave a broken character
     name = ReadableName(name);
     return name.empty() ? std::string("photo") : name;
-}
-
-// Written beside its final name and renamed, so that no half photo is ever
-// found under it; not synced: the folder load copies it into the job.
-bool WriteWhole(const std::string& folder, const std::string& name, const std::string& bytes) {
-    const std::string partial = folder + kPartialFilePrefix + name;
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (!out.flush()) {
-            std::remove(partial.c_str());
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, folder + name, error);
-    if (error) std::remove(partial.c_str());
-    return !error;
 }
 
 }  // namespace
@@ -196,7 +175,10 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
             std::snprintf(stem, sizeof stem, "p%04d", ++lastNumber_);
             const std::string file = stem + std::string(PhotoKindExtension(kind));
             photo = PhoneReceived{folder_ + file, origName, bytes, kind};
-            if (WriteWhole(folder_, file, data)) {
+            // Written beside its name and renamed, under a temporary name
+            // that a start's clean-up knows; not synced: the folder load
+            // copies it into the job.
+            if (fs_.WriteFile(photo.path, data)) {
                 received_.push_back(photo);
                 receivedBytes_ += bytes;
                 stored = stored_;

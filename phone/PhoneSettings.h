@@ -1,8 +1,10 @@
 #pragma once
-// param.ini [phone]: photos from phones.
+// param.ini [phone]: photos from phones, read by this one function for the
+// station and for the set-up check alike.
 //   enabled  1 offers "手机传照片" in the folder picker and when photos are
 //            added (default 0)
-//   port     the port of the upload page (default 8765; 0 any free port)
+//   port     the port of the upload page (default 8765, also for a value
+//            that is no port; 0 any free port)
 //   address  the address put into the QR code, and served on (default the
 //            first IPv4 address of the machine that is not a loopback one)
 

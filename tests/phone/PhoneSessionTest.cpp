@@ -1,13 +1,15 @@
 // The phone session's rules over a scripted body: no network.
-#include "orderdata/PhoneSession.h"
+#include "phone/PhoneSession.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
 
+#include "phone/PhoneFolders.h"
 #include "platform/files/FileSystem.h"
 #include "support/FakeDisks.h"
+#include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -16,7 +18,9 @@ namespace {
 
 using testing::FakeDisks;
 using testing::JpegBytes;
+using testing::MemoryFileSystem;
 using testing::TempFolder;
+using testing::WriteBytes;
 
 const std::string kPng = std::string("\x89PNG\r\n\x1A\n", 8) + std::string(40, 'x');
 const std::string kHeic = std::string("\0\0\0\x18" "ftypheic", 12) + std::string(40, 'x');
@@ -40,6 +44,13 @@ class ScriptedBody : public WebBody {
     std::size_t breakAt_;
 };
 
+WebAnswer SendTo(PhoneSession& session, const std::string& name, const std::string& bytes,
+                 std::size_t breakAt = std::string::npos) {
+    WebRequest r{session.PagePath() + "photo", {{"name", name}}, bytes.size()};
+    ScriptedBody body(bytes, breakAt);
+    return session.Post(r, body);
+}
+
 struct PhoneSessionTest : ::testing::Test {
     TempFolder temp;
     FakeDisks disks{50000};
@@ -55,9 +66,7 @@ struct PhoneSessionTest : ::testing::Test {
     }
     WebAnswer Send(const std::string& name, const std::string& bytes,
                    std::size_t breakAt = std::string::npos) {
-        WebRequest r{session->PagePath() + "photo", {{"name", name}}, bytes.size()};
-        ScriptedBody body(bytes, breakAt);
-        return session->Post(r, body);
+        return SendTo(*session, name, bytes, breakAt);
     }
     std::set<std::string> Files() {
         std::set<std::string> names;
@@ -112,6 +121,62 @@ TEST_F(PhoneSessionTest, ThePhotoSentAgainIsNotStoredTwice) {
     EXPECT_NE(again.body.find("\"duplicate\":true"), std::string::npos);
     EXPECT_EQ(Send("a.jpg", JpegBytes(65, 48)).status, 200);  // another size: another photo
     EXPECT_EQ(session->Count(), 2u);
+}
+
+TEST(PhoneSessionWrites, APhotoWhoseWriteFailedIsTakenWhenThePhoneSendsItAgain) {
+    MemoryFileSystem files;
+    FakeDisks disks;
+    PhoneSession session("/root/phone/s/t", "/root", files, disks);
+    ASSERT_TRUE(session.Open());
+    files.refused.insert(session.Folder() + "p0001.jpg");
+    const std::string jpeg = JpegBytes(64, 48);
+    EXPECT_EQ(SendTo(session, "a.jpg", jpeg).status, 507);
+    const WebAnswer again = SendTo(session, "a.jpg", jpeg);
+    EXPECT_EQ(again.body.find("duplicate"), std::string::npos);
+    EXPECT_EQ(session.Count(), 1u);
+    EXPECT_EQ(files.files.count(session.Folder() + "p0002.jpg"), 1u);
+}
+
+// Two kiosks on one backup root, each with its settings folder.
+TEST(PhoneStations, KeepTheirPhotosApartAndAStartClearsOnlyItsOwnKilledSessions) {
+    TempFolder temp;
+    FakeDisks disks;
+    FileSystem& fs = FileSystem::Default();
+    const std::string root = temp / "backup";
+    struct Station {
+        std::string settings;
+        std::unique_ptr<PhoneSession> session;
+    } a{temp / "a", nullptr}, b{temp / "b", nullptr};
+    for (Station* s : {&a, &b}) {
+        ASSERT_TRUE(fs.CreateDirectories(s->settings));
+        RemovePhoneLeftovers(root, s->settings, fs);
+        s->session = std::make_unique<PhoneSession>(
+            NewPhoneSessionFolder(PhoneStationFolder(root, s->settings, fs)), root, fs, disks);
+        ASSERT_TRUE(s->session->Open());
+        EXPECT_EQ(SendTo(*s->session, "first.jpg", JpegBytes(10, 8)).status, 200);
+    }
+    for (int i = 0; i < 3; ++i)
+        for (Station* s : {&a, &b})
+            EXPECT_EQ(SendTo(*s->session, std::to_string(i) + ".jpg", JpegBytes(20 + i, 8)).status,
+                      200);
+    const auto allThere = [](const PhoneSession& s) {
+        std::set<std::string> paths;
+        for (const PhoneReceived& p : s.Received())
+            if (std::filesystem::exists(p.path)) paths.insert(p.path);
+        return paths.size();
+    };
+    EXPECT_EQ(allThere(*a.session), 4u);
+    EXPECT_EQ(allThere(*b.session), 4u);
+
+    // A is killed in the middle of a write, and starts again.
+    const std::string killed = a.session->Folder();
+    WriteBytes(killed + ".partial-999999-0", "half a photo");
+    a.session.reset();
+    RemovePhoneLeftovers(root, a.settings, fs);
+    EXPECT_FALSE(std::filesystem::exists(killed));
+    EXPECT_EQ(allThere(*b.session), 4u);
+    EXPECT_EQ(SendTo(*b.session, "last.jpg", JpegBytes(30, 8)).status, 200);
+    EXPECT_EQ(allThere(*b.session), 5u);
 }
 
 TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {

@@ -63,13 +63,14 @@ class PhoneSession : public WebService {
     // it: it should be quick.
     using Stored = std::function<void(const PhoneReceived&, std::string bytes)>;
 
-    // folder: the session's own folder (made afresh by Open, removed by
-    // End); backupRoot: the backup root, whose disk bounds the session.
+    // folder: the session's own folder, which no other session shares
+    // (NewPhoneSessionFolder; emptied and made by Open, removed by End);
+    // backupRoot: the backup root, whose disk bounds the session.
     PhoneSession(std::string folder, std::string backupRoot, FileSystem& fs, DiskInfo& disks,
                  PhoneLimits limits = {}, Now now = std::chrono::steady_clock::now);
     ~PhoneSession() override;
 
-    // Empties and makes the folder; false when it cannot be made.
+    // Empties and makes its own folder; false when it cannot be made.
     bool Open();
     const std::string& Token() const { return token_; }
     const std::string& Folder() const { return folder_; }
