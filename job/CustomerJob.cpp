@@ -10,8 +10,12 @@
 #include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/UprightCopies.h"
+#include "phone/PhoneFolders.h"
+#include "phone/PhoneSession.h"
+#include "phone/PhoneSettings.h"
 #include "platform/imaging/StationCopy.h"
 #include "platform/jobs/JobContext.h"
+#include "platform/paths/Paths.h"
 #include "submit/RunningPrice.h"
 
 namespace orelle {
@@ -30,12 +34,19 @@ CustomerJob::CustomerJob(ProcessState& state, const Services& services, Customer
       prefetch_(std::move(prefetch)),
       jobs_(state.bRefreshing) {}
 
-CustomerJob::~CustomerJob() = default;
+CustomerJob::~CustomerJob() { StopServing(); }
+
+void CustomerJob::EndSession::operator()(PhoneSession* session) const {
+    session->End();
+    delete session;
+}
 
 bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selected,
                        bool appending) {
     auto load = std::make_shared<FolderLoad>(state_, services_.files, services_.disks);
     auto ok = std::make_shared<bool>(false);
+    if (phone_ && paths::WithTrailingSeparator(folder) == phone_->Folder())
+        load->GiveNames(PhoneNames());
     JobRunner::Job job;
     job.before = [this, load, folder, selected = std::move(selected), appending] {
         if (Prepare(*load, folder, selected, appending)) {
@@ -87,7 +98,9 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
 
 void CustomerJob::Finish(FolderLoad& load, bool ok) {
     events_.Emptying();
-    if (!load.Finish(ok)) {
+    const bool joined = load.Finish(ok);
+    EndPhone();
+    if (!joined) {
         if (load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
         Abandon(kBackupFailedMessage);
         return;
@@ -101,6 +114,7 @@ void CustomerJob::Finish(FolderLoad& load, bool ok) {
 // The job is not started or given up; a message comes after the host has
 // been told.
 void CustomerJob::Abandon(const char* message) {
+    EndPhone();
     events_.HandBack();
     events_.LoadOver(false);
     Recount();
@@ -130,9 +144,9 @@ bool CustomerJob::ShowPage() {
         ReadMissingPixelSizes(state_.photoList, services_.files);
         if (*placed || state_.orderInfo.storeDDH.empty()) return;
         const OrderPaths paths{state_.startup.config.dir, state_.startup.date.dateStr};
-        *written = OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files,
-                              services_.clock)
-                       .WriteOrderFiles(false);
+        *written =
+            OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
+                .WriteOrderFiles(false);
     };
     job.done = [this, written, prices] {
         // A full disk: told once, and the order waits for the files.
@@ -171,6 +185,7 @@ void CustomerJob::End() {
     toTurn_.clear();
     // A load stopped half-way: its done never ran, so it is given up here.
     if (load_) std::exchange(load_, nullptr)->Finish(false);
+    EndPhone();  // with what it received
     events_.LoadOver(false);
     events_.Emptying();
     ForgetJob(state_);
@@ -184,6 +199,48 @@ void CustomerJob::ReadyToOrder() {
     toTurn_ = JobCopies(state_.photoList, state_.orderInfo.backupDir);
     StartTurning(false);
     upright_.Wait();
+}
+
+std::string CustomerJob::OpenPhone() {
+    if (phone_) return {};
+    const PhoneSettings settings =
+        LoadPhoneSettings(state_.startup.settingsFolder, services_.files);
+    const std::string root = state_.startup.config.dir;
+    phone_.reset(new PhoneSession(NewPhoneSessionFolder(PhoneStationFolder(
+                                      root, state_.startup.settingsFolder, services_.files)),
+                                  root, services_.files, services_.disks));
+    WebServerLimits limits;
+    limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
+    int port = 0;
+    if (settings.address.empty() || !phone_->Open() ||
+        !services_.webServer.Start(settings.address, settings.port, *phone_, limits, &port)) {
+        phone_.reset();
+        return {};
+    }
+    return phone_->Address(settings.address, port);
+}
+
+std::vector<std::string> CustomerJob::PhonePhotos() const {
+    std::vector<std::string> paths;
+    if (phone_)
+        for (const PhoneReceived& p : phone_->Received()) paths.push_back(p.path);
+    return paths;
+}
+
+std::map<std::string, std::string> CustomerJob::PhoneNames() const {
+    std::map<std::string, std::string> names;
+    if (phone_)
+        for (const PhoneReceived& p : phone_->Received()) names[p.path] = p.origName;
+    return names;
+}
+
+void CustomerJob::StopServing() {
+    if (phone_) services_.webServer.Stop();
+}
+
+void CustomerJob::EndPhone() {
+    StopServing();
+    phone_.reset();
 }
 
 bool CustomerJob::Settle() {

@@ -1,10 +1,11 @@
 #pragma once
 // The customer's job from its start to its end, without windows: a card's
-// folder copied into a new job (the folder load, on a worker), the page
+// folder or a phone visit's photos (under the names the phone gave them)
+// copied into a new job (the folder load, on a worker), the page
 // shown and the order files written after it, copies joined by an append,
 // the copies turned upright ahead of the customer, the running price's
-// totals, and the end (a load given up, the turning stopped, the job
-// forgotten). It works on the process's state and services, which outlive
+// totals, and the end (a load given up, the phone visit ended, the turning
+// stopped, the job forgotten). It works on the process's state and services, which outlive
 // it. UI thread only: its workers hand back on that thread, and what the
 // screen must show comes through its events there, in order. While one of
 // its workers owns the list, the busy flag is raised; the turning runs on
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@
 namespace orelle {
 
 class FolderLoad;
+class PhoneSession;
 struct PhotoRecord;
 struct ProcessState;
 
@@ -41,7 +44,9 @@ class CustomerJob {
 
     // Starts a job from folder (only the selected photos of it, when there
     // are any; appending: into the open job) and shows its first page once
-    // the copies joined. False while another worker runs.
+    // the copies joined. The phone visit's folder loads under the phone's
+    // names, and the visit ends with the load. False while another worker
+    // runs.
     bool Open(const std::string& folder, std::vector<std::string> selected, bool appending);
     // Photos joined the job outside a load (an append): they are turned
     // upright ahead, and the page is shown.
@@ -63,6 +68,19 @@ class CustomerJob {
     // Gives up a load or page under way (a load with its work folder),
     // stops the turning, empties the screen and forgets the job.
     void End();
+
+    // A phone visit: a session in the station's own phone folder, its page
+    // served at the settings' address. The page's address; empty, and
+    // nothing left open, when it cannot be served.
+    std::string OpenPhone();
+    PhoneSession* Phone() const { return phone_.get(); }
+    // The visit's photos, and the names the phone gave them by path.
+    std::vector<std::string> PhonePhotos() const;
+    std::map<std::string, std::string> PhoneNames() const;
+    // No thread stores a photo of the visit any more.
+    void StopServing();
+    // The visit is over: its folder goes with what it holds.
+    void EndPhone();
 
     bool Loading() const { return load_ != nullptr; }
     // A page or change of this job holds the busy flag: waits for it. True
@@ -90,6 +108,11 @@ class CustomerJob {
     std::vector<std::int64_t> storePrices_;
     std::string priceLine_;
     std::shared_ptr<FolderLoad> load_;
+    // Ended as it goes, after the workers that may read its folder.
+    struct EndSession {
+        void operator()(PhoneSession* session) const;
+    };
+    std::unique_ptr<PhoneSession, EndSession> phone_;
     // Copies waiting for the turning lane.
     std::vector<std::string> toTurn_;
     // Last: their workers are stopped and joined before anything they use

@@ -6,8 +6,8 @@
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
+#include "phone/PhoneDialog.h"
 #include "photownd/Paging.h"
-#include "photownd/PhoneVisit.h"
 #include "photownd/PhotoCommands.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
@@ -53,7 +53,7 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
     setObjectName(QStringLiteral("CPhotoWnd"));
 }
 
-PhotoWindow::~PhotoWindow() = default;
+PhotoWindow::~PhotoWindow() { ClosePhoneScreen(); }
 
 QWidget* PhotoWindow::HostWindow() const { return parent_ ? parent_->window() : nullptr; }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -114,7 +115,7 @@ class PhotoWindow : public QWidget,
     // False, with a message, when the page cannot be served.
     bool OpenPhone(bool appending, CPhotoWnd::PhoneOptions wait = {});
     // A phone session is open, or its photos are still being loaded.
-    bool PhoneOpen() const { return phone_ != nullptr; }
+    bool PhoneOpen() const { return job_.Phone() != nullptr; }
     PhoneDialog* PhoneScreen() const;
     void OnVantorHelp();
     void OnCharge();
@@ -167,11 +168,11 @@ class PhotoWindow : public QWidget,
     void OpenWebPage(const std::string& address);
     // The customer is done with the QR screen (with photos or not).
     void PhoneEnded(bool withPhotos);
-    // The phone's names join the loaded records; the session ends and its
-    // folder goes.
-    void EndPhone(bool loaded);
+    // The QR screen goes; nothing is stored for it any more.
+    void ClosePhoneScreen();
     // What appending does once the photos to append are known.
-    void AppendPhotos(const std::vector<std::string>& paths);
+    void AppendPhotos(const std::vector<std::string>& paths,
+                      std::map<std::string, std::string> givenNames = {});
     QWidget* HostWindow() const;
 
     ProcessState& state_;
@@ -185,8 +186,10 @@ class PhotoWindow : public QWidget,
     ProgressBarWnd* progress_ = nullptr;
     // The operator's back-office login, kept between orders.
     BackOfficeLogin backOffice_;
-    struct Phone;
-    std::unique_ptr<Phone> phone_;
+    // The phone visit's screen and how it is waited for.
+    QPointer<PhoneDialog> phoneScreen_;
+    CPhotoWnd::PhoneOptions phoneWait_;
+    bool phoneAppending_ = false;
     // Last: its workers are joined before anything they use goes.
     CustomerJob job_;
 };

@@ -1,7 +1,6 @@
 // Starting and ending a job: what the customer's job shows on the window.
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
-#include "photownd/PhoneVisit.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/messages/HostMessage.h"
 #include "skin/ModalRunner.h"
@@ -12,6 +11,7 @@ namespace orelle {
 void PhotoWindow::LoadFolder() { job_.Open(currentFolder, selectedFiles, browse.bAdding); }
 
 void PhotoWindow::EndJob() {
+    ClosePhoneScreen();
     SetImageDlgToNormal();
     job_.End();
     currentFolder.clear();
@@ -45,7 +45,6 @@ void PhotoWindow::LoadStarted(int photos) {
 void PhotoWindow::LoadStep() { progress_->StepIt(); }
 
 void PhotoWindow::LoadOver(bool joined) {
-    EndPhone(joined);
     progress_->hide();
     if (!joined) return;
     browse.bAdding = false;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <libexif/exif-ifd.h>
 
+#include <QCoreApplication>
 #include <atomic>
 #include <thread>
 #include <utility>
@@ -15,12 +16,15 @@
 #include "orderdata/OrderPaths.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/ProcessState.h"
+#include "phone/PhoneSession.h"
 #include "platform/clock/Clock.h"
 #include "platform/imaging/UprightJpeg.h"
 #include "support/FakeDisks.h"
+#include "support/MemoryDay.h"
 #include "support/MemoryFileSystem.h"
 #include "support/PhonePhotos.h"
 #include "support/RecordingShell.h"
+#include "support/TestJpeg.h"
 
 namespace orelle {
 namespace {
@@ -30,9 +34,11 @@ using Texts = std::vector<std::string>;
 class Screen final : public CustomerJobEvents {
   public:
     Texts seen;
+    const std::atomic<bool>* busy = nullptr;
     void Emptying() override { seen.push_back("emptying"); }
     void PageLeaving() override { seen.push_back("leaving"); }
-    void FillPage() override { seen.push_back("fill"); }
+    // A page is filled while the flag keeps commands away.
+    void FillPage() override { seen.push_back(*busy ? "fill" : "fill, not busy"); }
     void LoadStarted(int photos) override { seen.push_back("started " + std::to_string(photos)); }
     void LoadStep() override { seen.push_back("step"); }
     void LoadOver(bool joined) override { seen.push_back(joined ? "joined" : "over"); }
@@ -57,18 +63,33 @@ class Files : public testing::MemoryFileSystem {
     }
 };
 
+// Serves nothing: the test hands the phone's requests to the session.
+class NoServer final : public WebServer {
+  public:
+    bool Start(const std::string&, int, WebService&, const WebServerLimits&, int* port) override {
+        *port = 8080;
+        return true;
+    }
+    void Stop() override {}
+};
+
+class Body final : public WebBody {
+  public:
+    explicit Body(std::string bytes) : bytes_(std::move(bytes)) {}
+    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
 class CustomerJobTest : public ::testing::Test {
   protected:
     CustomerJobTest() {
-        state.startup.config.dir = "/backup";
-        state.startup.date.dateStr = "2026-12-7";
-        state.startup.date.datePrefix = "261207";
+        testing::OnMemoryDay(state);
+        screen.busy = &state.bRefreshing;
         for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) Put(name);
     }
-    void Put(const std::string& path) {
-        fs.CreateDirectories(path.substr(0, path.rfind('/')));
-        fs.ReplaceFile(path, "photo");
-    }
+    void Put(const std::string& path) { testing::Put(fs, path); }
     Texts Open(const std::string& folder, bool appending = false) {
         EXPECT_TRUE(job.Open(folder, {}, appending));
         job.Wait();
@@ -109,34 +130,38 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
     EXPECT_EQ(state.photoList.GetSize(), 3);
 }
 
-TEST_F(CustomerJobTest, ARefusedLoadTellsWhyAndLeavesTheOpenJob) {
-    Open("/card");
-    const std::string number = state.orderInfo.storeDDH;
+// Each load that cannot go on: what it tells, in order; no new job stays.
+TEST_F(CustomerJobTest, ALoadThatCannotGoOnTellsWhyAndLeavesNoNewJob) {
+    std::string chinese;  // a legal name, too long for its record
+    for (int i = 0; i < 83; ++i) chinese += "长";
     Put("/other/a.txt");
-    EXPECT_EQ(Open("/other"), (Texts{kNoPhotosMessage, "hand back", "over", "price"}));
-    fs.ReplaceFile(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");  // numbers used up
-    EXPECT_EQ(Open("/card"), (Texts{kNoOrderNumberMessage, "hand back", "over", "price"}));
-    EXPECT_EQ(state.orderInfo.storeDDH, number);
-    EXPECT_EQ(state.photoList.GetSize(), 2);
-}
-
-TEST_F(CustomerJobTest, AFailedCopyGivesUpTheNewJobWithItsFolder) {
-    fs.failing = "/card/b.jpg";
-    EXPECT_EQ(Open("/card"), (Texts{"emptying", "started 2", "step", "emptying", "hand back",
-                                    "over", "price", kBackupFailedMessage}));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
-    EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207001")));
-    // A path too long fails before any copy; a name that does not fit its
-    // record after it.
     Put("/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
-    EXPECT_EQ(Open("/long"), (Texts{"emptying", kTreeTooLongMessage, "hand back", "over", "price",
-                                    kBackupFailedMessage}));
-    std::string name;
-    for (int i = 0; i < 83; ++i) name += "长";
-    Put("/chinese/" + name + ".jpg");
-    EXPECT_EQ(Open("/chinese"), (Texts{"emptying", "started 1", "emptying", kTreeTooLongMessage,
-                                       "hand back", "over", "price", kBackupFailedMessage}));
+    Put("/chinese/" + chinese + ".jpg");
+    fs.failing = "/card/b.jpg";
+    const char* h = "hand back";
+    const char* f = kBackupFailedMessage;
+    const char* tooLong = kTreeTooLongMessage;
+    const struct {
+        const char* folder;
+        Texts seen;
+    } cases[] = {
+        {"/other", {kNoPhotosMessage, h, "over", "price"}},
+        {"/card", {"emptying", "started 2", "step", "emptying", h, "over", "price", f}},
+        {"/long", {"emptying", tooLong, h, "over", "price", f}},
+        {"/chinese", {"emptying", "started 1", "emptying", tooLong, h, "over", "price", f}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Open(c.folder), c.seen) << c.folder;
+        EXPECT_EQ(state.photoList.GetSize(), 0) << c.folder;
+        EXPECT_TRUE(state.orderInfo.storeDDH.empty()) << c.folder;
+    }
+    EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207001")));
+    // An open job stays when the day has no number left.
+    fs.failing.clear();
+    Open("/card");
+    fs.ReplaceFile(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
+    EXPECT_EQ(Open("/card"), (Texts{kNoOrderNumberMessage, "hand back", "over", "price"}));
+    EXPECT_EQ(state.photoList.GetSize(), 2);
 }
 
 TEST_F(CustomerJobTest, APageShownWritesTheOrderFilesUntilPlacedAndAFullDiskIsToldOnce) {
@@ -173,10 +198,35 @@ TEST_F(CustomerJobTest, CopiesTurnAheadAndAllAreUprightBeforeTheOrderTurnedOffTh
     EXPECT_EQ(fs.photosWrittenOnUi, 0);
 }
 
-TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpALoadNotYetBegun) {
+TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVisitEnds) {
+    NoServer server;
+    CustomerJob phoneJob{
+        state,
+        {fs, disks, clock, shell, Registry("/registry.ini", fs), HttpPoster::Default(),
+         DatabaseConnector::Default(), Uploader::Default(), server},
+        screen};
+    state.startup.settingsFolder = "/settings/";
+    testing::Put(fs, "/settings/param.ini", "[phone]\r\nenabled=1\r\naddress=10.0.0.2\r\n");
+    ASSERT_NE(phoneJob.OpenPhone(), "");
+    PhoneSession& session = *phoneJob.Phone();
+    const std::string jpeg = testing::JpegBytes(64, 48);
+    Body body(jpeg);
+    const WebRequest photo{session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, jpeg.size()};
+    ASSERT_EQ(session.Post(photo, body).status, 200);
+    const std::string folder = session.Folder();
+    ASSERT_TRUE(phoneJob.Open(folder, {}, false));
+    phoneJob.Wait();
+    ASSERT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_EQ(state.photoList.At(0).origName, "holiday.jpg");
+    EXPECT_EQ(phoneJob.Phone(), nullptr);
+    EXPECT_FALSE(fs.DirectoryExists(folder));
+}
+
+TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpWhatIsNotYetBegun) {
     Open("/card");
+    ASSERT_TRUE(job.ShowPage());
     job.End();
-    EXPECT_EQ(screen.seen, (Texts{"over", "emptying", "price"}));
+    EXPECT_EQ(screen.seen, (Texts{"leaving", "over", "emptying", "price"})) << "no page filled";
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     EXPECT_TRUE(job.PriceLine().empty());
@@ -185,6 +235,14 @@ TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpALoadNotYetBeg
     job.End();
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+    // A load under way goes with its work folder, whether copying or done.
+    ASSERT_TRUE(job.Open("/card", {}, false));
+    QCoreApplication::processEvents();  // its first step: the job and folder made
+    const std::string work = paths.WorkFolder(state.orderInfo.storeDDH);
+    ASSERT_TRUE(fs.DirectoryExists(work));
+    job.End();
+    EXPECT_FALSE(fs.DirectoryExists(work));
+    EXPECT_EQ(state.photoList.GetSize(), 0);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QtCore/qtestsupport_core.h>
+#include <QCoreApplication>
 #include <atomic>
 #include <chrono>
 #include <future>
