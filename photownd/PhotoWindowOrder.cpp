@@ -30,6 +30,7 @@ PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
 }
 
 PlacementResult PhotoWindow::OnToxc() {
+    job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,
         [](OrderPlacement& placement) { return placement.OnToxc(); }, nullptr);
