@@ -107,7 +107,17 @@ class CustomerJobTest : public ::testing::Test {
     testing::FakeDisks disks;
     FixedClock clock{{2026, 12, 7, 10, 0, 0}};
     testing::RecordingShell shell;
-    Services services{fs, disks, clock, shell, Registry("/registry.ini", fs)};
+    NoServer server;
+    // The phone visit is served by nobody: the test posts to its session.
+    Services services{fs,
+                      disks,
+                      clock,
+                      shell,
+                      Registry("/registry.ini", fs),
+                      HttpPoster::Default(),
+                      DatabaseConnector::Default(),
+                      Uploader::Default(),
+                      server};
     ProcessState state;
     Screen screen;
     CustomerJob job{state, services, screen};
@@ -199,26 +209,20 @@ TEST_F(CustomerJobTest, CopiesTurnAheadAndAllAreUprightBeforeTheOrderTurnedOffTh
 }
 
 TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVisitEnds) {
-    NoServer server;
-    CustomerJob phoneJob{
-        state,
-        {fs, disks, clock, shell, Registry("/registry.ini", fs), HttpPoster::Default(),
-         DatabaseConnector::Default(), Uploader::Default(), server},
-        screen};
     state.startup.settingsFolder = "/settings/";
     testing::Put(fs, "/settings/param.ini", "[phone]\r\nenabled=1\r\naddress=10.0.0.2\r\n");
-    ASSERT_NE(phoneJob.OpenPhone(), "");
-    PhoneSession& session = *phoneJob.Phone();
+    ASSERT_NE(job.OpenPhone(), "");
+    PhoneSession& session = *job.Phone();
     const std::string jpeg = testing::JpegBytes(64, 48);
     Body body(jpeg);
     const WebRequest photo{session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, jpeg.size()};
     ASSERT_EQ(session.Post(photo, body).status, 200);
     const std::string folder = session.Folder();
-    ASSERT_TRUE(phoneJob.Open(folder, {}, false));
-    phoneJob.Wait();
+    ASSERT_TRUE(job.Open(folder, {}, false));
+    job.Wait();
     ASSERT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.photoList.At(0).origName, "holiday.jpg");
-    EXPECT_EQ(phoneJob.Phone(), nullptr);
+    EXPECT_EQ(job.Phone(), nullptr);
     EXPECT_FALSE(fs.DirectoryExists(folder));
 }
 
