@@ -1,15 +1,16 @@
 #pragma once
 // The customer's job from its start to its end, without windows: a card's
 // folder or a phone visit's photos (under the names the phone gave them)
-// copied into a new job (the folder load, on a worker), the page
-// shown and the order files written after it, copies joined by an append,
-// the copies turned upright ahead of the customer, the running price's
-// totals, and the end (a load given up, the phone visit ended, the turning
-// stopped, the job forgotten). It works on the process's state and services, which outlive
-// it. UI thread only: its workers hand back on that thread, and what the
-// screen must show comes through its events there, in order. While one of
-// its workers owns the list, the busy flag is raised; the turning runs on
-// a lane of its own at the lowest priority and keeps no command waiting.
+// copied into a new job (the folder load, on a worker), the page shown and
+// the order files written after it, copies joined by an append, the copies
+// turned upright ahead of the customer and all of them before an order,
+// the running price's totals, and the end (a load given up, the phone
+// visit ended, the turning stopped, the job forgotten). It works on the
+// process's state and services, which outlive it. UI thread only: its
+// workers hand back on that thread, and what the screen must show comes
+// through its events there, in order. While one of its workers owns the
+// list, the busy flag is raised; the turning runs on a lane of its own at
+// the lowest priority and keeps no command waiting.
 
 #include <atomic>
 #include <cstdint>
