@@ -10,6 +10,7 @@ set(ORELLE_CORE_SOURCES
   platform/files/PartialFiles.cpp
   platform/gbk/Gbk.cpp
   platform/ini/IniDocument.cpp
+  platform/jobs/JobRunner.cpp
   platform/ini/IniText.cpp
   platform/ini/Profile.cpp
   platform/ini/ProfileNumber.cpp
@@ -68,13 +69,14 @@ set(ORELLE_CORE_SOURCES
   orderdata/StartupData.cpp
   orderdata/WebServerSettings.cpp
 )
+# The customer's job from its start to its end.
+list(APPEND ORELLE_CORE_SOURCES job/CustomerJob.cpp)
 set(ORELLE_UI_SOURCES
   skin/BitmapButton.cpp
   skin/CellBitmaps.cpp
   skin/CommandTarget.cpp
   skin/CursorFile.cpp
   skin/DialogButton.cpp
-  skin/JobRunner.cpp
   skin/ModalRunner.cpp
   skin/NoticeParts.cpp
   skin/PitchedText.cpp

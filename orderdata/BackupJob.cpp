@@ -31,6 +31,9 @@ bool BackupJob::AddRecord(const std::string& copy, const std::string& dstName,
         fieldTooLong = true;
         return false;
     }
+    const auto given = givenNames.find(customerPath);
+    if (given != givenNames.end() && FitsField(given->second, PhotoRecord::kOrigNameSize))
+        record->origName = given->second;
     records.Append(std::move(record));
     return true;
 }

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -50,6 +51,9 @@ class BackupJob {
     std::atomic<bool> stop{false};
     // Called after each photo, on the worker.
     std::function<void()> step;
+    // The names photos had before they reached the station (a phone's),
+    // by the path they are copied from: their records show them.
+    std::map<std::string, std::string> givenNames;
 
     // The folder load: every photo of the tree to workFolder plus its
     // copy folder, under its copy name made unique in that folder (".jpg"

@@ -72,6 +72,10 @@ bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoL
     return ok && !context.Stopped();
 }
 
+void FolderLoad::GiveNames(std::map<std::string, std::string> names) {
+    job_->givenNames = std::move(names);
+}
+
 bool FolderLoad::NamesTooLong() const { return job_ && job_->fieldTooLong; }
 
 bool FolderLoad::Finish(bool ok) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ class FolderLoad {
     bool TreeFails(const char** first) const;
 
     std::size_t PhotoCount() const { return count_; }
+    // The names the photos had before they reached the station, by path.
+    void GiveNames(std::map<std::string, std::string> names);
     // After a failed Copy: a photo's names did not fit the record.
     bool NamesTooLong() const;
     // On the worker: copies the tree into the work folder. After each

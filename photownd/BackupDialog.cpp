@@ -75,6 +75,7 @@ void BackupDialog::Start() {
     progress_->SetSteps(static_cast<int>(copyList.size()));
     job_ = std::make_shared<BackupJob>(services_.files, services_.disks, process.startup.catalogue,
                                        process.flags.verison_function);
+    job_->givenNames = std::move(givenNames);
     outcome_ = std::make_shared<AppendOutcome>();
     listSize_ = copyList.size();
     auto failed = std::make_shared<bool>(false);

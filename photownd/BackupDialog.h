@@ -5,13 +5,14 @@
 // copied whole join the job when the dialog ends, however it ends. Cancel
 // (the button or Escape) stops the worker before its next file.
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "orderdata/BackupJob.h"
 #include "orderdata/PhotoRecordFactory.h"
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/SkinDialog.h"
 
 class QTimer;
@@ -41,6 +42,8 @@ class BackupDialog : public SkinDialog {
     // Filled by the caller before the run.
     std::vector<std::string> copyList;
     RecordDefaults defaults;
+    // The names a phone gave the photos, by path (BackupJob::givenNames).
+    std::map<std::string, std::string> givenNames;
 
     void OnCommand(int id) override;
     ProgressBarWnd* ProgressBar() const { return progress_; }

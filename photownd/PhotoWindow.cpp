@@ -6,8 +6,8 @@
 #include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
 #include "orelle/KeyMessage.h"
+#include "phone/PhoneDialog.h"
 #include "photownd/Paging.h"
-#include "photownd/PhoneVisit.h"
 #include "photownd/PhotoCommands.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
@@ -18,7 +18,6 @@
 #include "skin/RectLtrb.h"
 #include "skin/SkinLook.h"
 #include "skin/SystemTranslations.h"
-#include "submit/RunningPrice.h"
 
 namespace orelle {
 namespace {
@@ -48,12 +47,13 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
       prefetch_(services_.files),
       cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
-      upright_(services_.files),
-      jobs_(state.bRefreshing) {
+      job_(state, services_, *this, [this](const PhotoRecord& record) {
+          PhotoCell::Prefetch(cellContext_, record, false);
+      }) {
     setObjectName(QStringLiteral("CPhotoWnd"));
 }
 
-PhotoWindow::~PhotoWindow() = default;
+PhotoWindow::~PhotoWindow() { ClosePhoneScreen(); }
 
 QWidget* PhotoWindow::HostWindow() const { return parent_ ? parent_->window() : nullptr; }
 
@@ -80,7 +80,7 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
         cell->Create(this);
         cells_[static_cast<std::size_t>(i)] = cell;
     }
-    EmptyPage();
+    Emptying();
     progress_ = new ProgressBarWnd(this);
     progress_->setObjectName(QStringLiteral("1300"));
     progress_->setGeometry(kProgressRect);
@@ -106,17 +106,10 @@ void PhotoWindow::paintEvent(QPaintEvent*) {
     // A load's progress bar takes that place while the job changes.
     if (!progress_ || !progress_->isVisible())
         p.drawText(kPriceRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   QString::fromStdString(priceLine_));
+                   QString::fromStdString(job_.PriceLine()));
 }
 
-void PhotoWindow::UpdatePriceLine() {
-    const ProcessState& p = state_;
-    priceLine_ = p.photoList.GetSize() == 0
-                     ? std::string()
-                     : RunningPriceText(p.photoList, p.startup.catalogue, storePrices_,
-                                        p.flags.verison_origdirfile == 1);
-    update(kPriceRect);
-}
+void PhotoWindow::PriceChanged() { update(kPriceRect); }
 
 std::string PhotoWindow::GetIndexStr() const {
     return IndexText(browse, state_.photoList.GetSize());

@@ -1,10 +1,11 @@
 #pragma once
 // The photo window: the toolbar, the six photo cells in a 3 x 2 grid and
 // the index line under them. Takes the toolbar's commands and the host's
-// keys, pages through the job, copies and deletes photos. It works on the
-// process's state and services handed to it, which outlive it. UI thread
-// only; while the busy flag is set (a worker owns the list) every command
-// and key does nothing.
+// keys, pages through the job, copies and deletes photos, and shows what
+// the customer's job (CustomerJob) tells it. It works on the process's
+// state and services handed to it, which outlive it. UI thread only; while
+// the busy flag is set (a worker owns the list) every command and key does
+// nothing.
 
 #include <QFont>
 #include <QPointer>
@@ -12,19 +13,19 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cell/CellHost.h"
 #include "cell/PicturePrefetch.h"
+#include "job/CustomerJob.h"
 #include "orderdata/BatchApply.h"
-#include "orderdata/UprightCopies.h"
 #include "orelle/CPhotoWnd.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
 #include "skin/CommandTarget.h"
-#include "skin/JobRunner.h"
 #include "submit/BackOfficeLogin.h"
 #include "submit/OrderPlacement.h"
 
@@ -34,13 +35,15 @@ namespace orelle {
 
 struct KeyMessage;
 struct ProcessState;
-class FolderLoad;
 class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
 class ToolBarWnd;
 
-class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
+class PhotoWindow : public QWidget,
+                    public CommandTarget,
+                    public CellHost,
+                    private CustomerJobEvents {
     Q_OBJECT
 
   public:
@@ -58,7 +61,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     int ActiveCell() const override { return browse.nActiveCell; }
     std::int32_t RecordIndex(int cellIndex, bool bigView) const override;
     void ToggleBigView(int cellIndex) override;
-    void RecordChanged() override { UpdatePriceLine(); }
+    void RecordChanged() override { job_.Recount(); }
     // Binds the page at browse.nFirstIndex to the cells and writes the
     // order files, on a worker; nothing while another job runs.
     void StartPageRefresh();
@@ -68,7 +71,7 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void hotkey(int id);
     std::string GetIndexStr() const;
     // The order's prints and estimated price, beside the index line.
-    const std::string& PriceLine() const { return priceLine_; }
+    const std::string& PriceLine() const { return job_.PriceLine(); }
 
     void OnFristPage();
     void OnUpPage();
@@ -112,27 +115,21 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     // False, with a message, when the page cannot be served.
     bool OpenPhone(bool appending, CPhotoWnd::PhoneOptions wait = {});
     // A phone session is open, or its photos are still being loaded.
-    bool PhoneOpen() const { return phone_ != nullptr; }
+    bool PhoneOpen() const { return job_.Phone() != nullptr; }
     PhoneDialog* PhoneScreen() const;
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread; cells past the
     // end of the list are cleared.
-    void FillPage();
+    void FillPage() override;
 
-    // Ends the customer's job on screen: a load or refresh under way is
-    // given up (a load with its work folder), the cells are emptied and the
-    // job is forgotten (ForgetJob). The next customer starts afresh.
+    // Ends the customer's job (CustomerJob::End) and the screen's part of
+    // it. The next customer starts afresh.
     void EndJob();
-    // A page refresh of this window holds the busy flag: waits for it.
-    // True when nothing is busy then.
-    bool SettleRefresh();
-
-    // Waits until the window's jobs (a load, a page refresh) are over,
-    // running their steps on this thread meanwhile (tests, tools).
-    void WaitForJobs();
-    // Waits until the copies stored turned are upright (tests, tools).
-    void WaitForUpright();
+    bool SettleRefresh() { return job_.Settle(); }
+    // For tests and tools.
+    void WaitForJobs() { job_.Wait(); }
+    void WaitForUpright() { job_.WaitUpright(); }
 
     // The folder of the job, with a trailing separator.
     std::string currentFolder;
@@ -158,31 +155,24 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     void RunCommand(int id);
     // Copy and delete: not while busy or placed, and only on a photo.
     bool CanEditList(std::int32_t current) const;
-    // The load's steps on the UI thread: before the copying (false: the
-    // load does not go on), and after it, when the copies join the job or
-    // the job is given up.
-    bool PrepareLoad(FolderLoad& load);
-    void FinishLoad(FolderLoad& load, bool ok);
-    void AbandonLoad(const char* message);
-    // Clears the cells and goes back to the first photo.
-    void EmptyPage();
+    // What the job tells the screen.
+    void Emptying() override;
+    void PageLeaving() override;
+    void LoadStarted(int photos) override;
+    void LoadStep() override;
+    void LoadOver(bool joined) override;
+    void HandBack() override;
+    void Message(const char* text) override;
+    void PriceChanged() override;
 
     void OpenWebPage(const std::string& address);
-    // Counts the order afresh at the prices last read; only while no
-    // worker owns the list (or from a job's own UI pieces).
-    void UpdatePriceLine();
     // The customer is done with the QR screen (with photos or not).
     void PhoneEnded(bool withPhotos);
-    // The phone's names join the loaded records; the session ends and its
-    // folder goes.
-    void EndPhone(bool loaded);
+    // The QR screen goes; nothing is stored for it any more.
+    void ClosePhoneScreen();
     // What appending does once the photos to append are known.
-    void AppendPhotos(const std::vector<std::string>& paths);
-    // Runs change on a worker, then refreshes the page under the same busy
-    // flag. The cells let go of their records first: the worker writes them.
-    void StartBatch(std::function<void()> change);
-    // The job's copies joined since the last call are turned upright ahead.
-    void TurnCopiesAhead();
+    void AppendPhotos(const std::vector<std::string>& paths,
+                      std::map<std::string, std::string> givenNames = {});
     QWidget* HostWindow() const;
 
     ProcessState& state_;
@@ -196,17 +186,12 @@ class PhotoWindow : public QWidget, public CommandTarget, public CellHost {
     ProgressBarWnd* progress_ = nullptr;
     // The operator's back-office login, kept between orders.
     BackOfficeLogin backOffice_;
-    // The store prices by size, read by every page refresh, and the line.
-    std::vector<std::int64_t> storePrices_;
-    std::string priceLine_;
-    struct Phone;
-    std::unique_ptr<Phone> phone_;
-    // The folder load under way, if any.
-    std::shared_ptr<FolderLoad> load_;
-    // Turns the job's copies upright while the customer browses.
-    UprightTurner upright_;
-    // Last: its worker is stopped and joined before anything it uses goes.
-    JobRunner jobs_;
+    // The phone visit's screen and how it is waited for.
+    QPointer<PhoneDialog> phoneScreen_;
+    CPhotoWnd::PhoneOptions phoneWait_;
+    bool phoneAppending_ = false;
+    // Last: its workers are joined before anything they use goes.
+    CustomerJob job_;
 };
 
 }  // namespace orelle

@@ -1,5 +1,4 @@
 // The batch settings, the statistics notice and the requirement text.
-#include "cell/PhotoCell.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/RequirementText.h"
 #include "photownd/ApplyChoiceDialog.h"
@@ -7,7 +6,6 @@
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "photownd/RequirementDialog.h"
-#include "platform/jobs/JobContext.h"
 #include "skin/ModalRunner.h"
 #include "skin/ShowNotice.h"
 #include "submit/OrderTexts.h"
@@ -23,19 +21,6 @@ std::vector<std::string> SizeNames(const PrintCatalogue& catalogue) {
 
 }  // namespace
 
-// The page is refreshed in the single-photo view too: the photo it shows
-// may be one the worker changed. Meanwhile the cells let go of their
-// records and keep their pictures on show.
-void PhotoWindow::StartBatch(std::function<void()> change) {
-    JobRunner::Job job;
-    job.before = [this] {
-        for (PhotoCell* c : cells_) c->ForgetRecord();
-    };
-    job.work = [change = std::move(change)](JobContext&) { change(); };
-    job.done = [this] { StartPageRefresh(); };
-    jobs_.Start(std::move(job));
-}
-
 void PhotoWindow::OnApply() {
     ProcessState& p = state_;
     const std::int32_t source = CurrentIndex(browse, p.photoList.GetSize());
@@ -48,7 +33,7 @@ void PhotoWindow::OnApply() {
         applySwitches.quantity = dialog.applyQuantity;
         applySwitches.framing = dialog.applyFraming;
         const ApplySwitches switches = applySwitches;
-        StartBatch([&p, source, switches] {
+        job_.Change([&p, source, switches] {
             ApplyToFollowing(p.photoList, source, switches, p.startup.catalogue);
         });
         return;
@@ -60,7 +45,7 @@ void PhotoWindow::OnApply() {
         case ApplyChoiceDialog::Action::kDatesOn:
         case ApplyChoiceDialog::Action::kDatesOff: {
             const bool on = dialog.action == ApplyChoiceDialog::Action::kDatesOn;
-            StartBatch([&p, on] { SetAllDates(p.photoList, on); });
+            job_.Change([&p, on] { SetAllDates(p.photoList, on); });
             break;
         }
         case ApplyChoiceDialog::Action::kNone:
@@ -80,7 +65,7 @@ void PhotoWindow::OnDirApply() {
     dirApply.matte = dialog.matte;
     if (dialog.framing == 0 || dialog.framing == 1) dirApply.framing = dialog.framing;
     const DirApplyValues values = dirApply;
-    StartBatch([&p, values] { ApplyToFolder(p.photoList, values, p.startup.catalogue); });
+    job_.Change([&p, values] { ApplyToFolder(p.photoList, values, p.startup.catalogue); });
 }
 
 void PhotoWindow::OnStat() {

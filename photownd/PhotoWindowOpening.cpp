@@ -88,11 +88,13 @@ void PhotoWindow::OnAddDir() {
     AppendPhotos(paths);
 }
 
-void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
+void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths,
+                               std::map<std::string, std::string> givenNames) {
     BrowseState& b = browse;
     ProcessState& process = state_;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
+    backup.givenNames = std::move(givenNames);
     for (const std::string& path : paths) {
         if (IsPhotoName(path)) backup.copyList.push_back(path);
     }
@@ -115,8 +117,7 @@ void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths) {
     // the first of them, so that the customer sees what was added.
     if (RunModal(backup) == QDialog::Accepted || process.photoList.GetSize() != before) {
         PageToPhoto(b, before, process.photoList.GetSize());
-        TurnCopiesAhead();
-        StartPageRefresh();
+        job_.Appended();
     }
     b.bAdding = false;
 }

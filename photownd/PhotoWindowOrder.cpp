@@ -23,14 +23,14 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 }  // namespace
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
-    // The order turns what is left at the customer's priority.
-    upright_.Stop();
+    job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,
         [](OrderPlacement& placement) { return placement.Run(); }, orderNumber);
 }
 
 PlacementResult PhotoWindow::OnToxc() {
+    job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,
         [](OrderPlacement& placement) { return placement.OnToxc(); }, nullptr);

@@ -4,17 +4,12 @@
 
 #include "cell/PhotoCell.h"
 #include "orderdata/FolderLoad.h"
-#include "orderdata/OrderFiles.h"
 #include "orderdata/PhotoNames.h"
-#include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/files/FileSystem.h"
-#include "platform/jobs/JobContext.h"
-#include "skin/ModalRunner.h"
 #include "skin/ShowNotice.h"
-#include "submit/RunningPrice.h"
 
 namespace orelle {
 
@@ -59,52 +54,7 @@ void PhotoWindow::FillPage() {
     ActiveWin(0);
 }
 
-void PhotoWindow::StartPageRefresh() {
-    // The cells are widgets: they are filled on the UI thread, once the
-    // events that led here are done; the worker then writes the order files.
-    auto placed = std::make_shared<bool>(false);
-    auto written = std::make_shared<bool>(true);
-    auto prices = std::make_shared<std::vector<std::int64_t>>();
-    JobRunner::Job job;
-    job.before = [this, placed] {
-        FillPage();
-        *placed = state_.session.bOrderPlaced;
-    };
-    job.work = [this, placed, written, prices](JobContext&) {
-        // The price file may have changed since; the running price reads
-        // no file between two refreshes.
-        *prices = StorePriceCents(state_.startup.catalogue);
-        ReadMissingPixelSizes(state_.photoList, services_.files);
-        if (*placed || state_.orderInfo.storeDDH.empty()) return;
-        const ProcessState& p = state_;
-        const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
-        *written =
-            OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
-                .WriteOrderFiles(false);
-    };
-    job.done = [this, written, prices] {
-        // A full disk: told once, and the order waits for the files.
-        if (NoteOrderFilesWritten(state_.session, *written))
-            ShowMessage(this, "Orelle", kOrderFilesUnwrittenMessage);
-        storePrices_ = std::move(*prices);
-        UpdatePriceLine();
-        update();
-    };
-    if (!jobs_.Start(std::move(job))) return;  // one refresh at a time
-    // The list may just have lost a cell's photo: no cell keeps a record
-    // until the fill binds the new page. The pictures stay on show, so
-    // that the next page replaces this one without an empty interim.
-    for (PhotoCell* c : cells_) c->ForgetRecord();
-}
-
-void PhotoWindow::WaitForJobs() { jobs_.Wait(); }
-
-void PhotoWindow::WaitForUpright() { upright_.Wait(); }
-
-void PhotoWindow::TurnCopiesAhead() {
-    // Copies already upright cost a header read each.
-    upright_.Turn(JobCopies(state_.photoList, state_.orderInfo.backupDir));
-}
+void PhotoWindow::StartPageRefresh() { job_.ShowPage(); }
 
 bool PhotoWindow::CanEditList(std::int32_t current) const {
     return !state_.bRefreshing && state_.photoList.GetSize() > 0 && browse.nActiveCell >= 0 &&
@@ -135,7 +85,7 @@ void PhotoWindow::OnCopy() {
     copy->dstName = dstName;
     PhotoRecord* added = copy.get();
     list.InsertAt(current + 1, std::move(copy));
-    UpdatePriceLine();
+    job_.Recount();
     if (b.bBigView) {
         ++b.nBigIndex;
         if (Cell(b.nActiveCell)) Cell(b.nActiveCell)->ShowRecord(added);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/SkinDialog.h"
 #include "stores/StoreList.h"
 #include "submit/OrderChoosers.h"

@@ -10,7 +10,7 @@
 #include <atomic>
 #include <string>
 
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 
 class QLabel;
 class QLineEdit;

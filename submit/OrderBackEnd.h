@@ -1,7 +1,7 @@
 #pragma once
 // The order dialog's exchange with the back office, the order web server or
 // the order database, behind one interface. Submit runs on the dialog's
-// worker (skin/JobRunner); it reaches the customer only through its
+// worker (platform/jobs/JobRunner); it reaches the customer only through its
 // context: yes/no questions through Ask, which the dialog shows as its
 // edition's box (the database's "资料提示!", the web's "特别提示:" with No
 // as default), and the request's UI pieces through Post. Once the context

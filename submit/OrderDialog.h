@@ -18,7 +18,7 @@
 #include <string>
 #include <utility>
 
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/SkinDialog.h"
 #include "submit/OrderBackEnd.h"
 #include "submit/OrderChoosers.h"

@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 #include "skin/SkinDialog.h"
 
 class QPlainTextEdit;

@@ -3,7 +3,7 @@
 // token, and the only ways it reaches the windows, progress steps,
 // yes/no questions and pieces to run on the UI thread. Whoever runs the
 // job owns the context; the work only borrows it for the length of the
-// call and calls it from the thread it runs on. skin/JobRunner delivers
+// call and calls it from the thread it runs on. JobRunner delivers
 // everything to the UI thread in the order the work made it;
 // InlineJobContext runs it at once on the caller's thread, for tests and
 // tools without an event loop.

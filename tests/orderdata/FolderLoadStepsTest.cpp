@@ -12,6 +12,7 @@
 #include "orderdata/ProcessState.h"
 #include "platform/jobs/JobContext.h"
 #include "support/FakeDisks.h"
+#include "support/MemoryDay.h"
 #include "support/MemoryFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -24,9 +25,7 @@ using testing::MemoryFileSystem;
 class FolderLoadSteps : public ::testing::Test {
   protected:
     FolderLoadSteps() {
-        state.startup.config.dir = "/backup";
-        state.startup.date.dateStr = "2026-12-7";
-        state.startup.date.datePrefix = "261207";
+        testing::OnMemoryDay(state);
         for (const char* name : {"/card/a.jpg", "/card/b.JPG", "/card/sub/c.jpg", "/card/d.txt"})
             Put(name);
         // The job of an earlier customer.
@@ -35,10 +34,7 @@ class FolderLoadSteps : public ::testing::Test {
         state.photoList.Append(std::move(earlier));
         state.orderInfo.storeDDH = "261207009";
     }
-    void Put(const std::string& path) {
-        fs.CreateDirectories(path.substr(0, path.rfind('/')));
-        fs.ReplaceFile(path, "photo");
-    }
+    void Put(const std::string& path) { testing::Put(fs, path); }
 
     MemoryFileSystem fs;
     FakeDisks disks;

@@ -1,25 +1,19 @@
 // The batch commands of the photo window: what each changes in the job,
-// and that nothing else runs while their worker and the page refresh it
-// starts hold the busy flag.
+// and that nothing touches the list while a worker holds the busy flag.
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <filesystem>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "orderdata/ProcessState.h"
 #include "photownd/ApplyChoiceDialog.h"
 #include "photownd/DirApplyDialog.h"
 #include "photownd/RequirementDialog.h"
-#include "platform/files/FileSystem.h"
 #include "skin/ShowNotice.h"
-#include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 
@@ -30,8 +24,7 @@ using testing::ModalAnswer;
 
 class BatchCommandsTest : public testing::PhotoWindowFixture {
   protected:
-    explicit BatchCommandsTest(const Services& base = MachineServices())
-        : PhotoWindowFixture(base) {
+    BatchCommandsTest() {
         AddPhotos(8);
         for (std::int32_t i = 0; i < state.photoList.GetSize(); ++i) {
             state.photoList.At(i).origDir = i < 4 ? "/card/A" : "/card/B";
@@ -131,85 +124,26 @@ TEST_F(BatchCommandsTest, RequirementIsStoredWithCommas) {
     EXPECT_EQ(state.session.OrderRequirement, "a,b,c");
 }
 
-// Commands and keys fired while the apply worker runs, and then the page
-// refresh it started: none of them may run until both are over.
-// The workers' writes wait at a gate while the test holds it shut, so that
-// the test sees the refreshed page while the order files are still being
-// written, however the threads are scheduled.
-class GatedFiles : public LocalFileSystem, public testing::Gate {
-  public:
-    GatedFiles() : Gate(true) {}
-    bool ReplaceFile(const std::string& path, std::string_view contents) override {
-        if (std::this_thread::get_id() != owner_) Wait();
-        return LocalFileSystem::ReplaceFile(path, contents);
-    }
-
-  private:
-    std::thread::id owner_ = std::this_thread::get_id();
-};
-
-GatedFiles& Gate() {
-    static GatedFiles files;  // outlives every window and worker
-    return files;
-}
-
-Services GatedServices() {
-    const Services m = MachineServices();
-    return Services{Gate(), m.disks, m.clock, m.shell, m.registry, m.http, m.database, m.uploader};
-}
-
-class BatchUnderWriteTest : public BatchCommandsTest {
-  protected:
-    BatchUnderWriteTest() : BatchCommandsTest(GatedServices()) {
-        // A job of its own, so that the refresh writes its order files.
-        state.orderInfo.storeDDH = "261207001";
-        std::filesystem::create_directories(std::filesystem::path(state.startup.config.dir) /
-                                            state.startup.date.dateStr / "261207001");
-    }
-    ~BatchUnderWriteTest() override { Gate().Open(); }
-};
-
-TEST_F(BatchUnderWriteTest, NothingRunsUntilTheRefreshAfterTheWorkerIsOver) {
-    const std::int32_t count = state.photoList.GetSize();
-    state.photoList.At(0).number = 9;
+// While a worker owns the list (the busy flag), no command or key that
+// touches it reaches it: none opens a dialog or changes the list or page.
+TEST_F(BatchCommandsTest, NothingRunsWhileTheListIsBusy) {
     int dialogs = 0;
-    auto answer = ModalAnswer([&](QDialog& d) {
-        auto* choice = qobject_cast<ApplyChoiceDialog*>(&d);
-        if (!choice || dialogs++ > 0) return int(QDialog::Rejected);
-        choice->OnCommand(1426);
+    ModalAnswer answer([&](QDialog&) {
+        ++dialogs;
         return int(QDialog::Accepted);
     });
-    Gate().Shut();
-    window->OnCommand(1225);
-    ASSERT_TRUE(state.bRefreshing);
-    int fired = 0;
-    bool cellsLetGo = false;
-    bool sawRefreshUnderFlag = false;
-    while (state.bRefreshing) {
-        window->OnCommand(1224);
-        window->OnCommand(1225);
-        window->OnCommand(1216);
-        window->Qkey(KeyMessage{kWmKeyDown, kVkF3});
-        window->Qkey(KeyMessage{kWmKeyDown, kVkNext});
-        window->hotkey(3);
-        ++fired;
-        // The cells let go for the worker; then the refresh fills them and
-        // writes the order files, held at the gate until seen.
-        if (!window->Cell(0)->surface.record) cellsLetGo = true;
-        if (cellsLetGo && window->Cell(0)->surface.record && state.bRefreshing) {
-            sawRefreshUnderFlag = true;
-            Gate().Open();
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    Gate().Open();
-    window->WaitForJobs();
-    EXPECT_GT(fired, 1);
-    EXPECT_TRUE(sawRefreshUnderFlag) << fired << " " << cellsLetGo;
-    EXPECT_EQ(dialogs, 1);
+    state.bRefreshing = true;
+    for (int id : {1216, 1217, 1218, 1219, 1221, 1222, 1224, 1225, 1226, 1231})
+        window->OnCommand(id);
+    for (unsigned key : {kVkNext, kVkPrior, kVkDelete, kVkO, kVkF3, kVkF5})
+        window->Qkey(KeyMessage{kWmKeyDown, key});
+    window->hotkey(3);
+    window->hotkey(5);
+    state.bRefreshing = false;
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(state.photoList.GetSize(), 8);
     EXPECT_EQ(browse().nFirstIndex, 0);
-    EXPECT_EQ(state.photoList.GetSize(), count);
-    EXPECT_EQ(state.photoList.At(count - 1).number, 9);
+    EXPECT_FALSE(browse().bBigView);
 }
 
 }  // namespace

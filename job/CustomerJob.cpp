@@ -1,0 +1,280 @@
+#include "job/CustomerJob.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <utility>
+
+#include "orderdata/FolderLoad.h"
+#include "orderdata/OrderFiles.h"
+#include "orderdata/PrintResolution.h"
+#include "orderdata/ProcessState.h"
+#include "orderdata/UprightCopies.h"
+#include "phone/PhoneFolders.h"
+#include "phone/PhoneSession.h"
+#include "phone/PhoneSettings.h"
+#include "platform/imaging/StationCopy.h"
+#include "platform/jobs/JobContext.h"
+#include "platform/paths/Paths.h"
+#include "submit/RunningPrice.h"
+
+namespace orelle {
+namespace {
+
+// The photos decoded while the rest of a card is copied: the first page.
+constexpr int kFirstPagePhotos = 6;
+
+}  // namespace
+
+CustomerJob::CustomerJob(ProcessState& state, const Services& services, CustomerJobEvents& events,
+                         Prefetch prefetch)
+    : state_(state),
+      services_(services),
+      events_(events),
+      prefetch_(std::move(prefetch)),
+      jobs_(state.bRefreshing) {}
+
+CustomerJob::~CustomerJob() { StopServing(); }
+
+void CustomerJob::EndSession::operator()(PhoneSession* session) const {
+    session->End();
+    delete session;
+}
+
+bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selected,
+                       bool appending) {
+    auto load = std::make_shared<FolderLoad>(state_, services_.files, services_.disks);
+    auto ok = std::make_shared<bool>(false);
+    if (phone_ && paths::WithTrailingSeparator(folder) == phone_->Folder())
+        load->GiveNames(PhoneNames());
+    JobRunner::Job job;
+    job.before = [this, load, folder, selected = std::move(selected), appending] {
+        if (Prepare(*load, folder, selected, appending)) {
+            load_ = load;
+            return;
+        }
+        jobs_.Stop();
+    };
+    job.work = [this, load, ok](JobContext& context) {
+        // The worker owns the records meanwhile: the first page's photos
+        // are decoded while the rest is copied.
+        int prefetched = 0;
+        *ok = load->Copy(context, [this, &prefetched](const PhotoList& made) {
+            while (prefetch_ && prefetched < made.GetSize() && prefetched < kFirstPagePhotos)
+                prefetch_(made.At(prefetched++));
+        });
+    };
+    job.step = [this] { events_.LoadStep(); };
+    job.done = [this, load, ok] {
+        load_.reset();
+        Finish(*load, *ok);
+    };
+    return jobs_.Start(std::move(job));
+}
+
+bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
+                          const std::vector<std::string>& selected, bool appending) {
+    if (const char* refusal = load.Check(folder, selected)) {
+        events_.Message(refusal);
+        Abandon(nullptr);
+        return false;
+    }
+    // No cell may keep a record that is about to be freed.
+    if (!load.OpenJob(appending, [this] { events_.Emptying(); })) {
+        events_.Message(kNoOrderNumberMessage);
+        Abandon(nullptr);
+        return false;
+    }
+    const char* first = nullptr;
+    if (load.TreeFails(&first)) {
+        load.Finish(false);
+        if (first) events_.Message(first);
+        Abandon(kBackupFailedMessage);
+        return false;
+    }
+    events_.LoadStarted(static_cast<int>(load.PhotoCount()));
+    return true;
+}
+
+void CustomerJob::Finish(FolderLoad& load, bool ok) {
+    events_.Emptying();
+    const bool joined = load.Finish(ok);
+    EndPhone();
+    if (!joined) {
+        if (load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
+        Abandon(kBackupFailedMessage);
+        return;
+    }
+    events_.LoadOver(true);
+    events_.HandBack();
+    TurnAhead();
+    ShowPage();  // fills the first page and writes the order files
+}
+
+// The job is not started or given up; a message comes after the host has
+// been told.
+void CustomerJob::Abandon(const char* message) {
+    EndPhone();
+    events_.HandBack();
+    events_.LoadOver(false);
+    Recount();
+    if (message) events_.Message(message);
+}
+
+bool CustomerJob::Appended() {
+    TurnAhead();
+    return ShowPage();
+}
+
+bool CustomerJob::ShowPage() {
+    // The cells are filled on the UI thread once the events that led here
+    // are done; the worker then writes the order files.
+    auto placed = std::make_shared<bool>(false);
+    auto written = std::make_shared<bool>(true);
+    auto prices = std::make_shared<std::vector<std::int64_t>>();
+    JobRunner::Job job;
+    job.before = [this, placed] {
+        events_.FillPage();
+        *placed = state_.session.bOrderPlaced;
+    };
+    job.work = [this, placed, written, prices](JobContext&) {
+        // The price file may have changed since; the running price reads
+        // no file between two pages.
+        *prices = StorePriceCents(state_.startup.catalogue);
+        ReadMissingPixelSizes(state_.photoList, services_.files);
+        if (*placed || state_.orderInfo.storeDDH.empty()) return;
+        const OrderPaths paths{state_.startup.config.dir, state_.startup.date.dateStr};
+        *written =
+            OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
+                .WriteOrderFiles(false);
+    };
+    job.done = [this, written, prices] {
+        // A full disk: told once, and the order waits for the files.
+        if (NoteOrderFilesWritten(state_.session, *written))
+            events_.Message(kOrderFilesUnwrittenMessage);
+        storePrices_ = std::move(*prices);
+        Recount();
+    };
+    if (!jobs_.Start(std::move(job))) return false;  // one at a time
+    events_.PageLeaving();
+    return true;
+}
+
+bool CustomerJob::Change(std::function<void()> change) {
+    JobRunner::Job job;
+    job.before = [this] { events_.PageLeaving(); };
+    job.work = [change = std::move(change)](JobContext&) { change(); };
+    job.done = [this] { ShowPage(); };
+    return jobs_.Start(std::move(job));
+}
+
+void CustomerJob::Recount() {
+    const ProcessState& p = state_;
+    priceLine_ = p.photoList.GetSize() == 0
+                     ? std::string()
+                     : RunningPriceText(p.photoList, p.startup.catalogue, storePrices_,
+                                        p.flags.verison_origdirfile == 1);
+    events_.PriceChanged();
+}
+
+void CustomerJob::End() {
+    jobs_.Stop();
+    jobs_.Wait();
+    upright_.Stop();
+    upright_.Wait();
+    toTurn_.clear();
+    // A load stopped half-way: its done never ran, so it is given up here.
+    if (load_) std::exchange(load_, nullptr)->Finish(false);
+    EndPhone();  // with what it received
+    events_.LoadOver(false);
+    events_.Emptying();
+    ForgetJob(state_);
+    Recount();
+}
+
+void CustomerJob::ReadyToOrder() {
+    // What is left is turned at the customer's priority, all of it.
+    upright_.Stop();
+    upright_.Wait();
+    toTurn_ = JobCopies(state_.photoList, state_.orderInfo.backupDir);
+    StartTurning(false);
+    upright_.Wait();
+}
+
+std::string CustomerJob::OpenPhone() {
+    if (phone_) return {};
+    const PhoneSettings settings =
+        LoadPhoneSettings(state_.startup.settingsFolder, services_.files);
+    const std::string root = state_.startup.config.dir;
+    phone_.reset(new PhoneSession(NewPhoneSessionFolder(PhoneStationFolder(
+                                      root, state_.startup.settingsFolder, services_.files)),
+                                  root, services_.files, services_.disks));
+    WebServerLimits limits;
+    limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
+    int port = 0;
+    if (settings.address.empty() || !phone_->Open() ||
+        !services_.webServer.Start(settings.address, settings.port, *phone_, limits, &port)) {
+        phone_.reset();
+        return {};
+    }
+    return phone_->Address(settings.address, port);
+}
+
+std::vector<std::string> CustomerJob::PhonePhotos() const {
+    std::vector<std::string> paths;
+    if (phone_)
+        for (const PhoneReceived& p : phone_->Received()) paths.push_back(p.path);
+    return paths;
+}
+
+std::map<std::string, std::string> CustomerJob::PhoneNames() const {
+    std::map<std::string, std::string> names;
+    if (phone_)
+        for (const PhoneReceived& p : phone_->Received()) names[p.path] = p.origName;
+    return names;
+}
+
+void CustomerJob::StopServing() {
+    if (phone_) services_.webServer.Stop();
+}
+
+void CustomerJob::EndPhone() {
+    StopServing();
+    phone_.reset();
+}
+
+bool CustomerJob::Settle() {
+    if (state_.bRefreshing && jobs_.Running() && !load_) jobs_.Wait();
+    return !state_.bRefreshing;
+}
+
+void CustomerJob::Wait() { jobs_.Wait(); }
+
+void CustomerJob::WaitUpright() { upright_.Wait(); }
+
+void CustomerJob::TurnAhead() {
+    // Copies already upright cost a header read each.
+    const std::vector<std::string> copies = JobCopies(state_.photoList, state_.orderInfo.backupDir);
+    toTurn_.insert(toTurn_.end(), copies.begin(), copies.end());
+    if (!upright_.Running()) StartTurning(true);
+}
+
+void CustomerJob::StartTurning(bool ahead) {
+    auto copies = std::make_shared<std::vector<std::string>>(std::exchange(toTurn_, {}));
+    if (copies->empty()) return;
+    JobRunner::Job job;
+    job.work = [this, copies, ahead](JobContext& context) {
+        // Ahead, the customer's pages come first: this worker only takes
+        // what the decoding of pages leaves of the cores.
+        if (ahead) setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+        for (const std::string& copy : *copies) {
+            if (context.Stopped()) return;
+            TurnCopyUpright(services_.files, copy);
+        }
+    };
+    // Copies joined meanwhile follow on the same lane.
+    job.done = [this, ahead] { StartTurning(ahead); };
+    upright_.Start(std::move(job));
+}
+
+}  // namespace orelle

@@ -1,0 +1,126 @@
+#pragma once
+// The customer's job from its start to its end, without windows: a card's
+// folder or a phone visit's photos (under the names the phone gave them)
+// copied into a new job (the folder load, on a worker), the page shown and
+// the order files written after it, copies joined by an append, the copies
+// turned upright ahead of the customer and all of them before an order,
+// the running price's totals, and the end (a load given up, the phone
+// visit ended, the turning stopped, the job forgotten). It works on the
+// process's state and services, which outlive it. UI thread only: its
+// workers hand back on that thread, and what the screen must show comes
+// through its events there, in order. While one of its workers owns the
+// list, the busy flag is raised; the turning runs on a lane of its own at
+// the lowest priority and keeps no command waiting.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "job/CustomerJobEvents.h"
+#include "platform/Services.h"
+#include "platform/jobs/JobRunner.h"
+
+namespace orelle {
+
+class FolderLoad;
+class PhoneSession;
+struct PhotoRecord;
+struct ProcessState;
+
+class CustomerJob {
+  public:
+    // Warms the decoding of one of the first page's photos while the rest
+    // is copied; called on the load's worker.
+    using Prefetch = std::function<void(const PhotoRecord&)>;
+
+    CustomerJob(ProcessState& state, const Services& services, CustomerJobEvents& events,
+                Prefetch prefetch = {});
+    ~CustomerJob();
+    CustomerJob(const CustomerJob&) = delete;
+    CustomerJob& operator=(const CustomerJob&) = delete;
+
+    // Starts a job from folder (only the selected photos of it, when there
+    // are any; appending: into the open job) and shows its first page once
+    // the copies joined. The phone visit's folder loads under the phone's
+    // names, and the visit ends with the load. False while another worker
+    // runs.
+    bool Open(const std::string& folder, std::vector<std::string> selected, bool appending);
+    // Photos joined the job outside a load (an append): they are turned
+    // upright ahead, and the page is shown.
+    bool Appended();
+    // Fills the page, then writes the order files on a worker unless the
+    // order is placed, and reads the store prices afresh. False while
+    // another worker runs.
+    bool ShowPage();
+    // Runs change on a worker, then shows the page under the same busy flag.
+    bool Change(std::function<void()> change);
+    // Counts the running price afresh at the prices last read; only while
+    // no worker owns the list (or from the job's own events).
+    void Recount();
+    const std::string& PriceLine() const { return priceLine_; }
+
+    // Before the order names the copies: every one is upright, turned on a
+    // worker at the customer's priority; returns once they are.
+    void ReadyToOrder();
+    // Gives up a load or page under way (a load with its work folder),
+    // stops the turning, empties the screen and forgets the job.
+    void End();
+
+    // A phone visit: a session in the station's own phone folder, its page
+    // served at the settings' address. The page's address; empty, and
+    // nothing left open, when it cannot be served.
+    std::string OpenPhone();
+    PhoneSession* Phone() const { return phone_.get(); }
+    // The visit's photos, and the names the phone gave them by path.
+    std::vector<std::string> PhonePhotos() const;
+    std::map<std::string, std::string> PhoneNames() const;
+    // No thread stores a photo of the visit any more.
+    void StopServing();
+    // The visit is over: its folder goes with what it holds.
+    void EndPhone();
+
+    bool Loading() const { return load_ != nullptr; }
+    // A page or change of this job holds the busy flag: waits for it. True
+    // when nothing is busy then.
+    bool Settle();
+    // Until the job's workers are over, running their UI steps meanwhile.
+    void Wait();
+    // Until the copies given to the turning are upright.
+    void WaitUpright();
+
+  private:
+    // The load's steps on the UI thread: before the copying (false: it
+    // does not go on), and after it.
+    bool Prepare(FolderLoad& load, const std::string& folder,
+                 const std::vector<std::string>& selected, bool appending);
+    void Finish(FolderLoad& load, bool ok);
+    void Abandon(const char* message);
+    void TurnAhead();
+    void StartTurning(bool ahead);
+
+    ProcessState& state_;
+    Services services_;
+    CustomerJobEvents& events_;
+    Prefetch prefetch_;
+    std::vector<std::int64_t> storePrices_;
+    std::string priceLine_;
+    std::shared_ptr<FolderLoad> load_;
+    // Ended as it goes, after the workers that may read its folder.
+    struct EndSession {
+        void operator()(PhoneSession* session) const;
+    };
+    std::unique_ptr<PhoneSession, EndSession> phone_;
+    // Copies waiting for the turning lane.
+    std::vector<std::string> toTurn_;
+    // Last: their workers are stopped and joined before anything they use
+    // goes.
+    std::atomic<bool> turning_{false};
+    JobRunner upright_{turning_};
+    JobRunner jobs_;
+};
+
+}  // namespace orelle

@@ -1,0 +1,30 @@
+#pragma once
+// What the customer's job tells its screen, on the UI thread, in the order
+// it happens. The screen only shows; it decides nothing of the job.
+
+namespace orelle {
+
+class CustomerJobEvents {
+  public:
+    virtual ~CustomerJobEvents() = default;
+
+    // The job's photos are about to go: nothing on screen keeps one.
+    virtual void Emptying() = 0;
+    // The list may change under the page: no cell keeps a record until
+    // FillPage binds the next one; the pictures may stay on show.
+    virtual void PageLeaving() = 0;
+    // Binds the page to the cells, before the order files are written.
+    virtual void FillPage() = 0;
+    // A load copies this many photos, one step each, until it is over
+    // (joined: its copies are the job now).
+    virtual void LoadStarted(int photos) = 0;
+    virtual void LoadStep() = 0;
+    virtual void LoadOver(bool joined) = 0;
+    // The host gets the station back (its message 4027).
+    virtual void HandBack() = 0;
+    virtual void Message(const char* text) = 0;
+    // The running price's totals changed.
+    virtual void PriceChanged() = 0;
+};
+
+}  // namespace orelle

@@ -1,0 +1,253 @@
+// The customer's job without a window: what it tells the screen, in order,
+// and what it leaves in the files, from the open to the end.
+
+#include "job/CustomerJob.h"
+
+#include <gtest/gtest.h>
+#include <libexif/exif-ifd.h>
+
+#include <QCoreApplication>
+#include <atomic>
+#include <thread>
+#include <utility>
+
+#include "orderdata/FolderLoad.h"
+#include "orderdata/OrderFiles.h"
+#include "orderdata/OrderPaths.h"
+#include "orderdata/PhotoTree.h"
+#include "orderdata/ProcessState.h"
+#include "phone/PhoneSession.h"
+#include "platform/clock/Clock.h"
+#include "platform/imaging/UprightJpeg.h"
+#include "support/FakeDisks.h"
+#include "support/MemoryDay.h"
+#include "support/MemoryFileSystem.h"
+#include "support/PhonePhotos.h"
+#include "support/RecordingShell.h"
+#include "support/TestJpeg.h"
+
+namespace orelle {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class Screen final : public CustomerJobEvents {
+  public:
+    Texts seen;
+    const std::atomic<bool>* busy = nullptr;
+    void Emptying() override { seen.push_back("emptying"); }
+    void PageLeaving() override { seen.push_back("leaving"); }
+    // A page is filled while the flag keeps commands away.
+    void FillPage() override { seen.push_back(*busy ? "fill" : "fill, not busy"); }
+    void LoadStarted(int photos) override { seen.push_back("started " + std::to_string(photos)); }
+    void LoadStep() override { seen.push_back("step"); }
+    void LoadOver(bool joined) override { seen.push_back(joined ? "joined" : "over"); }
+    void HandBack() override { seen.push_back("hand back"); }
+    void Message(const char* text) override { seen.push_back(text); }
+    void PriceChanged() override { seen.push_back("price"); }
+};
+
+// Copies of one source fail, as from a bad card; photos written on the
+// test's own thread are counted.
+class Files : public testing::MemoryFileSystem {
+  public:
+    std::string failing;
+    const std::thread::id ui = std::this_thread::get_id();
+    std::atomic<int> photosWrittenOnUi{0};
+    bool CopyFile(const std::string& from, const std::string& to) override {
+        return from != failing && MemoryFileSystem::CopyFile(from, to);
+    }
+    bool ReplaceFile(const std::string& path, std::string_view contents) override {
+        if (std::this_thread::get_id() == ui && path.ends_with(".jpg")) ++photosWrittenOnUi;
+        return MemoryFileSystem::ReplaceFile(path, contents);
+    }
+};
+
+// Serves nothing: the test hands the phone's requests to the session.
+class NoServer final : public WebServer {
+  public:
+    bool Start(const std::string&, int, WebService&, const WebServerLimits&, int* port) override {
+        *port = 8080;
+        return true;
+    }
+    void Stop() override {}
+};
+
+class Body final : public WebBody {
+  public:
+    explicit Body(std::string bytes) : bytes_(std::move(bytes)) {}
+    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
+class CustomerJobTest : public ::testing::Test {
+  protected:
+    CustomerJobTest() {
+        testing::OnMemoryDay(state);
+        screen.busy = &state.bRefreshing;
+        for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) Put(name);
+    }
+    void Put(const std::string& path) { testing::Put(fs, path); }
+    Texts Open(const std::string& folder, bool appending = false) {
+        EXPECT_TRUE(job.Open(folder, {}, appending));
+        job.Wait();
+        EXPECT_FALSE(state.bRefreshing);
+        return std::exchange(screen.seen, {});
+    }
+    Texts ShowPage() {
+        EXPECT_TRUE(job.ShowPage());
+        job.Wait();
+        return std::exchange(screen.seen, {});
+    }
+    std::string PhotoIni() const { return paths.PhotoIni(state.orderInfo.storeDDH); }
+
+    Files fs;
+    testing::FakeDisks disks;
+    FixedClock clock{{2026, 12, 7, 10, 0, 0}};
+    testing::RecordingShell shell;
+    NoServer server;
+    // The phone visit is served by nobody: the test posts to its session.
+    Services services{fs,
+                      disks,
+                      clock,
+                      shell,
+                      Registry("/registry.ini", fs),
+                      HttpPoster::Default(),
+                      DatabaseConnector::Default(),
+                      Uploader::Default(),
+                      server};
+    ProcessState state;
+    Screen screen;
+    CustomerJob job{state, services, screen};
+    const OrderPaths paths{"/backup", "2026-12-7"};
+};
+
+TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
+    EXPECT_EQ(Open("/card"), (Texts{"emptying", "started 2", "step", "step", "emptying", "joined",
+                                    "hand back", "leaving", "fill", "price"}));
+    ASSERT_EQ(state.photoList.GetSize(), 2);
+    EXPECT_TRUE(fs.FileExists(PhotoIni()));
+    EXPECT_TRUE(fs.FileExists(paths.OrderIni()));
+    EXPECT_FALSE(job.PriceLine().empty());
+    // An append joins the open job.
+    const std::string number = state.orderInfo.storeDDH;
+    Put("/more/c.jpg");
+    EXPECT_EQ(Open("/more", true), (Texts{"started 1", "step", "emptying", "joined", "hand back",
+                                          "leaving", "fill", "price"}));
+    EXPECT_EQ(state.orderInfo.storeDDH, number);
+    EXPECT_EQ(state.photoList.GetSize(), 3);
+}
+
+// Each load that cannot go on: what it tells, in order; no new job stays.
+TEST_F(CustomerJobTest, ALoadThatCannotGoOnTellsWhyAndLeavesNoNewJob) {
+    std::string chinese;  // a legal name, too long for its record
+    for (int i = 0; i < 83; ++i) chinese += "长";
+    Put("/other/a.txt");
+    Put("/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
+    Put("/chinese/" + chinese + ".jpg");
+    fs.failing = "/card/b.jpg";
+    const char* h = "hand back";
+    const char* f = kBackupFailedMessage;
+    const char* tooLong = kTreeTooLongMessage;
+    const struct {
+        const char* folder;
+        Texts seen;
+    } cases[] = {
+        {"/other", {kNoPhotosMessage, h, "over", "price"}},
+        {"/card", {"emptying", "started 2", "step", "emptying", h, "over", "price", f}},
+        {"/long", {"emptying", tooLong, h, "over", "price", f}},
+        {"/chinese", {"emptying", "started 1", "emptying", tooLong, h, "over", "price", f}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Open(c.folder), c.seen) << c.folder;
+        EXPECT_EQ(state.photoList.GetSize(), 0) << c.folder;
+        EXPECT_TRUE(state.orderInfo.storeDDH.empty()) << c.folder;
+    }
+    EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207001")));
+    // An open job stays when the day has no number left.
+    fs.failing.clear();
+    Open("/card");
+    fs.ReplaceFile(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
+    EXPECT_EQ(Open("/card"), (Texts{kNoOrderNumberMessage, "hand back", "over", "price"}));
+    EXPECT_EQ(state.photoList.GetSize(), 2);
+}
+
+TEST_F(CustomerJobTest, APageShownWritesTheOrderFilesUntilPlacedAndAFullDiskIsToldOnce) {
+    Open("/card");
+    fs.refused.insert(PhotoIni());
+    EXPECT_EQ(ShowPage(), (Texts{"leaving", "fill", kOrderFilesUnwrittenMessage, "price"}));
+    EXPECT_EQ(ShowPage(), (Texts{"leaving", "fill", "price"}));
+    EXPECT_TRUE(state.session.filesUnwritten);
+    fs.refused.clear();
+    state.session.bOrderPlaced = true;
+    const int replaced = fs.replaceCount;
+    ShowPage();
+    EXPECT_EQ(fs.replaceCount, replaced) << "a placed order's files stay as placed";
+    // A change runs on the worker, then the page follows under one flag.
+    bool changed = false;
+    ASSERT_TRUE(job.Change([&] { changed = state.bRefreshing; }));
+    job.Wait();
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(screen.seen, (Texts{"leaving", "leaving", "fill", "price"}));
+}
+
+TEST_F(CustomerJobTest, CopiesTurnAheadAndAllAreUprightBeforeTheOrderTurnedOffTheUiThread) {
+    const std::string turned = testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}});
+    for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) fs.ReplaceFile(name, turned);
+    Open("/card");
+    job.WaitUpright();
+    const std::string first = state.photoList.At(0).srcName;
+    EXPECT_EQ(JpegOrientation(fs.files[first]), 1);
+    // Left turned (an end stopped the lane): the order turns it, on a worker.
+    fs.ReplaceFile(first, turned);
+    fs.photosWrittenOnUi = 0;
+    job.ReadyToOrder();
+    EXPECT_EQ(JpegOrientation(fs.files[first]), 1);
+    EXPECT_EQ(fs.photosWrittenOnUi, 0);
+}
+
+TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVisitEnds) {
+    state.startup.settingsFolder = "/settings/";
+    testing::Put(fs, "/settings/param.ini", "[phone]\r\nenabled=1\r\naddress=10.0.0.2\r\n");
+    ASSERT_NE(job.OpenPhone(), "");
+    PhoneSession& session = *job.Phone();
+    const std::string jpeg = testing::JpegBytes(64, 48);
+    Body body(jpeg);
+    const WebRequest photo{session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, jpeg.size()};
+    ASSERT_EQ(session.Post(photo, body).status, 200);
+    const std::string folder = session.Folder();
+    ASSERT_TRUE(job.Open(folder, {}, false));
+    job.Wait();
+    ASSERT_EQ(state.photoList.GetSize(), 1);
+    EXPECT_EQ(state.photoList.At(0).origName, "holiday.jpg");
+    EXPECT_EQ(job.Phone(), nullptr);
+    EXPECT_FALSE(fs.DirectoryExists(folder));
+}
+
+TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpWhatIsNotYetBegun) {
+    Open("/card");
+    ASSERT_TRUE(job.ShowPage());
+    job.End();
+    EXPECT_EQ(screen.seen, (Texts{"leaving", "over", "emptying", "price"})) << "no page filled";
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+    EXPECT_TRUE(job.PriceLine().empty());
+    EXPECT_TRUE(fs.FileExists(paths.PhotoIni("261207001")));
+    ASSERT_TRUE(job.Open("/card", {}, false));
+    job.End();
+    EXPECT_FALSE(state.bRefreshing);
+    EXPECT_TRUE(state.orderInfo.storeDDH.empty());
+    // A load under way goes with its work folder, whether copying or done.
+    ASSERT_TRUE(job.Open("/card", {}, false));
+    QCoreApplication::processEvents();  // its first step: the job and folder made
+    const std::string work = paths.WorkFolder(state.orderInfo.storeDDH);
+    ASSERT_TRUE(fs.DirectoryExists(work));
+    job.End();
+    EXPECT_FALSE(fs.DirectoryExists(work));
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+}
+
+}  // namespace
+}  // namespace orelle
