@@ -41,6 +41,9 @@ TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
     testing::TempFolder folder;
     const BackOfficeWord word{"07261208000001", "07261208000001", 12.5, 2, "会员01"};
     ASSERT_TRUE(BackOfficeRecord(FileSystem::Default(), folder.path()).Write(word));
+    EXPECT_EQ(testing::ReadBytes(folder / "backoffice.ini"),
+              testing::GbkText("[backoffice]\ndrawn=07261208000001\nnumber=07261208000001\n"
+                               "money=12.50\npayment=2\nmember=会员01\n"));
     const BackOfficeWord read = BackOfficeRecord(FileSystem::Default(), folder.path()).Read();
     EXPECT_EQ(read.drawn, word.drawn);
     EXPECT_EQ(read.number, word.number);
