@@ -1,6 +1,5 @@
 #include "submit/OrderPlacement.h"
 
-#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
@@ -13,6 +12,7 @@
 #include "platform/Services.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/messages/HostLink.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/OrderExchange.h"
 #include "submit/OrderPrompts.h"
 #include "submit/OrderTexts.h"
