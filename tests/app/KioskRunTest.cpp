@@ -49,6 +49,14 @@ KioskOutcome RunKiosk(std::vector<std::string> args) {
     return RunKiosks({run}).front();
 }
 
+// The arguments of the member M01's order of the card with that server.
+std::vector<std::string> WebOrder(const std::string& config, const std::string& card,
+                                  const StandInServer& server) {
+    const std::string web = "127.0.0.1:" + std::to_string(server.port());
+    return {"--config",      config,     "--folder", card,         "--web", web,
+            "--place-order", "--member", "M01",      "--password", "pw"};
+}
+
 TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
     TempFolder dir;
     QProcess samples;
@@ -66,27 +74,32 @@ TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
 }
 
 TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
-    TempFolder dir;
-    WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
-    MakeKioskSettings(dir / "config", dir / "unused", false);
-    Profile(dir / "config/param.ini").WriteString("Lumora-backup", "dir", "orders");
-    // The first job of the day in an empty backup root.
-    const std::string localId =
-        OrderDate::From(Clock::Default().Now()).datePrefix + std::string("001");
-    StandInServer server;
-    server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
-    server.Answer("/Lumora/client/startorder.asp",
-                  "status=0%ordermoney=1.5%orderid=123456%localid=" + localId + "%");
-    const KioskOutcome out = RunKiosk({"--config", dir / "config", "--folder", dir / "card",
-                                       "--web", "127.0.0.1:" + std::to_string(server.port()),
-                                       "--place-order", "--member", "M01", "--password", "pw"});
-    EXPECT_EQ(out.exitCode, 0) << out.output;
-    // The kiosk is gone with its copy of the settings; the order is not.
-    const OrdersOnDisk orders = ReadOrdersOnDisk(dir / "config/orders", false);
-    EXPECT_EQ(orders.PlacedCount(), 1);
-    EXPECT_EQ(PhotoInis(dir / "config/orders").size(), 1u);
-    for (const OrderOnDisk& order : orders.orders)
-        EXPECT_EQ(order.faults, std::vector<std::string>{});
+    for (const bool relativeConfig : {false, true}) {
+        SCOPED_TRACE(relativeConfig ? "--config relative" : "--config absolute");
+        TempFolder dir;
+        WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
+        MakeKioskSettings(dir / "config", dir / "unused", false);
+        Profile(dir / "config/param.ini").WriteString("Lumora-backup", "dir", "orders");
+        // The first job of the day in an empty backup root.
+        const std::string localId =
+            OrderDate::From(Clock::Default().Now()).datePrefix + std::string("001");
+        StandInServer server;
+        server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
+        server.Answer("/Lumora/client/startorder.asp",
+                      "status=0%ordermoney=1.5%orderid=123456%localid=" + localId + "%");
+        KioskRun run;
+        run.args =
+            WebOrder(relativeConfig ? std::string("config") : dir / "config", dir / "card", server);
+        if (relativeConfig) run.workingDirectory = dir.path();
+        const KioskOutcome out = RunKiosks({run}).front();
+        EXPECT_EQ(out.exitCode, 0) << out.output;
+        // The kiosk is gone with its copy of the settings; the order is not.
+        const OrdersOnDisk orders = ReadOrdersOnDisk(dir / "config/orders", false);
+        EXPECT_EQ(orders.PlacedCount(), 1);
+        EXPECT_EQ(PhotoInis(dir / "config/orders").size(), 1u);
+        for (const OrderOnDisk& order : orders.orders)
+            EXPECT_EQ(order.faults, std::vector<std::string>{});
+    }
 }
 
 // After a customer's order with a member, each in a process of its own.
