@@ -102,6 +102,24 @@ TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
     }
 }
 
+TEST(KioskRunTest, AnOrderIdThatNamesNoJobIsRefusedBeforeTheServerIsAsked) {
+    TempFolder dir;
+    WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
+    MakeKioskSettings(dir / "config", dir / "backup", false);
+    StandInServer server;
+    server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
+    server.BookOrders("/Lumora/client/startorder.asp",
+                      "status=0%ordermoney=1.5%orderid={orderid}%localid={localid}%");
+    const std::string noJob = OrderDate::From(Clock::Default().Now()).datePrefix + "999";
+    std::vector<std::string> args = WebOrder(dir / "config", dir / "card", server);
+    args.insert(args.end(), {"--order-id", noJob});
+    const KioskOutcome out = RunKiosk(args);
+    EXPECT_EQ(out.exitCode, 1);
+    EXPECT_NE(out.output.find("order not placed: 本地订单号没有对应的照片目录"), std::string::npos)
+        << out.output;
+    EXPECT_TRUE(server.Requests().empty());
+}
+
 // After a customer's order with a member, each in a process of its own.
 TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
     TempFolder dir;
