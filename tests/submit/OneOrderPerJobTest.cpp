@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <tuple>
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
@@ -54,11 +55,9 @@ TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
     EXPECT_EQ(again.DrawnNumber(), accepted.orderNumber);
     const std::optional<OrderOutcome> read = again.AcceptedOrder("M100");
     ASSERT_TRUE(read);
-    EXPECT_TRUE(read->placed);
-    EXPECT_EQ(read->orderNumber, accepted.orderNumber);
-    EXPECT_DOUBLE_EQ(read->orderMoney, 12.5);
-    EXPECT_EQ(read->paymentIndex, 2);
-    EXPECT_EQ(read->memberCode, accepted.memberCode);
+    EXPECT_EQ(std::tie(read->placed, read->orderNumber, read->orderMoney, read->paymentIndex,
+                       read->memberCode),
+              std::make_tuple(true, accepted.orderNumber, 12.5, std::optional<int>(2), "会员01"));
     BackOfficeRecord missing(FileSystem::Default(), folder / "missing");
     EXPECT_FALSE(missing.SaveAcceptedOrder(accepted));
     EXPECT_FALSE(missing.AcceptedOrder("M100"));
