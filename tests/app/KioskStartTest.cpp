@@ -8,6 +8,7 @@
 #include <QLocalServer>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -155,11 +156,16 @@ TEST_F(KioskStartTest, TheSettingsCopyIsReadableByItsOwnerOnly) {
 
 TEST_F(KioskStartTest, TheCheckExitsZeroOnAGoodSetUpAndNamesEachFault) {
     // The uploader's socket lies in the kiosk's temporary folder.
-    const QByteArray ownTemp = qgetenv("TMPDIR");
+    // An unset one stays unset: an empty one is no folder for the tests after.
+    const std::optional<QByteArray> ownTemp =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
     qputenv("TMPDIR", QByteArray::fromStdString(temp));
     QLocalServer uploader;
     const bool listening = uploader.listen(QString::fromLatin1(kUploaderWindowTitle));
-    qputenv("TMPDIR", ownTemp);
+    if (ownTemp)
+        qputenv("TMPDIR", *ownTemp);
+    else
+        qunsetenv("TMPDIR");
     ASSERT_TRUE(listening);
     const KioskOutcome good = RunOne(Kiosk({"--check"}));
     EXPECT_EQ(good.exitCode, 0) << good.output;
