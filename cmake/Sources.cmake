@@ -247,8 +247,7 @@ list(APPEND ORELLE_UI_SOURCES
 # office's word kept per job, and the order files brought to agree at the
 # start.
 list(APPEND ORELLE_CORE_SOURCES
-  orderdata/BackOfficeRecord.cpp
   orderdata/OrderFilesRepair.cpp
+  submit/BackOfficeRecord.cpp
   submit/JobOrderRows.cpp
-  submit/KeptOrder.cpp
 )

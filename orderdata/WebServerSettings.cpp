@@ -60,17 +60,20 @@ bool ParseWebServerAddress(std::string_view text, WebServerAddress* address) {
 
 bool CopySettingsForWebServer(const std::string& from, const std::string& to,
                               const WebServerAddress& server, FileSystem& fs) {
+    // A relative backup root would lie below the copy and go with it: the
+    // copy names the shop's own, resolved against the real settings folder
+    // (a relative one too, which the copy's would otherwise be read by).
+    const std::string real = fs.ResolvedPath(from);
+    if (real.empty()) return false;
     const std::string folder = paths::WithTrailingSeparator(to);
-    if (!CopyFiles(from, folder, fs, EndsWithIni)) return false;
+    if (!CopyFiles(real, folder, fs, EndsWithIni)) return false;
     // A folder without a catalogue of its own is copied as it is.
-    const std::string catalogue = paths::Join(from, kCatalogueFolder);
+    const std::string catalogue = paths::Join(real, kCatalogueFolder);
     if (fs.DirectoryExists(catalogue) && !CopyFiles(catalogue, folder + kCatalogueFolder, fs,
                                                     [](const std::string&) { return true; }))
         return false;
     const std::string port = std::to_string(server.port);
-    // A relative backup root would lie below the copy and go with it: the
-    // copy names the shop's own, as the shop's settings resolve it.
-    const std::string backupRoot = LoadParamConfig(paths::WithTrailingSeparator(from), fs).dir;
+    const std::string backupRoot = LoadParamConfig(paths::WithTrailingSeparator(real), fs).dir;
     Profile param(ParamIniPath(folder), fs);
     Profile flags(VerCtrlIniPath(folder), fs);
     return param.WriteString("Lumora-backup", "dir", backupRoot) &&

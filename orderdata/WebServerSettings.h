@@ -30,8 +30,9 @@ bool ParseWebServerAddress(std::string_view text, WebServerAddress* address);
 // Copies the ".ini" files of the settings folder `from` and its "sysini"
 // folder into `to` (made when missing); in the copy, param.ini names the
 // server as both order web servers, the backup root as the shop's
-// param.ini resolves it (a relative one against `from`), and ver_ctrl.ini
-// chooses the web edition. False when a file cannot be copied or written.
+// param.ini resolves it (a relative one against `from` made absolute), and
+// ver_ctrl.ini chooses the web edition. False when a file cannot be copied
+// or written.
 bool CopySettingsForWebServer(const std::string& from, const std::string& to,
                               const WebServerAddress& server, FileSystem& fs);
 

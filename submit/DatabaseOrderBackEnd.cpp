@@ -5,7 +5,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
-#include "submit/KeptOrder.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/MemberLoginDb.h"
 
 namespace orelle {
@@ -22,8 +22,10 @@ DatabaseOrderBackEnd::DatabaseOrderBackEnd(DatabaseConnector& connector, const P
 
 OrderOutcome DatabaseOrderBackEnd::Submit(const OrderRequest& request, JobContext& context) {
     // The database took this job's order on an earlier try: it is that one.
-    if (std::optional<OrderOutcome> kept = KeptOrder(request.record.get(), request.memberCode))
-        return *kept;
+    if (request.record) {
+        if (std::optional<OrderOutcome> kept = request.record->AcceptedOrder(request.memberCode))
+            return *kept;
+    }
     MemberLoginInput in;
     in.memberCode = request.memberCode;
     in.password = request.password;

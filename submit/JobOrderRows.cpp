@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "orderdata/OrderNumberCheck.h"
-#include "submit/KeptOrder.h"
+#include "submit/BackOfficeRecord.h"
 
 namespace orelle {
 
 JobRows PlaceJobRows(Database& db, OrderRowsInput order, const std::string& computerId,
                      BackOfficeRecord* record, const std::function<bool()>& stopped) {
-    std::string number = DrawnNumber(record);
+    std::string number = record ? record->DrawnNumber() : std::string();
     if (!number.empty()) {
         std::vector<Database::Row> heads;
         if (!db.Query("select orderid from DB_ordermain where orderid=?", {number}, &heads))
@@ -20,7 +20,7 @@ JobRows PlaceJobRows(Database& db, OrderRowsInput order, const std::string& comp
         const std::optional<std::string> drawn = CreateOrderNumber(db, computerId);
         // A number that cannot name the order's files gets no rows.
         if (!drawn || !IsUsableOrderNumber(*drawn)) return {JobRowsOutcome::kNoNumber, {}};
-        if (!KeepDrawnNumber(record, *drawn)) return {};
+        if (record && !record->SaveDrawnNumber(*drawn)) return {};
         number = *drawn;
     }
     order.orderNumber = number;

@@ -4,8 +4,8 @@
 #include <chrono>
 
 #include "platform/jobs/JobContext.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/JobOrderRows.h"
-#include "submit/KeptOrder.h"
 #include "submit/OrderForm.h"
 
 namespace orelle {
@@ -75,7 +75,7 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     OrderOutcome accepted;
     accepted.orderNumber = rows.number;
     accepted.memberCode = result.memberCode;
-    KeepOrder(in.record.get(), accepted);
+    if (in.record) in.record->SaveAcceptedOrder(accepted);
     result.ok = true;
     result.orderNumber = rows.number;
     return result;

@@ -1,18 +1,19 @@
 #include "submit/OrderPlacement.h"
 
-#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/ProductList.h"
 #include "orderdata/RequirementText.h"
-#include "orderdata/UprightCopies.h"
 #include "orderdata/UploadPackage.h"
+#include "orderdata/UprightCopies.h"
 #include "orelle/CUpFileWnd.h"
 #include "orelle/HostMessage.h"
 #include "platform/Services.h"
+#include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/messages/HostLink.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/OrderExchange.h"
 #include "submit/OrderPrompts.h"
 #include "submit/OrderTexts.h"
@@ -25,6 +26,7 @@ constexpr const char* kNotConfirmed = "订单确认失败!请再点下单按钮"
 constexpr const char* kNoPackage = "订单提交失败!请再点下单按钮";
 constexpr const char* kNothingToOrder = "订单中没有可冲印的规格,无法下单!\r\n请联系店员";
 constexpr const char* kNumberUnusable = "订单号无效,无法保存订单!\r\n请联系店员";
+constexpr const char* kNoWorkFolder = "本地订单号没有对应的照片目录,无法下单!\r\n请联系店员";
 
 // Holds the process's order command for one run.
 class PlacingGuard {
@@ -37,6 +39,14 @@ class PlacingGuard {
   private:
     bool& flag_;
 };
+
+// The order's files go into the job's work folder: a local id (the
+// host's) that names none would be booked and never written.
+bool HasWorkFolder(const ProcessState& s, FileSystem& files) {
+    const std::string& id = s.orderInfo.storeDDH;
+    const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
+    return IsUsableOrderNumber(id) && files.DirectoryExists(paths.WorkFolder(id));
+}
 
 const char* FinishName(PaperFinish finish) {
     return finish == PaperFinish::kGlossy ? "光面" : "绒面";
@@ -71,6 +81,10 @@ PlacementResult OrderPlacement::Run() {
     }
     if (!WaitingFilesWritten()) {
         prompts_.Notice("提示", kOrderFilesUnwrittenMessage, 2);
+        return PlacementResult::kFailed;
+    }
+    if (!HasWorkFolder(s, services_.files)) {
+        prompts_.Notice(kNoticeCaption, kNoWorkFolder, 2);
         return PlacementResult::kFailed;
     }
 
@@ -112,9 +126,8 @@ PlacementResult OrderPlacement::Run() {
     request.storeIndex = session.nStoreNumber;
     request.fixedMember = {session.memberAccount, session.memberPassword};
     const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
-    if (IsUsableOrderNumber(info.storeDDH))
-        request.record =
-            std::make_shared<BackOfficeRecord>(services_.files, paths.WorkFolder(info.storeDDH));
+    request.record =
+        std::make_shared<BackOfficeRecord>(services_.files, paths.WorkFolder(info.storeDDH));
     const std::optional<OrderOutcome> placed = RunOrderDialog(request);
     if (!placed) return PlacementResult::kCancelled;
     placedNumber_ = placed->orderNumber;
@@ -189,6 +202,10 @@ PlacementResult OrderPlacement::OnToxc() {
     if (session.bOrderPlaced) {
         prompts_.Notice("提示", "本次制作已经下单", 1);
         return PlacementResult::kAlreadyPlaced;
+    }
+    if (!HasWorkFolder(state_, services_.files)) {
+        prompts_.Notice(kNoticeCaption, kNoWorkFolder, 2);
+        return PlacementResult::kFailed;
     }
     const WebClient client = AlbumLoginClient(state_.startup.settingsFolder, services_.files,
                                               services_.http, state_.startup.config);

@@ -8,7 +8,7 @@
 #include "platform/gbk/Gbk.h"
 #include "platform/ini/ProfileNumber.h"
 #include "platform/text/NumberText.h"
-#include "submit/KeptOrder.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/OrderForm.h"
 #include "submit/WebClient.h"
 #include "submit/WebEndpoints.h"
@@ -120,8 +120,10 @@ PriceCheck WebOrderBackEnd::CheckWebOrder(const OrderRequest& request, JobContex
 
 OrderOutcome WebOrderBackEnd::Submit(const OrderRequest& request, JobContext& context) {
     // The server took this job's order on an earlier try: it is that one.
-    if (std::optional<OrderOutcome> kept = KeptOrder(request.record.get(), request.memberCode))
-        return *kept;
+    if (request.record) {
+        if (std::optional<OrderOutcome> kept = request.record->AcceptedOrder(request.memberCode))
+            return *kept;
+    }
     PriceCheck check = CheckWebOrder(request, context);
     // Only a check that reached no server is worth another try; a customer
     // who said no is not asked again.
@@ -155,9 +157,9 @@ OrderOutcome WebOrderBackEnd::StartOrder(const OrderRequest& request, int paymen
     out.placed = true;
     out.memberCode = request.memberCode;
     out.paymentIndex = paymentIndex;
-    // Kept before anything else is written. Should it not reach the disk, a
-    // later try sends the same localid, by which the server knows the order.
-    KeepOrder(request.record.get(), out);
+    // Saved before anything else is written. Should it not reach the disk,
+    // a later try sends the same localid, by which the server knows the order.
+    if (request.record) request.record->SaveAcceptedOrder(out);
     return out;
 }
 

@@ -66,27 +66,34 @@ TEST(KioskRunTest, PlaceOrderOrdersEveryPhotoOfTheSampleCard) {
 }
 
 TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
-    TempFolder dir;
-    WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
-    MakeKioskSettings(dir / "config", dir / "unused", false);
-    Profile(dir / "config/param.ini").WriteString("Lumora-backup", "dir", "orders");
-    // The first job of the day in an empty backup root.
-    const std::string localId =
-        OrderDate::From(Clock::Default().Now()).datePrefix + std::string("001");
-    StandInServer server;
-    server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
-    server.Answer("/Lumora/client/startorder.asp",
-                  "status=0%ordermoney=1.5%orderid=123456%localid=" + localId + "%");
-    const KioskOutcome out = RunKiosk({"--config", dir / "config", "--folder", dir / "card",
-                                       "--web", "127.0.0.1:" + std::to_string(server.port()),
-                                       "--place-order", "--member", "M01", "--password", "pw"});
-    EXPECT_EQ(out.exitCode, 0) << out.output;
-    // The kiosk is gone with its copy of the settings; the order is not.
-    const OrdersOnDisk orders = ReadOrdersOnDisk(dir / "config/orders", false);
-    EXPECT_EQ(orders.PlacedCount(), 1);
-    EXPECT_EQ(PhotoInis(dir / "config/orders").size(), 1u);
-    for (const OrderOnDisk& order : orders.orders)
-        EXPECT_EQ(order.faults, std::vector<std::string>{});
+    for (const bool relativeConfig : {false, true}) {
+        SCOPED_TRACE(relativeConfig ? "--config relative" : "--config absolute");
+        TempFolder dir;
+        WriteJpeg(dir / "card/IMG_0001.JPG", 64, 48);
+        MakeKioskSettings(dir / "config", dir / "unused", false);
+        Profile(dir / "config/param.ini").WriteString("Lumora-backup", "dir", "orders");
+        // The first job of the day in an empty backup root.
+        const std::string localId =
+            OrderDate::From(Clock::Default().Now()).datePrefix + std::string("001");
+        StandInServer server;
+        server.Answer("/Lumora/client/statlogin.asp", "status=0%ordermoney=1.5%bfullmoney=0%");
+        server.Answer("/Lumora/client/startorder.asp",
+                      "status=0%ordermoney=1.5%orderid=123456%localid=" + localId + "%");
+        const std::string config = relativeConfig ? std::string("config") : dir / "config";
+        const std::string web = "127.0.0.1:" + std::to_string(server.port());
+        KioskRun run;
+        run.args = {"--config",      config,     "--folder", dir / "card", "--web", web,
+                    "--place-order", "--member", "M01",      "--password", "pw"};
+        if (relativeConfig) run.workingDirectory = dir.path();
+        const KioskOutcome out = RunKiosks({run}).front();
+        EXPECT_EQ(out.exitCode, 0) << out.output;
+        // The kiosk is gone with its copy of the settings; the order is not.
+        const OrdersOnDisk orders = ReadOrdersOnDisk(dir / "config/orders", false);
+        EXPECT_EQ(orders.PlacedCount(), 1);
+        EXPECT_EQ(PhotoInis(dir / "config/orders").size(), 1u);
+        for (const OrderOnDisk& order : orders.orders)
+            EXPECT_EQ(order.faults, std::vector<std::string>{});
+    }
 }
 
 // After a customer's order with a member, each in a process of its own.
@@ -111,6 +118,10 @@ TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
         {"an order of the next customer, who gave no member",
          {"--folder", dir / "card", "--place-order"},
          "order not placed: 请输入会员号,再按'确定'下单\n"},
+        {"an order for a local id that names no job",
+         {"--folder", dir / "card", "--place-order", "--member", "M01", "--password", "pw",
+          "--order-id", OrderDate::From(Clock::Default().Now()).datePrefix + "999"},
+         "order not placed: 本地订单号没有对应的照片目录"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args{"--config", dir / "config"};

@@ -21,6 +21,7 @@ TEST(BackOfficeLoginTest, RepliesAreReadBySubstring) {
         {"status=0%", BackOfficeAnswer::kAccepted, nullptr},
         {"status=1%", BackOfficeAnswer::kWrongPassword, "店号密码错误"},
         {"status=0%status=1%", BackOfficeAnswer::kWrongPassword, "店号密码错误"},
+        {"store=S01%status=0%", BackOfficeAnswer::kAccepted, nullptr},
         {"status=2%", BackOfficeAnswer::kUnknown, "未知的错误"},
         {"", BackOfficeAnswer::kNoNetwork, "网络不畅通，请确认!"},
         {"<br>ok<br>", BackOfficeAnswer::kNoNetwork, "网络不畅通，请确认!"},

@@ -8,11 +8,12 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <tuple>
 
-#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/ParamConfig.h"
 #include "platform/files/FileSystem.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/DatabaseOrderBackEnd.h"
 #include "submit/OrderDatabaseFixture.h"
 #include "support/MemoryFileSystem.h"
@@ -35,20 +36,31 @@ struct JobDisk {
     MemoryFileSystem files;
 };
 
-// On the machine's disk, as the station keeps it: what is written is read
+// On the machine's disk, as the station keeps it: what is saved is read
 // back after a restart, and a job without its folder keeps nothing.
 TEST(BackOfficeRecordTest, TheWordIsKeptOnTheDiskAndReadBackWhole) {
     testing::TempFolder folder;
-    const BackOfficeWord word{"07261208000001", "07261208000001", 12.5, 2, "会员01"};
-    ASSERT_TRUE(BackOfficeRecord(FileSystem::Default(), folder.path()).Write(word));
-    const BackOfficeWord read = BackOfficeRecord(FileSystem::Default(), folder.path()).Read();
-    EXPECT_EQ(read.drawn, word.drawn);
-    EXPECT_EQ(read.number, word.number);
-    EXPECT_DOUBLE_EQ(read.orderMoney, 12.5);
-    EXPECT_EQ(read.paymentIndex, 2);
-    EXPECT_EQ(read.memberCode, word.memberCode);
-    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Write(word));
-    EXPECT_FALSE(BackOfficeRecord(FileSystem::Default(), folder / "missing").Read().Accepted());
+    BackOfficeRecord record(FileSystem::Default(), folder.path());
+    OrderOutcome accepted;
+    accepted.orderNumber = "07261208000001";
+    accepted.orderMoney = 12.5;
+    accepted.paymentIndex = 2;
+    accepted.memberCode = "会员01";
+    ASSERT_TRUE(record.SaveDrawnNumber(accepted.orderNumber));
+    ASSERT_TRUE(record.SaveAcceptedOrder(accepted));
+    EXPECT_EQ(testing::ReadBytes(folder / "backoffice.ini"),
+              testing::GbkText("[backoffice]\ndrawn=07261208000001\nnumber=07261208000001\n"
+                               "money=12.50\npayment=2\nmember=会员01\n"));
+    const BackOfficeRecord again(FileSystem::Default(), folder.path());
+    EXPECT_EQ(again.DrawnNumber(), accepted.orderNumber);
+    const std::optional<OrderOutcome> read = again.AcceptedOrder("M100");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(std::tie(read->placed, read->orderNumber, read->orderMoney, read->paymentIndex,
+                       read->memberCode),
+              std::make_tuple(true, accepted.orderNumber, 12.5, std::optional<int>(2), "会员01"));
+    BackOfficeRecord missing(FileSystem::Default(), folder / "missing");
+    EXPECT_FALSE(missing.SaveAcceptedOrder(accepted));
+    EXPECT_FALSE(missing.AcceptedOrder("M100"));
 }
 
 class OneDatabaseOrderPerJobTest : public testing::OrderDatabaseTest {

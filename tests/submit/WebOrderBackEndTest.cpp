@@ -3,8 +3,8 @@
 // to the second host.
 #include <gtest/gtest.h>
 
-#include "orderdata/BackOfficeRecord.h"
 #include "orderdata/ParamConfig.h"
+#include "submit/BackOfficeRecord.h"
 #include "submit/OrderForm.h"
 #include "submit/WebClient.h"
 #include "submit/WebEndpoints.h"

@@ -57,6 +57,9 @@ TEST(WebReplyTest, EndpointsGiveTheirMessagesByStatus) {
     EXPECT_STREQ(EndpointMessage(web::kStatLogin, "status=" + std::string(5000, '7') + "%"),
                  "统计订单金额出错!");
     EXPECT_EQ(EndpointMessage(web::kStatLogin, "status=0%"), nullptr);
+    // Fields come in any order: a status behind others is still the reply's.
+    EXPECT_STREQ(EndpointMessage(web::kStartOrder, "ordermoney=1%status=5%"),
+                 "不容许该会员取件时才付款");
 }
 
 }  // namespace
