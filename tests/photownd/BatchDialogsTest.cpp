@@ -11,12 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "cell/PaperDialog.h"
+#include "cell/QuantityDialog.h"
 #include "photownd/ApplyChoiceDialog.h"
 #include "photownd/CompressionDialog.h"
 #include "photownd/DirApplyDialog.h"
 #include "photownd/RequirementDialog.h"
+#include "photownd/WindowOrderPrompts.h"
 #include "skin/BitmapButton.h"
 #include "support/ModalAnswer.h"
+#include "support/TestStation.h"
 
 namespace orelle {
 namespace {
@@ -145,6 +149,39 @@ TEST(CompressionDialog, OffersThreeRatesWith97First) {
     dialog.OnCommand(1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.rate, 95);
+}
+
+// The window's side of placing an order: each prompt gives back what its
+// dialog was answered.
+TEST(WindowOrderPrompts, EachPromptReturnsTheAnswerOfItsDialog) {
+    testing::TempFolder dir;
+    testing::TestStation station(dir);
+    BackOfficeLogin login;
+    WindowOrderPrompts prompts(station.state, station.services, login, nullptr);
+    ModalAnswer answer([](QDialog& d) {
+        if (auto* count = qobject_cast<QuantityDialog*>(&d)) {
+            count->InitDialog();
+            Child<QLineEdit>(*count, QuantityDialog::kEditId)->setText("4");
+            count->OnCommand(QuantityDialog::kOkId);
+        } else if (auto* paper = qobject_cast<PaperDialog*>(&d)) {
+            paper->InitDialog();
+            paper->OnCommand(PaperDialog::kMatteId);
+            paper->OnCommand(PaperDialog::kOkId);
+        } else if (auto* rate = qobject_cast<CompressionDialog*>(&d)) {
+            rate->InitDialog();
+            Child<QListWidget>(*rate, 1041)->setCurrentRow(0);
+            rate->OnCommand(CompressionDialog::kOkId);
+        } else if (auto* typed = qobject_cast<RequirementDialog*>(&d)) {
+            typed->InitDialog();
+            Child<QPlainTextEdit>(*typed, 1015)->setPlainText(QStringLiteral("加急"));
+            typed->OnCommand(1325);
+        }
+        return d.result();
+    });
+    EXPECT_EQ(prompts.PackageCount(), 4);
+    EXPECT_EQ(prompts.Paper().finish, PaperFinish::kMatte);
+    EXPECT_EQ(prompts.CompressionRate(), 95);
+    EXPECT_EQ(prompts.Requirements("", "旧要求"), "加急");
 }
 
 }  // namespace

@@ -12,8 +12,6 @@
 #include <functional>
 #include <optional>
 
-#include "cell/PaperDialog.h"
-#include "cell/QuantityDialog.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/ParamConfig.h"
@@ -35,8 +33,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::GbkText;
 
-constexpr const char* kCheck = "/Lumora/client/statlogin.asp";
-constexpr const char* kStart = "/Lumora/client/startorder.asp";
 constexpr const char* kAlbumLogin = "/Lumora/client/albumlogin.asp";
 
 // Every dialog accepted as it opens, except those that choose answers
@@ -57,15 +53,6 @@ class Answers {
     Chooser choose_;
     testing::ModalAnswer hook_;
 };
-
-// A skin dialog set up by the test, then closed with Enter as its OK.
-template <typename Dialog>
-int EnterAfter(Dialog& dialog, const std::function<void(Dialog&)>& set) {
-    dialog.InitDialog();
-    set(dialog);
-    dialog.OnCommand(Dialog::kOkId);
-    return dialog.result();
-}
 
 class OrderEndToEndTest : public testing::PhotoWindowFixture {
   protected:
@@ -148,13 +135,6 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
         for (const char* port : {"webport", "webport2"})
             Set("param.ini", "webserver", port, std::to_string(server.port()));
         LoadCard();
-    }
-    // The member checked at money, the order started as orderId.
-    void ServerPlaces(const char* orderId, const char* money = "3.6") {
-        server.Answer(kCheck, GbkText(std::string("status=0%ordermoney=") + money +
-                                      "%bfullmoney=0%username=张三%"));
-        server.Answer(kStart, GbkText(std::string("status=0%ordermoney=3.6%orderid=") + orderId +
-                                      "%localid=" + state.orderInfo.storeDDH + "%"));
     }
 
     const std::string settings;
@@ -249,33 +229,6 @@ TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {
     });
     EXPECT_EQ(Day("albumid"), "13");
     EXPECT_EQ(Day("saleDDH"), "00654321");
-}
-
-TEST_F(OrderEndToEndTest, APackageOrderSendsItsCountAndThePaperNumber) {
-    LoadWebCard();
-    state.session.nOrderType = 2;
-    ServerPlaces("222333", "9");
-    Place(1220, [](QDialog& d) -> std::optional<int> {
-        if (auto* count = qobject_cast<QuantityDialog*>(&d)) {
-            return EnterAfter<QuantityDialog>(*count, [](QuantityDialog& q) {
-                q.findChild<QLineEdit*>(QString::number(QuantityDialog::kEditId))->setText("4");
-            });
-        }
-        return std::nullopt;
-    });
-    EXPECT_EQ(Job("productlist"), "C71:4/");
-}
-
-TEST_F(OrderEndToEndTest, AMatteOrderAppendsZeroToItsProductCodes) {
-    LoadWebCard();
-    ServerPlaces("444555");
-    Place(1220, [](QDialog& d) -> std::optional<int> {
-        if (auto* paper = qobject_cast<PaperDialog*>(&d))
-            return EnterAfter<PaperDialog>(
-                *paper, [](PaperDialog& p) { p.OnCommand(PaperDialog::kMatteId); });
-        return std::nullopt;
-    });
-    EXPECT_EQ(Job("productlist"), "C70:3/");
 }
 
 }  // namespace

@@ -59,30 +59,54 @@ TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
     EXPECT_FALSE(window->Cell(0)->active);
 }
 
-TEST_F(PhotoWindowTest, KeysAndCommandsTurnThePagesAndArrowsWrapInTheSixCellViewOnly) {
+// The paging, copy and delete wiring as one script: what each key or
+// command (on the cell made active, its question answered) leaves shown.
+TEST_F(PhotoWindowTest, KeysAndCommandsMoveCopyAndDeleteOnTheShownPage) {
     Open(13);
-    window->ActiveWin(5);
-    Key(Qt::Key_Right);
-    EXPECT_EQ(browse().nActiveCell, 0);
+    const int no = QDialog::Rejected, yes = QDialog::Accepted;
+    const struct {
+        int activate, key, command, answer;
+        std::int32_t first, active, size;
+        const char* shown;  // in the active cell
+    } steps[] = {
+        {5, 0, 0, yes, 0, 5, 13, "img_5.jpg"},
+        {-1, Qt::Key_Right, 0, yes, 0, 0, 13, "img_0.jpg"},  // the arrows wrap
+        {-1, Qt::Key_Return, 0, yes, 6, 0, 13, "img_6.jpg"},
+        {-1, 0, 1222, yes, 12, 0, 13, "img_12.jpg"},
+        {-1, 0, 1223, yes, 0, 0, 13, "img_0.jpg"},
+        {-1, 0, 1217, no, 0, 0, 13, "img_0.jpg"},
+        {-1, 0, 1222, yes, 12, 0, 13, "img_12.jpg"},
+        {-1, 0, 1217, yes, 12, 0, 12, ""},  // the only photo of its page
+        {-1, 0, 1221, yes, 6, 0, 12, "img_6.jpg"},
+        {5, 0, 1216, yes, 12, 0, 13, "img_11##1.jpg"},  // a copy opens the next page
+        {-1, 0, 1223, yes, 0, 0, 13, "img_0.jpg"},
+        {2, 0, 1216, yes, 0, 3, 14, "img_2##1.jpg"},  // inside a page: the next cell
+    };
+    int answer = yes;
+    ModalAnswer modal([&](QDialog&) { return answer; });
+    for (const auto& s : steps) {
+        const std::string step = std::to_string(&s - steps);
+        answer = s.answer;
+        if (s.activate >= 0) window->ActiveWin(s.activate);
+        if (s.key) Key(s.key);
+        if (s.command) Command(s.command);
+        EXPECT_EQ(browse().nFirstIndex, s.first) << step;
+        EXPECT_EQ(browse().nActiveCell, s.active) << step;
+        EXPECT_EQ(state.photoList.GetSize(), s.size) << step;
+        EXPECT_EQ(Shown(s.active), *s.shown ? dir / s.shown : "") << step;
+    }
+    EXPECT_FALSE(testing::ReadBytes(dir / "img_12.jpg").empty()) << "a deleted photo's file";
+    EXPECT_TRUE(browse().bKeysEnabled);
+    // The arrows wrap in the six-cell view only, and wait for a refresh.
+    window->ActiveWin(0);
     browse().bBigView = true;
     Key(Qt::Key_Left);
     EXPECT_EQ(browse().nActiveCell, 0);
     browse().bBigView = false;
-    // Keys wait while a refresh runs.
     state.bRefreshing = true;
     window->Qkey(KeyMessage{kWmKeyDown, kVkUp});
     EXPECT_EQ(browse().nActiveCell, 0);
     state.bRefreshing = false;
-
-    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    Key(Qt::Key_Return);
-    EXPECT_EQ(browse().nFirstIndex, 6);
-    EXPECT_EQ(Shown(0), dir / "img_6.jpg");
-    Command(1222);  // last page
-    EXPECT_EQ(browse().nFirstIndex, 12);
-    EXPECT_EQ(Shown(0), dir / "img_12.jpg");
-    Command(1223);
-    EXPECT_EQ(browse().nFirstIndex, 0);
 }
 
 TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
@@ -138,24 +162,6 @@ TEST_F(PhotoWindowTest, CellsAppearOnlyWithTheirPage) {
     EXPECT_EQ(shownCells(), 0);
 }
 
-TEST_F(PhotoWindowTest, ACopyFromTheLastCellOpensTheNextPage) {
-    Open(12);
-    window->ActiveWin(5);
-    Command(1216);
-    PhotoList& list = state.photoList;
-    ASSERT_EQ(list.GetSize(), 13);
-    EXPECT_EQ(list.At(6).dstName, "img_5##1.jpg");
-    EXPECT_EQ(browse().nFirstIndex, 6);
-    EXPECT_EQ(browse().nActiveCell, 0);
-    EXPECT_EQ(Shown(0), dir / "img_5##1.jpg");
-
-    // Inside a page the copy becomes the next cell, active.
-    window->ActiveWin(2);
-    Command(1216);
-    EXPECT_EQ(browse().nActiveCell, 3);
-    EXPECT_EQ(Shown(3), dir / "img_7##1.jpg");
-}
-
 TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
     // A photo used where the customer keeps it: its copy is the station's.
     state.orderInfo.backupDir = dir / "work/";
@@ -184,24 +190,6 @@ TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
     EXPECT_EQ(list.GetSize(), 2);
     ASSERT_EQ(notices.size(), 1u);
     EXPECT_NE(notices[0].find("目录名太长"), std::string::npos) << notices[0];
-}
-
-TEST_F(PhotoWindowTest, DeleteAsksAndKeepsTheFile) {
-    Open(7);
-    int answer = QDialog::Rejected;
-    ModalAnswer modal([&](QDialog&) { return answer; });
-    Command(1217);
-    EXPECT_EQ(state.photoList.GetSize(), 7);
-    Command(1222);
-    EXPECT_EQ(browse().nFirstIndex, 6);
-    answer = QDialog::Accepted;
-    Command(1217);  // the only photo of the last page
-    EXPECT_EQ(state.photoList.GetSize(), 6);
-    EXPECT_TRUE(Shown(0).empty());
-    EXPECT_TRUE(testing::ReadBytes(dir / "img_6.jpg").size() > 0);
-    Command(1221);
-    EXPECT_EQ(Shown(0), dir / "img_0.jpg");
-    EXPECT_TRUE(browse().bKeysEnabled);
 }
 
 // The shipped prices: 5寸 0.80, 6寸 1.00.

@@ -18,6 +18,7 @@
 #include "platform/Services.h"
 #include "platform/clock/Clock.h"
 #include "platform/paths/Paths.h"
+#include "skin/ProgressBarWnd.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RecordingShell.h"
@@ -79,6 +80,7 @@ TEST(StationOnFakes, ACardBecomesAJobAndPagesWithoutTheDisk) {
     // The cells decode the copies out of the memory file system.
     EXPECT_TRUE(window->Cell(0)->surface.HasImage());
     EXPECT_EQ(window->Cell(0)->surface.ImageWidth(), 64);
+    EXPECT_FALSE(window->ProgressBar()->isVisible());
     // Handed back once, then the first page's photo became the current one.
     EXPECT_EQ(host.messages, (std::vector<int>{kMessageHandBack, kMessageIndexChanged}));
 
