@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "platform/files/FileSystem.h"
-#include "platform/imaging/ExifTiff.h"
 #include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/PictureOnPaper.h"
