@@ -4,8 +4,8 @@
 // with EXIF fields, as a PNG, or as a HEIC through libheif's heif-enc;
 // and the bombs: files that claim a picture far larger than they hold.
 
-#include <QColor>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <array>
 #include <string>
