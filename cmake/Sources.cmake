@@ -32,6 +32,7 @@ set(ORELLE_CORE_SOURCES
   platform/imaging/PictureOnPaper.cpp
   platform/imaging/PictureRotation.cpp
   platform/imaging/PngDecoder.cpp
+  platform/imaging/PngRows.cpp
   platform/imaging/ShotDate.cpp
   platform/imaging/ShotDateWriter.cpp
   platform/imaging/StationCopy.cpp

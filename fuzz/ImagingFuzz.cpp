@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/ShotDate.h"
 #include "platform/imaging/StationCopy.h"
@@ -26,5 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int level = 0; level <= 2; ++level) orelle::DecodeReducedFromBytes(bytes, level);
     // The station's own copy: turning, and the phones' formats.
     orelle::StationCopyFromBytes(bytes);
+    // A PNG photo decoded whole, as a turned one is for its copy.
+    orelle::DecodePng(bytes);
     return 0;
 }

@@ -34,7 +34,7 @@ constexpr int kThumbnailQualities[] = {90, 75, 60, 45, 30};
 }  // namespace
 
 void TurnExifThumbnail(char* tiff, std::size_t size, int orientation) {
-    const std::optional<TiffSpan> thumb = ExifThumbnail(std::string_view(tiff, size));
+    const std::optional<ByteSpan> thumb = ExifThumbnail(std::string_view(tiff, size));
     if (!thumb) return;
     const std::string_view bytes(tiff + thumb->offset, thumb->size);
     const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);
@@ -57,7 +57,7 @@ QImage DecodeEmbeddedPreview(std::string_view head, QSize full, QSize atLeast) {
     const std::optional<ByteSpan> exif = FindJpegExif(head);
     if (!exif) return {};
     const std::string_view tiff = head.substr(exif->offset, exif->size);
-    const std::optional<TiffSpan> thumb = ExifThumbnail(tiff);
+    const std::optional<ByteSpan> thumb = ExifThumbnail(tiff);
     if (!thumb) return {};
     const std::string_view bytes = tiff.substr(thumb->offset, thumb->size);
     const std::optional<JpegLayout> frame = ReadJpegFrame(bytes);

@@ -101,7 +101,7 @@ int ExifOrientation(std::string_view bytes) {
     return value && *value >= 1 && *value <= 8 ? static_cast<int>(*value) : 1;
 }
 
-std::optional<TiffSpan> ExifThumbnail(std::string_view bytes) {
+std::optional<ByteSpan> ExifThumbnail(std::string_view bytes) {
     const Tiff tiff(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
     const std::optional<std::size_t> ifd0 = tiff.FirstIfd();
     const std::optional<std::size_t> ifd1 = ifd0 ? tiff.NextIfd(*ifd0) : std::nullopt;
@@ -113,7 +113,7 @@ std::optional<TiffSpan> ExifThumbnail(std::string_view bytes) {
     if (!offset || !size || *size == 0 || *offset > bytes.size() ||
         *size > bytes.size() - *offset)
         return std::nullopt;
-    return TiffSpan{*offset, *size};
+    return ByteSpan{*offset, *size};
 }
 
 void SetExifThumbnailLength(char* bytes, std::size_t size, std::uint32_t length) {

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/imaging/ByteSpan.h"
+
 namespace orelle {
 
 // The orientation tag (274) of IFD 0, 1 to 8; 1 when it is missing, out of
@@ -17,11 +19,7 @@ int ExifOrientation(std::string_view tiff);
 
 // Where the JPEG thumbnail of IFD 1 (JPEGInterchangeFormat and its
 // length) lies in the block, when it lies wholly inside it.
-struct TiffSpan {
-    std::size_t offset = 0;
-    std::size_t size = 0;
-};
-std::optional<TiffSpan> ExifThumbnail(std::string_view tiff);
+std::optional<ByteSpan> ExifThumbnail(std::string_view tiff);
 // Where that length is stored as one SHORT or LONG, it becomes length.
 void SetExifThumbnailLength(char* tiff, std::size_t size, std::uint32_t length);
 

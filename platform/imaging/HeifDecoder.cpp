@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "platform/imaging/ConversionLimits.h"
-#include "platform/imaging/ExifTiff.h"
 #include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureOnPaper.h"
-#include "platform/imaging/PictureRotation.h"
 
 namespace orelle {
 namespace {
@@ -116,16 +114,10 @@ DecodedPhoto DecodeHeif(std::string_view bytes) {
     const uint8_t* plane = heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
     if (!plane || !FitsConversion(w, h)) return photo;
     const QImage view(plane, w, h, stride, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    photo.exif = ExifOf(raw);
     // Phones turn the picture with the file's own boxes and repeat that in
     // the EXIF orientation; a file without such boxes (as older encoders
     // made from a turned JPEG) is turned by its EXIF orientation alone.
-    const int orientation = photo.exif.empty() ? 1 : ExifOrientation(photo.exif);
-    const QImage upright = TurnsItself(bytes) ? view : UprightPicture(view, orientation);
-    photo.picture = OnPaper(upright, ColoursOf(raw));
-    if (!photo.exif.empty())
-        MarkExifUpright(photo.exif.data(), photo.exif.size(), OrientationSwapsSides(orientation));
-    return photo;
+    return UprightPhoto(OnPaper(view, ColoursOf(raw)), ExifOf(raw), TurnsItself(bytes));
 }
 
 }  // namespace orelle

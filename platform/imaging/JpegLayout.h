@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/imaging/ByteSpan.h"
+
 namespace orelle {
 
 struct JpegLayout {
@@ -42,10 +44,6 @@ std::optional<JpegLayout> ReadJpegLayout(std::string_view bytes);
 
 // Where the EXIF block (the TIFF structure after "Exif\0\0") of the first
 // EXIF APP1 segment lies in the bytes, looked for before the first scan.
-struct ByteSpan {
-    std::size_t offset = 0;
-    std::size_t size = 0;
-};
 std::optional<ByteSpan> FindJpegExif(std::string_view bytes);
 
 // The whole APPn and COM segments before the first scan, in order, as

@@ -1,6 +1,6 @@
 #pragma once
 // Decoding the phone formats the station turns into JPEG copies: HEIF
-// (HEIC) through libheif and PNG through Qt. The size a file claims is
+// (HEIC) through libheif and PNG through libpng. The size a file claims is
 // checked against ConversionLimits before anything is decoded; damaged or
 // hostile files give a null picture in bounded time and memory. Any
 // thread.
@@ -23,5 +23,10 @@ struct DecodedPhoto {
 
 DecodedPhoto DecodeHeif(std::string_view bytes);
 DecodedPhoto DecodePng(std::string_view bytes);
+
+// A PNG photo as the station's JPEG copy (what CopyJpeg makes of
+// DecodePng), encoded as its rows are decoded: only a photo that has to be
+// turned is held whole. Empty when the photo is refused.
+std::string PngAsJpeg(std::string_view bytes);
 
 }  // namespace orelle

@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include "platform/imaging/ExifTiff.h"
+#include "platform/imaging/JpegWriter.h"
+#include "platform/imaging/PictureRotation.h"
+
 namespace orelle {
 
 QImage OnPaper(const QImage& picture, const QColorSpace& colours) {
@@ -22,6 +26,18 @@ QImage OnPaper(const QImage& picture, const QColorSpace& colours) {
         out.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
     }
     return out;
+}
+
+DecodedPhoto UprightPhoto(const QImage& picture, std::string exif, bool turnedAlready) {
+    const int orientation = ExifOrientation(exif);
+    DecodedPhoto photo{turnedAlready ? picture : UprightPicture(picture, orientation),
+                       std::move(exif)};
+    MarkExifUpright(photo.exif.data(), photo.exif.size(), OrientationSwapsSides(orientation));
+    return photo;
+}
+
+std::string CopyJpeg(const DecodedPhoto& photo) {
+    return EncodeJpeg(photo.picture, kCopyQuality, ExifSegment(photo.exif));
 }
 
 }  // namespace orelle

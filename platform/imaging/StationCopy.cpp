@@ -3,10 +3,9 @@
 #include <optional>
 
 #include "platform/files/FileSystem.h"
-#include "platform/imaging/ExifTiff.h"
-#include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureFile.h"
+#include "platform/imaging/PictureOnPaper.h"
 #include "platform/imaging/UprightJpeg.h"
 
 namespace orelle {
@@ -15,11 +14,9 @@ namespace {
 // Enough for the EXIF segment of any camera, which comes first.
 constexpr std::size_t kHeadBytes = std::size_t{128} << 10;
 
-StationCopy Made(PhotoKind kind, const DecodedPhoto& photo) {
+StationCopy Made(PhotoKind kind, std::string jpeg) {
     StationCopy copy;
     copy.kind = kind;
-    if (photo.picture.isNull()) return copy;
-    std::string jpeg = EncodeJpeg(photo.picture, kCopyQuality, ExifSegment(photo.exif));
     if (jpeg.empty()) return copy;
     copy.asIs = false;
     copy.made = std::move(jpeg);
@@ -40,9 +37,9 @@ StationCopy StationCopyFromBytes(std::string_view bytes) {
             }
             return copy;
         case PhotoKind::kPng:
-            return Made(copy.kind, DecodePng(bytes));
+            return Made(copy.kind, PngAsJpeg(bytes));
         case PhotoKind::kHeif:
-            return Made(copy.kind, DecodeHeif(bytes));
+            return Made(copy.kind, CopyJpeg(DecodeHeif(bytes)));
         case PhotoKind::kUnknown:
             return copy;
     }

@@ -70,7 +70,7 @@ TEST(EmbeddedPreview, ThumbnailLinksStayInsideTheBlock) {
     const std::string tiff = photo.substr(exif->offset, exif->size);
     ASSERT_TRUE(ExifThumbnail(tiff));
     for (std::size_t cut = 0; cut < tiff.size(); ++cut) {
-        const std::optional<TiffSpan> span = ExifThumbnail(std::string_view(tiff).substr(0, cut));
+        const std::optional<ByteSpan> span = ExifThumbnail(std::string_view(tiff).substr(0, cut));
         if (span) {
             EXPECT_LE(span->offset + span->size, cut);
         }
@@ -78,7 +78,7 @@ TEST(EmbeddedPreview, ThumbnailLinksStayInsideTheBlock) {
     for (std::size_t at = 0; at < 64 && at < tiff.size(); ++at) {
         std::string garbled = tiff;
         garbled[at] = '\xFF';
-        const std::optional<TiffSpan> span = ExifThumbnail(garbled);
+        const std::optional<ByteSpan> span = ExifThumbnail(garbled);
         if (span) {
             EXPECT_LE(span->offset + span->size, garbled.size());
         }

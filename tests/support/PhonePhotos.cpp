@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdlib>
 #include <fstream>
+#include <png.h>
 #include <sstream>
 
 #include "platform/imaging/JpegWriter.h"
@@ -81,6 +82,42 @@ std::string HeicFrom(const std::string& source, const std::string& heic) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::string FlatPng(int w, int h, QRgb colour, const PngChunks& chunks) {
+    std::string out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t n) {
+            static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(data), n);
+        },
+        nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 1);
+    char key[] = "Comment", text[] = "sent from a phone";
+    std::vector<png_text> texts(
+        static_cast<std::size_t>(chunks.texts),
+        png_text{PNG_TEXT_COMPRESSION_NONE, key, text, 17, 0, nullptr, nullptr});
+    png_set_text(png, info, texts.data(), chunks.texts);
+    if (!chunks.exif.empty())
+        png_set_eXIf_1(png, info, static_cast<png_uint_32>(chunks.exif.size()),
+                       reinterpret_cast<png_bytep>(const_cast<char*>(chunks.exif.data())));
+    if (!chunks.icc.isEmpty())
+        png_set_iCCP(png, info, "icc", 0, reinterpret_cast<png_const_bytep>(chunks.icc.constData()),
+                     static_cast<png_uint_32>(chunks.icc.size()));
+    png_write_info(png, info);
+    std::vector<png_byte> row;
+    for (int x = 0; x < w; ++x)
+        row.insert(row.end(),
+                   {png_byte(qRed(colour)), png_byte(qGreen(colour)), png_byte(qBlue(colour))});
+    for (int y = 0; y < h; ++y) png_write_row(png, row.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
 }
 
 std::string PngBomb(int w, int h) {

@@ -4,6 +4,7 @@
 // with EXIF fields, as a PNG, or as a HEIC through libheif's heif-enc;
 // and the bombs: files that claim a picture far larger than they hold.
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <array>
@@ -30,6 +31,15 @@ std::string PngBytes(const QImage& picture);
 // heif-enc's HEIC of the JPEG or PNG file at source; empty when heif-enc
 // is not installed.
 std::string HeicFrom(const std::string& source, const std::string& heic);
+
+// A w x h PNG of one colour, written a row at a time (a flat picture
+// compresses to little), with these chunks before its pixels.
+struct PngChunks {
+    int texts = 0;  // tEXt chunks
+    std::string exif;
+    QByteArray icc;
+};
+std::string FlatPng(int w, int h, QRgb colour, const PngChunks& chunks = {});
 
 // A PNG whose header claims w x h but whose data is a few KB of zeros.
 std::string PngBomb(int w, int h);
