@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
