@@ -193,7 +193,7 @@ TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortraitAndThePaperSquare) {
     EXPECT_EQ(geom.imageRect, (PixelRect{37, 27, 251, 187}));
 }
 
-TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
+TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrameWithoutOverflow) {
     Show(kModeZoom, 1600, 1200, kFourBySix, 200);
     geom.SetOffsets(100, -50);
     geom.Refresh();
@@ -209,15 +209,14 @@ TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
     EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
     EXPECT_EQ(geom.frameRect, (PixelRect{113, 0, 255, 214}));
     EXPECT_EQ(res.crop.left, 367);
-}
 
-TEST_F(FrameGeometryTest, HugePhotoAtTopZoomDoesNotOverflow) {
+    // A huge photo at the top zoom does not overflow.
     Show(kModeZoom, 20000, 15000, kFourBySix, 9998);
     geom.SetOffsets(5000, -3000);
-    const RefreshResult res = geom.Refresh();
+    const RefreshResult huge = geom.Refresh();
     EXPECT_EQ(geom.imageRect, (PixelRect{-6980, -14864, 21514, 6531}));
     // Inside the 1999600 x 1499700 zoomed photo, the offset away from its centre.
-    ExpectCrop(res.crop, {489970, 1043940, 20000, 13333});
+    ExpectCrop(huge.crop, {489970, 1043940, 20000, 13333});
 }
 
 TEST_F(FrameGeometryTest, NothingWithoutAPhotoOrInAnUnknownMode) {
@@ -357,7 +356,7 @@ TEST_F(FrameGeometryDrag, PhotoSlidesOnThePaperMeasuredFromThePress) {
     EXPECT_FALSE(geom.Move(100, 130, false).photoMoved);
 }
 
-TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigView) {
+TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigViewAndStoresTheFramesPlace) {
     struct Case {
         std::int32_t dx, dy;
         bool accepted;
@@ -375,9 +374,7 @@ TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigView) {
         EXPECT_EQ(res.repaintBackground, c.accepted);
         EXPECT_EQ(geom.imageRect, c.accepted ? before.Moved(c.dx, c.dy) : before);
     }
-}
-
-TEST_F(FrameGeometryDrag, ZoomDragStoresTheFramesPlaceOnTheZoomedPhoto) {
+    // The drag stores the frame's place on the zoomed photo.
     ShowBigZoom();
     ASSERT_TRUE(geom.Press(0, 0, 3));
     geom.Move(-30, -20, false);
@@ -387,7 +384,7 @@ TEST_F(FrameGeometryDrag, ZoomDragStoresTheFramesPlaceOnTheZoomedPhoto) {
     EXPECT_EQ((std::array{Stored().rcDst.left, Stored().rcDst.top}), (std::array{860, 708}));
 }
 
-TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
+TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOrTheFillPhotoOneStep) {
     struct Case {
         std::int32_t direction;
         bool moved;
@@ -406,9 +403,8 @@ TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
     }
     EXPECT_FALSE(geom.Nudge(FrameGeometry::kNudgeLeft, true).taken);
     EXPECT_EQ(geom.frameRect.left, 73);
-}
 
-TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhotoAndNotTheZoomOutsideTheBigView) {
+    // The fill photo slides; the zoom outside the big view does not.
     Show(kModeBlackFill, 1600, 1200);
     EXPECT_TRUE(geom.Nudge(FrameGeometry::kNudgeRight, false).photoMoved);
     EXPECT_EQ(geom.imageRect, (PixelRect{22, 11, 278, 203}));
