@@ -433,19 +433,21 @@ using GatedFiles = testing::GatedFiles<LocalFileSystem>;
 // A camera photo whose thumbnail is another picture (all magenta) than
 // its own (four coloured corners): the thumbnail shows first, then the
 // picture in its place, and never the thumbnail again, whatever the cell
-// does meanwhile.
-TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
+// does meanwhile. A picture that turns out unreadable after its thumbnail
+// showed ("cut") gives way to the notice and orders no prints of it.
+TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndGivesWayToThePictureOrTheNotice) {
     QImage magenta(160, 120, QImage::Format_RGB32);
     magenta.fill(QColor(255, 0, 255));
     const std::string thumbnail = EncodeJpeg(magenta, 90, {});
-    for (const char* step : {"replaced", "zoomed", "enlarged"}) {
+    for (const std::string step : {"replaced", "zoomed", "enlarged", "cut"}) {
         SCOPED_TRACE(step);
         GatedFiles files;
         PicturePrefetch gated(files);
         PhotoCell& cell = CellOver(files, gated);
-        const std::string path = dir / (std::string(step) + ".jpg");
-        testing::WriteBytes(path, WithExif(testing::CornerJpeg(1280, 960, {}), {}, thumbnail));
-        PhotoRecord& r = AddRecord(path, "t.jpg", 1);
+        const std::string path = dir / (step + ".jpg");
+        const std::string bytes = WithExif(testing::CornerJpeg(1280, 960, {}), {}, thumbnail);
+        testing::WriteBytes(path, step == "cut" ? bytes.substr(0, bytes.size() / 2) : bytes);
+        PhotoRecord& r = AddRecord(path, "t.jpg", 2);
         const SurfaceLayer* layer = cell.surface.Layer(ImageSurface::kPhotoLayer);
         const auto showsThumbnail = [&] {
             const QImage& p = layer->Picture();
@@ -469,43 +471,28 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndNeverAfterThePicture) {
         EXPECT_EQ(cell.nameLabel->Text(), "t.jpg(1280x960)");
         cell.repaint();
         files.Open();
-        if (std::string(step) == "zoomed") Click(cell, cellid::kCropFill);
-        if (std::string(step) == "enlarged") cell.ToggleBigView();
+        if (step == "zoomed") Click(cell, cellid::kCropFill);
+        if (step == "enlarged") cell.ToggleBigView();
         gated.WaitIdle();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.ShowsPreview(); }, 500));
-        QTest::qWait(20);
-        cell.repaint();
-        EXPECT_FALSE(cell.surface.ShowsPreview());
-        EXPECT_EQ(testing::CornerIndexes(layer->Picture()), (std::array<int, 4>{0, 1, 2, 3}));
-        const auto firstPicture = std::find(shown.begin(), shown.end(), false);
-        ASSERT_NE(firstPicture, shown.end());
-        EXPECT_EQ(std::find(firstPicture, shown.end(), true), shown.end())
-            << "the thumbnail came back over the picture";
+        if (step == "cut") {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.HasImage(); }, 500));
+            EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
+            EXPECT_EQ(r.number, 0);
+            EXPECT_EQ(cell.nameLabel->Text(), "t.jpg");
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.ShowsPreview(); }, 500));
+            QTest::qWait(20);
+            cell.repaint();
+            EXPECT_FALSE(cell.surface.ShowsPreview());
+            EXPECT_EQ(testing::CornerIndexes(layer->Picture()), (std::array<int, 4>{0, 1, 2, 3}));
+            const auto firstPicture = std::find(shown.begin(), shown.end(), false);
+            ASSERT_NE(firstPicture, shown.end());
+            EXPECT_EQ(std::find(firstPicture, shown.end(), true), shown.end())
+                << "the thumbnail came back over the picture";
+        }
         const_cast<SurfaceLayer*>(layer)->removeEventFilter(&watch);
         cells.pop_back();  // before its prefetch
     }
-}
-
-// The picture turns out unreadable after its thumbnail showed: the cell
-// says so and orders no prints of it.
-TEST_F(PhotoCellTest, AThumbnailOfAnUnreadablePictureGivesWayToTheNotice) {
-    GatedFiles files;
-    PicturePrefetch gated(files);
-    PhotoCell& cell = CellOver(files, gated);
-    std::string bytes = WithExif(testing::CornerJpeg(1280, 960, {}), {},
-                                 EncodeJpeg(testing::CornerPicture(160, 120), 90, {}));
-    const std::string path = dir / "cut.jpg";
-    testing::WriteBytes(path, bytes.substr(0, bytes.size() / 2));
-    PhotoRecord& r = AddRecord(path, "cut.jpg", 2);
-    cell.ShowRecord(&r);
-    EXPECT_TRUE(cell.surface.ShowsPreview());
-    files.Open();
-    gated.WaitIdle();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.HasImage(); }, 500));
-    EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
-    EXPECT_EQ(r.number, 0);
-    EXPECT_EQ(cell.nameLabel->Text(), "cut.jpg");
-    cells.pop_back();
 }
 
 }  // namespace
