@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "orderdata/PrintSpec.h"
 
 namespace orelle {
@@ -15,10 +17,9 @@ TEST(ChooserGrid, RowsGrowAt15And46Sizes) {
          {Case{14, 4, 4, 308, 220}, Case{15, 5, 3, 231, 275}, Case{45, 5, 9, 693, 275},
           Case{46, 6, 8, 616, 330}, Case{3, 4, 1, 77, 165}, Case{0, 4, 0, 0, 0}}) {
         const ChooserGrid g = ChooserGrid::For(c.count);
-        EXPECT_EQ(g.rows, c.rows) << c.count;
-        EXPECT_EQ(g.columns, c.columns) << c.count;
-        EXPECT_EQ(g.Width(), c.width) << c.count;
-        EXPECT_EQ(g.Height(), c.height) << c.count;
+        EXPECT_EQ((std::array{g.rows, g.columns, g.Width(), g.Height()}),
+                  (std::array{c.rows, c.columns, c.width, c.height}))
+            << c.count;
     }
 }
 

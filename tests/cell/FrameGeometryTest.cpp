@@ -115,16 +115,17 @@ TEST_F(FrameGeometryTest, WorkedExamplesLayOutThePhotoTheFrameAndTheCrop) {
 // Regression: untouched frames reached up to 6 pixels past the photo.
 TEST_F(FrameGeometryTest, UntouchedFramesStayOnThePhotoInThePrintsShape) {
     for (const std::int32_t spec : {kFourBySix, kFloatHundredths}) {
-        for (const auto& [w, h] : {std::pair{1200, 1600},
-                                   std::pair{1600, 1200},
-                                   {1067, 1600},
-                                   {2400, 1000},
-                                   {1000, 2400},
-                                   {4000, 3000},
-                                   {3024, 4032},
-                                   {1600, 1067},
-                                   {640, 480},
-                                   {1200, 1200}}) {
+        for (const auto& [w, h] :
+             std::initializer_list<std::pair<std::int32_t, std::int32_t>>{{1200, 1600},
+                                                                          {1600, 1200},
+                                                                          {1067, 1600},
+                                                                          {2400, 1000},
+                                                                          {1000, 2400},
+                                                                          {4000, 3000},
+                                                                          {3024, 4032},
+                                                                          {1600, 1067},
+                                                                          {640, 480},
+                                                                          {1200, 1200}}) {
             const RefreshResult res = Show(kModeCrop, w, h, spec);
             const CropRect& c = res.crop;
             SCOPED_TRACE(testing::Message() << w << "x" << h << " spec " << spec);
@@ -177,7 +178,7 @@ TEST_F(FrameGeometryTest, SizesWithoutAreaShowNoFrameAndShapelessPaperCoversTheS
     }
 }
 
-TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortrait) {
+TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortraitAndThePaperSquare) {
     Show(kModeZoom, 1600, 1200, kFourBySix, 200);
     ASSERT_GT(geom.frameRect.Width(), geom.frameRect.Height());
     const RefreshResult res = geom.ToggleFit();
@@ -185,9 +186,14 @@ TEST_F(FrameGeometryTest, ToggleFitTurnsTheZoomFramePortrait) {
     EXPECT_EQ(geom.frameRect, (PixelRect{73, 0, 215, 214}));
     EXPECT_EQ(geom.imageRect, (PixelRect{-141, -107, 429, 321}));
     ExpectCrop(res.crop, {1201, 600, 797, 1201});
+
+    Show(kModeWhiteFill, 1600, 1200);
+    geom.ToggleFit();
+    EXPECT_EQ(geom.frameRect, (PixelRect{37, 0, 251, 214}));
+    EXPECT_EQ(geom.imageRect, (PixelRect{37, 27, 251, 187}));
 }
 
-TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
+TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrameWithoutOverflow) {
     Show(kModeZoom, 1600, 1200, kFourBySix, 200);
     geom.SetOffsets(100, -50);
     geom.Refresh();
@@ -203,22 +209,14 @@ TEST_F(FrameGeometryTest, ZoomOffsetsMoveThePhotoAndTurnedCropOffsetsTheFrame) {
     EXPECT_EQ(geom.imageRect, (PixelRect{64, 0, 224, 214}));
     EXPECT_EQ(geom.frameRect, (PixelRect{113, 0, 255, 214}));
     EXPECT_EQ(res.crop.left, 367);
-}
 
-TEST_F(FrameGeometryTest, HugePhotoAtTopZoomDoesNotOverflow) {
+    // A huge photo at the top zoom does not overflow.
     Show(kModeZoom, 20000, 15000, kFourBySix, 9998);
     geom.SetOffsets(5000, -3000);
-    const RefreshResult res = geom.Refresh();
+    const RefreshResult huge = geom.Refresh();
     EXPECT_EQ(geom.imageRect, (PixelRect{-6980, -14864, 21514, 6531}));
     // Inside the 1999600 x 1499700 zoomed photo, the offset away from its centre.
-    ExpectCrop(res.crop, {489970, 1043940, 20000, 13333});
-}
-
-TEST_F(FrameGeometryTest, TurnedPaperIsSquare) {
-    Show(kModeWhiteFill, 1600, 1200);
-    geom.ToggleFit();
-    EXPECT_EQ(geom.frameRect, (PixelRect{37, 0, 251, 214}));
-    EXPECT_EQ(geom.imageRect, (PixelRect{37, 27, 251, 187}));
+    ExpectCrop(huge.crop, {489970, 1043940, 20000, 13333});
 }
 
 TEST_F(FrameGeometryTest, NothingWithoutAPhotoOrInAnUnknownMode) {
@@ -237,9 +235,8 @@ TEST_F(FrameGeometryTest, NothingWithoutAPhotoOrInAnUnknownMode) {
     EXPECT_FALSE(geom.HasImage());
     EXPECT_EQ(geom.mode, -1);
     EXPECT_EQ(geom.Surface(), (PixelRect{0, 0, 289, 214}));
-}
 
-TEST_F(FrameGeometryTest, SettersKeepToTheCatalogueAndTheZoomMode) {
+    // Setters keep to the catalogue and the zoom mode.
     Show(kModeCrop, 1600, 1200);
     EXPECT_TRUE(geom.SetSpec(6));
     EXPECT_EQ(geom.specIndex, 6);
@@ -273,68 +270,41 @@ class FrameGeometryDrag : public FrameGeometryTest {
     }
 };
 
-TEST_F(FrameGeometryDrag, CropPressMustHitTheFrameLeftTopInclusive) {
-    Show(kModeCrop, 1600, 1200);
-    // The frame (2,12)-(287,202) in the photo layer's pixels, whose left is 2.
-    struct Case {
-        std::int32_t x, y;
-        bool starts;
-    };
-    for (const Case& c : {Case{0, 12, true}, Case{284, 201, true}, Case{285, 100, false},
-                          Case{100, 202, false}, Case{-1, 100, false}, Case{100, 11, false}}) {
-        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
-        geom.Release();
-        EXPECT_EQ(geom.Press(c.x, c.y, 1), c.starts);
-        EXPECT_EQ(geom.dragging, c.starts);
-    }
-}
-
+// In crop mode the press must hit the frame (2,12)-(287,202), left and top
+// inclusive, in the photo layer's pixels (whose left is 2); (500, 500) lies
+// outside the crop frame and the surface.
 TEST_F(FrameGeometryDrag, WhichPressesStartADrag) {
     struct Case {
         std::int32_t mode;
         bool big;
-        std::int32_t layer;
+        std::int32_t layer, x, y;
         bool starts;
     };
-    for (const Case& c : {Case{kModeCrop, false, FrameGeometry::kSyntheticLayer, true},
-                          Case{kModeCrop, false, 1, false}, Case{kModeWhiteFill, false, 2, true},
-                          Case{kModeBlackFill, false, 2, true}, Case{kModeZoom, true, 3, true},
-                          Case{kModeZoom, false, 3, false},
-                          Case{kModeZoom, false, FrameGeometry::kSyntheticLayer, false}}) {
-        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " big " << c.big);
+    constexpr std::int32_t kSynthetic = FrameGeometry::kSyntheticLayer;
+    for (const Case& c :
+         {Case{kModeCrop, false, 1, 0, 12, true}, Case{kModeCrop, false, 1, 284, 201, true},
+          Case{kModeCrop, false, 1, 285, 100, false}, Case{kModeCrop, false, 1, 100, 202, false},
+          Case{kModeCrop, false, 1, -1, 100, false}, Case{kModeCrop, false, 1, 100, 11, false},
+          Case{kModeCrop, false, kSynthetic, 500, 500, true},
+          Case{kModeCrop, false, 1, 500, 500, false},
+          Case{kModeWhiteFill, false, 2, 500, 500, true},
+          Case{kModeBlackFill, false, 2, 500, 500, true}, Case{kModeZoom, true, 3, 500, 500, true},
+          Case{kModeZoom, false, 3, 500, 500, false},
+          Case{kModeZoom, false, kSynthetic, 500, 500, false}}) {
+        SCOPED_TRACE(testing::Message()
+                     << "mode " << c.mode << " big " << c.big << " at " << c.x << "," << c.y);
         geom.SetBigView(c.big);
         Show(c.mode, 1600, 1200, kFourBySix, c.mode == kModeZoom ? 200 : 100);
         geom.Release();
-        // Outside the crop frame and the surface.
-        EXPECT_EQ(geom.Press(500, 500, c.layer), c.starts);
+        EXPECT_EQ(geom.Press(c.x, c.y, c.layer), c.starts);
+        EXPECT_EQ(geom.dragging, c.starts);
         if (c.starts) {
-            EXPECT_EQ(geom.pressX, 500);
+            EXPECT_EQ(geom.pressX, c.x);
         }
     }
 }
 
-TEST_F(FrameGeometryDrag, FrameStopsAtThePhotosLeftEdge) {
-    ShowTurnedFrame();
-    ASSERT_TRUE(geom.Press(100, 100, 1));
-    const MoveResult res = geom.Move(0, 100, false);
-    EXPECT_TRUE(res.taken);
-    EXPECT_TRUE(res.frameMoved);
-    EXPECT_FALSE(res.photoMoved);
-    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
-    // The centre lies left of the surface's: (2 + (142 - 289) / 2) x 1600 / 285.
-    EXPECT_EQ(geom.offsetX, -398);
-    EXPECT_EQ(geom.offsetY, 0);
-    EXPECT_EQ(Stored().offsetSZX, -398);
-    // The far values keep what the refresh stored.
-    ExpectCrop(Stored().rcDst, {0, 0, 796, 1200});  // held to the 1200-row photo
-
-    const MoveResult again = geom.Move(-50, 100, false);
-    EXPECT_TRUE(again.taken);
-    EXPECT_FALSE(again.frameMoved);
-    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
-}
-
-TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitterAndMovesOutsideADrag) {
+TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseIgnoresJitterAndStopsAtThePhotosLeftEdge) {
     ShowTurnedFrame();
     EXPECT_FALSE(geom.Move(0, 100, false).taken);
     ASSERT_TRUE(geom.Press(100, 100, 1));
@@ -348,34 +318,45 @@ TEST_F(FrameGeometryDrag, CropDragFollowsTheMouseAndIgnoresJitterAndMovesOutside
     // Measured from the last step, not from the press.
     geom.Move(88, 100, false);
     EXPECT_EQ(geom.frameRect.left, 61);
+    const MoveResult res = geom.Move(0, 100, false);
+    EXPECT_TRUE(res.taken);
+    EXPECT_TRUE(res.frameMoved);
+    EXPECT_FALSE(res.photoMoved);
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
+    // The centre lies left of the surface's: (2 + (142 - 289) / 2) x 1600 / 285.
+    EXPECT_EQ((std::array{geom.offsetX, geom.offsetY, Stored().offsetSZX}),
+              (std::array{-398, 0, -398}));
+    // The far values keep what the refresh stored.
+    ExpectCrop(Stored().rcDst, {0, 0, 796, 1200});  // held to the 1200-row photo
+
+    const MoveResult again = geom.Move(-50, 100, false);
+    EXPECT_TRUE(again.taken);
+    EXPECT_FALSE(again.frameMoved);
     geom.Release();
     EXPECT_FALSE(geom.Move(0, 100, false).taken);
-    EXPECT_EQ(geom.frameRect.left, 61);
+    EXPECT_EQ(geom.frameRect, (PixelRect{2, 0, 144, 214}));
 }
 
 TEST_F(FrameGeometryDrag, PhotoSlidesOnThePaperMeasuredFromThePress) {
     Show(kModeWhiteFill, 1600, 1200);
     ASSERT_TRUE(geom.Press(100, 100, 2));
     MoveResult res = geom.Move(80, 100, false);
-    EXPECT_TRUE(res.photoMoved);
-    EXPECT_TRUE(res.repaintPaper);
-    EXPECT_FALSE(res.repaintBackground);
-    EXPECT_FALSE(res.frameMoved);
+    // Photo moved, paper repainted, background and frame not.
+    EXPECT_EQ((std::array{res.photoMoved, res.repaintPaper, res.repaintBackground, res.frameMoved}),
+              (std::array{true, true, false, false}));
     EXPECT_EQ(geom.imageRect, (PixelRect{0, 11, 256, 203}));
-    EXPECT_EQ(geom.offsetX, -100);
-    EXPECT_EQ(Stored().offsetSZX, -100);
-    EXPECT_EQ(geom.pressX, 100);
+    EXPECT_EQ((std::array{geom.offsetX, Stored().offsetSZX, geom.pressX}),
+              (std::array{-100, -100, 100}));
 
     geom.Move(130, 100, false);
     EXPECT_EQ(geom.imageRect, (PixelRect{30, 11, 286, 203}));
     EXPECT_EQ(geom.offsetX, 87);
-    EXPECT_EQ(Stored().rcDst.left, 187);
-    EXPECT_EQ(Stored().rcDst.top, 0);
+    EXPECT_EQ((std::array{Stored().rcDst.left, Stored().rcDst.top}), (std::array{187, 0}));
     // Straight down from the press, and already as low as the paper allows.
     EXPECT_FALSE(geom.Move(100, 130, false).photoMoved);
 }
 
-TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigView) {
+TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigViewAndStoresTheFramesPlace) {
     struct Case {
         std::int32_t dx, dy;
         bool accepted;
@@ -393,22 +374,17 @@ TEST_F(FrameGeometryDrag, ZoomedPhotoKeepsAGripOnTheBigView) {
         EXPECT_EQ(res.repaintBackground, c.accepted);
         EXPECT_EQ(geom.imageRect, c.accepted ? before.Moved(c.dx, c.dy) : before);
     }
-}
-
-TEST_F(FrameGeometryDrag, ZoomDragStoresTheFramesPlaceOnTheZoomedPhoto) {
+    // The drag stores the frame's place on the zoomed photo.
     ShowBigZoom();
     ASSERT_TRUE(geom.Press(0, 0, 3));
     geom.Move(-30, -20, false);
     EXPECT_EQ(geom.imageRect, (PixelRect{-430, -321, 1170, 879}));
-    EXPECT_EQ(geom.offsetX, -30);
-    EXPECT_EQ(geom.offsetY, -21);
-    EXPECT_EQ(Stored().offsetSZY, -21);
-    EXPECT_EQ(Stored().rcDst.left, 860);
-    EXPECT_EQ(Stored().rcDst.top, 708);
-    EXPECT_EQ(geom.pressX, 0);
+    EXPECT_EQ((std::array{geom.offsetX, geom.offsetY, Stored().offsetSZY, geom.pressX}),
+              (std::array{-30, -21, -21, 0}));
+    EXPECT_EQ((std::array{Stored().rcDst.left, Stored().rcDst.top}), (std::array{860, 708}));
 }
 
-TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
+TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOrTheFillPhotoOneStep) {
     struct Case {
         std::int32_t direction;
         bool moved;
@@ -427,9 +403,8 @@ TEST_F(FrameGeometryDrag, NudgeMovesTheFrameOneStep) {
     }
     EXPECT_FALSE(geom.Nudge(FrameGeometry::kNudgeLeft, true).taken);
     EXPECT_EQ(geom.frameRect.left, 73);
-}
 
-TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhotoAndNotTheZoomOutsideTheBigView) {
+    // The fill photo slides; the zoom outside the big view does not.
     Show(kModeBlackFill, 1600, 1200);
     EXPECT_TRUE(geom.Nudge(FrameGeometry::kNudgeRight, false).photoMoved);
     EXPECT_EQ(geom.imageRect, (PixelRect{22, 11, 278, 203}));
@@ -446,16 +421,17 @@ TEST_F(FrameGeometryDrag, NudgeSlidesTheFillPhotoAndNotTheZoomOutsideTheBigView)
 }
 
 TEST(FrameGeometryLayout, RotatedBounds) {
-    struct Case {
-        std::int32_t angle;
-        PixelSize size;
-    };
-    for (const Case& c :
-         {Case{0, {1600, 1200}}, Case{90, {1200, 1600}}, Case{45, {1980, 1980}},
-          Case{30, {1986, 1839}}, Case{120, {1839, 1986}}, Case{180, {1600, 1200}},
-          Case{210, {1986, 1839}}, Case{270, {1200, 1600}}, Case{1, {1621, 1228}}}) {
-        SCOPED_TRACE(c.angle);
-        EXPECT_EQ(RotatedBounds(1600, 1200, c.angle), c.size);
+    for (const auto& [angle, size] :
+         std::initializer_list<std::pair<std::int32_t, PixelSize>>{{0, {1600, 1200}},
+                                                                   {90, {1200, 1600}},
+                                                                   {45, {1980, 1980}},
+                                                                   {30, {1986, 1839}},
+                                                                   {120, {1839, 1986}},
+                                                                   {180, {1600, 1200}},
+                                                                   {210, {1986, 1839}},
+                                                                   {270, {1200, 1600}},
+                                                                   {1, {1621, 1228}}}) {
+        EXPECT_EQ(RotatedBounds(1600, 1200, angle), size) << angle;
     }
     EXPECT_EQ(RotatedBounds(0, 0, 45), (PixelSize{0, 0}));
     // Squares over 46341 pixels overflow a 32-bit sum.
@@ -463,18 +439,19 @@ TEST(FrameGeometryLayout, RotatedBounds) {
 }
 
 TEST(FrameGeometryLayout, LoadReductionLevel) {
-    struct Case {
-        std::int32_t w, h;
-        bool big;
-        std::int32_t level;
-    };
-    for (const Case& c :
-         {Case{1120, 1120, true, 1}, Case{1119, 4000, true, 0}, Case{4000, 1119, true, 0},
-          Case{600, 600, true, 0}, Case{600, 4000, false, 0}, Case{4000, 600, false, 0},
-          Case{601, 601, false, 1}, Case{4000, 1119, false, 1}, Case{601, 1120, false, 2},
-          Case{4000, 3000, false, 2}}) {
-        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " big " << c.big);
-        EXPECT_EQ(LoadReductionLevel(c.w, c.h, c.big), c.level);
+    // Width, height, big view (1) and the level.
+    for (const auto& [w, h, big, level] :
+         std::initializer_list<std::array<std::int32_t, 4>>{{1120, 1120, 1, 1},
+                                                            {1119, 4000, 1, 0},
+                                                            {4000, 1119, 1, 0},
+                                                            {600, 600, 1, 0},
+                                                            {600, 4000, 0, 0},
+                                                            {4000, 600, 0, 0},
+                                                            {601, 601, 0, 1},
+                                                            {4000, 1119, 0, 1},
+                                                            {601, 1120, 0, 2},
+                                                            {4000, 3000, 0, 2}}) {
+        EXPECT_EQ(LoadReductionLevel(w, h, big != 0), level) << w << "x" << h << " big " << big;
     }
 }
 

@@ -33,7 +33,6 @@ TEST(QuantityDialog, OnlyOneTo10000CloseIt) {
     dialog.InitDialog();
     dialog.show();
     auto* edit = Child<QLineEdit>(dialog, QuantityDialog::kEditId);
-    EXPECT_EQ(edit->text(), "1");
     for (const char* refused : {"0", "10001", "abc", ""}) {
         edit->setText(refused);
         Click(dialog, QuantityDialog::kOkId);

@@ -4,8 +4,9 @@
 
 #include <QPointer>
 #include <QTest>
-#include "platform/paths/Paths.h"
+#include <tuple>
 
+#include "platform/paths/Paths.h"
 #include "support/CommandRecorder.h"
 #include "support/TempFolder.h"
 
@@ -24,15 +25,14 @@ void Close(QPointer<ValuePad>& pad) {
 
 TEST(ValuePad, SizesAndPlaces) {
     CommandRecorder owner;
-    QPointer<ValuePad> quantity = new ValuePad(kQuantityPad, "1", 400, 300, 3, &owner);
-    EXPECT_EQ(quantity->geometry(), QRect(400 - 231, 300 - 252, 231, 252));
-    Close(quantity);
-    QPointer<ValuePad> zoom = new ValuePad(kZoomPad, "100", 400, 300, 0, &owner);
-    EXPECT_EQ(zoom->geometry(), QRect(400, 300, 231, 307));
-    Close(zoom);
-    QPointer<ValuePad> strip = new ValuePad(kRotationStrip, "0", 400, 300, 0, &owner);
-    EXPECT_EQ(strip->geometry(), QRect(400 - 231, 300 - 32, 231, 55));
-    Close(strip);
+    for (const auto& [kind, value, placement, geometry] :
+         {std::tuple{kQuantityPad, "1", 3, QRect(400 - 231, 300 - 252, 231, 252)},
+          std::tuple{kZoomPad, "100", 0, QRect(400, 300, 231, 307)},
+          std::tuple{kRotationStrip, "0", 0, QRect(400 - 231, 300 - 32, 231, 55)}}) {
+        QPointer<ValuePad> pad = new ValuePad(kind, value, 400, 300, placement, &owner);
+        EXPECT_EQ(pad->geometry(), geometry) << kind;
+        Close(pad);
+    }
 }
 
 // What each pad sends for the keys pressed, and whether it stays open; the

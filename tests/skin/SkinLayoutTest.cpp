@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
+
 #include "skin/CaptionLayout.h"
 #include "skin/NoticeLayout.h"
 #include "skin/NoticeParts.h"
@@ -18,21 +21,17 @@ TEST(NoticeParts, TheOrderNumberLineIsTakenOutOfTheText) {
              Case{"订单号:<1>", "", "订单号:<1>", "", 0},
              Case{"没有单号\r\n订单号:<未完", "没有单号\r\n订单号:<未完", "", "", 0},
          }) {
-        const NoticeParts parts = SplitAtOrderNumber(c.text);
-        EXPECT_EQ(parts.before, c.before) << c.text;
-        EXPECT_EQ(parts.number, c.number) << c.text;
-        EXPECT_EQ(parts.after, c.after) << c.text;
-        EXPECT_EQ(parts.linesAfter, c.linesAfter) << c.text;
+        const NoticeParts p = SplitAtOrderNumber(c.text);
+        EXPECT_EQ(std::tie(p.before, p.number, p.after, p.linesAfter),
+                  std::tie(c.before, c.number, c.after, c.linesAfter));
     }
 }
 
 TEST(NoticeLayout, LongOneLineTextsGrowTheBoxAndOkAloneIsCentred) {
     const NoticeLayout l = NoticeLayout::For(100, 1, true);
-    EXPECT_EQ(l.lines, 3);
-    EXPECT_EQ(l.staticHeight, 39);
-    EXPECT_EQ(l.height, 171);
-    EXPECT_EQ(l.buttonTop, 91);
-    EXPECT_EQ(l.buttonBottom, 151);
+    // Lines, text height, box height, buttons' top and bottom.
+    EXPECT_EQ((std::array{l.lines, l.staticHeight, l.height, l.buttonTop, l.buttonBottom}),
+              (std::array{3, 39, 171, 91, 151}));
 
     EXPECT_EQ(NoticeLayout::For(39, 1, true).lines, 1);
     EXPECT_EQ(NoticeLayout::For(40, 1, true).lines, 2);
