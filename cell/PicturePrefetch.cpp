@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
-#include <memory>
+#include <utility>
 
 #include "cell/FrameLayout.h"
 #include "platform/files/FileSystem.h"
@@ -100,7 +100,7 @@ PicturePrefetch::Photo PicturePrefetch::TakeHead(const Want& want) {
 
 PicturePrefetch::Photo PicturePrefetch::Take(const Want& want) {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (auto it = Find(want); it != entries_.end()) it->ready = nullptr;
+    // Whoever drops the entry has the photo: a queued hand-over finds none.
     auto it = Await(lock, want, Entry::kDone);
     Photo photo = std::move(it->photo);
     entries_.erase(it);
@@ -121,12 +121,24 @@ void PicturePrefetch::TakeLater(const Want& want, std::function<void(Photo)> rea
 }
 
 void PicturePrefetch::Deliver(Entries::iterator it) {
-    auto photo = std::make_shared<Photo>(std::move(it->photo));
-    // Queued to the prefetch's own thread: the pixels move, nothing copies them.
+    if (std::exchange(it->handing, true)) return;
     QMetaObject::invokeMethod(
-        &handOver_, [ready = std::move(it->ready), photo] { ready(std::move(*photo)); },
-        Qt::QueuedConnection);
-    entries_.erase(it);
+        &handOver_, [this, want = it->want] { HandOver(want); }, Qt::QueuedConnection);
+}
+
+void PicturePrefetch::HandOver(const Want& want) {
+    std::function<void(Photo)> ready;
+    Photo photo;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = Find(want);
+        // Taken meanwhile: the Take had it, and ready never will.
+        if (it == entries_.end() || !it->handing || !it->ready) return;
+        ready = std::move(it->ready);
+        photo = std::move(it->photo);
+        entries_.erase(it);
+    }
+    ready(std::move(photo));
 }
 
 void PicturePrefetch::WaitIdle() {

@@ -66,7 +66,9 @@ class PicturePrefetch {
     // queue when nobody had. It wins over a TakeLater of the same want.
     Photo Take(const Want& want);
     // ready gets the photo, on the thread that made the prefetch, once it
-    // is read; never when the prefetch goes first.
+    // is read; never when the prefetch goes first, or when a Take or
+    // TakeHead had the photo before ready ran. Each photo read is handed
+    // over once: a later TakeLater of the same want replaces ready.
     void TakeLater(const Want& want, std::function<void(Photo)> ready);
     // Until nothing is queued or being read.
     void WaitIdle();
@@ -79,8 +81,9 @@ class PicturePrefetch {
     struct Entry {
         Want want;
         enum Stage { kQueued, kReadingHead, kHeadRead, kReadingPicture, kDone } stage = kQueued;
-        int awaited = 0;    // Takes wait for it: it comes first, never dropped
-        bool held = false;  // its head was taken: so will its picture be
+        int awaited = 0;       // Takes wait for it: it comes first, never dropped
+        bool held = false;     // its head was taken: so will its picture be
+        bool handing = false;  // a hand-over to ready is queued
         std::function<void(Photo)> ready{};
         Photo photo{};
     };
@@ -92,8 +95,11 @@ class PicturePrefetch {
     Entries::iterator Await(std::unique_lock<std::mutex>& lock, const Want& want,
                             Entry::Stage stage);
     Entries::iterator Next(bool headsOnly);
-    // Hands the finished entry to its ready and drops it.
+    // Queues the hand-over of the finished entry to its ready; until it
+    // runs, a Take or TakeHead may still take the photo instead.
     void Deliver(Entries::iterator it);
+    // On the prefetch's own thread: the photo to its ready, unless taken.
+    void HandOver(const Want& want);
 
     FileSystem& fs_;
     QObject handOver_;  // lives on the thread that made the prefetch
