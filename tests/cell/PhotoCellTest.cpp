@@ -475,12 +475,12 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndGivesWayToThePictureOrThe
         if (step == "enlarged") cell.ToggleBigView();
         gated.WaitIdle();
         if (step == "cut") {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.HasImage(); }, 500));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.HasImage(); }, 5000));
             EXPECT_TRUE(cell.unreadableLabel->isVisibleTo(&cell));
             EXPECT_EQ(r.number, 0);
             EXPECT_EQ(cell.nameLabel->Text(), "t.jpg");
         } else {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.ShowsPreview(); }, 500));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !cell.surface.ShowsPreview(); }, 5000));
             QTest::qWait(20);
             cell.repaint();
             EXPECT_FALSE(cell.surface.ShowsPreview());
