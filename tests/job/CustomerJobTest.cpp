@@ -73,13 +73,9 @@ class NoServer final : public WebServer {
     void Stop() override {}
 };
 
-class Body final : public WebBody {
-  public:
-    explicit Body(std::string bytes) : bytes_(std::move(bytes)) {}
-    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes_); }
-
-  private:
-    std::string bytes_;
+struct Body final : WebBody {
+    std::string bytes;
+    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes); }
 };
 
 class CustomerJobTest : public ::testing::Test {
@@ -213,9 +209,10 @@ TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVis
     testing::Put(fs, "/settings/param.ini", "[phone]\r\nenabled=1\r\naddress=10.0.0.2\r\n");
     ASSERT_NE(job.OpenPhone(), "");
     PhoneSession& session = *job.Phone();
-    const std::string jpeg = testing::JpegBytes(64, 48);
-    Body body(jpeg);
-    const WebRequest photo{session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, jpeg.size()};
+    Body body;
+    body.bytes = testing::JpegBytes(64, 48);
+    const WebRequest photo{
+        session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, body.bytes.size()};
     ASSERT_EQ(session.Post(photo, body).status, 200);
     const std::string folder = session.Folder();
     ASSERT_TRUE(job.Open(folder, {}, false));

@@ -70,7 +70,6 @@ TEST(StationOnFakes, ACardBecomesAJobAndPagesWithoutTheDisk) {
     window->OpenFolder("/card", {});
     window->WaitForJobs();
     ASSERT_EQ(state.photoList.GetSize(), 8);
-    EXPECT_EQ(state.startup.date.dateStr, "2026-12-7");
     const std::string job = state.orderInfo.storeDDH;
     EXPECT_EQ(job, "261207001");
     const OrderPaths paths{"/backup", "2026-12-7"};

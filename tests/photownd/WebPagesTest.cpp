@@ -32,7 +32,8 @@ TEST(WebPagesTest, Addresses) {
     EXPECT_EQ(BrowserCommandLine("b.exe", "http://a"), "b.exe http://a");
 }
 
-TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryToTheDefault) {
+// The browser and the keys read from the registry.
+TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryAndGetRegKeyCutsTheValue) {
     testing::TempFolder dir;
     Registry reg(dir / "registry.ini");
     RecordingShell shell;
@@ -49,11 +50,7 @@ TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryToTheDefault) {
     reg.Set(RegistryRoot::ClassesRoot, "htmlfile\\shell\\open\\command", "", "web -new \"%1\"");
     GotoURL("http://a", kShowNormal, shell, reg);
     EXPECT_EQ(shell.started.back(), "web -new  http://a");
-}
 
-TEST(WebPagesTest, GetRegKeyCutsTheValueToItsBuffer) {
-    testing::TempFolder dir;
-    Registry reg(dir / "registry.ini");
     std::string out = "stale";
     EXPECT_EQ(GetRegKey(reg, 0x80000000u, "none", out), kRegistryNotFound);
     EXPECT_TRUE(out.empty());
