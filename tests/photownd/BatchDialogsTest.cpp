@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "cell/PaperDialog.h"
@@ -35,13 +36,9 @@ W* Child(QWidget& dialog, int id) {
 TEST(ApplyChoiceDialog, SwitchesTickAndActionsCloseItAsACancelWithTheirFlag) {
     ApplyChoiceDialog dialog;
     dialog.InitDialog();
-    dialog.OnCommand(1425);
-    dialog.OnCommand(1427);
-    dialog.OnCommand(1426);
-    dialog.OnCommand(1426);
-    EXPECT_TRUE(dialog.applySize);
-    EXPECT_FALSE(dialog.applyQuantity);
-    EXPECT_TRUE(dialog.applyFraming);
+    for (int id : {1425, 1427, 1426, 1426}) dialog.OnCommand(id);
+    EXPECT_EQ(std::tuple(dialog.applySize, dialog.applyQuantity, dialog.applyFraming),
+              std::tuple(true, false, true));
     EXPECT_EQ(Child<BitmapButton>(dialog, 1425)->caption1, "√应用尺寸");
     EXPECT_EQ(Child<BitmapButton>(dialog, 1426)->caption1, "应用数量");
     const struct {
@@ -96,11 +93,9 @@ TEST(DirApplyDialog, ShowsItsListsAndOkTakesTheValuesOnlyOnceTheyAreWhole) {
     quantity->setText("12");
     dialog.OnCommand(DirApplyDialog::kOkId);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.folder, "/card/DCIM/101CAM");
-    EXPECT_EQ(dialog.sizeIndex, 0);
-    EXPECT_EQ(dialog.framing, 1);
-    EXPECT_EQ(dialog.quantity, 12);
-    EXPECT_EQ(dialog.matte, 0);
+    EXPECT_EQ(
+        std::tuple(dialog.folder, dialog.sizeIndex, dialog.framing, dialog.quantity, dialog.matte),
+        std::tuple("/card/DCIM/101CAM", 0, 1, 12, 0));
 }
 
 TEST(DirApplyDialog, TheAppendModeShowsItsFolderAndNeedsNoChoice) {

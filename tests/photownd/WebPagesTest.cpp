@@ -66,16 +66,13 @@ TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryAndGetRegKeyCutsTh
     EXPECT_TRUE(out.empty());
 }
 
-RecordingShell& NoBrowser() {
+// The machine's services on a shell that finds no browser.
+Services WithoutBrowser() {
     static RecordingShell shell;
     shell.openResult = 2;
     shell.runResult = 2;
-    return shell;
-}
-
-Services WithoutBrowser() {
     const Services machine = MachineServices();
-    return Services{machine.files, machine.disks, machine.clock, NoBrowser(), machine.registry};
+    return Services{machine.files, machine.disks, machine.clock, shell, machine.registry};
 }
 
 class WebPagesWindowTest : public testing::PhotoWindowFixture {
@@ -95,7 +92,7 @@ TEST_F(WebPagesWindowTest, WithoutABrowserTheCustomerIsTold) {
         Command(command);
         EXPECT_EQ(shown, std::vector<std::string>{"无法打开网页,请联系店员"}) << command;
     }
-    NoBrowser().runResult = 33;
+    static_cast<RecordingShell&>(station.services.shell).runResult = 33;
     testing::ModalAnswer none([](QDialog& d) {
         ADD_FAILURE() << testing::DialogText(d);
         return 0;

@@ -381,7 +381,6 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     doomed = std::make_unique<JobRunner>(busy);
     Signal asking;
     bool answer = true;
-    bool asked = false;
     ASSERT_TRUE(doomed->Start({
         .work =
             [&](JobContext& c) {
@@ -390,7 +389,7 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
             },
         .ask =
             [&](const std::string&) {
-                asked = true;
+                ran = true;  // asked
                 return true;
             },
     }));
@@ -398,7 +397,7 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     ASSERT_TRUE(asking.Ready());
     doomed.reset();
     EXPECT_FALSE(answer);
-    EXPECT_FALSE(asked);
+    EXPECT_FALSE(ran) << "never asked";
 
     // From its own question: the window that owns it closes.
     doomed = std::make_unique<JobRunner>(busy);
