@@ -38,12 +38,11 @@ namespace orelle {
 namespace {
 
 using testing::DialogText;
-using testing::FakeDisks;
 using testing::ModalAnswer;
 
 // The fakes come first: the window is built on them.
 struct LoadFakes {
-    FakeDisks disks;
+    testing::FakeDisks disks;
     testing::FailingCopies files;
 };
 
