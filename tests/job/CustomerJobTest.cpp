@@ -83,9 +83,8 @@ class CustomerJobTest : public ::testing::Test {
     CustomerJobTest() {
         testing::OnMemoryDay(state);
         screen.busy = &state.bRefreshing;
-        for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) Put(name);
+        for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) testing::Put(fs, name);
     }
-    void Put(const std::string& path) { testing::Put(fs, path); }
     Texts Open(const std::string& folder, bool appending = false) {
         EXPECT_TRUE(job.Open(folder, {}, appending));
         job.Wait();
@@ -129,7 +128,7 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
     EXPECT_FALSE(job.PriceLine().empty());
     // An append joins the open job.
     const std::string number = state.orderInfo.storeDDH;
-    Put("/more/c.jpg");
+    testing::Put(fs, "/more/c.jpg");
     EXPECT_EQ(Open("/more", true), (Texts{"started 1", "step", "emptying", "joined", "hand back",
                                           "leaving", "fill", "price"}));
     EXPECT_EQ(state.orderInfo.storeDDH, number);
@@ -140,9 +139,9 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
 TEST_F(CustomerJobTest, ALoadThatCannotGoOnTellsWhyAndLeavesNoNewJob) {
     std::string chinese;  // a legal name, too long for its record
     for (int i = 0; i < 83; ++i) chinese += "长";
-    Put("/other/a.txt");
-    Put("/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
-    Put("/chinese/" + chinese + ".jpg");
+    testing::Put(fs, "/other/a.txt");
+    testing::Put(fs, "/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
+    testing::Put(fs, "/chinese/" + chinese + ".jpg");
     fs.failing = "/card/b.jpg";
     const char* h = "hand back";
     const char* f = kBackupFailedMessage;

@@ -10,7 +10,6 @@ namespace orelle {
 namespace {
 
 void Fill(PhotoList& list, int n) {
-    list.RemoveAll();
     for (int i = 0; i < n; ++i) list.Append(std::make_unique<PhotoRecord>());
 }
 

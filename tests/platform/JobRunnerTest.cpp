@@ -68,13 +68,11 @@ struct CopyRun {
 };
 
 CopyRun CopyInline(bool goOn) {
-    CopyRun run;
     InlineJobContext context;
     context.answer = [goOn](const std::string&) { return goOn; };
-    CopyFiles(context, kFiles, run.copies);
-    run.questions = context.questions;
-    run.steps = context.steps;
-    return run;
+    Texts copies;
+    CopyFiles(context, kFiles, copies);
+    return {copies, context.questions, context.steps};
 }
 
 class JobRunnerTest : public ::testing::Test {
