@@ -73,13 +73,9 @@ class NoServer final : public WebServer {
     void Stop() override {}
 };
 
-class Body final : public WebBody {
-  public:
-    explicit Body(std::string bytes) : bytes_(std::move(bytes)) {}
-    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes_); }
-
-  private:
-    std::string bytes_;
+struct Body final : WebBody {
+    std::string bytes;
+    bool Read(const std::function<bool(std::string_view)>& piece) override { return piece(bytes); }
 };
 
 class CustomerJobTest : public ::testing::Test {
@@ -87,9 +83,8 @@ class CustomerJobTest : public ::testing::Test {
     CustomerJobTest() {
         testing::OnMemoryDay(state);
         screen.busy = &state.bRefreshing;
-        for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) Put(name);
+        for (const char* name : {"/card/a.jpg", "/card/b.jpg"}) testing::Put(fs, name);
     }
-    void Put(const std::string& path) { testing::Put(fs, path); }
     Texts Open(const std::string& folder, bool appending = false) {
         EXPECT_TRUE(job.Open(folder, {}, appending));
         job.Wait();
@@ -133,7 +128,7 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
     EXPECT_FALSE(job.PriceLine().empty());
     // An append joins the open job.
     const std::string number = state.orderInfo.storeDDH;
-    Put("/more/c.jpg");
+    testing::Put(fs, "/more/c.jpg");
     EXPECT_EQ(Open("/more", true), (Texts{"started 1", "step", "emptying", "joined", "hand back",
                                           "leaving", "fill", "price"}));
     EXPECT_EQ(state.orderInfo.storeDDH, number);
@@ -144,9 +139,9 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
 TEST_F(CustomerJobTest, ALoadThatCannotGoOnTellsWhyAndLeavesNoNewJob) {
     std::string chinese;  // a legal name, too long for its record
     for (int i = 0; i < 83; ++i) chinese += "长";
-    Put("/other/a.txt");
-    Put("/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
-    Put("/chinese/" + chinese + ".jpg");
+    testing::Put(fs, "/other/a.txt");
+    testing::Put(fs, "/long/" + std::string(kMaxLoadPathBytes, 'n') + ".jpg");
+    testing::Put(fs, "/chinese/" + chinese + ".jpg");
     fs.failing = "/card/b.jpg";
     const char* h = "hand back";
     const char* f = kBackupFailedMessage;
@@ -213,9 +208,10 @@ TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVis
     testing::Put(fs, "/settings/param.ini", "[phone]\r\nenabled=1\r\naddress=10.0.0.2\r\n");
     ASSERT_NE(job.OpenPhone(), "");
     PhoneSession& session = *job.Phone();
-    const std::string jpeg = testing::JpegBytes(64, 48);
-    Body body(jpeg);
-    const WebRequest photo{session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, jpeg.size()};
+    Body body;
+    body.bytes = testing::JpegBytes(64, 48);
+    const WebRequest photo{
+        session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, body.bytes.size()};
     ASSERT_EQ(session.Post(photo, body).status, 200);
     const std::string folder = session.Folder();
     ASSERT_TRUE(job.Open(folder, {}, false));

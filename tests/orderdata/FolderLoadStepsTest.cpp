@@ -27,14 +27,13 @@ class FolderLoadSteps : public ::testing::Test {
     FolderLoadSteps() {
         testing::OnMemoryDay(state);
         for (const char* name : {"/card/a.jpg", "/card/b.JPG", "/card/sub/c.jpg", "/card/d.txt"})
-            Put(name);
+            testing::Put(fs, name);
         // The job of an earlier customer.
         auto earlier = std::make_unique<PhotoRecord>();
         earlier->srcName = "/backup/old/x.jpg";
         state.photoList.Append(std::move(earlier));
         state.orderInfo.storeDDH = "261207009";
     }
-    void Put(const std::string& path) { testing::Put(fs, path); }
 
     MemoryFileSystem fs;
     FakeDisks disks;
@@ -91,7 +90,7 @@ TEST_F(FolderLoadSteps, ANewJobStartsEmptyInAFreshFolderAndTakesTheCopies) {
 
 TEST_F(FolderLoadSteps, AnAppendKeepsTheJobAndAFailedOneItsFolder) {
     state.orderInfo.backupDir = "/backup/2026-12-7/261207009/";
-    Put("/backup/2026-12-7/261207009/x.jpg");
+    testing::Put(fs, "/backup/2026-12-7/261207009/x.jpg");
     ASSERT_EQ(load.Check("/card", {"/card/a.jpg"}), nullptr);
     EXPECT_EQ(load.PhotoCount(), 1u);
     ASSERT_TRUE(load.OpenJob(true));
@@ -104,13 +103,13 @@ TEST_F(FolderLoadSteps, AnAppendKeepsTheJobAndAFailedOneItsFolder) {
 // Regression: a folder with no photo but one over-long path of another
 // file took a new order number and emptied the open job.
 TEST_F(FolderLoadSteps, PhotosAreCountedBeforeAnyPathIsTooLong) {
-    Put("/other/" + std::string(kMaxLoadPathBytes, 'n') + ".txt");
+    testing::Put(fs, "/other/" + std::string(kMaxLoadPathBytes, 'n') + ".txt");
     EXPECT_STREQ(load.Check("/other", {}), kNoPhotosMessage);
     EXPECT_EQ(state.orderInfo.storeDDH, "261207009");
     EXPECT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(fs.files.count("/backup/2026-12-7/order.ini"), 0u);
     // Photos after the long path are counted too.
-    Put("/other/z.jpg");
+    testing::Put(fs, "/other/z.jpg");
     ASSERT_EQ(load.Check("/other", {}), nullptr);
     EXPECT_EQ(load.PhotoCount(), 1u);
     const char* first = nullptr;

@@ -54,15 +54,10 @@ std::vector<Loaded> LoadCard(const TempFolder& dir, bool upright = true) {
     return out;
 }
 
-QImage Decoded(const std::string& path) {
-    std::string bytes = ReadBytes(path);
-    return DecodeJpeg(bytes, 1);
-}
-
 // The jpegtran option turning each orientation upright.
-const char* const kJpegtran[9] = {"",           "",           "-flip horizontal", "-rot 180",
-                                  "-flip vertical", "-transpose", "-rot 90", "-transverse",
-                                  "-rot 270"};
+const char* const kJpegtran[9] = {
+    "",           "",        "-flip horizontal", "-rot 180", "-flip vertical",
+    "-transpose", "-rot 90", "-transverse",      "-rot 270"};
 // Where the stored corners (0 top left, 1 top right, 2 bottom left,
 // 3 bottom right) lie once upright, in the same order.
 const std::array<int, 4> kUpright[9] = {{},           {0, 1, 2, 3}, {1, 0, 3, 2},
@@ -87,9 +82,7 @@ TEST(PhoneLoadTest, EveryOrientationIsCopiedUprightWithItsTagAtOne) {
             EXPECT_EQ(before, photo);
             EXPECT_EQ(PixelSizeFromBytes(before), expected);
             EXPECT_EQ(CornerIndexes(DecodeReducedFromBytes(before, 0)), kUpright[o]);
-            const std::vector<Loaded> loaded = LoadCard(dir);
-            ASSERT_EQ(loaded.size(), 1u);
-            const std::string copy = ReadBytes(loaded[0].copy);
+            const std::string copy = ReadBytes(LoadCard(dir).at(0).copy);
             const QImage upright = DecodeJpeg(copy, 1);
             EXPECT_EQ(upright.size(), expected);
             EXPECT_EQ(CornerIndexes(upright), kUpright[o]);
@@ -109,7 +102,7 @@ TEST(PhoneLoadTest, EveryOrientationIsCopiedUprightWithItsTagAtOne) {
                                         kJpegtran[o] + " -outfile '" + reference + "' '" +
                                         (dir / "card/IMG_1.JPG") + "'";
             ASSERT_EQ(std::system(command.c_str()), 0) << command;
-            EXPECT_EQ(upright, Decoded(reference));
+            EXPECT_EQ(upright, DecodeJpeg(ReadBytes(reference), 1));
         }
     }
 }
@@ -149,9 +142,11 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
     }
     WriteBytes(dir / "card/IMG_0001.HEIC", heic);
     // A phone's HEIC: turned, with its shot date.
-    WriteBytes(dir / "src/phone.jpg",
-               testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}, {EXIF_IFD_EXIF, 36867, kShot}}));
-    WriteBytes(dir / "card/IMG_0002.heic", testing::HeicFrom(dir / "src/phone.jpg", dir / "src/p.heic"));
+    WriteBytes(
+        dir / "src/phone.jpg",
+        testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}, {EXIF_IFD_EXIF, 36867, kShot}}));
+    WriteBytes(dir / "card/IMG_0002.heic",
+               testing::HeicFrom(dir / "src/phone.jpg", dir / "src/p.heic"));
     WriteBytes(dir / "card/img_0001.jpg", testing::CornerJpeg(64, 48, {}));  // its name is taken
     WriteBytes(dir / "card/sent.jpg", heic);  // a HEIC under a JPEG's name
     WriteBytes(dir / "card/shot.png", testing::PngBytes(testing::CornerPicture(40, 30, true)));
@@ -166,12 +161,9 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
         const char* origName;
         std::int32_t number;
     } expected[] = {
-        {"img_0001.jpg", "img_0001.heic", 1},
-        {"img_0002.jpg", "img_0002.heic", 1},
-        {"bomb.heic", "bomb.heic", 0},
-        {"bomb.png", "bomb.png", 0},
-        {"img_0001#1.jpg", "img_0001.jpg", 1},
-        {"sent.jpg", "sent.jpg", 1},
+        {"img_0001.jpg", "img_0001.heic", 1},  {"img_0002.jpg", "img_0002.heic", 1},
+        {"bomb.heic", "bomb.heic", 0},         {"bomb.png", "bomb.png", 0},
+        {"img_0001#1.jpg", "img_0001.jpg", 1}, {"sent.jpg", "sent.jpg", 1},
         {"shot.jpg", "shot.png", 1},
     };
     for (std::size_t i = 0; i < loaded.size(); ++i) {
@@ -182,14 +174,13 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
         // Ordered photos are JPEGs that read; the others read as no photo.
         EXPECT_EQ(ReadPixelSize(loaded[i].copy).has_value(), expected[i].number == 1);
     }
-    const std::array<int, 4> upright{0, 1, 2, 3};
-    EXPECT_EQ(CornerIndexes(Decoded(loaded[0].copy)), upright);
+    EXPECT_EQ(CornerIndexes(DecodeJpeg(ReadBytes(loaded[0].copy), 1)), kUpright[1]);
     const std::string phone = ReadBytes(loaded[1].copy);
     EXPECT_EQ(CornerIndexes(DecodeJpeg(phone, 1)), kUpright[6]);
     EXPECT_EQ(JpegOrientation(phone), 1);
     EXPECT_EQ(ReadShotDateFromBytes(phone), kShot);
     // What was transparent is the white of the paper.
-    const QImage shot = Decoded(loaded[6].copy);
+    const QImage shot = DecodeJpeg(ReadBytes(loaded[6].copy), 1);
     EXPECT_EQ(CornerIndexes(shot)[0], 0);
     EXPECT_GT(qGray(shot.pixel(2, 27)), 245);
 }

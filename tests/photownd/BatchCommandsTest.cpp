@@ -26,10 +26,8 @@ class BatchCommandsTest : public testing::PhotoWindowFixture {
   protected:
     BatchCommandsTest() {
         AddPhotos(8);
-        for (std::int32_t i = 0; i < state.photoList.GetSize(); ++i) {
+        for (std::int32_t i = 0; i < state.photoList.GetSize(); ++i)
             state.photoList.At(i).origDir = i < 4 ? "/card/A" : "/card/B";
-            state.photoList.At(i).specIndex = 0;
-        }
         state.dirList.AddIfAbsent("/card/A");
         state.dirList.AddIfAbsent("/card/B");
         window->StartPageRefresh();
@@ -51,7 +49,7 @@ class BatchCommandsTest : public testing::PhotoWindowFixture {
     std::vector<std::string> titles;
 };
 
-TEST_F(BatchCommandsTest, ApplyCopiesTheCurrentPhotosQuantityOnward) {
+TEST_F(BatchCommandsTest, ApplyCopiesTheCurrentPhotosQuantityOnwardAndTheDatesOnAndOff) {
     state.photoList.At(2).number = 5;
     window->ActiveWin(2);
     auto answer = PressInApplyChoice({1426, 1428});
@@ -69,11 +67,9 @@ TEST_F(BatchCommandsTest, ApplyCopiesTheCurrentPhotosQuantityOnward) {
     EXPECT_EQ(At(3).number, 5);
     EXPECT_TRUE(window->applySwitches.quantity);
     EXPECT_FALSE(state.bRefreshing);
-}
-
-TEST_F(BatchCommandsTest, DatesOnThenOffLeaveNoImprint) {
+    // Dates on, then off, leave no imprint.
     for (int id : {1431, 1432}) {
-        auto answer = PressInApplyChoice({id});
+        auto dates = PressInApplyChoice({id});
         Command(1225);
         EXPECT_EQ(At(7).adddatetime, id == 1431 ? 1 : 0) << id;
     }

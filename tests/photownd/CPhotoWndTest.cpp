@@ -42,10 +42,6 @@ class CPhotoWndTest : public ::testing::Test {
         wnd.Qkey(&m);
         Window()->WaitForJobs();
     }
-    void Command(int id) {
-        Window()->OnCommand(id);
-        Window()->WaitForJobs();
-    }
     std::string Shown(int cell) const { return Window()->Cell(cell)->surface.pathName; }
     BrowseState& browse() const { return Window()->browse; }
 
@@ -103,9 +99,11 @@ TEST_F(CPhotoWndTest, ShowingStartsOnTheFirstPageAndKeysWaitForTheDeleteQuestion
 TEST_F(CPhotoWndTest, DeletingTheLastPhotosOfTheSinglePhotoView) {
     Open(2);
     ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
-    Command(1219);
+    Window()->OnCommand(1219);
+    Window()->WaitForJobs();
     ASSERT_TRUE(browse().bBigView);
-    Command(1222);
+    Window()->OnCommand(1222);
+    Window()->WaitForJobs();
     EXPECT_EQ(browse().nBigIndex, 1);
     wnd.OnDelete();
     Window()->WaitForJobs();

@@ -11,17 +11,13 @@
 namespace orelle {
 namespace {
 
-// The machine's files, watched.
 using WatchedFiles = testing::WatchedFiles<LocalFileSystem>;
 
-WatchedFiles& Watched() {
-    static WatchedFiles files;
-    return files;
-}
-
+// The machine's services, their files watched.
 Services WatchedServices() {
+    static WatchedFiles files;
     const Services machine = MachineServices();
-    return Services{Watched(), machine.disks, machine.clock, machine.shell, machine.registry};
+    return Services{files, machine.disks, machine.clock, machine.shell, machine.registry};
 }
 
 class CustomerViewTest : public testing::PhotoWindowFixture {
@@ -31,7 +27,8 @@ class CustomerViewTest : public testing::PhotoWindowFixture {
 
 TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
     AddPhotos(14);
-    Watched().photoReadsByOwner = 0;
+    auto& watched = static_cast<WatchedFiles&>(station.services.files);
+    watched.photoReadsByOwner = 0;
     window->StartPageRefresh();
     window->WaitForJobs();
     const std::string before = Shown(0);
@@ -51,7 +48,7 @@ TEST_F(CustomerViewTest, TheScreenNeverReadsAPhotoFile) {
     for (int i = 2; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
     Command(1216);  // a copy of the active photo
     EXPECT_TRUE(window->Cell(0)->surface.HasImage());
-    EXPECT_EQ(Watched().photoReadsByOwner, 0);
+    EXPECT_EQ(watched.photoReadsByOwner, 0);
 }
 
 }  // namespace

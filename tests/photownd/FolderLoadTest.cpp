@@ -38,12 +38,11 @@ namespace orelle {
 namespace {
 
 using testing::DialogText;
-using testing::FakeDisks;
 using testing::ModalAnswer;
 
 // The fakes come first: the window is built on them.
 struct LoadFakes {
-    FakeDisks disks;
+    testing::FakeDisks disks;
     testing::FailingCopies files;
 };
 
@@ -56,13 +55,6 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
         return Services{files, disks, machine.clock, machine.shell, machine.registry};
     }
 
-    // The messages shown, answered with OK (or Yes).
-    ModalAnswer RecordMessages() {
-        return ModalAnswer([this](QDialog& d) {
-            shown.push_back(DialogText(d));
-            return qobject_cast<QMessageBox*>(&d) ? int(QMessageBox::Yes) : 0;
-        });
-    }
     void Load(const std::string& folder) {
         window->currentFolder = folder;
         window->LoadFolder();
@@ -70,9 +62,6 @@ class FolderLoadTest : protected LoadFakes, public testing::PhotoWindowFixture {
     }
     void Photos(std::initializer_list<const char*> names, int w = 20, int h = 20) {
         for (const char* name : names) testing::WriteJpeg(dir / name, w, h);
-    }
-    long HandBacks() const {
-        return std::count(host.messages.begin(), host.messages.end(), kMessageHandBack);
     }
 
     std::vector<std::string> shown;
@@ -89,7 +78,7 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
     window->show();
     host.messages.clear();
     Command(1215);
-    EXPECT_EQ(HandBacks(), 1);
+    EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageHandBack), 1);
     for (int i = 0; i < 6; ++i) EXPECT_FALSE(window->Cell(i)->surface.HasImage()) << i;
 
     // A new job starts even while the page of a shown window refreshes.
@@ -108,10 +97,10 @@ class AppendPhotosTest : public FolderLoadTest {
   protected:
     AppendPhotosTest() {
         Photos({"card/a.jpg", "more/one.JPG", "more/two.jpeg", "more/three.bmp"});
-        auto modal = RecordMessages();
+        ModalAnswer modal(
+            [](QDialog& d) { return qobject_cast<QMessageBox*>(&d) ? int(QMessageBox::Yes) : 0; });
         Load(dir / "card");
         window->openNumber = 40;
-        shown.clear();
     }
 
     int Answer(QDialog& d) {
@@ -161,8 +150,7 @@ TEST_F(AppendPhotosTest, ThePageShowsTheFirstAddedPhoto) {
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(2), list.At(8).srcName) << "the first added photo is on show";
     EXPECT_EQ(Shown(3), list.At(9).srcName);
-    EXPECT_EQ(list.At(9).specIndex, 5);
-    EXPECT_EQ(list.At(9).number, 2);
+    EXPECT_EQ(std::pair(list.At(9).specIndex, list.At(9).number), std::pair(5, 2)) << "size, count";
     EXPECT_TRUE(shown.empty());
 }
 

@@ -71,22 +71,17 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
     void Set(const char* file, const char* section, const char* key, const std::string& value) {
         ASSERT_TRUE(Profile(settings + file).WriteString(section, key, value));
     }
-    // The station reads its settings again, from the test's copy; the
-    // backup root stays the test's.
-    void ReadSettings() {
+    // The station reads its settings again, from the test's copy (the
+    // backup root stays the test's); the card comes in, the customer sees
+    // the photos (one print each at the shipped default size, 7寸, code C7)
+    // and the host has given its member, as SetStoreid does.
+    void LoadCard() {
         ParamConfig& config = state.startup.config;
         const std::string root = config.dir;
         state.startup.settingsFolder = settings;
         config = LoadParamConfig(settings, station.services.files);
         config.dir = root;
         state.flags = LoadFeatureFlags(settings, config, station.services.files);
-    }
-
-    // The card comes in, the customer sees the photos (one print each at
-    // the shipped default size, 7寸, code C7) and the host has given its
-    // member, as SetStoreid does.
-    void LoadCard() {
-        ReadSettings();
         window->OpenFolder(dir / "card", {});
         window->WaitForJobs();
         ASSERT_EQ(state.photoList.GetSize(), 3);
@@ -104,19 +99,16 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
             if (host.messages[i] == kMessageHandBack) out.push_back(host.values[i]);
         return out;
     }
-    // The host told once, with the order date and the tag.
-    void ExpectHandedBackOnce() {
-        const auto backs = HandBacks();
-        ASSERT_EQ(backs.size(), 1u);
-        EXPECT_EQ(backs[0].wParam, state.startup.date.DateNumber());
-        EXPECT_EQ(backs[0].lParam, state.orderInfo.historyID);
-    }
-    // Runs an order command that must place the order and tell the host.
+    // Runs an order command that must place the order and tell the host
+    // once, with the order date and the tag.
     void Place(int command = 1220, Answers::Chooser choose = {}) {
         const Answers answers(std::move(choose));
         Command(command);
         EXPECT_TRUE(state.session.bOrderPlaced) << answers.LastShown();
-        ExpectHandedBackOnce();
+        const auto backs = HandBacks();
+        ASSERT_EQ(backs.size(), 1u);
+        EXPECT_EQ(backs[0].wParam, state.startup.date.DateNumber());
+        EXPECT_EQ(backs[0].lParam, state.orderInfo.historyID);
     }
 
     OrderPaths Paths() const { return {dir / "backup", state.startup.date.dateStr}; }
@@ -128,15 +120,6 @@ class OrderEndToEndTest : public testing::PhotoWindowFixture {
         return Profile(Paths().OrderIni())
             .GetString(std::to_string(state.orderInfo.historyID), key, "<none>");
     }
-    // The stand-in server as both web servers, with the card loaded.
-    void LoadWebCard() {
-        Set("ver_ctrl.ini", "version_control", "verison_function", "2000");
-        for (const char* web : {"web", "web2"}) Set("param.ini", "webserver", web, "127.0.0.1");
-        for (const char* port : {"webport", "webport2"})
-            Set("param.ini", "webserver", port, std::to_string(server.port()));
-        LoadCard();
-    }
-
     const std::string settings;
     testing::StandInServer server;
 };
@@ -186,7 +169,6 @@ TEST_F(OrderEndToEndTest, TheNextCustomerNeverSeesNorUsesTheMemberTypedBefore) {
     const std::string first = state.orderInfo.storeDDH;
 
     // The next customer's card, without going home.
-    host.messages.clear();
     window->OpenFolder(dir / "card", {});
     window->WaitForJobs();
     host.messages.clear();  // the load's own 4027
@@ -204,7 +186,12 @@ TEST_F(OrderEndToEndTest, TheNextCustomerNeverSeesNorUsesTheMemberTypedBefore) {
 }
 
 TEST_F(OrderEndToEndTest, AnAlbumOrderLogsInAndTakesTheChosenAlbum) {
-    LoadWebCard();
+    // The stand-in server as both web servers.
+    Set("ver_ctrl.ini", "version_control", "verison_function", "2000");
+    for (const char* web : {"web", "web2"}) Set("param.ini", "webserver", web, "127.0.0.1");
+    for (const char* port : {"webport", "webport2"})
+        Set("param.ini", "webserver", port, std::to_string(server.port()));
+    LoadCard();
     server.Answer(kAlbumLogin, GbkText("status=0%orderid=654321%\\12:夏天/13:旅行/||"));
     Place(1230, [](QDialog& d) -> std::optional<int> {
         if (auto* login = qobject_cast<AlbumLoginDialog*>(&d)) {

@@ -10,7 +10,6 @@ namespace orelle {
 namespace {
 
 void Fill(PhotoList& list, int n) {
-    list.RemoveAll();
     for (int i = 0; i < n; ++i) list.Append(std::make_unique<PhotoRecord>());
 }
 
@@ -76,8 +75,8 @@ TEST(Paging, ThePageOfAPhotoHoldsIt) {
         BrowseState b;
         b.bBigView = c.big;
         PageToPhoto(b, c.index, c.count);
-        EXPECT_EQ(b.nFirstIndex, c.first) << c.index << " of " << c.count;
-        EXPECT_EQ(b.nBigIndex, c.bigIndex) << c.index << " of " << c.count;
+        EXPECT_EQ(std::pair(b.nFirstIndex, b.nBigIndex), std::pair(c.first, c.bigIndex))
+            << c.index << " of " << c.count;
     }
 }
 

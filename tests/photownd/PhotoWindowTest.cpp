@@ -48,7 +48,6 @@ TEST_F(PhotoWindowTest, QtsOwnDialogsSpeakChinese) {
 }
 
 TEST_F(PhotoWindowTest, ActiveCellAndTheHostsMessages) {
-    EXPECT_EQ(window->geometry(), QRect(0, 30, 1023, 738));
     host.messages.clear();
     window->ActiveWin(6);
     window->ActiveWin(-1);
@@ -109,7 +108,7 @@ TEST_F(PhotoWindowTest, KeysAndCommandsMoveCopyAndDeleteOnTheShownPage) {
     state.bRefreshing = false;
 }
 
-TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
+TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhotoAndTheButtonTheOtherView) {
     Open(13);
     PhotoCell* first = window->Cell(0);
     first->ToggleBigView();
@@ -125,12 +124,9 @@ TEST_F(PhotoWindowTest, LeavingTheBigViewShowsThePageOfItsPhoto) {
     window->WaitForJobs();
     EXPECT_EQ(browse().nFirstIndex, 6);
     EXPECT_EQ(Shown(0), dir / "img_6.jpg");
-}
 
-// Regression: the button flipped on its own clicks only, so after a double
-// click it offered the view already shown and worked the wrong way round.
-TEST_F(PhotoWindowTest, TheViewButtonOffersTheOtherViewHoweverTheViewChanged) {
-    Open(3);
+    // Regression: the view button flipped on its own clicks only, so after
+    // a double click it offered the view already shown.
     const BitmapButton* view = window->ToolBar()->Button(ToolBarWnd::kViewButton);
     window->Cell(0)->ToggleBigView();  // a double click
     EXPECT_EQ(view->pictureId, skinres::kToolSmallView);

@@ -36,9 +36,7 @@ class ToolBarWndTest : public ::testing::Test {
 TEST_F(ToolBarWndTest, ThirteenButtonsAndAGapEachSendTheirCommandToTheOwnerOnce) {
     ToolBarWnd orphan;
     EXPECT_FALSE(orphan.Create(nullptr, 1000));
-    EXPECT_EQ(orphan.owner, nullptr);
     EXPECT_EQ(strip->parentWidget(), &owner);
-    EXPECT_TRUE(strip->isVisible());
     for (int i = 0; i < ToolBarWnd::kButtonCount; ++i) {
         BitmapButton* b = strip->Button(i);
         ASSERT_NE(b, nullptr) << i;

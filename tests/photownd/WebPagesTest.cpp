@@ -32,7 +32,8 @@ TEST(WebPagesTest, Addresses) {
     EXPECT_EQ(BrowserCommandLine("b.exe", "http://a"), "b.exe http://a");
 }
 
-TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryToTheDefault) {
+// The browser and the keys read from the registry.
+TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryAndGetRegKeyCutsTheValue) {
     testing::TempFolder dir;
     Registry reg(dir / "registry.ini");
     RecordingShell shell;
@@ -49,11 +50,7 @@ TEST(WebPagesTest, GotoUrlFallsBackFromTheDesktopToTheRegistryToTheDefault) {
     reg.Set(RegistryRoot::ClassesRoot, "htmlfile\\shell\\open\\command", "", "web -new \"%1\"");
     GotoURL("http://a", kShowNormal, shell, reg);
     EXPECT_EQ(shell.started.back(), "web -new  http://a");
-}
 
-TEST(WebPagesTest, GetRegKeyCutsTheValueToItsBuffer) {
-    testing::TempFolder dir;
-    Registry reg(dir / "registry.ini");
     std::string out = "stale";
     EXPECT_EQ(GetRegKey(reg, 0x80000000u, "none", out), kRegistryNotFound);
     EXPECT_TRUE(out.empty());
@@ -69,16 +66,13 @@ TEST(WebPagesTest, GetRegKeyCutsTheValueToItsBuffer) {
     EXPECT_TRUE(out.empty());
 }
 
-RecordingShell& NoBrowser() {
+// The machine's services on a shell that finds no browser.
+Services WithoutBrowser() {
     static RecordingShell shell;
     shell.openResult = 2;
     shell.runResult = 2;
-    return shell;
-}
-
-Services WithoutBrowser() {
     const Services machine = MachineServices();
-    return Services{machine.files, machine.disks, machine.clock, NoBrowser(), machine.registry};
+    return Services{machine.files, machine.disks, machine.clock, shell, machine.registry};
 }
 
 class WebPagesWindowTest : public testing::PhotoWindowFixture {
@@ -98,7 +92,7 @@ TEST_F(WebPagesWindowTest, WithoutABrowserTheCustomerIsTold) {
         Command(command);
         EXPECT_EQ(shown, std::vector<std::string>{"无法打开网页,请联系店员"}) << command;
     }
-    NoBrowser().runResult = 33;
+    static_cast<RecordingShell&>(station.services.shell).runResult = 33;
     testing::ModalAnswer none([](QDialog& d) {
         ADD_FAILURE() << testing::DialogText(d);
         return 0;

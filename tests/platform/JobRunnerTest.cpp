@@ -68,20 +68,18 @@ struct CopyRun {
 };
 
 CopyRun CopyInline(bool goOn) {
-    CopyRun run;
     InlineJobContext context;
     context.answer = [goOn](const std::string&) { return goOn; };
-    CopyFiles(context, kFiles, run.copies);
-    run.questions = context.questions;
-    run.steps = context.steps;
-    return run;
+    Texts copies;
+    CopyFiles(context, kFiles, copies);
+    return {copies, context.questions, context.steps};
 }
 
 class JobRunnerTest : public ::testing::Test {
   protected:
     CopyRun CopyOnRunner(bool goOn) {
         CopyRun run;
-        EXPECT_TRUE(runner.Start({
+        Run({
             .work = [&](JobContext& c) { CopyFiles(c, kFiles, run.copies); },
             .step = [&] { ++run.steps; },
             .ask =
@@ -90,9 +88,17 @@ class JobRunnerTest : public ::testing::Test {
                     run.questions.push_back(q);
                     return goOn;
                 },
-        }));
-        runner.Wait();
+        });
         return run;
+    }
+    void Run(Job job) {
+        ASSERT_TRUE(runner.Start(std::move(job)));
+        runner.Wait();
+    }
+    // Every job, however it ended, leaves the runner idle and the flag down.
+    void TearDown() override {
+        EXPECT_FALSE(runner.Running());
+        EXPECT_FALSE(busy);
     }
     // A job whose steps and done are counted.
     Job Counted(std::function<void(JobContext&)> work) {
@@ -168,32 +174,26 @@ TEST_F(JobRunnerTest, BeforeRunsQueuedOnTheUiThreadAndBeforeTheWorkAndMayGiveItU
 
     // A job of before alone runs its done after it, with no worker.
     order.clear();
-    ASSERT_TRUE(runner.Start({.before = Log("before"), .done = Log("done")}));
-    runner.Wait();
+    Run({.before = Log("before"), .done = Log("done")});
     EXPECT_EQ(order, (Texts{"before", "done"}));
-    EXPECT_FALSE(busy);
 
     // A before that stops the job: no work, no done.
     bool worked = false;
     Job stopped = Counted([&](JobContext&) { worked = true; });
     stopped.before = [&] { runner.Stop(); };
-    ASSERT_TRUE(runner.Start(std::move(stopped)));
-    runner.Wait();
+    Run(std::move(stopped));
     EXPECT_FALSE(worked);
     EXPECT_FALSE(done);
-    EXPECT_FALSE(runner.Running());
-    EXPECT_FALSE(busy);
 }
 
 TEST_F(JobRunnerTest, BusyFlagIsRaisedForTheWholeJob) {
-    std::vector<bool> seen;
-    bool inWork = false;
+    std::vector<bool> seen;  // before, work, step, done
     bool answer = true;
     ASSERT_TRUE(runner.Start({
         .before = [&] { seen.push_back(busy); },
         .work =
             [&](JobContext& c) {
-                inWork = busy;
+                seen.push_back(busy);
                 answer = c.Ask("anyone?");  // a job without ask gets no at once
                 c.Step();
             },
@@ -202,10 +202,8 @@ TEST_F(JobRunnerTest, BusyFlagIsRaisedForTheWholeJob) {
     }));
     EXPECT_TRUE(busy) << "raised by Start, before anything runs";
     runner.Wait();
-    EXPECT_TRUE(inWork);
     EXPECT_FALSE(answer);
-    EXPECT_EQ(seen, (std::vector<bool>{true, true, true}));
-    EXPECT_FALSE(busy);
+    EXPECT_EQ(seen, (std::vector<bool>{true, true, true, true}));
 }
 
 TEST_F(JobRunnerTest, StartIsRefusedWhileTheFlagIsRaised) {
@@ -227,13 +225,11 @@ TEST_F(JobRunnerTest, StartIsRefusedWhileTheFlagIsRaised) {
     EXPECT_FALSE(other.Start(job));
     other.Wait();
     EXPECT_FALSE(ran);
-    EXPECT_TRUE(runner.Start(job));
-    runner.Wait();
+    Run(job);
     EXPECT_TRUE(ran);
 
     // A job with nothing to run.
     EXPECT_FALSE(runner.Start({.done = [] {}}));
-    EXPECT_FALSE(busy);
 }
 
 TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
@@ -267,8 +263,6 @@ TEST_F(JobRunnerTest, AJobChainedFromDoneKeepsTheFlagRaised) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return order.size() == 3; }, kSafetyMs));
     EXPECT_TRUE(gapChecked);
     EXPECT_EQ(order, (Texts{"first done", "second before, busy", "second done"}));
-    EXPECT_FALSE(runner.Running());
-    EXPECT_FALSE(busy);
 }
 
 TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
@@ -287,15 +281,12 @@ TEST_F(JobRunnerTest, StopReleasesAWaitingAskAndDropsTheRest) {
         runner.Stop();  // the customer cancels while the question is open
         return true;
     };
-    ASSERT_TRUE(runner.Start(std::move(job)));
-    runner.Wait();
+    Run(std::move(job));
     EXPECT_EQ(answers, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(steps, 0);
     EXPECT_FALSE(posted);
     EXPECT_FALSE(done);
-    EXPECT_FALSE(runner.Running());
-    EXPECT_FALSE(busy);
 }
 
 // Stopped, or destroyed, while its worker steps on.
@@ -321,14 +312,12 @@ TEST_F(JobRunnerTest, StopAndTheRunnersEndDropStepsAlreadyQueued) {
             EXPECT_TRUE(busy);
             runner.Wait();
         }
-        EXPECT_FALSE(busy);
         QCoreApplication::processEvents();
         EXPECT_EQ(steps, stepsAtStop);
         EXPECT_FALSE(done);
     }
-    // The next job starts afresh.
-    ASSERT_TRUE(runner.Start(Counted([](JobContext&) {})));
-    runner.Wait();
+    // The next job starts afresh: the flag is down.
+    Run(Counted([](JobContext&) {}));
     EXPECT_TRUE(done);
 }
 
@@ -366,13 +355,11 @@ TEST_F(JobRunnerTest, WaitAndTheEventLoopDeliverEveryPieceInOrder) {
         } else {
             EXPECT_TRUE(QTest::qWaitFor([&] { return dones == 1; }, kSafetyMs));
         }
-        EXPECT_EQ(log, expected);
-        EXPECT_EQ(dones, 1);
+        EXPECT_EQ(dones, 1) << "the done's own check saw everything";
         EXPECT_FALSE(runner.Running());
-        EXPECT_FALSE(busy);
         // The event loop's queued deliveries find nothing left.
         QCoreApplication::processEvents();
-        EXPECT_EQ(log.size(), expected.size());
+        EXPECT_EQ(log, expected);
         EXPECT_EQ(dones, 1);
     }
 }
@@ -387,13 +374,11 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     doomed.reset();
     QCoreApplication::processEvents();
     EXPECT_FALSE(ran);
-    EXPECT_FALSE(busy);
 
     // While the worker waits on a question nobody has seen yet.
     doomed = std::make_unique<JobRunner>(busy);
     Signal asking;
     bool answer = true;
-    bool asked = false;
     ASSERT_TRUE(doomed->Start({
         .work =
             [&](JobContext& c) {
@@ -402,7 +387,7 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
             },
         .ask =
             [&](const std::string&) {
-                asked = true;
+                ran = true;  // asked
                 return true;
             },
     }));
@@ -410,8 +395,7 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     ASSERT_TRUE(asking.Ready());
     doomed.reset();
     EXPECT_FALSE(answer);
-    EXPECT_FALSE(asked);
-    EXPECT_FALSE(busy);
+    EXPECT_FALSE(ran) << "never asked";
 
     // From its own question: the window that owns it closes.
     doomed = std::make_unique<JobRunner>(busy);
@@ -425,7 +409,6 @@ TEST_F(JobRunnerTest, DestroyedWhileRunning) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !doomed; }, kSafetyMs));
     EXPECT_FALSE(answer);
     EXPECT_FALSE(done);
-    EXPECT_FALSE(busy);
 }
 
 TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
@@ -433,7 +416,7 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
     // but the job is not over until the question closes.
     Signal exited;
     bool overDuringAsk = false;
-    ASSERT_TRUE(runner.Start({
+    Run({
         .work =
             [&](JobContext& c) {
                 thread_local ThreadExit signal{&exited};
@@ -447,15 +430,13 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
                 overDuringAsk = !runner.Running() || !busy;
                 return false;
             },
-    }));
-    runner.Wait();
+    });
     EXPECT_FALSE(overDuringAsk);
-    EXPECT_FALSE(busy);
 
     // A done with a modal dialog, after chaining the next job: that one's
     // before waits for the done to return, Wait follows the chain to its
     // end, and nothing runs twice.
-    ASSERT_TRUE(runner.Start({
+    Run({
         .work =
             [](JobContext& c) {
                 for (int i = 0; i < 10; ++i) c.Step();
@@ -471,14 +452,12 @@ TEST_F(JobRunnerTest, NestedLoopsRunNothingTwiceNorOutOfTurn) {
                 order.push_back("done returns");
             },
         .step = [&] { ++steps; },
-    }));
-    runner.Wait();
+    });
     const Texts chain{"done returns", "next before", "next done"};
     EXPECT_EQ(order, chain);
     QCoreApplication::processEvents();
     EXPECT_EQ(steps, 10);
     EXPECT_EQ(order, chain);
-    EXPECT_FALSE(busy);
 }
 
 TEST_F(JobRunnerTest, AnAbandonedWorkerIsNeitherWaitedForNorHeard) {
