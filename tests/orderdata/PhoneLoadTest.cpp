@@ -152,9 +152,11 @@ TEST(PhoneLoadTest, HeicAndPngBecomeJpegCopiesAndBombsStayUnordered) {
     WriteBytes(dir / "card/shot.png", testing::PngBytes(testing::CornerPicture(40, 30, true)));
     WriteBytes(dir / "card/bomb.png", testing::PngBomb(40000, 40000));
     WriteBytes(dir / "card/bomb.heic", testing::HeifClaiming(heic, 40000, 40000));
+    // A bomb decoded would take minutes; a loaded machine's sanitized build
+    // takes a few seconds for the rest.
     const auto start = std::chrono::steady_clock::now();
     const std::vector<Loaded> loaded = LoadCard(dir);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     ASSERT_EQ(loaded.size(), 7u);
     const struct {
         const char* copy;
