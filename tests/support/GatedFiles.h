@@ -11,6 +11,8 @@
 #include <mutex>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "platform/imaging/PictureFile.h"
 
 namespace orelle::testing {
@@ -20,7 +22,8 @@ class Gate {
     explicit Gate(bool open = false) : open_(open) {}
     void Wait() {
         std::unique_lock lock(mutex_);
-        opened_.wait_for(lock, std::chrono::seconds(20), [this] { return open_; });
+        if (!opened_.wait_for(lock, std::chrono::seconds(20), [this] { return open_; }))
+            ADD_FAILURE() << "the gate was never opened";
     }
     void Shut() {
         std::lock_guard lock(mutex_);
