@@ -116,9 +116,8 @@ TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTh
         OrderRequest request;
         request.record = disk_.Record();
         const OrderOutcome third = backEnd.Submit(request, context_);
-        EXPECT_TRUE(third.placed);
-        EXPECT_EQ(third.orderNumber, again.orderNumber);
-        EXPECT_EQ(third.memberCode, "M100");
+        EXPECT_EQ(std::tie(third.placed, third.orderNumber, third.memberCode),
+                  std::make_tuple(true, again.orderNumber, "M100"));
         EXPECT_EQ(connector_.connections, 0);
     }
 }

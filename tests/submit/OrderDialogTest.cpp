@@ -164,10 +164,9 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->result(), QDialog::Accepted);
     ASSERT_EQ(backEnd.requests.size(), 1u);
-    EXPECT_EQ(backEnd.requests[0].memberCode, "13900000000");
-    EXPECT_EQ(backEnd.requests[0].password, "472951");
-    EXPECT_EQ(d->Result().orderNumber, "0020150307001");
-    EXPECT_EQ(d->Result().memberCode, "8888");
+    EXPECT_EQ(backEnd.requests[0].memberCode + "|" + backEnd.requests[0].password,
+              "13900000000|472951");
+    EXPECT_EQ(d->Result().orderNumber + "|" + d->Result().memberCode, "0020150307001|8888");
     EXPECT_EQ(d->Result().closingNotice,
               DatabaseClosingNotice(input_.summaryText, "0020150307001"));
     EXPECT_FALSE(d->Result().paymentIndex);
@@ -210,11 +209,10 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     EXPECT_EQ(modal_.shown[0].rfind("特别提示:: ", 0), 0u) << modal_.shown[0];
     EXPECT_EQ(modal_.shown[0].substr(modal_.shown[0].size() - 5), " [No]");
     EXPECT_EQ(paymentAsked, 0);
-    EXPECT_EQ(d->Result().orderNumber, "00123456");
-    EXPECT_EQ(d->Result().paymentIndex, std::optional<int>(0));
-    EXPECT_DOUBLE_EQ(d->Result().orderMoney, 12.5);
-    EXPECT_FALSE(d->Result().delivery);
-    EXPECT_EQ(d->Result().appointment, "2015-3-7 15:01:01");
+    const OrderOutcome& out = d->Result();
+    EXPECT_EQ(
+        std::tie(out.orderNumber, out.paymentIndex, out.orderMoney, out.delivery, out.appointment),
+        std::make_tuple("00123456", std::optional<int>(0), 12.5, false, "2015-3-7 15:01:01"));
 }
 
 TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNothingTyped) {
@@ -309,8 +307,9 @@ TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
     };
     auto d = Open();
     QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "R01");
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(), "rpw");
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text() + "|" +
+                  Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(),
+              "R01|rpw");
 }
 
 // A dialog waiting on a silent server: how it opens and starts the wait,

@@ -97,9 +97,8 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     ASSERT_EQ(station.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kPrinted});
     EXPECT_EQ(station.printers.log.texts.at(2), "订单号:0020150307001");
     ASSERT_EQ(station.host.calls.size(), 1u);
-    EXPECT_EQ(station.host.calls[0].message, 4027);
-    EXPECT_EQ(station.host.calls[0].wParam, 20150307);
-    EXPECT_EQ(station.host.calls[0].lParam, 7);
+    const auto& call = station.host.calls[0];
+    EXPECT_EQ(std::tie(call.message, call.wParam, call.lParam), std::make_tuple(4027, 20150307, 7));
 
     // Once placed, the command only says so.
     station.prompts.asked.clear();
@@ -348,8 +347,7 @@ TEST_F(OrderPlacementTest, AnAlbumOrderIsPlacedOnceWithItsAlbum) {
               (std::vector<std::string>{"albumlogin", "albumchoice", "notice"}));
     EXPECT_EQ(station.prompts.albumList, "\\12:Summer/");
     EXPECT_EQ(Notice(station), "特别提示：|成功提交!请等待上传相册!|2");
-    EXPECT_EQ(Day("albumid"), "12");
-    EXPECT_EQ(Day("saleDDH"), "0020150307002");
+    EXPECT_EQ(Day("albumid") + "|" + Day("saleDDH"), "12|0020150307002");
     EXPECT_TRUE(station.state.orderInfo.albumid.empty());
     EXPECT_EQ(station.host.calls.size(), 1u);
 }
@@ -363,8 +361,7 @@ TEST_F(OrderPlacementTest, AFailedAlbumOrderLeavesNoAlbumForThePrintOrder) {
 
     station.memory.refused.clear();
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
-    EXPECT_EQ(Day("type"), "1");
-    EXPECT_EQ(Day("albumid"), "<none>");
+    EXPECT_EQ(Day("type") + "|" + Day("albumid"), "1|<none>");
 
     PlacementStation cancelled;
     cancelled.prompts.album.reset();
@@ -390,13 +387,13 @@ TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
         info.albumid = "12";
         info.customer.user = "M01";
         SetOrderID(s.state, "150307015", 15);
-        EXPECT_EQ(info.saleDDH + info.requir + info.albumid + s.state.session.taken.number, "");
-        EXPECT_EQ(info.customer.user, "S01");
+        EXPECT_EQ(info.saleDDH + info.requir + info.albumid + s.state.session.taken.number +
+                      s.state.session.OrderRequirement,
+                  "");
+        EXPECT_EQ(info.customer.user + "|" + info.storeDDH, "S01|150307015");
         EXPECT_EQ(s.state.session.nOrderType, c.type) << (c.firstCode ? c.firstCode : "none");
-        EXPECT_EQ(s.state.orderInfo.storeDDH, "150307015");
-        EXPECT_EQ(s.state.orderInfo.historyID, 15);
+        EXPECT_EQ(info.historyID, 15);
         EXPECT_FALSE(s.state.session.bOrderPlaced);
-        EXPECT_TRUE(s.state.session.OrderRequirement.empty());
     }
 }
 

@@ -79,13 +79,12 @@ TEST(WebClientTest, FailoverAlternatesBetweenTheHosts) {
     } steps[] = {{false, "two", 82, 1}, {true, "one", 81, 0}, {false, "two", 82, 1}};
     for (const auto& s : steps) {
         EXPECT_EQ(client.ServerFailover() == WebClient::Failover::kGaveUp, s.giveUp);
-        EXPECT_EQ(client.CurrentHost(), s.host);
-        EXPECT_EQ(client.CurrentPort(), s.port);
-        EXPECT_EQ(client.SecondHost(), s.flag);
+        EXPECT_EQ(std::make_tuple(client.CurrentHost(), client.CurrentPort(), client.SecondHost()),
+                  std::make_tuple(s.host, s.port, s.flag));
     }
     client.Reset();
-    EXPECT_EQ(client.CurrentHost(), "one");
-    EXPECT_EQ(client.SecondHost(), 0);
+    EXPECT_EQ(std::make_tuple(client.CurrentHost(), client.SecondHost()),
+              std::make_tuple("one", 0));
 
     // With both hosts the same, the first failure gives up.
     c.web2 = c.web;
