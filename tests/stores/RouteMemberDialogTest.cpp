@@ -77,7 +77,7 @@ class RouteMemberDialogTest : public ::testing::Test {
     const BackOfficeLogin login_{"S01", "scrambled", true};
 };
 
-TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOrder) {
+TEST_F(RouteMemberDialogTest, RoutesInOrderAChosenRoutesMembersInRouteOrderTheKeysAndAServerGone) {
     auto d = Open();
     const QListWidget& routes = *d->Routes();
     std::vector<QString> names;
@@ -93,10 +93,8 @@ TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOr
     EXPECT_EQ(Column(members, 1), (std::vector<std::string>{"甲", "乙", "丁"}));
     EXPECT_TRUE(members.selectedItems().isEmpty());
     EXPECT_TRUE(modal_.shown.empty());
-}
 
-TEST_F(RouteMemberDialogTest, RightMovesToTheMembersAndLeftBackToTheFirstRoute) {
-    auto d = Open();
+    // Right moves to the members, left back to the first route.
     d->Routes()->setCurrentRow(2);  // its one line names no member
     EXPECT_EQ(d->Members()->topLevelItemCount(), 0);
     QTest::keyClick(d->Routes(), Qt::Key_Right);
@@ -115,6 +113,19 @@ TEST_F(RouteMemberDialogTest, RightMovesToTheMembersAndLeftBackToTheFirstRoute) 
     ASSERT_EQ(d->Members()->selectedItems().size(), 1);
     EXPECT_EQ(d->Members()->selectedItems().front()->text(0), "C1");
     EXPECT_TRUE(d->Routes()->selectedItems().isEmpty());
+
+    // A server gone between two fills: the box, the member list as it was,
+    // and the next route once the server is back.
+    d->Routes()->setCurrentRow(1);
+    connector_.down = true;
+    d->Routes()->setCurrentRow(0);
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
+    EXPECT_EQ(Column(*d->Members(), 0), (std::vector<std::string>{"C1", "C2", "C4"}));
+    connector_.down = false;
+    d->Routes()->setCurrentRow(2);
+    d->Routes()->setCurrentRow(0);
+    EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
+    EXPECT_EQ(modal_.shown.size(), 1u);
 }
 
 // A refused look-up keeps the dialog open and sets nothing; the next,
@@ -162,22 +173,6 @@ TEST_F(RouteMemberDialogTest, ADatabaseThatIsDownIsBoxedAndTheListsStayEmpty) {
     Ok(*d);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(web_.Arrived(), 0);
-}
-
-// A server gone between two fills: the box, the member list as it was,
-// and the next route once the server is back.
-TEST_F(RouteMemberDialogTest, AServerGoneBetweenFillsKeepsTheListAsItWas) {
-    auto d = Open();
-    d->Routes()->setCurrentRow(1);
-    connector_.down = true;
-    d->Routes()->setCurrentRow(0);
-    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
-    EXPECT_EQ(Column(*d->Members(), 0), (std::vector<std::string>{"C1", "C2", "C4"}));
-    connector_.down = false;
-    d->Routes()->setCurrentRow(2);
-    d->Routes()->setCurrentRow(0);
-    EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
-    EXPECT_EQ(modal_.shown.size(), 1u);
 }
 
 }  // namespace

@@ -133,9 +133,13 @@ class OrderDialogTest : public ::testing::Test {
 };
 
 // Regression: white blocks showed around the faces of "确定" and "取消".
-TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackground) {
+TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackgroundAndTheStatusLineChoosesARouteMember) {
     Settings("[version_control]\r\nverison_function=2000\r\n");
     flags_.sendaddress = 1;
+    backOffice_ = BackOfficeLogin{"shop1", "X;", true};
+    chooser_ = [](const WebClient&) {
+        return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
+    };
     auto d = Open();
     EXPECT_FALSE(Control<QComboBox>(*d, OrderDialog::kStoreId)->isEnabled());
     EXPECT_TRUE(Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->isChecked());
@@ -146,6 +150,10 @@ TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackground) {
         EXPECT_NE(shot.pixelColor(at), QColor(Qt::white)) << at.x() << "," << at.y();
         EXPECT_EQ(shot.pixelColor(at), ground.pixelColor(at)) << at.x() << "," << at.y();
     }
+    QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text() + "|" +
+                  Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(),
+              "R01|rpw");
 }
 
 // Once placed, the dialog cannot be cancelled.
@@ -297,19 +305,6 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     LogIn(*d, "pw");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->Result().pickupPointId, "101");
-}
-
-TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
-    Settings("[version_control]\r\nverison_function=2000\r\n");
-    backOffice_ = BackOfficeLogin{"shop1", "X;", true};
-    chooser_ = [](const WebClient&) {
-        return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
-    };
-    auto d = Open();
-    QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text() + "|" +
-                  Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(),
-              "R01|rpw");
 }
 
 // A dialog waiting on a silent server: how it opens and starts the wait,
