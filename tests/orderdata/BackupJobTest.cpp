@@ -99,17 +99,6 @@ TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"a.jpg"}));
 }
 
-TEST(BackupJobTest, AStopEndsTheRunBeforeTheNextFile) {
-    TempFolder dir;
-    Card(dir, {"a.jpg", "b.jpg", "c.jpg"});
-    LocalFileSystem fs;
-    Job j(fs);
-    j.job.step = [&] { j.job.stop = true; };
-    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
-    EXPECT_EQ(j.job.records.GetSize(), 1);
-    EXPECT_EQ(FilesBelow(dir / "work").size(), 1u);
-}
-
 class AppendTest : public ::testing::Test {
   protected:
     AppendTest() {
@@ -214,12 +203,19 @@ TEST(BackupJobTest, CopiesAreOnTheDiskBeforeAnyoneNamesThem) {
     ASSERT_TRUE(load.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "copy", "sync"}));
 
+    // A stop ends a load before the next file.
+    Job stopped(fs);
+    stopped.job.step = [&] { stopped.job.stop = true; };
+    EXPECT_FALSE(stopped.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work2"));
+    EXPECT_EQ(stopped.job.records.GetSize(), 1);
+    EXPECT_EQ(FilesBelow(dir / "work2").size(), 1u);
+
     // An append stopped after its first photo syncs what it copied.
     fs.log.clear();
     Job append(fs);
     append.job.step = [&] { append.job.stop = true; };
-    std::filesystem::create_directories(dir / "work2");
-    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work2", 1, {}, {},
+    std::filesystem::create_directories(dir / "work3");
+    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work3", 1, {}, {},
                         [](const char*) { return true; });
     EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "sync"}));
 }

@@ -55,7 +55,7 @@ class OrderPlacementTest : public ::testing::Test {
     OrderSession& session = station.state.session;
 };
 
-TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
+TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrProductsOrWhileBusy) {
     PlacementStation unordered;
     unordered.Add(0, 0, "a.jpg");
     unordered.Add(1, 3, "b.jpg").bBrowsed = 0;
@@ -70,6 +70,16 @@ TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
     EXPECT_EQ(station.OnToxc(), PlacementResult::kNothing);
     EXPECT_TRUE(station.prompts.asked.empty());
     EXPECT_EQ(station.memory.replaceCount, 0);
+
+    // An order without products is refused.
+    PlacementStation noProducts;
+    noProducts.state.startup.catalogue.LoadCatalogue("/no-catalogue/", noProducts.memory);
+    noProducts.Add(0, 2, "a.jpg");
+    EXPECT_EQ(noProducts.Run(), PlacementResult::kNothing);
+    EXPECT_EQ(noProducts.prompts.asked, std::vector<std::string>{"notice"});
+    EXPECT_EQ(noProducts.prompts.notices.back().text,
+              "订单中没有可冲印的规格,无法下单!\r\n请联系店员");
+    EXPECT_EQ(noProducts.memory.replaceCount, 0);
 }
 
 TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
@@ -285,16 +295,6 @@ TEST_F(OrderPlacementTest, NoCopyGoesToTheLabTurned) {
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
     EXPECT_EQ(JpegOrientation(station.memory.files[station.state.photoList.At(0).srcName]), 1);
     EXPECT_EQ(station.memory.files[own.srcName], turned);
-}
-
-TEST_F(OrderPlacementTest, AnOrderWithoutProductsIsRefused) {
-    PlacementStation s;
-    s.state.startup.catalogue.LoadCatalogue("/no-catalogue/", s.memory);
-    s.Add(0, 2, "a.jpg");
-    EXPECT_EQ(s.Run(), PlacementResult::kNothing);
-    EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
-    EXPECT_EQ(s.prompts.notices.back().text, "订单中没有可冲印的规格,无法下单!\r\n请联系店员");
-    EXPECT_EQ(s.memory.replaceCount, 0);
 }
 
 TEST_F(OrderPlacementTest, AnOrderNumberThatCannotNameFilesIsRefused) {
