@@ -53,16 +53,10 @@ TEST(CardNamesTest, ReadableAndSafeForms) {
 
 TEST(CardNamesTest, EveryPhotoReachesTheJobUnderANameTheLabFinds) {
     TempFolder dir;
-    const std::vector<std::string> names = {"Photo.JPG",
-                                            "photo.jpg",
-                                            "año.jpg",
-                                            "straße.jpg",
-                                            "사진.jpg",
-                                            "\xF0\x9F\x98\x80.jpg",
-                                            "\xF0\x9F\x98\x81.jpg",
-                                            "caf\xE9.jpg",
-                                            "\xD5\xD5\xC6\xAC.jpg",
-                                            "line\nbreak.jpg"};
+    const std::vector<std::string> names = {
+        "Photo.JPG",           "photo.jpg",   "año.jpg",          "straße.jpg",
+        "사진.jpg",            "\xF0\x9F\x98\x80.jpg", "\xF0\x9F\x98\x81.jpg", "caf\xE9.jpg",
+        "\xD5\xD5\xC6\xAC.jpg", "line\nbreak.jpg"};
     for (const std::string& n : names) WriteBytes(dir / ("card/" + n), "photo " + n);
     WriteBytes(dir / "card/caf\xE9/x.jpg", "in a Latin-1 folder");
     // The folder load's copy of the card into its work folder.

@@ -30,13 +30,13 @@ std::vector<std::string> Sources(const PhotoTree& tree, const std::string& base)
 TEST(PhotoTreeTest, PhotoFilesOutsideMarkedFoldersSubfoldersFirstAndNoneOfAMissingFolder) {
     TempFolder dir;
     // LUMORA is the program's own folder, pack an upload package.
-    for (const char* f :
-         {"B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif", "notes.txt", "clip.mov", "sub/A.JPG",
-          "LUMORA/own.jpg", "pack/lumora.ini", "pack/p.jpg", "pack/deeper/q.jpg"})
+    for (const char* f : {"B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif", "notes.txt", "clip.mov",
+                          "sub/A.JPG", "LUMORA/own.jpg", "pack/lumora.ini", "pack/p.jpg",
+                          "pack/deeper/q.jpg"})
         WriteBytes(dir / ("card/" + std::string(f)), f);
     const PhotoTree tree = OnDisk(dir / "card/");
-    EXPECT_EQ(Sources(tree, dir / "card"), (std::vector<std::string>{"sub/A.JPG", "B.JPG", "a.jpeg",
-                                                                     "c.HEIC", "d.png", "e.heif"}));
+    EXPECT_EQ(Sources(tree, dir / "card"),
+              (std::vector<std::string>{"sub/A.JPG", "B.JPG", "a.jpeg", "c.HEIC", "d.png", "e.heif"}));
     EXPECT_EQ(std::tie(tree.photos[0].relative, tree.photos[0].copyName, tree.photos[1].relative),
               std::make_tuple("sub", "a.jpg", ""));
     EXPECT_EQ(std::tie(tree.tooLong, tree.unreadable), std::make_tuple("", false));

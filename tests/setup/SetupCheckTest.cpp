@@ -75,12 +75,9 @@ class SetupCheckTest : public ::testing::Test {
 
     // With the fakes, or with the machine's own HTTP or disks.
     std::vector<CheckLine> Run(HttpPoster* http = nullptr, DiskInfo* machineDisks = nullptr) {
-        Services services{FileSystem::Default(),
-                          machineDisks ? *machineDisks : *disks,
-                          clock,
-                          shell,
-                          Registry(dir / "registry.ini"),
-                          http ? *http : poster,
+        Services services{FileSystem::Default(), machineDisks ? *machineDisks : *disks,
+                          clock,                 shell,
+                          Registry(dir / "registry.ini"), http ? *http : poster,
                           database};
         return CheckSetup(settings, dir / "program/", services, probes);
     }
@@ -129,9 +126,8 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
     ASSERT_EQ(poster.posts.size(), 2u);
     EXPECT_EQ(poster.posts[0].path, "/Lumora/manage/notify.asp");
     // Within the shop's time-outs.
-    const HttpLimits& limits = poster.posts[0].limits;
-    EXPECT_EQ(std::tie(limits.connectTimeoutMs, limits.totalTimeoutMs),
-              std::make_tuple(1000, 2000));
+    EXPECT_EQ(poster.posts[0].limits.connectTimeoutMs, 1000);
+    EXPECT_EQ(poster.posts[0].limits.totalTimeoutMs, 2000);
 }
 
 struct Fault {
@@ -172,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"NoPaper", [](Fixture t) { t.Versions("paper", "count", "0"); }, "catalogue",
               "no paper kinds"},
         Fault{"RemovableDisk",
-              [](Fixture t) { t.disks = std::make_unique<FakeDisks>(50000, false); }, "backup root",
-              "removable or network disk"},
+              [](Fixture t) { t.disks = std::make_unique<FakeDisks>(50000, false); },
+              "backup root", "removable or network disk"},
         Fault{"ReadOnlyDisk", [](Fixture t) { t.disks->writable = false; }, "backup root",
               "cannot be made"},
         Fault{"NearlyFullDisk", [](Fixture t) { t.disks = std::make_unique<FakeDisks>(999); },
@@ -187,8 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
                   };
               },
               "web server 2", "second.invalid:80 gave no answer"},
-        Fault{"DatabaseRefuses", [](Fixture t) { t.Param("other", "insertdb", "1"); }, "database",
-              "no connection: login failed"},
+        Fault{"DatabaseRefuses", [](Fixture t) { t.Param("other", "insertdb", "1"); },
+              "database", "no connection: login failed"},
         Fault{"NoDefaultPrinter",
               [](Fixture t) {
                   t.Param("printorder", "print", "1");
@@ -218,10 +214,8 @@ TEST_F(SetupCheckTest, TheRealDatabaseCountsItsMembers) {
     testing::TestDatabase db;
     const OdbcSettings server = db.Settings();
     Param("other", "insertdb", "1");
-    for (const auto& [key, value] : {std::pair{"host", server.host},
-                                     {"user", server.user},
-                                     {"driver", server.driver},
-                                     {"database", server.database},
+    for (const auto& [key, value] : {std::pair{"host", server.host}, {"user", server.user},
+                                     {"driver", server.driver}, {"database", server.database},
                                      {"password", server.password}})
         Param("dbserver", key, value);
     const CheckLine line = CheckOrderDatabase(LoadParamConfig(settings, FileSystem::Default()),

@@ -31,13 +31,12 @@ class ConcurrentOrdersDbTest : public testing::OrderDatabaseTest {
         server_->Run(
             "create function fail_lines() returns trigger language plpgsql as $$ begin "
             "if nextval('line_failures') <= " +
-            std::to_string(times) + " then raise exception '" + std::string(text) + "' using errcode = '" + state +
-            "'; end if; return new; end $$");
+            std::to_string(times) + " then raise exception '" + std::string(text) +
+            "' using errcode = '" + state + "'; end if; return new; end $$");
         server_->Run(
             "create trigger fail_lines before insert on DB_ordermx "
             "for each row execute function fail_lines()");
     }
-
 };
 
 TEST_F(ConcurrentOrdersDbTest, EightStationsPlacingTwentyFiveOrdersEachGetDistinctNumbersAndRows) {

@@ -63,8 +63,7 @@ TEST_F(MemberLoginDbTest, APhoneNumberFindsTheMemberWhoConfirmsAndOrdersUnderThe
     // Declined: asked again for the code, nothing written.
     context_.answer = [](const std::string&) { return false; };
     const MemberLoginResult declined = Login(in);
-    EXPECT_FALSE(declined.ok);
-    EXPECT_EQ(declined.status, kHint);
+    EXPECT_EQ(std::tie(declined.ok, declined.status), std::make_tuple(false, kHint));
     EXPECT_EQ(Count("DB_ordermain"), 1u);
 }
 
@@ -98,8 +97,7 @@ TEST_F(MemberLoginDbTest, AServerThatIsDownOrRefusesTheLoginIsBoxedAndSaysSo) {
     for (const MemberLoginInput& in : {down, refused}) {
         boxes_.clear();
         const MemberLoginResult r = Login(in);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.status, "连接数据库服务器失败!");
+        EXPECT_EQ(std::tie(r.ok, r.status), std::make_tuple(false, "连接数据库服务器失败!"));
         EXPECT_EQ(boxes_, std::vector<std::string>{"database access error!"});
     }
 }
@@ -142,8 +140,7 @@ TEST(DatabaseOrderBackEndTest, SettingsChooseTheDatabaseOrNoneAndBoxesGoThroughT
     EXPECT_EQ(connector.connections, 0);
 
     const OrderOutcome down = Submit(1);
-    EXPECT_FALSE(down.placed);
-    EXPECT_EQ(down.status, "连接数据库服务器失败!");
+    EXPECT_EQ(std::tie(down.placed, down.status), std::make_tuple(false, "连接数据库服务器失败!"));
     EXPECT_EQ(shown, std::vector<std::string>{"database access error!"});
 }
 

@@ -108,11 +108,21 @@ TEST(ReceiptLines, ComeInTheSlipsOrder) {
     SmallCatalogue job;
     job.Add(1, 2);
     EXPECT_EQ(ReceiptLines(Input(true, 1, std::string(45, 'r')), job.list, job.catalogue),
-              (ReceiptLineList{"  自助冲印订单", " ", "订单号:0012345678", "会员号:000001", kRule,
-                               "产品规格      数量 门市价 会员价", kRule,
-                               "A4(绒面)  2    1.00   0.80  ", kRule, "门市总计:2.00,会员总计:1.60",
-                               "纸型选择:绒面", "时间:2026-3-7 9:5:0", std::string(30, 'r'),
-                               std::string(15, 'r'), "此小票为自助冲印订单"}));
+              (ReceiptLineList{"  自助冲印订单",
+                                   " ",
+                                   "订单号:0012345678",
+                                   "会员号:000001",
+                                   kRule,
+                                   "产品规格      数量 门市价 会员价",
+                                   kRule,
+                                   "A4(绒面)  2    1.00   0.80  ",
+                                   kRule,
+                                   "门市总计:2.00,会员总计:1.60",
+                                   "纸型选择:绒面",
+                                   "时间:2026-3-7 9:5:0",
+                                   std::string(30, 'r'),
+                                   std::string(15, 'r'),
+                                   "此小票为自助冲印订单"}));
     // The table without prices is ProductTable's.
     const ReceiptLineList plain = ReceiptLines(Input(false, 0, "x"), job.list, job.catalogue);
     EXPECT_EQ(ReceiptLineList(plain.end() - 3, plain.end()),

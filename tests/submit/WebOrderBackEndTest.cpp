@@ -150,8 +150,7 @@ TEST_F(WebOrderBackEndTest, RepliesThatStopTheOrder) {
         server_.Answer(kCheck, GbkText(c.check));
         if (c.start) server_.Answer(kStart, GbkText(c.start));
         const OrderOutcome out = Submit();
-        EXPECT_FALSE(out.placed);
-        EXPECT_EQ(out.status, c.status);
+        EXPECT_EQ(std::tie(out.placed, out.status), std::make_tuple(false, c.status));
         EXPECT_EQ(server_.Requests().size() - posts, c.start ? 2u : 1u);
         EXPECT_EQ(questions_.size() - asked, c.start ? 1u : 0u);
     }
@@ -188,8 +187,7 @@ TEST_F(WebOrderBackEndTest, OnOneHostTwiceNoServerFailsAndANoIsNotAskedAgain) {
     servers_.web2 = servers_.web;
     servers_.webport2 = servers_.webport;
     const OrderOutcome none = Submit();
-    EXPECT_FALSE(none.placed);
-    EXPECT_EQ(none.status, web::kConnectFailed);
+    EXPECT_EQ(std::tie(none.placed, none.status), std::make_tuple(false, web::kConnectFailed));
     EXPECT_EQ(server_.Requests().size(), 2u);
     EXPECT_EQ(events_.front(), std::string("status ") + web::kConnectFailed);
     EXPECT_EQ(client().SecondHost(), 0);
@@ -197,8 +195,7 @@ TEST_F(WebOrderBackEndTest, OnOneHostTwiceNoServerFailsAndANoIsNotAskedAgain) {
     server_.Answer(kCheck, GbkText(kPriced));
     yes_ = false;
     const OrderOutcome no = Submit();
-    EXPECT_FALSE(no.placed);
-    EXPECT_EQ(no.status, LoginPrompt("127.0.0.1"));
+    EXPECT_EQ(std::tie(no.placed, no.status), std::make_tuple(false, LoginPrompt("127.0.0.1")));
     EXPECT_EQ(questions_.size(), 1u);
     EXPECT_EQ(server_.Requests().size(), 3u);
 }
