@@ -61,8 +61,7 @@ TEST(ReceiptPrinter, AMissingOrFailingPrinterIsReported) {
     EXPECT_EQ(PrintReceipt(none, kLines, 2), ReceiptOutcome::kNoPrinter);
     EXPECT_TRUE(none.log.calls.empty());
     EXPECT_EQ(PrintReceipt(failing, kLines, 2), ReceiptOutcome::kFailed);
-    EXPECT_EQ(failing.log.documents, 0);
-    EXPECT_EQ(failing.log.opened, 1);
+    EXPECT_EQ(std::tie(failing.log.documents, failing.log.opened), std::make_tuple(0, 1));
 }
 
 TEST(ReceiptPrinter, AFileHoldsEveryCopyFromANewPage) {

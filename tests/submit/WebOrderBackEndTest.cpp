@@ -117,9 +117,8 @@ TEST_F(WebOrderBackEndTest, ATakenOrderIsCompletedFromItsRecordOrKnownByItsLocal
         r.record = std::make_shared<BackOfficeRecord>(disk, job);
         const OrderOutcome again = Submit(r);
         ASSERT_TRUE(again.placed) << again.status;
-        EXPECT_EQ(again.orderNumber, first.orderNumber);
-        EXPECT_DOUBLE_EQ(again.orderMoney, 12.5);
-        EXPECT_EQ(again.paymentIndex, first.paymentIndex);
+        EXPECT_EQ(std::tie(again.orderNumber, again.orderMoney, again.paymentIndex),
+                  std::make_tuple(first.orderNumber, 12.5, first.paymentIndex));
         EXPECT_EQ(server_.Requests().size() - posts, c.retryPosts);
     }
     EXPECT_EQ(server_.Booked().size(), 2u);
@@ -162,8 +161,7 @@ TEST_F(WebOrderBackEndTest, AnAccountThatMustPayInFullPaysByCard) {
     OrderRequest r = Request();
     r.paymentIndex = 2;
     const OrderOutcome out = Submit(r);
-    EXPECT_TRUE(out.placed);
-    EXPECT_EQ(out.paymentIndex, 0);
+    EXPECT_EQ(std::tie(out.placed, out.paymentIndex), std::make_tuple(true, std::optional<int>(0)));
     // The customer sees the card chosen before being asked.
     EXPECT_EQ(events_, (std::vector<std::string>{"payment 0", "ask"}));
     EXPECT_NE(questions_.at(0).find("\r\n支付方式:充值卡支付\r\n"), std::string::npos);
@@ -210,18 +208,18 @@ TEST_F(WebOrderBackEndTest, APriceCheckWithoutReplyIsTriedOnTheSecondHost) {
     server_.Answer(kStart, GbkText(kStarted));
     const OrderOutcome out = Submit();
     EXPECT_TRUE(out.placed) << out.status;
-    EXPECT_EQ(silent.Requests().size(), 1u);
-    EXPECT_EQ(server_.Requests().size(), 2u);
-    EXPECT_EQ(client().CurrentHost(), "localhost");
-    EXPECT_EQ(client().SecondHost(), 1);
+    EXPECT_EQ(std::make_pair(silent.Requests().size(), server_.Requests().size()),
+              std::make_pair(1ul, 2ul));
+    EXPECT_EQ(std::make_tuple(client().CurrentHost(), client().SecondHost()),
+              std::make_tuple("localhost", 1));
 }
 
 TEST_F(WebOrderBackEndTest, AnOrderStartWithoutReplyTurnsTheSecondHostFlag) {
     server_.Answer(kCheck, GbkText(kPriced));
     const OrderOutcome out = Submit();
     EXPECT_EQ(out.status, web::kConnectFailed);
-    EXPECT_EQ(client().SecondHost(), 1);
-    EXPECT_EQ(client().CurrentHost(), "127.0.0.1");
+    EXPECT_EQ(std::make_tuple(client().CurrentHost(), client().SecondHost()),
+              std::make_tuple("127.0.0.1", 1));
 }
 
 }  // namespace
