@@ -92,7 +92,14 @@ class LocalOrderReceiptTest : public ::testing::Test {
     RecordingPrinters printers;
 };
 
-TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
+TEST_F(LocalOrderReceiptTest, WithoutPricesPrintsOnceWithPricesTwoWholeCopies) {
+    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kMatte),
+              ReceiptOutcome::kPrinted);
+    EXPECT_EQ(printers.log.documents, 1);
+    EXPECT_EQ(printers.log.texts,
+              LocalOrderLines(state, services, "0026120701", PaperFinish::kMatte));
+
+    printers = RecordingPrinters();
     state.startup.config.printprice = 1;
     state.session.processingNumber = 2;
     state.photoList.Append(std::make_unique<PhotoRecord>());  // unseen, not counted
@@ -107,14 +114,6 @@ TEST_F(LocalOrderReceiptTest, WithPricesPrintsTwoWholeCopies) {
     twice.insert(twice.end(), lines.begin(), lines.end());
     EXPECT_EQ(printers.log.texts, twice);
     EXPECT_EQ(printers.log.documents, 2);
-}
-
-TEST_F(LocalOrderReceiptTest, WithoutPricesPrintsOnce) {
-    ASSERT_EQ(PrintLocalOrder(state, services, printers, "0026120701", PaperFinish::kMatte),
-              ReceiptOutcome::kPrinted);
-    EXPECT_EQ(printers.log.documents, 1);
-    EXPECT_EQ(printers.log.texts,
-              LocalOrderLines(state, services, "0026120701", PaperFinish::kMatte));
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ class WebOrderBackEndTest : public ::testing::Test {
     std::vector<std::string> questions_;
 };
 
-TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrder) {
+TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrderAndAMemoAsksAboutDelivery) {
     server_.Answer(kCheck, GbkText(kPriced));
     server_.Answer(kStart, GbkText(kStarted));
     const OrderOutcome out = Submit(Request(), 3.456);
@@ -89,6 +89,16 @@ TEST_F(WebOrderBackEndTest, AConfirmedPriceCheckStartsTheOrder) {
     EXPECT_EQ(questions_[0],
               "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<12.50>\r\n"
               "支付方式:银行卡支付\r\n继续请按'确定',退出下单按'取消'\r\n");
+
+    // A memo asks about delivery.
+    server_.Answer(kCheck, GbkText("status=0%ordermoney=8%username=张三%memo=周日不送货%"));
+    yes_ = false;
+    Submit();
+    ASSERT_EQ(questions_.size(), 2u);
+    EXPECT_EQ(questions_[1],
+              "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<8.00>\r\n"
+              "支付方式:银行卡支付\r\n周日不送货\r\n如需送货按<取消>返回填写送货信息!\r\n"
+              "继续下单请按<确定>\r\n");
 }
 
 // Once the server took the job's order, a second try (with a fresh record,
@@ -166,17 +176,6 @@ TEST_F(WebOrderBackEndTest, AnAccountThatMustPayInFullPaysByCard) {
     EXPECT_EQ(events_, (std::vector<std::string>{"payment 0", "ask"}));
     EXPECT_NE(questions_.at(0).find("\r\n支付方式:充值卡支付\r\n"), std::string::npos);
     EXPECT_EQ(server_.Requests().at(1).body.rfind("pt=0&", 0), 0u);
-}
-
-TEST_F(WebOrderBackEndTest, AMemoAsksAboutDelivery) {
-    server_.Answer(kCheck, GbkText("status=0%ordermoney=8%username=张三%memo=周日不送货%"));
-    yes_ = false;
-    Submit();
-    ASSERT_EQ(questions_.size(), 1u);
-    EXPECT_EQ(questions_[0],
-              "请注意!:\r\n下单人:张三\r\n6寸 2张(光面)\r\n订单金额:<8.00>\r\n"
-              "支付方式:银行卡支付\r\n周日不送货\r\n如需送货按<取消>返回填写送货信息!\r\n"
-              "继续下单请按<确定>\r\n");
 }
 
 // Both hosts the same: no server fails after two tries, and a customer
