@@ -39,9 +39,8 @@ void ExpectNoPlacedClaim(MemoryFileSystem& files) {
 bool ShownPlaced(MemoryFileSystem& files) {
     if (PlacementStation::DayValue(files, "bSuccess") != "-1") return false;
     Profile job(PlacementStation::kPhotoIni, files);
-    EXPECT_EQ(
-        job.GetString("orderinfo", "bSuccess", "") + job.GetString("orderinfo", "saleddh", ""),
-        "10020150307001");
+    EXPECT_EQ(job.GetString("orderinfo", "bSuccess", ""), "1");
+    EXPECT_EQ(job.GetString("orderinfo", "saleddh", ""), "0020150307001");
     EXPECT_EQ(job.GetInt("photoid", "photonumb", 0), kPhotos);
     std::string up, down, marker;
     EXPECT_TRUE(files.ReadFile(kPackage + "upfile.pro", &up));
