@@ -80,8 +80,8 @@ TEST(BackupJobTest, AFullDiskLeavesNoPartialCopyAndTheCustomersFilesAlone) {
     EXPECT_EQ(ReadBytes(dir / "card/a.jpg"), photo);
     struct stat after {};
     ASSERT_EQ(::stat((dir / "card/a.jpg").c_str(), &after), 0);
-    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(std::tie(after.st_mtim.tv_sec, after.st_mtim.tv_nsec),
+              std::tie(before.st_mtim.tv_sec, before.st_mtim.tv_nsec));
 }
 
 TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
@@ -97,17 +97,6 @@ TEST(BackupJobTest, ACardPulledOutHalfWayStopsWithTheWholeCopiesOnly) {
     ASSERT_EQ(j.job.records.GetSize(), 1);
     EXPECT_EQ(j.job.records.At(0).dstName, "a.jpg");
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"a.jpg"}));
-}
-
-TEST(BackupJobTest, AStopEndsTheRunBeforeTheNextFile) {
-    TempFolder dir;
-    Card(dir, {"a.jpg", "b.jpg", "c.jpg"});
-    LocalFileSystem fs;
-    Job j(fs);
-    j.job.step = [&] { j.job.stop = true; };
-    EXPECT_FALSE(j.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
-    EXPECT_EQ(j.job.records.GetSize(), 1);
-    EXPECT_EQ(FilesBelow(dir / "work").size(), 1u);
 }
 
 class AppendTest : public ::testing::Test {
@@ -132,11 +121,11 @@ class AppendTest : public ::testing::Test {
     std::vector<std::string> asked;
     PhotoList existing;
     RecordDefaults defaults{5, 2, 0};
+    LocalFileSystem local;
+    Job j{local};
 };
 
 TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
-    LocalFileSystem fs;
-    Job j(fs);
     const AppendOutcome out = Copy(j, 40, false);
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 3);
@@ -154,20 +143,18 @@ TEST_F(AppendTest, CopiesAreNumberedFromTheOpenNumber) {
 TEST_F(AppendTest, StoppingAtTheQuestionKeepsWhatWasCopied) {
     FailingCopies fs;
     fs.failFrom = 2;
-    Job j(fs);
-    const AppendOutcome out = Copy(j, 40, false);
+    Job failing(fs);
+    const AppendOutcome out = Copy(failing, 40, false);
     EXPECT_FALSE(out.completed);
     EXPECT_EQ(out.positions, 2);  // the open number goes on at 42
     EXPECT_EQ(asked, (std::vector<std::string>{kAppendCopyFailedQuestion}));
-    EXPECT_EQ(j.job.records.GetSize(), 1);
+    EXPECT_EQ(failing.job.records.GetSize(), 1);
 }
 
 TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
     const std::string deep = dir / (std::string(230, 'd') + "/x.jpg");
     WriteBytes(deep, "x");
     files.insert(files.begin(), deep);
-    LocalFileSystem fs;
-    Job j(fs);
     const AppendOutcome out = Copy(j, 7, true);
     EXPECT_TRUE(out.completed);
     EXPECT_EQ(out.positions, 4);
@@ -179,8 +166,6 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
     auto r = std::make_unique<PhotoRecord>();
     r->origPath = files[0];
     existing.Append(std::move(r));
-    LocalFileSystem fs;
-    Job j(fs);
     files = {files[0], files[1], files[1]};
     Copy(j, 1, true);
     ASSERT_EQ(j.job.records.GetSize(), 1);
@@ -188,14 +173,13 @@ TEST_F(AppendTest, APhotoOfTheJobGetsNoSecondRecord) {
 }
 
 TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
-    LocalFileSystem fs;
-    Job j(fs, 3000);
-    EXPECT_TRUE(Copy(j, 1, false).completed);
+    Job third(local, 3000);
+    EXPECT_TRUE(Copy(third, 1, false).completed);
     EXPECT_TRUE(FilesBelow(dir / "work").empty());
-    ASSERT_EQ(j.job.records.GetSize(), 3);
+    ASSERT_EQ(third.job.records.GetSize(), 3);
     // The record shows the photo where it is, never a copy that was not made.
-    EXPECT_EQ(j.job.records.At(0).srcName, files[0]);
-    EXPECT_EQ(j.job.records.At(0).dstName, "1.jpg");
+    const PhotoRecord& r = third.job.records.At(0);
+    EXPECT_EQ(std::tie(r.srcName, r.dstName), std::make_tuple(files[0], "1.jpg"));
 }
 
 // The machine's files, logging copies and syncs in their order.
@@ -219,12 +203,19 @@ TEST(BackupJobTest, CopiesAreOnTheDiskBeforeAnyoneNamesThem) {
     ASSERT_TRUE(load.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "copy", "sync"}));
 
+    // A stop ends a load before the next file.
+    Job stopped(fs);
+    stopped.job.step = [&] { stopped.job.stop = true; };
+    EXPECT_FALSE(stopped.job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work2"));
+    EXPECT_EQ(stopped.job.records.GetSize(), 1);
+    EXPECT_EQ(FilesBelow(dir / "work2").size(), 1u);
+
     // An append stopped after its first photo syncs what it copied.
     fs.log.clear();
     Job append(fs);
     append.job.step = [&] { append.job.stop = true; };
-    std::filesystem::create_directories(dir / "work2");
-    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work2", 1, {}, {},
+    std::filesystem::create_directories(dir / "work3");
+    append.job.CopyList({dir / "card/a.jpg", dir / "card/b.jpg"}, dir / "work3", 1, {}, {},
                         [](const char*) { return true; });
     EXPECT_EQ(fs.log, (std::vector<std::string>{"copy", "sync"}));
 }

@@ -44,15 +44,13 @@ class ApplyToFollowingTest : public ::testing::Test {
 TEST_F(ApplyToFollowingTest, QuantityAloneCopiesTheNumberToLaterPhotosOnly) {
     Apply(Switches(false, true, false));
     EXPECT_EQ(std::make_tuple(At(0).number, At(2).number, At(3).number), std::make_tuple(1, 4, 4));
-    EXPECT_EQ(At(2).specIndex, 1);
-    EXPECT_EQ(At(3).operate, kModeZoom);
+    EXPECT_EQ(std::tie(At(2).specIndex, At(3).operate), std::make_tuple(1, kModeZoom));
 }
 
 TEST_F(ApplyToFollowingTest, SizeAloneMovesSizeAndTheCodeThatFollowedIt) {
     Apply(Switches(true, false, false));
-    EXPECT_EQ(std::tie(At(2).specIndex, At(2).productID), std::make_tuple(3, "C6L"));
-    EXPECT_EQ(At(2).number, 2);
-    EXPECT_EQ(At(0).specIndex, 0);
+    EXPECT_EQ(std::tie(At(2).specIndex, At(2).productID, At(2).number, At(0).specIndex),
+              std::make_tuple(3, "C6L", 2, 0));
 }
 
 // A fill's framing is copied with its zoom, a crop's without, a zoom's not at all.
@@ -84,31 +82,22 @@ TEST_F(ApplyToFollowingTest, FramingCopiesModeAndTurnOfAFillOrCrop) {
 TEST_F(ApplyToFollowingTest, ASourceOutsideTheListChangesNothing) {
     ApplyToFollowing(job.list, 7, Switches(true, true, false), job.catalogue);
     ApplyToFollowing(job.list, -1, Switches(true, true, false), job.catalogue);
-    EXPECT_EQ(At(0).number, 1);
-    EXPECT_EQ(At(3).specIndex, 2);
+    EXPECT_EQ(std::tie(At(0).number, At(3).specIndex), std::make_tuple(1, 2));
 }
 
-struct FolderCase {
-    const char* name;
-    const char* chosen;
-    const char* origDir;
-    bool matches;
-};
-
-class FolderMatchesTest : public ::testing::TestWithParam<FolderCase> {};
-
-TEST_P(FolderMatchesTest, ChosenFolderBeginsWithThePhotosFolder) {
-    EXPECT_EQ(FolderMatches(GetParam().chosen, GetParam().origDir), GetParam().matches);
+TEST(FolderMatches, ChosenFolderBeginsWithThePhotosFolder) {
+    const struct {
+        const char *chosen, *origDir;
+        bool matches;
+    } cases[] = {
+        {"D:\\a\\b", "D:\\a\\b", true}, {"D:\\a\\b", "D:\\a", true},  // same, folder above
+        {"d:\\A\\B", "D:\\a", true},                                  // other case
+        {"D:\\a", "D:\\a\\b", false},   {"D:\\b", "D:\\a", false},    // folder below, sibling
+        {"/卡/一", "/卡/二", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FolderMatches(c.chosen, c.origDir), c.matches) << c.chosen << " " << c.origDir;
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, FolderMatchesTest,
-                         ::testing::Values(FolderCase{"Same", "D:\\a\\b", "D:\\a\\b", true},
-                                           FolderCase{"FolderAbove", "D:\\a\\b", "D:\\a", true},
-                                           FolderCase{"OtherCase", "d:\\A\\B", "D:\\a", true},
-                                           FolderCase{"FolderBelow", "D:\\a", "D:\\a\\b", false},
-                                           FolderCase{"Sibling", "D:\\b", "D:\\a", false},
-                                           FolderCase{"ChineseSibling", "/卡/一", "/卡/二", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplyToFolder, SetsTheValuesOnTheFoldersPhotosOnly) {
     SmallCatalogue job;

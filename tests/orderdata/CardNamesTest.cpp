@@ -22,17 +22,6 @@ namespace {
 using testing::TempFolder;
 using testing::WriteBytes;
 
-// The folder load's copy of dir's card into its work folder.
-struct CardJob {
-    explicit CardJob(const TempFolder& dir)
-        : copied(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work")) {}
-    LocalFileSystem fs;
-    testing::FakeDisks disks;
-    PrintCatalogue catalogue;
-    BackupJob job{fs, disks, catalogue, kEditionDatabase};
-    bool copied;
-};
-
 struct NameCase {
     const char* what;
     std::string bytes;     // the name on the card
@@ -70,10 +59,12 @@ TEST(CardNamesTest, EveryPhotoReachesTheJobUnderANameTheLabFinds) {
         "\xD5\xD5\xC6\xAC.jpg", "line\nbreak.jpg"};
     for (const std::string& n : names) WriteBytes(dir / ("card/" + n), "photo " + n);
     WriteBytes(dir / "card/caf\xE9/x.jpg", "in a Latin-1 folder");
-    CardJob card(dir);
-    ASSERT_TRUE(card.copied);
-    LocalFileSystem& fs = card.fs;
-    const BackupJob& job = card.job;
+    // The folder load's copy of the card into its work folder.
+    LocalFileSystem fs;
+    testing::FakeDisks disks;
+    PrintCatalogue catalogue;
+    BackupJob job{fs, disks, catalogue, kEditionDatabase};
+    ASSERT_TRUE(job.CopyTree(FindTreePhotos(fs, dir / "card", {}), dir / "work"));
     ASSERT_EQ(job.records.GetSize(), static_cast<int>(names.size()) + 1);
     std::set<std::string> dstNames, contents;
     for (int i = 0; i < job.records.GetSize(); ++i) {

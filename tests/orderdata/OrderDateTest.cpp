@@ -20,8 +20,7 @@ TEST(OrderDate, UnpaddedDateAndTwoDigitPrefixFixedAtTheStart) {
     };
     for (const Case& c : cases) {
         OrderDate d = OrderDate::From(c.t);
-        EXPECT_EQ(d.dateStr, c.dateStr);
-        EXPECT_EQ(d.datePrefix, c.prefix);
+        EXPECT_EQ(d.dateStr + "|" + d.datePrefix, std::string(c.dateStr) + "|" + c.prefix);
     }
     // The start fixes the date of loading.
     testing::MemoryFileSystem fs;

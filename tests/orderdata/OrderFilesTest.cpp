@@ -132,8 +132,14 @@ TEST_F(OrderFilesTest, LineBreaksInAnyFieldCannotBreakTheFile) {
     EXPECT_EQ(job.GetString("1", "dstName", ""), "x .jpg");
 }
 
-TEST_F(OrderFilesTest, AFailedPhotoIniIsReportedAndNotConfirmed) {
+TEST_F(OrderFilesTest, AFailedOrderIniOrPhotoIniIsReportedAndNotConfirmed) {
+    fs.refused.insert(paths.OrderIni());
     OrderFiles files(paths, info, list, fs, morning);
+    EXPECT_FALSE(files.WriteOrderFiles(true));
+    EXPECT_TRUE(fs.FileExists(paths.PhotoIni("150307007")));
+    EXPECT_FALSE(files.ConfirmOrderFiles());
+
+    fs.refused.clear();
     ASSERT_TRUE(files.WriteOrderFiles(false));
     const std::string before = fs.files[paths.PhotoIni("150307007")];
     fs.refused.insert(paths.PhotoIni("150307007"));
@@ -147,14 +153,6 @@ TEST_F(OrderFilesTest, AFailedPhotoIniIsReportedAndNotConfirmed) {
     fs.refused.clear();
     ASSERT_TRUE(files.WriteOrderFiles(true));
     EXPECT_TRUE(files.ConfirmOrderFiles());
-}
-
-TEST_F(OrderFilesTest, AFailedOrderIniIsReportedToo) {
-    fs.refused.insert(paths.OrderIni());
-    OrderFiles files(paths, info, list, fs, morning);
-    EXPECT_FALSE(files.WriteOrderFiles(true));
-    EXPECT_TRUE(fs.FileExists(paths.PhotoIni("150307007")));
-    EXPECT_FALSE(files.ConfirmOrderFiles());
 }
 
 TEST_F(OrderFilesTest, MissingWorkFolderOrNumberWritesNoPhotoIni) {

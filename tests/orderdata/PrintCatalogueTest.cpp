@@ -28,25 +28,21 @@ TEST_F(PrintCatalogueTest, MissingSectionsGiveEmptyEntriesAndOutsideIndexesNothi
         "[prints]\nprintsnumb=3\n[1]\npcode=C6\nname=6寸\nx=6\ny=4.5\npixelX=1800\npixelY=1350\n"
         "[3]\npcode=C7\nx=abc\n");
     ASSERT_EQ(catalogue.GetCount(), 3);
-    EXPECT_EQ(catalogue.GetName(0), "6寸");
-    EXPECT_EQ(catalogue.GetCode(1), "");
-    EXPECT_EQ(catalogue.GetCode(2), "C7");
+    EXPECT_EQ(catalogue.GetName(0) + "|" + catalogue.GetCode(1) + "|" + catalogue.GetCode(2),
+              "6寸||C7");
     float x = -9, y = -9;
     catalogue.GetInches(0, x, y);
-    EXPECT_FLOAT_EQ(x, 6.0f);
-    EXPECT_FLOAT_EQ(y, 4.5f);
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair(6.0f, 4.5f));
     catalogue.GetInches(2, x, y);
-    EXPECT_FLOAT_EQ(x, 0.0f);  // "abc"
+    EXPECT_EQ(x, 0.0f);  // "abc"
     EXPECT_EQ(catalogue.At(0)->pixelX, 1800);
     // Indexes outside the catalogue give nothing.
     x = 1.5f, y = 2.5f;
     for (std::int32_t index : {5, 3, -1, -2147483647 - 1}) {
-        EXPECT_EQ(catalogue.GetName(index), "");
-        EXPECT_EQ(catalogue.GetCode(index), "");
+        EXPECT_EQ(catalogue.GetName(index) + catalogue.GetCode(index), "") << index;
         EXPECT_EQ(catalogue.At(index), nullptr);
         catalogue.GetInches(index, x, y);
-        EXPECT_FLOAT_EQ(x, 1.5f);
-        EXPECT_FLOAT_EQ(y, 2.5f);
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(1.5f, 2.5f));
     }
 }
 
@@ -61,8 +57,7 @@ TEST_F(PrintCatalogueTest, BadCountsAndOverlongTextsStayWithinBounds) {
     EXPECT_EQ(catalogue.GetCount(), kMaxListedEntries);
     // Fields are cut at a character boundary to 9 and 21 GBK bytes.
     Load("[prints]\nprintsnumb=1\n[1]\npcode=ABCDEFGHIJKL\nname=一二三四五六七八九十十一\n");
-    EXPECT_EQ(catalogue.GetCode(0), "ABCDEFGHI");
-    EXPECT_EQ(catalogue.GetName(0), "一二三四五六七八九十");
+    EXPECT_EQ(catalogue.GetCode(0) + "|" + catalogue.GetName(0), "ABCDEFGHI|一二三四五六七八九十");
 }
 
 TEST_F(PrintCatalogueTest, PricesAreReadAtEveryLookup) {

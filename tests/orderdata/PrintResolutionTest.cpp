@@ -8,64 +8,57 @@
 namespace orelle {
 namespace {
 
-struct DpiCase {
-    const char* name;
-    std::int32_t operate;
-    std::int32_t scale;
-    std::int32_t angle;
-    bool turned;
-    std::int32_t w, h;
-    float x, y;
-    double dpi;  // below 0: cannot be told
-};
-
-class EffectiveDpiTest : public ::testing::TestWithParam<DpiCase> {};
-
-TEST_P(EffectiveDpiTest, FollowsTheFraming) {
-    const DpiCase& c = GetParam();
-    PhotoRecord r;
-    r.operate = c.operate;
-    r.scale = c.scale;
-    r.angle = c.angle;
-    r.frameTurned = c.turned ? 1 : 0;
-    const std::optional<double> dpi = EffectiveDpi(r, c.w, c.h, c.x, c.y);
-    if (c.dpi < 0) {
-        EXPECT_FALSE(dpi.has_value());
-    } else {
-        ASSERT_TRUE(dpi.has_value());
-        EXPECT_NEAR(*dpi, c.dpi, 0.01);
+// A 6-inch print is 4 x 6 inches, a 7-inch one 5 x 7.
+TEST(EffectiveDpi, FollowsTheFraming) {
+    const struct {
+        const char* name;
+        std::int32_t operate, scale, angle;
+        bool turned;
+        std::int32_t w, h;
+        float x, y;
+        double dpi;  // below 0: cannot be told
+    } cases[] = {
+        // The frame spans the photo the tighter way: 1600 / 6 across, not 1200 / 4.
+        {"CropLandscape", kModeCrop, 100, 0, false, 1600, 1200, 4, 6, 266.67},
+        {"CropPortrait", kModeCrop, 100, 0, false, 1200, 1600, 4, 6, 266.67},
+        {"CropOfThePrintsShape", kModeCrop, 100, 0, false, 1800, 1200, 4, 6, 300},
+        // The whole photo fits the paper the other way: 1200 / 4.
+        {"FillLandscape", kModeWhiteFill, 100, 0, false, 1600, 1200, 4, 6, 300},
+        {"BlackFillAsWhite", kModeBlackFill, 100, 0, false, 1600, 1200, 4, 6, 300},
+        {"Zoom100", kModeZoom, 100, 0, false, 1600, 1200, 4, 6, 266.67},
+        {"Zoom150", kModeZoom, 150, 0, false, 1600, 1200, 4, 6, 177.78},
+        // A scale other than 100 zooms whatever the record's mode says.
+        {"FillAt200Zooms", kModeWhiteFill, 200, 0, false, 1600, 1200, 4, 6, 133.33},
+        // The turned frame is portrait on a landscape photo: 1200 / 6.
+        {"ZoomFrameTurned", kModeZoom, 100, 0, true, 1600, 1200, 4, 6, 200},
+        {"FillTurnedSquarePaper", kModeWhiteFill, 100, 0, true, 1600, 1200, 4, 6, 400},
+        // Turned by 90 the photo is portrait and the frame with it.
+        {"Rotated90", kModeCrop, 100, 90, false, 1600, 1200, 4, 6, 266.67},
+        // By 45 its 1980 x 1980 bounding box takes the frame.
+        {"Rotated45", kModeCrop, 100, 45, false, 1600, 1200, 4, 6, 330},
+        {"NoPrintSize", kModeCrop, 100, 0, false, 1600, 1200, 0, 6, -1},
+        {"NegativePrintSize", kModeCrop, 100, 0, false, 1600, 1200, -1, 6, -1},
+        {"NoPixelSize", kModeCrop, 100, 0, false, 0, 0, 4, 6, -1},
+        {"UnreadablePhoto", kModeCrop, 100, 0, false, -1, -1, 4, 6, -1},
+        {"UnknownMode", 7, 100, 0, false, 1600, 1200, 4, 6, -1},
+        {"ZeroScale", kModeZoom, 0, 0, false, 1600, 1200, 4, 6, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PhotoRecord r;
+        r.operate = c.operate;
+        r.scale = c.scale;
+        r.angle = c.angle;
+        r.frameTurned = c.turned ? 1 : 0;
+        const std::optional<double> dpi = EffectiveDpi(r, c.w, c.h, c.x, c.y);
+        if (c.dpi < 0) {
+            EXPECT_FALSE(dpi.has_value());
+        } else {
+            ASSERT_TRUE(dpi.has_value());
+            EXPECT_NEAR(*dpi, c.dpi, 0.01);
+        }
     }
 }
-
-// A 6-inch print is 4 x 6 inches, a 7-inch one 5 x 7.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EffectiveDpiTest,
-    ::testing::Values(
-        // The frame spans the photo the tighter way: 1600 / 6 across, not 1200 / 4.
-        DpiCase{"CropLandscape", kModeCrop, 100, 0, false, 1600, 1200, 4, 6, 266.67},
-        DpiCase{"CropPortrait", kModeCrop, 100, 0, false, 1200, 1600, 4, 6, 266.67},
-        DpiCase{"CropOfThePrintsShape", kModeCrop, 100, 0, false, 1800, 1200, 4, 6, 300},
-        // The whole photo fits the paper the other way: 1200 / 4.
-        DpiCase{"FillLandscape", kModeWhiteFill, 100, 0, false, 1600, 1200, 4, 6, 300},
-        DpiCase{"BlackFillAsWhite", kModeBlackFill, 100, 0, false, 1600, 1200, 4, 6, 300},
-        DpiCase{"Zoom100", kModeZoom, 100, 0, false, 1600, 1200, 4, 6, 266.67},
-        DpiCase{"Zoom150", kModeZoom, 150, 0, false, 1600, 1200, 4, 6, 177.78},
-        // A scale other than 100 zooms whatever the record's mode says.
-        DpiCase{"FillAt200Zooms", kModeWhiteFill, 200, 0, false, 1600, 1200, 4, 6, 133.33},
-        // The turned frame is portrait on a landscape photo: 1200 / 6.
-        DpiCase{"ZoomFrameTurned", kModeZoom, 100, 0, true, 1600, 1200, 4, 6, 200},
-        DpiCase{"FillTurnedSquarePaper", kModeWhiteFill, 100, 0, true, 1600, 1200, 4, 6, 400},
-        // Turned by 90 the photo is portrait and the frame with it.
-        DpiCase{"Rotated90", kModeCrop, 100, 90, false, 1600, 1200, 4, 6, 266.67},
-        // By 45 its 1980 x 1980 bounding box takes the frame.
-        DpiCase{"Rotated45", kModeCrop, 100, 45, false, 1600, 1200, 4, 6, 330},
-        DpiCase{"NoPrintSize", kModeCrop, 100, 0, false, 1600, 1200, 0, 6, -1},
-        DpiCase{"NegativePrintSize", kModeCrop, 100, 0, false, 1600, 1200, -1, 6, -1},
-        DpiCase{"NoPixelSize", kModeCrop, 100, 0, false, 0, 0, 4, 6, -1},
-        DpiCase{"UnreadablePhoto", kModeCrop, 100, 0, false, -1, -1, 4, 6, -1},
-        DpiCase{"UnknownMode", 7, 100, 0, false, 1600, 1200, 4, 6, -1},
-        DpiCase{"ZeroScale", kModeZoom, 0, 0, false, 1600, 1200, 4, 6, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // SmallCatalogue's sizes have no inches: these photos are of a 4 x 6 print.
 struct LowResolutionJob : testing::SmallCatalogue {

@@ -72,7 +72,6 @@ class SetupCheckTest : public ::testing::Test {
     void Versions(const char* section, const char* key, const std::string& value) {
         Profile(settings + "ver_ctrl.ini").WriteString(section, key, value);
     }
-    void WebEdition() { Versions("version_control", "verison_function", "2000"); }
 
     // With the fakes, or with the machine's own HTTP or disks.
     std::vector<CheckLine> Run(HttpPoster* http = nullptr, DiskInfo* machineDisks = nullptr) {
@@ -177,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
               "backup root", "has 999 MB free"},
         Fault{"SecondWebServerSilent",
               [](Fixture t) {
-                  t.WebEdition();
+                  t.Versions("version_control", "verison_function", "2000");
                   t.Param("webserver", "web2", "second.invalid");
                   t.poster.answer = [](const HttpPost& p) {
                       return p.host == "second.invalid" ? std::string() : std::string("notice");

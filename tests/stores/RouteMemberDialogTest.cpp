@@ -77,7 +77,7 @@ class RouteMemberDialogTest : public ::testing::Test {
     const BackOfficeLogin login_{"S01", "scrambled", true};
 };
 
-TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOrder) {
+TEST_F(RouteMemberDialogTest, RoutesInOrderAChosenRoutesMembersInRouteOrderTheKeysAndAServerGone) {
     auto d = Open();
     const QListWidget& routes = *d->Routes();
     std::vector<QString> names;
@@ -93,10 +93,8 @@ TEST_F(RouteMemberDialogTest, RoutesInTheirOrderAndAChosenRoutesMembersInRouteOr
     EXPECT_EQ(Column(members, 1), (std::vector<std::string>{"甲", "乙", "丁"}));
     EXPECT_TRUE(members.selectedItems().isEmpty());
     EXPECT_TRUE(modal_.shown.empty());
-}
 
-TEST_F(RouteMemberDialogTest, RightMovesToTheMembersAndLeftBackToTheFirstRoute) {
-    auto d = Open();
+    // Right moves to the members, left back to the first route.
     d->Routes()->setCurrentRow(2);  // its one line names no member
     EXPECT_EQ(d->Members()->topLevelItemCount(), 0);
     QTest::keyClick(d->Routes(), Qt::Key_Right);
@@ -115,11 +113,24 @@ TEST_F(RouteMemberDialogTest, RightMovesToTheMembersAndLeftBackToTheFirstRoute) 
     ASSERT_EQ(d->Members()->selectedItems().size(), 1);
     EXPECT_EQ(d->Members()->selectedItems().front()->text(0), "C1");
     EXPECT_TRUE(d->Routes()->selectedItems().isEmpty());
+
+    // A server gone between two fills: the box, the member list as it was,
+    // and the next route once the server is back.
+    d->Routes()->setCurrentRow(1);
+    connector_.down = true;
+    d->Routes()->setCurrentRow(0);
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
+    EXPECT_EQ(Column(*d->Members(), 0), (std::vector<std::string>{"C1", "C2", "C4"}));
+    connector_.down = false;
+    d->Routes()->setCurrentRow(2);
+    d->Routes()->setCurrentRow(0);
+    EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
+    EXPECT_EQ(modal_.shown.size(), 1u);
 }
 
 // A refused look-up keeps the dialog open and sets nothing; the next,
 // accepted one closes it with the route, the member and the password.
-TEST_F(RouteMemberDialogTest, OkClosesOnlyWhenTheBackOfficeGivesThePassword) {
+TEST_F(RouteMemberDialogTest, AMemberIsTakenOnlyWhenTheBackOfficeGivesThePassword) {
     auto d = Open();
     d->Routes()->setCurrentRow(1);
     QTest::keyClick(d->Routes(), Qt::Key_Right);
@@ -128,31 +139,18 @@ TEST_F(RouteMemberDialogTest, OkClosesOnlyWhenTheBackOfficeGivesThePassword) {
     Ok(*d);
     EXPECT_EQ(modal_.shown, std::vector<std::string>{"提示: 查询出错"});
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(d->MemberCode().empty());
-    EXPECT_TRUE(d->Password().empty());
+    EXPECT_EQ(d->MemberCode() + d->Password(), "");
 
+    // A double-clicked member is looked up as OK does.
     web_.Answer(kLookUpPath, "status=0%password=abc%");
-    Ok(*d);
-    EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(d->RouteName(), "O'Hara路");
-    EXPECT_EQ(d->MemberCode(), "C1");
-    EXPECT_EQ(d->Password(), "abc");
-    EXPECT_EQ(web_.Requests().back().body, "storeid=S01&storepsw=scrambled&code=C1");
-}
-
-TEST_F(RouteMemberDialogTest, ADoubleClickedMemberIsLookedUp) {
-    web_.Answer(kLookUpPath, "status=0%password=x9%");
-    auto d = Open();
-    d->Routes()->setCurrentRow(1);
     QTreeWidget& members = *d->Members();
-    QTreeWidgetItem* second = members.topLevelItem(1);
-    const QPoint at = members.visualItemRect(second).center();
+    const QPoint at = members.visualItemRect(members.topLevelItem(1)).center();
     QTest::mouseClick(members.viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(members.viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(d->isVisible());
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(d->MemberCode(), "C2");
-    EXPECT_EQ(d->Password(), "x9");
+    EXPECT_EQ(d->RouteName() + "|" + d->MemberCode() + "|" + d->Password(), "O'Hara路|C2|abc");
+    EXPECT_EQ(web_.Requests().back().body, "storeid=S01&storepsw=scrambled&code=C2");
 }
 
 TEST_F(RouteMemberDialogTest, ADatabaseThatIsDownIsBoxedAndTheListsStayEmpty) {
@@ -166,22 +164,6 @@ TEST_F(RouteMemberDialogTest, ADatabaseThatIsDownIsBoxedAndTheListsStayEmpty) {
     Ok(*d);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(web_.Arrived(), 0);
-}
-
-// A server gone between two fills: the box, the member list as it was,
-// and the next route once the server is back.
-TEST_F(RouteMemberDialogTest, AServerGoneBetweenFillsKeepsTheListAsItWas) {
-    auto d = Open();
-    d->Routes()->setCurrentRow(1);
-    connector_.down = true;
-    d->Routes()->setCurrentRow(0);
-    EXPECT_EQ(modal_.shown, std::vector<std::string>{"error: database access error!"});
-    EXPECT_EQ(Column(*d->Members(), 0), (std::vector<std::string>{"C1", "C2", "C4"}));
-    connector_.down = false;
-    d->Routes()->setCurrentRow(2);
-    d->Routes()->setCurrentRow(0);
-    EXPECT_EQ(Column(*d->Members(), 0), std::vector<std::string>{"C3"});
-    EXPECT_EQ(modal_.shown.size(), 1u);
 }
 
 }  // namespace

@@ -32,9 +32,8 @@ TEST(RouteMembersTest, RoutesAndTheirMembersInRouteOrderWhateverTheRouteIsCalled
     EXPECT_EQ(RouteNames(db), (std::vector<std::string>{"东线", "O'Hara路"}));
     const auto members = RouteMembersOf(db, "O'Hara路");
     ASSERT_EQ(members.size(), 2u);  // C9 is no member
-    EXPECT_EQ(members[0].code, "C1");
-    EXPECT_EQ(members[0].name, "甲");
-    EXPECT_EQ(members[1].code, "C2");
+    EXPECT_EQ(std::tie(members[0].code, members[0].name, members[1].code),
+              std::make_tuple("C1", "甲", "C2"));
     EXPECT_TRUE(RouteMembersOf(db, "西线").empty());
 }
 

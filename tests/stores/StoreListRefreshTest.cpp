@@ -37,22 +37,20 @@ class StoreListRefreshTest : public ::testing::Test {
     std::string file_ = StoreListPath(folder_.path() + "/");
 };
 
-TEST_F(StoreListRefreshTest, ADirectoryIsStoredWithLineBreaksAndRead) {
-    server_.Answer(kPath, "[storecount]<br>count=1<br>[1]<br>serid=9<br>");
-    const auto list = Refresh();
-    ASSERT_TRUE(list);
-    ASSERT_EQ(list->points.size(), 1u);
-    EXPECT_EQ(ReadBytes(file_), "[storecount]\r\ncount=1\r\n[1]\r\nserid=9\r\n");
-    ASSERT_EQ(server_.Requests().size(), 1u);
-    EXPECT_EQ(server_.Requests()[0].body, "pt=0");
-}
-
-TEST_F(StoreListRefreshTest, AnythingButADirectoryKeepsTheLastGoodFile) {
+// Anything but a directory keeps the last good file.
+TEST_F(StoreListRefreshTest, ADirectoryIsStoredWithLineBreaksAndReadAndNothingElse) {
     for (const char* reply : {"status=0%", ""}) {
         server_.Answer(kPath, reply);
         EXPECT_FALSE(Refresh());
         EXPECT_EQ(ReadBytes(file_), kOld);
     }
+    server_.Answer(kPath, "[storecount]<br>count=1<br>[1]<br>serid=9<br>");
+    const auto list = Refresh();
+    ASSERT_TRUE(list);
+    ASSERT_EQ(list->points.size(), 1u);
+    EXPECT_EQ(ReadBytes(file_), "[storecount]\r\ncount=1\r\n[1]\r\nserid=9\r\n");
+    ASSERT_EQ(server_.Requests().size(), 3u);
+    EXPECT_EQ(server_.Requests()[2].body, "pt=0");
 }
 
 TEST_F(StoreListRefreshTest, AStopDuringTheExchangeLeavesTheFile) {

@@ -17,12 +17,11 @@ TEST(StoreListTest, ALineBrokenReplyReadsAsTheDirectory) {
     const StoreList list = Directory();
     EXPECT_EQ(list.notify, "营业时间 9:00-18:00");
     ASSERT_EQ(list.points.size(), 3u);
-    EXPECT_EQ(list.points[0].serid, "101");
-    EXPECT_EQ(list.points[0].storename, "东门店");
-    EXPECT_EQ(list.points[0].storeaddr, "东门路1号");
-    EXPECT_EQ(list.points[0].storetel, "5550001");
-    EXPECT_EQ(list.points[2].serid, "104");
-    EXPECT_EQ(list.points[2].storetel, " ");  // missing texts read as a blank
+    const PickupPoint &first = list.points[0], &last = list.points[2];
+    EXPECT_EQ(std::tie(first.serid, first.storename, first.storeaddr, first.storetel),
+              std::make_tuple("101", "东门店", "东门路1号", "5550001"));
+    // Missing texts read as a blank.
+    EXPECT_EQ(std::tie(last.serid, last.storetel), std::make_tuple("104", " "));
     ASSERT_EQ(list.towns.size(), 2u);
     EXPECT_EQ(list.towns[1].town, "新镇");
     ASSERT_EQ(list.streets.size(), 2u);
@@ -41,10 +40,10 @@ TEST(StoreListTest, TextsAreCutToTheirFieldsAtCharacterBoundaries) {
         std::string(60, 'n') + "\r\nstreetcode=一二三四\r\n";
     const StoreList list = ParseStoreList(GbkText(text));
     ASSERT_EQ(list.points.size(), 1u);
-    EXPECT_EQ(list.points[0].serid, "1234567");
-    EXPECT_EQ(list.points[0].storetel, "012345678901234");
-    EXPECT_EQ(list.points[0].storename, std::string(51, 'n'));
-    EXPECT_EQ(list.points[0].streetcode, "一二三");  // 7 bytes hold three characters
+    const PickupPoint& p = list.points[0];
+    // The street's 7 bytes hold three characters.
+    EXPECT_EQ(std::tie(p.serid, p.storetel, p.storename, p.streetcode),
+              std::make_tuple("1234567", "012345678901234", std::string(51, 'n'), "一二三"));
 }
 
 TEST(StoreListTest, SectionsBeyondTheCountAndDuplicatesAreLeftOutWhateverTheCount) {
@@ -53,8 +52,7 @@ TEST(StoreListTest, SectionsBeyondTheCountAndDuplicatesAreLeftOutWhateverTheCoun
         "[1]\r\nserid=dup\r\n[3]\r\nserid=c\r\n[01]\r\nserid=z\r\n";
     const StoreList list = ParseStoreList(text);
     ASSERT_EQ(list.points.size(), 2u);
-    EXPECT_EQ(list.points[0].serid, "a");
-    EXPECT_EQ(list.points[1].serid, "b");
+    EXPECT_EQ(list.points[0].serid + list.points[1].serid, "ab");
     // A huge count visits only the sections there, a negative one none.
     const StoreList huge = ParseStoreList(
         "[storecount]\r\ncount=2147483647\r\n[5]\r\nserid=x\r\n[towncount]\r\ncount=-4\r\n"

@@ -53,10 +53,9 @@ TEST(AlbumLoginTest, RepliesAreReadByStatus) {
     };
     for (const LoginCase& c : cases) {
         const AlbumLoginOutcome out = ReadAlbumLoginReply(c.reply);
-        EXPECT_EQ(out.accepted, c.accepted) << c.reply;
-        EXPECT_EQ(out.orderNumber, c.orderNumber) << c.reply;
-        EXPECT_EQ(out.albumList, c.albumList) << c.reply;
-        EXPECT_EQ(Hint(out.hint), Hint(c.hint)) << c.reply;
+        EXPECT_EQ(std::make_tuple(out.accepted, out.orderNumber, out.albumList, Hint(out.hint)),
+                  std::make_tuple(c.accepted, c.orderNumber, c.albumList, Hint(c.hint)))
+            << c.reply;
     }
 }
 

@@ -96,8 +96,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTh
                 server_->DropOtherConnections();
         };
         const MemberLoginResult first = Login();
-        EXPECT_FALSE(first.ok);
-        EXPECT_EQ(first.status, "插入订单号失败");
+        EXPECT_EQ(std::tie(first.ok, first.status), std::make_tuple(false, "插入订单号失败"));
         EXPECT_EQ(Count("DB_ordermain"), c.headsAfterFirst);
 
         connector_.real.loseCommitReply = false;
@@ -116,9 +115,8 @@ TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTh
         OrderRequest request;
         request.record = disk_.Record();
         const OrderOutcome third = backEnd.Submit(request, context_);
-        EXPECT_TRUE(third.placed);
-        EXPECT_EQ(third.orderNumber, again.orderNumber);
-        EXPECT_EQ(third.memberCode, "M100");
+        EXPECT_EQ(std::tie(third.placed, third.orderNumber, third.memberCode),
+                  std::make_tuple(true, again.orderNumber, "M100"));
         EXPECT_EQ(connector_.connections, 0);
     }
 }
@@ -126,8 +124,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ARetryAfterAnyFailureCompletesTheOneOrderOfTh
 TEST_F(OneDatabaseOrderPerJobTest, ANumberThatCannotBeKeptSendsNoRows) {
     disk_.files.refused.insert(kRecordFile);
     const MemberLoginResult r = Login();
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.status, "插入订单号失败");
+    EXPECT_EQ(std::tie(r.ok, r.status), std::make_tuple(false, "插入订单号失败"));
     EXPECT_EQ(Count("DB_ordermain"), 0u);
 }
 
@@ -160,8 +157,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays
     const auto start = std::chrono::steady_clock::now();
     const OrderOutcome slow = backEnd.Submit(request, context_);
     const auto took = std::chrono::steady_clock::now() - start;
-    EXPECT_FALSE(slow.placed);
-    EXPECT_EQ(slow.status, "插入订单号失败");
+    EXPECT_EQ(std::tie(slow.placed, slow.status), std::make_tuple(false, "插入订单号失败"));
     EXPECT_LT(took, std::chrono::milliseconds(600 + 400 + 500));
     // The server's side ends with the statement it was in, uncommitted.
     std::this_thread::sleep_for(std::chrono::milliseconds(800));

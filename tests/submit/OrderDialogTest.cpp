@@ -133,9 +133,13 @@ class OrderDialogTest : public ::testing::Test {
 };
 
 // Regression: white blocks showed around the faces of "确定" and "取消".
-TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackground) {
+TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackgroundAndTheStatusLineChoosesARouteMember) {
     Settings("[version_control]\r\nverison_function=2000\r\n");
     flags_.sendaddress = 1;
+    backOffice_ = BackOfficeLogin{"shop1", "X;", true};
+    chooser_ = [](const WebClient&) {
+        return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
+    };
     auto d = Open();
     EXPECT_FALSE(Control<QComboBox>(*d, OrderDialog::kStoreId)->isEnabled());
     EXPECT_TRUE(Control<QCheckBox>(*d, OrderDialog::kDeliveryId)->isChecked());
@@ -146,6 +150,10 @@ TEST_F(OrderDialogTest, TheButtonsAreDrawnOverTheBackground) {
         EXPECT_NE(shot.pixelColor(at), QColor(Qt::white)) << at.x() << "," << at.y();
         EXPECT_EQ(shot.pixelColor(at), ground.pixelColor(at)) << at.x() << "," << at.y();
     }
+    QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
+    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text() + "|" +
+                  Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(),
+              "R01|rpw");
 }
 
 // Once placed, the dialog cannot be cancelled.
@@ -164,10 +172,9 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->result(), QDialog::Accepted);
     ASSERT_EQ(backEnd.requests.size(), 1u);
-    EXPECT_EQ(backEnd.requests[0].memberCode, "13900000000");
-    EXPECT_EQ(backEnd.requests[0].password, "472951");
-    EXPECT_EQ(d->Result().orderNumber, "0020150307001");
-    EXPECT_EQ(d->Result().memberCode, "8888");
+    EXPECT_EQ(backEnd.requests[0].memberCode + "|" + backEnd.requests[0].password,
+              "13900000000|472951");
+    EXPECT_EQ(d->Result().orderNumber + "|" + d->Result().memberCode, "0020150307001|8888");
     EXPECT_EQ(d->Result().closingNotice,
               DatabaseClosingNotice(input_.summaryText, "0020150307001"));
     EXPECT_FALSE(d->Result().paymentIndex);
@@ -210,11 +217,10 @@ TEST_F(OrderDialogTest, AWebOrderIsConfirmedThenPlaced) {
     EXPECT_EQ(modal_.shown[0].rfind("特别提示:: ", 0), 0u) << modal_.shown[0];
     EXPECT_EQ(modal_.shown[0].substr(modal_.shown[0].size() - 5), " [No]");
     EXPECT_EQ(paymentAsked, 0);
-    EXPECT_EQ(d->Result().orderNumber, "00123456");
-    EXPECT_EQ(d->Result().paymentIndex, std::optional<int>(0));
-    EXPECT_DOUBLE_EQ(d->Result().orderMoney, 12.5);
-    EXPECT_FALSE(d->Result().delivery);
-    EXPECT_EQ(d->Result().appointment, "2015-3-7 15:01:01");
+    const OrderOutcome& out = d->Result();
+    EXPECT_EQ(
+        std::tie(out.orderNumber, out.paymentIndex, out.orderMoney, out.delivery, out.appointment),
+        std::make_tuple("00123456", std::optional<int>(0), 12.5, false, "2015-3-7 15:01:01"));
 }
 
 TEST_F(OrderDialogTest, WithoutTheShopsMemberTheDatabaseEditionWaitsAndKeepsNothingTyped) {
@@ -299,18 +305,6 @@ TEST_F(OrderDialogTest, TheChosenPickupPointGoesWithTheOrder) {
     LogIn(*d, "pw");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }, 3000));
     EXPECT_EQ(d->Result().pickupPointId, "101");
-}
-
-TEST_F(OrderDialogTest, TheStatusLineChoosesARouteMember) {
-    Settings("[version_control]\r\nverison_function=2000\r\n");
-    backOffice_ = BackOfficeLogin{"shop1", "X;", true};
-    chooser_ = [](const WebClient&) {
-        return std::optional<std::pair<std::string, std::string>>({"R01", "rpw"});
-    };
-    auto d = Open();
-    QTest::mouseClick(Control<QWidget>(*d, OrderDialog::kStatusId), Qt::LeftButton);
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kMemberCodeId)->text(), "R01");
-    EXPECT_EQ(Control<QLineEdit>(*d, OrderDialog::kPasswordId)->text(), "rpw");
 }
 
 // A dialog waiting on a silent server: how it opens and starts the wait,

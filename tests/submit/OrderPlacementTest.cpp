@@ -55,7 +55,7 @@ class OrderPlacementTest : public ::testing::Test {
     OrderSession& session = station.state.session;
 };
 
-TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
+TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrProductsOrWhileBusy) {
     PlacementStation unordered;
     unordered.Add(0, 0, "a.jpg");
     unordered.Add(1, 3, "b.jpg").bBrowsed = 0;
@@ -70,6 +70,16 @@ TEST_F(OrderPlacementTest, NothingHappensWithoutOrderedPhotosOrWhileBusy) {
     EXPECT_EQ(station.OnToxc(), PlacementResult::kNothing);
     EXPECT_TRUE(station.prompts.asked.empty());
     EXPECT_EQ(station.memory.replaceCount, 0);
+
+    // An order without products is refused.
+    PlacementStation noProducts;
+    noProducts.state.startup.catalogue.LoadCatalogue("/no-catalogue/", noProducts.memory);
+    noProducts.Add(0, 2, "a.jpg");
+    EXPECT_EQ(noProducts.Run(), PlacementResult::kNothing);
+    EXPECT_EQ(noProducts.prompts.asked, std::vector<std::string>{"notice"});
+    EXPECT_EQ(noProducts.prompts.notices.back().text,
+              "订单中没有可冲印的规格,无法下单!\r\n请联系店员");
+    EXPECT_EQ(noProducts.memory.replaceCount, 0);
 }
 
 TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
@@ -97,9 +107,8 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
     ASSERT_EQ(station.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kPrinted});
     EXPECT_EQ(station.printers.log.texts.at(2), "订单号:0020150307001");
     ASSERT_EQ(station.host.calls.size(), 1u);
-    EXPECT_EQ(station.host.calls[0].message, 4027);
-    EXPECT_EQ(station.host.calls[0].wParam, 20150307);
-    EXPECT_EQ(station.host.calls[0].lParam, 7);
+    const auto& call = station.host.calls[0];
+    EXPECT_EQ(std::tie(call.message, call.wParam, call.lParam), std::make_tuple(4027, 20150307, 7));
 
     // Once placed, the command only says so.
     station.prompts.asked.clear();
@@ -288,16 +297,6 @@ TEST_F(OrderPlacementTest, NoCopyGoesToTheLabTurned) {
     EXPECT_EQ(station.memory.files[own.srcName], turned);
 }
 
-TEST_F(OrderPlacementTest, AnOrderWithoutProductsIsRefused) {
-    PlacementStation s;
-    s.state.startup.catalogue.LoadCatalogue("/no-catalogue/", s.memory);
-    s.Add(0, 2, "a.jpg");
-    EXPECT_EQ(s.Run(), PlacementResult::kNothing);
-    EXPECT_EQ(s.prompts.asked, std::vector<std::string>{"notice"});
-    EXPECT_EQ(s.prompts.notices.back().text, "订单中没有可冲印的规格,无法下单!\r\n请联系店员");
-    EXPECT_EQ(s.memory.replaceCount, 0);
-}
-
 TEST_F(OrderPlacementTest, AnOrderNumberThatCannotNameFilesIsRefused) {
     station.prompts.order = testing::AcceptedOrder("00/../x", "请注意!");
     station.prompts.albumLogin = AlbumLoginResult{"00/../x", "\\12:Summer/"};
@@ -348,8 +347,7 @@ TEST_F(OrderPlacementTest, AnAlbumOrderIsPlacedOnceWithItsAlbum) {
               (std::vector<std::string>{"albumlogin", "albumchoice", "notice"}));
     EXPECT_EQ(station.prompts.albumList, "\\12:Summer/");
     EXPECT_EQ(Notice(station), "特别提示：|成功提交!请等待上传相册!|2");
-    EXPECT_EQ(Day("albumid"), "12");
-    EXPECT_EQ(Day("saleDDH"), "0020150307002");
+    EXPECT_EQ(Day("albumid") + "|" + Day("saleDDH"), "12|0020150307002");
     EXPECT_TRUE(station.state.orderInfo.albumid.empty());
     EXPECT_EQ(station.host.calls.size(), 1u);
 }
@@ -363,8 +361,7 @@ TEST_F(OrderPlacementTest, AFailedAlbumOrderLeavesNoAlbumForThePrintOrder) {
 
     station.memory.refused.clear();
     ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
-    EXPECT_EQ(Day("type"), "1");
-    EXPECT_EQ(Day("albumid"), "<none>");
+    EXPECT_EQ(Day("type") + "|" + Day("albumid"), "1|<none>");
 
     PlacementStation cancelled;
     cancelled.prompts.album.reset();
@@ -390,13 +387,13 @@ TEST(SetOrderIdTest, OpensTheHostsOrderWithTheTypeOfTheFirstPhoto) {
         info.albumid = "12";
         info.customer.user = "M01";
         SetOrderID(s.state, "150307015", 15);
-        EXPECT_EQ(info.saleDDH + info.requir + info.albumid + s.state.session.taken.number, "");
-        EXPECT_EQ(info.customer.user, "S01");
+        EXPECT_EQ(info.saleDDH + info.requir + info.albumid + s.state.session.taken.number +
+                      s.state.session.OrderRequirement,
+                  "");
+        EXPECT_EQ(info.customer.user + "|" + info.storeDDH, "S01|150307015");
         EXPECT_EQ(s.state.session.nOrderType, c.type) << (c.firstCode ? c.firstCode : "none");
-        EXPECT_EQ(s.state.orderInfo.storeDDH, "150307015");
-        EXPECT_EQ(s.state.orderInfo.historyID, 15);
+        EXPECT_EQ(info.historyID, 15);
         EXPECT_FALSE(s.state.session.bOrderPlaced);
-        EXPECT_TRUE(s.state.session.OrderRequirement.empty());
     }
 }
 

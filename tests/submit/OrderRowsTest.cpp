@@ -55,14 +55,13 @@ std::string Text(const Database::Value& v) { return std::get<std::string>(v); }
 TEST(OrderRowsTest, ProductListsAndPriceColumns) {
     const auto items = ParseProductList("A01:3/B02:1/9999:1/C");
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].code, "A01");
-    EXPECT_EQ(items[0].count, 3);
-    EXPECT_EQ(items[2].code, "9999");
+    EXPECT_EQ(std::tie(items[0].code, items[0].count, items[2].code),
+              std::make_tuple("A01", 3, "9999"));
     EXPECT_TRUE(ParseProductList("A01:3").empty()) << "no '/' left";
 
-    EXPECT_EQ(ClassPriceColumn("0"), "product_price");
-    EXPECT_EQ(ClassPriceColumn("3"), "product_price3");
-    EXPECT_EQ(ClassPriceColumn(""), "product_price");
+    for (const auto& [cls, column] :
+         {std::pair{"0", "product_price"}, {"3", "product_price3"}, {"", "product_price"}})
+        EXPECT_EQ(ClassPriceColumn(cls), column) << cls;
     for (const char* other : {"10", "x", "1 from DB_member; --"})
         EXPECT_EQ(ClassPriceColumn(other), std::nullopt) << other;
 }
@@ -84,9 +83,8 @@ TEST(OrderRowsTest, PricesComeFromTheMemberThenItsClassThenOne) {
     ASSERT_EQ(db.executed.size(), 4u);
     const auto& head = db.executed[0];
     EXPECT_NE(head.sql.find("getdate(),?,?,-1,?,?"), std::string::npos);
-    EXPECT_EQ(Text(head.values[2]), "139");
-    EXPECT_EQ(Text(head.values[3]), "555");
-    EXPECT_EQ(Text(head.values[5]), "亮一些");
+    EXPECT_EQ(Text(head.values[2]) + "|" + Text(head.values[3]) + "|" + Text(head.values[5]),
+              "139|555|亮一些");
     const double prices[] = {2.5, 4.0, 1.0};
     const std::int64_t counts[] = {3, 1, 2};
     for (int i = 0; i < 3; ++i) {

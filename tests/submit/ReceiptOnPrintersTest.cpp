@@ -83,8 +83,7 @@ TEST(ReceiptOnPrinters, NoPrinterAsksForOneWithoutAnOwner) {
         return int(QMessageBox::Ok);
     });
     ReportReceipt(ReceiptOutcome::kNoPrinter);
-    EXPECT_EQ(text, "请确认打印机是否正确安装");
-    EXPECT_EQ(title, "提示!");
+    EXPECT_EQ(title + ": " + text, "提示!: 请确认打印机是否正确安装");
     EXPECT_EQ(owner, nullptr);
     text.clear();
     ReportReceipt(ReceiptOutcome::kPrinted);

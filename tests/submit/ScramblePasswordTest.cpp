@@ -31,10 +31,8 @@ TEST(ScramblePasswordTest, CharactersAreShiftedAndSwapped) {
 
     // 'U' and characters outside the ranges stay; b[2] and b[19] swap.
     const std::string s = ScramblePassword("aU!", [] { return 47; });
-    EXPECT_EQ(s.substr(0, 2), std::string("W;"));  // 'Z' - 3, 'a' - 38
-    EXPECT_EQ(s[19], 'U');
-    EXPECT_EQ(s[3], '!');
-    EXPECT_EQ(s[2], '_');  // a filler, from position 19
+    // 'Z' - 3, 'a' - 38, a filler from position 19, '!', and 'U' at 19.
+    EXPECT_EQ(s.substr(0, 4) + s[19], "W;_!U");
 }
 
 }  // namespace
