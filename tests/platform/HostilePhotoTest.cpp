@@ -71,11 +71,9 @@ TEST(HostilePhotoTest, UnusualGoodPhotosStillDecodeInTheirTones) {
     }
     // CMYK and grey keep their tones.
     const QImage grey = DecodeReducedFromBytes(EncodedJpeg(64, 64, JpegKind::kGrey), 0);
-    ASSERT_FALSE(grey.isNull());
     EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);
     // Inverted CMYK, as Adobe writes it: all-zero ink values are black.
     const QImage cmyk = DecodeReducedFromBytes(EncodedJpeg(64, 64, JpegKind::kCmyk), 0);
-    ASSERT_FALSE(cmyk.isNull());
     EXPECT_LT(qGray(cmyk.pixel(0, 0)), 40);
     EXPECT_GT(qGray(cmyk.pixel(63, 63)), qGray(cmyk.pixel(0, 0)));
 }
