@@ -46,7 +46,7 @@ struct DenominatorCase {
     int expected;
 };
 
-TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
+TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeastAndTheDecoderUsesIt) {
     const QSize camera(4000, 3000);
     const DenominatorCase cases[] = {
         {camera, 0, {}, 1},
@@ -67,15 +67,13 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
             << c.full.width() << "x" << c.full.height() << " level " << c.level << " at least "
             << c.atLeast.width() << "x" << c.atLeast.height();
     }
-}
-
-TEST(DecodeReducedTest, TheSizeAskedForChoosesTheDenominator) {
+    // The decoder follows it.
     EXPECT_EQ(DecodeReducedFromBytes(JpegBytes(800, 600), 2, {240, 160}).size(), QSize(400, 300));
 }
 
 // What phones and cameras write: the shot time is preferred to the time
 // of the last change; of one tag, the first IFD in order wins.
-TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
+TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChangeAndNoneInDamagedBytes) {
     const ExifField inExif{EXIF_IFD_EXIF, 306, "in exif"};
     const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
     const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
@@ -95,11 +93,9 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
-}
-
-TEST(ShotDateTest, EmptyForDamagedBytes) {
+    // Damaged bytes have none.
     const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
-    const std::string cases[] = {
+    const std::string damaged[] = {
         "\xFF\xD8\xFF\xE1\xFF\xFF"
         "Exif",
         "\xFF\xD8\xFF\xE1\x00\x01",
@@ -109,7 +105,7 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         std::string(5000, '\xFF'),
         dated.substr(2),
     };
-    for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
+    for (const std::string& bytes : damaged) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
 }
 
 // Segments of n bytes in all, of a kind no reader looks at.
