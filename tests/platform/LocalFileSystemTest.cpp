@@ -148,19 +148,13 @@ TEST_F(LocalDisk, RemoveTreeTakesReadOnlyFoldersAndOnlyTheLinks) {
 
 TEST_F(LocalDisk, ReadFilePartStopsAtTheEnd) {
     WriteBytes(tmp / "ten", "0123456789");
-    struct Case {
-        std::uint64_t offset;
-        std::size_t size;
-        const char* expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::uint64_t, std::size_t, const char*> cases[] = {
         {0, 4, "0123"}, {8, 4, "89"}, {10, 4, ""},
-        {11, 4, ""},    {3, 0, ""},   {~std::uint64_t{0}, ~std::size_t{0}, ""},
-    };
-    for (const Case& c : cases) {
+        {11, 4, ""},    {3, 0, ""},   {~std::uint64_t{0}, ~std::size_t{0}, ""}};
+    for (const auto& [offset, size, expected] : cases) {
         std::string bytes = "stale";
-        EXPECT_TRUE(disk.ReadFilePart(tmp / "ten", c.offset, c.size, &bytes)) << c.offset;
-        EXPECT_EQ(bytes, c.expected) << c.offset << " " << c.size;
+        EXPECT_TRUE(disk.ReadFilePart(tmp / "ten", offset, size, &bytes)) << offset;
+        EXPECT_EQ(bytes, expected) << offset << " " << size;
     }
     std::string bytes;
     EXPECT_FALSE(disk.ReadFilePart(tmp / "none", 0, 4, &bytes));
