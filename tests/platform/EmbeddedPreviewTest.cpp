@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <optional>
+#include <tuple>
 
 #include "platform/imaging/ExifTiff.h"
 #include "platform/imaging/JpegLayout.h"
@@ -32,15 +33,10 @@ QImage Letterboxed() {
 
 TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
     const std::string thumb = Jpeg(CornerPicture(160, 120));
-    struct Case {
-        const char* what;
-        QSize full;
-        std::string thumbnail;
-        QSize atLeast;
-        std::optional<QSize> shown;  // none: no preview
-    };
     const QSize full(1280, 960);
-    const Case cases[] = {
+    // What the thumbnail is, the photo's size, the thumbnail, the size asked for at least, the
+    // size shown (none: no preview).
+    const std::tuple<const char*, QSize, std::string, QSize, std::optional<QSize>> cases[] = {
         {"a 4:3 photo's", full, thumb, {}, QSize(160, 120)},
         {"reduced for the cell", full, Jpeg(CornerPicture(320, 240)), {40, 30}, QSize(40, 30)},
         {"letterboxed, cut to the photo", {1500, 1000}, Jpeg(Letterboxed()), {}, QSize(160, 107)},
@@ -49,14 +45,14 @@ TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
         {"claiming a huge size", full, WithFrameSize(thumb, 4000, 3000), {}, std::nullopt},
         {"none", full, "", {}, std::nullopt},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, size, thumbnail, atLeast, shown] : cases) {
+        SCOPED_TRACE(what);
         const std::string photo =
-            WithExif(Jpeg(CornerPicture(64, 48)), {{0, 306, "2024:05:01 12:30:00"}}, c.thumbnail);
-        const QImage preview = DecodeEmbeddedPreview(photo, c.full, c.atLeast);
-        ASSERT_EQ(preview.isNull(), !c.shown);
-        if (!c.shown) continue;
-        EXPECT_EQ(preview.size(), *c.shown);
+            WithExif(Jpeg(CornerPicture(64, 48)), {{0, 306, "2024:05:01 12:30:00"}}, thumbnail);
+        const QImage preview = DecodeEmbeddedPreview(photo, size, atLeast);
+        ASSERT_EQ(preview.isNull(), !shown);
+        if (!shown) continue;
+        EXPECT_EQ(preview.size(), *shown);
         EXPECT_EQ(CornerIndexes(preview), (std::array<int, 4>{0, 1, 2, 3}));
     }
 }

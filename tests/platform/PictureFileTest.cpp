@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <string>
+#include <tuple>
 
 #include "platform/files/FileDevice.h"
 #include "platform/files/FileSystem.h"
@@ -39,16 +40,10 @@ std::string AfterSoi(std::string jpeg, const std::string& segment) {
     return jpeg.insert(2, segment);
 }
 
-struct DenominatorCase {
-    QSize full;
-    int level;
-    QSize atLeast;
-    int expected;
-};
-
 TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeastAndTheDecoderUsesIt) {
     const QSize camera(4000, 3000);
-    const DenominatorCase cases[] = {
+    // The picture's size, the level, the size asked for at least, the denominator.
+    const std::tuple<QSize, int, QSize, int> cases[] = {
         {camera, 0, {}, 1},
         {camera, 1, {}, 4},
         {camera, 2, {}, 8},
@@ -62,10 +57,10 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeastAndTheDecoderUse
         {{4001, 3001}, 2, {501, 376}, 8},
         {{4001, 3001}, 2, {502, 376}, 4},
     };
-    for (const DenominatorCase& c : cases) {
-        EXPECT_EQ(ReducedDenominator(c.full, c.level, c.atLeast), c.expected)
-            << c.full.width() << "x" << c.full.height() << " level " << c.level << " at least "
-            << c.atLeast.width() << "x" << c.atLeast.height();
+    for (const auto& [full, level, atLeast, expected] : cases) {
+        EXPECT_EQ(ReducedDenominator(full, level, atLeast), expected)
+            << full.width() << "x" << full.height() << " level " << level << " at least "
+            << atLeast.width() << "x" << atLeast.height();
     }
     // The decoder follows it.
     EXPECT_EQ(DecodeReducedFromBytes(JpegBytes(800, 600), 2, {240, 160}).size(), QSize(400, 300));
@@ -78,10 +73,7 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChangeAndNoneInDamagedBytes)
     const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
     const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
     const ExifField changed{EXIF_IFD_0, 306, "2024:01:05 09:00:00"};
-    const struct {
-        std::vector<ExifField> fields;
-        const char* date;
-    } cases[] = {
+    const std::pair<std::vector<ExifField>, const char*> cases[] = {
         {{original}, "2023:07:01 10:00:00"},
         {{changed}, "2024:01:05 09:00:00"},
         {{changed, digitised}, "2023:07:02 11:00:00"},
@@ -91,8 +83,8 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChangeAndNoneInDamagedBytes)
         {{inExif, ExifField{EXIF_IFD_0, 306, "in 0"}}, "in 0"},
         {{inExif, ExifField{EXIF_IFD_1, 306, "in 1"}}, "in 1"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
+    for (const auto& [fields, date] : cases)
+        EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), fields)), date) << date;
     // Damaged bytes have none.
     const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
     const std::string damaged[] = {
@@ -136,14 +128,8 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     const std::string dated = JpegBytes(64, 48, "2024:05:01 12:30:00");
     const std::string xmp = Segment(0xE1, "http://ns.adobe.com/xap/1.0/" + std::string(100, 'x'));
     constexpr QSize kNull(0, 0);  // a null image's size
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::optional<QSize> pixels;
-        QSize decoded;  // at level 1
-        std::string date;
-    };
-    const Case cases[] = {
+    // What the file is, its pixel size, its size decoded at level 1, its shot date.
+    const std::tuple<const char*, std::string, std::optional<QSize>, QSize, std::string> cases[] = {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind long segments",
@@ -158,20 +144,20 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     };
     MemoryFileSystem memory;
     memory.CreateDirectories("/m");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        memory.files["/m/p.jpg"] = c.bytes;
-        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), c.pixels);
-        EXPECT_EQ(PixelSizeFromBytes(c.bytes), c.pixels);
-        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), c.date);
-        EXPECT_EQ(ReadShotDateFromBytes(c.bytes), c.date);
-        EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", 1).size(), c.decoded);
+    for (const auto& [name, bytes, pixels, decoded, date] : cases) {
+        SCOPED_TRACE(name);
+        memory.files["/m/p.jpg"] = bytes;
+        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), pixels);
+        EXPECT_EQ(PixelSizeFromBytes(bytes), pixels);
+        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), date);
+        EXPECT_EQ(ReadShotDateFromBytes(bytes), date);
+        EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", 1).size(), decoded);
         for (int level : {0, 2}) {
             // The decoder would fill a cut picture with grey and report success.
             const QImage image = DecodeReduced(memory, "/m/p.jpg", level);
-            EXPECT_EQ(image.isNull(), c.decoded == kNull) << level;
+            EXPECT_EQ(image.isNull(), decoded == kNull) << level;
             if (level == 0 && !image.isNull()) {
-                EXPECT_EQ(image.size(), c.pixels);
+                EXPECT_EQ(image.size(), pixels);
             }
         }
     }
