@@ -126,17 +126,14 @@ struct CountingFileSystem : MemoryFileSystem {
 TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     const std::string jpeg = JpegBytes(400, 300);
     const std::string dated = JpegBytes(64, 48, "2024:05:01 12:30:00");
+    const std::string padded = AfterSoi(dated, Padding(300000));
     const std::string xmp = Segment(0xE1, "http://ns.adobe.com/xap/1.0/" + std::string(100, 'x'));
     constexpr QSize kNull(0, 0);  // a null image's size
     // What the file is, its pixel size, its size decoded at level 1, its shot date.
     const std::tuple<const char*, std::string, std::optional<QSize>, QSize, std::string> cases[] = {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
-        {"date behind long segments",
-         AfterSoi(dated, Padding(300000)),
-         QSize(64, 48),
-         {16, 12},
-         "2024:05:01 12:30:00"},
+        {"date behind long segments", padded, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind XMP", AfterSoi(dated, xmp), QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
         {"png", PngBytes(QImage(40, 30, QImage::Format_RGB32)), std::nullopt, kNull, ""},
