@@ -23,7 +23,7 @@ using testing::TempFolder;
 using testing::WriteBytes;
 
 const std::string kPng = std::string("\x89PNG\r\n\x1A\n", 8) + std::string(40, 'x');
-const std::string kHeic = std::string("\0\0\0\x18" "ftypheic", 12) + std::string(40, 'x');
+const std::string kHeic = std::string("\0\0\0\030ftypheic", 12) + std::string(40, 'x');
 
 // A body that arrives in pieces of 1000 bytes and may break off after
 // `breakAt` bytes.
@@ -76,18 +76,10 @@ struct PhoneSessionTest : ::testing::Test {
     }
 };
 
-TEST_F(PhoneSessionTest, TokensAreLongAndRandom) {
-    const std::string first = session->Token();
-    EXPECT_EQ(first.size(), 32u);  // 128 bits
-    EXPECT_EQ(first.find_first_not_of("0123456789abcdef"), std::string::npos);
-    EXPECT_EQ(session->Address("10.0.0.5", 8765), "http://10.0.0.5:8765/" + session->Token() + "/");
-}
-
-TEST_F(PhoneSessionTest, StoresPhotosByContentUnderTheStationsNames) {
+TEST_F(PhoneSessionTest, StoresPhotosByContentOnceEachUnderTheStationsNames) {
     std::vector<std::pair<std::string, std::string>> seen;
-    session->SetStored([&seen](const PhoneReceived& p, std::string bytes) {
-        seen.emplace_back(p.path, bytes);
-    });
+    session->SetStored(
+        [&seen](const PhoneReceived& p, std::string bytes) { seen.emplace_back(p.path, bytes); });
     const std::string jpeg = JpegBytes(64, 48);
     EXPECT_EQ(Send("IMG_0001.JPG", jpeg).status, 200);
     EXPECT_EQ(Send("Screenshot.png", kPng).status, 200);
@@ -95,32 +87,23 @@ TEST_F(PhoneSessionTest, StoresPhotosByContentUnderTheStationsNames) {
     const WebAnswer last = Send("IMG_0002.jpg", kHeic);
     EXPECT_EQ(last.status, 200);
     EXPECT_NE(last.body.find("\"count\":3"), std::string::npos);
-    EXPECT_EQ(Files(), (std::set<std::string>{"p0001.jpg", "p0002.png", "p0003.heic"}));
-    const std::vector<PhoneReceived> got = session->Received();
-    ASSERT_EQ(got.size(), 3u);
-    EXPECT_EQ(got[2].kind, PhotoKind::kHeif);
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[0].second, jpeg);
-}
-
-TEST_F(PhoneSessionTest, ThePhonesNameIsOnlyKeptCleaned) {
-    EXPECT_EQ(Send("../../etc/Passwd.JPG", JpegBytes(8, 8)).status, 200);
-    EXPECT_EQ(Send(std::string("a\nb\\..\\C:\xff.jpg"), JpegBytes(9, 9)).status, 200);
-    const std::vector<PhoneReceived> got = session->Received();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[0].origName, "passwd.jpg");
-    EXPECT_EQ(got[1].origName.find_first_of("/\\\n"), std::string::npos);
-    EXPECT_EQ(Files(), (std::set<std::string>{"p0001.jpg", "p0002.jpg"}));
-}
-
-TEST_F(PhoneSessionTest, ThePhotoSentAgainIsNotStoredTwice) {
-    const std::string jpeg = JpegBytes(64, 48);
-    EXPECT_EQ(Send("a.jpg", jpeg).status, 200);
-    const WebAnswer again = Send("A.JPG", jpeg);
+    // The same photo again is not stored twice; another size is another photo.
+    const WebAnswer again = Send("img_0001.jpg", jpeg);
     EXPECT_EQ(again.status, 200);
     EXPECT_NE(again.body.find("\"duplicate\":true"), std::string::npos);
-    EXPECT_EQ(Send("a.jpg", JpegBytes(65, 48)).status, 200);  // another size: another photo
-    EXPECT_EQ(session->Count(), 2u);
+    EXPECT_EQ(Send("img_0001.jpg", JpegBytes(65, 48)).status, 200);
+    // The phone's name is only kept cleaned.
+    EXPECT_EQ(Send("../../etc/Passwd.JPG", JpegBytes(8, 8)).status, 200);
+    EXPECT_EQ(Send(std::string("a\nb\\..\\C:\xff.jpg"), JpegBytes(9, 9)).status, 200);
+    EXPECT_EQ(Files(), (std::set<std::string>{"p0001.jpg", "p0002.png", "p0003.heic", "p0004.jpg",
+                                              "p0005.jpg", "p0006.jpg"}));
+    const std::vector<PhoneReceived> got = session->Received();
+    ASSERT_EQ(got.size(), 6u);
+    EXPECT_EQ(got[2].kind, PhotoKind::kHeif);
+    EXPECT_EQ(got[4].origName, "passwd.jpg");
+    EXPECT_EQ(got[5].origName.find_first_of("/\\\n"), std::string::npos);
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen[0].second, jpeg);
 }
 
 TEST(PhoneSessionWrites, APhotoWhoseWriteFailedIsTakenWhenThePhoneSendsItAgain) {
@@ -171,41 +154,40 @@ TEST(PhoneStations, KeepTheirPhotosApartAndAStartClearsOnlyItsOwnKilledSessions)
 TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {
     struct Case {
         const char* what;
-        std::function<void(PhoneSessionTest&)> before;
+        std::function<void(PhoneSessionTest&)> before;  // the session's making
+        std::function<void(PhoneSession&)> after;
         std::string bytes;
-        std::size_t breakAt;
         int status;
         const char* why = nullptr;
+        std::size_t breakAt = std::string::npos;
     };
     const std::string jpeg = JpegBytes(640, 480);
     ASSERT_GT(jpeg.size(), 4000u);  // arrives in several pieces
     const std::vector<Case> cases = {
-        {"a text file named .jpg", nullptr, "hello, not a photo", std::string::npos, 415},
-        {"only the start of a JPEG", nullptr, jpeg.substr(0, 4) + std::string(5000, 'x'),
-         std::string::npos, 415, kPhoneUnreadable},
-        {"broken off half-way", nullptr, jpeg, jpeg.size() / 2, 400},
-        {"over the photo size", [](auto& t) { t.limits.maxPhotoBytes = 100; t.Make(); }, jpeg,
-         std::string::npos, 413},
-        {"over the photo count", [](auto& t) { t.limits.maxPhotos = 0; t.Make(); }, jpeg,
-         std::string::npos, 403},
-        {"no room left on the backup disk",
-         [](auto& t) { t.disks = FakeDisks(1000); t.Make(); }, jpeg, std::string::npos, 507},
-        {"after the page's done",
-         [](auto& t) {
+        {"a text file named .jpg", nullptr, nullptr, "hello, not a photo", 415},
+        {"only the start of a JPEG", nullptr, nullptr, jpeg.substr(0, 4) + std::string(5000, 'x'),
+         415, kPhoneUnreadable},
+        {"broken off half-way", nullptr, nullptr, jpeg, 400, nullptr, jpeg.size() / 2},
+        {"over the photo size", [](auto& t) { t.limits.maxPhotoBytes = 100; }, nullptr, jpeg, 413},
+        {"over the photo count", [](auto& t) { t.limits.maxPhotos = 0; }, nullptr, jpeg, 403},
+        {"no room left on the backup disk", [](auto& t) { t.disks = FakeDisks(1000); }, nullptr,
+         jpeg, 507},
+        {"after the page's done", nullptr,
+         [](PhoneSession& s) {
              ScriptedBody none("");
-             t.session->Post(WebRequest{t.session->PagePath() + "done", {}, 0}, none);
+             s.Post(WebRequest{s.PagePath() + "done", {}, 0}, none);
          },
-         jpeg, std::string::npos, 410},
-        {"after the station's done", [](auto& t) { t.session->Finish(); }, jpeg,
-         std::string::npos, 410},
-        {"after home", [](auto& t) { t.session->End(); }, jpeg, std::string::npos, 404},
+         jpeg, 410},
+        {"after the station's done", nullptr, [](PhoneSession& s) { s.Finish(); }, jpeg, 410},
+        {"after home", nullptr, [](PhoneSession& s) { s.End(); }, jpeg, 404},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         limits = PhoneLimits{};
         disks = FakeDisks(50000);
-        Make();
         if (c.before) c.before(*this);
+        Make();
+        if (c.after) c.after(*session);
         const WebAnswer a = Send("x.jpg", c.bytes, c.breakAt);
         EXPECT_EQ(a.status, c.status);
         if (c.why) {
@@ -231,8 +213,11 @@ TEST_F(PhoneSessionTest, AnUploadThatThrowsGivesBackWhatItTook) {
     EXPECT_EQ(Send("a.jpg", jpeg).body, "{\"ok\":true,\"count\":1}");
 }
 
-TEST_F(PhoneSessionTest, EveryOtherPathIsNotFoundWithoutDetail) {
+TEST_F(PhoneSessionTest, TheTokenIsLongAndRandomAndEveryOtherPathIsNotFoundWithoutDetail) {
     const std::string t = session->Token();
+    EXPECT_EQ(t.size(), 32u);  // 128 bits
+    EXPECT_EQ(t.find_first_not_of("0123456789abcdef"), std::string::npos);
+    EXPECT_EQ(session->Address("10.0.0.5", 8765), "http://10.0.0.5:8765/" + t + "/");
     EXPECT_EQ(session->Get(WebRequest{"/" + t + "/", {}, {}}).status, 200);
     EXPECT_NE(session->Get(WebRequest{"/" + t + "/", {}, {}}).body.find("id=\"photos\""),
               std::string::npos);

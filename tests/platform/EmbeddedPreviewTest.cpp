@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <optional>
+#include <tuple>
 
 #include "platform/imaging/ExifTiff.h"
 #include "platform/imaging/JpegLayout.h"
@@ -32,31 +33,26 @@ QImage Letterboxed() {
 
 TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
     const std::string thumb = Jpeg(CornerPicture(160, 120));
-    struct Case {
-        const char* what;
-        QSize full;
-        std::string thumbnail;
-        QSize atLeast;
-        std::optional<QSize> shown;  // none: no preview
-    };
-    const Case cases[] = {
-        {"a 4:3 photo's", {1280, 960}, thumb, {}, QSize(160, 120)},
-        {"reduced to what the cell needs", {1280, 960}, Jpeg(CornerPicture(320, 240)), {40, 30},
-         QSize(40, 30)},
+    const QSize full(1280, 960);
+    // What the thumbnail is, the photo's size, the thumbnail, the size asked for at least, the
+    // size shown (none: no preview).
+    const std::tuple<const char*, QSize, std::string, QSize, std::optional<QSize>> cases[] = {
+        {"a 4:3 photo's", full, thumb, {}, QSize(160, 120)},
+        {"reduced for the cell", full, Jpeg(CornerPicture(320, 240)), {40, 30}, QSize(40, 30)},
         {"letterboxed, cut to the photo", {1500, 1000}, Jpeg(Letterboxed()), {}, QSize(160, 107)},
         {"landscape for a portrait photo", {960, 1280}, thumb, {}, std::nullopt},
-        {"damaged", {1280, 960}, thumb.substr(0, thumb.size() / 2) + "\xFF\xD9", {}, std::nullopt},
-        {"claiming a huge size", {1280, 960}, WithFrameSize(thumb, 4000, 3000), {}, std::nullopt},
-        {"none", {1280, 960}, "", {}, std::nullopt},
+        {"damaged", full, thumb.substr(0, thumb.size() / 2) + "\xFF\xD9", {}, std::nullopt},
+        {"claiming a huge size", full, WithFrameSize(thumb, 4000, 3000), {}, std::nullopt},
+        {"none", full, "", {}, std::nullopt},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, size, thumbnail, atLeast, shown] : cases) {
+        SCOPED_TRACE(what);
         const std::string photo =
-            WithExif(Jpeg(CornerPicture(64, 48)), {{0, 306, "2024:05:01 12:30:00"}}, c.thumbnail);
-        const QImage preview = DecodeEmbeddedPreview(photo, c.full, c.atLeast);
-        ASSERT_EQ(preview.isNull(), !c.shown);
-        if (!c.shown) continue;
-        EXPECT_EQ(preview.size(), *c.shown);
+            WithExif(Jpeg(CornerPicture(64, 48)), {{0, 306, "2024:05:01 12:30:00"}}, thumbnail);
+        const QImage preview = DecodeEmbeddedPreview(photo, size, atLeast);
+        ASSERT_EQ(preview.isNull(), !shown);
+        if (!shown) continue;
+        EXPECT_EQ(preview.size(), *shown);
         EXPECT_EQ(CornerIndexes(preview), (std::array<int, 4>{0, 1, 2, 3}));
     }
 }
@@ -64,24 +60,22 @@ TEST(EmbeddedPreview, ShowsTheThumbnailOnlyWhereItShowsThePicture) {
 // IFD 1's links are checked against the block; each byte at a time cut
 // off or garbled gives no thumbnail or one that lies inside the block.
 TEST(EmbeddedPreview, ThumbnailLinksStayInsideTheBlock) {
-    const std::string photo = WithExif(Jpeg(CornerPicture(64, 48)), {}, Jpeg(CornerPicture(16, 16)));
+    const std::string photo =
+        WithExif(Jpeg(CornerPicture(64, 48)), {}, Jpeg(CornerPicture(16, 16)));
     const std::optional<ByteSpan> exif = FindJpegExif(photo);
     ASSERT_TRUE(exif);
     const std::string tiff = photo.substr(exif->offset, exif->size);
     ASSERT_TRUE(ExifThumbnail(tiff));
-    for (std::size_t cut = 0; cut < tiff.size(); ++cut) {
-        const std::optional<ByteSpan> span = ExifThumbnail(std::string_view(tiff).substr(0, cut));
-        if (span) {
-            EXPECT_LE(span->offset + span->size, cut);
-        }
-    }
+    const auto inside = [](std::string_view block) {
+        const std::optional<ByteSpan> span = ExifThumbnail(block);
+        return !span || span->offset + span->size <= block.size();
+    };
+    for (std::size_t cut = 0; cut < tiff.size(); ++cut)
+        EXPECT_TRUE(inside(std::string_view(tiff).substr(0, cut))) << "cut at " << cut;
     for (std::size_t at = 0; at < 64 && at < tiff.size(); ++at) {
         std::string garbled = tiff;
         garbled[at] = '\xFF';
-        const std::optional<ByteSpan> span = ExifThumbnail(garbled);
-        if (span) {
-            EXPECT_LE(span->offset + span->size, garbled.size());
-        }
+        EXPECT_TRUE(inside(garbled)) << "garbled at " << at;
     }
 }
 
@@ -94,8 +88,8 @@ TEST(EmbeddedPreview, AThumbnailShowsTurnedAsItsPictureBeforeAndAfterTheCopyIsTu
         SCOPED_TRACE(fits ? "turned" : "cut");
         // A damaged thumbnail cannot be turned.
         const std::string stored = fits ? thumb : thumb.substr(0, thumb.size() / 2) + "\xFF\xD9";
-        const StationCopy copy =
-            StationCopyFromBytes(WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 6}}, stored));
+        const StationCopy copy = StationCopyFromBytes(
+            WithExif(Jpeg(CornerPicture(1280, 960)), {{0, 274, {}, 6}}, stored));
         ASSERT_FALSE(copy.asIs);
         const QImage preview = DecodeEmbeddedPreview(copy.made, {960, 1280});
         ASSERT_EQ(preview.isNull(), !fits);

@@ -42,9 +42,8 @@ TEST(Gbk, LengthsAndCutsCountBytesAndNeverSplitACharacter) {
     gbk::AppendFromUtf8(out, "光");
     EXPECT_EQ(out, "k=\xB9\xE2");
     std::string bytes = gbk::FromUtf8("数码照片");  // 8 bytes
-    EXPECT_EQ(gbk::CutPoint(bytes, 8), 8u);
-    EXPECT_EQ(gbk::CutPoint(bytes, 5), 4u);
-    EXPECT_EQ(gbk::CutPoint(bytes, 1), 0u);
+    for (const auto& [limit, cut] : {std::pair{8u, 8u}, {5u, 4u}, {1u, 0u}})
+        EXPECT_EQ(gbk::CutPoint(bytes, limit), cut) << limit;
     EXPECT_EQ(gbk::CutPoint("ab\xB9\xE2", 3), 2u);
     EXPECT_EQ(gbk::CutToBytes("a数码", 4), "a数");
     EXPECT_EQ(gbk::CutToBytes("a数码", 5), "a数码");

@@ -11,15 +11,13 @@ namespace {
 
 class Host : public QObject {
   public:
-    std::vector<int> messages;
-    std::vector<std::intptr_t> values;
+    std::vector<std::intptr_t> seen;  // message, wParam, lParam of each
 
   protected:
     bool event(QEvent* e) override {
         if (e->type() != HostMessage::EventType()) return QObject::event(e);
         auto* m = static_cast<HostMessage*>(e);
-        messages.push_back(m->message);
-        values.insert(values.end(), {m->wParam, m->lParam});
+        seen.insert(seen.end(), {m->message, m->wParam, m->lParam});
         return true;
     }
 };
@@ -30,8 +28,7 @@ TEST(HostLinkTest, TheMessageIsHandledBeforeSendReturnsAndNothingGoesToAClosedHo
     host->setParent(frame.get());
     HostWindowLink link(host);
     link.Send(kMessageHandBack, 20150307, 7);
-    EXPECT_EQ(host->messages, std::vector<int>{4027});
-    EXPECT_EQ(host->values, (std::vector<std::intptr_t>{20150307, 7}));
+    EXPECT_EQ(host->seen, (std::vector<std::intptr_t>{4027, 20150307, 7}));
     frame.reset();                             // the host's frame closes with its window
     link.Send(kMessageHandBack, 20150307, 8);  // must not reach freed memory
 }

@@ -51,9 +51,8 @@ TEST(IniDocument, GarbageAndHugeLinesGetDefinedAnswers) {
     EXPECT_FALSE(g.Get("prints", "printsnumb").has_value());
     (void)g.Serialize();
 
-    std::string huge = "[s]\r\nk=" + std::string(100000, 'v') + "\r\n" + std::string(100000, '[') +
-                       "\r\nafter=1\r\n";
-    IniDocument h = IniDocument::Parse(huge);
+    const IniDocument h = IniDocument::Parse("[s]\r\nk=" + std::string(100000, 'v') + "\r\n" +
+                                             std::string(100000, '[') + "\r\nafter=1\r\n");
     EXPECT_EQ(h.Get("s", "k")->size(), 100000u);
     EXPECT_EQ(h.Get("s", "after").value(), "1");
 }

@@ -11,13 +11,11 @@ TEST(KeyMessageQtTest, QtKeysBecomeTheVirtualKeysOfTheHost) {
     const auto vk = [](int key, QEvent::Type type = QEvent::KeyPress) {
         return KeyMessageFromQt(QKeyEvent(type, key, Qt::NoModifier));
     };
-    EXPECT_EQ(vk(Qt::Key_Enter).virtualKey, kVkReturn);
-    EXPECT_EQ(vk(Qt::Key_PageUp).virtualKey, kVkPrior);
-    EXPECT_EQ(vk(Qt::Key_Down).virtualKey, kVkDown);
-    EXPECT_EQ(vk(Qt::Key_O).virtualKey, kVkO);
-    EXPECT_EQ(vk(Qt::Key_F3).virtualKey, kVkF3);
-    EXPECT_EQ(vk(Qt::Key_F5).virtualKey, kVkF5);
-    EXPECT_EQ(vk(Qt::Key_Escape).virtualKey, 0u);
+    const std::pair<int, unsigned> keys[] = {{Qt::Key_Enter, kVkReturn}, {Qt::Key_PageUp, kVkPrior},
+                                             {Qt::Key_Down, kVkDown},    {Qt::Key_O, kVkO},
+                                             {Qt::Key_F3, kVkF3},        {Qt::Key_F5, kVkF5},
+                                             {Qt::Key_Escape, 0u}};
+    for (const auto& [key, virtualKey] : keys) EXPECT_EQ(vk(key).virtualKey, virtualKey) << key;
     EXPECT_EQ(vk(Qt::Key_Delete, QEvent::KeyRelease).message, kWmKeyUp);
 }
 

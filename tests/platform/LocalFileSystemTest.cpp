@@ -2,8 +2,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -21,32 +21,31 @@ using testing::WriteBytes;
 
 namespace fs = std::filesystem;
 
-std::size_t EntriesIn(const std::string& folder) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(folder)) ++n;
-    return n;
+std::ptrdiff_t EntriesIn(const std::string& folder) {
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-TEST(LocalFileSystem, ReplaceWritesTheWholeFileOrLeavesThePreviousOne) {
+struct LocalDisk : ::testing::Test {
     TempFolder tmp;
-    LocalFileSystem fs;
+    LocalFileSystem disk;
+};
+
+TEST_F(LocalDisk, ReplaceWritesTheWholeFileOrLeavesThePreviousOne) {
     std::string path = tmp / "photo.ini";
-    ASSERT_TRUE(fs.ReplaceFile(path, "first"));
-    ASSERT_TRUE(fs.ReplaceFile(path, "second, longer"));
+    ASSERT_TRUE(disk.ReplaceFile(path, "first"));
+    ASSERT_TRUE(disk.ReplaceFile(path, "second, longer"));
     std::string back;
-    ASSERT_TRUE(fs.ReadFile(path, &back));
+    ASSERT_TRUE(disk.ReadFile(path, &back));
     EXPECT_EQ(back, "second, longer");
-    EXPECT_EQ(EntriesIn(tmp.path()), 1u);  // no temporary file left
+    EXPECT_EQ(EntriesIn(tmp.path()), 1);  // no temporary file left
     // A failed write leaves the previous file and no temporary.
     LocalFileSystem failing(testing::FullDiskAfter<16>);
     EXPECT_FALSE(failing.ReplaceFile(path, std::string(1000, 'n')));
     EXPECT_EQ(ReadBytes(path), "second, longer");
-    EXPECT_EQ(EntriesIn(tmp.path()), 1u);
+    EXPECT_EQ(EntriesIn(tmp.path()), 1);
 }
 
-TEST(LocalFileSystem, AReplacedFileKeepsItsModeAndGroup) {
-    TempFolder tmp;
-    LocalFileSystem disk;
+TEST_F(LocalDisk, AReplacedFileKeepsItsModeAndGroup) {
     const std::string path = tmp / "param.ini";
     WriteBytes(path, "old");
     WriteBytes(tmp / "copy.ini", "copied");
@@ -65,17 +64,15 @@ TEST(LocalFileSystem, AReplacedFileKeepsItsModeAndGroup) {
     EXPECT_EQ(ReadBytes(path), "copied");
 }
 
-TEST(LocalFileSystem, MissingFolderAndFilesAreReportedNotCreated) {
-    TempFolder tmp;
-    LocalFileSystem fs;
-    EXPECT_FALSE(fs.ReplaceFile(tmp / "no/such/photo.ini", "x"));
-    EXPECT_FALSE(fs.DirectoryExists(tmp / "no"));
+TEST_F(LocalDisk, MissingFolderAndFilesAreReportedNotCreated) {
+    EXPECT_FALSE(disk.ReplaceFile(tmp / "no/such/photo.ini", "x"));
+    EXPECT_FALSE(disk.DirectoryExists(tmp / "no"));
     std::string s;
-    EXPECT_FALSE(fs.ReadFile(tmp / "none", &s));
-    EXPECT_TRUE(fs.CreateDirectories(tmp / "a/b"));
-    EXPECT_TRUE(fs.DirectoryExists(tmp / "a/b"));
-    EXPECT_FALSE(fs.FileExists(tmp / "a/b"));
-    EXPECT_FALSE(fs.RemoveFile(tmp / "a/none"));
+    EXPECT_FALSE(disk.ReadFile(tmp / "none", &s));
+    EXPECT_TRUE(disk.CreateDirectories(tmp / "a/b"));
+    EXPECT_TRUE(disk.DirectoryExists(tmp / "a/b"));
+    EXPECT_FALSE(disk.FileExists(tmp / "a/b"));
+    EXPECT_FALSE(disk.RemoveFile(tmp / "a/none"));
 }
 
 using Listed = std::tuple<std::string, bool, bool>;  // name, folder, link
@@ -89,9 +86,7 @@ std::vector<Listed> Listing(LocalFileSystem& disk, const std::string& folder) {
     return out;
 }
 
-TEST(LocalFileSystem, ListsFoldersAndFilesWithLinksAsWhatTheyPointTo) {
-    TempFolder tmp;
-    LocalFileSystem disk;
+TEST_F(LocalDisk, ListsFoldersAndFilesWithLinksAsWhatTheyPointTo) {
     WriteBytes(tmp / "outside/photo.jpg", "o");
     WriteBytes(tmp / "card/a.jpg", "a");
     WriteBytes(tmp / "card/sub/b.jpg", "b");
@@ -115,9 +110,7 @@ TEST(LocalFileSystem, ListsFoldersAndFilesWithLinksAsWhatTheyPointTo) {
     EXPECT_EQ(entries.size(), 1u) << "left alone on failure";
 }
 
-TEST(LocalFileSystem, ResolvedPathFollowsLinksAndDots) {
-    TempFolder tmp;
-    LocalFileSystem disk;
+TEST_F(LocalDisk, ResolvedPathFollowsLinksAndDots) {
     WriteBytes(tmp / "real/dir/p.jpg", "p");
     fs::create_symlink(tmp / "real", tmp / "link");
     fs::create_symlink(tmp / "gone", tmp / "dangling");
@@ -131,9 +124,7 @@ TEST(LocalFileSystem, ResolvedPathFollowsLinksAndDots) {
     EXPECT_EQ(disk.ResolvedPath(""), "");
 }
 
-TEST(LocalFileSystem, RemoveTreeTakesReadOnlyFoldersAndOnlyTheLinks) {
-    TempFolder tmp;
-    LocalFileSystem disk;
+TEST_F(LocalDisk, RemoveTreeTakesReadOnlyFoldersAndOnlyTheLinks) {
     WriteBytes(tmp / "outside/keep.jpg", "k");
     WriteBytes(tmp / "tree/a.jpg", "a");
     WriteBytes(tmp / "tree/locked/b.jpg", "b");
@@ -154,27 +145,15 @@ TEST(LocalFileSystem, RemoveTreeTakesReadOnlyFoldersAndOnlyTheLinks) {
     EXPECT_EQ(ReadBytes(tmp / "outside/keep.jpg"), "k");
 }
 
-TEST(LocalFileSystem, ReadFilePartStopsAtTheEnd) {
-    TempFolder tmp;
-    LocalFileSystem disk;
+TEST_F(LocalDisk, ReadFilePartStopsAtTheEnd) {
     WriteBytes(tmp / "ten", "0123456789");
-    struct Case {
-        std::uint64_t offset;
-        std::size_t size;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {0, 4, "0123"},
-        {8, 4, "89"},
-        {10, 4, ""},
-        {11, 4, ""},
-        {3, 0, ""},
-        {~std::uint64_t{0}, ~std::size_t{0}, ""},
-    };
-    for (const Case& c : cases) {
+    const std::tuple<std::uint64_t, std::size_t, const char*> cases[] = {
+        {0, 4, "0123"}, {8, 4, "89"}, {10, 4, ""},
+        {11, 4, ""},    {3, 0, ""},   {~std::uint64_t{0}, ~std::size_t{0}, ""}};
+    for (const auto& [offset, size, expected] : cases) {
         std::string bytes = "stale";
-        EXPECT_TRUE(disk.ReadFilePart(tmp / "ten", c.offset, c.size, &bytes)) << c.offset;
-        EXPECT_EQ(bytes, c.expected) << c.offset << " " << c.size;
+        EXPECT_TRUE(disk.ReadFilePart(tmp / "ten", offset, size, &bytes)) << offset;
+        EXPECT_EQ(bytes, expected) << offset << " " << size;
     }
     std::string bytes;
     EXPECT_FALSE(disk.ReadFilePart(tmp / "none", 0, 4, &bytes));

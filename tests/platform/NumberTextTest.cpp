@@ -10,33 +10,23 @@ namespace orelle {
 namespace {
 
 TEST(ProfileNumber, ReadsAsTheProfileFunctionsDo) {
-    struct Case {
-        const char* text;
-        std::int32_t value;
-    } cases[] = {
-        {"42", 42},
-        {"  -7", -7},
-        {"+5", 5},
-        {"12abc", 12},
-        {"abc", 0},
-        {"", 0},
-        {"0x1F", 31},
-        {"0o17", 15},
-        {"0b101", 5},
-        {"4294967297", 1},
-        {"-2147483648", -2147483647 - 1},
-        {"99999999999999999999", 1661992959},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ParseProfileInt(c.text), c.value) << c.text;
-}
-
-TEST(ProfileNumber, DecimalsReadAsAtof) {
-    EXPECT_DOUBLE_EQ(ParseDecimal("4.5"), 4.5);
-    EXPECT_DOUBLE_EQ(ParseDecimal(" -1"), -1.0);
-    EXPECT_DOUBLE_EQ(ParseDecimal("6in"), 6.0);
-    EXPECT_DOUBLE_EQ(ParseDecimal("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(ParseDecimal("1e999"), 0.0);
-    EXPECT_DOUBLE_EQ(ParseDecimal(".5"), 0.5);
+    const std::pair<const char*, std::int32_t> ints[] = {{"42", 42},
+                                                         {"  -7", -7},
+                                                         {"+5", 5},
+                                                         {"12abc", 12},
+                                                         {"abc", 0},
+                                                         {"", 0},
+                                                         {"0x1F", 31},
+                                                         {"0o17", 15},
+                                                         {"0b101", 5},
+                                                         {"4294967297", 1},
+                                                         {"-2147483648", INT32_MIN},
+                                                         {"99999999999999999999", 1661992959}};
+    for (const auto& [text, value] : ints) EXPECT_EQ(ParseProfileInt(text), value) << text;
+    // Decimals read as atof does.
+    const std::pair<const char*, double> decimals[] = {{"4.5", 4.5}, {" -1", -1.0},  {"6in", 6.0},
+                                                       {"abc", 0.0}, {"1e999", 0.0}, {".5", 0.5}};
+    for (const auto& [text, value] : decimals) EXPECT_DOUBLE_EQ(ParseDecimal(text), value) << text;
 }
 
 TEST(NumberText, FixedPointIgnoresTheProcessLocaleAndLinesBreakNoMore) {

@@ -15,20 +15,14 @@ namespace {
 
 using testing::TestDatabase;
 
-std::unique_ptr<Database> Open(const OdbcSettings& settings, std::string* error = nullptr) {
-    std::string why;
-    auto db = OdbcConnector().Connect(settings, &why);
-    if (error) *error = why;
-    return db;
-}
-
 TEST(OdbcDatabaseTest, BoundValuesStayValuesAndRowsComeBackTrimmed) {
     REQUIRE_TEST_DATABASE();
     TestDatabase server;
     server.Run(
         "insert into DB_member(code,password,name,class) values('m1','pw','  O''Brien 张  ',NULL)");
-    auto db = Open(server.Settings());
-    ASSERT_TRUE(db);
+    std::string error;
+    auto db = OdbcConnector().Connect(server.Settings(), &error);
+    ASSERT_TRUE(db) << error;
 
     std::vector<Database::Row> rows;
     ASSERT_TRUE(
@@ -67,7 +61,7 @@ TEST(OdbcDatabaseTest, ServersThatDoNotLetUsInAreRefusedInTime) {
     for (const OdbcSettings& s : {silentServer, silentSqlServer, noDriver}) {
         const auto start = std::chrono::steady_clock::now();
         std::string error;
-        EXPECT_FALSE(Open(s, &error)) << s.driver << " " << s.host;
+        EXPECT_FALSE(OdbcConnector().Connect(s, &error)) << s.driver << " " << s.host;
         EXPECT_FALSE(error.empty());
         // A hang guard, far above the one second asked for.
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20))

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <string>
+#include <tuple>
 
 #include "platform/files/FileDevice.h"
 #include "platform/files/FileSystem.h"
@@ -39,16 +40,10 @@ std::string AfterSoi(std::string jpeg, const std::string& segment) {
     return jpeg.insert(2, segment);
 }
 
-struct DenominatorCase {
-    QSize full;
-    int level;
-    QSize atLeast;
-    int expected;
-};
-
-TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
+TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeastAndTheDecoderUsesIt) {
     const QSize camera(4000, 3000);
-    const DenominatorCase cases[] = {
+    // The picture's size, the level, the size asked for at least, the denominator.
+    const std::tuple<QSize, int, QSize, int> cases[] = {
         {camera, 0, {}, 1},
         {camera, 1, {}, 4},
         {camera, 2, {}, 8},
@@ -62,28 +57,23 @@ TEST(ReducedDenominatorTest, LargestWithinLevelThatCoversAtLeast) {
         {{4001, 3001}, 2, {501, 376}, 8},
         {{4001, 3001}, 2, {502, 376}, 4},
     };
-    for (const DenominatorCase& c : cases) {
-        EXPECT_EQ(ReducedDenominator(c.full, c.level, c.atLeast), c.expected)
-            << c.full.width() << "x" << c.full.height() << " level " << c.level << " at least "
-            << c.atLeast.width() << "x" << c.atLeast.height();
+    for (const auto& [full, level, atLeast, expected] : cases) {
+        EXPECT_EQ(ReducedDenominator(full, level, atLeast), expected)
+            << full.width() << "x" << full.height() << " level " << level << " at least "
+            << atLeast.width() << "x" << atLeast.height();
     }
-}
-
-TEST(DecodeReducedTest, TheSizeAskedForChoosesTheDenominator) {
+    // The decoder follows it.
     EXPECT_EQ(DecodeReducedFromBytes(JpegBytes(800, 600), 2, {240, 160}).size(), QSize(400, 300));
 }
 
 // What phones and cameras write: the shot time is preferred to the time
 // of the last change; of one tag, the first IFD in order wins.
-TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
+TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChangeAndNoneInDamagedBytes) {
     const ExifField inExif{EXIF_IFD_EXIF, 306, "in exif"};
     const ExifField original{EXIF_IFD_EXIF, 36867, "2023:07:01 10:00:00"};
     const ExifField digitised{EXIF_IFD_EXIF, 36868, "2023:07:02 11:00:00"};
     const ExifField changed{EXIF_IFD_0, 306, "2024:01:05 09:00:00"};
-    const struct {
-        std::vector<ExifField> fields;
-        const char* date;
-    } cases[] = {
+    const std::pair<std::vector<ExifField>, const char*> cases[] = {
         {{original}, "2023:07:01 10:00:00"},
         {{changed}, "2024:01:05 09:00:00"},
         {{changed, digitised}, "2023:07:02 11:00:00"},
@@ -93,13 +83,11 @@ TEST(ShotDateTest, ShotTimeBeforeDigitisedBeforeLastChange) {
         {{inExif, ExifField{EXIF_IFD_0, 306, "in 0"}}, "in 0"},
         {{inExif, ExifField{EXIF_IFD_1, 306, "in 1"}}, "in 1"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), c.fields)), c.date) << c.date;
-}
-
-TEST(ShotDateTest, EmptyForDamagedBytes) {
+    for (const auto& [fields, date] : cases)
+        EXPECT_EQ(ReadShotDateFromBytes(WithExif(JpegBytes(8, 8), fields)), date) << date;
+    // Damaged bytes have none.
     const std::string dated = JpegBytes(8, 8, "2020:01:01 00:00:00");
-    const std::string cases[] = {
+    const std::string damaged[] = {
         "\xFF\xD8\xFF\xE1\xFF\xFF"
         "Exif",
         "\xFF\xD8\xFF\xE1\x00\x01",
@@ -109,7 +97,7 @@ TEST(ShotDateTest, EmptyForDamagedBytes) {
         std::string(5000, '\xFF'),
         dated.substr(2),
     };
-    for (const std::string& bytes : cases) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
+    for (const std::string& bytes : damaged) EXPECT_EQ(ReadShotDateFromBytes(bytes), "");
 }
 
 // Segments of n bytes in all, of a kind no reader looks at.
@@ -138,23 +126,14 @@ struct CountingFileSystem : MemoryFileSystem {
 TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     const std::string jpeg = JpegBytes(400, 300);
     const std::string dated = JpegBytes(64, 48, "2024:05:01 12:30:00");
+    const std::string padded = AfterSoi(dated, Padding(300000));
     const std::string xmp = Segment(0xE1, "http://ns.adobe.com/xap/1.0/" + std::string(100, 'x'));
     constexpr QSize kNull(0, 0);  // a null image's size
-    struct Case {
-        const char* name;
-        std::string bytes;
-        std::optional<QSize> pixels;
-        QSize decoded;  // at level 1
-        std::string date;
-    };
-    const Case cases[] = {
+    // What the file is, its pixel size, its size decoded at level 1, its shot date.
+    const std::tuple<const char*, std::string, std::optional<QSize>, QSize, std::string> cases[] = {
         {"landscape", JpegBytes(64, 48), QSize(64, 48), {16, 12}, ""},
         {"dated", dated, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
-        {"date behind long segments",
-         AfterSoi(dated, Padding(300000)),
-         QSize(64, 48),
-         {16, 12},
-         "2024:05:01 12:30:00"},
+        {"date behind long segments", padded, QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"date behind XMP", AfterSoi(dated, xmp), QSize(64, 48), {16, 12}, "2024:05:01 12:30:00"},
         {"tail", jpeg + std::string(5000, '\x55'), QSize(400, 300), {100, 75}, ""},
         {"png", PngBytes(QImage(40, 30, QImage::Format_RGB32)), std::nullopt, kNull, ""},
@@ -162,20 +141,20 @@ TEST(PhotoThroughFileSystemTest, SizeDateAndPictureOfEveryKindOfFile) {
     };
     MemoryFileSystem memory;
     memory.CreateDirectories("/m");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        memory.files["/m/p.jpg"] = c.bytes;
-        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), c.pixels);
-        EXPECT_EQ(PixelSizeFromBytes(c.bytes), c.pixels);
-        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), c.date);
-        EXPECT_EQ(ReadShotDateFromBytes(c.bytes), c.date);
-        EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", 1).size(), c.decoded);
+    for (const auto& [name, bytes, pixels, decoded, date] : cases) {
+        SCOPED_TRACE(name);
+        memory.files["/m/p.jpg"] = bytes;
+        EXPECT_EQ(ReadPixelSize(memory, "/m/p.jpg"), pixels);
+        EXPECT_EQ(PixelSizeFromBytes(bytes), pixels);
+        EXPECT_EQ(ReadShotDate(memory, "/m/p.jpg"), date);
+        EXPECT_EQ(ReadShotDateFromBytes(bytes), date);
+        EXPECT_EQ(DecodeReduced(memory, "/m/p.jpg", 1).size(), decoded);
         for (int level : {0, 2}) {
             // The decoder would fill a cut picture with grey and report success.
             const QImage image = DecodeReduced(memory, "/m/p.jpg", level);
-            EXPECT_EQ(image.isNull(), c.decoded == kNull) << level;
+            EXPECT_EQ(image.isNull(), decoded == kNull) << level;
             if (level == 0 && !image.isNull()) {
-                EXPECT_EQ(image.size(), c.pixels);
+                EXPECT_EQ(image.size(), pixels);
             }
         }
     }
@@ -255,13 +234,6 @@ TEST(RotatePictureTest, OtherAnglesGrowAndFillCornersGrey) {
     EXPECT_EQ(turned.pixel(turned.width() / 4, turned.height() / 4), kCornerGrey);
 }
 
-bool Changed(const QImage& before, const QImage& after, QRect area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y)) return true;
-    return false;
-}
-
 bool HasPixel(const QImage& image, QRgb colour) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
@@ -275,9 +247,9 @@ TEST(ImprintTest, DrawsOrangeBelowAndRightOfTheOrigin) {
     QImage picture = white;
     DrawTextOnPicture(picture, "2024 05 01", "宋体", 24, 40, 30);
     EXPECT_TRUE(HasPixel(picture, kOrange));
-    EXPECT_TRUE(Changed(white, picture, QRect(40, 30, 200, 30)));
-    EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 240, 29)));
-    EXPECT_FALSE(Changed(white, picture, QRect(0, 0, 38, 100)));
+    EXPECT_NE(picture.copy(40, 30, 200, 30), white.copy(40, 30, 200, 30));
+    EXPECT_EQ(picture.copy(0, 0, 240, 29), white.copy(0, 0, 240, 29));
+    EXPECT_EQ(picture.copy(0, 0, 38, 100), white.copy(0, 0, 38, 100));
     // The font is of the pixel size asked for, and at least 1.
     EXPECT_EQ(ImprintFontSize("宋体", 24), 24);
     EXPECT_EQ(ImprintFontSize("宋体", 0), 1);

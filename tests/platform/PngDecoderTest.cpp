@@ -41,10 +41,9 @@ TEST(PngDecoderTest, ChunksBeforeThePixelsCostOnlyTheirBytes) {
 }
 
 TEST(PngDecoderTest, BombsAreRefused) {
-    const struct {
-        int w, h;
-    } claims[] = {{8193, 8192}, {40000, 40000}, {8192, 8192}};  // the last one's data ends early
-    for (const auto& c : claims) EXPECT_TRUE(PngAsJpeg(testing::PngBomb(c.w, c.h)).empty()) << c.w;
+    // The last one's data ends early.
+    for (const auto& [w, h] : {std::pair{8193, 8192}, {40000, 40000}, {8192, 8192}})
+        EXPECT_TRUE(PngAsJpeg(testing::PngBomb(w, h)).empty()) << w;
 }
 
 }  // namespace

@@ -37,8 +37,7 @@ TEST(Profile, TextsAreCutToTheBufferAtACharacterBoundary) {
     // at byte 260, beyond the 259 that a 260-byte buffer holds.
     fs.files["/s.ini"] = "[a]\r\nk=" + std::string(258, 'x') + "\xB9\xE2" + "\r\n";
     Profile p("/s.ini", fs);
-    std::string v = p.GetString("a", "k", "");
-    EXPECT_EQ(v, std::string(258, 'x'));
+    EXPECT_EQ(p.GetString("a", "k", ""), std::string(258, 'x'));
     EXPECT_EQ(p.GetString("a", "k", "", 4), "xxx");
     // Values are converted from GBK, invalid bytes to '?'.
     fs.files["/t.ini"] = "[a]\r\nk=\xB9\xE2\xC3\xE6\xFF\r\n";

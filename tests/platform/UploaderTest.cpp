@@ -2,10 +2,10 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
+#include <filesystem>
 #include <memory>
 
 #include "platform/uploader/Uploader.h"
@@ -45,8 +45,7 @@ TEST(UploaderTest, WithoutOneRunningTheProgramOfTheFolderStartsIfInstalled) {
     LocalUploader uploader(SocketName() + "-none", programs.path() + "/");
     EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kFailed) << "nor installed";
     testing::WriteBytes(program, "#!/bin/sh\npwd > '" + marker + "'\n");
-    QFile::setPermissions(QString::fromStdString(program),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
     EXPECT_EQ(uploader.NewOrder(20150307, 7), UploaderHandOff::kStarted);
 
     QElapsedTimer clock;

@@ -1,5 +1,6 @@
 #include "support/MemoryFileSystem.h"
 
+#include <filesystem>
 #include <utility>
 #include <vector>
 
@@ -130,25 +131,8 @@ bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEnt
 }
 
 std::string MemoryFileSystem::ResolvedPath(const std::string& path) {
-    const bool absolute = !path.empty() && path[0] == paths::kSeparator;
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find(paths::kSeparator, start);
-        if (end == std::string::npos) end = path.size();
-        const std::string part = path.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty() && parts.back() != "..")
-                parts.pop_back();
-            else if (!absolute)
-                parts.push_back(part);
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
-    std::string out = absolute ? std::string(1, paths::kSeparator) : std::string();
-    for (const std::string& part : parts) out = paths::Join(out, part);
+    const std::string out = paths::WithoutTrailingSeparator(
+        std::filesystem::path(path).lexically_normal().generic_string());
     Lock lock(mutex_);
     if (files.count(out) == 0 && !HasFolder(out)) return {};
     return out;

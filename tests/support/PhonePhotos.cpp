@@ -1,14 +1,12 @@
 #include "support/PhonePhotos.h"
 
+#include <png.h>
 #include <QBuffer>
 #include <QByteArray>
-#include <QPainter>
 #include <cstdlib>
-#include <fstream>
-#include <png.h>
-#include <sstream>
 
 #include "platform/imaging/JpegWriter.h"
+#include "support/TempFolder.h"
 
 namespace orelle::testing {
 namespace {
@@ -42,7 +40,8 @@ QImage CornerPicture(int w, int h, bool transparentBottom) {
     QImage picture(w, h, transparentBottom ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const QColor c = kCornerColours[static_cast<std::size_t>((y >= h / 2) * 2 + (x >= w / 2))];
+            const QColor c =
+                kCornerColours[static_cast<std::size_t>((y >= h / 2) * 2 + (x >= w / 2))];
             picture.setPixelColor(x, y, transparentBottom && y >= h / 2 ? QColor(0, 0, 0, 0) : c);
         }
     }
@@ -78,10 +77,7 @@ std::string PngBytes(const QImage& picture) {
 std::string HeicFrom(const std::string& source, const std::string& heic) {
     const std::string command = "heif-enc -q 90 -o '" + heic + "' '" + source + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) return {};
-    std::ifstream in(heic, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return ReadBytes(heic);
 }
 
 std::string FlatPng(int w, int h, QRgb colour, const PngChunks& chunks) {
@@ -122,16 +118,18 @@ std::string FlatPng(int w, int h, QRgb colour, const PngChunks& chunks) {
 
 std::string PngBomb(int w, int h) {
     std::string header = Be32(static_cast<std::uint32_t>(w)) + Be32(static_cast<std::uint32_t>(h));
-    header += std::string("\x08\x00\x00\x00\x00", 5);  // 8-bit grey
+    header += std::string("\x08\x00\x00\x00\x00", 5);                   // 8-bit grey
     QByteArray zeros = qCompress(QByteArray(4 << 20, '\0'), 9).mid(4);  // a zlib stream
     return std::string("\x89PNG\r\n\x1a\n", 8) + Chunk("IHDR", header) +
            Chunk("IDAT", zeros.toStdString()) + Chunk("IEND", "");
 }
 
 std::string HeifClaiming(std::string heic, int w, int h) {
-    for (std::size_t at = heic.find("ispe"); at != std::string::npos; at = heic.find("ispe", at + 4)) {
+    for (std::size_t at = heic.find("ispe"); at != std::string::npos;
+         at = heic.find("ispe", at + 4)) {
         if (at + 16 > heic.size()) break;
-        heic.replace(at + 8, 8, Be32(static_cast<std::uint32_t>(w)) + Be32(static_cast<std::uint32_t>(h)));
+        heic.replace(at + 8, 8,
+                     Be32(static_cast<std::uint32_t>(w)) + Be32(static_cast<std::uint32_t>(h)));
     }
     return heic;
 }

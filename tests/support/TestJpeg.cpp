@@ -2,20 +2,18 @@
 
 #include <libexif/exif-data.h>
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
-#include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "platform/imaging/JpegWriter.h"
 #include "platform/imaging/ShotDateWriter.h"
 #include "support/TempFolder.h"
 
 namespace orelle::testing {
 namespace {
 
-std::string EncodeJpeg(int w, int h) {
+QImage Gradient(int w, int h) {
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -24,13 +22,7 @@ std::string EncodeJpeg(int w, int h) {
             line[x] = bright ? qRgb(240, 240, 240) : qRgb(x * 200 / w, y * 200 / h, 60);
         }
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(image)) throw std::runtime_error("JPEG encoding failed");
-    return bytes.toStdString();
+    return image;
 }
 
 }  // namespace
@@ -38,7 +30,7 @@ std::string EncodeJpeg(int w, int h) {
 std::string JpegBytes(int w, int h, const std::string& exifDateTime) {
     std::vector<std::pair<int, std::string>> dates;
     if (!exifDateTime.empty()) dates.push_back({EXIF_IFD_0, exifDateTime});
-    return WithShotDates(EncodeJpeg(w, h), dates);
+    return WithShotDates(EncodeJpeg(Gradient(w, h), 90, {}), dates);
 }
 
 void WriteJpeg(const std::string& path, int w, int h, const std::string& exifDateTime) {
