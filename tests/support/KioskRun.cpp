@@ -90,6 +90,8 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
     return outcomes;
 }
 
+KioskOutcome RunKiosk(const KioskRun& run) { return RunOne(run); }
+
 KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
     KioskRun run;
     run.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"};
