@@ -41,26 +41,21 @@ class KioskKillTest : public ::testing::Test {
     // whole, and "placed" printed only for an order the files show placed.
     static void ExpectSound(const OrdersOnDisk& orders, const KioskOutcome& outcome) {
         EXPECT_EQ(orders.faults, std::vector<std::string>{});
-        for (const OrderOnDisk& order : orders.orders) {
-            SCOPED_TRACE("order " + order.storeDDH);
-            EXPECT_EQ(order.faults, std::vector<std::string>{});
-        }
+        bool toldIsPlaced = false;
         const std::string told = PlacedOrderNumber(outcome);
-        if (told.empty()) return;
-        bool found = false;
-        for (const OrderOnDisk& order : orders.orders)
-            found = found || (order.placed && order.saleDDH == told);
-        EXPECT_TRUE(found) << "reported placed, not marked: " << told;
+        for (const OrderOnDisk& order : orders.orders) {
+            EXPECT_EQ(order.faults, std::vector<std::string>{}) << "order " << order.storeDDH;
+            toldIsPlaced = toldIsPlaced || (order.placed && order.saleDDH == told);
+        }
+        EXPECT_TRUE(told.empty() || toldIsPlaced) << "reported placed, not marked: " << told;
     }
 
     // The stations start once without placing anything, which mends what
     // the kill left between the order's files.
     static void StartAgain(const std::vector<Station*>& stations) {
         std::vector<KioskRun> starts;
-        for (const Station* station : stations) {
-            starts.emplace_back();
-            starts.back().args = {"--config", station->config, "--settings"};
-        }
+        for (const Station* station : stations)
+            starts.push_back({.args = {"--config", station->config, "--settings"}});
         for (const KioskOutcome& started : RunKiosks(starts))
             EXPECT_EQ(started.exitCode, 0) << started.errors;
     }
@@ -84,8 +79,7 @@ class KioskKillTest : public ::testing::Test {
             EXPECT_EQ(after.partialFiles, 0) << "half-written files left";
             for (const OrderOnDisk& old : before[i].orders) {
                 const OrderOnDisk* now = after.Find(old.storeDDH);
-                ASSERT_NE(now, nullptr) << old.storeDDH;
-                EXPECT_EQ(now->placed, old.placed) << old.storeDDH;
+                EXPECT_TRUE(now != nullptr && now->placed == old.placed) << old.storeDDH;
             }
         }
     }

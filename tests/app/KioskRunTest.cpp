@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 // The photo.ini files below a folder.
 std::vector<std::string> PhotoInis(const std::string& root) {
     std::vector<std::string> found;
-    if (!fs::exists(root)) return found;
     for (const auto& e : fs::recursive_directory_iterator(root))
         if (e.path().filename() == "photo.ini") found.push_back(e.path().string());
     return found;

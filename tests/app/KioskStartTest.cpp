@@ -7,6 +7,7 @@
 #include <QLocalServer>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "orelle/Version.h"
@@ -38,11 +39,10 @@ TEST(ProgramConventions, EveryProgramAnswersHelpVersionAndAnUnknownOption) {
         EXPECT_EQ(help.exitCode, 0);
         EXPECT_EQ(help.output.rfind("usage: ", 0), 0u) << help.output;
         const KioskOutcome version = run("--version");
-        EXPECT_EQ(version.exitCode, 0);
-        EXPECT_EQ(version.output, std::string(name) + " " + ORELLE_VERSION + "\n");
+        EXPECT_EQ(std::tie(version.exitCode, version.output),
+                  std::tuple(0, std::string(name) + " " + ORELLE_VERSION + "\n"));
         const KioskOutcome unknown = run("--no-such-option");
-        EXPECT_EQ(unknown.exitCode, 2);
-        EXPECT_EQ(unknown.output, "");
+        EXPECT_EQ(std::tie(unknown.exitCode, unknown.output), std::tuple(2, ""));
         EXPECT_EQ(unknown.errors.find("usage: "), 0u) << unknown.errors;
     }
     // The picture makers once took --help for the folder to write into.

@@ -32,10 +32,8 @@ KioskOutcome RunOne(const KioskRun& run) {
     for (const auto& [name, value] : run.env)
         env.insert(QString::fromStdString(name), QString::fromStdString(value));
     process.setProcessEnvironment(env);
-    if (!run.workingDirectory.empty())
-        process.setWorkingDirectory(QString::fromStdString(run.workingDirectory));
-    if (run.startDelayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(run.startDelayMs));
+    process.setWorkingDirectory(QString::fromStdString(run.workingDirectory));  // empty: ours
+    std::this_thread::sleep_for(std::chrono::milliseconds(run.startDelayMs));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     QStringList args;
     for (const std::string& a : run.args) args << QString::fromStdString(a);
@@ -93,9 +91,7 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
 KioskOutcome RunKiosk(const KioskRun& run) { return RunOne(run); }
 
 KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
-    KioskRun run;
-    run.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"};
-    return run;
+    return {.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"}};
 }
 
 std::string PlacedOrderNumber(const KioskOutcome& outcome) {
