@@ -60,11 +60,8 @@ class KioskStartTest : public ::testing::Test {
     }
 
     KioskRun Kiosk(std::vector<std::string> args) const {
-        KioskRun run;
-        run.args = {"--config", config};
-        run.args.insert(run.args.end(), args.begin(), args.end());
-        run.env = {{"TMPDIR", temp}, {"XDG_RUNTIME_DIR", runtime}};
-        return run;
+        args.insert(args.begin(), {"--config", config});
+        return {.args = args, .env = {{"TMPDIR", temp}, {"XDG_RUNTIME_DIR", runtime}}};
     }
 
     std::vector<std::string> TempEntries() const {

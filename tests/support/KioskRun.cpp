@@ -16,7 +16,9 @@ namespace {
 
 constexpr int kRunTimeoutMs = 30000;
 
-KioskOutcome RunOne(const KioskRun& run) {
+}  // namespace
+
+KioskOutcome RunKiosk(const KioskRun& run) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -58,8 +60,6 @@ KioskOutcome RunOne(const KioskRun& run) {
     return outcome;
 }
 
-}  // namespace
-
 void MakeKioskSettings(const std::string& configDir, const std::string& backupRoot,
                        bool withPackage) {
     namespace fs = std::filesystem;
@@ -82,13 +82,11 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
         std::vector<std::future<KioskOutcome>> running;
         for (std::size_t i = first; i < std::min(runs.size(), first + kAtOnce); ++i)
             running.push_back(
-                std::async(std::launch::async, [&runs, i] { return RunOne(runs[i]); }));
+                std::async(std::launch::async, [&runs, i] { return RunKiosk(runs[i]); }));
         for (auto& r : running) outcomes.push_back(r.get());
     }
     return outcomes;
 }
-
-KioskOutcome RunKiosk(const KioskRun& run) { return RunOne(run); }
 
 KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
     return {.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"}};

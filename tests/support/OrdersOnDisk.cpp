@@ -19,23 +19,29 @@ namespace fs = std::filesystem;
 std::string Text(std::optional<std::string_view> value) { return std::string(value.value_or("")); }
 
 // photo.ini of a placed order: marked placed, with this order's number and
-// every record's section whole.
-void CheckPhotoIni(const fs::path& work, OrderOnDisk& order, int* photos) {
+// every record's section whole; of one not placed: not marked placed.
+// Returns the placed order's photos.
+int CheckPhotoIni(const fs::path& work, OrderOnDisk& order) {
     const fs::path file = work / "photo.ini";
     if (!fs::is_regular_file(file)) {
-        order.faults.push_back("no photo.ini");
-        return;
+        if (order.placed) order.faults.push_back("no photo.ini");
+        return 0;
     }
     const IniDocument doc = IniDocument::Parse(ReadBytes(file.string()));
-    if (Text(doc.Get("orderinfo", "bSuccess")) != "1")
-        order.faults.push_back("photo.ini not placed");
+    const bool marked = Text(doc.Get("orderinfo", "bSuccess")) == "1";
+    if (!order.placed) {
+        if (marked) order.faults.push_back("photo.ini placed, order.ini not");
+        return 0;
+    }
+    if (!marked) order.faults.push_back("photo.ini not placed");
     if (Text(doc.Get("orderinfo", "saleddh")) != order.saleDDH)
         order.faults.push_back("photo.ini without the order number");
-    *photos = std::atoi(Text(doc.Get("photoid", "photonumb")).c_str());
-    if (*photos < 1) order.faults.push_back("photo.ini without photos");
-    for (int i = 1; i <= *photos; ++i)
+    const int photos = std::atoi(Text(doc.Get("photoid", "photonumb")).c_str());
+    if (photos < 1) order.faults.push_back("photo.ini without photos");
+    for (int i = 1; i <= photos; ++i)
         if (!doc.Get(std::to_string(i), "adddatetime"))
             order.faults.push_back("photo.ini record " + std::to_string(i) + " cut");
+    return photos;
 }
 
 struct Record {
@@ -45,9 +51,7 @@ struct Record {
 
 Record RecordAt(const std::string& bytes, std::size_t index) {
     const char* r = bytes.data() + index * kUploadRecordSize;
-    Record record;
-    record.remote.assign(r, strnlen(r, 200));
-    record.local.assign(r + 200, strnlen(r + 200, 204));
+    Record record{std::string(r, strnlen(r, 200)), std::string(r + 200, strnlen(r + 200, 204))};
     std::memcpy(&record.kind, r + 404, 4);  // little-endian, as the machine
     return record;
 }
@@ -90,37 +94,19 @@ void ReadDay(const fs::path& day, bool withPackage, OrdersOnDisk& out) {
     for (const IniDocument::SectionRef& ref : doc.Sections()) {
         if (IniNamesEqual(ref.name, "idcount")) continue;
         const auto key = [&](std::string_view k) { return Text(doc.GetIn(ref.handle, k)); };
-        OrderOnDisk order;
-        order.section = std::string(ref.name);
-        order.storeDDH = key("storeDDH");
-        order.saleDDH = key("saleDDH");
-        order.placed = key("bSuccess") == "-1";
+        OrderOnDisk order{std::string(ref.name), key("storeDDH"), key("saleDDH"),
+                          key("bSuccess") == "-1"};
         if (!doc.GetIn(ref.handle, "submittime"))
             out.faults.push_back(day.string() + ": section " + order.section + " cut");
-        if (!order.placed) {
-            const fs::path job = day / order.storeDDH / "photo.ini";
-            if (!order.storeDDH.empty() && fs::is_regular_file(job) &&
-                Text(IniDocument::Parse(ReadBytes(job.string())).Get("orderinfo", "bSuccess")) ==
-                    "1")
-                order.faults.push_back("photo.ini placed, order.ini not");
-        } else {
-            const fs::path work = day / order.storeDDH;
-            int photos = 0;
-            CheckPhotoIni(work, order, &photos);
-            if (withPackage && order.faults.empty())
-                CheckPackage(work, day.filename().string(), photos, order);
-        }
+        const fs::path work = day / order.storeDDH;
+        const int photos = CheckPhotoIni(work, order);
+        if (order.placed && withPackage && order.faults.empty())
+            CheckPackage(work, day.filename().string(), photos, order);
         out.orders.push_back(std::move(order));
     }
 }
 
 }  // namespace
-
-const OrderOnDisk* OrdersOnDisk::Find(const std::string& storeDDH) const {
-    for (const OrderOnDisk& order : orders)
-        if (order.storeDDH == storeDDH) return &order;
-    return nullptr;
-}
 
 int OrdersOnDisk::PlacedCount() const {
     int placed = 0;
