@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/KioskRun.h"
@@ -41,26 +43,21 @@ class KioskKillTest : public ::testing::Test {
     // whole, and "placed" printed only for an order the files show placed.
     static void ExpectSound(const OrdersOnDisk& orders, const KioskOutcome& outcome) {
         EXPECT_EQ(orders.faults, std::vector<std::string>{});
-        for (const OrderOnDisk& order : orders.orders) {
-            SCOPED_TRACE("order " + order.storeDDH);
-            EXPECT_EQ(order.faults, std::vector<std::string>{});
-        }
+        bool toldIsPlaced = false;
         const std::string told = PlacedOrderNumber(outcome);
-        if (told.empty()) return;
-        bool found = false;
-        for (const OrderOnDisk& order : orders.orders)
-            found = found || (order.placed && order.saleDDH == told);
-        EXPECT_TRUE(found) << "reported placed, not marked: " << told;
+        for (const OrderOnDisk& order : orders.orders) {
+            EXPECT_EQ(order.faults, std::vector<std::string>{}) << "order " << order.storeDDH;
+            toldIsPlaced = toldIsPlaced || (order.placed && order.saleDDH == told);
+        }
+        EXPECT_TRUE(told.empty() || toldIsPlaced) << "reported placed, not marked: " << told;
     }
 
     // The stations start once without placing anything, which mends what
     // the kill left between the order's files.
     static void StartAgain(const std::vector<Station*>& stations) {
         std::vector<KioskRun> starts;
-        for (const Station* station : stations) {
-            starts.emplace_back();
-            starts.back().args = {"--config", station->config, "--settings"};
-        }
+        for (const Station* station : stations)
+            starts.push_back({.args = {"--config", station->config, "--settings"}});
         for (const KioskOutcome& started : RunKiosks(starts))
             EXPECT_EQ(started.exitCode, 0) << started.errors;
     }
@@ -77,16 +74,15 @@ class KioskKillTest : public ::testing::Test {
         const std::vector<KioskOutcome> again = RunKiosks(runs);
         for (std::size_t i = 0; i < stations.size(); ++i) {
             SCOPED_TRACE("placed again on " + stations[i]->backup);
-            ASSERT_EQ(again[i].exitCode, 0) << again[i].output;
+            ASSERT_EQ(again[i].exitCode, 0) << again[i].output << again[i].errors;
             const OrdersOnDisk after = ReadOrdersOnDisk(stations[i]->backup, withPackage);
             ExpectSound(after, again[i]);
             EXPECT_EQ(after.PlacedCount(), before[i].PlacedCount() + 1);
             EXPECT_EQ(after.partialFiles, 0) << "half-written files left";
-            for (const OrderOnDisk& old : before[i].orders) {
-                const OrderOnDisk* now = after.Find(old.storeDDH);
-                ASSERT_NE(now, nullptr) << old.storeDDH;
-                EXPECT_EQ(now->placed, old.placed) << old.storeDDH;
-            }
+            std::set<std::pair<std::string, bool>> now;
+            for (const OrderOnDisk& order : after.orders) now.emplace(order.storeDDH, order.placed);
+            for (const OrderOnDisk& old : before[i].orders)
+                EXPECT_TRUE(now.contains({old.storeDDH, old.placed})) << old.storeDDH;
         }
     }
 
@@ -101,6 +97,7 @@ struct StepKill {
 
 // Every write of placing an order, in the order the station makes them,
 // killed before, in the middle of and after it. The day's mark goes last.
+// clang-format off
 const std::vector<StepKill> kPackageSteps = {
     {"order.ini||after", false},  // the job's number taken
     {"photo.ini||after", false},  // the job's first photo.ini
@@ -129,6 +126,7 @@ const std::vector<StepKill> kPlainSteps = {
     {"order.ini|bSuccess=-1|after", true},
     {"photo.ini|bSuccess=1|torn", true},
 };
+// clang-format on
 
 class KioskStepKillTest : public KioskKillTest, public ::testing::WithParamInterface<bool> {};
 

@@ -23,29 +23,20 @@
 
 namespace {
 
-enum class Step { kNone, kBefore, kTorn, kAfter };
-
 struct KillPoint {
     std::string name;
     std::string text;
-    Step step = Step::kNone;
+    std::string step;  // empty: none
 };
 
 KillPoint ReadKillPoint() {
-    KillPoint point;
     const char* spec = std::getenv("ORELLE_KILL_AT");
-    if (spec == nullptr) return point;
-    const std::string s(spec);
+    const std::string s(spec != nullptr ? spec : "");
     const std::size_t a = s.find('|');
     const std::size_t b = a == std::string::npos ? a : s.find('|', a + 1);
-    if (b == std::string::npos) return point;
-    point.name = s.substr(0, a);
-    point.text = s.substr(a + 1, b - a - 1);
-    const std::string step = s.substr(b + 1);
-    point.step = step == "before"  ? Step::kBefore
-                 : step == "torn"  ? Step::kTorn
-                 : step == "after" ? Step::kAfter
-                                   : Step::kNone;
+    if (b == std::string::npos) return {};
+    KillPoint point{s.substr(0, a), s.substr(a + 1, b - a - 1), s.substr(b + 1)};
+    if (point.step != "before" && point.step != "torn" && point.step != "after") return {};
     return point;
 }
 
@@ -60,7 +51,7 @@ std::string Contents(const char* path) {
 }
 
 bool Matches(const KillPoint& point, const char* from, const char* to) {
-    if (point.step == Step::kNone || BaseName(to) != point.name) return false;
+    if (point.step.empty() || BaseName(to) != point.name) return false;
     return point.text.empty() || Contents(from).find(point.text) != std::string::npos;
 }
 
@@ -79,11 +70,11 @@ extern "C" __attribute__((visibility("default"))) int rename(const char* from, c
     static std::mutex mutex;
     std::lock_guard<std::mutex> lock(mutex);
     if (Matches(point, from, to)) {
-        if (point.step == Step::kTorn) {
+        if (point.step == "torn") {
             const std::string text = Contents(from);
             if (::truncate(from, static_cast<off_t>(text.size() / 2)) != 0) std::perror("truncate");
         }
-        if (point.step != Step::kAfter) Die();
+        if (point.step != "after") Die();
         const int result = real(from, to);
         if (result == 0) Die();
         return result;

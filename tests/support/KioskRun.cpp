@@ -16,7 +16,9 @@ namespace {
 
 constexpr int kRunTimeoutMs = 30000;
 
-KioskOutcome RunOne(const KioskRun& run) {
+}  // namespace
+
+KioskOutcome RunKiosk(const KioskRun& run) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -32,10 +34,8 @@ KioskOutcome RunOne(const KioskRun& run) {
     for (const auto& [name, value] : run.env)
         env.insert(QString::fromStdString(name), QString::fromStdString(value));
     process.setProcessEnvironment(env);
-    if (!run.workingDirectory.empty())
-        process.setWorkingDirectory(QString::fromStdString(run.workingDirectory));
-    if (run.startDelayMs > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(run.startDelayMs));
+    process.setWorkingDirectory(QString::fromStdString(run.workingDirectory));  // empty: ours
+    std::this_thread::sleep_for(std::chrono::milliseconds(run.startDelayMs));
     process.setProcessChannelMode(QProcess::SeparateChannels);
     QStringList args;
     for (const std::string& a : run.args) args << QString::fromStdString(a);
@@ -60,8 +60,6 @@ KioskOutcome RunOne(const KioskRun& run) {
     return outcome;
 }
 
-}  // namespace
-
 void MakeKioskSettings(const std::string& configDir, const std::string& backupRoot,
                        bool withPackage) {
     namespace fs = std::filesystem;
@@ -84,16 +82,14 @@ std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs) {
         std::vector<std::future<KioskOutcome>> running;
         for (std::size_t i = first; i < std::min(runs.size(), first + kAtOnce); ++i)
             running.push_back(
-                std::async(std::launch::async, [&runs, i] { return RunOne(runs[i]); }));
+                std::async(std::launch::async, [&runs, i] { return RunKiosk(runs[i]); }));
         for (auto& r : running) outcomes.push_back(r.get());
     }
     return outcomes;
 }
 
 KioskRun MemberOrder(const std::string& configDir, const std::string& card) {
-    KioskRun run;
-    run.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"};
-    return run;
+    return {.args = {"--config", configDir, "--folder", card, "--place-order", "--member", "M01"}};
 }
 
 std::string PlacedOrderNumber(const KioskOutcome& outcome) {

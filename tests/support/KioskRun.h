@@ -15,19 +15,20 @@ namespace orelle::testing {
 void MakeKioskSettings(const std::string& configDir, const std::string& backupRoot,
                        bool withPackage);
 
+// Members all have initializers, so that a run may name only some.
 struct KioskRun {
-    std::vector<std::string> args;
+    std::vector<std::string> args{};
     // "NAME|TEXT|STEP" for KillAtRename; empty: no such step.
-    std::string killAtStep;
+    std::string killAtStep{};
     // Killed from outside after this many milliseconds.
-    std::optional<int> killAfterMs;
+    std::optional<int> killAfterMs{};
     // Started this much later than the runs beside it.
     int startDelayMs = 0;
     // Added to the environment.
-    std::vector<std::pair<std::string, std::string>> env;
+    std::vector<std::pair<std::string, std::string>> env{};
     // Another program than the kiosk.
-    std::string program;
-    std::string workingDirectory;  // empty: the test's own
+    std::string program{};
+    std::string workingDirectory{};  // empty: the test's own
 };
 
 struct KioskOutcome {
@@ -43,6 +44,7 @@ KioskRun MemberOrder(const std::string& configDir, const std::string& card);
 
 // Runs each to its end (30 s at most each), all at the same time.
 std::vector<KioskOutcome> RunKiosks(const std::vector<KioskRun>& runs);
+KioskOutcome RunKiosk(const KioskRun& run);
 
 // The order number that a run printed as placed; empty when none.
 std::string PlacedOrderNumber(const KioskOutcome& outcome);

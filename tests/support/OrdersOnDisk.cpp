@@ -16,29 +16,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Key(const IniDocument& doc, std::string_view section, std::string_view key) {
-    const std::optional<std::string_view> value = doc.Get(section, key);
-    return value ? std::string(*value) : std::string();
-}
+std::string Text(std::optional<std::string_view> value) { return std::string(value.value_or("")); }
 
 // photo.ini of a placed order: marked placed, with this order's number and
-// every record's section whole.
-void CheckPhotoIni(const fs::path& work, OrderOnDisk& order, int* photos) {
+// every record's section whole; of one not placed: not marked placed.
+// Returns the placed order's photos.
+int CheckPhotoIni(const fs::path& work, OrderOnDisk& order) {
     const fs::path file = work / "photo.ini";
     if (!fs::is_regular_file(file)) {
-        order.faults.push_back("no photo.ini");
-        return;
+        if (order.placed) order.faults.push_back("no photo.ini");
+        return 0;
     }
     const IniDocument doc = IniDocument::Parse(ReadBytes(file.string()));
-    if (Key(doc, "orderinfo", "bSuccess") != "1") order.faults.push_back("photo.ini not placed");
-    if (Key(doc, "orderinfo", "saleddh") != order.saleDDH)
+    const bool marked = Text(doc.Get("orderinfo", "bSuccess")) == "1";
+    if (!order.placed) {
+        if (marked) order.faults.push_back("photo.ini placed, order.ini not");
+        return 0;
+    }
+    if (!marked) order.faults.push_back("photo.ini not placed");
+    if (Text(doc.Get("orderinfo", "saleddh")) != order.saleDDH)
         order.faults.push_back("photo.ini without the order number");
-    *photos = std::atoi(Key(doc, "photoid", "photonumb").c_str());
-    if (*photos < 1) order.faults.push_back("photo.ini without photos");
-    for (int i = 1; i <= *photos; ++i) {
+    const int photos = std::atoi(Text(doc.Get("photoid", "photonumb")).c_str());
+    if (photos < 1) order.faults.push_back("photo.ini without photos");
+    for (int i = 1; i <= photos; ++i)
         if (!doc.Get(std::to_string(i), "adddatetime"))
             order.faults.push_back("photo.ini record " + std::to_string(i) + " cut");
-    }
+    return photos;
 }
 
 struct Record {
@@ -48,9 +51,7 @@ struct Record {
 
 Record RecordAt(const std::string& bytes, std::size_t index) {
     const char* r = bytes.data() + index * kUploadRecordSize;
-    Record record;
-    record.remote.assign(r, strnlen(r, 200));
-    record.local.assign(r + 200, strnlen(r + 200, 204));
+    Record record{std::string(r, strnlen(r, 200)), std::string(r + 200, strnlen(r + 200, 204))};
     std::memcpy(&record.kind, r + 404, 4);  // little-endian, as the machine
     return record;
 }
@@ -60,9 +61,8 @@ Record RecordAt(const std::string& bytes, std::size_t index) {
 void CheckPackage(const fs::path& work, const std::string& dateStr, int photos,
                   OrderOnDisk& order) {
     const fs::path folder = work / order.saleDDH;
-    for (const char* name : {"lumora.ini", "upfile.pro", "dlfile.pro"}) {
+    for (const char* name : {"lumora.ini", "upfile.pro", "dlfile.pro"})
         if (!fs::is_regular_file(folder / name)) order.faults.push_back(std::string("no ") + name);
-    }
     if (!order.faults.empty()) return;
     const std::string up = ReadBytes((folder / "upfile.pro").string());
     if (up != ReadBytes((folder / "dlfile.pro").string()))
@@ -83,7 +83,8 @@ void CheckPackage(const fs::path& work, const std::string& dateStr, int photos,
     if (files != static_cast<std::size_t>(photos) + 1)
         order.faults.push_back("upfile.pro lists " + std::to_string(files) + " files");
     const Record last = RecordAt(up, count - 1);
-    if (last.remote != "/" + PackageDateFolder(order.saleDDH, dateStr) + "/" + order.saleDDH + "/dlfile.pro")
+    if (last.remote !=
+        "/" + PackageDateFolder(order.saleDDH, dateStr) + "/" + order.saleDDH + "/dlfile.pro")
         order.faults.push_back("upfile.pro ends with " + last.remote);
 }
 
@@ -92,39 +93,20 @@ void ReadDay(const fs::path& day, bool withPackage, OrdersOnDisk& out) {
     if (!doc.Get("idcount", "idmax")) out.faults.push_back(day.string() + ": no idmax");
     for (const IniDocument::SectionRef& ref : doc.Sections()) {
         if (IniNamesEqual(ref.name, "idcount")) continue;
-        const auto key = [&](std::string_view k) {
-            const std::optional<std::string_view> v = doc.GetIn(ref.handle, k);
-            return v ? std::string(*v) : std::string();
-        };
-        OrderOnDisk order;
-        order.section = std::string(ref.name);
-        order.storeDDH = key("storeDDH");
-        order.saleDDH = key("saleDDH");
-        order.placed = key("bSuccess") == "-1";
+        const auto key = [&](std::string_view k) { return Text(doc.GetIn(ref.handle, k)); };
+        OrderOnDisk order{std::string(ref.name), key("storeDDH"), key("saleDDH"),
+                          key("bSuccess") == "-1"};
         if (!doc.GetIn(ref.handle, "submittime"))
             out.faults.push_back(day.string() + ": section " + order.section + " cut");
-        if (!order.placed) {
-            const fs::path job = day / order.storeDDH / "photo.ini";
-            if (!order.storeDDH.empty() && fs::is_regular_file(job) &&
-                Key(IniDocument::Parse(ReadBytes(job.string())), "orderinfo", "bSuccess") == "1")
-                order.faults.push_back("photo.ini placed, order.ini not");
-        } else {
-            const fs::path work = day / order.storeDDH;
-            int photos = 0;
-            CheckPhotoIni(work, order, &photos);
-            if (withPackage && order.faults.empty()) CheckPackage(work, day.filename().string(), photos, order);
-        }
+        const fs::path work = day / order.storeDDH;
+        const int photos = CheckPhotoIni(work, order);
+        if (order.placed && withPackage && order.faults.empty())
+            CheckPackage(work, day.filename().string(), photos, order);
         out.orders.push_back(std::move(order));
     }
 }
 
 }  // namespace
-
-const OrderOnDisk* OrdersOnDisk::Find(const std::string& storeDDH) const {
-    for (const OrderOnDisk& order : orders)
-        if (order.storeDDH == storeDDH) return &order;
-    return nullptr;
-}
 
 int OrdersOnDisk::PlacedCount() const {
     int placed = 0;
@@ -135,13 +117,11 @@ int OrdersOnDisk::PlacedCount() const {
 OrdersOnDisk ReadOrdersOnDisk(const std::string& backupRoot, bool withPackage) {
     OrdersOnDisk out;
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(backupRoot, ec)) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(backupRoot, ec))
         if (entry.is_directory() && fs::is_regular_file(entry.path() / "order.ini"))
             ReadDay(entry.path(), withPackage, out);
-    }
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(backupRoot, ec)) {
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(backupRoot, ec))
         if (entry.path().filename().string().starts_with(kPartialFilePrefix)) ++out.partialFiles;
-    }
     return out;
 }
 

@@ -17,7 +17,7 @@ struct OrderOnDisk {
     // For a placed order: what is missing or wrong in its files (photo.ini
     // and, with withPackage, the upload package); empty when complete. For
     // one not placed: a photo.ini that says it is.
-    std::vector<std::string> faults;
+    std::vector<std::string> faults{};
 };
 
 struct OrdersOnDisk {
@@ -28,7 +28,6 @@ struct OrdersOnDisk {
     // Files left half-written by a kill (".partial-" names), in any day.
     int partialFiles = 0;
 
-    const OrderOnDisk* Find(const std::string& storeDDH) const;
     int PlacedCount() const;
 };
 
