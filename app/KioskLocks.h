@@ -3,12 +3,23 @@
 // settings folder, and the private folder of a settings copy. Both are
 // found and taken over at the next start when a kiosk was killed.
 
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
 
 namespace orelle::app {
+
+// An open file whose kernel lock is held until the object goes.
+class HeldLock {
+  public:
+    explicit HeldLock(int fd) : fd_(fd) {}
+    ~HeldLock();
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+
+  private:
+    int fd_;
+};
 
 // Held while a station runs on the settings folder (the file
 // "orelle-kiosk.lock" in it, or, where the folder cannot be written, in the
@@ -20,7 +31,7 @@ class StationLock {
     bool HeldElsewhere() const { return heldElsewhere_; }
 
   private:
-    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<HeldLock> lock_;
     bool heldElsewhere_ = false;
 };
 
@@ -34,7 +45,7 @@ class PrivateFolder {
 
   private:
     QTemporaryDir dir_;
-    std::unique_ptr<QLockFile> lock_;  // released before the folder goes
+    std::unique_ptr<HeldLock> lock_;  // released before the folder goes
 };
 
 }  // namespace orelle::app

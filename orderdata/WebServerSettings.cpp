@@ -8,6 +8,7 @@
 #include "orderdata/PrintCatalogue.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/PartialFiles.h"
 #include "platform/ini/Profile.h"
 #include "platform/paths/Paths.h"
 
@@ -18,13 +19,14 @@ bool EndsWithIni(const std::string& name) {
     return name.size() > 4 && ToLowerAscii(name.substr(name.size() - 4)) == ".ini";
 }
 
-// The regular files of one folder, those that keep is true for.
+// The regular files of one folder, those that keep is true for. A file
+// another station is writing is no setting, and it may go while we copy.
 template <typename Keep>
 bool CopyFiles(const std::string& from, const std::string& to, FileSystem& fs, Keep keep) {
     std::vector<FolderEntry> entries;
     if (!fs.ListFolder(from, &entries) || !fs.CreateDirectories(to)) return false;
     for (const FolderEntry& e : entries) {
-        if (e.folder || !keep(e.name)) continue;
+        if (e.folder || e.name.rfind(kPartialFilePrefix, 0) == 0 || !keep(e.name)) continue;
         if (!fs.CopyFile(paths::Join(from, e.name), paths::Join(to, e.name))) return false;
     }
     return true;

@@ -70,6 +70,7 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
     fs.files["/shop/sysini/prints.ini"] =
         GbkText("[prints]\r\nprintsnumb=1\r\n[1]\r\npcode=C6\r\nname=6寸\r\n");
     fs.files["/shop/orelle-kiosk"] = "program";
+    fs.files["/shop/sysini/.partial-prices.ini"] = "half";  // another kiosk writing
     fs.dirs = {"/shop", "/shop/sysini"};
 
     ASSERT_TRUE(CopySettingsForWebServer("/shop/", "/tmp/web", {"127.0.0.1", 8123}, fs));
@@ -84,6 +85,7 @@ TEST(WebServerSettingsTest, TheCopyIsTheWebEditionOnThatServerAndTheShopsFilesSt
               std::make_tuple("127.0.0.1", 8123, "127.0.0.1", 8123, "07"));
     EXPECT_EQ(startup.catalogue.GetCode(0), "C6");
     EXPECT_FALSE(fs.FileExists("/tmp/web/orelle-kiosk"));
+    EXPECT_FALSE(fs.FileExists("/tmp/web/sysini/.partial-prices.ini"));
     EXPECT_EQ(fs.files["/shop/param.ini"] + fs.files["/shop/ver_ctrl.ini"], param + flags);
 
     // A settings folder that cannot be read gives no copy to run on.
