@@ -43,11 +43,6 @@ bool BackupJob::Taken() {
     return taken_;
 }
 
-bool BackupJob::MadeFrom(const std::string& customerPath) {
-    std::lock_guard<std::mutex> lock(madeMutex_);
-    return records.ContainsCustomerFile(customerPath);
-}
-
 void BackupJob::TakeMade(PhotoList& made, DirList& madeDirs) {
     std::lock_guard<std::mutex> lock(madeMutex_);
     stop = true;
@@ -103,6 +98,7 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
             int& from = nextNumber_[copyName];
             RecordDefaults defaults;
             if (Refused(station)) defaults.number = 0;
+            if (givenNames.count(photo.source) != 0) defaults.browsed = 1;
             if (!AddRecord(copy, GetRealNameFrom(copyName, records, from), photo.source, defaults))
                 return false;
             if (step) step();
@@ -134,13 +130,12 @@ std::string BackupJob::UniqueCopyName(const std::string& folder, const std::stri
 
 AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
-                                  const RecordDefaults& defaults,
-                                  const std::unordered_set<std::string>& known, const Ask& ask) {
+                                  const RecordDefaults& defaults, const Ask& ask) {
     // The customer picked each of these files and gave it a size and a
     // count: it is ordered whether or not a page has shown it yet.
     RecordDefaults chosen = defaults;
     chosen.browsed = 1;
-    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, chosen, known, ask);
+    AppendOutcome outcome = CopyEach(files, backupDir, openNumber, chosen, ask);
     // Its copies are on the disk before the order files name them; a run
     // given up leaves that to the caller.
     if (!Taken()) fs_.SyncFileSystem(backupDir);
@@ -149,8 +144,7 @@ AppendOutcome BackupJob::CopyList(const std::vector<std::string>& files,
 
 AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
-                                  const RecordDefaults& defaults,
-                                  const std::unordered_set<std::string>& known, const Ask& ask) {
+                                  const RecordDefaults& defaults, const Ask& ask) {
     AppendOutcome outcome;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (stop) return outcome;
@@ -165,11 +159,12 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
         std::string used;
         bool refused = false;
         bool ok = CopyPhoto(file, copy, &used, &refused);
-        const std::string customer = ReadableName(file);
-        if (ok && known.count(ToLowerAscii(customer)) == 0 && !MadeFrom(customer)) {
+        if (ok) {
             RecordDefaults mine = defaults;
             if (refused) mine.number = 0;
             ok = AddRecord(used, number + ".jpg", file, mine);
+            // The work folder holds no copy that no record names.
+            if (!ok && used != file) fs_.RemoveFile(used);
         }
         if (!ok) {
             if (!ask(kAppendCopyFailedQuestion)) return outcome;

@@ -52,7 +52,9 @@ class BackupJob {
     // Called after each photo, on the worker.
     std::function<void()> step;
     // The names photos had before they reached the station (a phone's),
-    // by the path they are copied from: their records show them.
+    // by the path they are copied from: their records show them, and as
+    // the customer chose them there they are ordered before any page
+    // shows them.
     std::map<std::string, std::string> givenNames;
 
     // The folder load: every photo of the tree to workFolder plus its
@@ -62,14 +64,14 @@ class BackupJob {
     // a dstName unique in the job. False at the first failure or stop.
     bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
 
-    // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", with
-    // the given defaults; a file whose customer path is known (lower-cased,
-    // PhotoList::CustomerFiles) or was copied before in this run gets no
-    // second record. ask decides after a path that is too long or a failed
-    // copy. Its records are browsed from the start.
+    // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", each
+    // with a record of the given defaults, also a photo the job holds
+    // already (a second print of it, as a copy makes). A copy that gets no
+    // record (the run given up meanwhile) is removed. ask decides after a
+    // path that is too long or a failed copy. Its records are browsed from
+    // the start.
     AppendOutcome CopyList(const std::vector<std::string>& files, const std::string& backupDir,
-                           std::int32_t openNumber, const RecordDefaults& defaults,
-                           const std::unordered_set<std::string>& known, const Ask& ask);
+                           std::int32_t openNumber, const RecordDefaults& defaults, const Ask& ask);
 
     // The edition rule of the copy: the database and web editions always
     // copy; another edition leaves a photo that is already on a fixed disk
@@ -95,9 +97,7 @@ class BackupJob {
 
   private:
     AppendOutcome CopyEach(const std::vector<std::string>& files, const std::string& backupDir,
-                           std::int32_t openNumber, const RecordDefaults& defaults,
-                           const std::unordered_set<std::string>& known, const Ask& ask);
-    bool MadeFrom(const std::string& customerPath);
+                           std::int32_t openNumber, const RecordDefaults& defaults, const Ask& ask);
     bool Taken();
     bool WriteCopy(const StationCopy& station, const std::string& from, const std::string& to);
     bool AddRecord(const std::string& copy, const std::string& dstName,

@@ -81,13 +81,13 @@ void BackupDialog::Start() {
     auto failed = std::make_shared<bool>(false);
     JobRunner::Job copy;
     // The worker owns all it touches: its list (emptied here at once), the
-    // job and the outcome, and what the job knew of the list.
+    // job and the outcome.
     copy.work = [failed, job = job_, outcome = outcome_, files = std::move(copyList),
-                 backupDir = process.orderInfo.backupDir, base = openNumber_, defaults = defaults,
-                 known = process.photoList.CustomerFiles()](JobContext& context) {
+                 backupDir = process.orderInfo.backupDir, base = openNumber_,
+                 defaults = defaults](JobContext& context) {
         job->step = [&context] { context.Step(); };
         try {
-            *outcome = job->CopyList(files, backupDir, base, defaults, known,
+            *outcome = job->CopyList(files, backupDir, base, defaults,
                                      [&context](const char* q) { return context.Ask(q); });
         } catch (const std::exception&) {
             *failed = true;
