@@ -252,3 +252,13 @@ list(APPEND ORELLE_CORE_SOURCES
   submit/BackOfficeRecord.cpp
   submit/JobOrderRows.cpp
 )
+
+# What the customer has not seen, is about to lose, or chose twice.
+list(APPEND ORELLE_CORE_SOURCES
+  job/UnseenPhotos.cpp
+  job/WorkAtStake.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  skin/DiscardQuestion.cpp
+  photownd/PhotoWindowAsk.cpp
+)

@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "job/UnseenPhotos.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/PrintResolution.h"
@@ -173,7 +174,8 @@ void CustomerJob::Recount() {
     priceLine_ = p.photoList.GetSize() == 0
                      ? std::string()
                      : RunningPriceText(p.photoList, p.startup.catalogue, storePrices_,
-                                        p.flags.verison_origdirfile == 1);
+                                        p.flags.verison_origdirfile == 1) +
+                           UnseenPriceNote(FindUnseen(p.photoList).count);
     events_.PriceChanged();
 }
 

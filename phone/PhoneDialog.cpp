@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -14,6 +15,7 @@
 #include "platform/imaging/PictureDecoders.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/imaging/QrCode.h"
+#include "skin/DiscardQuestion.h"
 
 namespace orelle {
 namespace {
@@ -117,7 +119,7 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
     layout->addWidget(thumbs_);
     layout->addLayout(buttons);
     connect(done, &QPushButton::clicked, this, [this] { End(true); });
-    connect(cancel, &QPushButton::clicked, this, [this] { End(false); });
+    connect(cancel, &QPushButton::clicked, this, &PhoneDialog::Cancel);
 
     if (waitSeconds > 0)
         waitUntil_ = QDateTime::currentMSecsSinceEpoch() + qint64(waitSeconds) * 1000;
@@ -162,6 +164,18 @@ void PhoneDialog::Check() {
     const bool late = waitUntil_ != 0 && QDateTime::currentMSecsSinceEpoch() >= waitUntil_;
     if (late) return End(session_.Count() > 0);
     if (session_.IdleOver()) End(false);
+}
+
+void PhoneDialog::Cancel() {
+    if (session_.Count() > 0) {
+        // Nothing ends the screen while the customer is asked.
+        timer_->stop();
+        const QPointer<PhoneDialog> alive(this);
+        const bool sure = AskDiscard(this);
+        if (!alive) return;
+        if (!sure) return timer_->start();
+    }
+    End(false);
 }
 
 void PhoneDialog::End(bool done) {

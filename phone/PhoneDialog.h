@@ -39,7 +39,7 @@ class PhoneDialog : public QDialog {
     // Thumbnails shown so far.
     int Shown() const;
     // Escape and the window's close cancel.
-    void reject() override { End(false); }
+    void reject() override { Cancel(); }
 
   private:
     // On the server's thread: the thumbnail is drawn on the dialog's own
@@ -47,6 +47,8 @@ class PhoneDialog : public QDialog {
     void Arrived(const PhoneReceived& photo, std::string bytes);
     void Show(const QImage& thumbnail, const QString& label);
     void Check();
+    // Photos received are not given up without the customer's word.
+    void Cancel();
     void End(bool done);
 
     PhoneSession& session_;

@@ -169,6 +169,7 @@ void PhotoWindow::RunCommand(int id) {
     BrowseState& b = browse;
     switch (id) {
         case kCommandHome:
+            if (!HomeConfirmed()) break;
             SendHostMessage(HostWindow(), kMessageHandBack);
             state_.session.OrderRequirement.clear();
             // Back to the home page ends the customer's job: the next one

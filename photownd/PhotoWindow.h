@@ -153,6 +153,11 @@ class PhotoWindow : public QWidget,
 
   private:
     void RunCommand(int id);
+    // Before the job goes home: true when nothing is lost or the customer
+    // agrees. Before an order: true when the customer chose to see photos
+    // no page has shown yet (the page then shows the first of them).
+    bool HomeConfirmed();
+    bool ShowUnseenFirst();
     // Copy and delete: not while busy or placed, and only on a photo.
     bool CanEditList(std::int32_t current) const;
     // What the job tells the screen.

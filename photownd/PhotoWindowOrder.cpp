@@ -23,6 +23,7 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 }  // namespace
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
+    if (ShowUnseenFirst()) return PlacementResult::kCancelled;
     job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,

@@ -11,6 +11,8 @@
 #include <thread>
 #include <utility>
 
+#include "job/UnseenPhotos.h"
+#include "job/WorkAtStake.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderPaths.h"
@@ -125,7 +127,9 @@ TEST_F(CustomerJobTest, ACardBecomesAJobShownOnItsFirstPageWithItsOrderFiles) {
     ASSERT_EQ(state.photoList.GetSize(), 2);
     EXPECT_TRUE(fs.FileExists(PhotoIni()));
     EXPECT_TRUE(fs.FileExists(paths.OrderIni()));
-    EXPECT_FALSE(job.PriceLine().empty());
+    // No page showed them here: the price says what it leaves out.
+    EXPECT_TRUE(job.PriceLine().ends_with(" (2 张未浏览,不计)")) << job.PriceLine();
+    EXPECT_EQ(FindUnseen(state.photoList).first, 0);
     // An append joins the open job.
     const std::string number = state.orderInfo.storeDDH;
     testing::Put(fs, "/more/c.jpg");
@@ -177,6 +181,7 @@ TEST_F(CustomerJobTest, APageShownWritesTheOrderFilesUntilPlacedAndAFullDiskIsTo
     EXPECT_TRUE(state.session.filesUnwritten);
     fs.refused.clear();
     state.session.bOrderPlaced = true;
+    EXPECT_FALSE(WorkAtStake(state, job.Phone())) << "an end loses nothing placed";
     const int replaced = fs.replaceCount;
     ShowPage();
     EXPECT_EQ(fs.replaceCount, replaced) << "a placed order's files stay as placed";
@@ -213,17 +218,21 @@ TEST_F(CustomerJobTest, APhoneVisitsPhotosBecomeAJobUnderThePhonesNamesAndTheVis
     const WebRequest photo{
         session.PagePath() + "photo", {{"name", "Holiday.JPG"}}, body.bytes.size()};
     ASSERT_EQ(session.Post(photo, body).status, 200);
+    EXPECT_TRUE(WorkAtStake(state, job.Phone()));
     const std::string folder = session.Folder();
     ASSERT_TRUE(job.Open(folder, {}, false));
     job.Wait();
     ASSERT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.photoList.At(0).origName, "holiday.jpg");
+    // Chosen on the phone: ordered before any page shows it.
+    EXPECT_EQ(FindUnseen(state.photoList).count, 0);
     EXPECT_EQ(job.Phone(), nullptr);
     EXPECT_FALSE(fs.DirectoryExists(folder));
 }
 
 TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpWhatIsNotYetBegun) {
     Open("/card");
+    EXPECT_TRUE(WorkAtStake(state, job.Phone()));
     ASSERT_TRUE(job.ShowPage());
     job.End();
     EXPECT_EQ(screen.seen, (Texts{"leaving", "over", "emptying", "price"})) << "no page filled";

@@ -13,6 +13,7 @@
 #include "phone/PhoneDialog.h"
 #include "phone/PhoneFolders.h"
 #include "platform/messages/HostMessage.h"
+#include "support/ModalAnswer.h"
 #include "support/PhonePhotos.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TestJpeg.h"
@@ -67,9 +68,14 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     EXPECT_EQ(Post("photo?name=a.jpg", testing::JpegBytes(64, 48)), 200);
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->PhoneScreen()->Shown() == 1; }, 5000));
     EXPECT_FALSE(std::filesystem::is_empty(folder));
-    window->PhoneScreen()
-        ->findChild<QPushButton*>(QString::number(PhoneDialog::kCancelId))
-        ->click();
+    int answer = QMessageBox::No;  // photos received: cancel asks, No keeps the screen
+    testing::ModalAnswer modal([&answer](QDialog&) { return answer; });
+    auto* cancel =
+        window->PhoneScreen()->findChild<QPushButton*>(QString::number(PhoneDialog::kCancelId));
+    cancel->click();
+    ASSERT_TRUE(window->PhoneOpen());
+    answer = QMessageBox::Yes;
+    cancel->click();
     EXPECT_FALSE(window->PhoneOpen());
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_TRUE(std::filesystem::is_empty(folder));

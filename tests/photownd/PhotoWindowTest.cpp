@@ -17,6 +17,7 @@
 #include "orelle/KeyMessage.h"
 #include "photownd/ToolBarWnd.h"
 #include "skin/BitmapButton.h"
+#include "skin/DiscardQuestion.h"
 #include "skin/SkinBitmaps.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
@@ -202,8 +203,32 @@ TEST_F(PhotoWindowTest, ThePriceLineFollowsEditsCopiesAndDeletes) {
     ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
     Command(1217);  // the copy, now the active photo
     EXPECT_EQ(window->PriceLine(), "共 4 张 约¥3.40");
+    state.session.bOrderPlaced = true;
     Command(1215);  // home: the job is over
     EXPECT_EQ(window->PriceLine(), "");
+}
+
+// Asked before photos are lost: home with an order not placed, an order
+// that leaves photos out that no page showed (Yes shows them).
+TEST_F(PhotoWindowTest, HomeAndAnOrderWithPhotosNotSeenAskFirst) {
+    Open(8);
+    int answer = QMessageBox::No;
+    std::vector<std::string> asked;
+    ModalAnswer modal([&](QDialog& d) {
+        asked.push_back(testing::DialogText(d));
+        return answer;
+    });
+    Command(1215);
+    Command(1220);
+    EXPECT_EQ(state.photoList.GetSize(), 8);
+    EXPECT_EQ(asked.at(0), kDiscardQuestion);
+    EXPECT_EQ(asked.at(1), "还有 2 张照片没有浏览,不会冲印\n要先看看这些照片吗?");
+    EXPECT_GT(asked.size(), 2u) << "No: the order goes on to its dialogs";
+    answer = QMessageBox::Yes;
+    Command(1220);
+    EXPECT_EQ(state.photoList.GetPCount(), 8) << "their page shown";
+    Command(1215);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
 }
 
 }  // namespace
