@@ -131,6 +131,9 @@ bool KioskFrame::event(QEvent* e) {
         if (m->message == kMessageIndexChanged) {
             strip_->setText(QString::fromStdString(photoWnd_.GetIndexStr()));
         } else if (m->message == kMessageHandBack) {
+            // A placed order (its date and tag) goes to the shop's uploader
+            // while the job still names it.
+            if (m->wParam != 0) photoWnd_.SendNewOrder();
             // The end of a load that gave a job keeps its photos on show.
             const bool loaded = loading_ && photoWnd_.GetSize() > 0;
             loading_ = false;

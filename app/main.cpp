@@ -240,8 +240,13 @@ int main(int argc, char** argv) {
             return frame.grab().save(QString::fromStdString(screenshot), "PNG");
         });
     } else if (!receiptPdf.empty()) {
-        WriteWhenReady(frame, receiptPdf, status,
-                       [&frame, receiptPdf] { return frame.PrintReceipt(receiptPdf); });
+        // The slip of the order the job makes once every photo was seen.
+        WhenReady(frame, [&] {
+            PageThrough(frame, [&] {
+                WriteWhenReady(frame, receiptPdf, status,
+                               [&frame, receiptPdf] { return frame.PrintReceipt(receiptPdf); });
+            });
+        });
     }
     const int code = app.exec();
     return status != 0 ? status : code;

@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
 #include <filesystem>
+#include <regex>
 #include <string>
 
 #include "orderdata/OrderDate.h"
 #include "platform/ini/Profile.h"
+#include "platform/uploader/Uploader.h"
 #include "support/KioskRun.h"
 #include "support/OrdersOnDisk.h"
 #include "support/StandInServer.h"
@@ -79,6 +84,36 @@ TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
         for (const OrderOnDisk& order : orders.orders)
             EXPECT_EQ(order.faults, std::vector<std::string>{});
     }
+}
+
+// The kiosk as the shop's host: each placed order goes to the uploader
+// (here listening in the kiosk's temporary folder); a receipt of a job
+// counts every page of it.
+TEST(KioskRunTest, ThePlacedOrderReachesTheUploaderAndAReceiptCountsTheWholeJob) {
+    TempFolder dir;
+    for (int i = 10; i < 31; ++i)
+        WriteJpeg(dir / ("card/IMG_00" + std::to_string(i) + ".JPG"), 8, 6);
+    MakeKioskSettings(dir / "config", dir / "backup", false);
+    fs::create_directories(dir / "tmp");
+    QLocalServer uploader;
+    ASSERT_TRUE(uploader.listen(QString::fromStdString(dir / "tmp/" + kUploaderWindowTitle)));
+    KioskRun order = MemberOrder(dir / "config", dir / "card");
+    order.env = {{"TMPDIR", dir / "tmp"}};
+    EXPECT_FALSE(PlacedOrderNumber(RunKiosk(order)).empty());
+    ASSERT_TRUE(uploader.waitForNewConnection(5000));
+    QLocalSocket* peer = uploader.nextPendingConnection();
+    peer->waitForReadyRead(5000);
+    const std::string day = OrderDate::From(Clock::Default().Now()).datePrefix;
+    EXPECT_EQ(peer->readAll().toStdString(), "2028 20" + day + " 1\n");
+
+    const std::string pdf = dir / "receipt.pdf";
+    RunKiosk(
+        {.args = {"--config", dir / "config", "--folder", dir / "card", "--receipt-pdf", pdf}});
+    QProcess text;
+    text.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    EXPECT_TRUE(std::regex_search(text.readAllStandardOutput().toStdString(),
+                                  std::regex("寸\\(光面\\) +21\\s")));
 }
 
 // After a customer's order with a member, each in a process of its own.
