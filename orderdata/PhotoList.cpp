@@ -72,12 +72,6 @@ bool PhotoList::ContainsCustomerFile(const std::string& path) const {
     return customerFiles_.count(ToLowerAscii(path)) != 0;
 }
 
-std::unordered_set<std::string> PhotoList::CustomerFiles() const {
-    std::unordered_set<std::string> files;
-    for (const auto& [path, count] : customerFiles_) files.insert(path);
-    return files;
-}
-
 bool PhotoList::ContainsDstName(const std::string& lowerName) const {
     return dstNames_.count(lowerName) != 0;
 }

@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "orderdata/PhotoRecord.h"
@@ -44,10 +43,6 @@ class PhotoList {
 
     // True when some record's origPath equals the path, ignoring letter case.
     bool ContainsCustomerFile(const std::string& path) const;
-    // The customers' files of the records, lower-cased: what
-    // ContainsCustomerFile looks in, for a worker that must not read the
-    // list.
-    std::unordered_set<std::string> CustomerFiles() const;
     // True when some record's dstName, lower-cased, equals lowerName. The
     // name is looked up as given: lower-case it first (ToLowerAscii).
     bool ContainsDstName(const std::string& lowerName) const;

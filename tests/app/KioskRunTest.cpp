@@ -105,7 +105,6 @@ TEST(KioskRunTest, ThePlacedOrderReachesTheUploaderAndAReceiptCountsTheWholeJob)
     peer->waitForReadyRead(5000);
     const std::string day = OrderDate::From(Clock::Default().Now()).datePrefix;
     EXPECT_EQ(peer->readAll().toStdString(), "2028 20" + day + " 1\n");
-
     const std::string pdf = dir / "receipt.pdf";
     RunKiosk(
         {.args = {"--config", dir / "config", "--folder", dir / "card", "--receipt-pdf", pdf}});

@@ -160,8 +160,7 @@ TEST_F(AppendTest, GoingOnSkipsTheFileAndLongPathsAreAsked) {
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"10.jpg", "8.jpg", "9.jpg"}));
 }
 
-// A photo picked again is a second print of it; a copy that lands after
-// the run was given up is not left behind without a record.
+// A photo picked again is a second print; a copy landing after a give-up goes.
 TEST_F(AppendTest, APhotoPickedAgainIsAddedAndNoCopyStaysUnnamed) {
     files = {files[0], files[0]};
     Copy(j, 0, true);
