@@ -91,8 +91,7 @@ TEST(KioskRunTest, AWebOrderStaysInTheShopsRelativeBackupRoot) {
 // counts every page of it.
 TEST(KioskRunTest, ThePlacedOrderReachesTheUploaderAndAReceiptCountsTheWholeJob) {
     TempFolder dir;
-    for (int i = 10; i < 31; ++i)
-        WriteJpeg(dir / ("card/IMG_00" + std::to_string(i) + ".JPG"), 8, 6);
+    for (int i = 0; i < 21; ++i) WriteJpeg(dir / ("card/p" + std::to_string(i) + ".jpg"), 8, 6);
     MakeKioskSettings(dir / "config", dir / "backup", false);
     fs::create_directories(dir / "tmp");
     QLocalServer uploader;
