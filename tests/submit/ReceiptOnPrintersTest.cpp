@@ -12,10 +12,17 @@
 #include <chrono>
 #include <string>
 #include <vector>
+#include <functional>
+
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
 #include "platform/print/QtPrinters.h"
+#include "setup/BackOfficeCheck.h"
+#include "setup/MachineProbes.h"
 #include "submit/LocalOrderReceipt.h"
 #include "submit/ReceiptNotice.h"
 
+#include "support/CodeReader.h"
 #include "support/ModalAnswer.h"
 #include "support/TempFolder.h"
 
@@ -73,6 +80,18 @@ TEST(ReceiptOnPrinters, APdfFileHoldsBothCopiesAsText) {
     EXPECT_EQ(PdfLines(QString::fromStdString(path)), Expected(2));
 }
 
+// The counter scans the slip's code: a QR code, or bars for a narrow slip.
+TEST(ReceiptOnPrinters, TheNumbersCodeOnThePdfReadsBack) {
+    if (!testing::HaveCodeTools()) GTEST_SKIP() << "zbarimg or pdftoppm is missing";
+    testing::TempFolder dir;
+    for (const ReceiptCodeKind kind : {ReceiptCodeKind::kQr, ReceiptCodeKind::kCode128}) {
+        const std::string path = dir / "receipt.pdf";
+        ASSERT_EQ(PrintReceipt(MachinePrinters(), kLines, 1, path, {kind, "0026120701"}),
+                  ReceiptOutcome::kPrinted);
+        EXPECT_EQ(testing::ReadPdfCodes(path), "0026120701");
+    }
+}
+
 TEST(ReceiptOnPrinters, NoPrinterAsksForOneWithoutAnOwner) {
     std::string text, title;
     QWidget* owner = reinterpret_cast<QWidget*>(1);
@@ -120,6 +139,61 @@ TEST(ReceiptOnPrinters, TheDefaultCupsPrinterGetsTwoWholeCopies) {
         QFile::remove(f);
     }
     EXPECT_EQ(lines, Expected(2));
+}
+
+void Run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << program.toStdString();
+}
+
+// A queue that would not print now gets no slip, and both the set-up check
+// and the placement (kNotReady) say what keeps it. A printer's failure
+// stops the queue only once cupsd has run a job into it.
+TEST(ReceiptOnPrinters, AQueueThatWouldNotPrintIsNamedAndGetsNoSlip) {
+    const QString spool = qEnvironmentVariable("ORELLE_RECEIPT_SPOOL");
+    if (spool.isEmpty()) GTEST_SKIP() << "no receipt queue (scripts/receipt-queue start)";
+    const QString queue = QString::fromStdString(DefaultPrinterQueue().name);
+    ASSERT_FALSE(queue.isEmpty());
+    const std::string device = (spool + "/../device").toStdString();
+    testing::TempFolder dir;
+    testing::WriteBytes(dir / "job.txt", "job\n");
+    const auto failJob = [&](const char* printer) {
+        testing::WriteBytes(device, printer);
+        Run("lp", {"-d", queue, QString::fromStdString(dir / "job.txt")});
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (DefaultPrinterQueue().state != 5 && std::chrono::steady_clock::now() < until)
+            QThread::msleep(50);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        const char* named;
+    } cases[] = {
+        {"paused", [&] { Run("cupsdisable", {queue}); }, "is paused: resume it (cupsenable"},
+        {"disabled", [&] { Run("cupsreject", {queue}); }, "does not accept jobs (disabled)"},
+        {"without its device", [&] { failJob("gone"); }, "cannot reach its printer (offline"},
+        {"out of paper", [&] { failJob("media-empty"); },
+         "is paused after running out of paper: load paper, then resume it"},
+    };
+    ParamConfig config;
+    config.print = 1;
+    MachineProbes probes;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.make();
+        const std::string problem = QueueProblem(DefaultPrinterQueue());
+        EXPECT_NE(problem.find(c.named), std::string::npos) << problem;
+        const CheckLine check = CheckReceiptPrinter(config, FeatureFlags(), probes);
+        EXPECT_FALSE(check.ok);
+        EXPECT_NE(check.text.find(c.named), std::string::npos) << check.text;
+        EXPECT_EQ(PrintReceipt(MachinePrinters(), kLines, 1), ReceiptOutcome::kNotReady);
+        testing::WriteBytes(device, "ok");
+        Run("cancel", {"-a", queue});
+        Run("cupsenable", {queue});
+        Run("cupsaccept", {queue});
+    }
+    EXPECT_EQ(QueueProblem(DefaultPrinterQueue()), "");
 }
 
 }  // namespace
