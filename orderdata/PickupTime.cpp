@@ -39,7 +39,7 @@ QDateTime ToQt(const LocalTime& t) {
 }
 
 LocalTime FromQt(const QDateTime& d) {
-    return {d.date().year(), d.date().month(), d.date().day(),
+    return {d.date().year(), d.date().month(),  d.date().day(),
             d.time().hour(), d.time().minute(), d.time().second()};
 }
 
@@ -70,8 +70,8 @@ std::optional<LocalTime> PickupTime(const LocalTime& placed, const PickupSetting
 std::string PickupLine(const LocalTime& placed, const PickupSettings& settings) {
     const std::optional<LocalTime> t = PickupTime(placed, settings);
     if (!t) return {};
-    const qint64 days = QDate(placed.year, placed.month, placed.day)
-                            .daysTo(QDate(t->year, t->month, t->day));
+    const qint64 days =
+        QDate(placed.year, placed.month, placed.day).daysTo(QDate(t->year, t->month, t->day));
     char clock[8];
     std::snprintf(clock, sizeof clock, "%02d:%02d", t->hour % 100, t->minute % 100);
     std::string day;

@@ -122,9 +122,8 @@ std::string OrderLine(const DayOrder& o) {
         prints += (prints.empty() ? "" : ", ") + size + " x" + std::to_string(count);
     std::string state = o.placed ? "placed" : "not placed";
     if (o.keptNotWritten) state += ", back office took it, files not written";
-    return o.localNumber + "  " + OrNone(o.backOfficeNumber) + "  " + OrNone(o.time) +
-           "  member " + OrNone(o.member) + "  " + (prints.empty() ? "no prints" : prints) +
-           "  " + state;
+    return o.localNumber + "  " + OrNone(o.backOfficeNumber) + "  " + OrNone(o.time) + "  member " +
+           OrNone(o.member) + "  " + (prints.empty() ? "no prints" : prints) + "  " + state;
 }
 
 std::string OrderJson(const DayOrder& o) {
@@ -132,10 +131,11 @@ std::string OrderJson(const DayOrder& o) {
     for (const auto& [size, count] : o.prints)
         prints += (prints.empty() ? "" : ",") + std::string("{\"size\":") + Json(size) +
                   ",\"count\":" + std::to_string(count) + "}";
-    return "{\"number\":" + Json(o.localNumber) + ",\"backOfficeNumber\":" +
-           Json(o.backOfficeNumber) + ",\"historyID\":" + Json(o.historyID) +
-           ",\"time\":" + Json(o.time) + ",\"member\":" + Json(o.member) + ",\"prints\":[" +
-           prints + "],\"placed\":" + (o.placed ? "true" : "false") +
+    return "{\"number\":" + Json(o.localNumber) +
+           ",\"backOfficeNumber\":" + Json(o.backOfficeNumber) +
+           ",\"historyID\":" + Json(o.historyID) + ",\"time\":" + Json(o.time) +
+           ",\"member\":" + Json(o.member) + ",\"prints\":[" + prints +
+           "],\"placed\":" + (o.placed ? "true" : "false") +
            ",\"keptNotWritten\":" + (o.keptNotWritten ? "true" : "false") +
            ",\"folder\":" + Json(o.folder) + "}";
 }

@@ -24,9 +24,9 @@ struct DayOrder {
     std::string time;              // submittime as HH:MM:SS; empty when unknown
     std::string member;            // the job file's member code
     std::vector<std::pair<std::string, int>> prints;  // size name (or code), prints
-    bool placed = false;             // order.ini marks it placed
-    bool keptNotWritten = false;     // the back office took it, its files are not written
-    std::string folder;              // the job's work folder
+    bool placed = false;                              // order.ini marks it placed
+    bool keptNotWritten = false;  // the back office took it, its files are not written
+    std::string folder;           // the job's work folder
 };
 
 // The day's jobs in order.ini's order; nothing when the day's lock could

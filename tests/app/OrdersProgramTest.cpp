@@ -27,8 +27,8 @@ TEST(OrdersProgram, ListsTheDayWhileAThirdStationPlacesAnOrder) {
     }
     // Station 1's second job is loaded and left without an order.
     KioskRun open = orders[1];
-    open.args = {"--config", open.args[1], "--folder", open.args[3], "--screenshot",
-                 folder / "open.png"};
+    open.args = {"--config",   open.args[1],   "--folder",
+                 open.args[3], "--screenshot", folder / "open.png"};
     const std::vector<KioskOutcome> first = RunKiosks({orders[0], orders[1]});
     ASSERT_EQ(RunKiosk(open).exitCode, 0);
     const std::string one = PlacedOrderNumber(first[0]), two = PlacedOrderNumber(first[1]);

@@ -26,8 +26,7 @@ TEST(PrintedCodes, ReadBackAsTheirText) {
     testing::TempFolder dir;
     const ModuleGrid qr = QrModules("0120261207001");
     EXPECT_EQ(qr.columns, qr.rows);
-    EXPECT_EQ(testing::ReadCodes(QrCodeImage("0120261207001", 4), dir / "qr.png"),
-              "0120261207001");
+    EXPECT_EQ(testing::ReadCodes(QrCodeImage("0120261207001", 4), dir / "qr.png"), "0120261207001");
     // Even and odd digit runs (code set C, then B for the last), letters (B).
     for (const char* text : {"0020150307001", "00201503070012", "7", "A12-b"}) {
         SCOPED_TRACE(text);

@@ -33,10 +33,9 @@ TEST(DayOrders, ListsEveryStationsJobsWithTheirState) {
     const OrderPaths day{root.path(), "2026-12-9"};
     // Station 01 placed one and has one open; station 02's was taken by
     // the back office but its files failed.
-    WriteBytes(day.OrderIni(), GbkText("[idcount]\nidmax=4\n" +
-                                       Section(1, "0020261209001", "0126120901", true) +
-                                       Section(2, "", "0126120902", false) +
-                                       Section(3, "", "0226120903", false)));
+    WriteBytes(day.OrderIni(),
+               GbkText("[idcount]\nidmax=4\n" + Section(1, "0020261209001", "0126120901", true) +
+                       Section(2, "", "0126120902", false) + Section(3, "", "0226120903", false)));
     for (const char* job : {"0126120901", "0126120902", "0226120903"})
         WriteBytes(day.PhotoIni(job), GbkText(JobFile(std::string("M") + job[1])));
     LocalFileSystem files;

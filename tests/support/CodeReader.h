@@ -32,10 +32,10 @@ inline std::string ReadCodes(const QImage& image, const std::string& pngPath) {
 inline std::string ReadPdfCodes(const std::string& pdf) {
     QProcess p;
     const QString stem = QString::fromStdString(pdf + "-page");
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("200"),
-                                         QStringLiteral("-f"), QStringLiteral("1"),
-                                         QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                                         QString::fromStdString(pdf), stem});
+    p.start(
+        QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-f"), QStringLiteral("1"),
+         QStringLiteral("-singlefile"), QStringLiteral("-png"), QString::fromStdString(pdf), stem});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return "(pdftoppm failed)";
     return ReadCodes((stem + ".png").toStdString());
 }
