@@ -1,11 +1,10 @@
 #pragma once
 // Reads printed codes back the way a counter's scanner would: zbarimg on an
-// image file, pdftoppm first for a PDF page.
+// image, pdftoppm first for a PDF's first page.
 
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QString>
 #include <string>
 
 namespace orelle::testing {
@@ -15,29 +14,24 @@ inline bool HaveCodeTools() {
            !QStandardPaths::findExecutable("pdftoppm").isEmpty();
 }
 
-// Every code zbarimg finds in the image, one a line, without its kind.
-inline std::string ReadCodes(const std::string& imagePath) {
+// What a tool printed, trimmed; empty when it failed.
+inline std::string ToolOutput(const char* tool, const QStringList& args) {
     QProcess p;
-    p.start(QStringLiteral("zbarimg"),
-            {QStringLiteral("--raw"), QStringLiteral("-q"), QString::fromStdString(imagePath)});
-    if (!p.waitForFinished(60000)) return "(zbarimg hangs)";
+    p.start(QString::fromLatin1(tool), args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed().toStdString();
 }
 
-inline std::string ReadCodes(const QImage& image, const std::string& pngPath) {
-    return image.save(QString::fromStdString(pngPath)) ? ReadCodes(pngPath) : "(not saved)";
+// Every code zbarimg finds in the image, one a line.
+inline std::string ReadCodes(const QImage& image, const std::string& png) {
+    image.save(QString::fromStdString(png));
+    return ToolOutput("zbarimg", {"--raw", "-q", QString::fromStdString(png)});
 }
 
-// The codes on the PDF's first page, rendered at 200 dpi.
 inline std::string ReadPdfCodes(const std::string& pdf) {
-    QProcess p;
-    const QString stem = QString::fromStdString(pdf + "-page");
-    p.start(
-        QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("200"), QStringLiteral("-f"), QStringLiteral("1"),
-         QStringLiteral("-singlefile"), QStringLiteral("-png"), QString::fromStdString(pdf), stem});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0) return "(pdftoppm failed)";
-    return ReadCodes((stem + ".png").toStdString());
+    ToolOutput("pdftoppm", {"-r", "200", "-singlefile", "-png", QString::fromStdString(pdf),
+                            QString::fromStdString(pdf)});
+    return ToolOutput("zbarimg", {"--raw", "-q", QString::fromStdString(pdf + ".png")});
 }
 
 }  // namespace orelle::testing
