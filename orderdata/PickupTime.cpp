@@ -6,6 +6,8 @@
 namespace orelle {
 namespace {
 
+constexpr double kMaxHours = 24 * 366;
+
 struct Window {
     int open = 0, close = 0;  // minutes of the day
 };
@@ -48,11 +50,10 @@ LocalTime FromQt(const QDateTime& d) {
 std::optional<LocalTime> PickupTime(const LocalTime& placed, const PickupSettings& settings) {
     bool ok = false;
     const double hours = QString::fromStdString(settings.hours).trimmed().toDouble(&ok);
-    if (!ok || hours < 0) return std::nullopt;
-    // Whole minutes: the line shows no seconds, and rounds up, not down.
-    const QDateTime placedAt = ToQt(placed);
-    const qint64 seconds = static_cast<qint64>(hours * 3600 + 0.5) + 59;
-    QDateTime ready = placedAt.addSecs(seconds - (placedAt.time().second() + seconds) % 60);
+    if (!ok || !(hours >= 0 && hours <= kMaxHours)) return std::nullopt;  // NaN too
+    QDateTime ready = ToQt(placed).addSecs(qRound64(hours * 3600));
+    // Whole minutes, rounded up: the line shows no seconds.
+    if (ready.time().second() > 0) ready = ready.addSecs(60 - ready.time().second());
     const std::optional<Window> w = OpeningHours(settings.open);
     if (w) {
         const int minute = ready.time().hour() * 60 + ready.time().minute();

@@ -15,7 +15,7 @@ struct PickupSettings {
     std::string open;   // [pickup] open: "09:00-21:00"; empty: always open
 };
 
-// Nothing when hours is empty, not a number or negative. Opening hours
+// Nothing when hours is empty, not a number, negative or over a year. Opening hours
 // whose end lies before their start run past midnight; equal ends, or a
 // text that does not read as HH:MM-HH:MM, mean always open.
 std::optional<LocalTime> PickupTime(const LocalTime& placed, const PickupSettings& settings);

@@ -38,7 +38,7 @@ std::string Problem(const PrinterQueue& q) {
     if (Has(q, "media-jam"))
         return std::string(stopped ? "is paused after a paper jam" : "has a paper jam") +
                ": clear the jam" + (stopped ? resume : std::string());
-    if (Has(q, "offline") || Has(q, "connecting-to-device"))
+    if (Has(q, "offline"))
         return "cannot reach its printer (offline: not connected or switched off): connect it "
                "and switch it on" +
                (stopped ? resume : std::string());
