@@ -4,7 +4,7 @@
 # package holds all three; a host's developer may install runtime and host
 # alone (cmake --install build --prefix DIR --component runtime, then host).
 set(prog ${ORELLE_INSTALL_PROGRAM_DIR})
-set(ORELLE_INSTALLED_PROGRAMS orelle-kiosk orelle-order-server orelle-db-check)
+set(ORELLE_INSTALLED_PROGRAMS orelle-kiosk orelle-order-server orelle-db-check orelle-orders)
 # The programs find the library beside them, as in the build.
 set_target_properties(${ORELLE_INSTALLED_PROGRAMS} PROPERTIES INSTALL_RPATH "$ORIGIN")
 

@@ -262,3 +262,17 @@ list(APPEND ORELLE_UI_SOURCES
   skin/DiscardQuestion.cpp
   photownd/PhotoWindowAsk.cpp
 )
+# After the order: the number as a code the counter scans (QR, Code 128),
+# when to come back, the receipt queue's state asked before printing, and
+# the final notice's lines composed in one place.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/PickupTime.cpp
+  platform/imaging/Code128.cpp
+  platform/print/CupsQueue.cpp
+  platform/print/PrinterQueue.cpp
+  submit/FinalNotice.cpp
+)
+# The counter's view of a day's orders (orelle-orders).
+list(APPEND ORELLE_CORE_SOURCES
+  submit/DayOrders.cpp
+)

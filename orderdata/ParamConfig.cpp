@@ -43,6 +43,9 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.print = ini.GetInt("printorder", "print", 0);
     c.printprice = ini.GetInt("printorder", "printprice", 0);
     c.mindpi = ini.GetInt("quality", "mindpi", kDefaultMinDpi);
+    c.pickup.hours = ini.GetString("pickup", "hours", "");
+    c.pickup.open = ini.GetString("pickup", "open", "");
+    c.receiptCode = ini.GetString("receipt", "code", "qr");
     c.currentWeb = c.web;
     return c;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "orderdata/CustomerInfo.h"
+#include "orderdata/PickupTime.h"
 #include "platform/paths/Paths.h"
 
 namespace orelle {
@@ -58,6 +59,12 @@ struct ParamConfig {
     // A photo giving fewer pixels per inch of its print is marked as too
     // small; 0 (or below) marks none.
     std::int32_t mindpi = kDefaultMinDpi;
+    // [pickup]: when the customer may come back (hours, open), for the
+    // final notice and the receipt; empty hours: no such line.
+    PickupSettings pickup;
+    // [receipt] code: how the receipt prints the order number for the
+    // counter's scanner: "qr" (default), "code128" (narrow printers), "none".
+    std::string receiptCode = "qr";
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

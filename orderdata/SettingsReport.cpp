@@ -29,6 +29,10 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
+    out += "pickup after:    " +
+           (c.pickup.hours.empty() ? std::string("(no line)") : c.pickup.hours + " h") +
+           ", open " + (c.pickup.open.empty() ? std::string("(always)") : c.pickup.open) + "\n";
+    out += "receipt code:    " + c.receiptCode + "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);

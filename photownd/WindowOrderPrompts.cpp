@@ -78,6 +78,10 @@ void WindowOrderPrompts::Notice(const std::string& caption, const std::string& t
     ShowNotice(caption, text, lines, false, parent_);
 }
 
+void WindowOrderPrompts::ShowFinalNotice(const FinalNotice& notice) {
+    ShowCodeNotice(notice.caption, notice.text, notice.lines, notice.code, parent_);
+}
+
 void WindowOrderPrompts::ReportReceipt(ReceiptOutcome outcome) { orelle::ReportReceipt(outcome); }
 
 std::optional<AlbumLoginResult> WindowOrderPrompts::AlbumLogin(const WebClient& client) {

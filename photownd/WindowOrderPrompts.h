@@ -28,6 +28,7 @@ class WindowOrderPrompts final : public OrderPrompts {
                                                OrderExchange& exchange) override;
     void DatabaseError(const char* text) override;
     void Notice(const std::string& caption, const std::string& text, int lines) override;
+    void ShowFinalNotice(const FinalNotice& notice) override;
     void ReportReceipt(ReceiptOutcome outcome) override;
     std::optional<AlbumLoginResult> AlbumLogin(const WebClient& client) override;
     std::optional<std::string> AlbumChoice(const std::string& albumList) override;

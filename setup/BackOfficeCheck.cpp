@@ -84,15 +84,13 @@ CheckLine CheckReceiptPrinter(const ParamConfig& config, const FeatureFlags& fla
                               SetupProbes& probes) {
     if (!flags.IsDatabaseEdition()) return {"receipt", true, "not printed in this edition"};
     if (config.print != 1) return {"receipt", true, "not printed ([printorder] print=0)"};
-    const PrinterFacts printer = probes.DefaultPrinter();
+    const PrinterQueue printer = probes.DefaultPrinter();
     if (printer.name.empty())
         return {"receipt", false,
                 "no default printer: set one up in CUPS (lpadmin -d NAME), or set "
                 "[printorder] print=0"};
-    if (!printer.accepting)
-        return {"receipt", false,
-                "the default printer " + printer.name +
-                    " does not accept jobs: enable it (cupsenable, cupsaccept)"};
+    const std::string problem = QueueProblem(printer);
+    if (!problem.empty()) return {"receipt", false, "the default printer's " + problem};
     return {"receipt", true, "default printer " + printer.name + " accepts jobs"};
 }
 

@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLocalSocket>
-#include <QPrinterInfo>
 #include <QTcpServer>
 
 #include "platform/uploader/Uploader.h"
@@ -11,13 +10,7 @@
 
 namespace orelle {
 
-PrinterFacts MachineProbes::DefaultPrinter() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) return {};
-    const QPrinter::PrinterState state = printer.state();
-    return {printer.printerName().toStdString(),
-            state != QPrinter::Error && state != QPrinter::Aborted};
-}
+PrinterQueue MachineProbes::DefaultPrinter() { return DefaultPrinterQueue(); }
 
 std::string MachineProbes::ChineseFamily(const std::string& face) {
     InstallSkinFonts();

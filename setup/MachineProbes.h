@@ -9,7 +9,7 @@ namespace orelle {
 
 class MachineProbes final : public SetupProbes {
   public:
-    PrinterFacts DefaultPrinter() override;
+    PrinterQueue DefaultPrinter() override;
     std::string ChineseFamily(const std::string& face) override;
     bool UploaderListening() override;
     bool PortFree(int port) override;

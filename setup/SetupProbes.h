@@ -6,17 +6,14 @@
 
 #include <string>
 
-namespace orelle {
+#include "platform/print/PrinterQueue.h"
 
-struct PrinterFacts {
-    std::string name;  // empty: no default printer
-    bool accepting = false;
-};
+namespace orelle {
 
 class SetupProbes {
   public:
     virtual ~SetupProbes() = default;
-    virtual PrinterFacts DefaultPrinter() = 0;
+    virtual PrinterQueue DefaultPrinter() = 0;
     // The family that draws the station's face, when it holds Chinese;
     // empty when the machine has no such font.
     virtual std::string ChineseFamily(const std::string& face) = 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The notice box: a caption, a text of one or more lines, "确定" and, with
 // the cancel switch, "取消". An order number line ("订单号:<...>") stands
-// out, large and bold, on a line of its own. Runs modally through RunModal.
+// out, large and bold, on a line of its own; given a code, the notice shows
+// it as a large QR code beside that line. Runs modally through RunModal.
 
 #include <string>
 
@@ -25,6 +26,11 @@ class NoticeDialog : public SkinDialog {
     static constexpr int kNumberId = 1052;  // the order number's line
     static constexpr int kNumberPitch = 34;
     static constexpr int kNumberFontHeight = 24;
+    static constexpr int kCodeId = 1053;     // the QR code beside it
+    static constexpr int kCodeModule = 6;    // pixels a module
+
+    // Shown as a QR code beside the number; set before InitDialog.
+    void SetCode(const std::string& code) { code_ = code; }
 
     NoticeDialog(const std::string& caption, const std::string& text, int lineCount,
                  bool withCancel, QWidget* parent = nullptr);
@@ -36,7 +42,11 @@ class NoticeDialog : public SkinDialog {
     bool OnInitDialog() override;
 
   private:
-    std::string caption_, text_;
+    // The QR code's label right of the text, beside the number's line
+    // (numberTop, or none); grows the notice to hold it.
+    void PlaceCode(int numberTop, int& width, int& height);
+
+    std::string caption_, text_, code_;
     int lineCount_;
     bool withCancel_;
     StaticText* static_ = nullptr;
@@ -49,5 +59,8 @@ class NoticeDialog : public SkinDialog {
 // 0 when "确定" closed the notice, 1 when it closed in any other way.
 int ShowNotice(const std::string& caption, const std::string& text, int lineCount, bool withCancel,
                QWidget* parent = nullptr);
+// The notice without "取消", code shown beside the order number.
+void ShowCodeNotice(const std::string& caption, const std::string& text, int lineCount,
+                    const std::string& code, QWidget* parent = nullptr);
 
 }  // namespace orelle

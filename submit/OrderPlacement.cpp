@@ -2,6 +2,7 @@
 
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
+#include "orderdata/PickupTime.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/ProductList.h"
 #include "orderdata/RequirementText.h"
@@ -186,10 +187,19 @@ PlacementResult OrderPlacement::WriteTakenOrder() {
         return PlacementResult::kFailed;
     }
     s.session.taken = {};
-    prompts_.Notice(kNoticeCaption, taken.closingNotice, s.session.noticeLines + 6);
+    // The receipt comes first, so that the notice can tell when it did
+    // not come out.
+    std::optional<ReceiptOutcome> receipt;
     if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
-        prompts_.ReportReceipt(
-            PrintLocalOrder(s, services_, printers_, taken.number, taken.finish, receiptPdf));
+        receipt = PrintLocalOrder(s, services_, printers_, taken.number, taken.finish, receiptPdf);
+    FinalNoticeFacts facts;
+    facts.closingNotice = taken.closingNotice;
+    facts.lines = s.session.noticeLines + 6;
+    facts.orderNumber = taken.number.empty() ? s.orderInfo.storeDDH : taken.number;
+    facts.pickupLine = PickupLine(services_.clock.Now(), s.startup.config.pickup);
+    facts.receiptMissing = receipt && *receipt != ReceiptOutcome::kPrinted;
+    prompts_.ShowFinalNotice(ComposeFinalNotice(facts));
+    if (receipt) prompts_.ReportReceipt(*receipt);
     TellHost();
     return PlacementResult::kPlaced;
 }

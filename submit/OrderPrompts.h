@@ -9,6 +9,7 @@
 #include <string>
 
 #include "orderdata/PaperSettings.h"
+#include "submit/FinalNotice.h"
 #include "submit/LocalOrderReceipt.h"
 #include "submit/OrderBackEnd.h"
 
@@ -55,6 +56,8 @@ class OrderPrompts {
     virtual void DatabaseError(const char* text) = 0;
     // The notice box, without its cancel button, sized for lines lines.
     virtual void Notice(const std::string& caption, const std::string& text, int lines) = 0;
+    // The notice that ends a placed order, with its number as a code.
+    virtual void ShowFinalNotice(const FinalNotice& notice) = 0;
     // How printing the receipt went (a message for a missing or failing
     // printer; nothing for a printed one).
     virtual void ReportReceipt(ReceiptOutcome outcome) = 0;

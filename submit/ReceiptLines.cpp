@@ -90,6 +90,7 @@ ReceiptLineList ReceiptLines(const ReceiptInput& input, const PhotoList& list,
                    ProductTable{input.paperName, glossy ? "(光面)" : "(绒面)", input.printPrice});
     lines.emplace_back(glossy ? "纸型选择:光面" : "纸型选择:绒面");
     lines.push_back(std::string("时间:") + time);
+    if (!input.pickupLine.empty()) lines.push_back(input.pickupLine);
     if (gbk::Length(input.requirement) >= 2) StrMakeUP(lines, input.requirement);
     lines.emplace_back("此小票为自助冲印订单");
     return lines;

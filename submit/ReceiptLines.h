@@ -42,7 +42,11 @@ struct ReceiptInput {
     std::string requirement;
     std::string paperName;
     bool printPrice = false;
+    std::string pickupLine;  // when to come back; empty for none
 };
+
+// The line of the order number, under which the receipt prints its code.
+inline constexpr std::size_t kOrderNumberLine = 2;
 
 ReceiptLineList ReceiptLines(const ReceiptInput& input, const PhotoList& list,
                              const PrintCatalogue& catalogue);

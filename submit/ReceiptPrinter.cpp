@@ -63,12 +63,43 @@ bool ReceiptPrinter::PrintLine(int set, const std::string& text, int xOffset) {
         device_->SetFont(fontSets_[static_cast<std::size_t>(set)][0]);
     }
     const int height = device_->TextHeight(text);
-    // A line taller than a whole page is drawn on a page of its own
-    // rather than breaking pages for ever.
-    if (y_ + height > pageHeight_ - DotsY(bottom_) && y_ > DotsY(top_)) {
-        if (!EndPage() || !StartPage()) return false;
-    }
+    if (!MakeRoom(height)) return false;
     if (!Check(device_->DrawText(DotsX(left_ + xOffset), y_, text))) return false;
+    y_ += height + DotsY(lineGap_);
+    return true;
+}
+
+bool ReceiptPrinter::MakeRoom(int height) {
+    // Something taller than a whole page is drawn on a page of its own
+    // rather than breaking pages for ever.
+    if (y_ + height > pageHeight_ - DotsY(bottom_) && y_ > DotsY(top_))
+        return EndPage() && StartPage();
+    return true;
+}
+
+bool ReceiptPrinter::PrintModules(const ModuleGrid& grid, int moduleWidth, int moduleHeight,
+                                  int quiet) {
+    if (failed_ || !pageStarted_ || grid.Empty() || moduleWidth <= 0 || moduleHeight <= 0)
+        return Check(false);
+    const int white = quiet * moduleWidth;
+    const int height = grid.rows * moduleHeight + 2 * white;
+    if (!MakeRoom(height)) return false;
+    const int left = DotsX(left_) + white;
+    const int top = y_ + white;
+    for (int r = 0; r < grid.rows; ++r) {
+        // One rectangle per run of dark modules.
+        for (int c = 0; c < grid.columns;) {
+            if (!grid.Dark(c, r)) {
+                ++c;
+                continue;
+            }
+            const int start = c;
+            while (c < grid.columns && grid.Dark(c, r)) ++c;
+            if (!Check(device_->FillRect(left + start * moduleWidth, top + r * moduleHeight,
+                                         (c - start) * moduleWidth, moduleHeight)))
+                return false;
+        }
+    }
     y_ += height + DotsY(lineGap_);
     return true;
 }

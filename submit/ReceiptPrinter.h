@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/imaging/ModuleGrid.h"
 #include "platform/print/PrintDevice.h"
 
 namespace orelle {
@@ -32,6 +33,13 @@ class ReceiptPrinter {
     // Draws text left-aligned at the left margin plus xOffset points, in
     // the first font of the set, and moves down by its height and the gap.
     bool PrintLine(int set, const std::string& text, int xOffset);
+    // Draws a printed code at the left margin, each module moduleWidth by
+    // moduleHeight dots, with quiet modules' widths of white around it, and
+    // moves down below it.
+    bool PrintModules(const ModuleGrid& grid, int moduleWidth, int moduleHeight, int quiet);
+    // Dots across and down for points, in the device's resolution.
+    int DotsX(int points) const;
+    int DotsY(int points) const;
     bool EndPage();
     bool EndDocument();
 
@@ -40,9 +48,9 @@ class ReceiptPrinter {
   private:
     using FontSet = std::array<PrintFont, 4>;
 
-    int DotsX(int points) const;
-    int DotsY(int points) const;
     bool Check(bool ok);
+    // Starts a new page when height dots no longer fit on this one.
+    bool MakeRoom(int height);
 
     std::unique_ptr<PrintDevice> device_;
     std::vector<FontSet> fontSets_;

@@ -7,20 +7,30 @@
 
 namespace orelle {
 
-QImage QrCodeImage(const std::string& text, int moduleSize) {
-    constexpr int kQuiet = 4;
+ModuleGrid QrModules(const std::string& text) {
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
         QRcode_encodeString8bit(text.c_str(), 0, QR_ECLEVEL_M), &QRcode_free);
-    if (!code || moduleSize <= 0) return {};
-    const int side = (code->width + 2 * kQuiet) * moduleSize;
+    ModuleGrid grid;
+    if (!code) return grid;
+    grid.columns = grid.rows = code->width;
+    grid.dark.resize(static_cast<std::size_t>(code->width) * code->width);
+    for (std::size_t i = 0; i < grid.dark.size(); ++i) grid.dark[i] = code->data[i] & 1;
+    return grid;
+}
+
+QImage QrCodeImage(const std::string& text, int moduleSize) {
+    const ModuleGrid grid = QrModules(text);
+    if (grid.Empty() || moduleSize <= 0) return {};
+    const int side = (grid.columns + 2 * kQrQuietModules) * moduleSize;
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    for (int y = 0; y < code->width; ++y) {
-        for (int x = 0; x < code->width; ++x) {
-            if (code->data[y * code->width + x] & 1)
-                painter.fillRect((x + kQuiet) * moduleSize, (y + kQuiet) * moduleSize,
-                                 moduleSize, moduleSize, Qt::black);
+    for (int y = 0; y < grid.rows; ++y) {
+        for (int x = 0; x < grid.columns; ++x) {
+            if (grid.Dark(x, y))
+                painter.fillRect((x + kQrQuietModules) * moduleSize,
+                                 (y + kQrQuietModules) * moduleSize, moduleSize, moduleSize,
+                                 Qt::black);
         }
     }
     return image;

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/print/PrinterQueue.h"
+
 namespace orelle {
 
 struct PrintFont {
@@ -39,6 +41,8 @@ class PrintDevice {
     virtual int TextHeight(const std::string& text) = 0;
     // Draws text with its top left corner at (x, y).
     virtual bool DrawText(int x, int y, const std::string& text) = 0;
+    // A black rectangle (the bars and squares of a printed code).
+    virtual bool FillRect(int x, int y, int width, int height) = 0;
 };
 
 class Printers {
@@ -49,6 +53,9 @@ class Printers {
     virtual std::unique_ptr<PrintDevice> OpenDefault() = 0;
     // A PDF file at path instead of paper.
     virtual std::unique_ptr<PrintDevice> OpenFile(const std::string& path) = 0;
+    // The default printer's queue as the printing service tells it; an
+    // unknown state (no service to ask) counts as ready.
+    virtual PrinterQueue DefaultQueue() = 0;
 };
 
 }  // namespace orelle

@@ -58,6 +58,10 @@ class QtPrintDevice final : public PrintDevice {
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, t);
         return Fine();
     }
+    bool FillRect(int x, int y, int width, int height) override {
+        painter_.fillRect(x, y, width, height, Qt::black);
+        return Fine();
+    }
 
   private:
     QRect Paint() const { return printer_->pageLayout().paintRectPixels(printer_->resolution()); }
@@ -83,6 +87,8 @@ std::unique_ptr<PrintDevice> QtPrinters::OpenFile(const std::string& path) {
     printer->setOutputFileName(QString::fromStdString(path));
     return std::make_unique<QtPrintDevice>(std::move(printer));
 }
+
+PrinterQueue QtPrinters::DefaultQueue() { return DefaultPrinterQueue(); }
 
 Printers& MachinePrinters() {
     static QtPrinters printers;

@@ -10,6 +10,7 @@ class QtPrinters final : public Printers {
   public:
     std::unique_ptr<PrintDevice> OpenDefault() override;
     std::unique_ptr<PrintDevice> OpenFile(const std::string& path) override;
+    PrinterQueue DefaultQueue() override;
 };
 
 // The one instance the exported window hands down.

@@ -36,11 +36,11 @@ using testing::TempFolder;
 
 class FakeProbes : public SetupProbes {
   public:
-    PrinterFacts printer{"receipts", true};
+    PrinterQueue printer{"receipts", true, 3, {}, ""};
     std::string family = "Noto Serif CJK SC";
     bool uploader = true;
     bool portFree = true;
-    PrinterFacts DefaultPrinter() override { return printer; }
+    PrinterQueue DefaultPrinter() override { return printer; }
     std::string ChineseFamily(const std::string&) override { return family; }
     bool UploaderListening() override { return uploader; }
     bool PortFree(int) override { return portFree; }

@@ -15,7 +15,9 @@
 #include "skin/ProgressBarWnd.h"
 #include "skin/SkinLook.h"
 #include "skin/StaticText.h"
+#include "support/CodeReader.h"
 #include "support/ModalAnswer.h"
+#include "support/TempFolder.h"
 
 namespace orelle {
 namespace {
@@ -82,6 +84,31 @@ TEST(ShowNotice, TheOrderNumberStandsOut) {
                "0120261207001>\r\n将抄下的结果交给工作人员!\r\n谢谢!",
                8, false);
     EXPECT_EQ(size.height(), 13 * 8 + 132 + NoticeDialog::kNumberPitch - 13);
+}
+
+// The counter scans the number off the notice instead of asking for it.
+TEST(ShowNotice, TheNumbersCodeStandsBesideItAndReadsBack) {
+    if (!testing::HaveCodeTools()) GTEST_SKIP() << "zbarimg is missing";
+    testing::TempFolder dir;
+    std::string read;
+    ModalAnswer answer([&](QDialog& d) {
+        d.show();
+        const auto* code = d.findChild<QLabel*>(QString::number(NoticeDialog::kCodeId));
+        const auto* number = d.findChild<QLabel*>(QString::number(NoticeDialog::kNumberId));
+        if (!code || !number) return 0;
+        read = testing::ReadCodes(code->pixmap().toImage(), dir / "notice.png");
+        const QRect c = code->geometry(), n = number->geometry();
+        EXPECT_GE(c.width(), 150) << "a large code";
+        EXPECT_TRUE(d.rect().contains(c));
+        EXPECT_GE(c.left(), n.right() - 10);
+        EXPECT_LE(c.top(), n.top());
+        EXPECT_GE(c.bottom(), n.bottom());
+        EXPECT_FALSE(c.intersects(Button(d, NoticeDialog::kOkId)->geometry()));
+        return 0;
+    });
+    ShowCodeNotice("特别提示：", "请注意!\r\n订单号:<0120261207001>\r\n谢谢!", 3,
+                   "0120261207001");
+    EXPECT_EQ(read, "0120261207001");
 }
 
 TEST(ProgressBarWnd, FillsByWholeSteps) {

@@ -106,6 +106,8 @@ TEST_F(OrderPlacementTest, PlacesTheOrderAndHandsBackToTheHost) {
 
     ASSERT_EQ(station.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kPrinted});
     EXPECT_EQ(station.printers.log.texts.at(2), "订单号:0020150307001");
+    EXPECT_GT(station.printers.log.rects, 0) << "the number's code";
+    EXPECT_EQ(station.prompts.codes, std::vector<std::string>{"0020150307001"});
     ASSERT_EQ(station.host.calls.size(), 1u);
     const auto& call = station.host.calls[0];
     EXPECT_EQ(std::tie(call.message, call.wParam, call.lParam), std::make_tuple(4027, 20150307, 7));
@@ -195,6 +197,21 @@ TEST_F(OrderPlacementTest, TheReceiptIsPrintedInTheDatabaseEditionWhenAsked) {
         ASSERT_EQ(s.Run(), PlacementResult::kPlaced);
         EXPECT_EQ(s.prompts.receipts, c.told);
     }
+}
+
+// A paused queue gets no slip: the notice sends the customer to the
+// counter with the number, and says when to come back.
+TEST_F(OrderPlacementTest, TheFinalNoticeTellsWhenToComeAndThatNoSlipCameOut) {
+    station.state.startup.config.print = 1;
+    station.state.startup.config.pickup = {"2", "09:00-21:00"};
+    station.printers.queue = {"receipts", true, 5, {"media-empty-error", "paused"}, ""};
+    station.prompts.order = testing::AcceptedOrder("0020150307001", "请注意!");
+    ASSERT_EQ(station.Run(), PlacementResult::kPlaced);
+    EXPECT_EQ(Notice(station),
+              "特别提示：|请注意!\r\n预计 11:06 后可取件\r\n小票未能打印,请凭订单号到柜台取件|14");
+    EXPECT_EQ(station.prompts.receipts, std::vector<ReceiptOutcome>{ReceiptOutcome::kNotReady});
+    EXPECT_EQ(station.printers.log.opened, 0);
+    EXPECT_EQ(station.host.calls.size(), 1u);
 }
 
 // The compression rate is asked when the settings say so.

@@ -12,10 +12,15 @@
 #include <chrono>
 #include <string>
 #include <vector>
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/ParamConfig.h"
 #include "platform/print/QtPrinters.h"
+#include "setup/BackOfficeCheck.h"
+#include "setup/MachineProbes.h"
 #include "submit/LocalOrderReceipt.h"
 #include "submit/ReceiptNotice.h"
 
+#include "support/CodeReader.h"
 #include "support/ModalAnswer.h"
 #include "support/TempFolder.h"
 
@@ -73,6 +78,18 @@ TEST(ReceiptOnPrinters, APdfFileHoldsBothCopiesAsText) {
     EXPECT_EQ(PdfLines(QString::fromStdString(path)), Expected(2));
 }
 
+// The counter scans the slip's code: a QR code, or bars for a narrow slip.
+TEST(ReceiptOnPrinters, TheNumbersCodeOnThePdfReadsBack) {
+    if (!testing::HaveCodeTools()) GTEST_SKIP() << "zbarimg or pdftoppm is missing";
+    testing::TempFolder dir;
+    for (const ReceiptCodeKind kind : {ReceiptCodeKind::kQr, ReceiptCodeKind::kCode128}) {
+        const std::string path = dir / "receipt.pdf";
+        ASSERT_EQ(PrintReceipt(MachinePrinters(), kLines, 1, path, {kind, "0026120701"}),
+                  ReceiptOutcome::kPrinted);
+        EXPECT_EQ(testing::ReadPdfCodes(path), "0026120701");
+    }
+}
+
 TEST(ReceiptOnPrinters, NoPrinterAsksForOneWithoutAnOwner) {
     std::string text, title;
     QWidget* owner = reinterpret_cast<QWidget*>(1);
@@ -120,6 +137,57 @@ TEST(ReceiptOnPrinters, TheDefaultCupsPrinterGetsTwoWholeCopies) {
         QFile::remove(f);
     }
     EXPECT_EQ(lines, Expected(2));
+}
+
+void RunTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    ASSERT_TRUE(p.waitForFinished(30000) && p.exitCode() == 0) << program.toStdString();
+}
+
+// A queue that would not print now gets no slip (the placement tells
+// kNotReady) and the set-up check says what keeps it. Each case on a queue
+// of its own beside the tests' receipt queue, as this process's default;
+// the printer behind it fails as scripts/receipt-queue's does.
+TEST(ReceiptOnPrinters, AQueueThatWouldNotPrintIsNamedAndGetsNoSlip) {
+    if (qEnvironmentVariable("ORELLE_RECEIPT_SPOOL").isEmpty())
+        GTEST_SKIP() << "no receipt queue (scripts/receipt-queue start)";
+    testing::TempFolder dir;
+    QFile::setPermissions(QString::fromStdString(dir.path()),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    const QString queue = QStringLiteral("orelle-receipt-states");
+    const QString job = QString::fromStdString(dir / "job.txt");
+    testing::WriteBytes(job.toStdString(), "job\n");
+    QDir().mkpath(QString::fromStdString(dir / "receipts"));  // the backend reads "receipts/.."
+    const QByteArray before = qgetenv("LPDEST");
+    qputenv("LPDEST", queue.toUtf8());
+    const struct {
+        const char *command, *printer, *named;
+    } cases[] = {{"cupsdisable", "ok", "is paused: resume it (cupsenable"},
+                 {"cupsreject", "ok", "does not accept jobs (disabled)"},
+                 {"lp", "gone", "cannot reach its printer (offline"},
+                 {"lp", "media-empty", "is paused after running out of paper: load paper, then"}};
+    ParamConfig config;
+    config.print = 1;
+    MachineProbes probes;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        testing::WriteBytes(dir / "device", c.printer);
+        RunTool("lpadmin", {"-p", queue, "-E", "-m", "raw", "-v",
+                            QString::fromStdString("orelle-spool:" + dir / "receipts")});
+        RunTool(c.command, {c.command == std::string("lp") ? job : queue});
+        // The printer's answer comes while cupsd runs the job.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (QueueProblem(DefaultPrinterQueue()).find(c.named) == std::string::npos &&
+               std::chrono::steady_clock::now() < until)
+            QThread::msleep(50);
+        const CheckLine check = CheckReceiptPrinter(config, FeatureFlags(), probes);
+        EXPECT_NE(check.text.find(c.named), std::string::npos) << check.text;
+        EXPECT_FALSE(check.ok);
+        EXPECT_EQ(PrintReceipt(MachinePrinters(), kLines, 1), ReceiptOutcome::kNotReady);
+        RunTool("lpadmin", {"-x", queue});
+    }
+    qputenv("LPDEST", before);
 }
 
 }  // namespace

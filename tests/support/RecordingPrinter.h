@@ -17,6 +17,7 @@ struct PrintLog {
     std::vector<std::string> texts;  // every drawn text in order
     int documents = 0;               // ended whole
     int opened = 0;
+    int rects = 0;                      // filled rectangles (printed codes)
     std::vector<std::string> pdfPaths;  // OpenFile's paths
 };
 
@@ -42,6 +43,11 @@ class RecordingDevice final : public PrintDevice {
         Log("font " + f.face + " " + std::to_string(f.height) + " " + std::to_string(f.weight));
     }
     int TextHeight(const std::string&) override { return height_; }
+    // Counted only: the calls stay the texts' layout.
+    bool FillRect(int, int, int, int) override {
+        ++log_.rects;
+        return !failed_;
+    }
     bool DrawText(int x, int y, const std::string& text) override {
         if (failFromText_ >= 0 && drawn_++ >= failFromText_) failed_ = true;
         if (failed_) return false;
@@ -70,7 +76,9 @@ class RecordingPrinters final : public Printers {
     int dpi = 72;
     int pageHeight = 100000;
     int failFromText = -1;  // the index of the first drawn line that fails
+    PrinterQueue queue;     // the default printer's queue state
 
+    PrinterQueue DefaultQueue() override { return queue; }
     std::unique_ptr<PrintDevice> OpenDefault() override {
         if (!present) return nullptr;
         ++log.opened;

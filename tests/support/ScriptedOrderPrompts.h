@@ -46,6 +46,7 @@ class ScriptedOrderPrompts : public OrderPrompts {
     std::vector<OrderMode> exchangeModes;
     std::vector<bool> exchangeBackEnds;
     std::vector<ShownNotice> notices;
+    std::vector<std::string> codes;  // of the final notices
     std::vector<ReceiptOutcome> receipts;
     std::string albumList;
 
@@ -80,6 +81,11 @@ class ScriptedOrderPrompts : public OrderPrompts {
     void Notice(const std::string& caption, const std::string& text, int lines) override {
         asked.push_back("notice");
         notices.push_back({caption, text, lines});
+    }
+    // Recorded as a notice, its code apart.
+    void ShowFinalNotice(const FinalNotice& notice) override {
+        Notice(notice.caption, notice.text, notice.lines);
+        codes.push_back(notice.code);
     }
     void ReportReceipt(ReceiptOutcome outcome) override { receipts.push_back(outcome); }
     std::optional<AlbumLoginResult> AlbumLogin(const WebClient&) override {
