@@ -43,6 +43,9 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.print = ini.GetInt("printorder", "print", 0);
     c.printprice = ini.GetInt("printorder", "printprice", 0);
     c.mindpi = ini.GetInt("quality", "mindpi", kDefaultMinDpi);
+    c.keepdays = ini.GetInt("privacy", "keepdays", 0);
+    c.keepunplaced = ini.GetInt("privacy", "keepunplaced", 24);
+    c.recoveryMinutes = ini.GetInt("recovery", "minutes", 15);
     c.currentWeb = c.web;
     return c;
 }

@@ -29,6 +29,16 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
+    const auto kept = [](std::int32_t n, const char* unit) {
+        return n > 0 ? std::to_string(n) + unit : std::string("for ever");
+    };
+    out += "photos kept:     placed " + kept(c.keepdays, " days") + ", not placed " +
+           kept(c.keepunplaced, " hours") + "\n";
+    out += "cut job offered: " +
+           (c.recoveryMinutes > 0
+                ? "up to " + std::to_string(c.recoveryMinutes) + " minutes after its last change"
+                : std::string("never")) +
+           "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);
