@@ -155,7 +155,8 @@ bool CustomerJob::ShowPage() {
         *written =
             OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
                 .WriteOrderFiles(false);
-        if (*written) journal_.Write(journal_.Record(shown->first, shown->big));
+        // Flushed on the saves' lane after: the page is not kept waiting.
+        if (*written) journal_.Write(journal_.Record(shown->first, shown->big), false);
     };
     job.done = [this, written, prices] {
         // A full disk: told once, and the order waits for the files.
@@ -163,6 +164,7 @@ bool CustomerJob::ShowPage() {
             events_.Message(kOrderFilesUnwrittenMessage);
         storePrices_ = std::move(*prices);
         Recount();
+        FlushRecord();
     };
     if (!jobs_.Start(std::move(job))) return false;  // one at a time
     events_.PageLeaving();
@@ -210,14 +212,19 @@ void CustomerJob::Edited() {
     SaveEdits();
 }
 
-void CustomerJob::SaveEdits() {
+// From a save's done, where the lane still counts as running.
+void CustomerJob::SaveAgain() {
+    if (std::exchange(saveAgain_, false)) SaveEdits(true);
+}
+
+void CustomerJob::SaveEdits(bool chained) {
     const ProcessState& p = state_;
     // A worker that owns the list writes it itself; a placed order's files
     // are final.
     if (p.bRefreshing || load_ || p.orderInfo.storeDDH.empty() || p.session.bOrderPlaced ||
         p.session.bPlacing)
         return;
-    if (saves_.Running()) {
+    if (!chained && saves_.Running()) {
         saveAgain_ = true;
         return;
     }
@@ -229,11 +236,20 @@ void CustomerJob::SaveEdits() {
     auto record = std::make_shared<StationJob>(journal_.Record(shown.first, shown.big));
     JobRunner::Job job;
     job.work = [this, file, bytes, record](JobContext&) {
-        if (services_.files.ReplaceFile(*file, *bytes)) journal_.Write(*record);
+        if (services_.files.ReplaceFile(*file, *bytes)) journal_.Write(*record, true);
     };
-    job.done = [this] {
-        if (std::exchange(saveAgain_, false)) SaveEdits();
-    };
+    job.done = [this] { SaveAgain(); };
+    saves_.Start(std::move(job));
+}
+
+void CustomerJob::FlushRecord() {
+    if (saves_.Running()) {
+        saveAgain_ = true;  // its save flushes
+        return;
+    }
+    JobRunner::Job job;
+    job.work = [this](JobContext&) { journal_.Flush(); };
+    job.done = [this] { SaveAgain(); };
     saves_.Start(std::move(job));
 }
 

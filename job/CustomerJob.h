@@ -115,7 +115,9 @@ class CustomerJob {
     void Abandon(const char* message);
     void TurnAhead();
     void StartTurning(bool ahead);
-    void SaveEdits();
+    void SaveEdits(bool chained = false);
+    void SaveAgain();
+    void FlushRecord();
 
     ProcessState& state_;
     Services services_;

@@ -49,14 +49,18 @@ StationJob JobJournal::Record(std::int32_t page, std::int32_t big) {
     return record;
 }
 
-bool JobJournal::Write(const StationJob& record) {
+bool JobJournal::Write(const StationJob& record, bool flush) {
     const std::string path = Path();
     if (!written_) {
         services_.files.CreateDirectories(std::string(paths::DirectoryPart(path)));
         running_ = services_.files.TryLockFile(lockPath_);
     }
     written_ = true;
-    return WriteStationJob(path, record, services_.files);
+    return WriteStationJob(path, record, services_.files, flush);
+}
+
+void JobJournal::Flush() {
+    if (written_) services_.files.SyncFileSystem(Path());
 }
 
 void JobJournal::Clear() {

@@ -30,8 +30,11 @@ class JobJournal {
 
     // The record of the job as the list is now, with the page shown.
     StationJob Record(std::int32_t page, std::int32_t big);
-    // Writes it and flushes it; false when it did not reach the disk.
-    bool Write(const StationJob& record);
+    // Writes it, and with flush the job's files with it reach the disk;
+    // false when it could not be written.
+    bool Write(const StationJob& record, bool flush);
+    // What was written reaches the disk.
+    void Flush();
     // The job ended: no record is left of it. A record this journal did
     // not write (a left job not yet answered) stays.
     void Clear();

@@ -98,9 +98,10 @@ std::optional<StationJob> ReadStationJob(const std::string& path, FileSystem& fs
     return job;
 }
 
-bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs) {
+bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs,
+                     bool flush) {
     return fs.CreateDirectories(std::string(paths::DirectoryPart(path))) &&
-           fs.ReplaceFile(path, FormatStationJob(job)) && fs.SyncFileSystem(path);
+           fs.ReplaceFile(path, FormatStationJob(job)) && (!flush || fs.SyncFileSystem(path));
 }
 
 }  // namespace orelle

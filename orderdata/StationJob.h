@@ -60,7 +60,9 @@ std::string StationLockPath(const std::string& stationFolder);
 std::string FormatStationJob(const StationJob& job);
 // Nothing when the file is missing or names no job.
 std::optional<StationJob> ReadStationJob(const std::string& path, FileSystem& fs);
-// Replaced whole and on the disk before it returns.
-bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs);
+// Replaced whole; with flush, everything written to its file system is on
+// the disk before it returns.
+bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs,
+                     bool flush = true);
 
 }  // namespace orelle

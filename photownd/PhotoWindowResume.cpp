@@ -1,6 +1,7 @@
 // A job this station left at a cut: the question at the start, and the
 // job shown again on its page.
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 
 #include "orderdata/ProcessState.h"
@@ -33,8 +34,8 @@ QString LeftJobText(const StationJob& left) {
 bool PhotoWindow::AskLeftJob(const StationJob& left) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kLeftJobTitle), LeftJobText(left),
                     QMessageBox::Yes | QMessageBox::No, HostWindow());
-    box.setButtonText(QMessageBox::Yes, QString::fromUtf8("继续"));
-    box.setButtonText(QMessageBox::No, QString::fromUtf8("放弃"));
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("继续"));
+    box.button(QMessageBox::No)->setText(QString::fromUtf8("放弃"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.setFont(GdiFont(skin::kSongTi, 28, 400));
