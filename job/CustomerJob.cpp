@@ -89,6 +89,11 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
         Abandon(nullptr);
         return false;
     }
+    // A new job gives the previous one up: no start offers it again.
+    if (!appending) {
+        saves_.Wait();
+        journal_.Clear();
+    }
     const char* first = nullptr;
     if (load.TreeFails(&first)) {
         load.Finish(false);

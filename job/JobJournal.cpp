@@ -51,7 +51,7 @@ StationJob JobJournal::Record(std::int32_t page, std::int32_t big) {
 
 bool JobJournal::Write(const StationJob& record, bool flush) {
     const std::string path = Path();
-    if (!written_) {
+    if (!running_) {
         services_.files.CreateDirectories(std::string(paths::DirectoryPart(path)));
         running_ = services_.files.TryLockFile(lockPath_);
     }

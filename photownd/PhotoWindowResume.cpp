@@ -1,8 +1,10 @@
 // A job this station left at a cut: the question at the start, and the
 // job shown again on its page.
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <utility>
 
 #include "orderdata/ProcessState.h"
 #include "orderdata/StationJob.h"
@@ -34,8 +36,10 @@ QString LeftJobText(const StationJob& left) {
 bool PhotoWindow::AskLeftJob(const StationJob& left) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kLeftJobTitle), LeftJobText(left),
                     QMessageBox::Yes | QMessageBox::No, HostWindow());
-    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("继续"));
-    box.button(QMessageBox::No)->setText(QString::fromUtf8("放弃"));
+    for (const auto& [which, text] : {std::pair{QMessageBox::Yes, "继续"}, {QMessageBox::No, "放弃"}}) {
+        box.button(which)->setText(QString::fromUtf8(text));
+        box.button(which)->setIcon(QIcon());
+    }
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     box.setFont(GdiFont(skin::kSongTi, 28, 400));

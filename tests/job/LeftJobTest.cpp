@@ -12,6 +12,7 @@
 #include "orderdata/PhotoIniWriter.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/UnplacedJob.h"
+#include "orderdata/WorkFolderSweep.h"
 #include "platform/clock/Clock.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryDay.h"
@@ -147,6 +148,15 @@ TEST_F(LeftJobTest, AfterTheWindowTheJobIsGivenUpAndGoesAfterKeepUnplaced) {
 }
 
 TEST_F(LeftJobTest, AJobEndedByItsCustomerOrPlacedIsNeverOffered) {
+    first.job->End();
+    // The station runs on: its next job is its own however old, for every
+    // other station's sweep.
+    ASSERT_TRUE(first.job->Open("/card", {}, false));
+    first.job->Wait();
+    ASSERT_TRUE(first.job->ShowPage());
+    first.job->Wait();
+    EXPECT_TRUE(FindHeldJobs("/backup", {2026, 12, 9, 0, 0, 0}, fs)
+                    .contains({"2026-12-7", first.state.orderInfo.storeDDH}));
     first.job->End();
     Start again(fs, clock);
     EXPECT_FALSE(FindLeftJob(again.state, again.services));

@@ -135,6 +135,7 @@ class HeldPath final : public FileLock {
 
 std::unique_ptr<FileLock> MemoryFileSystem::LockFile(const std::string& path) {
     Lock lock(mutex_);
+    files.emplace(path, "");  // made when missing, as the machine's lock file is
     held_->insert(path);
     return std::make_unique<HeldPath>(held_, mutex_, path);
 }
