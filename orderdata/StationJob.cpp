@@ -6,8 +6,8 @@
 #include "platform/gbk/Gbk.h"
 #include "platform/ini/IniDocument.h"
 #include "platform/ini/IniText.h"
-#include "platform/paths/Paths.h"
 #include "platform/ini/ProfileNumber.h"
+#include "platform/paths/Paths.h"
 
 namespace orelle {
 namespace {
@@ -98,8 +98,7 @@ std::optional<StationJob> ReadStationJob(const std::string& path, FileSystem& fs
     return job;
 }
 
-bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs,
-                     bool flush) {
+bool WriteStationJob(const std::string& path, const StationJob& job, FileSystem& fs, bool flush) {
     return fs.CreateDirectories(std::string(paths::DirectoryPart(path))) &&
            fs.ReplaceFile(path, FormatStationJob(job)) && (!flush || fs.SyncFileSystem(path));
 }

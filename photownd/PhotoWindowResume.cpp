@@ -36,7 +36,8 @@ QString LeftJobText(const StationJob& left) {
 bool PhotoWindow::AskLeftJob(const StationJob& left) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kLeftJobTitle), LeftJobText(left),
                     QMessageBox::Yes | QMessageBox::No, HostWindow());
-    for (const auto& [which, text] : {std::pair{QMessageBox::Yes, "继续"}, {QMessageBox::No, "放弃"}}) {
+    for (const auto& [which, text] :
+         {std::pair{QMessageBox::Yes, "继续"}, {QMessageBox::No, "放弃"}}) {
         box.button(which)->setText(QString::fromUtf8(text));
         box.button(which)->setIcon(QIcon());
     }

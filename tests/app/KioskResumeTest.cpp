@@ -36,8 +36,8 @@ class KioskResumeTest : public ::testing::Test {
 
     // The customer's job, killed after its last edit.
     void Cut() {
-        const KioskOutcome cut = RunKiosk(
-            {.args = {config, card.path()}, .program = ORELLE_EDITING_STATION_PATH});
+        const KioskOutcome cut =
+            RunKiosk({.args = {config, card.path()}, .program = ORELLE_EDITING_STATION_PATH});
         ASSERT_TRUE(cut.killed) << cut.output << cut.errors;
         ASSERT_EQ(cut.output, "edited\n");
     }
@@ -73,7 +73,8 @@ TEST_F(KioskResumeTest, WithinTheWindowTheCustomerGoesOnWithEveryEditOnTheirPage
     EXPECT_NE(again.errors.find("照片: 8 张"), std::string::npos) << again.errors;
     // The resumed job wrote its page again: as it was, on the second page.
     EXPECT_EQ(Read(photoIni), edited);
-    EXPECT_NE(Read(Find(fs::path(backup) / "stations", "job.ini")).find("page=6\r\n"), std::string::npos);
+    EXPECT_NE(Read(Find(fs::path(backup) / "stations", "job.ini")).find("page=6\r\n"),
+              std::string::npos);
 }
 
 TEST_F(KioskResumeTest, AfterTheWindowTheJobIsGone) {

@@ -51,7 +51,8 @@ class MemoryFileSystem : public FileSystem {
     bool HasFolder(const std::string& path) const;
 
     mutable std::mutex mutex_;
-    std::shared_ptr<std::multiset<std::string>> held_ = std::make_shared<std::multiset<std::string>>();
+    std::shared_ptr<std::multiset<std::string>> held_ =
+        std::make_shared<std::multiset<std::string>>();
 };
 
 }  // namespace orelle::testing
