@@ -89,6 +89,15 @@ bool KioskFrame::StartPhone(const CPhotoWnd::PhoneOptions& options) {
     return false;
 }
 
+bool KioskFrame::OfferLeftJob() {
+    if (!photoWnd_.AskLeftJob()) return false;
+    // Shown first: the job's page is filled into a window on show.
+    ShowPhotos();
+    if (photoWnd_.ResumeLeftJob()) return true;
+    ShowHome();
+    return false;
+}
+
 bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
     return photoWnd_.PrintLocalOrder(StationTools::LocalOrderNumber(photoWnd_), 0, pdfFile);
 }

@@ -27,6 +27,9 @@ class KioskFrame : public QWidget {
     // served.
     bool StartPhone(const CPhotoWnd::PhoneOptions& options);
     void ShowHome();
+    // The job the station left at a cut, offered to the customer; true
+    // when it is on show again.
+    bool OfferLeftJob();
     bool Busy() const;
     int PhotoCount() const { return photoWnd_.GetSize(); }
     // Turns to the next page as the customer's page key does; false on the

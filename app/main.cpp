@@ -213,6 +213,10 @@ int main(int argc, char** argv) {
         frame.show();
     }
     int status = 0;
+    // A station started again after a cut offers its customer's job before
+    // anyone starts another.
+    if (phoneWait < 0 && photos.empty() && folder.empty())
+        QTimer::singleShot(0, &frame, [&frame] { frame.OfferLeftJob(); });
     if (phoneWait > 0) {
         if (!frame.StartPhone(PhoneSession(phoneWait, status))) return 1;
     } else if (fileOnly && (!photos.empty() || !folder.empty())) {

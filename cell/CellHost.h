@@ -29,6 +29,8 @@ class CellHost {
     virtual void ToggleBigView(int cellIndex) = 0;
     // A cell changed what a photo orders (its prints or its size).
     virtual void RecordChanged() {}
+    // The customer changed a photo's settings in a cell (any of them).
+    virtual void RecordEdited() {}
 };
 
 // Everything a cell reads besides its window; it outlives the cells.

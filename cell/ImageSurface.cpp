@@ -409,6 +409,7 @@ void ImageSurface::OnLayerRelease(int, Qt::MouseButton button, int, int) {
     if (button != Qt::LeftButton) return;
     framing.Release();
     for (SurfaceLayer* layer : layers_) layer->setCursor(Qt::ArrowCursor);
+    if (loaded && !context_.busy) context_.host.RecordEdited();
 }
 
 void ImageSurface::OnLayerDoubleClick(int) {

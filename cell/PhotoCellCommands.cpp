@@ -64,8 +64,9 @@ void PhotoCell::OnCommand(int id) {
             SetAngle(c.value);
             break;
         case CellCommandKind::kNone:
-            break;
+            return;
     }
+    context_.host.RecordEdited();
 }
 
 void PhotoCell::ButtonCommand(int id) {

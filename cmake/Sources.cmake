@@ -276,3 +276,18 @@ list(APPEND ORELLE_CORE_SOURCES
 list(APPEND ORELLE_CORE_SOURCES
   submit/DayOrders.cpp
 )
+# The customer's job outlives a cut and is taken up again; the photos are
+# kept no longer than the settings say.
+list(APPEND ORELLE_CORE_SOURCES
+  job/JobJournal.cpp
+  job/LeftJob.cpp
+  orderdata/OrderTimes.cpp
+  orderdata/PhotoIniReader.cpp
+  orderdata/StationJob.cpp
+  orderdata/StationName.cpp
+  orderdata/UnplacedJob.cpp
+  orderdata/WorkFolderSweep.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/PhotoWindowResume.cpp
+)

@@ -6,14 +6,17 @@
 #include <utility>
 
 #include "job/UnseenPhotos.h"
+#include "job/LeftJob.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
+#include "orderdata/PhotoIniWriter.h"
 #include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/UprightCopies.h"
 #include "phone/PhoneFolders.h"
 #include "phone/PhoneSession.h"
 #include "phone/PhoneSettings.h"
+#include "platform/files/FileSystem.h"
 #include "platform/imaging/StationCopy.h"
 #include "platform/jobs/JobContext.h"
 #include "platform/paths/Paths.h"
@@ -33,6 +36,7 @@ CustomerJob::CustomerJob(ProcessState& state, const Services& services, Customer
       services_(services),
       events_(events),
       prefetch_(std::move(prefetch)),
+      journal_(state, services_),
       jobs_(state.bRefreshing) {}
 
 CustomerJob::~CustomerJob() { StopServing(); }
@@ -86,6 +90,11 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
         Abandon(nullptr);
         return false;
     }
+    // A new job gives the previous one up: no start offers it again.
+    if (!appending) {
+        saves_.Wait();
+        journal_.Clear();
+    }
     const char* first = nullptr;
     if (load.TreeFails(&first)) {
         load.Finish(false);
@@ -130,15 +139,19 @@ bool CustomerJob::Appended() {
 bool CustomerJob::ShowPage() {
     // The cells are filled on the UI thread once the events that led here
     // are done; the worker then writes the order files.
+    // An edit's save never lands after the page's newer write.
+    saves_.Wait();
     auto placed = std::make_shared<bool>(false);
     auto written = std::make_shared<bool>(true);
     auto prices = std::make_shared<std::vector<std::int64_t>>();
+    auto shown = std::make_shared<ShownPage>();
     JobRunner::Job job;
-    job.before = [this, placed] {
+    job.before = [this, placed, shown] {
         events_.FillPage();
         *placed = state_.session.bOrderPlaced;
+        *shown = events_.Shown();
     };
-    job.work = [this, placed, written, prices](JobContext&) {
+    job.work = [this, placed, written, prices, shown](JobContext&) {
         // The price file may have changed since; the running price reads
         // no file between two pages.
         *prices = StorePriceCents(state_.startup.catalogue);
@@ -148,6 +161,8 @@ bool CustomerJob::ShowPage() {
         *written =
             OrderFiles(paths, state_.orderInfo, state_.photoList, services_.files, services_.clock)
                 .WriteOrderFiles(false);
+        // Flushed on the saves' lane after: the page is not kept waiting.
+        if (*written) journal_.Write(journal_.Record(shown->first, shown->big), false);
     };
     job.done = [this, written, prices] {
         // A full disk: told once, and the order waits for the files.
@@ -155,6 +170,7 @@ bool CustomerJob::ShowPage() {
             events_.Message(kOrderFilesUnwrittenMessage);
         storePrices_ = std::move(*prices);
         Recount();
+        FlushRecord();
     };
     if (!jobs_.Start(std::move(job))) return false;  // one at a time
     events_.PageLeaving();
@@ -162,6 +178,7 @@ bool CustomerJob::ShowPage() {
 }
 
 bool CustomerJob::Change(std::function<void()> change) {
+    saves_.Wait();
     JobRunner::Job job;
     job.before = [this] { events_.PageLeaving(); };
     job.work = [change = std::move(change)](JobContext&) { change(); };
@@ -182,6 +199,9 @@ void CustomerJob::Recount() {
 void CustomerJob::End() {
     jobs_.Stop();
     jobs_.Wait();
+    saves_.Wait();
+    saveAgain_ = false;
+    journal_.Clear();
     upright_.Stop();
     upright_.Wait();
     toTurn_.clear();
@@ -194,7 +214,64 @@ void CustomerJob::End() {
     Recount();
 }
 
+void CustomerJob::Edited() {
+    Recount();
+    SaveEdits();
+}
+
+// From a save's done, where the lane still counts as running.
+void CustomerJob::SaveAgain() {
+    if (std::exchange(saveAgain_, false)) SaveEdits(true);
+}
+
+void CustomerJob::SaveEdits(bool chained) {
+    const ProcessState& p = state_;
+    // A worker that owns the list writes it itself; a placed order's files
+    // are final.
+    if (p.bRefreshing || load_ || p.orderInfo.storeDDH.empty() || p.session.bOrderPlaced ||
+        p.session.bPlacing)
+        return;
+    if (!chained && saves_.Running()) {
+        saveAgain_ = true;
+        return;
+    }
+    const ShownPage shown = events_.Shown();
+    const OrderPaths paths{p.startup.config.dir, p.startup.date.dateStr};
+    auto file = std::make_shared<std::string>(paths.PhotoIni(p.orderInfo.storeDDH));
+    // Taken here, where the list is the UI thread's.
+    auto bytes = std::make_shared<std::string>(FormatPhotoIni(p.orderInfo, false, p.photoList));
+    auto record = std::make_shared<StationJob>(journal_.Record(shown.first, shown.big));
+    JobRunner::Job job;
+    job.work = [this, file, bytes, record](JobContext&) {
+        if (services_.files.ReplaceFile(*file, *bytes)) journal_.Write(*record, true);
+    };
+    job.done = [this] { SaveAgain(); };
+    saves_.Start(std::move(job));
+}
+
+void CustomerJob::FlushRecord() {
+    if (saves_.Running()) {
+        saveAgain_ = true;  // its save flushes
+        return;
+    }
+    JobRunner::Job job;
+    job.work = [this](JobContext&) { journal_.Flush(); };
+    job.done = [this] { SaveAgain(); };
+    saves_.Start(std::move(job));
+}
+
+bool CustomerJob::Resume(const StationJob& left) {
+    if (state_.bRefreshing || load_) return false;
+    events_.Emptying();
+    if (!LoadLeftJob(left, state_, services_.files)) return false;
+    journal_.Adopt(left);
+    TurnAhead();
+    Recount();
+    return true;
+}
+
 void CustomerJob::ReadyToOrder() {
+    saves_.Wait();
     // What is left is turned at the customer's priority, all of it.
     upright_.Stop();
     upright_.Wait();
@@ -250,7 +327,10 @@ bool CustomerJob::Settle() {
     return !state_.bRefreshing;
 }
 
-void CustomerJob::Wait() { jobs_.Wait(); }
+void CustomerJob::Wait() {
+    jobs_.Wait();
+    saves_.Wait();
+}
 
 void CustomerJob::WaitUpright() { upright_.Wait(); }
 

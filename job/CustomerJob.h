@@ -4,8 +4,10 @@
 // copied into a new job (the folder load, on a worker), the page shown and
 // the order files written after it, copies joined by an append, the copies
 // turned upright ahead of the customer and all of them before an order,
-// the running price's totals, and the end (a load given up, the phone
-// visit ended, the turning stopped, the job forgotten). It works on the
+// the running price's totals, the station's record of the job kept as it
+// goes (JobJournal), a job the station left at a cut taken up again, and
+// the end (a load given up, the phone visit ended, the turning stopped,
+// the job forgotten, its record removed). It works on the
 // process's state and services, which outlive it. UI thread only: its
 // workers hand back on that thread, and what the screen must show comes
 // through its events there, in order. While one of its workers owns the
@@ -21,6 +23,7 @@
 #include <vector>
 
 #include "job/CustomerJobEvents.h"
+#include "job/JobJournal.h"
 #include "platform/Services.h"
 #include "platform/jobs/JobRunner.h"
 
@@ -61,13 +64,24 @@ class CustomerJob {
     // Counts the running price afresh at the prices last read; only while
     // no worker owns the list (or from the job's own events).
     void Recount();
+    // The customer edited a record: photo.ini and the job's record follow
+    // at once, on a lane of their own that keeps no command waiting. At a
+    // cut, only an edit whose save has not ended is lost.
+    void Edited();
+    // Takes up the job this station left at a cut (FindLeftJob), on no
+    // page yet: the caller sets the page and shows it. False, and nothing
+    // changed, while a worker runs or when its files no longer read.
+    bool Resume(const StationJob& left);
     const std::string& PriceLine() const { return priceLine_; }
 
     // Before the order names the copies: every one is upright, turned on a
     // worker at the customer's priority; returns once they are.
     void ReadyToOrder();
-    // Gives up a load or page under way (a load with its work folder),
-    // stops the turning, empties the screen and forgets the job.
+    // The job's end by the customer ("主页"), the idle end or the host
+    // after placing: gives up a load or page under way (a load with its
+    // work folder), stops the turning, empties the screen, forgets the job
+    // and removes the station's record of it, so that no later start
+    // offers it again. The job's files stay on the disk.
     void End();
 
     // A phone visit: a session in the station's own phone folder, its page
@@ -101,6 +115,9 @@ class CustomerJob {
     void Abandon(const char* message);
     void TurnAhead();
     void StartTurning(bool ahead);
+    void SaveEdits(bool chained = false);
+    void SaveAgain();
+    void FlushRecord();
 
     ProcessState& state_;
     Services services_;
@@ -116,10 +133,14 @@ class CustomerJob {
     std::unique_ptr<PhoneSession, EndSession> phone_;
     // Copies waiting for the turning lane.
     std::vector<std::string> toTurn_;
+    JobJournal journal_;
+    bool saveAgain_ = false;  // an edit came while its save ran
     // Last: their workers are stopped and joined before anything they use
     // goes.
     std::atomic<bool> turning_{false};
     JobRunner upright_{turning_};
+    std::atomic<bool> saving_{false};
+    JobRunner saves_{saving_};
     JobRunner jobs_;
 };
 

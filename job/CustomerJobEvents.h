@@ -2,7 +2,16 @@
 // What the customer's job tells its screen, on the UI thread, in the order
 // it happens. The screen only shows; it decides nothing of the job.
 
+#include <cstdint>
+
 namespace orelle {
+
+// The page on show: its first photo, and the photo of the big view (-1:
+// none).
+struct ShownPage {
+    std::int32_t first = 0;
+    std::int32_t big = -1;
+};
 
 class CustomerJobEvents {
   public:
@@ -25,6 +34,8 @@ class CustomerJobEvents {
     virtual void Message(const char* text) = 0;
     // The running price's totals changed.
     virtual void PriceChanged() = 0;
+    // What the customer sees now, for the job's record.
+    virtual ShownPage Shown() const { return {}; }
 };
 
 }  // namespace orelle

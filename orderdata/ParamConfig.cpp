@@ -46,6 +46,9 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.pickup.hours = ini.GetString("pickup", "hours", "");
     c.pickup.open = ini.GetString("pickup", "open", "");
     c.receiptCode = ini.GetString("receipt", "code", "qr");
+    c.keepdays = ini.GetInt("privacy", "keepdays", 0);
+    c.keepunplaced = ini.GetInt("privacy", "keepunplaced", 24);
+    c.recoveryMinutes = ini.GetInt("recovery", "minutes", 15);
     c.currentWeb = c.web;
     return c;
 }

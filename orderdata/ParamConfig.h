@@ -65,6 +65,17 @@ struct ParamConfig {
     // [receipt] code: how the receipt prints the order number for the
     // counter's scanner: "qr" (default), "code128" (narrow printers), "none".
     std::string receiptCode = "qr";
+    // [privacy]
+    // Placed orders' work folders are removed that many days after the
+    // order; 0 keeps them.
+    std::int32_t keepdays = 0;
+    // Jobs never placed, that no station holds, are removed that many
+    // hours after their last change; 0 keeps them.
+    std::int32_t keepunplaced = 24;
+    // [recovery]
+    // A job cut off by a crash or a power cut is offered again at the
+    // station's start for that many minutes after its last change; 0 never.
+    std::int32_t recoveryMinutes = 15;
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

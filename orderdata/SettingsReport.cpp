@@ -33,6 +33,16 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
            (c.pickup.hours.empty() ? std::string("(no line)") : c.pickup.hours + " h") +
            ", open " + (c.pickup.open.empty() ? std::string("(always)") : c.pickup.open) + "\n";
     out += "receipt code:    " + c.receiptCode + "\n";
+    const auto kept = [](std::int32_t n, const char* unit) {
+        return n > 0 ? std::to_string(n) + unit : std::string("for ever");
+    };
+    out += "photos kept:     placed " + kept(c.keepdays, " days") + ", not placed " +
+           kept(c.keepunplaced, " hours") + "\n";
+    out += "cut job offered: " +
+           (c.recoveryMinutes > 0
+                ? "up to " + std::to_string(c.recoveryMinutes) + " minutes after its last change"
+                : std::string("never")) +
+           "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);

@@ -4,12 +4,7 @@
 // <root>/phone/<station>/<session>/, and touches no other station's: a
 // session empties only its own folder, and a station's start removes only
 // what its own killed sessions left.
-//
-// <station> is "<host>-<8 hex digits>": the machine's host name (letters,
-// digits and '-') and a hash of the absolute settings folder (one station
-// per settings folder): the same across restarts of a station, apart for
-// two stations on one machine, and for two machines that keep their
-// settings at the same path.
+// <station> is the station's name (StationName).
 
 #include <string>
 

@@ -1,14 +1,21 @@
 #include "orelle/CPhotoWnd.h"
 #include "orelle/StationTools.h"
 
+#include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <optional>
+#include <utility>
 
+#include "job/LeftJob.h"
 #include "orderdata/OrderFilesRepair.h"
 #include "orderdata/PhotoNames.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/SettingsReport.h"
 #include "orderdata/WebServerSettings.h"
+#include "orderdata/WorkFolderSweep.h"
 #include "phone/PhoneFolders.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoCommands.h"
@@ -17,6 +24,7 @@
 #include "photownd/WebPages.h"
 #include "platform/Services.h"
 #include "platform/files/PartialFiles.h"
+#include "platform/jobs/JobRunner.h"
 #include "platform/paths/Paths.h"
 #include "setup/MachineProbes.h"
 #include "setup/SetupCheck.h"
@@ -29,6 +37,24 @@ namespace orelle {
 struct CPhotoWnd::Station {
     ProcessState& state = Process();
     Services services = MachineServices();
+    // Found at the start, until the customer answers.
+    std::optional<StationJob> leftJob;
+    // The photos kept no longer than the settings say: at the start and
+    // once a day, beside the customer's work.
+    std::atomic<bool> sweeping{false};
+    JobRunner sweeper{sweeping};
+    QTimer daily;
+
+    void Sweep() {
+        const ParamConfig& c = state.startup.config;
+        const KeepRules rules{c.keepdays, c.keepunplaced};
+        JobRunner::Job job;
+        job.work = [this, root = c.dir, today = state.startup.date.dateStr, rules,
+                    now = services.clock.Now()](JobContext&) {
+            SweepWorkFolders(root, today, rules, now, services.files);
+        };
+        sweeper.Start(std::move(job));
+    }
 };
 
 CPhotoWnd::CPhotoWnd() : station_(std::make_unique<Station>()) {
@@ -50,9 +76,17 @@ bool CPhotoWnd::init(QWidget* parent, int id) {
     // The station starts here, not in the constructor, which the settings
     // text also runs beside a live station; a window still standing may
     // hold a session.
-    if (!window_)
-        RemovePhoneLeftovers(station_->state.startup.config.dir,
-                             station_->state.startup.settingsFolder, station_->services.files);
+    if (!window_) {
+        Station& s = *station_;
+        RemovePhoneLeftovers(s.state.startup.config.dir, s.state.startup.settingsFolder,
+                             s.services.files);
+        // The left job is decided before the sweep, which then leaves it.
+        s.leftJob = FindLeftJob(s.state, s.services);
+        s.Sweep();
+        s.daily.setInterval(std::chrono::hours(24));
+        QObject::connect(&s.daily, &QTimer::timeout, &s.daily, [&s] { s.Sweep(); });
+        s.daily.start();
+    }
     auto* window = new PhotoWindow(station_->state, station_->services);
     if (!window->Init(parent, id)) {
         delete window;
@@ -151,6 +185,24 @@ bool CPhotoWnd::OpenPhone(const PhoneOptions& options) {
 
 void CPhotoWnd::CloseJob() {
     if (PhotoWindow* w = Window()) w->EndJob();
+}
+
+bool CPhotoWnd::AskLeftJob() {
+    Station& s = *station_;
+    PhotoWindow* w = Window();
+    if (!w || !s.leftJob) return false;
+    if (w->AskLeftJob(*s.leftJob)) return true;
+    GiveUpLeftJob(*s.leftJob, s.state, s.services.files);
+    s.leftJob.reset();
+    return false;
+}
+
+bool CPhotoWnd::ResumeLeftJob() {
+    Station& s = *station_;
+    PhotoWindow* w = Window();
+    if (!w || !s.leftJob || !w->SettleRefresh()) return false;
+    const StationJob left = *std::exchange(s.leftJob, std::nullopt);
+    return w->ResumeLeftJob(left);
 }
 
 void CPhotoWnd::UsePhotos(const std::vector<std::string>& paths) {

@@ -35,6 +35,7 @@ namespace orelle {
 
 struct KeyMessage;
 struct ProcessState;
+struct StationJob;
 class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
@@ -62,6 +63,7 @@ class PhotoWindow : public QWidget,
     std::int32_t RecordIndex(int cellIndex, bool bigView) const override;
     void ToggleBigView(int cellIndex) override;
     void RecordChanged() override { job_.Recount(); }
+    void RecordEdited() override { job_.Edited(); }
     // Binds the page at browse.nFirstIndex to the cells and writes the
     // order files, on a worker; nothing while another job runs.
     void StartPageRefresh();
@@ -126,6 +128,10 @@ class PhotoWindow : public QWidget,
     // Ends the customer's job (CustomerJob::End) and the screen's part of
     // it. The next customer starts afresh.
     void EndJob();
+    // The job this station left at a cut: asks the customer whether to go
+    // on with it ("继续": true); takes it up on the page it was on.
+    bool AskLeftJob(const StationJob& left);
+    bool ResumeLeftJob(const StationJob& left);
     bool SettleRefresh() { return job_.Settle(); }
     // For tests and tools.
     void WaitForJobs() { job_.Wait(); }
@@ -169,6 +175,7 @@ class PhotoWindow : public QWidget,
     void HandBack() override;
     void Message(const char* text) override;
     void PriceChanged() override;
+    ShownPage Shown() const override;
 
     void OpenWebPage(const std::string& address);
     // The customer is done with the QR screen (with photos or not).

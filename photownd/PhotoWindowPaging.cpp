@@ -85,7 +85,7 @@ void PhotoWindow::OnCopy() {
     copy->dstName = dstName;
     PhotoRecord* added = copy.get();
     list.InsertAt(current + 1, std::move(copy));
-    job_.Recount();
+    job_.Edited();
     if (b.bBigView) {
         ++b.nBigIndex;
         if (Cell(b.nActiveCell)) Cell(b.nActiveCell)->ShowRecord(added);

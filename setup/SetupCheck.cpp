@@ -6,6 +6,7 @@
 #include "orderdata/PaperSettings.h"
 #include "orderdata/ParamConfig.h"
 #include "orderdata/PrintCatalogue.h"
+#include "orderdata/WorkFolderSweep.h"
 #include "phone/PhoneSettings.h"
 #include "platform/Services.h"
 #include "platform/files/FileSystem.h"
@@ -131,6 +132,19 @@ CheckLine CheckPhonePort(const std::string& folder, FileSystem& fs, SetupProbes&
     return Ok("phone upload", port + " free");
 }
 
+// What the customers' photos take below the root; a finding, never a fault.
+CheckLine CheckKeptPhotos(const ParamConfig& config, FileSystem& fs) {
+    const RootUsage usage = MeasureBackupRoot(config.dir, fs);
+    const std::uint64_t mb = (usage.bytes + (1u << 20) - 1) >> 20;
+    std::string text = std::to_string(usage.days) + " days' folders, " + std::to_string(mb) +
+                       " MB; placed orders' photos kept ";
+    text += config.keepdays > 0 ? std::to_string(config.keepdays) + " days" : "for ever";
+    text += ", photos of jobs never placed ";
+    text += config.keepunplaced > 0 ? std::to_string(config.keepunplaced) + " hours" : "for ever";
+    text += " ([privacy] keepdays=, keepunplaced=)";
+    return Ok("kept photos", std::move(text));
+}
+
 }  // namespace
 
 std::vector<CheckLine> CheckSetup(const std::string& settingsFolder,
@@ -143,6 +157,7 @@ std::vector<CheckLine> CheckSetup(const std::string& settingsFolder,
     const FeatureFlags flags = LoadFeatureFlags(settingsFolder, config, fs);
     CheckCatalogue(settingsFolder, fs, out);
     CheckBackupRoot(config.dir, services, out);
+    out.push_back(CheckKeptPhotos(config, fs));
     CheckBackOffice(settingsFolder, config, flags, services, out);
     out.push_back(CheckReceiptPrinter(config, flags, probes));
     out.push_back(CheckUploader(programFolder, services, probes));

@@ -88,6 +88,15 @@ class ORELLE_EXPORT CPhotoWnd {
     // forgotten (their files stay on the disk). For a host going back to
     // its home page, so that the next customer starts afresh.
     void CloseJob();
+    // At the start, before the first job: the job this station held when
+    // it stopped without the job's end (a crash, a power cut), changed at
+    // most [recovery] minutes ago, is offered to the customer. "继续"
+    // gives true: the host shows the window, then calls ResumeLeftJob.
+    // "放弃" removes the job. False at once when there is none.
+    bool AskLeftJob();
+    // Opens the job that AskLeftJob offered, as it was, on the page it was
+    // on; false when there is none or its files no longer read.
+    bool ResumeLeftJob();
     // Puts photos into an empty job as they are, without copying them (a
     // host that has its own copies). Nothing while busy.
     void UsePhotos(const std::vector<std::string>& paths);

@@ -3,6 +3,7 @@
 // platform's separator. Every operation reports failure by its result and
 // never throws. Implementations must be safe to call from any thread.
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -53,6 +54,11 @@ class FileSystem {
     // the kernel when its process ends however it ends. By default, with
     // one process only, there is nothing to lock.
     virtual std::unique_ptr<FileLock> LockFile(const std::string& path) {
+        (void)path;
+        return std::make_unique<FileLock>();
+    }
+    // As LockFile, without waiting: nothing while another holds it.
+    virtual std::unique_ptr<FileLock> TryLockFile(const std::string& path) {
         (void)path;
         return std::make_unique<FileLock>();
     }
@@ -112,6 +118,7 @@ class LocalFileSystem : public FileSystem {
     bool CreateDirectories(const std::string& path) override;
     bool CreateNewDirectory(const std::string& path) override;
     std::unique_ptr<FileLock> LockFile(const std::string& path) override;
+    std::unique_ptr<FileLock> TryLockFile(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
@@ -124,6 +131,7 @@ class LocalFileSystem : public FileSystem {
                       std::string* bytes) override;
 
   private:
+    std::unique_ptr<FileLock> LockWithin(const std::string& path, std::chrono::seconds wait);
     bool WriteBeside(const std::string& path, std::string_view contents, bool flush);
     // The file's bytes from in to out; with a writer seam, through it.
     bool CopyContents(int in, int out);

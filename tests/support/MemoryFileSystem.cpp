@@ -114,6 +114,40 @@ bool MemoryFileSystem::CopyFile(const std::string& from, const std::string& to) 
     return true;
 }
 
+namespace {
+
+class HeldPath final : public FileLock {
+  public:
+    HeldPath(std::shared_ptr<std::multiset<std::string>> held, std::mutex& mutex, std::string path)
+        : held_(std::move(held)), mutex_(mutex), path_(std::move(path)) {}
+    ~HeldPath() override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        held_->erase(held_->find(path_));
+    }
+
+  private:
+    std::shared_ptr<std::multiset<std::string>> held_;
+    std::mutex& mutex_;
+    std::string path_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileLock> MemoryFileSystem::LockFile(const std::string& path) {
+    Lock lock(mutex_);
+    files.emplace(path, "");  // made when missing, as the machine's lock file is
+    held_->insert(path);
+    return std::make_unique<HeldPath>(held_, mutex_, path);
+}
+
+std::unique_ptr<FileLock> MemoryFileSystem::TryLockFile(const std::string& path) {
+    {
+        Lock lock(mutex_);
+        if (held_->contains(path) || heldElsewhere.contains(path)) return nullptr;
+    }
+    return LockFile(path);
+}
+
 bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>* entries) {
     Lock lock(mutex_);
     const std::string key = FolderKey(path);

@@ -5,6 +5,7 @@
 // no call runs.
 
 #include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
@@ -25,6 +26,10 @@ class MemoryFileSystem : public FileSystem {
     bool FileExists(const std::string& path) override;
     bool DirectoryExists(const std::string& path) override;
     bool CreateDirectories(const std::string& path) override;
+    // Locks never wait: a lock held here (or named in heldElsewhere) is
+    // refused to TryLockFile, as another process's would be.
+    std::unique_ptr<FileLock> LockFile(const std::string& path) override;
+    std::unique_ptr<FileLock> TryLockFile(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool CopyNewFile(const std::string& from, const std::string& to) override;
     bool CopyFile(const std::string& from, const std::string& to) override;
@@ -40,11 +45,14 @@ class MemoryFileSystem : public FileSystem {
     std::set<std::string> dirs;                // folders without a trailing separator
     std::set<std::string> refused;             // replacing these fails
     int replaceCount = 0;
+    std::set<std::string> heldElsewhere;
 
   private:
     bool HasFolder(const std::string& path) const;
 
     mutable std::mutex mutex_;
+    std::shared_ptr<std::multiset<std::string>> held_ =
+        std::make_shared<std::multiset<std::string>>();
 };
 
 }  // namespace orelle::testing
