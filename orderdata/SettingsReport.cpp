@@ -4,6 +4,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/StartupData.h"
+#include "platform/gbk/Gbk.h"
 #include "platform/text/NumberText.h"
 
 namespace orelle {
@@ -34,13 +35,28 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
         const PrintSpec& spec = *s.catalogue.At(i);
         const Prices p = s.catalogue.GetPrices(spec.pcode);
         char line[256];
-        std::snprintf(line, sizeof line, "  %2d  %-6s %-12s %5s x %-5s in  price %s / %s\n", i,
-                      spec.pcode.c_str(), spec.name.c_str(), text::FixedText(spec.x, 1).c_str(),
-                      text::FixedText(spec.y, 1).c_str(), text::FixedText(p.price, 2).c_str(),
-                      text::FixedText(p.price1, 2).c_str());
+        std::snprintf(line, sizeof line, "  %2d  %-6s %s %5s x %-5s in  price %s / %s\n", i,
+                      spec.pcode.c_str(), PadToColumns(spec.name, 12).c_str(),
+                      text::FixedText(spec.x, 1).c_str(), text::FixedText(spec.y, 1).c_str(),
+                      text::FixedText(p.price, 2).c_str(), text::FixedText(p.price1, 2).c_str());
         out += line;
     }
+    // param.ini's sections beyond the summary above, one block each.
+    out += SettingsSection("quality", {{"mindpi", std::to_string(c.mindpi)}});
     return out;
+}
+
+std::string SettingsSection(const char* section, const std::vector<SettingsKey>& keys) {
+    std::string out = "[" + std::string(section) + "]\n";
+    for (const SettingsKey& k : keys)
+        out += "  " + PadToColumns(k.key, 14) + " " + (k.value.empty() ? "(empty)" : k.value) + "\n";
+    return out;
+}
+
+std::string PadToColumns(const std::string& text, std::size_t columns) {
+    // A GBK byte is a display column: a Chinese character takes two of both.
+    const std::size_t width = gbk::Length(text);
+    return width >= columns ? text : text + std::string(columns - width, ' ');
 }
 
 }  // namespace orelle

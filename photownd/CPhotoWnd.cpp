@@ -10,6 +10,7 @@
 #include "orderdata/SettingsReport.h"
 #include "orderdata/WebServerSettings.h"
 #include "phone/PhoneFolders.h"
+#include "phone/PhoneSettings.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoCommands.h"
 #include "photownd/PhotoWindow.h"
@@ -218,7 +219,9 @@ bool CPhotoWnd::IsBusy() const {
 }
 
 std::string StationTools::SettingsText(const CPhotoWnd& wnd) {
-    return SettingsReport(wnd.station_->state.startup, wnd.station_->state.flags);
+    const StartupData& startup = wnd.station_->state.startup;
+    return SettingsReport(startup, wnd.station_->state.flags) +
+           PhoneSettingsSection(startup.settingsFolder, wnd.station_->services.files);
 }
 
 void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }

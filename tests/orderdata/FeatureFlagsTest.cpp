@@ -9,6 +9,7 @@
 #include "orderdata/SettingsReport.h"
 #include "orderdata/StartupData.h"
 #include "platform/clock/Clock.h"
+#include "platform/gbk/Gbk.h"
 #include "support/StationSettings.h"
 
 namespace orelle {
@@ -51,6 +52,21 @@ TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
     EXPECT_NE(report.find("order server:    shop.example:8080 (second spare.example:81)\n"),
               std::string::npos)
         << report;
+}
+
+// Regression: the sizes' columns ran apart after a Chinese name, whose
+// characters take two columns each.
+TEST(FeatureFlags, TheReportLinesUpChineseSizeNamesAndListsTheSections) {
+    StartupData startup;
+    for (const char* name : {"5寸", "A4", "原图比例"})
+        startup.catalogue.Append(PrintSpec{"C5", name, 3.5f, 5, 0, 0});
+    const std::string report = SettingsReport(startup, FeatureFlags{});
+    std::vector<std::size_t> columns;
+    for (std::size_t at = 0; (at = report.find(" x ", at)) != std::string::npos; at += 3)
+        columns.push_back(gbk::Length(report.substr(report.rfind('\n', at) + 1,
+                                                    at - report.rfind('\n', at) - 1)));
+    EXPECT_EQ(columns, std::vector<std::size_t>(3, columns.at(0))) << report;
+    EXPECT_NE(report.find("\n[quality]\n  mindpi         150\n"), std::string::npos) << report;
 }
 
 TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {
