@@ -218,6 +218,11 @@ bool CPhotoWnd::IsBusy() const {
     return station_->state.bRefreshing || (w && w->PhoneOpen());
 }
 
+bool CPhotoWnd::PhonesEnabled() const {
+    return ReadPhoneSettings(station_->state.startup.settingsFolder, station_->services.files)
+        .enabled;
+}
+
 std::string StationTools::SettingsText(const CPhotoWnd& wnd) {
     const StartupData& startup = wnd.station_->state.startup;
     return SettingsReport(startup, wnd.station_->state.flags) +
