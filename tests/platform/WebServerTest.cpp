@@ -178,20 +178,19 @@ TEST_F(WebServerTest, AFailureInServingIsAnswered500WithoutItsText) {
 
 TEST_F(WebServerTest, ThePortIsKnownAsTheStationsFromAnothersAndAsFree) {
     EXPECT_EQ(WhoHoldsPort("127.0.0.1", port), PortHolder::kStation);
-    server.Stop();
-    EXPECT_EQ(WhoHoldsPort("127.0.0.1", port), PortHolder::kNobody);
-    // Listens and never answers.
+    // Another program: listens on a port of its own and never answers.
     const int other = ::socket(AF_INET, SOCK_STREAM, 0);
-    const int yes = 1;
-    ::setsockopt(other, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = htons(static_cast<uint16_t>(port));
+    socklen_t size = sizeof addr;
     ASSERT_EQ(::bind(other, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
     ::listen(other, 4);
-    EXPECT_EQ(WhoHoldsPort("127.0.0.1", port), PortHolder::kOther);
+    ::getsockname(other, reinterpret_cast<sockaddr*>(&addr), &size);
+    const int otherPort = ntohs(addr.sin_port);
+    EXPECT_EQ(WhoHoldsPort("127.0.0.1", otherPort), PortHolder::kOther);
     ::close(other);
+    EXPECT_EQ(WhoHoldsPort("127.0.0.1", otherPort), PortHolder::kNobody);
 }
 
 TEST_F(WebServerTest, ConnectionsWithoutARequestMakeRoomForOnesWithIt) {
