@@ -24,9 +24,8 @@ void QuietQtChatter() {
         QString user = qEnvironmentVariable("USER");
         if (user.isEmpty()) user = QStringLiteral("orelle");
         const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + user;
-        const QFile::Permissions own =
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-            QFile::WriteUser | QFile::ExeUser;
+        const QFile::Permissions own = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                       QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
         if (QDir().mkpath(folder) && QFile::setPermissions(folder, own))
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
     }

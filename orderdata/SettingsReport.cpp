@@ -49,7 +49,8 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
 std::string SettingsSection(const char* section, const std::vector<SettingsKey>& keys) {
     std::string out = "[" + std::string(section) + "]\n";
     for (const SettingsKey& k : keys)
-        out += "  " + PadToColumns(k.key, 14) + " " + (k.value.empty() ? "(empty)" : k.value) + "\n";
+        out +=
+            "  " + PadToColumns(k.key, 14) + " " + (k.value.empty() ? "(empty)" : k.value) + "\n";
     return out;
 }
 

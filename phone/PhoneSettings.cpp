@@ -30,8 +30,8 @@ std::string PhoneSettingsSection(const std::string& settingsFolder, FileSystem& 
         "phone", {{"enabled", s.enabled ? "1" : "0"},
                   {"port", s.port == 0 ? "0 (any free port)" : std::to_string(s.port)},
                   {"address", !s.address.empty() ? s.address
-                                                  : "(empty: " + (first.empty() ? "none" : first) +
-                                                        ", this machine's first)"}});
+                                                 : "(empty: " + (first.empty() ? "none" : first) +
+                                                       ", this machine's first)"}});
 }
 
 }  // namespace orelle

@@ -18,8 +18,8 @@ QString PhotoFilter() {
 }  // namespace
 
 std::unique_ptr<QFileDialog> MakeAddPhotosDialog(QWidget* parent, const std::string& folder) {
-    auto picker =
-        std::make_unique<QFileDialog>(parent, QString(), QString::fromStdString(folder), PhotoFilter());
+    auto picker = std::make_unique<QFileDialog>(parent, QString(), QString::fromStdString(folder),
+                                                PhotoFilter());
     picker->setFileMode(QFileDialog::ExistingFiles);
     picker->setOption(QFileDialog::DontUseNativeDialog);
     picker->setProxyModel(new ChineseFileModel(picker.get()));

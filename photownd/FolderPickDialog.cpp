@@ -13,10 +13,10 @@
 #include "orderdata/PickerRows.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
-#include "platform/paths/CardFolders.h"
-#include "platform/paths/Paths.h"
 #include "platform/imaging/EmbeddedPreview.h"
 #include "platform/imaging/PictureFile.h"
+#include "platform/paths/CardFolders.h"
+#include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
 #include "skin/TouchSizes.h"
 
@@ -74,8 +74,7 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   Registry& registry, FileSystem& fs, QWidget* parent,
-                                   bool phones)
+                                   Registry& registry, FileSystem& fs, QWidget* parent, bool phones)
     : QDialog(parent), registry_(registry), fs_(fs) {
     setWindowTitle(QString::fromStdString(title));
     // Rows a finger can hit, with room to show many of them whole.
@@ -178,8 +177,10 @@ void FolderPickDialog::ShowFolder(const std::string& folder) {
     });
     for (const PickerRow& row : rows) {
         QString text = QString::fromStdString(row.name);
-        if (row.card) text = QString::fromUtf8("[存储卡] ") + text;
-        else if (row.folder) text += QLatin1Char('/');
+        if (row.card)
+            text = QString::fromUtf8("[存储卡] ") + text;
+        else if (row.folder)
+            text += QLatin1Char('/');
         auto* item = new QListWidgetItem(text, list_);
         item->setData(Qt::UserRole, QString::fromStdString(row.name));
         item->setData(Qt::UserRole + 1, row.folder);

@@ -132,8 +132,9 @@ CheckLine CheckPhoneUpload(const std::string& folder, FileSystem& fs, SetupProbe
     for (const std::string& a : own) ownList += (ownList.empty() ? "" : ", ") + a;
     if (phone.address.empty()) {
         if (own.empty())
-            return Wrong(topic, "this machine has no network address but loopback: connect it to "
-                                "the shop's network, which the phones use");
+            return Wrong(topic,
+                         "this machine has no network address but loopback: connect it to "
+                         "the shop's network, which the phones use");
         phone.address = own.front();
     } else if (std::find(own.begin(), own.end(), phone.address) == own.end()) {
         return Wrong(topic, "[phone] address=" + phone.address +
@@ -147,13 +148,16 @@ CheckLine CheckPhoneUpload(const std::string& folder, FileSystem& fs, SetupProbe
     const std::string port = "port " + std::to_string(phone.port);
     const std::string shown = qr + std::to_string(phone.port) + "/, ";
     switch (probes.PortUse(phone.address, phone.port)) {
-        case PortHolder::kNobody: return Ok(topic, shown + port + " free");
+        case PortHolder::kNobody:
+            return Ok(topic, shown + port + " free");
         case PortHolder::kStation:
             return Ok(topic, shown + port + " in use by this station's phone page");
-        case PortHolder::kOther: break;
+        case PortHolder::kOther:
+            break;
     }
-    return Wrong(topic, port + " is taken by another program: stop it or set [phone] port= to a "
-                               "free one");
+    return Wrong(topic, port +
+                            " is taken by another program: stop it or set [phone] port= to a "
+                            "free one");
 }
 
 }  // namespace

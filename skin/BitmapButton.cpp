@@ -74,12 +74,12 @@ bool BitmapButton::PassOnPopupTap(const QPoint& globalPos) {
     // sees this one too.
     const QPointF local = target->mapFromGlobal(QPointF(globalPos));
     const QPointF global(globalPos);
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
-                                                        Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
-                                                        Qt::LeftButton, Qt::NoButton,
-                                                        Qt::NoModifier));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier));
     return true;
 }
 

@@ -73,8 +73,8 @@ std::optional<std::string> CreateOrderNumber(Database& db, const std::string& co
 namespace {
 
 bool InsertRowsOnce(Database& db, const OrderRowsInput& order, const Database::Row& member,
-                    const std::optional<std::string>& column,
-                    const std::function<bool()>& stopped, double* charged) {
+                    const std::optional<std::string>& column, const std::function<bool()>& stopped,
+                    double* charged) {
     if (!db.Begin()) return false;
     double total = 0;
     bool ok = db.Execute(
