@@ -49,13 +49,24 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
     home_ = new QWidget(this);
     home_->setGeometry(0, kStripHeight, 1024, 768 - kStripHeight);
     auto* layout = new QVBoxLayout(home_);
-    auto* start = new QPushButton(QStringLiteral("开始冲印"), home_);
-    start->setFont(FaceFont("隶书", 40));
-    start->setFixedSize(320, 120);
-    layout->addWidget(start, 0, Qt::AlignCenter);
-    connect(start, &QPushButton::clicked, this, [this] { StartJob(); });
+    layout->addStretch();
+    const auto homeButton = [this, layout](const char* name, const QString& text) {
+        auto* button = new QPushButton(text, home_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(FaceFont("隶书", 40));
+        button->setFixedSize(320, 120);
+        layout->addWidget(button, 0, Qt::AlignCenter);
+        return button;
+    };
+    connect(homeButton(kStartButton, QStringLiteral("开始冲印")), &QPushButton::clicked, this,
+            [this] { StartJob(); });
+    // A customer with a phone goes straight to the code to scan.
+    phone_ = homeButton(kPhoneButton, QStringLiteral("手机传照片"));
+    connect(phone_, &QPushButton::clicked, this, [this] { StartPhone({}); });
+    layout->addStretch();
 
     photoWnd_.init(this, kPhotoWindowId);
+    phone_->setVisible(photoWnd_.PhonesEnabled());
     qApp->installEventFilter(this);
     ShowHome();
 }

@@ -21,6 +21,10 @@ class KioskFrame : public QWidget {
     // the customer picks a folder.
     KioskFrame(std::vector<std::string> photos, std::string folder);
 
+    // The home page's buttons, as object names.
+    static constexpr const char* kStartButton = "start";
+    static constexpr const char* kPhoneButton = "phone";
+
     // What the start button does.
     void StartJob();
     // Starts a job from a phone's photos; false when the page cannot be
@@ -61,6 +65,7 @@ class KioskFrame : public QWidget {
     QLabel* strip_ = nullptr;
     QPushButton* album_ = nullptr;
     QWidget* home_ = nullptr;
+    QPushButton* phone_ = nullptr;  // on the home page, when phones are offered
 };
 
 }  // namespace orelle::app

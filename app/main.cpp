@@ -18,6 +18,7 @@
 #include "KioskFrame.h"
 #include "KioskLocks.h"
 #include "ProgramOptions.h"
+#include "QtChatter.h"
 #include "StationCheck.h"
 #include "orelle/CPhotoWnd.h"
 #include "orelle/StationTools.h"
@@ -185,6 +186,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orelle-kiosk: cannot use the order web server %s\n", web);
         return Usage();
     }
+    orelle::app::QuietQtChatter();
     if (check) return orelle::app::RunStationCheck(argc, argv);
     if (settings) {
         // The flags are read as the window reads them.

@@ -1,5 +1,6 @@
 #include "cell/CaptionLabel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "skin/PitchedText.h"
@@ -7,6 +8,11 @@
 #include "skin/SkinLook.h"
 
 namespace orelle {
+namespace {
+
+constexpr int kSmallestPixels = 10;
+
+}  // namespace
 
 CaptionLabel::CaptionLabel(int id, int bitmapId, QWidget* parent)
     : QWidget(parent), bitmapId_(bitmapId) {
@@ -28,7 +34,14 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     PitchedText line;
     line.pitch = 14;
     line.wrap = false;
-    DrawPitchedText(p, rect(), QString::fromStdString(text_), font(), line);
+    // A text too wide for its place (a long photo name with its size) is
+    // drawn smaller, down to a size still read, then cut in the middle.
+    QFont f = font();
+    QString text = QString::fromStdString(text_);
+    while (f.pixelSize() > kSmallestPixels && QFontMetrics(f).horizontalAdvance(text) > width())
+        f.setPixelSize(f.pixelSize() - 1);
+    text = QFontMetrics(f).elidedText(text, Qt::ElideMiddle, width());
+    DrawPitchedText(p, rect(), text, f, line);
 }
 
 }  // namespace orelle

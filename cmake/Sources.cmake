@@ -243,6 +243,11 @@ list(APPEND ORELLE_UI_SOURCES
   phone/PhoneDialog.cpp
   photownd/PhotoWindowPhone.cpp
 )
+# Controls a finger can hit, in dialogs that no fixed layout places.
+list(APPEND ORELLE_UI_SOURCES
+  photownd/AddPhotosDialog.cpp
+  skin/TouchSizes.cpp
+)
 
 # One back-office order per customer's order whatever fails: the back
 # office's word kept per job, and the order files brought to agree at the

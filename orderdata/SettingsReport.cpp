@@ -4,6 +4,7 @@
 
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/StartupData.h"
+#include "platform/gbk/Gbk.h"
 #include "platform/text/NumberText.h"
 
 namespace orelle {
@@ -29,32 +30,39 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
-    out += "pickup after:    " +
-           (c.pickup.hours.empty() ? std::string("(no line)") : c.pickup.hours + " h") +
-           ", open " + (c.pickup.open.empty() ? std::string("(always)") : c.pickup.open) + "\n";
-    out += "receipt code:    " + c.receiptCode + "\n";
-    const auto kept = [](std::int32_t n, const char* unit) {
-        return n > 0 ? std::to_string(n) + unit : std::string("for ever");
-    };
-    out += "photos kept:     placed " + kept(c.keepdays, " days") + ", not placed " +
-           kept(c.keepunplaced, " hours") + "\n";
-    out += "cut job offered: " +
-           (c.recoveryMinutes > 0
-                ? "up to " + std::to_string(c.recoveryMinutes) + " minutes after its last change"
-                : std::string("never")) +
-           "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);
         const Prices p = s.catalogue.GetPrices(spec.pcode);
         char line[256];
-        std::snprintf(line, sizeof line, "  %2d  %-6s %-12s %5s x %-5s in  price %s / %s\n", i,
-                      spec.pcode.c_str(), spec.name.c_str(), text::FixedText(spec.x, 1).c_str(),
-                      text::FixedText(spec.y, 1).c_str(), text::FixedText(p.price, 2).c_str(),
-                      text::FixedText(p.price1, 2).c_str());
+        std::snprintf(line, sizeof line, "  %2d  %-6s %s %5s x %-5s in  price %s / %s\n", i,
+                      spec.pcode.c_str(), PadToColumns(spec.name, 12).c_str(),
+                      text::FixedText(spec.x, 1).c_str(), text::FixedText(spec.y, 1).c_str(),
+                      text::FixedText(p.price, 2).c_str(), text::FixedText(p.price1, 2).c_str());
         out += line;
     }
+    // param.ini's sections beyond the summary above, one block each.
+    out += SettingsSection("quality", {{"mindpi", std::to_string(c.mindpi)}});
+    out += SettingsSection("pickup", {{"hours", c.pickup.hours}, {"open", c.pickup.open}});
+    out += SettingsSection("receipt", {{"code", c.receiptCode}});
+    out += SettingsSection("privacy", {{"keepdays", std::to_string(c.keepdays)},
+                                       {"keepunplaced", std::to_string(c.keepunplaced)}});
+    out += SettingsSection("recovery", {{"minutes", std::to_string(c.recoveryMinutes)}});
     return out;
+}
+
+std::string SettingsSection(const char* section, const std::vector<SettingsKey>& keys) {
+    std::string out = "[" + std::string(section) + "]\n";
+    for (const SettingsKey& k : keys)
+        out +=
+            "  " + PadToColumns(k.key, 14) + " " + (k.value.empty() ? "(empty)" : k.value) + "\n";
+    return out;
+}
+
+std::string PadToColumns(const std::string& text, std::size_t columns) {
+    // A GBK byte is a display column: a Chinese character takes two of both.
+    const std::size_t width = gbk::Length(text);
+    return width >= columns ? text : text + std::string(columns - width, ' ');
 }
 
 }  // namespace orelle

@@ -21,5 +21,10 @@ struct PhoneSettings {
 };
 
 PhoneSettings LoadPhoneSettings(const std::string& settingsFolder, FileSystem& fs);
+// As the file says: the address stays empty where none is set.
+PhoneSettings ReadPhoneSettings(const std::string& settingsFolder, FileSystem& fs);
+// The section as the settings listing shows it, with the address used
+// when none is set.
+std::string PhoneSettingsSection(const std::string& settingsFolder, FileSystem& fs);
 
 }  // namespace orelle

@@ -17,6 +17,7 @@
 #include "orderdata/WebServerSettings.h"
 #include "orderdata/WorkFolderSweep.h"
 #include "phone/PhoneFolders.h"
+#include "phone/PhoneSettings.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoCommands.h"
 #include "photownd/PhotoWindow.h"
@@ -269,8 +270,15 @@ bool CPhotoWnd::IsBusy() const {
     return station_->state.bRefreshing || (w && w->PhoneOpen());
 }
 
+bool CPhotoWnd::PhonesEnabled() const {
+    return ReadPhoneSettings(station_->state.startup.settingsFolder, station_->services.files)
+        .enabled;
+}
+
 std::string StationTools::SettingsText(const CPhotoWnd& wnd) {
-    return SettingsReport(wnd.station_->state.startup, wnd.station_->state.flags);
+    const StartupData& startup = wnd.station_->state.startup;
+    return SettingsReport(startup, wnd.station_->state.flags) +
+           PhoneSettingsSection(startup.settingsFolder, wnd.station_->services.files);
 }
 
 void CPhotoWnd::UseSettingsFolder(const std::string& folder) { ReloadProcessSettings(folder); }

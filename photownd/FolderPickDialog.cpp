@@ -5,17 +5,48 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "orderdata/PickerRows.h"
 #include "orderdata/TextCase.h"
 #include "platform/files/FileSystem.h"
+#include "platform/imaging/EmbeddedPreview.h"
+#include "platform/imaging/PictureFile.h"
 #include "platform/paths/CardFolders.h"
 #include "platform/paths/Paths.h"
 #include "platform/registry/Registry.h"
+#include "skin/TouchSizes.h"
 
 namespace orelle {
+namespace {
+
+constexpr int kThumbSide = 56;
+
+QIcon Blank() {
+    QPixmap blank(kThumbSide, kThumbSide);
+    blank.fill(QColor(225, 225, 225));
+    return QIcon(blank);
+}
+
+}  // namespace
+
+QImage PickerThumbnail(FileSystem& fs, const std::string& path, int side) {
+    std::string head;
+    const std::optional<QSize> full = ReadPixelSize(fs, path, &head);
+    if (!full) return {};
+    QImage image = DecodeEmbeddedPreview(head, *full, QSize(side, side));
+    if (image.isNull()) image = DecodeReduced(fs, path, 2, QSize(side, side));
+    if (image.isNull()) return image;
+    // Square, so that the names of all rows start in one column.
+    const QImage scaled = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage square(side, side, QImage::Format_ARGB32_Premultiplied);
+    square.fill(Qt::transparent);
+    QPainter(&square).drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
+    return square;
+}
 
 std::string InitialPickFolder(Registry& registry, FileSystem& fs,
                               const std::vector<std::string>& cardFolders) {
@@ -43,15 +74,21 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   Registry& registry, FileSystem& fs, QWidget* parent,
-                                   bool phones)
+                                   Registry& registry, FileSystem& fs, QWidget* parent, bool phones)
     : QDialog(parent), registry_(registry), fs_(fs) {
     setWindowTitle(QString::fromStdString(title));
-    resize(560, 420);
+    // Rows a finger can hit, with room to show many of them whole.
+    resize(760, 640);
+    MakeTouchable(this);
+    thumbnailer_.setMaxThreadCount(1);
     where_ = new QLabel(this);
     list_ = new QListWidget(this);
     list_->setObjectName(QString::number(kListId));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setIconSize(QSize(kThumbSide, kThumbSide));
+    list_->setUniformItemSizes(true);
+    // Scrolled to its end, the list shows its last row whole.
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->installEventFilter(this);
     auto* up = new QPushButton(QString::fromUtf8("上一级"), this);
     up->setObjectName(QString::number(kUpId));
@@ -90,6 +127,32 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     list_->setFocus();
 }
 
+FolderPickDialog::~FolderPickDialog() { StopThumbnails(); }
+
+void FolderPickDialog::StopThumbnails() {
+    ++shownGeneration_;
+    thumbnailer_.clear();
+    thumbnailer_.waitForDone();
+}
+
+void FolderPickDialog::ReadThumbnails() {
+    const int generation = shownGeneration_;
+    for (int row = 0; row < list_->count(); ++row) {
+        if (list_->item(row)->data(Qt::UserRole + 1).toBool()) continue;
+        thumbnailer_.start([this, generation, row, path = RowPath(row)] {
+            const QImage thumbnail = PickerThumbnail(fs_, path, kThumbSide);
+            if (thumbnail.isNull()) return;
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, row, thumbnail] {
+                    if (generation != shownGeneration_ || row >= list_->count()) return;
+                    list_->item(row)->setIcon(QIcon(QPixmap::fromImage(thumbnail)));
+                },
+                Qt::QueuedConnection);
+        });
+    }
+}
+
 bool FolderPickDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -103,6 +166,7 @@ bool FolderPickDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void FolderPickDialog::ShowFolder(const std::string& folder) {
     const QString path = QDir(QString::fromStdString(folder)).absolutePath();
+    StopThumbnails();
     where_->setText(path);
     list_->clear();
     std::vector<FolderEntry> entries;
@@ -113,13 +177,17 @@ void FolderPickDialog::ShowFolder(const std::string& folder) {
     });
     for (const PickerRow& row : rows) {
         QString text = QString::fromStdString(row.name);
-        if (row.card) text = QString::fromUtf8("[存储卡] ") + text;
-        else if (row.folder) text += QLatin1Char('/');
+        if (row.card)
+            text = QString::fromUtf8("[存储卡] ") + text;
+        else if (row.folder)
+            text += QLatin1Char('/');
         auto* item = new QListWidgetItem(text, list_);
         item->setData(Qt::UserRole, QString::fromStdString(row.name));
         item->setData(Qt::UserRole + 1, row.folder);
+        item->setIcon(row.folder ? style()->standardIcon(QStyle::SP_DirIcon) : Blank());
     }
     if (list_->count() > 0) list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    ReadThumbnails();
 }
 
 std::string FolderPickDialog::ShownFolder() const { return where_->text().toStdString(); }

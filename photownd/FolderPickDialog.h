@@ -6,6 +6,8 @@
 // tools expect.
 
 #include <QDialog>
+#include <QImage>
+#include <QThreadPool>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ std::string InitialPickFolder(Registry& registry, FileSystem& fs);
 // Writes lastDir of the write key; false when the key cannot be made.
 bool RememberPickedFolder(Registry& registry, const std::string& folder);
 
+// A photo row's thumbnail, side pixels at most: the preview the camera
+// embedded, else the picture decoded reduced; null when neither can be
+// had. Reads the file: not on the UI thread (any other).
+QImage PickerThumbnail(FileSystem& fs, const std::string& path, int side);
+
 class FolderPickDialog : public QDialog {
     Q_OBJECT
 
@@ -46,6 +53,7 @@ class FolderPickDialog : public QDialog {
     // phone instead.
     FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
                      FileSystem& fs, QWidget* parent = nullptr, bool phones = false);
+    ~FolderPickDialog() override;
 
     bool folderChosen = false;
     std::vector<std::string> selectedPaths;  // lower-cased
@@ -69,8 +77,14 @@ class FolderPickDialog : public QDialog {
     // A folder row goes into the folder; a photo row opens the photos chosen.
     void Activate(int row);
     std::string RowPath(int row) const;
+    // Thumbnails of the photo rows of the folder shown, read one after the
+    // other and put in place on the UI thread.
+    void ReadThumbnails();
+    void StopThumbnails();
 
     QListWidget* list_ = nullptr;
+    QThreadPool thumbnailer_;
+    int shownGeneration_ = 0;  // of the folder shown; a thumbnail of an older one is dropped
     QLabel* where_ = nullptr;
     std::string chosen_;
     Registry& registry_;

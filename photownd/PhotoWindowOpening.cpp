@@ -1,12 +1,10 @@
 // Opening a folder and appending photos.
-#include <QFileDialog>
-
 #include "cell/PrintSizeChooser.h"
 #include "orderdata/PhotoFileKinds.h"
 #include "orderdata/ProcessState.h"
 #include "phone/PhoneSettings.h"
+#include "photownd/AddPhotosDialog.h"
 #include "photownd/BackupDialog.h"
-#include "photownd/ChineseFileModel.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/Paging.h"
 #include "photownd/PhotoWindow.h"
@@ -16,12 +14,6 @@
 
 namespace orelle {
 namespace {
-
-QString PhotoFilter() {
-    QStringList patterns;
-    for (const std::string& p : PhotoNamePatterns()) patterns << QString::fromStdString(p);
-    return QString::fromUtf8("照片(%1)").arg(patterns.join(u' '));
-}
 
 constexpr const char* kAddFromPhoneQuestion = "从手机传照片吗?\n(选“否”从本机的目录添加)";
 
@@ -77,14 +69,10 @@ void PhotoWindow::OnAddDir() {
         OpenPhone(true);
         return;
     }
-    QFileDialog picker(this, QString(), QString::fromStdString(currentFolder),
-                       PhotoFilter());
-    picker.setFileMode(QFileDialog::ExistingFiles);
-    picker.setOption(QFileDialog::DontUseNativeDialog);
-    picker.setProxyModel(new ChineseFileModel(&picker));
-    if (RunModal(picker) != QDialog::Accepted) return;
+    const std::unique_ptr<QFileDialog> picker = MakeAddPhotosDialog(this, currentFolder);
+    if (RunModal(*picker) != QDialog::Accepted) return;
     std::vector<std::string> paths;
-    for (const QString& f : picker.selectedFiles()) paths.push_back(f.toStdString());
+    for (const QString& f : picker->selectedFiles()) paths.push_back(f.toStdString());
     AppendPhotos(paths);
 }
 

@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLocalSocket>
-#include <QTcpServer>
 
 #include "platform/uploader/Uploader.h"
 #include "skin/SkinLook.h"
@@ -29,9 +28,10 @@ bool MachineProbes::UploaderListening() {
     return listening;
 }
 
-bool MachineProbes::PortFree(int port) {
-    QTcpServer server;
-    return server.listen(QHostAddress::Any, static_cast<quint16>(port));
+PortHolder MachineProbes::PortUse(const std::string& address, int port) {
+    return WhoHoldsPort(address, port);
 }
+
+std::vector<std::string> MachineProbes::OwnAddresses() { return LocalIpv4Addresses(); }
 
 }  // namespace orelle

@@ -12,7 +12,8 @@ class MachineProbes final : public SetupProbes {
     PrinterQueue DefaultPrinter() override;
     std::string ChineseFamily(const std::string& face) override;
     bool UploaderListening() override;
-    bool PortFree(int port) override;
+    PortHolder PortUse(const std::string& address, int port) override;
+    std::vector<std::string> OwnAddresses() override;
 };
 
 }  // namespace orelle

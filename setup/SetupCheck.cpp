@@ -1,5 +1,6 @@
 #include "setup/SetupCheck.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "orderdata/FeatureFlags.h"
@@ -121,15 +122,43 @@ CheckLine CheckFonts(SetupProbes& probes) {
     return Ok("fonts", used);
 }
 
-CheckLine CheckPhonePort(const std::string& folder, FileSystem& fs, SetupProbes& probes) {
-    const PhoneSettings phone = LoadPhoneSettings(folder, fs);
-    if (!phone.enabled) return Ok("phone upload", "not enabled");
-    if (phone.port == 0) return Ok("phone upload", "any free port");
+// The address a phone is sent to must be this machine's on the shop's
+// network: a loopback or foreign one gives a QR code that no phone opens.
+CheckLine CheckPhoneUpload(const std::string& folder, FileSystem& fs, SetupProbes& probes) {
+    const char* topic = "phone upload";
+    PhoneSettings phone = ReadPhoneSettings(folder, fs);
+    if (!phone.enabled) return Ok(topic, "not enabled");
+    const std::vector<std::string> own = probes.OwnAddresses();
+    std::string ownList;
+    for (const std::string& a : own) ownList += (ownList.empty() ? "" : ", ") + a;
+    if (phone.address.empty()) {
+        if (own.empty())
+            return Wrong(topic,
+                         "this machine has no network address but loopback: connect it to "
+                         "the shop's network, which the phones use");
+        phone.address = own.front();
+    } else if (std::find(own.begin(), own.end(), phone.address) == own.end()) {
+        return Wrong(topic, "[phone] address=" + phone.address +
+                                " goes into the QR code but is not this machine's own address "
+                                "on the network (" +
+                                (ownList.empty() ? std::string("none") : ownList) +
+                                "): set one of those or leave it empty");
+    }
+    const std::string qr = "QR code http://" + phone.address + ":";
+    if (phone.port == 0) return Ok(topic, qr + "<any free port>/");
     const std::string port = "port " + std::to_string(phone.port);
-    if (!probes.PortFree(phone.port))
-        return Wrong("phone upload", port + " is taken by another program: stop it or set "
-                                            "[phone] port= to a free one");
-    return Ok("phone upload", port + " free");
+    const std::string shown = qr + std::to_string(phone.port) + "/, ";
+    switch (probes.PortUse(phone.address, phone.port)) {
+        case PortHolder::kNobody:
+            return Ok(topic, shown + port + " free");
+        case PortHolder::kStation:
+            return Ok(topic, shown + port + " in use by this station's phone page");
+        case PortHolder::kOther:
+            break;
+    }
+    return Wrong(topic, port +
+                            " is taken by another program: stop it or set [phone] port= to a "
+                            "free one");
 }
 
 // What the customers' photos take below the root; a finding, never a fault.
@@ -162,7 +191,7 @@ std::vector<CheckLine> CheckSetup(const std::string& settingsFolder,
     out.push_back(CheckReceiptPrinter(config, flags, probes));
     out.push_back(CheckUploader(programFolder, services, probes));
     out.push_back(CheckFonts(probes));
-    out.push_back(CheckPhonePort(settingsFolder, fs, probes));
+    out.push_back(CheckPhoneUpload(settingsFolder, fs, probes));
     return out;
 }
 

@@ -1,9 +1,11 @@
 #include "skin/BitmapButton.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 
 #include "platform/gbk/Gbk.h"
 #include "skin/CaptionLayout.h"
@@ -72,12 +74,12 @@ bool BitmapButton::PassOnPopupTap(const QPoint& globalPos) {
     // sees this one too.
     const QPointF local = target->mapFromGlobal(QPointF(globalPos));
     const QPointF global(globalPos);
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, local, global,
-                                                        Qt::LeftButton, Qt::LeftButton,
-                                                        Qt::NoModifier));
-    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
-                                                        Qt::LeftButton, Qt::NoButton,
-                                                        Qt::NoModifier));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier));
     return true;
 }
 
@@ -114,9 +116,7 @@ void BitmapButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int w = width(), h = height();
     p.fillRect(0, 0, w, h, fillColour);
-    if (!picture_.isNull()) {
-        p.drawPixmap((w - picture_.width()) / 2, (h - picture_.height()) / 2, picture_);
-    }
+    if (!picture_.isNull()) DrawFace(p);
     DrawCaptions(p);
     if (pressed) {
         p.fillRect(0, 0, w, 2, darkEdgeColour);
@@ -124,6 +124,27 @@ void BitmapButton::paintEvent(QPaintEvent*) {
         p.fillRect(0, h - 2, w, 2, lightEdgeColour);
         p.fillRect(w - 2, 0, 2, h, lightEdgeColour);
     }
+}
+
+void BitmapButton::DrawFace(QPainter& p) const {
+    const int w = width(), h = height();
+    const int pw = picture_.width(), ph = picture_.height();
+    // A one-line caption wider than its face gets a face that holds it,
+    // within the button: the face's ends as they are, its middle drawn wider.
+    int faceWidth = pw;
+    if (!caption1.empty() && caption2.empty() &&
+        CaptionLineCount(w, fontHeight, gbk::Length(caption1)) == 1) {
+        const int needed =
+            QFontMetrics(font()).horizontalAdvance(QString::fromStdString(caption1)) + 12;
+        faceWidth = std::clamp(needed, pw, std::max(pw, w));
+    }
+    const int x = (w - faceWidth) / 2, y = (h - ph) / 2;
+    if (faceWidth == pw) return p.drawPixmap(x, y, picture_);
+    const int end = std::min(10, pw / 3);
+    p.drawPixmap(QRect(x, y, end, ph), picture_, QRect(0, 0, end, ph));
+    p.drawPixmap(QRect(x + end, y, faceWidth - 2 * end, ph), picture_,
+                 QRect(end, 0, pw - 2 * end, ph));
+    p.drawPixmap(QRect(x + faceWidth - end, y, end, ph), picture_, QRect(pw - end, 0, end, ph));
 }
 
 void BitmapButton::DrawCaptions(QPainter& p) const {

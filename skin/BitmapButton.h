@@ -66,6 +66,8 @@ class BitmapButton : public QWidget {
   private:
     void Fire();
     void LoadPicture();
+    // The face picture, centred; widened for a caption too wide for it.
+    void DrawFace(class QPainter& p) const;
     void DrawCaptions(class QPainter& p) const;
 
     QWidget* owner_ = nullptr;

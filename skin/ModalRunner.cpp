@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "skin/ShowNotice.h"
+#include "skin/TouchSizes.h"
 
 namespace orelle {
 namespace {
@@ -64,12 +65,14 @@ int RunModal(QDialog& dialog) {
 void ShowMessage(QWidget* parent, const char* caption, const char* text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Ok, parent);
+    MakeTouchable(&box);
     RunModal(box);
 }
 
 bool AskYesNo(QWidget* parent, const char* caption, const char* text) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(caption), QString::fromUtf8(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
+    MakeTouchable(&box);
     return RunModal(box) == QMessageBox::Yes;
 }
 

@@ -48,6 +48,7 @@ OrderOutcome DatabaseOrderBackEnd::Submit(const OrderRequest& request, JobContex
     out.status = r.status;
     out.orderNumber = r.orderNumber;
     out.memberCode = r.memberCode;
+    out.orderMoney = r.charged;
     // The shop's station lets the database settle a moment before closing.
     if (r.ok && useDatabase_) std::this_thread::sleep_for(std::chrono::milliseconds(300));
     return out;

@@ -24,8 +24,9 @@ JobRows PlaceJobRows(Database& db, OrderRowsInput order, const std::string& comp
         number = *drawn;
     }
     order.orderNumber = number;
-    if (!InsertOrderRows(db, order, stopped)) return {};
-    return {JobRowsOutcome::kCommitted, number};
+    double charged = 0;
+    if (!InsertOrderRows(db, order, stopped, &charged)) return {};
+    return {JobRowsOutcome::kCommitted, number, charged};
 }
 
 }  // namespace orelle

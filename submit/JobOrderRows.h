@@ -24,6 +24,7 @@ enum class JobRowsOutcome {
 struct JobRows {
     JobRowsOutcome outcome = JobRowsOutcome::kNotInserted;
     std::string number;  // when committed
+    double charged = 0;  // the amount of rows committed now; 0 for those of before
 };
 
 // order.orderNumber is ignored: the job's number is drawn or kept here.

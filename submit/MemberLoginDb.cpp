@@ -75,9 +75,11 @@ MemberLoginResult MemberLoginDb(const MemberLoginInput& in, DatabaseConnector& c
     OrderOutcome accepted;
     accepted.orderNumber = rows.number;
     accepted.memberCode = result.memberCode;
+    accepted.orderMoney = rows.charged;
     if (in.record) in.record->SaveAcceptedOrder(accepted);
     result.ok = true;
     result.orderNumber = rows.number;
+    result.charged = rows.charged;
     return result;
 }
 

@@ -41,6 +41,7 @@ struct MemberLoginResult {
     std::string status;       // the status line when not ok
     std::string memberCode;   // the member's stored code (a phone number typed becomes it)
     std::string orderNumber;  // when ok
+    double charged = 0;       // the order's amount at the database's prices; 0: not known
 };
 
 // The member confirmation asked with checkUser (a Yes/No box "资料提示!").

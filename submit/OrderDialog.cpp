@@ -348,7 +348,8 @@ void OrderDialog::Finish(const OrderOutcome& outcome) {
         result_.paymentIndex = payment_->currentIndex();
         result_.delivery = delivery_->isChecked();
     } else {
-        result_.closingNotice = DatabaseClosingNotice(request_.summaryText, outcome.orderNumber);
+        result_.closingNotice =
+            DatabaseClosingNotice(request_.summaryText, outcome.orderNumber, outcome.orderMoney);
     }
     cancel_->setEnabled(false);
     closeTimer_.start(start_.mode == OrderMode::kWeb ? kWebCloseMs : kDatabaseCloseMs);

@@ -121,9 +121,13 @@ std::string WebClosingNotice(const std::string& summaryText, const std::string& 
            ">\r\n如有特殊要求!请抄下订单号\r\n与网络热线联系!\r\n谢谢!";
 }
 
-std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber) {
+std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber,
+                                  double charged) {
+    // What the customer pays, beside the list price seen while choosing.
+    const std::string amount =
+        charged > 0 ? "实收金额:<" + text::FixedText(charged, 2) + ">\r\n" : std::string();
     return "请注意!:\r\n" + summaryText + "\r\n请抄下上面的明细及下面的订单号：\r\n订单号:<" +
-           orderNumber + ">\r\n将抄下的结果交给工作人员!\r\n谢谢!";
+           orderNumber + ">\r\n" + amount + "将抄下的结果交给工作人员!\r\n谢谢!";
 }
 
 }  // namespace orelle

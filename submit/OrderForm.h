@@ -105,6 +105,8 @@ std::string SelfEditOrderNumber(const std::string& localId);
 // The notice the station shows once the order is placed.
 std::string WebClosingNotice(const std::string& summaryText, const std::string& orderNumber,
                              double orderMoney);
-std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber);
+// With the amount the database charged (0: not known, no line).
+std::string DatabaseClosingNotice(const std::string& summaryText, const std::string& orderNumber,
+                                  double charged = 0);
 
 }  // namespace orelle

@@ -73,9 +73,10 @@ std::optional<std::string> CreateOrderNumber(Database& db, const std::string& co
 namespace {
 
 bool InsertRowsOnce(Database& db, const OrderRowsInput& order, const Database::Row& member,
-                    const std::optional<std::string>& column,
-                    const std::function<bool()>& stopped) {
+                    const std::optional<std::string>& column, const std::function<bool()>& stopped,
+                    double* charged) {
     if (!db.Begin()) return false;
+    double total = 0;
     bool ok = db.Execute(
         "insert into DB_ordermain(orderid,usercode,submitdate,mobile,telephone,bshow,address,"
         "require) values(?,?,getdate(),?,?,-1,?,?)",
@@ -90,8 +91,12 @@ bool InsertRowsOnce(Database& db, const OrderRowsInput& order, const Database::R
                  "insert into DB_ordermx(orderid,productid,numbers,price,fnumbers) "
                  "values(?,?,?,?,?)",
                  {order.orderNumber, item.code, item.count, price, item.count});
+        total += price * static_cast<double>(item.count);
     }
-    if (ok && !(stopped && stopped()) && db.Commit()) return true;
+    if (ok && !(stopped && stopped()) && db.Commit()) {
+        if (charged) *charged = total;
+        return true;
+    }
     db.Rollback();
     return false;
 }
@@ -99,16 +104,16 @@ bool InsertRowsOnce(Database& db, const OrderRowsInput& order, const Database::R
 }  // namespace
 
 bool InsertOrderRows(Database& db, const OrderRowsInput& order,
-                     const std::function<bool()>& stopped) {
+                     const std::function<bool()>& stopped, double* charged) {
     Database::Row member;
     if (!MemberRow(db, order, &member)) return false;
     const std::optional<std::string> column =
         ClassPriceColumn(OrderDatabase::GetFieldText(member, "class"));
     // Stations ordering at once into one database: a transaction the
     // server gave up in a deadlock runs once more, then fails as any.
-    if (InsertRowsOnce(db, order, member, column, stopped)) return true;
+    if (InsertRowsOnce(db, order, member, column, stopped, charged)) return true;
     if (!db.LastFailureTransient() || (stopped && stopped())) return false;
-    return InsertRowsOnce(db, order, member, column, stopped);
+    return InsertRowsOnce(db, order, member, column, stopped, charged);
 }
 
 }  // namespace orelle

@@ -50,8 +50,9 @@ struct OrderRowsInput {
 // statement, or stopped answering true before the commit, leaves no part
 // of the order behind. A transaction the server gave up as a deadlock
 // victim or a serialisation failure runs once more. A product's price is the member's own, else its
-// class's list price, else 1.
+// class's list price, else 1. *charged, when given, is the order's amount at
+// those prices once the rows are committed.
 bool InsertOrderRows(Database& db, const OrderRowsInput& order,
-                     const std::function<bool()>& stopped = {});
+                     const std::function<bool()>& stopped = {}, double* charged = nullptr);
 
 }  // namespace orelle

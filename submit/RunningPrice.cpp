@@ -40,7 +40,7 @@ std::string RunningPriceText(const PhotoList& list, const PrintCatalogue& catalo
         return out + " " + catalogue.GetName(unpriced) + (severalUnpriced ? "等" : "") + "无价格";
     std::string fraction = text::IntText(cents % 100);
     if (fraction.size() < 2) fraction.insert(0, "0");
-    return out + " 约¥" + text::IntText(cents / 100) + "." + fraction;
+    return out + " 门市价¥" + text::IntText(cents / 100) + "." + fraction;
 }
 
 }  // namespace orelle

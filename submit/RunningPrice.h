@@ -1,7 +1,7 @@
 #pragma once
-// The order's prints and what they cost at the station's own store
-// prices, for the line under the cells: "共 12 张 约¥18.00". Only an
-// estimate ("约"): the web edition's server prices the order. The prices
+// The order's prints and what they cost at the shop's list prices, for the
+// line under the cells: "共 12 张 门市价¥18.00". It says which price it is:
+// the back office may charge a member less. The prices
 // are read once into a table, so that the text can follow every edit
 // without touching a file; the text is a walk over the list.
 

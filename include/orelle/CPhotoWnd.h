@@ -83,6 +83,8 @@ class ORELLE_EXPORT CPhotoWnd {
     };
     bool OpenPhone(const PhoneOptions& options);
     bool OpenPhone() { return OpenPhone(PhoneOptions{}); }
+    // The shop offers photos from phones (param.ini [phone] enabled).
+    bool PhonesEnabled() const;
     // Ends the customer's job on screen, as the home command does: a load
     // under way is given up, the photos and the order header are
     // forgotten (their files stay on the disk). For a host going back to

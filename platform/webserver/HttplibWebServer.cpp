@@ -7,6 +7,7 @@
 // exception in serving is answered 500 without its text. POSIX sockets;
 // a Windows build needs Winsock's names for the few calls here.
 #include <httplib.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -24,6 +25,10 @@ namespace orelle {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Every answer names the station, so that the set-up check can tell the
+// station's own use of its port from another program's.
+constexpr const char* kServerName = "Orelle";
 
 // The stream serving this thread's connection.
 thread_local ConnectionStream* tStream = nullptr;
@@ -186,6 +191,7 @@ class HttplibWebServer : public WebServer {
         server_ = std::make_unique<StationServer>(limits_);
         StationServer& s = *server_;
         s.set_keep_alive_max_count(1);
+        s.set_default_headers({{"Server", kServerName}});
         s.set_payload_max_length(static_cast<std::size_t>(limits.maxBodyBytes));
         const int bound =
             port == 0 ? s.bind_to_any_port(address) : (s.bind_to_port(address, port) ? port : -1);
@@ -230,6 +236,23 @@ class HttplibWebServer : public WebServer {
     std::thread listener_;
 };
 
+// As a server would listen: on every address, past connections that are
+// only winding down.
+bool CanListen(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) return false;
+    const int yes = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_ANY);
+    addr.sin_port = htons(static_cast<std::uint16_t>(port));
+    const bool free =
+        ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 && ::listen(fd, 1) == 0;
+    ::close(fd);
+    return free;
+}
+
 }  // namespace
 
 WebServer& WebServer::Default() {
@@ -238,11 +261,27 @@ WebServer& WebServer::Default() {
 }
 
 std::string FirstLocalIpv4() {
+    const std::vector<std::string> all = LocalIpv4Addresses();
+    return all.empty() ? std::string() : all.front();
+}
+
+std::vector<std::string> LocalIpv4Addresses() {
+    std::vector<std::string> all;
     for (const QHostAddress& a : QNetworkInterface::allAddresses()) {
         if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback())
-            return a.toString().toStdString();
+            all.push_back(a.toString().toStdString());
     }
-    return {};
+    return all;
+}
+
+PortHolder WhoHoldsPort(const std::string& address, int port) {
+    if (CanListen(port)) return PortHolder::kNobody;
+    httplib::Client client(address, port);
+    client.set_connection_timeout(2);
+    client.set_read_timeout(2);
+    const httplib::Result answer = client.Get("/");
+    return answer && answer->get_header_value("Server") == kServerName ? PortHolder::kStation
+                                                                       : PortHolder::kOther;
 }
 
 }  // namespace orelle

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orelle {
 
@@ -83,5 +84,13 @@ class WebServer {
 // The first IPv4 address of this machine that is not a loopback one;
 // empty when there is none.
 std::string FirstLocalIpv4();
+// Every IPv4 address of this machine that is not a loopback one.
+std::vector<std::string> LocalIpv4Addresses();
+
+// Who holds a TCP port: nobody (it can be listened on, on every address),
+// the station's own server (it answers on address:port as the station
+// does), or another program.
+enum class PortHolder { kNobody, kStation, kOther };
+PortHolder WhoHoldsPort(const std::string& address, int port);
 
 }  // namespace orelle

@@ -9,6 +9,7 @@
 #include "orderdata/SettingsReport.h"
 #include "orderdata/StartupData.h"
 #include "platform/clock/Clock.h"
+#include "platform/gbk/Gbk.h"
 #include "support/StationSettings.h"
 
 namespace orelle {
@@ -38,7 +39,7 @@ TEST(FeatureFlags, DefaultsAndEditions) {
 
 // Regression: the ports of param.ini were never read, so the report and the
 // top-up page said port 80 whatever the shop had set.
-TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
+TEST(FeatureFlags, TheServersOfParamIniAndTheSizesReachTheReport) {
     MemoryFileSystem fs;
     testing::WriteSettings(fs, "/p/", "[version_control]\nverison_function=2000\n",
                            "[webserver]\nweb=shop.example\nwebport=8080\nweb2=spare.example\n"
@@ -46,11 +47,21 @@ TEST(FeatureFlags, TheServersOfParamIniReachTheReport) {
     StartupData startup;
     LoadStartupData(startup, "/p/", fs, FixedClock({2026, 12, 7}));
     const FeatureFlags flags = LoadFeatureFlags("/p/", startup.config, fs);
+    for (const char* name : {"5寸", "A4", "原图比例"})
+        startup.catalogue.Append(PrintSpec{"C5", name, 3.5f, 5, 0, 0});
     const std::string report = SettingsReport(startup, flags);
     EXPECT_NE(report.find("edition:         order web server\n"), std::string::npos) << report;
     EXPECT_NE(report.find("order server:    shop.example:8080 (second spare.example:81)\n"),
               std::string::npos)
         << report;
+    // Regression: the sizes' columns ran apart after a Chinese name, whose
+    // characters take two columns each.
+    std::vector<std::size_t> columns;
+    for (std::size_t at = 0; (at = report.find(" x ", at)) != std::string::npos; at += 3)
+        columns.push_back(gbk::Length(
+            report.substr(report.rfind('\n', at) + 1, at - report.rfind('\n', at) - 1)));
+    EXPECT_EQ(columns, std::vector<std::size_t>(3, columns.at(0))) << report;
+    EXPECT_NE(report.find("\n[quality]\n  mindpi         150\n"), std::string::npos) << report;
 }
 
 TEST(PaperSettings, ListsAreReadUpToTheirCountAndNoFurther) {

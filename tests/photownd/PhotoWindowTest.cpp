@@ -192,17 +192,17 @@ TEST_F(PhotoWindowTest, CopiesGoToTheWorkFolderAndFitTheirFields) {
 // The shipped prices: 5寸 0.80, 6寸 1.00.
 TEST_F(PhotoWindowTest, ThePriceLineFollowsEditsCopiesAndDeletes) {
     Open(3);  // 5寸, one print each
-    EXPECT_EQ(window->PriceLine(), "共 3 张 约¥2.40");
+    EXPECT_EQ(window->PriceLine(), "共 3 张 门市价¥2.40");
     QTest::mouseClick(window->Cell(1)->Button(cellid::kPlus), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(window->PriceLine(), "共 4 张 约¥3.20");
+    EXPECT_EQ(window->PriceLine(), "共 4 张 门市价¥3.20");
     window->Cell(0)->OnCommand(10000 + 1);
-    EXPECT_EQ(window->PriceLine(), "共 4 张 约¥3.40");
+    EXPECT_EQ(window->PriceLine(), "共 4 张 门市价¥3.40");
     window->ActiveWin(0);
     Command(1216);
-    EXPECT_EQ(window->PriceLine(), "共 5 张 约¥4.40");
+    EXPECT_EQ(window->PriceLine(), "共 5 张 门市价¥4.40");
     ModalAnswer modal([](QDialog&) { return QDialog::Accepted; });
     Command(1217);  // the copy, now the active photo
-    EXPECT_EQ(window->PriceLine(), "共 4 张 约¥3.40");
+    EXPECT_EQ(window->PriceLine(), "共 4 张 门市价¥3.40");
     state.session.bOrderPlaced = true;
     Command(1215);  // home: the job is over
     EXPECT_EQ(window->PriceLine(), "");

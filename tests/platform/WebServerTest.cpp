@@ -176,6 +176,23 @@ TEST_F(WebServerTest, AFailureInServingIsAnswered500WithoutItsText) {
     EXPECT_EQ(answer.find("secret"), std::string::npos) << answer;
 }
 
+TEST_F(WebServerTest, ThePortIsKnownAsTheStationsFromAnothersAndAsFree) {
+    EXPECT_EQ(WhoHoldsPort("127.0.0.1", port), PortHolder::kStation);
+    // Another program: listens on a port of its own and never answers.
+    const int other = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof addr;
+    ASSERT_EQ(::bind(other, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::listen(other, 4);
+    ::getsockname(other, reinterpret_cast<sockaddr*>(&addr), &size);
+    const int otherPort = ntohs(addr.sin_port);
+    EXPECT_EQ(WhoHoldsPort("127.0.0.1", otherPort), PortHolder::kOther);
+    ::close(other);
+    EXPECT_EQ(WhoHoldsPort("127.0.0.1", otherPort), PortHolder::kNobody);
+}
+
 TEST_F(WebServerTest, ConnectionsWithoutARequestMakeRoomForOnesWithIt) {
     limits.headerSeconds = 600;  // here only pushed out, never timed out
     Serve(held);

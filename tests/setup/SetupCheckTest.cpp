@@ -39,11 +39,13 @@ class FakeProbes : public SetupProbes {
     PrinterQueue printer{"receipts", true, 3, {}, ""};
     std::string family = "Noto Serif CJK SC";
     bool uploader = true;
-    bool portFree = true;
+    PortHolder port = PortHolder::kNobody;
+    std::vector<std::string> own{"192.168.1.20"};
     PrinterQueue DefaultPrinter() override { return printer; }
     std::string ChineseFamily(const std::string&) override { return family; }
     bool UploaderListening() override { return uploader; }
-    bool PortFree(int) override { return portFree; }
+    PortHolder PortUse(const std::string&, int) override { return port; }
+    std::vector<std::string> OwnAddresses() override { return own; }
 };
 
 // No order database lets the station in.
@@ -106,8 +108,8 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
         Versions("version_control", "verison_function", edition);
         Param("printorder", "print", "1");
         Param("phone", "enabled", "1");
-        Param("phone", "port", "0");  // any free port, for the station and the check,
-        probes.portFree = false;      // however busy 8765 is
+        Param("phone", "port", "0");       // any free port, for the station and the check,
+        probes.port = PortHolder::kOther;  // however busy 8765 is
         const std::vector<CheckLine> lines = Run();
         EXPECT_TRUE(AllHold(lines)) << CheckReport(lines);
         // Paper kinds, not the finishes a second time (the lab's memo read
@@ -128,6 +130,12 @@ TEST_F(SetupCheckTest, AGoodSetUpHoldsInEveryEdition) {
     // Within the shop's time-outs.
     EXPECT_EQ(poster.posts[0].limits.connectTimeoutMs, 1000);
     EXPECT_EQ(poster.posts[0].limits.totalTimeoutMs, 2000);
+    // The QR code's address named; the station's own page on its port holds.
+    Param("phone", "port", "8765");
+    probes.port = PortHolder::kStation;
+    EXPECT_NE(CheckReport(Run()).find("phone upload  ok: QR code http://192.168.1.20:8765/, port "
+                                      "8765 in use by this station's phone page\n"),
+              std::string::npos);
 }
 
 struct Fault {
@@ -204,9 +212,24 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"PhonePortTaken",
               [](Fixture t) {
                   t.Param("phone", "enabled", "1");
-                  t.probes.portFree = false;
+                  t.probes.port = PortHolder::kOther;
               },
-              "phone upload", "port 8765 is taken"}),
+              "phone upload", "port 8765 is taken"},
+        Fault{"PhoneAddressNotThisMachines",  // a loopback one is none of its own either
+              [](Fixture t) {
+                  t.Param("phone", "enabled", "1");
+                  t.Param("phone", "address", "127.0.0.1");
+                  t.probes.own = {"192.168.1.20", "10.0.0.5"};
+              },
+              "phone upload",
+              "127.0.0.1 goes into the QR code but is not this machine's own "
+              "address on the network (192.168.1.20, 10.0.0.5)"},
+        Fault{"NoNetwork",
+              [](Fixture t) {
+                  t.Param("phone", "enabled", "1");
+                  t.probes.own.clear();
+              },
+              "phone upload", "no network address but loopback"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SetupCheckTest, TheRealDatabaseCountsItsMembers) {

@@ -176,7 +176,7 @@ TEST_F(OrderDialogTest, TheDatabaseEditionLogsInOnOpeningAndCloses) {
               "13900000000|472951");
     EXPECT_EQ(d->Result().orderNumber + "|" + d->Result().memberCode, "0020150307001|8888");
     EXPECT_EQ(d->Result().closingNotice,
-              DatabaseClosingNotice(input_.summaryText, "0020150307001"));
+              DatabaseClosingNotice(input_.summaryText, "0020150307001", 12.5));
     EXPECT_FALSE(d->Result().paymentIndex);
     EXPECT_TRUE(modal_.shown.empty());
     EXPECT_FALSE(busy_);

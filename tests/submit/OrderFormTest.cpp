@@ -175,6 +175,9 @@ TEST_F(OrderFormTest, TimesAndTheClosingNoticesHaveNoPadding) {
     EXPECT_EQ(DatabaseClosingNotice("6寸 2张(光面)", "0020150307001"),
               "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
               "订单号:<0020150307001>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
+    EXPECT_EQ(DatabaseClosingNotice("6寸 2张(光面)", "0020150307001", 13.5),
+              "请注意!:\r\n6寸 2张(光面)\r\n请抄下上面的明细及下面的订单号：\r\n"
+              "订单号:<0020150307001>\r\n实收金额:<13.50>\r\n将抄下的结果交给工作人员!\r\n谢谢!");
 }
 
 }  // namespace

@@ -79,7 +79,10 @@ TEST(OrderRowsTest, PricesComeFromTheMemberThenItsClassThenOne) {
             return {{{"money", "4.00"}}};
         return {};
     };
-    ASSERT_TRUE(InsertOrderRows(db, {"07261207001", "80012", "亮一些", "A01:3/B02:1/C03:2/"}));
+    double charged = 0;
+    ASSERT_TRUE(InsertOrderRows(db, {"07261207001", "80012", "亮一些", "A01:3/B02:1/C03:2/"}, {},
+                                &charged));
+    EXPECT_EQ(charged, 3 * 2.5 + 4.0 + 2 * 1.0);
     ASSERT_EQ(db.executed.size(), 4u);
     const auto& head = db.executed[0];
     EXPECT_NE(head.sql.find("getdate(),?,?,-1,?,?"), std::string::npos);

@@ -29,16 +29,16 @@ TEST(RunningPrice, ReadsTheStorePriceOfEverySizeOnce) {
 
 TEST(RunningPrice, CountsTheOrdersPrintsAtTheirPrices) {
     PricedJob job;
-    EXPECT_EQ(job.Text(), "共 0 张 约¥0.00");
+    EXPECT_EQ(job.Text(), "共 0 张 门市价¥0.00");
     job.Add(2, 3);     // 3 x 1.20
     job.Add(0, 12);    // 12 x 0.80
     job.Add(0, 0);     // not ordered
     job.Add(3, 4, 0);  // not seen
     job.Add(-1, 2);    // no size
-    EXPECT_EQ(job.Text(), "共 15 张 约¥13.20");
+    EXPECT_EQ(job.Text(), "共 15 张 门市价¥13.20");
     // A copy of a photo is one more record of its size.
     job.Add(3, 1);
-    EXPECT_EQ(job.Text(), "共 16 张 约¥25.70");
+    EXPECT_EQ(job.Text(), "共 16 张 门市价¥25.70");
     EXPECT_EQ(job.files.priceReads, 0);  // an edit reads no file
 }
 
