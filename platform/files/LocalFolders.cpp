@@ -112,6 +112,14 @@ bool LocalFileSystem::SyncFileSystem(const std::string& path) {
     return ok;
 }
 
+bool LocalFileSystem::SyncFolder(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 bool LocalFileSystem::RemoveTree(const std::string& path) {
     // A trailing separator would make a link to a folder count as the folder.
     return RemoveAt(AT_FDCWD, paths::WithoutTrailingSeparator(path).c_str());
