@@ -252,3 +252,13 @@ list(APPEND ORELLE_CORE_SOURCES
   submit/BackOfficeRecord.cpp
   submit/JobOrderRows.cpp
 )
+
+# What a power cut or a killed station leaves pending: the job a station
+# works on, the orders left pending and their completion.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/JobLock.cpp
+  submit/PendingOrders.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/StationToolsOrders.cpp
+)
