@@ -213,9 +213,8 @@ int main(int argc, char** argv) {
     if (!orderId.empty() && orderTag < 0) {
         orderTag = orelle::StationTools::JobOrderTag(orderId);
         if (orderTag < 0) {
-            std::fprintf(stderr,
-                         "orelle-kiosk: %s names no job of today with its work folder and section\n",
-                         orderId.c_str());
+            std::printf("order not placed: %s names no job of today with its folder and section\n",
+                        orderId.c_str());
             return 1;
         }
     }
