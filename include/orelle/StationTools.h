@@ -51,9 +51,9 @@ class ORELLE_EXPORT StationTools {
     static bool CheckSetup(std::string* report);
 
     // The orders left pending below the backup root of the settings in
-    // use: those the back office has whose files are not marked placed,
-    // and those not placed that no running station holds. One line each:
-    // "JOB DAY [SECTION] NUMBER", NUMBER the back office's, "-" for none.
+    // use: the jobs not marked placed that no running station holds. One
+    // line each: "JOB DAY [SECTION] NUMBER", NUMBER the back office's when
+    // it has the order, "-" for none.
     static std::string PendingOrders();
     // Completes the pending order of the job (its local order number)
     // under its own section with the number the back office gave, asking
