@@ -99,13 +99,18 @@ const char* const kUsage =
     "       orelle-kiosk [--config DIR] --phone-session [--phone-wait SECONDS]\n"
     "                    [--screenshot FILE | --place-order | --receipt-pdf FILE]\n"
     "       orelle-kiosk [--config DIR] [--web HOST:PORT] --settings | --check\n"
+    "       orelle-kiosk [--config DIR] --pending | --finish JOB\n"
     "       orelle-kiosk --help | --version\n"
     "  --full-screen shows the kiosk over the whole screen\n"
     "  --config DIR reads the settings from DIR (else the program folder's,\n"
     "  or those of the installed station)\n"
     "  --web HOST:PORT places web orders with that order web server,\n"
     "  on a copy of the settings\n"
-    "  --check checks the set-up and says what will fail (exit 0: all holds)\n";
+    "  --check checks the set-up and says what will fail (exit 0: all holds)\n"
+    "  --pending lists the orders left pending below the backup root, one a line:\n"
+    "  JOB DAY [SECTION] NUMBER (the back office's, - for none)\n"
+    "  --finish JOB completes the pending order that the back office has of JOB\n"
+    "  --order-id ID without --order-tag places under the job's own section\n";
 
 int Usage() { return orelle::app::UsageError(kUsage); }
 
@@ -125,7 +130,9 @@ int main(int argc, char** argv) {
     bool placeOrder = false;
     std::string member, password;
     std::string orderId;  // --order-id: the host's local order id (SetOrderID)
-    int orderTag = 0;
+    int orderTag = -1;  // -1: the job's own section
+    bool pending = false;
+    std::string finish;
     const char* web = nullptr;
     int phoneWait = -1;  // --phone-session: seconds to wait for the phone
     for (int i = 1; i < argc; ++i) {
@@ -160,6 +167,10 @@ int main(int argc, char** argv) {
             settings = true;
         } else if (std::strcmp(argv[i], "--check") == 0) {
             check = true;
+        } else if (std::strcmp(argv[i], "--pending") == 0) {
+            pending = true;
+        } else if (std::strcmp(argv[i], "--finish") == 0 && i + 1 < argc) {
+            finish = argv[++i];
         } else if (std::strcmp(argv[i], "--full-screen") == 0) {
             fullScreen = true;
         } else {
@@ -170,7 +181,7 @@ int main(int argc, char** argv) {
     // names the settings copied.
     // One station per settings folder; the set-up check and the settings
     // text may run beside it.
-    const bool station = !settings && !check;
+    const bool station = !settings && !check && !pending && finish.empty();
     const std::unique_ptr<orelle::app::StationLock> lock =
         station ? std::make_unique<orelle::app::StationLock>(orelle::CPhotoWnd::SettingsFolder())
                 : nullptr;
@@ -188,6 +199,27 @@ int main(int argc, char** argv) {
     }
     orelle::app::QuietQtChatter();
     if (check) return orelle::app::RunStationCheck(argc, argv);
+    if (pending) {
+        std::fputs(orelle::StationTools::PendingOrders().c_str(), stdout);
+        return 0;
+    }
+    if (!finish.empty()) {
+        std::string told;
+        const bool finished = orelle::StationTools::FinishOrder(finish, &told);
+        std::fprintf(finished ? stdout : stderr, "%s%s\n", finished ? "" : "orelle-kiosk: ",
+                     told.c_str());
+        return finished ? 0 : 1;
+    }
+    // A job of the host's numbering is placed under its own section, and
+    // an id that names no job is refused before the back office is asked.
+    if (!orderId.empty() && orderTag < 0) {
+        orderTag = orelle::StationTools::JobOrderTag(orderId);
+        if (orderTag < 0) {
+            std::printf("order not placed: %s names no job of today with its folder and section\n",
+                        orderId.c_str());
+            return 1;
+        }
+    }
     if (settings) {
         // The flags are read as the window reads them.
         const orelle::CPhotoWnd station;

@@ -296,3 +296,12 @@ list(APPEND ORELLE_CORE_SOURCES
 list(APPEND ORELLE_UI_SOURCES
   photownd/PhotoWindowResume.cpp
 )
+# What a power cut or a killed station leaves pending: the job a station
+# works on, the orders left pending and their completion.
+list(APPEND ORELLE_CORE_SOURCES
+  orderdata/JobLock.cpp
+  submit/PendingOrders.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/StationToolsOrders.cpp
+)

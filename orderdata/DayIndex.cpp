@@ -1,6 +1,11 @@
 #include "orderdata/DayIndex.h"
 
+#include <optional>
+
+#include "orderdata/OrderNumberCheck.h"
 #include "platform/files/FileSystem.h"
+#include "platform/gbk/Gbk.h"
+#include "platform/ini/IniDocument.h"
 #include "platform/paths/Paths.h"
 
 namespace orelle {
@@ -15,6 +20,28 @@ bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view s
     // Profile's write reads the file afresh: under the lock, what it reads
     // is what every other station has written.
     return lock && Profile(paths.OrderIni(), fs).WriteStrings(section, keys);
+}
+
+std::vector<DayOrder> DayOrders(FileSystem& fs, const std::string& root) {
+    std::vector<DayOrder> out;
+    std::vector<FolderEntry> days;
+    if (!fs.ListFolder(root, &days)) return out;
+    for (const FolderEntry& day : days) {
+        std::string bytes;
+        if (!day.folder || day.link ||
+            !fs.ReadFile(paths::Join(paths::Join(root, day.name), "order.ini"), &bytes))
+            continue;
+        const IniDocument doc = IniDocument::Parse(bytes);
+        for (const IniDocument::SectionRef& ref : doc.Sections()) {
+            auto value = [&doc, &ref](const char* key) {
+                return std::string(doc.GetIn(ref.handle, key).value_or(std::string_view()));
+            };
+            DayOrder order{day.name, gbk::ToUtf8(ref.name), gbk::ToUtf8(value("storeDDH")),
+                           value("saleDDH"), value("bSuccess") == "-1"};
+            if (IsUsableOrderNumber(order.job)) out.push_back(std::move(order));
+        }
+    }
+    return out;
 }
 
 }  // namespace orelle

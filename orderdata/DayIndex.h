@@ -7,7 +7,9 @@
 // process (FileSystem::LockFile).
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "orderdata/OrderPaths.h"
 #include "platform/ini/Profile.h"
@@ -23,5 +25,18 @@ std::unique_ptr<FileLock> LockDay(const OrderPaths& paths, FileSystem& fs);
 // write failed, and then the file is as it was.
 bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view section,
                      const Profile::KeyValues& keys);
+
+// One order of a day's order.ini below the backup root.
+struct DayOrder {
+    std::string day;      // the day's folder name
+    std::string section;  // its section (the order tag)
+    std::string job;      // storeDDH, a usable order number
+    std::string saleDDH;  // GBK, as written
+    bool marked = false;  // bSuccess=-1: placed
+};
+
+// Every order of every day below root, in file order; sections without a
+// usable job number are left out (never a path out of the day).
+std::vector<DayOrder> DayOrders(FileSystem& fs, const std::string& root);
 
 }  // namespace orelle

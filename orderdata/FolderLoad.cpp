@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "orderdata/BackupJob.h"
+#include "orderdata/JobLock.h"
 #include "orderdata/LocalOrderNumber.h"
 #include "orderdata/ProcessState.h"
 #include "platform/files/FileSystem.h"
@@ -45,6 +46,7 @@ bool FolderLoad::OpenJob(bool appending, const std::function<void()>& emptying) 
     const std::string number = NewLocalOrderNumber(orderPaths, state_.startup.date.datePrefix, info,
                                                    state_.session.bOrderPlaced, fs_);
     if (number.empty()) return false;
+    state_.jobLock = HoldJobFolder(fs_, orderPaths.WorkFolder(number));
     if (emptying) emptying();
     StartNewOrder(state_);
     info.storeDDH = number;

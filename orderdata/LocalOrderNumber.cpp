@@ -20,7 +20,9 @@ std::string NewLocalOrderNumber(const OrderPaths& paths, const std::string& date
                                 OrderInfo& info, bool& bOrderPlaced, FileSystem& fs) {
     // The next counter value, n + 1, must still be a number.
     constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max() - 1;
-    fs.CreateDirectories(paths.DayFolder());
+    // The day's folder is kept before a number in it is: a power cut must
+    // not take the counter back.
+    if (!fs.CreateDirectories(paths.DayFolder()) || !fs.SyncFolder(paths.root)) return {};
     // Reading the counter, taking the folder and writing the counter are
     // one step for all stations on the backup root.
     const std::unique_ptr<FileLock> lock = LockDay(paths, fs);

@@ -67,4 +67,15 @@ std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& 
     return ini.Take();
 }
 
+bool SetPhotoIniHeaderValue(std::string* bytes, std::string_view key, std::string_view value) {
+    const std::string line = "\r\n" + std::string(key) + "=";
+    const std::size_t at = bytes->find(line);
+    if (at == std::string::npos) return false;
+    const std::size_t from = at + line.size();
+    const std::size_t end = bytes->find("\r\n", from);
+    if (end == std::string::npos) return false;
+    bytes->replace(from, end - from, value);
+    return true;
+}
+
 }  // namespace orelle

@@ -36,6 +36,11 @@ class PhotoList;
 // The file's bytes (GBK).
 std::string FormatPhotoIni(const OrderInfo& info, bool placed, const PhotoList& list);
 
+// Sets a header key's value (GBK) in the file's bytes; no value holds a
+// line break, so the first line of the key is the header's. False when
+// the key is not there.
+bool SetPhotoIniHeaderValue(std::string* bytes, std::string_view key, std::string_view value);
+
 // The folder part of ffname: the last folder name of origDir, a trailing
 // separator dropped first ("DCIM/100CANON/" gives "100CANON").
 std::string_view FfFolder(const PhotoRecord& record);

@@ -7,6 +7,7 @@
 // commands that touch the list or the order do nothing meanwhile.
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 #include "orderdata/DirList.h"
@@ -19,6 +20,7 @@
 namespace orelle {
 
 class Clock;
+class FileLock;
 class FileSystem;
 
 struct ProcessState {
@@ -35,6 +37,8 @@ struct ProcessState {
     OrderInfo orderInfo{startup.config.userinfo};
     OrderSession session;
     std::atomic<bool> bRefreshing{false};
+    // The work folder of the job this process drew last (JobLock).
+    std::shared_ptr<FileLock> jobLock;
 };
 
 // Reads the settings, the catalogue and the order date of the folder into

@@ -158,7 +158,10 @@ bool UploadPackage::MakeOrigOrder() {
     if (!MakeOrigOrderDir(list) || !MakeOrigOrderFile(list) ||
         !list.AddFile(OrderRoot() + "/" + kDownloadFile, folder + kDownloadFile))
         return false;
-    fs_.CreateDirectories(folder);
+    // Its files are flushed with their names; its own name is the work
+    // folder's to keep.
+    if (!fs_.CreateDirectories(folder) || !fs_.SyncFolder(paths_.WorkFolder(info_.storeDDH)))
+        return false;
     // The marker is not needed to go on: CheckOrderOk finds it missing.
     fs_.ReplaceFile(folder + kMarkerFile,
                     gbk::FromUtf8(info_.storeDDH + "---" + info_.customer.user));

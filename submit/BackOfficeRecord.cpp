@@ -23,7 +23,7 @@ struct BackOfficeRecord::Word {
 };
 
 BackOfficeRecord::BackOfficeRecord(FileSystem& fs, const std::string& workFolder)
-    : fs_(fs), folder_(workFolder), path_(paths::Join(workFolder, kFileName)) {}
+    : fs_(fs), path_(paths::Join(workFolder, kFileName)) {}
 
 std::optional<OrderOutcome> BackOfficeRecord::AcceptedOrder(const std::string& memberCode) const {
     const Word word = Read();
@@ -74,8 +74,9 @@ bool BackOfficeRecord::Write(const Word& word) {
         {"payment", word.paymentIndex ? text::IntText(*word.paymentIndex) : std::string()},
         {"member", word.memberCode},
     };
-    // The rename must reach the disk too: only then is the word kept.
-    return Profile(path_, fs_).WriteStrings(kSection, keys) && fs_.SyncFileSystem(folder_);
+    // The replace keeps the name as well as the data: only then is the word
+    // kept.
+    return Profile(path_, fs_).WriteStrings(kSection, keys);
 }
 
 }  // namespace orelle

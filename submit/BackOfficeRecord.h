@@ -54,7 +54,6 @@ class BackOfficeRecord {
     bool Write(const Word& word);
 
     FileSystem& fs_;
-    std::string folder_;
     std::string path_;
 };
 

@@ -260,6 +260,10 @@ OrderPlacement::FilesOutcome OrderPlacement::WritePlacedFiles(bool withPackage) 
     MakeCopiesUpright(services_.files, JobCopies(s.photoList, s.orderInfo.backupDir), kGoOn);
     const OrderPaths paths{s.startup.config.dir, s.startup.date.dateStr};
     OrderFiles files(paths, s.orderInfo, s.photoList, services_.files, services_.clock);
+    // Every copy the order names, also those made since the load (a copy
+    // command, an append given up), is on the disk before the order is.
+    if (!services_.files.SyncFileSystem(paths.WorkFolder(s.orderInfo.storeDDH)))
+        return FilesOutcome::kNotConfirmed;
     s.session.bOrderPlaced = true;
     // photo.ini holds the order's number before the mark and says it is
     // placed only after it, so that it never claims an order the day's

@@ -49,6 +49,20 @@ class ORELLE_EXPORT StationTools {
     // backup root, prints nothing. Needs a QApplication (offscreen will
     // do); may take as long as the back office's time-outs.
     static bool CheckSetup(std::string* report);
+
+    // The orders left pending below the backup root of the settings in
+    // use: the jobs not marked placed that no running station holds. One
+    // line each: "JOB DAY [SECTION] NUMBER", NUMBER the back office's when
+    // it has the order, "-" for none.
+    static std::string PendingOrders();
+    // Completes the pending order of the job (its local order number)
+    // under its own section with the number the back office gave, asking
+    // the back office nothing. True when done; told says what was done or
+    // why nothing was.
+    static bool FinishOrder(const std::string& job, std::string* told);
+    // The order tag of the job of that local order id: its own section of
+    // today's order.ini; -1 when the job has no work folder or no section.
+    static int JobOrderTag(const std::string& localId);
 };
 
 }  // namespace orelle

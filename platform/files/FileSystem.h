@@ -33,9 +33,10 @@ class FileSystem {
     // False when the file is missing or cannot be read.
     virtual bool ReadFile(const std::string& path, std::string* contents) = 0;
     // Replaces the file whole: the new contents are written beside it,
-    // flushed to the disk and renamed over it, so that a failure at any point
-    // leaves the previous file as it was. The new file keeps the previous
-    // one's mode and group. False on any failure.
+    // flushed to the disk and renamed over it, and the folder flushed, so
+    // that a failure at any point leaves the previous file as it was and a
+    // power cut after the return keeps the new one. The new file keeps the
+    // previous one's mode and group. False on any failure.
     virtual bool ReplaceFile(const std::string& path, std::string_view contents) = 0;
     virtual bool FileExists(const std::string& path) = 0;
     virtual bool DirectoryExists(const std::string& path) = 0;
@@ -58,10 +59,7 @@ class FileSystem {
         return std::make_unique<FileLock>();
     }
     // As LockFile, without waiting: nothing while another holds it.
-    virtual std::unique_ptr<FileLock> TryLockFile(const std::string& path) {
-        (void)path;
-        return std::make_unique<FileLock>();
-    }
+    virtual std::unique_ptr<FileLock> TryLockFile(const std::string& path) { return LockFile(path); }
     virtual bool RemoveFile(const std::string& path) = 0;
     // Copies the file to a new one; false when `to` exists or the copy
     // fails, and then no part of a copy is left at `to`.
@@ -95,6 +93,9 @@ class FileSystem {
     // Everything written to the file system that holds path reaches the
     // disk before this returns (a power cut later loses none of it).
     virtual bool SyncFileSystem(const std::string& path) = 0;
+    // The names in the folder (what was made, renamed or removed in it)
+    // reach the disk before this returns; the data of its files do not.
+    virtual bool SyncFolder(const std::string& path) { return SyncFileSystem(path); }
 
     // The machine's own file system.
     static FileSystem& Default();
@@ -127,11 +128,11 @@ class LocalFileSystem : public FileSystem {
     std::string ResolvedPath(const std::string& path) override;
     bool RemoveTree(const std::string& path) override;
     bool SyncFileSystem(const std::string& path) override;
+    bool SyncFolder(const std::string& path) override;
     bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
                       std::string* bytes) override;
 
   private:
-    std::unique_ptr<FileLock> LockWithin(const std::string& path, std::chrono::seconds wait);
     bool WriteBeside(const std::string& path, std::string_view contents, bool flush);
     // The file's bytes from in to out; with a writer seam, through it.
     bool CopyContents(int in, int out);

@@ -32,22 +32,8 @@ class HeldFile final : public FileLock {
     int fd_;
 };
 
-}  // namespace
-
-bool LocalFileSystem::CreateNewDirectory(const std::string& path) {
-    return ::mkdir(path.c_str(), 0755) == 0;
-}
-
-std::unique_ptr<FileLock> LocalFileSystem::TryLockFile(const std::string& path) {
-    return LockWithin(path, std::chrono::seconds(0));
-}
-
-std::unique_ptr<FileLock> LocalFileSystem::LockFile(const std::string& path) {
-    return LockWithin(path, kLockWait);
-}
-
-std::unique_ptr<FileLock> LocalFileSystem::LockWithin(const std::string& path,
-                                                      std::chrono::seconds wait) {
+// Tries until the deadline, at least once.
+std::unique_ptr<FileLock> LockWithin(const std::string& path, std::chrono::seconds wait) {
     // O_CLOEXEC: a program the station starts never inherits the lock.
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
@@ -61,6 +47,20 @@ std::unique_ptr<FileLock> LocalFileSystem::LockWithin(const std::string& path,
     }
     ::close(fd);
     return nullptr;
+}
+
+}  // namespace
+
+bool LocalFileSystem::CreateNewDirectory(const std::string& path) {
+    return ::mkdir(path.c_str(), 0755) == 0;
+}
+
+std::unique_ptr<FileLock> LocalFileSystem::LockFile(const std::string& path) {
+    return LockWithin(path, kLockWait);
+}
+
+std::unique_ptr<FileLock> LocalFileSystem::TryLockFile(const std::string& path) {
+    return LockWithin(path, std::chrono::seconds(0));
 }
 
 }  // namespace orelle

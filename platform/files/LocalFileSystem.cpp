@@ -37,6 +37,13 @@ std::string TempNameBeside(const std::string& path) {
            std::to_string(::getpid()) + "-" + std::to_string(counter++);
 }
 
+// The folder that holds path ("." and "/" included).
+std::string FolderOf(const std::string& path) {
+    if (path.find(paths::kSeparator) == std::string::npos) return ".";
+    const std::string_view folder = paths::DirectoryPart(path);
+    return folder.empty() ? std::string(1, paths::kSeparator) : std::string(folder);
+}
+
 // An open descriptor of the regular file, or -1.
 int OpenRegular(const std::string& path, struct stat* st) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -130,7 +137,9 @@ bool LocalFileSystem::WriteBeside(const std::string& path, std::string_view cont
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) ::unlink(temp.c_str());
-    return ok;
+    // A rename is kept only once its folder is: else a power cut may bring
+    // back the previous file, or none, after the caller went on.
+    return ok && (!flush || SyncFolder(FolderOf(path)));
 }
 
 bool LocalFileSystem::FileExists(const std::string& path) {

@@ -54,6 +54,15 @@ bool RemoveAt(int parent, const char* name) {
     return ::unlinkat(parent, name, flags) == 0 || errno == ENOENT;
 }
 
+// A call on the open folder; false when it cannot be opened.
+bool OnFolder(const std::string& path, int (*call)(int fd)) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool ok = call(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 }  // namespace
 
 bool LocalFileSystem::ListFolder(const std::string& path, std::vector<FolderEntry>* entries) {
@@ -105,12 +114,10 @@ std::string LocalFileSystem::ResolvedPath(const std::string& path) {
 bool LocalFileSystem::SyncFileSystem(const std::string& path) {
     // One call for all the copies of a load: far cheaper than a sync of
     // each file, and what `cp` followed by `sync` does.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY);
-    if (fd < 0) return false;
-    const bool ok = ::syncfs(fd) == 0;
-    ::close(fd);
-    return ok;
+    return OnFolder(path, ::syncfs);
 }
+
+bool LocalFileSystem::SyncFolder(const std::string& path) { return OnFolder(path, ::fsync); }
 
 bool LocalFileSystem::RemoveTree(const std::string& path) {
     // A trailing separator would make a link to a folder count as the folder.

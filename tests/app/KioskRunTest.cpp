@@ -145,6 +145,11 @@ TEST(KioskRunTest, WhatCannotBeDoneIsToldWithAFailingExit) {
         {"an order for a local id that names no job",
          {"--folder", dir / "card", "--place-order", "--member", "M01", "--password", "pw",
           "--order-id", OrderDate::From(Clock::Default().Now()).datePrefix + "999"},
+         "names no job of today with its folder and section"},
+        {"the same with the host's tag",
+         {"--folder", dir / "card", "--place-order", "--member", "M01", "--password", "pw",
+          "--order-id", OrderDate::From(Clock::Default().Now()).datePrefix + "999",
+          "--order-tag", "999"},
          "order not placed: 本地订单号没有对应的照片目录"},
     };
     for (const auto& c : cases) {

@@ -137,16 +137,7 @@ TEST_F(OneDatabaseOrderPerJobTest, ASlowServerIsGivenUpAtTheBoundAndNothingStays
     server_->Run(
         "create trigger slow_line before insert on DB_ordermx for each row "
         "execute function slow_line()");
-    const OdbcSettings db = server_->Settings();
-    ParamConfig config;
-    config.insertdb = 1;
-    config.computerId = "07";
-    config.dbHost = db.host;
-    config.dbUser = db.user;
-    config.dbPassword = db.password;
-    config.dbDriver = db.driver;
-    config.dbName = db.database;
-    DatabaseOrderBackEnd backEnd(connector_.real, config, FeatureFlags{}, {});
+    DatabaseOrderBackEnd backEnd(connector_.real, OrderingInto(*server_), FeatureFlags{}, {});
     backEnd.exchangeBound = std::chrono::milliseconds(600);
     OrderRequest request;
     request.memberCode = "M100";

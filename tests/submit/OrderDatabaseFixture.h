@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "orderdata/ParamConfig.h"
 #include "platform/jobs/JobContext.h"
 #include "submit/MemberLoginDb.h"
 #include "support/TestDatabase.h"
@@ -36,15 +37,36 @@ class OrderDatabaseTest : public ::testing::Test {
     void SetUp() override {
         REQUIRE_TEST_DATABASE();
         server_ = std::make_unique<TestDatabase>();
-        server_->Run(
+        AddShop(*server_);
+    }
+
+  public:
+    // Settings that place orders in the server's database.
+    static ParamConfig OrderingInto(const TestDatabase& server) {
+        const OdbcSettings db = server.Settings();
+        ParamConfig config;
+        config.insertdb = 1;
+        config.computerId = "07";
+        config.dbHost = db.host;
+        config.dbUser = db.user;
+        config.dbPassword = db.password;
+        config.dbDriver = db.driver;
+        config.dbName = db.database;
+        return config;
+    }
+
+    static void AddShop(TestDatabase& server) {
+        server.Run(
             "insert into DB_member(code,password,phone,mobile,name,class,address) values"
             "('M100','pw1','020-1','138001','张三','3','广州路1号'),"
             "('M200','pw2','020-2','139002','李四','0','addr2')");
-        server_->Run("insert into DB_memprice(pcode,memcode,price) values('A01','M100',2.5)");
-        server_->Run(
+        server.Run("insert into DB_memprice(pcode,memcode,price) values('A01','M100',2.5)");
+        server.Run(
             "insert into DB_product(product_code,product_price,product_price3) values"
             "('A01',5,4),('B02',6,3.5),('C03',7,3)");
     }
+
+  protected:
 
     MemberLoginInput Input(const std::string& code = "M100",
                            const std::string& password = "pw1") const {
