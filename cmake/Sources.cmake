@@ -252,3 +252,16 @@ list(APPEND ORELLE_CORE_SOURCES
   submit/BackOfficeRecord.cpp
   submit/JobOrderRows.cpp
 )
+
+# A customer who walks away: the idle span and its end, a job never placed
+# removed, and nothing of a customer's card or phone kept for the next.
+list(APPEND ORELLE_CORE_SOURCES
+  job/IdleWatch.cpp
+  orderdata/CustomerMedia.cpp
+  orderdata/UnplacedJob.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/IdleGuard.cpp
+  photownd/IdleNotice.cpp
+  photownd/PhotoWindowIdle.cpp
+)

@@ -28,6 +28,10 @@ namespace orelle {
 
 class FolderLoad;
 class PhoneSession;
+
+// How a job ends: the customer went home, or nobody touched the station
+// for the idle span.
+enum class JobEnd { kHome, kIdle };
 struct PhotoRecord;
 struct ProcessState;
 
@@ -67,8 +71,9 @@ class CustomerJob {
     // worker at the customer's priority; returns once they are.
     void ReadyToOrder();
     // Gives up a load or page under way (a load with its work folder),
-    // stops the turning, empties the screen and forgets the job.
-    void End();
+    // stops the turning, empties the screen and forgets the job. Ended
+    // idle, a job whose order was not placed leaves nothing on the disk.
+    void End(JobEnd how = JobEnd::kHome);
 
     // A phone visit: a session in the station's own phone folder, its page
     // served at the settings' address. The page's address; empty, and

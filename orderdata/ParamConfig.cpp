@@ -1,5 +1,7 @@
 #include "orderdata/ParamConfig.h"
 
+#include <algorithm>
+
 #include "orderdata/FeatureFlags.h"
 #include "platform/ini/Profile.h"
 #include "platform/paths/Paths.h"
@@ -43,6 +45,8 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.print = ini.GetInt("printorder", "print", 0);
     c.printprice = ini.GetInt("printorder", "printprice", 0);
     c.mindpi = ini.GetInt("quality", "mindpi", kDefaultMinDpi);
+    c.idle = std::max(ini.GetInt("privacy", "idle", kDefaultIdleSeconds), 0);
+    if (c.idle > 0) c.idle = std::max(c.idle, kShortestIdleSeconds);
     c.currentWeb = c.web;
     return c;
 }

@@ -35,6 +35,7 @@ namespace orelle {
 
 struct KeyMessage;
 struct ProcessState;
+class IdleGuard;
 class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
@@ -125,7 +126,11 @@ class PhotoWindow : public QWidget,
 
     // Ends the customer's job (CustomerJob::End) and the screen's part of
     // it. The next customer starts afresh.
-    void EndJob();
+    void EndJob(JobEnd how = JobEnd::kHome);
+    // Nobody touched the station: the job ends idle and the host takes the
+    // station back. What the customer is reminded of (the card), if any.
+    std::string EndIdle();
+    IdleGuard* Idle() const { return idle_; }
     bool SettleRefresh() { return job_.Settle(); }
     // For tests and tools.
     void WaitForJobs() { job_.Wait(); }
@@ -174,6 +179,7 @@ class PhotoWindow : public QWidget,
     void AppendPhotos(const std::vector<std::string>& paths,
                       std::map<std::string, std::string> givenNames = {});
     QWidget* HostWindow() const;
+    void StartIdleGuard();
 
     ProcessState& state_;
     Services services_;
@@ -190,6 +196,7 @@ class PhotoWindow : public QWidget,
     QPointer<PhoneDialog> phoneScreen_;
     CPhotoWnd::PhoneOptions phoneWait_;
     bool phoneAppending_ = false;
+    IdleGuard* idle_ = nullptr;
     // Last: its workers are joined before anything they use goes.
     CustomerJob job_;
 };

@@ -10,10 +10,10 @@ namespace orelle {
 
 void PhotoWindow::LoadFolder() { job_.Open(currentFolder, selectedFiles, browse.bAdding); }
 
-void PhotoWindow::EndJob() {
+void PhotoWindow::EndJob(JobEnd how) {
     ClosePhoneScreen();
     SetImageDlgToNormal();
-    job_.End();
+    job_.End(how);
     currentFolder.clear();
     selectedFiles.clear();
     browse.bAdding = false;

@@ -1,5 +1,6 @@
 #include "submit/OrderPlacement.h"
 
+#include "orderdata/CustomerMedia.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/ProcessState.h"
@@ -186,7 +187,11 @@ PlacementResult OrderPlacement::WriteTakenOrder() {
         return PlacementResult::kFailed;
     }
     s.session.taken = {};
-    prompts_.Notice(kNoticeCaption, taken.closingNotice, s.session.noticeLines + 6);
+    // A card still in the reader goes home with its customer.
+    const std::string card = CardReminder(openedFolder, services_.files, services_.disks);
+    prompts_.Notice(kNoticeCaption,
+                    card.empty() ? taken.closingNotice : taken.closingNotice + "\r\n" + card,
+                    s.session.noticeLines + (card.empty() ? 6 : 7));
     if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
         prompts_.ReportReceipt(
             PrintLocalOrder(s, services_, printers_, taken.number, taken.finish, receiptPdf));

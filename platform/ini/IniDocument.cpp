@@ -143,6 +143,12 @@ std::size_t IniDocument::AddSection(std::string_view section) {
     return lines_.size() - 1;
 }
 
+void IniDocument::RemoveSection(std::size_t handle) {
+    if (handle >= lines_.size() || lines_[handle].kind != Kind::kSection) return;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(handle),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(SectionEnd(handle)));
+}
+
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     const std::size_t s = AddSection(section);
     std::size_t k = FindKey(s, key);

@@ -49,6 +49,9 @@ class IniDocument {
     // Adds an empty section at the end unless one of that name exists;
     // returns the index of its line.
     std::size_t AddSection(std::string_view section);
+    // Removes the section of that handle with every line up to the next
+    // section; handles of later sections are then no longer valid.
+    void RemoveSection(std::size_t handle);
 
     std::string Serialize() const;
 
