@@ -72,8 +72,9 @@ void IdleGuard::Tick() {
 }
 
 void IdleGuard::CloseDialogsThenEnd() {
+    // The notice first: the dialogs under it are found then.
+    notice_->hide();
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == notice_) modal = nullptr;
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     if (modal && ++closeTries_ < kCloseTries) {
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
@@ -85,7 +86,6 @@ void IdleGuard::CloseDialogsThenEnd() {
         QTimer::singleShot(kCloseRetryMs, this, &IdleGuard::CloseDialogsThenEnd);
         return;
     }
-    notice_->hide();
     const std::string reminder = hooks_.end();
     ending_ = false;
     watch_.Touched();
