@@ -17,6 +17,9 @@ void PhotoWindow::EndJob(JobEnd how) {
     currentFolder.clear();
     selectedFiles.clear();
     browse.bAdding = false;
+    // The next customer starts on the first photo, as after a fresh start.
+    for (PhotoCell* c : cells_) c->SetActive(false);
+    browse.nActiveCell = 0;
     update();
 }
 

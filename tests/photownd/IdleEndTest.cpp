@@ -84,7 +84,10 @@ TEST_F(IdleEndTest, ATouchContinuesAndASecondSilenceEndsTheVisitWithNothingLeft)
     EXPECT_FALSE(notice.isVisible());
     EXPECT_FALSE(After(59).isVisible()) << "a whole span again";
 
-    // A question left open goes with the visit.
+    // A question left open goes with the visit, and the photo the customer
+    // was on.
+    window->ActiveWin(4);
+    host.messages.clear();
     QDialog question(window.get());
     question.setModal(true);
     question.show();
@@ -94,6 +97,7 @@ TEST_F(IdleEndTest, ATouchContinuesAndASecondSilenceEndsTheVisitWithNothingLeft)
     EXPECT_FALSE(question.isVisible());
     EXPECT_EQ(host.messages, std::vector<int>{kMessageHandBack});
     EXPECT_EQ(station.state.photoList.GetSize(), 0);
+    EXPECT_EQ(window->browse.nActiveCell, 0);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(job)));
     EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(dir / "card/a.jpg")));
     // The card is still in the reader.
