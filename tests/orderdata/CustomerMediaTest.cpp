@@ -4,49 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/paths/BackupDisk.h"
-#include "support/MemoryDay.h"
+#include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
 
 namespace orelle {
 namespace {
 
-// A card in the reader at /media/card; the rest is the station's disk.
-class CardReader : public DiskInfo {
-  public:
-    bool Query(const std::string& folder, DiskFacts* facts) override {
-        facts->removable = folder.starts_with("/media/card");
-        facts->fixed = !facts->removable;
-        return true;
-    }
-};
-
-TEST(CustomerMediaTest, ThePickerNeverStartsOnACardNorBelowTheBackupRoot) {
+TEST(CustomerMediaTest, ThePickerNeverStartsOnACardNorBelowTheBackupRootAndACardIsReminded) {
     testing::MemoryFileSystem fs;
-    CardReader disks;
+    testing::CardReader disks("/media/card");
+    EXPECT_EQ(CardReminder("/media/card/DCIM/", fs, disks), "") << "taken out already";
     for (const char* folder : {"/media/card/DCIM", "/backup/phone/st/visit", "/backups", "/home"})
         fs.CreateDirectories(folder);
-    const struct {
-        const char* folder;
-        bool may;
-    } cases[] = {{"/media/card/DCIM/", false},
-                 {"/backup/phone/st/visit", false},
-                 {"/backup/2026-12-7/261207001/", false},
-                 {"/backups", true},
-                 {"/home/", true},
-                 {"", false}};
-    for (const auto& c : cases)
-        EXPECT_EQ(MayStartPickerIn(c.folder, "/backup", fs, disks), c.may) << c.folder;
-}
-
-TEST(CustomerMediaTest, TheCardIsRemindedOfOnlyWhileItIsStillThere) {
-    testing::MemoryFileSystem fs;
-    CardReader disks;
-    EXPECT_EQ(CardReminder("/media/card/DCIM/", fs, disks), "") << "taken out already";
-    fs.CreateDirectories("/media/card/DCIM");
     EXPECT_EQ(CardReminder("/media/card/DCIM/", fs, disks), kTakeCardBack);
-    fs.CreateDirectories("/home/photos");
-    EXPECT_EQ(CardReminder("/home/photos/", fs, disks), "");
+    EXPECT_EQ(CardReminder("/home/", fs, disks), "");
+    for (const char* refused : {"/media/card/DCIM/", "/backup/phone/st/visit", "/backup/", ""})
+        EXPECT_FALSE(MayStartPickerIn(refused, "/backup", fs, disks)) << refused;
+    for (const char* allowed : {"/backups", "/home/"})
+        EXPECT_TRUE(MayStartPickerIn(allowed, "/backup", fs, disks)) << allowed;
 }
 
 }  // namespace

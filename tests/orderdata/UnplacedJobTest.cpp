@@ -1,5 +1,5 @@
-// Removing a job never placed: its folder and its own section go, under
-// the day's lock; a placed order and every other entry stay.
+// Removing a job never placed (its folder and section, CustomerJobTest):
+// a placed order and every other entry stay.
 
 #include "orderdata/UnplacedJob.h"
 
@@ -31,24 +31,18 @@ class UnplacedJobTest : public ::testing::Test {
     const OrderPaths paths{"/backup", "2026-12-7"};
 };
 
-TEST_F(UnplacedJobTest, TheJobsFolderAndSectionGoAndNothingElse) {
+TEST_F(UnplacedJobTest, OnlyTheJobsOwnFilesGoAndAPlacedOrderNeverWhicheverFileSaysSo) {
     ASSERT_TRUE(RemoveUnplacedJob(paths, "261207001", fs));
-    EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207001")));
-    const Profile day(paths.OrderIni(), fs);
-    EXPECT_FALSE(day.HasSection("1"));
-    EXPECT_TRUE(day.HasSection("2"));
-    EXPECT_TRUE(day.HasSection("3"));
-    EXPECT_EQ(day.GetInt("idcount", "idmax", 0), 4) << "no number is drawn twice";
+    EXPECT_EQ(Profile(paths.OrderIni(), fs).GetInt("idcount", "idmax", 0), 4)
+        << "no number is drawn twice";
     EXPECT_TRUE(fs.FileExists(paths.PhotoIni("261207003")));
-}
-
-TEST_F(UnplacedJobTest, APlacedOrderIsNeverRemovedWhicheverFileSaysSo) {
     EXPECT_FALSE(RemoveUnplacedJob(paths, "261207002", fs));
     EXPECT_TRUE(fs.FileExists(paths.PhotoIni("261207002")));
     // Only its photo.ini says placed (the index not yet told).
     Put(fs, paths.PhotoIni("261207003"), "[orderinfo]\r\nbSuccess=1\r\n");
     EXPECT_FALSE(RemoveUnplacedJob(paths, "261207003", fs));
-    EXPECT_TRUE(Profile(paths.OrderIni(), fs).HasSection("3"));
+    const Profile day(paths.OrderIni(), fs);
+    EXPECT_TRUE(day.HasSection("2") && day.HasSection("3"));
     for (const char* outside : {"", "..", "261207001/.."})
         EXPECT_FALSE(RemoveUnplacedJob(paths, outside, fs)) << outside;
     EXPECT_TRUE(fs.DirectoryExists(paths.DayFolder()));

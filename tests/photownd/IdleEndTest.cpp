@@ -9,13 +9,12 @@
 #include <QTest>
 #include <memory>
 
-#include "orderdata/CustomerMedia.h"
 #include "orderdata/OrderPaths.h"
 #include "orelle/HostMessage.h"
 #include "photownd/IdleGuard.h"
 #include "photownd/IdleNotice.h"
 #include "photownd/PhotoWindow.h"
-#include "platform/paths/BackupDisk.h"
+#include "support/FakeDisks.h"
 #include "support/FakeSteadyClock.h"
 #include "support/TestJob.h"
 #include "support/TestJpeg.h"
@@ -23,21 +22,6 @@
 
 namespace orelle {
 namespace {
-
-// The card reader holds the test's card; the rest is a roomy fixed disk.
-class CardReader : public DiskInfo {
-  public:
-    explicit CardReader(std::string card) : card_(std::move(card)) {}
-    bool Query(const std::string& folder, DiskFacts* facts) override {
-        facts->removable = folder.starts_with(card_);
-        facts->fixed = !facts->removable;
-        facts->freeBytes = std::uint64_t{50000} << 20;
-        return true;
-    }
-
-  private:
-    std::string card_;
-};
 
 class IdleEndTest : public ::testing::Test {
   protected:
@@ -64,10 +48,10 @@ class IdleEndTest : public ::testing::Test {
 
     testing::TempFolder dir;
     testing::TestStation station{dir};
-    CardReader disks{dir / "card"};
+    testing::CardReader disks{dir / "card"};
     testing::FakeSteadyClock steady;
     const Services& base = station.services;
-    Services services{base.files, disks,        base.clock,    base.shell,     base.registry,
+    Services services{base.files, disks,         base.clock,    base.shell,     base.registry,
                       base.http,  base.database, base.uploader, base.webServer, steady};
     testing::RecordingHost host;
     std::unique_ptr<PhotoWindow> window;

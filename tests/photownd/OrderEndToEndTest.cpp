@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 #include <libexif/exif-ifd.h>
 
+#include <sys/mount.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-#include <sys/mount.h>
 
 #include <filesystem>
 #include <functional>
@@ -28,9 +28,9 @@
 #include "submit/AlbumLoginDialog.h"
 #include "submit/OrderDialog.h"
 #include "support/ModalAnswer.h"
+#include "support/PhonePhotos.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/StandInServer.h"
-#include "support/PhonePhotos.h"
 #include "support/TestJpeg.h"
 
 namespace orelle {
@@ -153,7 +153,8 @@ std::map<std::string, std::string> Contents(const fs::path& folder) {
 }
 
 // The card in a read-only mount of its own (a tmpfs remounted read-only);
-// where mounting is not allowed, files and folders without write rights.
+// where mounting is not allowed, files without write rights (new files
+// would still show in its contents).
 class ReadOnlyCard {
   public:
     explicit ReadOnlyCard(const fs::path& card) : card_(card) {
@@ -162,13 +163,14 @@ class ReadOnlyCard {
         fs::create_directory(card);
         mounted_ = ::mount("tmpfs", card.c_str(), "tmpfs", 0, "size=8m") == 0;
         fs::copy(staged, card, fs::copy_options::recursive);
-        if (mounted_) {
-            mounted_ = ::mount(nullptr, card.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-        } else {
-            for (const auto& e : fs::recursive_directory_iterator(card))
-                fs::permissions(e.path(), fs::perms::owner_write | fs::perms::group_write |
-                                              fs::perms::others_write, fs::perm_options::remove);
-        }
+        const bool readOnly = mounted_ && ::mount(nullptr, card.c_str(), nullptr,
+                                                  MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        for (const auto& e : fs::recursive_directory_iterator(card))
+            if (!readOnly && e.is_regular_file())
+                fs::permissions(
+                    e.path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     }
     ~ReadOnlyCard() {
         if (mounted_) ::umount2(card_.c_str(), MNT_DETACH);
