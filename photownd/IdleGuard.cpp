@@ -52,6 +52,10 @@ void IdleGuard::Tick() {
         qApp->installEventFilter(this);
     }
     watching_ = watched;
+    if (const std::size_t done = hooks_.elsewhere ? hooks_.elsewhere() : 0; done != elsewhere_) {
+        elsewhere_ = done;
+        Touched();
+    }
     switch (watch_.Poll(watched, watched && hooks_.paused())) {
         case IdleWatch::Phase::kQuiet:
             if (notice_->Warning()) notice_->hide();

@@ -36,6 +36,9 @@ class IdleGuard : public QObject {
         std::function<std::string()> end;
         // The window the notice covers.
         std::function<QWidget*()> screen;
+        // Counts what the customer does elsewhere (photos a phone sent):
+        // a change is a touch.
+        std::function<std::size_t()> elsewhere;
     };
 
     IdleGuard(const SteadyClock& clock, int idleSeconds, Hooks hooks, QObject* parent);
@@ -59,6 +62,7 @@ class IdleGuard : public QObject {
     QTimer reminder_;
     IdleNotice* notice_ = nullptr;
     bool watching_ = false;
+    std::size_t elsewhere_ = 0;
     bool ending_ = false;
     int closeTries_ = 0;
 };

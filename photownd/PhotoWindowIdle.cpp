@@ -5,6 +5,7 @@
 
 #include "orderdata/CustomerMedia.h"
 #include "orderdata/ProcessState.h"
+#include "phone/PhoneSession.h"
 #include "photownd/IdleGuard.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/messages/HostMessage.h"
@@ -29,6 +30,8 @@ void PhotoWindow::StartIdleGuard() {
     hooks.paused = [this] { return state_.bRefreshing.load() || TypingOrder(); };
     hooks.end = [this] { return EndIdle(); };
     hooks.screen = [this] { return HostWindow(); };
+    // A customer sending photos from a phone is there.
+    hooks.elsewhere = [this] { return job_.Phone() ? job_.Phone()->Count() : 0; };
     idle_ = new IdleGuard(services_.steady, state_.startup.config.idle, std::move(hooks), this);
 }
 
