@@ -31,6 +31,12 @@ foreach(file ${ORELLE_SETTINGS_FILES})
   get_filename_component(folder ${defaults}/${file} DIRECTORY)
   install(FILES res/${file} DESTINATION ${folder} COMPONENT station)
 endforeach()
+# A customer's card is mounted read only: udisks2's options, made at the
+# first installation where the machine has none (postinst).
+install(FILES packaging/udisks2-mount-options.conf DESTINATION ${CMAKE_INSTALL_DATADIR}/orelle
+  COMPONENT station)
+set(ORELLE_UDISKS_DEFAULT ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/orelle/udisks2-mount-options.conf)
+file(SHA256 ${CMAKE_SOURCE_DIR}/packaging/udisks2-mount-options.conf ORELLE_UDISKS_SHA256)
 configure_file(packaging/orelle-kiosk.service.in ${CMAKE_BINARY_DIR}/orelle-kiosk.service @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/orelle-kiosk.service DESTINATION lib/systemd/user
   COMPONENT station)

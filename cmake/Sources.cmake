@@ -305,3 +305,14 @@ list(APPEND ORELLE_CORE_SOURCES
 list(APPEND ORELLE_UI_SOURCES
   photownd/StationToolsOrders.cpp
 )
+# A customer who walks away: the idle span and its end, a job never placed
+# removed, and nothing of a customer's card or phone kept for the next.
+list(APPEND ORELLE_CORE_SOURCES
+  job/IdleWatch.cpp
+  orderdata/CustomerMedia.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  photownd/IdleGuard.cpp
+  photownd/IdleNotice.cpp
+  photownd/PhotoWindowIdle.cpp
+)

@@ -12,6 +12,7 @@
 #include "orderdata/PhotoIniWriter.h"
 #include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
+#include "orderdata/UnplacedJob.h"
 #include "orderdata/UprightCopies.h"
 #include "phone/PhoneFolders.h"
 #include "phone/PhoneSession.h"
@@ -196,7 +197,9 @@ void CustomerJob::Recount() {
     events_.PriceChanged();
 }
 
-void CustomerJob::End() {
+void CustomerJob::End(JobEnd how) {
+    const std::string number = state_.orderInfo.storeDDH;
+    const bool placed = state_.session.bOrderPlaced;
     jobs_.Stop();
     jobs_.Wait();
     saves_.Wait();
@@ -212,6 +215,10 @@ void CustomerJob::End() {
     events_.Emptying();
     ForgetJob(state_);
     Recount();
+    // After the workers: none writes its order files any more.
+    if (how == JobEnd::kIdle && !placed && !number.empty())
+        RemoveUnplacedJob({state_.startup.config.dir, state_.startup.date.dateStr}, number,
+                          services_.files);
 }
 
 void CustomerJob::Edited() {

@@ -31,6 +31,10 @@ namespace orelle {
 
 class FolderLoad;
 class PhoneSession;
+
+// How a job ends: the customer went home, or nobody touched the station
+// for the idle span.
+enum class JobEnd { kHome, kIdle };
 struct PhotoRecord;
 struct ProcessState;
 
@@ -81,8 +85,9 @@ class CustomerJob {
     // after placing: gives up a load or page under way (a load with its
     // work folder), stops the turning, empties the screen, forgets the job
     // and removes the station's record of it, so that no later start
-    // offers it again. The job's files stay on the disk.
-    void End();
+    // offers it again. The job's files stay on the disk, except that a
+    // job ended idle whose order was not placed leaves nothing there.
+    void End(JobEnd how = JobEnd::kHome);
 
     // A phone visit: a session in the station's own phone folder, its page
     // served at the settings' address. The page's address; empty, and

@@ -1,5 +1,7 @@
 #include "orderdata/ParamConfig.h"
 
+#include <algorithm>
+
 #include "orderdata/FeatureFlags.h"
 #include "platform/ini/Profile.h"
 #include "platform/paths/Paths.h"
@@ -49,6 +51,8 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.keepdays = ini.GetInt("privacy", "keepdays", 0);
     c.keepunplaced = ini.GetInt("privacy", "keepunplaced", 24);
     c.recoveryMinutes = ini.GetInt("recovery", "minutes", 15);
+    c.idle = std::max(ini.GetInt("privacy", "idle", kDefaultIdleSeconds), 0);
+    if (c.idle > 0) c.idle = std::max(c.idle, kShortestIdleSeconds);
     c.currentWeb = c.web;
     return c;
 }

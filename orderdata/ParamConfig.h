@@ -17,6 +17,8 @@ class FileSystem;
 // The maker's order server, used when param.ini names none.
 inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
 inline constexpr std::int32_t kDefaultMinDpi = 150;
+inline constexpr std::int32_t kDefaultIdleSeconds = 90;
+inline constexpr std::int32_t kShortestIdleSeconds = 5;
 
 struct ParamConfig {
     // [Lumora-backup]
@@ -76,6 +78,11 @@ struct ParamConfig {
     // A job cut off by a crash or a power cut is offered again at the
     // station's start for that many minutes after its last change; 0 never.
     std::int32_t recoveryMinutes = 15;
+    // [privacy]
+    // Seconds without a touch or a key before a customer's visit is warned
+    // of its end, then ended; 0 (or below) never; a shorter span than
+    // kShortestIdleSeconds is that one.
+    std::int32_t idle = kDefaultIdleSeconds;
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

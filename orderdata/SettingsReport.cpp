@@ -30,6 +30,9 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
+    out +=
+        "idle end after:  " + (c.idle > 0 ? std::to_string(c.idle) + " s" : std::string("(off)")) +
+        "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);

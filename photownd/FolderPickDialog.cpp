@@ -49,14 +49,15 @@ QImage PickerThumbnail(FileSystem& fs, const std::string& path, int side) {
 }
 
 std::string InitialPickFolder(Registry& registry, FileSystem& fs,
-                              const std::vector<std::string>& cardFolders) {
+                              const std::vector<std::string>& cardFolders,
+                              const PickStartFilter& mayStart) {
     std::string folder;
     if (registry.CreateKey(RegistryRoot::LocalMachine, kLastDirReadKey) != kRegistryOk) {
         return paths::WithTrailingSeparator(QDir::rootPath().toStdString());
     }
     if (registry.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", folder) !=
             kRegistryOk ||
-        folder.empty()) {
+        folder.empty() || (mayStart && !mayStart(folder))) {
         // A customer comes with a card, not with the station's own files.
         folder = CardStartFolder(fs, cardFolders);
         if (folder.empty()) folder = paths::ProgramFolder();
@@ -64,8 +65,8 @@ std::string InitialPickFolder(Registry& registry, FileSystem& fs,
     return paths::WithTrailingSeparator(folder);
 }
 
-std::string InitialPickFolder(Registry& registry, FileSystem& fs) {
-    return InitialPickFolder(registry, fs, CardFolderCandidates(CurrentUserName()));
+std::string InitialPickFolder(Registry& registry, FileSystem& fs, const PickStartFilter& mayStart) {
+    return InitialPickFolder(registry, fs, CardFolderCandidates(CurrentUserName()), mayStart);
 }
 
 bool RememberPickedFolder(Registry& registry, const std::string& folder) {
@@ -74,8 +75,9 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 }
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
-                                   Registry& registry, FileSystem& fs, QWidget* parent, bool phones)
-    : QDialog(parent), registry_(registry), fs_(fs) {
+                                   Registry& registry, FileSystem& fs, QWidget* parent, bool phones,
+                                   PickStartFilter mayStart)
+    : QDialog(parent), registry_(registry), fs_(fs), mayStart_(std::move(mayStart)) {
     setWindowTitle(QString::fromStdString(title));
     // Rows a finger can hit, with room to show many of them whole.
     resize(760, 640);
@@ -122,7 +124,7 @@ FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::
     connect(list_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Activate(list_->row(item)); });
     const std::string start =
-        initialFolder.empty() ? InitialPickFolder(registry_, fs_) : initialFolder;
+        initialFolder.empty() ? InitialPickFolder(registry_, fs_, mayStart_) : initialFolder;
     ShowFolder(fs_.DirectoryExists(start) ? start : QDir::homePath().toStdString());
     list_->setFocus();
 }
@@ -238,7 +240,7 @@ void FolderPickDialog::ChoosePhotos(const std::vector<std::string>& photos) {
 std::string FolderPickDialog::GetChosenFolder() {
     const std::string folder = paths::WithTrailingSeparator(chosen_);
     // A registry that cannot be written still opens the folder.
-    RememberPickedFolder(registry_, folder);
+    if (!mayStart_ || mayStart_(folder)) RememberPickedFolder(registry_, folder);
     return folder;
 }
 

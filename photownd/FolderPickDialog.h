@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QThreadPool>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,17 @@ class Registry;
 inline constexpr const char* kLastDirReadKey = "Software\\Lumora\\PhotoCount";
 inline constexpr const char* kLastDirWriteKey = "Software\\vantor\\PhotoCount";
 
-// The folder the picker starts in: lastDir of the read key, else the
-// first of cardFolders that exists (where cards appear), else the host
-// program's folder, with a trailing separator.
+// Whether the picker may start in a folder (none of an earlier customer's).
+using PickStartFilter = std::function<bool(const std::string& folder)>;
+
+// The folder the picker starts in: lastDir of the read key (unless
+// mayStart refuses it), else the first of cardFolders that exists (where
+// cards appear), else the host program's folder, with a trailing separator.
 std::string InitialPickFolder(Registry& registry, FileSystem& fs,
-                              const std::vector<std::string>& cardFolders);
-std::string InitialPickFolder(Registry& registry, FileSystem& fs);
+                              const std::vector<std::string>& cardFolders,
+                              const PickStartFilter& mayStart = {});
+std::string InitialPickFolder(Registry& registry, FileSystem& fs,
+                              const PickStartFilter& mayStart = {});
 // Writes lastDir of the write key; false when the key cannot be made.
 bool RememberPickedFolder(Registry& registry, const std::string& folder);
 
@@ -50,9 +56,11 @@ class FolderPickDialog : public QDialog {
 
     // An empty initial folder means the registry's. The registry and the
     // file system outlive the dialog. With phones, photos can come from a
-    // phone instead.
+    // phone instead. A folder that mayStart refuses is neither started in
+    // nor recorded for the next time.
     FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
-                     FileSystem& fs, QWidget* parent = nullptr, bool phones = false);
+                     FileSystem& fs, QWidget* parent = nullptr, bool phones = false,
+                     PickStartFilter mayStart = {});
     ~FolderPickDialog() override;
 
     bool folderChosen = false;
@@ -89,6 +97,7 @@ class FolderPickDialog : public QDialog {
     std::string chosen_;
     Registry& registry_;
     FileSystem& fs_;
+    PickStartFilter mayStart_;
 };
 
 }  // namespace orelle

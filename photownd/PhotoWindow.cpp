@@ -85,6 +85,7 @@ bool PhotoWindow::Init(QWidget* parent, int id) {
     progress_->setObjectName(QStringLiteral("1300"));
     progress_->setGeometry(kProgressRect);
     progress_->hide();
+    StartIdleGuard();
     return true;
 }
 

@@ -36,6 +36,7 @@ namespace orelle {
 struct KeyMessage;
 struct ProcessState;
 struct StationJob;
+class IdleGuard;
 class PhoneDialog;
 class PhotoCell;
 class ProgressBarWnd;
@@ -132,6 +133,11 @@ class PhotoWindow : public QWidget,
     // on with it ("继续": true); takes it up on the page it was on.
     bool AskLeftJob(const StationJob& left);
     bool ResumeLeftJob(const StationJob& left);
+    void EndJob(JobEnd how = JobEnd::kHome);
+    // Nobody touched the station: the job ends idle and the host takes the
+    // station back. What the customer is reminded of (the card), if any.
+    std::string EndIdle();
+    IdleGuard* Idle() const { return idle_; }
     bool SettleRefresh() { return job_.Settle(); }
     // For tests and tools.
     void WaitForJobs() { job_.Wait(); }
@@ -186,6 +192,7 @@ class PhotoWindow : public QWidget,
     void AppendPhotos(const std::vector<std::string>& paths,
                       std::map<std::string, std::string> givenNames = {});
     QWidget* HostWindow() const;
+    void StartIdleGuard();
 
     ProcessState& state_;
     Services services_;
@@ -202,6 +209,7 @@ class PhotoWindow : public QWidget,
     QPointer<PhoneDialog> phoneScreen_;
     CPhotoWnd::PhoneOptions phoneWait_;
     bool phoneAppending_ = false;
+    IdleGuard* idle_ = nullptr;
     // Last: its workers are joined before anything they use goes.
     CustomerJob job_;
 };

@@ -10,13 +10,16 @@ namespace orelle {
 
 void PhotoWindow::LoadFolder() { job_.Open(currentFolder, selectedFiles, browse.bAdding); }
 
-void PhotoWindow::EndJob() {
+void PhotoWindow::EndJob(JobEnd how) {
     ClosePhoneScreen();
     SetImageDlgToNormal();
-    job_.End();
+    job_.End(how);
     currentFolder.clear();
     selectedFiles.clear();
     browse.bAdding = false;
+    // The next customer starts on the first photo, as after a fresh start.
+    for (PhotoCell* c : cells_) c->SetActive(false);
+    browse.nActiveCell = 0;
     update();
 }
 

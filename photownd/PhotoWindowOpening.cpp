@@ -1,5 +1,6 @@
 // Opening a folder and appending photos.
 #include "cell/PrintSizeChooser.h"
+#include "orderdata/CustomerMedia.h"
 #include "orderdata/PhotoFileKinds.h"
 #include "orderdata/ProcessState.h"
 #include "phone/PhoneSettings.h"
@@ -23,8 +24,12 @@ void PhotoWindow::OnOpenDir() {
     // Showing the window refreshes its page; a new job waits for that.
     if (!SettleRefresh()) return;
     const bool phones = LoadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
-    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this,
-                            phones);
+    const std::string root = state_.startup.config.dir;
+    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this, phones,
+                            [this, root](const std::string& folder) {
+                                return MayStartPickerIn(folder, root, services_.files,
+                                                        services_.disks);
+                            });
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {

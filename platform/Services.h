@@ -6,6 +6,7 @@
 // from fakes. The services must outlive every window and worker that uses
 // the bundle.
 
+#include "platform/clock/Clock.h"
 #include "platform/db/Database.h"
 #include "platform/http/HttpPoster.h"
 #include "platform/registry/Registry.h"
@@ -14,7 +15,6 @@
 
 namespace orelle {
 
-class Clock;
 class DiskInfo;
 class FileSystem;
 class Shell;
@@ -32,6 +32,8 @@ struct Services {
     Uploader& uploader = Uploader::Default();
     // The server of the phone's upload page.
     WebServer& webServer = WebServer::Default();
+    // Spans of time (how long nobody touched the station).
+    const SteadyClock& steady = SteadyClock::Default();
 };
 
 // The machine's own services.

@@ -11,6 +11,7 @@ FinalNotice ComposeFinalNotice(const FinalNoticeFacts& facts) {
     };
     add(facts.pickupLine);
     if (facts.receiptMissing) add(kReceiptMissingLine);
+    add(facts.cardReminder);
     return notice;
 }
 

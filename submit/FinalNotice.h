@@ -16,6 +16,7 @@ struct FinalNoticeFacts {
     std::string orderNumber;    // the back office's, else the local one
     std::string pickupLine;     // empty: none
     bool receiptMissing = false;
+    std::string cardReminder;   // empty: none
 };
 
 struct FinalNotice {

@@ -1,5 +1,6 @@
 #include "submit/OrderPlacement.h"
 
+#include "orderdata/CustomerMedia.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "orderdata/PickupTime.h"
@@ -198,6 +199,8 @@ PlacementResult OrderPlacement::WriteTakenOrder() {
     facts.orderNumber = taken.number.empty() ? s.orderInfo.storeDDH : taken.number;
     facts.pickupLine = PickupLine(services_.clock.Now(), s.startup.config.pickup);
     facts.receiptMissing = receipt && *receipt != ReceiptOutcome::kPrinted;
+    // A card still in the reader goes home with its customer.
+    facts.cardReminder = CardReminder(openedFolder, services_.files, services_.disks);
     prompts_.ShowFinalNotice(ComposeFinalNotice(facts));
     if (receipt) prompts_.ReportReceipt(*receipt);
     TellHost();

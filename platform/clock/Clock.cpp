@@ -1,5 +1,6 @@
 #include "platform/clock/Clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace orelle {
@@ -15,7 +16,21 @@ class SystemClock : public Clock {
     }
 };
 
+class MachineSteadyClock : public SteadyClock {
+  public:
+    std::int64_t Milliseconds() const override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+};
+
 }  // namespace
+
+const SteadyClock& SteadyClock::Default() {
+    static MachineSteadyClock clock;
+    return clock;
+}
 
 const Clock& Clock::Default() {
     static SystemClock clock;

@@ -1,5 +1,8 @@
 #pragma once
-// The local time, behind an interface so that tests can fix the date.
+// The local time, behind an interface so that tests can fix the date; and
+// time that only goes forward, for spans, so that tests can move it.
+
+#include <cstdint>
 
 namespace orelle {
 
@@ -28,6 +31,15 @@ class FixedClock : public Clock {
 
   private:
     LocalTime t_;
+};
+
+// Not the date: a span measured on it is never bent by a clock set anew.
+class SteadyClock {
+  public:
+    virtual ~SteadyClock() = default;
+    // Milliseconds from some start of the machine's.
+    virtual std::int64_t Milliseconds() const = 0;
+    static const SteadyClock& Default();
 };
 
 }  // namespace orelle

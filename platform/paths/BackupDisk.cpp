@@ -72,7 +72,8 @@ class LocalDiskInfo : public DiskInfo {
         struct statvfs space {};
         if (::statfs(existing.c_str(), &fsInfo) != 0 || ::statvfs(existing.c_str(), &space) != 0)
             return false;
-        facts->fixed = !IsNetworkFileSystem(fsInfo.f_type) && !IsRemovableDevice(st.st_dev);
+        facts->removable = IsRemovableDevice(st.st_dev);
+        facts->fixed = !IsNetworkFileSystem(fsInfo.f_type) && !facts->removable;
         facts->freeBytes = static_cast<std::uint64_t>(space.f_bavail) * space.f_frsize;
         facts->writable = (space.f_flag & ST_RDONLY) == 0 && ::access(existing.c_str(), W_OK) == 0;
         return true;

@@ -15,6 +15,8 @@ struct DiskFacts {
     // The folder (or its nearest existing parent) takes new files: not a
     // read-only mount, and this user may write there.
     bool writable = true;
+    // Media that a customer brings and takes away: a card, a stick, a disc.
+    bool removable = false;
 };
 
 class DiskInfo {

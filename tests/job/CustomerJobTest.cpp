@@ -21,6 +21,8 @@
 #include "phone/PhoneSession.h"
 #include "platform/clock/Clock.h"
 #include "platform/imaging/UprightJpeg.h"
+#include "platform/ini/Profile.h"
+#include "platform/paths/Paths.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryDay.h"
 #include "support/MemoryFileSystem.h"
@@ -252,6 +254,20 @@ TEST_F(CustomerJobTest, TheEndForgetsTheJobKeepsItsFilesAndGivesUpWhatIsNotYetBe
     job.End();
     EXPECT_FALSE(fs.DirectoryExists(work));
     EXPECT_EQ(state.photoList.GetSize(), 0);
+}
+
+TEST_F(CustomerJobTest, AnIdleEndRemovesAJobNeverPlacedAndKeepsAPlacedOne) {
+    Open("/card");
+    const std::string unplaced = paths.WorkFolder(state.orderInfo.storeDDH);
+    job.End(JobEnd::kIdle);
+    EXPECT_FALSE(fs.DirectoryExists(unplaced));
+    EXPECT_FALSE(Profile(paths.OrderIni(), fs).HasSection("1"));
+    EXPECT_TRUE(fs.FileExists("/card/a.jpg"));
+    Open("/card");
+    const std::string placed = paths.WorkFolder(state.orderInfo.storeDDH);
+    state.session.bOrderPlaced = true;
+    job.End(JobEnd::kIdle);
+    EXPECT_TRUE(fs.FileExists(paths::Join(placed, "photo.ini")));
 }
 
 }  // namespace

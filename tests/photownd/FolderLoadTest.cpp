@@ -295,6 +295,14 @@ TEST_F(FolderPickTest, TheLastFolderIsReadFromOneKeyAndWrittenToTheOther) {
     EXPECT_EQ(value, dir / "other/");
     reg.Query(RegistryRoot::LocalMachine, kLastDirReadKey, "lastDir", value);
     EXPECT_EQ(value, dir / "photos");
+    // An earlier customer's folder is neither started in nor kept.
+    const PickStartFilter theirs = [](const std::string&) { return false; };
+    EXPECT_EQ(InitialPickFolder(reg, fs, cards, theirs), dir / "mnt/");
+    FolderPickDialog picker(dir / "mnt", "选择照片目录", reg, fs, nullptr, false, theirs);
+    picker.ChoosePhotos({dir / "mnt/x"});
+    picker.GetChosenFolder();
+    reg.Query(RegistryRoot::LocalMachine, kLastDirWriteKey, "lastDir", value);
+    EXPECT_EQ(value, dir / "other/");
 }
 
 // Regression: a dialog's controls are made while it is being shown, and

@@ -3,15 +3,20 @@
 // (accepted as they open, or answered by the test where it must choose),
 // and the order reaches the order files, the order server and the host.
 #include <gtest/gtest.h>
+#include <libexif/exif-ifd.h>
 
+#include <sys/mount.h>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 
+#include "cell/CellLayout.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/ParamConfig.h"
@@ -23,6 +28,7 @@
 #include "submit/AlbumLoginDialog.h"
 #include "submit/OrderDialog.h"
 #include "support/ModalAnswer.h"
+#include "support/PhonePhotos.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/StandInServer.h"
 #include "support/TestJpeg.h"
@@ -136,6 +142,72 @@ TEST_F(OrderEndToEndTest, DatabaseEditionWithoutTheDatabaseNumbersTheOrderAtTheS
     Key('O');
     EXPECT_EQ(answers.LastShown(), "本次制作已经下单");
     EXPECT_EQ(HandBacks().size(), 1u);
+}
+
+// The folder's files and their bytes.
+std::map<std::string, std::string> Contents(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        files[e.path().string()] = e.is_regular_file() ? testing::ReadBytes(e.path()) : "/";
+    return files;
+}
+
+// The card in a read-only mount of its own (a tmpfs remounted read-only);
+// where mounting is not allowed, files without write rights (new files
+// would still show in its contents).
+class ReadOnlyCard {
+  public:
+    explicit ReadOnlyCard(const fs::path& card) : card_(card) {
+        const fs::path staged = card.string() + ".staged";
+        fs::rename(card, staged);
+        fs::create_directory(card);
+        mounted_ = ::mount("tmpfs", card.c_str(), "tmpfs", 0, "size=8m") == 0;
+        fs::copy(staged, card, fs::copy_options::recursive);
+        const bool readOnly = mounted_ && ::mount(nullptr, card.c_str(), nullptr,
+                                                  MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        for (const auto& e : fs::recursive_directory_iterator(card))
+            if (!readOnly && e.is_regular_file())
+                fs::permissions(
+                    e.path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    }
+    ~ReadOnlyCard() {
+        if (mounted_) ::umount2(card_.c_str(), MNT_DETACH);
+    }
+
+  private:
+    fs::path card_;
+    bool mounted_ = false;
+};
+
+TEST_F(OrderEndToEndTest, ACardOnAReadOnlyMountIsNeverWrittenThroughAWholeJob) {
+    // Dated photos, one that the station turns upright, and an upload
+    // package.
+    testing::WriteJpeg(dir / "card/a.jpg", 40, 30, "2026:12:01 10:00:00");
+    testing::WriteJpeg(dir / "card/b.jpg", 30, 40, "2026:12:01 10:00:00");
+    testing::WriteBytes(dir / "card/sub/c.jpg",
+                        testing::CornerJpeg(64, 48, {{EXIF_IFD_0, 274, {}, 6}}));
+    Set("ver_ctrl.ini", "version_control", "verison_origdirfile", "1");
+    const ReadOnlyCard card(dir / "card");
+    const auto before = Contents(dir / "card");
+    LoadCard();
+    for (int i = 0; i < 3; ++i) {
+        PhotoCell& cell = *window->Cell(i);
+        for (const int id : {10000 + 1, 40001 + 2, cellid::kCropFill, 30002 + 120, cellid::kUp,
+                             cellid::kDate, 50001 + 90})
+            cell.OnCommand(id);
+    }
+    int dated = 0;
+    for (std::int32_t i = 0; i < 3; ++i) {
+        ASSERT_EQ(state.photoList.At(i).angle, 90);
+        dated += state.photoList.At(i).adddatetime;
+    }
+    ASSERT_EQ(dated, 2) << "the photo without a recorded date has none";
+    Command(1216);  // a copy to order in a second size
+    Place();
+    EXPECT_EQ(state.photoList.GetSize(), 4);
+    EXPECT_EQ(Contents(dir / "card"), before);
 }
 
 // The member typed into the order dialog as it opens; what it opened with.

@@ -335,6 +335,17 @@ TEST_F(OrderPlacementTest, ThePackageIsBuiltWithTheOpenedFolder) {
               std::string::npos);
 }
 
+TEST_F(OrderPlacementTest, TheClosingNoticeEndsWithTheCardWhileItIsInTheReader) {
+    testing::CardReader reader("/media/card");
+    station.memory.CreateDirectories("/media/card/DCIM");
+    station.openedFolder = "/media/card/DCIM";
+    const Services& s = station.services;
+    ASSERT_EQ(station.Placement(Services{s.files, reader, s.clock, s.shell, s.registry}).Run(),
+              PlacementResult::kPlaced);
+    EXPECT_TRUE(Notice(station).ends_with("\r\n请取回您的存储卡|" +
+                                          std::to_string(station.state.session.noticeLines + 7)));
+}
+
 // The host's keys reach the window while a dialog of the command is open.
 class PressingAgain : public testing::ScriptedOrderPrompts {
   public:

@@ -29,6 +29,22 @@ class FakeDisks : public DiskInfo {
     bool fixed_;
 };
 
+// A card reader with its card mounted at card; the rest is a roomy fixed
+// disk.
+class CardReader : public DiskInfo {
+  public:
+    explicit CardReader(std::string card) : card_(std::move(card)) {}
+    bool Query(const std::string& folder, DiskFacts* facts) override {
+        facts->removable = folder.starts_with(card_);
+        facts->fixed = !facts->removable;
+        facts->freeBytes = std::uint64_t{50000} << 20;
+        return true;
+    }
+
+  private:
+    std::string card_;
+};
+
 // The machine's files, except that CopyFile calls beforeCopy first and
 // fails from call number failFrom on (1-based; 0: never), and that
 // ReplaceFile fails while the disk is full.

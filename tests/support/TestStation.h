@@ -19,6 +19,8 @@ class TestStation {
         LoadProcessState(state, paths::ProgramFolder(), services.files, services.clock);
         // Order files go below the test's folder, never the user's.
         state.startup.config.dir = dir / "backup";
+        // No visit of a test ends because the test took its time.
+        state.startup.config.idle = 0;
     }
 
     Services services;
