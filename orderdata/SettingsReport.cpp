@@ -30,9 +30,6 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
-    out +=
-        "idle end after:  " + (c.idle > 0 ? std::to_string(c.idle) + " s" : std::string("(off)")) +
-        "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);
@@ -48,7 +45,8 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += SettingsSection("quality", {{"mindpi", std::to_string(c.mindpi)}});
     out += SettingsSection("pickup", {{"hours", c.pickup.hours}, {"open", c.pickup.open}});
     out += SettingsSection("receipt", {{"code", c.receiptCode}});
-    out += SettingsSection("privacy", {{"keepdays", std::to_string(c.keepdays)},
+    out += SettingsSection("privacy", {{"idle", std::to_string(c.idle)},
+                                       {"keepdays", std::to_string(c.keepdays)},
                                        {"keepunplaced", std::to_string(c.keepunplaced)}});
     out += SettingsSection("recovery", {{"minutes", std::to_string(c.recoveryMinutes)}});
     return out;
