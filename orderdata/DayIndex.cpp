@@ -22,8 +22,8 @@ bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view s
     return lock && Profile(paths.OrderIni(), fs).WriteStrings(section, keys);
 }
 
-std::vector<DayOrder> DayOrders(FileSystem& fs, const std::string& root) {
-    std::vector<DayOrder> out;
+std::vector<IndexedOrder> IndexedOrders(FileSystem& fs, const std::string& root) {
+    std::vector<IndexedOrder> out;
     std::vector<FolderEntry> days;
     if (!fs.ListFolder(root, &days)) return out;
     for (const FolderEntry& day : days) {
@@ -36,7 +36,7 @@ std::vector<DayOrder> DayOrders(FileSystem& fs, const std::string& root) {
             auto value = [&doc, &ref](const char* key) {
                 return std::string(doc.GetIn(ref.handle, key).value_or(std::string_view()));
             };
-            DayOrder order{day.name, gbk::ToUtf8(ref.name), gbk::ToUtf8(value("storeDDH")),
+            IndexedOrder order{day.name, gbk::ToUtf8(ref.name), gbk::ToUtf8(value("storeDDH")),
                            value("saleDDH"), value("bSuccess") == "-1"};
             if (IsUsableOrderNumber(order.job)) out.push_back(std::move(order));
         }

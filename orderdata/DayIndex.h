@@ -27,7 +27,7 @@ bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view s
                      const Profile::KeyValues& keys);
 
 // One order of a day's order.ini below the backup root.
-struct DayOrder {
+struct IndexedOrder {
     std::string day;      // the day's folder name
     std::string section;  // its section (the order tag)
     std::string job;      // storeDDH, a usable order number
@@ -37,6 +37,6 @@ struct DayOrder {
 
 // Every order of every day below root, in file order; sections without a
 // usable job number are left out (never a path out of the day).
-std::vector<DayOrder> DayOrders(FileSystem& fs, const std::string& root);
+std::vector<IndexedOrder> IndexedOrders(FileSystem& fs, const std::string& root);
 
 }  // namespace orelle

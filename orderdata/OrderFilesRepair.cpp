@@ -35,7 +35,7 @@ bool RepairJob(FileSystem& fs, const std::string& photoIni, bool marked,
 
 int RepairOrderFiles(FileSystem& fs, const std::string& root) {
     int repaired = 0;
-    for (const DayOrder& order : DayOrders(fs, root)) {
+    for (const IndexedOrder& order : IndexedOrders(fs, root)) {
         const std::string day = paths::Join(root, order.day);
         const std::string photoIni = paths::Join(paths::Join(day, order.job), "photo.ini");
         if (RepairJob(fs, photoIni, order.marked, order.saleDDH)) ++repaired;

@@ -23,7 +23,7 @@
 namespace orelle {
 namespace {
 
-std::string WorkFolder(const std::string& root, const DayOrder& order) {
+std::string WorkFolder(const std::string& root, const IndexedOrder& order) {
     return OrderPaths{root, order.day}.WorkFolder(order.job);
 }
 
@@ -63,7 +63,7 @@ bool MakePackage(FileSystem& fs, const OrderPaths& paths, const std::string& job
 
 std::vector<PendingOrder> FindPendingOrders(FileSystem& fs, const std::string& root) {
     std::vector<PendingOrder> out;
-    for (const DayOrder& order : DayOrders(fs, root)) {
+    for (const IndexedOrder& order : IndexedOrders(fs, root)) {
         const std::string work = WorkFolder(root, order);
         // A job a running station holds is under way, not left.
         if (order.marked || !fs.DirectoryExists(work) || JobFolderHeld(fs, work)) continue;
@@ -74,8 +74,8 @@ std::vector<PendingOrder> FindPendingOrders(FileSystem& fs, const std::string& r
 
 FinishOutcome FinishPendingOrder(FileSystem& fs, const std::string& root, const std::string& job,
                                  bool withPackage, std::string* number) {
-    std::optional<DayOrder> found;
-    for (DayOrder& order : DayOrders(fs, root))
+    std::optional<IndexedOrder> found;
+    for (IndexedOrder& order : IndexedOrders(fs, root))
         if (order.job == job) found = std::move(order);
     if (!found || found->marked) return FinishOutcome::kNotPending;
     const std::string work = WorkFolder(root, *found);
@@ -102,7 +102,7 @@ FinishOutcome FinishPendingOrder(FileSystem& fs, const std::string& root, const 
 std::string JobSection(FileSystem& fs, const std::string& root, const std::string& dateStr,
                        const std::string& job) {
     if (!fs.DirectoryExists(OrderPaths{root, dateStr}.WorkFolder(job))) return {};
-    for (const DayOrder& order : DayOrders(fs, root))
+    for (const IndexedOrder& order : IndexedOrders(fs, root))
         if (order.day == dateStr && order.job == job) return order.section;
     return {};
 }
