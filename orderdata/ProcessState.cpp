@@ -22,6 +22,9 @@ void StartNewOrder(ProcessState& state) {
          {&info.saleDDH, &info.bespeak, &info.memo, &info.requir, &info.productlist, &info.albumid})
         text->clear();
     info.OrderAmount = 0;
+    // The pickup point and the delivery were this customer's choice.
+    info.storeid.clear();
+    info.sendmode = 0;
     OrderSession& session = state.session;
     session.bOrderPlaced = false;
     session.OrderRequirement.clear();

@@ -176,6 +176,9 @@ TEST_F(OrderPlacementTest, TheDialogsOutcomeReachesTheOrderFiles) {
                                                 {"sendmode", c.sendmode}})
             EXPECT_EQ(s.DayValue(key.c_str()), value) << key;
         EXPECT_EQ(s.state.startup.config.pay, c.nextPay);
+        // The next customer's order starts without this one's pickup point.
+        StartNewOrder(s.state);
+        EXPECT_EQ(s.state.orderInfo.storeid + std::to_string(s.state.orderInfo.sendmode), "0");
     }
 }
 
