@@ -128,12 +128,11 @@ class PhotoWindow : public QWidget,
 
     // Ends the customer's job (CustomerJob::End) and the screen's part of
     // it. The next customer starts afresh.
-    void EndJob();
+    void EndJob(JobEnd how = JobEnd::kHome);
     // The job this station left at a cut: asks the customer whether to go
     // on with it ("继续": true); takes it up on the page it was on.
     bool AskLeftJob(const StationJob& left);
     bool ResumeLeftJob(const StationJob& left);
-    void EndJob(JobEnd how = JobEnd::kHome);
     // Nobody touched the station: the job ends idle and the host takes the
     // station back. What the customer is reminded of (the card), if any.
     std::string EndIdle();
