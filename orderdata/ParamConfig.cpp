@@ -43,6 +43,7 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.print = ini.GetInt("printorder", "print", 0);
     c.printprice = ini.GetInt("printorder", "printprice", 0);
     c.mindpi = ini.GetInt("quality", "mindpi", kDefaultMinDpi);
+    c.faces = ini.GetInt("crop", "faces", kDefaultFaces);
     c.currentWeb = c.web;
     return c;
 }

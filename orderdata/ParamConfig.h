@@ -16,6 +16,7 @@ class FileSystem;
 // The maker's order server, used when param.ini names none.
 inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
 inline constexpr std::int32_t kDefaultMinDpi = 150;
+inline constexpr std::int32_t kDefaultFaces = 1;
 
 struct ParamConfig {
     // [Lumora-backup]
@@ -58,6 +59,12 @@ struct ParamConfig {
     // A photo giving fewer pixels per inch of its print is marked as too
     // small; 0 (or below) marks none.
     std::int32_t mindpi = kDefaultMinDpi;
+    // [crop]
+    // Faces found in the photos: 0 not looked for; 1 a crop that cuts one
+    // is marked, and a tap on the mark moves the frame to hold them; 2 as
+    // 1, and a new photo's first frame is placed to hold them (any value
+    // above 2 as 2, below 0 as 0).
+    std::int32_t faces = kDefaultFaces;
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "orderdata/DirList.h"
+#include "orderdata/FaceStore.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderInfo.h"
 #include "orderdata/OrderSession.h"
@@ -34,6 +35,8 @@ struct ProcessState {
     // Its customer fields are the settings' [userinfo] values.
     OrderInfo orderInfo{startup.config.userinfo};
     OrderSession session;
+    // The faces found in the job's photos; with the job, not in its files.
+    FaceStore faces;
     std::atomic<bool> bRefreshing{false};
 };
 

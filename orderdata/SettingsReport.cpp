@@ -1,5 +1,6 @@
 #include "orderdata/SettingsReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "orderdata/FeatureFlags.h"
@@ -29,6 +30,8 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += "database:        " + (c.dbHost.empty() ? std::string("(none)") : c.dbHost) + "\n";
     out += "too small below: " +
            (c.mindpi > 0 ? std::to_string(c.mindpi) + " dpi" : std::string("(off)")) + "\n";
+    static const char* const kFaces[] = {"(off)", "marked", "marked, first frames placed"};
+    out += std::string("faces:           ") + kFaces[std::clamp(c.faces, 0, 2)] + "\n";
     out += "print sizes:     " + std::to_string(s.catalogue.GetCount()) + "\n";
     for (std::int32_t i = 0; i < s.catalogue.GetCount(); ++i) {
         const PrintSpec& spec = *s.catalogue.At(i);

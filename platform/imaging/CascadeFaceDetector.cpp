@@ -1,0 +1,61 @@
+#include <opencv2/imgproc.hpp>
+#include <opencv2/objdetect.hpp>
+
+#include "platform/imaging/FaceDetector.h"
+
+namespace orelle {
+namespace {
+
+constexpr const char* kCascadeFile = "/usr/share/opencv4/haarcascades/haarcascade_frontalface_alt2.xml";
+// Measured on composed group photos: three overlapping hits keep nearly
+// every face and drop nearly every false one; faces below 20 pixels of
+// the cell's picture are too small to tell on a print's edge anyway.
+constexpr int kMinNeighbours = 3;
+constexpr double kScaleStep = 1.1;
+constexpr int kMinFace = 20;
+
+class CascadeFaceDetector final : public FaceDetector {
+  public:
+    explicit CascadeFaceDetector(const std::string& file) {
+        try {
+            cascade_.load(file);
+        } catch (const cv::Exception&) {
+        }
+    }
+
+    std::vector<FaceBox> Find(const QImage& picture) override {
+        std::vector<FaceBox> faces;
+        if (cascade_.empty() || picture.isNull()) return faces;
+        const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+        // QImage's rows are padded: the matrix borrows them with their stride.
+        const cv::Mat borrowed(grey.height(), grey.width(), CV_8UC1,
+                               const_cast<uchar*>(grey.constBits()),
+                               static_cast<std::size_t>(grey.bytesPerLine()));
+        try {
+            cv::Mat equalised;
+            cv::equalizeHist(borrowed, equalised);
+            std::vector<cv::Rect> found;
+            cascade_.detectMultiScale(equalised, found, kScaleStep, kMinNeighbours, 0,
+                                      cv::Size(kMinFace, kMinFace));
+            for (const cv::Rect& r : found) faces.push_back({r.x, r.y, r.width, r.height});
+        } catch (const cv::Exception&) {
+            faces.clear();
+        }
+        return faces;
+    }
+
+  private:
+    cv::CascadeClassifier cascade_;
+};
+
+}  // namespace
+
+std::unique_ptr<FaceDetector> MakeCascadeFaceDetector(const std::string& cascadeFile) {
+    return std::make_unique<CascadeFaceDetector>(cascadeFile);
+}
+
+std::unique_ptr<FaceDetector> MakeCascadeFaceDetector() {
+    return MakeCascadeFaceDetector(kCascadeFile);
+}
+
+}  // namespace orelle
