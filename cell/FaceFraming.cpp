@@ -57,19 +57,19 @@ bool KeepFaces(FrameGeometry& g, const std::vector<FaceBox>& shownFaces) {
         FaceKeepingCorner(shownFaces, c.width, c.height, g.imageWidth, g.imageHeight,
                           {c.left + from.left, c.top + from.top});
     if (!target) return false;
-    // The display rounds the offsets to its pixels: steer until the crop
-    // lies where it should, or holds the faces.
+    // The display rounds the offsets to its pixels: steer toward the
+    // target a few times; the margin takes up what stays of the rounding.
     std::int32_t ox = target->left - c.left;
     std::int32_t oy = target->top - c.top;
+    CropRect now{};
     for (int step = 0; step < 4; ++step) {
         g.SetOffsets(ox, oy);
-        const CropRect now = g.Refresh().crop;
-        if ((now.left == target->left && now.top == target->top) || AllInside(shownFaces, now))
-            return true;
+        now = g.Refresh().crop;
+        if (now.left == target->left && now.top == target->top) break;
         ox += target->left - now.left;
         oy += target->top - now.top;
     }
-    return AllInside(shownFaces, g.Refresh().crop);
+    return AllInside(shownFaces, now);
 }
 
 }  // namespace orelle

@@ -32,11 +32,14 @@ std::vector<FaceBox> ShownFaces(const std::vector<FaceBox>& faces, std::int32_t 
                 maxY = std::max(maxY, ty);
             }
         }
-        const auto left = static_cast<std::int32_t>(std::max(0.0, std::floor(minX)));
-        const auto top = static_cast<std::int32_t>(std::max(0.0, std::floor(minY)));
-        const auto right = static_cast<std::int32_t>(std::min<double>(shown.width, std::ceil(maxX)));
+        // Outward to whole pixels, past the sine's last bits.
+        constexpr double kBits = 1e-6;
+        const auto left = static_cast<std::int32_t>(std::max(0.0, std::floor(minX + kBits)));
+        const auto top = static_cast<std::int32_t>(std::max(0.0, std::floor(minY + kBits)));
+        const auto right =
+            static_cast<std::int32_t>(std::min<double>(shown.width, std::ceil(maxX - kBits)));
         const auto bottom =
-            static_cast<std::int32_t>(std::min<double>(shown.height, std::ceil(maxY)));
+            static_cast<std::int32_t>(std::min<double>(shown.height, std::ceil(maxY - kBits)));
         out.push_back({left, top, right - left, bottom - top});
     }
     return out;

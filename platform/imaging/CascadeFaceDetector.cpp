@@ -1,3 +1,4 @@
+#include <fstream>
 #include <opencv2/imgproc.hpp>
 #include <opencv2/objdetect.hpp>
 
@@ -17,6 +18,8 @@ constexpr int kMinFace = 20;
 class CascadeFaceDetector final : public FaceDetector {
   public:
     explicit CascadeFaceDetector(const std::string& file) {
+        // OpenCV tells a missing file on the standard error: asked first.
+        if (!std::ifstream(file).good()) return;
         try {
             cascade_.load(file);
         } catch (const cv::Exception&) {
