@@ -28,8 +28,12 @@ std::vector<FaceBox> FindInFile(FaceDetector& detector, const QImage& picture, Q
 
 }  // namespace
 
-FaceFinder::FaceFinder(FaceStore& store, MakeDetector makeDetector)
-    : store_(store), makeDetector_(std::move(makeDetector)), worker_([this] { Work(); }) {}
+FaceFinder::FaceFinder(FaceStore& store, MakeDetector makeDetector,
+                       std::function<void()> afterPictures)
+    : store_(store),
+      makeDetector_(std::move(makeDetector)),
+      afterPictures_(std::move(afterPictures)),
+      worker_([this] { Work(); }) {}
 
 FaceFinder::~FaceFinder() {
     {
@@ -69,6 +73,7 @@ void FaceFinder::Work() {
         waiting_.pop_front();
         busy_ = true;
         lock.unlock();
+        if (afterPictures_) afterPictures_();
         if (!detector_ && makeDetector_) detector_ = makeDetector_();
         std::vector<FaceBox> faces;
         if (detector_) faces = FindInFile(*detector_, job.picture, job.filePixels);

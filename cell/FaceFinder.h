@@ -32,8 +32,11 @@ class FaceFinder {
 
     using MakeDetector = std::function<std::unique_ptr<FaceDetector>()>;
     // store must outlive the finder. The detector is made on the worker,
-    // when the first picture comes.
-    FaceFinder(FaceStore& store, MakeDetector makeDetector);
+    // when the first picture comes. afterPictures, when given, returns on
+    // the worker once the cells' pictures asked for so far are decoded:
+    // faces wait for them.
+    FaceFinder(FaceStore& store, MakeDetector makeDetector,
+               std::function<void()> afterPictures = {});
     ~FaceFinder();
     FaceFinder(const FaceFinder&) = delete;
     FaceFinder& operator=(const FaceFinder&) = delete;
@@ -58,6 +61,7 @@ class FaceFinder {
 
     FaceStore& store_;
     MakeDetector makeDetector_;
+    std::function<void()> afterPictures_;
     std::unique_ptr<FaceDetector> detector_;  // the worker's
     QObject handOver_;  // lives on the thread that made the finder
     std::mutex mutex_;

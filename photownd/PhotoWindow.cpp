@@ -46,7 +46,9 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
     : state_(state),
       services_(services),
       prefetch_(services_.files),
-      faceFinder_(state.faces, [] { return MakeCascadeFaceDetector(); }),
+      faceFinder_(
+          state.faces, [] { return MakeCascadeFaceDetector(); },
+          [this] { prefetch_.WaitIdle(); }),
       cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
       job_(state, services_, *this, [this](const PhotoRecord& record) {

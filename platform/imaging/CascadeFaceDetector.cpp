@@ -1,4 +1,5 @@
 #include <fstream>
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 #include <opencv2/objdetect.hpp>
 
@@ -18,6 +19,9 @@ constexpr int kMinFace = 20;
 class CascadeFaceDetector final : public FaceDetector {
   public:
     explicit CascadeFaceDetector(const std::string& file) {
+        // On the finder's own low-priority thread alone: OpenCV's pool of
+        // threads would take the cores from the decoders at full priority.
+        cv::setNumThreads(0);
         // OpenCV tells a missing file on the standard error: asked first.
         if (!std::ifstream(file).good()) return;
         try {
