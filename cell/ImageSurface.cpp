@@ -117,17 +117,25 @@ void ImageSurface::UpdateResolutionMark() {
     lowResolution_ =
         loaded && record &&
         BelowMinDpi(*record, fileWidth, fileHeight, context_.catalogue, context_.minDpi);
-    if (!lowResolution_) {
-        resolutionMark_->hide();
+    PlaceMark(resolutionMark_, lowResolution_, false);
+}
+
+void ImageSurface::PlaceMark(QLabel* mark, bool on, bool atBottom) {
+    if (!on) {
+        mark->hide();
         return;
     }
-    resolutionMark_->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
-    resolutionMark_->adjustSize();
+    mark->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
+    mark->adjustSize();
     const QRect shown = PrintArea(framing, rect());
-    const QPoint corner = shown.isEmpty() ? QPoint(0, 0) : shown.topLeft();
-    resolutionMark_->move(corner + QPoint(kMarkInset, kMarkInset));
-    resolutionMark_->setVisible(!L(kPhotoLayer)->isHidden());
-    resolutionMark_->raise();
+    QPoint corner = shown.isEmpty() ? QPoint(0, 0) : shown.topLeft();
+    if (atBottom) {
+        corner.setY((shown.isEmpty() ? height() : shown.bottom() + 1) - mark->height() -
+                    2 * kMarkInset);
+    }
+    mark->move(corner + QPoint(kMarkInset, kMarkInset));
+    mark->setVisible(!L(kPhotoLayer)->isHidden());
+    mark->raise();
 }
 
 void ImageSurface::UpdateFaceMark() {
@@ -137,18 +145,8 @@ void ImageSurface::UpdateFaceMark() {
         if (const auto faces = context_.faceStore->Find(pathName))
             facesCut_ = CutsFace(*record, *faces, fileWidth, fileHeight);
     }
-    if (!facesCut_) {
-        faceMark_->hide();
-        return;
-    }
-    faceMark_->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
-    faceMark_->adjustSize();
     // At the print's lower left corner, apart from the other mark.
-    const QRect shown = PrintArea(framing, rect());
-    const QPoint corner = shown.isEmpty() ? QPoint(0, height()) : QPoint(shown.left(), shown.bottom() + 1);
-    faceMark_->move(corner + QPoint(kMarkInset, -kMarkInset - faceMark_->height()));
-    faceMark_->setVisible(!L(kPhotoLayer)->isHidden());
-    faceMark_->raise();
+    PlaceMark(faceMark_, facesCut_, true);
 }
 
 std::vector<FaceBox> ImageSurface::ShownFacesNow() const {

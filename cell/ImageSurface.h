@@ -141,6 +141,8 @@ class ImageSurface : public QWidget, public LayerEvents {
     // After every framing: the mark comes or goes, at the print's corner.
     void UpdateResolutionMark();
     void UpdateFaceMark();
+    // Shows the mark at the print's upper left corner, or its lower left.
+    void PlaceMark(QLabel* mark, bool on, bool atBottom);
     void UpdateMarks() {
         UpdateResolutionMark();
         UpdateFaceMark();
