@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     if (scratch.empty()) return 2;
     const std::string file = orelle::paths::Join(scratch, "face_detect.jpg");
     orelle::bench::WriteCameraJpeg(file, 7);
-    const QImage picture = orelle::DecodeReduced(
-        file, orelle::LoadReductionLevel(4000, 3000, false), QSize(289, 214));
+    const QImage picture =
+        orelle::DecodeReduced(file, orelle::LoadReductionLevel(4000, 3000, false), QSize(289, 214));
     if (picture.isNull()) return 1;
     const auto detector = orelle::MakeCascadeFaceDetector();
     std::size_t faces = detector->Find(picture).size();  // the cascade loads here

@@ -63,7 +63,7 @@ class FaceFinder {
     MakeDetector makeDetector_;
     std::function<void()> afterPictures_;
     std::unique_ptr<FaceDetector> detector_;  // the worker's
-    QObject handOver_;  // lives on the thread that made the finder
+    QObject handOver_;                        // lives on the thread that made the finder
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable idle_;

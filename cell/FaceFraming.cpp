@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 namespace orelle {
 namespace {
 
@@ -53,9 +52,8 @@ bool KeepFaces(FrameGeometry& g, const std::vector<FaceBox>& shownFaces) {
     if (!centred.done) return false;
     const CropRect c = centred.crop;
     // The offsets are the frame's distance from the centre: from there.
-    const auto target =
-        FaceKeepingCorner(shownFaces, c.width, c.height, g.imageWidth, g.imageHeight,
-                          {c.left + from.left, c.top + from.top});
+    const auto target = FaceKeepingCorner(shownFaces, c.width, c.height, g.imageWidth,
+                                          g.imageHeight, {c.left + from.left, c.top + from.top});
     if (!target) return false;
     // The display rounds the offsets to its pixels: steer toward the
     // target a few times; the margin takes up what stays of the rounding.

@@ -198,11 +198,12 @@ void PhotoCell::KeepFaces() {
     if (context_.busy || !r || !surface.HasImage()) return;
     if (!Allows(cellid::kCropFill, context_.session.nOrderType)) return;
     if (!surface.CanKeepFaces()) {
-        const bool canFill = !surface.framing.frameTurned && !SizeOnlyCrops(context_.catalogue, r->specIndex);
+        const bool canFill =
+            !surface.framing.frameTurned && !SizeOnlyCrops(context_.catalogue, r->specIndex);
         if (!canFill) {
             ShowNotice("提示", kFacesTooWideText, 1, false, this);
-        } else if (ShowNotice("提示", std::string(kFacesTooWideText) + "\r\n" + kFillForFacesText, 2,
-                              true, this) == 0) {
+        } else if (ShowNotice("提示", std::string(kFacesTooWideText) + "\r\n" + kFillForFacesText,
+                              2, true, this) == 0) {
             SwitchToFill();
         }
         return;

@@ -55,7 +55,8 @@ bool FaceInside(const FaceBox& f, double left, double top, double width, double 
 bool CutsFace(const PhotoRecord& record, const std::vector<FaceBox>& faces, std::int32_t w,
               std::int32_t h) {
     const std::int32_t mode = record.scale != 100 ? kModeZoom : record.operate;
-    if ((mode != kModeCrop && mode != kModeZoom) || faces.empty() || record.scale <= 0) return false;
+    if ((mode != kModeCrop && mode != kModeZoom) || faces.empty() || record.scale <= 0)
+        return false;
     if (w <= 0 || h <= 0 || record.rcDst.width <= 0 || record.rcDst.height <= 0) return false;
     // A zoomed crop is in pixels of the photo at its scale.
     const double toShown = 100.0 / record.scale;

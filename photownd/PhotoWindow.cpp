@@ -47,8 +47,7 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
       services_(services),
       prefetch_(services_.files),
       faceFinder_(
-          state.faces, [] { return MakeCascadeFaceDetector(); },
-          [this] { prefetch_.WaitIdle(); }),
+          state.faces, [] { return MakeCascadeFaceDetector(); }, [this] { prefetch_.WaitIdle(); }),
       cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
       job_(state, services_, *this, [this](const PhotoRecord& record) {

@@ -39,7 +39,8 @@ StatText NamedPhotosNote(const PhotoList& list, const PrintCatalogue& catalogue,
                          const std::vector<std::int32_t>& photos, const std::string& heading) {
     StatText out;
     if (photos.empty()) return out;
-    out.text = "其中 " + text::IntText(static_cast<std::int64_t>(photos.size())) + heading + ":\r\n";
+    out.text =
+        "其中 " + text::IntText(static_cast<std::int64_t>(photos.size())) + heading + ":\r\n";
     out.lineCount = 1;
     for (std::size_t i = 0; i < photos.size() && i < kNamedLowResolution; ++i) {
         const PhotoRecord& r = list.At(photos[i]);

@@ -21,8 +21,7 @@ const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},   {347, 62, 326
 PageCells::PageCells(ProcessState& state, const Services& services, bool findFaces)
     : prefetch_(services.files),
       faceFinder_(
-          state.faces, [] { return MakeCascadeFaceDetector(); },
-          [this] { prefetch_.WaitIdle(); }),
+          state.faces, [] { return MakeCascadeFaceDetector(); }, [this] { prefetch_.WaitIdle(); }),
       context_(StationCellContext(*this, state, services.files, prefetch_)) {
     if (findFaces) context_.faceFinder = &faceFinder_;
     window_.resize(1024, 738);

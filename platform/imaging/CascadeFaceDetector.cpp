@@ -8,7 +8,8 @@
 namespace orelle {
 namespace {
 
-constexpr const char* kCascadeFile = "/usr/share/opencv4/haarcascades/haarcascade_frontalface_alt2.xml";
+constexpr const char* kCascadeFile =
+    "/usr/share/opencv4/haarcascades/haarcascade_frontalface_alt2.xml";
 // Measured on composed group photos: three overlapping hits keep nearly
 // every face and drop nearly every false one; faces below 20 pixels of
 // the cell's picture are too small to tell on a print's edge anyway.

@@ -41,9 +41,10 @@ TEST(FaceDetectorTest, FindsFacesAtEdgesCornersAndInGroupsWhateverTheOrientation
             const std::vector<FaceBox> found = FoundInCellPicture(*detector, photo.jpeg);
             EXPECT_EQ(found.size(), photo.faces.size()) << l.w << "x" << l.h << " " << orientation;
             for (const FaceBox& pasted : photo.faces) {
-                EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const FaceBox& f) {
-                    return testing::SameFace(f, pasted);
-                })) << l.w << "x" << l.h << " orientation " << orientation << " at " << pasted.left
+                EXPECT_TRUE(
+                    std::any_of(found.begin(), found.end(),
+                                [&](const FaceBox& f) { return testing::SameFace(f, pasted); }))
+                    << l.w << "x" << l.h << " orientation " << orientation << " at " << pasted.left
                     << "," << pasted.top;
             }
         }

@@ -41,9 +41,9 @@ FacePhoto MakeFacePhoto(int w, int h, const std::vector<QPoint>& faceCorners, in
     const QImage portrait(kPortrait);
     if (portrait.isNull()) throw std::runtime_error("python3-skimage's astronaut.png is missing");
     const double k = static_cast<double>(kTestFaceSize) / kFace.width();
-    const QImage head = portrait.copy(kHead).scaled(static_cast<int>(kHead.width() * k),
-                                                    static_cast<int>(kHead.height() * k),
-                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage head = portrait.copy(kHead).scaled(
+        static_cast<int>(kHead.width() * k), static_cast<int>(kHead.height() * k),
+        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage canvas(w, h, QImage::Format_RGB32);
     canvas.fill(QColor(128, 128, 128));
     FacePhoto photo;
@@ -57,8 +57,9 @@ FacePhoto MakeFacePhoto(int w, int h, const std::vector<QPoint>& faceCorners, in
     painter.end();
     photo.jpeg = EncodeJpeg(Stored(canvas, orientation), 90, {});
     if (orientation != 1) {
-        photo.jpeg = WithExif(photo.jpeg, {{.ifd = 0, .tag = 274, .text = {},
-                                            .value = static_cast<unsigned>(orientation)}});
+        photo.jpeg = WithExif(
+            photo.jpeg,
+            {{.ifd = 0, .tag = 274, .text = {}, .value = static_cast<unsigned>(orientation)}});
     }
     return photo;
 }

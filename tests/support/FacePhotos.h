@@ -21,8 +21,7 @@ struct FacePhoto {
     std::string jpeg;
     std::vector<FaceBox> faces;
 };
-FacePhoto MakeFacePhoto(int w, int h, const std::vector<QPoint>& faceCorners,
-                        int orientation = 1);
+FacePhoto MakeFacePhoto(int w, int h, const std::vector<QPoint>& faceCorners, int orientation = 1);
 void WriteFacePhoto(const std::string& path, const FacePhoto& photo);
 
 // True when the box found lies on the face pasted, give or take a third
