@@ -213,13 +213,11 @@ void ImageSurface::PlaceFirstFrame() {
 
 bool ImageSurface::eventFilter(QObject* watched, QEvent* event) {
     if (watched != faceMark_) return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (event->type() == QEvent::MouseButtonPress) return mouse->button() == Qt::LeftButton;
-    if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-        if (onFacesTapped) onFacesTapped();
-        return true;
-    }
-    return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+    if (type == QEvent::MouseButtonRelease && onFacesTapped) onFacesTapped();
+    return true;
 }
 
 void ImageSurface::SyncGeometry() {
