@@ -15,7 +15,9 @@ CellContext StationCellContext(CellHost& host, ProcessState& state, FileSystem& 
                        .minDpi = state.startup.config.mindpi,
                        .busy = state.bRefreshing,
                        .files = files,
-                       .prefetch = prefetch};
+                       .prefetch = prefetch,
+                       .faceStore = &state.faces,
+                       .faces = state.startup.config.faces};
 }
 
 }  // namespace orelle

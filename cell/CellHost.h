@@ -7,6 +7,8 @@
 
 namespace orelle {
 
+class FaceFinder;
+class FaceStore;
 class FileSystem;
 class PhotoList;
 class PicturePrefetch;
@@ -47,6 +49,12 @@ struct CellContext {
     const std::atomic<bool>& busy;
     FileSystem& files;
     PicturePrefetch& prefetch;
+    // The faces of the shown photos, found by finder ([crop] faces: 0 none
+    // looked for, 1 a cut face marked, 2 also new photos framed to keep
+    // them); no finder: none looked for.
+    FaceStore* faceStore = nullptr;
+    FaceFinder* faceFinder = nullptr;
+    std::int32_t faces = 0;
 };
 
 // The cells' view of the station's state: its list, catalogue, flags,

@@ -30,6 +30,9 @@ std::string AngleText(std::int32_t angle);
 std::string DateText(std::int32_t adddatetime);
 // Shown when the date button is pressed on a photo that records no date.
 inline constexpr const char* kNoShotDateNotice = "这张照片没有拍摄日期,不能加印日期";
+// A tap on "裁到人脸" where no crop of the print's shape holds every face.
+inline constexpr const char* kFacesTooWideText = "人脸分布太宽,这个冲印规格的裁切框容不下全部人脸";
+inline constexpr const char* kFillForFacesText = "改为留白(整张照片印在相纸上)吗?";
 
 // The name the photo is ordered under: a.jpg with 2 prints is a-2.jpg; a
 // name without '.' gives "-2" followed by the whole name. Unchanged for

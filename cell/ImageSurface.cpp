@@ -1,6 +1,7 @@
 #include "cell/ImageSurface.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QRegion>
 #include <QResizeEvent>
@@ -8,6 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cell/FaceFinder.h"
+#include "cell/FaceFraming.h"
+#include "orderdata/FaceCrop.h"
+#include "orderdata/FaceStore.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderSession.h"
 #include "orderdata/PhotoRecord.h"
@@ -27,7 +32,29 @@ const QColor kMarkFill(220, 0, 0);
 // The mark's distance from the print's corner.
 constexpr int kMarkInset = 4;
 
+const QColor kFaceMarkFill(230, 120, 0);
+
 QRect ToQRect(const PixelRect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// On what prints of the photo: the frame's part of it, or the photo on its
+// paper; never off the surface.
+QRect PrintArea(const FrameGeometry& framing, const QRect& surface) {
+    return ToQRect(framing.imageRect) & ToQRect(framing.frameRect) & surface;
+}
+
+// A mark over the photo: white words on a coloured ground, hidden.
+QLabel* MakeMark(const char* text, const char* name, const QColor& fill, QWidget* parent) {
+    auto* mark = new QLabel(QString::fromUtf8(text), parent);
+    mark->setObjectName(QString::fromUtf8(name));
+    mark->setAutoFillBackground(true);
+    QPalette pal = mark->palette();
+    pal.setColor(QPalette::Window, fill);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    mark->setPalette(pal);
+    mark->setMargin(3);
+    mark->hide();
+    return mark;
+}
 
 }  // namespace
 
@@ -61,17 +88,13 @@ bool ImageSurface::Create(QWidget* ownerWindow, int id) {
     L(kPaperLayer)->SetColour(kBound);
     L(kBackgroundLayer)->setGeometry(rect());
     L(kBackgroundLayer)->show();
-    resolutionMark_ = new QLabel(QString::fromUtf8(kLowResolutionText), this);
-    resolutionMark_->setObjectName(QStringLiteral("lowResolution"));
-    resolutionMark_->setAutoFillBackground(true);
-    QPalette markPal = resolutionMark_->palette();
-    markPal.setColor(QPalette::Window, kMarkFill);
-    markPal.setColor(QPalette::WindowText, Qt::white);
-    resolutionMark_->setPalette(markPal);
-    resolutionMark_->setMargin(3);
+    resolutionMark_ = MakeMark(kLowResolutionText, "lowResolution", kMarkFill, this);
     // It tells, it takes no clicks: the photo under it still drags.
     resolutionMark_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    resolutionMark_->hide();
+    faceMark_ = MakeMark(kFaceCutText, "faceCut", kFaceMarkFill, this);
+    // A tap on it keeps the faces.
+    faceMark_->setCursor(Qt::PointingHandCursor);
+    faceMark_->installEventFilter(this);
     created = true;
     show();
     return true;
@@ -83,26 +106,118 @@ void ImageSurface::ShowLayers(bool showThem) {
     // Orders that are taken as they are show no crop frame.
     if (context_.session.nOrderType != 0) L(kFrameLayer)->hide();
     resolutionMark_->setVisible(showThem && lowResolution_);
-    if (showThem) resolutionMark_->raise();
+    faceMark_->setVisible(showThem && facesCut_);
+    if (showThem) {
+        resolutionMark_->raise();
+        faceMark_->raise();
+    }
 }
 
 void ImageSurface::UpdateResolutionMark() {
     lowResolution_ =
         loaded && record &&
         BelowMinDpi(*record, fileWidth, fileHeight, context_.catalogue, context_.minDpi);
-    if (!lowResolution_) {
-        resolutionMark_->hide();
+    PlaceMark(resolutionMark_, lowResolution_, false);
+}
+
+void ImageSurface::PlaceMark(QLabel* mark, bool on, bool atBottom) {
+    if (!on) {
+        mark->hide();
         return;
     }
-    resolutionMark_->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
-    resolutionMark_->adjustSize();
-    // On what prints of the photo: the frame's part of it, or the photo on
-    // its paper; never off the surface.
-    const QRect shown = ToQRect(framing.imageRect) & ToQRect(framing.frameRect) & rect();
-    const QPoint corner = shown.isEmpty() ? QPoint(0, 0) : shown.topLeft();
-    resolutionMark_->move(corner + QPoint(kMarkInset, kMarkInset));
-    resolutionMark_->setVisible(!L(kPhotoLayer)->isHidden());
-    resolutionMark_->raise();
+    mark->setFont(GdiFont(skin::kSongTi, inBigView ? 20 : 14, 700));
+    mark->adjustSize();
+    const QRect shown = PrintArea(framing, rect());
+    QPoint corner = shown.isEmpty() ? QPoint(0, 0) : shown.topLeft();
+    if (atBottom) {
+        corner.setY((shown.isEmpty() ? height() : shown.bottom() + 1) - mark->height() -
+                    2 * kMarkInset);
+    }
+    mark->move(corner + QPoint(kMarkInset, kMarkInset));
+    mark->setVisible(!L(kPhotoLayer)->isHidden());
+    mark->raise();
+}
+
+void ImageSurface::UpdateFaceMark() {
+    facesCut_ = false;
+    if (loaded && record && context_.faceStore && context_.faces > 0 &&
+        context_.session.nOrderType == 0) {
+        if (const auto faces = context_.faceStore->Find(pathName))
+            facesCut_ = CutsFace(*record, *faces, fileWidth, fileHeight);
+    }
+    // At the print's lower left corner, apart from the other mark.
+    PlaceMark(faceMark_, facesCut_, true);
+}
+
+std::vector<FaceBox> ImageSurface::ShownFacesNow() const {
+    if (!loaded || !context_.faceStore) return {};
+    const auto faces = context_.faceStore->Find(pathName);
+    if (!faces) return {};
+    return ShownFaces(*faces, fileWidth, fileHeight, framing.angle);
+}
+
+bool ImageSurface::CanKeepFaces() const {
+    if (!loaded) return false;
+    FrameGeometry trial = framing;
+    trial.SetPhotoList(nullptr);  // a trial stores nothing
+    trial.mode = kModeCrop;
+    trial.scale = 100;
+    return orelle::KeepFaces(trial, ShownFacesNow());
+}
+
+bool ImageSurface::KeepFaces() {
+    if (!loaded || !record) return false;
+    SyncGeometry();
+    framing.mode = kModeCrop;
+    framing.scale = 100;
+    const bool kept = orelle::KeepFaces(framing, ShownFacesNow());
+    record->offsetSZX = framing.offsetX;
+    record->offsetSZY = framing.offsetY;
+    Refresh();
+    return kept;
+}
+
+void ImageSurface::AskFaces() {
+    if (!loaded || context_.faces <= 0 || !context_.faceFinder || !context_.faceStore) return;
+    if (context_.faceStore->Find(pathName)) return;
+    QPointer<ImageSurface> self(this);
+    context_.faceFinder->Find(pathName, decoded_[0].picture, QSize(fileWidth, fileHeight),
+                              [self, generation = generation_] {
+                                  if (self) self->FacesFound(generation);
+                              });
+}
+
+void ImageSurface::FacesFound(unsigned generation) {
+    if (generation != generation_ || !loaded) return;
+    // The list is the worker's while it is busy: the frame waits.
+    if (context_.busy) {
+        QTimer::singleShot(20, this, [this, generation] { FacesFound(generation); });
+        return;
+    }
+    PlaceFirstFrame();
+    UpdateFaceMark();
+}
+
+void ImageSurface::PlaceFirstFrame() {
+    if (context_.faces < 2 || !newPhoto_ || !loaded || !record || context_.session.nOrderType != 0)
+        return;
+    // Only the frame nobody placed yet: cropped, unturned, at 100 %, centred.
+    if (framing.mode != kModeCrop || framing.scale != 100 || framing.angle != 0 ||
+        framing.offsetX != 0 || framing.offsetY != 0)
+        return;
+    if (!context_.faceStore || !context_.faceStore->Find(pathName)) return;  // not known yet
+    newPhoto_ = false;
+    // Where no frame holds them all, it stays centred and the mark tells.
+    if (CanKeepFaces()) KeepFaces();
+}
+
+bool ImageSurface::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != faceMark_) return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+    if (type == QEvent::MouseButtonRelease && onFacesTapped) onFacesTapped();
+    return true;
 }
 
 void ImageSurface::SyncGeometry() {
@@ -187,6 +302,7 @@ void ImageSurface::OnPicture(PicturePrefetch::Photo photo, QSize atLeast) {
     if (!previewShown_ || !loaded) return;
     ShowPicture(fileWidth, fileHeight);
     ImprintDate();
+    AskFaces();
 }
 
 bool ImageSurface::LoadRecord(PhotoRecord* r) {
@@ -241,6 +357,7 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     framing.LoadFromRecord(*r, w, h);
     fileWidth = w;
     fileHeight = h;
+    newPhoto_ = r->bBrowsed == 0;
     r->bBrowsed = 1;
     r->pixelWidth = w;
     r->pixelHeight = h;
@@ -252,6 +369,8 @@ bool ImageSurface::LoadRecord(PhotoRecord* r) {
     }
     Refresh();
     ImprintDate();
+    PlaceFirstFrame();
+    if (!previewShown_) AskFaces();
     return true;
 }
 
@@ -265,8 +384,10 @@ void ImageSurface::ClearImage() {
     previewShown_ = false;
     framing.Clear();
     lowResolution_ = false;
+    facesCut_ = false;
     if (!created) return;
     resolutionMark_->hide();
+    faceMark_->hide();
     L(kPhotoLayer)->ClearPicture();
     // Nothing of the last photo stays on the empty surface, its frame neither.
     L(kFrameLayer)->hide();
@@ -286,7 +407,7 @@ void ImageSurface::ToggleFit() {
     SyncGeometry();
     const RefreshResult r = framing.ToggleFit();
     if (r.done) PlaceLayers(r.layers);
-    UpdateResolutionMark();
+    UpdateMarks();
 }
 
 void ImageSurface::Refresh() {
@@ -294,7 +415,7 @@ void ImageSurface::Refresh() {
     SyncGeometry();
     const RefreshResult r = framing.Refresh();
     if (r.done) PlaceLayers(r.layers);
-    UpdateResolutionMark();
+    UpdateMarks();
 }
 
 void ImageSurface::PlaceLayers(const LayerPlacement& p) {
@@ -375,6 +496,7 @@ void ImageSurface::ApplyMove(const MoveResult& m) {
     }
     if (m.frameMoved) PlaceFrameLayer(framing.frameRect);
     if (m.photoMoved) L(kPhotoLayer)->setGeometry(ToQRect(framing.imageRect));
+    if (m.frameMoved || m.photoMoved) UpdateFaceMark();
     if (m.repaintPaper) {
         L(kPaperLayer)->update();
         L(kPhotoLayer)->update();

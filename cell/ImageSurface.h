@@ -9,11 +9,13 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cell/CellHost.h"
 #include "cell/FrameGeometry.h"
 #include "cell/PicturePrefetch.h"
 #include "cell/SurfaceLayer.h"
+#include "platform/imaging/FaceDetector.h"
 
 class QLabel;
 
@@ -97,6 +99,18 @@ class ImageSurface : public QWidget, public LayerEvents {
     // fewer pixels per inch of its print than the shop asks for.
     static constexpr const char* kLowResolutionText = "像素不足";
     const QLabel* ResolutionMark() const { return resolutionMark_; }
+    // The mark "裁到人脸": the print's crop leaves part of a found face
+    // outside. A tap on it calls onFacesTapped.
+    static constexpr const char* kFaceCutText = "裁到人脸";
+    const QLabel* FaceMark() const { return faceMark_; }
+    std::function<void()> onFacesTapped;
+    // The faces found in the shown photo, as it is shown (turned); none
+    // while they are not known.
+    std::vector<FaceBox> ShownFacesNow() const;
+    // Frames the photo in crop mode to keep its faces (KeepFaces); false,
+    // and nothing changes, when no crop of the print's shape holds them.
+    bool CanKeepFaces() const;
+    bool KeepFaces();
 
     void OnLayerPress(int layer, Qt::MouseButton button, int x, int y) override;
     void OnLayerMove(int layer, int x, int y) override;
@@ -126,12 +140,29 @@ class ImageSurface : public QWidget, public LayerEvents {
     void SyncGeometry();
     // After every framing: the mark comes or goes, at the print's corner.
     void UpdateResolutionMark();
+    void UpdateFaceMark();
+    // Shows the mark at the print's upper left corner, or its lower left.
+    void PlaceMark(QLabel* mark, bool on, bool atBottom);
+    void UpdateMarks() {
+        UpdateResolutionMark();
+        UpdateFaceMark();
+    }
+    // Asks the finder for the shown photo's faces, unless they are known.
+    void AskFaces();
+    void FacesFound(unsigned generation);
+    // A new photo's first frame keeps its faces, where the shop wants it.
+    void PlaceFirstFrame();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     SurfaceLayer* L(int index) const { return layers_[static_cast<std::size_t>(index)]; }
 
     CellContext context_;
     std::array<SurfaceLayer*, 4> layers_{};
     QLabel* resolutionMark_ = nullptr;
     bool lowResolution_ = false;
+    QLabel* faceMark_ = nullptr;
+    bool facesCut_ = false;
+    // The record was not seen before this photo was shown.
+    bool newPhoto_ = false;
     // The last two decodes of the shown photo, so that leaving the big view
     // finds the small picture again.
     struct DecodedPicture {

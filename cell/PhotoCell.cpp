@@ -88,6 +88,7 @@ bool PhotoCell::Create(QWidget* mainWindow) {
     surface.createRect = ToQRect(celllayout::kSurfaceSmall);
     surface.onDoubleClick = [this] { ToggleBigView(); };
     surface.onUnreadable = [this](PhotoRecord* record) { ShowUnreadable(record); };
+    surface.onFacesTapped = [this] { KeepFaces(); };
     surface.Create(this, ImageSurface::kControlId);
 
     for (std::size_t i = 0; i < kCellButtons.size(); ++i) {

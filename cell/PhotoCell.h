@@ -110,6 +110,9 @@ class PhotoCell : public QWidget, public CommandTarget {
     void ZoomCommand(std::int32_t v);
     void SetAngle(std::int32_t a);
     void ToggleDate();
+    // A tap on the mark of a cut face: the frame moves to keep the faces,
+    // or the white-border fill is offered where no frame holds them.
+    void KeepFaces();
     void OpenPrintSizeChooser();
     void OpenQuantityPad();
     void OpenRotationStrip();

@@ -194,6 +194,30 @@ void PhotoCell::SwitchToCrop() {
     ShowFramingTexts();
 }
 
+void PhotoCell::KeepFaces() {
+    PhotoRecord* r = CurrentRecord();
+    if (context_.busy || !r || !surface.HasImage()) return;
+    if (!Allows(cellid::kCropFill, context_.session.nOrderType)) return;
+    if (!surface.CanKeepFaces()) {
+        const bool canFill =
+            !surface.framing.frameTurned && !SizeOnlyCrops(context_.catalogue, r->specIndex);
+        if (!canFill) {
+            ShowNotice("提示", kFacesTooWideText, 1, false, this);
+        } else if (ShowNotice("提示", std::string(kFacesTooWideText) + "\r\n" + kFillForFacesText,
+                              2, true, this) == 0) {
+            SwitchToFill();
+        }
+        return;
+    }
+    if (surface.framing.mode != kModeCrop || scale != 100) {
+        SetTurnedCropMode(*r);
+        scale = 100;
+        Reframe({.scale = 100, .mode = kModeCrop, .angle = angle});
+        ShowFramingTexts();
+    }
+    surface.KeepFaces();
+}
+
 void PhotoCell::OpenZoomPad() {
     if (surface.framing.mode != kModeZoom) {
         scale = 100;

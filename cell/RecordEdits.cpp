@@ -34,6 +34,12 @@ void SetFillMode(PhotoRecord& r) { Unturned(r, kModeWhiteFill); }
 
 void SetCropMode(PhotoRecord& r) { Unturned(r, kModeCrop); }
 
+void SetTurnedCropMode(PhotoRecord& r) {
+    r.operate = kModeCrop;
+    r.scale = 100;
+    Reframe(r);
+}
+
 void EnterZoomMode(PhotoRecord& r) {
     r.operate = kModeZoom;
     Reframe(r);

@@ -19,6 +19,8 @@ bool SizeOnlyCrops(const PrintCatalogue& catalogue, std::int32_t specIndex);
 // White-border fill or crop: unturned, at 100 %.
 void SetFillMode(PhotoRecord& r);
 void SetCropMode(PhotoRecord& r);
+// Crop mode at 100 %, the angle kept.
+void SetTurnedCropMode(PhotoRecord& r);
 // Zoom mode, at its scale so far or at a new one; the angle stays.
 void EnterZoomMode(PhotoRecord& r);
 void SetZoomScale(PhotoRecord& r, std::int32_t scale);

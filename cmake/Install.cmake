@@ -72,9 +72,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_INSTALL_PREFIX}/${prog})
 # What no binary names: the Qt plugins it loads (display, ODBC), the fonts
-# it draws and prints Chinese with, Qt's own translations.
+# it draws and prints Chinese with, Qt's own translations, the face cascade.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6sql6-odbc, fonts-noto-cjk | fonts-wqy-zenhei, fonts-arphic-uming, fonts-liberation2, qt6-translations-l10n, adduser")
+  "qt6-qpa-plugins, libqt6sql6-odbc, fonts-noto-cjk | fonts-wqy-zenhei, fonts-arphic-uming, fonts-liberation2, qt6-translations-l10n, adduser, opencv-data")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tdsodbc, cups")
 list(JOIN ORELLE_SETTINGS_FILES " " ORELLE_SETTINGS_FILES)
 configure_file(packaging/postinst.in ${CMAKE_BINARY_DIR}/debian/postinst @ONLY)

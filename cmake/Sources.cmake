@@ -316,3 +316,15 @@ list(APPEND ORELLE_UI_SOURCES
   photownd/IdleNotice.cpp
   photownd/PhotoWindowIdle.cpp
 )
+# Faces in the photos: the detector (OpenCV's cascade), the job's store of
+# them, whether a crop cuts one and the frame that keeps them.
+list(APPEND ORELLE_CORE_SOURCES
+  platform/imaging/CascadeFaceDetector.cpp
+  platform/jobs/IdlePriority.cpp
+  orderdata/FaceCrop.cpp
+  orderdata/FaceStore.cpp
+)
+list(APPEND ORELLE_UI_SOURCES
+  cell/FaceFinder.cpp
+  cell/FaceFraming.cpp
+)

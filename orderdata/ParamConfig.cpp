@@ -53,6 +53,7 @@ ParamConfig LoadParamConfig(const std::string& settingsFolder, FileSystem& fs) {
     c.recoveryMinutes = ini.GetInt("recovery", "minutes", 15);
     c.idle = std::max(ini.GetInt("privacy", "idle", kDefaultIdleSeconds), 0);
     if (c.idle > 0) c.idle = std::max(c.idle, kShortestIdleSeconds);
+    c.faces = ini.GetInt("crop", "faces", kDefaultFaces);
     c.currentWeb = c.web;
     return c;
 }

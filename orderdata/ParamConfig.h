@@ -19,6 +19,7 @@ inline constexpr const char* kDefaultWebHost = "order.lumora.invalid";
 inline constexpr std::int32_t kDefaultMinDpi = 150;
 inline constexpr std::int32_t kDefaultIdleSeconds = 90;
 inline constexpr std::int32_t kShortestIdleSeconds = 5;
+inline constexpr std::int32_t kDefaultFaces = 1;
 
 struct ParamConfig {
     // [Lumora-backup]
@@ -83,6 +84,12 @@ struct ParamConfig {
     // of its end, then ended; 0 (or below) never; a shorter span than
     // kShortestIdleSeconds is that one.
     std::int32_t idle = kDefaultIdleSeconds;
+    // [crop]
+    // Faces found in the photos: 0 not looked for; 1 a crop that cuts one
+    // is marked, and a tap on the mark moves the frame to hold them; 2 as
+    // 1, and a new photo's first frame is placed to hold them (any value
+    // above 2 as 2, below 0 as 0).
+    std::int32_t faces = kDefaultFaces;
 
     // The order server now in use (the second server may replace the first).
     std::string currentWeb = kDefaultWebHost;

@@ -43,6 +43,7 @@ void StartNewOrder(ProcessState& state) {
 void ForgetJob(ProcessState& state) {
     state.photoList.RemoveAll();
     state.dirList.RemoveAll();
+    state.faces.Clear();
     OrderInfo& info = state.orderInfo;
     info.historyID = 0;
     info.storeDDH.clear();

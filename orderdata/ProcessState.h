@@ -11,6 +11,7 @@
 #include <string>
 
 #include "orderdata/DirList.h"
+#include "orderdata/FaceStore.h"
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/OrderInfo.h"
 #include "orderdata/OrderSession.h"
@@ -36,6 +37,8 @@ struct ProcessState {
     // Its customer fields are the settings' [userinfo] values.
     OrderInfo orderInfo{startup.config.userinfo};
     OrderSession session;
+    // The faces found in the job's photos; with the job, not in its files.
+    FaceStore faces;
     std::atomic<bool> bRefreshing{false};
     // The work folder of the job this process drew last (JobLock).
     std::shared_ptr<FileLock> jobLock;

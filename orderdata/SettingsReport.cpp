@@ -1,5 +1,6 @@
 #include "orderdata/SettingsReport.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "orderdata/FeatureFlags.h"
@@ -48,6 +49,7 @@ std::string SettingsReport(const StartupData& s, const FeatureFlags& flags) {
     out += SettingsSection("privacy", {{"idle", std::to_string(c.idle)},
                                        {"keepdays", std::to_string(c.keepdays)},
                                        {"keepunplaced", std::to_string(c.keepunplaced)}});
+    out += SettingsSection("crop", {{"faces", std::to_string(c.faces)}});
     out += SettingsSection("recovery", {{"minutes", std::to_string(c.recoveryMinutes)}});
     return out;
 }

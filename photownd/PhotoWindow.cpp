@@ -11,6 +11,7 @@
 #include "photownd/PhotoCommands.h"
 #include "photownd/ToolBarWnd.h"
 #include "photownd/WebPages.h"
+#include "platform/imaging/FaceDetector.h"
 #include "platform/messages/HostMessage.h"
 #include "platform/shell/Shell.h"
 #include "skin/ModalRunner.h"
@@ -45,12 +46,15 @@ PhotoWindow::PhotoWindow(ProcessState& state, const Services& services)
     : state_(state),
       services_(services),
       prefetch_(services_.files),
+      faceFinder_(
+          state.faces, [] { return MakeCascadeFaceDetector(); }, [this] { prefetch_.WaitIdle(); }),
       cellContext_(StationCellContext(*this, state, services_.files, prefetch_)),
       font_(GdiFont(skin::kLiShu, 28, 100)),
       job_(state, services_, *this, [this](const PhotoRecord& record) {
           PhotoCell::Prefetch(cellContext_, record, false);
       }) {
     setObjectName(QStringLiteral("CPhotoWnd"));
+    cellContext_.faceFinder = &faceFinder_;
 }
 
 PhotoWindow::~PhotoWindow() { ClosePhoneScreen(); }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "cell/CellHost.h"
+#include "cell/FaceFinder.h"
 #include "cell/PicturePrefetch.h"
 #include "job/CustomerJob.h"
 #include "orderdata/BatchApply.h"
@@ -196,6 +197,7 @@ class PhotoWindow : public QWidget,
     ProcessState& state_;
     Services services_;
     PicturePrefetch prefetch_;
+    FaceFinder faceFinder_;
     CellContext cellContext_;
     QPointer<QWidget> parent_;
     QFont font_;

@@ -1,5 +1,6 @@
 #include "submit/OrderTexts.h"
 
+#include "orderdata/FaceCrop.h"
 #include "orderdata/PrintResolution.h"
 #include "orderdata/ProcessState.h"
 #include "orderdata/ProductList.h"
@@ -30,24 +31,40 @@ StatText BuildStatText(const PhotoList& list, const PrintCatalogue& catalogue, b
     return out;
 }
 
-StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogue,
-                           std::int32_t minDpi) {
+namespace {
+
+// The heading, then the photos at those indexes by name and print size,
+// at most kNamedLowResolution of them.
+StatText NamedPhotosNote(const PhotoList& list, const PrintCatalogue& catalogue,
+                         const std::vector<std::int32_t>& photos, const std::string& heading) {
     StatText out;
-    const std::vector<std::int32_t> low = LowResolutionPhotos(list, catalogue, minDpi);
-    if (low.empty()) return out;
-    out.text = "其中 " + text::IntText(static_cast<std::int64_t>(low.size())) + " 张像素不足(低于" +
-               text::IntText(minDpi) + "dpi):\r\n";
+    if (photos.empty()) return out;
+    out.text =
+        "其中 " + text::IntText(static_cast<std::int64_t>(photos.size())) + heading + ":\r\n";
     out.lineCount = 1;
-    for (std::size_t i = 0; i < low.size() && i < kNamedLowResolution; ++i) {
-        const PhotoRecord& r = list.At(low[i]);
+    for (std::size_t i = 0; i < photos.size() && i < kNamedLowResolution; ++i) {
+        const PhotoRecord& r = list.At(photos[i]);
         out.text += "    " + r.origName + " " + catalogue.GetName(r.specIndex) + "\r\n";
         ++out.lineCount;
     }
-    if (low.size() > kNamedLowResolution) {
+    if (photos.size() > kNamedLowResolution) {
         out.text += "    ……\r\n";
         ++out.lineCount;
     }
     return out;
+}
+
+}  // namespace
+
+StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogue,
+                           std::int32_t minDpi) {
+    return NamedPhotosNote(list, catalogue, LowResolutionPhotos(list, catalogue, minDpi),
+                           " 张像素不足(低于" + text::IntText(minDpi) + "dpi)");
+}
+
+StatText FaceCutNote(const PhotoList& list, const PrintCatalogue& catalogue,
+                     const FaceStore& faces) {
+    return NamedPhotosNote(list, catalogue, FaceCutPhotos(list, faces), " 张裁到人脸");
 }
 
 std::string GetStatStr(ProcessState& state, std::int32_t countOverride) {
@@ -65,12 +82,18 @@ std::string GetStatStr(ProcessState& state, std::int32_t countOverride) {
 std::string GetStatNoticeStr(ProcessState& state, std::int32_t countOverride) {
     std::string text = GetStatStr(state, countOverride);
     if (text.empty()) return text;  // nothing to read while a worker owns the list
-    const StatText note =
-        LowResolutionNote(state.photoList, state.startup.catalogue, state.startup.config.mindpi);
-    if (note.text.empty()) return text;
-    state.session.noticeLines += note.lineCount;
-    if (text.back() != '\n') text += "\r\n";  // a studio package's one line
-    return text + note.text;
+    const PrintCatalogue& catalogue = state.startup.catalogue;
+    std::vector<StatText> notes{
+        LowResolutionNote(state.photoList, catalogue, state.startup.config.mindpi)};
+    if (state.startup.config.faces > 0)
+        notes.push_back(FaceCutNote(state.photoList, catalogue, state.faces));
+    for (const StatText& note : notes) {
+        if (note.text.empty()) continue;
+        state.session.noticeLines += note.lineCount;
+        if (text.back() != '\n') text += "\r\n";  // a studio package's one line
+        text += note.text;
+    }
+    return text;
 }
 
 }  // namespace orelle

@@ -8,6 +8,7 @@
 
 namespace orelle {
 
+class FaceStore;
 class PhotoList;
 class PrintCatalogue;
 struct ProcessState;
@@ -30,6 +31,9 @@ StatText BuildStatText(const PhotoList& list, const PrintCatalogue& catalogue, b
 inline constexpr std::int32_t kNamedLowResolution = 5;
 StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogue,
                            std::int32_t minDpi);
+// Likewise the order's photos whose crop cuts a face found in them.
+StatText FaceCutNote(const PhotoList& list, const PrintCatalogue& catalogue,
+                     const FaceStore& faces);
 
 // The detail text of the process's job; also rebuilds the session's
 // ProductList and notice line count. Empty, with an empty product list,
@@ -37,8 +41,9 @@ StatText LowResolutionNote(const PhotoList& list, const PrintCatalogue& catalogu
 std::string GetStatStr(ProcessState& state, std::int32_t countOverride);
 
 // What the customer reads in the statistics notice and the requirements
-// dialog: GetStatStr followed by the note on photos too small for their
-// print, whose lines the notice line count takes in too. The order's own
+// dialog: GetStatStr followed by the notes on photos too small for their
+// print and on photos whose crop cuts a face (while faces are looked
+// for), whose lines the notice line count takes in too. The order's own
 // texts and files keep GetStatStr alone.
 std::string GetStatNoticeStr(ProcessState& state, std::int32_t countOverride);
 

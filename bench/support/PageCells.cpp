@@ -6,6 +6,7 @@
 
 #include "orderdata/ProcessState.h"
 #include "platform/Services.h"
+#include "platform/imaging/FaceDetector.h"
 
 namespace orelle::bench {
 
@@ -17,9 +18,12 @@ const QRect kCellRects[PageCells::kCells] = {{10, 62, 326, 295},   {347, 62, 326
 
 }  // namespace
 
-PageCells::PageCells(ProcessState& state, const Services& services)
+PageCells::PageCells(ProcessState& state, const Services& services, bool findFaces)
     : prefetch_(services.files),
+      faceFinder_(
+          state.faces, [] { return MakeCascadeFaceDetector(); }, [this] { prefetch_.WaitIdle(); }),
       context_(StationCellContext(*this, state, services.files, prefetch_)) {
+    if (findFaces) context_.faceFinder = &faceFinder_;
     window_.resize(1024, 738);
     for (int i = 0; i < kCells; ++i) {
         cells_.push_back(std::make_unique<PhotoCell>(context_));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "cell/FaceFinder.h"
 #include "cell/PhotoCell.h"
 #include "cell/PicturePrefetch.h"
 #include "orderdata/PhotoList.h"
@@ -25,8 +26,9 @@ class PageCells : public CellHost {
   public:
     static constexpr int kCells = 6;
 
-    // Shown, with the first cell active, on the photos of state.
-    PageCells(ProcessState& state, const Services& services);
+    // Shown, with the first cell active, on the photos of state; looking
+    // for faces in them as the station does, unless told not to.
+    PageCells(ProcessState& state, const Services& services, bool findFaces = true);
     ~PageCells();
     PageCells(const PageCells&) = delete;
     PageCells& operator=(const PageCells&) = delete;
@@ -48,6 +50,7 @@ class PageCells : public CellHost {
 
   private:
     PicturePrefetch prefetch_;
+    FaceFinder faceFinder_;
     CellContext context_;
     int active_ = 0;
     std::int32_t first_ = 0;

@@ -14,10 +14,14 @@
 #include "cell/CaptionLabel.h"
 #include "cell/CellHost.h"
 #include "cell/CellTexts.h"
+#include "cell/FaceFinder.h"
 #include "cell/PicturePrefetch.h"
+#include "orderdata/FaceCrop.h"
+#include "orderdata/FaceStore.h"
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/JpegWriter.h"
 #include "skin/BitmapButton.h"
+#include "support/FacePhotos.h"
 #include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhonePhotos.h"
@@ -493,6 +497,108 @@ TEST_F(PhotoCellTest, TheEmbeddedThumbnailShowsFirstAndGivesWayToThePictureOrThe
         const_cast<SurfaceLayer*>(layer)->removeEventFilter(&watch);
         cells.pop_back();  // before its prefetch
     }
+}
+
+// Cells that look for faces with the station's detector.
+class FaceCellTest : public PhotoCellTest {
+  protected:
+    FaceCellTest() {
+        context.faceFinder = &finder;
+        context.faces = 1;
+    }
+    // A 4 x 6 print of a 1600 x 1200 photo with faces there, in a cell
+    // once the faces are found.
+    PhotoCell& ShowFaces(const std::string& name, const std::vector<QPoint>& faces) {
+        const std::string path = dir / name;
+        testing::WriteFacePhoto(path, testing::MakeFacePhoto(1600, 1200, faces));
+        PhotoCell& cell = MakeCell(static_cast<int>(cells.size()), kCell0);
+        cell.ShowRecord(&AddRecord(path, name, 1));
+        Settle();
+        return cell;
+    }
+    void Settle() {
+        finder.WaitIdle();
+        QApplication::processEvents();
+    }
+    static bool Marked(PhotoCell& cell) { return cell.surface.FaceMark()->isVisibleTo(&cell); }
+    static void Tap(PhotoCell& cell) {
+        QTest::mouseClick(const_cast<QLabel*>(cell.surface.FaceMark()), Qt::LeftButton);
+    }
+
+    FaceFinder finder{state.faces, [] { return MakeCascadeFaceDetector(); }};
+};
+
+TEST_F(FaceCellTest, TheMarkShowsWhileTheFrameCutsAFaceAndATapKeepsIt) {
+    // The centred frame of a landscape 4 x 6 starts 67 rows down: the face
+    // 40 rows down is cut.
+    PhotoCell& cell = ShowFaces("top.jpg", {{700, 40}});
+    PhotoRecord& r = state.photoList.At(0);
+    EXPECT_EQ(r.rcDst.top, 67);
+    EXPECT_TRUE(Marked(cell));
+    EXPECT_EQ(cell.surface.FaceMark()->text().toStdString(), ImageSurface::kFaceCutText);
+    Tap(cell);
+    EXPECT_FALSE(Marked(cell));
+    EXPECT_FALSE(CutsFace(r, *state.faces.Find(r.srcName), 1600, 1200));
+    EXPECT_LT(r.rcDst.top, 10);
+    EXPECT_EQ(r.rcDst.width, 1600);
+    EXPECT_NE(r.offsetSZY, 0);
+    // The mark follows the frame: dragged down, the face is cut again.
+    QWidget* photo = PhotoLayer(cell);
+    QTest::mousePress(photo, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(photo, QPoint(100, 130));
+    QTest::mouseRelease(photo, Qt::LeftButton, {}, QPoint(100, 130));
+    EXPECT_TRUE(Marked(cell));
+    // Zoomed in, then kept: back in the crop mode at 100 %.
+    cell.OnCommand(30001 + 150);
+    EXPECT_TRUE(Marked(cell));
+    Tap(cell);
+    EXPECT_FALSE(Marked(cell));
+    EXPECT_EQ(r.operate, kModeCrop);
+    EXPECT_EQ(r.scale, 100);
+    // White borders print the whole photo.
+    cell.OnCommand(30001 + 150);
+    Click(cell, cellid::kCropFill);
+    EXPECT_EQ(r.operate, kModeCrop);
+    Click(cell, cellid::kCropFill);
+    EXPECT_EQ(r.operate, kModeWhiteFill);
+    EXPECT_FALSE(Marked(cell));
+}
+
+TEST_F(FaceCellTest, WhereNoFrameHoldsTheFacesTheTapOffersWhiteBorders) {
+    PhotoCell& cell = ShowFaces("tall.jpg", {{100, 40}, {100, 960}});
+    ASSERT_TRUE(Marked(cell));
+    std::string said;
+    testing::ModalAnswer answer([&](QDialog& d) {
+        said = testing::DialogText(d);
+        return static_cast<int>(QDialog::Accepted);
+    });
+    Tap(cell);
+    EXPECT_NE(said.find(kFacesTooWideText), std::string::npos);
+    EXPECT_EQ(state.photoList.At(0).operate, kModeWhiteFill);
+    EXPECT_FALSE(Marked(cell));
+}
+
+TEST_F(FaceCellTest, OnlyFacesTwoPlacesTheFirstFrameOfANewPhoto) {
+    ShowFaces("one.jpg", {{700, 40}});
+    EXPECT_EQ(state.photoList.At(0).rcDst.top, 67);
+    EXPECT_EQ(state.photoList.At(0).offsetSZY, 0);
+    context.faces = 2;
+    PhotoCell& placed = ShowFaces("two.jpg", {{700, 40}});
+    EXPECT_LT(state.photoList.At(1).rcDst.top, 10);
+    EXPECT_FALSE(Marked(placed));
+}
+
+TEST_F(FaceCellTest, NoMarkWithoutFacesAndNoLookingAtAPhotoThatDoesNotRead) {
+    PhotoCell& plain = ShowInCell(AddPhoto("plain.jpg", 1600, 1200));
+    Settle();
+    EXPECT_EQ(state.faces.Find(dir / "plain.jpg"), std::vector<FaceBox>{});
+    EXPECT_FALSE(Marked(plain));
+    testing::WriteTruncatedJpeg(dir / "cut.jpg", 1600, 1200, 600);
+    PhotoCell& cut = MakeCell(1, kCell1);
+    cut.ShowRecord(&AddRecord(dir / "cut.jpg", "cut.jpg", 1));
+    Settle();
+    EXPECT_FALSE(state.faces.Find(dir / "cut.jpg"));
+    EXPECT_FALSE(Marked(cut));
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
         "[webserver]\nweb=a.example\nwebport=8080\nweb2=b.example\nwebport2=81\n"
         "proxyser=proxy:3128\nhproxy=abc\nuserdp=1\n"
         "[compress]\nfcompress=1\n[defpay]\npay=2\n[printorder]\nprint=1\nprintprice=1\n"
-        "[quality]\nmindpi=0\n");
+        "[quality]\nmindpi=0\n[crop]\nfaces=2\n");
+    EXPECT_EQ(LoadParamConfig("/none/", fs).faces, 1);
     ParamConfig c = LoadParamConfig("/p/", fs);
     EXPECT_EQ(std::tie(c.dir, c.dbHost, c.dbUser, c.dbPassword, c.computerId, c.def_store),
               std::make_tuple("/srv/backup", "db1", "sa", "secret", "07", "S1"));
@@ -53,8 +54,8 @@ TEST(ParamConfig, ReadsTheKeysOfTheTableButNotTheDialogsOwn) {
               std::make_tuple("a.example", "a.example", "proxy:3128"));
     // hproxy's letters read as 0; mindpi 0 turns the mark off.
     EXPECT_EQ(std::tie(c.insertdb, c.showofile, c.get_mode, c.hproxy, c.fcompress, c.pay, c.print,
-                       c.printprice, c.mindpi),
-              std::make_tuple(1, 2, 3, 0, 1, 2, 1, 1, 0));
+                       c.printprice, c.mindpi, c.faces),
+              std::make_tuple(1, 2, 3, 0, 1, 2, 1, 1, 0, 2));
     // Read by the dialogs and by LoadFeatureFlags, not at library load.
     EXPECT_EQ(std::tie(c.paperctrl, c.bcpaper, c.webport, c.webport2),
               std::make_tuple(0, 0, 80, 80));
