@@ -89,6 +89,10 @@ bool KioskFrame::StartPhone(const CPhotoWnd::PhoneOptions& options) {
     return false;
 }
 
+bool KioskFrame::PhoneAnswerWaiting() const {
+    return StationTools::PhoneAnswerWaiting(photoWnd_);
+}
+
 bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
     return photoWnd_.PrintLocalOrder(StationTools::LocalOrderNumber(photoWnd_), 0, pdfFile);
 }

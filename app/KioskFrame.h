@@ -26,6 +26,7 @@ class KioskFrame : public QWidget {
     // Starts a job from a phone's photos; false when the page cannot be
     // served.
     bool StartPhone(const CPhotoWnd::PhoneOptions& options);
+    bool PhoneAnswerWaiting() const;
     void ShowHome();
     bool Busy() const;
     int PhotoCount() const { return photoWnd_.GetSize(); }

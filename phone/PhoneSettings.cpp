@@ -14,6 +14,8 @@ PhoneSettings LoadPhoneSettings(const std::string& settingsFolder, FileSystem& f
     s.port = port >= 0 && port <= 65535 ? port : 8765;
     s.address = ini.GetString("phone", "address", "");
     if (s.address.empty()) s.address = FirstLocalIpv4();
+    const int minutes = ini.GetInt("privacy", "phonelink", s.linkMinutes);
+    if (minutes >= 1) s.linkMinutes = minutes;
     return s;
 }
 

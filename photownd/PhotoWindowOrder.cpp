@@ -24,9 +24,13 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
     job_.ReadyToOrder();
-    return Place(
+    std::string number;
+    const PlacementResult result = Place(
         *this, state_, services_, backOffice_,
-        [](OrderPlacement& placement) { return placement.Run(); }, orderNumber);
+        [](OrderPlacement& placement) { return placement.Run(); }, &number);
+    if (result == PlacementResult::kPlaced) TellPhoneOrder(number);
+    if (orderNumber) *orderNumber = number;
+    return result;
 }
 
 PlacementResult PhotoWindow::OnToxc() {

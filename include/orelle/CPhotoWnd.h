@@ -80,6 +80,8 @@ class ORELLE_EXPORT CPhotoWnd {
         int waitSeconds = 0;
         // Hears whether photos came.
         std::function<void(bool photos)> ended;
+        // While "完成" waits for photos still on their way: how many.
+        std::function<void(int onTheirWay)> waiting;
     };
     bool OpenPhone(const PhoneOptions& options);
     bool OpenPhone() { return OpenPhone(PhoneOptions{}); }

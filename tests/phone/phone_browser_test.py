@@ -1,20 +1,35 @@
 #!/usr/bin/env python3
 """A phone's browser against the station: Chromium (headless, through
-chromium-driver) opens the page orelle-kiosk --phone-session serves,
-chooses 20 photos (JPEGs, a HEIC, a PNG, one of 30 MB), sends them, sees
-"已上传 20 张" and presses "完成"; the kiosk then places the order, whose
-files name every photo. Between the browser and the station sits a relay
-that breaks off the first upload of one photo half-way: the page's retry
-completes it. While the page uploads, hostile clients on other addresses
-attack the station: slow request lines, crowds of idle connections,
-multipart bodies and lying lengths; each is refused, and the page goes on.
+chromium-driver, a phone's 390x844 touch screen) opens the page that
+orelle-kiosk --phone-session serves. Between the browser and the station
+sits a relay that can break off or hold uploads. Scenarios:
 
-Usage: phone_browser_test.py KIOSK PROGRAM_DIR [--shot FILE] [--jpeg-only-load]
+photos: 20 photos (JPEGs, a HEIC, a PNG, one of 30 MB) are sent as they
+  are chosen, "已上传 20 张", "完成"; the kiosk places the order, whose files
+  name every photo, and the page shows the order's number as its last
+  answer. The relay breaks off the first upload of one photo half-way: the
+  page's retry completes it. Meanwhile hostile clients on other addresses
+  attack the station: slow request lines, crowds of idle connections,
+  multipart bodies and lying lengths; each is refused, and the page goes on.
+wait: "完成" on the phone before anything is sent sends what is chosen;
+  the station's own "完成" (its wait running out) comes while the relay
+  holds the last photo half-way: the station says it waits, the photo
+  arrives and is in the order, and the phone hears that its photos are
+  taken.
+ended: "完成" with nothing sent is refused; a text file and a photo over
+  50 MB are refused with their reasons; a photo whose every upload breaks
+  off is retried for 20 to 30 s, then sent again with one tap; the
+  station ends the visit when its wait runs out, and the link ([privacy]
+  phonelink=2) dies two minutes after it was shown: the page says so, and
+  any address of the station answers one small ended page.
+
+Usage: phone_browser_test.py KIOSK PROGRAM_DIR [SCENARIO] [--shots DIR] [--jpeg-only-load]
 Exits 77 (skipped) without chromium, chromium-driver or python3-selenium,
 unless CI is set. --jpeg-only-load: the folder load of this build takes
 only JPEGs, so the HEIC and the PNG reach the session but not the job.
+--shots DIR keeps the phone's screens there.
 """
-import os, re, select, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
+import os, re, select, urllib.error, urllib.request, shutil, socket, subprocess, sys, tempfile, threading, time, zlib, struct
 
 SKIP = 77
 
@@ -35,10 +50,14 @@ def png_bytes(w, h):
 
 class Relay:
     """Forwards connections to the station; the first upload whose name
-    holds CUT is cut off after half its body."""
+    holds CUT is cut off after half its body (every one while `always`);
+    one whose name holds HOLD waits after half its body until `release`
+    is set."""
 
-    def __init__(self, target_port, cut):
+    def __init__(self, target_port, cut, hold=None, always=False):
         self.target, self.cut, self.done_cut = target_port, cut, False
+        self.hold, self.held, self.release = hold, threading.Event(), threading.Event()
+        self.always = always
         self.sock = socket.socket()
         self.sock.bind(("127.0.0.1", 0))
         self.sock.listen(64)
@@ -62,7 +81,8 @@ class Relay:
             return
         server = socket.create_connection(("127.0.0.1", self.target))
         line = head.split(b"\r\n", 1)[0].decode("latin-1")
-        cut_here = not self.done_cut and line.startswith("POST") and self.cut in line
+        cut_here = (self.always or not self.done_cut) and line.startswith("POST") and (
+            self.cut in line or (self.hold and self.hold in line))
         if cut_here:
             self.done_cut = True
             length = int(re.search(rb"(?i)content-length: *(\d+)", head).group(1))
@@ -71,10 +91,18 @@ class Relay:
             sent = 0
             data = head
             while sent < budget and data:
-                part = data[: budget - sent]
+                part, data = data[: budget - sent], data[budget - sent:]
                 server.sendall(part)
                 sent += len(part)
-                data = client.recv(65536) if sent < budget else b""
+                if not data and sent < budget:
+                    data = client.recv(65536)
+            if self.hold and self.hold in line:
+                self.held.set()
+                self.release.wait()
+                server.sendall(data)
+                threading.Thread(target=self.pump, args=(client, server), daemon=True).start()
+                self.pump(server, client)
+                return
             print("relay: cut", line.split(" ")[1][:60], "at", length // 2, "of", length)
             server.close()
             client.close()
@@ -161,14 +189,252 @@ class Attack:
         print("attack: refused", [len(got) for got in self.answers])
 
 
+class Kiosk:
+    """orelle-kiosk on its own copy of the shipped settings, the page served
+    on the loopback address; its output lines as they come."""
+
+    def __init__(self, kiosk, program, work, args, link_minutes=30):
+        config = os.path.join(work, "config")
+        shutil.copytree(os.path.join(program, "sysini"), os.path.join(config, "sysini"))
+        for name in os.listdir(program):
+            if name.endswith(".ini"):
+                shutil.copy(os.path.join(program, name), config)
+        param = open(os.path.join(config, "param.ini"), "rb").read()
+        self.backup = os.path.join(work, "backup")
+        param = param.replace(b"[Lumora-backup]\r\n",
+                              b"[Lumora-backup]\r\ndir=" + self.backup.encode() + b"\r\n", 1)
+        param = param.replace(b"[phone]\r\n",
+                              b"[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n", 1)
+        param = param.replace(b"phonelink=30\r\n", b"phonelink=%d\r\n" % link_minutes, 1)
+        open(os.path.join(config, "param.ini"), "wb").write(param)
+        self.err = os.path.join(work, "kiosk.err")
+        self.run = subprocess.Popen([kiosk, "--config", config, "--phone-session"] + args,
+                                    stdout=subprocess.PIPE, stderr=open(self.err, "w"), text=True,
+                                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+        self.lines, self.heard = [], threading.Condition()
+        threading.Thread(target=self.read, daemon=True).start()
+        first = self.line("phone ")
+        m = re.fullmatch(r"phone (http://127\.0\.0\.1:(\d+)(/[0-9a-f]{32}/))", first)
+        assert m, "no address: " + first
+        self.port, self.page = int(m.group(2)), m.group(3)
+
+    def read(self):
+        for text in self.run.stdout:
+            with self.heard:
+                self.lines.append(text.strip())
+                self.heard.notify_all()
+        with self.heard:
+            self.lines.append(None)
+            self.heard.notify_all()
+
+    def line(self, start, timeout=180):
+        with self.heard:
+            assert self.heard.wait_for(
+                lambda: None in self.lines or any(l.startswith(start) for l in self.lines), timeout)
+            found = [l for l in self.lines if l is not None and l.startswith(start)]
+            assert found, "no '%s' line: %s" % (start, self.lines)
+            return found[0]
+
+    def end(self):
+        code = self.run.wait(timeout=180)
+        print("\n".join(l for l in self.lines if l) + "\n" + open(self.err).read())
+        assert code == 0, "the kiosk failed"
+
+    def photo_ini(self, expected):
+        ini = [os.path.join(r, "photo.ini") for r, _, fs in os.walk(self.backup)
+               if "photo.ini" in fs]
+        assert len(ini) == 1, ini
+        text = open(ini[0], "rb").read().decode("gbk")
+        assert "photonumb=%d" % expected in text, text[:400]
+        names = re.findall(r"srcName=(.*)\r", text)
+        assert len(names) == expected and all(os.path.exists(n) for n in names), names
+        left = [f for _, _, fs in os.walk(os.path.join(self.backup, "phone")) for f in fs]
+        assert not left, "the session's files are left: %s" % left
+        return text
+
+
+def phone_photos(program, work, count):
+    samples = os.path.join(work, "samples")
+    subprocess.run([os.path.join(program, "orelle-make-samples"), samples], check=True,
+                   stdout=subprocess.DEVNULL, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    jpegs = sorted(os.path.join(r, f) for r, _, fs in os.walk(samples) for f in fs
+                   if f.lower().endswith(".jpg"))
+    phone = os.path.join(work, "phone")
+    os.makedirs(phone)
+    photos = []
+    for i, src in enumerate(jpegs[:count]):
+        photos.append(os.path.join(phone, "IMG_%04d.JPG" % (i + 1)))
+        shutil.copy(src, photos[-1])
+    return photos
+
+
+def scenario_photos(ctx):
+    photos = phone_photos(ctx.program, ctx.work, 18)
+    big = photos[17]
+    with open(big, "ab") as f:  # a camera's large photo: data after the picture
+        f.write(os.urandom(30 * 1024 * 1024 - os.path.getsize(big)))
+    png = os.path.join(ctx.work, "phone", "Screenshot.png")
+    open(png, "wb").write(png_bytes(320, 240))
+    heic = os.path.join(ctx.work, "phone", "IMG_0100.HEIC")
+    subprocess.run(["heif-enc", "-q", "50", "-o", heic, png], check=True,
+                   stdout=subprocess.DEVNULL)
+    photos += [png, heic]
+    kiosk = ctx.kiosk(["--phone-wait", "300", "--place-order", "--member", "M01"])
+    relay = Relay(kiosk.port, "name=" + os.path.basename(photos[3]))
+    browser = ctx.open("http://127.0.0.1:%d%s" % (relay.port, kiosk.page))
+    browser.find_element(ctx.By.ID, "photos").send_keys("\n".join(photos))
+    attack = Attack(kiosk.port, kiosk.page)
+    status = browser.find_element(ctx.By.ID, "status")
+    ctx.until(lambda: status.text == "已上传 20 张")
+    attack.end()
+    assert relay.done_cut, "the relay cut nothing"
+    ctx.shot("photos-sent")
+    browser.find_element(ctx.By.ID, "done").click()
+    order = browser.find_element(ctx.By.ID, "order")
+    ctx.until(lambda: order.text.startswith("订单号 "))
+    ctx.shot("last-answer")
+    kiosk.end()
+    placed = kiosk.line("order ")
+    assert order.text == "订单号 " + placed.split()[1], (order.text, placed)
+    assert re.fullmatch(r"共 \d+ 张", browser.find_element(ctx.By.ID, "prints").text)
+    expected = 18 if ctx.jpeg_only else 20
+    assert "img_0004.jpg" in kiosk.photo_ini(expected).lower()  # the phone's name, kept
+    # The answer was the page's last: the link is gone with the order.
+    print("ok: %d photos in %s" % (expected, placed))
+
+
+def scenario_wait(ctx):
+    photos = phone_photos(ctx.program, ctx.work, 4)
+    browser = ctx.open("about:blank")
+    kiosk = ctx.kiosk(["--phone-wait", "10", "--place-order", "--member", "M01"])
+    relay = Relay(kiosk.port, "\0", hold="name=IMG_0004")
+    browser.get("http://127.0.0.1:%d%s" % (relay.port, kiosk.page))
+    browser.find_element(ctx.By.ID, "photos").send_keys("\n".join(photos))
+    browser.find_element(ctx.By.ID, "done").click()  # before they are sent
+    note = browser.find_element(ctx.By.ID, "note")
+    assert note.text == "照片正在上传,传完后自动完成", note.text
+    ctx.shot("done-before-sent")
+    print(kiosk.line("phone waiting"))
+    assert relay.held.is_set(), "the station waits for nothing"
+    ctx.shot("station-waits")
+    relay.release.set()
+    message = browser.find_element(ctx.By.ID, "message")
+    ctx.until(lambda: message.text.startswith("机器已收到 4 张") or message.text == "下单成功")
+    if message.text != "下单成功":
+        ctx.shot("photos-taken")
+    order = browser.find_element(ctx.By.ID, "order")
+    ctx.until(lambda: order.text.startswith("订单号 "))
+    kiosk.end()
+    kiosk.photo_ini(4)
+    print("ok: the photo on its way is in", kiosk.line("order "))
+
+
+def scenario_ended(ctx):
+    photos = phone_photos(ctx.program, ctx.work, 2)
+    broken = os.path.join(ctx.work, "phone", "Broken.jpg")
+    os.rename(photos[1], broken)
+    text = os.path.join(ctx.work, "phone", "notes.jpg")
+    open(text, "w").write("not a photo")
+    big = os.path.join(ctx.work, "phone", "big.jpg")
+    with open(big, "wb") as f:
+        f.truncate(51 * 1024 * 1024)
+    browser = ctx.open("about:blank")
+    kiosk = ctx.kiosk([], link_minutes=2)
+    relay = Relay(kiosk.port, "name=Broken", always=True)
+    browser.get("http://127.0.0.1:%d%s" % (relay.port, kiosk.page))
+    By = ctx.By
+    pick = browser.find_element(By.ID, "pick")
+    assert pick.text == "选择照片" and not browser.find_element(By.ID, "photos").is_displayed()
+    ctx.shot("choose")
+    browser.find_element(By.ID, "done").click()
+    note = browser.find_element(By.ID, "note")
+    assert note.text == "还没有上传照片", note.text
+    ctx.shot("done-refused")
+    start = time.monotonic()
+    browser.find_element(By.ID, "photos").send_keys("\n".join([text, big, photos[0], broken]))
+    states = lambda: [e.text for e in browser.find_elements(By.CSS_SELECTOR, "li .state")]
+    ctx.until(lambda: states()[3] == "上传失败,请检查手机的网络", 90)
+    tried = time.monotonic() - start
+    assert 20 <= tried <= 45, tried
+    assert states()[:3] == ["只能上传照片(JPEG、HEIC、PNG)", "照片太大,每张最多 50 MB", "已上传"]
+    ctx.shot("failed-photo")
+    relay.always, relay.cut = False, "\0"
+    browser.find_elements(By.CSS_SELECTOR, "li button.again")[-1].click()
+    ctx.until(lambda: browser.find_element(By.ID, "status").text == "已上传 2 张")
+    message = browser.find_element(By.ID, "message")
+    ctx.until(lambda: message.text == "本次传照片已结束,请重新扫描机器上的二维码", 200)
+    ctx.shot("session-ended")
+    browser.refresh()
+    assert browser.find_element(By.ID, "ended").text == message.text
+    ctx.shot("ended-page")
+    assert kiosk.run.poll() is None, "the station is gone"
+    pages = {}
+    for path in (kiosk.page, kiosk.page + "status", "/favicon.ico", "/" + "0" * 32 + "/"):
+        for language in ("zh-CN,zh;q=0.9", "en-US,en;q=0.9"):
+            request = urllib.request.Request("http://127.0.0.1:%d%s" % (kiosk.port, path),
+                                             headers={"Accept-Language": language})
+            try:
+                urllib.request.urlopen(request, timeout=30)
+                raise AssertionError(path + " is served")
+            except urllib.error.HTTPError as e:
+                assert e.code == 410, (path, e.code)
+                pages.setdefault(language, set()).add(e.read())
+    assert all(len(p) == 1 for p in pages.values()), pages
+    assert b"scan the QR code" in next(iter(pages["en-US,en;q=0.9"]))
+    kiosk.run.kill()
+    print("ok: the ended link answers one page")
+
+
+class Context:
+    def __init__(self, kiosk_path, program, work, shots, jpeg_only, webdriver, Service, By,
+                 WebDriverWait, chromium, driver_path):
+        self.kiosk_path, self.program, self.work, self.shots = kiosk_path, program, work, shots
+        self.jpeg_only, self.By, self.Wait = jpeg_only, By, WebDriverWait
+        self.webdriver, self.Service = webdriver, Service
+        self.chromium, self.driver_path = chromium, driver_path
+        self.browser = self.station = None
+        self.prefix = ""
+
+    def kiosk(self, args, link_minutes=30):
+        self.station = Kiosk(self.kiosk_path, self.program, self.work, args, link_minutes)
+        return self.station
+
+    def open(self, address):
+        options = self.webdriver.ChromeOptions()
+        options.binary_location = self.chromium
+        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
+                  "--disable-background-networking", "--disable-component-update",
+                  "--disable-default-apps", "--disable-sync", "--no-first-run",
+                  "--metrics-recording-only", "--window-size=390,844", "--lang=zh-CN",
+                  "--user-data-dir=" + os.path.join(self.work, "chromium"),
+                  "--crash-dumps-dir=" + os.path.join(self.work, "crashes")):
+            options.add_argument(a)
+        self.browser = self.webdriver.Chrome(service=self.Service(self.driver_path),
+                                             options=options)
+        # A phone's screen: its size, and touch.
+        self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+        self.browser.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                     {"enabled": True, "maxTouchPoints": 5})
+        self.browser.get(address)
+        return self.browser
+
+    def until(self, condition, seconds=180):
+        self.Wait(self.browser, seconds).until(lambda _: condition())
+
+    def shot(self, name):
+        if self.shots:
+            self.browser.save_screenshot(os.path.join(self.shots, self.prefix + name + ".png"))
+
+
 def main():
     args = sys.argv[1:]
     if len(args) < 2:
         print(__doc__)
         return 2
     kiosk, program = args[0], args[1]
-    shot = args[args.index("--shot") + 1] if "--shot" in args else None
-    jpeg_only = "--jpeg-only-load" in args
+    scenario = args[2] if len(args) > 2 and not args[2].startswith("--") else "photos"
+    shots = args[args.index("--shots") + 1] if "--shots" in args else None
     chromium = shutil.which("chromium") or shutil.which("chromium-browser")
     driver_path = shutil.which("chromedriver")
     if not chromium or not driver_path:
@@ -188,100 +454,17 @@ def main():
                          ("XDG_DATA_HOME", ".local/share"), ("XDG_STATE_HOME", ".local/state")):
         os.environ[name] = os.path.join(work, "home", folder)
         os.makedirs(os.environ[name], exist_ok=True)
-    kiosk_run = browser = None
+    ctx = Context(kiosk, program, work, shots, "--jpeg-only-load" in args, webdriver, Service, By,
+                  WebDriverWait, chromium, driver_path)
+    ctx.prefix = scenario + "-"
     try:
-        # The shipped settings, with the backup root and the page's address here.
-        config = os.path.join(work, "config")
-        shutil.copytree(os.path.join(program, "sysini"), os.path.join(config, "sysini"))
-        for name in os.listdir(program):
-            if name.endswith(".ini"):
-                shutil.copy(os.path.join(program, name), config)
-        param = open(os.path.join(config, "param.ini"), "rb").read()
-        backup = os.path.join(work, "backup")
-        param = param.replace(b"[Lumora-backup]\r\n",
-                              b"[Lumora-backup]\r\ndir=" + backup.encode() + b"\r\n", 1)
-        param = param.replace(b"[phone]\r\n",
-                              b"[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n", 1)
-        open(os.path.join(config, "param.ini"), "wb").write(param)
-
-        # 20 photos: 17 JPEGs of the sample card, one of 30 MB, a HEIC, a PNG.
-        samples = os.path.join(work, "samples")
-        subprocess.run([os.path.join(program, "orelle-make-samples"), samples], check=True,
-                       stdout=subprocess.DEVNULL, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-        jpegs = sorted(os.path.join(r, f) for r, _, fs in os.walk(samples) for f in fs
-                       if f.lower().endswith(".jpg"))
-        phone = os.path.join(work, "phone")
-        os.makedirs(phone)
-        photos = []
-        for i, src in enumerate(jpegs[:18]):
-            dst = os.path.join(phone, "IMG_%04d.JPG" % (i + 1))
-            shutil.copy(src, dst)
-            photos.append(dst)
-        big = photos[17]
-        with open(big, "ab") as f:  # a camera's large photo: data after the picture
-            f.write(os.urandom(30 * 1024 * 1024 - os.path.getsize(big)))
-        png = os.path.join(phone, "Screenshot.png")
-        open(png, "wb").write(png_bytes(320, 240))
-        heic = os.path.join(phone, "IMG_0100.HEIC")
-        subprocess.run(["heif-enc", "-q", "50", "-o", heic, png], check=True,
-                       stdout=subprocess.DEVNULL)
-        photos += [png, heic]
-        cut_name = os.path.basename(photos[3])
-
-        kiosk_run = subprocess.Popen(
-            [kiosk, "--config", config, "--phone-session", "--phone-wait", "300", "--place-order",
-             "--member", "M01"],
-            stdout=subprocess.PIPE, stderr=open(os.path.join(work, "kiosk.err"), "w"), text=True,
-            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-        first = kiosk_run.stdout.readline().strip()
-        m = re.fullmatch(r"phone (http://127\.0\.0\.1:(\d+)(/[0-9a-f]{32}/))", first)
-        assert m, "no address: " + first
-        relay = Relay(int(m.group(2)), "name=" + cut_name)
-
-        options = webdriver.ChromeOptions()
-        options.binary_location = chromium
-        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                  "--disable-background-networking", "--disable-component-update",
-                  "--disable-default-apps", "--disable-sync", "--no-first-run",
-                  "--metrics-recording-only", "--window-size=390,844", "--lang=zh-CN",
-                  "--user-data-dir=" + os.path.join(work, "chromium"),
-                  "--crash-dumps-dir=" + os.path.join(work, "crashes")):
-            options.add_argument(a)
-        browser = webdriver.Chrome(service=Service(driver_path), options=options)
-        browser.get("http://127.0.0.1:%d%s" % (relay.port, m.group(3)))
-        browser.find_element(By.ID, "photos").send_keys("\n".join(photos))
-        attack = Attack(int(m.group(2)), m.group(3))
-        browser.find_element(By.ID, "send").click()
-        status = browser.find_element(By.ID, "status")
-        WebDriverWait(browser, 180).until(lambda _: status.text == "已上传 20 张")
-        attack.end()
-        assert relay.done_cut, "the relay cut nothing"
-        if shot:
-            browser.save_screenshot(shot)
-        browser.find_element(By.ID, "done").click()
-
-        out, _ = kiosk_run.communicate(timeout=180)
-        print(first + "\n" + out + open(os.path.join(work, "kiosk.err")).read())
-        assert kiosk_run.returncode == 0, "the kiosk failed"
-        placed = re.search(r"order (\S+) placed", out)
-        assert placed, "no order placed"
-        ini = [os.path.join(r, "photo.ini") for r, _, fs in os.walk(backup) if "photo.ini" in fs]
-        assert len(ini) == 1, ini
-        text = open(ini[0], "rb").read().decode("gbk")
-        expected = 18 if jpeg_only else 20
-        assert "photonumb=%d" % expected in text, text[:400]
-        names = re.findall(r"srcName=(.*)\r", text)
-        assert len(names) == expected and all(os.path.exists(n) for n in names), names
-        assert "img_0004.jpg" in text.lower()  # the phone's name, kept as origName
-        left = [f for _, _, fs in os.walk(os.path.join(backup, "phone")) for f in fs]
-        assert not left, "the session's files are left: %s" % left
-        print("ok: %d photos in order %s" % (expected, placed.group(1)))
+        {"photos": scenario_photos, "wait": scenario_wait, "ended": scenario_ended}[scenario](ctx)
         return 0
     finally:
-        if browser:
-            browser.quit()
-        if kiosk_run and kiosk_run.poll() is None:
-            kiosk_run.kill()
+        if ctx.browser:
+            ctx.browser.quit()
+        if ctx.station and ctx.station.run.poll() is None:
+            ctx.station.run.kill()
         shutil.rmtree(work, ignore_errors=True)
 
 
