@@ -69,6 +69,7 @@ class PhoneSession::Claim {
     Claim(PhoneSession& session, std::pair<std::string, std::uint64_t> key)
         : session_(session), key_(std::move(key)) {
         session_.names_.insert(key_);
+        session_.broken_.erase(key_);
         ++session_.underWay_;
         session_.underWayBytes_ += key_.second;
     }
@@ -267,7 +268,10 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
         } else {
             if (state_ == State::Ended || state_ == State::Placed) return {};
             if (state_ != State::Open) return Refused(410, kPhoneOver);
-            if (!whole || data.size() != bytes) return Refused(400, kPhoneBroken);
+            if (!whole || data.size() != bytes) {
+                broken_.insert(key);  // the page sends it again
+                return Refused(400, kPhoneBroken);
+            }
             return Refused(415, kind == PhotoKind::kUnknown ? kPhoneNotPhoto : kPhoneUnreadable);
         }
     }
@@ -287,7 +291,7 @@ std::size_t PhoneSession::Count() const {
 
 int PhoneSession::Pending() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return state_ == State::Open ? underWay_ + left_ : 0;
+    return state_ == State::Open ? underWay_ + left_ + static_cast<int>(broken_.size()) : 0;
 }
 
 bool PhoneSession::Finished() const {
@@ -306,6 +310,7 @@ void PhoneSession::Handed() {
     handed_ += received_.size();
     received_.clear();
     names_.clear();
+    broken_.clear();
     fs_.RemoveTree(folder_);
 }
 
@@ -326,6 +331,7 @@ void PhoneSession::End() {
     if (state_ != State::Placed) state_ = State::Ended;
     received_.clear();
     names_.clear();
+    broken_.clear();
     fs_.RemoveTree(folder_);
 }
 

@@ -99,8 +99,8 @@ class PhoneSession : public WebService {
 
     std::vector<PhoneReceived> Received() const;
     std::size_t Count() const;
-    // Photos on their way: uploads begun, and those the page said it still
-    // holds.
+    // Photos on their way: uploads begun or broken off (the page sends
+    // them again), and those the page said it still holds.
     int Pending() const;
     // The page's "完成" came, or Finish was called: no more photos.
     bool Finished() const;
@@ -141,6 +141,7 @@ class PhoneSession : public WebService {
     State state_ = State::Open;
     std::vector<PhoneReceived> received_;
     std::set<std::pair<std::string, std::uint64_t>> names_;  // stored and under way
+    std::set<std::pair<std::string, std::uint64_t>> broken_;  // broken off, to come again
     int underWay_ = 0, left_ = 0;
     std::size_t handed_ = 0;  // photos taken into the job
     std::uint64_t underWayBytes_ = 0, receivedBytes_ = 0;

@@ -119,6 +119,8 @@ class PhotoWindow : public QWidget,
     bool PhoneOpen() const { return job_.Phone() != nullptr; }
     PhoneDialog* PhoneScreen() const;
     bool PhoneAnswerWaiting() const { return job_.PhoneAnswerWaiting(); }
+    // The placed order's answer to the phone the job's photos came from.
+    void TellPhoneOrder(const std::string& orderNumber);
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread; cells past the
@@ -170,8 +172,6 @@ class PhotoWindow : public QWidget,
     void OpenWebPage(const std::string& address);
     // The customer is done with the QR screen (with photos or not).
     void PhoneEnded(PhoneEnd how, int missing);
-    // The placed order's answer to the phone the job's photos came from.
-    void TellPhoneOrder(const std::string& orderNumber);
     // The QR screen goes; nothing is stored for it any more.
     void ClosePhoneScreen();
     // What appending does once the photos to append are known.

@@ -15,6 +15,7 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
     OrderPlacement placement(state, services, prompts, host, MachinePrinters());
     placement.openedFolder = window.currentFolder;
     placement.receiptPdf = window.receiptPdf;
+    placement.placed = [&window](const std::string& number) { window.TellPhoneOrder(number); };
     const PlacementResult result = command(placement);
     if (orderNumber) *orderNumber = placement.PlacedNumber();
     return result;
@@ -24,13 +25,9 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
     job_.ReadyToOrder();
-    std::string number;
-    const PlacementResult result = Place(
+    return Place(
         *this, state_, services_, backOffice_,
-        [](OrderPlacement& placement) { return placement.Run(); }, &number);
-    if (result == PlacementResult::kPlaced) TellPhoneOrder(number);
-    if (orderNumber) *orderNumber = number;
-    return result;
+        [](OrderPlacement& placement) { return placement.Run(); }, orderNumber);
 }
 
 PlacementResult PhotoWindow::OnToxc() {

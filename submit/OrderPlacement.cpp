@@ -186,6 +186,7 @@ PlacementResult OrderPlacement::WriteTakenOrder() {
         return PlacementResult::kFailed;
     }
     s.session.taken = {};
+    if (placed) placed(taken.number);
     prompts_.Notice(kNoticeCaption, taken.closingNotice, s.session.noticeLines + 6);
     if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
         prompts_.ReportReceipt(

@@ -262,6 +262,11 @@ TEST_F(PhoneSessionTest, AnEmptyDoneEndsNothingAndPhotosOnTheirWayAreCounted) {
               200);
     EXPECT_EQ(body.seen, 3);
     EXPECT_EQ(session->Pending(), 2);
+    const std::string big = JpegBytes(640, 480);
+    EXPECT_EQ(Send("b.jpg", big, big.size() / 2).status, 400);
+    EXPECT_EQ(session->Pending(), 3);  // broken off: the page sends it again
+    EXPECT_EQ(Send("b.jpg", big).status, 200);
+    EXPECT_EQ(session->Pending(), 2);
     EXPECT_EQ(session->Post(done, none).status, 200);
     EXPECT_TRUE(session->Finished());
     EXPECT_EQ(session->Pending(), 0);
