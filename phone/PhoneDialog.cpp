@@ -72,7 +72,7 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
     auto* steps = new QLabel(
         QString::fromUtf8("1. 手机连上本店的 Wi-Fi\n"
                           "2. 用手机相机扫描左边的二维码\n"
-                          "3. 在打开的网页里选择照片,点“上传”\n"
+                          "3. 在打开的网页里点“选择照片”,照片自动上传\n"
                           "4. 传完后点“完成”"),
         this);
     QFont text = font();

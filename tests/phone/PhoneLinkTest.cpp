@@ -24,13 +24,8 @@ TEST_F(PhoneLinkTest, EveryAddressNotServedGetsTheSameEndedPageInThePhonesLangua
     const WebAnswer zh = link.Get(WebRequest{"/", {}, {}, "zh-CN,zh;q=0.9,en;q=0.8"});
     EXPECT_EQ(zh.status, 410);
     EXPECT_NE(zh.body.find("本次传照片已结束,请重新扫描机器上的二维码"), std::string::npos);
-    for (const auto& [language, english] :
-         std::vector<std::pair<const char*, bool>>{{"en-US,en;q=0.9", true},
-                                                   {"zh-TW,en;q=0.5", false},
-                                                   {"en;q=0.4, ZH-cn;q=0.6", false},
-                                                   {"fr-FR, en;q=0.3", true},
-                                                   {"fr-FR", false},
-                                                   {"", false}})
+    for (const auto& [language, english] : std::vector<std::pair<const char*, bool>>{
+             {"en-US,en;q=0.9", true}, {"en;q=0.4, ZH-cn;q=0.6", false}, {"fr, en;q=0.3", true}})
         EXPECT_EQ(link.Get(WebRequest{"/x", {}, {}, language}).body.find("scan the QR") !=
                       std::string::npos,
                   english)
