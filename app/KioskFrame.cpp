@@ -109,6 +109,10 @@ bool KioskFrame::OfferLeftJob() {
     return false;
 }
 
+bool KioskFrame::PhoneAnswerWaiting() const {
+    return StationTools::PhoneAnswerWaiting(photoWnd_);
+}
+
 bool KioskFrame::PrintReceipt(const std::string& pdfFile) {
     return photoWnd_.PrintLocalOrder(StationTools::LocalOrderNumber(photoWnd_), 0, pdfFile);
 }

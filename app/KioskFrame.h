@@ -30,6 +30,7 @@ class KioskFrame : public QWidget {
     // Starts a job from a phone's photos; false when the page cannot be
     // served.
     bool StartPhone(const CPhotoWnd::PhoneOptions& options);
+    bool PhoneAnswerWaiting() const;
     void ShowHome();
     // The job the station left at a cut, offered to the customer; true
     // when it is on show again.

@@ -3,6 +3,7 @@
 // only as a host does, through include/orelle.
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -72,6 +73,19 @@ std::string NotPlacedReason(const orelle::app::KioskFrame& frame,
     return frame.PhotoCount() == 0 ? "the job has no photos" : "no photo is ordered";
 }
 
+// The phone's page, still open, takes the placed order's answer before the
+// station goes (for a minute at most).
+void QuitWhenPhoneAnswered(const orelle::app::KioskFrame& frame) {
+    auto* poll = new QTimer(qApp);
+    const QDateTime until = QDateTime::currentDateTime().addSecs(60);
+    QObject::connect(poll, &QTimer::timeout, [poll, &frame, until] {
+        if (frame.PhoneAnswerWaiting() && QDateTime::currentDateTime() < until) return;
+        poll->stop();
+        QApplication::quit();
+    });
+    poll->start(100);
+}
+
 // A job from a phone without a person: the address on a line of its own,
 // and the kiosk ends with status 1 when no photo came.
 orelle::CPhotoWnd::PhoneOptions PhoneSession(int seconds, int& status) {
@@ -79,6 +93,10 @@ orelle::CPhotoWnd::PhoneOptions PhoneSession(int seconds, int& status) {
     phone.waitSeconds = seconds;
     phone.served = [](const std::string& address) {
         std::printf("phone %s\n", address.c_str());
+        std::fflush(stdout);
+    };
+    phone.waiting = [](int onTheirWay) {
+        std::printf("phone waiting %d\n", onTheirWay);
         std::fflush(stdout);
     };
     phone.ended = [&status](bool photos) {
@@ -270,7 +288,8 @@ int main(int argc, char** argv) {
                     std::printf("order not placed: %s\n", NotPlacedReason(frame, order).c_str());
                     status = 1;
                 }
-                QApplication::quit();
+                std::fflush(stdout);
+                QuitWhenPhoneAnswered(frame);
             });
         });
     } else if (!screenshot.empty()) {

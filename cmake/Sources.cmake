@@ -231,6 +231,7 @@ list(APPEND ORELLE_UI_SOURCES
 # station's web server and the QR code of its address sit in platform/.
 list(APPEND ORELLE_CORE_SOURCES
   phone/PhoneFolders.cpp
+  phone/PhoneLink.cpp
   phone/PhoneSession.cpp
   phone/PhoneSettings.cpp
   platform/imaging/PhotoKind.cpp

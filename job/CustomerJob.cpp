@@ -40,11 +40,8 @@ CustomerJob::CustomerJob(ProcessState& state, const Services& services, Customer
       journal_(state, services_),
       jobs_(state.bRefreshing) {}
 
-CustomerJob::~CustomerJob() { StopServing(); }
-
-void CustomerJob::EndSession::operator()(PhoneSession* session) const {
-    session->End();
-    delete session;
+CustomerJob::~CustomerJob() {
+    if (linkPort_) services_.webServer.Stop();
 }
 
 bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selected,
@@ -110,12 +107,12 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
 void CustomerJob::Finish(FolderLoad& load, bool ok) {
     events_.Emptying();
     const bool joined = load.Finish(ok);
-    EndPhone();
     if (!joined) {
         if (load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
         Abandon(kBackupFailedMessage);
         return;
     }
+    HandPhone();
     events_.LoadOver(true);
     events_.HandBack();
     TurnAhead();
@@ -292,18 +289,32 @@ std::string CustomerJob::OpenPhone() {
     const PhoneSettings settings =
         LoadPhoneSettings(state_.startup.settingsFolder, services_.files);
     const std::string root = state_.startup.config.dir;
-    phone_.reset(new PhoneSession(NewPhoneSessionFolder(PhoneStationFolder(
-                                      root, state_.startup.settingsFolder, services_.files)),
-                                  root, services_.files, services_.disks));
-    WebServerLimits limits;
-    limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
-    int port = 0;
-    if (settings.address.empty() || !phone_->Open() ||
-        !services_.webServer.Start(settings.address, settings.port, *phone_, limits, &port)) {
-        phone_.reset();
+    PhoneLimits limits;
+    limits.linkLife = std::chrono::minutes(settings.linkMinutes);
+    auto session = std::make_shared<PhoneSession>(
+        NewPhoneSessionFolder(PhoneStationFolder(root, state_.startup.settingsFolder,
+                                                 services_.files)),
+        root, services_.files, services_.disks, limits);
+    if (settings.address.empty() || !session->Open() ||
+        !ServeLink(settings.address, settings.port)) {
+        session->End();
         return {};
     }
-    return phone_->Address(settings.address, port);
+    EndPhone();  // a newer visit: the last one's page hears that it ended
+    phone_ = session;
+    link_.Serve(session);
+    return session->Address(linkAddress_, linkPort_);
+}
+
+bool CustomerJob::ServeLink(const std::string& address, int port) {
+    if (linkPort_ && address == linkAddress_ && (port == 0 || port == linkPort_)) return true;
+    WebServerLimits limits;
+    limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
+    int bound = 0;
+    if (!services_.webServer.Start(address, port, link_, limits, &bound)) bound = 0;
+    linkAddress_ = address;
+    linkPort_ = bound;
+    return bound != 0;
 }
 
 std::vector<std::string> CustomerJob::PhonePhotos() const {
@@ -321,12 +332,31 @@ std::map<std::string, std::string> CustomerJob::PhoneNames() const {
 }
 
 void CustomerJob::StopServing() {
-    if (phone_) services_.webServer.Stop();
+    if (!phone_) return;
+    phone_->Finish();
+    // Served again at once: the page hears that its photos are taken.
+    services_.webServer.Stop();
+    const int port = std::exchange(linkPort_, 0);
+    ServeLink(linkAddress_, port);
+}
+
+void CustomerJob::HandPhone() {
+    if (phone_) std::exchange(phone_, nullptr)->Handed();
+}
+
+void CustomerJob::PhonePlaced(const PhoneOrderAnswer& answer) {
+    if (const std::shared_ptr<PhoneSession> last = link_.Session()) last->Placed(answer);
+}
+
+bool CustomerJob::PhoneAnswerWaiting() const {
+    const std::shared_ptr<PhoneSession> last = link_.Session();
+    return last && last->AnswerWaiting();
 }
 
 void CustomerJob::EndPhone() {
     StopServing();
     phone_.reset();
+    if (const std::shared_ptr<PhoneSession> last = link_.Session()) last->End();
 }
 
 bool CustomerJob::Settle() {

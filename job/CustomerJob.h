@@ -24,6 +24,7 @@
 
 #include "job/CustomerJobEvents.h"
 #include "job/JobJournal.h"
+#include "phone/PhoneLink.h"
 #include "platform/Services.h"
 #include "platform/jobs/JobRunner.h"
 
@@ -35,6 +36,7 @@ class PhoneSession;
 // How a job ends: the customer went home, or nobody touched the station
 // for the idle span.
 enum class JobEnd { kHome, kIdle };
+struct PhoneOrderAnswer;
 struct PhotoRecord;
 struct ProcessState;
 
@@ -90,16 +92,27 @@ class CustomerJob {
     void End(JobEnd how = JobEnd::kHome);
 
     // A phone visit: a session in the station's own phone folder, its page
-    // served at the settings' address. The page's address; empty, and
-    // nothing left open, when it cannot be served.
+    // served at the settings' address (an earlier visit's link ends). The
+    // page's address; empty, and nothing left open, when it cannot be
+    // served. Once served, the station's address answers until the job
+    // owner goes, an ended visit's with the page that says so.
     std::string OpenPhone();
+    // The visit whose photos are yet to join the job; null otherwise.
     PhoneSession* Phone() const { return phone_.get(); }
     // The visit's photos, and the names the phone gave them by path.
     std::vector<std::string> PhonePhotos() const;
     std::map<std::string, std::string> PhoneNames() const;
-    // No thread stores a photo of the visit any more.
+    // No photo of the visit is stored any more, and no thread is inside it.
     void StopServing();
-    // The visit is over: its folder goes with what it holds.
+    // The visit's photos joined the job: its folder goes; its open page
+    // waits for the order's answer.
+    void HandPhone();
+    // The job's order is placed: the last visit's page, if still open,
+    // gets the answer as its last.
+    void PhonePlaced(const PhoneOrderAnswer& answer);
+    bool PhoneAnswerWaiting() const;
+    // The visit is over: its link dies and its folder goes with what it
+    // holds.
     void EndPhone();
 
     bool Loading() const { return load_ != nullptr; }
@@ -131,11 +144,13 @@ class CustomerJob {
     std::vector<std::int64_t> storePrices_;
     std::string priceLine_;
     std::shared_ptr<FolderLoad> load_;
-    // Ended as it goes, after the workers that may read its folder.
-    struct EndSession {
-        void operator()(PhoneSession* session) const;
-    };
-    std::unique_ptr<PhoneSession, EndSession> phone_;
+    // Starts the server on the link, or keeps it when it serves there.
+    bool ServeLink(const std::string& address, int port);
+    // The visit until its photos joined the job; the link keeps the last.
+    std::shared_ptr<PhoneSession> phone_;
+    PhoneLink link_;
+    std::string linkAddress_;
+    int linkPort_ = 0;  // 0: not served
     // Copies waiting for the turning lane.
     std::vector<std::string> toTurn_;
     JobJournal journal_;

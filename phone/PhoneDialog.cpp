@@ -21,6 +21,10 @@ namespace orelle {
 namespace {
 
 constexpr int kThumbSide = 96;
+// "完成" waits this long for a photo on its way before it ends without it.
+constexpr qint64 kQuietMs = 60 * 1000;
+
+qint64 NowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
 QImage Placeholder(const QString& label) {
     QImage image(kThumbSide, kThumbSide, QImage::Format_RGB32);
@@ -46,8 +50,11 @@ QImage PhoneThumbnail(const std::string& bytes, int side) {
 }
 
 PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int waitSeconds,
-                         std::function<void(bool)> ended, QWidget* parent)
-    : QDialog(parent), session_(session), ended_(std::move(ended)) {
+                         Ended ended, std::function<void(int)> waiting, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      ended_(std::move(ended)),
+      waiting_(std::move(waiting)) {
     setWindowTitle(QString::fromUtf8("手机传照片"));
     setFixedSize(960, 640);
     setStyleSheet(QStringLiteral("QDialog { background: rgb(244, 241, 234); }"));
@@ -67,7 +74,7 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
     auto* steps = new QLabel(
         QString::fromUtf8("1. 手机连上本店的 Wi-Fi\n"
                           "2. 用手机相机扫描左边的二维码\n"
-                          "3. 在打开的网页里选择照片,点“上传”\n"
+                          "3. 在打开的网页里点“选择照片”,照片自动上传\n"
                           "4. 传完后点“完成”"),
         this);
     QFont text = font();
@@ -118,11 +125,10 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
     layout->addLayout(top);
     layout->addWidget(thumbs_);
     layout->addLayout(buttons);
-    connect(done, &QPushButton::clicked, this, [this] { End(true); });
+    connect(done, &QPushButton::clicked, this, &PhoneDialog::Done);
     connect(cancel, &QPushButton::clicked, this, &PhoneDialog::Cancel);
 
-    if (waitSeconds > 0)
-        waitUntil_ = QDateTime::currentMSecsSinceEpoch() + qint64(waitSeconds) * 1000;
+    if (waitSeconds > 0) waitUntil_ = NowMs() + qint64(waitSeconds) * 1000;
     timer_ = new QTimer(this);
     connect(timer_, &QTimer::timeout, this, &PhoneDialog::Check);
     timer_->start(200);
@@ -154,16 +160,21 @@ void PhoneDialog::Show(const QImage& thumbnail, const QString& label) {
         thumbs_->addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(face)), QString()));
         thumbs_->scrollToBottom();
     }
-    count_->setText(QString::fromUtf8("已收到 %1 张").arg(session_.Count()));
+    if (quietSince_ == 0) count_->setText(QString::fromUtf8("已收到 %1 张").arg(session_.Count()));
 }
 
 int PhoneDialog::Shown() const { return thumbs_->count(); }
 
 void PhoneDialog::Check() {
-    if (session_.Finished()) return End(true);
-    const bool late = waitUntil_ != 0 && QDateTime::currentMSecsSinceEpoch() >= waitUntil_;
-    if (late) return End(session_.Count() > 0);
-    if (session_.IdleOver()) End(false);
+    if (session_.LinkOver())
+        return End(session_.Count() > 0 ? PhoneEnd::kDone : PhoneEnd::kTimedOut);
+    if (quietSince_ != 0) return Wait();
+    if (session_.Finished()) return End(PhoneEnd::kDone);
+    if (waitUntil_ != 0 && NowMs() >= waitUntil_) {
+        waitUntil_ = 0;
+        if (session_.Pending() == 0 && session_.Count() == 0) return End(PhoneEnd::kTimedOut);
+        Done();
+    }
 }
 
 void PhoneDialog::Cancel() {
@@ -175,18 +186,45 @@ void PhoneDialog::Cancel() {
         if (!alive) return;
         if (!sure) return timer_->start();
     }
-    End(false);
+    End(PhoneEnd::kCancelled);
 }
 
-void PhoneDialog::End(bool done) {
+void PhoneDialog::Done() {
+    if (quietSince_ != 0) return End(PhoneEnd::kDone);  // a second tap: no more waiting
+    if (session_.Pending() > 0) {
+        quietSince_ = NowMs();
+        arrived_ = session_.Count();
+        return Wait();
+    }
+    if (session_.Count() > 0) return End(PhoneEnd::kDone);
+    count_->setText(QString::fromUtf8("还没有收到照片,请在手机上选择照片"));
+}
+
+void PhoneDialog::Wait() {
+    const int onTheirWay = session_.Pending();
+    if (onTheirWay == 0) return End(PhoneEnd::kDone);
+    if (session_.Count() != arrived_) {
+        arrived_ = session_.Count();
+        quietSince_ = NowMs();
+    }
+    if (NowMs() - quietSince_ >= kQuietMs) return End(PhoneEnd::kDone);
+    if (onTheirWay == onTheirWay_) return;
+    onTheirWay_ = onTheirWay;
+    count_->setText(QString::fromUtf8("已收到 %1 张,还有 %2 张正在上传")
+                        .arg(session_.Count())
+                        .arg(onTheirWay));
+    if (waiting_) waiting_(onTheirWay);
+}
+
+void PhoneDialog::End(PhoneEnd how) {
     if (over_) return;
     over_ = true;
     timer_->stop();
     hide();
-    const bool withPhotos = done && session_.Count() > 0;
+    const int missing = how == PhoneEnd::kCancelled ? 0 : session_.Pending();
     // The owner may delete this dialog from ended: nothing of it runs after.
     auto ended = ended_;
-    ended(withPhotos);
+    ended(how, missing);
 }
 
 }  // namespace orelle

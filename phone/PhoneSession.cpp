@@ -1,7 +1,9 @@
 #include "phone/PhoneSession.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <cstdio>
+#include <algorithm>
 #include <optional>
 #include <random>
 
@@ -19,9 +21,25 @@ constexpr const char* kJson = "application/json; charset=utf-8";
 
 WebAnswer Json(int status, std::string body) { return WebAnswer{status, kJson, std::move(body)}; }
 
-WebAnswer Refused(int status, const char* message) {
-    return Json(status, std::string("{\"ok\":false,\"message\":\"") + message + "\"}");
+// A JSON string of UTF-8 text.
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
+
+std::string StateName(bool open) { return open ? "open" : "over"; }
 
 // The file name as a card's would be kept: its last part, readable,
 // lower-cased; never empty.
@@ -51,6 +69,7 @@ class PhoneSession::Claim {
     Claim(PhoneSession& session, std::pair<std::string, std::uint64_t> key)
         : session_(session), key_(std::move(key)) {
         session_.names_.insert(key_);
+        session_.broken_.erase(key_);
         ++session_.underWay_;
         session_.underWayBytes_ += key_.second;
     }
@@ -107,12 +126,18 @@ PhoneSession::PhoneSession(std::string folder, std::string backupRoot, FileSyste
       limits_(limits),
       now_(std::move(now)),
       token_(NewPhoneToken()),
-      lastSeen_(now_()) {}
+      shown_(now_()) {}
 
 PhoneSession::~PhoneSession() = default;
 
 bool PhoneSession::Open() {
     return fs_.RemoveTree(folder_) && fs_.CreateDirectories(folder_);
+}
+
+WebAnswer PhoneSession::Refused(int status, const char* message) const {
+    return Json(status, "{\"ok\":false,\"state\":\"" + StateName(state_ == State::Open) +
+                            "\",\"count\":" + std::to_string(received_.size() + handed_) +
+                            ",\"message\":" + Quoted(message) + "}");
 }
 
 std::string PhoneSession::PagePath() const { return "/" + token_ + "/"; }
@@ -130,30 +155,40 @@ bool PhoneSession::Is(const std::string& path, const char* tail) const {
     return path == PagePath() + tail;
 }
 
+bool PhoneSession::Live() const {
+    return state_ != State::Ended && now_() - shown_ < limits_.linkLife;
+}
+
 WebAnswer PhoneSession::CountAnswer(bool duplicate) const {
-    return Json(200, "{\"ok\":true,\"count\":" + std::to_string(received_.size()) +
+    return Json(200, "{\"ok\":true,\"state\":\"" + StateName(state_ == State::Open) +
+                         "\",\"count\":" + std::to_string(received_.size() + handed_) +
                          (duplicate ? ",\"duplicate\":true}" : "}"));
+}
+
+// Under the lock. The placed order's answer is given once, and the link
+// ends with it.
+WebAnswer PhoneSession::Status() {
+    if (state_ != State::Placed) return CountAnswer();
+    state_ = State::Ended;
+    return Json(200, std::exchange(lastAnswer_, {}));
 }
 
 WebAnswer PhoneSession::Get(const WebRequest& request) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (state_ == State::Ended) return {};
-    if (Is(request.path, "")) {
-        lastSeen_ = now_();
+    if (!Live()) return {};
+    // Once the photos are taken, a refresh finds the link ended.
+    if (Is(request.path, "") && state_ == State::Open)
         return WebAnswer{200, "text/html; charset=utf-8", PhonePage()};
-    }
-    if (Is(request.path, "status")) {
-        lastSeen_ = now_();
-        return CountAnswer();
-    }
+    if (Is(request.path, "status")) return Status();
     return {};
 }
 
 WebAnswer PhoneSession::Post(const WebRequest& request, WebBody& body) {
     if (Is(request.path, "photo")) return Upload(request, body);
     std::lock_guard<std::mutex> lock(mutex_);
-    if (state_ == State::Ended || !Is(request.path, "done")) return {};
-    lastSeen_ = now_();
+    if (!Live() || state_ == State::Placed || !Is(request.path, "done")) return {};
+    // An empty "done" is a tap too early, not the end of the visit.
+    if (state_ == State::Open && received_.empty()) return Refused(409, kPhoneNothingSent);
     state_ = State::Finished;
     return CountAnswer();
 }
@@ -178,14 +213,16 @@ const char* PhoneSession::Refusal(std::uint64_t bytes, int* status) const {
 WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
     const auto name = request.params.find("name");
     if (!request.length || name == request.params.end()) return {};
+    const auto left = request.params.find("left");
     const std::string origName = CleanName(name->second);
     const std::uint64_t bytes = *request.length;
     const std::pair<std::string, std::uint64_t> key{origName, bytes};
     std::optional<Claim> claim;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (state_ == State::Ended) return {};
-        lastSeen_ = now_();
+        if (!Live() || state_ == State::Placed) return {};
+        if (state_ == State::Open && left != request.params.end())
+            left_ = std::clamp(std::atoi(left->second.c_str()), 0, limits_.maxPhotos);
         if (state_ == State::Open && names_.count(key)) {
             // Sent again (a retry after a lost answer): not stored twice.
             body.Read([](std::string_view) { return true; });
@@ -210,7 +247,6 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
     WebAnswer answer;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        lastSeen_ = now_();
         const bool ok = whole && data.size() == bytes && readable && state_ == State::Open;
         if (ok) {
             char stem[16];
@@ -230,9 +266,12 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
                 return Refused(507, kPhoneNoSpace);
             }
         } else {
-            if (state_ == State::Ended) return {};
+            if (state_ == State::Ended || state_ == State::Placed) return {};
             if (state_ != State::Open) return Refused(410, kPhoneOver);
-            if (!whole || data.size() != bytes) return Refused(400, kPhoneBroken);
+            if (!whole || data.size() != bytes) {
+                broken_.insert(key);  // the page sends it again
+                return Refused(400, kPhoneBroken);
+            }
             return Refused(415, kind == PhotoKind::kUnknown ? kPhoneNotPhoto : kPhoneUnreadable);
         }
     }
@@ -250,6 +289,11 @@ std::size_t PhoneSession::Count() const {
     return received_.size();
 }
 
+int PhoneSession::Pending() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return state_ == State::Open ? underWay_ + left_ + static_cast<int>(broken_.size()) : 0;
+}
+
 bool PhoneSession::Finished() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return state_ == State::Finished;
@@ -260,17 +304,45 @@ void PhoneSession::Finish() {
     if (state_ == State::Open) state_ = State::Finished;
 }
 
-void PhoneSession::End() {
+void PhoneSession::Handed() {
     std::lock_guard<std::mutex> lock(mutex_);
-    state_ = State::Ended;
+    if (state_ == State::Open) state_ = State::Finished;
+    handed_ += received_.size();
     received_.clear();
     names_.clear();
+    broken_.clear();
     fs_.RemoveTree(folder_);
 }
 
-bool PhoneSession::IdleOver() const {
+void PhoneSession::Placed(const PhoneOrderAnswer& answer) {
     std::lock_guard<std::mutex> lock(mutex_);
-    return now_() - lastSeen_ >= limits_.idleEnd;
+    if (!Live()) return;
+    state_ = State::Placed;
+    const QByteArray png = QByteArray::fromStdString(answer.qrPng).toBase64();
+    lastAnswer_ = "{\"ok\":true,\"state\":\"placed\",\"order\":" + Quoted(answer.orderNumber) +
+                  ",\"prints\":" + std::to_string(answer.prints) +
+                  ",\"pickup\":" + Quoted(answer.pickupLine) + ",\"qr\":" +
+                  Quoted(png.isEmpty() ? std::string() : "data:image/png;base64," + png.toStdString()) +
+                  "}";
+}
+
+void PhoneSession::End() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (state_ != State::Placed) state_ = State::Ended;
+    received_.clear();
+    names_.clear();
+    broken_.clear();
+    fs_.RemoveTree(folder_);
+}
+
+bool PhoneSession::AnswerWaiting() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return state_ == State::Placed && Live();
+}
+
+bool PhoneSession::LinkOver() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return !Live();
 }
 
 }  // namespace orelle

@@ -5,6 +5,9 @@
 // address, stores each photo it receives into its own folder under a name
 // it chooses, and refuses what breaks its bounds. The window shows what
 // arrived and, once the customer is done, loads the folder as a card's.
+// The address lives for one visit: once the photos are taken only the
+// open page's status is answered (the photo count, then the placed
+// order's last answer), and a fixed time after it was shown nothing is.
 //
 // Thread use: the web service's calls come on the server's threads, the
 // rest on any thread (the window's); all of it is safe at once.
@@ -33,7 +36,8 @@ struct PhoneLimits {
     // copied into the job.
     std::uint64_t reserveBytes = std::uint64_t{1000} << 20;
     int uploadsAtOnce = 3;
-    std::chrono::steady_clock::duration idleEnd = std::chrono::minutes(15);
+    // From the QR code's showing, whatever the phone does.
+    std::chrono::steady_clock::duration linkLife = std::chrono::minutes(30);
 };
 
 struct PhoneReceived {
@@ -52,6 +56,16 @@ inline constexpr const char* kPhoneNoSpace = "电脑磁盘空间不足";
 inline constexpr const char* kPhoneOver = "本次上传已经结束";
 inline constexpr const char* kPhoneBusy = "请稍候再传";
 inline constexpr const char* kPhoneBroken = "上传中断";
+inline constexpr const char* kPhoneNothingSent = "还没有上传照片";
+
+// The page's last answer once the job its photos went into is placed.
+// Nothing else of the order goes to the phone.
+struct PhoneOrderAnswer {
+    std::string orderNumber;
+    long long prints = 0;
+    std::string pickupLine;  // "预计 ... 可取件"; empty: no line
+    std::string qrPng;       // a PNG of the number's QR code; empty: none
+};
 
 // A fresh token of 128 random bits, as 32 lower-case hex digits.
 std::string NewPhoneToken();
@@ -85,22 +99,37 @@ class PhoneSession : public WebService {
 
     std::vector<PhoneReceived> Received() const;
     std::size_t Count() const;
+    // Photos on their way: uploads begun or broken off (the page sends
+    // them again), and those the page said it still holds.
+    int Pending() const;
     // The page's "完成" came, or Finish was called: no more photos.
     bool Finished() const;
     void Finish();
-    // No more requests of any kind; the folder goes with what it holds.
+    // The photos are in the job: the folder goes; the open page hears the
+    // count until the order's answer or the end.
+    void Handed();
+    // The order is placed: the next status is the page's last answer.
+    void Placed(const PhoneOrderAnswer& answer);
+    // No more requests of any kind (a placed order's answer apart); the
+    // folder goes with what it holds.
     void End();
-    // Nothing came from the phone for the idle time.
-    bool IdleOver() const;
+    // The link's life is over: it answers nothing any more.
+    bool LinkOver() const;
+    // The placed order's answer is not taken yet, and the link lives.
+    bool AnswerWaiting() const;
 
   private:
-    enum class State { Open, Finished, Ended };
+    enum class State { Open, Finished, Placed, Ended };
     class Claim;
     WebAnswer Upload(const WebRequest& request, WebBody& body);
     // Under the lock: why a photo of that size is refused, or null.
     const char* Refusal(std::uint64_t bytes, int* status) const;
     WebAnswer CountAnswer(bool duplicate = false) const;
+    WebAnswer Refused(int status, const char* message) const;
+    WebAnswer Status();
     bool Is(const std::string& path, const char* tail) const;
+    // Under the lock: the link still answers.
+    bool Live() const;
 
     const std::string folder_, backupRoot_;
     FileSystem& fs_;
@@ -112,10 +141,13 @@ class PhoneSession : public WebService {
     State state_ = State::Open;
     std::vector<PhoneReceived> received_;
     std::set<std::pair<std::string, std::uint64_t>> names_;  // stored and under way
-    int underWay_ = 0;
+    std::set<std::pair<std::string, std::uint64_t>> broken_;  // broken off, to come again
+    int underWay_ = 0, left_ = 0;
+    std::size_t handed_ = 0;  // photos taken into the job
     std::uint64_t underWayBytes_ = 0, receivedBytes_ = 0;
     int lastNumber_ = 0;
-    std::chrono::steady_clock::time_point lastSeen_;
+    const std::chrono::steady_clock::time_point shown_;
+    std::string lastAnswer_;
     Stored stored_;
 };
 

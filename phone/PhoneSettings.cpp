@@ -20,6 +20,8 @@ PhoneSettings ReadPhoneSettings(const std::string& settingsFolder, FileSystem& f
     const int port = ini.GetInt("phone", "port", 8765);
     s.port = port >= 0 && port <= 65535 ? port : 8765;
     s.address = ini.GetString("phone", "address", "");
+    const int minutes = ini.GetInt("privacy", "phonelink", s.linkMinutes);
+    if (minutes >= 1) s.linkMinutes = minutes;
     return s;
 }
 
@@ -31,7 +33,8 @@ std::string PhoneSettingsSection(const std::string& settingsFolder, FileSystem& 
                   {"port", s.port == 0 ? "0 (any free port)" : std::to_string(s.port)},
                   {"address", !s.address.empty() ? s.address
                                                  : "(empty: " + (first.empty() ? "none" : first) +
-                                                       ", this machine's first)"}});
+                                                       ", this machine's first)"},
+                  {"[privacy] phonelink", std::to_string(s.linkMinutes) + " min"}});
 }
 
 }  // namespace orelle

@@ -7,6 +7,9 @@
 //            that is no port; 0 any free port)
 //   address  the address put into the QR code, and served on (default the
 //            first IPv4 address of the machine that is not a loopback one)
+// and [privacy]:
+//   phonelink  minutes a phone's link lives after its code was shown,
+//              whatever the phone does (default 30; below 1: the default)
 
 #include <string>
 
@@ -18,6 +21,7 @@ struct PhoneSettings {
     bool enabled = false;
     int port = 8765;
     std::string address;
+    int linkMinutes = 30;
 };
 
 PhoneSettings LoadPhoneSettings(const std::string& settingsFolder, FileSystem& fs);

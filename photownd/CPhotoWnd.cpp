@@ -259,6 +259,11 @@ StationTools::UnattendedOrder StationTools::PlaceOrderUnattended(CPhotoWnd& wnd,
     return order;
 }
 
+bool StationTools::PhoneAnswerWaiting(const CPhotoWnd& wnd) {
+    PhotoWindow* w = wnd.Window();
+    return w && w->PhoneAnswerWaiting();
+}
+
 std::string StationTools::LocalOrderNumber(const CPhotoWnd& wnd) {
     return wnd.station_->state.orderInfo.storeDDH;
 }

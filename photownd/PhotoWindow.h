@@ -39,6 +39,7 @@ struct ProcessState;
 struct StationJob;
 class IdleGuard;
 class PhoneDialog;
+enum class PhoneEnd;
 class PhotoCell;
 class ProgressBarWnd;
 class ToolBarWnd;
@@ -121,6 +122,9 @@ class PhotoWindow : public QWidget,
     // A phone session is open, or its photos are still being loaded.
     bool PhoneOpen() const { return job_.Phone() != nullptr; }
     PhoneDialog* PhoneScreen() const;
+    bool PhoneAnswerWaiting() const { return job_.PhoneAnswerWaiting(); }
+    // The placed order's answer to the phone the job's photos came from.
+    void TellPhoneOrder(const std::string& orderNumber, const std::string& pickupLine);
     void OnVantorHelp();
     void OnCharge();
     // Fills the cells with the current page on this thread; cells past the
@@ -185,7 +189,7 @@ class PhotoWindow : public QWidget,
 
     void OpenWebPage(const std::string& address);
     // The customer is done with the QR screen (with photos or not).
-    void PhoneEnded(bool withPhotos);
+    void PhoneEnded(PhoneEnd how, int missing);
     // The QR screen goes; nothing is stored for it any more.
     void ClosePhoneScreen();
     // What appending does once the photos to append are known.

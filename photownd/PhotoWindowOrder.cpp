@@ -15,6 +15,9 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
     OrderPlacement placement(state, services, prompts, host, MachinePrinters());
     placement.openedFolder = window.currentFolder;
     placement.receiptPdf = window.receiptPdf;
+    placement.placed = [&window](const std::string& number, const std::string& pickupLine) {
+        window.TellPhoneOrder(number, pickupLine);
+    };
     const PlacementResult result = command(placement);
     if (orderNumber) *orderNumber = placement.PlacedNumber();
     return result;

@@ -188,16 +188,17 @@ PlacementResult OrderPlacement::WriteTakenOrder() {
         return PlacementResult::kFailed;
     }
     s.session.taken = {};
+    FinalNoticeFacts facts;
+    facts.orderNumber = taken.number.empty() ? s.orderInfo.storeDDH : taken.number;
+    facts.pickupLine = PickupLine(services_.clock.Now(), s.startup.config.pickup);
+    if (placed) placed(facts.orderNumber, facts.pickupLine);
     // The receipt comes first, so that the notice can tell when it did
     // not come out.
     std::optional<ReceiptOutcome> receipt;
     if (s.startup.config.print == 1 && s.flags.IsDatabaseEdition())
         receipt = PrintLocalOrder(s, services_, printers_, taken.number, taken.finish, receiptPdf);
-    FinalNoticeFacts facts;
     facts.closingNotice = taken.closingNotice;
     facts.lines = s.session.noticeLines + 6;
-    facts.orderNumber = taken.number.empty() ? s.orderInfo.storeDDH : taken.number;
-    facts.pickupLine = PickupLine(services_.clock.Now(), s.startup.config.pickup);
     facts.receiptMissing = receipt && *receipt != ReceiptOutcome::kPrinted;
     // A card still in the reader goes home with its customer.
     facts.cardReminder = CardReminder(openedFolder, services_.files, services_.disks);

@@ -16,6 +16,7 @@
 // written.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,10 @@ class OrderPlacement {
     std::string receiptPdf;
     // Not null: places the orders in place of the edition's back end.
     OrderBackEnd* backEnd = nullptr;
+    // Hears the number of an order placed (the back office's, else the
+    // local one) and when to come back for it, once its files are written
+    // and before the notice and the host (which may end the job).
+    std::function<void(const std::string& number, const std::string& pickupLine)> placed;
 
     // The order command (OnOrderOk). Does nothing while another order
     // command of the process is under way, so it never places twice.

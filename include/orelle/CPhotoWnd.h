@@ -75,11 +75,13 @@ class ORELLE_EXPORT CPhotoWnd {
     struct PhoneOptions {
         // Hears the page's address once it is served.
         std::function<void(const std::string& address)> served;
-        // Ends the wait after this many seconds (0: only the session's
-        // own idle end); the photos come so far are loaded.
+        // "完成" after this many seconds (0: only at the link's end): the
+        // photos come so far, and those then on their way, are loaded.
         int waitSeconds = 0;
         // Hears whether photos came.
         std::function<void(bool photos)> ended;
+        // While "完成" waits for photos still on their way: how many.
+        std::function<void(int onTheirWay)> waiting;
     };
     bool OpenPhone(const PhoneOptions& options);
     bool OpenPhone() { return OpenPhone(PhoneOptions{}); }

@@ -31,6 +31,9 @@ class ORELLE_EXPORT StationTools {
 
     // The job's local order number; empty before a job.
     static std::string LocalOrderNumber(const CPhotoWnd& wnd);
+    // A placed order's answer waits for the page of the phone the job's
+    // photos came from (a host without a person waits for it to be taken).
+    static bool PhoneAnswerWaiting(const CPhotoWnd& wnd);
     // What the station uses with the settings it found, for the shop's
     // technician.
     static std::string SettingsText(const CPhotoWnd& wnd);

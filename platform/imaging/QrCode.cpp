@@ -2,6 +2,7 @@
 
 #include <qrencode.h>
 
+#include <QBuffer>
 #include <QPainter>
 #include <memory>
 
@@ -34,6 +35,15 @@ QImage QrCodeImage(const std::string& text, int moduleSize) {
         }
     }
     return image;
+}
+
+std::string QrCodePng(const std::string& text) {
+    const QImage image = QrCodeImage(text, 8);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
+    return bytes.toStdString();
 }
 
 }  // namespace orelle

@@ -18,4 +18,8 @@ ModuleGrid QrModules(const std::string& text);
 // fit a QR code.
 QImage QrCodeImage(const std::string& text, int moduleSize);
 
+// The code as PNG bytes at a size a phone's screen shows sharply; empty
+// when the text does not fit a QR code.
+std::string QrCodePng(const std::string& text);
+
 }  // namespace orelle

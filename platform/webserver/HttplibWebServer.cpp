@@ -93,6 +93,7 @@ WebRequest RequestOf(const httplib::Request& req) {
     WebRequest r;
     r.path = req.path;
     for (const auto& [key, value] : req.params) r.params.emplace(key, value);
+    r.language = req.get_header_value("Accept-Language");
     if (req.has_header("Content-Length")) {
         r.length = static_cast<std::uint64_t>(
             std::strtoull(req.get_header_value("Content-Length").c_str(), nullptr, 10));

@@ -22,6 +22,7 @@ struct WebRequest {
     std::map<std::string, std::string> params;  // the query's, decoded
     // The body's length as the client announced it; none when not given.
     std::optional<std::uint64_t> length;
+    std::string language = {};  // the Accept-Language header, as sent
 };
 
 struct WebAnswer {

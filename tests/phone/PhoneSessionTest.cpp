@@ -172,12 +172,6 @@ TEST_F(PhoneSessionTest, RefusedUploadsStoreNothing) {
         {"over the photo count", [](auto& t) { t.limits.maxPhotos = 0; }, nullptr, jpeg, 403},
         {"no room left on the backup disk", [](auto& t) { t.disks = FakeDisks(1000); }, nullptr,
          jpeg, 507},
-        {"after the page's done", nullptr,
-         [](PhoneSession& s) {
-             ScriptedBody none("");
-             s.Post(WebRequest{s.PagePath() + "done", {}, 0}, none);
-         },
-         jpeg, 410},
         {"after the station's done", nullptr, [](PhoneSession& s) { s.Finish(); }, jpeg, 410},
         {"after home", nullptr, [](PhoneSession& s) { s.End(); }, jpeg, 404},
     };
@@ -210,7 +204,7 @@ TEST_F(PhoneSessionTest, AnUploadThatThrowsGivesBackWhatItTook) {
     const WebRequest r{session->PagePath() + "photo", {{"name", "a.jpg"}}, jpeg.size()};
     for (int i = 0; i <= limits.uploadsAtOnce; ++i)
         EXPECT_THROW(session->Post(r, body), std::bad_function_call);
-    EXPECT_EQ(Send("a.jpg", jpeg).body, "{\"ok\":true,\"count\":1}");
+    EXPECT_EQ(Send("a.jpg", jpeg).body, "{\"ok\":true,\"state\":\"open\",\"count\":1}");
 }
 
 TEST_F(PhoneSessionTest, TheTokenIsLongAndRandomAndEveryOtherPathIsNotFoundWithoutDetail) {
@@ -238,15 +232,54 @@ TEST_F(PhoneSessionTest, TheTokenIsLongAndRandomAndEveryOtherPathIsNotFoundWitho
     EXPECT_EQ(session->Count(), 0u);
 }
 
-TEST_F(PhoneSessionTest, EndsWhenIdle) {
+TEST_F(PhoneSessionTest, AnEmptyDoneEndsNothingAndPhotosOnTheirWayAreCounted) {
+    ScriptedBody none("");
+    const WebRequest done{session->PagePath() + "done", {}, 0};
+    const WebAnswer early = session->Post(done, none);
+    EXPECT_EQ(early.status, 409);
+    EXPECT_NE(early.body.find(kPhoneNothingSent), std::string::npos);
+    EXPECT_FALSE(session->Finished());
+    // The page says with each photo how many it still holds.
+    const std::string jpeg = JpegBytes(32, 24);
+    ScriptedBody body(jpeg);
+    const WebRequest photo{
+        session->PagePath() + "photo", {{"name", "a"}, {"left", "2"}}, jpeg.size()};
+    EXPECT_EQ(session->Post(photo, body).status, 200);
+    EXPECT_EQ(session->Pending(), 2);
+    const std::string big = JpegBytes(640, 480);
+    EXPECT_EQ(Send("b.jpg", big, big.size() / 2).status, 400);
+    EXPECT_EQ(session->Pending(), 3);  // broken off: the page sends it again
+    EXPECT_EQ(Send("b.jpg", big).status, 200);
+    EXPECT_EQ(session->Pending(), 2);
+    EXPECT_EQ(session->Post(done, none).status, 200);
+    EXPECT_TRUE(session->Finished());
+    EXPECT_EQ(session->Pending(), 0);
+}
+
+TEST_F(PhoneSessionTest, TheLinkLivesForOneVisitAndGivesThePlacedOrderOnce) {
+    const auto get = [this](const char* tail) {
+        return session->Get(WebRequest{session->PagePath() + tail, {}, {}});
+    };
     EXPECT_EQ(Send("a.jpg", JpegBytes(8, 8)).status, 200);
-    now += std::chrono::minutes(14);
-    EXPECT_FALSE(session->IdleOver());
-    session->Get(WebRequest{session->PagePath() + "status", {}, {}});  // the page is alive
-    now += std::chrono::minutes(14);
-    EXPECT_FALSE(session->IdleOver());
-    now += std::chrono::minutes(1);
-    EXPECT_TRUE(session->IdleOver());
+    session->Finish();
+    session->Handed();
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone"));
+    EXPECT_EQ(get("").status, 404);  // a refresh finds it ended
+    EXPECT_EQ(get("status").body, "{\"ok\":true,\"state\":\"over\",\"count\":1}");
+    session->Placed({"2026120900012", 3, "预计 \"18:30\" 后可取件", std::string("\x89PNG", 4)});
+    session->End();  // home after the order: the answer stays for the page
+    EXPECT_EQ(
+        get("status").body,
+        "{\"ok\":true,\"state\":\"placed\",\"order\":\"2026120900012\",\"prints\":3,"
+        "\"pickup\":\"预计 \\\"18:30\\\" 后可取件\",\"qr\":\"data:image/png;base64,iVBORw==\"}");
+    EXPECT_EQ(get("status").status, 404);
+
+    Make();  // whatever the phone does, the link's life is counted from its showing
+    for (int minute = 0; minute < 30; ++minute, now += std::chrono::minutes(1))
+        EXPECT_EQ(get("").status, 200);
+    EXPECT_TRUE(session->LinkOver());
+    EXPECT_EQ(get("status").status, 404);
+    EXPECT_EQ(Send("b.jpg", JpegBytes(8, 8)).status, 404);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -79,7 +80,7 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     EXPECT_FALSE(window->PhoneOpen());
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_TRUE(std::filesystem::is_empty(folder));
-    EXPECT_EQ(Post("photo?name=b.jpg", testing::JpegBytes(64, 48)), 0);  // nobody serves
+    EXPECT_EQ(Post("photo?name=b.jpg", testing::JpegBytes(64, 48)), 410);  // the link ended
     // The next customer: a new address, nothing shown; home ends it too.
     ASSERT_TRUE(Open());
     EXPECT_NE(address, first);
@@ -102,6 +103,27 @@ TEST_F(PhoneScreenTest, CancelAndHomeEndASessionAndTheNextOnesPhotosBecomeTheJob
     EXPECT_EQ(ended, (std::vector<bool>{false, true}));
     EXPECT_TRUE(std::filesystem::is_empty(folder));  // copied into the job, then gone
     EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageHandBack), 1);
+}
+
+TEST_F(PhoneScreenTest, DoneWaitsForPhotosOnTheirWayAndNeverEndsEmpty) {
+    ASSERT_TRUE(Open());
+    auto* done =
+        window->PhoneScreen()->findChild<QPushButton*>(QString::number(PhoneDialog::kDoneId));
+    auto* said = window->PhoneScreen()->findChild<QLabel*>(QString::number(PhoneDialog::kCountId));
+    EXPECT_EQ(Post("done", ""), 409);
+    done->click();
+    ASSERT_TRUE(window->PhoneOpen());
+    EXPECT_EQ(said->text(), QString::fromUtf8("还没有收到照片,请在手机上选择照片"));
+    EXPECT_EQ(Post("photo?name=a.jpg&left=1", testing::JpegBytes(64, 48)), 200);
+    done->click();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return said->text().contains(QString::fromUtf8("还有 1 张")); }));
+    EXPECT_EQ(Post("photo?name=b.jpg&left=0", testing::JpegBytes(48, 64)), 200);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !window->PhoneOpen() && !state.bRefreshing; }, 5000));
+    window->WaitForJobs();
+    EXPECT_EQ(state.photoList.GetSize(), 2);
+    EXPECT_EQ(ended, std::vector<bool>{true});
 }
 
 TEST(PhoneThumbnail, IsDrawnForJpegAndPngOnly) {
