@@ -38,6 +38,7 @@ set(ORELLE_CORE_SOURCES
   platform/imaging/StationCopy.cpp
   platform/imaging/UprightJpeg.cpp
   platform/text/ChineseLocale.cpp
+  platform/text/JsonString.cpp
   platform/text/NumberText.cpp
   platform/text/SingleLine.cpp
   orderdata/BackupJob.cpp

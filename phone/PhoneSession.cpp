@@ -13,6 +13,7 @@
 #include "platform/imaging/PictureFile.h"
 #include "platform/paths/BackupDisk.h"
 #include "platform/paths/Paths.h"
+#include "platform/text/JsonString.h"
 
 namespace orelle {
 namespace {
@@ -20,24 +21,6 @@ namespace {
 constexpr const char* kJson = "application/json; charset=utf-8";
 
 WebAnswer Json(int status, std::string body) { return WebAnswer{status, kJson, std::move(body)}; }
-
-// A JSON string of UTF-8 text.
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
 
 std::string StateName(bool open) { return open ? "open" : "over"; }
 
@@ -137,7 +120,7 @@ bool PhoneSession::Open() {
 WebAnswer PhoneSession::Refused(int status, const char* message) const {
     return Json(status, "{\"ok\":false,\"state\":\"" + StateName(state_ == State::Open) +
                             "\",\"count\":" + std::to_string(received_.size() + handed_) +
-                            ",\"message\":" + Quoted(message) + "}");
+                            ",\"message\":" + text::JsonString(message) + "}");
 }
 
 std::string PhoneSession::PagePath() const { return "/" + token_ + "/"; }
@@ -319,10 +302,10 @@ void PhoneSession::Placed(const PhoneOrderAnswer& answer) {
     if (!Live()) return;
     state_ = State::Placed;
     const QByteArray png = QByteArray::fromStdString(answer.qrPng).toBase64();
-    lastAnswer_ = "{\"ok\":true,\"state\":\"placed\",\"order\":" + Quoted(answer.orderNumber) +
+    lastAnswer_ = "{\"ok\":true,\"state\":\"placed\",\"order\":" + text::JsonString(answer.orderNumber) +
                   ",\"prints\":" + std::to_string(answer.prints) +
-                  ",\"pickup\":" + Quoted(answer.pickupLine) + ",\"qr\":" +
-                  Quoted(png.isEmpty() ? std::string() : "data:image/png;base64," + png.toStdString()) +
+                  ",\"pickup\":" + text::JsonString(answer.pickupLine) + ",\"qr\":" +
+                  text::JsonString(png.isEmpty() ? std::string() : "data:image/png;base64," + png.toStdString()) +
                   "}";
 }
 

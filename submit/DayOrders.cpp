@@ -9,6 +9,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/gbk/Gbk.h"
 #include "platform/ini/IniDocument.h"
+#include "platform/text/JsonString.h"
 #include "submit/BackOfficeRecord.h"
 
 namespace orelle {
@@ -47,23 +48,6 @@ void ReadJobFile(const std::string& path, FileSystem& fs, const PrintCatalogue& 
             it->second += number;
         }
     }
-}
-
-std::string Json(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char esc[8];
-            std::snprintf(esc, sizeof esc, "\\u%04x", c);
-            out += esc;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
 }
 
 std::string OrNone(const std::string& text) { return text.empty() ? "-" : text; }
@@ -129,15 +113,15 @@ std::string OrderLine(const DayOrder& o) {
 std::string OrderJson(const DayOrder& o) {
     std::string prints;
     for (const auto& [size, count] : o.prints)
-        prints += (prints.empty() ? "" : ",") + std::string("{\"size\":") + Json(size) +
+        prints += (prints.empty() ? "" : ",") + std::string("{\"size\":") + text::JsonString(size) +
                   ",\"count\":" + std::to_string(count) + "}";
-    return "{\"number\":" + Json(o.localNumber) +
-           ",\"backOfficeNumber\":" + Json(o.backOfficeNumber) +
-           ",\"historyID\":" + Json(o.historyID) + ",\"time\":" + Json(o.time) +
-           ",\"member\":" + Json(o.member) + ",\"prints\":[" + prints +
+    return "{\"number\":" + text::JsonString(o.localNumber) +
+           ",\"backOfficeNumber\":" + text::JsonString(o.backOfficeNumber) +
+           ",\"historyID\":" + text::JsonString(o.historyID) + ",\"time\":" + text::JsonString(o.time) +
+           ",\"member\":" + text::JsonString(o.member) + ",\"prints\":[" + prints +
            "],\"placed\":" + (o.placed ? "true" : "false") +
            ",\"keptNotWritten\":" + (o.keptNotWritten ? "true" : "false") +
-           ",\"folder\":" + Json(o.folder) + "}";
+           ",\"folder\":" + text::JsonString(o.folder) + "}";
 }
 
 }  // namespace orelle
