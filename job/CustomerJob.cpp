@@ -5,9 +5,10 @@
 
 #include <utility>
 
-#include "job/UnseenPhotos.h"
 #include "job/LeftJob.h"
+#include "job/UnseenPhotos.h"
 #include "orderdata/FolderLoad.h"
+#include "orderdata/JobLock.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/PhotoIniWriter.h"
 #include "orderdata/PrintResolution.h"
@@ -268,6 +269,8 @@ bool CustomerJob::Resume(const StationJob& left) {
     if (state_.bRefreshing || load_) return false;
     events_.Emptying();
     if (!LoadLeftJob(left, state_, services_.files)) return false;
+    // Held as a job of this station again: no other station finishes it.
+    state_.jobLock = HoldJobFolder(services_.files, state_.orderInfo.backupDir);
     journal_.Adopt(left);
     TurnAhead();
     Recount();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "orderdata/DayIndex.h"
+#include "orderdata/JobLock.h"
 #include "orderdata/OrderPaths.h"
 #include "orderdata/OrderTimes.h"
 #include "orderdata/StationJob.h"
@@ -75,8 +76,10 @@ struct Sweep {
     }
 
     void Unplaced(const OrderPaths& paths, const std::string& job, std::int64_t since) {
+        // A station still placing or loading it holds its folder's lock.
         if (rules.keepUnplacedHours <= 0 || held.contains({paths.dateStr, job}) ||
-            !Older(since, std::int64_t{rules.keepUnplacedHours} * 3600))
+            !Older(since, std::int64_t{rules.keepUnplacedHours} * 3600) ||
+            JobFolderHeld(fs, paths.WorkFolder(job)))
             return;
         // A placed one is refused, and left as it is.
         if (fs.DirectoryExists(paths.WorkFolder(job)) && RemoveUnplacedJob(paths, job, fs))

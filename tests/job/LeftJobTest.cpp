@@ -107,6 +107,7 @@ class LeftJobTest : public ::testing::Test {
 
 TEST_F(LeftJobTest, WithinTheWindowTheJobComesBackWithEveryEditOnItsPage) {
     first.job.reset();  // the process ends without ending the job
+    first.state.jobLock.reset();
     clock.now.minute = 14;
     Start again(fs, clock);
     const std::optional<StationJob> left = FindLeftJob(again.state, again.services);
@@ -115,6 +116,7 @@ TEST_F(LeftJobTest, WithinTheWindowTheJobComesBackWithEveryEditOnItsPage) {
     EXPECT_EQ(left->page, 6);
     EXPECT_EQ(left->started.minute, 0);
     ASSERT_TRUE(again.job->Resume(*left));
+    EXPECT_TRUE(again.state.jobLock) << "held again, so no other station finishes it";
     EXPECT_EQ(Snapshot(again.state), edited);
     EXPECT_EQ(again.state.orderInfo.storeDDH, storeDDH);
     EXPECT_EQ(again.state.dirList.GetSize(), 1);
