@@ -18,13 +18,17 @@ std::string CardReminder(const std::string& openedFolder, FileSystem& fs, DiskIn
 
 bool MayStartPickerIn(const std::string& folder, const std::string& backupRoot, FileSystem& fs,
                       DiskInfo& disks) {
-    if (folder.empty() || OnRemovableMedia(folder, fs, disks)) return false;
+    return !folder.empty() && !OnRemovableMedia(folder, fs, disks) &&
+           !InBackupRoot(folder, backupRoot, fs);
+}
+
+bool InBackupRoot(const std::string& folder, const std::string& backupRoot, FileSystem& fs) {
     // Compared as resolved, so that no link or ".." leads around it.
     std::string root = fs.ResolvedPath(backupRoot);
     if (root.empty()) root = backupRoot;
     std::string resolved = fs.ResolvedPath(folder);
     if (resolved.empty()) resolved = folder;
-    return !paths::WithTrailingSeparator(resolved).starts_with(paths::WithTrailingSeparator(root));
+    return paths::WithTrailingSeparator(resolved).starts_with(paths::WithTrailingSeparator(root));
 }
 
 }  // namespace orelle

@@ -22,6 +22,9 @@ bool OnRemovableMedia(const std::string& folder, FileSystem& fs, DiskInfo& disks
 // otherwise empty.
 std::string CardReminder(const std::string& openedFolder, FileSystem& fs, DiskInfo& disks);
 
+// The folder is the backup root or below it, also through a link or "..".
+bool InBackupRoot(const std::string& folder, const std::string& backupRoot, FileSystem& fs);
+
 // The folder picker may start in folder: not on removable media, not below
 // the backup root.
 bool MayStartPickerIn(const std::string& folder, const std::string& backupRoot, FileSystem& fs,

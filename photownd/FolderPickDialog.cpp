@@ -76,8 +76,12 @@ bool RememberPickedFolder(Registry& registry, const std::string& folder) {
 
 FolderPickDialog::FolderPickDialog(const std::string& initialFolder, const std::string& title,
                                    Registry& registry, FileSystem& fs, QWidget* parent, bool phones,
-                                   PickStartFilter mayStart)
-    : QDialog(parent), registry_(registry), fs_(fs), mayStart_(std::move(mayStart)) {
+                                   PickStartFilter mayStart, PickStartFilter mayShow)
+    : QDialog(parent),
+      registry_(registry),
+      fs_(fs),
+      mayStart_(std::move(mayStart)),
+      mayShow_(std::move(mayShow)) {
     setWindowTitle(QString::fromStdString(title));
     // Rows a finger can hit, with room to show many of them whole.
     resize(760, 640);
@@ -168,6 +172,7 @@ bool FolderPickDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void FolderPickDialog::ShowFolder(const std::string& folder) {
     const QString path = QDir(QString::fromStdString(folder)).absolutePath();
+    if (mayShow_ && !mayShow_(path.toStdString())) return;
     StopThumbnails();
     where_->setText(path);
     list_->clear();
@@ -178,6 +183,7 @@ void FolderPickDialog::ShowFolder(const std::string& folder) {
         return IsMountPoint(paths::Join(shown, name));
     });
     for (const PickerRow& row : rows) {
+        if (row.folder && mayShow_ && !mayShow_(paths::Join(shown, row.name))) continue;
         QString text = QString::fromStdString(row.name);
         if (row.card)
             text = QString::fromUtf8("[存储卡] ") + text;

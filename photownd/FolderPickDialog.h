@@ -57,10 +57,11 @@ class FolderPickDialog : public QDialog {
     // An empty initial folder means the registry's. The registry and the
     // file system outlive the dialog. With phones, photos can come from a
     // phone instead. A folder that mayStart refuses is neither started in
-    // nor recorded for the next time.
+    // nor recorded for the next time; one that mayShow refuses is neither
+    // listed nor shown (an earlier customer's copies).
     FolderPickDialog(const std::string& initialFolder, const std::string& title, Registry& registry,
                      FileSystem& fs, QWidget* parent = nullptr, bool phones = false,
-                     PickStartFilter mayStart = {});
+                     PickStartFilter mayStart = {}, PickStartFilter mayShow = {});
     ~FolderPickDialog() override;
 
     bool folderChosen = false;
@@ -98,6 +99,7 @@ class FolderPickDialog : public QDialog {
     Registry& registry_;
     FileSystem& fs_;
     PickStartFilter mayStart_;
+    PickStartFilter mayShow_;
 };
 
 }  // namespace orelle

@@ -29,6 +29,9 @@ void PhotoWindow::OnOpenDir() {
                             [this, root](const std::string& folder) {
                                 return MayStartPickerIn(folder, root, services_.files,
                                                         services_.disks);
+                            },
+                            [this, root](const std::string& folder) {
+                                return !InBackupRoot(folder, root, services_.files);
                             });
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",

@@ -24,6 +24,7 @@
 #include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
+#include "orderdata/CustomerMedia.h"
 #include "photownd/FolderPickDialog.h"
 #include "photownd/PrintCountDialog.h"
 #include "platform/paths/Paths.h"
@@ -237,6 +238,21 @@ class FolderPickTest : public ::testing::Test {
     Registry registry{dir / "registry.ini"};
     FileSystem& fs = FileSystem::Default();
 };
+
+// Earlier customers' copies lie below the backup root: never listed, never
+// shown, however the customer walks there.
+TEST_F(FolderPickTest, TheBackupRootIsNeitherListedNorShown) {
+    testing::WriteJpeg(dir / "Card/a.jpg", 8, 8);
+    testing::WriteJpeg(dir / "backup/2026-12-7/261207001/a.jpg", 8, 8);
+    const std::string root = dir / "backup";
+    FolderPickDialog dialog(dir.path(), "选择照片目录", registry, fs, nullptr, false, {},
+                            [&](const std::string& f) { return !InBackupRoot(f, root, fs); });
+    auto* list = dialog.findChild<QListWidget*>(QString::number(FolderPickDialog::kListId));
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Card/"));
+    dialog.ShowFolder(dir / "Card/../backup/2026-12-7");
+    EXPECT_EQ(dialog.ShownFolder(), dir.path());
+}
 
 // Regression: Enter on a highlighted folder also pressed Open, and the
 // folder was loaded before the customer saw inside it.
