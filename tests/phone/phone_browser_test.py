@@ -268,6 +268,7 @@ def scenario_photos(t):
     t.shot("last-answer")
     placed = kiosk.line("order ")
     assert t.text("order") == "订单号 " + placed.split()[1] and t.text("prints").startswith("共 ")
+    assert t.find("qr").get_attribute("src").startswith("data:image/png;base64,")  # the number's code
     expected = 18 if t.jpeg_only else 20
     assert "img_0004.jpg" in kiosk.photo_ini(expected).lower()  # the phone's name, kept
     print("ok: %d photos in %s" % (expected, placed))
