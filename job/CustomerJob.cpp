@@ -150,7 +150,9 @@ void CustomerJob::Finish(FolderLoad& load, bool ok, bool shown) {
         events_.HandBack();
     }
     TurnAhead();
-    ShowPage();  // fills the first page and writes the order files
+    // Fills the first page, unless the customer browses already, and writes
+    // the order files.
+    RunPage(!shown);
 }
 
 // The job is not started or given up; a message comes after the host has
@@ -168,7 +170,9 @@ bool CustomerJob::Appended() {
     return ShowPage();
 }
 
-bool CustomerJob::ShowPage() {
+bool CustomerJob::ShowPage() { return RunPage(true); }
+
+bool CustomerJob::RunPage(bool fill) {
     // The cells are filled on the UI thread once the events that led here
     // are done; the worker then writes the order files.
     // An edit's save never lands after the page's newer write.
@@ -178,8 +182,8 @@ bool CustomerJob::ShowPage() {
     auto prices = std::make_shared<std::vector<std::int64_t>>();
     auto shown = std::make_shared<ShownPage>();
     JobRunner::Job job;
-    job.before = [this, placed, shown] {
-        events_.FillPage();
+    job.before = [this, placed, shown, fill] {
+        if (fill) events_.FillPage();
         // No file names a photo before every copy is made: a cut meanwhile
         // leaves the job as a cut during a load does.
         *placed = state_.session.bOrderPlaced || load_;
@@ -207,7 +211,7 @@ bool CustomerJob::ShowPage() {
         FlushRecord();
     };
     if (!jobs_.Start(std::move(job))) return false;  // one at a time
-    events_.PageLeaving();
+    if (fill) events_.PageLeaving();
     return true;
 }
 

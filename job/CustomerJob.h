@@ -135,6 +135,7 @@ class CustomerJob {
     bool Prepare(FolderLoad& load, const std::string& folder,
                  const std::vector<std::string>& selected, bool appending);
     void CopyRest(const std::shared_ptr<FolderLoad>& load);
+    bool RunPage(bool fill);
     // shown: the first page showed while the rest was copied.
     void Finish(FolderLoad& load, bool ok, bool shown = false);
     void Abandon(const char* message);
