@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "job/LeftJob.h"
 #include "job/UnseenPhotos.h"
 #include "job/WorkAtStake.h"
 #include "orderdata/FolderLoad.h"
@@ -192,6 +193,9 @@ TEST_F(CustomerJobTest, TheFirstPageShowsBeforeTheRestIsCopiedAndNoOrderUntilItI
                      "joined", "hand back", "leaving", "fill", "price"}));
     EXPECT_TRUE(job.Loading());
     EXPECT_FALSE(fs.FileExists(PhotoIni())) << "no file names a photo before all are copied";
+    ProcessState again;  // started again after a cut now: as after a cut during a load
+    testing::OnMemoryDay(again);
+    EXPECT_FALSE(FindLeftJob(again, services));
     EXPECT_FALSE(job.MayOrder());
     EXPECT_EQ(screen.seen, Texts{kStillCopyingMessage});
     fs.gate.Open();
