@@ -47,6 +47,7 @@ CustomerJob::~CustomerJob() {
 
 bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selected,
                        bool appending) {
+    if (load_) return false;  // the last one still copies
     auto load = std::make_shared<FolderLoad>(state_, services_.files, services_.disks);
     auto ok = std::make_shared<bool>(false);
     if (phone_ && paths::WithTrailingSeparator(folder) == phone_->Folder())
@@ -63,17 +64,47 @@ bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selec
         // The worker owns the records meanwhile: the first page's photos
         // are decoded while the rest is copied.
         int prefetched = 0;
-        *ok = load->Copy(context, [this, &prefetched](const PhotoList& made) {
-            while (prefetch_ && prefetched < made.GetSize() && prefetched < kFirstPagePhotos)
-                prefetch_(made.At(prefetched++));
-        });
+        *ok = load->Copy(
+            context,
+            [this, &prefetched](const PhotoList& made) {
+                while (prefetch_ && prefetched < made.GetSize() && prefetched < kFirstPagePhotos)
+                    prefetch_(made.At(prefetched++));
+            },
+            kFirstPagePhotos);
     };
     job.step = [this] { events_.LoadStep(); };
     job.done = [this, load, ok] {
+        if (*ok && !load->Whole()) return CopyRest(load);
         load_.reset();
         Finish(*load, *ok);
     };
     return jobs_.Start(std::move(job));
+}
+
+// The first page is copied: it shows while the rest is copied behind it.
+void CustomerJob::CopyRest(const std::shared_ptr<FolderLoad>& load) {
+    load->Join();
+    events_.LoadOver(true);
+    events_.HandBack();
+    auto ok = std::make_shared<bool>(false);
+    JobRunner::Job job;
+    job.work = [load, ok](JobContext& context) {
+        // The customer's pages come first.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+        *ok = load->Copy(context, nullptr);
+    };
+    job.step = [this, load] {
+        if (state_.bRefreshing) return;  // a page's worker owns the list
+        load->Join();
+        Recount();
+    };
+    job.done = [this, load, ok] {
+        jobs_.Wait();
+        load_.reset();
+        Finish(*load, *ok, true);
+    };
+    copies_.Start(std::move(job));
+    ShowPage();
 }
 
 bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
@@ -105,8 +136,9 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
     return true;
 }
 
-void CustomerJob::Finish(FolderLoad& load, bool ok) {
-    events_.Emptying();
+void CustomerJob::Finish(FolderLoad& load, bool ok, bool shown) {
+    // The customer stays on the page shown meanwhile.
+    if (!ok || !shown) events_.Emptying();
     const bool joined = load.Finish(ok);
     if (!joined) {
         if (load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
@@ -114,10 +146,14 @@ void CustomerJob::Finish(FolderLoad& load, bool ok) {
         return;
     }
     HandPhone();
-    events_.LoadOver(true);
-    events_.HandBack();
+    if (!shown) {
+        events_.LoadOver(true);
+        events_.HandBack();
+    }
     TurnAhead();
-    ShowPage();  // fills the first page and writes the order files
+    // Fills the first page, unless the customer browses already, and writes
+    // the order files.
+    RunPage(!shown);
 }
 
 // The job is not started or given up; a message comes after the host has
@@ -135,7 +171,9 @@ bool CustomerJob::Appended() {
     return ShowPage();
 }
 
-bool CustomerJob::ShowPage() {
+bool CustomerJob::ShowPage() { return RunPage(true); }
+
+bool CustomerJob::RunPage(bool fill) {
     // The cells are filled on the UI thread once the events that led here
     // are done; the worker then writes the order files.
     // An edit's save never lands after the page's newer write.
@@ -145,9 +183,11 @@ bool CustomerJob::ShowPage() {
     auto prices = std::make_shared<std::vector<std::int64_t>>();
     auto shown = std::make_shared<ShownPage>();
     JobRunner::Job job;
-    job.before = [this, placed, shown] {
-        events_.FillPage();
-        *placed = state_.session.bOrderPlaced;
+    job.before = [this, placed, shown, fill] {
+        if (fill) events_.FillPage();
+        // No file names a photo before every copy is made: a cut meanwhile
+        // leaves the job as a cut during a load does.
+        *placed = state_.session.bOrderPlaced || load_;
         *shown = events_.Shown();
     };
     job.work = [this, placed, written, prices, shown](JobContext&) {
@@ -172,11 +212,12 @@ bool CustomerJob::ShowPage() {
         FlushRecord();
     };
     if (!jobs_.Start(std::move(job))) return false;  // one at a time
-    events_.PageLeaving();
+    if (fill) events_.PageLeaving();
     return true;
 }
 
 bool CustomerJob::Change(std::function<void()> change) {
+    if (load_) return false;  // it would miss the photos still copied
     saves_.Wait();
     JobRunner::Job job;
     job.before = [this] { events_.PageLeaving(); };
@@ -200,6 +241,8 @@ void CustomerJob::End(JobEnd how) {
     const bool placed = state_.session.bOrderPlaced;
     jobs_.Stop();
     jobs_.Wait();
+    copies_.Stop();
+    copies_.Wait();
     saves_.Wait();
     saveAgain_ = false;
     journal_.Clear();
@@ -275,6 +318,11 @@ bool CustomerJob::Resume(const StationJob& left) {
     TurnAhead();
     Recount();
     return true;
+}
+
+bool CustomerJob::MayOrder() {
+    if (load_) events_.Message(kStillCopyingMessage);
+    return !load_;
 }
 
 void CustomerJob::ReadyToOrder() {
@@ -368,6 +416,10 @@ bool CustomerJob::Settle() {
 }
 
 void CustomerJob::Wait() {
+    // A load's first page starts the copy of the rest, whose end shows the
+    // page again.
+    jobs_.Wait();
+    copies_.Wait();
     jobs_.Wait();
     saves_.Wait();
 }

@@ -54,9 +54,11 @@ class CustomerJob {
 
     // Starts a job from folder (only the selected photos of it, when there
     // are any; appending: into the open job) and shows its first page once
-    // the copies joined. The phone visit's folder loads under the phone's
-    // names, and the visit ends with the load. False while another worker
-    // runs.
+    // its photos are copied and joined; the rest is copied behind it at a
+    // lower priority, joining as it goes (Loading meanwhile), and the page
+    // is shown again at the end. The phone visit's folder loads under the
+    // phone's names, and the visit ends with the load. False while another
+    // worker runs or a load copies.
     bool Open(const std::string& folder, std::vector<std::string> selected, bool appending);
     // Photos joined the job outside a load (an append): they are turned
     // upright ahead, and the page is shown.
@@ -65,7 +67,8 @@ class CustomerJob {
     // order is placed, and reads the store prices afresh. False while
     // another worker runs.
     bool ShowPage();
-    // Runs change on a worker, then shows the page under the same busy flag.
+    // Runs change on a worker, then shows the page under the same busy
+    // flag; false while a load copies.
     bool Change(std::function<void()> change);
     // Counts the running price afresh at the prices last read; only while
     // no worker owns the list (or from the job's own events).
@@ -80,6 +83,8 @@ class CustomerJob {
     bool Resume(const StationJob& left);
     const std::string& PriceLine() const { return priceLine_; }
 
+    // No order while a load still copies: false, and the customer told.
+    bool MayOrder();
     // Before the order names the copies: every one is upright, turned on a
     // worker at the customer's priority; returns once they are.
     void ReadyToOrder();
@@ -129,7 +134,10 @@ class CustomerJob {
     // does not go on), and after it.
     bool Prepare(FolderLoad& load, const std::string& folder,
                  const std::vector<std::string>& selected, bool appending);
-    void Finish(FolderLoad& load, bool ok);
+    void CopyRest(const std::shared_ptr<FolderLoad>& load);
+    bool RunPage(bool fill);
+    // shown: the first page showed while the rest was copied.
+    void Finish(FolderLoad& load, bool ok, bool shown = false);
     void Abandon(const char* message);
     void TurnAhead();
     void StartTurning(bool ahead);
@@ -161,6 +169,8 @@ class CustomerJob {
     JobRunner upright_{turning_};
     std::atomic<bool> saving_{false};
     JobRunner saves_{saving_};
+    std::atomic<bool> copying_{false};  // the rest of a load, behind its first page
+    JobRunner copies_{copying_};
     JobRunner jobs_;
 };
 

@@ -65,12 +65,14 @@ constexpr std::size_t kPreparedTogether = 2;
 
 }  // namespace
 
-bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
+bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder, std::size_t from,
+                         std::size_t to) {
     std::string made;  // the photos of a folder come one after another
     const std::vector<TreePhoto>& photos = tree.photos;
-    for (std::size_t at = 0; at < photos.size(); at += kPreparedTogether) {
+    const std::size_t last = std::min(photos.size(), to);
+    for (std::size_t at = from; at < last; at += kPreparedTogether) {
         if (stop) return false;
-        const std::size_t end = std::min(photos.size(), at + kPreparedTogether);
+        const std::size_t end = std::min(last, at + kPreparedTogether);
         std::vector<std::future<StationCopy>> others;
         for (std::size_t i = at + 1; i < end; ++i) {
             others.push_back(std::async(std::launch::async, PrepareStationCopy, std::ref(fs_),
@@ -105,7 +107,16 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder) {
         }
     }
     // The copies are on the disk before the order files name them.
-    return fs_.SyncFileSystem(workFolder);
+    return last < photos.size() || fs_.SyncFileSystem(workFolder);
+}
+
+std::int32_t BackupJob::CopyMade(std::int32_t from, PhotoList& into, DirList& intoDirs) {
+    std::lock_guard<std::mutex> lock(madeMutex_);
+    // Copies, not the records: the run names later photos against its own.
+    for (std::int32_t i = from; i < records.GetSize(); ++i)
+        into.Append(std::make_unique<PhotoRecord>(records.At(i)));
+    for (const std::string& dir : dirs.Entries()) intoDirs.AddIfAbsent(dir);
+    return records.GetSize();
 }
 
 bool BackupJob::WriteCopy(const StationCopy& station, const std::string& from,

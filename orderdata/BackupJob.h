@@ -62,7 +62,15 @@ class BackupJob {
     // for a JPEG made from another kind), and a record (size 3, one print,
     // crop; no print for a phone photo that could not be converted) with
     // a dstName unique in the job. False at the first failure or stop.
-    bool CopyTree(const PhotoTree& tree, const std::string& workFolder);
+    // A run may copy the tree in parts, photos [from, to) each, in order:
+    // the names are those of one run, and the copies are flushed once, by
+    // the part that reaches the tree's end.
+    bool CopyTree(const PhotoTree& tree, const std::string& workFolder, std::size_t from = 0,
+                  std::size_t to = SIZE_MAX);
+    // From another thread while a run goes on: copies of the records made
+    // from position `from` on, appended to into, with the folders; returns
+    // how many records there are now.
+    std::int32_t CopyMade(std::int32_t from, PhotoList& into, DirList& intoDirs);
 
     // Appending: files[i] to backupDir + (openNumber + i) + ".jpg", each
     // with a record of the given defaults, also a photo the job holds

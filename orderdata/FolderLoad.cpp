@@ -1,5 +1,6 @@
 #include "orderdata/FolderLoad.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "orderdata/BackupJob.h"
@@ -62,16 +63,22 @@ bool FolderLoad::TreeFails(const char** first) const {
     return *first || tree_.unreadable;
 }
 
-bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made) {
+bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made,
+                      std::size_t upTo) {
     BackupJob* job = job_.get();
     job->step = [job, &context, &made] {
         if (made) made(job->records);
         context.Step();
         if (context.Stopped()) job->stop = true;
     };
-    const bool ok = job->CopyTree(tree_, state_.orderInfo.backupDir);
+    const std::size_t from = std::exchange(copied_, std::min(upTo, tree_.photos.size()));
+    const bool ok = job->CopyTree(tree_, state_.orderInfo.backupDir, from, copied_);
     job->step = nullptr;
     return ok && !context.Stopped();
+}
+
+void FolderLoad::Join() {
+    joined_ = job_->CopyMade(joined_, state_.photoList, state_.dirList);
 }
 
 void FolderLoad::GiveNames(std::map<std::string, std::string> names) {
@@ -92,8 +99,7 @@ bool FolderLoad::Finish(bool ok) {
         }
         return false;
     }
-    for (const std::string& dir : job_->dirs.Entries()) state_.dirList.AddIfAbsent(dir);
-    state_.photoList.AppendFrom(job_->records);
+    Join();
     state_.session.bOrderPlaced = false;
     return true;
 }

@@ -7,6 +7,7 @@
 //   Check -> OpenJob -> TreeFails -> Copy -> Finish.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -28,6 +29,7 @@ inline constexpr const char* kNoPhotosMessage = "没有图片文件";
 inline constexpr const char* kNoBackupSpaceMessage = "系统备份目录没有足够的空间";
 inline constexpr const char* kTreeTooLongMessage = "目录名太长";
 inline constexpr const char* kBackupFailedMessage = "备份失败!";
+inline constexpr const char* kStillCopyingMessage = "照片还在复制,请稍候";
 inline constexpr const char* kNoOrderNumberMessage = "今天的订单号已经用完,不能再开始新的制作";
 
 class FolderLoad {
@@ -55,10 +57,17 @@ class FolderLoad {
     void GiveNames(std::map<std::string, std::string> names);
     // After a failed Copy: a photo's names did not fit the record.
     bool NamesTooLong() const;
-    // On the worker: copies the tree into the work folder. After each
-    // photo, made sees the records made so far, then the context steps.
-    // False at a failure or when the context is stopped.
-    bool Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made);
+    // On the worker: copies the tree into the work folder, the photos not
+    // yet copied up to position `upTo`. After each photo, made sees the
+    // records made so far, then the context steps. False at a failure or
+    // when the context is stopped.
+    bool Copy(JobContext& context, const std::function<void(const PhotoList& made)>& made,
+              std::size_t upTo = SIZE_MAX);
+    // Every photo of the tree is copied.
+    bool Whole() const { return copied_ >= tree_.photos.size(); }
+    // On the caller's thread, while no worker owns the job's list (a Copy
+    // may go on): the copies made so far join the job.
+    void Join();
     // Back on the caller's thread: the copies join the job, or, after a
     // failure, the job is emptied, and a job this load opened is given up
     // with its work folder. Returns ok.
@@ -70,6 +79,8 @@ class FolderLoad {
     DiskInfo& disks_;
     PhotoTree tree_;
     std::size_t count_ = 0;
+    std::size_t copied_ = 0;  // photos of the tree copied so far
+    std::int32_t joined_ = 0; // records of the run that joined the job
     bool newJob_ = false;  // OpenJob made a new job
     std::unique_ptr<BackupJob> job_;
 };

@@ -272,7 +272,7 @@ bool CPhotoWnd::IsWebEdition() const { return station_->state.flags.IsWebEdition
 
 bool CPhotoWnd::IsBusy() const {
     PhotoWindow* w = Window();
-    return station_->state.bRefreshing || (w && w->PhoneOpen());
+    return station_->state.bRefreshing || (w && (w->PhoneOpen() || w->Loading()));
 }
 
 bool CPhotoWnd::PhonesEnabled() const {

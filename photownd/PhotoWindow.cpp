@@ -114,7 +114,8 @@ void PhotoWindow::paintEvent(QPaintEvent*) {
                    QString::fromStdString(job_.PriceLine()));
 }
 
-void PhotoWindow::PriceChanged() { update(kPriceRect); }
+// The index line's count grows with a load copied behind its first page.
+void PhotoWindow::PriceChanged() { update(kIndexRect.united(kPriceRect)); }
 
 std::string PhotoWindow::GetIndexStr() const {
     return IndexText(browse, state_.photoList.GetSize());

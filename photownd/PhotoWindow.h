@@ -121,6 +121,8 @@ class PhotoWindow : public QWidget,
     bool OpenPhone(bool appending, CPhotoWnd::PhoneOptions wait = {});
     // A phone session is open, or its photos are still being loaded.
     bool PhoneOpen() const { return job_.Phone() != nullptr; }
+    // A load still copies behind the page shown.
+    bool Loading() const { return job_.Loading(); }
     PhoneDialog* PhoneScreen() const;
     bool PhoneAnswerWaiting() const { return job_.PhoneAnswerWaiting(); }
     // The placed order's answer to the phone the job's photos came from.

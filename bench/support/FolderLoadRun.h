@@ -11,8 +11,10 @@ namespace orelle::bench {
 // `expected` photos. The backup root is emptied first, outside the time.
 // *upright, when given: seconds from LoadFolder until every copy stored
 // turned is upright as well (turned while the first page is looked at).
+// *firstPage, when given: seconds from LoadFolder until a page of the job
+// first shows with no worker owning the list.
 double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
-                      double* upright = nullptr);
+                      double* upright = nullptr, double* firstPage = nullptr);
 
 // Removes a folder and everything in it, then lets the disk settle (sync),
 // so that one run's writeback does not weigh on the next.
@@ -21,9 +23,15 @@ void RemoveAndSettle(const std::string& folder);
 // The median seconds of `rounds` folder loads of card (backup root below
 // base) and of as many cp -r and sync of it, measured in turn, the order
 // alternating; false when a run failed. *upright, when given: the median
-// of TimeFolderLoad's.
+// of TimeFolderLoad's, as *firstPage.
 bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,
-                         int rounds, double* load, double* cp, double* upright = nullptr);
+                         int rounds, double* load, double* cp, double* upright = nullptr,
+                         double* firstPage = nullptr);
+
+// DCIM/10xCAMERA/IMG_nnnn.JPG in `folders` folders of `perFolder`, copies
+// of eight camera-like pictures of about 4.4 MB; kept between runs once
+// complete. False when it could not be made.
+bool MakeCameraCard(const std::string& card, int folders, int perFolder);
 
 // Marks a generated card complete, so that later runs keep it.
 bool MarkComplete(const std::string& done);

@@ -106,7 +106,9 @@ class ORELLE_EXPORT CPhotoWnd {
     void UsePhotos(const std::vector<std::string>& paths);
     // True while a worker owns the job (a load, a page refresh): commands
     // and keys do nothing meanwhile; also while a phone session is open,
-    // whose photos are yet to become the job.
+    // whose photos are yet to become the job, and while a load copies the
+    // rest of a card behind its first page (the customer browses, but no
+    // order is taken yet).
     bool IsBusy() const;
     // Prints the receipt slip of the job under that order number, finish 0
     // glossy or 1 matte: on the default printer, or into the PDF file

@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "job/LeftJob.h"
 #include "job/UnseenPhotos.h"
 #include "job/WorkAtStake.h"
 #include "orderdata/FolderLoad.h"
@@ -24,6 +25,7 @@
 #include "platform/ini/Profile.h"
 #include "platform/paths/Paths.h"
 #include "support/FakeDisks.h"
+#include "support/GatedFiles.h"
 #include "support/MemoryDay.h"
 #include "support/MemoryFileSystem.h"
 #include "support/PhonePhotos.h"
@@ -56,9 +58,12 @@ class Screen final : public CustomerJobEvents {
 class Files : public testing::MemoryFileSystem {
   public:
     std::string failing;
+    std::string held;  // its copy waits at the gate
+    testing::Gate gate{true};
     const std::thread::id ui = std::this_thread::get_id();
     std::atomic<int> photosWrittenOnUi{0};
     bool CopyFile(const std::string& from, const std::string& to) override {
+        if (from == held) gate.Wait();
         return from != failing && MemoryFileSystem::CopyFile(from, to);
     }
     bool ReplaceFile(const std::string& path, std::string_view contents) override {
@@ -173,6 +178,37 @@ TEST_F(CustomerJobTest, ALoadThatCannotGoOnTellsWhyAndLeavesNoNewJob) {
     fs.ReplaceFile(paths.OrderIni(), "[idcount]\r\nidmax=2147483647\r\n");
     EXPECT_EQ(Open("/card"), (Texts{kNoOrderNumberMessage, "hand back", "over", "price"}));
     EXPECT_EQ(state.photoList.GetSize(), 2);
+}
+
+// A card of more than a page: eight photos, the seventh's copy held.
+TEST_F(CustomerJobTest, TheFirstPageShowsBeforeTheRestIsCopiedAndNoOrderUntilItIs) {
+    for (char c = '1'; c <= '8'; ++c) testing::Put(fs, std::string("/big/p") + c + ".jpg");
+    fs.held = "/big/p7.jpg";
+    fs.gate.Shut();
+    ASSERT_TRUE(job.Open("/big", {}, false));
+    while (state.photoList.GetSize() < 6 || state.bRefreshing)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_EQ(std::exchange(screen.seen, {}),
+              (Texts{"emptying", "started 8", "step", "step", "step", "step", "step", "step",
+                     "joined", "hand back", "leaving", "fill", "price"}));
+    EXPECT_TRUE(job.Loading());
+    EXPECT_FALSE(fs.FileExists(PhotoIni())) << "no file names a photo before all are copied";
+    ProcessState again;  // started again after a cut now: as after a cut during a load
+    testing::OnMemoryDay(again);
+    EXPECT_FALSE(FindLeftJob(again, services));
+    EXPECT_FALSE(job.MayOrder());
+    EXPECT_EQ(screen.seen, Texts{kStillCopyingMessage});
+    fs.gate.Open();
+    job.Wait();
+    ASSERT_EQ(state.photoList.GetSize(), 8);
+    EXPECT_EQ(state.photoList.At(7).dstName, "p8.jpg");
+    EXPECT_TRUE(fs.FileExists(PhotoIni()));
+    EXPECT_TRUE(job.MayOrder());
+    // A card pulled behind the first page fails the load as before.
+    fs.failing = "/big/p8.jpg";
+    EXPECT_EQ(Open("/big").back(), kBackupFailedMessage);
+    EXPECT_EQ(state.photoList.GetSize(), 0);
+    EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207002")));
 }
 
 TEST_F(CustomerJobTest, APageShownWritesTheOrderFilesUntilPlacedAndAFullDiskIsToldOnce) {
