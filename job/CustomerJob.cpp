@@ -320,7 +320,7 @@ bool CustomerJob::Resume(const StationJob& left) {
     return true;
 }
 
-bool CustomerJob::MayOrder() {
+bool CustomerJob::CopiesDone() {
     if (load_) events_.Message(kStillCopyingMessage);
     return !load_;
 }

@@ -83,8 +83,10 @@ class CustomerJob {
     bool Resume(const StationJob& left);
     const std::string& PriceLine() const { return priceLine_; }
 
-    // No order while a load still copies: false, and the customer told.
-    bool MayOrder();
+    // Every copy of the load is made. Else false, and the customer told to
+    // wait: no order, and no copy, delete or append that could clash with
+    // the photos still to join.
+    bool CopiesDone();
     // Before the order names the copies: every one is upright, turned on a
     // worker at the customer's priority; returns once they are.
     void ReadyToOrder();

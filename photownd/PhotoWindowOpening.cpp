@@ -63,7 +63,8 @@ void PhotoWindow::OnAddDir() {
     BrowseState& b = browse;
     ProcessState& process = state_;
     // While a worker owns the list (a page refresh) nothing is appended.
-    if (b.bAdding || process.session.nOrderType != 0 || process.bRefreshing) return;
+    if (b.bAdding || process.session.nOrderType != 0 || process.bRefreshing || !job_.CopiesDone())
+        return;
     if (process.session.bOrderPlaced) {
         ShowMessage(this, "提示", "本次制作已经下单");
         return;

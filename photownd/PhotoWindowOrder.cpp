@@ -26,7 +26,7 @@ PlacementResult Place(PhotoWindow& window, ProcessState& state, const Services& 
 }  // namespace
 
 PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
-    if (!job_.MayOrder() || ShowUnseenFirst()) return PlacementResult::kCancelled;
+    if (!job_.CopiesDone() || ShowUnseenFirst()) return PlacementResult::kCancelled;
     job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,
@@ -34,7 +34,7 @@ PlacementResult PhotoWindow::OnOrderOk(std::string* orderNumber) {
 }
 
 PlacementResult PhotoWindow::OnToxc() {
-    if (!job_.MayOrder()) return PlacementResult::kCancelled;
+    if (!job_.CopiesDone()) return PlacementResult::kCancelled;
     job_.ReadyToOrder();
     return Place(
         *this, state_, services_, backOffice_,

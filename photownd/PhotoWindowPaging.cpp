@@ -65,7 +65,7 @@ void PhotoWindow::OnCopy() {
     BrowseState& b = browse;
     PhotoList& list = state_.photoList;
     const std::int32_t current = CurrentIndex(b, list.GetSize());
-    if (!CanEditList(current)) return;
+    if (!CanEditList(current) || !job_.CopiesDone()) return;
     const PhotoRecord& source = list.At(current);
     const std::string copyPath =
         GetCopyNameFromSrc(CopyBeside(source.srcName, state_.orderInfo.backupDir), services_.files);
@@ -104,7 +104,7 @@ void PhotoWindow::OnCopy() {
 void PhotoWindow::OnDelete() {
     PhotoList& list = state_.photoList;
     const std::int32_t current = CurrentIndex(browse, list.GetSize());
-    if (!CanEditList(current)) return;
+    if (!CanEditList(current) || !job_.CopiesDone()) return;
     const std::string question =
         "确认要删除文件:" + list.At(current).origName + "?\r\n按'确定'删除!";
     if (ShowNotice("提示!", question, 1, true, this) != 0) return;

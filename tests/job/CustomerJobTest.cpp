@@ -196,14 +196,14 @@ TEST_F(CustomerJobTest, TheFirstPageShowsBeforeTheRestIsCopiedAndNoOrderUntilItI
     ProcessState again;  // started again after a cut now: as after a cut during a load
     testing::OnMemoryDay(again);
     EXPECT_FALSE(FindLeftJob(again, services));
-    EXPECT_FALSE(job.MayOrder());
+    EXPECT_FALSE(job.CopiesDone());
     EXPECT_EQ(screen.seen, Texts{kStillCopyingMessage});
     fs.gate.Open();
     job.Wait();
     ASSERT_EQ(state.photoList.GetSize(), 8);
     EXPECT_EQ(state.photoList.At(7).dstName, "p8.jpg");
     EXPECT_TRUE(fs.FileExists(PhotoIni()));
-    EXPECT_TRUE(job.MayOrder());
+    EXPECT_TRUE(job.CopiesDone());
     // A card pulled behind the first page fails the load as before.
     fs.failing = "/big/p8.jpg";
     EXPECT_EQ(Open("/big").back(), kBackupFailedMessage);
