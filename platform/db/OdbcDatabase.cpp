@@ -184,6 +184,11 @@ class OdbcDatabase final : public Database {
                 db.setDatabaseName(Q(OdbcConnectionString(settings)));
                 db.setConnectOptions(
                     QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(settings.loginTimeoutSeconds));
+                // The PostgreSQL driver's connect is not safe beside another in
+                // the same process (a use after free inside it, under the
+                // address sanitizer): one connects at a time.
+                static std::mutex connecting;
+                const std::lock_guard<std::mutex> one(connecting);
                 if (db.open()) return true;
                 *why = db.lastError().text().toStdString();
                 return false;

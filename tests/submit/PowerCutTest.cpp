@@ -80,7 +80,9 @@ struct Station : PlacementStation {
         state.startup.config.print = 1;
     }
     PlacementResult Place(FileSystem& files) {
-        OrderPlacement placement(state, testing::WithFiles(services, files), member, host, printers);
+        // Held here: the placement keeps the services by reference.
+        const Services cut = testing::WithFiles(services, files);
+        OrderPlacement placement(state, cut, member, host, printers);
         placement.backEnd = office;
         return placement.Run();
     }
