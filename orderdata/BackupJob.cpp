@@ -157,12 +157,18 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
                                   const std::string& backupDir, std::int32_t openNumber,
                                   const RecordDefaults& defaults, const Ask& ask) {
     AppendOutcome outcome;
+    std::int32_t next = openNumber;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (stop) return outcome;
         const std::string& file = files[i];
         outcome.positions = static_cast<std::int32_t>(i) + 1;
-        const std::string number = std::to_string(openNumber + static_cast<std::int32_t>(i));
-        const std::string copy = paths::WithTrailingSeparator(backupDir) + number + ".jpg";
+        // A card's photo copied as "0.jpg" keeps its name: the append takes
+        // the next number that names no file of the work folder.
+        std::string number, copy;
+        do {
+            number = std::to_string(next++);
+            copy = paths::WithTrailingSeparator(backupDir) + number + ".jpg";
+        } while (fs_.FileExists(copy));
         if (gbk::Length(file) > kMaxAppendPathBytes) {
             if (!ask(kAppendTooLongQuestion)) return outcome;
             continue;

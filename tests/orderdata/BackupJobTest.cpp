@@ -178,6 +178,14 @@ TEST_F(AppendTest, APhotoPickedAgainIsAddedAndNoCopyStaysUnnamed) {
     EXPECT_EQ(FilesBelow(dir / "work"), (std::vector<std::string>{"0.jpg", "1.jpg", "5.jpg"}));
 }
 
+TEST_F(AppendTest, AnAppendedCopyNeverReplacesAFileOfTheWorkFolder) {
+    WriteBytes(dir / "work/1.jpg", "the card's 1.jpg");
+    EXPECT_TRUE(Copy(j, 0, false).completed);
+    EXPECT_EQ(ReadBytes(dir / "work/1.jpg"), "the card's 1.jpg");
+    EXPECT_EQ(FilesBelow(dir / "work"),
+              (std::vector<std::string>{"0.jpg", "1.jpg", "2.jpg", "3.jpg"}));
+}
+
 TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
     Job third(local, 3000);
     EXPECT_TRUE(Copy(third, 1, false).completed);
