@@ -23,7 +23,7 @@ constexpr const char* kAddFromPhoneQuestion = "从手机传照片吗?\n(选“�
 void PhotoWindow::OnOpenDir() {
     // Showing the window refreshes its page; a new job waits for that.
     if (!SettleRefresh()) return;
-    const bool phones = LoadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
+    const bool phones = ReadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
     const std::string root = state_.startup.config.dir;
     FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this, phones,
                             [this, root](const std::string& folder) {
@@ -73,7 +73,7 @@ void PhotoWindow::OnAddDir() {
         ShowMessage(this, "确认", "目前还没有打开任何目录,不能追加");
         return;
     }
-    if (LoadPhoneSettings(process.startup.settingsFolder, services_.files).enabled &&
+    if (ReadPhoneSettings(process.startup.settingsFolder, services_.files).enabled &&
         AskYesNo(this, "确认", kAddFromPhoneQuestion)) {
         OpenPhone(true);
         return;
