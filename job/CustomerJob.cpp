@@ -3,10 +3,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "job/LeftJob.h"
 #include "job/UnseenPhotos.h"
+#include "orderdata/BackupJob.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/JobLock.h"
 #include "orderdata/OrderFiles.h"
@@ -84,7 +86,7 @@ bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selec
 // The first page is copied: it shows while the rest is copied behind it.
 void CustomerJob::CopyRest(const std::shared_ptr<FolderLoad>& load) {
     load->Join();
-    events_.LoadOver(true);
+    events_.CopyingBehind();
     events_.HandBack();
     auto ok = std::make_shared<bool>(false);
     JobRunner::Job job;
@@ -93,9 +95,16 @@ void CustomerJob::CopyRest(const std::shared_ptr<FolderLoad>& load) {
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
         *ok = load->Copy(context, nullptr);
     };
-    job.step = [this, load] {
+    job.step = [this, load, counted = std::int32_t{0}]() mutable {
+        events_.LoadStep();
         if (state_.bRefreshing) return;  // a page's worker owns the list
         load->Join();
+        events_.Grew();
+        // The price walks the whole list: counted again as the list grows
+        // by an eighth, not at every photo of a card of thousands.
+        const std::int32_t size = state_.photoList.GetSize();
+        if (size - counted < std::max<std::int32_t>(kFirstPagePhotos, counted / 8)) return;
+        counted = size;
         Recount();
     };
     job.done = [this, load, ok] {
@@ -137,19 +146,25 @@ bool CustomerJob::Prepare(FolderLoad& load, const std::string& folder,
 }
 
 void CustomerJob::Finish(FolderLoad& load, bool ok, bool shown) {
-    // The customer stays on the page shown meanwhile.
-    if (!ok || !shown) events_.Emptying();
-    const bool joined = load.Finish(ok);
-    if (!joined) {
+    // A card pulled behind the first page is told as any failed load is;
+    // the customer may go on with the photos copied whole so far.
+    bool goOn = false;
+    if (!ok && shown) {
         if (load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
-        Abandon(kBackupFailedMessage);
+        events_.Message(kBackupFailedMessage);
+        goOn = events_.Ask(kAppendCopyFailedQuestion);
+    }
+    // The customer stays on the page shown meanwhile.
+    if (!shown || !(ok || goOn)) events_.Emptying();
+    const bool joined = goOn ? load.KeepMade() : load.Finish(ok);
+    if (!joined) {
+        if (!shown && load.NamesTooLong()) events_.Message(kTreeTooLongMessage);
+        Abandon(shown ? nullptr : kBackupFailedMessage);
         return;
     }
     HandPhone();
-    if (!shown) {
-        events_.LoadOver(true);
-        events_.HandBack();
-    }
+    events_.LoadOver(true);
+    if (!shown) events_.HandBack();
     TurnAhead();
     // Fills the first page, unless the customer browses already, and writes
     // the order files.
@@ -208,6 +223,11 @@ bool CustomerJob::RunPage(bool fill) {
         if (NoteOrderFilesWritten(state_.session, *written))
             events_.Message(kOrderFilesUnwrittenMessage);
         storePrices_ = std::move(*prices);
+        // Copies made behind the page while its worker owned the list.
+        if (load_) {
+            load_->Join();
+            events_.Grew();
+        }
         Recount();
         FlushRecord();
     };
@@ -342,10 +362,10 @@ std::string CustomerJob::OpenPhone() {
     const std::string root = state_.startup.config.dir;
     PhoneLimits limits;
     limits.linkLife = std::chrono::minutes(settings.linkMinutes);
-    auto session = std::make_shared<PhoneSession>(
-        NewPhoneSessionFolder(PhoneStationFolder(root, state_.startup.settingsFolder,
-                                                 services_.files)),
-        root, services_.files, services_.disks, limits);
+    auto session =
+        std::make_shared<PhoneSession>(NewPhoneSessionFolder(PhoneStationFolder(
+                                           root, state_.startup.settingsFolder, services_.files)),
+                                       root, services_.files, services_.disks, limits);
     if (settings.address.empty() || !session->Open() ||
         !ServeLink(settings.address, settings.port)) {
         session->End();

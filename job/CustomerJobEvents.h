@@ -29,9 +29,19 @@ class CustomerJobEvents {
     virtual void LoadStarted(int photos) = 0;
     virtual void LoadStep() = 0;
     virtual void LoadOver(bool joined) = 0;
+    // The first page shows while the rest of the load is copied behind it:
+    // the load's steps go on beside the page until LoadOver.
+    virtual void CopyingBehind() {}
+    // Photos copied behind the page joined the job: its count grew.
+    virtual void Grew() {}
     // The host gets the station back (its message 4027).
     virtual void HandBack() = 0;
     virtual void Message(const char* text) = 0;
+    // A yes/no question; none answers no.
+    virtual bool Ask(const char* question) {
+        (void)question;
+        return false;
+    }
     // The running price's totals changed.
     virtual void PriceChanged() = 0;
     // What the customer sees now, for the job's record.

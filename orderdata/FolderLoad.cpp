@@ -77,9 +77,7 @@ bool FolderLoad::Copy(JobContext& context, const std::function<void(const PhotoL
     return ok && !context.Stopped();
 }
 
-void FolderLoad::Join() {
-    joined_ = job_->CopyMade(joined_, state_.photoList, state_.dirList);
-}
+void FolderLoad::Join() { joined_ = job_->CopyMade(joined_, state_.photoList, state_.dirList); }
 
 void FolderLoad::GiveNames(std::map<std::string, std::string> names) {
     job_->givenNames = std::move(names);
@@ -102,6 +100,12 @@ bool FolderLoad::Finish(bool ok) {
     Join();
     state_.session.bOrderPlaced = false;
     return true;
+}
+
+bool FolderLoad::KeepMade() {
+    // The part that fails never reaches the flush at the tree's end.
+    fs_.SyncFileSystem(state_.orderInfo.backupDir);
+    return Finish(true);
 }
 
 }  // namespace orelle

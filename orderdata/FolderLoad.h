@@ -72,6 +72,9 @@ class FolderLoad {
     // failure, the job is emptied, and a job this load opened is given up
     // with its work folder. Returns ok.
     bool Finish(bool ok);
+    // After a Copy failed behind the first page, and the customer chose to
+    // go on: the photos copied whole so far are the job. Returns true.
+    bool KeepMade();
 
   private:
     ProcessState& state_;
@@ -79,9 +82,9 @@ class FolderLoad {
     DiskInfo& disks_;
     PhotoTree tree_;
     std::size_t count_ = 0;
-    std::size_t copied_ = 0;  // photos of the tree copied so far
-    std::int32_t joined_ = 0; // records of the run that joined the job
-    bool newJob_ = false;  // OpenJob made a new job
+    std::size_t copied_ = 0;   // photos of the tree copied so far
+    std::int32_t joined_ = 0;  // records of the run that joined the job
+    bool newJob_ = false;      // OpenJob made a new job
     std::unique_ptr<BackupJob> job_;
 };
 

@@ -30,6 +30,9 @@ const QRect kIndexRect = RectLtrb(60, 660, 400, 700);
 const QRect kPriceRect = RectLtrb(410, 660, 1010, 700);
 // Beside the index line while a folder loads.
 const QRect kProgressRect(640, 670, 326, 20);
+// Under the index line while the rest of a load is copied behind the page.
+const QRect kBehindLineRect = RectLtrb(60, 703, 1010, 707);
+const QColor kBehindLineTrack(47, 105, 178);
 const QRect kCellRects[6] = {RectLtrb(10, 62, 336, 357),   RectLtrb(347, 62, 673, 357),
                              RectLtrb(684, 62, 1010, 357), RectLtrb(10, 359, 336, 654),
                              RectLtrb(347, 359, 673, 654), RectLtrb(684, 359, 1010, 654)};
@@ -112,10 +115,49 @@ void PhotoWindow::paintEvent(QPaintEvent*) {
     if (!progress_ || !progress_->isVisible())
         p.drawText(kPriceRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                    QString::fromStdString(job_.PriceLine()));
+    if (copyingBehind_ && progress_) {
+        p.fillRect(kBehindLineRect, kBehindLineTrack);
+        QRect done = kBehindLineRect;
+        done.setWidth(
+            ProgressBarWnd::Filled(done.width(), progress_->Position(), progress_->Steps()));
+        p.fillRect(done, Qt::white);
+    }
 }
 
-// The index line's count grows with a load copied behind its first page.
 void PhotoWindow::PriceChanged() { update(kIndexRect.united(kPriceRect)); }
+
+void PhotoWindow::LoadStarted(int photos) {
+    progress_->SetSteps(photos);
+    progress_->show();
+}
+
+void PhotoWindow::LoadStep() {
+    progress_->StepIt();
+    if (copyingBehind_) update(kBehindLineRect);
+}
+
+void PhotoWindow::CopyingBehind() {
+    // The bar would cover the price; the page stays the customer's.
+    progress_->hide();
+    copyingBehind_ = true;
+    update(kBehindLineRect);
+}
+
+void PhotoWindow::LoadOver(bool joined) {
+    progress_->hide();
+    copyingBehind_ = false;
+    update(kBehindLineRect);
+    if (!joined) return;
+    browse.bAdding = false;
+    progress_->SetSteps(1);
+}
+
+// The index line's count, and the host's, grow with a load copied behind
+// its first page.
+void PhotoWindow::Grew() {
+    update(kIndexRect);
+    SendHostMessage(HostWindow(), kMessageIndexChanged);
+}
 
 std::string PhotoWindow::GetIndexStr() const {
     return IndexText(browse, state_.photoList.GetSize());

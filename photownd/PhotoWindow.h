@@ -184,8 +184,11 @@ class PhotoWindow : public QWidget,
     void LoadStarted(int photos) override;
     void LoadStep() override;
     void LoadOver(bool joined) override;
+    void CopyingBehind() override;
+    void Grew() override;
     void HandBack() override;
     void Message(const char* text) override;
+    bool Ask(const char* question) override;
     void PriceChanged() override;
     ShownPage Shown() const override;
 
@@ -210,6 +213,9 @@ class PhotoWindow : public QWidget,
     ToolBarWnd* toolBar_ = nullptr;
     std::array<PhotoCell*, 6> cells_{};
     ProgressBarWnd* progress_ = nullptr;
+    // The rest of a load is copied behind the page: its progress is a thin
+    // line under the index line.
+    bool copyingBehind_ = false;
     // The operator's back-office login, kept between orders.
     BackOfficeLogin backOffice_;
     // The phone visit's screen and how it is waited for.

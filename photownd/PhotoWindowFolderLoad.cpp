@@ -4,7 +4,6 @@
 #include "photownd/PhotoWindow.h"
 #include "platform/messages/HostMessage.h"
 #include "skin/ModalRunner.h"
-#include "skin/ProgressBarWnd.h"
 
 namespace orelle {
 
@@ -40,22 +39,10 @@ void PhotoWindow::PageLeaving() {
     for (PhotoCell* c : cells_) c->ForgetRecord();
 }
 
-void PhotoWindow::LoadStarted(int photos) {
-    progress_->SetSteps(photos);
-    progress_->show();
-}
-
-void PhotoWindow::LoadStep() { progress_->StepIt(); }
-
-void PhotoWindow::LoadOver(bool joined) {
-    progress_->hide();
-    if (!joined) return;
-    browse.bAdding = false;
-    progress_->SetSteps(1);
-}
-
 void PhotoWindow::HandBack() { SendHostMessage(HostWindow(), kMessageHandBack); }
 
 void PhotoWindow::Message(const char* text) { ShowMessage(this, "Orelle", text); }
+
+bool PhotoWindow::Ask(const char* question) { return AskYesNo(this, "Orelle", question); }
 
 }  // namespace orelle

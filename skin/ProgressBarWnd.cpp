@@ -1,6 +1,7 @@
 #include "skin/ProgressBarWnd.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "skin/SkinBitmaps.h"
 
@@ -20,10 +21,15 @@ void ProgressBarWnd::SetSteps(int steps) {
 
 void ProgressBarWnd::StepIt() {
     ++position_;
-    // No steps would divide by zero: the bar then fills at the first step.
-    const int steps = steps_ > 0 ? steps_ : 1;
-    filledWidth_ = (width() / steps) * position_;
+    filledWidth_ = Filled(width(), position_, steps_);
     repaint();
+}
+
+int ProgressBarWnd::Filled(int width, int position, int steps) {
+    // No steps would divide by zero: the bar then fills at the first step.
+    if (steps <= 0) return position > 0 ? width : 0;
+    const long long filled = static_cast<long long>(width) * std::min(position, steps) / steps;
+    return static_cast<int>(filled);
 }
 
 void ProgressBarWnd::paintEvent(QPaintEvent*) {

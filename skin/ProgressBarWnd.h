@@ -17,6 +17,10 @@ class ProgressBarWnd : public QWidget {
     void SetSteps(int steps);
     void StepIt();
 
+    // The filled part of width after position of steps; every step shows,
+    // also with more steps than pixels.
+    static int Filled(int width, int position, int steps);
+
     int Steps() const { return steps_; }
     int Position() const { return position_; }
     int FilledWidth() const { return filledWidth_; }

@@ -28,8 +28,9 @@ struct Station {
 
 class KioskKillTest : public ::testing::Test {
   protected:
+    // More than a page: the rest is copied behind the first page.
     void SetUp() override {
-        for (int i = 1; i <= 3; ++i)
+        for (int i = 1; i <= 8; ++i)
             WriteJpeg(card_ / ("DCIM/100TEST/IMG_000" + std::to_string(i) + ".JPG"), 64, 48);
     }
 
@@ -163,6 +164,28 @@ INSTANTIATE_TEST_SUITE_P(WithAndWithoutPackage, KioskStepKillTest, ::testing::Bo
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return info.param ? "WithPackage" : "WithoutPackage";
                          });
+
+// Copies made behind the first page, killed as one is cut and once it is in
+// place: no copy is left cut, nothing is placed, and the next order goes.
+TEST_F(KioskKillTest, AKillBehindTheFirstPageLeavesWholeCopiesOnly) {
+    std::vector<Station*> stations;
+    std::vector<KioskRun> runs;
+    for (const char* step : {"img_0008.jpg||torn", "img_0007.jpg||after"}) {
+        stations.push_back(&NewStation(false));
+        runs.push_back(MemberOrder(stations.back()->config, card_.path()));
+        runs.back().killAtStep = step;
+    }
+    const std::vector<KioskOutcome> outcomes = RunKiosks(runs);
+    StartAgain(stations);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SCOPED_TRACE(runs[i].killAtStep);
+        ASSERT_TRUE(outcomes[i].killed) << "the step never came: " << outcomes[i].output;
+        const OrdersOnDisk orders = ReadOrdersOnDisk(stations[i]->backup, false);
+        ExpectSound(orders, outcomes[i]);
+        EXPECT_EQ(orders.PlacedCount(), 0);
+    }
+    ExpectPlacedAgain(stations, false);
+}
 
 TEST_F(KioskKillTest, KillsSpreadOverARunLeaveTheOrderPlacedAndWholeOrNotPlaced) {
     Station& whole = NewStation(true);

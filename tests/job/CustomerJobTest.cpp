@@ -14,6 +14,7 @@
 #include "job/LeftJob.h"
 #include "job/UnseenPhotos.h"
 #include "job/WorkAtStake.h"
+#include "orderdata/BackupJob.h"
 #include "orderdata/FolderLoad.h"
 #include "orderdata/OrderFiles.h"
 #include "orderdata/OrderPaths.h"
@@ -48,9 +49,15 @@ class Screen final : public CustomerJobEvents {
     void LoadStarted(int photos) override { seen.push_back("started " + std::to_string(photos)); }
     void LoadStep() override { seen.push_back("step"); }
     void LoadOver(bool joined) override { seen.push_back(joined ? "joined" : "over"); }
+    void CopyingBehind() override { seen.push_back("behind"); }
     void HandBack() override { seen.push_back("hand back"); }
     void Message(const char* text) override { seen.push_back(text); }
     void PriceChanged() override { seen.push_back("price"); }
+    bool answer = false;
+    bool Ask(const char* question) override {
+        seen.push_back(std::string("? ") + question);
+        return answer;
+    }
 };
 
 // Copies of one source fail, as from a bad card; photos written on the
@@ -62,6 +69,7 @@ class Files : public testing::MemoryFileSystem {
     testing::Gate gate{true};
     const std::thread::id ui = std::this_thread::get_id();
     std::atomic<int> photosWrittenOnUi{0};
+    std::uint64_t listedBytes = 0;  // each photo listed as this large
     bool CopyFile(const std::string& from, const std::string& to) override {
         if (from == held) gate.Wait();
         return from != failing && MemoryFileSystem::CopyFile(from, to);
@@ -69,6 +77,12 @@ class Files : public testing::MemoryFileSystem {
     bool ReplaceFile(const std::string& path, std::string_view contents) override {
         if (std::this_thread::get_id() == ui && path.ends_with(".jpg")) ++photosWrittenOnUi;
         return MemoryFileSystem::ReplaceFile(path, contents);
+    }
+    bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries) override {
+        const bool ok = MemoryFileSystem::ListFolder(path, entries);
+        for (FolderEntry& e : *entries)
+            if (listedBytes && !e.folder) e.bytes = listedBytes;
+        return ok;
     }
 };
 
@@ -190,7 +204,7 @@ TEST_F(CustomerJobTest, TheFirstPageShowsBeforeTheRestIsCopiedAndNoOrderUntilItI
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_EQ(std::exchange(screen.seen, {}),
               (Texts{"emptying", "started 8", "step", "step", "step", "step", "step", "step",
-                     "joined", "hand back", "leaving", "fill", "price"}));
+                     "behind", "hand back", "leaving", "fill", "price"}));
     EXPECT_TRUE(job.Loading());
     EXPECT_FALSE(fs.FileExists(PhotoIni())) << "no file names a photo before all are copied";
     ProcessState again;  // started again after a cut now: as after a cut during a load
@@ -204,11 +218,27 @@ TEST_F(CustomerJobTest, TheFirstPageShowsBeforeTheRestIsCopiedAndNoOrderUntilItI
     EXPECT_EQ(state.photoList.At(7).dstName, "p8.jpg");
     EXPECT_TRUE(fs.FileExists(PhotoIni()));
     EXPECT_TRUE(job.CopiesDone());
-    // A card pulled behind the first page fails the load as before.
+    // A card pulled behind the first page: told as a failed load, and the
+    // customer chooses whether the job goes on with what is copied.
     fs.failing = "/big/p8.jpg";
-    EXPECT_EQ(Open("/big").back(), kBackupFailedMessage);
+    const Texts given = Open("/big");
+    EXPECT_EQ(Texts(given.end() - 6, given.end()),
+              (Texts{kBackupFailedMessage, std::string("? ") + kAppendCopyFailedQuestion,
+                     "emptying", "hand back", "over", "price"}));
     EXPECT_EQ(state.photoList.GetSize(), 0);
     EXPECT_FALSE(fs.DirectoryExists(paths.WorkFolder("261207002")));
+    screen.answer = true;
+    Open("/big");
+    ASSERT_EQ(state.photoList.GetSize(), 7);
+    std::string ini;
+    ASSERT_TRUE(fs.ReadFile(PhotoIni(), &ini));
+    EXPECT_NE(ini.find("p7.jpg"), std::string::npos);
+    EXPECT_EQ(ini.find("p8.jpg"), std::string::npos);
+    // Room is asked for the whole card, not for its first page.
+    fs.listedBytes = std::uint64_t{200} << 20;
+    disks = testing::FakeDisks(kBackupMinFreeMb + 500);
+    EXPECT_EQ(Open("/big"), (Texts{kNoBackupSpaceMessage, "hand back", "over", "price"}));
+    EXPECT_EQ(state.photoList.GetSize(), 7);
 }
 
 TEST_F(CustomerJobTest, APageShownWritesTheOrderFilesUntilPlacedAndAFullDiskIsToldOnce) {

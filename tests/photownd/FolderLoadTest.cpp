@@ -21,16 +21,19 @@
 #include <thread>
 
 #include "cell/PrintSizeChooser.h"
+#include "orderdata/CustomerMedia.h"
+#include "orderdata/FolderLoad.h"
 #include "orelle/HostMessage.h"
 #include "photownd/BackupDialog.h"
 #include "photownd/ChineseFileModel.h"
-#include "orderdata/CustomerMedia.h"
 #include "photownd/FolderPickDialog.h"
+#include "photownd/PhotoCommands.h"
 #include "photownd/PrintCountDialog.h"
 #include "platform/paths/Paths.h"
 #include "platform/text/ChineseLocale.h"
 #include "skin/ProgressBarWnd.h"
 #include "support/FakeDisks.h"
+#include "support/GatedFiles.h"
 #include "support/ModalAnswer.h"
 #include "support/PhotoWindowFixture.h"
 #include "support/TestJpeg.h"
@@ -92,6 +95,35 @@ TEST_F(FolderLoadTest, TheNextCustomerNeverSeesThePreviousJob) {
     EXPECT_NE(state.orderInfo.storeDDH, first);
     ASSERT_EQ(state.photoList.GetSize(), 1);
     EXPECT_EQ(state.photoList.At(0).origName, "c.jpg");
+}
+
+// The customer browses the first page while the rest of the card is copied
+// behind it: nothing that could clash with the photos still to come is
+// done, and the count grows on the window's index line and the host's.
+TEST_F(FolderLoadTest, BehindTheFirstPageNoOrderCopyDeleteOrAppendAndTheCountGrows) {
+    for (const char* name : {"big/p1.jpg", "big/p2.jpg", "big/p3.jpg", "big/p4.jpg", "big/p5.jpg",
+                             "big/p6.jpg", "big/p7.jpg", "big/p8.jpg"})
+        Photos({name});
+    testing::Gate gate;
+    files.beforeCopy = [&](const std::string& from) {
+        if (from.ends_with("p8.jpg")) gate.Wait();
+    };
+    window->currentFolder = dir / "big";
+    window->LoadFolder();
+    while (state.photoList.GetSize() < 7 || state.bRefreshing)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    EXPECT_FALSE(window->ProgressBar()->isVisible()) << "the page is the customer's";
+    testing::ModalRecorder dialogs;
+    for (const int id : {kCommandOrder, kCommandCopy, kCommandDelete, kCommandAddPhotos})
+        window->OnCommand(id);
+    EXPECT_EQ(dialogs.shown,
+              std::vector<std::string>(4, std::string("Orelle: ") + kStillCopyingMessage));
+    EXPECT_EQ(state.photoList.GetSize(), 7);
+    EXPECT_FALSE(state.session.bOrderPlaced);
+    EXPECT_NE(std::count(host.messages.begin(), host.messages.end(), kMessageIndexChanged), 0);
+    gate.Open();
+    window->WaitForJobs();
+    EXPECT_EQ(window->GetIndexStr(), "当前第1张/总共8张");
 }
 
 class AppendPhotosTest : public FolderLoadTest {
