@@ -22,6 +22,19 @@ bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view s
     return lock && Profile(paths.OrderIni(), fs).WriteStrings(section, keys);
 }
 
+std::vector<DayEntry> DayEntries(const IniDocument& doc) {
+    std::vector<DayEntry> out;
+    for (const IniDocument::SectionRef& ref : doc.Sections()) {
+        auto value = [&doc, &ref](const char* key) {
+            return std::string(doc.GetIn(ref.handle, key).value_or(std::string_view()));
+        };
+        out.push_back({ref.handle, gbk::ToUtf8(ref.name), gbk::ToUtf8(value("storeDDH")),
+                       value("saleDDH"), value("submitdate"), value("submittime"),
+                       value("bSuccess") == "-1"});
+    }
+    return out;
+}
+
 std::vector<IndexedOrder> IndexedOrders(FileSystem& fs, const std::string& root) {
     std::vector<IndexedOrder> out;
     std::vector<FolderEntry> days;
@@ -31,15 +44,10 @@ std::vector<IndexedOrder> IndexedOrders(FileSystem& fs, const std::string& root)
         if (!day.folder || day.link ||
             !fs.ReadFile(paths::Join(paths::Join(root, day.name), "order.ini"), &bytes))
             continue;
-        const IniDocument doc = IniDocument::Parse(bytes);
-        for (const IniDocument::SectionRef& ref : doc.Sections()) {
-            auto value = [&doc, &ref](const char* key) {
-                return std::string(doc.GetIn(ref.handle, key).value_or(std::string_view()));
-            };
-            IndexedOrder order{day.name, gbk::ToUtf8(ref.name), gbk::ToUtf8(value("storeDDH")),
-                           value("saleDDH"), value("bSuccess") == "-1"};
-            if (IsUsableOrderNumber(order.job)) out.push_back(std::move(order));
-        }
+        for (DayEntry& e : DayEntries(IniDocument::Parse(bytes)))
+            if (IsUsableOrderNumber(e.job))
+                out.push_back({day.name, std::move(e.section), std::move(e.job),
+                               std::move(e.saleDDH), e.marked});
     }
     return out;
 }

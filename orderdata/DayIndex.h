@@ -26,6 +26,21 @@ std::unique_ptr<FileLock> LockDay(const OrderPaths& paths, FileSystem& fs);
 bool WriteDaySection(const OrderPaths& paths, FileSystem& fs, std::string_view section,
                      const Profile::KeyValues& keys);
 
+class IniDocument;
+
+// One section of a day's order.ini, as the stations wrote it.
+struct DayEntry {
+    std::size_t handle = 0;  // in the document read
+    std::string section;     // the order tag
+    std::string job;         // storeDDH; empty for [idcount] and the like
+    std::string saleDDH;     // GBK, as written
+    std::string submitDate, submitTime;
+    bool marked = false;  // bSuccess=-1: placed
+};
+
+// Every section of a day's order.ini, in file order; the callers choose.
+std::vector<DayEntry> DayEntries(const IniDocument& doc);
+
 // One order of a day's order.ini below the backup root.
 struct IndexedOrder {
     std::string day;      // the day's folder name

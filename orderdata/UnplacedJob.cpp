@@ -8,7 +8,6 @@
 #include "orderdata/DayIndex.h"
 #include "orderdata/OrderNumberCheck.h"
 #include "platform/files/FileSystem.h"
-#include "platform/gbk/Gbk.h"
 #include "platform/ini/IniDocument.h"
 #include "platform/paths/Paths.h"
 
@@ -25,10 +24,10 @@ std::string_view Value(const std::optional<std::string_view>& v) {
 std::vector<std::size_t> JobSections(const IniDocument& doc, const std::string& storeDDH,
                                      bool* placed) {
     std::vector<std::size_t> handles;
-    for (const IniDocument::SectionRef& ref : doc.Sections()) {
-        if (gbk::ToUtf8(Value(doc.GetIn(ref.handle, "storeDDH"))) != storeDDH) continue;
-        handles.insert(handles.begin(), ref.handle);
-        if (Value(doc.GetIn(ref.handle, "bSuccess")) == "-1") *placed = true;
+    for (const DayEntry& e : DayEntries(doc)) {
+        if (e.job != storeDDH) continue;
+        handles.insert(handles.begin(), e.handle);
+        if (e.marked) *placed = true;
     }
     return handles;
 }

@@ -12,7 +12,6 @@
 #include "orderdata/StationJob.h"
 #include "orderdata/UnplacedJob.h"
 #include "platform/files/FileSystem.h"
-#include "platform/gbk/Gbk.h"
 #include "platform/ini/IniDocument.h"
 #include "platform/paths/Paths.h"
 
@@ -20,10 +19,6 @@ namespace orelle {
 namespace {
 
 constexpr std::int64_t kDay = 24 * 3600;
-
-std::string_view Value(const std::optional<std::string_view>& v) {
-    return v ? *v : std::string_view();
-}
 
 std::vector<FolderEntry> Folders(const std::string& path, FileSystem& fs) {
     std::vector<FolderEntry> entries;
@@ -54,15 +49,13 @@ struct Sweep {
     void Day(const OrderPaths& paths, std::int64_t dayStart, bool today) {
         std::string bytes;
         fs.ReadFile(paths.OrderIni(), &bytes);
-        const IniDocument doc = IniDocument::Parse(bytes);
         std::set<std::string> named;
-        for (const IniDocument::SectionRef& ref : doc.Sections()) {
-            const std::string job = gbk::ToUtf8(Value(doc.GetIn(ref.handle, "storeDDH")));
+        for (const DayEntry& e : DayEntries(IniDocument::Parse(bytes))) {
+            const std::string& job = e.job;
             if (job.empty() || !named.insert(job).second) continue;
-            const auto at = ParseOrderTime(Value(doc.GetIn(ref.handle, "submitdate")),
-                                           Value(doc.GetIn(ref.handle, "submittime")));
+            const auto at = ParseOrderTime(e.submitDate, e.submitTime);
             const std::int64_t since = at ? LocalSeconds(*at) : dayStart;
-            if (Value(doc.GetIn(ref.handle, "bSuccess")) == "-1") {
+            if (e.marked) {
                 if (rules.keepDays > 0 && !today && Older(since, rules.keepDays * kDay) &&
                     RemovePlacedFolder(paths, job, fs))
                     ++count.placed;

@@ -62,16 +62,15 @@ std::optional<std::vector<DayOrder>> ReadDayOrders(const OrderPaths& paths, File
         if (!lock) return std::nullopt;
         if (!fs.ReadFile(paths.OrderIni(), &bytes)) return std::vector<DayOrder>{};
     }
-    const IniDocument ini = IniDocument::Parse(bytes);
     std::vector<DayOrder> orders;
-    for (const IniDocument::SectionRef& s : ini.Sections()) {
+    for (DayEntry& e : DayEntries(IniDocument::Parse(bytes))) {
+        if (e.job.empty()) continue;  // [idcount]
         DayOrder order;
-        order.localNumber = Value(ini, s.handle, "storeDDH");
-        if (order.localNumber.empty()) continue;  // [idcount]
-        order.historyID = gbk::ToUtf8(s.name);
-        order.backOfficeNumber = Value(ini, s.handle, "saleDDH");
-        order.time = PaddedTime(Value(ini, s.handle, "submittime"));
-        order.placed = Value(ini, s.handle, "bSuccess") == "-1";
+        order.localNumber = std::move(e.job);
+        order.historyID = std::move(e.section);
+        order.backOfficeNumber = gbk::ToUtf8(e.saleDDH);
+        order.time = PaddedTime(gbk::ToUtf8(e.submitTime));
+        order.placed = e.marked;
         order.folder = paths.WorkFolder(order.localNumber);
         ReadJobFile(paths.PhotoIni(order.localNumber), fs, catalogue, order);
         const std::optional<OrderOutcome> kept =
@@ -117,9 +116,9 @@ std::string OrderJson(const DayOrder& o) {
                   ",\"count\":" + std::to_string(count) + "}";
     return "{\"number\":" + text::JsonString(o.localNumber) +
            ",\"backOfficeNumber\":" + text::JsonString(o.backOfficeNumber) +
-           ",\"historyID\":" + text::JsonString(o.historyID) + ",\"time\":" + text::JsonString(o.time) +
-           ",\"member\":" + text::JsonString(o.member) + ",\"prints\":[" + prints +
-           "],\"placed\":" + (o.placed ? "true" : "false") +
+           ",\"historyID\":" + text::JsonString(o.historyID) +
+           ",\"time\":" + text::JsonString(o.time) + ",\"member\":" + text::JsonString(o.member) +
+           ",\"prints\":[" + prints + "],\"placed\":" + (o.placed ? "true" : "false") +
            ",\"keptNotWritten\":" + (o.keptNotWritten ? "true" : "false") +
            ",\"folder\":" + text::JsonString(o.folder) + "}";
 }
