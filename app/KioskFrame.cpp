@@ -26,7 +26,9 @@ KioskFrame::KioskFrame(std::vector<std::string> photos, std::string folder)
     : photos_(std::move(photos)), folder_(std::move(folder)) {
     setWindowTitle(QStringLiteral("Orelle"));
     setFixedSize(1024, 768);
-    setStyleSheet(QStringLiteral("KioskFrame { background: rgb(40, 40, 48); }"));
+    // By name: a class without Q_OBJECT answers to QWidget in a style sheet.
+    setObjectName(QStringLiteral("kioskFrame"));
+    setStyleSheet(QStringLiteral("#kioskFrame { background: rgb(40, 40, 48); }"));
     setAttribute(Qt::WA_StyledBackground);
 
     strip_ = new QLabel(this);
