@@ -90,6 +90,8 @@ TEST(KioskHome, ThePhoneButtonIsOfferedWithPhonesAndOpensTheCodeAtOnce) {
         frame.show();
         auto* phone = frame.findChild<QPushButton*>(app::KioskFrame::kPhoneButton);
         ASSERT_EQ(phone && phone->isVisible(), enabled == "1");
+        // Regression: the frame's style sheet never reached it.
+        EXPECT_EQ(frame.grab().toImage().pixelColor(10, 700), QColor(40, 40, 48));
         if (enabled == "0") continue;
         QTest::mouseClick(phone, Qt::LeftButton);
         EXPECT_TRUE(frame.findChild<PhoneDialog*>() &&
