@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QFile>
 #include <QKeyEvent>
 #include <memory>
@@ -76,8 +78,12 @@ TEST(StationOnFakes, ACardBecomesAJobAndPagesWithoutTheDisk) {
     EXPECT_TRUE(window->Cell(0)->surface.HasImage());
     EXPECT_EQ(window->Cell(0)->surface.ImageWidth(), 64);
     EXPECT_FALSE(window->ProgressBar()->isVisible());
-    // Handed back once, then the first page's photo became the current one.
-    EXPECT_EQ(host.messages, (std::vector<int>{kMessageHandBack, kMessageIndexChanged}));
+    // Handed back once at the first page; then the count grew and that
+    // page's photo became the current one.
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.front(), kMessageHandBack);
+    EXPECT_EQ(std::count(host.messages.begin(), host.messages.end(), kMessageIndexChanged),
+              std::ssize(host.messages) - 1);
 
     const int writes = files.replaceCount;
     const QKeyEvent next(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
