@@ -5,10 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QFile>
 #include <QKeyEvent>
+#include <algorithm>
 #include <memory>
 
 #include "cell/PhotoCell.h"
