@@ -28,18 +28,13 @@ void RemoveAndSettle(const std::string& folder) {
     ::sync();
 }
 
-namespace {
-
-// A timer keeps the loop waking while the workers run.
 double WaitForFirstPage(const ProcessState& process, std::chrono::steady_clock::time_point start) {
-    QTimer tick;
+    QTimer tick;  // keeps the loop waking while the workers run
     tick.start(2);
     while (process.photoList.GetSize() == 0 || process.bRefreshing)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return SecondsSince(start);
 }
-
-}  // namespace
 
 double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
                       double* upright, double* firstPage) {

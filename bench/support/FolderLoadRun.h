@@ -2,9 +2,18 @@
 // A folder load as the station runs it: a photo window on a plain host,
 // the backup root below the benchmark's scratch folder.
 
+#include <chrono>
 #include <string>
 
+namespace orelle {
+struct ProcessState;
+}
+
 namespace orelle::bench {
+
+// Seconds from start until a page of the job first shows with no worker
+// owning the list, running the UI thread's events meanwhile.
+double WaitForFirstPage(const ProcessState& process, std::chrono::steady_clock::time_point start);
 
 // Seconds from LoadFolder to the first page shown (cells filled, order
 // files written), or a negative value when the load did not make a job of
