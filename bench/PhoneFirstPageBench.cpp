@@ -6,10 +6,8 @@
 #include <httplib.h>
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -24,7 +22,6 @@
 #include "phone/PhoneDialog.h"
 #include "photownd/PhotoWindow.h"
 #include "platform/paths/Paths.h"
-#include "skin/ModalRunner.h"
 #include "support/BenchApplication.h"
 #include "support/BenchStation.h"
 #include "support/CameraJpeg.h"
@@ -141,28 +138,9 @@ double TimeVisit(const std::vector<PhonePhoto>& photos, const std::string& base)
     std::ofstream(Join(settings, "param.ini"), std::ios::binary)
         << "[phone]\r\nenabled=1\r\naddress=127.0.0.1\r\nport=0\r\n";
     process.startup.settingsFolder = paths::WithTrailingSeparator(settings);
-    bool asked = false;
-    SetModalHook([&asked](QDialog&) {
-        asked = true;
-        return 0;
-    });
-    QWidget host;
-    host.resize(1024, 768);
-    double seconds = -1;
-    {
-        PhotoWindow window(process, station.services);
-        if (window.Init(&host, 1)) {
-            host.show();
-            window.WaitForJobs();
-            seconds = DoneToFirstPage(window, process, photos);
-        }
-    }
-    SetModalHook(nullptr);
-    if (asked || process.photoList.GetSize() != kPhonePhotos) {
-        std::printf("# the visit made %d photos, not %d\n", process.photoList.GetSize(),
-                    kPhonePhotos);
-        seconds = -1;
-    }
+    const double seconds = bench::OnPhotoWindow(
+        station, kPhonePhotos, "the visit",
+        [&](PhotoWindow& window) { return DoneToFirstPage(window, process, photos); });
     bench::RemoveAndSettle(root);
     return seconds;
 }

@@ -3,13 +3,24 @@
 // the backup root below the benchmark's scratch folder.
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace orelle {
+class PhotoWindow;
 struct ProcessState;
-}
+}  // namespace orelle
 
 namespace orelle::bench {
+
+struct BenchStation;
+
+// run on a photo window of the station, shown on a plain host once its
+// start-up work is done: its result, or a negative value when a message
+// came up or the job does not hold `expected` photos after it (said with
+// `what`).
+double OnPhotoWindow(BenchStation& station, int expected, const std::string& what,
+                     const std::function<double(PhotoWindow&)>& run);
 
 // Seconds from start until a page of the job first shows with no worker
 // owning the list, running the UI thread's events meanwhile.
