@@ -311,7 +311,7 @@ class WatchedFiles : public LocalFileSystem {
             changed_.notify_all();
             changed_.wait(lock, [this] { return open_; });
         }
-        // Its end is noted as the thread ends, before anyone joined it.
+        // The worker's end is noted as it ends, before a join returns.
         static thread_local const ThreadEnd worker{this};
         const bool ok = LocalFileSystem::WriteFile(to, contents);
         Note([&] { made.push_back(std::filesystem::path(to).filename().string()); });
@@ -324,10 +324,9 @@ class WatchedFiles : public LocalFileSystem {
     void Open() {
         Note([&] { open_ = true; });
     }
-    // Until the worker holds, or has written `count` copies.
-    void Until(std::size_t count) {
+    void UntilHeld() {
         std::unique_lock<std::mutex> lock(mutex_);
-        changed_.wait(lock, [&] { return holding_ || made.size() >= count; });
+        changed_.wait(lock, [this] { return holding_; });
     }
     std::map<std::string, int> wholeReads;
     std::vector<std::string> made;
@@ -374,7 +373,7 @@ TEST_F(PhoneConversionsTest, TheLoadWritesTheCopiesMadeDuringTheVisitAsItWouldHa
     ASSERT_EQ(SendTo(*session, "a.heic", heic).status, 200);
     ASSERT_EQ(SendTo(*session, "b.png", ReadBytes(temp / "corners.png")).status, 200);
     ASSERT_EQ(SendTo(*session, "c.jpg", JpegBytes(64, 48)).status, 200);
-    files.Until(2);
+    files.UntilHeld();  // the HEIC's copy is made
     const auto load = [this](FileSystem& fs, const std::string& work, bool made) {
         BackupJob job(fs, disks, PrintCatalogue{}, kEditionDatabase);
         if (made) {
@@ -406,7 +405,7 @@ TEST_F(PhoneConversionsTest, TheLoadWritesTheCopiesMadeDuringTheVisitAsItWouldHa
 TEST_F(PhoneConversionsTest, AVisitEndedMidConversionLeavesNoThreadAndNoFile) {
     files.held = "p0001";
     ASSERT_EQ(SendTo(*session, "a.heic", heic).status, 200);
-    files.Until(1);
+    files.UntilHeld();
     // The photos go first; the worker then writes its copy, and End waits
     // for it before the copies' folder goes.
     session->End();
