@@ -416,5 +416,28 @@ TEST_F(PhoneConversionsTest, AVisitEndedMidConversionLeavesNoThreadAndNoFile) {
     EXPECT_FALSE(session->MadeCopies()(session->Folder() + "p0001.heic"));
 }
 
+TEST_F(PhoneConversionsTest, ACopyThatWouldEatTheReserveIsLeftToTheLoad) {
+    // Room for the photo, then none for its copy: the worker asks once.
+    struct FillingDisk : DiskInfo {
+        std::mutex mutex;
+        std::condition_variable asked;
+        int queries = 0;
+        bool Query(const std::string&, DiskFacts* facts) override {
+            std::lock_guard<std::mutex> lock(mutex);
+            facts->freeBytes = ++queries == 1 ? std::uint64_t{50000} << 20 : PhoneLimits{}.reserveBytes;
+            asked.notify_all();
+            return true;
+        }
+    } disk;
+    PhoneSession full(temp / "full", temp.path(), files, disk);
+    ASSERT_TRUE(full.Open());
+    ASSERT_EQ(SendTo(full, "a.heic", heic).status, 200);
+    std::unique_lock<std::mutex> lock(disk.mutex);
+    disk.asked.wait(lock, [&disk] { return disk.queries == 2; });
+    lock.unlock();
+    EXPECT_FALSE(full.MadeCopies()(full.Folder() + "p0001.heic"));
+    EXPECT_TRUE(files.made.empty());
+}
+
 }  // namespace
 }  // namespace orelle
