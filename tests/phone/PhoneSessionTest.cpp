@@ -424,7 +424,8 @@ TEST_F(PhoneConversionsTest, ACopyThatWouldEatTheReserveIsLeftToTheLoad) {
         int queries = 0;
         bool Query(const std::string&, DiskFacts* facts) override {
             std::lock_guard<std::mutex> lock(mutex);
-            facts->freeBytes = ++queries == 1 ? std::uint64_t{50000} << 20 : PhoneLimits{}.reserveBytes;
+            facts->freeBytes =
+                ++queries == 1 ? std::uint64_t{50000} << 20 : PhoneLimits{}.reserveBytes;
             asked.notify_all();
             return true;
         }
