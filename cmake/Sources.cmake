@@ -231,6 +231,7 @@ list(APPEND ORELLE_UI_SOURCES
 # its settings without windows, and the QR screen as its thin UI part; the
 # station's web server and the QR code of its address sit in platform/.
 list(APPEND ORELLE_CORE_SOURCES
+  phone/PhoneConversions.cpp
   phone/PhoneFolders.cpp
   phone/PhoneLink.cpp
   phone/PhoneSession.cpp

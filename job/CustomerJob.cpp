@@ -52,8 +52,10 @@ bool CustomerJob::Open(const std::string& folder, std::vector<std::string> selec
     if (load_) return false;  // the last one still copies
     auto load = std::make_shared<FolderLoad>(state_, services_.files, services_.disks);
     auto ok = std::make_shared<bool>(false);
-    if (phone_ && paths::WithTrailingSeparator(folder) == phone_->Folder())
+    if (phone_ && paths::WithTrailingSeparator(folder) == phone_->Folder()) {
         load->GiveNames(PhoneNames());
+        load->GiveCopies(phone_->MadeCopies());
+    }
     JobRunner::Job job;
     job.before = [this, load, folder, selected = std::move(selected), appending] {
         if (Prepare(*load, folder, selected, appending)) {

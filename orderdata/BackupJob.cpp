@@ -75,10 +75,10 @@ bool BackupJob::CopyTree(const PhotoTree& tree, const std::string& workFolder, s
         const std::size_t end = std::min(last, at + kPreparedTogether);
         std::vector<std::future<StationCopy>> others;
         for (std::size_t i = at + 1; i < end; ++i) {
-            others.push_back(std::async(std::launch::async, PrepareStationCopy, std::ref(fs_),
+            others.push_back(std::async(std::launch::async, &BackupJob::Prepare, this,
                                         std::cref(photos[i].source)));
         }
-        std::vector<StationCopy> prepared{PrepareStationCopy(fs_, photos[at].source)};
+        std::vector<StationCopy> prepared{Prepare(photos[at].source)};
         for (std::future<StationCopy>& f : others) prepared.push_back(f.get());
         for (std::size_t i = at; i < end; ++i) {
             if (stop) return false;
@@ -117,6 +117,12 @@ std::int32_t BackupJob::CopyMade(std::int32_t from, PhotoList& into, DirList& in
         into.Append(std::make_unique<PhotoRecord>(records.At(i)));
     for (const std::string& dir : dirs.Entries()) intoDirs.AddIfAbsent(dir);
     return records.GetSize();
+}
+
+StationCopy BackupJob::Prepare(const std::string& source) {
+    if (madeCopies)
+        if (std::optional<StationCopy> made = madeCopies(source)) return std::move(*made);
+    return PrepareStationCopy(fs_, source);
 }
 
 bool BackupJob::WriteCopy(const StationCopy& station, const std::string& from,

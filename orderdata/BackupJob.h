@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -56,6 +57,10 @@ class BackupJob {
     // the customer chose them there they are ordered before any page
     // shows them.
     std::map<std::string, std::string> givenNames;
+    // Copies made before the run (a phone visit's conversions), by the
+    // path they are copied from: each is asked for once and, when given,
+    // written instead of being made again.
+    std::function<std::optional<StationCopy>(const std::string& source)> madeCopies;
 
     // The folder load: every photo of the tree to workFolder plus its
     // copy folder, under its copy name made unique in that folder (".jpg"
@@ -107,6 +112,7 @@ class BackupJob {
     AppendOutcome CopyEach(const std::vector<std::string>& files, const std::string& backupDir,
                            std::int32_t openNumber, const RecordDefaults& defaults, const Ask& ask);
     bool Taken();
+    StationCopy Prepare(const std::string& source);
     bool WriteCopy(const StationCopy& station, const std::string& from, const std::string& to);
     bool AddRecord(const std::string& copy, const std::string& dstName,
                    const std::string& customerPath, const RecordDefaults& defaults);

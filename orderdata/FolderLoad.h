@@ -11,10 +11,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "orderdata/PhotoTree.h"
+#include "platform/imaging/StationCopy.h"
 
 namespace orelle {
 
@@ -55,6 +57,8 @@ class FolderLoad {
     std::size_t PhotoCount() const { return count_; }
     // The names the photos had before they reached the station, by path.
     void GiveNames(std::map<std::string, std::string> names);
+    // Copies made before the load, by path (BackupJob::madeCopies).
+    void GiveCopies(std::function<std::optional<StationCopy>(const std::string&)> made);
     // After a failed Copy: a photo's names did not fit the record.
     bool NamesTooLong() const;
     // On the worker: copies the tree into the work folder, the photos not

@@ -141,6 +141,8 @@ PhoneDialog::PhoneDialog(PhoneSession& session, const std::string& address, int 
 
 PhoneDialog::~PhoneDialog() {
     session_.SetStored(nullptr);
+    // Thumbnails not begun are never shown: "完成" waits for none of them.
+    thumbnailer_.clear();
     thumbnailer_.waitForDone();
 }
 

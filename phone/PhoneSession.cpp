@@ -9,6 +9,7 @@
 
 #include "orderdata/CopyNames.h"
 #include "orderdata/TextCase.h"
+#include "phone/PhoneConversions.h"
 #include "platform/files/FileSystem.h"
 #include "platform/imaging/PictureFile.h"
 #include "platform/paths/BackupDisk.h"
@@ -109,9 +110,16 @@ PhoneSession::PhoneSession(std::string folder, std::string backupRoot, FileSyste
       limits_(limits),
       now_(std::move(now)),
       token_(NewPhoneToken()),
-      shown_(now_()) {}
+      shown_(now_()),
+      conversions_(std::make_shared<PhoneConversions>(
+          fs, paths::WithTrailingSeparator(paths::WithoutTrailingSeparator(folder_) + "-made"),
+          [this](std::uint64_t bytes) {
+              std::lock_guard<std::mutex> lock(mutex_);
+              return HasRoom(bytes);
+          })) {}
 
-PhoneSession::~PhoneSession() = default;
+// Its worker asks this session for room until it ends.
+PhoneSession::~PhoneSession() { conversions_->End(); }
 
 bool PhoneSession::Open() {
     return fs_.RemoveTree(folder_) && fs_.CreateDirectories(folder_);
@@ -132,6 +140,11 @@ std::string PhoneSession::Address(const std::string& host, int port) const {
 void PhoneSession::SetStored(Stored stored) {
     std::lock_guard<std::mutex> lock(mutex_);
     stored_ = std::move(stored);
+}
+
+PhoneSession::MadeCopy PhoneSession::MadeCopies() const {
+    return
+        [conversions = conversions_](const std::string& path) { return conversions->Take(path); };
 }
 
 bool PhoneSession::Is(const std::string& path, const char* tail) const {
@@ -183,14 +196,18 @@ const char* PhoneSession::Refusal(std::uint64_t bytes, int* status) const {
         static_cast<std::size_t>(limits_.maxPhotos))
         return *status = 403, kPhoneTooMany;
     if (underWay_ >= limits_.uploadsAtOnce) return *status = 503, kPhoneBusy;
-    // The photos received so far are on the disk already; each is copied
-    // into the job once more, and the reserve stays free after that.
-    DiskFacts disk;
-    const std::uint64_t need = receivedBytes_ + 2 * (underWayBytes_ + bytes);
-    if (!disks_.Query(backupRoot_, &disk) || disk.freeBytes < need ||
-        disk.freeBytes - need < limits_.reserveBytes)
-        return *status = 507, kPhoneNoSpace;
+    if (!HasRoom(2 * bytes)) return *status = 507, kPhoneNoSpace;
     return nullptr;
+}
+
+bool PhoneSession::HasRoom(std::uint64_t more) const {
+    // The photos received so far are on the disk already; each is copied
+    // into the job once more, one under way twice, and the reserve stays
+    // free after that.
+    DiskFacts disk;
+    const std::uint64_t need = receivedBytes_ + 2 * underWayBytes_ + more;
+    return disks_.Query(backupRoot_, &disk) && disk.freeBytes >= need &&
+           disk.freeBytes - need >= limits_.reserveBytes;
 }
 
 WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
@@ -258,6 +275,7 @@ WebAnswer PhoneSession::Upload(const WebRequest& request, WebBody& body) {
             return Refused(415, kind == PhotoKind::kUnknown ? kPhoneNotPhoto : kPhoneUnreadable);
         }
     }
+    conversions_->Add(photo.path, kind);
     if (stored) stored(photo, std::move(data));
     return answer;
 }
@@ -288,13 +306,13 @@ void PhoneSession::Finish() {
 }
 
 void PhoneSession::Handed() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (state_ == State::Open) state_ = State::Finished;
-    handed_ += received_.size();
-    received_.clear();
-    names_.clear();
-    broken_.clear();
-    fs_.RemoveTree(folder_);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (state_ == State::Open) state_ = State::Finished;
+        handed_ += received_.size();
+        DropPhotos();
+    }
+    conversions_->End();
 }
 
 void PhoneSession::Placed(const PhoneOrderAnswer& answer) {
@@ -310,8 +328,15 @@ void PhoneSession::Placed(const PhoneOrderAnswer& answer) {
 }
 
 void PhoneSession::End() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (state_ != State::Placed) state_ = State::Ended;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (state_ != State::Placed) state_ = State::Ended;
+        DropPhotos();
+    }
+    conversions_->End();
+}
+
+void PhoneSession::DropPhotos() {
     received_.clear();
     names_.clear();
     broken_.clear();

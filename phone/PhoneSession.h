@@ -3,7 +3,8 @@
 // session, without windows and without a network. The station's web
 // server hands it every request; it serves the page under a one-time
 // address, stores each photo it receives into its own folder under a name
-// it chooses, and refuses what breaks its bounds. The window shows what
+// it chooses, converts the HEIF and PNG ones behind the uploads
+// (PhoneConversions), and refuses what breaks its bounds. The window shows what
 // arrived and, once the customer is done, loads the folder as a card's.
 // The address lives for one visit: once the photos are taken only the
 // open page's status is answered (the photo count, then the placed
@@ -15,7 +16,9 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -28,6 +31,8 @@ namespace orelle {
 
 class DiskInfo;
 class FileSystem;
+class PhoneConversions;
+struct StationCopy;
 
 struct PhoneLimits {
     std::uint64_t maxPhotoBytes = std::uint64_t{50} << 20;
@@ -77,10 +82,14 @@ class PhoneSession : public WebService {
     // its bytes, outside the session's lock and before the phone hears of
     // it: it should be quick.
     using Stored = std::function<void(const PhoneReceived&, std::string bytes)>;
+    // The station's copy of a received photo, by its path, when the
+    // session made it already (PhoneConversions); null: not made.
+    using MadeCopy = std::function<std::optional<StationCopy>(const std::string& path)>;
 
     // folder: the session's own folder, which no other session shares
-    // (NewPhoneSessionFolder; emptied and made by Open, removed by End);
-    // backupRoot: the backup root, whose disk bounds the session.
+    // (NewPhoneSessionFolder; emptied and made by Open, removed by End),
+    // and the folder of its made copies beside it; backupRoot: the backup
+    // root, whose disk bounds the session.
     PhoneSession(std::string folder, std::string backupRoot, FileSystem& fs, DiskInfo& disks,
                  PhoneLimits limits = {}, Now now = std::chrono::steady_clock::now);
     ~PhoneSession() override;
@@ -93,6 +102,9 @@ class PhoneSession : public WebService {
     std::string PagePath() const;
     std::string Address(const std::string& host, int port) const;
     void SetStored(Stored stored);
+    // The HEIF and PNG photos are converted as they arrive, until the end
+    // or the hand-over; usable after either.
+    MadeCopy MadeCopies() const;
 
     WebAnswer Get(const WebRequest& request) override;
     WebAnswer Post(const WebRequest& request, WebBody& body) override;
@@ -124,12 +136,18 @@ class PhoneSession : public WebService {
     WebAnswer Upload(const WebRequest& request, WebBody& body);
     // Under the lock: why a photo of that size is refused, or null.
     const char* Refusal(std::uint64_t bytes, int* status) const;
+    // Under the lock: the backup disk keeps its reserve after `more` bytes
+    // besides the photos' copies into the job.
+    bool HasRoom(std::uint64_t more) const;
     WebAnswer CountAnswer(bool duplicate = false) const;
     WebAnswer Refused(int status, const char* message) const;
     WebAnswer Status();
     bool Is(const std::string& path, const char* tail) const;
     // Under the lock: the link still answers.
     bool Live() const;
+    // Under the lock: the photos and their folder go. Their made copies go
+    // after it, outside it, as the conversions' worker asks it for room.
+    void DropPhotos();
 
     const std::string folder_, backupRoot_;
     FileSystem& fs_;
@@ -149,6 +167,7 @@ class PhoneSession : public WebService {
     const std::chrono::steady_clock::time_point shown_;
     std::string lastAnswer_;
     Stored stored_;
+    const std::shared_ptr<PhoneConversions> conversions_;
 };
 
 // The upload page (HTML, CSS and JavaScript in one file).

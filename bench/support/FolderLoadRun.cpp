@@ -28,28 +28,20 @@ void RemoveAndSettle(const std::string& folder) {
     ::sync();
 }
 
-namespace {
-
-// A timer keeps the loop waking while the workers run.
 double WaitForFirstPage(const ProcessState& process, std::chrono::steady_clock::time_point start) {
-    QTimer tick;
+    QTimer tick;  // keeps the loop waking while the workers run
     tick.start(2);
     while (process.photoList.GetSize() == 0 || process.bRefreshing)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return SecondsSince(start);
 }
 
-}  // namespace
-
-double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
-                      double* upright, double* firstPage) {
-    RemoveAndSettle(backupRoot);
-    BenchStation station;
+double OnPhotoWindow(BenchStation& station, int expected, const std::string& what,
+                     const std::function<double(PhotoWindow&)>& run) {
     ProcessState& process = station.state;
-    process.startup.config.dir = backupRoot;
     bool asked = false;
     SetModalHook([&asked](QDialog&) {
-        asked = true;  // a message means the load failed
+        asked = true;  // a message means the run failed
         return 0;
     });
     QWidget host;
@@ -60,23 +52,35 @@ double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, 
         if (window.Init(&host, 1)) {
             host.show();
             window.WaitForJobs();
-            window.currentFolder = folder;
-            const auto start = std::chrono::steady_clock::now();
-            window.LoadFolder();
-            if (firstPage) *firstPage = WaitForFirstPage(process, start);
-            window.WaitForJobs();
-            seconds = SecondsSince(start);
-            window.WaitForUpright();
-            if (upright) *upright = SecondsSince(start);
+            seconds = run(window);
         }
     }
     SetModalHook(nullptr);
     if (asked || process.photoList.GetSize() != expected) {
-        std::printf("# the load of %s made %d photos, not %d\n", folder.c_str(),
-                    process.photoList.GetSize(), expected);
+        std::printf("# %s made %d photos, not %d\n", what.c_str(), process.photoList.GetSize(),
+                    expected);
         seconds = -1;
     }
     return seconds;
+}
+
+double TimeFolderLoad(const std::string& folder, const std::string& backupRoot, int expected,
+                      double* upright, double* firstPage) {
+    RemoveAndSettle(backupRoot);
+    BenchStation station;
+    ProcessState& process = station.state;
+    process.startup.config.dir = backupRoot;
+    return OnPhotoWindow(station, expected, "the load of " + folder, [&](PhotoWindow& window) {
+        window.currentFolder = folder;
+        const auto start = std::chrono::steady_clock::now();
+        window.LoadFolder();
+        if (firstPage) *firstPage = WaitForFirstPage(process, start);
+        window.WaitForJobs();
+        const double seconds = SecondsSince(start);
+        window.WaitForUpright();
+        if (upright) *upright = SecondsSince(start);
+        return seconds;
+    });
 }
 
 bool FolderLoadAgainstCp(const std::string& card, const std::string& base, int expected,

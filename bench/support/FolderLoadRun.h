@@ -2,9 +2,29 @@
 // A folder load as the station runs it: a photo window on a plain host,
 // the backup root below the benchmark's scratch folder.
 
+#include <chrono>
+#include <functional>
 #include <string>
 
+namespace orelle {
+class PhotoWindow;
+struct ProcessState;
+}  // namespace orelle
+
 namespace orelle::bench {
+
+struct BenchStation;
+
+// run on a photo window of the station, shown on a plain host once its
+// start-up work is done: its result, or a negative value when a message
+// came up or the job does not hold `expected` photos after it (said with
+// `what`).
+double OnPhotoWindow(BenchStation& station, int expected, const std::string& what,
+                     const std::function<double(PhotoWindow&)>& run);
+
+// Seconds from start until a page of the job first shows with no worker
+// owning the list, running the UI thread's events meanwhile.
+double WaitForFirstPage(const ProcessState& process, std::chrono::steady_clock::time_point start);
 
 // Seconds from LoadFolder to the first page shown (cells filled, order
 // files written), or a negative value when the load did not make a job of

@@ -3,13 +3,21 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 
+#include "orderdata/BackupJob.h"
+#include "orderdata/FeatureFlags.h"
+#include "orderdata/PhotoTree.h"
 #include "phone/PhoneFolders.h"
 #include "platform/files/FileSystem.h"
+#include "platform/imaging/PictureFile.h"
+#include "platform/imaging/StationCopy.h"
 #include "support/FakeDisks.h"
 #include "support/MemoryFileSystem.h"
+#include "support/PhonePhotos.h"
 #include "support/TempFolder.h"
 #include "support/TestJpeg.h"
 
@@ -19,6 +27,7 @@ namespace {
 using testing::FakeDisks;
 using testing::JpegBytes;
 using testing::MemoryFileSystem;
+using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -280,6 +289,155 @@ TEST_F(PhoneSessionTest, TheLinkLivesForOneVisitAndGivesThePlacedOrderOnce) {
     EXPECT_TRUE(session->LinkOver());
     EXPECT_EQ(get("status").status, 404);
     EXPECT_EQ(Send("b.jpg", JpegBytes(8, 8)).status, 404);
+}
+
+// The machine's files, counting the photos read whole (a conversion's
+// read), the made copies written and the threads that wrote them ended,
+// and holding the write of a made copy whose name holds `held` until the
+// test opens the gate or the session's folder goes.
+class WatchedFiles : public LocalFileSystem {
+  public:
+    std::string held = "-";
+    bool ReadFilePart(const std::string& path, std::uint64_t offset, std::size_t size,
+                      std::string* bytes) override {
+        if (size > kMaxPhotoBytes) Note([&] { ++wholeReads[path]; });
+        return LocalFileSystem::ReadFilePart(path, offset, size, bytes);
+    }
+    bool WriteFile(const std::string& to, std::string_view contents) override {
+        if (to.find("-made/") == std::string::npos) return LocalFileSystem::WriteFile(to, contents);
+        if (to.find(held) != std::string::npos) {
+            std::unique_lock<std::mutex> lock(mutex_);
+            holding_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return open_; });
+        }
+        // The worker's end is noted as it ends, before a join returns.
+        static thread_local const ThreadEnd worker{this};
+        const bool ok = LocalFileSystem::WriteFile(to, contents);
+        Note([&] { made.push_back(std::filesystem::path(to).filename().string()); });
+        return ok;
+    }
+    bool RemoveTree(const std::string& path) override {
+        Note([&] { open_ = open_ || holding_; });
+        return LocalFileSystem::RemoveTree(path);
+    }
+    void Open() {
+        Note([&] { open_ = true; });
+    }
+    void UntilHeld() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [this] { return holding_; });
+    }
+    std::map<std::string, int> wholeReads;
+    std::vector<std::string> made;
+    int workersEnded = 0;
+
+  private:
+    struct ThreadEnd {
+        WatchedFiles* files;
+        ~ThreadEnd() {
+            files->Note([this] { ++files->workersEnded; });
+        }
+    };
+    template <typename F>
+    void Note(F change) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        change();
+        changed_.notify_all();
+    }
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool holding_ = false, open_ = false;
+};
+
+struct PhoneConversionsTest : ::testing::Test {
+    void SetUp() override {
+        WriteBytes(temp / "corners.png", testing::PngBytes(testing::CornerPicture(64, 48)));
+        heic = testing::HeicFrom(temp / "corners.png", temp / "corners.heic");
+        if (heic.empty()) {
+            if (std::getenv("CI")) FAIL() << "heif-enc is missing";
+            GTEST_SKIP() << "heif-enc is not installed";
+        }
+        session = std::make_unique<PhoneSession>(temp / "phone", temp.path(), files, disks);
+        ASSERT_TRUE(session->Open());
+    }
+    TempFolder temp;
+    FakeDisks disks;
+    WatchedFiles files;
+    std::string heic;
+    std::unique_ptr<PhoneSession> session;
+};
+
+TEST_F(PhoneConversionsTest, TheLoadWritesTheCopiesMadeDuringTheVisitAsItWouldHaveMadeThem) {
+    files.held = "p0002";  // the PNG's copy is still under way when the load wants it
+    ASSERT_EQ(SendTo(*session, "a.heic", heic).status, 200);
+    ASSERT_EQ(SendTo(*session, "b.png", ReadBytes(temp / "corners.png")).status, 200);
+    ASSERT_EQ(SendTo(*session, "c.jpg", JpegBytes(64, 48)).status, 200);
+    files.UntilHeld();  // the HEIC's copy is made
+    const auto load = [this](FileSystem& fs, const std::string& work, bool made) {
+        BackupJob job(fs, disks, PrintCatalogue{}, kEditionDatabase);
+        if (made) {
+            job.madeCopies = [this, copies = session->MadeCopies()](const std::string& path) {
+                if (path.ends_with(".png")) files.Open();
+                return copies(path);
+            };
+        }
+        EXPECT_TRUE(job.CopyTree(FindTreePhotos(fs, session->Folder(), {}), temp / work));
+        std::vector<std::string> got;
+        for (std::int32_t i = 0; i < job.records.GetSize(); ++i) {
+            const PhotoRecord& r = job.records.At(i);
+            got.push_back(r.dstName + " " + std::to_string(r.number) + " " + ReadBytes(r.srcName));
+        }
+        return got;
+    };
+    const std::vector<std::string> plain = load(FileSystem::Default(), "plain", false);
+    EXPECT_EQ(load(files, "work", true), plain);
+    ASSERT_EQ(plain.size(), 3u);
+    // Each converted once, before the load or while it waited.
+    EXPECT_EQ(files.wholeReads, (std::map<std::string, int>{{session->Folder() + "p0001.heic", 1},
+                                                            {session->Folder() + "p0002.png", 1}}));
+    EXPECT_EQ(files.made.size(), 2u);
+    session->Handed();
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone-made"));
+    EXPECT_EQ(files.workersEnded, 1);
+}
+
+TEST_F(PhoneConversionsTest, AVisitEndedMidConversionLeavesNoThreadAndNoFile) {
+    files.held = "p0001";
+    ASSERT_EQ(SendTo(*session, "a.heic", heic).status, 200);
+    files.UntilHeld();
+    // The photos go first; the worker then writes its copy, and End waits
+    // for it before the copies' folder goes.
+    session->End();
+    EXPECT_EQ(files.made, std::vector<std::string>{"p0001.heic"});
+    EXPECT_EQ(files.workersEnded, 1);
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone"));
+    EXPECT_FALSE(std::filesystem::exists(temp / "phone-made"));
+    EXPECT_FALSE(session->MadeCopies()(session->Folder() + "p0001.heic"));
+}
+
+TEST_F(PhoneConversionsTest, ACopyThatWouldEatTheReserveIsLeftToTheLoad) {
+    // Room for the photo, then none for its copy: the worker asks once.
+    struct FillingDisk : DiskInfo {
+        std::mutex mutex;
+        std::condition_variable asked;
+        int queries = 0;
+        bool Query(const std::string&, DiskFacts* facts) override {
+            std::lock_guard<std::mutex> lock(mutex);
+            facts->freeBytes =
+                ++queries == 1 ? std::uint64_t{50000} << 20 : PhoneLimits{}.reserveBytes;
+            asked.notify_all();
+            return true;
+        }
+    } disk;
+    PhoneSession full(temp / "full", temp.path(), files, disk);
+    ASSERT_TRUE(full.Open());
+    ASSERT_EQ(SendTo(full, "a.heic", heic).status, 200);
+    std::unique_lock<std::mutex> lock(disk.mutex);
+    disk.asked.wait(lock, [&disk] { return disk.queries == 2; });
+    lock.unlock();
+    EXPECT_FALSE(full.MadeCopies()(full.Folder() + "p0001.heic"));
+    EXPECT_TRUE(files.made.empty());
 }
 
 }  // namespace
