@@ -1,8 +1,5 @@
 #include "phone/PhoneConversions.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <utility>
 
 #include "platform/files/FileSystem.h"
@@ -59,8 +56,9 @@ void PhoneConversions::End() {
 }
 
 void PhoneConversions::Work() {
-    // The uploads and the customer's pages come first.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+    // At the station's own priority: the load after "完成" waits for a
+    // conversion under way, and a lower one would be starved by the very
+    // load that waits (and libheif's threads inherit it).
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         changed_.wait(lock, [this] { return ended_ || !queue_.empty(); });

@@ -1,7 +1,7 @@
 #pragma once
 // The station's JPEG copies of a phone visit's HEIF and PNG photos, made
 // while the visit lasts, behind the uploads, so that the folder load after
-// "完成" finds them made. One worker at the lowest priority converts the
+// "完成" finds them made. One worker at the station's priority converts the
 // photos in the order they were stored, each as the load would
 // (PrepareStationCopy of the stored file), and keeps each copy in a file
 // of its own folder, which the load never walks. Once the load asks for
