@@ -6,6 +6,12 @@
 #include "platform/paths/Paths.h"
 
 namespace orelle {
+namespace {
+
+// Converting keeps a core busy for each photo.
+constexpr std::size_t kSideBySide = 2;
+
+}  // namespace
 
 PhoneConversions::PhoneConversions(FileSystem& fs, std::string folder, Room room)
     : fs_(fs), folder_(std::move(folder)), room_(std::move(room)) {}
@@ -17,7 +23,7 @@ void PhoneConversions::Add(const std::string& path, PhotoKind kind) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (ended_ || loading_ || !entries_.emplace(path, Entry{}).second) return;
     queue_.push_back(path);
-    if (!worker_.joinable()) worker_ = std::thread([this] { Work(); });
+    if (workers_.size() < kSideBySide) workers_.emplace_back([this] { Work(); });
     changed_.notify_all();
 }
 
@@ -51,7 +57,8 @@ void PhoneConversions::End() {
         queue_.clear();
     }
     changed_.notify_all();
-    if (worker_.joinable()) worker_.join();
+    for (std::thread& worker : workers_)
+        if (worker.joinable()) worker.join();
     fs_.RemoveTree(folder_);
 }
 

@@ -1,14 +1,15 @@
 #pragma once
 // The station's JPEG copies of a phone visit's HEIF and PNG photos, made
 // while the visit lasts, behind the uploads, so that the folder load after
-// "完成" finds them made. One worker at the station's priority converts the
-// photos in the order they were stored, each as the load would
+// "完成" finds them made. Two workers at the station's priority (a core
+// each, as the load prepares its photos) convert the photos in the order
+// they were stored, each as the load would
 // (PrepareStationCopy of the stored file), and keeps each copy in a file
 // of its own folder, which the load never walks. Once the load asks for
 // its first copy nothing more is begun here, and it takes each copy once:
 // made, it is handed over and its file goes; under way, it is waited for;
-// not begun, it is left to the load. End stops the worker, waits for the
-// conversion under way and removes the folder: no thread and no file
+// not begun, it is left to the load. End stops the workers, waits for the
+// conversions under way and removes the folder: no thread and no file
 // outlives the visit.
 //
 // Thread use: Add on the server's threads, Take on the load's, End on any;
@@ -23,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/imaging/PhotoKind.h"
 #include "platform/imaging/StationCopy.h"
@@ -59,7 +61,7 @@ class PhoneConversions {
         std::string file;
     };
     void Work();
-    // On the worker: the file that keeps the made copy; empty when there
+    // On a worker: the file that keeps the made copy; empty when there
     // is no room for it or it could not be written.
     std::string Keep(const std::string& path, const std::string& made);
 
@@ -72,8 +74,8 @@ class PhoneConversions {
     std::deque<std::string> queue_;
     bool ended_ = false;
     bool loading_ = false;  // Take was called: nothing more is begun
-    std::mutex endMutex_;   // one End joins the worker
-    std::thread worker_;
+    std::mutex endMutex_;   // one End joins the workers
+    std::vector<std::thread> workers_;
 };
 
 }  // namespace orelle

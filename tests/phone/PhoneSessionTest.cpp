@@ -330,11 +330,14 @@ class WatchedFiles : public LocalFileSystem {
     }
     std::map<std::string, int> wholeReads;
     std::vector<std::string> made;
-    int workersEnded = 0;
+    int workersStarted = 0, workersEnded = 0;  // of those that made a copy
 
   private:
     struct ThreadEnd {
         WatchedFiles* files;
+        explicit ThreadEnd(WatchedFiles* f) : files(f) {
+            files->Note([this] { ++files->workersStarted; });
+        }
         ~ThreadEnd() {
             files->Note([this] { ++files->workersEnded; });
         }
@@ -399,7 +402,7 @@ TEST_F(PhoneConversionsTest, TheLoadWritesTheCopiesMadeDuringTheVisitAsItWouldHa
     EXPECT_EQ(files.made.size(), 2u);
     session->Handed();
     EXPECT_FALSE(std::filesystem::exists(temp / "phone-made"));
-    EXPECT_EQ(files.workersEnded, 1);
+    EXPECT_EQ(files.workersEnded, files.workersStarted);
 }
 
 TEST_F(PhoneConversionsTest, AVisitEndedMidConversionLeavesNoThreadAndNoFile) {
