@@ -201,7 +201,7 @@ AppendOutcome BackupJob::CopyEach(const std::vector<std::string>& files,
 
 bool BackupJob::CopyPhoto(const std::string& from, const std::string& to, std::string* used,
                           bool* refused) {
-    const StationCopy station = PrepareStationCopy(fs_, from);
+    const StationCopy station = Prepare(from);
     if (refused) *refused = Refused(station);
     // Only a photo the lab can take as it is may stay where it is.
     if (station.asIs && !station.turnLater && edition_ != kEditionDatabase &&

@@ -60,7 +60,8 @@ class BackupJob {
     // Copies made before the run (a phone visit's conversions), by the
     // path they are copied from: each is asked for once and, when given,
     // written instead of being made again.
-    std::function<std::optional<StationCopy>(const std::string& source)> madeCopies;
+    using MadeCopies = std::function<std::optional<StationCopy>(const std::string& source)>;
+    MadeCopies madeCopies;
 
     // The folder load: every photo of the tree to workFolder plus its
     // copy folder, under its copy name made unique in that folder (".jpg"

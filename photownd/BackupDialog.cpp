@@ -76,6 +76,7 @@ void BackupDialog::Start() {
     job_ = std::make_shared<BackupJob>(services_.files, services_.disks, process.startup.catalogue,
                                        process.flags.verison_function);
     job_->givenNames = std::move(givenNames);
+    job_->madeCopies = std::move(madeCopies);
     outcome_ = std::make_shared<AppendOutcome>();
     listSize_ = copyList.size();
     auto failed = std::make_shared<bool>(false);

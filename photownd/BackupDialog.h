@@ -44,6 +44,8 @@ class BackupDialog : public SkinDialog {
     RecordDefaults defaults;
     // The names a phone gave the photos, by path (BackupJob::givenNames).
     std::map<std::string, std::string> givenNames;
+    // Their copies made already (BackupJob::madeCopies).
+    BackupJob::MadeCopies madeCopies;
 
     void OnCommand(int id) override;
     ProgressBarWnd* ProgressBar() const { return progress_; }

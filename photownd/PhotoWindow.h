@@ -22,6 +22,7 @@
 #include "cell/FaceFinder.h"
 #include "cell/PicturePrefetch.h"
 #include "job/CustomerJob.h"
+#include "orderdata/BackupJob.h"
 #include "orderdata/BatchApply.h"
 #include "orelle/CPhotoWnd.h"
 #include "photownd/BrowseState.h"
@@ -199,7 +200,8 @@ class PhotoWindow : public QWidget,
     void ClosePhoneScreen();
     // What appending does once the photos to append are known.
     void AppendPhotos(const std::vector<std::string>& paths,
-                      std::map<std::string, std::string> givenNames = {});
+                      std::map<std::string, std::string> givenNames = {},
+                      BackupJob::MadeCopies madeCopies = {});
     QWidget* HostWindow() const;
     void StartIdleGuard();
 

@@ -25,14 +25,14 @@ void PhotoWindow::OnOpenDir() {
     if (!SettleRefresh()) return;
     const bool phones = ReadPhoneSettings(state_.startup.settingsFolder, services_.files).enabled;
     const std::string root = state_.startup.config.dir;
-    FolderPickDialog dialog("", "选择照片目录", services_.registry, services_.files, this, phones,
-                            [this, root](const std::string& folder) {
-                                return MayStartPickerIn(folder, root, services_.files,
-                                                        services_.disks);
-                            },
-                            [this, root](const std::string& folder) {
-                                return !InBackupRoot(folder, root, services_.files);
-                            });
+    FolderPickDialog dialog(
+        "", "选择照片目录", services_.registry, services_.files, this, phones,
+        [this, root](const std::string& folder) {
+            return MayStartPickerIn(folder, root, services_.files, services_.disks);
+        },
+        [this, root](const std::string& folder) {
+            return !InBackupRoot(folder, root, services_.files);
+        });
     if (!state_.orderInfo.storeDDH.empty() &&
         !AskYesNo(this, "确认",
                   "是要重新打开一个目录吗,\n如果打开新目录,当前编辑将全部取消,\n请确认")) {
@@ -86,12 +86,14 @@ void PhotoWindow::OnAddDir() {
 }
 
 void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths,
-                               std::map<std::string, std::string> givenNames) {
+                               std::map<std::string, std::string> givenNames,
+                               BackupJob::MadeCopies madeCopies) {
     BrowseState& b = browse;
     ProcessState& process = state_;
     b.bAdding = true;
     BackupDialog backup(process, services_, b.nOpenNumber, this);
     backup.givenNames = std::move(givenNames);
+    backup.madeCopies = std::move(madeCopies);
     for (const std::string& path : paths) {
         if (IsPhotoName(path)) backup.copyList.push_back(path);
     }

@@ -50,15 +50,15 @@ void PhotoWindow::PhoneEnded(PhoneEnd how, int missing) {
     // Never a silent end: only the customer's own "取消" needs no word.
     if (!withPhotos && how != PhoneEnd::kCancelled) ShowMessage(this, "提示", kPhoneNoPhotos);
     if (withPhotos && missing > 0) {
-        const std::string text = "有 " + std::to_string(missing) +
-                                 " 张照片没有传完,不在本次冲印中;需要时请再用手机添加";
+        const std::string text =
+            "有 " + std::to_string(missing) + " 张照片没有传完,不在本次冲印中;需要时请再用手机添加";
         ShowMessage(this, "提示", text.c_str());
     }
     if (!withPhotos) {
         job_.EndPhone();
         if (!phoneAppending_) HandBack();
     } else if (phoneAppending_) {
-        AppendPhotos(job_.PhonePhotos(), job_.PhoneNames());
+        AppendPhotos(job_.PhonePhotos(), job_.PhoneNames(), job_.Phone()->MadeCopies());
         job_.HandPhone();
     } else {
         // The visit stays until the load has copied its photos.

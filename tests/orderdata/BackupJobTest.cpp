@@ -10,6 +10,7 @@
 #include "orderdata/FeatureFlags.h"
 #include "orderdata/PhotoTree.h"
 #include "orderdata/PrintCatalogue.h"
+#include "platform/imaging/StationCopy.h"
 #include "support/FakeDisks.h"
 #include "support/FullDisk.h"
 #include "support/TempFolder.h"
@@ -184,6 +185,20 @@ TEST_F(AppendTest, AnAppendedCopyNeverReplacesAFileOfTheWorkFolder) {
     EXPECT_EQ(ReadBytes(dir / "work/1.jpg"), "the card's 1.jpg");
     EXPECT_EQ(FilesBelow(dir / "work"),
               (std::vector<std::string>{"0.jpg", "1.jpg", "2.jpg", "3.jpg"}));
+}
+
+// A phone's photo converted during its visit is appended as it was made.
+TEST_F(AppendTest, ACopyMadeAlreadyIsWrittenInsteadOfMadeAgain) {
+    j.job.madeCopies = [this](const std::string& source) -> std::optional<StationCopy> {
+        if (source != files[1]) return std::nullopt;
+        StationCopy made;
+        made.asIs = false;
+        made.made = "made before";
+        return made;
+    };
+    EXPECT_TRUE(Copy(j, 0, false).completed);
+    EXPECT_EQ(ReadBytes(dir / "work/1.jpg"), "made before");
+    EXPECT_EQ(ReadBytes(dir / "work/2.jpg"), "three.jpg");
 }
 
 TEST_F(AppendTest, AThirdEditionUsesPhotosOnAFixedDiskInPlace) {
