@@ -319,7 +319,12 @@ def scenario_ended(t):
     ended = "本次传照片已结束,请重新扫描机器上的二维码"
     t.until(lambda: t.text("message") == ended, 200)
     t.shot("session-ended")
-    t.browser.get("http://127.0.0.1:%d%s" % (kiosk.port, kiosk.page))  # opened again
+    # Opened again. The station serves anew as the visit's photos are taken:
+    # a load as long as a busy machine makes it may find the port shut.
+    def reopened():
+        t.browser.get("http://127.0.0.1:%d%s" % (kiosk.port, kiosk.page))
+        return t.browser.find_elements(t.By.ID, "ended")
+    t.until(reopened, 30)
     t.shot("ended-page")
     assert t.text("ended") == ended, open(kiosk.err).read()
     pages = set()
