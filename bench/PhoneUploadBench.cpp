@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     for (int round = 0; round < 3; ++round) {
         PhoneSession session(root + "/session", root, FileSystem::Default(), DiskInfo::Default());
         session.Open();
-        PhoneDialog screen(session, "http://127.0.0.1/", 0, [](bool) {}, nullptr);
+        PhoneDialog screen(session, "http://127.0.0.1/", 0, [](PhoneEnd, int) {}, nullptr, nullptr);
         WebServerLimits limits;
         limits.maxBodyBytes = PhoneLimits{}.maxPhotoBytes;
         int port = 0;

@@ -32,6 +32,7 @@ class NoPrinters : public Printers {
   public:
     std::unique_ptr<PrintDevice> OpenDefault() override { return nullptr; }
     std::unique_ptr<PrintDevice> OpenFile(const std::string&) override { return nullptr; }
+    PrinterQueue DefaultQueue() override { return {}; }
 };
 
 double PlaceMs(const std::string& root, bool withPackage) {
