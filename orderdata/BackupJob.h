@@ -12,7 +12,6 @@
 #include <functional>
 #include <map>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -22,13 +21,13 @@
 #include "orderdata/PhotoList.h"
 #include "orderdata/PhotoRecordFactory.h"
 #include "orderdata/PrintCatalogue.h"
+#include "platform/imaging/StationCopy.h"
 
 namespace orelle {
 
 class DiskInfo;
 class FileSystem;
 struct PhotoTree;
-struct StationCopy;
 
 inline constexpr std::size_t kMaxAppendPathBytes = 238;
 
@@ -60,8 +59,7 @@ class BackupJob {
     // Copies made before the run (a phone visit's conversions), by the
     // path they are copied from: each is asked for once and, when given,
     // written instead of being made again.
-    using MadeCopies = std::function<std::optional<StationCopy>(const std::string& source)>;
-    MadeCopies madeCopies;
+    MadeStationCopies madeCopies;
 
     // The folder load: every photo of the tree to workFolder plus its
     // copy folder, under its copy name made unique in that folder (".jpg"

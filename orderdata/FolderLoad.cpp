@@ -83,9 +83,7 @@ void FolderLoad::GiveNames(std::map<std::string, std::string> names) {
     job_->givenNames = std::move(names);
 }
 
-void FolderLoad::GiveCopies(std::function<std::optional<StationCopy>(const std::string&)> made) {
-    job_->madeCopies = std::move(made);
-}
+void FolderLoad::GiveCopies(MadeStationCopies made) { job_->madeCopies = std::move(made); }
 
 bool FolderLoad::NamesTooLong() const { return job_ && job_->fieldTooLong; }
 

@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,7 +57,7 @@ class FolderLoad {
     // The names the photos had before they reached the station, by path.
     void GiveNames(std::map<std::string, std::string> names);
     // Copies made before the load, by path (BackupJob::madeCopies).
-    void GiveCopies(std::function<std::optional<StationCopy>(const std::string&)> made);
+    void GiveCopies(MadeStationCopies made);
     // After a failed Copy: a photo's names did not fit the record.
     bool NamesTooLong() const;
     // On the worker: copies the tree into the work folder, the photos not

@@ -142,7 +142,7 @@ void PhoneSession::SetStored(Stored stored) {
     stored_ = std::move(stored);
 }
 
-PhoneSession::MadeCopy PhoneSession::MadeCopies() const {
+MadeStationCopies PhoneSession::MadeCopies() const {
     return
         [conversions = conversions_](const std::string& path) { return conversions->Take(path); };
 }

@@ -18,13 +18,13 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/imaging/PhotoKind.h"
+#include "platform/imaging/StationCopy.h"
 #include "platform/webserver/WebServer.h"
 
 namespace orelle {
@@ -32,7 +32,6 @@ namespace orelle {
 class DiskInfo;
 class FileSystem;
 class PhoneConversions;
-struct StationCopy;
 
 struct PhoneLimits {
     std::uint64_t maxPhotoBytes = std::uint64_t{50} << 20;
@@ -82,9 +81,6 @@ class PhoneSession : public WebService {
     // its bytes, outside the session's lock and before the phone hears of
     // it: it should be quick.
     using Stored = std::function<void(const PhoneReceived&, std::string bytes)>;
-    // The station's copy of a received photo, by its path, when the
-    // session made it already (PhoneConversions); null: not made.
-    using MadeCopy = std::function<std::optional<StationCopy>(const std::string& path)>;
 
     // folder: the session's own folder, which no other session shares
     // (NewPhoneSessionFolder; emptied and made by Open, removed by End),
@@ -102,9 +98,10 @@ class PhoneSession : public WebService {
     std::string PagePath() const;
     std::string Address(const std::string& host, int port) const;
     void SetStored(Stored stored);
-    // The HEIF and PNG photos are converted as they arrive, until the end
-    // or the hand-over; usable after either.
-    MadeCopy MadeCopies() const;
+    // The station's copies of the HEIF and PNG photos, converted as they
+    // arrive (PhoneConversions) until the end or the hand-over; usable
+    // after either.
+    MadeStationCopies MadeCopies() const;
 
     WebAnswer Get(const WebRequest& request) override;
     WebAnswer Post(const WebRequest& request, WebBody& body) override;
@@ -158,7 +155,7 @@ class PhoneSession : public WebService {
     mutable std::mutex mutex_;
     State state_ = State::Open;
     std::vector<PhoneReceived> received_;
-    std::set<std::pair<std::string, std::uint64_t>> names_;  // stored and under way
+    std::set<std::pair<std::string, std::uint64_t>> names_;   // stored and under way
     std::set<std::pair<std::string, std::uint64_t>> broken_;  // broken off, to come again
     int underWay_ = 0, left_ = 0;
     std::size_t handed_ = 0;  // photos taken into the job

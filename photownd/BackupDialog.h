@@ -45,7 +45,7 @@ class BackupDialog : public SkinDialog {
     // The names a phone gave the photos, by path (BackupJob::givenNames).
     std::map<std::string, std::string> givenNames;
     // Their copies made already (BackupJob::madeCopies).
-    BackupJob::MadeCopies madeCopies;
+    MadeStationCopies madeCopies;
 
     void OnCommand(int id) override;
     ProgressBarWnd* ProgressBar() const { return progress_; }

@@ -22,11 +22,11 @@
 #include "cell/FaceFinder.h"
 #include "cell/PicturePrefetch.h"
 #include "job/CustomerJob.h"
-#include "orderdata/BackupJob.h"
 #include "orderdata/BatchApply.h"
 #include "orelle/CPhotoWnd.h"
 #include "photownd/BrowseState.h"
 #include "platform/Services.h"
+#include "platform/imaging/StationCopy.h"
 #include "skin/CommandTarget.h"
 #include "submit/BackOfficeLogin.h"
 #include "submit/OrderPlacement.h"
@@ -201,7 +201,7 @@ class PhotoWindow : public QWidget,
     // What appending does once the photos to append are known.
     void AppendPhotos(const std::vector<std::string>& paths,
                       std::map<std::string, std::string> givenNames = {},
-                      BackupJob::MadeCopies madeCopies = {});
+                      MadeStationCopies madeCopies = {});
     QWidget* HostWindow() const;
     void StartIdleGuard();
 

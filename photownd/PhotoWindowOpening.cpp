@@ -87,7 +87,7 @@ void PhotoWindow::OnAddDir() {
 
 void PhotoWindow::AppendPhotos(const std::vector<std::string>& paths,
                                std::map<std::string, std::string> givenNames,
-                               BackupJob::MadeCopies madeCopies) {
+                               MadeStationCopies madeCopies) {
     BrowseState& b = browse;
     ProcessState& process = state_;
     b.bAdding = true;

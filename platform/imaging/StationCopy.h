@@ -8,6 +8,8 @@
 // none of these, or that cannot be read within the bounds, is copied as
 // it is, and then shows as unreadable. Any thread.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,10 @@ struct StationCopy {
     // The copy is a JPEG (made, or a JPEG as it is): its name ends in .jpg.
     bool IsJpeg() const { return !asIs || kind == PhotoKind::kJpeg; }
 };
+
+// Station copies made ahead of a copy run (a phone visit's conversions),
+// by the path they are copied from: nothing when none was made.
+using MadeStationCopies = std::function<std::optional<StationCopy>(const std::string& source)>;
 
 // Reads only the head of a JPEG; HEIF and PNG photos are read whole
 // (kMaxPhotoBytes at most). A file that cannot be read gives an unknown
